@@ -1,0 +1,34 @@
+#pragma once
+// vorlan-cli: the engine and reports without a window. Each subcommand registers itself on
+// the application; results are printed one "label: value" line each, formatted as the
+// windows show them.
+
+#include <CLI/CLI.hpp>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+
+#include "ShotParameters.h"
+
+namespace vorlan::cli {
+
+// A failure the user can mend (a file that cannot be read, a bad value): exit status 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// A calculation without a usable result: exit status 1.
+struct NoResult : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads a shot file as the Load command does; throws UsageError when it cannot be read.
+ShotParameters loadShot(const std::string& path);
+
+// Prints "label: value".
+void printValue(std::ostream& out, const char* label, const std::string& value);
+
+void addTableCommand(CLI::App& app);
+void addDensityCommand(CLI::App& app);
+void addWriteCommand(CLI::App& app);
+
+}  // namespace vorlan::cli

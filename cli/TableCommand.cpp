@@ -1,0 +1,54 @@
+#include <iostream>
+
+#include "CText.h"
+#include "Commands.h"
+#include "RangeTable.h"
+#include "TableText.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+// The range table as the table window saves it, with LF line ends.
+void printTable(const ShotParameters& shot, const RangeTableReport& report) {
+    std::string text = savedTableText(rangeTableLines(shot, report));
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    std::cout << out;
+}
+
+void printCsv(const RangeTableReport& report) {
+    std::cout << "range_yd,drop_in,velocity_fps,energy_ftlb,momentum_lbs,windage_in,lead_in,time_s,elevation\n";
+    for (const TrajectoryPoint& row : report.printedRows()) {
+        const double drop = row.drop * 12.0;
+        std::cout << cFormat("%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,", row.range, drop, row.velocity,
+                             row.energy, row.momentum, row.windage * 12.0, row.lead * 12.0, row.time);
+        if (row.range > 0.0) std::cout << cFormat("%.17g", drop / (row.range / 100.0));
+        std::cout << '\n';
+    }
+}
+
+}  // namespace
+
+void addTableCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("table", "Print the range table of a shot file");
+    auto path = std::make_shared<std::string>();
+    auto csv = std::make_shared<bool>(false);
+    command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    command->add_flag("--csv", *csv, "Numbers at full precision, one row per printed range");
+    command->callback([path, csv] {
+        ShotParameters shot = loadShot(*path);
+        const RangeTableReport report(shot);
+        writeBackMuzzleAngle(shot, report);
+        if (*csv)
+            printCsv(report);
+        else
+            printTable(shot, report);
+    });
+}
+
+}  // namespace vorlan::cli

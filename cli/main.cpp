@@ -1,0 +1,32 @@
+// vorlan-cli: command-line front end to the Vorlan ballistics engine and reports.
+
+#include <iostream>
+
+#include "Commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Vorlan exterior ballistics from the command line", "vorlan-cli"};
+    app.require_subcommand(1);
+    vorlan::cli::addTableCommand(app);
+    vorlan::cli::addDensityCommand(app);
+    vorlan::cli::addWriteCommand(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForAllHelp&) {
+        std::cout << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "vorlan-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const vorlan::cli::UsageError& e) {
+        std::cerr << "vorlan-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const vorlan::cli::NoResult& e) {
+        std::cerr << "vorlan-cli: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Drag functions: the drag coefficient of a standard projectile shape against Mach number.
+// A ballistic coefficient always refers to one of them, chosen by its stored index.
+
+#include <cstdint>
+#include <string_view>
+
+namespace vorlan {
+
+// Stored index of a drag function: 0 G1, 1 G2, 2 G5, 3 G6, 4 G7, 5 G8, 6 GL, 7 Gi, 8 GS,
+// 9 RA4 (tables) and 10 G1M (a piecewise quadratic). Files may hold any other number.
+using DragFunction = std::uint32_t;
+
+inline constexpr DragFunction kG1 = 0;
+inline constexpr DragFunction kG1M = 10;
+inline constexpr DragFunction kDragFunctionCount = 11;
+
+// Returns the drag coefficient at a Mach number. Pure: no state, no allocation.
+using CoefficientRoutine = double (*)(double mach);
+
+// A ballistic coefficient with the drag function it refers to.
+struct DragModel {
+    double ballisticCoefficient = 0.65;  // lb/in^2
+    DragFunction dragFunction = kG1;     // as stored by the caller
+    CoefficientRoutine coefficientAt;    // routine of the selected function
+
+    DragModel();
+};
+
+// Sets the routine of `index`; the caller guarantees index <= 10.
+void selectDragFunction(DragModel& model, DragFunction index);
+
+// Stores a coefficient and an index the way every caller does: the routine changes only
+// for a known index, so an unknown one keeps the model's previous routine (G1 when new).
+void setDragModel(DragModel& model, double ballisticCoefficient, int storedIndex);
+
+// Short name for report headers and labels. An index above 10 is flown with G1 (see
+// setDragModel), so it is named after the routine actually used.
+std::string_view dragFunctionName(DragFunction index);
+
+// The routine of an index 0..10.
+CoefficientRoutine coefficientRoutine(DragFunction index);
+
+}  // namespace vorlan

@@ -1,0 +1,92 @@
+#pragma once
+// Point-mass trajectory of one bullet in the frame of the line of sight: x downrange along
+// the line of sight, y up in the plane of the (possibly canted) sight, z to the side. The
+// march takes one 3-ft step per yard with the midpoint method and records one point per
+// whole yard in [firstRange, lastRange]. With solveElevation on it first zeroes the bore
+// angle so that the bullet crosses the line of sight at sightInRange.
+
+#include <cstdint>
+#include <vector>
+
+#include "Atmosphere.h"
+#include "DragFunction.h"
+
+namespace vorlan {
+
+// One recorded row of a trajectory.
+struct TrajectoryPoint {
+    double range;     // yd along the line of sight (a whole number)
+    double velocity;  // ft/s over the ground
+    double energy;    // ft-lb
+    double momentum;  // lb-s
+    double drop;      // ft above the line of sight (negative below)
+    double windage;   // ft to the side (+z)
+    double lead;      // ft the target moves across the line of fire during the flight
+    double time;      // s of flight
+};
+
+// State of the bullet between two steps of the march.
+struct FlightState {
+    double x, y, z;     // ft
+    double vx, vy, vz;  // ft/s
+    double speed;       // ft/s, |v|
+    double time;        // s
+};
+
+// Everything a step needs that does not change during a run.
+struct StepContext {
+    CoefficientRoutine coefficientAt;
+    double ballisticCoefficient;  // lb/in^2
+    double speedOfSound;          // ft/s
+    double densityRatio;          // density / standard density
+    double gx, gy, gz;            // gravity in the sight frame, ft/s^2
+    double wx, wy, wz;            // wind in the sight frame, ft/s
+};
+
+// Advances the bullet 3 ft along x (one yard of range).
+void advanceOneYard(FlightState& s, const StepContext& c);
+
+class TrajectorySolver {
+public:
+    // Inputs, filled by the caller after construction.
+    double muzzleVelocity = 0.0;     // ft/s
+    double bulletWeight = 0.0;       // grains, for energy and momentum only
+    double muzzleElevation = 0.0;    // rad above the line of sight; result when solveElevation is on
+    double losAngle = 0.0;           // rad, positive uphill
+    double cantAngle = 0.0;          // rad, cant of the sight about the line of sight
+    double sightHeight = 0.0;        // ft above the bore at the muzzle
+    double targetSpeed = 0.0;        // ft/s
+    double targetDirection = 0.0;    // rad relative to the line of fire (pi/2 straight across)
+    std::int32_t firstRange = 0;     // yd, first recorded range
+    std::int32_t lastRange = 0;      // yd, last recorded range
+    std::int32_t rangeStep = 1;      // yd, record every multiple of this
+    std::int32_t lastRowIndex = -1;  // result: index of the last row, -1 when none was recorded
+    double sightInRange = 300.0;     // yd where the zeroing puts the bullet on the line of sight
+    double crosswind = 0.0;          // mph, along +z before cant
+    bool solveElevation = true;      // zero muzzleElevation at sightInRange before the run
+    Atmosphere atmosphere;           // derived values are recomputed by every run
+    DragModel dragModel;
+    std::vector<TrajectoryPoint> rows;  // result: rows[0..lastRowIndex]
+
+    // Runs the zeroing passes (when solveElevation is on) and the march; replaces the rows.
+    void computeTrajectory();
+
+    // The farthest range a run marches to, however large a damaged file makes the inputs:
+    // far beyond any small-arms bullet's reach, small enough to keep memory and time sane.
+    static constexpr std::int32_t kMarchLimit = 100000;  // yd
+
+    static constexpr double kStep = 3.0;                   // ft per step, one yard
+    static constexpr double kHalfStep = 1.5;               // ft
+    static constexpr double kLowestDrop = -1999.9 / 12.0;  // ft below the line of sight that ends the march
+    static constexpr double kZeroTolerance = 1.0 / 600.0;  // ft (0.02 in) at the sight-in range
+    static constexpr int kMaxZeroPasses = 10;
+
+private:
+    StepContext stepContext() const;
+    // One flight from the muzzle at `elevation`. Updates `zeroError` and `nextElevation`
+    // at the step that reaches the sight-in range.
+    void runPass(const StepContext& context, double elevation, double& zeroError, double& nextElevation);
+    std::int32_t marchSteps() const;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,109 @@
+#include "RangeTable.h"
+
+#include <cmath>
+
+#include "Ballistics.h"
+#include "CText.h"
+#include "DragFunction.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr double kTinyInches = 0.005;  // values below this print as zero; keep the sign off them
+
+void zeroTiny(double& feet) {
+    if (std::fabs(feet * 12.0) < kTinyInches) feet = 0.0;
+}
+
+// Sectional density from the caliber's leading number; a caliber without one has none.
+std::string sectionalDensityText(const ShotParameters& shot) {
+    const double diameter = cToDouble(shot.caliber);
+    const double density = shot.weight / (diameter * diameter * 7000.0);
+    return std::isfinite(density) ? cFormat("%.3f", density) : std::string("-----");
+}
+
+}  // namespace
+
+RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_(shot.rangeIncrement) {
+    setUpTrajectory(table_, shot, kTableCantDivisor);
+    setUpTrajectory(reference_, shot, kReferenceCantDivisor);
+    reference_.crosswind = 0.0;
+    table_.computeTrajectory();
+    reference_.computeTrajectory();
+    correctWindage(shot.sightInRange);
+}
+
+// Windage counts from where the windless shot strikes at the sight-in range (to one side of
+// the line of sight when the sight is canted). No correction when either trajectory ends
+// before the sight-in row.
+void RangeTableReport::correctWindage(double sightInRange) {
+    const double s = std::trunc(sightInRange);
+    if (!(s >= 0.0) || !(s <= table_.lastRowIndex) || !(s <= reference_.lastRowIndex)) return;
+    const double offset = reference_.rows[static_cast<std::size_t>(s)].windage;
+    for (TrajectoryPoint& row : table_.rows) row.windage -= offset;
+}
+
+double RangeTableReport::muzzleAngleMoa() const { return radiansToMoa(table_.muzzleElevation); }
+
+std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
+    std::vector<TrajectoryPoint> printed;
+    if (rangeIncrement_ <= 0) return printed;
+    for (std::size_t i = 0; i < table_.rows.size(); i += static_cast<std::size_t>(rangeIncrement_)) {
+        TrajectoryPoint row = table_.rows[i];
+        zeroTiny(row.windage);
+        zeroTiny(row.lead);
+        zeroTiny(row.drop);
+        printed.push_back(row);
+    }
+    return printed;
+}
+
+void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
+    if (shot.muzzleAngleCorrection) shot.muzzleAngle = cToDouble(cFormat("%0.3f", report.muzzleAngleMoa()));
+}
+
+std::string rangeTableRow(const TrajectoryPoint& row) {
+    const double dropInches = row.drop * 12.0;
+    if (row.range > 0.0) {
+        return cFormat(" %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f%11.2f", row.range, dropInches, row.velocity,
+                       row.energy, row.momentum, row.windage * 12.0, row.lead * 12.0, row.time,
+                       dropInches / (row.range / 100.0));
+    }
+    return cFormat(" %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f      -----", row.range, dropInches, row.velocity,
+                   row.energy, row.momentum, row.windage * 12.0, row.lead * 12.0, row.time);
+}
+
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+    const std::string dragName(dragFunctionName(static_cast<DragFunction>(shot.dragFunction)));
+    const double density = report.airDensity();
+    std::vector<std::string> lines = {
+        "Name: " + shot.name + "\r\n",
+        cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
+                dragName.c_str(), shot.temperature, shot.cantAngle),
+        cFormat("Weight:\t\t%-.1f grains\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.0f yd.", shot.weight,
+                shot.relativeHumidity, shot.sightInRange),
+        cFormat("Caliber:\t%-4s\t\tPressure:\t%5.2f in. ", shot.caliber.c_str(), shot.pressure) +
+            (shot.stationPressure ? "(stn)" : "") + cFormat("\tMuzzle Angle:%9.3f moa", report.muzzleAngleMoa()),
+        cFormat("Sight Height:\t%.2f inches\tCrosswind:\t%5.1f mph\tTargetSpeed:\t%6.1f mph", shot.sightHeight,
+                shot.crosswind, shot.targetSpeed),
+        cFormat("LOS Angle:\t%.1f degrees\tAltitude:\t%5.0f ft.\tTarget Angle:\t%6.1f deg.", shot.losAngle,
+                shot.altitude, shot.targetDirection),
+        "Sect. Density:\t" + sectionalDensityText(shot) + cFormat("\t\tAir Density:   %6.4f lb./ft.^3", density),
+        cFormat("\t\t\t\tAir Density:\t%5.1f %% of Sea Level", density / kStandardDensity * 100.0),
+        "",
+        "",
+        "",
+        " Range     Drop     Velocity    Energy    Momentum   Windage     Lead     Time   Elevation",
+        "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
+        "",
+    };
+    for (const TrajectoryPoint& row : report.printedRows()) lines.push_back(rangeTableRow(row));
+    lines.emplace_back();
+    return lines;
+}
+
+std::string rangeTableTitle(const ShotParameters& shot) { return "Trajectory Table - " + shot.name; }
+
+}  // namespace vorlan

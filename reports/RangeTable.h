@@ -1,0 +1,54 @@
+#pragma once
+// The range table report: the shot flown as entered and once more without wind, the
+// windage counted from where the windless shot strikes at the sight-in range, and the text
+// of the report (a header that repeats the inputs, column headings, one row per increment).
+//
+//   ShotParameters -> RangeTableReport (two trajectories, windage correction)
+//                  -> printedRows() -> rangeTableLines() -> window, printer, saved text
+
+#include <string>
+#include <vector>
+
+#include "ShotParameters.h"
+#include "TrajectorySolver.h"
+
+namespace vorlan {
+
+class RangeTableReport {
+public:
+    // Computes both trajectories of the shot and corrects the windage.
+    explicit RangeTableReport(const ShotParameters& shot);
+
+    // The muzzle angle of the table's trajectory in minutes of angle: the zeroed angle when
+    // the shot asks for the correction, its own muzzle angle otherwise.
+    double muzzleAngleMoa() const;
+    // Air density of the table's trajectory, lb/ft^3.
+    double airDensity() const { return table_.atmosphere.density; }
+    // The rows at every multiple of rangeIncrement, with drops, windages and leads under
+    // 0.005 inch set to exactly 0. None when rangeIncrement is not positive.
+    std::vector<TrajectoryPoint> printedRows() const;
+    const TrajectorySolver& tableTrajectory() const { return table_; }
+
+private:
+    void correctWindage(double sightInRange);
+
+    int rangeIncrement_;
+    TrajectorySolver table_;      // the shot as entered, with its crosswind
+    TrajectorySolver reference_;  // the same shot without wind
+};
+
+// The Range Table command's effect on the shot: with the correction on, the zeroed angle is
+// stored rounded to three decimals, as it is shown.
+void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report);
+
+// Header lines and rows as the table window shows them; the name line ends in its own
+// "\r\n", the rest carry no terminator; tabs stay in the lines.
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report);
+
+// The caption of a table window.
+std::string rangeTableTitle(const ShotParameters& shot);
+
+// One row of the table, 89 characters wide.
+std::string rangeTableRow(const TrajectoryPoint& row);
+
+}  // namespace vorlan

@@ -1,0 +1,19 @@
+#pragma once
+// The main dialog's three atmosphere commands, on the shot record: each fills the two
+// display texts (density "%6.4f" lb/ft^3 and "%5.1f" percent of sea level); the standard
+// atmospheres also overwrite the shot's weather.
+
+#include "Atmosphere.h"
+#include "ShotParameters.h"
+
+namespace vorlan {
+
+// Air Density: the shot's own weather, with the station-pressure rule.
+Atmosphere airDensityCommand(ShotParameters& shot);
+// Std. Atmosphere: 59 F, 29.92 in Hg, dry, sea level.
+Atmosphere standardAtmosphereCommand(ShotParameters& shot);
+// ICAO Atmosphere: the standard atmosphere at the shot's altitude, stored back rounded as the
+// dialog shows it; the station-pressure box is left unchecked.
+Atmosphere icaoAtmosphereCommand(ShotParameters& shot);
+
+}  // namespace vorlan

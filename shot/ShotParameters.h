@@ -1,0 +1,113 @@
+#pragma once
+// Every input of one shot, in the units the shooter types them. One table (shotFields)
+// binds each dialog field to its control, bounds, keystroke rule and exchange order; a second
+// (shotFileLines) gives each stored field its file key and format. The dialog, its exchange,
+// the shot-file reader and writer all work from these tables.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vorlan {
+
+struct ShotParameters {
+    // Projectile, sight and range table
+    std::string name;                    // edit 1000, at most 256 characters
+    std::string caliber = ".177";        // edit 1001, at most 4 characters
+    double velocity = 800.0;             // ft/s
+    double weight = 8.0;                 // grains
+    double ballisticCoefficient = 0.02;  // lb/in^2, referred to dragFunction
+    double sightHeight = 1.5;            // inches above the bore
+    double cantAngle = 0.0;              // degrees
+    double sightInRange = 33.0;          // yards
+    int rangeIncrement = 1;              // yards between table rows
+    int incrementCount = 45;             // rows after the muzzle row
+    double losAngle = 0.0;               // degrees, positive uphill
+    double muzzleAngle = 0.0;            // minutes of angle
+    bool muzzleAngleCorrection = true;   // derive muzzleAngle by zeroing at sightInRange
+    // Wind and target
+    double crosswind = 0.0;         // mph
+    double targetRange = 50.0;      // yards
+    double targetSpeed = 0.0;       // mph
+    double targetDirection = 90.0;  // degrees to the line of fire
+    // Atmosphere
+    double temperature = 59.0;        // F
+    double relativeHumidity = 0.0;    // percent
+    double pressure = 29.92;          // in Hg
+    double altitude = 0.0;            // ft
+    bool stationPressure = false;     // pressure is the station reading, not reduced to sea level
+    std::string airDensityText;       // display only, never stored in a file
+    std::string seaLevelPercentText;  // display only, never stored in a file
+    // Drag model: the DragFunction index; a file may hold any integer
+    int dragFunction = 0;
+    // Chronograph and point-blank target
+    double nearChronoSpeed = 800.0;  // ft/s
+    double farChronoSpeed = 700.0;   // ft/s
+    double chronoDistance = 300.0;   // ft between the chronographs
+    double targetDiameter = 1.0;     // inches of vital zone
+    // Calculator
+    double calcEnergy = 0.0;        // ft-lb
+    double calcVelocity = 0.0;      // ft/s
+    double calcWeight = 0.0;        // grains
+    double calcGunWeight = 40.0;    // ounces
+    double calcPowderWeight = 5.0;  // grains
+    double powerFactor = 0.0;
+    double recoilEnergy = 0.0;  // ft-lb
+    int calcMode = 0;           // 0 energy, 1 velocity, 2 weight
+
+    // The last range of the table: incrementCount * rangeIncrement, held within int.
+    int tableLength() const;
+    // What the main dialog restores before it reads the settings file: the calculator,
+    // the muzzle angle and its correction flag go back to their defaults.
+    void resetForDialogStart();
+};
+
+using FieldMember = std::variant<double ShotParameters::*, int ShotParameters::*, bool ShotParameters::*,
+                                 std::string ShotParameters::*>;
+
+// How the main dialog exchanges a field.
+enum class FieldKind {
+    Number,       // "%lg" / "%g", checked against [minimum, maximum]
+    WholeNumber,  // "%d", checked against [minimum, maximum]
+    Text,         // checked against maxLength
+    Check,        // check box
+    RadioGroup,   // position of the checked button, -1 when none
+};
+
+// The keystroke filter of an edit while the user types.
+struct KeystrokeRule {
+    bool enabled = false;
+    bool fractional = false;  // digits with one decimal point; otherwise whole numbers
+    bool allowMinus = false;  // fractional only: a leading minus sign
+    int decimals = 0;         // fractional only: digits allowed after the point
+};
+
+struct ShotField {
+    std::string_view name;  // the member's name
+    int controlId;          // control number in the main dialog
+    FieldKind kind;
+    FieldMember member;
+    double minimum = 0.0;  // Number and WholeNumber, inclusive
+    double maximum = 0.0;
+    int maxLength = 0;  // Text
+    KeystrokeRule keystrokes{};
+};
+
+// The dialog-bound fields in their exchange order.
+std::span<const ShotField> shotFields();
+// The field bound to a control, or nullptr.
+const ShotField* findShotField(int controlId);
+
+// One line of the shot file.
+struct ShotFileLine {
+    std::string_view key;  // without its colon
+    const char* format;    // printf format of the value; nullptr for text and flags
+    FieldMember member;
+    bool calculatorKey;  // ignored when a file arrives from the shell
+};
+
+// The 35 lines in the order the writer produces them.
+std::span<const ShotFileLine> shotFileLines();
+
+}  // namespace vorlan
