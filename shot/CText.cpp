@@ -2,8 +2,11 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +46,19 @@ std::string cFormat(const char* format, ...) {
     if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
     va_end(args);
     return text;
+}
+
+void appendFixed(std::string& text, double value, int width, int precision) {
+    char digits[400];  // the longest double in fixed notation with up to 17 decimals fits
+    char* end = digits;
+    if (std::isnan(value)) {
+        end = std::copy_n(std::signbit(value) ? "-nan" : "nan", std::signbit(value) ? 4 : 3, digits);
+    } else {
+        end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision).ptr;
+    }
+    const auto length = static_cast<int>(end - digits);
+    if (length < width) text.append(static_cast<std::size_t>(width - length), ' ');
+    text.append(digits, end);
 }
 
 double cToDouble(std::string_view text) {

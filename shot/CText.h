@@ -10,6 +10,10 @@ namespace vorlan {
 // printf-style formatting in the C locale.
 std::string cFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// Appends `value` as printf's "%<width>.<precision>f" would, without its cost: the digits
+// come from std::to_chars, which rounds exactly as printf does.
+void appendFixed(std::string& text, double value, int width, int precision);
+
 // The C library's text-to-double conversion: leading white space skipped, the longest number
 // prefix taken, the rest ignored; 0 when there is no number.
 double cToDouble(std::string_view text);

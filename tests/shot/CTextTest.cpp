@@ -1,0 +1,82 @@
+#include "CText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+
+namespace vorlan {
+namespace {
+
+std::string printfFixed(double value, int width, int precision) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%*.*f", width, precision, value);
+    return buffer;
+}
+
+std::string fixed(double value, int width, int precision) {
+    std::string text;
+    appendFixed(text, value, width, precision);
+    return text;
+}
+
+TEST(CText, AppendFixedMatchesPrintf) {
+    const double specials[] = {0.0,
+                               -0.0,
+                               0.005,
+                               -0.005,
+                               0.125,
+                               0.375,
+                               2.5,
+                               -2.5,
+                               1e-300,
+                               1e300,
+                               -1e22,
+                               0.045,
+                               1.005,
+                               99.995,
+                               2.675,
+                               1e15,
+                               -4e-7,
+                               std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN(),
+                               -std::numeric_limits<double>::quiet_NaN(),
+                               std::numeric_limits<double>::max()};
+    for (const double v : specials) {
+        for (int precision = 0; precision <= 4; ++precision) {
+            EXPECT_EQ(fixed(v, 10, precision), printfFixed(v, 10, precision)) << v << " " << precision;
+        }
+    }
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> wide(-1e6, 1e6);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = (i % 2 ? wide(random) : wide(random) * 1e-6);
+        const int precision = static_cast<int>(i % 5);
+        ASSERT_EQ(fixed(v, 11, precision), printfFixed(v, 11, precision)) << v;
+    }
+}
+
+TEST(CText, NumbersIgnoreTheUserLocale) {
+    // Whatever LC_NUMERIC says, files and reports use a decimal point.
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
+    EXPECT_EQ(cFormat("%.2f", 29.92), "29.92");
+    EXPECT_EQ(cToDouble("29.92"), 29.92);
+    EXPECT_EQ(fixed(29.92, 6, 2), " 29.92");
+    double v = 0;
+    EXPECT_TRUE(cScanDouble(" 12abc", v));
+    EXPECT_EQ(v, 12);
+    EXPECT_FALSE(cScanDouble("", v));
+    EXPECT_FALSE(cScanDouble("abc", v));
+    int i = 0;
+    EXPECT_TRUE(cScanInt("99999999999", i));
+    EXPECT_EQ(i, 2147483647);
+    EXPECT_FALSE(cScanInt(" x", i));
+    EXPECT_EQ(cToInt("4294967295"), -1);
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace vorlan

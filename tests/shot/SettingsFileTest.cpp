@@ -1,0 +1,70 @@
+#include "SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ShotFile.h"
+
+namespace vorlan {
+namespace {
+
+TEST(SettingsFile, ThirtyNineLines) {
+    AppSettings settings;
+    settings.saveDirectory = "/home/u/shots/";
+    settings.saveFileName = "rifle.vxf";
+    const std::string text = settingsFileText(ShotParameters{}, settings);
+    const std::string shot = shotFileText(ShotParameters{});
+    ASSERT_EQ(text.compare(0, shot.size(), shot), 0);
+    EXPECT_EQ(text.substr(shot.size()),
+              "Dialog Color:195,190,228\r\r\nSave Directory:/home/u/shots/\r\r\nSave File:rifle.vxf\r\r\n"
+              "Save Range Table Directory:\r\r\n");
+}
+
+TEST(SettingsFile, DialogColor) {
+    AppSettings s;
+    parseDialogColor("10,20", s);
+    EXPECT_EQ(s.red, 10);
+    EXPECT_EQ(s.green, 20);
+    EXPECT_EQ(s.blue, 228);
+    parseDialogColor("300,0,0", s);
+    EXPECT_EQ(s.red, 44);        // cut to 8 bits
+    parseDialogColor(",,7", s);  // empty tokens do not count
+    EXPECT_EQ(s.red, 7);
+    parseDialogColor("", s);
+    EXPECT_EQ(s.red, 7);
+    parseDialogColor("-1,abc,255,9", s);
+    EXPECT_EQ(s.red, 255);
+    EXPECT_EQ(s.green, 0);
+    EXPECT_EQ(s.blue, 255);
+}
+
+TEST(SettingsFile, RoundTripThroughAFile) {
+    const auto file = std::filesystem::temp_directory_path() / ("vorlan-settings-" + std::to_string(::getpid()));
+    ShotParameters shot;
+    shot.name = "Zero at 50";
+    shot.calcMode = 2;
+    AppSettings settings;
+    settings.red = 1;
+    settings.green = 2;
+    settings.blue = 3;
+    settings.saveRangeTableDirectory = "/tmp/tables/";
+    ASSERT_TRUE(writeSettingsFile(file.string(), shot, settings));
+
+    ShotParameters readShot;
+    AppSettings readSettings;
+    ASSERT_TRUE(readSettingsFile(file.string(), readShot, readSettings));
+    EXPECT_EQ(readShot.name, "Zero at 50");
+    EXPECT_EQ(readShot.calcMode, 2);  // the settings file carries the calculator keys
+    EXPECT_EQ(readSettings.red, 1);
+    EXPECT_EQ(readSettings.blue, 3);
+    EXPECT_EQ(readSettings.saveRangeTableDirectory, "/tmp/tables/");
+    std::filesystem::remove(file);
+
+    AppSettings untouched;
+    EXPECT_FALSE(readSettingsFile(file.string(), readShot, untouched));
+    EXPECT_EQ(untouched.red, 195);
+}
+
+}  // namespace
+}  // namespace vorlan
