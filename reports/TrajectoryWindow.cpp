@@ -115,6 +115,8 @@ void TrajectoryWindow::onFilePrintPreview() {
         return;
     }
     if (!printer_) printer_ = sharedTablePrinter();
+    // The preview shows every page, whatever range the last print asked for.
+    printer_->setPrintRange(QPrinter::AllPages);
     // Not modal, so that closing this window can end the preview.
     preview_ = new QPrintPreviewDialog(printer_.get(), this);
     preview_->setWindowTitle(QStringLiteral("Print Preview - ") + table_->title());
