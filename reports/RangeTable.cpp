@@ -114,6 +114,8 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
     return lines;
 }
 
-std::string rangeTableTitle(const ShotParameters& shot) { return "Trajectory Table - " + shot.name; }
+std::string rangeTableTitle(const ShotParameters& shot) { return rangeTableTitle(shot.name); }
+
+std::string rangeTableTitle(const std::string& shotName) { return "Trajectory Table - " + shotName; }
 
 }  // namespace vorlan

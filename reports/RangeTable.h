@@ -47,6 +47,7 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
 
 // The caption of a table window.
 std::string rangeTableTitle(const ShotParameters& shot);
+std::string rangeTableTitle(const std::string& shotName);
 
 // One row of the table, 89 characters wide.
 std::string rangeTableRow(const TrajectoryPoint& row);

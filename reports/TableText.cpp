@@ -4,23 +4,41 @@
 
 namespace vorlan {
 
-std::string savedTableText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        std::size_t column = 0;
-        for (const char c : line + "\r\n") {
-            if (c == '\t') {
-                do {
-                    text += ' ';
-                    ++column;
-                } while (column % 8 != 0);
-            } else {
-                text += c;
+std::string expandTabs(std::string_view text) {
+    std::string expanded;
+    std::size_t column = 0;
+    for (const char c : text) {
+        if (c == '\t') {
+            do {
+                expanded += ' ';
                 ++column;
-            }
+            } while (column % 8 != 0);
+        } else {
+            expanded += c;
+            ++column;
         }
     }
+    return expanded;
+}
+
+std::string savedTableText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += expandTabs(line + "\r\n");
     return text;
+}
+
+std::vector<std::string> displayedTableLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> shown;
+    shown.reserve(lines.size() + 1);
+    for (const std::string& line : lines) {
+        std::string_view rest(line);
+        for (std::size_t end = rest.find("\r\n"); end != std::string_view::npos; end = rest.find("\r\n")) {
+            shown.push_back(expandTabs(rest.substr(0, end)));
+            rest.remove_prefix(end + 2);
+        }
+        shown.push_back(expandTabs(rest));
+    }
+    return shown;
 }
 
 int tablePageCount(std::size_t lineCount) {

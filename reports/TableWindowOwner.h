@@ -1,0 +1,24 @@
+#pragma once
+// What a range table window needs from the dialog that opened it.
+
+#include <QString>
+
+namespace vorlan {
+
+class TrajectoryWindow;
+
+class TableWindowOwner {
+public:
+    // The folder last used to save a range table, with its trailing separator; the window
+    // offers it in Save As and stores the folder chosen there.
+    virtual QString& saveRangeTableDirectory() = 0;
+    // Called from the window's destructor, however it ends (closed by the user or deleted by
+    // the owner): the owner drops the window from its list. An owner that deletes its windows
+    // should iterate over a copy of that list.
+    virtual void tableWindowDestroyed(TrajectoryWindow* window) = 0;
+
+protected:
+    ~TableWindowOwner() = default;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,60 @@
+#pragma once
+// The client of a range table window: the report in a fixed-pitch font, scrollable both ways,
+// and its printed pages. Only the lines in view are painted, so a table of thousands of rows
+// scrolls as fast as a short one.
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QStringList>
+
+class QPrinter;
+
+namespace vorlan {
+
+class TrajectoryTable;
+
+class TrajectoryTableScrollView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    TrajectoryTableScrollView(const TrajectoryTable& table, QWidget* parent = nullptr);
+
+    // Left and top margin of the text on screen, in pixels.
+    static constexpr int kScreenMargin = 10;
+
+    // Pixel height of one line and the designed steps of the scroll bars.
+    int lineHeight() const { return lineHeight_; }
+    QSize totalSize() const { return totalSize_; }
+    QSize pageStep() const { return {totalSize_.width() / 2, totalSize_.height() / 2}; }
+    QSize lineStep() const;
+    // Index of the first line at least partly in view.
+    int firstVisibleLine() const;
+    // The page being printed, for the footer; 0 when not printing.
+    int currentPage() const { return currentPage_; }
+
+    // Prints the pages the printer asks for (all of them unless a page range is chosen).
+    void print(QPrinter* printer);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void measure();
+    void updateScrollBars();
+    void applyDesignedPageStep(Qt::Orientation orientation, int action);
+    void printPage(QPainter& painter, QPrinter& printer, int page);
+
+    const TrajectoryTable& table_;
+    QStringList shownLines_;  // tabs expanded, the name line's break split off
+    QFont screenFont_;
+    int lineHeight_ = 0;
+    int ascent_ = 0;
+    int drawingWidth_ = 0;  // right edge of the text, from the drawing ruler
+    QSize totalSize_;       // scroll extent, from the scroll ruler
+    int currentPage_ = 0;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,153 @@
+#include "TrajectoryWindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <utility>
+
+#include "RangeTable.h"
+#include "TableDialogs.h"
+#include "TableText.h"
+#include "TableWindowOwner.h"
+#include "TrajectoryTable.h"
+#include "TrajectoryTableScrollView.h"
+
+namespace vorlan {
+namespace {
+
+// One printer set-up for all table windows, as long as any of them is open, so Print Setup
+// in one window applies to printing from the others.
+std::shared_ptr<QPrinter> sharedTablePrinter() {
+    static std::weak_ptr<QPrinter> shared;
+    std::shared_ptr<QPrinter> printer = shared.lock();
+    if (!printer) {
+        printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        shared = printer;
+    }
+    return printer;
+}
+
+}  // namespace
+
+TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner)
+    : table_(std::move(table)), owner_(owner), view_(new TrajectoryTableScrollView(*table_, this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing a table window never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(table_->title());
+    setCentralWidget(view_);
+    setIcons();
+    createMenu();
+}
+
+TrajectoryWindow::~TrajectoryWindow() { owner_.tableWindowDestroyed(this); }
+
+QPrintPreviewDialog* TrajectoryWindow::previewDialog() const { return preview_; }
+
+void TrajectoryWindow::createMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* saveAs = file->addAction(QStringLiteral("&Save As ..."), this, &TrajectoryWindow::onFileSaveAs);
+    saveAs->setObjectName(QStringLiteral("fileSaveAs"));
+    file->addSeparator();
+    QAction* print = file->addAction(QStringLiteral("&Print...\tCtrl+P"), this, &TrajectoryWindow::onFilePrint);
+    print->setObjectName(QStringLiteral("filePrint"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* preview = file->addAction(QStringLiteral("Print Pre&view"), this, &TrajectoryWindow::onFilePrintPreview);
+    preview->setObjectName(QStringLiteral("filePrintPreview"));
+    QAction* setup = file->addAction(QStringLiteral("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
+    setup->setObjectName(QStringLiteral("filePrintSetup"));
+}
+
+// Icons 131 (small) and 132 (large) come from the program's resources; a window opened
+// without them, as in the report library's own tests, keeps the default icon.
+void TrajectoryWindow::setIcons() {
+    QIcon icon;
+    const std::pair<const char*, int> icons[] = {{"131", 16}, {"132", 32}};
+    for (const auto& [name, size] : icons) {
+        for (const char* suffix : {".svg", ".png"}) {
+            const QString path = QStringLiteral(":/icons/") + QLatin1String(name) + QLatin1String(suffix);
+            if (!QFile::exists(path)) continue;
+            icon.addFile(path, QSize(size, size));
+            break;
+        }
+    }
+    if (!icon.isNull()) setWindowIcon(icon);
+}
+
+QString TrajectoryWindow::askSavePath(const QString& initialPath) {
+    // A name without a title (".txt", or a folder only) asks again.
+    for (;;) {
+        const QString path = tableDialogs().askSaveFileName(this, initialPath);
+        if (path.isEmpty() || !QFileInfo(path).completeBaseName().isEmpty()) return path;
+    }
+}
+
+void TrajectoryWindow::onFileSaveAs() {
+    QString& directory = owner_.saveRangeTableDirectory();
+    const QString path = askSavePath(directory + QString::fromStdString(table_->shotName()));
+    if (path.isEmpty()) return;
+    // The folder is remembered with its trailing separator, even when the save then fails.
+    directory = path.left(path.size() - QFileInfo(path).fileName().size());
+    QString error;
+    if (table_->save(path, error)) return;
+    tableDialogs().showFileError(
+        this, QStringLiteral("Vorlan"),
+        QStringLiteral("The range table could not be saved to \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
+}
+
+void TrajectoryWindow::onFilePrint() {
+    if (!printer_) printer_ = sharedTablePrinter();
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setMinMax(1, tablePageCount(table_->lines().size()));
+    if (dialog.exec() == QDialog::Accepted) view_->print(printer_.get());
+}
+
+void TrajectoryWindow::onFilePrintPreview() {
+    if (preview_) {
+        preview_->raise();
+        preview_->activateWindow();
+        return;
+    }
+    if (!printer_) printer_ = sharedTablePrinter();
+    // The preview shows every page, whatever range the last print asked for.
+    printer_->setPrintRange(QPrinter::AllPages);
+    // Not modal, so that closing this window can end the preview.
+    preview_ = new QPrintPreviewDialog(printer_.get(), this);
+    preview_->setWindowTitle(QStringLiteral("Print Preview - ") + table_->title());
+    connect(preview_, &QPrintPreviewDialog::paintRequested, view_, &TrajectoryTableScrollView::print);
+    connect(preview_, &QDialog::finished, preview_, &QObject::deleteLater);
+    connect(preview_, &QDialog::finished, this, [this] { preview_.clear(); });
+    preview_->show();
+}
+
+void TrajectoryWindow::onFilePrintSetup() {
+    if (!printer_) printer_ = sharedTablePrinter();
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void TrajectoryWindow::closeEvent(QCloseEvent* event) {
+    if (preview_) {
+        preview_->reject();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
+                                       const std::string& shotName) {
+    auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName,
+                                                   QString::fromStdString(rangeTableTitle(shotName)));
+    auto* window = new TrajectoryWindow(std::move(table), owner);
+    window->show();
+    return window;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,63 @@
+#pragma once
+// A range table window: the report of one Range Table press, shown in a scroll view, with a
+// File menu that saves, prints, previews and sets up the printer. Each press opens a window
+// of its own; it deletes itself when closed and tells its owner.
+//
+//   report lines + shot name -> openTrajectoryWindow -> TrajectoryTable (document)
+//                                                   -> TrajectoryWindow -> TrajectoryTableScrollView
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPrinter;
+class QPrintPreviewDialog;
+
+namespace vorlan {
+
+class TableWindowOwner;
+class TrajectoryTable;
+class TrajectoryTableScrollView;
+
+class TrajectoryWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner);
+    ~TrajectoryWindow() override;
+
+    const TrajectoryTable& document() const { return *table_; }
+    TrajectoryTableScrollView* view() const { return view_; }
+    // True from the opening of a print preview until it closes.
+    bool previewActive() const { return !preview_.isNull(); }
+    QPrintPreviewDialog* previewDialog() const;
+
+    // The File menu's commands.
+    void onFileSaveAs();
+    void onFilePrint();
+    void onFilePrintPreview();
+    void onFilePrintSetup();
+
+protected:
+    // Closing while the preview shows ends the preview only.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenu();
+    void setIcons();
+    QString askSavePath(const QString& initialPath);
+
+    std::unique_ptr<TrajectoryTable> table_;
+    TableWindowOwner& owner_;
+    TrajectoryTableScrollView* view_;
+    std::shared_ptr<QPrinter> printer_;
+    QPointer<QPrintPreviewDialog> preview_;
+};
+
+// Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
+// and returns it. The caller adds it to its list of open table windows.
+TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
+                                       const std::string& shotName);
+
+}  // namespace vorlan
