@@ -74,7 +74,7 @@ void CVorlan2Dlg::exchange(DataExchange& dx) {
 void CVorlan2Dlg::onInitDialog() {
     updateData(false);
     joinOpenDialogs();
-    setFocus();
+    edit(1000)->setFocus();  // typing starts in the first field
     shot_.resetForDialogStart();
     edit(kMuzzleAngleEdit)->setReadOnly(true);
     readSettings();

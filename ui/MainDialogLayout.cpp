@@ -185,10 +185,6 @@ void CVorlan2Dlg::buildControls() {
     topRight->addWidget(help);
     topRight->addWidget(contents);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildProjectileGroup());
-    left->addWidget(buildWindGroup());
-    left->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(buildAtmosphereGroup());
     middle->addWidget(buildDensityGroup());
@@ -197,28 +193,28 @@ void CVorlan2Dlg::buildControls() {
     right->addLayout(topRight);
     right->addWidget(buildDragGroup());
     right->addStretch();
-    right->addWidget(buildCommandGroup());
-
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(12);
-    columns->addLayout(left);
-    columns->addLayout(middle);
-    columns->addLayout(right);
 
     auto* correction = new QCheckBox(QStringLiteral("Muzzle Angle Correction for Zero Range"), this);
     setControlId(correction, 1039);
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
     CColorBtn* calculations = addButton(1038, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(correction);
-    bottom->addStretch();
-    bottom->addWidget(calculations);
+
+    // Projectile and wind on the left; atmosphere, drag model and the commands beside them.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(buildProjectileGroup(), 0, 0);
+    grid->addLayout(middle, 0, 1);
+    grid->addLayout(right, 0, 2);
+    grid->addWidget(buildWindGroup(), 1, 0);
+    grid->addWidget(buildCommandGroup(), 1, 1, 1, 2, Qt::AlignBottom);
+    grid->addWidget(correction, 2, 0, 1, 2);
+    grid->addWidget(calculations, 2, 2, Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
-    layout->addLayout(columns);
-    layout->addLayout(bottom);
+    layout->addLayout(grid);
 }
 
 void CVorlan2Dlg::addShortcuts() {

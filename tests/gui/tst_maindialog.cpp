@@ -137,14 +137,14 @@ void TestMainDialog::muzzleAngleCheckBox() {
     auto dlg = h.openMainDialog();
     auto* check = dlg->controlAs<QCheckBox>(1039);
     QVERIFY(check->isChecked());
-    QTest::mouseClick(check, Qt::LeftButton);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QVERIFY(!dlg->shot().muzzleAngleCorrection);
     QVERIFY(!dlg->edit(1042)->isReadOnly());
     retype(dlg->edit(1042), "4.5");
     QCOMPARE(dlg->edit(1042)->text(), QString("4.5"));
     // The read-only look follows: editable edits keep the system background.
     QCOMPARE(dlg->edit(1042)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-    QTest::mouseClick(check, Qt::LeftButton);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QVERIFY(dlg->edit(1042)->isReadOnly());
     QCOMPARE(dlg->edit(1042)->palette().color(QPalette::Base), h.context.dialogColor);
 }
