@@ -1,0 +1,53 @@
+#include "CHiddenWindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QWhatsThis>
+
+#include "HelpBrowser.h"
+
+namespace vorlan {
+
+CHiddenWindow::CHiddenWindow() {
+    setWindowTitle(QStringLiteral("Vorlan"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
+    setGeometry(100, 100, 300, 300);
+}
+
+CHiddenWindow::~CHiddenWindow() { delete browser_.data(); }
+
+void CHiddenWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void CHiddenWindow::winHelp(quint32 data, HelpCommand command) {
+    switch (command) {
+        case HelpCommand::Contents:
+            showContents();
+            return;
+        case HelpCommand::Quit:
+            if (browser_) browser_->close();
+            return;
+        case HelpCommand::Context:
+            break;
+    }
+    const QPoint pointer = QCursor::pos();
+    // Only the six dialogs with pop-up help get it; the About box, for one, does not.
+    if (const std::optional<quint32> helpId = helpIdAt(pointer, data)) showPopup(*helpId, pointer);
+}
+
+void CHiddenWindow::showPopup(quint32 helpId, QPoint globalPos) {
+    lastPopupHelpId_ = helpId;
+    QWhatsThis::showText(globalPos, popupHelpText(helpId));
+}
+
+void CHiddenWindow::showContents() {
+    if (!browser_) {
+        browser_ = new HelpBrowser;
+        browser_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    browser_->showPage(QStringLiteral("index.html"));
+    browser_->show();
+    browser_->raise();
+    browser_->activateWindow();
+}
+
+}  // namespace vorlan

@@ -1,0 +1,65 @@
+#include "CVorlan2App.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "CAboutDlg.h"
+#include "CHiddenWindow.h"
+#include "CVorlan2Dlg.h"
+#include "SettingsFile.h"
+
+namespace vorlan {
+
+CVorlan2App::CVorlan2App(int& argc, char** argv) : application_(argc, argv) {
+    QApplication::setApplicationName(QStringLiteral("Vorlan2"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vorlan"));
+    QApplication::setDesktopFileName(QStringLiteral("vorlan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
+}
+
+QString CVorlan2App::commandLineFile(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].startsWith(u'-')) return arguments[i];
+    return {};
+}
+
+std::string CVorlan2App::settingsFilePath(const QString& programDirectory) {
+    const QString name = QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size());
+    const QString besideProgram = QDir(programDirectory).filePath(name);
+    if (QFileInfo::exists(besideProgram) || QFileInfo(programDirectory).isWritable())
+        return QFile::encodeName(besideProgram).toStdString();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    return QFile::encodeName(QDir(folder).filePath(name)).toStdString();
+}
+
+void CVorlan2App::registerDocumentTemplates() {
+    // The range-table window registers its document kinds (shot files, text tables) here.
+}
+
+int CVorlan2App::run() {
+    context_.dialogColor = QColor(195, 190, 228);
+    registerDocumentTemplates();
+    context_.commandLineFile = commandLineFile(QApplication::arguments());
+    context_.settingsPath = settingsFilePath(QApplication::applicationDirPath());
+    context_.showAbout = [this](QWidget* owner) {
+        CAboutDlg about(context_, owner);
+        about.exec();
+    };
+
+    auto* hidden = new CHiddenWindow;  // never shown
+    context_.help = hidden;
+    auto* dialog = new CVorlan2Dlg(context_);
+    hidden->mainDialog = dialog;
+    if (beforeModalRun) beforeModalRun(*dialog);
+    dialog->exec();
+
+    delete dialog;
+    context_.help = nullptr;
+    delete hidden;
+    return 0;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,7 @@
+// Vorlan, the desktop program.
+#include "CVorlan2App.h"
+
+int main(int argc, char** argv) {
+    vorlan::CVorlan2App app(argc, argv);
+    return app.run();
+}

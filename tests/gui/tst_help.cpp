@@ -1,0 +1,115 @@
+// Help ids, the hidden window's pop-up help and the help contents.
+
+#include <QCursor>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "CAboutDlg.h"
+#include "CHiddenWindow.h"
+#include "ContextHelp.h"
+#include "GuiHarness.h"
+#include "HelpBrowser.h"
+
+using namespace vorlan;
+using namespace vorlan::testing;
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void helpIdRules();
+    void lookupUnderPointer();
+    void f1ShowsControlPopup();
+    void aboutBoxHasNoHelp();
+    void hiddenWindowRefusesClose();
+    void everyMainControlHasAText();
+    void contentsAndTopics();
+};
+
+void TestHelp::helpIdRules() {
+    QCOMPARE(controlHelpId(102, 1000), 2154169320u);
+    QCOMPARE(controlHelpId(140, 1012), 2154169332u);  // borrows the main dialog's target range
+    QCOMPARE(controlHelpId(140, 1013), 2147483648u + 65536u * 140u + 1013u);
+    QCOMPARE(dialogHelpId(102), 131174u);
+    for (int t : {102, 137, 138, 139, 140, 157}) QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
+    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(100)));
+    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(101)));
+}
+
+void TestHelp::lookupUnderPointer() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    QLineEdit* velocity = dlg->edit(1002);
+    const QPoint overEdit = velocity->mapToGlobal(velocity->rect().center());
+    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, 131174), std::optional<quint32>(controlHelpId(102, 1002)));
+    const QPoint background = dlg->mapToGlobal(QPoint(3, 3));
+    QCOMPARE(helpIdInWindow(dlg.get(), background, 131174), std::optional<quint32>(131174u));
+    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, dialogHelpId(100)), std::nullopt);
+}
+
+void TestHelp::f1ShowsControlPopup() {
+    Harness h;
+    CHiddenWindow hidden;
+    h.context.help = &hidden;
+    auto dlg = h.openMainDialog();
+    QLineEdit* caliber = dlg->edit(1001);
+    QCursor::setPos(caliber->mapToGlobal(caliber->rect().center()));
+    QTest::keyClick(caliber, Qt::Key_F1);
+    QCOMPARE(hidden.lastPopupHelpId(), controlHelpId(102, 1001));
+    h.context.help = nullptr;
+}
+
+void TestHelp::aboutBoxHasNoHelp() {
+    Harness h;
+    CHiddenWindow hidden;
+    h.context.help = &hidden;
+    CAboutDlg about(h.context);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCursor::setPos(about.mapToGlobal(about.rect().center()));
+    QTest::keyClick(&about, Qt::Key_F1);
+    QCOMPARE(hidden.lastPopupHelpId(), 0u);
+    h.context.help = nullptr;
+}
+
+void TestHelp::hiddenWindowRefusesClose() {
+    CHiddenWindow hidden;
+    QVERIFY(!hidden.close());
+    QVERIFY(!hidden.isVisible());
+    QCOMPARE(hidden.windowTitle(), QString("Vorlan"));
+}
+
+void TestHelp::everyMainControlHasAText() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    for (QWidget* w : dlg->findChildren<QWidget*>()) {
+        const int id = ColorDialog::controlIdOf(w);
+        if (id < 0) continue;
+        QVERIFY2(hasPopupHelpText(controlHelpId(102, id)), qPrintable(QString::number(id)));
+    }
+    QVERIFY(hasPopupHelpText(dialogHelpId(102)));
+}
+
+void TestHelp::contentsAndTopics() {
+    Harness h;
+    CHiddenWindow hidden;
+    h.context.help = &hidden;
+    auto dlg = h.openMainDialog();
+    dlg->onHelp();
+    QVERIFY(hidden.helpBrowser());
+    QCOMPARE(hidden.helpBrowser()->currentPage(), QString("index.html"));
+    QFile contents(":/help/index.html");
+    QVERIFY(contents.open(QIODevice::ReadOnly));
+    const QByteArray index = contents.readAll();
+    for (const char* topic : {"main-dialog.html", "dialog-color.html", "compute-bc.html", "maximum-range.html",
+                              "opbz.html", "shot-comparison.html", "calculations.html"}) {
+        QVERIFY2(index.contains(topic), topic);
+        QVERIFY2(QFile::exists(QString(":/help/") + topic), topic);
+    }
+    hidden.winHelp(0, HelpCommand::Quit);
+    QTRY_VERIFY(!hidden.helpBrowser());
+    h.context.help = nullptr;
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

@@ -1,0 +1,106 @@
+#pragma once
+// The main window. It holds the one shot record and shows every input as an edit, check box
+// or radio button; every command first copies the controls into the record (the exchange,
+// built from the record's field table), then runs on the record and writes results back.
+//
+//   start:  defaults -> settings file -> shot file from the command line -> controls
+//   typing: edit change -> CValidator cut-back;  leaving an edit -> exchange with checks
+//   end:    exchange -> close table and side windows -> exchange -> settings file
+
+#include <QList>
+#include <QPointer>
+#include <QUrl>
+#include <string>
+
+#include "CValidator.h"
+#include "ColorDialog.h"
+#include "ShotParameters.h"
+
+class QLineEdit;
+class QCheckBox;
+
+namespace vorlan {
+
+class CColorBtn;
+
+class CVorlan2Dlg : public ColorDialog {
+    Q_OBJECT
+public:
+    explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);
+    ~CVorlan2Dlg() override;
+
+    ShotParameters& shot() { return shot_; }
+    const ShotParameters& shot() const { return shot_; }
+
+    // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
+    std::string saveDirectory;
+    std::string saveFileName;
+    // Folder the last range table was saved to.
+    std::string saveRangeTableDirectory;
+    // Range-table windows still open, in the order they were opened; closed newest first
+    // when the dialog ends.
+    QList<QPointer<QWidget>> openTableWindows;
+
+    QLineEdit* edit(int controlId) const;
+    // Opens a shot file handed over by the shell: ignored unless it ends in "vxf".
+    void openGivenPath(const QString& path);
+    // Files dropped on the dialog: the first one is opened as a given path.
+    void openDroppedFiles(const QList<QUrl>& urls);
+
+    // Commands (public so that menus, shortcuts and tests reach the same code).
+    void onAirDensity();
+    void onStandardAtmosphere();
+    void onIcaoAtmosphere();
+    void onLoad();
+    void onSave();
+    void onDialogColor();
+    void onAbout();
+    void onHelp();
+    void onContextHelpMode();
+    void onMuzzleAngleCheck();
+    void onLeaveIncrementField();
+    // Later commands: their buttons are in place and these slots are where they begin.
+    void onRangeTable() {}
+    void onSetBaseline() {}
+    void onShoot() {}
+    void onComputeBC() {}
+    void onMaximumRange() {}
+    void onOPBZ() {}
+    void onCalculations() {}
+
+    void accept() override;  // Enter never closes the dialog
+    void done(int result) override;
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* buildProjectileGroup();
+    QWidget* buildWindGroup();
+    QWidget* buildAtmosphereGroup();
+    QWidget* buildDensityGroup();
+    QWidget* buildDragGroup();
+    QWidget* buildCommandGroup();
+    QLineEdit* addEdit(int controlId);
+    CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
+    void addShortcuts();
+    void attachValidators();
+    void syncMuzzleAngleEdit();
+    void readSettings();
+    void writeSettings();
+    bool runExitSequence();
+    void closeTableWindows();
+    QString chooseShotFile(FileRequest::Kind kind, const std::string& initialName);
+
+    ShotParameters shot_;
+    CValidator validator_;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,116 @@
+#include "ColorDialog.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include "CColorBtn.h"
+#include "ContextHelp.h"
+#include "DataExchange.h"
+
+namespace vorlan {
+
+namespace {
+const char* const kControlIdProperty = "controlId";
+}
+
+ColorDialog::ColorDialog(AppContext& context, int templateId, QWidget* parent, bool listed)
+    : QDialog(parent), context_(context), templateId_(templateId), listed_(listed) {
+    setProperty("templateId", templateId);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
+    setAutoFillBackground(true);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &ColorDialog::requestContextHelp);
+}
+
+quint32 ColorDialog::helpId() const { return dialogHelpId(templateId_); }
+
+QWidget* ColorDialog::control(int controlId) const {
+    const auto children = findChildren<QWidget*>();
+    for (QWidget* child : children)
+        if (controlIdOf(child) == controlId) return child;
+    return nullptr;
+}
+
+void ColorDialog::setControlId(QWidget* widget, int controlId) { widget->setProperty(kControlIdProperty, controlId); }
+
+int ColorDialog::controlIdOf(const QWidget* widget) {
+    const QVariant id = widget->property(kControlIdProperty);
+    return id.isValid() ? id.toInt() : -1;
+}
+
+void ColorDialog::initDialog() {
+    if (initialised_) return;
+    initialised_ = true;
+    onInitDialog();
+}
+
+void ColorDialog::onInitDialog() {
+    updateData(false);
+    joinOpenDialogs();
+    applyDialogColor();
+}
+
+bool ColorDialog::updateData(bool saveAndValidate) {
+    // A message box or a focus change during an exchange must not start a second one.
+    if (exchanging_) return false;
+    exchanging_ = true;
+    DataExchange dx(*this, saveAndValidate ? DataExchange::Direction::Save : DataExchange::Direction::Load);
+    exchange(dx);
+    exchanging_ = false;
+    return !dx.failed();
+}
+
+void ColorDialog::applyDialogColor() {
+    const QColor color = paintColor();
+    QPalette own = palette();
+    own.setColor(QPalette::Window, color);
+    setPalette(own);
+    const QColor systemBase = QApplication::palette().color(QPalette::Base);
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Base, edit->isReadOnly() ? color : systemBase);
+        edit->setPalette(p);
+    }
+    for (CColorBtn* button : findChildren<CColorBtn*>()) button->setFillColor(color);
+    update();
+}
+
+QList<QRadioButton*> ColorDialog::radioGroup(int firstId) const {
+    const auto it = radioGroups_.find(firstId);
+    return it == radioGroups_.end() ? QList<QRadioButton*>{} : it->second;
+}
+
+void ColorDialog::registerRadioGroup(int firstId, const QList<QRadioButton*>& buttons) {
+    radioGroups_[firstId] = buttons;
+}
+
+void ColorDialog::joinOpenDialogs() {
+    if (listed_ && !context_.openDialogs.contains(this)) context_.openDialogs.add(this);
+}
+
+void ColorDialog::leaveOpenDialogs() { context_.openDialogs.remove(this); }
+
+void ColorDialog::requestContextHelp() {
+    if (context_.help) context_.help->winHelp(helpId(), HelpCommand::Context);
+}
+
+void ColorDialog::showEvent(QShowEvent* event) {
+    initDialog();
+    QDialog::showEvent(event);
+}
+
+bool ColorDialog::event(QEvent* event) {
+    // A "What's this" click that no control answered reaches the dialog: the help route then
+    // looks up the control under the pointer, as F1 does.
+    if (event->type() == QEvent::WhatsThis) {
+        requestContextHelp();
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+}  // namespace vorlan

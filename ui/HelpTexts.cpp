@@ -1,0 +1,97 @@
+// Pop-up help texts, one per help id: the main dialog's and the colour chooser's controls,
+// and the dialogs themselves for a click on their background.
+
+#include <QHash>
+
+#include "ContextHelp.h"
+
+namespace vorlan {
+
+namespace {
+
+struct Entry {
+    int templateId;
+    int controlId;  // 0: the dialog itself
+    const char* text;
+};
+
+const Entry kEntries[] = {
+    {102, 0, "The main window: describe one shot, then run a command with the buttons below."},
+    {137, 0, "Derives a ballistic coefficient from two chronograph velocities."},
+    {138, 0, "The longest distance the shot can reach, its firing elevation and its highest point."},
+    {139, 0, "The optimum point-blank zero for a vital zone of the given diameter."},
+    {140, 0, "The current shot compared with the baseline at the target range."},
+    {157, 0, "Energy, velocity, bullet weight, power factor and recoil energy."},
+    {102, 1000, "A name for this gun and load. It is offered as the file name when you save the shot."},
+    {102, 1001, "The caliber as you write it, at most 4 characters (for example .308)."},
+    {102, 1002, "Muzzle velocity in feet per second, 1 to 5000."},
+    {102, 1003, "Bullet weight in grains, 0.0001 to 1000."},
+    {102, 1004, "Ballistic coefficient, 0.0001 to 2, for the drag function chosen on the right."},
+    {102, 1005, "Height of the sight's line above the centre of the bore, in inches."},
+    {102, 1006, "Tilt of the sight to the side, in degrees; negative to the left."},
+    {102, 1007, "The range in yards at which the sight is zeroed."},
+    {102, 1008, "Yards between two rows of the range table."},
+    {102, 1009, "Number of rows of the range table after the muzzle row. Increment times rows is at most 5000 yards."},
+    {102, 1010, "Angle of the line of sight in degrees: positive uphill, negative downhill."},
+    {102, 1011, "Crosswind speed in miles per hour, blowing at right angles to the line of fire."},
+    {102, 1012, "Range of the target in yards, used for the shot comparison."},
+    {102, 1013, "Air temperature in degrees Fahrenheit."},
+    {102, 1014, "Relative humidity in percent."},
+    {102, 1015, "Barometric pressure in inches of mercury."},
+    {102, 1016, "Air density in pounds per cubic foot, filled by the atmosphere commands."},
+    {102, 1017, "Air density as a percentage of the standard sea-level density."},
+    {102, 1018, "Altitude of the shooting site in feet."},
+    {102, 1019, "Check when the pressure is the reading at the site; clear when it is corrected to sea level."},
+    {102, 1020, "G1: the standard flat-based projectile."},
+    {102, 1021, "G7: long boat-tailed rifle bullets."},
+    {102, 1022, "G2: the Aberdeen J projectile."},
+    {102, 1023, "G8: flat-based, long ogive."},
+    {102, 1024, "G6: flat-based, spitzer."},
+    {102, 1025, "G5: short boat-tail."},
+    {102, 1026, "Sets the standard sea-level atmosphere: 59 F, 29.92 in. Hg, dry air."},
+    {102, 1027, "GL: lead ball."},
+    {102, 1028, "Gi: the Ingalls projectile."},
+    {102, 1029, "Computes the air density of the weather entered."},
+    {102, 1030, "Sets the ICAO standard atmosphere at the altitude entered."},
+    {102, 1031, "Computes the range table of the shot in a window of its own."},
+    {102, 1032, "Compares the current shot with the baseline at the target range."},
+    {102, 1033, "Remembers the current shot as the baseline for Shoot."},
+    {102, 1034, "Derives a ballistic coefficient from two chronograph readings."},
+    {102, 1035, "Computes the maximum range and height of the shot."},
+    {102, 1036, "Finds the optimum point-blank zero for a vital zone."},
+    {102, 1037, "Speed of a moving target in miles per hour."},
+    {102, 1038, "Opens the energy, velocity, weight and recoil calculator."},
+    {102, 1039, "When checked, the muzzle angle is found by zeroing at the sight-in range."},
+    {102, 1041, "Direction of the target's movement to the line of fire, in degrees."},
+    {102, 1042, "Angle of the bore above the line of sight, in minutes of angle."},
+    {102, 1044, "GS: spherical ball."},
+    {102, 1045, "RA4: .22 rimfire and airgun pellets."},
+    {102, 1047, "Click here, then on any control, to see what it does."},
+    {102, 32778, "Opens the help contents."},
+    {101, 1051, "Keeps the colour shown; it is stored when Vorlan ends."},
+    {101, 1052, "Goes back to the colour kept last."},
+    {101, 1054, "Red part of the dialog colour."},
+    {101, 1055, "Green part of the dialog colour."},
+    {101, 1056, "Blue part of the dialog colour."},
+};
+
+const QHash<quint32, QString>& texts() {
+    static const QHash<quint32, QString> table = [] {
+        QHash<quint32, QString> t;
+        for (const Entry& e : kEntries)
+            t.insert(e.controlId ? controlHelpId(e.templateId, e.controlId) : dialogHelpId(e.templateId),
+                     QString::fromUtf8(e.text));
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+bool hasPopupHelpText(quint32 helpId) { return texts().contains(helpId); }
+
+QString popupHelpText(quint32 helpId) {
+    return texts().value(helpId, QStringLiteral("No help topic is associated with this item."));
+}
+
+}  // namespace vorlan

@@ -1,0 +1,127 @@
+// The main dialog's files: the settings file at start and exit, Load and Save with the file
+// dialogs, and shot files handed over by the shell (command line, drops).
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+
+#include "CVorlan2Dlg.h"
+#include "SettingsFile.h"
+#include "ShotFile.h"
+
+namespace vorlan {
+
+namespace {
+
+std::string toFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+}  // namespace
+
+void CVorlan2Dlg::readSettings() {
+    const std::string& path = context().settingsPath;
+    if (path.empty()) return;
+    const QColor color = context().dialogColor;
+    AppSettings settings;
+    settings.red = static_cast<std::uint8_t>(color.red());
+    settings.green = static_cast<std::uint8_t>(color.green());
+    settings.blue = static_cast<std::uint8_t>(color.blue());
+    if (!readSettingsFile(path, shot_, settings)) return;
+    context().dialogColor = QColor(settings.red, settings.green, settings.blue);
+    saveDirectory = settings.saveDirectory;
+    saveFileName = settings.saveFileName;
+    saveRangeTableDirectory = settings.saveRangeTableDirectory;
+}
+
+void CVorlan2Dlg::writeSettings() {
+    const std::string& path = context().settingsPath;
+    if (path.empty()) return;
+    const QColor color = context().dialogColor;
+    AppSettings settings;
+    settings.red = static_cast<std::uint8_t>(color.red());
+    settings.green = static_cast<std::uint8_t>(color.green());
+    settings.blue = static_cast<std::uint8_t>(color.blue());
+    settings.saveDirectory = saveDirectory;
+    settings.saveFileName = saveFileName;
+    settings.saveRangeTableDirectory = saveRangeTableDirectory;
+    writeSettingsFile(path, shot_, settings);  // a settings file that cannot be written is skipped
+}
+
+QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& initialName) {
+    FileRequest request;
+    request.kind = kind;
+    request.initialPath = fromFileName(saveDirectory + initialName);
+    for (;;) {
+        const QString chosen = context().chooseFile(this, request);
+        if (chosen.isEmpty()) return {};
+        // A name without a file title ("/dir/.vxf") is asked for again.
+        if (!QFileInfo(chosen).completeBaseName().isEmpty()) return chosen;
+        request.initialPath = chosen;
+    }
+}
+
+void CVorlan2Dlg::onSave() {
+    updateData();
+    const QString chosen = chooseShotFile(FileRequest::Kind::Save, shot_.name);
+    if (chosen.isEmpty()) return;
+    const std::string path = toFileName(chosen);
+    const PathParts parts = splitAtLastSeparator(path);
+    saveDirectory = parts.directory;
+    saveFileName = parts.fileName;
+    writeShotFile(path, shot_);  // a file that cannot be written is skipped silently
+}
+
+void CVorlan2Dlg::onLoad() {
+    updateData();
+    const QString chosen = chooseShotFile(FileRequest::Kind::Open, saveFileName);
+    if (chosen.isEmpty()) return;
+    const std::string path = toFileName(chosen);
+    const PathParts parts = splitAtLastSeparator(path);
+    saveDirectory = parts.directory;
+    saveFileName = parts.fileName;
+    if (!readShotFile(path, shot_, ShotReadMode::Load)) return;
+    updateData(false);
+    syncMuzzleAngleEdit();
+}
+
+void CVorlan2Dlg::openGivenPath(const QString& given) {
+    const std::string path = toFileName(given);
+    if (!hasShotExtension(path)) return;
+    const PathParts parts = splitAtLastSeparator(path);
+    saveDirectory = parts.directory;
+    saveFileName = parts.fileName;
+    if (!readShotFile(path, shot_, ShotReadMode::GivenPath)) return;
+    updateData(false);
+    syncMuzzleAngleEdit();
+}
+
+void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(tr("Load"), this, &CVorlan2Dlg::onLoad);
+    menu.addAction(tr("Save"), this, &CVorlan2Dlg::onSave);
+    menu.addSeparator();
+    menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);
+    menu.exec(event->globalPos());
+}
+
+void CVorlan2Dlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CVorlan2Dlg::dropEvent(QDropEvent* event) {
+    openDroppedFiles(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void CVorlan2Dlg::openDroppedFiles(const QList<QUrl>& urls) {
+    if (urls.isEmpty()) return;
+    // Only the first file of a drop is opened.
+    const QString path = urls.constFirst().toLocalFile().left(3999);
+    if (!path.isEmpty()) openGivenPath(path);
+}
+
+}  // namespace vorlan
