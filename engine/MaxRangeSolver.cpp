@@ -30,7 +30,7 @@ MaximumRange MaxRangeSolver::computeMaximumRange() const {
     double elevation = (kFirstElevation - 1.0) * degree;
     for (double degrees = kFirstElevation; degrees <= kLastElevation; degrees += 1.0) {
         elevation += degree;
-        const Flight flight = fly(a, elevation);
+        const MaxRangeFlight flight = fly(a, elevation);
         if (!(flight.distance > previous)) break;  // also ends on a NaN distance
         result.found = true;
         result.firingElevation = elevation * 180.0 / kPi;
@@ -47,12 +47,14 @@ MaximumRange MaxRangeSolver::computeMaximumRange() const {
 
 // One trajectory at `elevation` (rad), midpoint method over 6 ft of horizontal distance per
 // step, until the bullet is back at the muzzle's height or slower than 50 ft/s.
-MaxRangeSolver::Flight MaxRangeSolver::fly(const Air& a, double elevation) const {
+MaxRangeFlight MaxRangeSolver::flightAt(double elevation) const { return fly(air(), elevation); }
+
+MaxRangeFlight MaxRangeSolver::fly(const Air& a, double elevation) const {
     constexpr double half = kStep / 2.0;
     double vx = muzzleVelocity * std::cos(elevation);
     double vy = muzzleVelocity * std::sin(elevation);
     double y = kStartHeight;
-    Flight f;
+    MaxRangeFlight f;
     f.speed = muzzleVelocity;
     for (int k = 0; k < kStepLimit; ++k) {
         if (!(f.speed >= kMinimumSpeed)) break;  // also ends on a NaN speed

@@ -24,6 +24,14 @@ struct MaximumRange {
     double verticalTime = 0.0;      // s that the vertical shot takes to get there
 };
 
+// One trajectory of the elevation search.
+struct MaxRangeFlight {
+    double distance = 0.0;  // ft, a multiple of 6
+    double speed = 0.0;     // ft/s at the end
+    double time = 0.0;      // s
+    double highest = 0.0;   // ft above the muzzle
+};
+
 class MaxRangeSolver {
 public:
     double muzzleVelocity = 0.0;  // ft/s
@@ -34,6 +42,9 @@ public:
     // Runs the elevation search and the vertical shot. Ends for every input: each flight
     // stops at kStepLimit steps, the search at kLastElevation.
     MaximumRange computeMaximumRange() const;
+    // The single trial at `elevation` rad: until the bullet is back at the muzzle's height or
+    // slower than 50 ft/s.
+    MaxRangeFlight flightAt(double elevation) const;
 
     static constexpr double kStep = 6.0;             // ft of horizontal distance per step
     static constexpr double kFirstElevation = 11.0;  // degrees of the first trial
@@ -44,12 +55,6 @@ public:
     static constexpr int kStepLimit = 50000;
 
 private:
-    struct Flight {
-        double distance = 0.0;  // ft
-        double speed = 0.0;     // ft/s at the end
-        double time = 0.0;      // s
-        double highest = 0.0;   // ft
-    };
     struct Air {
         CoefficientRoutine coefficientAt;
         double ballisticCoefficient;  // lb/in^2
@@ -60,7 +65,7 @@ private:
     };
 
     Air air() const;
-    Flight fly(const Air& air, double elevation) const;
+    MaxRangeFlight fly(const Air& air, double elevation) const;
     void flyVertically(const Air& air, MaximumRange& result) const;
 };
 
