@@ -27,8 +27,19 @@ ShotParameters loadShot(const std::string& path);
 // Prints "label: value".
 void printValue(std::ostream& out, const char* label, const std::string& value);
 
+// Option checks: a number within [lowest, highest], and a number that is not negative (as
+// the calculator's edits refuse a minus sign). NaN passes neither.
+CLI::Validator numberWithin(double lowest, double highest);
+CLI::Validator notNegative();
+
 void addTableCommand(CLI::App& app);
 void addDensityCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);
+void addMaxRangeCommand(CLI::App& app);
+void addBcCommand(CLI::App& app);
+void addOpbzCommand(CLI::App& app);
+void addCompareCommand(CLI::App& app);
+void addCalcCommand(CLI::App& app);
+void addRecoilCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

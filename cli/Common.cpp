@@ -1,7 +1,10 @@
 #include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
 
+#include "CText.h"
 #include "Commands.h"
 #include "ShotFile.h"
 
@@ -22,6 +25,36 @@ ShotParameters loadShot(const std::string& path) {
 
 void printValue(std::ostream& out, const char* label, const std::string& value) {
     out << label << ": " << value << '\n';
+}
+
+namespace {
+
+// The whole text as one number, or NaN.
+double wholeNumber(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() ? value : std::nan("");
+}
+
+}  // namespace
+
+CLI::Validator numberWithin(double lowest, double highest) {
+    const std::string description = "a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest);
+    return CLI::Validator(
+        [=](std::string& text) {
+            const double value = wholeNumber(text);
+            return value >= lowest && value <= highest ? std::string() : "'" + text + "' is not " + description;
+        },
+        description);
+}
+
+CLI::Validator notNegative() {
+    return CLI::Validator(
+        [](std::string& text) {
+            const double value = wholeNumber(text);
+            return value >= 0.0 && std::isfinite(value) ? std::string() : "'" + text + "' is not a number of 0 or more";
+        },
+        "a number of 0 or more");
 }
 
 }  // namespace vorlan::cli

@@ -10,6 +10,12 @@ int main(int argc, char** argv) {
     vorlan::cli::addTableCommand(app);
     vorlan::cli::addDensityCommand(app);
     vorlan::cli::addWriteCommand(app);
+    vorlan::cli::addMaxRangeCommand(app);
+    vorlan::cli::addBcCommand(app);
+    vorlan::cli::addOpbzCommand(app);
+    vorlan::cli::addCompareCommand(app);
+    vorlan::cli::addCalcCommand(app);
+    vorlan::cli::addRecoilCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

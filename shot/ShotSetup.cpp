@@ -39,4 +39,59 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.solveElevation = shot.muzzleAngleCorrection;
 }
 
+MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) {
+    MaxRangeSolver solver;
+    solver.muzzleVelocity = shot.velocity;
+    solver.bulletWeight = shot.weight;
+    solver.atmosphere = shotAtmosphere(shot);
+    solver.dragModel = shotDragModel(shot);
+    return solver;
+}
+
+PointBlankZeroSolver shotPointBlankZeroSolver(const ShotParameters& shot) {
+    PointBlankZeroSolver solver;
+    solver.muzzleVelocity = shot.velocity;
+    solver.bulletWeight = shot.weight;
+    solver.sightHeight = shot.sightHeight;
+    solver.crosswind = shot.crosswind;
+    solver.targetDiameter = shot.targetDiameter;
+    solver.atmosphere = shotAtmosphere(shot);
+    solver.dragModel = shotDragModel(shot);
+    return solver;
+}
+
+ChronographBcSolver shotChronographBcSolver(const ShotParameters& shot) {
+    ChronographBcSolver solver;
+    solver.nearVelocity = shot.nearChronoSpeed;
+    solver.farVelocity = shot.farChronoSpeed;
+    solver.distance = shot.chronoDistance;
+    solver.dragFunction = static_cast<DragFunction>(shot.dragFunction);
+    solver.atmosphere = shotAtmosphere(shot);
+    return solver;
+}
+
+EvwCalculator shotCalculator(const ShotParameters& shot) {
+    EvwCalculator calculator;
+    calculator.velocity = shot.calcVelocity;
+    calculator.weight = shot.calcWeight;
+    calculator.energy = shot.calcEnergy;
+    calculator.powerFactor = shot.powerFactor;
+    calculator.mode = shot.calcMode;
+    calculator.gunWeight = shot.calcGunWeight;
+    calculator.powderWeight = shot.calcPowderWeight;
+    calculator.recoilEnergy = shot.recoilEnergy;
+    return calculator;
+}
+
+void storeCalculator(ShotParameters& shot, const EvwCalculator& calculator) {
+    shot.calcVelocity = calculator.velocity;
+    shot.calcWeight = calculator.weight;
+    shot.calcEnergy = calculator.energy;
+    shot.powerFactor = calculator.powerFactor;
+    shot.calcMode = calculator.mode;
+    shot.calcGunWeight = calculator.gunWeight;
+    shot.calcPowderWeight = calculator.powderWeight;
+    shot.recoilEnergy = calculator.recoilEnergy;
+}
+
 }  // namespace vorlan

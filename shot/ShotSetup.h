@@ -2,7 +2,11 @@
 // Turns a shot's typed inputs into the engine's inputs, the same way for every command.
 
 #include "Atmosphere.h"
+#include "ChronographBcSolver.h"
 #include "DragFunction.h"
+#include "EvwCalculator.h"
+#include "MaxRangeSolver.h"
+#include "PointBlankZeroSolver.h"
 #include "ShotParameters.h"
 #include "TrajectorySolver.h"
 
@@ -22,5 +26,15 @@ DragModel shotDragModel(const ShotParameters& shot);
 // Fills every input of a trajectory over the shot's whole table (0 to incrementCount *
 // rangeIncrement yards, one row per yard), with the shot's crosswind.
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor);
+
+// The side calculations filled from the shot: bullet, air and drag model as every command
+// takes them, and each calculation's own inputs from their stored fields (chronograph
+// readings, target diameter, calculator values).
+MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot);
+PointBlankZeroSolver shotPointBlankZeroSolver(const ShotParameters& shot);
+ChronographBcSolver shotChronographBcSolver(const ShotParameters& shot);
+EvwCalculator shotCalculator(const ShotParameters& shot);
+// Stores the calculator's eight values (mode included) in the shot, as closing its window does.
+void storeCalculator(ShotParameters& shot, const EvwCalculator& calculator);
 
 }  // namespace vorlan

@@ -1,0 +1,54 @@
+#include <iostream>
+
+#include "CText.h"
+#include "Commands.h"
+#include "ShotSetup.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+std::string unusableReason(const ChronographBc& bc) {
+    switch (bc.outcome) {
+        case BcOutcome::EqualVelocities:
+            return "near and far velocity are equal";
+        case BcOutcome::FarAboveNear:
+            return "the far velocity is above the near velocity";
+        case BcOutcome::LossTooSmall:
+            return "the velocity loss is smaller than a coefficient of 4.0 gives";
+        case BcOutcome::NotSettled:
+            return "the iteration did not settle";
+        default:
+            return "the result lies outside 0.0001 to 1.0";
+    }
+}
+
+}  // namespace
+
+// A coefficient from the chronograph readings of a shot file, in the drag model and air of
+// the shot; options replace the file's readings, with the Compute BC window's bounds.
+void addBcCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("bc", "Ballistic coefficient from two chronograph readings");
+    auto path = std::make_shared<std::string>();
+    auto near = std::make_shared<double>(0.0);
+    auto far = std::make_shared<double>(0.0);
+    auto distance = std::make_shared<double>(0.0);
+    command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s")->check(numberWithin(1, 5000));
+    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s")->check(numberWithin(0, 5000));
+    auto* distanceOption =
+        command->add_option("--distance", *distance, "Distance between the chronographs, ft")->check(numberWithin(1, 5000));
+    command->callback([=] {
+        const ShotParameters shot = loadShot(*path);
+        ChronographBcSolver solver = shotChronographBcSolver(shot);
+        if (nearOption->count() > 0) solver.nearVelocity = *near;
+        if (farOption->count() > 0) solver.farVelocity = *far;
+        if (distanceOption->count() > 0) solver.distance = *distance;
+        const ChronographBc bc = solver.solve();
+        if (!bc.usable()) throw NoResult("no usable coefficient: " + unusableReason(bc));
+        printValue(std::cout, "bc", cFormat("%6.4f", bc.ballisticCoefficient));
+        printValue(std::cout, "drag", std::string(dragFunctionName(solver.dragFunction)));
+    });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,38 @@
+#include <iostream>
+#include <map>
+
+#include "CText.h"
+#include "Commands.h"
+#include "EvwCalculator.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+const std::map<std::string, CalculatorMode> kModes = {
+    {"energy", CalculatorMode::Energy}, {"velocity", CalculatorMode::Velocity}, {"weight", CalculatorMode::Weight}};
+
+}  // namespace
+
+// The calculator's upper Calculate; values print as its fields show them ("%g").
+void addCalcCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("calc", "Energy, velocity or weight from the other two, with the power factor");
+    auto mode = std::make_shared<std::string>();
+    auto calculator = std::make_shared<EvwCalculator>();
+    command->add_option("--mode", *mode, "What to compute: energy, velocity or weight")
+        ->required()
+        ->check(CLI::IsMember({"energy", "velocity", "weight"}));
+    command->add_option("--velocity", calculator->velocity, "Velocity, ft/s")->check(notNegative());
+    command->add_option("--weight", calculator->weight, "Bullet weight, grains")->check(notNegative());
+    command->add_option("--energy", calculator->energy, "Energy, ft-lb")->check(notNegative());
+    command->callback([=] {
+        calculator->mode = static_cast<int>(kModes.at(*mode));
+        if (!calculator->calculate()) throw NoResult("no " + *mode + " for these values (a division by zero)");
+        printValue(std::cout, "velocity", cFormat("%g", calculator->velocity));
+        printValue(std::cout, "weight", cFormat("%g", calculator->weight));
+        printValue(std::cout, "energy", cFormat("%g", calculator->energy));
+        printValue(std::cout, "power_factor", cFormat("%g", calculator->powerFactor));
+    });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,29 @@
+#include <iostream>
+
+#include "CText.h"
+#include "Commands.h"
+#include "ShotSetup.h"
+
+namespace vorlan::cli {
+
+// The eight results of the Maximum Range window, formatted as it shows them.
+void addMaxRangeCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("maxrange", "Maximum range and vertical height of a shot file's bullet");
+    auto path = std::make_shared<std::string>();
+    command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    command->callback([path] {
+        const MaximumRange r = shotMaxRangeSolver(loadShot(*path)).computeMaximumRange();
+        if (!r.found) throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
+        std::ostream& out = std::cout;
+        printValue(out, "terminal_range", cFormat("%.0f", r.maximumRange));
+        printValue(out, "firing_elevation", cFormat("%.1f", r.firingElevation));
+        printValue(out, "max_height", cFormat("%.0f", r.maximumHeight));
+        printValue(out, "terminal_velocity", cFormat("%.1f", r.terminalVelocity));
+        printValue(out, "terminal_energy", cFormat("%.1f", r.terminalEnergy));
+        printValue(out, "time_of_flight", cFormat("%.1f", r.timeOfFlight));
+        printValue(out, "vertical_height", cFormat("%.0f", r.verticalHeight));
+        printValue(out, "vertical_time", cFormat("%.1f", r.verticalTime));
+    });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,28 @@
+#include <iostream>
+
+#include "CText.h"
+#include "Commands.h"
+#include "ShotSetup.h"
+
+namespace vorlan::cli {
+
+// The optimum point-blank zero and its range limits for the shot file's vital zone.
+void addOpbzCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("opbz", "Optimum point-blank zero for a vital zone");
+    auto path = std::make_shared<std::string>();
+    auto diameter = std::make_shared<double>(0.0);
+    command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    auto* diameterOption =
+        command->add_option("--diameter", *diameter, "Vital zone diameter, inches")->check(numberWithin(0.01, 100));
+    command->callback([=] {
+        PointBlankZeroSolver solver = shotPointBlankZeroSolver(loadShot(*path));
+        if (diameterOption->count() > 0) solver.targetDiameter = *diameter;
+        const PointBlankZero r = solver.solve();
+        if (!r.found) throw NoResult("no point-blank zero: the bullet does not fly beyond the muzzle");
+        printValue(std::cout, "zero", cFormat("%.0f", r.optimumZero));
+        printValue(std::cout, "min", cFormat("%u", static_cast<unsigned>(r.minimumRange)));
+        printValue(std::cout, "max", cFormat("%u", static_cast<unsigned>(r.maximumRange)));
+    });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,33 @@
+#pragma once
+// Loads shared by the side-calculation tests.
+
+#include <cmath>
+#include <limits>
+
+#include "ShotParameters.h"
+
+namespace vorlan::testing {
+
+// A .308 Winchester load: 175 gr at 2700 ft/s, G7 0.243, 1.5-in sight, 8-in vital zone,
+// standard sea-level air.
+inline ShotParameters load308() {
+    ShotParameters shot;
+    shot.name = "308 Win 175 SMK";
+    shot.velocity = 2700.0;
+    shot.weight = 175.0;
+    shot.ballisticCoefficient = 0.243;
+    shot.dragFunction = 4;
+    shot.sightHeight = 1.5;
+    shot.targetDiameter = 8.0;
+    shot.sightInRange = 100.0;
+    shot.rangeIncrement = 1;
+    shot.incrementCount = 1000;
+    return shot;
+}
+
+// Values a damaged shot file can hand to a solver.
+inline constexpr double kHostileValues[] = {
+    std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+    -std::numeric_limits<double>::infinity(), 1e300, -1e300, -5.0, 0.0, 1e-300};
+
+}  // namespace vorlan::testing

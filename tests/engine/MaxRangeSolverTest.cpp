@@ -1,0 +1,109 @@
+#include "MaxRangeSolver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Ballistics.h"
+#include "CalcTestLoads.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+namespace {
+
+const double kDegree = kPi / 180.0;
+
+TEST(MaxRangeSolver, NewSolverHoldsStandardAirAndG1Coefficient) {
+    const MaxRangeSolver solver;
+    EXPECT_DOUBLE_EQ(solver.atmosphere.temperature, 59.0);
+    EXPECT_DOUBLE_EQ(solver.atmosphere.pressure, 29.92);
+    EXPECT_DOUBLE_EQ(solver.dragModel.ballisticCoefficient, 0.65);
+    EXPECT_EQ(solver.dragModel.dragFunction, kG1);
+}
+
+TEST(MaxRangeSolver, ElevationIsWholeDegreesFromElevenAndRangeEvenYards) {
+    for (double velocity : {120.0, 800.0, 2700.0, 4000.0}) {
+        ShotParameters shot = testing::load308();
+        shot.velocity = velocity;
+        const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+        ASSERT_TRUE(r.found) << velocity;
+        EXPECT_GE(r.firingElevation, 11.0 - 1e-9);
+        EXPECT_NEAR(r.firingElevation, std::round(r.firingElevation), 1e-9);
+        EXPECT_EQ(std::fmod(r.maximumRange, 2.0), 0.0) << r.maximumRange;
+        EXPECT_NEAR(r.terminalEnergy, bulletEnergy(shot.weight, r.terminalVelocity), 1e-9);
+        EXPECT_GT(r.maximumHeight, 0.0);
+    }
+}
+
+// The result is the last trial of the first run of increasing ranges.
+TEST(MaxRangeSolver, ReportsTheTrialBeforeTheFirstThatFliesNoFarther) {
+    const MaxRangeSolver solver = shotMaxRangeSolver(testing::load308());
+    const MaximumRange r = solver.computeMaximumRange();
+    const double best = std::round(r.firingElevation);
+    ASSERT_GT(best, 11.0);
+    const double at = solver.flightAt(best * kDegree).distance;
+    EXPECT_DOUBLE_EQ(r.maximumRange, at / 3.0);
+    EXPECT_GT(at, solver.flightAt((best - 1.0) * kDegree).distance);
+    EXPECT_LE(solver.flightAt((best + 1.0) * kDegree).distance, at);
+    // A .308 carries some 4,000 to 5,500 yd at 30 to 35 degrees.
+    EXPECT_GT(r.maximumRange, 4000.0);
+    EXPECT_LT(r.maximumRange, 5500.0);
+    EXPECT_GE(best, 28.0);
+    EXPECT_LE(best, 36.0);
+}
+
+TEST(MaxRangeSolver, SlowFlightEndsBelowFiftyFeetPerSecond) {
+    MaxRangeSolver solver;
+    solver.muzzleVelocity = 400.0;
+    solver.dragModel.ballisticCoefficient = 0.001;  // loses speed long before it lands
+    const MaxRangeFlight flight = solver.flightAt(11.0 * kDegree);
+    EXPECT_LT(flight.speed, 50.0);
+    EXPECT_GT(flight.distance, 0.0);
+    EXPECT_EQ(std::fmod(flight.distance, 6.0), 0.0);
+}
+
+// Nearly without drag the climb approaches the vacuum figures v^2 / 2g and v / g.
+TEST(MaxRangeSolver, VerticalShotWithoutDragReachesTheVacuumHeight) {
+    MaxRangeSolver solver;
+    solver.muzzleVelocity = 1000.0;
+    solver.dragModel.ballisticCoefficient = 1e9;
+    const MaximumRange r = solver.computeMaximumRange();
+    EXPECT_NEAR(r.verticalHeight, 1000.0 * 1000.0 / (2.0 * kGravity), 12.0);
+    EXPECT_NEAR(r.verticalTime, 1000.0 / kGravity, 0.3);
+    EXPECT_EQ(std::fmod(r.verticalHeight, 6.0), 0.0);
+}
+
+// Below 50 ft/s no trial flies, so no distance result is stored; the vertical shot still climbs.
+TEST(MaxRangeSolver, NoImprovingTrialLeavesTheDistanceResultsAtZero) {
+    MaxRangeSolver solver;
+    solver.muzzleVelocity = 40.0;
+    solver.bulletWeight = 150.0;
+    const MaximumRange r = solver.computeMaximumRange();
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(r.maximumRange, 0.0);
+    EXPECT_EQ(r.firingElevation, 0.0);
+    EXPECT_EQ(r.terminalVelocity, 0.0);
+    EXPECT_EQ(r.timeOfFlight, 0.0);
+    EXPECT_GT(r.verticalHeight, 0.0);
+    EXPECT_LT(r.verticalHeight, 40.0 * 40.0 / (2.0 * kGravity));
+}
+
+// Every input a file can hold ends the search with finite results.
+TEST(MaxRangeSolver, HostileInputsEndWithFiniteResults) {
+    for (double value : testing::kHostileValues) {
+        for (int field = 0; field < 4; ++field) {
+            MaxRangeSolver solver = shotMaxRangeSolver(testing::load308());
+            double* targets[] = {&solver.muzzleVelocity, &solver.dragModel.ballisticCoefficient,
+                                 &solver.atmosphere.temperature, &solver.atmosphere.pressure};
+            *targets[field] = value;
+            const MaximumRange r = solver.computeMaximumRange();
+            EXPECT_LE(r.maximumRange, MaxRangeSolver::kStepLimit * MaxRangeSolver::kStep / 3.0);
+            EXPECT_LE(r.verticalHeight, MaxRangeSolver::kStepLimit * MaxRangeSolver::kStep);
+            EXPECT_LE(r.firingElevation, MaxRangeSolver::kLastElevation + 1e-9);
+            EXPECT_FALSE(std::isnan(r.verticalHeight)) << field << " " << value;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorlan
