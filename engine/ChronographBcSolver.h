@@ -38,8 +38,8 @@ public:
     ChronographBc solve() const;
 
     static constexpr double kStartCoefficient = 4.0;
-    static constexpr int kSteps = 200;              // steps over the measured distance
-    static constexpr double kTolerance = 0.0002;    // of the measured loss
+    static constexpr int kSteps = 200;               // steps over the measured distance
+    static constexpr double kTolerance = 0.0002;     // of the measured loss
     static constexpr double kLowestUsable = 0.0001;  // lb/in^2
     static constexpr double kHighestUsable = 1.0;    // lb/in^2
     // Each pass scales the coefficient by at most 0.9998, so the coefficient cannot even halve
