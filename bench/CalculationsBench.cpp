@@ -1,22 +1,14 @@
-// The side calculations on a .308 Winchester load: 175 gr at 2700 ft/s, G7 0.243, 1.5-in
-// sight, 8-in vital zone, standard sea-level air.
+// The side calculations on the tests' .308 Winchester load: 175 gr at 2700 ft/s, G7 0.243,
+// 1.5-in sight, 8-in vital zone, standard sea-level air.
 
 #include <benchmark/benchmark.h>
 
+#include "CalcTestLoads.h"
 #include "ShotSetup.h"
 
 namespace {
 
-vorlan::ShotParameters load308() {
-    vorlan::ShotParameters shot;
-    shot.velocity = 2700.0;
-    shot.weight = 175.0;
-    shot.ballisticCoefficient = 0.243;
-    shot.dragFunction = 4;
-    shot.sightHeight = 1.5;
-    shot.targetDiameter = 8.0;
-    return shot;
-}
+using vorlan::testing::load308;
 
 void BM_OptimumPointBlankZero308(benchmark::State& state) {
     const vorlan::PointBlankZeroSolver solver = vorlan::shotPointBlankZeroSolver(load308());
