@@ -41,8 +41,12 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.solveElevation = shot.muzzleAngleCorrection;
 }
 
-MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) {
-    MaxRangeSolver solver;
+namespace {
+
+// The bullet and the air it flies through, as the maximum range and the point-blank zero take them.
+template <class Solver>
+Solver bulletAndAir(const ShotParameters& shot) {
+    Solver solver;
     solver.muzzleVelocity = shot.velocity;
     solver.bulletWeight = shot.weight;
     solver.atmosphere = shotAtmosphere(shot);
@@ -50,15 +54,15 @@ MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) {
     return solver;
 }
 
+}  // namespace
+
+MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) { return bulletAndAir<MaxRangeSolver>(shot); }
+
 PointBlankZeroSolver shotPointBlankZeroSolver(const ShotParameters& shot) {
-    PointBlankZeroSolver solver;
-    solver.muzzleVelocity = shot.velocity;
-    solver.bulletWeight = shot.weight;
+    PointBlankZeroSolver solver = bulletAndAir<PointBlankZeroSolver>(shot);
     solver.sightHeight = shot.sightHeight;
     solver.crosswind = shot.crosswind;
     solver.targetDiameter = shot.targetDiameter;
-    solver.atmosphere = shotAtmosphere(shot);
-    solver.dragModel = shotDragModel(shot);
     return solver;
 }
 
