@@ -36,8 +36,8 @@ void addBcCommand(CLI::App& app) {
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
     auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s")->check(numberWithin(1, 5000));
     auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s")->check(numberWithin(0, 5000));
-    auto* distanceOption =
-        command->add_option("--distance", *distance, "Distance between the chronographs, ft")->check(numberWithin(1, 5000));
+    auto* distanceOption = command->add_option("--distance", *distance, "Distance between the chronographs, ft")
+                               ->check(numberWithin(1, 5000));
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);

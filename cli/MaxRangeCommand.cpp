@@ -13,7 +13,8 @@ void addMaxRangeCommand(CLI::App& app) {
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
     command->callback([path] {
         const MaximumRange r = shotMaxRangeSolver(loadShot(*path)).computeMaximumRange();
-        if (!r.found) throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
+        if (!r.found)
+            throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
         std::ostream& out = std::cout;
         printValue(out, "terminal_range", cFormat("%.0f", r.maximumRange));
         printValue(out, "firing_elevation", cFormat("%.1f", r.firingElevation));

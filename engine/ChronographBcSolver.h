@@ -38,13 +38,12 @@ public:
     ChronographBc solve() const;
 
     static constexpr double kStartCoefficient = 4.0;
-    static constexpr int kSteps = 200;              // steps over the measured distance
-    static constexpr double kTolerance = 0.0002;    // of the measured loss
+    static constexpr int kSteps = 200;               // steps over the measured distance
+    static constexpr double kTolerance = 0.0002;     // of the measured loss
     static constexpr double kLowestUsable = 0.0001;  // lb/in^2
     static constexpr double kHighestUsable = 1.0;    // lb/in^2
-    // Each pass scales the coefficient by at most 0.9998, so the coefficient cannot even halve
-    // in fewer than about 3,500 passes; readings settle in a few, a far velocity near zero in
-    // several hundred. A pass costs some microseconds.
+    // Ordinary readings settle in a few passes and a far velocity of 0 in about 650; the
+    // limit only stops readings that make no physical sense (a pass costs a few microseconds).
     static constexpr int kPassLimit = 100000;
 
 private:

@@ -37,7 +37,7 @@ double roundedAsShown(double value, int decimals) {
     if (!(p < 0x1p53)) return value;
     const double e = std::fma(magnitude, scale, -p);  // magnitude * scale == p + e exactly
     const double whole = std::floor(p);
-    const double fraction = p - whole;            // exact
+    const double fraction = p - whole;          // exact
     const double above = (fraction - 0.5) + e;  // has the sign of the exact fraction minus 1/2
     double n = whole;
     if (above > 0.0)
@@ -72,10 +72,9 @@ double powerFactorOf(double weight, double velocity) {
 // Momentum of bullet and powder gas over the gun's mass gives the gun's recoil velocity.
 double recoilEnergyOf(double weight, double velocity, double powderWeight, double gunWeight) {
     if (!magnitudes({weight, velocity, powderWeight}) || !(gunWeight > 0.0)) return kNoValue;
-    const double gunVelocity =
-        ((weight * velocity + powderWeight * kPowderGasVelocity) / kRecoilMomentumDivisor * kRecoilGravity *
-         kOuncesPerPound) /
-        gunWeight;
+    const double gunVelocity = ((weight * velocity + powderWeight * kPowderGasVelocity) / kRecoilMomentumDivisor *
+                                kRecoilGravity * kOuncesPerPound) /
+                               gunWeight;
     return finiteOrNoValue(gunWeight * gunVelocity * gunVelocity / kRecoilEnergyDivisor);
 }
 

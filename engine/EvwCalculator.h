@@ -10,11 +10,11 @@ namespace vorlan {
 enum class CalculatorMode : int { Energy = 0, Velocity = 1, Weight = 2 };
 
 // The calculator's constants.
-inline constexpr double kEnergyDivisor = 450436.7;        // grains * (ft/s)^2 to ft-lb
-inline constexpr double kPowerFactorDivisor = 1000.0;     // grains * ft/s to power factor
-inline constexpr double kPowderGasVelocity = 4000.0;      // ft/s credited to the powder charge
+inline constexpr double kEnergyDivisor = 450436.7;           // grains * (ft/s)^2 to ft-lb
+inline constexpr double kPowerFactorDivisor = 1000.0;        // grains * ft/s to power factor
+inline constexpr double kPowderGasVelocity = 4000.0;         // ft/s credited to the powder charge
 inline constexpr double kRecoilMomentumDivisor = 225218.35;  // grains * ft/s to momentum
-inline constexpr double kRecoilGravity = 32.17405;        // ft/s^2
+inline constexpr double kRecoilGravity = 32.17405;           // ft/s^2
 inline constexpr double kOuncesPerPound = 16.0;
 inline constexpr double kRecoilEnergyDivisor = 1029.568;  // 2 * 16 * 32.174 for a gun weight in ounces
 
@@ -31,10 +31,10 @@ inline constexpr int kRecoilDecimals = 3;
 double roundedAsShown(double value, int decimals);
 
 // The raw formulas; NaN where a formula has no value (see EvwCalculator for the rules).
-double energyFrom(double velocity, double weight);     // ft-lb
-double velocityFrom(double weight, double energy);     // ft/s
-double weightFrom(double velocity, double energy);     // grains
-double powerFactorOf(double weight, double velocity);  // grains * ft/s / 1000
+double energyFrom(double velocity, double weight);                                             // ft-lb
+double velocityFrom(double weight, double energy);                                             // ft/s
+double weightFrom(double velocity, double energy);                                             // grains
+double powerFactorOf(double weight, double velocity);                                          // grains * ft/s / 1000
 double recoilEnergyOf(double weight, double velocity, double powderWeight, double gunWeight);  // ft-lb
 
 // The calculator's seven values and its mode, as the window holds them.

@@ -17,12 +17,12 @@
 namespace vorlan {
 
 struct PointBlankZero {
-    bool found = false;       // the longest trajectory recorded rows beyond the muzzle
-    double optimumZero = 0;   // yd, a whole number
-    int minimumRange = 0;     // yd where the bullet comes up into the zone, never beyond the zero
-    int maximumRange = 0;     // yd where it is last inside the zone (0.01 in of grace), never negative
-    int searchLimit = 0;      // yd, n: the last row of the trajectory zeroed at the longest range
-    int trials = 0;           // trajectories the bisection computed
+    bool found = false;      // the longest trajectory recorded rows beyond the muzzle
+    double optimumZero = 0;  // yd, a whole number
+    int minimumRange = 0;    // yd where the bullet comes up into the zone, never beyond the zero
+    int maximumRange = 0;    // yd where it is last inside the zone (0.01 in of grace), never negative
+    int searchLimit = 0;     // yd, n: the last row of the trajectory zeroed at the longest range
+    int trials = 0;          // trajectories the bisection computed
 };
 
 class PointBlankZeroSolver {

@@ -1,5 +1,7 @@
 #include "ShotSetup.h"
 
+#include <utility>
+
 #include "Ballistics.h"
 
 namespace vorlan {
@@ -39,8 +41,12 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.solveElevation = shot.muzzleAngleCorrection;
 }
 
-MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) {
-    MaxRangeSolver solver;
+namespace {
+
+// The bullet and the air it flies through, as the maximum range and the point-blank zero take them.
+template <class Solver>
+Solver bulletAndAir(const ShotParameters& shot) {
+    Solver solver;
     solver.muzzleVelocity = shot.velocity;
     solver.bulletWeight = shot.weight;
     solver.atmosphere = shotAtmosphere(shot);
@@ -48,15 +54,15 @@ MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) {
     return solver;
 }
 
+}  // namespace
+
+MaxRangeSolver shotMaxRangeSolver(const ShotParameters& shot) { return bulletAndAir<MaxRangeSolver>(shot); }
+
 PointBlankZeroSolver shotPointBlankZeroSolver(const ShotParameters& shot) {
-    PointBlankZeroSolver solver;
-    solver.muzzleVelocity = shot.velocity;
-    solver.bulletWeight = shot.weight;
+    PointBlankZeroSolver solver = bulletAndAir<PointBlankZeroSolver>(shot);
     solver.sightHeight = shot.sightHeight;
     solver.crosswind = shot.crosswind;
     solver.targetDiameter = shot.targetDiameter;
-    solver.atmosphere = shotAtmosphere(shot);
-    solver.dragModel = shotDragModel(shot);
     return solver;
 }
 
@@ -70,28 +76,31 @@ ChronographBcSolver shotChronographBcSolver(const ShotParameters& shot) {
     return solver;
 }
 
+namespace {
+
+// The calculator's values and where the shot keeps them.
+constexpr std::pair<double EvwCalculator::*, double ShotParameters::*> kCalculatorFields[] = {
+    {&EvwCalculator::velocity, &ShotParameters::calcVelocity},
+    {&EvwCalculator::weight, &ShotParameters::calcWeight},
+    {&EvwCalculator::energy, &ShotParameters::calcEnergy},
+    {&EvwCalculator::powerFactor, &ShotParameters::powerFactor},
+    {&EvwCalculator::gunWeight, &ShotParameters::calcGunWeight},
+    {&EvwCalculator::powderWeight, &ShotParameters::calcPowderWeight},
+    {&EvwCalculator::recoilEnergy, &ShotParameters::recoilEnergy},
+};
+
+}  // namespace
+
 EvwCalculator shotCalculator(const ShotParameters& shot) {
     EvwCalculator calculator;
-    calculator.velocity = shot.calcVelocity;
-    calculator.weight = shot.calcWeight;
-    calculator.energy = shot.calcEnergy;
-    calculator.powerFactor = shot.powerFactor;
+    for (const auto& [value, field] : kCalculatorFields) calculator.*value = shot.*field;
     calculator.mode = shot.calcMode;
-    calculator.gunWeight = shot.calcGunWeight;
-    calculator.powderWeight = shot.calcPowderWeight;
-    calculator.recoilEnergy = shot.recoilEnergy;
     return calculator;
 }
 
 void storeCalculator(ShotParameters& shot, const EvwCalculator& calculator) {
-    shot.calcVelocity = calculator.velocity;
-    shot.calcWeight = calculator.weight;
-    shot.calcEnergy = calculator.energy;
-    shot.powerFactor = calculator.powerFactor;
+    for (const auto& [value, field] : kCalculatorFields) shot.*field = calculator.*value;
     shot.calcMode = calculator.mode;
-    shot.calcGunWeight = calculator.gunWeight;
-    shot.calcPowderWeight = calculator.powderWeight;
-    shot.recoilEnergy = calculator.recoilEnergy;
 }
 
 }  // namespace vorlan

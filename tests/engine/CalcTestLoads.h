@@ -26,8 +26,13 @@ inline ShotParameters load308() {
 }
 
 // Values a damaged shot file can hand to a solver.
-inline constexpr double kHostileValues[] = {
-    std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-    -std::numeric_limits<double>::infinity(), 1e300, -1e300, -5.0, 0.0, 1e-300};
+inline constexpr double kHostileValues[] = {std::numeric_limits<double>::quiet_NaN(),
+                                            std::numeric_limits<double>::infinity(),
+                                            -std::numeric_limits<double>::infinity(),
+                                            1e300,
+                                            -1e300,
+                                            -5.0,
+                                            0.0,
+                                            1e-300};
 
 }  // namespace vorlan::testing

@@ -25,10 +25,31 @@ void expectSameAsText(double value, int decimals) {
 }
 
 TEST(RoundedAsShown, MatchesTheTextOnTiesAndEdges) {
-    const double cases[] = {0.0,   -0.0,      0.25,     0.125,          2.5,    0.5,    1.5,     -0.25, -0.04,
-                            0.05,  0.15,      1.005,    2.675,          333.05, 999.95, 1e15 + 0.125,
-                            0x1p52 + 0.5,     0x1p53,   0x1p53 - 1.0,   1e300,  5e-324, -1e-310, 0.49999999999999994,
-                            std::numeric_limits<double>::infinity(),    -std::numeric_limits<double>::infinity(),
+    const double cases[] = {0.0,
+                            -0.0,
+                            0.25,
+                            0.125,
+                            2.5,
+                            0.5,
+                            1.5,
+                            -0.25,
+                            -0.04,
+                            0.05,
+                            0.15,
+                            1.005,
+                            2.675,
+                            333.05,
+                            999.95,
+                            1e15 + 0.125,
+                            0x1p52 + 0.5,
+                            0x1p53,
+                            0x1p53 - 1.0,
+                            1e300,
+                            5e-324,
+                            -1e-310,
+                            0.49999999999999994,
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::quiet_NaN()};
     for (double value : cases)
         for (int decimals : {0, 1, 2, 3, 6, 15}) expectSameAsText(value, decimals);
@@ -118,7 +139,7 @@ TEST(EvwCalculator, UndefinedResultsStoreZero) {
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const Case cases[] = {{1, 5.0, 0.0, 333.0}, {1, 5.0, 0.0, 0.0},  {2, 0.0, 5.0, 333.0}, {1, 5.0, 150.0, -333.0},
+    const Case cases[] = {{1, 5.0, 0.0, 333.0},  {1, 5.0, 0.0, 0.0},   {2, 0.0, 5.0, 333.0}, {1, 5.0, 150.0, -333.0},
                           {0, -1.0, 150.0, 9.0}, {0, nan, 150.0, 9.0}, {0, inf, 150.0, 9.0}, {2, 1e-300, 5.0, 1e300}};
     for (const Case& k : cases) {
         EvwCalculator c;

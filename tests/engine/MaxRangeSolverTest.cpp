@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "Ballistics.h"
 #include "CalcTestLoads.h"
@@ -71,6 +73,45 @@ TEST(MaxRangeSolver, VerticalShotWithoutDragReachesTheVacuumHeight) {
     EXPECT_NEAR(r.verticalHeight, 1000.0 * 1000.0 / (2.0 * kGravity), 12.0);
     EXPECT_NEAR(r.verticalTime, 1000.0 / kGravity, 0.3);
     EXPECT_EQ(std::fmod(r.verticalHeight, 6.0), 0.0);
+}
+
+// The climb integrated finely in time: height and time at the top of a vertical shot.
+std::pair<double, double> fineClimb(const MaxRangeSolver& solver) {
+    Atmosphere air = solver.atmosphere;
+    air.updateDerived();
+    const double dt = 1e-4;
+    double v = solver.muzzleVelocity, height = 0.0, time = 0.0;
+    const auto decel = [&](double speed) {
+        return solver.dragModel.coefficientAt(speed / air.speedOfSound) * kDragConstant /
+                   solver.dragModel.ballisticCoefficient * (air.density / kStandardDensity) * speed * speed +
+               kGravity;
+    };
+    while (v > 0.0) {
+        const double vm = v - 0.5 * dt * decel(v);
+        height += vm * dt;
+        v -= dt * decel(std::max(vm, 0.0));
+        time += dt;
+    }
+    return {height, time};
+}
+
+// Near the top a 6-ft step can stop the bullet before its midpoint; such a step is not counted,
+// rather than letting a negative midpoint speed push the bullet up again.
+TEST(MaxRangeSolver, VerticalShotStopsAtTheTop) {
+    for (DragFunction drag : {kG1, DragFunction{4}}) {
+        for (double velocity : {800.0, 1200.0, 3200.0}) {
+            for (double bc : {0.02, 0.243, 0.5}) {
+                MaxRangeSolver solver;
+                solver.muzzleVelocity = velocity;
+                setDragModel(solver.dragModel, bc, static_cast<int>(drag));
+                const MaximumRange r = solver.computeMaximumRange();
+                const auto [height, time] = fineClimb(solver);
+                EXPECT_NEAR(r.verticalHeight, height, 0.01 * height + 12.0) << drag << " " << velocity << " " << bc;
+                // Each step's time is its length over its end speed, which overstates the last slow step.
+                EXPECT_GE(r.verticalTime, 0.95 * time) << drag << " " << velocity << " " << bc;
+            }
+        }
+    }
 }
 
 // Below 50 ft/s no trial flies, so no distance result is stored; the vertical shot still climbs.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "CalcTestLoads.h"
 #include "RangeTable.h"
 #include "ShotSetup.h"
 
@@ -11,13 +12,8 @@ namespace vorlan {
 namespace {
 
 ShotParameters rifle() {
-    ShotParameters shot;
+    ShotParameters shot = testing::load308();
     shot.name = "rifle";
-    shot.velocity = 2700.0;
-    shot.weight = 175.0;
-    shot.ballisticCoefficient = 0.243;
-    shot.dragFunction = 4;
-    shot.sightInRange = 100.0;
     shot.incrementCount = 300;
     shot.targetRange = 200.0;
     return shot;
