@@ -32,18 +32,17 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     reference_.crosswind = 0.0;
     table_.computeTrajectory();
     reference_.computeTrajectory();
-    correctWindage(shot.sightInRange);
+    correctWindage(table_, reference_, shot.sightInRange);
 }
 
-// Windage counts from where the windless shot strikes at the sight-in range (to one side of
-// the line of sight when the sight is canted). No correction when either trajectory ends
-// before the sight-in row.
-void RangeTableReport::correctWindage(double sightInRange) {
+void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange) {
     const double s = std::trunc(sightInRange);
-    if (!(s >= 0.0) || !(s <= table_.lastRowIndex) || !(s <= reference_.lastRowIndex)) return;
-    const double offset = reference_.rows[static_cast<std::size_t>(s)].windage;
-    for (TrajectoryPoint& row : table_.rows) row.windage -= offset;
+    if (!(s >= 0.0) || !(s <= trajectory.lastRowIndex) || !(s <= reference.lastRowIndex)) return;
+    const double offset = reference.rows[static_cast<std::size_t>(s)].windage;
+    for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
 }
+
+double shownMuzzleAngle(double elevationRadians) { return cToDouble(cFormat("%0.3f", radiansToMoa(elevationRadians))); }
 
 double RangeTableReport::muzzleAngleMoa() const { return radiansToMoa(table_.muzzleElevation); }
 
@@ -61,7 +60,7 @@ std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
-    if (shot.muzzleAngleCorrection) shot.muzzleAngle = cToDouble(cFormat("%0.3f", report.muzzleAngleMoa()));
+    if (shot.muzzleAngleCorrection) shot.muzzleAngle = shownMuzzleAngle(report.tableTrajectory().muzzleElevation);
 }
 
 // " %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f%11.2f", with "      -----" as the

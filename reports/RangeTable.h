@@ -30,12 +30,18 @@ public:
     const TrajectorySolver& tableTrajectory() const { return table_; }
 
 private:
-    void correctWindage(double sightInRange);
-
     int rangeIncrement_;
     TrajectorySolver table_;      // the shot as entered, with its crosswind
     TrajectorySolver reference_;  // the same shot without wind
 };
+
+// Counts a trajectory's windage from where its windless reference strikes at the sight-in
+// range (to one side of the line of sight when the sight is canted). Nothing is subtracted
+// when either trajectory ends before the sight-in row.
+void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange);
+
+// A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
+double shownMuzzleAngle(double elevationRadians);
 
 // The Range Table command's effect on the shot: with the correction on, the zeroed angle is
 // stored rounded to three decimals, as it is shown.

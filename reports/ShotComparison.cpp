@@ -1,5 +1,7 @@
 #include "ShotComparison.h"
 
+#include "RangeTable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,16 +14,6 @@ namespace vorlan {
 namespace {
 
 constexpr double kTinyInches = 0.005;  // differences below this show as 0.00, without a sign
-
-// The reference's windage at the sight-in row is subtracted from every row. When either
-// trajectory ends before that row (or it is negative) nothing is subtracted, as in the range
-// table: the reference's windage there counts as 0.
-void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange) {
-    const double s = std::trunc(sightInRange);
-    if (!(s >= 0.0) || !(s <= trajectory.lastRowIndex) || !(s <= reference.lastRowIndex)) return;
-    const double offset = reference.rows[static_cast<std::size_t>(s)].windage;
-    for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
-}
 
 // The last row a trajectory really holds, -1 for none.
 double lastRow(const TrajectorySolver& t) {
@@ -49,8 +41,7 @@ TrajectorySolver comparisonTrajectory(const ShotParameters& shot) {
 
 ShotBaseline setBaseline(ShotParameters& shot) {
     ShotBaseline baseline{comparisonTrajectory(shot), shot.name};
-    if (shot.muzzleAngleCorrection)
-        shot.muzzleAngle = cToDouble(cFormat("%0.3f", radiansToMoa(baseline.trajectory.muzzleElevation)));
+    if (shot.muzzleAngleCorrection) shot.muzzleAngle = shownMuzzleAngle(baseline.trajectory.muzzleElevation);
     return baseline;
 }
 
