@@ -3,11 +3,7 @@
 # starts the desktop program (arguments are passed on, e.g. a shot file to open).
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/build.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build"
 "$build/cli/vorlan-cli" table examples/airgun-177-pellet.vxf
-if [ -x "$build/app/vorlan" ]; then
-  exec "$build/app/vorlan" "$@"
-fi
+exec "$build/app/vorlan" "$@"
