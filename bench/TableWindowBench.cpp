@@ -9,13 +9,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QEvent>
 #include <QPrinter>
 #include <QScrollBar>
 #include <cstdlib>
 #include <string_view>
 
 #include "RangeTable.h"
+#include "TableBenchSupport.h"
 #include "TableWindowOwner.h"
 #include "TrajectoryTable.h"
 #include "TrajectoryTableScrollView.h"
@@ -32,39 +32,9 @@ public:
     void tableWindowDestroyed(TrajectoryWindow*) override {}
 };
 
-// Notes that a widget has received a paint event; the paint has run once the event is
-// delivered, that is when processEvents returns.
-class PaintWatcher : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
+ShotParameters longTable() { return bench::longTableShot(); }
 
-// A flat, heavy, fast shot zeroed far out: its trajectory stays within the solver's drop
-// limit all the way, so the table has all 5001 rows (5017 lines).
-ShotParameters longTable() {
-    ShotParameters shot;
-    shot.name = "Bench long range";
-    shot.velocity = 5000.0;
-    shot.weight = 750.0;
-    shot.ballisticCoefficient = 2.0;
-    shot.sightInRange = 3500.0;
-    shot.altitude = 2000.0;
-    shot.temperature = 65.0;
-    shot.rangeIncrement = 1;
-    shot.incrementCount = 5000;
-    return shot;
-}
-
-void processUntilPainted(TrajectoryWindow* window) {
-    PaintWatcher watcher;
-    window->view()->viewport()->installEventFilter(&watcher);
-    while (!watcher.painted) QCoreApplication::processEvents();
-    window->view()->viewport()->removeEventFilter(&watcher);
-}
+void processUntilPainted(TrajectoryWindow* window) { bench::processUntilPainted(window->view()); }
 
 // The Range Table press from the report to a painted window.
 void BM_RangeTableUntilPainted(benchmark::State& state) {

@@ -35,8 +35,11 @@ std::shared_ptr<QPrinter> sharedTablePrinter() {
 
 }  // namespace
 
-TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner)
-    : table_(std::move(table)), owner_(owner), view_(new TrajectoryTableScrollView(*table_, this)) {
+TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner, QWidget* parent)
+    : QMainWindow(parent),
+      table_(std::move(table)),
+      owner_(owner),
+      view_(new TrajectoryTableScrollView(*table_, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing a table window never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -142,10 +145,10 @@ void TrajectoryWindow::closeEvent(QCloseEvent* event) {
 }
 
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName) {
+                                       const std::string& shotName, QWidget* parent) {
     auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName,
                                                    QString::fromStdString(rangeTableTitle(shotName)));
-    auto* window = new TrajectoryWindow(std::move(table), owner);
+    auto* window = new TrajectoryWindow(std::move(table), owner, parent);
     window->show();
     return window;
 }

@@ -24,7 +24,9 @@ class TrajectoryTableScrollView;
 class TrajectoryWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner);
+    // `parent`: the window that opened this one, so that a modal run of that window leaves
+    // this one usable; the table window is a top-level window all the same.
+    TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, TableWindowOwner& owner, QWidget* parent = nullptr);
     ~TrajectoryWindow() override;
 
     const TrajectoryTable& document() const { return *table_; }
@@ -58,6 +60,6 @@ private:
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
 // and returns it. The caller adds it to its list of open table windows.
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName);
+                                       const std::string& shotName, QWidget* parent = nullptr);
 
 }  // namespace vorlan

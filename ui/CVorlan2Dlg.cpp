@@ -30,7 +30,11 @@ CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent) : ColorDialog(con
     attachValidators();
 }
 
-CVorlan2Dlg::~CVorlan2Dlg() { leaveOpenDialogs(); }
+CVorlan2Dlg::~CVorlan2Dlg() {
+    // Table windows are children of the dialog and report their end to it: they go first.
+    closeTableWindows();
+    leaveOpenDialogs();
+}
 
 QLineEdit* CVorlan2Dlg::edit(int controlId) const { return controlAs<QLineEdit>(controlId); }
 
@@ -180,13 +184,6 @@ bool CVorlan2Dlg::runExitSequence() {
     writeSettings();
     if (context().help) context().help->winHelp(0, HelpCommand::Quit);
     return true;
-}
-
-void CVorlan2Dlg::closeTableWindows() {
-    while (!openTableWindows.isEmpty()) {
-        QPointer<QWidget> window = openTableWindows.takeLast();
-        if (window) delete window.data();
-    }
 }
 
 }  // namespace vorlan

@@ -10,11 +10,14 @@
 #include <QList>
 #include <QPointer>
 #include <QUrl>
+#include <optional>
 #include <string>
 
 #include "CValidator.h"
 #include "ColorDialog.h"
+#include "ShotComparison.h"
 #include "ShotParameters.h"
+#include "TableWindowOwner.h"
 
 class QLineEdit;
 class QCheckBox;
@@ -23,7 +26,7 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CVorlan2Dlg : public ColorDialog {
+class CVorlan2Dlg : public ColorDialog, public TableWindowOwner {
     Q_OBJECT
 public:
     explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);
@@ -35,11 +38,14 @@ public:
     // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
     std::string saveDirectory;
     std::string saveFileName;
-    // Folder the last range table was saved to.
-    std::string saveRangeTableDirectory;
+    // Folder the last range table was saved to, with its trailing "/"; kept in the settings.
+    QString& saveRangeTableDirectory() override { return saveRangeTableDirectory_; }
     // Range-table windows still open, in the order they were opened; closed newest first
-    // when the dialog ends.
+    // when the dialog ends. A window leaves the list when it is destroyed.
     QList<QPointer<QWidget>> openTableWindows;
+    void tableWindowDestroyed(TrajectoryWindow* window) override;
+    // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
+    const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 
     QLineEdit* edit(int controlId) const;
     // Opens a shot file handed over by the shell: ignored unless it ends in "vxf".
@@ -60,9 +66,9 @@ public:
     void onMuzzleAngleCheck();
     void onLeaveIncrementField();
     // Later commands: their buttons are in place and these slots are where they begin.
-    void onRangeTable() {}
-    void onSetBaseline() {}
-    void onShoot() {}
+    void onRangeTable();
+    void onSetBaseline();
+    void onShoot();
     void onComputeBC() {}
     void onMaximumRange() {}
     void onOPBZ() {}
@@ -101,6 +107,8 @@ private:
 
     ShotParameters shot_;
     CValidator validator_;
+    QString saveRangeTableDirectory_;
+    std::optional<ShotBaseline> baseline_;
 };
 
 }  // namespace vorlan

@@ -29,8 +29,10 @@ quint32 ColorDialog::helpId() const { return dialogHelpId(templateId_); }
 
 QWidget* ColorDialog::control(int controlId) const {
     const auto children = findChildren<QWidget*>();
+    // Windows opened from this one (table and comparison windows) are children too; their
+    // controls reuse numbers of this dialog and are not this dialog's.
     for (QWidget* child : children)
-        if (controlIdOf(child) == controlId) return child;
+        if (controlIdOf(child) == controlId && child->window() == this) return child;
     return nullptr;
 }
 
@@ -70,6 +72,7 @@ void ColorDialog::applyDialogColor() {
     setPalette(own);
     const QColor systemBase = QApplication::palette().color(QPalette::Base);
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->window() != this) continue;
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, edit->isReadOnly() ? color : systemBase);
         edit->setPalette(p);

@@ -1,5 +1,5 @@
-// Pop-up help texts, one per help id: the main dialog's and the colour chooser's controls,
-// and the dialogs themselves for a click on their background.
+// Pop-up help texts, one per help id: the controls of the main dialog, the colour chooser and
+// the comparison window, and the dialogs themselves for a click on their background.
 
 #include <QHash>
 
@@ -68,6 +68,12 @@ const Entry kEntries[] = {
     {102, 1045, "RA4: .22 rimfire and airgun pellets."},
     {102, 1047, "Click here, then on any control, to see what it does."},
     {102, 32778, "Opens the help contents."},
+    {140, 1019, "How much higher (positive) or lower the current shot strikes than the baseline, in inches."},
+    {140, 1018, "How much further to the side the current shot strikes than the baseline, in inches."},
+    {140, 1012, "The range in yards at which the two shots were compared."},
+    {140, 1041, "The name of the shot that Set Baseline kept."},
+    {140, 1042, "The name of the current shot."},
+    {140, 1020, "Why the shots were compared short of the target range, or that no baseline was set."},
     {101, 1051, "Keeps the colour shown; it is stored when Vorlan ends."},
     {101, 1052, "Goes back to the colour kept last."},
     {101, 1054, "Red part of the dialog colour."},

@@ -34,7 +34,7 @@ void CVorlan2Dlg::readSettings() {
     context().dialogColor = QColor(settings.red, settings.green, settings.blue);
     saveDirectory = settings.saveDirectory;
     saveFileName = settings.saveFileName;
-    saveRangeTableDirectory = settings.saveRangeTableDirectory;
+    saveRangeTableDirectory_ = fromFileName(settings.saveRangeTableDirectory);
 }
 
 void CVorlan2Dlg::writeSettings() {
@@ -47,7 +47,7 @@ void CVorlan2Dlg::writeSettings() {
     settings.blue = static_cast<std::uint8_t>(color.blue());
     settings.saveDirectory = saveDirectory;
     settings.saveFileName = saveFileName;
-    settings.saveRangeTableDirectory = saveRangeTableDirectory;
+    settings.saveRangeTableDirectory = toFileName(saveRangeTableDirectory_);
     writeSettingsFile(path, shot_, settings);  // a settings file that cannot be written is skipped
 }
 

@@ -166,7 +166,7 @@ void TestMainDialog::settingsRoundTrip() {
         QCOMPARE(h.context.dialogColor, QColor(195, 190, 228));  // no settings file yet
         dlg->edit(1000)->setText("Test rifle");
         dlg->edit(1002)->setText("2650");
-        dlg->saveRangeTableDirectory = "/tables/";
+        dlg->saveRangeTableDirectory() = QStringLiteral("/tables/");
         QVERIFY(dlg->close());
     }
     const QByteArray bytes = readAll(h.path("Vorlan2.ini"));
@@ -179,7 +179,7 @@ void TestMainDialog::settingsRoundTrip() {
     auto again = second.openMainDialog();
     QCOMPARE(again->edit(1000)->text(), QString("Test rifle"));
     QCOMPARE(again->shot().velocity, 2650.0);
-    QCOMPARE(again->saveRangeTableDirectory, std::string("/tables/"));
+    QCOMPARE(again->saveRangeTableDirectory(), QString("/tables/"));
 }
 
 void TestMainDialog::settingsColorLine() {

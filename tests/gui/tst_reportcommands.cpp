@@ -1,0 +1,367 @@
+// The main dialog's report commands through their buttons: Range Table and its windows, Set
+// Baseline and Shoot with the comparison window.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "CShoot.h"
+#include "CText.h"
+#include "GuiHarness.h"
+#include "RangeTable.h"
+#include "TrajectoryTable.h"
+#include "TrajectoryWindow.h"
+
+using namespace vorlan;
+using namespace vorlan::testing;
+
+namespace {
+
+constexpr int kRangeTableButton = 1031;
+constexpr int kShootButton = 1032;
+constexpr int kSetBaselineButton = 1033;
+
+void press(CVorlan2Dlg* dlg, int controlId) {
+    QTest::mouseClick(dlg->controlAs<QPushButton>(controlId), Qt::LeftButton);
+}
+
+TrajectoryWindow* newestTable(CVorlan2Dlg* dlg) {
+    return dlg->openTableWindows.isEmpty() ? nullptr : qobject_cast<TrajectoryWindow*>(dlg->openTableWindows.last());
+}
+
+// The comparison windows open now, oldest first.
+QList<CShoot*> comparisonWindows(AppContext& context) {
+    QList<CShoot*> found;
+    for (QWidget* w : context.openDialogs.oldestToNewest())
+        if (auto* shoot = qobject_cast<CShoot*>(w)) found << shoot;
+    return found;
+}
+
+QString shown(CShoot* window, int controlId) {
+    if (auto* edit = window->controlAs<QLineEdit>(controlId)) return edit->text();
+    if (auto* label = window->controlAs<QLabel>(controlId)) return label->text();
+    return QStringLiteral("<no control %1>").arg(controlId);
+}
+
+// Presses Shoot and returns the window it opened.
+CShoot* shoot(CVorlan2Dlg* dlg) {
+    const int before = comparisonWindows(dlg->context()).size();
+    press(dlg, kShootButton);
+    const QList<CShoot*> now = comparisonWindows(dlg->context());
+    return now.size() == before + 1 ? now.last() : nullptr;
+}
+
+// The default table ends at 45 yards, short of the default target range of 50.
+void reachBeyondTarget(CVorlan2Dlg* dlg) { retype(dlg->edit(1009), "100"); }
+
+// Records the windows that a modal window blocks.
+class BlockWatcher : public QObject {
+public:
+    QList<QObject*> blocked;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) blocked << watched;
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestReportCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void rangeTableWindow();
+    void twoTablesCloseOne();
+    void muzzleAngleWriteBack();
+    void exitClosesTables();
+    void windowsUsableDuringModalRun();
+    void unchangedShotComparesEqual();
+    void crosswindGivesItsDrift();
+    void targetRangeTruncatedAndRounded();
+    void statusWhenTargetBeyondRange_data();
+    void statusWhenTargetBeyondRange();
+    void shootTwiceKeepsSnapshots();
+    void baselineWritesMuzzleAngleShootDoesNot();
+    void grabWindows();
+};
+
+void TestReportCommands::rangeTableWindow() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    retype(dlg->edit(1000), "Test .22");
+    retype(dlg->edit(1011), "7");
+    press(dlg.get(), kRangeTableButton);
+    TrajectoryWindow* window = newestTable(dlg.get());
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QString("Trajectory Table - Test .22"));
+    QCOMPARE(dlg->shot().crosswind, 7.0);  // the controls were read first
+    const ShotParameters& shot = dlg->shot();
+    QCOMPARE(window->document().lines(), rangeTableLines(shot, RangeTableReport(shot)));
+    QCOMPARE(window->document().shotName(), std::string("Test .22"));
+    delete window;
+}
+
+void TestReportCommands::twoTablesCloseOne() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    press(dlg.get(), kRangeTableButton);
+    press(dlg.get(), kRangeTableButton);
+    QCOMPARE(dlg->openTableWindows.size(), 2);
+    QPointer<QWidget> first = dlg->openTableWindows[0];
+    QPointer<QWidget> second = dlg->openTableWindows[1];
+    QVERIFY(first && second && first != second);
+    QVERIFY(first->close());
+    QTRY_VERIFY(first.isNull());
+    QCOMPARE(dlg->openTableWindows.size(), 1);
+    QCOMPARE(dlg->openTableWindows[0], second);
+    QVERIFY(second->isVisible());
+    QVERIFY(dlg->isVisible());
+    delete second.data();
+    QVERIFY(dlg->openTableWindows.isEmpty());
+}
+
+void TestReportCommands::muzzleAngleWriteBack() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    retype(dlg->edit(1007), "100");
+    press(dlg.get(), kRangeTableButton);
+    const double solved = cToDouble(cFormat("%0.3f", RangeTableReport(dlg->shot()).muzzleAngleMoa()));
+    QVERIFY(solved > 1.0);
+    QCOMPARE(dlg->shot().muzzleAngle, solved);
+    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(solved)));
+
+    // With the correction off the angle is the user's and the controls are not rewritten.
+    auto* check = dlg->controlAs<QCheckBox>(1039);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));  // on the box
+    QVERIFY(!dlg->shot().muzzleAngleCorrection);
+    retype(dlg->edit(1042), "3.50");
+    retype(dlg->edit(1007), "200");
+    press(dlg.get(), kRangeTableButton);
+    QCOMPARE(dlg->shot().muzzleAngle, 3.5);
+    QCOMPARE(dlg->shot().sightInRange, 200.0);
+    QCOMPARE(dlg->edit(1042)->text(), QString("3.50"));
+    QCOMPARE(dlg->openTableWindows.size(), 2);
+    delete newestTable(dlg.get());
+    delete newestTable(dlg.get());
+}
+
+void TestReportCommands::exitClosesTables() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    press(dlg.get(), kRangeTableButton);
+    press(dlg.get(), kRangeTableButton);
+    QPointer<QWidget> first = dlg->openTableWindows[0];
+    QPointer<QWidget> second = dlg->openTableWindows[1];
+    QPointer<CShoot> comparison = shoot(dlg.get());
+    QVERIFY(comparison);
+    QVERIFY(dlg->close());
+    QVERIFY(first.isNull() && second.isNull());
+    QVERIFY(dlg->openTableWindows.isEmpty());
+    QTRY_VERIFY(comparison.isNull());
+}
+
+// The program runs the main dialog modally; the windows it opens must still take input.
+void TestReportCommands::windowsUsableDuringModalRun() {
+    Harness h;
+    CVorlan2Dlg dlg(h.context);
+    BlockWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    QWidget stranger;  // a window of no relation, which the modal run does block
+    QPointer<QWidget> table;
+    QPointer<CShoot> comparison;
+    bool strangerBlocked = false, tableBlocked = true, comparisonBlocked = true;
+    QTimer::singleShot(0, &dlg, [&] {
+        press(&dlg, kRangeTableButton);
+        table = newestTable(&dlg);
+        comparison = shoot(&dlg);
+        stranger.show();
+        QTimer::singleShot(50, &dlg, [&] {
+            const auto blocked = [&watcher](QWidget* w) {
+                return !w || watcher.blocked.contains(w) || watcher.blocked.contains(w->windowHandle());
+            };
+            strangerBlocked = blocked(&stranger);
+            tableBlocked = blocked(table);
+            comparisonBlocked = blocked(comparison);
+            dlg.close();
+        });
+    });
+    dlg.exec();
+    qApp->removeEventFilter(&watcher);
+    QVERIFY(strangerBlocked);  // the watcher sees blocking
+    QVERIFY(!tableBlocked);
+    QVERIFY(!comparisonBlocked);
+    QVERIFY(table.isNull());
+    QTRY_VERIFY(comparison.isNull());
+}
+
+void TestReportCommands::unchangedShotComparesEqual() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    reachBeyondTarget(dlg.get());
+    retype(dlg->edit(1000), "Same shot");
+    retype(dlg->edit(1006), "2");  // a cant offsets both shots alike
+    press(dlg.get(), kSetBaselineButton);
+    QVERIFY(dlg->baseline());
+    CShoot* window = shoot(dlg.get());
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QString("Shot Comparison Results"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(shown(window, 1019), QString("0.00"));
+    QCOMPARE(shown(window, 1018), QString("0.00"));
+    QCOMPARE(shown(window, 1012), QString("50"));
+    QCOMPARE(shown(window, 1020), QString());
+    QCOMPARE(shown(window, 1041), QString("Same shot"));
+    QCOMPARE(shown(window, 1042), QString("Same shot"));
+    QTRY_COMPARE(QApplication::focusWidget(), window->control(1023));
+    QVERIFY(window->close());
+}
+
+void TestReportCommands::crosswindGivesItsDrift() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    reachBeyondTarget(dlg.get());
+    const QString baselineName = QString::fromStdString(dlg->shot().name);
+    press(dlg.get(), kSetBaselineButton);
+    retype(dlg->edit(1011), "10");
+    retype(dlg->edit(1000), "Windy");
+    CShoot* window = shoot(dlg.get());
+    QVERIFY(window);
+    // The range table counts the windage from the same footing; without cant or target
+    // movement its column is the shot's own drift.
+    const RangeTableReport report(dlg->shot());
+    const double drift = report.tableTrajectory().rows[50].windage * 12.0;
+    QVERIFY(drift > 0.1);
+    QCOMPARE(shown(window, 1018), QString::fromStdString(cFormat("%.2f", drift)));
+    QCOMPARE(shown(window, 1019), QString("0.00"));
+    QCOMPARE(shown(window, 1041), baselineName);
+    QCOMPARE(shown(window, 1042), QString("Windy"));
+    window->close();
+}
+
+void TestReportCommands::targetRangeTruncatedAndRounded() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    reachBeyondTarget(dlg.get());
+    // The edit takes whole yards only; a fractional range can only be in the record. Without a
+    // baseline the controls are not read, so the focus stays off the edits.
+    auto* shootButton = dlg->controlAs<QPushButton>(kShootButton);
+    shootButton->setFocus();
+    dlg->shot().targetRange = 50.9;
+    CShoot* none = shoot(dlg.get());
+    QVERIFY(none);
+    QCOMPARE(shown(none, 1020), QString("No baseline set"));
+    QCOMPARE(shown(none, 1012), QString("51"));
+    QCOMPARE(shown(none, 1019), QString());
+    QCOMPARE(shown(none, 1018), QString());
+    QCOMPARE(shown(none, 1041), QString());
+    QCOMPARE(shown(none, 1042), QString::fromStdString(dlg->shot().name));
+    // Written into the controls, 50.9 is cut back to whole yards, and Shoot reads it so.
+    dlg->updateData(false);
+    QCOMPARE(dlg->edit(1012)->text(), QString("50"));
+    press(dlg.get(), kSetBaselineButton);
+    CShoot* compared = shoot(dlg.get());
+    QVERIFY(compared);
+    QCOMPARE(shown(compared, 1012), QString("50"));
+    QCOMPARE(shown(compared, 1020), QString());
+    none->close();
+    compared->close();
+}
+
+void TestReportCommands::statusWhenTargetBeyondRange_data() {
+    QTest::addColumn<QString>("baselineYards");
+    QTest::addColumn<QString>("currentYards");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("baseline short") << "60"
+                                    << "80"
+                                    << "Target beyond baseline range";
+    QTest::newRow("shot short") << "80"
+                                << "60"
+                                << "Target beyond shot range";
+    QTest::newRow("both short") << "60"
+                                << "60"
+                                << "Target beyond maximum range";
+}
+
+void TestReportCommands::statusWhenTargetBeyondRange() {
+    QFETCH(QString, baselineYards);
+    QFETCH(QString, currentYards);
+    QFETCH(QString, status);
+    Harness h;
+    auto dlg = h.openMainDialog();
+    retype(dlg->edit(1012), "100");
+    retype(dlg->edit(1009), baselineYards);  // range increment 1: the table ends there
+    press(dlg.get(), kSetBaselineButton);
+    retype(dlg->edit(1009), currentYards);
+    CShoot* window = shoot(dlg.get());
+    QVERIFY(window);
+    QCOMPARE(shown(window, 1020), status);
+    QCOMPARE(shown(window, 1012), QString("60"));
+    QVERIFY(!shown(window, 1019).isEmpty());
+    window->close();
+}
+
+void TestReportCommands::shootTwiceKeepsSnapshots() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    reachBeyondTarget(dlg.get());
+    press(dlg.get(), kSetBaselineButton);
+    CShoot* first = shoot(dlg.get());
+    retype(dlg->edit(1011), "5");
+    CShoot* second = shoot(dlg.get());
+    QVERIFY(first && second && first != second);
+    QCOMPARE(comparisonWindows(h.context).size(), 2);
+    QCOMPARE(shown(first, 1018), QString("0.00"));
+    QVERIFY(shown(second, 1018) != QString("0.00"));
+    QVERIFY(first->isVisible() && second->isVisible());
+    QPointer<CShoot> gone = first;
+    first->close();
+    QTRY_VERIFY(gone.isNull());
+    QCOMPARE(comparisonWindows(h.context), QList<CShoot*>{second});
+    second->close();
+}
+
+void TestReportCommands::baselineWritesMuzzleAngleShootDoesNot() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    reachBeyondTarget(dlg.get());
+    retype(dlg->edit(1007), "100");
+    press(dlg.get(), kSetBaselineButton);
+    const double atBaseline = dlg->shot().muzzleAngle;
+    QVERIFY(atBaseline > 1.0);
+    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(atBaseline)));
+    // A loaded shot or a new sight-in range leaves the baseline alone; Shoot leaves the angle.
+    retype(dlg->edit(1007), "20");
+    CShoot* window = shoot(dlg.get());
+    QVERIFY(window);
+    QCOMPARE(dlg->shot().sightInRange, 20.0);
+    QCOMPARE(dlg->shot().muzzleAngle, atBaseline);
+    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(atBaseline)));
+    QVERIFY(shown(window, 1019).toDouble() < -0.5);  // zeroed nearer, it strikes lower at 50 yd
+    window->close();
+}
+
+void TestReportCommands::grabWindows() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    retype(dlg->edit(1000), "Air rifle, 8.0 gr pellet");
+    retype(dlg->edit(1011), "5");
+    press(dlg.get(), kRangeTableButton);
+    TrajectoryWindow* table = newestTable(dlg.get());
+    QVERIFY(table);
+    table->resize(table->sizeHint());
+    QVERIFY(table->grab().save(artefactPath("range-table-window.png")));
+    press(dlg.get(), kSetBaselineButton);
+    retype(dlg->edit(1000), "Air rifle, windy day");
+    retype(dlg->edit(1011), "10");
+    retype(dlg->edit(1012), "100");
+    retype(dlg->edit(1009), "80");
+    CShoot* window = shoot(dlg.get());
+    QVERIFY(window);
+    QVERIFY(window->grab().save(artefactPath("shot-comparison.png")));
+    delete table;
+    window->close();
+}
+
+QTEST_MAIN(TestReportCommands)
+#include "tst_reportcommands.moc"

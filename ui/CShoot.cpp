@@ -1,0 +1,98 @@
+#include "CShoot.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "DataExchange.h"
+
+namespace vorlan {
+
+namespace {
+constexpr int kRelativeDrop = 1019;
+constexpr int kRelativeDrift = 1018;
+constexpr int kTargetRange = 1012;
+constexpr int kBaselineName = 1041;
+constexpr int kCurrentName = 1042;
+constexpr int kStatus = 1020;
+constexpr int kFocusHolder = 1023;
+constexpr int kNumberWidth = 90;  // px: room for "-12345.67"
+constexpr int kNameWidth = 260;   // px: a name of the main dialog's length
+}  // namespace
+
+CShoot::CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent)
+    : ColorDialog(context, kShootTemplate, parent), texts_(std::move(texts)) {
+    setWindowTitle(QStringLiteral("Shot Comparison Results"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    buildControls();
+}
+
+CShoot::~CShoot() { leaveOpenDialogs(); }
+
+QLineEdit* CShoot::addResult(int controlId) {
+    auto* edit = new QLineEdit(this);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignCenter);
+    setControlId(edit, controlId);
+    return edit;
+}
+
+void CShoot::buildControls() {
+    auto* numbers = new QGridLayout;
+    numbers->setHorizontalSpacing(10);
+    const std::pair<int, const char*> rows[] = {{kRelativeDrop, "Relative Drop (in.)"},
+                                                {kRelativeDrift, "Relative Drift (in.)"},
+                                                {kTargetRange, "Target Range (yards)"}};
+    int row = 0;
+    for (const auto& [id, caption] : rows) {
+        QLineEdit* edit = addResult(id);
+        edit->setFixedWidth(kNumberWidth);
+        numbers->addWidget(edit, row, 0);
+        numbers->addWidget(new QLabel(QString::fromLatin1(caption), this), row++, 1);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 16);
+    layout->setSpacing(8);
+    layout->addLayout(numbers);
+    for (const auto& [id, caption] : {std::pair{kBaselineName, "Baseline Gun/Projectile/Shot Name"},
+                                      std::pair{kCurrentName, "Current Gun/Projectile/Shot Name"}}) {
+        layout->addSpacing(4);
+        layout->addWidget(new QLabel(QString::fromLatin1(caption), this));
+        QLineEdit* edit = addResult(id);
+        edit->setMinimumWidth(kNameWidth);
+        layout->addWidget(edit);
+    }
+    status_ = new QLabel(this);
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setMinimumHeight(status_->fontMetrics().height() + 6);
+    setControlId(status_, kStatus);
+    layout->addSpacing(4);
+    layout->addWidget(status_);
+    // Holds the keyboard focus, so that no visible field shows a caret or a selection. It is
+    // out of sight rather than hidden: Qt gives no focus to a hidden widget.
+    focusHolder_ = new QLineEdit(this);
+    focusHolder_->setReadOnly(true);
+    focusHolder_->setFixedSize(0, 0);
+    setControlId(focusHolder_, kFocusHolder);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CShoot::exchange(DataExchange& dx) {
+    dx.text(kRelativeDrop, texts_.relativeDrop, 0);
+    dx.text(kRelativeDrift, texts_.relativeDrift, 0);
+    dx.text(kTargetRange, texts_.targetRange, 0);
+    dx.text(kBaselineName, texts_.baselineName, 0);
+    dx.text(kCurrentName, texts_.currentName, 0);
+    if (!dx.saving()) status_->setText(QString::fromStdString(texts_.status));
+}
+
+void CShoot::onInitDialog() {
+    ColorDialog::onInitDialog();
+    focusHolder_->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace vorlan

@@ -1,0 +1,40 @@
+#pragma once
+// "Shot Comparison Results": where the current shot strikes relative to the baseline at the
+// target range. The main dialog computes the comparison when Shoot is pressed; the window
+// only shows that snapshot and is never recomputed. Each press opens a further window, which
+// deletes itself when closed.
+
+#include <string>
+
+#include "ColorDialog.h"
+#include "ShotComparison.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vorlan {
+
+inline constexpr int kShootTemplate = 140;
+
+class CShoot : public ColorDialog {
+    Q_OBJECT
+public:
+    CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent = nullptr);
+    ~CShoot() override;
+
+    const ComparisonTexts& texts() const { return texts_; }
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+
+private:
+    void buildControls();
+    QLineEdit* addResult(int controlId);
+
+    ComparisonTexts texts_;
+    QLabel* status_;
+    QLineEdit* focusHolder_;
+};
+
+}  // namespace vorlan

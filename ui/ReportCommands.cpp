@@ -1,0 +1,48 @@
+// The main dialog's report commands: Range Table opens a table window of the shot, Set
+// Baseline keeps the shot for comparisons, Shoot opens a comparison window against it.
+
+#include "CShoot.h"
+#include "CVorlan2Dlg.h"
+#include "RangeTable.h"
+#include "TrajectoryWindow.h"
+
+namespace vorlan {
+
+void CVorlan2Dlg::onRangeTable() {
+    updateData();  // a bad field has been reported; the table uses the values held
+    const RangeTableReport report(shot_);
+    writeBackMuzzleAngle(shot_, report);
+    if (shot_.muzzleAngleCorrection) updateData(false);
+    // A child of the dialog only so that the dialog's modal run does not block it.
+    TrajectoryWindow* window = openTrajectoryWindow(*this, rangeTableLines(shot_, report), shot_.name, this);
+    openTableWindows.append(window);
+}
+
+void CVorlan2Dlg::tableWindowDestroyed(TrajectoryWindow* window) {
+    const QWidget* gone = window;
+    openTableWindows.removeIf([gone](const QPointer<QWidget>& w) { return w.data() == gone; });
+}
+
+void CVorlan2Dlg::closeTableWindows() {
+    // Newest first; a window removes itself from the list as it goes.
+    while (!openTableWindows.isEmpty()) {
+        QPointer<QWidget> window = openTableWindows.takeLast();
+        if (window) delete window.data();
+    }
+}
+
+void CVorlan2Dlg::onSetBaseline() {
+    updateData();
+    baseline_ = setBaseline(shot_);
+    if (shot_.muzzleAngleCorrection) updateData(false);
+}
+
+void CVorlan2Dlg::onShoot() {
+    // Without a baseline the window names the shot as the dialog holds it; the controls are
+    // not read.
+    if (baseline_) updateData();
+    auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
+    window->show();
+}
+
+}  // namespace vorlan
