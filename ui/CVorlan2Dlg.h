@@ -63,10 +63,10 @@ public:
     void onRangeTable() {}
     void onSetBaseline() {}
     void onShoot() {}
-    void onComputeBC() {}
-    void onMaximumRange() {}
-    void onOPBZ() {}
-    void onCalculations() {}
+    void onComputeBC();
+    void onMaximumRange();
+    void onOPBZ();
+    void onCalculations();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;
