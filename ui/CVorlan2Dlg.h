@@ -65,14 +65,14 @@ public:
     void onContextHelpMode();
     void onMuzzleAngleCheck();
     void onLeaveIncrementField();
-    // Later commands: their buttons are in place and these slots are where they begin.
+    // The report commands and the side windows.
     void onRangeTable();
     void onSetBaseline();
     void onShoot();
-    void onComputeBC() {}
-    void onMaximumRange() {}
-    void onOPBZ() {}
-    void onCalculations() {}
+    void onComputeBC();
+    void onMaximumRange();
+    void onOPBZ();
+    void onCalculations();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;

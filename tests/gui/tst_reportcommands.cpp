@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "CMaximumRangeDlg.h"
 #include "CShoot.h"
 #include "CText.h"
 #include "GuiHarness.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kRangeTableButton = 1031;
 constexpr int kShootButton = 1032;
 constexpr int kSetBaselineButton = 1033;
+constexpr int kMaximumRangeButton = 1035;
 
 void press(CVorlan2Dlg* dlg, int controlId) {
     QTest::mouseClick(dlg->controlAs<QPushButton>(controlId), Qt::LeftButton);
@@ -170,11 +172,15 @@ void TestReportCommands::windowsUsableDuringModalRun() {
     QWidget stranger;  // a window of no relation, which the modal run does block
     QPointer<QWidget> table;
     QPointer<CShoot> comparison;
-    bool strangerBlocked = false, tableBlocked = true, comparisonBlocked = true;
+    QPointer<QWidget> sideWindow;
+    bool strangerBlocked = false, tableBlocked = true, comparisonBlocked = true, sideBlocked = true;
     QTimer::singleShot(0, &dlg, [&] {
         press(&dlg, kRangeTableButton);
         table = newestTable(&dlg);
         comparison = shoot(&dlg);
+        press(&dlg, kMaximumRangeButton);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<CMaximumRangeDlg*>(w)) sideWindow = w;
         stranger.show();
         QTimer::singleShot(50, &dlg, [&] {
             const auto blocked = [&watcher](QWidget* w) {
@@ -183,6 +189,7 @@ void TestReportCommands::windowsUsableDuringModalRun() {
             strangerBlocked = blocked(&stranger);
             tableBlocked = blocked(table);
             comparisonBlocked = blocked(comparison);
+            sideBlocked = blocked(sideWindow);
             dlg.close();
         });
     });
@@ -191,6 +198,7 @@ void TestReportCommands::windowsUsableDuringModalRun() {
     QVERIFY(strangerBlocked);  // the watcher sees blocking
     QVERIFY(!tableBlocked);
     QVERIFY(!comparisonBlocked);
+    QVERIFY(!sideBlocked);
     QVERIFY(table.isNull());
     QTRY_VERIFY(comparison.isNull());
 }

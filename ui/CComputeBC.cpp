@@ -1,0 +1,138 @@
+#include "CComputeBC.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "CColorBtn.h"
+#include "CText.h"
+#include "CVorlan2Dlg.h"
+#include "DataExchange.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kTemplate = 137;
+constexpr int kNear = 1000;
+constexpr int kFar = 1001;
+constexpr int kDistance = 1002;
+constexpr int kNewBc = 1003;
+constexpr int kNewBcLabel = 1012;
+constexpr int kSetNewBc = 1035;
+constexpr int kCompute = 1066;
+
+constexpr KeystrokeRule kVelocityKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
+constexpr KeystrokeRule kDistanceKeys{.enabled = true, .fractional = false, .allowMinus = false, .decimals = 0};
+constexpr KeystrokeRule kNewBcKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
+// What Set New BC accepts; the main dialog's own field would take up to 2.
+constexpr double kLowestBc = 0.0001;
+constexpr double kHighestBc = 1.0;
+constexpr int kNewBcLength = 6;
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kInputs[] = {
+    {kNear, "Near Velocity (fps)"},
+    {kFar, "Far Velocity (fps)"},
+    {kDistance, "Distance (ft)"},
+};
+
+}  // namespace
+
+CComputeBC::CComputeBC(CVorlan2Dlg& mainDialog)
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")) {
+    buildControls();
+}
+
+void CComputeBC::buildControls() {
+    addNumberEdit(kNear, kVelocityKeys);
+    addNumberEdit(kFar, kVelocityKeys);
+    addNumberEdit(kDistance, kDistanceKeys);
+    QLineEdit* result = addResultEdit(kNewBc);
+    QLabel* resultLabel = addLabel(kNewBcLabel, newBcLabel_);
+    CColorBtn* setNew = addButton(kSetNewBc, QStringLiteral("Set New BC"));
+    CColorBtn* compute = addButton(kCompute, QStringLiteral("Compute"));
+    connect(setNew, &QPushButton::clicked, this, &CComputeBC::onSetNewBC);
+    connect(compute, &QPushButton::clicked, this, &CComputeBC::onCompute);
+
+    QGridLayout* grid = editGrid(kInputs);
+    grid->addWidget(result, 3, 0, Qt::AlignRight);
+    grid->addWidget(resultLabel, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(compute);
+    buttons->addWidget(setNew);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(14);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+void CComputeBC::onInitDialog() {
+    const ShotParameters& shot = mainDialog()->shot();
+    nearVelocity_ = shot.nearChronoSpeed;
+    farVelocity_ = shot.farChronoSpeed;
+    distance_ = shot.chronoDistance;
+    SideWindow::onInitDialog();
+}
+
+void CComputeBC::exchange(DataExchange& dx) {
+    dx.number(kDistance, distance_, 1.0, 5000.0);
+    dx.number(kNear, nearVelocity_, 1.0, 5000.0);
+    dx.number(kFar, farVelocity_, 0.0, 5000.0);
+    dx.text(kNewBc, newBc_, kNewBcLength);
+    if (!dx.saving() && !dx.failed()) controlAs<QLabel>(kNewBcLabel)->setText(newBcLabel_);
+}
+
+void CComputeBC::onCompute() {
+    CVorlan2Dlg* main = mainDialog();
+    if (!main) return;
+    // Failed checks are reported; the calculation goes on with the values then held.
+    updateData();
+    main->updateData();
+    ChronographBcSolver solver = shotChronographBcSolver(main->shot());
+    solver.nearVelocity = nearVelocity_;
+    solver.farVelocity = farVelocity_;
+    solver.distance = distance_;
+    const ChronographBc result = solver.solve();
+    newBcLabel_ = withDragName("New BC  (%s)", main->shot().dragFunction);
+    if (result.usable()) {
+        newBc_ = cFormat("%6.4f", result.ballisticCoefficient);
+        updateData(false);
+        return;
+    }
+    // Equal readings, a faster far reading or too small a loss give no coefficient to show.
+    newBc_.clear();
+    edit(kNewBc)->clear();
+}
+
+void CComputeBC::onSetNewBC() {
+    CVorlan2Dlg* main = mainDialog();
+    if (!main) return;
+    validator().configure(kNewBcKeys);
+    validator().rangeCheck = true;
+    validator().minimum = kLowestBc;
+    validator().maximum = kHighestBc;
+    if (!validator().check(edit(kNewBc))) {
+        newBc_.clear();
+        edit(kNewBc)->clear();
+        return;
+    }
+    updateData();
+    if (newBc_.empty()) return;
+    main->shot().ballisticCoefficient = cToDouble(newBc_);
+    main->updateData(false);
+}
+
+void CComputeBC::writeBack(CVorlan2Dlg& mainDialog) {
+    ShotParameters& shot = mainDialog.shot();
+    shot.nearChronoSpeed = nearVelocity_;
+    shot.farChronoSpeed = farVelocity_;
+    shot.chronoDistance = distance_;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,37 @@
+#pragma once
+// "Compute Ballistic Coefficient": a coefficient from two chronograph readings and the
+// distance between them, in the main dialog's current air and drag function. Set New BC
+// puts a shown coefficient into the main dialog; the readings go back into the shot when the
+// window closes.
+
+#include <string>
+
+#include "SideWindow.h"
+
+namespace vorlan {
+
+class CComputeBC : public SideWindow {
+    Q_OBJECT
+public:
+    explicit CComputeBC(CVorlan2Dlg& mainDialog);
+
+    void onCompute();
+    void onSetNewBC();
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+    void writeBack(CVorlan2Dlg& mainDialog) override;
+    bool enterCloses() const override { return false; }
+
+private:
+    void buildControls();
+
+    double nearVelocity_ = 800.0;  // ft/s
+    double farVelocity_ = 700.0;   // ft/s
+    double distance_ = 100.0;      // ft
+    std::string newBc_;            // the shown coefficient, empty without a usable one
+    QString newBcLabel_ = QStringLiteral("New BC");
+};
+
+}  // namespace vorlan

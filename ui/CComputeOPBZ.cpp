@@ -1,0 +1,94 @@
+#include "CComputeOPBZ.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "CColorBtn.h"
+#include "CText.h"
+#include "CVorlan2Dlg.h"
+#include "DataExchange.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kTemplate = 139;
+constexpr int kName = 1043;
+constexpr int kDiameter = 1013;
+constexpr int kZero = 1067;
+constexpr int kMinimum = 1010;
+constexpr int kMaximum = 1009;
+constexpr int kCompute = 1008;
+
+constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kEdits[] = {
+    {kDiameter, "Target Diameter (in.)"},
+    {kZero, "Optimum Point Blank Zero"},
+    {kMinimum, "Minumum Point Blank Range"},
+    {kMaximum, "Maximum Point Blank Range"},
+};
+
+}  // namespace
+
+CComputeOPBZ::CComputeOPBZ(CVorlan2Dlg& mainDialog)
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
+    buildControls();
+}
+
+void CComputeOPBZ::buildControls() {
+    QLineEdit* name = addResultEdit(kName);
+    name->setFixedWidth(2 * 88);
+    addNumberEdit(kDiameter, kDiameterKeys);
+    for (int id : {kZero, kMinimum, kMaximum}) addResultEdit(id);
+    CColorBtn* compute = addButton(kCompute, QStringLiteral("Compute"));
+    connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
+
+    QGridLayout* grid = editGrid(kEdits);
+    grid->setRowMinimumHeight(1, 30);  // the results stand apart from the entry
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(12);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addLayout(grid);
+    layout->addWidget(compute, 0, Qt::AlignHCenter);
+}
+
+void CComputeOPBZ::onInitDialog() {
+    const ShotParameters& shot = mainDialog()->shot();
+    targetDiameter_ = shot.targetDiameter;
+    name_ = shot.name;
+    SideWindow::onInitDialog();
+}
+
+void CComputeOPBZ::exchange(DataExchange& dx) {
+    dx.text(kName, name_, 0);
+    dx.number(kDiameter, targetDiameter_, 0.01, 100.0);
+    dx.text(kZero, optimumZero_, 0);
+    dx.text(kMinimum, minimumRange_, 0);
+    dx.text(kMaximum, maximumRange_, 0);
+}
+
+void CComputeOPBZ::onCompute() {
+    CVorlan2Dlg* main = mainDialog();
+    if (!main) return;
+    // Failed checks are reported; the search still runs with the values then held.
+    main->updateData();
+    updateData();
+    PointBlankZeroSolver solver = shotPointBlankZeroSolver(main->shot());
+    solver.targetDiameter = targetDiameter_;
+    const PointBlankZero result = solver.solve();
+    optimumZero_ = cFormat("%.0f", result.optimumZero);
+    minimumRange_ = cFormat("%u", static_cast<unsigned>(result.minimumRange));
+    maximumRange_ = cFormat("%u", static_cast<unsigned>(result.maximumRange));
+    name_ = main->shot().name;
+    updateData(false);
+}
+
+void CComputeOPBZ::writeBack(CVorlan2Dlg& mainDialog) { mainDialog.shot().targetDiameter = targetDiameter_; }
+
+}  // namespace vorlan

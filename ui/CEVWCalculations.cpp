@@ -1,0 +1,159 @@
+#include "CEVWCalculations.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "CColorBtn.h"
+#include "CVorlan2Dlg.h"
+#include "DataExchange.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kTemplate = 157;
+constexpr int kVelocity = 1073;
+constexpr int kWeight = 1075;
+constexpr int kEnergy = 1076;
+constexpr int kPowerFactor = 1082;
+constexpr int kFirstMode = 1077;
+constexpr int kGunWeight = 1074;
+constexpr int kPowderWeight = 1081;
+constexpr int kRecoilEnergy = 1080;
+constexpr int kCalculate = 1025;
+constexpr int kCalculateRecoil = 1027;
+
+constexpr KeystrokeRule kOneDecimal{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
+constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 2};
+constexpr double kAny = std::numeric_limits<double>::infinity();
+
+const char* const kModeCaptions[] = {
+    "Energy from Velocity and Weight",
+    "Velocity from Weight and Energy",
+    "Weight from Velocity and Energy",
+};
+
+// Which of velocity, weight and energy each mode derives, and so makes read-only.
+constexpr int kDerivedEdit[] = {kEnergy, kVelocity, kWeight};
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kBulletEdits[] = {
+    {kVelocity, "Velocity (fps)"},
+    {kWeight, "Weight (grains)"},
+    {kEnergy, "Energy (ft.lbs.)"},
+    {kPowerFactor, "Power Factor"},
+};
+constexpr LabelledEdit kRecoilEdits[] = {
+    {kGunWeight, "Gun Weight (ounces)"},
+    {kPowderWeight, "Powder Weight (grains)"},
+    {kRecoilEnergy, "Recoil Energy (ft.lbs.)"},
+};
+
+}  // namespace
+
+CEVWCalculations::CEVWCalculations(CVorlan2Dlg& mainDialog)
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Energy, Velocity and Weight Calculations")) {
+    buildControls();
+}
+
+void CEVWCalculations::buildControls() {
+    addNumberEdit(kVelocity, kOneDecimal);
+    addNumberEdit(kWeight, kTwoDecimals);
+    addNumberEdit(kEnergy, kOneDecimal)->setReadOnly(true);
+    addResultEdit(kPowerFactor);
+    addNumberEdit(kGunWeight, kOneDecimal);
+    addNumberEdit(kPowderWeight, kOneDecimal);
+    addResultEdit(kRecoilEnergy);
+    CColorBtn* calculate = addButton(kCalculate, QStringLiteral("Calculate"));
+    CColorBtn* recoil = addButton(kCalculateRecoil, QStringLiteral("Calculate"));
+    connect(calculate, &QPushButton::clicked, this, &CEVWCalculations::onCalculate);
+    connect(recoil, &QPushButton::clicked, this, &CEVWCalculations::onCalculateRecoil);
+
+    auto* bullet = new QGroupBox(this);
+    auto* bulletColumn = new QVBoxLayout(bullet);
+    bulletColumn->addLayout(buildModeButtons());
+    bulletColumn->addLayout(editGrid(kBulletEdits));
+    bulletColumn->addWidget(calculate, 0, Qt::AlignHCenter);
+    auto* gun = new QGroupBox(this);
+    auto* gunColumn = new QVBoxLayout(gun);
+    gunColumn->addLayout(editGrid(kRecoilEdits));
+    gunColumn->addWidget(recoil, 0, Qt::AlignHCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(10);
+    layout->addWidget(bullet);
+    layout->addWidget(gun);
+}
+
+QLayout* CEVWCalculations::buildModeButtons() {
+    auto* column = new QVBoxLayout;
+    QList<QRadioButton*> buttons;
+    for (int mode = 0; mode < 3; ++mode) {
+        auto* radio = new QRadioButton(QString::fromLatin1(kModeCaptions[mode]), this);
+        setControlId(radio, kFirstMode + mode);
+        connect(radio, &QRadioButton::clicked, this, [this, mode] { onModeChange(mode); });
+        column->addWidget(radio);
+        buttons.append(radio);
+    }
+    registerRadioGroup(kFirstMode, buttons);
+    return column;
+}
+
+void CEVWCalculations::onInitDialog() {
+    calculator_ = shotCalculator(mainDialog()->shot());
+    showModeStates();
+    SideWindow::onInitDialog();
+}
+
+void CEVWCalculations::exchange(DataExchange& dx) {
+    dx.number(kVelocity, calculator_.velocity, -kAny, kAny);
+    dx.number(kWeight, calculator_.weight, -kAny, kAny);
+    dx.number(kEnergy, calculator_.energy, -kAny, kAny);
+    dx.number(kPowerFactor, calculator_.powerFactor, -kAny, kAny);
+    dx.radioGroup(kFirstMode, calculator_.mode);
+    dx.number(kGunWeight, calculator_.gunWeight, 1.0, 1000.0);
+    dx.number(kPowderWeight, calculator_.powderWeight, 0.0, 200.0);
+    dx.number(kRecoilEnergy, calculator_.recoilEnergy, -kAny, kAny);
+}
+
+void CEVWCalculations::showModeStates() {
+    // A stored mode outside 0..2 keeps the starting states: only the energy is read-only.
+    const int mode = calculator_.mode;
+    const bool known = mode >= 0 && mode < 3;
+    for (int id : kDerivedEdit) setReadOnly(id, known ? id == kDerivedEdit[mode] : id == kEnergy);
+}
+
+void CEVWCalculations::onCalculate() {
+    if (!updateData()) return;
+    // Without a defined result (a division by zero, say) the engine stores 0 and the window
+    // shows it; nothing stops.
+    calculator_.calculate();
+    updateData(false);
+}
+
+void CEVWCalculations::onCalculateRecoil() {
+    // Leaving an edit has already taken the values.
+    calculator_.calculateRecoil();
+    updateData(false);
+}
+
+void CEVWCalculations::onModeChange(int mode) {
+    calculator_.mode = mode;
+    updateData();
+    showModeStates();
+    // Velocity from weight and energy only takes the fields again; the others show them.
+    if (mode == static_cast<int>(CalculatorMode::Velocity))
+        updateData();
+    else
+        updateData(false);
+}
+
+void CEVWCalculations::writeBack(CVorlan2Dlg& mainDialog) { storeCalculator(mainDialog.shot(), calculator_); }
+
+}  // namespace vorlan

@@ -1,0 +1,96 @@
+#include "CMaximumRangeDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "CVorlan2Dlg.h"
+#include "ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kTemplate = 138;
+constexpr int kNameEdit = 1042;
+constexpr int kDragLabel = 1078;
+constexpr int kFocusSink = 1027;  // takes the focus so that no shown value is selected
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kDistanceEdits[] = {
+    {1006, "Terminal Range (yards)"},     {1007, "Firing Elevation  (deg.)"},  {1008, "Maximum Height (feet)"},
+    {1009, "Terminal Velocity (ft/sec)"}, {1010, "Terminal Energy (ft-lbs) "}, {1011, "Time of Flight (sec.s)"},
+};
+constexpr LabelledEdit kHeightEdits[] = {
+    {1012, "Maximum Height (feet)"},
+    {1013, "Time of Flight (sec.s)"},
+};
+
+}  // namespace
+
+CMaximumRangeDlg::CMaximumRangeDlg(CVorlan2Dlg& mainDialog)
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Maximum Range")) {
+    buildControls();
+}
+
+void CMaximumRangeDlg::buildControls() {
+    QLineEdit* name = addResultEdit(kNameEdit);
+    name->setFixedWidth(2 * 88);
+    auto* dragLabel = addLabel(kDragLabel, QStringLiteral("(G1 Drag)"));
+    dragLabel->setAlignment(Qt::AlignCenter);
+    for (const LabelledEdit& e : kDistanceEdits) addResultEdit(e.controlId);
+    for (const LabelledEdit& e : kHeightEdits) addResultEdit(e.controlId);
+    auto* sink = new QLineEdit(this);
+    setControlId(sink, kFocusSink);
+    sink->setFixedSize(0, 0);
+
+    auto* distance = new QGroupBox(QStringLiteral("Maximum Distance"), this);
+    distance->setLayout(editGrid(kDistanceEdits));
+    auto* height = new QGroupBox(QStringLiteral("Maximum Height"), this);
+    auto* heightColumn = new QVBoxLayout(height);
+    heightColumn->addLayout(editGrid(kHeightEdits));
+    heightColumn->addStretch();
+
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(12);
+    groups->addWidget(distance);
+    groups->addWidget(height, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addWidget(dragLabel);
+    layout->addLayout(groups);
+    layout->addWidget(sink);
+}
+
+void CMaximumRangeDlg::onInitDialog() {
+    SideWindow::onInitDialog();
+    showResults();
+    edit(kFocusSink)->setFocus();
+}
+
+void CMaximumRangeDlg::showResults() {
+    CVorlan2Dlg* main = mainDialog();
+    main->updateData();  // a failing field is reported; the values then held are used
+    const ShotParameters& shot = main->shot();
+    edit(kNameEdit)->setText(QString::fromStdString(shot.name));
+    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+    // Without a trajectory of any length (a muzzle velocity below 50 ft/s) there is no longest
+    // one to describe: its fields stay empty, the vertical shot is shown all the same.
+    if (r.found) {
+        const std::pair<int, QString> distance[] = {
+            {1006, shownNumber("%.0f", r.maximumRange)},   {1007, shownNumber("%.1f", r.firingElevation)},
+            {1008, shownNumber("%.0f", r.maximumHeight)},  {1009, shownNumber("%.1f", r.terminalVelocity)},
+            {1010, shownNumber("%.1f", r.terminalEnergy)}, {1011, shownNumber("%.1f", r.timeOfFlight)},
+        };
+        for (const auto& [id, text] : distance) edit(id)->setText(text);
+    }
+    edit(1012)->setText(shownNumber("%.0f", r.verticalHeight));
+    edit(1013)->setText(shownNumber("%.1f", r.verticalTime));
+    controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
+}
+
+}  // namespace vorlan

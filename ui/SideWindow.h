@@ -1,0 +1,83 @@
+#pragma once
+// What the side-calculation windows of the main dialog share. Each press of a main-dialog
+// button opens a new one: a top-level window without a parent that deletes itself when it
+// closes, joins openDialogs while it lives, filters keystrokes in its number edits with an
+// own CValidator, and takes its fields whenever the user leaves an edit.
+//
+//   open:   main dialog's shot -> window members -> controls
+//   close:  controls -> members (checks; a failing field keeps the window open)
+//           -> writeBack into the main dialog's shot -> window deleted
+//
+// Enter and Escape end the window through the same close, so nothing is lost or left
+// hidden; windows that consume Enter say so with enterCloses().
+
+#include <QPointer>
+#include <span>
+#include <string>
+
+#include "CValidator.h"
+#include "ColorDialog.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace vorlan {
+
+class CColorBtn;
+class CVorlan2Dlg;
+
+// An edit and the label beside it.
+struct SideLabelledEdit {
+    int controlId;
+    const char* label;
+};
+
+class SideWindow : public ColorDialog {
+    Q_OBJECT
+public:
+    SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title);
+
+    QLineEdit* edit(int controlId) const;
+    // The main dialog while it lives; nullptr once it has gone.
+    CVorlan2Dlg* mainDialog() const { return mainDialog_; }
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    // An editable number edit whose text passes `rule` after every change. In these windows
+    // a rule without allowMinus refuses a minus sign in whole numbers as well.
+    QLineEdit* addNumberEdit(int controlId, const KeystrokeRule& rule);
+    // A read-only edit for a result or a name, centred, in the dialog colour.
+    QLineEdit* addResultEdit(int controlId);
+    QLabel* addLabel(int controlId, const QString& text);
+    CColorBtn* addButton(int controlId, const QString& caption);
+    // Edits (already made) on the left and their labels beside them, one row each.
+    QGridLayout* editGrid(std::span<const SideLabelledEdit> edits);
+    // Read-only or editable, recoloured at once.
+    void setReadOnly(int controlId, bool readOnly);
+    CValidator& validator() { return validator_; }
+
+    // Copies the window's values into the main dialog's shot after a successful close.
+    virtual void writeBack(CVorlan2Dlg&) {}
+    // False: Enter is consumed and does nothing.
+    virtual bool enterCloses() const { return true; }
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void filterKeystrokes(QLineEdit* edit, const KeystrokeRule& rule);
+
+    QPointer<CVorlan2Dlg> mainDialog_;
+    CValidator validator_;
+};
+
+// Text of a result as the C library prints it.
+QString shownNumber(const char* format, double value);
+// `format` with its "%s" filled by the name of the drag function stored as `dragFunction`.
+QString withDragName(const char* format, int dragFunction);
+
+}  // namespace vorlan

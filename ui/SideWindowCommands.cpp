@@ -1,0 +1,27 @@
+// The main dialog's buttons for the side calculations: each press opens one more window for
+// this dialog; earlier ones stay open.
+
+#include "CComputeBC.h"
+#include "CComputeOPBZ.h"
+#include "CEVWCalculations.h"
+#include "CMaximumRangeDlg.h"
+#include "CVorlan2Dlg.h"
+
+namespace vorlan {
+
+namespace {
+
+template <class Window>
+void openSideWindow(CVorlan2Dlg& mainDialog) {
+    auto* window = new Window(mainDialog);  // deletes itself when it closes
+    window->show();
+}
+
+}  // namespace
+
+void CVorlan2Dlg::onComputeBC() { openSideWindow<CComputeBC>(*this); }
+void CVorlan2Dlg::onMaximumRange() { openSideWindow<CMaximumRangeDlg>(*this); }
+void CVorlan2Dlg::onOPBZ() { openSideWindow<CComputeOPBZ>(*this); }
+void CVorlan2Dlg::onCalculations() { openSideWindow<CEVWCalculations>(*this); }
+
+}  // namespace vorlan
