@@ -32,9 +32,8 @@ void integrationStep(benchmark::State& state) {
     setUpTrajectory(solver, rifle308(), kTableCantDivisor);
     solver.atmosphere.updateDerived();
     const StepContext context{solver.dragModel.coefficientAt,
-                              solver.dragModel.ballisticCoefficient,
+                              kDragConstant / solver.dragModel.ballisticCoefficient,
                               solver.atmosphere.speedOfSound,
-                              solver.atmosphere.density / kStandardDensity,
                               0.0,
                               -kGravity,
                               0.0,

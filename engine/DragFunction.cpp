@@ -1,7 +1,6 @@
 #include "DragFunction.h"
 
 #include <array>
-#include <cstdint>
 
 #include "DragTables.h"
 
@@ -12,56 +11,30 @@ namespace {
 constexpr std::array<std::string_view, kDragFunctionCount> kNames = {"G1", "G2", "G5", "G6",  "G7", "G8",
                                                                      "GL", "Gi", "GS", "RA4", "G1M"};
 
-// Every Mach number of every table is a multiple of 1/40, so a table cut into buckets of
-// that width has at most one point inside each bucket. A bucket remembers the first point at
-// or above its lower edge; the lookup starts there and settles on the same segment as a scan
-// from the bottom of the table would, in a step or two, with no data-dependent search.
-constexpr int kBucketsPerMach = 40;
-constexpr std::size_t kBucketCount = 5 * kBucketsPerMach + 1;
-
-struct IndexedTable {
-    const dragtables::DragPoint* points;
-    std::size_t last;                                   // index of the last point
-    std::array<std::uint8_t, kBucketCount> firstAbove;  // per bucket: first point at or above its edge
-};
-
-IndexedTable indexTable(const dragtables::DragTable& table) {
-    IndexedTable t{table.points, table.count - 1, {}};
-    std::size_t i = 1;
-    for (std::size_t b = 0; b < kBucketCount; ++b) {
-        const double edge = static_cast<double>(b) / kBucketsPerMach;
-        while (i < t.last && table.points[i].mach < edge) ++i;
-        t.firstAbove[b] = static_cast<std::uint8_t>(i);
-    }
-    return t;
-}
-
-const std::array<IndexedTable, dragtables::kTableCount> kIndexedTables = [] {
-    std::array<IndexedTable, dragtables::kTableCount> tables{};
-    for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = indexTable(dragtables::kTables[i]);
-    return tables;
-}();
-
-// Straight line through the points either side of `mach`: the first point at or above it and
-// the one before; held at the last coefficient beyond the table, extrapolated below Mach 0.
-double interpolate(const IndexedTable& t, double mach) {
-    const dragtables::DragPoint* p = t.points;
+// Linear interpolation on the segment that ends at the first point whose Mach is at least
+// `mach`, held constant past the table's end. A binary search finds the same segment as a
+// scan from the bottom would, in a handful of comparisons.
+double interpolate(const dragtables::DragTable& table, double mach) {
+    const dragtables::DragPoint* p = table.points;
+    const std::size_t n = table.count - 1;
     if (mach == p[0].mach) return p[0].cd;
-    if (!(mach <= p[t.last].mach)) return p[t.last].cd;  // beyond the table, or NaN
-    std::size_t i = 1;
-    if (mach > 0.0) {
-        i = t.firstAbove[static_cast<std::size_t>(mach * kBucketsPerMach)];
-        while (i > 1 && mach <= p[i - 1].mach) --i;  // guards the bucket edge against rounding
+    if (!(mach <= p[n].mach)) return p[n].cd;  // beyond the table (or NaN)
+    std::size_t lo = 1, hi = n;                // answer lies in [lo, hi]
+    while (lo < hi) {
+        const std::size_t mid = (lo + hi) / 2;
+        if (mach <= p[mid].mach)
+            hi = mid;
+        else
+            lo = mid + 1;
     }
-    while (mach > p[i].mach) ++i;
-    const auto& a = p[i - 1];
-    const auto& b = p[i];
+    const auto& a = p[lo - 1];
+    const auto& b = p[lo];
     return a.cd + (b.cd - a.cd) * (mach - a.mach) / (b.mach - a.mach);
 }
 
 template <std::size_t I>
 double tableRoutine(double mach) {
-    return interpolate(kIndexedTables[I], mach);
+    return interpolate(dragtables::kTables[I], mach);
 }
 
 // G1M: a piecewise quadratic that follows G1 closely and has no upper limit.

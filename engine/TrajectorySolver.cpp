@@ -11,7 +11,7 @@ namespace {
 
 // Drag deceleration per unit of air-relative velocity: the deceleration vector is A * u.
 inline double dragFactor(const StepContext& c, double speed) {
-    return c.coefficientAt(speed / c.speedOfSound) * kDragConstant / c.ballisticCoefficient * speed * c.densityRatio;
+    return c.coefficientAt(speed / c.speedOfSound) * c.dragScale * speed;
 }
 
 // Clamps a range in yards, which a file may make anything, to [lo, hi].
@@ -48,9 +48,8 @@ void advanceOneYard(FlightState& s, const StepContext& c) {
 StepContext TrajectorySolver::stepContext() const {
     StepContext c{};
     c.coefficientAt = dragModel.coefficientAt;
-    c.ballisticCoefficient = dragModel.ballisticCoefficient;
+    c.dragScale = kDragConstant / dragModel.ballisticCoefficient * (atmosphere.density / kStandardDensity);
     c.speedOfSound = atmosphere.speedOfSound;
-    c.densityRatio = atmosphere.density / kStandardDensity;
     c.gx = -kGravity * std::sin(losAngle);
     c.gy = -kGravity * std::cos(cantAngle) * std::cos(losAngle);
     c.gz = kGravity * std::sin(cantAngle) * std::cos(losAngle);
