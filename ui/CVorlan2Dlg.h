@@ -15,6 +15,7 @@
 
 #include "CValidator.h"
 #include "ColorDialog.h"
+#include "SettingsFile.h"
 #include "ShotComparison.h"
 #include "ShotParameters.h"
 #include "TableWindowOwner.h"
@@ -99,6 +100,7 @@ private:
     void addShortcuts();
     void attachValidators();
     void syncMuzzleAngleEdit();
+    AppSettings currentSettings() const;
     void readSettings();
     void writeSettings();
     bool runExitSequence();

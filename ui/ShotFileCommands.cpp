@@ -22,15 +22,23 @@ QString fromFileName(const std::string& path) { return QFile::decodeName(QByteAr
 
 }  // namespace
 
-void CVorlan2Dlg::readSettings() {
-    const std::string& path = context().settingsPath;
-    if (path.empty()) return;
+// The colour, folders and file name as the program holds them now.
+AppSettings CVorlan2Dlg::currentSettings() const {
     const QColor color = context().dialogColor;
     AppSettings settings;
     settings.red = static_cast<std::uint8_t>(color.red());
     settings.green = static_cast<std::uint8_t>(color.green());
     settings.blue = static_cast<std::uint8_t>(color.blue());
-    if (!readSettingsFile(path, shot_, settings)) return;
+    settings.saveDirectory = saveDirectory;
+    settings.saveFileName = saveFileName;
+    settings.saveRangeTableDirectory = toFileName(saveRangeTableDirectory_);
+    return settings;
+}
+
+void CVorlan2Dlg::readSettings() {
+    const std::string& path = context().settingsPath;
+    AppSettings settings = currentSettings();  // what the file does not hold stays as it is
+    if (path.empty() || !readSettingsFile(path, shot_, settings)) return;
     context().dialogColor = QColor(settings.red, settings.green, settings.blue);
     saveDirectory = settings.saveDirectory;
     saveFileName = settings.saveFileName;
@@ -40,15 +48,7 @@ void CVorlan2Dlg::readSettings() {
 void CVorlan2Dlg::writeSettings() {
     const std::string& path = context().settingsPath;
     if (path.empty()) return;
-    const QColor color = context().dialogColor;
-    AppSettings settings;
-    settings.red = static_cast<std::uint8_t>(color.red());
-    settings.green = static_cast<std::uint8_t>(color.green());
-    settings.blue = static_cast<std::uint8_t>(color.blue());
-    settings.saveDirectory = saveDirectory;
-    settings.saveFileName = saveFileName;
-    settings.saveRangeTableDirectory = toFileName(saveRangeTableDirectory_);
-    writeSettingsFile(path, shot_, settings);  // a settings file that cannot be written is skipped
+    writeSettingsFile(path, shot_, currentSettings());  // a settings file that cannot be written is skipped
 }
 
 QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& initialName) {
