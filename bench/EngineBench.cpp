@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "Ballistics.h"
+#include "BenchShots.h"
+#include "CalcTestLoads.h"
 #include "RangeTable.h"
 #include "ShotSetup.h"
 #include "TrajectorySolver.h"
@@ -11,21 +13,13 @@
 namespace vorlan {
 namespace {
 
+// The .308 load of the side-calculation figures, with wind and a 5000-yard table.
 ShotParameters rifle308() {
-    ShotParameters shot;
-    shot.name = ".308 Win 175 gr";
-    shot.caliber = ".308";
-    shot.velocity = 2700;
-    shot.weight = 175;
-    shot.ballisticCoefficient = 0.243;
-    shot.dragFunction = 4;  // G7
-    shot.sightInRange = 100;
+    ShotParameters shot = testing::load308();
     shot.crosswind = 10;
-    shot.rangeIncrement = 1;
     shot.incrementCount = 5000;
     return shot;
 }
-
 // 100 steps from the muzzle per iteration; "step" is the time of one.
 void integrationStep(benchmark::State& state) {
     TrajectorySolver solver;
@@ -74,18 +68,8 @@ ShotParameters airgun() {
 }
 BENCHMARK_CAPTURE(rangeTable5000, airgun, airgun())->Unit(benchmark::kMicrosecond);
 
-// A table that really flies all 5000 yards: a fast, slippery bullet fired uphill along the
-// line of sight, so that it stays within the drop limit and above 50 ft/s.
-ShotParameters longFlight() {
-    ShotParameters shot = rifle308();
-    shot.velocity = 4000;
-    shot.ballisticCoefficient = 1.5;
-    shot.muzzleAngleCorrection = false;
-    shot.muzzleAngle = 150;
-    return shot;
-}
-BENCHMARK_CAPTURE(rangeTable5000, fullLength, longFlight())->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(rangeTableText5000, fullLength, longFlight())->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rangeTable5000, fullLength, bench::longTableShot())->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rangeTableText5000, fullLength, bench::longTableShot())->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vorlan

@@ -1,5 +1,5 @@
 #pragma once
-// Loads shared by the side-calculation tests.
+// Loads shared by the engine tests and the benchmarks.
 
 #include <cmath>
 #include <limits>

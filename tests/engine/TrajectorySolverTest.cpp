@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "CalcTestLoads.h"
+
 #include "Ballistics.h"
 
 namespace vorlan {
@@ -173,21 +175,13 @@ TEST(TrajectorySolver, RecordsOnlyTheRequestedWindow) {
 
 // Inputs a damaged file can carry must never hang or crash the march.
 TEST(TrajectorySolver, EveryInputEnds) {
-    const double specials[] = {std::numeric_limits<double>::quiet_NaN(),
-                               std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(),
-                               0.0,
-                               -1.0,
-                               1e300,
-                               -1e300,
-                               1e-300};
     double TrajectorySolver::*inputs[] = {&TrajectorySolver::muzzleVelocity,  &TrajectorySolver::bulletWeight,
                                           &TrajectorySolver::muzzleElevation, &TrajectorySolver::losAngle,
                                           &TrajectorySolver::cantAngle,       &TrajectorySolver::sightHeight,
                                           &TrajectorySolver::targetSpeed,     &TrajectorySolver::targetDirection,
                                           &TrajectorySolver::sightInRange,    &TrajectorySolver::crosswind};
     for (auto input : inputs) {
-        for (const double value : specials) {
+        for (const double value : testing::kHostileValues) {
             TrajectorySolver s = airgunSolver();
             s.*input = value;
             s.computeTrajectory();
@@ -195,7 +189,7 @@ TEST(TrajectorySolver, EveryInputEnds) {
             EXPECT_EQ(s.rows.size(), static_cast<std::size_t>(s.lastRowIndex + 1));
         }
     }
-    for (const double value : specials) {
+    for (const double value : testing::kHostileValues) {
         TrajectorySolver s = airgunSolver();
         s.dragModel.ballisticCoefficient = value;
         s.computeTrajectory();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "CalcTestLoads.h"
+
 #include "CText.h"
 #include "ShotFile.h"
 
@@ -122,15 +124,8 @@ TEST(RangeTable, ChoicesForValuesOnlyAFileCanHold) {
 
 // Every numeric field a file can set, at its most hostile, still gives a report.
 TEST(RangeTable, HostileValuesEnd) {
-    const double specials[] = {std::numeric_limits<double>::quiet_NaN(),
-                               std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(),
-                               0.0,
-                               -1.0,
-                               1e300,
-                               -1e300};
     for (const ShotFileLine& line : shotFileLines()) {
-        for (const double value : specials) {
+        for (const double value : testing::kHostileValues) {
             ShotParameters shot;
             std::visit(
                 [&](auto member) {
