@@ -27,7 +27,7 @@ void integrationStep(benchmark::State& state) {
     solver.atmosphere.updateDerived();
     const StepContext context{solver.dragModel.coefficientAt,
                               kDragConstant / solver.dragModel.ballisticCoefficient,
-                              solver.atmosphere.speedOfSound,
+                              1.0 / solver.atmosphere.speedOfSound,
                               0.0,
                               -kGravity,
                               0.0,

@@ -11,7 +11,7 @@ namespace {
 
 // Drag deceleration per unit of air-relative velocity: the deceleration vector is A * u.
 inline double dragFactor(const StepContext& c, double speed) {
-    return c.coefficientAt(speed / c.speedOfSound) * c.dragScale * speed;
+    return c.coefficientAt(speed * c.perSpeedOfSound) * c.dragScale * speed;
 }
 
 // Clamps a range in yards, which a file may make anything, to [lo, hi].
@@ -49,7 +49,7 @@ StepContext TrajectorySolver::stepContext() const {
     StepContext c{};
     c.coefficientAt = dragModel.coefficientAt;
     c.dragScale = kDragConstant / dragModel.ballisticCoefficient * (atmosphere.density / kStandardDensity);
-    c.speedOfSound = atmosphere.speedOfSound;
+    c.perSpeedOfSound = 1.0 / atmosphere.speedOfSound;
     c.gx = -kGravity * std::sin(losAngle);
     c.gy = -kGravity * std::cos(cantAngle) * std::cos(losAngle);
     c.gz = kGravity * std::sin(cantAngle) * std::cos(losAngle);

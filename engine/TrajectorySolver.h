@@ -35,13 +35,13 @@ struct FlightState {
 
 // Everything a step needs that does not change during a run. The drag deceleration is
 // Cd(Mach) * dragScale * speed^2; its constant part is worked out once per run, which keeps
-// a division off the chain of dependent operations that sets the time of every step.
+// divisions off the chain of dependent operations that sets the time of every step.
 struct StepContext {
     CoefficientRoutine coefficientAt;
-    double dragScale;     // drag constant / ballistic coefficient * density ratio
-    double speedOfSound;  // ft/s
-    double gx, gy, gz;    // gravity in the sight frame, ft/s^2
-    double wx, wy, wz;    // wind in the sight frame, ft/s
+    double dragScale;        // drag constant / ballistic coefficient * density ratio
+    double perSpeedOfSound;  // 1 / speed of sound, s/ft: Mach = speed * perSpeedOfSound
+    double gx, gy, gz;       // gravity in the sight frame, ft/s^2
+    double wx, wy, wz;       // wind in the sight frame, ft/s
 };
 
 // Advances the bullet 3 ft along x (one yard of range).
