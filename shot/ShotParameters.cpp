@@ -108,12 +108,6 @@ const std::array<ShotFileLine, 35> kFileLines = {{
 
 std::span<const ShotField> shotFields() { return kFields; }
 
-const ShotField* findShotField(int controlId) {
-    const auto it = std::find_if(kFields.begin(), kFields.end(),
-                                 [controlId](const ShotField& f) { return f.controlId == controlId; });
-    return it == kFields.end() ? nullptr : &*it;
-}
-
 std::span<const ShotFileLine> shotFileLines() { return kFileLines; }
 
 }  // namespace vorlan

@@ -96,8 +96,6 @@ struct ShotField {
 
 // The dialog-bound fields in their exchange order.
 std::span<const ShotField> shotFields();
-// The field bound to a control, or nullptr.
-const ShotField* findShotField(int controlId);
 
 // One line of the shot file.
 struct ShotFileLine {
