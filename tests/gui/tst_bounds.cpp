@@ -101,7 +101,8 @@ void checkBounds(Harness& h, ColorDialog* window, const QList<CheckedField>& fie
         QVERIFY2(edit, qPrintable(QString::number(f.controlId)));
         const QString original = edit->text();
         for (const BoundCase& c : boundCases(f)) {
-            const QString what = QString("%1 edit %2 %3 \"%4\"").arg(name).arg(f.controlId).arg(c.label, c.text);
+            const QString what =
+                QString("%1 bounds: edit %2 %3 \"%4\"").arg(name).arg(f.controlId).arg(c.label, c.text);
             h.messages.clear();
             enter(window, f.controlId, c.text);
             if (!c.typable) {
@@ -137,7 +138,8 @@ void checkExchangeOrder(Harness& h, ColorDialog* window, const QList<CheckedFiel
         enter(window, f.controlId, badEntry(f).first);
     }
     for (int i = 0; i < fields.size(); ++i) {
-        const QString what = QString("%1: bad field %2 of %3 (edit %4)").arg(name).arg(i + 1).arg(fields.size());
+        const QString what =
+            QString("%1 exchange order: bad field %2 of %3 (edit %4)").arg(name).arg(i + 1).arg(fields.size());
         h.messages.clear();
         QVERIFY2(!window->updateData(), qPrintable(what.arg(fields[i].controlId)));
         QVERIFY2(h.messages == QStringList{badEntry(fields[i]).second},
@@ -199,7 +201,8 @@ void TestBounds::mainDialogBounds() {
 void TestBounds::mainDialogExchangeOrder() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QCOMPARE(controlIds(mainDialogFields()), kMainDialogOrder);
+    QVERIFY2(controlIds(mainDialogFields()) == kMainDialogOrder,
+             "the field table is not in the designed exchange order");
     checkExchangeOrder(h, dlg.get(), mainDialogFields(), "main dialog");
 }
 
@@ -210,7 +213,9 @@ void TestBounds::sideWindowBoundsAndOrder() {
         SideWindow* window = openSideWindow(h, dlg.get(), button);
         QVERIFY2(window, name);
         const QList<CheckedField> fields = sideWindowFields(*window);
-        if (button == 1034) QCOMPARE(controlIds(fields), kComputeBcOrder);
+        if (button == 1034)
+            QVERIFY2(controlIds(fields) == kComputeBcOrder,
+                     "Compute BC's fields are not in the designed exchange order");
         checkBounds(h, window, fields, name);
         checkExchangeOrder(h, window, fields, name);
     }
