@@ -27,6 +27,10 @@ constexpr int kCompute = 1066;
 constexpr KeystrokeRule kVelocityKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
 constexpr KeystrokeRule kDistanceKeys{.enabled = true, .fractional = false, .allowMinus = false, .decimals = 0};
 constexpr KeystrokeRule kNewBcKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
+constexpr SideNumberField kNearField{kNear, kVelocityKeys, 1.0, 5000.0};
+constexpr SideNumberField kFarField{kFar, kVelocityKeys, 0.0, 5000.0};
+constexpr SideNumberField kDistanceField{kDistance, kDistanceKeys, 1.0, 5000.0};
+constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;
 constexpr double kHighestBc = 1.0;
@@ -47,9 +51,9 @@ CComputeBC::CComputeBC(CVorlan2Dlg& mainDialog)
 }
 
 void CComputeBC::buildControls() {
-    addNumberEdit(kNear, kVelocityKeys);
-    addNumberEdit(kFar, kVelocityKeys);
-    addNumberEdit(kDistance, kDistanceKeys);
+    addNumberEdit(kNearField);
+    addNumberEdit(kFarField);
+    addNumberEdit(kDistanceField);
     QLineEdit* result = addResultEdit(kNewBc);
     QLabel* resultLabel = addLabel(kNewBcLabel, newBcLabel_);
     CColorBtn* setNew = addButton(kSetNewBc, QStringLiteral("Set New BC"));
@@ -81,12 +85,14 @@ void CComputeBC::onInitDialog() {
 }
 
 void CComputeBC::exchange(DataExchange& dx) {
-    dx.number(kDistance, distance_, 1.0, 5000.0);
-    dx.number(kNear, nearVelocity_, 1.0, 5000.0);
-    dx.number(kFar, farVelocity_, 0.0, 5000.0);
+    exchangeNumber(dx, kDistanceField, distance_);
+    exchangeNumber(dx, kNearField, nearVelocity_);
+    exchangeNumber(dx, kFarField, farVelocity_);
     dx.text(kNewBc, newBc_, kNewBcLength);
     if (!dx.saving() && !dx.failed()) controlAs<QLabel>(kNewBcLabel)->setText(newBcLabel_);
 }
+
+std::span<const SideNumberField> CComputeBC::numberFields() const { return kNumberFields; }
 
 void CComputeBC::onCompute() {
     CVorlan2Dlg* main = mainDialog();

@@ -15,6 +15,8 @@ class CComputeBC : public SideWindow {
 public:
     explicit CComputeBC(CVorlan2Dlg& mainDialog);
 
+    std::span<const SideNumberField> numberFields() const override;
+
     void onCompute();
     void onSetNewBC();
 

@@ -24,6 +24,7 @@ constexpr int kMaximum = 1009;
 constexpr int kCompute = 1008;
 
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
+constexpr SideNumberField kNumberFields[] = {{kDiameter, kDiameterKeys, 0.01, 100.0}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
@@ -43,7 +44,7 @@ CComputeOPBZ::CComputeOPBZ(CVorlan2Dlg& mainDialog)
 void CComputeOPBZ::buildControls() {
     QLineEdit* name = addResultEdit(kName);
     name->setFixedWidth(2 * 88);
-    addNumberEdit(kDiameter, kDiameterKeys);
+    addNumberEdit(kNumberFields[0]);
     for (int id : {kZero, kMinimum, kMaximum}) addResultEdit(id);
     CColorBtn* compute = addButton(kCompute, QStringLiteral("Compute"));
     connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
@@ -67,11 +68,13 @@ void CComputeOPBZ::onInitDialog() {
 
 void CComputeOPBZ::exchange(DataExchange& dx) {
     dx.text(kName, name_, 0);
-    dx.number(kDiameter, targetDiameter_, 0.01, 100.0);
+    exchangeNumber(dx, kNumberFields[0], targetDiameter_);
     dx.text(kZero, optimumZero_, 0);
     dx.text(kMinimum, minimumRange_, 0);
     dx.text(kMaximum, maximumRange_, 0);
 }
+
+std::span<const SideNumberField> CComputeOPBZ::numberFields() const { return kNumberFields; }
 
 void CComputeOPBZ::onCompute() {
     CVorlan2Dlg* main = mainDialog();

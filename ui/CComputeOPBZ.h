@@ -15,6 +15,8 @@ class CComputeOPBZ : public SideWindow {
 public:
     explicit CComputeOPBZ(CVorlan2Dlg& mainDialog);
 
+    std::span<const SideNumberField> numberFields() const override;
+
     void onCompute();
 
 protected:

@@ -32,6 +32,18 @@ constexpr KeystrokeRule kOneDecimal{.enabled = true, .fractional = true, .allowM
 constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 2};
 constexpr double kAny = std::numeric_limits<double>::infinity();
 
+constexpr KeystrokeRule kResult{};  // read-only results take no keystrokes
+constexpr SideNumberField kVelocityField{kVelocity, kOneDecimal, -kAny, kAny};
+constexpr SideNumberField kWeightField{kWeight, kTwoDecimals, -kAny, kAny};
+constexpr SideNumberField kEnergyField{kEnergy, kOneDecimal, -kAny, kAny};
+constexpr SideNumberField kPowerFactorField{kPowerFactor, kResult, -kAny, kAny};
+constexpr SideNumberField kGunWeightField{kGunWeight, kOneDecimal, 1.0, 1000.0};
+constexpr SideNumberField kPowderWeightField{kPowderWeight, kOneDecimal, 0.0, 200.0};
+constexpr SideNumberField kRecoilEnergyField{kRecoilEnergy, kResult, -kAny, kAny};
+constexpr SideNumberField kNumberFields[] = {
+    kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
+    kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order
+
 const char* const kModeCaptions[] = {
     "Energy from Velocity and Weight",
     "Velocity from Weight and Energy",
@@ -62,12 +74,12 @@ CEVWCalculations::CEVWCalculations(CVorlan2Dlg& mainDialog)
 }
 
 void CEVWCalculations::buildControls() {
-    addNumberEdit(kVelocity, kOneDecimal);
-    addNumberEdit(kWeight, kTwoDecimals);
-    addNumberEdit(kEnergy, kOneDecimal)->setReadOnly(true);
+    addNumberEdit(kVelocityField);
+    addNumberEdit(kWeightField);
+    addNumberEdit(kEnergyField)->setReadOnly(true);
     addResultEdit(kPowerFactor);
-    addNumberEdit(kGunWeight, kOneDecimal);
-    addNumberEdit(kPowderWeight, kOneDecimal);
+    addNumberEdit(kGunWeightField);
+    addNumberEdit(kPowderWeightField);
     addResultEdit(kRecoilEnergy);
     CColorBtn* calculate = addButton(kCalculate, QStringLiteral("Calculate"));
     CColorBtn* recoil = addButton(kCalculateRecoil, QStringLiteral("Calculate"));
@@ -112,15 +124,17 @@ void CEVWCalculations::onInitDialog() {
 }
 
 void CEVWCalculations::exchange(DataExchange& dx) {
-    dx.number(kVelocity, calculator_.velocity, -kAny, kAny);
-    dx.number(kWeight, calculator_.weight, -kAny, kAny);
-    dx.number(kEnergy, calculator_.energy, -kAny, kAny);
-    dx.number(kPowerFactor, calculator_.powerFactor, -kAny, kAny);
+    exchangeNumber(dx, kVelocityField, calculator_.velocity);
+    exchangeNumber(dx, kWeightField, calculator_.weight);
+    exchangeNumber(dx, kEnergyField, calculator_.energy);
+    exchangeNumber(dx, kPowerFactorField, calculator_.powerFactor);
     dx.radioGroup(kFirstMode, calculator_.mode);
-    dx.number(kGunWeight, calculator_.gunWeight, 1.0, 1000.0);
-    dx.number(kPowderWeight, calculator_.powderWeight, 0.0, 200.0);
-    dx.number(kRecoilEnergy, calculator_.recoilEnergy, -kAny, kAny);
+    exchangeNumber(dx, kGunWeightField, calculator_.gunWeight);
+    exchangeNumber(dx, kPowderWeightField, calculator_.powderWeight);
+    exchangeNumber(dx, kRecoilEnergyField, calculator_.recoilEnergy);
 }
+
+std::span<const SideNumberField> CEVWCalculations::numberFields() const { return kNumberFields; }
 
 void CEVWCalculations::showModeStates() {
     // A stored mode outside 0..2 keeps the starting states: only the energy is read-only.

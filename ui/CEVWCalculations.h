@@ -14,6 +14,8 @@ class CEVWCalculations : public SideWindow {
 public:
     explicit CEVWCalculations(CVorlan2Dlg& mainDialog);
 
+    std::span<const SideNumberField> numberFields() const override;
+
     const EvwCalculator& calculator() const { return calculator_; }
 
     void onCalculate();        // upper button: energy, velocity or weight, and the power factor

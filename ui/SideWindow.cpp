@@ -10,6 +10,7 @@
 #include "CColorBtn.h"
 #include "CText.h"
 #include "CVorlan2Dlg.h"
+#include "DataExchange.h"
 #include "DragFunction.h"
 
 namespace vorlan {
@@ -124,6 +125,10 @@ bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) updateData();
     }
     return ColorDialog::eventFilter(watched, event);
+}
+
+void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, double& value) {
+    dx.number(field.controlId, value, field.minimum, field.maximum);
 }
 
 QString shownNumber(const char* format, double value) { return QString::fromStdString(cFormat(format, value)); }

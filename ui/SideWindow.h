@@ -33,6 +33,15 @@ struct SideLabelledEdit {
     const char* label;
 };
 
+// A number edit of a side window: its keystroke rule and the bounds its exchange checks
+// (infinite for a value that has none).
+struct SideNumberField {
+    int controlId;
+    KeystrokeRule keystrokes;
+    double minimum;
+    double maximum;
+};
+
 class SideWindow : public ColorDialog {
     Q_OBJECT
 public:
@@ -41,6 +50,8 @@ public:
     QLineEdit* edit(int controlId) const;
     // The main dialog while it lives; nullptr once it has gone.
     CVorlan2Dlg* mainDialog() const { return mainDialog_; }
+    // The window's number edits in the order its exchange takes them.
+    virtual std::span<const SideNumberField> numberFields() const { return {}; }
 
     void accept() override;
     void reject() override;
@@ -49,6 +60,9 @@ protected:
     // An editable number edit whose text passes `rule` after every change. In these windows
     // a rule without allowMinus refuses a minus sign in whole numbers as well.
     QLineEdit* addNumberEdit(int controlId, const KeystrokeRule& rule);
+    QLineEdit* addNumberEdit(const SideNumberField& field) { return addNumberEdit(field.controlId, field.keystrokes); }
+    // Exchanges `value` with the edit of `field`, within the field's bounds.
+    static void exchangeNumber(DataExchange& dx, const SideNumberField& field, double& value);
     // A read-only edit for a result or a name, centred, in the dialog colour.
     QLineEdit* addResultEdit(int controlId);
     QLabel* addLabel(int controlId, const QString& text);

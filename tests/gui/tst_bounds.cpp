@@ -1,0 +1,225 @@
+// Every checked field of the main dialog and of the side windows at both ends of its bounds,
+// and the order in which the exchange checks them. The cases are generated from the windows'
+// own field tables, so they follow the bounds wherever the tables set them.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <cmath>
+
+#include "CComputeBC.h"
+#include "CComputeOPBZ.h"
+#include "CEVWCalculations.h"
+#include "GuiHarness.h"
+
+using namespace vorlan;
+using namespace vorlan::testing;
+
+namespace {
+
+// One checked edit, as a window's table describes it.
+struct CheckedField {
+    int controlId;
+    enum Kind { Number, Whole, Text } kind;
+    KeystrokeRule keys;
+    double minimum, maximum;
+    int maxLength;
+    bool sideWindow;  // a side window refuses a minus sign in whole numbers as well
+};
+
+QList<CheckedField> mainDialogFields() {
+    QList<CheckedField> fields;
+    for (const ShotField& f : shotFields()) {
+        if (f.kind == FieldKind::Number)
+            fields.append({f.controlId, CheckedField::Number, f.keystrokes, f.minimum, f.maximum, 0, false});
+        else if (f.kind == FieldKind::WholeNumber)
+            fields.append({f.controlId, CheckedField::Whole, f.keystrokes, f.minimum, f.maximum, 0, false});
+        else if (f.kind == FieldKind::Text)
+            fields.append({f.controlId, CheckedField::Text, {}, 0, 0, f.maxLength, false});
+    }
+    return fields;
+}
+
+QList<CheckedField> sideWindowFields(const SideWindow& window) {
+    QList<CheckedField> fields;
+    for (const SideNumberField& f : window.numberFields())
+        fields.append({f.controlId, CheckedField::Number, f.keystrokes, f.minimum, f.maximum, 0, true});
+    return fields;
+}
+
+// A text the field refuses, with the message, or accepts (empty message).
+struct BoundCase {
+    QString label;
+    QString text;
+    QString message;
+    bool typable;  // the keystroke filter lets the text stand
+};
+
+QString rangeMessage(const CheckedField& f) {
+    if (f.kind == CheckedField::Whole)
+        return QString::asprintf("Please enter a number between %d and %d.", int(f.minimum), int(f.maximum));
+    return QString::asprintf("Please enter a number between %g and %g.", f.minimum, f.maximum);
+}
+
+bool bounded(const CheckedField& f) { return f.kind == CheckedField::Text || std::isfinite(f.maximum); }
+
+// The lowest and highest values the edit can hold within the bounds (a field with two
+// decimals cannot hold 0.0001), and one unit of its last decimal beyond each.
+QList<BoundCase> boundCases(const CheckedField& f) {
+    if (f.kind == CheckedField::Text) {
+        const QString message = QString::asprintf("Please enter no more than %d characters.", f.maxLength);
+        return {{"longest", QString(f.maxLength, u'x'), "", true},
+                {"one too long", QString(f.maxLength + 1, u'x'), message, true}};
+    }
+    if (!bounded(f)) return {};
+    const int decimals = f.keys.fractional ? f.keys.decimals : 0;
+    const double unit = std::pow(10.0, -decimals);
+    const double lowest = std::ceil(f.minimum / unit - 1e-9) * unit;
+    const double highest = std::floor(f.maximum / unit + 1e-9) * unit;
+    const auto show = [&](double v) { return QString::number(v, 'f', decimals); };
+    const bool minusTypable = f.keys.allowMinus || (!f.keys.fractional && !f.sideWindow);
+    const auto typable = [&](double v) { return v >= 0.0 || minusTypable; };
+    const QString message = rangeMessage(f);
+    return {{"lowest", show(lowest), "", typable(lowest)},
+            {"highest", show(highest), "", true},
+            {"below", show(lowest - unit), message, typable(lowest - unit)},
+            {"above", show(highest + unit), message, true}};
+}
+
+// Makes the edit hold `text` as if typed: the keystroke filter runs on it.
+QLineEdit* enter(ColorDialog* window, int controlId, const QString& text) {
+    auto* edit = window->controlAs<QLineEdit>(controlId);
+    edit->setText(text);
+    return edit;
+}
+
+// Every case of every field, one field at a time, the others as the window opened.
+void checkBounds(Harness& h, ColorDialog* window, const QList<CheckedField>& fields, const QString& name) {
+    QVERIFY2(!fields.isEmpty(), qPrintable(name));
+    for (const CheckedField& f : fields) {
+        QLineEdit* edit = window->controlAs<QLineEdit>(f.controlId);
+        QVERIFY2(edit, qPrintable(QString::number(f.controlId)));
+        const QString original = edit->text();
+        for (const BoundCase& c : boundCases(f)) {
+            const QString what =
+                QString("%1 bounds: edit %2 %3 \"%4\"").arg(name).arg(f.controlId).arg(c.label, c.text);
+            h.messages.clear();
+            enter(window, f.controlId, c.text);
+            if (!c.typable) {
+                QVERIFY2(edit->text() != c.text, qPrintable(what + ": the keystroke filter should refuse it"));
+                continue;
+            }
+            QVERIFY2(edit->text() == c.text, qPrintable(what + ": cut to \"" + edit->text() + "\""));
+            const bool passed = window->updateData();
+            QVERIFY2(passed == c.message.isEmpty(), qPrintable(what + ": accepted " + QString::number(passed)));
+            QVERIFY2(h.messages == (c.message.isEmpty() ? QStringList{} : QStringList{c.message}),
+                     qPrintable(what + ": shown " + h.messages.join(" | ")));
+            if (!passed) QTRY_VERIFY2(QApplication::focusWidget() == edit, qPrintable(what + ": focus"));
+        }
+        enter(window, f.controlId, original);
+        h.messages.clear();
+        QVERIFY2(window->updateData(), qPrintable(name + " restored: " + h.messages.join(" | ")));
+    }
+}
+
+// A text the field refuses whatever its neighbours hold, with its message.
+std::pair<QString, QString> badEntry(const CheckedField& f) {
+    if (!bounded(f)) return {"", "Please enter a number."};
+    const BoundCase above = boundCases(f).last();
+    return {above.text, above.message};
+}
+
+// With every field bad, each exchange stops at the first bad field in exchange order: its
+// message, the focus on it; mended, the next exchange stops at the next one.
+void checkExchangeOrder(Harness& h, ColorDialog* window, const QList<CheckedField>& fields, const QString& name) {
+    QStringList originals;
+    for (const CheckedField& f : fields) {
+        originals << window->controlAs<QLineEdit>(f.controlId)->text();
+        enter(window, f.controlId, badEntry(f).first);
+    }
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString what =
+            QString("%1 exchange order: bad field %2 of %3 (edit %4)").arg(name).arg(i + 1).arg(fields.size());
+        h.messages.clear();
+        QVERIFY2(!window->updateData(), qPrintable(what.arg(fields[i].controlId)));
+        QVERIFY2(h.messages == QStringList{badEntry(fields[i]).second},
+                 qPrintable(what.arg(fields[i].controlId) + ": shown " + h.messages.join(" | ")));
+        QLineEdit* edit = window->controlAs<QLineEdit>(fields[i].controlId);
+        QTRY_VERIFY2(QApplication::focusWidget() == edit, qPrintable(what.arg(fields[i].controlId) + ": focus"));
+        enter(window, fields[i].controlId, originals[i]);
+    }
+    h.messages.clear();
+    QVERIFY2(window->updateData(), qPrintable(name + ": " + h.messages.join(" | ")));
+}
+
+// Presses a main-dialog button and returns the side window it opened, active on screen.
+SideWindow* openSideWindow(Harness& h, CVorlan2Dlg* dlg, int buttonId) {
+    const int before = h.context.openDialogs.oldestToNewest().size();
+    QTest::mouseClick(dlg->controlAs<QAbstractButton>(buttonId), Qt::LeftButton);
+    const auto windows = h.context.openDialogs.oldestToNewest();
+    if (windows.size() == before) return nullptr;
+    auto* window = qobject_cast<SideWindow*>(windows.last());
+    if (!window) return nullptr;
+    QApplication::setActiveWindow(window);
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+    return window;
+}
+
+// The designed exchange order of the edits the main dialog checks (check boxes and the drag
+// function's buttons between them pass without a check).
+const QList<int> kMainDialogOrder = {1002, 1009, 1005, 1003, 1011, 1007, 1004, 1006, 1013, 1014, 1015,
+                                     1018, 1000, 1001, 1008, 1016, 1017, 1012, 1037, 1041, 1010, 1042};
+// Compute BC takes the distance first, then the near and the far velocity.
+const QList<int> kComputeBcOrder = {1002, 1000, 1001};
+
+QList<int> controlIds(const QList<CheckedField>& fields) {
+    QList<int> ids;
+    for (const CheckedField& f : fields) ids << f.controlId;
+    return ids;
+}
+
+// The side windows with edits to check: Compute BC, OPBZ, Calculations.
+constexpr std::pair<int, const char*> kSideWindowButtons[] = {
+    {1034, "Compute BC"}, {1036, "OPBZ"}, {1038, "Calculations"}};
+
+}  // namespace
+
+class TestBounds : public QObject {
+    Q_OBJECT
+private slots:
+    void mainDialogBounds();
+    void mainDialogExchangeOrder();
+    void sideWindowBoundsAndOrder();
+};
+
+void TestBounds::mainDialogBounds() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    checkBounds(h, dlg.get(), mainDialogFields(), "main dialog");
+}
+
+void TestBounds::mainDialogExchangeOrder() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    QVERIFY2(controlIds(mainDialogFields()) == kMainDialogOrder,
+             "the field table is not in the designed exchange order");
+    checkExchangeOrder(h, dlg.get(), mainDialogFields(), "main dialog");
+}
+
+void TestBounds::sideWindowBoundsAndOrder() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    for (const auto& [button, name] : kSideWindowButtons) {
+        SideWindow* window = openSideWindow(h, dlg.get(), button);
+        QVERIFY2(window, name);
+        const QList<CheckedField> fields = sideWindowFields(*window);
+        if (button == 1034)
+            QVERIFY2(controlIds(fields) == kComputeBcOrder,
+                     "Compute BC's fields are not in the designed exchange order");
+        checkBounds(h, window, fields, name);
+        checkExchangeOrder(h, window, fields, name);
+    }
+}
+
+QTEST_MAIN(TestBounds)
+#include "tst_bounds.moc"
