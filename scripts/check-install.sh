@@ -12,8 +12,7 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 
 # The desktop entry, the AppStream metainfo and the MIME package.
 desktop-file-validate resources/linux/vorlan.desktop
-appstreamcli validate --no-net --pedantic resources/linux/io.github.vorlan.Vorlan.metainfo.xml >/dev/null \
-  || appstreamcli validate --no-net resources/linux/io.github.vorlan.Vorlan.metainfo.xml
+appstreamcli validate --no-net resources/linux/io.github.vorlan.Vorlan.metainfo.xml >/dev/null
 xmllint --noout resources/linux/vorlan.xml
 mkdir -p "$scratch/mime/packages"
 cp resources/linux/vorlan.xml "$scratch/mime/packages/"
