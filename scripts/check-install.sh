@@ -12,6 +12,8 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 
 # The desktop entry, the AppStream metainfo and the MIME package.
 desktop-file-validate resources/linux/vorlan.desktop
+grep -qx 'Exec=vorlan %f' resources/linux/vorlan.desktop || fail "the desktop entry does not pass the file on"
+grep -qx 'MimeType=application/x-vorlan-shot;' resources/linux/vorlan.desktop || fail "the desktop entry opens no shots"
 appstreamcli validate --no-net resources/linux/io.github.vorlan.Vorlan.metainfo.xml >/dev/null
 xmllint --noout resources/linux/vorlan.xml
 mkdir -p "$scratch/mime/packages"
