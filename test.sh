@@ -6,4 +6,7 @@ cd "$(dirname "$0")"
 if command -v clang-format >/dev/null; then
   git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
 fi
-cd "${BUILD_DIR:-build}" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd "${BUILD_DIR:-build}" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+# Installation and packaging: validators, installed tree, the .deb, lintian, ./run.sh without a display.
+./scripts/check-install.sh

@@ -25,10 +25,15 @@ QString CVorlan2App::commandLineFile(const QStringList& arguments) {
     return {};
 }
 
+bool CVorlan2App::isInstalledTree(const QString& programDirectory) {
+    return QFileInfo::exists(QDir(programDirectory).filePath(QStringLiteral(VORLAN_INSTALLED_DESKTOP_ENTRY)));
+}
+
 std::string CVorlan2App::settingsFilePath(const QString& programDirectory) {
     const QString name = QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size());
     const QString besideProgram = QDir(programDirectory).filePath(name);
-    if (QFileInfo::exists(besideProgram) || QFileInfo(programDirectory).isWritable())
+    if (QFileInfo::exists(besideProgram) ||
+        (!isInstalledTree(programDirectory) && QFileInfo(programDirectory).isWritable()))
         return QFile::encodeName(besideProgram).toStdString();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(folder);

@@ -29,9 +29,14 @@ public:
 
     // The first argument that is not an option; options begin with "-".
     static QString commandLineFile(const QStringList& arguments);
-    // Vorlan2.ini beside the program when it is there or can be created there, otherwise in
-    // the user's configuration folder.
+    // Vorlan2.ini beside the program when it is there, or when the program runs from a
+    // writable folder that is not an installed tree (a build or a portable copy); otherwise in
+    // the user's configuration folder. An installed program never writes beside itself, not
+    // even when run by root.
     static std::string settingsFilePath(const QString& programDirectory);
+    // Whether the program's folder is the bin/ of an installed tree: its desktop entry lies at
+    // the installed place relative to it (../share/applications/vorlan.desktop).
+    static bool isInstalledTree(const QString& programDirectory);
 
 private:
     void registerDocumentTemplates();

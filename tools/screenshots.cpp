@@ -1,0 +1,118 @@
+// vorlan_screenshots: pictures of Vorlan's windows, taken from the program itself, for the
+// help pages and the README. Run by scripts/screenshots.sh under the offscreen platform:
+//   vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "AppContext.h"
+#include "CColorDlg.h"
+#include "CComputeBC.h"
+#include "CComputeOPBZ.h"
+#include "CEVWCalculations.h"
+#include "CMaximumRangeDlg.h"
+#include "CShoot.h"
+#include "CVorlan2Dlg.h"
+#include "TrajectoryTableScrollView.h"
+#include "TrajectoryWindow.h"
+
+using namespace vorlan;
+
+namespace {
+
+QDir output;
+int failures = 0;
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+void save(QWidget* window, const QString& name) {
+    settle();
+    if (!window || !window->grab().save(output.filePath(name))) {
+        std::fprintf(stderr, "vorlan_screenshots: could not take %s\n", qPrintable(name));
+        ++failures;
+    }
+}
+
+void press(ColorDialog* window, int controlId) {
+    if (auto* button = window ? window->controlAs<QAbstractButton>(controlId) : nullptr) button->click();
+}
+
+void retype(ColorDialog& window, int controlId, const QString& text) {
+    if (auto* edit = window.controlAs<QLineEdit>(controlId)) edit->setText(text);
+}
+
+template <typename Window>
+Window* newest(QWidget* owner) {
+    const auto windows = owner->findChildren<Window*>();
+    return windows.isEmpty() ? nullptr : windows.last();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QDir examples(QString::fromLocal8Bit(argv[1]));
+    output.setPath(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(output.path());
+    QTemporaryDir scratch;
+    AppContext context;
+    context.settingsPath = QFile::encodeName(scratch.filePath(QStringLiteral("Vorlan2.ini"))).toStdString();
+    context.showMessage = [](QWidget*, const QString&) {};
+
+    CVorlan2Dlg dialog(context);
+    dialog.show();
+    dialog.openGivenPath(examples.filePath(QStringLiteral("rifle-308-g7.vxf")));
+    dialog.onAirDensity();
+    dialog.onRangeTable();  // zeroes the shot: the main window shows its muzzle angle
+    save(&dialog, QStringLiteral("main-dialog.png"));
+    auto* table = newest<TrajectoryWindow>(&dialog);
+    if (table) table->resize(table->sizeHint().width(), 560);
+    save(table, QStringLiteral("range-table.png"));
+    if (table) {
+        table->onFilePrintPreview();
+        if (QPrintPreviewDialog* preview = table->previewDialog()) {
+            preview->resize(760, 620);
+            save(preview, QStringLiteral("print-preview.png"));
+            preview->close();
+        }
+    }
+
+    dialog.onOPBZ();
+    auto* opbz = newest<CComputeOPBZ>(&dialog);
+    press(opbz, 1008);
+    save(opbz, QStringLiteral("opbz.png"));
+    dialog.onComputeBC();
+    auto* bc = newest<CComputeBC>(&dialog);
+    press(bc, 1066);
+    save(bc, QStringLiteral("compute-bc.png"));
+    dialog.onMaximumRange();
+    save(newest<CMaximumRangeDlg>(&dialog), QStringLiteral("maximum-range.png"));
+
+    dialog.onSetBaseline();
+    retype(dialog, 1000, QStringLiteral(".308 Win 175 gr SMK, 2600 fps"));
+    retype(dialog, 1002, QStringLiteral("2600"));
+    dialog.onShoot();
+    save(newest<CShoot>(&dialog), QStringLiteral("shot-comparison.png"));
+
+    dialog.onCalculations();
+    save(newest<CEVWCalculations>(&dialog), QStringLiteral("calculations.png"));
+    CColorDlg colors(context, &dialog);
+    colors.show();
+    save(&colors, QStringLiteral("dialog-color.png"));
+    return failures == 0 ? 0 : 1;
+}
