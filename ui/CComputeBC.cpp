@@ -39,10 +39,27 @@ constexpr LabelledEdit kInputs[] = {
     {kDistance, "Distance (ft)"},
 };
 
+QString bcOutcomeText(BcOutcome outcome) {
+    switch (outcome) {
+        case BcOutcome::Usable:
+            return {};
+        case BcOutcome::EqualVelocities:
+            return QStringLiteral("The two velocities are equal: there is no loss to measure.");
+        case BcOutcome::FarAboveNear:
+            return QStringLiteral("The far velocity is above the near one: no coefficient slows a bullet that way.");
+        case BcOutcome::LossTooSmall:
+            return QStringLiteral("The loss is too small over this distance: the coefficient would be above 1.");
+        case BcOutcome::NotSettled:
+        case BcOutcome::Unusable:
+            break;
+    }
+    return QStringLiteral("These readings give no usable coefficient.");
+}
+
 }  // namespace
 
 CComputeBC::CComputeBC(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")) {
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")), reason_(new QLabel(this)) {
     buildControls();
 }
 
@@ -69,6 +86,9 @@ void CComputeBC::buildControls() {
     layout->setContentsMargins(18, 16, 18, 14);
     layout->setSpacing(14);
     layout->addLayout(grid);
+    reason_->setWordWrap(true);
+    reason_->setObjectName(QStringLiteral("bcReason"));
+    layout->addWidget(reason_);
     layout->addLayout(buttons);
 }
 
@@ -100,15 +120,19 @@ void CComputeBC::onCompute() {
     solver.distance = distance_;
     const ChronographBc result = solver.solve();
     newBcLabel_ = withDragName("New BC  (%s)", main->shot().dragFunction);
+    reason_->clear();
     if (result.usable()) {
         newBc_ = cFormat("%6.4f", result.ballisticCoefficient);
         updateData(false);
         return;
     }
-    // Equal readings, a faster far reading or too small a loss give no coefficient to show.
+    // Equal readings, a faster far reading or too small a loss give no coefficient: say why.
     newBc_.clear();
     edit(kNewBc)->clear();
+    reason_->setText(bcOutcomeText(result.outcome));
 }
+
+QString CComputeBC::reason() const { return reason_->text(); }
 
 void CComputeBC::onSetNewBC() {
     CVorlan2Dlg* main = mainDialog();

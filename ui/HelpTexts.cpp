@@ -34,7 +34,8 @@ const Entry kEntries[] = {
     {102, 1009, "Number of rows of the range table after the muzzle row. Increment times rows is at most 5000 yards."},
     {102, 1010, "Angle of the line of sight in degrees: positive uphill, negative downhill."},
     {102, 1011, "Crosswind speed in miles per hour, blowing at right angles to the line of fire."},
-    {102, 1012, "Range of the target in yards, used for the shot comparison."},
+    // The comparison window's range edit carries this id too and shows this text.
+    {102, 1012, "Range of the target in yards, at which Shoot compares the current shot with the baseline."},
     {102, 1013, "Air temperature in degrees Fahrenheit."},
     {102, 1014, "Relative humidity in percent."},
     {102, 1015, "Barometric pressure in inches of mercury."},
@@ -70,7 +71,6 @@ const Entry kEntries[] = {
     {102, 32778, "Opens the help contents."},
     {140, 1019, "How much higher (positive) or lower the current shot strikes than the baseline, in inches."},
     {140, 1018, "How much further to the side the current shot strikes than the baseline, in inches."},
-    {140, 1012, "The range in yards at which the two shots were compared."},
     {140, 1041, "The name of the shot that Set Baseline kept."},
     {140, 1042, "The name of the current shot."},
     {140, 1020, "Why the shots were compared short of the target range, or that no baseline was set."},
