@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <utility>
 
 #include "FileTitle.h"
@@ -48,6 +49,8 @@ TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, Table
     setCentralWidget(view_);
     setIcons();
     createMenu();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { owner_.showHelpContents(); });
 }
 
 TrajectoryWindow::~TrajectoryWindow() { owner_.tableWindowDestroyed(this); }

@@ -26,6 +26,11 @@ CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
       comparisonCascade_(*this, {WindowCascade::kStep / 2, WindowCascade::kStep / 2}),
       sideCascade_(*this, {WindowCascade::kStep / 2, 0}) {
     setWindowTitle(QStringLiteral("Vorlan"));
+    // Icon 131 small (title bar, task bar), icon 132 large.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/icon131.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/icon132.png"), QSize(32, 32));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setAcceptDrops(true);

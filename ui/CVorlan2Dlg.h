@@ -48,6 +48,7 @@ public:
     // when the dialog ends. A window leaves the list when it is destroyed.
     QList<QPointer<QWidget>> openTableWindows;
     void tableWindowDestroyed(TrajectoryWindow* window) override;
+    void showHelpContents() override { onHelp(); }
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 

@@ -6,13 +6,13 @@
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
-# Exit 77 (skipped) without Xvfb or xdotool. VORLAN_XVFB_DISPLAY picks the display number;
+# Exit 77 (skipped) without Xvfb, xdotool or openbox. VORLAN_XVFB_DISPLAY picks the display number;
 # otherwise Xvfb takes a free one.
 set -uo pipefail
 program=$1
 shot=$2
 pictures=${3:-}
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool openbox; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -42,11 +42,10 @@ else
   export DISPLAY=":$(head -n1 "$work/display")"
 fi
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-if command -v openbox >/dev/null; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  pids+=($!)
-  sleep 0.5
-fi
+# A window manager: it gives the focus to new windows and turns Alt+F4 into a close request.
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
 
 # The program from a folder of its own, so its settings file lands there.
 cp "$program" "$work/vorlan"
@@ -122,6 +121,15 @@ picture help
 xdotool windowactivate --sync "$help" 2>/dev/null
 keys Escape
 gone "Vorlan Help" || fail "Escape did not close the help window"
+
+# The colour chooser by its accelerator; its close box ends it.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys ctrl+shift+c
+color=$(windows "Dialog Color" | head -n1)
+[[ -n $color ]] || fail "no \"Dialog Color\" window"
+xdotool windowactivate --sync "$color" 2>/dev/null
+keys alt+F4
+gone "Dialog Color" || fail "the colour chooser did not close"
 
 # The close request ends the program, closing its windows.
 xdotool windowactivate --sync "$main" 2>/dev/null

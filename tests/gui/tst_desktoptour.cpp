@@ -199,7 +199,7 @@ void TestDesktopTour::helpWindowDuringModalRun() {
     BlockWatcher watcher;
     qApp->installEventFilter(&watcher);
     QPointer<HelpBrowser> help;
-    bool blocked = true, single = false, linked = false, back = false, closed = false;
+    bool blocked = true, single = false, linked = false, back = false, closed = false, reopened = false;
     runModal(dlg, [&] {
         click(&dlg, 32778);
         help = hidden.helpBrowser();
@@ -218,6 +218,12 @@ void TestDesktopTour::helpWindowDuringModalRun() {
         QApplication::setActiveWindow(help);
         QTest::keyClick(browser, Qt::Key_Escape);
         closed = QTest::qWaitFor([&] { return help.isNull(); });
+        // F1 in a table window opens the contents again.
+        click(&dlg, 1031);
+        QWidget* table = dlg.openTableWindows.last();
+        QApplication::setActiveWindow(table);
+        QTest::keyClick(table, Qt::Key_F1);
+        reopened = hidden.helpBrowser() != nullptr;
     });
     qApp->removeEventFilter(&watcher);
     h.context.help = nullptr;
@@ -226,6 +232,7 @@ void TestDesktopTour::helpWindowDuringModalRun() {
     QVERIFY(linked);
     QVERIFY(back);
     QVERIFY(closed);
+    QVERIFY(reopened);
 }
 
 void TestDesktopTour::newWindowsCascadeWithIcons() {
