@@ -111,9 +111,8 @@ void CComputeBC::exchange(DataExchange& dx) {
 void CComputeBC::onCompute() {
     CVorlan2Dlg* main = mainDialog();
     if (!main) return;
-    // Failed checks are reported; the calculation goes on with the values then held.
-    updateData();
-    main->updateData();
+    // A field that fails its check is reported and ends the command.
+    if (!updateData() || !main->updateData()) return;
     ChronographBcSolver solver = shotChronographBcSolver(main->shot());
     solver.nearVelocity = nearVelocity_;
     solver.farVelocity = farVelocity_;

@@ -19,6 +19,7 @@
 #include "ContextHelp.h"
 #include "GuiHarness.h"
 #include "HelpBrowser.h"
+#include "SideWindow.h"
 #include "TableDialogs.h"
 #include "TrajectoryWindow.h"
 
@@ -168,6 +169,7 @@ void TestDesktopTour::failedCheckStopsTheCommand_data() {
     QTest::newRow("Shoot with a baseline") << 1032;
     QTest::newRow("Air Density") << 1029;
     QTest::newRow("Std. Atmosphere") << 1026;
+    QTest::newRow("Maximum Range") << 1035;
 }
 
 void TestDesktopTour::failedCheckStopsTheCommand() {
@@ -185,6 +187,8 @@ void TestDesktopTour::failedCheckStopsTheCommand() {
     QVERIFY(windowsOf<CShoot>(dlg.get()).isEmpty());
     QCOMPARE(dlg->baseline()->name, baselineName);
     QVERIFY(dlg->edit(1016)->text().isEmpty());
+    for (QWidget* side : windowsOf<SideWindow>(dlg.get()))  // opened, but nothing computed
+        QVERIFY(static_cast<SideWindow*>(side)->edit(1006)->text().isEmpty());
     // What the user typed after the failing field is still there.
     QCOMPARE(dlg->edit(kTemperature)->text(), QString("20"));
     QCOMPARE(dlg->edit(kVelocity)->text(), QString("0"));
