@@ -24,6 +24,7 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent)
     setControlId(ok, 1);
     ok->setFixedSize(75, 28);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok->setDefault(true);  // Enter presses OK
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(22, 18, 18, 18);

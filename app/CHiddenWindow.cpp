@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QWhatsThis>
 
+#include "CVorlan2Dlg.h"
 #include "HelpBrowser.h"
 
 namespace vorlan {
@@ -40,11 +41,14 @@ void CHiddenWindow::showPopup(quint32 helpId, QPoint globalPos) {
 }
 
 void CHiddenWindow::showContents() {
+    // One help window: a second request brings the open one forward at the page it shows.
     if (!browser_) {
-        browser_ = new HelpBrowser;
+        // Owned by the main dialog so that the dialog's modal run leaves it usable.
+        browser_ = new HelpBrowser(mainDialog);
         browser_->setAttribute(Qt::WA_DeleteOnClose);
+        browser_->showPage(QStringLiteral("index.html"));
+        if (mainDialog) mainDialog->placeNewWindow(browser_, CVorlan2Dlg::WindowKind::Side);
     }
-    browser_->showPage(QStringLiteral("index.html"));
     browser_->show();
     browser_->raise();
     browser_->activateWindow();

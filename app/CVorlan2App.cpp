@@ -14,7 +14,7 @@ namespace vorlan {
 
 CVorlan2App::CVorlan2App(int& argc, char** argv) : application_(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Vorlan2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlan"));
+    // No display name: the window system would append it to every window title.
     QApplication::setDesktopFileName(QStringLiteral("vorlan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
 }

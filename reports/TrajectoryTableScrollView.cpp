@@ -1,6 +1,7 @@
 #include "TrajectoryTableScrollView.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -61,10 +62,6 @@ TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& tabl
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     measure();
-    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyDesignedPageStep(Qt::Vertical, action); });
-    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyDesignedPageStep(Qt::Horizontal, action); });
     updateScrollBars();
 }
 
@@ -72,33 +69,20 @@ void TrajectoryTableScrollView::measure() {
     const QFontMetrics metrics(screenFont_, viewport());
     lineHeight_ = std::max(metrics.height(), 1);
     ascent_ = metrics.ascent();
+    charWidth_ = std::max(metrics.horizontalAdvance(QLatin1Char('0')), 1);
     drawingWidth_ = metrics.horizontalAdvance(ruler(kDrawingRulerLength));
     const int lineCount = static_cast<int>(table_.lines().size());
     totalSize_ = QSize(metrics.horizontalAdvance(ruler(kScrollRulerLength)), (lineCount + 1) * lineHeight_);
 }
 
-QSize TrajectoryTableScrollView::lineStep() const {
-    // A step of zero, possible for a very short table, would not scroll at all.
-    return {std::max(totalSize_.width() / 50, 1), std::max(totalSize_.height() / 50, 1)};
-}
-
-// The scroll bars' own page step is the part in view, which sizes their thumbs truthfully;
-// paging itself moves by the table's page step (applyDesignedPageStep).
 void TrajectoryTableScrollView::updateScrollBars() {
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(totalSize_.width() - view.width(), 0));
     horizontalScrollBar()->setPageStep(view.width());
-    horizontalScrollBar()->setSingleStep(lineStep().width());
+    horizontalScrollBar()->setSingleStep(charWidth_);
     verticalScrollBar()->setRange(0, std::max(totalSize_.height() - view.height(), 0));
     verticalScrollBar()->setPageStep(view.height());
-    verticalScrollBar()->setSingleStep(lineStep().height());
-}
-
-void TrajectoryTableScrollView::applyDesignedPageStep(Qt::Orientation orientation, int action) {
-    QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
-    const int step = orientation == Qt::Vertical ? pageStep().height() : pageStep().width();
-    if (action == QAbstractSlider::SliderPageStepAdd) bar->setSliderPosition(bar->value() + step);
-    if (action == QAbstractSlider::SliderPageStepSub) bar->setSliderPosition(bar->value() - step);
+    verticalScrollBar()->setSingleStep(lineHeight_);
 }
 
 QSize TrajectoryTableScrollView::sizeHint() const {
@@ -111,6 +95,21 @@ QSize TrajectoryTableScrollView::sizeHint() const {
 void TrajectoryTableScrollView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+}
+
+void TrajectoryTableScrollView::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Home and Ctrl+End go to the ends of the table, Home and End to the ends of a line.
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    QScrollBar* bar = control ? verticalScrollBar() : horizontalScrollBar();
+    if (event->key() == Qt::Key_Home) {
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    } else if (event->key() == Qt::Key_End) {
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void TrajectoryTableScrollView::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy); }

@@ -21,11 +21,10 @@ public:
     // Left and top margin of the text on screen, in pixels.
     static constexpr int kScreenMargin = 10;
 
-    // Pixel height of one line and the designed steps of the scroll bars.
+    // Pixel height of one line and the scroll extent. A line step is one character across and
+    // one line down; a page step is the part in view, as in every text view.
     int lineHeight() const { return lineHeight_; }
     QSize totalSize() const { return totalSize_; }
-    QSize pageStep() const { return {totalSize_.width() / 2, totalSize_.height() / 2}; }
-    QSize lineStep() const;
     // Index of the first line at least partly in view.
     int firstVisibleLine() const;
     // The page being printed, for the footer; 0 when not printing.
@@ -39,12 +38,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void measure();
     void updateScrollBars();
-    void applyDesignedPageStep(Qt::Orientation orientation, int action);
     void printPage(QPainter& painter, QPrinter& printer, int page);
 
     const TrajectoryTable& table_;
@@ -52,6 +51,7 @@ private:
     QFont screenFont_;
     int lineHeight_ = 0;
     int ascent_ = 0;
+    int charWidth_ = 1;
     int drawingWidth_ = 0;  // right edge of the text, from the drawing ruler
     QSize totalSize_;       // scroll extent, from the scroll ruler
     int currentPage_ = 0;

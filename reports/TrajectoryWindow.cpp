@@ -9,8 +9,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <utility>
 
+#include "FileTitle.h"
 #include "RangeTable.h"
 #include "TableDialogs.h"
 #include "TableText.h"
@@ -47,6 +49,8 @@ TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, Table
     setCentralWidget(view_);
     setIcons();
     createMenu();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { owner_.showHelpContents(); });
 }
 
 TrajectoryWindow::~TrajectoryWindow() { owner_.tableWindowDestroyed(this); }
@@ -71,7 +75,7 @@ void TrajectoryWindow::createMenu() {
 // without them, as in the report library's own tests, keeps the default icon.
 void TrajectoryWindow::setIcons() {
     QIcon icon;
-    const std::pair<const char*, int> icons[] = {{"131", 16}, {"132", 32}};
+    const std::pair<const char*, int> icons[] = {{"icon131", 16}, {"icon132", 32}};
     for (const auto& [name, size] : icons) {
         for (const char* suffix : {".svg", ".png"}) {
             const QString path = QStringLiteral(":/icons/") + QLatin1String(name) + QLatin1String(suffix);
@@ -84,10 +88,15 @@ void TrajectoryWindow::setIcons() {
 }
 
 QString TrajectoryWindow::askSavePath(const QString& initialPath) {
-    // A name without a title (".txt", or a folder only) asks again.
+    // A name without a title (".txt", or a folder only) asks again; any other name is saved
+    // with the extension, whatever dots it holds (".308 Win").
+    static constexpr std::string_view kExtension = ".txt";
     for (;;) {
         const QString path = tableDialogs().askSaveFileName(this, initialPath);
-        if (path.isEmpty() || !QFileInfo(path).completeBaseName().isEmpty()) return path;
+        if (path.isEmpty()) return path;
+        const std::string chosen = QFile::encodeName(path).toStdString();
+        if (!fileTitle(chosen, kExtension).empty())
+            return QFile::decodeName(QByteArray::fromStdString(withExtension(chosen, kExtension)));
     }
 }
 

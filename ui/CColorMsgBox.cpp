@@ -51,6 +51,7 @@ CColorMsgBox::CColorMsgBox(AppContext& context, const QString& message, QWidget*
     text_->setWordWrap(true);
     text_->setTextFormat(Qt::PlainText);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_->setDefault(true);  // Enter presses OK, as Space and Escape end the box
     initDialog();
 }
 

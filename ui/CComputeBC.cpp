@@ -43,10 +43,27 @@ constexpr LabelledEdit kInputs[] = {
     {kDistance, "Distance (ft)"},
 };
 
+QString bcOutcomeText(BcOutcome outcome) {
+    switch (outcome) {
+        case BcOutcome::Usable:
+            return {};
+        case BcOutcome::EqualVelocities:
+            return QStringLiteral("The two velocities are equal: there is no loss to measure.");
+        case BcOutcome::FarAboveNear:
+            return QStringLiteral("The far velocity is above the near one: no coefficient slows a bullet that way.");
+        case BcOutcome::LossTooSmall:
+            return QStringLiteral("The loss is too small over this distance: the coefficient would be above 1.");
+        case BcOutcome::NotSettled:
+        case BcOutcome::Unusable:
+            break;
+    }
+    return QStringLiteral("These readings give no usable coefficient.");
+}
+
 }  // namespace
 
 CComputeBC::CComputeBC(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")) {
+    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")), reason_(new QLabel(this)) {
     buildControls();
 }
 
@@ -73,6 +90,9 @@ void CComputeBC::buildControls() {
     layout->setContentsMargins(18, 16, 18, 14);
     layout->setSpacing(14);
     layout->addLayout(grid);
+    reason_->setWordWrap(true);
+    reason_->setObjectName(QStringLiteral("bcReason"));
+    layout->addWidget(reason_);
     layout->addLayout(buttons);
 }
 
@@ -97,24 +117,27 @@ std::span<const SideNumberField> CComputeBC::numberFields() const { return kNumb
 void CComputeBC::onCompute() {
     CVorlan2Dlg* main = mainDialog();
     if (!main) return;
-    // Failed checks are reported; the calculation goes on with the values then held.
-    updateData();
-    main->updateData();
+    // A field that fails its check is reported and ends the command.
+    if (!updateData() || !main->updateData()) return;
     ChronographBcSolver solver = shotChronographBcSolver(main->shot());
     solver.nearVelocity = nearVelocity_;
     solver.farVelocity = farVelocity_;
     solver.distance = distance_;
     const ChronographBc result = solver.solve();
     newBcLabel_ = withDragName("New BC  (%s)", main->shot().dragFunction);
+    reason_->clear();
     if (result.usable()) {
         newBc_ = cFormat("%6.4f", result.ballisticCoefficient);
         updateData(false);
         return;
     }
-    // Equal readings, a faster far reading or too small a loss give no coefficient to show.
+    // Equal readings, a faster far reading or too small a loss give no coefficient: say why.
     newBc_.clear();
     edit(kNewBc)->clear();
+    reason_->setText(bcOutcomeText(result.outcome));
 }
+
+QString CComputeBC::reason() const { return reason_->text(); }
 
 void CComputeBC::onSetNewBC() {
     CVorlan2Dlg* main = mainDialog();

@@ -8,6 +8,8 @@
 
 #include "SideWindow.h"
 
+class QLabel;
+
 namespace vorlan {
 
 class CComputeBC : public SideWindow {
@@ -19,6 +21,8 @@ public:
 
     void onCompute();
     void onSetNewBC();
+    // Why the last Compute gave no coefficient; empty after a usable one.
+    QString reason() const;
 
 protected:
     void onInitDialog() override;
@@ -34,6 +38,7 @@ private:
     double distance_ = 100.0;      // ft
     std::string newBc_;            // the shown coefficient, empty without a usable one
     QString newBcLabel_ = QStringLiteral("New BC");
+    QLabel* reason_;  // why the readings gave no coefficient; empty otherwise
 };
 
 }  // namespace vorlan

@@ -79,9 +79,8 @@ std::span<const SideNumberField> CComputeOPBZ::numberFields() const { return kNu
 void CComputeOPBZ::onCompute() {
     CVorlan2Dlg* main = mainDialog();
     if (!main) return;
-    // Failed checks are reported; the search still runs with the values then held.
-    main->updateData();
-    updateData();
+    // A field that fails its check is reported and ends the command.
+    if (!main->updateData() || !updateData()) return;
     PointBlankZeroSolver solver = shotPointBlankZeroSolver(main->shot());
     solver.targetDiameter = targetDiameter_;
     const PointBlankZero result = solver.solve();

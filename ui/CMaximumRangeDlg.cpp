@@ -74,7 +74,8 @@ void CMaximumRangeDlg::onInitDialog() {
 
 void CMaximumRangeDlg::showResults() {
     CVorlan2Dlg* main = mainDialog();
-    main->updateData();  // a failing field is reported; the values then held are used
+    // A field that fails its check is reported and nothing is computed from values not shown.
+    if (!main->updateData()) return;
     const ShotParameters& shot = main->shot();
     edit(kNameEdit)->setText(QString::fromStdString(shot.name));
     const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();

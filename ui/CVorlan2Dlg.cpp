@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWhatsThis>
 
@@ -20,12 +20,22 @@ constexpr int kIncrementCountEdit = 1009;
 constexpr int kLongestTable = 5000;  // yards: increment x count
 }  // namespace
 
-CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent) : ColorDialog(context, kMainDialogTemplate, parent) {
+CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
+    : ColorDialog(context, kMainDialogTemplate, parent),
+      tableCascade_(*this, {0, 0}),
+      comparisonCascade_(*this, {WindowCascade::kStep / 2, WindowCascade::kStep / 2}),
+      sideCascade_(*this, {WindowCascade::kStep / 2, 0}) {
     setWindowTitle(QStringLiteral("Vorlan"));
+    // Icon 131 small (title bar, task bar), icon 132 large.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/icon131.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/icon132.png"), QSize(32, 32));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setAcceptDrops(true);
     buildControls();
+    setTabOrderByLayout();
     addShortcuts();
     attachValidators();
 }
@@ -34,6 +44,17 @@ CVorlan2Dlg::~CVorlan2Dlg() {
     // Table windows are children of the dialog and report their end to it: they go first.
     closeTableWindows();
     leaveOpenDialogs();
+}
+
+void CVorlan2Dlg::placeNewWindow(QWidget* window, WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Table:
+            return tableCascade_.place(window);
+        case WindowKind::Comparison:
+            return comparisonCascade_.place(window);
+        case WindowKind::Side:
+            return sideCascade_.place(window);
+    }
 }
 
 QLineEdit* CVorlan2Dlg::edit(int controlId) const { return controlAs<QLineEdit>(controlId); }
@@ -89,26 +110,29 @@ void CVorlan2Dlg::onInitDialog() {
 }
 
 void CVorlan2Dlg::syncMuzzleAngleEdit() {
-    edit(kMuzzleAngleEdit)->setReadOnly(shot_.muzzleAngleCorrection);
+    QLineEdit* muzzleAngle = edit(kMuzzleAngleEdit);
+    muzzleAngle->setReadOnly(shot_.muzzleAngleCorrection);
+    // Tab passes over a field that cannot be typed in.
+    muzzleAngle->setFocusPolicy(shot_.muzzleAngleCorrection ? Qt::ClickFocus : Qt::StrongFocus);
     applyDialogColor();
 }
 
 void CVorlan2Dlg::accept() {}
 
 void CVorlan2Dlg::onAirDensity() {
-    updateData();
+    if (!updateData()) return;
     airDensityCommand(shot_);
     updateData(false);
 }
 
 void CVorlan2Dlg::onStandardAtmosphere() {
-    updateData();
+    if (!updateData()) return;
     standardAtmosphereCommand(shot_);
     updateData(false);
 }
 
 void CVorlan2Dlg::onIcaoAtmosphere() {
-    updateData();
+    if (!updateData()) return;
     icaoAtmosphereCommand(shot_);
     updateData(false);
 }
@@ -119,10 +143,10 @@ void CVorlan2Dlg::onMuzzleAngleCheck() {
 }
 
 void CVorlan2Dlg::onLeaveIncrementField() {
-    updateData();
+    // After a failed check the edits keep what the user typed.
+    if (!updateData()) return;
     if (static_cast<long long>(shot_.incrementCount) * shot_.rangeIncrement > kLongestTable && shot_.rangeIncrement > 0)
         shot_.incrementCount = kLongestTable / shot_.rangeIncrement;
-    // Also puts the last accepted values back after a failed read.
     updateData(false);
 }
 
@@ -144,18 +168,24 @@ void CVorlan2Dlg::onContextHelpMode() { QWhatsThis::enterWhatsThisMode(); }
 
 bool CVorlan2Dlg::eventFilter(QObject* watched, QEvent* event) {
     auto* e = qobject_cast<QLineEdit*>(watched);
-    if (e && event->type() == QEvent::FocusOut && !isExchanging()) {
-        // Focus lost to another window (a message box, a menu) is not the user leaving the field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            const int id = controlIdOf(e);
-            if (id == kRangeIncrementEdit || id == kIncrementCountEdit)
-                onLeaveIncrementField();
-            else if (!e->isReadOnly() || id == kMuzzleAngleEdit)
-                updateData();
-        }
+    // A check's own message box comes during the exchange and does not start another.
+    if (e && leavesField(event) && !isExchanging()) {
+        const int id = controlIdOf(e);
+        if (id == kRangeIncrementEdit || id == kIncrementCountEdit)
+            onLeaveIncrementField();
+        else if (!e->isReadOnly() || id == kMuzzleAngleEdit)
+            updateData();
     }
     return ColorDialog::eventFilter(watched, event);
+}
+
+void CVorlan2Dlg::keyPressEvent(QKeyEvent* event) {
+    // Escape would end the program: only a close request (title bar, Alt+F4) does that.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    ColorDialog::keyPressEvent(event);
 }
 
 void CVorlan2Dlg::closeEvent(QCloseEvent* event) {
@@ -173,7 +203,8 @@ void CVorlan2Dlg::done(int result) {
 }
 
 bool CVorlan2Dlg::runExitSequence() {
-    updateData();
+    // The fields are taken before anything closes: a bad one keeps every window open.
+    if (!updateData()) return false;
     closeTableWindows();
     context().openDialogs.closeAllExcept(this);
     if (!updateData()) {

@@ -19,9 +19,12 @@
 #include "ShotComparison.h"
 #include "ShotParameters.h"
 #include "TableWindowOwner.h"
+#include "WindowCascade.h"
 
+class QLabel;
 class QLineEdit;
 class QCheckBox;
+class QTimer;
 
 namespace vorlan {
 
@@ -45,8 +48,15 @@ public:
     // when the dialog ends. A window leaves the list when it is destroyed.
     QList<QPointer<QWidget>> openTableWindows;
     void tableWindowDestroyed(TrajectoryWindow* window) override;
+    void showHelpContents() override { onHelp(); }
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
+
+    // Windows opened from the dialog cascade by kind, out of the way of its fields.
+    enum class WindowKind { Table, Comparison, Side };
+    void placeNewWindow(QWidget* window, WindowKind kind);
+    // The short-lived note under the command buttons ("Baseline set: ...").
+    QString statusText() const;
 
     QLineEdit* edit(int controlId) const;
     // Opens a shot file handed over by the shell: ignored unless it ends in "vxf".
@@ -81,6 +91,7 @@ public:
 protected:
     void onInitDialog() override;
     void exchange(DataExchange& dx) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -98,8 +109,11 @@ private:
     QLineEdit* addEdit(int controlId);
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
     void addShortcuts();
+    void setTabOrderByLayout();
+    void showStatus(const QString& text);
     void attachValidators();
     void syncMuzzleAngleEdit();
+    void showReadShot();
     AppSettings currentSettings() const;
     void readSettings();
     void writeSettings();
@@ -111,6 +125,11 @@ private:
     CValidator validator_;
     QString saveRangeTableDirectory_;
     std::optional<ShotBaseline> baseline_;
+    WindowCascade tableCascade_;
+    WindowCascade comparisonCascade_;
+    WindowCascade sideCascade_;
+    QLabel* status_ = nullptr;
+    QTimer* statusTimer_ = nullptr;
 };
 
 }  // namespace vorlan

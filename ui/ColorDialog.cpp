@@ -1,6 +1,7 @@
 #include "ColorDialog.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -96,13 +97,26 @@ void ColorDialog::joinOpenDialogs() {
 
 void ColorDialog::leaveOpenDialogs() { context_.openDialogs.remove(this); }
 
+bool ColorDialog::leavesField(const QEvent* event) {
+    return event->type() == QEvent::FocusOut &&
+           static_cast<const QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+}
+
 void ColorDialog::requestContextHelp() {
     if (context_.help) context_.help->winHelp(helpId(), HelpCommand::Context);
 }
 
 void ColorDialog::showEvent(QShowEvent* event) {
     initDialog();
+    widenForTitle();
     QDialog::showEvent(event);
+}
+
+void ColorDialog::widenForTitle() {
+    // Room for the caption and the frame's buttons, so that a narrow window's title is not cut.
+    constexpr int kFrameButtons = 120;
+    const int needed = fontMetrics().horizontalAdvance(windowTitle()) + kFrameButtons;
+    if (width() < needed && maximumWidth() >= needed) resize(needed, height());
 }
 
 bool ColorDialog::event(QEvent* event) {

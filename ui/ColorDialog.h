@@ -55,10 +55,14 @@ protected:
     void registerRadioGroup(int firstId, const QList<QRadioButton*>& buttons);
     void joinOpenDialogs();
     void leaveOpenDialogs();
+    // Whether `event` takes the keyboard focus from a field in a way that takes the fields:
+    // to another control or another window, but not to a menu.
+    static bool leavesField(const QEvent* event);
     // F1 and "What's this": hands the dialog's help id to the help route.
     virtual void requestContextHelp();
 
     void showEvent(QShowEvent* event) override;
+    void widenForTitle();
     bool event(QEvent* event) override;
 
 private:

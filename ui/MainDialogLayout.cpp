@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
 #include <span>
@@ -62,6 +63,7 @@ constexpr DragButton kDragButtons[] = {
 };
 
 constexpr int kEditWidth = 88;
+constexpr int kStatusMilliseconds = 5000;
 
 }  // namespace
 
@@ -137,7 +139,6 @@ QWidget* CVorlan2Dlg::buildDragGroup() {
         grid->addWidget(radio, b.row + 1, b.column);
         buttons.append(radio);
     }
-    for (int i = 1; i < buttons.size(); ++i) setTabOrder(buttons[i - 1], buttons[i]);
     registerRadioGroup(1020, buttons);
     return group;
 }
@@ -170,6 +171,16 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         grid->addWidget(button, i / 3, i % 3);
         ++i;
     }
+    // Outcomes that need no box, such as Set Baseline, are told here for a few seconds.
+    status_ = new QLabel(box);
+    status_->setObjectName(QStringLiteral("statusText"));
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setFixedHeight(status_->fontMetrics().height() + 4);
+    grid->addWidget(status_, 3, 0, 1, 3);
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setSingleShot(true);
+    statusTimer_->setInterval(kStatusMilliseconds);
+    connect(statusTimer_, &QTimer::timeout, status_, &QLabel::clear);
     return box;
 }
 
@@ -215,6 +226,26 @@ void CVorlan2Dlg::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->addLayout(grid);
+    // A fixed size, as the dialog was designed: it can be minimised but not maximised.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CVorlan2Dlg::setTabOrderByLayout() {
+    // The left column top to bottom, the atmosphere column, the drag functions (Qt enters the
+    // group at its checked button and the arrows move inside it), the check box, the commands
+    // row by row; the read-only density fields are passed over.
+    const int order[] = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1042, 1011, 1012, 1037,
+                         1041, 1013, 1014, 1015, 1018, 1019, 1020, 1022, 1025, 1024, 1021, 1023, 1027, 1028, 1045,
+                         1044, 1039, 1026, 1030, 1029, 1031, 1033, 1032, 1034, 1036, 1035, 1038, 1047, 32778};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
+    for (const int readOnly : {1016, 1017}) control(readOnly)->setFocusPolicy(Qt::ClickFocus);
+}
+
+QString CVorlan2Dlg::statusText() const { return status_->text(); }
+
+void CVorlan2Dlg::showStatus(const QString& text) {
+    status_->setText(text);
+    statusTimer_->start();
 }
 
 void CVorlan2Dlg::addShortcuts() {

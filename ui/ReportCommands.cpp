@@ -8,13 +8,18 @@
 
 namespace vorlan {
 
+namespace {
+constexpr int kShootButton = 1032;
+}  // namespace
+
 void CVorlan2Dlg::onRangeTable() {
-    updateData();  // a bad field has been reported; the table uses the values held
+    if (!updateData()) return;  // a field failed its check: no table of values not on screen
     const RangeTableReport report(shot_);
     writeBackMuzzleAngle(shot_, report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
     TrajectoryWindow* window = openTrajectoryWindow(*this, rangeTableLines(shot_, report), shot_.name, this);
+    placeNewWindow(window, WindowKind::Table);
     openTableWindows.append(window);
 }
 
@@ -32,16 +37,21 @@ void CVorlan2Dlg::closeTableWindows() {
 }
 
 void CVorlan2Dlg::onSetBaseline() {
-    updateData();
+    if (!updateData()) return;
     baseline_ = setBaseline(shot_);
     if (shot_.muzzleAngleCorrection) updateData(false);
+    // No box to dismiss: a note under the buttons, and Shoot names what it compares with.
+    const QString name = QString::fromStdString(baseline_->name);
+    showStatus(tr("Baseline set: %1").arg(name));
+    control(kShootButton)->setToolTip(tr("Compares the current shot with the baseline \"%1\".").arg(name));
 }
 
 void CVorlan2Dlg::onShoot() {
     // Without a baseline the window names the shot as the dialog holds it; the controls are
     // not read.
-    if (baseline_) updateData();
+    if (baseline_ && !updateData()) return;
     auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
+    placeNewWindow(window, WindowKind::Comparison);
     window->show();
 }
 

@@ -10,6 +10,7 @@
 #include <QMimeData>
 
 #include "CVorlan2Dlg.h"
+#include "FileTitle.h"
 #include "SettingsFile.h"
 #include "ShotFile.h"
 
@@ -19,6 +20,8 @@ namespace {
 
 std::string toFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+constexpr std::string_view kShotExtension = ".vxf";
 
 }  // namespace
 
@@ -58,14 +61,17 @@ QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& i
     for (;;) {
         const QString chosen = context().chooseFile(this, request);
         if (chosen.isEmpty()) return {};
-        // A name without a file title ("/dir/.vxf") is asked for again.
-        if (!QFileInfo(chosen).completeBaseName().isEmpty()) return chosen;
+        // A name without a file title ("/dir/.vxf") is asked for again; a saved shot always
+        // gets the extension, whatever dots its name holds (".308 Win").
+        const std::string path = toFileName(chosen);
+        if (!fileTitle(path, kShotExtension).empty())
+            return kind == FileRequest::Kind::Save ? fromFileName(withExtension(path, kShotExtension)) : chosen;
         request.initialPath = chosen;
     }
 }
 
 void CVorlan2Dlg::onSave() {
-    updateData();
+    if (!updateData()) return;  // the file holds what the fields show, or nothing
     const QString chosen = chooseShotFile(FileRequest::Kind::Save, shot_.name);
     if (chosen.isEmpty()) return;
     const std::string path = toFileName(chosen);
@@ -84,8 +90,7 @@ void CVorlan2Dlg::onLoad() {
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
     if (!readShotFile(path, shot_, ShotReadMode::Load)) return;
-    updateData(false);
-    syncMuzzleAngleEdit();
+    showReadShot();
 }
 
 void CVorlan2Dlg::openGivenPath(const QString& given) {
@@ -95,6 +100,13 @@ void CVorlan2Dlg::openGivenPath(const QString& given) {
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
     if (!readShotFile(path, shot_, ShotReadMode::GivenPath)) return;
+    showReadShot();
+}
+
+void CVorlan2Dlg::showReadShot() {
+    // The density shown was worked out for the shot that was on screen before.
+    shot_.airDensityText.clear();
+    shot_.seaLevelPercentText.clear();
     updateData(false);
     syncMuzzleAngleEdit();
 }

@@ -1,7 +1,6 @@
 #include "SideWindow.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -119,11 +118,8 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
 
 bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* e = qobject_cast<QLineEdit*>(watched);
-    if (e && event->type() == QEvent::FocusOut && !isExchanging() && !e->isReadOnly()) {
-        // Focus lost to another window (a message box, a menu) is not the user leaving the field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) updateData();
-    }
+    // A check's own message box comes during the exchange and does not start another.
+    if (e && leavesField(event) && !isExchanging() && !e->isReadOnly()) updateData();
     return ColorDialog::eventFilter(watched, event);
 }
 

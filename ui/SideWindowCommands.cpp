@@ -14,6 +14,7 @@ namespace {
 template <class Window>
 void openSideWindow(CVorlan2Dlg& mainDialog) {
     auto* window = new Window(mainDialog);  // deletes itself when it closes
+    mainDialog.placeNewWindow(window, CVorlan2Dlg::WindowKind::Side);
     window->show();
 }
 

@@ -49,6 +49,17 @@ inline void retype(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// Records the windows that a modal window blocks (install on qApp).
+class BlockWatcher : public QObject {
+public:
+    QList<QObject*> blocked;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) blocked << watched;
+        return false;
+    }
+    bool isBlocked(QWidget* w) const { return !w || blocked.contains(w) || blocked.contains(w->windowHandle()); }
+};
+
 // Where tests leave pictures for people to look at.
 inline QString artefactPath(const QString& name) {
     const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artefacts");

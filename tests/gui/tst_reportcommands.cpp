@@ -57,16 +57,6 @@ CShoot* shoot(CVorlan2Dlg* dlg) {
 // The default table ends at 45 yards, short of the default target range of 50.
 void reachBeyondTarget(CVorlan2Dlg* dlg) { retype(dlg->edit(1009), "100"); }
 
-// Records the windows that a modal window blocks.
-class BlockWatcher : public QObject {
-public:
-    QList<QObject*> blocked;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowBlocked) blocked << watched;
-        return false;
-    }
-};
-
 }  // namespace
 
 class TestReportCommands : public QObject {

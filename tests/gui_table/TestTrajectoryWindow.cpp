@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "RangeTable.h"
@@ -233,22 +234,52 @@ void TestTrajectoryWindow::ctrlPOpensPrintDialogWithPageRange() {
 }
 
 void TestTrajectoryWindow::scrollSizesAndPaging() {
+    ShotParameters shot = shotWithRows(2000);
+    shot.velocity = 5000;  // flies past 2000 yd
+    shot.weight = 750;
+    shot.ballisticCoefficient = 2.0;
+    shot.sightInRange = 1000;
     Owner owner;
-    TrajectoryWindow* window = owner.open(shotWithRows(500));
+    TrajectoryWindow* window = owner.open(shot);
     TrajectoryTableScrollView* view = window->view();
     const int n = static_cast<int>(window->document().lines().size());
+    QVERIFY(n > 2000);
     QCOMPARE(view->totalSize().height(), (n + 1) * view->lineHeight());
     QScrollBar* bar = view->verticalScrollBar();
+    QScrollBar* across = view->horizontalScrollBar();
+    window->resize(500, 400);  // narrower than a line, so it scrolls both ways
     QCOMPARE(bar->maximum(), view->totalSize().height() - view->viewport()->height());
-    QCOMPARE(bar->singleStep(), view->totalSize().height() / 50);
-    // Paging moves by half the table; the thumb still shows the part in view.
-    QTest::keyClick(view, Qt::Key_PageDown);
-    QCOMPARE(bar->value(), view->totalSize().height() / 2);
-    QCOMPARE(bar->pageStep(), view->viewport()->height());
-    QTest::keyClick(view, Qt::Key_PageDown);
-    QCOMPARE(bar->value(), bar->maximum());
-    QTest::keyClick(view, Qt::Key_PageUp);
-    QCOMPARE(bar->value(), bar->maximum() - view->totalSize().height() / 2);
+    // Keys and wheel move as in every text view: a line, a page in view, the ends.
+    const int line = view->lineHeight();
+    const int page = view->viewport()->height();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int value;
+    } steps[] = {
+        {Qt::Key_Down, {}, line},
+        {Qt::Key_Down, {}, 2 * line},
+        {Qt::Key_PageDown, {}, 2 * line + page},
+        {Qt::Key_PageUp, {}, 2 * line},
+        {Qt::Key_Up, {}, line},
+        {Qt::Key_End, Qt::ControlModifier, bar->maximum()},
+        {Qt::Key_PageDown, {}, bar->maximum()},
+        {Qt::Key_Home, Qt::ControlModifier, 0},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(view, step.key, step.modifiers);
+        QCOMPARE(bar->value(), step.value);
+    }
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(across->value(), across->maximum());
+    QVERIFY(across->maximum() > 0);
+    QCOMPARE(bar->value(), 0);
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(across->value(), 0);
+    QWheelEvent notch(QPointF(50, 50), view->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &notch);
+    QCOMPARE(bar->value(), QApplication::wheelScrollLines() * line);
 }
 
 void TestTrajectoryWindow::closeDuringPreviewEndsPreviewOnly() {

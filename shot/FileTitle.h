@@ -1,0 +1,19 @@
+#pragma once
+// Names chosen in a Save dialog. Shot names often begin with the calibre (".308 Win", ".22 LR"),
+// so a dot in a name does not make an extension: the file's extension is added whenever the
+// chosen name does not already end in it.
+
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+// The file title: the name without its folder and without `extension` (".vxf") when it ends
+// in it (any case); a trailing dot goes with the extension. Empty for "/dir/.vxf" or "/dir/.".
+std::string fileTitle(std::string_view path, std::string_view extension);
+
+// The path with `extension` added unless the name already ends in it: ".308 Win" becomes
+// ".308 Win.vxf", "x." becomes "x.vxf", "a.VXF" stays.
+std::string withExtension(std::string_view path, std::string_view extension);
+
+}  // namespace vorlan

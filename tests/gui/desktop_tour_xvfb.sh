@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The desktop program under a real X server and window manager, driven by the keyboard as a
+# user would: window titles as the window system shows them, Escape in the main dialog, Enter
+# in the "Invalid Entry" box, Range Table, two Shoot windows apart, the help window and its
+# Escape, and the close request ending the program.
+#
+#   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
+#
+# Exit 77 (skipped) without Xvfb, xdotool or openbox. VORLAN_XVFB_DISPLAY picks the display number;
+# otherwise Xvfb takes a free one.
+set -uo pipefail
+program=$1
+shot=$2
+pictures=${3:-}
+for tool in Xvfb xdotool openbox; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The X server, on the given display or a free one.
+if [[ -n ${VORLAN_XVFB_DISPLAY:-} ]]; then
+  Xvfb ":$VORLAN_XVFB_DISPLAY" -screen 0 1600x1000x24 -nolisten tcp 2>"$work/xvfb.log" &
+  pids+=($!)
+  export DISPLAY=":$VORLAN_XVFB_DISPLAY"
+else
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 2>"$work/xvfb.log" &
+  pids+=($!)
+  for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/display")"
+fi
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager: it gives the focus to new windows and turns Alt+F4 into a close request.
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+# The program from a folder of its own, so its settings file lands there.
+cp "$program" "$work/vorlan"
+export QT_QPA_PLATFORM=xcb HOME=$work XDG_CONFIG_HOME=$work/config
+"$work/vorlan" "$shot" >"$work/vorlan.log" 2>&1 &
+vorlan=$!
+pids+=($vorlan)
+
+# The windows whose title is exactly $1, waiting up to 10 s for at least $2 of them.
+windows() {
+  local found=()
+  for _ in $(seq 100); do
+    mapfile -t found < <(xdotool search --onlyvisible --name "^$(sed 's/[.[\*^$()+?{|]/\\&/g' <<<"$1")\$" 2>/dev/null)
+    ((${#found[@]} >= ${2:-1})) && break
+    sleep 0.1
+  done
+  printf '%s\n' "${found[@]}"
+}
+gone() {
+  for _ in $(seq 50); do
+    [[ -z $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+picture() {
+  [[ -n $pictures ]] && command -v import >/dev/null && import -window root "$pictures/$1.png" 2>/dev/null
+  return 0
+}
+keys() {
+  xdotool key --delay 40 "$@"
+  sleep 0.3
+}
+
+name=$(sed -n 's/^Name:\(.*\)\r\r$/\1/p' "$shot" | head -n1)
+main=$(windows "Vorlan" | head -n1)
+[[ -n $main ]] || fail "no window titled \"Vorlan\" ($(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
+[[ $(xdotool getwindowname "$main") == "Vorlan" ]] || fail "main title \"$(xdotool getwindowname "$main")\""
+xdotool windowactivate --sync "$main" 2>/dev/null
+sleep 0.3
+
+keys Escape
+kill -0 "$vorlan" 2>/dev/null || fail "Escape ended the program"
+
+# Focus starts in the Name field: Tab to Velocity, enter 0, Tab: "Invalid Entry"; Enter is OK.
+keys Tab Tab ctrl+a 0 Tab
+[[ -n $(windows "Invalid Entry") ]] || fail "no \"Invalid Entry\" box"
+picture invalid-entry
+keys Return
+gone "Invalid Entry" || fail "Enter did not close the \"Invalid Entry\" box"
+# The failing field has the focus with its text selected.
+keys 2 7 0 0
+# Velocity is the third stop; Range Table the 26th, Set Baseline and Shoot the next two.
+keys $(printf 'Tab %.0s' $(seq 23)) space
+[[ -n $(windows "Trajectory Table - $name") ]] || fail "no \"Trajectory Table - $name\" window"
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab space Tab space
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys space
+mapfile -t shots < <(windows "Shot Comparison Results" 2)
+((${#shots[@]} == 2)) || fail "${#shots[@]} \"Shot Comparison Results\" windows after two Shoot presses"
+first=$(xdotool getwindowgeometry "${shots[0]}" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p')
+second=$(xdotool getwindowgeometry "${shots[1]}" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p')
+[[ $first != "$second" ]] || fail "both comparison windows at $first"
+picture tables-and-comparisons
+
+# "&Help" is the last stop: six more Tabs from Shoot.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys $(printf 'Tab %.0s' $(seq 6)) space
+help=$(windows "Vorlan Help" | head -n1)
+[[ -n $help ]] || fail "no \"Vorlan Help\" window"
+picture help
+xdotool windowactivate --sync "$help" 2>/dev/null
+keys Escape
+gone "Vorlan Help" || fail "Escape did not close the help window"
+
+# The colour chooser by its accelerator; its close box ends it.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys ctrl+shift+c
+color=$(windows "Dialog Color" | head -n1)
+[[ -n $color ]] || fail "no \"Dialog Color\" window"
+xdotool windowactivate --sync "$color" 2>/dev/null
+keys alt+F4
+gone "Dialog Color" || fail "the colour chooser did not close"
+
+# The close request ends the program, closing its windows.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys alt+F4
+for _ in $(seq 50); do kill -0 "$vorlan" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$vorlan" 2>/dev/null && fail "the close request did not end the program"
+wait "$vorlan" || fail "the program ended with status $?"
+echo "desktop tour passed"
