@@ -4,7 +4,9 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libcli11-dev fonts-dejavu-core clang-format
           # the desktop files' validators and the Debian package (scripts/check-install.sh)
-          desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian)
+          desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian
+          # a real window system for the desktop tour (tests/gui/desktop_tour_xvfb.sh)
+          xvfb xdotool openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
