@@ -19,6 +19,7 @@
 #include "TableWindowOwner.h"
 #include "TrajectoryChartCommands.h"
 #include "TrajectoryChartView.h"
+#include "TrajectoryTableScrollView.h"
 #include "TrajectoryWindow.h"
 
 using namespace vorlan;

@@ -158,11 +158,11 @@ void TrajectoryWindow::closeEvent(QCloseEvent* event) {
 }
 
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName, QWidget* parent, ChartSeries chart) {
+                                       const std::string& shotName, QWidget* parent, std::optional<ChartSeries> chart) {
     auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName,
                                                    QString::fromStdString(rangeTableTitle(shotName)));
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
-    window->addChart(std::move(chart));
+    if (chart) window->addChart(std::move(*chart));
     window->show();
     return window;
 }

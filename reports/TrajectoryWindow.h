@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,10 @@ private:
 
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
 // and returns it. The caller adds it to its list of open table windows.
-// `chart`: every recorded yard of the table's trajectory, for the window's chart.
+// `chart`: every recorded yard of the table's trajectory, for the window's chart; a window
+// without it shows the table only.
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName, QWidget* parent = nullptr, ChartSeries chart = {});
+                                       const std::string& shotName, QWidget* parent = nullptr,
+                                       std::optional<ChartSeries> chart = std::nullopt);
 
 }  // namespace vorlan

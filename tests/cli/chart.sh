@@ -13,4 +13,4 @@ signature=$(od -An -tx1 -N8 "$dir/chart.png" | tr -d ' \n')
 size=$(od -An -tu1 -j16 -N8 "$dir/chart.png" | tr -s ' ' | sed 's/^ //')
 [ "$size" = "0 0 2 128 0 0 1 144" ] || { echo "chart.png is not 640 x 400: $size"; exit 1; }
 grep -q 'viewBox="0 0 640 400"' "$dir/chart.svg" || { echo "chart.svg is not 640 x 400"; exit 1; }
-grep -q "308 Win" "$dir/chart.svg" && grep -q "9mm" "$dir/chart.svg" || { echo "chart.svg lacks a shot name"; exit 1; }
+grep -q "308 Win" "$dir/chart.svg" && grep -q "9 mm Luger" "$dir/chart.svg" || { echo "chart.svg lacks a shot name"; exit 1; }
