@@ -261,7 +261,7 @@ private:
             nameWidth = std::max(nameWidth, m.horizontalAdvance(QString::fromStdString(name)));
             valueWidth = std::max(valueWidth, m.horizontalAdvance(QString::fromStdString(value)));
         }
-        const QSizeF size(nameWidth + valueWidth + 1.5 * h, h * (readout.size() + 0.6));
+        const QSizeF size(nameWidth + valueWidth + 2.5 * h, h * (readout.size() + 0.6));
         const QPointF anchor =
             scene_.readoutAnchor.value_or(QPointF(g_.xAt(*scene_.cursorRange), g_.plot.center().y()));
         QPointF at = anchor + QPointF(px(16), px(16));
