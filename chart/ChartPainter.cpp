@@ -248,20 +248,45 @@ private:
         }
     }
 
+    struct ReadoutLine {
+        QString name, value;
+        QColor color;
+    };
+
+    // The table's columns of the own shot at the cursor, then the drop and velocity of each
+    // overlay at the same yard, in its colour.
+    std::vector<ReadoutLine> readoutLines() const {
+        std::vector<ReadoutLine> lines;
+        const auto row = nearestRow(scene_.series.front(), *scene_.cursorRange);
+        if (!row) return lines;
+        for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row]))
+            lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
+        for (std::size_t i = 1; i < scene_.series.size(); ++i) {
+            const ChartSeries& overlay = scene_.series[i];
+            const auto at = nearestRow(overlay, *scene_.cursorRange);
+            if (!at || overlay.rows[*at].range != scene_.series.front().rows[*row].range) continue;
+            const ChartReadout columns = chartReadout(overlay.rows[*at]);
+            lines.push_back(
+                {QString::fromStdString(overlay.name),
+                 QStringLiteral("%1 in, %2 ft/s")
+                     .arg(QString::fromStdString(columns[1].second), QString::fromStdString(columns[2].second)),
+                 seriesColor(i).darker(130)});
+        }
+        return lines;
+    }
+
     void drawReadout() {
         if (!scene_.cursorRange || scene_.series.empty()) return;
-        const ChartSeries& series = scene_.series.front();
-        const auto row = nearestRow(series, *scene_.cursorRange);
-        if (!row) return;
-        const ChartReadout readout = chartReadout(series.rows[*row]);
+        const std::vector<ReadoutLine> lines = readoutLines();
+        if (lines.empty()) return;
         const QFontMetricsF m(font_);
         const double h = m.height();
         double nameWidth = 0, valueWidth = 0;
-        for (const auto& [name, value] : readout) {
-            nameWidth = std::max(nameWidth, m.horizontalAdvance(QString::fromStdString(name)));
-            valueWidth = std::max(valueWidth, m.horizontalAdvance(QString::fromStdString(value)));
+        for (const ReadoutLine& line : lines) {
+            nameWidth = std::max(nameWidth, m.horizontalAdvance(line.name));
+            valueWidth = std::max(valueWidth, m.horizontalAdvance(line.value));
         }
-        const QSizeF size(nameWidth + valueWidth + 2.5 * h, h * (readout.size() + 0.6));
+        const QSizeF size(nameWidth + valueWidth + 2.5 * h, h * (static_cast<double>(lines.size()) + 0.6));
         const QPointF anchor =
             scene_.readoutAnchor.value_or(QPointF(g_.xAt(*scene_.cursorRange), g_.plot.center().y()));
         QPointF at = anchor + QPointF(px(16), px(16));
@@ -274,12 +299,12 @@ private:
         p_.setBrush(QColor(255, 255, 225, 240));
         p_.drawRect(box);
         p_.setBrush(Qt::NoBrush);
-        p_.setPen(Qt::black);
         double top = box.top() + 0.3 * h;
-        for (const auto& [name, value] : readout) {
-            const QRectF line(box.left() + 0.5 * h, top, box.width() - h, h);
-            p_.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(name));
-            p_.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(value));
+        for (const ReadoutLine& line : lines) {
+            const QRectF text(box.left() + 0.5 * h, top, box.width() - h, h);
+            p_.setPen(line.color);
+            p_.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, line.name);
+            p_.drawText(text, Qt::AlignRight | Qt::AlignVCenter, line.value);
             top += h;
         }
     }
