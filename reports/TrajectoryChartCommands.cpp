@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QDate>
 #include <QMainWindow>
 #include <QMenuBar>

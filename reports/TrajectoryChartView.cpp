@@ -29,7 +29,7 @@ TrajectoryChartView::TrajectoryChartView(ChartSeries own, QWidget* parent) : QWi
     setMinimumSize(320, 200);
 }
 
-ChartGeometry TrajectoryChartView::geometry() const { return ChartGeometry(scene_, QRectF(rect()), 1.0); }
+ChartGeometry TrajectoryChartView::chartGeometry() const { return ChartGeometry(scene_, QRectF(rect()), 1.0); }
 
 void TrajectoryChartView::addOverlay(ChartSeries series) {
     scene_.series.push_back(std::move(series));
@@ -53,7 +53,7 @@ void TrajectoryChartView::setView(const QRectF& view) {
 void TrajectoryChartView::resetView() { setView(QRectF(0.0, 0.0, 1.0, 1.0)); }
 
 void TrajectoryChartView::zoomAbout(const QPointF& point, double factor) {
-    const QPointF at = geometry().fractionAt(point);
+    const QPointF at = chartGeometry().fractionAt(point);
     const QRectF& v = scene_.view;
     setView(QRectF(at.x() + (v.left() - at.x()) / factor, at.y() + (v.top() - at.y()) / factor, v.width() / factor,
                    v.height() / factor));
@@ -87,7 +87,7 @@ void TrajectoryChartView::mousePressEvent(QMouseEvent* event) {
 void TrajectoryChartView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (drag_ == Drag::Pan) {
-        const ChartGeometry g = geometry();
+        const ChartGeometry g = chartGeometry();
         const QPoint moved = at - dragStart_;
         scene_.view = viewAtDragStart_.translated(-moved.x() / g.plot.width() * viewAtDragStart_.width(),
                                                   moved.y() / g.plot.height() * viewAtDragStart_.height());
@@ -95,7 +95,7 @@ void TrajectoryChartView::mouseMoveEvent(QMouseEvent* event) {
         rubberBand_ = QRect(dragStart_, at).normalized();
     }
     scene_.readoutAnchor = QPointF(at);
-    const ChartGeometry g = geometry();
+    const ChartGeometry g = chartGeometry();
     if (g.plot.contains(QPointF(at))) setCursorRange(g.yardsAt(at.x()));
     update();
 }
@@ -105,7 +105,7 @@ void TrajectoryChartView::mouseReleaseEvent(QMouseEvent* event) {
     const Drag ended = std::exchange(drag_, Drag::None);
     if (ended == Drag::RubberBand && rubberBand_.width() >= kSmallestRubberBand &&
         rubberBand_.height() >= kSmallestRubberBand) {
-        const ChartGeometry g = geometry();
+        const ChartGeometry g = chartGeometry();
         const QPointF a = g.fractionAt(rubberBand_.bottomLeft()), b = g.fractionAt(rubberBand_.topRight());
         setView(QRectF(a, b).normalized());
     }
@@ -122,7 +122,7 @@ void TrajectoryChartView::wheelEvent(QWheelEvent* event) {
 
 void TrajectoryChartView::keyPressEvent(QKeyEvent* event) {
     const double step = event->modifiers() & Qt::ShiftModifier ? 10.0 : 1.0;
-    const double from = scene_.cursorRange.value_or(geometry().range.low);
+    const double from = scene_.cursorRange.value_or(chartGeometry().range.low);
     switch (event->key()) {
         case Qt::Key_Left:
             setCursorRange(from - step);
@@ -134,24 +134,24 @@ void TrajectoryChartView::keyPressEvent(QKeyEvent* event) {
             resetView();
             break;
         case Qt::Key_Plus:
-            zoomAbout(geometry().plot.center(), kWheelStep);
+            zoomAbout(chartGeometry().plot.center(), kWheelStep);
             break;
         case Qt::Key_Minus:
-            zoomAbout(geometry().plot.center(), 1.0 / kWheelStep);
+            zoomAbout(chartGeometry().plot.center(), 1.0 / kWheelStep);
             break;
         default:
             return QWidget::keyPressEvent(event);
     }
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
         // The readout follows the cursor along the range axis, at the pointer's height.
-        const ChartGeometry g = geometry();
+        const ChartGeometry g = chartGeometry();
         const double y = scene_.readoutAnchor ? scene_.readoutAnchor->y() : g.plot.center().y();
         scene_.readoutAnchor = QPointF(g.xAt(*scene_.cursorRange), y);
     }
 }
 
 void TrajectoryChartView::contextMenuEvent(QContextMenuEvent* event) {
-    const auto index = geometry().legendSeriesAt(QPointF(event->pos()));
+    const auto index = chartGeometry().legendSeriesAt(QPointF(event->pos()));
     if (!index || *index == 0) return;
     QMenu menu(this);
     const QString name = QString::fromStdString(scene_.series[*index].name);

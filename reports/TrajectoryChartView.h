@@ -21,7 +21,7 @@ public:
 
     const ChartScene& scene() const { return scene_; }
     // The geometry of the picture as it is now on screen.
-    ChartGeometry geometry() const;
+    ChartGeometry chartGeometry() const;
 
     void addOverlay(ChartSeries series);
     // Removes overlay `index` (1 or more: the window's own shot stays).

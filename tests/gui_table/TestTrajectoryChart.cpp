@@ -144,7 +144,7 @@ void TestTrajectoryChart::seriesAndMarkersOnTheChart() {
 
     const QImage image = chart->grab().toImage();
     image.save(QCoreApplication::applicationDirPath() + "/chart-window.png");
-    const ChartGeometry g = chart->geometry();
+    const ChartGeometry g = chart->chartGeometry();
     const int top = static_cast<int>(g.plot.top()) + 60, bottom = static_cast<int>(g.plot.bottom()) - 40;
     // The dashed sight-in (green) and target (red) markers stand at their ranges, and nowhere
     // else in between.
@@ -162,7 +162,7 @@ void TestTrajectoryChart::readoutEqualsTheTableRowAndArrowKeysMoveIt() {
     Owner owner;
     TrajectoryWindow* window = owner.open(rifle());
     TrajectoryChartView* chart = shownChart(window);
-    const ChartGeometry g = chart->geometry();
+    const ChartGeometry g = chart->chartGeometry();
     QTest::mouseMove(chart, QPoint(static_cast<int>(g.xAt(300.2)), static_cast<int>(g.plot.center().y())));
     QCOMPARE(chart->scene().cursorRange.value_or(-1), 300.0);
 
@@ -193,7 +193,7 @@ void TestTrajectoryChart::zoomPanRubberBandAndReset() {
     Owner owner;
     TrajectoryChartView* chart = shownChart(owner.open(rifle()));
     const QRectF full(0, 0, 1, 1);
-    const ChartGeometry before = chart->geometry();
+    const ChartGeometry before = chart->chartGeometry();
     const QPoint at(static_cast<int>(before.xAt(600)), static_cast<int>(before.yAtInches(-100)));
     const QPointF fractionAt = before.fractionAt(at);
 
@@ -201,27 +201,27 @@ void TestTrajectoryChart::zoomPanRubberBandAndReset() {
     QApplication::sendEvent(chart, &wheel);
     // Two notches closer, and the point under the pointer stays where it was.
     QCOMPARE(chart->scene().view.width(), 1 / (1.25 * 1.25));
-    const QPointF stays = chart->geometry().fractionAt(at);
+    const QPointF stays = chart->chartGeometry().fractionAt(at);
     QVERIFY(std::abs(stays.x() - fractionAt.x()) < 1e-9 && std::abs(stays.y() - fractionAt.y()) < 1e-9);
 
     // A drag to the left shows what lies further downrange.
-    const double lowBefore = chart->geometry().range.low;
+    const double lowBefore = chart->chartGeometry().range.low;
     QTest::mousePress(chart, Qt::LeftButton, {}, at);
     QTest::mouseMove(chart, at - QPoint(100, 0));
     QTest::mouseRelease(chart, Qt::LeftButton, {}, at - QPoint(100, 0));
-    QVERIFY(chart->geometry().range.low > lowBefore + 10);
+    QVERIFY(chart->chartGeometry().range.low > lowBefore + 10);
 
     QTest::keyClick(chart, Qt::Key_Home);
     QCOMPARE(chart->scene().view, full);
 
     // Shift+drag: the rubber band's rectangle fills the plot.
-    const ChartGeometry g = chart->geometry();
+    const ChartGeometry g = chart->chartGeometry();
     const QPoint from(static_cast<int>(g.xAt(100)), static_cast<int>(g.yAtInches(0)));
     const QPoint to(static_cast<int>(g.xAt(400)), static_cast<int>(g.yAtInches(-60)));
     QTest::mousePress(chart, Qt::LeftButton, Qt::ShiftModifier, from);
     QTest::mouseMove(chart, to);
     QTest::mouseRelease(chart, Qt::LeftButton, Qt::ShiftModifier, to);
-    const ChartGeometry zoomed = chart->geometry();
+    const ChartGeometry zoomed = chart->chartGeometry();
     QVERIFY(std::abs(zoomed.range.low - g.yardsAt(from.x())) < 0.01);
     QVERIFY(std::abs(zoomed.range.high - g.yardsAt(to.x())) < 0.01);
     QVERIFY(zoomed.inches.span() < g.inches.span() / 4);
@@ -248,7 +248,7 @@ void TestTrajectoryChart::overlaysFromOtherWindowsAndTheirRemoval() {
     QVERIFY(own->chartCommands()->chartShown());
     QCOMPARE(chart->scene().series.size(), 3u);
     QCOMPARE(chart->scene().series[1].name, std::string("Hot load"));
-    QCOMPARE(chart->geometry().legendRows.size(), 3u);
+    QCOMPARE(chart->chartGeometry().legendRows.size(), 3u);
     // The overlay keeps every yard of the other window's trajectory.
     QCOMPARE(chart->scene().series[1].rows.size(),
              owner.windows[1]->chartCommands()->chart()->scene().series[0].rows.size());
@@ -256,7 +256,7 @@ void TestTrajectoryChart::overlaysFromOtherWindowsAndTheirRemoval() {
     // The legend's context menu removes "Hot load"; the window's own shot has no such menu.
     bool ownHadMenu = false;
     QTimer::singleShot(0, this, [&] { ownHadMenu = QApplication::activePopupWidget() != nullptr; });
-    const QPoint ownRow = chart->geometry().legendRows[0].center().toPoint();
+    const QPoint ownRow = chart->chartGeometry().legendRows[0].center().toPoint();
     QContextMenuEvent onOwn(QContextMenuEvent::Mouse, ownRow, chart->mapToGlobal(ownRow));
     QApplication::sendEvent(chart, &onOwn);
     QTest::qWait(10);
@@ -267,7 +267,7 @@ void TestTrajectoryChart::overlaysFromOtherWindowsAndTheirRemoval() {
             menu->close();
         }
     });
-    const QPoint hotRow = chart->geometry().legendRows[1].center().toPoint();
+    const QPoint hotRow = chart->chartGeometry().legendRows[1].center().toPoint();
     QContextMenuEvent onHot(QContextMenuEvent::Mouse, hotRow, chart->mapToGlobal(hotRow));
     QApplication::sendEvent(chart, &onHot);
     QCOMPARE(chart->scene().series.size(), 2u);
