@@ -50,13 +50,16 @@ std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
     std::vector<TrajectoryPoint> printed;
     if (rangeIncrement_ <= 0) return printed;
     for (std::size_t i = 0; i < table_.rows.size(); i += static_cast<std::size_t>(rangeIncrement_)) {
-        TrajectoryPoint row = table_.rows[i];
-        zeroTiny(row.windage);
-        zeroTiny(row.lead);
-        zeroTiny(row.drop);
-        printed.push_back(row);
+        printed.push_back(printedRow(table_.rows[i]));
     }
     return printed;
+}
+
+TrajectoryPoint printedRow(TrajectoryPoint row) {
+    zeroTiny(row.windage);
+    zeroTiny(row.lead);
+    zeroTiny(row.drop);
+    return row;
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {

@@ -55,6 +55,9 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
 std::string rangeTableTitle(const ShotParameters& shot);
 std::string rangeTableTitle(const std::string& shotName);
 
+// A row as the table prints it: drop, windage and lead under 0.005 inch set to exactly 0.
+TrajectoryPoint printedRow(TrajectoryPoint row);
+
 // One row of the table, 89 characters wide.
 std::string rangeTableRow(const TrajectoryPoint& row);
 

@@ -17,6 +17,7 @@
 #include "TableDialogs.h"
 #include "TableText.h"
 #include "TableWindowOwner.h"
+#include "TrajectoryChartCommands.h"
 #include "TrajectoryTable.h"
 #include "TrajectoryTableScrollView.h"
 
@@ -116,8 +117,20 @@ void TrajectoryWindow::onFileSaveAs() {
 void TrajectoryWindow::onFilePrint() {
     if (!printer_) printer_ = sharedTablePrinter();
     QPrintDialog dialog(printer_.get(), this);
-    dialog.setMinMax(1, tablePageCount(table_->lines().size()));
-    if (dialog.exec() == QDialog::Accepted) view_->print(printer_.get());
+    const bool chart = chart_ && chart_->chartShown();
+    dialog.setMinMax(1, chart ? 1 : tablePageCount(table_->lines().size()));
+    if (dialog.exec() == QDialog::Accepted) printShown(printer_.get());
+}
+
+void TrajectoryWindow::printShown(QPrinter* printer) {
+    if (chart_ && chart_->chartShown())
+        printChart(*chart_->chart(), printer);
+    else
+        view_->print(printer);
+}
+
+void TrajectoryWindow::addChart(ChartSeries own) {
+    if (!chart_) chart_ = new TrajectoryChartCommands(*this, std::move(own));
 }
 
 void TrajectoryWindow::onFilePrintPreview() {
@@ -132,7 +145,7 @@ void TrajectoryWindow::onFilePrintPreview() {
     // Not modal, so that closing this window can end the preview.
     preview_ = new QPrintPreviewDialog(printer_.get(), this);
     preview_->setWindowTitle(QStringLiteral("Print Preview - ") + table_->title());
-    connect(preview_, &QPrintPreviewDialog::paintRequested, view_, &TrajectoryTableScrollView::print);
+    connect(preview_, &QPrintPreviewDialog::paintRequested, this, &TrajectoryWindow::printShown);
     connect(preview_, &QDialog::finished, preview_, &QObject::deleteLater);
     connect(preview_, &QDialog::finished, this, [this] { preview_.clear(); });
     preview_->show();
@@ -154,10 +167,11 @@ void TrajectoryWindow::closeEvent(QCloseEvent* event) {
 }
 
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName, QWidget* parent) {
+                                       const std::string& shotName, QWidget* parent, std::optional<ChartSeries> chart) {
     auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName,
                                                    QString::fromStdString(rangeTableTitle(shotName)));
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
+    if (chart) window->addChart(std::move(*chart));
     window->show();
     return window;
 }

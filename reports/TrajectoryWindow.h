@@ -9,8 +9,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ChartSeries.h"
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -18,6 +21,7 @@ class QPrintPreviewDialog;
 namespace vorlan {
 
 class TableWindowOwner;
+class TrajectoryChartCommands;
 class TrajectoryTable;
 class TrajectoryTableScrollView;
 
@@ -41,6 +45,10 @@ public:
     void onFilePrintPreview();
     void onFilePrintSetup();
 
+    // The chart of the window's trajectory beside the table (View menu, toolbar, Export Chart).
+    void addChart(ChartSeries own);
+    TrajectoryChartCommands* chartCommands() const { return chart_; }
+
 protected:
     // Closing while the preview shows ends the preview only.
     void closeEvent(QCloseEvent* event) override;
@@ -49,17 +57,23 @@ private:
     void createMenu();
     void setIcons();
     QString askSavePath(const QString& initialPath);
+    // Prints what the window shows: the table's pages, or the chart on one page.
+    void printShown(QPrinter* printer);
 
     std::unique_ptr<TrajectoryTable> table_;
     TableWindowOwner& owner_;
     TrajectoryTableScrollView* view_;
     std::shared_ptr<QPrinter> printer_;
     QPointer<QPrintPreviewDialog> preview_;
+    TrajectoryChartCommands* chart_ = nullptr;
 };
 
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
 // and returns it. The caller adds it to its list of open table windows.
+// `chart`: every recorded yard of the table's trajectory, for the window's chart; a window
+// without it shows the table only.
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName, QWidget* parent = nullptr);
+                                       const std::string& shotName, QWidget* parent = nullptr,
+                                       std::optional<ChartSeries> chart = std::nullopt);
 
 }  // namespace vorlan

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vorlan builds with, when they are missing and we are root.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libcli11-dev fonts-dejavu-core clang-format
           # the desktop files' validators and the Debian package (scripts/check-install.sh)
           desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian

@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "CColorBtn.h"
 #include "DataExchange.h"
+#include "TrajectoryChartCommands.h"
 
 namespace vorlan {
 
@@ -72,6 +74,14 @@ void CShoot::buildControls() {
     setControlId(status_, kStatus);
     layout->addSpacing(4);
     layout->addWidget(status_);
+    chartButton_ = new CColorBtn(QStringLiteral("&Chart"), this);
+    chartButton_->setObjectName(QStringLiteral("comparisonChart"));
+    chartButton_->setEnabled(false);
+    connect(chartButton_, &QPushButton::clicked, this, [this] {
+        // Owned by the main dialog like the table windows, so it outlives this window.
+        openChartWindow(chartSeries_, parentWidget() ? parentWidget() : this);
+    });
+    layout->addWidget(chartButton_, 0, Qt::AlignHCenter);
     // Holds the keyboard focus, so that no visible field shows a caret or a selection. It is
     // out of sight rather than hidden: Qt gives no focus to a hidden widget.
     focusHolder_ = new QLineEdit(this);
@@ -79,6 +89,11 @@ void CShoot::buildControls() {
     focusHolder_->setFixedSize(0, 0);
     setControlId(focusHolder_, kFocusHolder);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CShoot::setChartSeries(std::vector<ChartSeries> series) {
+    chartSeries_ = std::move(series);
+    chartButton_->setEnabled(!chartSeries_.empty());
 }
 
 void CShoot::exchange(DataExchange& dx) {

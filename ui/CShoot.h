@@ -5,12 +5,15 @@
 // deletes itself when closed.
 
 #include <string>
+#include <vector>
 
+#include "ChartSeries.h"
 #include "ColorDialog.h"
 #include "ShotComparison.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vorlan {
 
@@ -23,6 +26,9 @@ public:
     ~CShoot() override;
 
     const ComparisonTexts& texts() const { return texts_; }
+    // The current and the baseline shot for the "Chart" button, which stays disabled without them.
+    void setChartSeries(std::vector<ChartSeries> series);
+    QPushButton* chartButton() const { return chartButton_; }
 
 protected:
     void onInitDialog() override;
@@ -35,6 +41,8 @@ private:
     ComparisonTexts texts_;
     QLabel* status_;
     QLineEdit* focusHolder_;
+    QPushButton* chartButton_;
+    std::vector<ChartSeries> chartSeries_;
 };
 
 }  // namespace vorlan

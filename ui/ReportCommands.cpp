@@ -3,6 +3,7 @@
 
 #include "CShoot.h"
 #include "CVorlan2Dlg.h"
+#include "ChartSeries.h"
 #include "RangeTable.h"
 #include "TrajectoryWindow.h"
 
@@ -18,7 +19,8 @@ void CVorlan2Dlg::onRangeTable() {
     writeBackMuzzleAngle(shot_, report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
-    TrajectoryWindow* window = openTrajectoryWindow(*this, rangeTableLines(shot_, report), shot_.name, this);
+    TrajectoryWindow* window =
+        openTrajectoryWindow(*this, rangeTableLines(shot_, report), shot_.name, this, chartSeries(shot_, report));
     placeNewWindow(window, WindowKind::Table);
     openTableWindows.append(window);
 }
@@ -51,6 +53,9 @@ void CVorlan2Dlg::onShoot() {
     // not read.
     if (baseline_ && !updateData()) return;
     auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
+    if (baseline_)
+        window->setChartSeries({chartSeries(shot_.name, comparisonTrajectory(shot_), shot_.targetRange),
+                                chartSeries(baseline_->name, baseline_->trajectory, shot_.targetRange)});
     placeNewWindow(window, WindowKind::Comparison);
     window->show();
 }

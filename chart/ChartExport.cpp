@@ -1,0 +1,76 @@
+#include "ChartExport.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "ChartPainter.h"
+
+namespace vorlan {
+namespace {
+
+constexpr int kScreenDotsPerMeter = 3780;  // 96 dpi: the picture looks as the window does
+// zlib's faster levels: a chart's flat colours compress nearly as well, in a fraction of the time.
+constexpr int kPngQuality = 80;
+
+QByteArray pngBytes(const ChartScene& scene, QSize size) {
+    QImage image(size, QImage::Format_RGB32);  // opaque: the PNG needs no alpha channel
+    image.setDotsPerMeterX(kScreenDotsPerMeter);
+    image.setDotsPerMeterY(kScreenDotsPerMeter);
+    {
+        QPainter painter(&image);
+        paintChart(painter, scene, QRectF(QPointF(0, 0), size));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG", kPngQuality);
+    return bytes;
+}
+
+QByteArray svgBytes(const ChartScene& scene, QSize size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(96);
+    generator.setTitle(scene.title);
+    {
+        QPainter painter(&generator);
+        paintChart(painter, scene, QRectF(QPointF(0, 0), size));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+ChartFileFormat chartFileFormat(const QString& path) {
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return ChartFileFormat::Png;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return ChartFileFormat::Svg;
+    return ChartFileFormat::Unknown;
+}
+
+bool exportChart(const ChartScene& scene, const QString& path, QSize size, QString& error) {
+    const ChartFileFormat format = chartFileFormat(path);
+    if (format == ChartFileFormat::Unknown) {
+        error = QStringLiteral("the file name must end in .png or .svg");
+        return false;
+    }
+    const QByteArray bytes = format == ChartFileFormat::Png ? pngBytes(scene, size) : svgBytes(scene, size);
+    QSaveFile file(path);
+    if (bytes.isEmpty()) {
+        error = QStringLiteral("the picture could not be drawn");
+        return false;
+    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,53 @@
+#include "ChartSeries.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CText.h"
+
+namespace vorlan {
+
+std::optional<std::size_t> transonicRow(const ChartSeries& series, double mach) {
+    const double limit = mach * series.speedOfSound;
+    if (series.rows.empty() || !(series.rows.front().velocity >= limit)) return std::nullopt;
+    const auto below = std::find_if(series.rows.begin(), series.rows.end(),
+                                    [limit](const TrajectoryPoint& row) { return row.velocity < limit; });
+    if (below == series.rows.end()) return std::nullopt;
+    return static_cast<std::size_t>(below - series.rows.begin());
+}
+
+std::optional<std::size_t> maximumOrdinateRow(const ChartSeries& series) {
+    if (series.rows.empty()) return std::nullopt;
+    const auto highest =
+        std::max_element(series.rows.begin(), series.rows.end(),
+                         [](const TrajectoryPoint& a, const TrajectoryPoint& b) { return a.drop < b.drop; });
+    return static_cast<std::size_t>(highest - series.rows.begin());
+}
+
+std::optional<std::size_t> nearestRow(const ChartSeries& series, double range) {
+    if (series.rows.empty() || std::isnan(range)) return std::nullopt;
+    const double last = static_cast<double>(series.rows.size() - 1);
+    return static_cast<std::size_t>(std::lround(std::clamp(range, 0.0, last)));
+}
+
+ChartReadout chartReadout(const TrajectoryPoint& row) {
+    // The report's own formatter and decimals, so the readout shows the table's numbers.
+    const TrajectoryPoint& p = row;
+    const double dropInches = p.drop * 12.0;
+    const auto fixed = [](double value, int decimals) {
+        std::string text;
+        appendFixed(text, value, 0, decimals);
+        return text;
+    };
+    return {{{"Range (yd)", fixed(p.range, 0)},
+             {"Drop (in)", fixed(dropInches, 2)},
+             {"Velocity (ft/s)", fixed(p.velocity, 1)},
+             {"Energy (ft-lb)", fixed(p.energy, 1)},
+             {"Momentum (lb-s)", fixed(p.momentum, 4)},
+             {"Windage (in)", fixed(p.windage * 12.0, 2)},
+             {"Lead (in)", fixed(p.lead * 12.0, 1)},
+             {"Time (s)", fixed(p.time, 3)},
+             {"Elevation (moa)", p.range > 0.0 ? fixed(dropInches / (p.range / 100.0), 2) : std::string("-----")}}};
+}
+
+}  // namespace vorlan

@@ -1,0 +1,49 @@
+#pragma once
+// What a trajectory chart draws of one shot: every recorded yard of the range table's own
+// trajectory (windage counted as the table counts it), the sight-in and target ranges, and
+// the speed of sound of the table's atmosphere for the transonic points. No Qt here, so the
+// command line builds the same series as the window.
+//
+//   ShotParameters -> RangeTableReport -> ChartSeries -> chart painter (screen, print, PNG, SVG)
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "RangeTable.h"
+#include "ShotParameters.h"
+#include "TrajectorySolver.h"
+
+namespace vorlan {
+
+struct ChartSeries {
+    std::string name;  // the shot's name, for the legend and the title
+    // One per recorded yard, row i at i yards, with tiny values zeroed as the report prints them.
+    std::vector<TrajectoryPoint> rows;
+    double sightInRange = 0.0;  // yd
+    double targetRange = 0.0;   // yd
+    double speedOfSound = 0.0;  // ft/s in the table's atmosphere
+};
+
+// The series of a range table: the rows of its own trajectory, as the report prints them.
+ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report);
+// The series of a solved trajectory (a comparison's baseline or current shot).
+ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange);
+
+// The first row whose velocity is below `mach` times the speed of sound; none when the
+// bullet stays faster (or starts slower: then it never goes transonic on this flight).
+std::optional<std::size_t> transonicRow(const ChartSeries& series, double mach);
+
+// The row where the bullet is highest above the line of sight; none without rows.
+std::optional<std::size_t> maximumOrdinateRow(const ChartSeries& series);
+
+// The row nearest to `range` yards, clamped to the rows; none without rows.
+std::optional<std::size_t> nearestRow(const ChartSeries& series, double range);
+
+// The nine columns of the table at one row of a series, as the report prints them: each pair
+// holds the column's name with its unit and its text ("-----" as the elevation at the muzzle).
+using ChartReadout = std::array<std::pair<std::string, std::string>, 9>;
+ChartReadout chartReadout(const TrajectoryPoint& row);
+
+}  // namespace vorlan

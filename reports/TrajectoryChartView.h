@@ -1,0 +1,60 @@
+#pragma once
+// The chart of a range table window: drop, windage and velocity against range for the
+// window's own shot and any overlays, with a cursor whose readout shows the table's columns
+// at the nearest yard. The wheel zooms about the pointer, a drag pans, a Shift+drag rubber
+// band zooms to its rectangle, Home or a double click shows everything again; the arrow keys
+// move the cursor one yard (Shift: ten).
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <optional>
+
+#include "ChartGeometry.h"
+
+namespace vorlan {
+
+class TrajectoryChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TrajectoryChartView(ChartSeries own, QWidget* parent = nullptr);
+
+    const ChartScene& scene() const { return scene_; }
+    // The geometry of the picture as it is now on screen.
+    ChartGeometry chartGeometry() const;
+
+    void addOverlay(ChartSeries series);
+    // Removes overlay `index` (1 or more: the window's own shot stays).
+    void removeOverlay(std::size_t index);
+
+    // Shows everything again.
+    void resetView();
+    // Zooms by `factor` (above 1 closer) about a device point.
+    void zoomAbout(const QPointF& point, double factor);
+    // Moves the cursor to the yard nearest `range` and the readout with it.
+    void setCursorRange(double range);
+
+signals:
+    void overlaysChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void setView(const QRectF& view);
+
+    ChartScene scene_;
+    enum class Drag { None, Pan, RubberBand } drag_ = Drag::None;
+    QPoint dragStart_;
+    QRectF viewAtDragStart_;
+    QRect rubberBand_;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,16 @@
+#!/bin/sh
+# chart.sh CLI EXAMPLES DIR: vorlan-cli chart draws two shots to a PNG of the asked size and
+# to an SVG that names both, writing nothing on stdout or stderr.
+set -e
+cli=$1 examples=$2 dir=$3
+for format in png svg; do
+  out=$("$cli" chart "$examples/rifle-308-g7.vxf" "$examples/pistol-9mm.vxf" -o "$dir/chart.$format" \
+        --width 640 --height 400 2>&1)
+  [ -z "$out" ] || { echo "unexpected output: $out"; exit 1; }
+done
+signature=$(od -An -tx1 -N8 "$dir/chart.png" | tr -d ' \n')
+[ "$signature" = 89504e470d0a1a0a ] || { echo "chart.png is not a PNG: $signature"; exit 1; }
+size=$(od -An -tu1 -j16 -N8 "$dir/chart.png" | tr -s ' ' | sed 's/^ //')
+[ "$size" = "0 0 2 128 0 0 1 144" ] || { echo "chart.png is not 640 x 400: $size"; exit 1; }
+grep -q 'viewBox="0 0 640 400"' "$dir/chart.svg" || { echo "chart.svg is not 640 x 400"; exit 1; }
+grep -q "308 Win" "$dir/chart.svg" && grep -q "9 mm Luger" "$dir/chart.svg" || { echo "chart.svg lacks a shot name"; exit 1; }
