@@ -30,8 +30,12 @@ std::string programFolder() {
     return program.substr(0, program.rfind('/') + 1);
 }
 
+// Beside the program in the build tree; in the library folder once installed.
 ChartRendererFunction loadRenderer() {
-    const std::string module = programFolder() + kChartRendererFile;
+    const std::string besideProgram = programFolder() + kChartRendererFile;
+    std::string module = besideProgram;
+    if (access(module.c_str(), F_OK) != 0)
+        module = programFolder() + VORLAN_INSTALLED_MODULE_FOLDER + kChartRendererFile;
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) throw UsageError(std::string("chart drawing is not available: ") + dlerror());
     auto* render = reinterpret_cast<ChartRendererFunction>(dlsym(handle, kChartRendererSymbol));

@@ -49,6 +49,9 @@ dpkg -x "$deb" "$scratch/root"
 diff -q "$scratch/table.txt" <("$build/cli/vorlan-cli" table examples/rifle-308-g7.vxf) >/dev/null \
   || fail "the packaged vorlan-cli prints another table"
 grep -q '^  600 ' "$scratch/table.txt" || fail "the packaged vorlan-cli printed no 600-yard row"
+"$scratch/root/usr/bin/vorlan-cli" chart examples/rifle-308-g7.vxf -o "$scratch/chart.png" \
+  && [ "$(head -c 8 "$scratch/chart.png" | od -An -c | tr -d ' ')" = '211PNG\r\n032\n' ] \
+  || fail "the packaged vorlan-cli drew no chart"
 echo "check-install: $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB) Depends: $depends"
 lintian --fail-on error "$deb" \
   | tee "$scratch/lintian.txt" || fail "lintian reports errors (above)"
