@@ -59,8 +59,27 @@ std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
     return printed;
 }
 
+void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory) {
+    if (shot.muzzleAngleCorrection && trajectory.zero == TrajectorySolver::Zero::Settled)
+        shot.muzzleAngle = shownMuzzleAngle(trajectory.muzzleElevation);
+}
+
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
-    if (shot.muzzleAngleCorrection) shot.muzzleAngle = shownMuzzleAngle(report.tableTrajectory().muzzleElevation);
+    storeZeroedAngle(shot, report.tableTrajectory());
+}
+
+std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& trajectory) {
+    const std::string range = cFormat("%g", shot.sightInRange);
+    switch (trajectory.zero) {
+        case TrajectorySolver::Zero::NotReached:
+            return "The bullet does not reach the sight-in range of " + range +
+                   " yd, so the shot could not be zeroed there. The muzzle angle is left as it was.";
+        case TrajectorySolver::Zero::NotSettled:
+            return "The zero at the sight-in range of " + range + " yd did not settle after " +
+                   cFormat("%d", TrajectorySolver::kMaxZeroPasses) + " passes. The muzzle angle is left as it was.";
+        default:
+            return {};
+    }
 }
 
 // " %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f%11.2f", with "      -----" as the

@@ -8,9 +8,21 @@
 
 namespace vorlan {
 
+namespace {
+
+// Tells the user once when the zeroing of a command's trajectory failed.
+void tellZeroFailure(AppContext& context, QWidget* owner, const ShotParameters& shot,
+                     const TrajectorySolver& trajectory) {
+    const std::string warning = zeroWarning(shot, trajectory);
+    if (!warning.empty()) context.showFailure(owner, QObject::tr("Zero Not Found"), QString::fromStdString(warning));
+}
+
+}  // namespace
+
 void CVorlan2Dlg::onRangeTable() {
     updateData();  // a bad field has been reported; the table uses the values held
     const RangeTableReport report(shot_);
+    tellZeroFailure(context(), this, shot_, report.tableTrajectory());
     writeBackMuzzleAngle(shot_, report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
@@ -34,6 +46,7 @@ void CVorlan2Dlg::closeTableWindows() {
 void CVorlan2Dlg::onSetBaseline() {
     updateData();
     baseline_ = setBaseline(shot_);
+    tellZeroFailure(context(), this, shot_, baseline_->trajectory);
     if (shot_.muzzleAngleCorrection) updateData(false);
 }
 
