@@ -12,7 +12,7 @@ namespace {
 // The range table as the table window saves it, with LF line ends, one line at a time so
 // that a long table is not held twice.
 void printTable(const ShotParameters& shot, const RangeTableReport& report) {
-    for (const std::string& line : rangeTableLines(shot, report)) {
+    forEachRangeTableLine(shot, report, [](std::string&& line) {
         const std::string saved = savedTableLine(line);
         std::string out;
         out.reserve(saved.size());
@@ -21,7 +21,7 @@ void printTable(const ShotParameters& shot, const RangeTableReport& report) {
             out += saved[i];
         }
         std::cout << out;
-    }
+    });
 }
 
 void printCsv(const RangeTableReport& report) {

@@ -103,10 +103,11 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
     return text;
 }
 
-std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take) {
     const std::string dragName(dragFunctionName(static_cast<DragFunction>(shot.dragFunction)));
     const double density = report.airDensity();
-    std::vector<std::string> lines = {
+    std::string header[] = {
         "Name: " + shot.name + "\r\n",
         cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
                 dragName.c_str(), shot.temperature, shot.cantAngle),
@@ -127,8 +128,14 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
         "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
         "",
     };
-    for (const TrajectoryPoint& row : report.printedRows()) lines.push_back(rangeTableRow(row));
-    lines.emplace_back();
+    for (std::string& line : header) take(std::move(line));
+    for (const TrajectoryPoint& row : report.printedRows()) take(rangeTableRow(row));
+    take(std::string());
+}
+
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+    std::vector<std::string> lines;
+    forEachRangeTableLine(shot, report, [&](std::string&& line) { lines.push_back(std::move(line)); });
     return lines;
 }
 

@@ -6,6 +6,7 @@
 //   ShotParameters -> RangeTableReport (two trajectories, windage correction)
 //                  -> printedRows() -> rangeTableLines() -> window, printer, saved text
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& traj
 // Header lines and rows as the table window shows them; the name line ends in its own
 // "\r\n", the rest carry no terminator; tabs stay in the lines.
 std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report);
+// The same lines one at a time, so that a long table need not be held whole.
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take);
 
 // The caption of a table window.
 std::string rangeTableTitle(const ShotParameters& shot);
