@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test; --deep runs the sanitizer
+# build of the suite and the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")"
+# --deep: the sanitizer build of the suite and the fuzz targets instead (scripts/deep-checks.sh).
+if [ "${1:-}" = --deep ]; then exec ./scripts/deep-checks.sh; fi
 ./scripts/build.sh
 if command -v clang-format >/dev/null; then
   git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror

@@ -23,6 +23,12 @@ std::string unusableReason(const ChronographBc& bc) {
     }
 }
 
+void checkReading(const CLI::Validator& bounds, const char* name, double value) {
+    std::string text = cFormat("%.17g", value);
+    const std::string problem = bounds(text);
+    if (!problem.empty()) throw UsageError(std::string("the shot file's ") + name + " reading " + problem);
+}
+
 }  // namespace
 
 // A coefficient from the chronograph readings of a shot file, in the drag model and air of
@@ -34,16 +40,22 @@ void addBcCommand(CLI::App& app) {
     auto far = std::make_shared<double>(0.0);
     auto distance = std::make_shared<double>(0.0);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s")->check(numberWithin(1, 5000));
-    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s")->check(numberWithin(0, 5000));
-    auto* distanceOption = command->add_option("--distance", *distance, "Distance between the chronographs, ft")
-                               ->check(numberWithin(1, 5000));
+    const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
+    const CLI::Validator distanceBounds = numberWithin(1, 5000);
+    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s")->check(nearBounds);
+    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s")->check(farBounds);
+    auto* distanceOption =
+        command->add_option("--distance", *distance, "Distance between the chronographs, ft")->check(distanceBounds);
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);
         if (nearOption->count() > 0) solver.nearVelocity = *near;
         if (farOption->count() > 0) solver.farVelocity = *far;
         if (distanceOption->count() > 0) solver.distance = *distance;
+        // The file's readings meet the same bounds as the options.
+        checkReading(nearBounds, "near", solver.nearVelocity);
+        checkReading(farBounds, "far", solver.farVelocity);
+        checkReading(distanceBounds, "distance", solver.distance);
         const ChronographBc bc = solver.solve();
         if (!bc.usable()) throw NoResult("no usable coefficient: " + unusableReason(bc));
         printValue(std::cout, "bc", cFormat("%6.4f", bc.ballisticCoefficient));

@@ -1,7 +1,5 @@
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <ostream>
 
 #include "CText.h"
@@ -12,14 +10,8 @@ namespace vorlan::cli {
 
 ShotParameters loadShot(const std::string& path) {
     ShotParameters shot;
-    std::FILE* file = openRegularFile(path);
-    if (!file) {
-        const int error = errno;
-        throw UsageError("cannot read shot file '" + path +
-                         "': " + (error != 0 ? std::strerror(error) : "not a regular file"));
-    }
-    std::fclose(file);
-    if (!readShotFile(path, shot, ShotReadMode::Load)) throw UsageError("cannot read shot file '" + path + "'");
+    const FileOutcome outcome = readShotFile(path, shot, ShotReadMode::Load);
+    if (!outcome) throw UsageError("cannot read shot file '" + path + "': " + outcome.reason());
     return shot;
 }
 

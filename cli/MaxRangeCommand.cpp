@@ -1,3 +1,4 @@
+#include <cmath>
 #include <iostream>
 
 #include "CText.h"
@@ -15,6 +16,10 @@ void addMaxRangeCommand(CLI::App& app) {
         const MaximumRange r = shotMaxRangeSolver(loadShot(*path)).computeMaximumRange();
         if (!r.found)
             throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
+        for (const double value : {r.maximumRange, r.firingElevation, r.maximumHeight, r.terminalVelocity,
+                                   r.terminalEnergy, r.timeOfFlight, r.verticalHeight, r.verticalTime}) {
+            if (!std::isfinite(value)) throw NoResult("no maximum range: the shot's values give no number");
+        }
         std::ostream& out = std::cout;
         printValue(out, "terminal_range", cFormat("%.0f", r.maximumRange));
         printValue(out, "firing_elevation", cFormat("%.1f", r.firingElevation));

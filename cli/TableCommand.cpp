@@ -9,16 +9,19 @@ namespace vorlan::cli {
 
 namespace {
 
-// The range table as the table window saves it, with LF line ends.
+// The range table as the table window saves it, with LF line ends, one line at a time so
+// that a long table is not held twice.
 void printTable(const ShotParameters& shot, const RangeTableReport& report) {
-    std::string text = savedTableText(rangeTableLines(shot, report));
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    std::cout << out;
+    forEachRangeTableLine(shot, report, [](std::string&& line) {
+        const std::string saved = savedTableLine(line);
+        std::string out;
+        out.reserve(saved.size());
+        for (std::size_t i = 0; i < saved.size(); ++i) {
+            if (saved[i] == '\r' && i + 1 < saved.size() && saved[i + 1] == '\n') continue;
+            out += saved[i];
+        }
+        std::cout << out;
+    });
 }
 
 void printCsv(const RangeTableReport& report) {
@@ -43,6 +46,8 @@ void addTableCommand(CLI::App& app) {
     command->callback([path, csv] {
         ShotParameters shot = loadShot(*path);
         const RangeTableReport report(shot);
+        const std::string warning = zeroWarning(shot, report.tableTrajectory());
+        if (!warning.empty()) std::cerr << "vorlan-cli: warning: " << warning << '\n';
         writeBackMuzzleAngle(shot, report);
         if (*csv)
             printCsv(report);

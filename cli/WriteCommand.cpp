@@ -21,7 +21,8 @@ void addWriteCommand(CLI::App& app) {
             if (!applyShotLine(line, shot, ShotReadMode::Load))
                 throw UsageError("not a shot-file line: '" + line + "'");
         }
-        if (!writeShotFile(*out, shot)) throw UsageError("cannot write shot file '" + *out + "'");
+        const FileOutcome outcome = writeShotFile(*out, shot);
+        if (!outcome) throw UsageError("cannot write shot file '" + *out + "': " + outcome.reason());
     });
 }
 

@@ -1,5 +1,8 @@
 // vorlan-cli: command-line front end to the Vorlan ballistics engine and reports.
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "Commands.h"
@@ -34,6 +37,12 @@ int main(int argc, char** argv) {
     } catch (const vorlan::cli::NoResult& e) {
         std::cerr << "vorlan-cli: " << e.what() << '\n';
         return 1;
+    }
+    // Output that did not reach its file (a full disk, a closed pipe) is a failure.
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "vorlan-cli: cannot write the output: " << std::strerror(errno) << '\n';
+        return 2;
     }
     return 0;
 }

@@ -82,12 +82,20 @@ void TrajectorySolver::computeTrajectory() {
     double zeroError = 0.0;
     for (int pass = 1;; ++pass) {
         double next = elevation;
+        // NaN until the pass reaches the sight-in range; a pass that does not reach it would
+        // fly the same elevation again, so the zeroing ends there.
+        zeroError = std::nan("");
         runPass(context, elevation, zeroError, next);
         elevation = next;
-        // NaN errors fail the test and run out the passes like any non-converging zero.
-        if (!solveElevation || zeroError <= kZeroTolerance || pass == kMaxZeroPasses) break;
+        if (!solveElevation || !(zeroError > kZeroTolerance) || pass == kMaxZeroPasses) break;
     }
     muzzleElevation = elevation;
+    if (!solveElevation)
+        zero = Zero::NotAsked;
+    else if (std::isnan(zeroError))
+        zero = Zero::NotReached;
+    else
+        zero = zeroError <= kZeroTolerance ? Zero::Settled : Zero::NotSettled;
 }
 
 void TrajectorySolver::runPass(const StepContext& context, double elevation, double& zeroError, double& nextElevation) {

@@ -69,6 +69,11 @@ public:
     DragModel dragModel;
     std::vector<TrajectoryPoint> rows;  // result: rows[0..lastRowIndex]
 
+    // Result of the zeroing: whether muzzleElevation puts the bullet on the line of sight at
+    // the sight-in range.
+    enum class Zero { NotAsked, Settled, NotReached, NotSettled };
+    Zero zero = Zero::NotAsked;
+
     // Runs the zeroing passes (when solveElevation is on) and the march; replaces the rows.
     void computeTrajectory();
 

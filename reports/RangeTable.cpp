@@ -62,8 +62,27 @@ TrajectoryPoint printedRow(TrajectoryPoint row) {
     return row;
 }
 
+void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory) {
+    if (shot.muzzleAngleCorrection && trajectory.zero == TrajectorySolver::Zero::Settled)
+        shot.muzzleAngle = shownMuzzleAngle(trajectory.muzzleElevation);
+}
+
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
-    if (shot.muzzleAngleCorrection) shot.muzzleAngle = shownMuzzleAngle(report.tableTrajectory().muzzleElevation);
+    storeZeroedAngle(shot, report.tableTrajectory());
+}
+
+std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& trajectory) {
+    const std::string range = cFormat("%g", shot.sightInRange);
+    switch (trajectory.zero) {
+        case TrajectorySolver::Zero::NotReached:
+            return "The bullet does not reach the sight-in range of " + range +
+                   " yd, so the shot could not be zeroed there. The muzzle angle is left as it was.";
+        case TrajectorySolver::Zero::NotSettled:
+            return "The zero at the sight-in range of " + range + " yd did not settle after " +
+                   cFormat("%d", TrajectorySolver::kMaxZeroPasses) + " passes. The muzzle angle is left as it was.";
+        default:
+            return {};
+    }
 }
 
 // " %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f%11.2f", with "      -----" as the
@@ -87,10 +106,11 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
     return text;
 }
 
-std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take) {
     const std::string dragName(dragFunctionName(static_cast<DragFunction>(shot.dragFunction)));
     const double density = report.airDensity();
-    std::vector<std::string> lines = {
+    std::string header[] = {
         "Name: " + shot.name + "\r\n",
         cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
                 dragName.c_str(), shot.temperature, shot.cantAngle),
@@ -111,8 +131,14 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
         "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
         "",
     };
-    for (const TrajectoryPoint& row : report.printedRows()) lines.push_back(rangeTableRow(row));
-    lines.emplace_back();
+    for (std::string& line : header) take(std::move(line));
+    for (const TrajectoryPoint& row : report.printedRows()) take(rangeTableRow(row));
+    take(std::string());
+}
+
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+    std::vector<std::string> lines;
+    forEachRangeTableLine(shot, report, [&](std::string&& line) { lines.push_back(std::move(line)); });
     return lines;
 }
 

@@ -6,6 +6,7 @@
 //   ShotParameters -> RangeTableReport (two trajectories, windage correction)
 //                  -> printedRows() -> rangeTableLines() -> window, printer, saved text
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,23 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);
 
-// The Range Table command's effect on the shot: with the correction on, the zeroed angle is
-// stored rounded to three decimals, as it is shown.
+// With the correction on and a zero that settled, stores the zeroed angle rounded to three
+// decimals, as it is shown. A failed zero leaves the shot's angle alone: its elevation can lie
+// far outside what the muzzle-angle field accepts.
+void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory);
+// The Range Table command's effect on the shot.
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report);
+
+// Why the zeroing of a trajectory failed (which range, what happened); empty when it did not
+// fail or was not asked for.
+std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& trajectory);
 
 // Header lines and rows as the table window shows them; the name line ends in its own
 // "\r\n", the rest carry no terminator; tabs stay in the lines.
 std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report);
+// The same lines one at a time, so that a long table need not be held whole.
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take);
 
 // The caption of a table window.
 std::string rangeTableTitle(const ShotParameters& shot);

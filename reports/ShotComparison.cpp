@@ -41,7 +41,7 @@ TrajectorySolver comparisonTrajectory(const ShotParameters& shot) {
 
 ShotBaseline setBaseline(ShotParameters& shot) {
     ShotBaseline baseline{comparisonTrajectory(shot), shot.name};
-    if (shot.muzzleAngleCorrection) shot.muzzleAngle = shownMuzzleAngle(baseline.trajectory.muzzleElevation);
+    storeZeroedAngle(shot, baseline.trajectory);
     return baseline;
 }
 

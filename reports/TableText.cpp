@@ -21,9 +21,14 @@ std::string expandTabs(std::string_view text) {
     return expanded;
 }
 
+std::string savedTableLine(const std::string& line) { return expandTabs(line + "\r\n"); }
+
 std::string savedTableText(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
     std::string text;
-    for (const std::string& line : lines) text += expandTabs(line + "\r\n");
+    text.reserve(size);  // tabs may still grow it a little
+    for (const std::string& line : lines) text += savedTableLine(line);
     return text;
 }
 

@@ -13,6 +13,8 @@ inline constexpr int kLinesPerPage = 70;
 // The bytes of a saved table: every line followed by "\r\n", tabs expanded to blanks up to
 // the next multiple of 8 columns, no terminator.
 std::string savedTableText(const std::vector<std::string>& lines);
+// One line of it, with its "\r\n".
+std::string savedTableLine(const std::string& line);
 
 // `text` with every tab replaced by blanks up to the next multiple of 8 columns, counted from
 // the start of `text`.

@@ -1,8 +1,9 @@
 #include "TrajectoryTable.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <utility>
 
+#include "SafeFile.h"
 #include "TableText.h"
 
 namespace vorlan {
@@ -11,18 +12,11 @@ TrajectoryTable::TrajectoryTable(std::vector<std::string> lines, std::string sho
     : lines_(std::move(lines)), shotName_(std::move(shotName)), title_(std::move(title)) {}
 
 bool TrajectoryTable::save(const QString& path, QString& error) const {
-    const std::string text = savedTableText(lines_);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    // The program's own safe replace, as for shot files: every write and the rename are
+    // checked, and permissions, links and read-only files are kept.
+    const FileOutcome outcome = writeFileAtomically(QFile::encodeName(path).toStdString(), savedTableText(lines_));
+    if (!outcome) error = QString::fromStdString(outcome.reason());
+    return static_cast<bool>(outcome);
 }
 
 }  // namespace vorlan

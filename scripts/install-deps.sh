@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev li
           desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian
           # a real window system for the desktop tour (tests/gui/desktop_tour_xvfb.sh)
           xvfb xdotool openbox)
+# The deep checks (./test.sh --deep) also build the fuzz targets with clang.
+if [ "${1:-}" = --deep ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -41,6 +41,8 @@ Atmosphere icaoAtmosphereCommand(ShotParameters& shot) {
     shot.pressure = cToDouble(cFormat("%.2f", air.pressure));
     shot.relativeHumidity = cToDouble(cFormat("%.0f", air.relativeHumidity));
     shot.temperature = cToDouble(cFormat("%.1f", air.temperature));
+    // The pressure is the one at the altitude: a station pressure, not to be reduced again.
+    shot.stationPressure = true;
     showDensity(shot, air);
     return air;
 }

@@ -13,7 +13,7 @@ Atmosphere airDensityCommand(ShotParameters& shot);
 // Std. Atmosphere: 59 F, 29.92 in Hg, dry, sea level.
 Atmosphere standardAtmosphereCommand(ShotParameters& shot);
 // ICAO Atmosphere: the standard atmosphere at the shot's altitude, stored back rounded as the
-// dialog shows it; the station-pressure box is left unchecked.
+// dialog shows it; the pressure is the station pressure there, so the box is checked.
 Atmosphere icaoAtmosphereCommand(ShotParameters& shot);
 
 }  // namespace vorlan

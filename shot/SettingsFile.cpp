@@ -18,13 +18,13 @@ std::string settingsFileText(const ShotParameters& shot, const AppSettings& sett
     std::string text = shotFileText(shot);
     const std::string_view end = kShotLineEnd;
     text += cFormat("Dialog Color:%3.3d,%3.3d,%3.3d", settings.red, settings.green, settings.blue);
-    text.append(end).append(kDirectoryKey).append(settings.saveDirectory).append(end);
-    text.append(kFileKey).append(settings.saveFileName).append(end);
-    text.append(kTableDirectoryKey).append(settings.saveRangeTableDirectory).append(end);
+    text.append(end).append(kDirectoryKey).append(withoutLineBreaks(settings.saveDirectory)).append(end);
+    text.append(kFileKey).append(withoutLineBreaks(settings.saveFileName)).append(end);
+    text.append(kTableDirectoryKey).append(withoutLineBreaks(settings.saveRangeTableDirectory)).append(end);
     return text;
 }
 
-bool writeSettingsFile(const std::string& path, const ShotParameters& shot, const AppSettings& settings) {
+FileOutcome writeSettingsFile(const std::string& path, const ShotParameters& shot, const AppSettings& settings) {
     return writeFileAtomically(path, settingsFileText(shot, settings));
 }
 
@@ -55,12 +55,11 @@ void applySettingsLine(std::string_view line, ShotParameters& shot, AppSettings&
         parseDialogColor(line.substr(kColorKey.size()), settings);
 }
 
-bool readSettingsFile(const std::string& path, ShotParameters& shot, AppSettings& settings) {
-    std::FILE* file = openRegularFile(path);
-    if (!file) return false;
-    forEachShotLine(file, [&](std::string_view line) { applySettingsLine(line, shot, settings); });
-    std::fclose(file);
-    return true;
+FileOutcome readSettingsFile(const std::string& path, ShotParameters& shot, AppSettings& settings) {
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
+    if (outcome) forEachShotLine(bytes, [&](std::string_view line) { applySettingsLine(line, shot, settings); });
+    return outcome;
 }
 
 }  // namespace vorlan

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "SafeFile.h"
 #include "ShotParameters.h"
 
 namespace vorlan {
@@ -21,11 +22,11 @@ inline constexpr std::string_view kSettingsFileName = "Vorlan2.ini";
 
 // The 39 lines of the settings file.
 std::string settingsFileText(const ShotParameters& shot, const AppSettings& settings);
-bool writeSettingsFile(const std::string& path, const ShotParameters& shot, const AppSettings& settings);
+FileOutcome writeSettingsFile(const std::string& path, const ShotParameters& shot, const AppSettings& settings);
 
 // Applies every line it recognises (all shot-file keys and the four settings keys). False
 // when the file could not be opened; the record and settings are then unchanged.
-bool readSettingsFile(const std::string& path, ShotParameters& shot, AppSettings& settings);
+FileOutcome readSettingsFile(const std::string& path, ShotParameters& shot, AppSettings& settings);
 void applySettingsLine(std::string_view line, ShotParameters& shot, AppSettings& settings);
 
 // "Dialog Color:" value: up to three integers separated by commas (or line breaks), each cut

@@ -1,14 +1,18 @@
 #include "ShotFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "CText.h"
 
 namespace vorlan {
+
+std::string withoutLineBreaks(std::string_view text) {
+    std::string clean(text);
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return clean;
+}
 
 namespace {
 
@@ -18,7 +22,7 @@ std::string formatValue(const ShotFileLine& line, const ShotParameters& shot) {
             const auto& value = shot.*member;
             using T = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<T, std::string>)
-                return value;
+                return withoutLineBreaks(value);
             else if constexpr (std::is_same_v<T, bool>)
                 return value ? "true" : "false";
             else if constexpr (std::is_same_v<T, int>)
@@ -36,7 +40,7 @@ void storeValue(const FieldMember& member, std::string_view text, ShotParameters
             auto& value = shot.*m;
             using T = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<T, std::string>)
-                value = std::string(text);
+                value = withoutLineBreaks(text);
             else if constexpr (std::is_same_v<T, bool>)
                 value = startsWithNoCase(text, "true");
             else if constexpr (std::is_same_v<T, int>)
@@ -67,41 +71,22 @@ std::string shotFileText(const ShotParameters& shot) {
     return text;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    // mkstemp creates the file private to the user; a shot file is an ordinary document.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(temporary.c_str(), 0666 & ~mask);
-    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    std::remove(temporary.c_str());
-    return false;
-}
-
-bool writeShotFile(const std::string& path, const ShotParameters& shot) {
+FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {
     return writeFileAtomically(path, shotFileText(shot));
 }
 
-void forEachShotLine(std::FILE* file, const std::function<void(std::string_view)>& handle) {
-    char buffer[256];
-    for (long pieces = 0; pieces < kMaxLines && std::fgets(buffer, sizeof buffer, file); ++pieces) {
-        std::string_view line(buffer, std::strlen(buffer));
-        if (!line.empty() && line.back() == '\n') {
-            line.remove_suffix(1);
-            for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
-        }
+void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle) {
+    for (long lines = 0; !bytes.empty() && lines < kMaxLines; ++lines) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+        std::string_view line = bytes.substr(0, std::min(end, kMaxLineBytes));
+        // A NUL byte ends the text of its line.
+        line = line.substr(0, std::min(line.find('\0'), line.size()));
         handle(line);
+        // Any CRs, then one LF, end the line; a CR without an LF ends it as well.
+        std::size_t next = end;
+        while (next < bytes.size() && bytes[next] == '\r') ++next;
+        if (next < bytes.size() && bytes[next] == '\n') ++next;
+        bytes.remove_prefix(next);
     }
 }
 
@@ -119,34 +104,17 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
     return false;
 }
 
-std::FILE* openRegularFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return nullptr;
-    struct stat info {};
-    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return file;
-}
-
-bool readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode) {
+FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode) {
     shot.muzzleAngle = 0.0;
-    std::FILE* file = openRegularFile(path);
-    if (!file) return false;
-    forEachShotLine(file, [&](std::string_view line) { applyShotLine(line, shot, mode); });
-    std::fclose(file);
-    return true;
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
+    if (outcome) readShotText(bytes, shot, mode);
+    return outcome;
 }
 
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode) {
     shot.muzzleAngle = 0.0;
-    if (bytes.empty()) return;
-    std::string copy(bytes);
-    std::FILE* file = fmemopen(copy.data(), copy.size(), "rb");
-    if (!file) return;
-    forEachShotLine(file, [&](std::string_view line) { applyShotLine(line, shot, mode); });
-    std::fclose(file);
+    forEachShotLine(bytes, [&](std::string_view line) { applyShotLine(line, shot, mode); });
 }
 
 bool hasShotExtension(std::string_view path) {

@@ -1,13 +1,13 @@
 #pragma once
 // The ".vxf" shot file: one "Key:value" line per field, each ending CR CR LF, numbers in
-// the C locale. The reader takes LF, CR LF and CR CR LF endings, compares keys without
-// regard to case, lets a later line win and never range-checks a value.
+// the C locale. The reader reads whole lines (LF, CR LF, CR CR LF or a lone CR end one),
+// compares keys without regard to case, lets a later line win and never range-checks a value.
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "SafeFile.h"
 #include "ShotParameters.h"
 
 namespace vorlan {
@@ -22,28 +22,28 @@ inline constexpr std::string_view kShotLineEnd = "\r\r\n";
 // The 35 lines of the record as the writer produces them.
 std::string shotFileText(const ShotParameters& shot);
 
-// Replaces `path` with the shot's lines, through a temporary file and a rename so that a
-// failed write never leaves half a file. False when the file could not be written.
-bool writeFileAtomically(const std::string& path, std::string_view bytes);
-bool writeShotFile(const std::string& path, const ShotParameters& shot);
+// A text field as it is stored: CR and LF become blanks, so that no value can end its line
+// early and forge another key.
+std::string withoutLineBreaks(std::string_view text);
 
-// Calls `handle` with each line the reader sees: at most 255 bytes a piece, its LF and up
-// to two CRs before it removed, cut at a NUL byte. A real shot file has some forty lines;
-// reading stops after kMaxLines pieces, so that no file, however large, holds the program up.
+// Replaces `path` with the shot's lines (see writeFileAtomically).
+FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot);
+
+// Calls `handle` with each line: a line ends at an LF with any CRs before it, or at CRs not
+// followed by an LF; its text ends at a NUL byte. A line longer than kMaxLineBytes is cut and
+// the rest skipped; reading stops after kMaxLines lines.
 inline constexpr long kMaxLines = 100000;
-void forEachShotLine(std::FILE* file, const std::function<void(std::string_view)>& handle);
+inline constexpr std::size_t kMaxLineBytes = 1u << 20;
+void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle);
 
 // Stores the value of one line if it begins with a shot-file key; false when none matched.
 bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode);
 
-// Resets muzzleAngle, then applies every line. False when the file could not be opened
-// (a missing file, a directory, a device or pipe), leaving only the reset.
-bool readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode);
+// Resets muzzleAngle, then applies every line. Fails when the file could not be read (a
+// missing file, a directory, a device, pipe or socket), leaving only the reset.
+FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode);
 // The same on bytes in memory.
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode);
-
-// Opens a regular file for reading; nullptr for anything else. Close with std::fclose.
-std::FILE* openRegularFile(const std::string& path);
 
 // A path from the shell names a shot when its last three characters are "vxf" in any case.
 bool hasShotExtension(std::string_view path);

@@ -94,6 +94,10 @@ struct ShotField {
     KeystrokeRule keystrokes{};
 };
 
+// The pressure field's lowest value when it holds a station pressure (in Hg; the station
+// pressure at 20,000 ft is about 13.8).
+inline constexpr double kLowestStationPressure = 10.0;
+
 // The dialog-bound fields in their exchange order.
 std::span<const ShotField> shotFields();
 

@@ -34,6 +34,11 @@ AppContext::AppContext() {
         CColorMsgBox box(*this, message, owner);
         box.exec();
     };
+    showFailure = [this](QWidget* owner, const QString& title, const QString& message) {
+        CColorMsgBox box(*this, message, owner);
+        box.setWindowTitle(title);
+        box.exec();
+    };
     chooseFile = runFileDialog;
 }
 

@@ -36,6 +36,8 @@ public:
     QString commandLineFile;      // shot file named when the program was started
 
     std::function<void(QWidget* owner, const QString& message)> showMessage;
+    // The same coloured box with a title of its own, for a file that could not be read or written.
+    std::function<void(QWidget* owner, const QString& title, const QString& message)> showFailure;
     // The chosen path, or an empty text when the user cancelled.
     std::function<QString(QWidget* owner, const FileRequest& request)> chooseFile;
     std::function<void(QWidget* owner)> showAbout;

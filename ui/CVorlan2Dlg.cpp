@@ -18,6 +18,15 @@ constexpr int kMuzzleAngleEdit = 1042;
 constexpr int kRangeIncrementEdit = 1008;
 constexpr int kIncrementCountEdit = 1009;
 constexpr int kLongestTable = 5000;  // yards: increment x count
+constexpr int kStationPressureCheck = 1019;
+
+// The lowest value a number field takes. A station pressure is lower than a sea-level one:
+// with "Station B.P." checked the pressure edit takes from kLowestStationPressure.
+double lowestAccepted(const ColorDialog& dialog, const ShotField& field) {
+    if (field.member != FieldMember(&ShotParameters::pressure)) return field.minimum;
+    const auto* station = dialog.controlAs<QCheckBox>(kStationPressureCheck);
+    return station && station->isChecked() ? kLowestStationPressure : field.minimum;
+}
 }  // namespace
 
 CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
@@ -77,7 +86,8 @@ void CVorlan2Dlg::exchange(DataExchange& dx) {
         const int id = field.controlId;
         switch (field.kind) {
             case FieldKind::Number:
-                dx.number(id, shot_.*std::get<double ShotParameters::*>(field.member), field.minimum, field.maximum);
+                dx.number(id, shot_.*std::get<double ShotParameters::*>(field.member), lowestAccepted(*this, field),
+                          field.maximum);
                 break;
             case FieldKind::WholeNumber:
                 dx.wholeNumber(id, shot_.*std::get<int ShotParameters::*>(field.member),

@@ -101,7 +101,8 @@ void DataExchange::radioGroup(int firstId, int& index) {
     if (failed_) return;
     const QList<QRadioButton*> buttons = dialog_.radioGroup(firstId);
     if (saving()) {
-        index = -1;
+        // With no button checked the index has none (G1M, or any number from a file): it is
+        // kept until the user picks a button.
         for (int i = 0; i < buttons.size(); ++i)
             if (buttons[i]->isChecked()) index = i;
         return;

@@ -11,11 +11,20 @@ namespace vorlan {
 
 namespace {
 constexpr int kShootButton = 1032;
+
+// Tells the user once when the zeroing of a command's trajectory failed.
+void tellZeroFailure(AppContext& context, QWidget* owner, const ShotParameters& shot,
+                     const TrajectorySolver& trajectory) {
+    const std::string warning = zeroWarning(shot, trajectory);
+    if (!warning.empty()) context.showFailure(owner, QObject::tr("Zero Not Found"), QString::fromStdString(warning));
+}
+
 }  // namespace
 
 void CVorlan2Dlg::onRangeTable() {
     if (!updateData()) return;  // a field failed its check: no table of values not on screen
     const RangeTableReport report(shot_);
+    tellZeroFailure(context(), this, shot_, report.tableTrajectory());
     writeBackMuzzleAngle(shot_, report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
@@ -41,6 +50,7 @@ void CVorlan2Dlg::closeTableWindows() {
 void CVorlan2Dlg::onSetBaseline() {
     if (!updateData()) return;
     baseline_ = setBaseline(shot_);
+    tellZeroFailure(context(), this, shot_, baseline_->trajectory);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // No box to dismiss: a note under the buttons, and Shoot names what it compares with.
     const QString name = QString::fromStdString(baseline_->name);

@@ -23,6 +23,14 @@ QString fromFileName(const std::string& path) { return QFile::decodeName(QByteAr
 
 constexpr std::string_view kShotExtension = ".vxf";
 
+// Tells the user that a file could not be read or written, naming it and the system's reason.
+void tellFileFailure(AppContext& context, QWidget* owner, const QString& title, const QString& what,
+                     const std::string& path, const FileOutcome& outcome) {
+    if (outcome) return;
+    const QString message = what.arg(fromFileName(path)) + u'\n' + QString::fromStdString(outcome.reason());
+    context.showFailure(owner, title, message);
+}
+
 }  // namespace
 
 // The colour, folders and file name as the program holds them now.
@@ -51,7 +59,8 @@ void CVorlan2Dlg::readSettings() {
 void CVorlan2Dlg::writeSettings() {
     const std::string& path = context().settingsPath;
     if (path.empty()) return;
-    writeSettingsFile(path, shot_, currentSettings());  // a settings file that cannot be written is skipped
+    tellFileFailure(context(), this, tr("Settings Not Saved"), tr("The settings could not be saved to \"%1\"."), path,
+                    writeSettingsFile(path, shot_, currentSettings()));
 }
 
 QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& initialName) {
@@ -78,7 +87,8 @@ void CVorlan2Dlg::onSave() {
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    writeShotFile(path, shot_);  // a file that cannot be written is skipped silently
+    tellFileFailure(context(), this, tr("Save Failed"), tr("The shot could not be saved to \"%1\"."), path,
+                    writeShotFile(path, shot_));
 }
 
 void CVorlan2Dlg::onLoad() {
@@ -89,7 +99,9 @@ void CVorlan2Dlg::onLoad() {
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    if (!readShotFile(path, shot_, ShotReadMode::Load)) return;
+    const FileOutcome outcome = readShotFile(path, shot_, ShotReadMode::Load);
+    tellFileFailure(context(), this, tr("Load Failed"), tr("The shot file \"%1\" could not be read."), path, outcome);
+    if (!outcome) return;
     showReadShot();
 }
 

@@ -82,10 +82,10 @@ void TestMainDialog::dragGroupOrder() {
     QTest::mouseClick(group[9], Qt::LeftButton);
     QVERIFY(dlg->updateData());
     QCOMPARE(dlg->shot().dragFunction, 9);
-    dlg->shot().dragFunction = 10;  // G1M has no button: none is checked
+    dlg->shot().dragFunction = 10;  // G1M has no button: none is checked, the index is kept
     dlg->updateData(false);
     QVERIFY(dlg->updateData());
-    QCOMPARE(dlg->shot().dragFunction, -1);
+    QCOMPARE(dlg->shot().dragFunction, 10);
 }
 
 void TestMainDialog::incrementRule_data() {

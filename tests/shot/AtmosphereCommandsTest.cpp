@@ -1,4 +1,5 @@
 #include "AtmosphereCommands.h"
+#include "CText.h"
 
 #include <gtest/gtest.h>
 
@@ -50,16 +51,21 @@ TEST(AtmosphereCommands, IcaoKeepsTheAltitudeAndRoundsAsShown) {
     for (const auto& c : cases) {
         ShotParameters shot;
         shot.altitude = c.altitude;
-        shot.stationPressure = true;
+        shot.stationPressure = false;
         shot.relativeHumidity = 40;
         icaoAtmosphereCommand(shot);
         EXPECT_EQ(shot.altitude, c.altitude);
         EXPECT_EQ(shot.temperature, c.temperature);
         EXPECT_EQ(shot.pressure, c.pressure);
         EXPECT_EQ(shot.relativeHumidity, 0);
-        EXPECT_FALSE(shot.stationPressure);  // left unchecked although this is the station pressure
+        EXPECT_TRUE(shot.stationPressure);  // the pressure at the altitude is a station pressure
         EXPECT_EQ(shot.airDensityText, c.density);
         EXPECT_EQ(shot.seaLevelPercentText, c.percent);
+        // The shot as left gives the same air (no second reduction); only the rounding of the
+        // shown temperature and pressure can move the percentage by its last digit.
+        airDensityCommand(shot);
+        EXPECT_EQ(shot.airDensityText, c.density);
+        EXPECT_NEAR(cToDouble(shot.seaLevelPercentText), cToDouble(c.percent), 0.1 + 1e-9);
     }
 }
 

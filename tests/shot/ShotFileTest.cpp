@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "CText.h"
+#include "SettingsFile.h"
 
 namespace vorlan {
 namespace {
@@ -119,16 +121,58 @@ TEST(ShotFile, EmptyFileChangesOnlyTheMuzzleAngle) {
     EXPECT_EQ(shotFileText(shot), shotFileText(expected));
 }
 
-TEST(ShotFile, LongLinesAreReadInPieces) {
-    // A 300-character name: the first 255 bytes are the name line, the rest a line of its own.
-    std::string text = "Name:" + std::string(295, 'x') + "Velocity:77\n";
+// Whole lines at every length around the old 255-byte pieces, with every line ending, for
+// the text fields, a settings folder and a number too large for its format.
+TEST(ShotFile, WholeLinesAtEveryLengthAndEnding) {
+    for (const char* ending : {"\n", "\r\n", "\r\r\n", "\r"}) {
+        for (std::size_t length = 247; length <= 260; ++length) {
+            const std::string text(length, 'n');
+            ShotParameters shot;
+            shot.name = text;
+            shot.caliber = std::string(length, 'c');
+            shot.velocity = 1e300;
+            std::string file = shotFileText(shot);
+            // The same lines with the ending under test.
+            for (std::size_t at = file.find("\r\r\n"); at != std::string::npos; at = file.find("\r\r\n", at))
+                file.replace(at, 3, ending), at += std::strlen(ending);
+            ShotParameters back;
+            readShotText(file, back, ShotReadMode::Load);
+            ASSERT_EQ(back.name, text) << length << " " << std::strlen(ending);
+            ASSERT_EQ(back.caliber, shot.caliber);
+            ASSERT_EQ(back.velocity, 1e300);
+            ASSERT_EQ(shotFileText(back), shotFileText(shot));
+
+            AppSettings settings;
+            settings.saveDirectory = "/" + std::string(length, 'd') + "/";
+            ShotParameters ignored;
+            AppSettings read;
+            forEachShotLine(settingsFileText(ignored, settings),
+                            [&](std::string_view line) { applySettingsLine(line, ignored, read); });
+            ASSERT_EQ(read.saveDirectory, settings.saveDirectory);
+        }
+    }
+}
+
+TEST(ShotFile, OverLongLinesAreCutAndTheirRestSkipped) {
+    // The rest of an over-long line is never read as a key of its own.
+    const std::string text = "Name:" + std::string(kMaxLineBytes, 'x') + "Velocity:77\nWeight:9\n";
     ShotParameters shot;
     readShotText(text, shot, ShotReadMode::Load);
-    EXPECT_EQ(shot.name, std::string(250, 'x'));
+    EXPECT_EQ(shot.name, std::string(kMaxLineBytes - 5, 'x'));
     EXPECT_EQ(shot.velocity, 800.0);
-    text = "Name:" + std::string(250, 'x') + "Velocity:77\n";  // the piece ends right before the key
-    readShotText(text, shot, ShotReadMode::Load);
-    EXPECT_EQ(shot.velocity, 77.0);
+    EXPECT_EQ(shot.weight, 9.0);
+}
+
+TEST(ShotFile, LineBreaksInTextNeverForgeALine) {
+    ShotParameters shot;
+    ASSERT_TRUE(applyShotLine("Caliber:.308\nBC:1.9999", shot, ShotReadMode::Load));
+    EXPECT_EQ(shot.caliber, ".308 BC:1.9999");
+    shot.name = "a\rBC:1.5\nVelocity:3";  // as a paste could leave it
+    ShotParameters back;
+    readShotText(shotFileText(shot), back, ShotReadMode::Load);
+    EXPECT_EQ(back.name, "a BC:1.5 Velocity:3");
+    EXPECT_EQ(back.ballisticCoefficient, shot.ballisticCoefficient);
+    EXPECT_EQ(back.velocity, shot.velocity);
 }
 
 TEST(ShotFile, NulBytesEndTheTextOfALine) {

@@ -1,0 +1,32 @@
+#pragma once
+// Reading and replacing the program's small text files (shot files, the settings file, saved
+// tables) so that nothing is lost, hidden or blocked: only regular files are read, opened
+// without blocking and checked on the same descriptor; a file is replaced through a
+// temporary file and a rename, keeping what the user relies on (permission bits, a symbolic
+// link, a read-only file), and every write and the commit are checked.
+
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+// The result of a file operation: 0 or the system's error number; kNotRegularFile when the
+// path names a folder, device, pipe or socket.
+struct FileOutcome {
+    static constexpr int kNotRegularFile = -1;
+    int error = 0;
+    explicit operator bool() const { return error == 0; }
+    // The system's reason, e.g. "No space left on device".
+    std::string reason() const;
+};
+
+// At most this many bytes of a file are read; the program's files are a few kilobytes.
+inline constexpr std::size_t kMaxReadBytes = 16u << 20;
+
+// Reads up to kMaxReadBytes of a regular file into `bytes`.
+FileOutcome readRegularFile(const std::string& path, std::string& bytes);
+
+// Replaces the file at `path` (or the target of the symbolic link there) with `bytes`.
+FileOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace vorlan

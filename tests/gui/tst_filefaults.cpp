@@ -1,0 +1,194 @@
+// The main dialog when files fail, a drag function without a button, the ICAO atmosphere and
+// a zero that cannot be found: nothing is lost or hidden, and every command stays usable.
+
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "GuiHarness.h"
+#include "ShotFile.h"
+
+using namespace vorlan;
+using namespace vorlan::testing;
+
+namespace {
+
+// The coloured failure boxes a harness showed: "title|message".
+struct Failures {
+    QStringList shown;
+    explicit Failures(Harness& h) {
+        h.context.showFailure = [this](QWidget*, const QString& title, const QString& message) {
+            shown << title + u'|' + message;
+        };
+    }
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void click(CVorlan2Dlg& dlg, int id) { QTest::mouseClick(dlg.controlAs<QPushButton>(id), Qt::LeftButton); }
+
+}  // namespace
+
+class TestFileFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void failuresAreTold_data();
+    void failuresAreTold();
+    void settingsThatCannotBeWrittenAreToldOnceAtExit();
+    void g1mSurvivesEveryExchange();
+    void icaoLeavesAUsableShot_data();
+    void icaoLeavesAUsableShot();
+    void pressureBoundsFollowTheStationBox();
+    void aFailedZeroIsToldAndNotWrittenBack();
+};
+
+void TestFileFaults::failuresAreTold_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("save read-only") << true << "readonly.vxf"
+                                    << "Save Failed|The shot could not be saved";
+    QTest::newRow("save into missing folder") << true << "none/x.vxf"
+                                              << "Save Failed|The shot could not be saved";
+    QTest::newRow("load missing") << false << "missing.vxf"
+                                  << "Load Failed|The shot file";
+    QTest::newRow("load folder") << false << "folder.vxf"
+                                 << "Load Failed|The shot file";
+    QTest::newRow("load fifo") << false << "fifo.vxf"
+                               << "Load Failed|The shot file";
+}
+
+void TestFileFaults::failuresAreTold() {
+    QFETCH(bool, save);
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    Harness h;
+    Failures failures(h);
+    QFile readOnly(h.path("readonly.vxf"));
+    QVERIFY(readOnly.open(QIODevice::WriteOnly));
+    readOnly.write("Name:kept\n");
+    readOnly.close();
+    ::chmod(QFile::encodeName(h.path("readonly.vxf")).constData(), 0444);
+    QDir(h.folder.path()).mkdir("folder.vxf");
+    ::mkfifo(QFile::encodeName(h.path("fifo.vxf")).constData(), 0644);
+
+    auto dlg = h.openMainDialog();
+    h.fileAnswers << h.path(file);
+    if (save)
+        dlg->onSave();
+    else
+        dlg->onLoad();  // a FIFO is refused at once, never waited on
+    QCOMPARE(failures.shown.size(), 1);
+    QVERIFY2(failures.shown[0].startsWith(expected), qPrintable(failures.shown[0]));
+    QVERIFY(failures.shown[0].contains(h.path(file)));        // names the file and the reason
+    QVERIFY(failures.shown[0].section(u'\n', 1).size() > 3);  // the system's reason follows
+    QCOMPARE(readAll(h.path("readonly.vxf")), QByteArray("Name:kept\n"));
+    QVERIFY(h.messages.isEmpty());
+}
+
+void TestFileFaults::settingsThatCannotBeWrittenAreToldOnceAtExit() {
+    Harness h;
+    Failures failures(h);
+    h.context.settingsPath = h.path("gone/Vorlan2.ini").toStdString();
+    auto dlg = h.openMainDialog();
+    QVERIFY(dlg->close());  // the program still ends
+    QCOMPARE(failures.shown.size(), 1);
+    QVERIFY(failures.shown[0].startsWith("Settings Not Saved|"));
+    QVERIFY(failures.shown[0].contains("No such file or directory"));
+}
+
+void TestFileFaults::g1mSurvivesEveryExchange() {
+    Harness h;
+    Failures failures(h);
+    QFile file(h.path("g1m.vxf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromStdString(shotFileText(ShotParameters{})).replace("Drag Function:0", "Drag Function:10"));
+    file.close();
+    {
+        auto dlg = h.openMainDialog();
+        dlg->openGivenPath(h.path("g1m.vxf"));
+        for (QRadioButton* button : dlg->radioGroup(1020)) QVERIFY(!button->isChecked());
+        click(*dlg, 1029);  // Air Density: an exchange both ways
+        QVERIFY(dlg->updateData());
+        QCOMPARE(dlg->shot().dragFunction, 10);
+        h.fileAnswers << h.path("saved.vxf");
+        dlg->onSave();
+        QVERIFY(readAll(h.path("saved.vxf")).contains("Drag Function:10\r\r\n"));
+        QVERIFY(dlg->close());
+    }
+    QVERIFY(readAll(h.path("Vorlan2.ini")).contains("Drag Function:10\r\r\n"));
+    auto again = h.openMainDialog();
+    QCOMPARE(again->shot().dragFunction, 10);
+    QTest::mouseClick(again->radioGroup(1020)[1], Qt::LeftButton);  // the user picks a button
+    QVERIFY(again->updateData());
+    QCOMPARE(again->shot().dragFunction, 1);
+    QVERIFY(failures.shown.isEmpty());
+}
+
+void TestFileFaults::icaoLeavesAUsableShot_data() {
+    QTest::addColumn<QString>("altitude");
+    QTest::addColumn<QString>("density");
+    QTest::newRow("5000 ft") << "5000"
+                             << "0.0659";
+    QTest::newRow("20000 ft") << "20000"
+                              << "0.0407";
+}
+
+void TestFileFaults::icaoLeavesAUsableShot() {
+    QFETCH(QString, altitude);
+    QFETCH(QString, density);
+    Harness h;
+    auto dlg = h.openMainDialog();
+    dlg->edit(1018)->setText(altitude);
+    click(*dlg, 1030);  // ICAO Atmosphere
+    QVERIFY(dlg->controlAs<QCheckBox>(1019)->isChecked());
+    QCOMPARE(dlg->edit(1016)->text(), density);
+    const QString percent = dlg->edit(1017)->text();
+    click(*dlg, 1029);  // Air Density of the same air: no second reduction
+    QCOMPARE(dlg->edit(1016)->text(), density);
+    QVERIFY(qAbs(dlg->edit(1017)->text().toDouble() - percent.toDouble()) < 0.1 + 1e-9);  // shown rounding
+    QVERIFY(h.messages.isEmpty());
+    QVERIFY(dlg->close());
+}
+
+void TestFileFaults::pressureBoundsFollowTheStationBox() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    dlg->edit(1015)->setText("13.75");
+    QVERIFY(!dlg->updateData());
+    QCOMPARE(h.messages.last(), QString("Please enter a number between 26 and 35."));
+    dlg->controlAs<QCheckBox>(1019)->setChecked(true);
+    QVERIFY(dlg->updateData());
+    QCOMPARE(dlg->shot().pressure, 13.75);
+    dlg->edit(1015)->setText("9");
+    QVERIFY(!dlg->updateData());
+    QCOMPARE(h.messages.last(), QString("Please enter a number between 10 and 35."));
+}
+
+void TestFileFaults::aFailedZeroIsToldAndNotWrittenBack() {
+    Harness h;
+    Failures failures(h);
+    auto dlg = h.openMainDialog();
+    dlg->edit(1002)->setText("326");
+    dlg->edit(1007)->setText("2989");
+    const QString angle = dlg->edit(1042)->text();
+    click(*dlg, 1031);  // Range Table: the table still opens
+    QCOMPARE(dlg->openTableWindows.size(), 1);
+    QCOMPARE(failures.shown.size(), 1);
+    QVERIFY2(failures.shown[0].startsWith("Zero Not Found|") && failures.shown[0].contains("2989 yd"),
+             qPrintable(failures.shown[0]));
+    QCOMPARE(dlg->edit(1042)->text(), angle);
+    click(*dlg, 1029);  // the next command is not refused
+    QVERIFY(h.messages.isEmpty());
+}
+
+QTEST_MAIN(TestFileFaults)
+#include "tst_filefaults.moc"
