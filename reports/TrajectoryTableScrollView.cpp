@@ -57,8 +57,10 @@ QFont printerFont(QPaintDevice* device, double pitchPixels) {
 }  // namespace
 
 TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& table, QWidget* parent)
-    : QAbstractScrollArea(parent), table_(table), screenFont_(fixedPitchFont(10)) {
-    for (const std::string& line : displayedTableLines(table_.lines())) shownLines_ << QString::fromUtf8(line);
+    : QAbstractScrollArea(parent),
+      table_(table),
+      shownLines_(displayedTableLines(table_.lines())),
+      screenFont_(fixedPitchFont(10)) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     measure();
@@ -128,7 +130,7 @@ void TrajectoryTableScrollView::paintEvent(QPaintEvent* event) {
     const int first = std::max((area.top() - origin.y()) / lineHeight_, 0);
     const int last = std::min((area.bottom() - origin.y()) / lineHeight_, static_cast<int>(shownLines_.size()) - 1);
     for (int i = first; i <= last; ++i)
-        painter.drawText(origin.x(), origin.y() + i * lineHeight_ + ascent_, shownLines_[i]);
+        painter.drawText(origin.x(), origin.y() + i * lineHeight_ + ascent_, QString::fromStdString(shownLines_[i]));
 }
 
 void TrajectoryTableScrollView::print(QPrinter* printer) {

@@ -5,7 +5,8 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 class QPrinter;
 
@@ -47,7 +48,9 @@ private:
     void printPage(QPainter& painter, QPrinter& printer, int page);
 
     const TrajectoryTable& table_;
-    QStringList shownLines_;  // tabs expanded, the name line's break split off
+    // Tabs expanded, the name line's break split off. Kept as UTF-8 and turned into text for
+    // the visible lines only: a 100,000-row table is not held a third time as UTF-16.
+    std::vector<std::string> shownLines_;
     QFont screenFont_;
     int lineHeight_ = 0;
     int ascent_ = 0;
