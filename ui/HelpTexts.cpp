@@ -49,8 +49,8 @@ const Entry kEntries[] = {
     {102, 1013, "Air temperature in degrees Fahrenheit, -150 to 150."},
     {102, 1014, "Relative humidity of the air in percent, 0 to 100."},
     {102, 1015,
-     "Barometric pressure in inches of mercury, 26 to 35; a sea-level reading is reduced by 1 inch per 1000 feet of "
-     "altitude unless Station B.P. is checked."},
+     "Barometric pressure in inches of mercury: 26 to 35 as a sea-level reading, which is reduced by 1 inch per 1000 "
+     "feet of altitude; 10 to 35 when Station B.P. is checked and the reading is the pressure at the site."},
     {102, 1016, "Air density in pounds per cubic foot, filled by Air Density, Std. Atmosphere and ICAO Atmosphere."},
     {102, 1017, "Air density as a percentage of the standard sea-level density of 0.076474 pounds per cubic foot."},
     {102, 1018, "Altitude of the shooting site in feet above sea level, -1000 to 20000."},
@@ -69,7 +69,8 @@ const Entry kEntries[] = {
     {102, 1027, "GL: lead ball."},
     {102, 1028, "Gi: the Ingalls projectile."},
     {102, 1029, "Computes the air density of the temperature, pressure, humidity and altitude entered."},
-    {102, 1030, "Sets the ICAO standard atmosphere at the altitude entered and shows its density."},
+    {102, 1030, "Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. "
+     "checked), and shows its density."},
     {102, 1031, "Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own."},
     {102, 1032, "Opens a window comparing the current shot with the baseline at the target range."},
     {102, 1033, "Remembers the current shot as the baseline for Shoot."},
