@@ -41,5 +41,6 @@ void addOpbzCommand(CLI::App& app);
 void addCompareCommand(CLI::App& app);
 void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
+void addStabilityCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addCompareCommand(app);
     vorlan::cli::addCalcCommand(app);
     vorlan::cli::addRecoilCommand(app);
+    vorlan::cli::addStabilityCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

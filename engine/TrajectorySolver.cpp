@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "AdvancedMarch.h"
 #include "Ballistics.h"
 
 namespace vorlan {
@@ -17,6 +18,12 @@ inline double dragFactor(const StepContext& c, double speed) {
 // Clamps a range in yards, which a file may make anything, to [lo, hi].
 std::int32_t clampRange(std::int64_t value, std::int64_t lo, std::int64_t hi) {
     return static_cast<std::int32_t>(std::clamp(value, lo, hi));
+}
+
+// The parts of a row that the advanced effects add: the rotation's now, the spin drift after the run.
+void recordParts(std::vector<EffectParts>&, const FlightState&) {}
+void recordParts(std::vector<EffectParts>& parts, const AdvancedFlightState& s) {
+    parts.push_back({0.0, s.rotationZ, s.rotationY});
 }
 
 }  // namespace
@@ -70,19 +77,35 @@ std::int32_t TrajectorySolver::marchSteps() const {
 
 void TrajectorySolver::computeTrajectory() {
     atmosphere.updateDerived();
-    const StepContext context = stepContext();
-
     const std::int32_t step = std::max<std::int32_t>(rangeStep, 1);
     const std::int32_t first = clampRange(firstRange, 0, kMarchLimit);
     const std::int32_t last = clampRange(lastRange, -1, kMarchLimit);
+    const std::size_t capacity = last >= first ? static_cast<std::size_t>((last - first + 1) / step + 1) : 0;
     rows.clear();
-    rows.reserve(last >= first ? static_cast<std::size_t>((last - first + 1) / step + 1) : 0);
+    rows.reserve(capacity);
+    effectParts.clear();
+    launchVelocity = muzzleVelocity;
+    stability = 0.0;
+    if (!advanced.anyOn()) {
+        runPasses<FlightState>(stepContext());
+        return;
+    }
+    // The effects that do not change along the path are worked out once, here.
+    effectParts.reserve(capacity);
+    launchVelocity = powderAdjustedVelocity(advanced, muzzleVelocity);
+    stability =
+        gyroscopicStability(advanced, bulletWeight, launchVelocity, atmosphere.temperature, atmosphere.pressure);
+    runPasses<AdvancedFlightState>(advancedStepContext());
+    if (advanced.spinDriftOn()) addSpinDrift();
+}
 
+template <class State, class Context>
+void TrajectorySolver::runPasses(const Context& context) {
     double elevation = solveElevation ? 0.0 : muzzleElevation;
     double zeroError = 0.0;
     for (int pass = 1;; ++pass) {
         double next = elevation;
-        runPass(context, elevation, zeroError, next);
+        runPass<State>(context, elevation, zeroError, next);
         elevation = next;
         // NaN errors fail the test and run out the passes like any non-converging zero.
         if (!solveElevation || zeroError <= kZeroTolerance || pass == kMaxZeroPasses) break;
@@ -90,18 +113,20 @@ void TrajectorySolver::computeTrajectory() {
     muzzleElevation = elevation;
 }
 
-void TrajectorySolver::runPass(const StepContext& context, double elevation, double& zeroError, double& nextElevation) {
+template <class State, class Context>
+void TrajectorySolver::runPass(const Context& context, double elevation, double& zeroError, double& nextElevation) {
     const std::int32_t n = marchSteps();
     const std::int32_t step = std::max<std::int32_t>(rangeStep, 1);
     const double sightInFeet = kStep * sightInRange;
     const double lateral = std::sin(targetDirection) * targetSpeed;
 
-    FlightState s{};
+    State s{};
     s.y = -sightHeight;
-    s.vx = muzzleVelocity * std::cos(elevation);
-    s.vy = muzzleVelocity * std::sin(elevation);
-    s.speed = muzzleVelocity;
+    s.vx = launchVelocity * std::cos(elevation);
+    s.vy = launchVelocity * std::sin(elevation);
+    s.speed = launchVelocity;
     rows.clear();
+    effectParts.clear();
     lastRowIndex = -1;
 
     for (std::int32_t k = 0; k <= n; ++k) {
@@ -110,6 +135,7 @@ void TrajectorySolver::runPass(const StepContext& context, double elevation, dou
         if (k >= firstRange && k <= lastRange && k % step == 0 && rows.size() < rows.capacity()) {
             rows.push_back({s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed),
                             bulletMomentum(bulletWeight, s.speed), s.y, s.z, lateral * s.time, s.time});
+            recordParts(effectParts, s);
             lastRowIndex = static_cast<std::int32_t>(rows.size()) - 1;
         }
         advanceOneYard(s, context);
@@ -118,6 +144,36 @@ void TrajectorySolver::runPass(const StepContext& context, double elevation, dou
             nextElevation = elevation - s.y / s.x;
             if (zeroError > kZeroTolerance) break;  // the next pass flies the corrected angle
         }
+    }
+}
+
+AdvancedStepContext TrajectorySolver::advancedStepContext() const {
+    AdvancedStepContext c{stepContext()};
+    if (advanced.windOn())
+        windInSightFrame(c.base, advanced.windSpeed, degreesToRadians(advanced.windDirection), cantAngle);
+    if (advanced.coriolis)
+        rotationInSightFrame(c, degreesToRadians(advanced.latitude), degreesToRadians(advanced.azimuth), losAngle,
+                             cantAngle);
+    if (advanced.customDragOn()) {
+        c.customDrag = advanced.customDrag.data();
+        c.customCount = advanced.customDrag.size();
+    }
+    std::vector<BcBand> bands(advanced.bcBands);
+    std::sort(bands.begin(), bands.end(), [](const BcBand& a, const BcBand& b) { return a.velocity > b.velocity; });
+    if (bands.size() > c.bands.size()) bands.resize(c.bands.size());
+    for (const BcBand& band : bands) {
+        c.bands[static_cast<std::size_t>(c.bandCount++)] = {
+            band.velocity, kDragConstant / band.coefficient * (atmosphere.density / kStandardDensity)};
+    }
+    return c;
+}
+
+// Spin drift goes with the time of flight, so it is added once the flight is known.
+void TrajectorySolver::addSpinDrift() {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double drift = spinDriftInches(stability, rows[i].time, advanced.leftTwist) / 12.0;
+        rows[i].windage += drift;
+        effectParts[i].spinDrift = drift;
     }
 }
 

@@ -30,6 +30,7 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     setUpTrajectory(table_, shot, kTableCantDivisor);
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;
+    reference_.advanced.windSpeed = 0.0;
     table_.computeTrajectory();
     reference_.computeTrajectory();
     correctWindage(table_, reference_, shot.sightInRange);
@@ -57,6 +58,29 @@ std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
         printed.push_back(row);
     }
     return printed;
+}
+
+std::vector<EffectParts> RangeTableReport::printedEffectParts() const {
+    std::vector<EffectParts> printed;
+    if (rangeIncrement_ <= 0) return printed;
+    for (std::size_t i = 0; i < table_.effectParts.size(); i += static_cast<std::size_t>(rangeIncrement_))
+        printed.push_back(table_.effectParts[i]);
+    return printed;
+}
+
+std::string effectsLine(const TrajectorySolver& trajectory) {
+    const AdvancedEffects& e = trajectory.advanced;
+    std::string names;
+    const auto add = [&names](const std::string& name) { names += (names.empty() ? "" : ", ") + name; };
+    if (e.windOn()) add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+    if (e.spinDriftOn())
+        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right",
+                    trajectory.stability));
+    if (e.coriolis) add(cFormat("Coriolis (lat. %.1f, az. %.1f deg.)", e.latitude, e.azimuth));
+    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, trajectory.launchVelocity));
+    if (e.customDragOn()) add(cFormat("custom drag (%zu points)", e.customDrag.size()));
+    if (e.bcBandsOn()) add(cFormat("%zu BC bands", e.bcBands.size()));
+    return names.empty() ? names : "Effects:\t" + names;
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
@@ -108,6 +132,9 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
         "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
         "",
     };
+    // Effects beyond the designed flight get one line after the air density.
+    if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty())
+        lines.insert(lines.begin() + 8, std::move(effects));
     for (const TrajectoryPoint& row : report.printedRows()) lines.push_back(rangeTableRow(row));
     lines.emplace_back();
     return lines;

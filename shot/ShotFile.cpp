@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "AdvancedShotKeys.h"
 #include "CText.h"
 
 namespace vorlan {
@@ -90,7 +91,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 bool writeShotFile(const std::string& path, const ShotParameters& shot) {
-    return writeFileAtomically(path, shotFileText(shot));
+    return writeFileAtomically(path, shotFileText(shot) + advancedShotFileText(shot.advanced));
 }
 
 void forEachShotLine(std::FILE* file, const std::function<void(std::string_view)>& handle) {
@@ -116,7 +117,7 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
         if (!(entry.calculatorKey && mode == ShotReadMode::GivenPath)) storeValue(entry.member, value, shot);
         return true;
     }
-    return false;
+    return applyAdvancedShotLine(line, shot.advanced);
 }
 
 std::FILE* openRegularFile(const std::string& path) {
