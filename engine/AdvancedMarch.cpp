@@ -68,6 +68,12 @@ void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     s.time += std::sqrt(dy * dy + TrajectorySolver::kStep * TrajectorySolver::kStep + dz * dz) / s.speed;
 }
 
+void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>& parts, const TrajectoryPoint& row,
+               const AdvancedFlightState& s) {
+    rows.push_back(row);
+    parts.push_back({0.0, s.rotationZ, s.rotationY});
+}
+
 void windInSightFrame(StepContext& c, double speed, double direction, double cantAngle) {
     const double along = -speed * std::cos(direction) * kMphToFps;  // a headwind blows toward the shooter
     const double across = -speed * std::sin(direction);             // mph, + to the right

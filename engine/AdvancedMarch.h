@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "AdvancedEffects.h"
 #include "TrajectorySolver.h"
@@ -37,6 +38,10 @@ struct AdvancedFlightState : FlightState {
 };
 
 void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c);
+
+// Appends a row and the rotation's parts of it (the spin drift is added after the flight).
+void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>& parts, const TrajectoryPoint& row,
+               const AdvancedFlightState& s);
 
 // Wind of `speed` mph from `direction` radians (clockwise from the target) in the sight
 // frame, ft/s: x downrange, y up and z to the right in the plane of the canted sight.

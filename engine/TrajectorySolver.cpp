@@ -20,10 +20,11 @@ std::int32_t clampRange(std::int64_t value, std::int64_t lo, std::int64_t hi) {
     return static_cast<std::int32_t>(std::clamp(value, lo, hi));
 }
 
-// The parts of a row that the advanced effects add: the rotation's now, the spin drift after the run.
-void recordParts(std::vector<EffectParts>&, const FlightState&) {}
-void recordParts(std::vector<EffectParts>& parts, const AdvancedFlightState& s) {
-    parts.push_back({0.0, s.rotationZ, s.rotationY});
+// The designed flight records its rows here and nowhere else, which lets the compiler
+// inline the append into the march; the extended march records in its own file.
+void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>&, const TrajectoryPoint& row,
+               const FlightState&) {
+    rows.push_back(row);
 }
 
 }  // namespace
@@ -133,9 +134,10 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double&
         // Written as negations so that a NaN speed or height also ends the flight.
         if (!(s.speed >= kMinimumSpeed) || !(s.y >= kLowestDrop)) break;
         if (k >= firstRange && k <= lastRange && k % step == 0 && rows.size() < rows.capacity()) {
-            rows.push_back({s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed),
-                            bulletMomentum(bulletWeight, s.speed), s.y, s.z, lateral * s.time, s.time});
-            recordParts(effectParts, s);
+            recordRow(rows, effectParts,
+                      {s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed), bulletMomentum(bulletWeight, s.speed),
+                       s.y, s.z, lateral * s.time, s.time},
+                      s);
             lastRowIndex = static_cast<std::int32_t>(rows.size()) - 1;
         }
         advanceOneYard(s, context);
