@@ -135,6 +135,7 @@ bool readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mo
     shot.muzzleAngle = 0.0;
     std::FILE* file = openRegularFile(path);
     if (!file) return false;
+    shot.advanced = AdvancedEffects{};  // a file holds only the advanced inputs that are not at their defaults
     forEachShotLine(file, [&](std::string_view line) { applyShotLine(line, shot, mode); });
     std::fclose(file);
     return true;
@@ -142,6 +143,7 @@ bool readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mo
 
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode) {
     shot.muzzleAngle = 0.0;
+    shot.advanced = AdvancedEffects{};
     if (bytes.empty()) return;
     std::string copy(bytes);
     std::FILE* file = fmemopen(copy.data(), copy.size(), "rb");

@@ -42,6 +42,8 @@ TEST(AdvancedShotKeys, WrittenOnlyWhenSetAndReadBack) {
     ShotParameters back;
     readShotText(text, back, ShotReadMode::Load);
     EXPECT_TRUE(back.advanced == shot.advanced);
+    readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::GivenPath);
+    EXPECT_TRUE(back.advanced == AdvancedEffects{}) << "a file without the lines holds the defaults";
 
     ShotParameters designedOnly;
     const std::string designedText = shotFileText(designedOnly);
