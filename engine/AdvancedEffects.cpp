@@ -4,6 +4,15 @@
 
 namespace vorlan {
 
+double clockToDegrees(double hour) {
+    const double degrees = std::fmod(hour * 30.0, 360.0);
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+double powderSensitivityFrom(double velocity1, double temperature1, double velocity2, double temperature2) {
+    return temperature1 == temperature2 ? 0.0 : (velocity2 - velocity1) / (temperature2 - temperature1);
+}
+
 double powderAdjustedVelocity(const AdvancedEffects& effects, double velocity) {
     return velocity + effects.powderSensitivity * (effects.powderTemperature - effects.powderReferenceTemperature);
 }

@@ -56,6 +56,14 @@ struct AdvancedEffects {
     bool operator==(const AdvancedEffects&) const = default;
 };
 
+// A wind direction given on the clock face (12 from the target, 3 from the right) in
+// degrees clockwise from the target, 0 to below 360.
+double clockToDegrees(double hour);
+
+// The powder's sensitivity, ft/s per degree F, from two chronograph velocities (ft/s) taken at
+// two powder temperatures (F); 0 when the temperatures are equal.
+double powderSensitivityFrom(double velocity1, double temperature1, double velocity2, double temperature2);
+
 // The muzzle velocity (ft/s) a load measured at `velocity` gives at the powder's temperature.
 double powderAdjustedVelocity(const AdvancedEffects& effects, double velocity);
 

@@ -200,6 +200,13 @@ TEST(AdvancedEffects, PowderTemperatureChangesTheMuzzleVelocity) {
     EXPECT_DOUBLE_EQ(warm.launchVelocity, 2700 + 1.5 * 31);
     EXPECT_DOUBLE_EQ(warm.rows[0].velocity, 2700 + 1.5 * 31);
     EXPECT_LT(warm.rows[1000].time, rifle().rows[1000].time);
+    EXPECT_DOUBLE_EQ(powderSensitivityFrom(2650, 40, 2710, 80), 1.5);
+    EXPECT_EQ(powderSensitivityFrom(2650, 40, 2710, 40), 0.0);
+}
+
+TEST(AdvancedEffects, ClockFace) {
+    const double cases[][2] = {{12, 0}, {3, 90}, {6, 180}, {9, 270}, {1.5, 45}, {0, 0}, {-3, 270}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(clockToDegrees(c[0]), c[1]) << c[0];
 }
 
 // A custom table is read by the standard tables' rule and held at its ends.
