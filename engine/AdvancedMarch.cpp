@@ -8,11 +8,11 @@ namespace vorlan {
 
 namespace {
 
-double coefficient(const AdvancedStepContext& c, double mach) {
+[[gnu::always_inline]] inline double coefficient(const AdvancedStepContext& c, double mach) {
     return c.customDrag ? tableCoefficient(c.customDrag, c.customCount, mach) : c.base.coefficientAt(mach);
 }
 
-double dragScale(const AdvancedStepContext& c, double speed) {
+[[gnu::always_inline]] inline double dragScale(const AdvancedStepContext& c, double speed) {
     if (c.bandCount == 0) return c.base.dragScale;
     for (int i = 0; i + 1 < c.bandCount; ++i)
         if (speed >= c.bands[i].velocity) return c.bands[i].dragScale;
@@ -20,7 +20,7 @@ double dragScale(const AdvancedStepContext& c, double speed) {
 }
 
 // The same product, in the same order, as the designed step's drag.
-double dragFactor(const AdvancedStepContext& c, double speed) {
+[[gnu::always_inline]] inline double dragFactor(const AdvancedStepContext& c, double speed) {
     return coefficient(c, speed * c.base.perSpeedOfSound) * dragScale(c, speed) * speed;
 }
 
