@@ -103,7 +103,7 @@ ShotParameters table1000(ShotParameters shot) {
     return shot;
 }
 void rangeTable1000(benchmark::State& state, ShotParameters shot) {
-    for (auto _ : state) benchmark::DoNotOptimize(RangeTableReport(shot).printedRows());
+    for (auto _ : state) benchmark::DoNotOptimize(RangeTableReport(shot));
 }
 BENCHMARK_CAPTURE(rangeTable1000, designed, table1000(testing::load308()))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rangeTable1000, advanced, table1000(rifle308Advanced()))->Unit(benchmark::kMicrosecond);
