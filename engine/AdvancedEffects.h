@@ -4,6 +4,8 @@
 // powder's temperature, a custom Mach-Cd drag table and velocity bands of ballistic
 // coefficients. Every input is in the unit the shooter types; each default leaves its
 // effect off, and with all of them off a trajectory is flown exactly as designed.
+// Sideways, right is the trajectory's +z, so the designed crosswind is a wind from the left
+// (270 degrees); a zero is taken with every effect in force.
 
 #include <cstddef>
 #include <string_view>
