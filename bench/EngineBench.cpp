@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "AdvancedMarch.h"
 #include "Ballistics.h"
 #include "BenchShots.h"
 #include "CalcTestLoads.h"
@@ -44,6 +45,68 @@ void integrationStep(benchmark::State& state) {
         benchmark::Counter(kSteps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(integrationStep);
+
+// The .308 load with every advanced effect on: wind at 2 o'clock, a 1:10 twist, the Earth's
+// rotation at 45 degrees north firing east, a warm powder, a custom drag table (G7's
+// points) and three coefficient bands.
+ShotParameters rifle308Advanced() {
+    ShotParameters shot = testing::load308();
+    AdvancedEffects& e = shot.advanced;
+    e.windSpeed = 10;
+    e.windDirection = 60;
+    e.twistRate = 10;
+    e.bulletLength = 1.24;
+    e.coriolis = true;
+    e.latitude = 45;
+    e.azimuth = 90;
+    e.powderSensitivity = 1.5;
+    e.powderTemperature = 90;
+    const dragtables::DragTable& g7 = dragtables::kTables[4];
+    e.customDrag.assign(g7.points, g7.points + g7.count);
+    e.bcBands = {{2500, 0.25}, {2000, 0.24}, {0, 0.23}};
+    return shot;
+}
+
+// One step of the extended march with every effect on, as integrationStep times the designed one.
+void integrationStepAdvanced(benchmark::State& state) {
+    const ShotParameters shot = rifle308Advanced();
+    const dragtables::DragTable& g7 = dragtables::kTables[4];
+    AdvancedStepContext context{
+        {coefficientRoutine(4), kDragConstant / 0.243, 1.0 / 1116.45, 0.0, -kGravity, 0.0, 0.0, 0.0, 0.0}};
+    windInSightFrame(context.base, shot.advanced.windSpeed, degreesToRadians(shot.advanced.windDirection), 0.0);
+    rotationInSightFrame(context, degreesToRadians(45), degreesToRadians(90), 0.0, 0.0);
+    context.customDrag = g7.points;
+    context.customCount = g7.count;
+    context.bands = {{{2500, kDragConstant / 0.25}, {2000, kDragConstant / 0.24}, {0, kDragConstant / 0.23}}};
+    context.bandCount = 3;
+    constexpr int kSteps = 100;
+    for (auto _ : state) {
+        AdvancedFlightState flight{};
+        flight.y = -0.125;
+        flight.vx = 2700;
+        flight.vy = 5;
+        flight.speed = 2700;
+        for (int i = 0; i < kSteps; ++i) advanceOneYard(flight, context);
+        benchmark::DoNotOptimize(flight);
+    }
+    state.counters["step"] =
+        benchmark::Counter(kSteps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(integrationStepAdvanced);
+
+// A zero at 100 yd and a 1000-yd table (both trajectories, the report's rows), designed and
+// with every advanced effect on.
+ShotParameters table1000(ShotParameters shot) {
+    shot.sightInRange = 100;
+    shot.rangeIncrement = 1;
+    shot.incrementCount = 1000;
+    return shot;
+}
+void rangeTable1000(benchmark::State& state, ShotParameters shot) {
+    for (auto _ : state) benchmark::DoNotOptimize(RangeTableReport(shot));
+}
+BENCHMARK_CAPTURE(rangeTable1000, designed, table1000(testing::load308()))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rangeTable1000, advanced, table1000(rifle308Advanced()))->Unit(benchmark::kMicrosecond);
 
 // Both trajectories with their zeroing and the windage correction.
 void rangeTable5000(benchmark::State& state, ShotParameters shot) {

@@ -42,5 +42,6 @@ void addCompareCommand(CLI::App& app);
 void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
 void addChartCommand(CLI::App& app);
+void addStabilityCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addCalcCommand(app);
     vorlan::cli::addRecoilCommand(app);
     vorlan::cli::addChartCommand(app);
+    vorlan::cli::addStabilityCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

@@ -14,9 +14,8 @@ constexpr std::array<std::string_view, kDragFunctionCount> kNames = {"G1", "G2",
 // Linear interpolation on the segment that ends at the first point whose Mach is at least
 // `mach`, held constant past the table's end. A binary search finds the same segment as a
 // scan from the bottom would, in a handful of comparisons.
-double interpolate(const dragtables::DragTable& table, double mach) {
-    const dragtables::DragPoint* p = table.points;
-    const std::size_t n = table.count - 1;
+inline double interpolate(const dragtables::DragPoint* p, std::size_t count, double mach) {
+    const std::size_t n = count - 1;
     if (mach == p[0].mach) return p[0].cd;
     if (!(mach <= p[n].mach)) return p[n].cd;  // beyond the table (or NaN)
     std::size_t lo = 1, hi = n;                // answer lies in [lo, hi]
@@ -34,7 +33,7 @@ double interpolate(const dragtables::DragTable& table, double mach) {
 
 template <std::size_t I>
 double tableRoutine(double mach) {
-    return interpolate(dragtables::kTables[I], mach);
+    return interpolate(dragtables::kTables[I].points, dragtables::kTables[I].count, mach);
 }
 
 // G1M: a piecewise quadratic that follows G1 closely and has no upper limit.
@@ -75,6 +74,11 @@ constexpr std::array<CoefficientRoutine, kDragFunctionCount> kRoutines = {
 }  // namespace
 
 DragModel::DragModel() : coefficientAt(kRoutines[kG1]) {}
+
+double tableCoefficient(const dragtables::DragPoint* points, std::size_t count, double mach) {
+    if (mach < points[0].mach) return points[0].cd;
+    return interpolate(points, count, mach);
+}
 
 CoefficientRoutine coefficientRoutine(DragFunction index) { return kRoutines[index]; }
 

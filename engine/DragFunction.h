@@ -2,8 +2,11 @@
 // Drag functions: the drag coefficient of a standard projectile shape against Mach number.
 // A ballistic coefficient always refers to one of them, chosen by its stored index.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "DragTables.h"
 
 namespace vorlan {
 
@@ -37,6 +40,10 @@ void setDragModel(DragModel& model, double ballisticCoefficient, int storedIndex
 // Short name for report headers and labels. An index above 10 is flown with G1 (see
 // setDragModel), so it is named after the routine actually used.
 std::string_view dragFunctionName(DragFunction index);
+
+// Drag coefficient at `mach` from any table of at least two points with increasing Mach
+// numbers, by the rule of the standard tables, and held at the first point's value below it.
+double tableCoefficient(const dragtables::DragPoint* points, std::size_t count, double mach);
 
 // The routine of an index 0..10.
 CoefficientRoutine coefficientRoutine(DragFunction index);

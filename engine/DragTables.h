@@ -9,6 +9,7 @@ namespace vorlan::dragtables {
 struct DragPoint {
     double mach;
     double cd;
+    bool operator==(const DragPoint&) const = default;
 };
 
 struct DragTable {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "AdvancedMarch.h"
 #include "Ballistics.h"
 
 namespace vorlan {
@@ -17,6 +18,13 @@ inline double dragFactor(const StepContext& c, double speed) {
 // Clamps a range in yards, which a file may make anything, to [lo, hi].
 std::int32_t clampRange(std::int64_t value, std::int64_t lo, std::int64_t hi) {
     return static_cast<std::int32_t>(std::clamp(value, lo, hi));
+}
+
+// The designed flight records its rows here and nowhere else, which lets the compiler
+// inline the append into the march; the extended march records in its own file.
+void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>&, const TrajectoryPoint& row,
+               const FlightState&) {
+    rows.push_back(row);
 }
 
 }  // namespace
@@ -70,14 +78,30 @@ std::int32_t TrajectorySolver::marchSteps() const {
 
 void TrajectorySolver::computeTrajectory() {
     atmosphere.updateDerived();
-    const StepContext context = stepContext();
-
     const std::int32_t step = std::max<std::int32_t>(rangeStep, 1);
     const std::int32_t first = clampRange(firstRange, 0, kMarchLimit);
     const std::int32_t last = clampRange(lastRange, -1, kMarchLimit);
+    const std::size_t capacity = last >= first ? static_cast<std::size_t>((last - first + 1) / step + 1) : 0;
     rows.clear();
-    rows.reserve(last >= first ? static_cast<std::size_t>((last - first + 1) / step + 1) : 0);
+    rows.reserve(capacity);
+    effectParts.clear();
+    launchVelocity = muzzleVelocity;
+    stability = 0.0;
+    if (!advanced.anyOn()) {
+        runPasses<FlightState>(stepContext());
+        return;
+    }
+    // The effects that do not change along the path are worked out once, here.
+    effectParts.reserve(capacity);
+    launchVelocity = powderAdjustedVelocity(advanced, muzzleVelocity);
+    stability =
+        gyroscopicStability(advanced, bulletWeight, launchVelocity, atmosphere.temperature, atmosphere.pressure);
+    runPasses<AdvancedFlightState>(advancedStepContext());
+    if (advanced.spinDriftOn()) addSpinDrift();
+}
 
+template <class State, class Context>
+void TrajectorySolver::runPasses(const Context& context) {
     double elevation = solveElevation ? 0.0 : muzzleElevation;
     double zeroError = 0.0;
     for (int pass = 1;; ++pass) {
@@ -85,7 +109,7 @@ void TrajectorySolver::computeTrajectory() {
         // NaN until the pass reaches the sight-in range; a pass that does not reach it would
         // fly the same elevation again, so the zeroing ends there.
         zeroError = std::nan("");
-        runPass(context, elevation, zeroError, next);
+        runPass<State>(context, elevation, zeroError, next);
         elevation = next;
         if (!solveElevation || !(zeroError > kZeroTolerance) || pass == kMaxZeroPasses) break;
     }
@@ -98,26 +122,30 @@ void TrajectorySolver::computeTrajectory() {
         zero = zeroError <= kZeroTolerance ? Zero::Settled : Zero::NotSettled;
 }
 
-void TrajectorySolver::runPass(const StepContext& context, double elevation, double& zeroError, double& nextElevation) {
+template <class State, class Context>
+void TrajectorySolver::runPass(const Context& context, double elevation, double& zeroError, double& nextElevation) {
     const std::int32_t n = marchSteps();
     const std::int32_t step = std::max<std::int32_t>(rangeStep, 1);
     const double sightInFeet = kStep * sightInRange;
     const double lateral = std::sin(targetDirection) * targetSpeed;
 
-    FlightState s{};
+    State s{};
     s.y = -sightHeight;
-    s.vx = muzzleVelocity * std::cos(elevation);
-    s.vy = muzzleVelocity * std::sin(elevation);
-    s.speed = muzzleVelocity;
+    s.vx = launchVelocity * std::cos(elevation);
+    s.vy = launchVelocity * std::sin(elevation);
+    s.speed = launchVelocity;
     rows.clear();
+    effectParts.clear();
     lastRowIndex = -1;
 
     for (std::int32_t k = 0; k <= n; ++k) {
         // Written as negations so that a NaN speed or height also ends the flight.
         if (!(s.speed >= kMinimumSpeed) || !(s.y >= kLowestDrop)) break;
         if (k >= firstRange && k <= lastRange && k % step == 0 && rows.size() < rows.capacity()) {
-            rows.push_back({s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed),
-                            bulletMomentum(bulletWeight, s.speed), s.y, s.z, lateral * s.time, s.time});
+            recordRow(rows, effectParts,
+                      {s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed), bulletMomentum(bulletWeight, s.speed),
+                       s.y, s.z, lateral * s.time, s.time},
+                      s);
             lastRowIndex = static_cast<std::int32_t>(rows.size()) - 1;
         }
         advanceOneYard(s, context);
@@ -126,6 +154,36 @@ void TrajectorySolver::runPass(const StepContext& context, double elevation, dou
             nextElevation = elevation - s.y / s.x;
             if (zeroError > kZeroTolerance) break;  // the next pass flies the corrected angle
         }
+    }
+}
+
+AdvancedStepContext TrajectorySolver::advancedStepContext() const {
+    AdvancedStepContext c{stepContext()};
+    if (advanced.windOn())
+        windInSightFrame(c.base, advanced.windSpeed, degreesToRadians(advanced.windDirection), cantAngle);
+    if (advanced.coriolis)
+        rotationInSightFrame(c, degreesToRadians(advanced.latitude), degreesToRadians(advanced.azimuth), losAngle,
+                             cantAngle);
+    if (advanced.customDragOn()) {
+        c.customDrag = advanced.customDrag.data();
+        c.customCount = advanced.customDrag.size();
+    }
+    std::vector<BcBand> bands(advanced.bcBands);
+    std::sort(bands.begin(), bands.end(), [](const BcBand& a, const BcBand& b) { return a.velocity > b.velocity; });
+    if (bands.size() > c.bands.size()) bands.resize(c.bands.size());
+    for (const BcBand& band : bands) {
+        c.bands[static_cast<std::size_t>(c.bandCount++)] = {
+            band.velocity, kDragConstant / band.coefficient * (atmosphere.density / kStandardDensity)};
+    }
+    return c;
+}
+
+// Spin drift goes with the time of flight, so it is added once the flight is known.
+void TrajectorySolver::addSpinDrift() {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double drift = spinDriftInches(stability, rows[i].time, advanced.leftTwist) / 12.0;
+        rows[i].windage += drift;
+        effectParts[i].spinDrift = drift;
     }
 }
 

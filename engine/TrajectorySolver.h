@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "AdvancedEffects.h"
 #include "Atmosphere.h"
 #include "DragFunction.h"
 
@@ -23,6 +24,14 @@ struct TrajectoryPoint {
     double windage;   // ft to the side (+z)
     double lead;      // ft the target moves across the line of fire during the flight
     double time;      // s of flight
+};
+
+// What the advanced effects add to a row's windage and drop, ft: already inside the row's
+// figures, given apart for the reports. Right and up are positive.
+struct EffectParts {
+    double spinDrift;           // to the side
+    double coriolisHorizontal;  // to the side
+    double coriolisVertical;    // up
 };
 
 // State of the bullet between two steps of the march.
@@ -47,6 +56,8 @@ struct StepContext {
 // Advances the bullet 3 ft along x (one yard of range).
 void advanceOneYard(FlightState& s, const StepContext& c);
 
+struct AdvancedStepContext;
+
 class TrajectorySolver {
 public:
     // Inputs, filled by the caller after construction.
@@ -68,6 +79,12 @@ public:
     Atmosphere atmosphere;           // derived values are recomputed by every run
     DragModel dragModel;
     std::vector<TrajectoryPoint> rows;  // result: rows[0..lastRowIndex]
+    // Effects beyond the designed flight; with all of them off the designed march runs.
+    // A custom drag table replaces dragModel's routine, coefficient bands its coefficient.
+    AdvancedEffects advanced;
+    std::vector<EffectParts> effectParts;  // result, beside rows when some effect is on; else empty
+    double launchVelocity = 0.0;           // result: ft/s at the muzzle, after the powder's temperature
+    double stability = 0.0;                // result: gyroscopic stability factor, 0 without spin drift
 
     // Result of the zeroing: whether muzzleElevation puts the bullet on the line of sight at
     // the sight-in range.
@@ -89,9 +106,15 @@ public:
 
 private:
     StepContext stepContext() const;
+    AdvancedStepContext advancedStepContext() const;
+    // The zeroing passes, then the final elevation in muzzleElevation.
+    template <class State, class Context>
+    void runPasses(const Context& context);
     // One flight from the muzzle at `elevation`. Updates `zeroError` and `nextElevation`
     // at the step that reaches the sight-in range.
-    void runPass(const StepContext& context, double elevation, double& zeroError, double& nextElevation);
+    template <class State, class Context>
+    void runPass(const Context& context, double elevation, double& zeroError, double& nextElevation);
+    void addSpinDrift();
     std::int32_t marchSteps() const;
 };
 

@@ -30,6 +30,12 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     setUpTrajectory(table_, shot, kTableCantDivisor);
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;
+    reference_.advanced.windSpeed = 0.0;
+    // Only the reference's row at the sight-in range is read: with the extended march, which
+    // costs more per yard, it is flown no farther than it must be.
+    const double sightInRow = std::trunc(shot.sightInRange);
+    if (reference_.advanced.anyOn() && sightInRow >= 0.0 && sightInRow < reference_.lastRange)
+        reference_.lastRange = static_cast<std::int32_t>(sightInRow);
     table_.computeTrajectory();
     reference_.computeTrajectory();
     correctWindage(table_, reference_, shot.sightInRange);
@@ -65,6 +71,29 @@ TrajectoryPoint printedRow(TrajectoryPoint row) {
 void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory) {
     if (shot.muzzleAngleCorrection && trajectory.zero == TrajectorySolver::Zero::Settled)
         shot.muzzleAngle = shownMuzzleAngle(trajectory.muzzleElevation);
+}
+
+std::vector<EffectParts> RangeTableReport::printedEffectParts() const {
+    std::vector<EffectParts> printed;
+    if (rangeIncrement_ <= 0) return printed;
+    for (std::size_t i = 0; i < table_.effectParts.size(); i += static_cast<std::size_t>(rangeIncrement_))
+        printed.push_back(table_.effectParts[i]);
+    return printed;
+}
+
+std::string effectsLine(const TrajectorySolver& trajectory) {
+    const AdvancedEffects& e = trajectory.advanced;
+    std::string names;
+    const auto add = [&names](const std::string& name) { names += (names.empty() ? "" : ", ") + name; };
+    if (e.windOn()) add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+    if (e.spinDriftOn())
+        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right",
+                    trajectory.stability));
+    if (e.coriolis) add(cFormat("Coriolis (lat. %.1f, az. %.1f deg.)", e.latitude, e.azimuth));
+    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, trajectory.launchVelocity));
+    if (e.customDragOn()) add(cFormat("custom drag (%zu points)", e.customDrag.size()));
+    if (e.bcBandsOn()) add(cFormat("%zu BC bands", e.bcBands.size()));
+    return names.empty() ? names : "Effects:\t" + names;
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
@@ -131,7 +160,13 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
         "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
         "",
     };
-    for (std::string& line : header) take(std::move(line));
+    // Effects beyond the designed flight get one line after the air density.
+    std::string effects = effectsLine(report.tableTrajectory());
+    constexpr std::size_t kEffectsLine = 8;
+    for (std::size_t i = 0; i < std::size(header); ++i) {
+        if (i == kEffectsLine && !effects.empty()) take(std::move(effects));
+        take(std::move(header[i]));
+    }
     for (const TrajectoryPoint& row : report.printedRows()) take(rangeTableRow(row));
     take(std::string());
 }

@@ -28,6 +28,8 @@ public:
     // The rows at every multiple of rangeIncrement, with drops, windages and leads under
     // 0.005 inch set to exactly 0. None when rangeIncrement is not positive.
     std::vector<TrajectoryPoint> printedRows() const;
+    // What the advanced effects add at the same rows; empty when none is on.
+    std::vector<EffectParts> printedEffectParts() const;
     const TrajectorySolver& tableTrajectory() const { return table_; }
 
 private:
@@ -40,6 +42,10 @@ private:
 // range (to one side of the line of sight when the sight is canted). Nothing is subtracted
 // when either trajectory ends before the sight-in row.
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange);
+
+// The header line naming the effects beyond the designed flight that a trajectory flew with
+// ("Effects:" and their names); empty when none was on.
+std::string effectsLine(const TrajectorySolver& trajectory);
 
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);

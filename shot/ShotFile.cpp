@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "AdvancedShotKeys.h"
 #include "CText.h"
 
 namespace vorlan {
@@ -72,7 +73,7 @@ std::string shotFileText(const ShotParameters& shot) {
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {
-    return writeFileAtomically(path, shotFileText(shot));
+    return writeFileAtomically(path, shotFileText(shot) + advancedShotFileText(shot.advanced));
 }
 
 void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle) {
@@ -101,7 +102,7 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
         if (!(entry.calculatorKey && mode == ShotReadMode::GivenPath)) storeValue(entry.member, value, shot);
         return true;
     }
-    return false;
+    return applyAdvancedShotLine(line, shot.advanced);
 }
 
 FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode) {
@@ -114,6 +115,7 @@ FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotRead
 
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode) {
     shot.muzzleAngle = 0.0;
+    shot.advanced = AdvancedEffects{};  // a file holds only the advanced inputs that are not at their defaults
     forEachShotLine(bytes, [&](std::string_view line) { applyShotLine(line, shot, mode); });
 }
 

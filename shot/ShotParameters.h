@@ -9,6 +9,8 @@
 #include <string_view>
 #include <variant>
 
+#include "AdvancedEffects.h"
+
 namespace vorlan {
 
 struct ShotParameters {
@@ -55,6 +57,8 @@ struct ShotParameters {
     double powerFactor = 0.0;
     double recoilEnergy = 0.0;  // ft-lb
     int calcMode = 0;           // 0 energy, 1 velocity, 2 weight
+    // Effects beyond the designed flight, stored under keys of their own (AdvancedShotKeys.h)
+    AdvancedEffects advanced;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "Ballistics.h"
+#include "CText.h"
 
 namespace vorlan {
 
@@ -22,6 +23,19 @@ DragModel shotDragModel(const ShotParameters& shot) {
     return model;
 }
 
+AdvancedEffects shotAdvancedEffects(const ShotParameters& shot) {
+    AdvancedEffects effects = shot.advanced;
+    if (effects.bulletDiameter == 0.0) effects.bulletDiameter = cToDouble(shot.caliber);
+    return effects;
+}
+
+double shotStability(const ShotParameters& shot) {
+    const AdvancedEffects effects = shotAdvancedEffects(shot);
+    const Atmosphere air = shotAtmosphere(shot);
+    return gyroscopicStability(effects, shot.weight, powderAdjustedVelocity(effects, shot.velocity), air.temperature,
+                               air.pressure);
+}
+
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor) {
     solver.muzzleVelocity = shot.velocity;
     solver.bulletWeight = shot.weight;
@@ -39,6 +53,7 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.lastRange = shot.tableLength();
     solver.rangeStep = 1;
     solver.solveElevation = shot.muzzleAngleCorrection;
+    solver.advanced = shotAdvancedEffects(shot);
 }
 
 namespace {

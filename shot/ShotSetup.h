@@ -23,8 +23,16 @@ Atmosphere shotAtmosphere(const ShotParameters& shot);
 // The shot's coefficient and drag function; an index outside 0..10 keeps G1.
 DragModel shotDragModel(const ShotParameters& shot);
 
+// The shot's advanced effects as a trajectory flies them: a bullet diameter of 0 becomes the
+// number at the start of the calibre (".308" gives 0.308).
+AdvancedEffects shotAdvancedEffects(const ShotParameters& shot);
+
+// The shot's gyroscopic stability factor at its muzzle velocity (after the powder's
+// temperature) in its air; 0 without a twist rate, a bullet length and a diameter.
+double shotStability(const ShotParameters& shot);
+
 // Fills every input of a trajectory over the shot's whole table (0 to incrementCount *
-// rangeIncrement yards, one row per yard), with the shot's crosswind.
+// rangeIncrement yards, one row per yard), with the shot's crosswind and advanced effects.
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor);
 
 // The side calculations filled from the shot: bullet, air and drag model as every command

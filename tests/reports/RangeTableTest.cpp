@@ -148,5 +148,36 @@ TEST(RangeTable, Title) {
     EXPECT_EQ(rangeTableTitle(shot), "Trajectory Table - .22 LR");
 }
 
+// An effect beyond the designed flight adds one header line after the air density and
+// changes nothing else in the layout; the windless reference keeps the other effects, so
+// the zero holds them.
+TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
+    ShotParameters shot = testing::load308();
+    shot.caliber = ".308";
+    shot.rangeIncrement = 100;
+    shot.incrementCount = 10;
+    const std::vector<std::string> designed = rangeTableLines(shot, RangeTableReport(shot));
+    shot.advanced.windSpeed = 10;
+    shot.advanced.twistRate = 10;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.coriolis = true;
+    shot.advanced.latitude = 45;
+    const RangeTableReport report(shot);
+    const std::vector<std::string> lines = rangeTableLines(shot, report);
+    ASSERT_EQ(lines.size(), designed.size() + 1);
+    EXPECT_EQ(lines[8],
+              "Effects:\twind 10.0 mph from 90 deg., spin drift (1:10 right, stability 2.43), Coriolis (lat. 45.0, "
+              "az. 0.0 deg.)");
+    for (std::size_t i = 0; i < designed.size(); ++i) {
+        if (i < 8 || (i >= 9 && i < 14)) EXPECT_EQ(lines[i + (i >= 8)], designed[i]) << i;
+        if (i >= 14) EXPECT_EQ(lines[i + 1].size(), designed[i].size()) << i;
+    }
+    const std::vector<EffectParts> parts = report.printedEffectParts();
+    ASSERT_EQ(parts.size(), report.printedRows().size());
+    EXPECT_GT(parts[10].spinDrift, 0.0);
+    EXPECT_GT(parts[10].coriolisHorizontal, 0.0);
+    EXPECT_TRUE(RangeTableReport(testing::load308()).printedEffectParts().empty());
+}
+
 }  // namespace
 }  // namespace vorlan

@@ -1,0 +1,24 @@
+#include <iostream>
+
+#include "AdvancedEffects.h"
+#include "CText.h"
+#include "Commands.h"
+#include "ShotSetup.h"
+
+namespace vorlan::cli {
+
+void addStabilityCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("stability", "Print the gyroscopic stability factor of a shot file's bullet");
+    auto path = std::make_shared<std::string>();
+    command->add_option("shot", *path, "Shot file (.vxf) with a twist rate, bullet length and diameter")->required();
+    command->callback([path] {
+        const ShotParameters shot = loadShot(*path);
+        if (!shotAdvancedEffects(shot).spinDriftOn())
+            throw NoResult("the shot file needs a twist rate, a bullet length and a bullet diameter (or calibre)");
+        const double stability = shotStability(shot);
+        printValue(std::cout, "stability", cFormat("%.2f", stability));
+        printValue(std::cout, "advice", std::string(stabilityAdvice(stability)));
+    });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,47 @@
+#include "AdvancedEffects.h"
+
+#include <cmath>
+
+namespace vorlan {
+
+double clockToDegrees(double hour) {
+    const double degrees = std::fmod(hour * 30.0, 360.0);
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+double powderSensitivityFrom(double velocity1, double temperature1, double velocity2, double temperature2) {
+    return temperature1 == temperature2 ? 0.0 : (velocity2 - velocity1) / (temperature2 - temperature1);
+}
+
+double powderAdjustedVelocity(const AdvancedEffects& effects, double velocity) {
+    return velocity + effects.powderSensitivity * (effects.powderTemperature - effects.powderReferenceTemperature);
+}
+
+// Miller's rule: Sg = 30 m / (t^2 d^3 l (1 + l^2)), m in grains, d in inches, twist t and
+// length l in calibres; times (v / 2800)^(1/3) for the velocity and (T + 460) / 519 *
+// 29.92 / P for the air (the rule's sea-level standard is 59 F and 29.92 in Hg).
+double gyroscopicStability(const AdvancedEffects& effects, double grains, double velocity, double temperature,
+                           double pressure) {
+    if (!effects.spinDriftOn() || !(velocity > 0.0) || !(pressure > 0.0)) return 0.0;
+    const double d = effects.bulletDiameter;
+    const double t = effects.twistRate / d;
+    const double l = effects.bulletLength / d;
+    const double basic = 30.0 * grains / (t * t * d * d * d * l * (1.0 + l * l));
+    const double velocityFactor = std::cbrt(velocity / 2800.0);
+    const double airFactor = (temperature + 460.0) / 519.0 * (29.92 / pressure);
+    return basic * velocityFactor * airFactor;
+}
+
+std::string_view stabilityAdvice(double stability) {
+    if (!(stability >= 1.0)) return "unstable: the bullet will tumble; a faster twist is needed";
+    if (stability < 1.3) return "marginal: accuracy may suffer in cold or dense air";
+    if (stability <= 1.5) return "fair: stable in most conditions";
+    return "stable";
+}
+
+double spinDriftInches(double stability, double time, bool leftTwist) {
+    const double drift = 1.25 * (stability + 1.2) * std::pow(time, 1.83);
+    return leftTwist ? -drift : drift;
+}
+
+}  // namespace vorlan

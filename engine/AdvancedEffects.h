@@ -1,0 +1,85 @@
+#pragma once
+// Effects beyond the designed point-mass flight: wind from any direction, spin drift with
+// the gyroscopic stability behind it, the Earth's rotation (Coriolis and Eotvos), the
+// powder's temperature, a custom Mach-Cd drag table and velocity bands of ballistic
+// coefficients. Every input is in the unit the shooter types; each default leaves its
+// effect off, and with all of them off a trajectory is flown exactly as designed.
+// Sideways, right is the trajectory's +z, so the designed crosswind is a wind from the left
+// (270 degrees); a zero is taken with every effect in force.
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "DragTables.h"
+
+namespace vorlan {
+
+// One point of a custom drag table: a Mach number and its drag coefficient.
+using MachCd = dragtables::DragPoint;
+
+// A ballistic coefficient for speeds at or above `velocity` (down to the next band's).
+struct BcBand {
+    double velocity;     // ft/s
+    double coefficient;  // lb/in^2, referred to the selected drag function
+    bool operator==(const BcBand&) const = default;
+};
+
+inline constexpr int kMaxBcBands = 5;
+
+struct AdvancedEffects {
+    // Wind: above 0 mph it replaces the designed crosswind.
+    double windSpeed = 0.0;       // mph
+    double windDirection = 90.0;  // degrees the wind comes from, clockwise from the target: 0 head, 90 right
+    // Spin: no drift without a twist rate, a length and a diameter.
+    double twistRate = 0.0;       // inches of barrel per turn
+    bool leftTwist = false;       // the rifling turns to the left: the drift goes left
+    double bulletLength = 0.0;    // inches
+    double bulletDiameter = 0.0;  // inches; 0 takes the number at the start of the calibre
+    // The Earth's rotation.
+    bool coriolis = false;
+    double latitude = 0.0;  // degrees north (south negative)
+    double azimuth = 0.0;   // degrees of the line of fire clockwise from north
+    // Powder temperature: the muzzle velocity changes by sensitivity * (powder - reference).
+    double powderSensitivity = 0.0;            // ft/s per degree F; 0 is off
+    double powderTemperature = 59.0;           // F
+    double powderReferenceTemperature = 59.0;  // F, where the shot's velocity was measured
+    // Drag: a custom table replaces the designed drag function; bands replace the coefficient.
+    std::vector<MachCd> customDrag;  // Mach increasing, at least 2 points; empty is off
+    std::vector<BcBand> bcBands;     // at most kMaxBcBands; empty is off
+
+    bool windOn() const { return windSpeed > 0.0; }
+    bool spinDriftOn() const { return twistRate > 0.0 && bulletLength > 0.0 && bulletDiameter > 0.0; }
+    bool powderOn() const { return powderSensitivity != 0.0; }
+    bool customDragOn() const { return customDrag.size() >= 2; }
+    bool bcBandsOn() const { return !bcBands.empty(); }
+    // True when any effect is on, so that a trajectory needs the extended march.
+    bool anyOn() const { return windOn() || spinDriftOn() || coriolis || powderOn() || customDragOn() || bcBandsOn(); }
+    bool operator==(const AdvancedEffects&) const = default;
+};
+
+// A wind direction given on the clock face (12 from the target, 3 from the right) in
+// degrees clockwise from the target, 0 to below 360.
+double clockToDegrees(double hour);
+
+// The powder's sensitivity, ft/s per degree F, from two chronograph velocities (ft/s) taken at
+// two powder temperatures (F); 0 when the temperatures are equal.
+double powderSensitivityFrom(double velocity1, double temperature1, double velocity2, double temperature2);
+
+// The muzzle velocity (ft/s) a load measured at `velocity` gives at the powder's temperature.
+double powderAdjustedVelocity(const AdvancedEffects& effects, double velocity);
+
+// Miller's gyroscopic stability factor of a bullet of `grains` and the effects' twist,
+// length and diameter, corrected for the muzzle velocity (ft/s) and the air's temperature
+// (F) and station pressure (in Hg). 0 when the twist, length or diameter is missing.
+double gyroscopicStability(const AdvancedEffects& effects, double grains, double velocity, double temperature,
+                           double pressure);
+
+// Plain advice for a stability factor: under 1.0 unstable, to 1.3 marginal, to 1.5 fair, stable above.
+std::string_view stabilityAdvice(double stability);
+
+// Spin drift (inches, positive to the right for a right-hand twist) after `time` seconds of
+// flight: the fit 1.25 * (Sg + 1.2) * t^1.83.
+double spinDriftInches(double stability, double time, bool leftTwist);
+
+}  // namespace vorlan

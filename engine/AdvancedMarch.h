@@ -1,0 +1,54 @@
+#pragma once
+// The march with the advanced effects (AdvancedEffects.h): the designed step with a drag
+// that may come from a custom table and velocity bands of coefficients, wind that may blow
+// along the line of fire, and the Earth's rotation as an acceleration. A trajectory flies
+// it only when some effect is on; with every effect at its default the designed step runs.
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "AdvancedEffects.h"
+#include "TrajectorySolver.h"
+
+namespace vorlan {
+
+inline constexpr double kEarthRotation = 7.292115e-5;  // rad/s, once per sidereal day
+
+// A coefficient band as the step uses it: its lowest speed and its drag scale.
+struct BandScale {
+    double velocity;   // ft/s, air-relative
+    double dragScale;  // drag constant / coefficient * density ratio
+};
+
+struct AdvancedStepContext {
+    StepContext base;                    // gravity, wind (with its range component), Mach scale, drag
+    const MachCd* customDrag = nullptr;  // a custom table, or nullptr for base.coefficientAt
+    std::size_t customCount = 0;
+    std::array<BandScale, kMaxBcBands> bands{};  // fastest first; none: base.dragScale
+    int bandCount = 0;
+    double rx = 0.0, ry = 0.0, rz = 0.0;  // twice the Earth's rotation in the sight frame, rad/s
+};
+
+// The designed flight state and, to first order, what the Earth's rotation has added to it:
+// the parts the table reports as the Coriolis (z) and Eotvos (y) deflections.
+struct AdvancedFlightState : FlightState {
+    double rotationVy = 0.0, rotationVz = 0.0;  // ft/s
+    double rotationY = 0.0, rotationZ = 0.0;    // ft
+};
+
+void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c);
+
+// Appends a row and the rotation's parts of it (the spin drift is added after the flight).
+void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>& parts, const TrajectoryPoint& row,
+               const AdvancedFlightState& s);
+
+// Wind of `speed` mph from `direction` radians (clockwise from the target) in the sight
+// frame, ft/s: x downrange, y up and z to the right in the plane of the canted sight.
+void windInSightFrame(StepContext& c, double speed, double direction, double cantAngle);
+
+// Twice the Earth's rotation in the sight frame for a line of fire at `azimuth` from north
+// (rad), at `latitude` (rad), raised by `losAngle` and canted by `cantAngle`.
+void rotationInSightFrame(AdvancedStepContext& c, double latitude, double azimuth, double losAngle, double cantAngle);
+
+}  // namespace vorlan

@@ -1,0 +1,210 @@
+#include "AdvancedShotKeys.h"
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <variant>
+
+#include "CText.h"
+#include "ShotFile.h"
+
+namespace vorlan {
+
+namespace {
+
+using E = AdvancedEffects;
+using Member = std::variant<double E::*, bool E::*, std::vector<MachCd> E::*, std::vector<BcBand> E::*>;
+
+struct AdvancedKey {
+    std::string_view key;  // with its colon
+    Member member;
+    const char* format;  // numbers
+    double minimum;      // numbers: inclusive bounds
+    double maximum;
+};
+
+constexpr double kHuge = 1e300;
+
+const AdvancedKey kKeys[] = {
+    {"Wind Speed:", &E::windSpeed, "%.1f", 0, 200},
+    {"Wind Direction:", &E::windDirection, "%.1f", 0, 360},
+    {"Twist Rate:", &E::twistRate, "%.2f", 0, 100},
+    {"Left Twist:", &E::leftTwist, nullptr, 0, 0},
+    {"Bullet Length:", &E::bulletLength, "%.3f", 0, 10},
+    {"Bullet Diameter:", &E::bulletDiameter, "%.3f", 0, 2},
+    {"Coriolis:", &E::coriolis, nullptr, 0, 0},
+    {"Latitude:", &E::latitude, "%.2f", -90, 90},
+    {"Azimuth:", &E::azimuth, "%.1f", 0, 360},
+    {"Powder Sensitivity:", &E::powderSensitivity, "%.2f", -50, 50},
+    {"Powder Temperature:", &E::powderTemperature, "%.1f", -150, 150},
+    {"Powder Reference Temperature:", &E::powderReferenceTemperature, "%.1f", -150, 150},
+    {"Custom Drag:", &E::customDrag, nullptr, 0, kHuge},
+    {"BC Bands:", &E::bcBands, nullptr, 0, kHuge},
+};
+
+std::string formatValue(const AdvancedKey& key, const E& effects) {
+    return std::visit(
+        [&](auto member) -> std::string {
+            const auto& value = effects.*member;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return value ? "TRUE" : "FALSE";
+            else if constexpr (std::is_same_v<T, double>)
+                return cFormat(key.format, value);
+            else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
+                return machCdText(value);
+            else
+                return bcBandsText(value);
+        },
+        key.member);
+}
+
+void storeValue(const Member& member, std::string_view text, E& effects) {
+    std::visit(
+        [&](auto m) {
+            auto& value = effects.*m;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+                value = startsWithNoCase(text, "true");
+            else if constexpr (std::is_same_v<T, double>)
+                value = cToDouble(text);
+            else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
+                value = parseMachCdText(text);
+            else
+                value = parseBcBandsText(text);
+        },
+        member);
+}
+
+// Calls `pair` with the two numbers of each "a b" item of "a b;a b;...".
+template <class Pair>
+void forEachPair(std::string_view text, Pair pair) {
+    while (!text.empty()) {
+        const std::size_t end = text.find(';');
+        const std::string item(text.substr(0, end));
+        double a = 0.0, b = 0.0;
+        std::istringstream in(item);
+        in.imbue(std::locale::classic());
+        if (in >> a >> b) pair(a, b);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+}
+
+template <class Point, class First, class Second>
+std::string pairsText(const std::vector<Point>& points, First first, Second second) {
+    std::string text;
+    for (const Point& p : points) {
+        if (!text.empty()) text += ';';
+        text += cFormat("%.10g %.10g", p.*first, p.*second);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string machCdText(const std::vector<MachCd>& points) { return pairsText(points, &MachCd::mach, &MachCd::cd); }
+
+std::vector<MachCd> parseMachCdText(std::string_view text) {
+    std::vector<MachCd> points;
+    forEachPair(text, [&](double mach, double cd) { points.push_back({mach, cd}); });
+    return points;
+}
+
+std::string bcBandsText(const std::vector<BcBand>& bands) {
+    return pairsText(bands, &BcBand::velocity, &BcBand::coefficient);
+}
+
+std::vector<BcBand> parseBcBandsText(std::string_view text) {
+    std::vector<BcBand> bands;
+    forEachPair(text, [&](double velocity, double bc) { bands.push_back({velocity, bc}); });
+    return bands;
+}
+
+std::string advancedShotFileText(const AdvancedEffects& effects) {
+    static const AdvancedEffects kDefaults;
+    std::string text;
+    for (const AdvancedKey& key : kKeys) {
+        const std::string value = formatValue(key, effects);
+        if (value != formatValue(key, kDefaults)) text.append(key.key).append(value).append(kShotLineEnd);
+    }
+    return text;
+}
+
+bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects) {
+    for (const AdvancedKey& key : kKeys) {
+        if (!startsWithNoCase(line, key.key)) continue;
+        storeValue(key.member, line.substr(key.key.size()), effects);
+        return true;
+    }
+    return false;
+}
+
+std::string advancedInputProblem(const AdvancedEffects& effects) {
+    for (const AdvancedKey& key : kKeys) {
+        const auto* number = std::get_if<double E::*>(&key.member);
+        if (!number) continue;
+        const double value = effects.**number;
+        if (!(value >= key.minimum && value <= key.maximum))
+            return cFormat("%.*s must be a number from %g to %g", static_cast<int>(key.key.size() - 1), key.key.data(),
+                           key.minimum, key.maximum);
+    }
+    const auto& drag = effects.customDrag;
+    if (drag.size() == 1) return "Custom Drag: needs at least 2 points";
+    for (std::size_t i = 0; i < drag.size(); ++i) {
+        if (!(drag[i].cd > 0.0 && drag[i].cd < 10.0) || !(drag[i].mach >= 0.0 && drag[i].mach <= 20.0))
+            return cFormat("Custom Drag: point %zu needs a Mach from 0 to 20 and a Cd above 0 and below 10", i + 1);
+        if (i > 0 && !(drag[i].mach > drag[i - 1].mach))
+            return cFormat("Custom Drag: the Mach of point %zu must be above the one before", i + 1);
+    }
+    if (effects.bcBands.size() > static_cast<std::size_t>(kMaxBcBands))
+        return cFormat("BC Bands: at most %d bands", kMaxBcBands);
+    for (const BcBand& band : effects.bcBands)
+        if (!(band.velocity >= 0.0 && band.velocity <= 5000.0) ||
+            !(band.coefficient >= 0.0001 && band.coefficient <= 2.0))
+            return "BC Bands: each band needs a velocity from 0 to 5000 ft/s and a coefficient from 0.0001 to 2";
+    return {};
+}
+
+DragTableCsv parseDragTableCsv(std::string_view text) {
+    DragTableCsv table;
+    int lineNumber = 0;
+    while (!text.empty() && table.error.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string line(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        for (char& c : line)
+            if (c == ',' || c == ';' || c == '\t') c = ' ';
+        std::istringstream in(line);
+        in.imbue(std::locale::classic());
+        double mach = 0.0, cd = 0.0;
+        std::string rest;
+        const bool two = static_cast<bool>(in >> mach >> cd) && !(in >> rest);
+        if (!two) {
+            if (table.points.empty() && lineNumber == 1) continue;  // a header
+            table.error = cFormat("line %d: expected two numbers, Mach and Cd", lineNumber);
+        } else if (!(cd > 0.0 && cd < 10.0) || !(mach >= 0.0 && mach <= 20.0)) {
+            table.error = cFormat("line %d: Mach must be from 0 to 20 and Cd above 0 and below 10", lineNumber);
+        } else if (!table.points.empty() && !(mach > table.points.back().mach)) {
+            table.error = cFormat("line %d: the Mach number must increase from the line before", lineNumber);
+        } else {
+            table.points.push_back({mach, cd});
+        }
+    }
+    if (table.error.empty() && table.points.size() < 2) table.error = "the table needs at least 2 rows of Mach and Cd";
+    if (!table.error.empty()) table.points.clear();
+    return table;
+}
+
+DragTableCsv loadDragTableCsv(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {{}, "cannot read the file"};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return parseDragTableCsv(bytes.str());
+}
+
+}  // namespace vorlan
