@@ -58,14 +58,7 @@ void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     s.rotationVz += dt * (r2.z - a2 * s.rotationVz);
     s.rotationY += s.rotationVy * dt;
     s.rotationZ += s.rotationVz * dt;
-
-    const double dy = s.vy * dt;
-    const double dz = s.vz * dt;
-    s.x += TrajectorySolver::kStep;
-    s.y += dy;
-    s.z += dz;
-    s.speed = std::sqrt(s.vx * s.vx + s.vy * s.vy + s.vz * s.vz);
-    s.time += std::sqrt(dy * dy + TrajectorySolver::kStep * TrajectorySolver::kStep + dz * dz) / s.speed;
+    advancePosition(s, dt);
 }
 
 void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>& parts, const TrajectoryPoint& row,

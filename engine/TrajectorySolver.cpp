@@ -43,14 +43,7 @@ void advanceOneYard(FlightState& s, const StepContext& c) {
     s.vx -= dt * (a2 * u2x - c.gx);
     s.vy -= dt * (a2 * u2y - c.gy);
     s.vz -= dt * (a2 * u2z - c.gz);
-
-    const double dy = s.vy * dt;
-    const double dz = s.vz * dt;
-    s.x += TrajectorySolver::kStep;
-    s.y += dy;
-    s.z += dz;
-    s.speed = std::sqrt(s.vx * s.vx + s.vy * s.vy + s.vz * s.vz);
-    s.time += std::sqrt(dy * dy + TrajectorySolver::kStep * TrajectorySolver::kStep + dz * dz) / s.speed;
+    advancePosition(s, dt);
 }
 
 StepContext TrajectorySolver::stepContext() const {

@@ -5,6 +5,7 @@
 // whole yard in [firstRange, lastRange]. With solveElevation on it first zeroes the bore
 // angle so that the bullet crosses the line of sight at sightInRange.
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -117,5 +118,18 @@ private:
     void addSpinDrift();
     std::int32_t marchSteps() const;
 };
+
+// The end of every step, once the new velocity is known: one step along the range, the rise
+// and drift that velocity gives over `dt`, and the time the step's path takes at the new speed.
+inline void advancePosition(FlightState& s, double dt) {
+    constexpr double step = TrajectorySolver::kStep;
+    const double dy = s.vy * dt;
+    const double dz = s.vz * dt;
+    s.x += step;
+    s.y += dy;
+    s.z += dz;
+    s.speed = std::sqrt(s.vx * s.vx + s.vy * s.vy + s.vz * s.vz);
+    s.time += std::sqrt(dy * dy + step * step + dz * dz) / s.speed;
+}
 
 }  // namespace vorlan
