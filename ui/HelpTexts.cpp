@@ -69,7 +69,8 @@ const Entry kEntries[] = {
     {102, 1027, "GL: lead ball."},
     {102, 1028, "Gi: the Ingalls projectile."},
     {102, 1029, "Computes the air density of the temperature, pressure, humidity and altitude entered."},
-    {102, 1030, "Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. "
+    {102, 1030,
+     "Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. "
      "checked), and shows its density."},
     {102, 1031, "Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own."},
     {102, 1032, "Opens a window comparing the current shot with the baseline at the target range."},
