@@ -11,6 +11,8 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 FUZZ_TIMEOUT=${FUZZ_TIMEOUT:-25}
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# Only leaks inside system libraries are suppressed (scripts/lsan.supp); ours all count.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 
 cmake --preset asan
 cmake --build --preset asan

@@ -26,6 +26,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
+  [ -s "$work/vorlan.log" ] && tail -n 40 "$work/vorlan.log"
   exit 1
 }
 
