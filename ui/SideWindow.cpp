@@ -130,7 +130,7 @@ void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, 
 QString shownNumber(const char* format, double value) { return QString::fromStdString(cFormat(format, value)); }
 
 QString withDragName(const char* format, int dragFunction) {
-    const std::string name(dragFunctionName(static_cast<DragFunction>(dragFunction)));
+    const std::string name(dragFunctionName(dragFunction));
     return QString::fromStdString(cFormat(format, name.c_str()));
 }
 
