@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Ballistics.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "DragFunction.h"
 #include "ShotSetup.h"
 

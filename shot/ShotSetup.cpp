@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "Ballistics.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 

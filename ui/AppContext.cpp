@@ -3,7 +3,7 @@
 #include <QFileDialog>
 
 #include "CColorMsgBox.h"
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 // The resources live in this static library; naming them here keeps them linked in.
 static void initVorlanResources() { Q_INIT_RESOURCE(vorlan); }
@@ -44,7 +44,7 @@ AppContext::AppContext() {
 
 void AppContext::refreshAllWindows() {
     for (QWidget* window : openDialogs.oldestToNewest()) {
-        if (auto* dialog = qobject_cast<ColorDialog*>(window)) dialog->applyDialogColor();
+        if (auto* dialog = qobject_cast<ThemedDialog*>(window)) dialog->applyDialogColor();
         window->update();
     }
 }

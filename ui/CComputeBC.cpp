@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "CColorBtn.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "CVorlan2Dlg.h"
 #include "DataExchange.h"
 #include "ShotSetup.h"

@@ -14,11 +14,11 @@
 #include <string>
 
 #include "CValidator.h"
-#include "ColorDialog.h"
 #include "SettingsFile.h"
 #include "ShotComparison.h"
 #include "ShotParameters.h"
 #include "TableWindowOwner.h"
+#include "ThemedDialog.h"
 #include "WindowCascade.h"
 
 class QLabel;
@@ -30,7 +30,7 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CVorlan2Dlg : public ColorDialog, public TableWindowOwner {
+class CVorlan2Dlg : public ThemedDialog, public TableWindowOwner {
     Q_OBJECT
 public:
     explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);

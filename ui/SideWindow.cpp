@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "CColorBtn.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "CVorlan2Dlg.h"
 #include "DataExchange.h"
 #include "DragFunction.h"
@@ -17,7 +17,7 @@ namespace vorlan {
 SideWindow::SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title)
     // A window of its own, owned by the main dialog: the dialog's modal run would block a
     // window without that tie, and one left open ends with the dialog it reads and writes.
-    : ColorDialog(mainDialog.context(), templateId, &mainDialog), mainDialog_(&mainDialog) {
+    : ThemedDialog(mainDialog.context(), templateId, &mainDialog), mainDialog_(&mainDialog) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
@@ -113,14 +113,14 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    ColorDialog::keyPressEvent(event);
+    ThemedDialog::keyPressEvent(event);
 }
 
 bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* e = qobject_cast<QLineEdit*>(watched);
     // A check's own message box comes during the exchange and does not start another.
     if (e && leavesField(event) && !isExchanging() && !e->isReadOnly()) updateData();
-    return ColorDialog::eventFilter(watched, event);
+    return ThemedDialog::eventFilter(watched, event);
 }
 
 void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, double& value) {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "CValidator.h"
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 class QGridLayout;
 class QLabel;
@@ -42,7 +42,7 @@ struct SideNumberField {
     double maximum;
 };
 
-class SideWindow : public ColorDialog {
+class SideWindow : public ThemedDialog {
     Q_OBJECT
 public:
     SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title);
