@@ -8,16 +8,17 @@
 
 #include "CColorBtn.h"
 #include "CLocaleNumbers.h"
-#include "CVorlan2Dlg.h"
 #include "DataExchange.h"
 #include "DragFunction.h"
 
 namespace vorlan {
 
-SideWindow::SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title)
+SideWindow::SideWindow(SideWindowOwner& owner, int templateId, const QString& title)
     // A window of its own, owned by the main dialog: the dialog's modal run would block a
     // window without that tie, and one left open ends with the dialog it reads and writes.
-    : ThemedDialog(mainDialog.context(), templateId, &mainDialog), mainDialog_(&mainDialog) {
+    : ThemedDialog(owner.ownerContext(), templateId, owner.ownerWindow()),
+      owner_(&owner),
+      ownerWindow_(owner.ownerWindow()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
@@ -87,7 +88,7 @@ void SideWindow::filterKeystrokes(QLineEdit* e, const KeystrokeRule& rule) {
 }
 
 void SideWindow::closeEvent(QCloseEvent* event) {
-    if (CVorlan2Dlg* main = mainDialog_) {
+    if (SideWindowOwner* main = owner()) {
         // A field that fails its check keeps the window open.
         if (!updateData()) {
             event->ignore();
