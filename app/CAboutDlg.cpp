@@ -9,7 +9,7 @@
 namespace vorlan {
 
 CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent)
-    : ColorDialog(context, kAboutTemplate, parent, false), color_(context.dialogColor) {
+    : ThemedDialog(context, kAboutTemplate, parent, false), color_(context.dialogColor) {
     setWindowTitle(QStringLiteral("About Vorlan"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icon132.png")));

@@ -2,11 +2,11 @@
 // "About Vorlan": the program's name, version and maker. It takes the dialog colour once,
 // when it opens, and keeps it.
 
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 namespace vorlan {
 
-class CAboutDlg : public ColorDialog {
+class CAboutDlg : public ThemedDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(AppContext& context, QWidget* parent = nullptr);

@@ -40,13 +40,8 @@ std::string CVorlan2App::settingsFilePath(const QString& programDirectory) {
     return QFile::encodeName(QDir(folder).filePath(name)).toStdString();
 }
 
-void CVorlan2App::registerDocumentTemplates() {
-    // The range-table window registers its document kinds (shot files, text tables) here.
-}
-
 int CVorlan2App::run() {
     context_.dialogColor = QColor(195, 190, 228);
-    registerDocumentTemplates();
     context_.commandLineFile = commandLineFile(QApplication::arguments());
     context_.settingsPath = settingsFilePath(QApplication::applicationDirPath());
     context_.showAbout = [this](QWidget* owner) {

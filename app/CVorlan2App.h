@@ -39,8 +39,6 @@ public:
     static bool isInstalledTree(const QString& programDirectory);
 
 private:
-    void registerDocumentTemplates();
-
     QApplication application_;
     AppContext context_;
 };

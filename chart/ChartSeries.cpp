@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 

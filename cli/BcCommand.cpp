@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "ShotSetup.h"
 
@@ -59,7 +59,7 @@ void addBcCommand(CLI::App& app) {
         const ChronographBc bc = solver.solve();
         if (!bc.usable()) throw NoResult("no usable coefficient: " + unusableReason(bc));
         printValue(std::cout, "bc", cFormat("%6.4f", bc.ballisticCoefficient));
-        printValue(std::cout, "drag", std::string(dragFunctionName(solver.dragFunction)));
+        printValue(std::cout, "drag", std::string(dragFunctionName(solver.dragModel.dragFunction)));
     });
 }
 

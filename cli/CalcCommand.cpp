@@ -1,7 +1,7 @@
 #include <iostream>
 #include <map>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "EvwCalculator.h"
 

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "ShotFile.h"
 

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "AtmosphereCommands.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 
 namespace vorlan::cli {

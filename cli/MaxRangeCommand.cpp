@@ -1,7 +1,7 @@
 #include <cmath>
 #include <iostream>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "ShotSetup.h"
 

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "ShotSetup.h"
 

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "AdvancedEffects.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "ShotSetup.h"
 

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "AdvancedShotKeys.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "Commands.h"
 #include "RangeTable.h"
 #include "TableText.h"

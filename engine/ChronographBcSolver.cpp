@@ -25,7 +25,7 @@ ChronographBc ChronographBcSolver::solve() const {
 }
 
 double ChronographBcSolver::computedLoss(double bc) const {
-    const CoefficientRoutine cd = coefficientRoutine(dragFunction <= kG1M ? dragFunction : kG1);
+    const CoefficientRoutine cd = dragModel.coefficientAt;
     const double c = atmosphere.speedOfSound;
     const double h = distance / kSteps;
     const double k = h * (atmosphere.density / kStandardDensity) / bc;

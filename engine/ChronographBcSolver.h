@@ -29,11 +29,11 @@ struct ChronographBc {
 
 class ChronographBcSolver {
 public:
-    double nearVelocity = 800.0;      // ft/s at the first chronograph
-    double farVelocity = 700.0;       // ft/s at the second chronograph
-    double distance = 100.0;          // ft between the two chronographs
-    DragFunction dragFunction = kG1;  // the function the coefficient refers to; above 10 flies G1
-    Atmosphere atmosphere;            // read as it is: density and speed of sound must be up to date
+    double nearVelocity = 800.0;  // ft/s at the first chronograph
+    double farVelocity = 700.0;   // ft/s at the second chronograph
+    double distance = 100.0;      // ft between the two chronographs
+    DragModel dragModel;          // the function the coefficient refers to; its coefficient is unused
+    Atmosphere atmosphere;        // read as it is: density and speed of sound must be up to date
 
     ChronographBc solve() const;
 

@@ -71,6 +71,8 @@ constexpr std::array<CoefficientRoutine, kDragFunctionCount> kRoutines = {
     tableRoutine<0>, tableRoutine<1>, tableRoutine<2>, tableRoutine<3>, tableRoutine<4>, tableRoutine<5>,
     tableRoutine<6>, tableRoutine<7>, tableRoutine<8>, tableRoutine<9>, g1mRoutine};
 
+bool isKnown(int storedIndex) { return storedIndex >= 0 && storedIndex < kDragFunctionCount; }
+
 }  // namespace
 
 DragModel::DragModel() : coefficientAt(kRoutines[kG1]) {}
@@ -84,14 +86,14 @@ CoefficientRoutine coefficientRoutine(DragFunction index) { return kRoutines[ind
 
 void selectDragFunction(DragModel& model, DragFunction index) { model.coefficientAt = kRoutines[index]; }
 
+DragFunction flownDragFunction(int storedIndex) { return isKnown(storedIndex) ? storedIndex : kG1; }
+
 void setDragModel(DragModel& model, double ballisticCoefficient, int storedIndex) {
     model.ballisticCoefficient = ballisticCoefficient;
-    model.dragFunction = static_cast<DragFunction>(storedIndex);
-    if (model.dragFunction <= kG1M) selectDragFunction(model, model.dragFunction);
+    model.dragFunction = storedIndex;
+    if (isKnown(storedIndex)) selectDragFunction(model, storedIndex);
 }
 
-std::string_view dragFunctionName(DragFunction index) {
-    return index < kDragFunctionCount ? kNames[index] : kNames[kG1];
-}
+std::string_view dragFunctionName(int storedIndex) { return kNames[flownDragFunction(storedIndex)]; }
 
 }  // namespace vorlan

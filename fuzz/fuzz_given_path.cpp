@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "FileTitle.h"
 #include "FuzzCommon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,25 +2,23 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QVBoxLayout>
+
+#include "FileDialog.h"
 
 namespace vorlan {
 namespace {
 
+// An existing picture is replaced only when the user confirms it.
 QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
-    QFileDialog dialog(parent, QStringLiteral("Export Chart"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("PNG Pictures (*.png)"), QStringLiteral("SVG Drawings (*.svg)")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains(QStringLiteral("svg")) ? QStringLiteral("svg") : QStringLiteral("png"));
-    });
-    dialog.selectFile(initialPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.title = QStringLiteral("Export Chart");
+    request.initialPath = initialPath;
+    request.filters = QStringList{QStringLiteral("PNG Pictures (*.png)"), QStringLiteral("SVG Drawings (*.svg)")};
+    request.confirmOverwrite = true;
+    return runFileDialog(parent, request);
 }
 
 QList<int> chooseFromList(QWidget* parent, const QStringList& names) {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Ballistics.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "DragFunction.h"
 #include "ShotSetup.h"
 
@@ -137,7 +137,7 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
 
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
                            const std::function<void(std::string&&)>& take) {
-    const std::string dragName(dragFunctionName(static_cast<DragFunction>(shot.dragFunction)));
+    const std::string dragName(dragFunctionName(shot.dragFunction));
     const double density = report.airDensity();
     std::string header[] = {
         "Name: " + shot.name + "\r\n",

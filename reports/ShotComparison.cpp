@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "Ballistics.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ShotSetup.h"
 
 namespace vorlan {

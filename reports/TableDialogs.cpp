@@ -1,22 +1,19 @@
 #include "TableDialogs.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
+#include "FileDialog.h"
 
 namespace vorlan {
 namespace {
 
+// Replacing an existing table is not confirmed, as in every version of the program.
 QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
-    // Replacing an existing table is not confirmed, as in every version of the program.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(initialPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.title = QStringLiteral("Save As");
+    request.initialPath = initialPath;
+    request.filters = QStringList{QStringLiteral("Text Files (*.txt)")};
+    return runFileDialog(parent, request);
 }
 
 void warnWithMessageBox(QWidget* parent, const QString& title, const QString& message) {

@@ -151,11 +151,9 @@ void TrajectoryTableScrollView::print(QPrinter* printer) {
         printPage(painter, *printer, page);
     }
     painter.end();
-    currentPage_ = 0;
 }
 
 void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, int page) {
-    currentPage_ = page;
     const double dpi = printer.resolution();
     const double pitch = kPrintLinePitch * dpi;
     const QFont font = printerFont(&printer, pitch);

@@ -26,10 +26,6 @@ public:
     // one line down; a page step is the part in view, as in every text view.
     int lineHeight() const { return lineHeight_; }
     QSize totalSize() const { return totalSize_; }
-    // Index of the first line at least partly in view.
-    int firstVisibleLine() const;
-    // The page being printed, for the footer; 0 when not printing.
-    int currentPage() const { return currentPage_; }
 
     // Prints the pages the printer asks for (all of them unless a page range is chosen).
     void print(QPrinter* printer);
@@ -57,7 +53,6 @@ private:
     int charWidth_ = 1;
     int drawingWidth_ = 0;  // right edge of the text, from the drawing ruler
     QSize totalSize_;       // scroll extent, from the scroll ruler
-    int currentPage_ = 0;
 };
 
 }  // namespace vorlan

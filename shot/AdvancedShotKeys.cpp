@@ -5,7 +5,7 @@
 #include <sstream>
 #include <variant>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ShotFile.h"
 
 namespace vorlan {

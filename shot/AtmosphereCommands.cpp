@@ -1,6 +1,6 @@
 #include "AtmosphereCommands.h"
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ShotSetup.h"
 
 namespace vorlan {

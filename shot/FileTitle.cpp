@@ -34,4 +34,10 @@ std::string withExtension(std::string_view path, std::string_view extension) {
     return std::string(stem(path, extension)) + std::string(extension);
 }
 
+PathParts splitAtLastSeparator(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return {std::string(), std::string(path)};
+    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
+}
+
 }  // namespace vorlan

@@ -1,7 +1,7 @@
 #pragma once
-// Names chosen in a Save dialog. Shot names often begin with the calibre (".308 Win", ".22 LR"),
-// so a dot in a name does not make an extension: the file's extension is added whenever the
-// chosen name does not already end in it.
+// File names and paths. Shot names often begin with the calibre (".308 Win", ".22 LR"), so a
+// dot in a name chosen in a Save dialog does not make an extension: the file's extension is
+// added whenever the chosen name does not already end in it.
 
 #include <string>
 #include <string_view>
@@ -15,5 +15,13 @@ std::string fileTitle(std::string_view path, std::string_view extension);
 // The path with `extension` added unless the name already ends in it: ".308 Win" becomes
 // ".308 Win.vxf", "x." becomes "x.vxf", "a.VXF" stays.
 std::string withExtension(std::string_view path, std::string_view extension);
+
+// A path split after its last separator: the directory keeps its trailing "/"; a path without
+// one is all file name with an empty directory.
+struct PathParts {
+    std::string directory;
+    std::string fileName;
+};
+PathParts splitAtLastSeparator(std::string_view path);
 
 }  // namespace vorlan

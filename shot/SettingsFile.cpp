@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ShotFile.h"
 
 namespace vorlan {

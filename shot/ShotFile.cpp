@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "AdvancedShotKeys.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 
@@ -121,12 +121,6 @@ void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mod
 
 bool hasShotExtension(std::string_view path) {
     return path.size() >= 3 && startsWithNoCase(path.substr(path.size() - 3), "vxf");
-}
-
-PathParts splitAtLastSeparator(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string_view::npos) return {std::string(), std::string(path)};
-    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
 }
 
 }  // namespace vorlan

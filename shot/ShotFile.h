@@ -48,12 +48,4 @@ void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mod
 // A path from the shell names a shot when its last three characters are "vxf" in any case.
 bool hasShotExtension(std::string_view path);
 
-// A path split after its last separator: the directory keeps its trailing "/"; a path without
-// one is all file name with an empty directory.
-struct PathParts {
-    std::string directory;
-    std::string fileName;
-};
-PathParts splitAtLastSeparator(std::string_view path);
-
 }  // namespace vorlan

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "Ballistics.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 
@@ -86,7 +86,7 @@ ChronographBcSolver shotChronographBcSolver(const ShotParameters& shot) {
     solver.nearVelocity = shot.nearChronoSpeed;
     solver.farVelocity = shot.farChronoSpeed;
     solver.distance = shot.chronoDistance;
-    solver.dragFunction = static_cast<DragFunction>(shot.dragFunction);
+    solver.dragModel = shotDragModel(shot);
     solver.atmosphere = shotAtmosphere(shot);
     return solver;
 }

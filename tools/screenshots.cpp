@@ -44,11 +44,11 @@ void save(QWidget* window, const QString& name) {
     }
 }
 
-void press(ColorDialog* window, int controlId) {
+void press(ThemedDialog* window, int controlId) {
     if (auto* button = window ? window->controlAs<QAbstractButton>(controlId) : nullptr) button->click();
 }
 
-void retype(ColorDialog& window, int controlId, const QString& text) {
+void retype(ThemedDialog& window, int controlId, const QString& text) {
     if (auto* edit = window.controlAs<QLineEdit>(controlId)) edit->setText(text);
 }
 

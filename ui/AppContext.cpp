@@ -1,32 +1,12 @@
 #include "AppContext.h"
 
-#include <QFileDialog>
-
 #include "CColorMsgBox.h"
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 // The resources live in this static library; naming them here keeps them linked in.
 static void initVorlanResources() { Q_INIT_RESOURCE(vorlan); }
 
 namespace vorlan {
-
-namespace {
-
-QString runFileDialog(QWidget* owner, const FileRequest& request) {
-    const bool saving = request.kind == FileRequest::Kind::Save;
-    QFileDialog dialog(owner, saving ? QObject::tr("Save As") : QObject::tr("Open"));
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // Neither dialog asks before replacing a file nor insists that an opened file exists.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.selectFile(request.initialPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-}  // namespace
 
 AppContext::AppContext() {
     initVorlanResources();
@@ -44,7 +24,7 @@ AppContext::AppContext() {
 
 void AppContext::refreshAllWindows() {
     for (QWidget* window : openDialogs.oldestToNewest()) {
-        if (auto* dialog = qobject_cast<ColorDialog*>(window)) dialog->applyDialogColor();
+        if (auto* dialog = qobject_cast<ThemedDialog*>(window)) dialog->applyDialogColor();
         window->update();
     }
 }

@@ -8,20 +8,12 @@
 #include <functional>
 #include <string>
 
+#include "FileDialog.h"
 #include "OpenDialogs.h"
 
 namespace vorlan {
 
 class HelpHandler;
-
-// A question for the Open or Save As dialog.
-struct FileRequest {
-    enum class Kind { Open, Save };
-    Kind kind = Kind::Open;
-    QString initialPath;  // directory and file name offered first
-    QString filter = QStringLiteral("VXF Files (*.vxf)");
-    QString defaultSuffix = QStringLiteral("vxf");
-};
 
 class AppContext {
 public:

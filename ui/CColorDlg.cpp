@@ -8,7 +8,7 @@
 #include <QSlider>
 
 #include "CColorBtn.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ContextHelp.h"
 
 namespace vorlan {
@@ -20,7 +20,7 @@ constexpr int kLabelIds[3] = {1068, 1069, 1070};
 const char* const kLabels[3] = {"Red", "Green", "Blue"};
 }  // namespace
 
-CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ColorDialog(context, kColorDialogTemplate, parent) {
+CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(context, kColorDialogTemplate, parent) {
     setWindowTitle(QStringLiteral("Dialog Color"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     buildControls();
@@ -100,7 +100,7 @@ void CColorDlg::done(int result) {
     // Closing in any way undoes a colour that was not saved.
     onRevert();
     leaveOpenDialogs();
-    ColorDialog::done(result);
+    ThemedDialog::done(result);
 }
 
 void CColorDlg::requestContextHelp() {

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 class QLabel;
 class QSlider;
@@ -14,7 +14,7 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CColorDlg : public ColorDialog {
+class CColorDlg : public ThemedDialog {
     Q_OBJECT
 public:
     explicit CColorDlg(AppContext& context, QWidget* parent = nullptr);

@@ -39,7 +39,7 @@ private:
 }  // namespace
 
 CColorMsgBox::CColorMsgBox(AppContext& context, const QString& message, QWidget* owner)
-    : ColorDialog(context, kMessageBoxTemplate, owner, false),
+    : ThemedDialog(context, kMessageBoxTemplate, owner, false),
       text_(new QLabel(message, this)),
       icon_(new MessageIcon(this)),
       ok_(new CColorBtn(QStringLiteral("OK"), this)) {

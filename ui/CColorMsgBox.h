@@ -3,7 +3,7 @@
 // message (6 pixels a character plus 28), its OK button is centred, and it sits centred
 // over its owner. It is not one of the open windows that a colour change repaints.
 
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 class QLabel;
 
@@ -11,7 +11,7 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CColorMsgBox : public ColorDialog {
+class CColorMsgBox : public ThemedDialog {
     Q_OBJECT
 public:
     CColorMsgBox(AppContext& context, const QString& message, QWidget* owner = nullptr);

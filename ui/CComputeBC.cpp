@@ -6,8 +6,7 @@
 #include <QVBoxLayout>
 
 #include "CColorBtn.h"
-#include "CText.h"
-#include "CVorlan2Dlg.h"
+#include "CLocaleNumbers.h"
 #include "DataExchange.h"
 #include "ShotSetup.h"
 
@@ -62,8 +61,8 @@ QString bcOutcomeText(BcOutcome outcome) {
 
 }  // namespace
 
-CComputeBC::CComputeBC(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Ballistic Coefficient")), reason_(new QLabel(this)) {
+CComputeBC::CComputeBC(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Compute Ballistic Coefficient")), reason_(new QLabel(this)) {
     buildControls();
 }
 
@@ -97,7 +96,7 @@ void CComputeBC::buildControls() {
 }
 
 void CComputeBC::onInitDialog() {
-    const ShotParameters& shot = mainDialog()->shot();
+    const ShotParameters& shot = owner()->shot();
     nearVelocity_ = shot.nearChronoSpeed;
     farVelocity_ = shot.farChronoSpeed;
     distance_ = shot.chronoDistance;
@@ -115,10 +114,10 @@ void CComputeBC::exchange(DataExchange& dx) {
 std::span<const SideNumberField> CComputeBC::numberFields() const { return kNumberFields; }
 
 void CComputeBC::onCompute() {
-    CVorlan2Dlg* main = mainDialog();
+    SideWindowOwner* main = owner();
     if (!main) return;
     // A field that fails its check is reported and ends the command.
-    if (!updateData() || !main->updateData()) return;
+    if (!updateData() || !main->takeFields()) return;
     ChronographBcSolver solver = shotChronographBcSolver(main->shot());
     solver.nearVelocity = nearVelocity_;
     solver.farVelocity = farVelocity_;
@@ -140,7 +139,7 @@ void CComputeBC::onCompute() {
 QString CComputeBC::reason() const { return reason_->text(); }
 
 void CComputeBC::onSetNewBC() {
-    CVorlan2Dlg* main = mainDialog();
+    SideWindowOwner* main = owner();
     if (!main) return;
     validator().configure(kNewBcKeys);
     validator().rangeCheck = true;
@@ -154,11 +153,11 @@ void CComputeBC::onSetNewBC() {
     updateData();
     if (newBc_.empty()) return;
     main->shot().ballisticCoefficient = cToDouble(newBc_);
-    main->updateData(false);
+    main->showFields();
 }
 
-void CComputeBC::writeBack(CVorlan2Dlg& mainDialog) {
-    ShotParameters& shot = mainDialog.shot();
+void CComputeBC::writeBack(SideWindowOwner& owner) {
+    ShotParameters& shot = owner.shot();
     shot.nearChronoSpeed = nearVelocity_;
     shot.farChronoSpeed = farVelocity_;
     shot.chronoDistance = distance_;

@@ -15,7 +15,7 @@ namespace vorlan {
 class CComputeBC : public SideWindow {
     Q_OBJECT
 public:
-    explicit CComputeBC(CVorlan2Dlg& mainDialog);
+    explicit CComputeBC(SideWindowOwner& owner);
 
     std::span<const SideNumberField> numberFields() const override;
 
@@ -27,7 +27,7 @@ public:
 protected:
     void onInitDialog() override;
     void exchange(DataExchange& dx) override;
-    void writeBack(CVorlan2Dlg& mainDialog) override;
+    void writeBack(SideWindowOwner& owner) override;
     bool enterCloses() const override { return false; }
 
 private:

@@ -6,8 +6,7 @@
 #include <QVBoxLayout>
 
 #include "CColorBtn.h"
-#include "CText.h"
-#include "CVorlan2Dlg.h"
+#include "CLocaleNumbers.h"
 #include "DataExchange.h"
 #include "ShotSetup.h"
 
@@ -36,8 +35,8 @@ constexpr LabelledEdit kEdits[] = {
 
 }  // namespace
 
-CComputeOPBZ::CComputeOPBZ(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
+CComputeOPBZ::CComputeOPBZ(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
     buildControls();
 }
 
@@ -60,7 +59,7 @@ void CComputeOPBZ::buildControls() {
 }
 
 void CComputeOPBZ::onInitDialog() {
-    const ShotParameters& shot = mainDialog()->shot();
+    const ShotParameters& shot = owner()->shot();
     targetDiameter_ = shot.targetDiameter;
     name_ = shot.name;
     SideWindow::onInitDialog();
@@ -77,10 +76,10 @@ void CComputeOPBZ::exchange(DataExchange& dx) {
 std::span<const SideNumberField> CComputeOPBZ::numberFields() const { return kNumberFields; }
 
 void CComputeOPBZ::onCompute() {
-    CVorlan2Dlg* main = mainDialog();
+    SideWindowOwner* main = owner();
     if (!main) return;
     // A field that fails its check is reported and ends the command.
-    if (!main->updateData() || !updateData()) return;
+    if (!main->takeFields() || !updateData()) return;
     PointBlankZeroSolver solver = shotPointBlankZeroSolver(main->shot());
     solver.targetDiameter = targetDiameter_;
     const PointBlankZero result = solver.solve();
@@ -91,6 +90,6 @@ void CComputeOPBZ::onCompute() {
     updateData(false);
 }
 
-void CComputeOPBZ::writeBack(CVorlan2Dlg& mainDialog) { mainDialog.shot().targetDiameter = targetDiameter_; }
+void CComputeOPBZ::writeBack(SideWindowOwner& owner) { owner.shot().targetDiameter = targetDiameter_; }
 
 }  // namespace vorlan

@@ -13,7 +13,7 @@ namespace vorlan {
 class CComputeOPBZ : public SideWindow {
     Q_OBJECT
 public:
-    explicit CComputeOPBZ(CVorlan2Dlg& mainDialog);
+    explicit CComputeOPBZ(SideWindowOwner& owner);
 
     std::span<const SideNumberField> numberFields() const override;
 
@@ -22,7 +22,7 @@ public:
 protected:
     void onInitDialog() override;
     void exchange(DataExchange& dx) override;
-    void writeBack(CVorlan2Dlg& mainDialog) override;
+    void writeBack(SideWindowOwner& owner) override;
     bool enterCloses() const override { return false; }
 
 private:

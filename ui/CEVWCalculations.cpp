@@ -8,7 +8,6 @@
 #include <limits>
 
 #include "CColorBtn.h"
-#include "CVorlan2Dlg.h"
 #include "DataExchange.h"
 #include "ShotSetup.h"
 
@@ -68,8 +67,8 @@ constexpr LabelledEdit kRecoilEdits[] = {
 
 }  // namespace
 
-CEVWCalculations::CEVWCalculations(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Energy, Velocity and Weight Calculations")) {
+CEVWCalculations::CEVWCalculations(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Energy, Velocity and Weight Calculations")) {
     buildControls();
 }
 
@@ -118,7 +117,7 @@ QLayout* CEVWCalculations::buildModeButtons() {
 }
 
 void CEVWCalculations::onInitDialog() {
-    calculator_ = shotCalculator(mainDialog()->shot());
+    calculator_ = shotCalculator(owner()->shot());
     showModeStates();
     SideWindow::onInitDialog();
 }
@@ -168,6 +167,6 @@ void CEVWCalculations::onModeChange(int mode) {
         updateData(false);
 }
 
-void CEVWCalculations::writeBack(CVorlan2Dlg& mainDialog) { storeCalculator(mainDialog.shot(), calculator_); }
+void CEVWCalculations::writeBack(SideWindowOwner& owner) { storeCalculator(owner.shot(), calculator_); }
 
 }  // namespace vorlan

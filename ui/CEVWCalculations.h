@@ -12,7 +12,7 @@ namespace vorlan {
 class CEVWCalculations : public SideWindow {
     Q_OBJECT
 public:
-    explicit CEVWCalculations(CVorlan2Dlg& mainDialog);
+    explicit CEVWCalculations(SideWindowOwner& owner);
 
     std::span<const SideNumberField> numberFields() const override;
 
@@ -25,7 +25,7 @@ public:
 protected:
     void onInitDialog() override;
     void exchange(DataExchange& dx) override;
-    void writeBack(CVorlan2Dlg& mainDialog) override;
+    void writeBack(SideWindowOwner& owner) override;
 
 private:
     void buildControls();

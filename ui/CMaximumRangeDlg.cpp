@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "CVorlan2Dlg.h"
 #include "ShotSetup.h"
 
 namespace vorlan {
@@ -30,8 +29,8 @@ constexpr LabelledEdit kHeightEdits[] = {
 
 }  // namespace
 
-CMaximumRangeDlg::CMaximumRangeDlg(CVorlan2Dlg& mainDialog)
-    : SideWindow(mainDialog, kTemplate, QStringLiteral("Compute Maximum Range")) {
+CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Compute Maximum Range")) {
     buildControls();
 }
 
@@ -73,9 +72,9 @@ void CMaximumRangeDlg::onInitDialog() {
 }
 
 void CMaximumRangeDlg::showResults() {
-    CVorlan2Dlg* main = mainDialog();
+    SideWindowOwner* main = owner();
     // A field that fails its check is reported and nothing is computed from values not shown.
-    if (!main->updateData()) return;
+    if (!main->takeFields()) return;
     const ShotParameters& shot = main->shot();
     edit(kNameEdit)->setText(QString::fromStdString(shot.name));
     const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();

@@ -11,7 +11,7 @@ namespace vorlan {
 class CMaximumRangeDlg : public SideWindow {
     Q_OBJECT
 public:
-    explicit CMaximumRangeDlg(CVorlan2Dlg& mainDialog);
+    explicit CMaximumRangeDlg(SideWindowOwner& owner);
 
 protected:
     void onInitDialog() override;

@@ -25,7 +25,7 @@ constexpr int kNameWidth = 260;   // px: a name of the main dialog's length
 }  // namespace
 
 CShoot::CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent)
-    : ColorDialog(context, kShootTemplate, parent), texts_(std::move(texts)) {
+    : ThemedDialog(context, kShootTemplate, parent), texts_(std::move(texts)) {
     setWindowTitle(QStringLiteral("Shot Comparison Results"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,7 +106,7 @@ void CShoot::exchange(DataExchange& dx) {
 }
 
 void CShoot::onInitDialog() {
-    ColorDialog::onInitDialog();
+    ThemedDialog::onInitDialog();
     focusHolder_->setFocus(Qt::OtherFocusReason);
 }
 

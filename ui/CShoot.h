@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ChartSeries.h"
-#include "ColorDialog.h"
 #include "ShotComparison.h"
+#include "ThemedDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,7 @@ namespace vorlan {
 
 inline constexpr int kShootTemplate = 140;
 
-class CShoot : public ColorDialog {
+class CShoot : public ThemedDialog {
     Q_OBJECT
 public:
     CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent = nullptr);

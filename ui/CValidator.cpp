@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 

@@ -22,7 +22,7 @@ constexpr int kStationPressureCheck = 1019;
 
 // The lowest value a number field takes. A station pressure is lower than a sea-level one:
 // with "Station B.P." checked the pressure edit takes from kLowestStationPressure.
-double lowestAccepted(const ColorDialog& dialog, const ShotField& field) {
+double lowestAccepted(const ThemedDialog& dialog, const ShotField& field) {
     if (field.member != FieldMember(&ShotParameters::pressure)) return field.minimum;
     const auto* station = dialog.controlAs<QCheckBox>(kStationPressureCheck);
     return station && station->isChecked() ? kLowestStationPressure : field.minimum;
@@ -30,7 +30,7 @@ double lowestAccepted(const ColorDialog& dialog, const ShotField& field) {
 }  // namespace
 
 CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
-    : ColorDialog(context, kMainDialogTemplate, parent),
+    : ThemedDialog(context, kMainDialogTemplate, parent),
       tableCascade_(*this, {0, 0}),
       comparisonCascade_(*this, {WindowCascade::kStep / 2, WindowCascade::kStep / 2}),
       sideCascade_(*this, {WindowCascade::kStep / 2, 0}) {
@@ -186,7 +186,7 @@ bool CVorlan2Dlg::eventFilter(QObject* watched, QEvent* event) {
         else if (!e->isReadOnly() || id == kMuzzleAngleEdit)
             updateData();
     }
-    return ColorDialog::eventFilter(watched, event);
+    return ThemedDialog::eventFilter(watched, event);
 }
 
 void CVorlan2Dlg::keyPressEvent(QKeyEvent* event) {
@@ -195,7 +195,7 @@ void CVorlan2Dlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    ColorDialog::keyPressEvent(event);
+    ThemedDialog::keyPressEvent(event);
 }
 
 void CVorlan2Dlg::closeEvent(QCloseEvent* event) {
@@ -204,12 +204,12 @@ void CVorlan2Dlg::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    ColorDialog::closeEvent(event);
+    ThemedDialog::closeEvent(event);
 }
 
 void CVorlan2Dlg::done(int result) {
     if (!runExitSequence()) return;
-    ColorDialog::done(result);
+    ThemedDialog::done(result);
 }
 
 bool CVorlan2Dlg::runExitSequence() {

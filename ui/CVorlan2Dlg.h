@@ -14,11 +14,12 @@
 #include <string>
 
 #include "CValidator.h"
-#include "ColorDialog.h"
 #include "SettingsFile.h"
 #include "ShotComparison.h"
 #include "ShotParameters.h"
+#include "SideWindowOwner.h"
 #include "TableWindowOwner.h"
+#include "ThemedDialog.h"
 #include "WindowCascade.h"
 
 class QLabel;
@@ -30,14 +31,20 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CVorlan2Dlg : public ColorDialog, public TableWindowOwner {
+class CVorlan2Dlg : public ThemedDialog, public TableWindowOwner, public SideWindowOwner {
     Q_OBJECT
 public:
     explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);
     ~CVorlan2Dlg() override;
 
-    ShotParameters& shot() { return shot_; }
+    ShotParameters& shot() override { return shot_; }
     const ShotParameters& shot() const { return shot_; }
+
+    // What a side window asks of the main dialog.
+    QWidget* ownerWindow() override { return this; }
+    AppContext& ownerContext() override { return context(); }
+    bool takeFields() override { return updateData(); }
+    void showFields() override { updateData(false); }
 
     // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
     std::string saveDirectory;

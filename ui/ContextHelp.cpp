@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 namespace vorlan {
 
@@ -33,7 +33,7 @@ quint32 controlHelpIdAt(QWidget* window, QPoint globalPos, quint32 fallback) {
     QWidget* child = window->childAt(window->mapFromGlobal(globalPos));
     // Labels and frames carry no number: walk up to the control that holds the point.
     for (; child && child != window; child = child->parentWidget()) {
-        const int id = ColorDialog::controlIdOf(child);
+        const int id = ThemedDialog::controlIdOf(child);
         if (id >= 0 && templateId.isValid()) return controlHelpId(templateId.toInt(), id);
     }
     return fallback;

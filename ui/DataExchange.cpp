@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "CText.h"
-#include "ColorDialog.h"
+#include "CLocaleNumbers.h"
+#include "ThemedDialog.h"
 
 namespace vorlan {
 

@@ -10,7 +10,7 @@
 
 namespace vorlan {
 
-class ColorDialog;
+class ThemedDialog;
 
 class DataExchange {
 public:
@@ -19,7 +19,7 @@ public:
         Load,  // record into the controls
     };
 
-    DataExchange(ColorDialog& dialog, Direction direction) : dialog_(dialog), direction_(direction) {}
+    DataExchange(ThemedDialog& dialog, Direction direction) : dialog_(dialog), direction_(direction) {}
 
     bool saving() const { return direction_ == Direction::Save; }
     bool failed() const { return failed_; }
@@ -46,7 +46,7 @@ private:
     void setControlText(int controlId, const QString& text);
     void fail(int controlId, const QString& message);
 
-    ColorDialog& dialog_;
+    ThemedDialog& dialog_;
     Direction direction_;
     bool failed_ = false;
 };

@@ -7,17 +7,18 @@
 #include <QLineEdit>
 
 #include "CColorBtn.h"
-#include "CText.h"
-#include "CVorlan2Dlg.h"
+#include "CLocaleNumbers.h"
 #include "DataExchange.h"
 #include "DragFunction.h"
 
 namespace vorlan {
 
-SideWindow::SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title)
+SideWindow::SideWindow(SideWindowOwner& owner, int templateId, const QString& title)
     // A window of its own, owned by the main dialog: the dialog's modal run would block a
     // window without that tie, and one left open ends with the dialog it reads and writes.
-    : ColorDialog(mainDialog.context(), templateId, &mainDialog), mainDialog_(&mainDialog) {
+    : ThemedDialog(owner.ownerContext(), templateId, owner.ownerWindow()),
+      owner_(&owner),
+      ownerWindow_(owner.ownerWindow()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
@@ -87,7 +88,7 @@ void SideWindow::filterKeystrokes(QLineEdit* e, const KeystrokeRule& rule) {
 }
 
 void SideWindow::closeEvent(QCloseEvent* event) {
-    if (CVorlan2Dlg* main = mainDialog_) {
+    if (SideWindowOwner* main = owner()) {
         // A field that fails its check keeps the window open.
         if (!updateData()) {
             event->ignore();
@@ -113,14 +114,14 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    ColorDialog::keyPressEvent(event);
+    ThemedDialog::keyPressEvent(event);
 }
 
 bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* e = qobject_cast<QLineEdit*>(watched);
     // A check's own message box comes during the exchange and does not start another.
     if (e && leavesField(event) && !isExchanging() && !e->isReadOnly()) updateData();
-    return ColorDialog::eventFilter(watched, event);
+    return ThemedDialog::eventFilter(watched, event);
 }
 
 void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, double& value) {
@@ -130,7 +131,7 @@ void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, 
 QString shownNumber(const char* format, double value) { return QString::fromStdString(cFormat(format, value)); }
 
 QString withDragName(const char* format, int dragFunction) {
-    const std::string name(dragFunctionName(static_cast<DragFunction>(dragFunction)));
+    const std::string name(dragFunctionName(dragFunction));
     return QString::fromStdString(cFormat(format, name.c_str()));
 }
 

@@ -16,7 +16,8 @@
 #include <string>
 
 #include "CValidator.h"
-#include "ColorDialog.h"
+#include "SideWindowOwner.h"
+#include "ThemedDialog.h"
 
 class QGridLayout;
 class QLabel;
@@ -25,7 +26,6 @@ class QLineEdit;
 namespace vorlan {
 
 class CColorBtn;
-class CVorlan2Dlg;
 
 // An edit and the label beside it.
 struct SideLabelledEdit {
@@ -42,14 +42,14 @@ struct SideNumberField {
     double maximum;
 };
 
-class SideWindow : public ColorDialog {
+class SideWindow : public ThemedDialog {
     Q_OBJECT
 public:
-    SideWindow(CVorlan2Dlg& mainDialog, int templateId, const QString& title);
+    SideWindow(SideWindowOwner& owner, int templateId, const QString& title);
 
     QLineEdit* edit(int controlId) const;
-    // The main dialog while it lives; nullptr once it has gone.
-    CVorlan2Dlg* mainDialog() const { return mainDialog_; }
+    // The owner while its window lives; nullptr once it has gone.
+    SideWindowOwner* owner() const { return ownerWindow_ ? owner_ : nullptr; }
     // The window's number edits in the order its exchange takes them.
     virtual std::span<const SideNumberField> numberFields() const { return {}; }
 
@@ -74,7 +74,7 @@ protected:
     CValidator& validator() { return validator_; }
 
     // Copies the window's values into the main dialog's shot after a successful close.
-    virtual void writeBack(CVorlan2Dlg&) {}
+    virtual void writeBack(SideWindowOwner&) {}
     // False: Enter is consumed and does nothing.
     virtual bool enterCloses() const { return true; }
 
@@ -85,7 +85,8 @@ protected:
 private:
     void filterKeystrokes(QLineEdit* edit, const KeystrokeRule& rule);
 
-    QPointer<CVorlan2Dlg> mainDialog_;
+    SideWindowOwner* owner_;
+    QPointer<QWidget> ownerWindow_;  // tells when the owner has gone
     CValidator validator_;
 };
 

@@ -16,7 +16,7 @@ ChronographBcSolver readings(double near, double far, double distance, DragFunct
     solver.nearVelocity = near;
     solver.farVelocity = far;
     solver.distance = distance;
-    solver.dragFunction = drag;
+    setDragModel(solver.dragModel, 0.0, drag);
     return solver;
 }
 
@@ -37,7 +37,7 @@ TEST(ChronographBcSolver, RecoversTheCoefficientOfAFlownTrajectory) {
             flight.muzzleVelocity = 2800.0;
             flight.solveElevation = false;
             flight.lastRange = 100;
-            setDragModel(flight.dragModel, known, static_cast<int>(drag));
+            setDragModel(flight.dragModel, known, drag);
             flight.computeTrajectory();
             ASSERT_EQ(flight.lastRowIndex, 100);
             const ChronographBc bc = readings(2800.0, flight.rows[100].velocity, 300.0, drag).solve();

@@ -95,7 +95,7 @@ TEST(DragModel, SelectionByStoredIndex) {
     DragModel fresh;
     setDragModel(fresh, 0.3, -1);  // no radio button checked reads back as -1
     EXPECT_EQ(fresh.coefficientAt, coefficientRoutine(kG1));
-    EXPECT_EQ(fresh.dragFunction, 0xFFFFFFFFu);
+    EXPECT_EQ(fresh.dragFunction, -1);
     setDragModel(fresh, 0.3, 4);
     setDragModel(fresh, 0.3, 11);  // an unknown index keeps the routine it had
     EXPECT_EQ(fresh.coefficientAt, coefficientRoutine(4));
@@ -105,7 +105,10 @@ TEST(DragFunction, Names) {
     const char* names[] = {"G1", "G2", "G5", "G6", "G7", "G8", "GL", "Gi", "GS", "RA4", "G1M"};
     for (DragFunction i = 0; i < kDragFunctionCount; ++i) EXPECT_EQ(dragFunctionName(i), names[i]);
     EXPECT_EQ(dragFunctionName(11), "G1");
-    EXPECT_EQ(dragFunctionName(0xFFFFFFFFu), "G1");
+    EXPECT_EQ(dragFunctionName(-1), "G1");
+    EXPECT_EQ(flownDragFunction(-1), kG1);
+    EXPECT_EQ(flownDragFunction(11), kG1);
+    EXPECT_EQ(flownDragFunction(10), kG1M);
 }
 
 }  // namespace

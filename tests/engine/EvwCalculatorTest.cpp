@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 namespace vorlan {
 namespace {

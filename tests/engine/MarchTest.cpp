@@ -41,7 +41,7 @@ TrajectorySolver solverFor(const MarchCase& c) {
     s.sightHeight = c.shot.sightHeight;
     s.crosswind = c.shot.crosswind;
     s.lastRange = c.shot.lastRange;
-    setDragModel(s.dragModel, c.bc, static_cast<int>(c.drag));
+    setDragModel(s.dragModel, c.bc, c.drag);
     return s;
 }
 

@@ -103,7 +103,7 @@ TEST(MaxRangeSolver, VerticalShotStopsAtTheTop) {
             for (double bc : {0.02, 0.243, 0.5}) {
                 MaxRangeSolver solver;
                 solver.muzzleVelocity = velocity;
-                setDragModel(solver.dragModel, bc, static_cast<int>(drag));
+                setDragModel(solver.dragModel, bc, drag);
                 const MaximumRange r = solver.computeMaximumRange();
                 const auto [height, time] = fineClimb(solver);
                 EXPECT_NEAR(r.verticalHeight, height, 0.01 * height + 12.0) << drag << " " << velocity << " " << bc;

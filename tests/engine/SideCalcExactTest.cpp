@@ -16,8 +16,8 @@ namespace {
 
 testing::HandAir handAir(const ShotParameters& shot) {
     const Atmosphere air = shotAtmosphere(shot);
-    return {coefficientRoutine(static_cast<DragFunction>(shot.dragFunction)), shot.ballisticCoefficient,
-            air.speedOfSound, air.density / kStandardDensity};
+    return {shotDragModel(shot).coefficientAt, shot.ballisticCoefficient, air.speedOfSound,
+            air.density / kStandardDensity};
 }
 
 ShotParameters airgun() { return ShotParameters{}; }

@@ -87,14 +87,14 @@ QList<BoundCase> boundCases(const CheckedField& f) {
 }
 
 // Makes the edit hold `text` as if typed: the keystroke filter runs on it.
-QLineEdit* enter(ColorDialog* window, int controlId, const QString& text) {
+QLineEdit* enter(ThemedDialog* window, int controlId, const QString& text) {
     auto* edit = window->controlAs<QLineEdit>(controlId);
     edit->setText(text);
     return edit;
 }
 
 // Every case of every field, one field at a time, the others as the window opened.
-void checkBounds(Harness& h, ColorDialog* window, const QList<CheckedField>& fields, const QString& name) {
+void checkBounds(Harness& h, ThemedDialog* window, const QList<CheckedField>& fields, const QString& name) {
     QVERIFY2(!fields.isEmpty(), qPrintable(name));
     for (const CheckedField& f : fields) {
         QLineEdit* edit = window->controlAs<QLineEdit>(f.controlId);
@@ -131,7 +131,7 @@ std::pair<QString, QString> badEntry(const CheckedField& f) {
 
 // With every field bad, each exchange stops at the first bad field in exchange order: its
 // message, the focus on it; mended, the next exchange stops at the next one.
-void checkExchangeOrder(Harness& h, ColorDialog* window, const QList<CheckedField>& fields, const QString& name) {
+void checkExchangeOrder(Harness& h, ThemedDialog* window, const QList<CheckedField>& fields, const QString& name) {
     QStringList originals;
     for (const CheckedField& f : fields) {
         originals << window->controlAs<QLineEdit>(f.controlId)->text();

@@ -45,7 +45,7 @@ void TestColorTheme::chooserStartsFromCurrentColour() {
 void TestColorTheme::slidingRecoloursOpenWindows() {
     Harness h;
     auto dlg = h.openMainDialog();
-    ColorDialog side(h.context, 138);
+    ThemedDialog side(h.context, 138);
     side.show();
     CColorDlg chooser(h.context, dlg.get());
     chooser.show();

@@ -266,7 +266,7 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
     dlg->edit(1000)->setFocus();
     QList<int> visited;
     for (int i = 0; i < 36; ++i) {
-        visited << ColorDialog::controlIdOf(QApplication::focusWidget());
+        visited << ThemedDialog::controlIdOf(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     const QList<int> expected = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,  1010, 1011,

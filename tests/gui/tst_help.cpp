@@ -83,7 +83,7 @@ void TestHelp::everyMainControlHasAText() {
     Harness h;
     auto dlg = h.openMainDialog();
     for (QWidget* w : dlg->findChildren<QWidget*>()) {
-        const int id = ColorDialog::controlIdOf(w);
+        const int id = ThemedDialog::controlIdOf(w);
         if (id < 0) continue;
         QVERIFY2(hasPopupHelpText(controlHelpId(102, id)), qPrintable(QString::number(id)));
     }

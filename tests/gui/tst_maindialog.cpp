@@ -253,7 +253,7 @@ void TestMainDialog::dropAndCommandLine() {
 void TestMainDialog::exitClosesOtherWindows() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QPointer<ColorDialog> side = new ColorDialog(h.context, 137);
+    QPointer<ThemedDialog> side = new ThemedDialog(h.context, 137);
     side->setAttribute(Qt::WA_DeleteOnClose);
     side->show();
     QVERIFY(h.context.openDialogs.contains(side));

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "CLocaleNumbers.h"
 #include "CMaximumRangeDlg.h"
 #include "CShoot.h"
-#include "CText.h"
 #include "GuiHarness.h"
 #include "RangeTable.h"
 #include "TrajectoryTable.h"

@@ -10,8 +10,8 @@
 #include "CComputeBC.h"
 #include "CComputeOPBZ.h"
 #include "CEVWCalculations.h"
+#include "CLocaleNumbers.h"
 #include "CMaximumRangeDlg.h"
-#include "CText.h"
 #include "GuiHarness.h"
 #include "ShotSetup.h"
 
@@ -20,7 +20,7 @@ using namespace vorlan::testing;
 
 namespace {
 
-void click(ColorDialog* dialog, int controlId) {
+void click(ThemedDialog* dialog, int controlId) {
     auto* button = dialog->controlAs<QAbstractButton>(controlId);
     QVERIFY2(button, qPrintable(QString::number(controlId)));
     QTest::mouseClick(button, Qt::LeftButton);
@@ -47,14 +47,14 @@ W* open(Harness& h, CVorlan2Dlg* dlg, int buttonId) {
     return window;
 }
 
-QString text(ColorDialog* window, int controlId) { return window->controlAs<QLineEdit>(controlId)->text(); }
+QString text(ThemedDialog* window, int controlId) { return window->controlAs<QLineEdit>(controlId)->text(); }
 QString fmt(const char* format, double value) { return QString::fromStdString(cFormat(format, value)); }
 
-void typeInto(ColorDialog* window, int controlId, const QString& typed) {
+void typeInto(ThemedDialog* window, int controlId, const QString& typed) {
     retype(window->controlAs<QLineEdit>(controlId), typed);
 }
 
-void pressEnter(ColorDialog* window, int controlId) {
+void pressEnter(ThemedDialog* window, int controlId) {
     QTest::keyClick(window->controlAs<QLineEdit>(controlId), Qt::Key_Return);
 }
 

@@ -7,7 +7,7 @@
 
 #include "CalcTestLoads.h"
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
 #include "ShotFile.h"
 
 namespace vorlan {

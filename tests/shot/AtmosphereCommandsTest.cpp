@@ -1,5 +1,5 @@
 #include "AtmosphereCommands.h"
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 #include <gtest/gtest.h>
 

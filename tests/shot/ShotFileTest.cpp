@@ -8,7 +8,8 @@
 #include <fstream>
 #include <random>
 
-#include "CText.h"
+#include "CLocaleNumbers.h"
+#include "FileTitle.h"
 #include "SettingsFile.h"
 
 namespace vorlan {

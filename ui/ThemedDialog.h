@@ -16,11 +16,11 @@ namespace vorlan {
 
 class DataExchange;
 
-class ColorDialog : public QDialog {
+class ThemedDialog : public QDialog {
     Q_OBJECT
 public:
     // `listed`: whether the window joins openDialogs (the message and About boxes do not).
-    ColorDialog(AppContext& context, int templateId, QWidget* parent = nullptr, bool listed = true);
+    ThemedDialog(AppContext& context, int templateId, QWidget* parent = nullptr, bool listed = true);
 
     AppContext& context() const { return context_; }
     int templateId() const { return templateId_; }

@@ -1,4 +1,4 @@
-#include "ColorDialog.h"
+#include "ThemedDialog.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -17,18 +17,18 @@ namespace {
 const char* const kControlIdProperty = "controlId";
 }
 
-ColorDialog::ColorDialog(AppContext& context, int templateId, QWidget* parent, bool listed)
+ThemedDialog::ThemedDialog(AppContext& context, int templateId, QWidget* parent, bool listed)
     : QDialog(parent), context_(context), templateId_(templateId), listed_(listed) {
     setProperty("templateId", templateId);
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
     setAutoFillBackground(true);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &ColorDialog::requestContextHelp);
+    connect(f1, &QShortcut::activated, this, &ThemedDialog::requestContextHelp);
 }
 
-quint32 ColorDialog::helpId() const { return dialogHelpId(templateId_); }
+quint32 ThemedDialog::helpId() const { return dialogHelpId(templateId_); }
 
-QWidget* ColorDialog::control(int controlId) const {
+QWidget* ThemedDialog::control(int controlId) const {
     const auto children = findChildren<QWidget*>();
     // Windows opened from this one (table and comparison windows) are children too; their
     // controls reuse numbers of this dialog and are not this dialog's.
@@ -37,26 +37,26 @@ QWidget* ColorDialog::control(int controlId) const {
     return nullptr;
 }
 
-void ColorDialog::setControlId(QWidget* widget, int controlId) { widget->setProperty(kControlIdProperty, controlId); }
+void ThemedDialog::setControlId(QWidget* widget, int controlId) { widget->setProperty(kControlIdProperty, controlId); }
 
-int ColorDialog::controlIdOf(const QWidget* widget) {
+int ThemedDialog::controlIdOf(const QWidget* widget) {
     const QVariant id = widget->property(kControlIdProperty);
     return id.isValid() ? id.toInt() : -1;
 }
 
-void ColorDialog::initDialog() {
+void ThemedDialog::initDialog() {
     if (initialised_) return;
     initialised_ = true;
     onInitDialog();
 }
 
-void ColorDialog::onInitDialog() {
+void ThemedDialog::onInitDialog() {
     updateData(false);
     joinOpenDialogs();
     applyDialogColor();
 }
 
-bool ColorDialog::updateData(bool saveAndValidate) {
+bool ThemedDialog::updateData(bool saveAndValidate) {
     // A message box or a focus change during an exchange must not start a second one.
     if (exchanging_) return false;
     exchanging_ = true;
@@ -66,7 +66,7 @@ bool ColorDialog::updateData(bool saveAndValidate) {
     return !dx.failed();
 }
 
-void ColorDialog::applyDialogColor() {
+void ThemedDialog::applyDialogColor() {
     const QColor color = paintColor();
     QPalette own = palette();
     own.setColor(QPalette::Window, color);
@@ -82,44 +82,44 @@ void ColorDialog::applyDialogColor() {
     update();
 }
 
-QList<QRadioButton*> ColorDialog::radioGroup(int firstId) const {
+QList<QRadioButton*> ThemedDialog::radioGroup(int firstId) const {
     const auto it = radioGroups_.find(firstId);
     return it == radioGroups_.end() ? QList<QRadioButton*>{} : it->second;
 }
 
-void ColorDialog::registerRadioGroup(int firstId, const QList<QRadioButton*>& buttons) {
+void ThemedDialog::registerRadioGroup(int firstId, const QList<QRadioButton*>& buttons) {
     radioGroups_[firstId] = buttons;
 }
 
-void ColorDialog::joinOpenDialogs() {
+void ThemedDialog::joinOpenDialogs() {
     if (listed_ && !context_.openDialogs.contains(this)) context_.openDialogs.add(this);
 }
 
-void ColorDialog::leaveOpenDialogs() { context_.openDialogs.remove(this); }
+void ThemedDialog::leaveOpenDialogs() { context_.openDialogs.remove(this); }
 
-bool ColorDialog::leavesField(const QEvent* event) {
+bool ThemedDialog::leavesField(const QEvent* event) {
     return event->type() == QEvent::FocusOut &&
            static_cast<const QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
 }
 
-void ColorDialog::requestContextHelp() {
+void ThemedDialog::requestContextHelp() {
     if (context_.help) context_.help->winHelp(helpId(), HelpCommand::Context);
 }
 
-void ColorDialog::showEvent(QShowEvent* event) {
+void ThemedDialog::showEvent(QShowEvent* event) {
     initDialog();
     widenForTitle();
     QDialog::showEvent(event);
 }
 
-void ColorDialog::widenForTitle() {
+void ThemedDialog::widenForTitle() {
     // Room for the caption and the frame's buttons, so that a narrow window's title is not cut.
     constexpr int kFrameButtons = 120;
     const int needed = fontMetrics().horizontalAdvance(windowTitle()) + kFrameButtons;
     if (width() < needed && maximumWidth() >= needed) resize(needed, height());
 }
 
-bool ColorDialog::event(QEvent* event) {
+bool ThemedDialog::event(QEvent* event) {
     // A "What's this" click that no control answered reaches the dialog: the help route then
     // looks up the control under the pointer, as F1 does.
     if (event->type() == QEvent::WhatsThis) {

@@ -331,4 +331,4 @@ void TestTrajectoryWindow::twoWindowsAreIndependent() {
 }
 
 QTEST_MAIN(TestTrajectoryWindow)
-#include "TestTrajectoryWindow.moc"
+#include "tst_trajectorywindow.moc"

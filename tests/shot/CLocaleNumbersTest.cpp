@@ -1,4 +1,4 @@
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ std::string fixed(double value, int width, int precision) {
     return text;
 }
 
-TEST(CText, AppendFixedMatchesPrintf) {
+TEST(CLocaleNumbers, AppendFixedMatchesPrintf) {
     const double specials[] = {0.0,
                                -0.0,
                                0.005,
@@ -59,7 +59,7 @@ TEST(CText, AppendFixedMatchesPrintf) {
     }
 }
 
-TEST(CText, NumbersIgnoreTheUserLocale) {
+TEST(CLocaleNumbers, NumbersIgnoreTheUserLocale) {
     // Whatever LC_NUMERIC says, files and reports use a decimal point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
     EXPECT_EQ(cFormat("%.2f", 29.92), "29.92");

@@ -1,4 +1,4 @@
-#include "CText.h"
+#include "CLocaleNumbers.h"
 
 #include <locale.h>
 

@@ -345,4 +345,4 @@ void TestTrajectoryChart::printWhileChartShownPrintsOnePage() {
 }
 
 QTEST_MAIN(TestTrajectoryChart)
-#include "TestTrajectoryChart.moc"
+#include "tst_trajectorychart.moc"
