@@ -155,15 +155,4 @@ int grab(const QString& path) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    constexpr std::string_view grabOption = "--grab=";
-    if (argc > 1 && std::string_view(argv[1]).starts_with(grabOption))
-        return grab(QString::fromLocal8Bit(argv[1] + grabOption.size()));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vorlan::bench::windowBenchmarkMain(argc, argv, grab); }

@@ -1,9 +1,15 @@
 #pragma once
 // What the table window figures share: the wait for a first paint (the shot is in BenchShots.h).
 
+#include <benchmark/benchmark.h>
+
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QString>
+#include <cstdlib>
+#include <string_view>
 
 #include "BenchShots.h"
 
@@ -26,6 +32,21 @@ inline void processUntilPainted(QAbstractScrollArea* view) {
     view->viewport()->installEventFilter(&watcher);
     while (!watcher.painted) QCoreApplication::processEvents();
     view->viewport()->removeEventFilter(&watcher);
+}
+
+// The main of a window benchmark: Qt offscreen unless the caller chose a platform;
+// "--grab=FILE" saves a picture with `grab`, anything else runs the benchmarks.
+inline int windowBenchmarkMain(int argc, char** argv, int (*grab)(const QString& path)) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    constexpr std::string_view grabOption = "--grab=";
+    if (argc > 1 && std::string_view(argv[1]).starts_with(grabOption))
+        return grab(QString::fromLocal8Bit(argv[1] + grabOption.size()));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace vorlan::bench
