@@ -22,6 +22,7 @@
 #include "ChartDialogs.h"
 #include "ChartGeometry.h"
 #include "RangeTable.h"
+#include "TableOwnerStub.h"
 #include "TableText.h"
 #include "TableWindowOwner.h"
 #include "TrajectoryChartCommands.h"
@@ -34,12 +35,8 @@ using namespace vorlan;
 
 namespace {
 
-class Owner : public TableWindowOwner {
+class Owner : public TableOwnerStub {
 public:
-    QString directory;
-    std::vector<TrajectoryWindow*> windows;
-    QString& saveRangeTableDirectory() override { return directory; }
-    void tableWindowDestroyed(TrajectoryWindow* window) override { std::erase(windows, window); }
     // Opens a window as the Range Table command does.
     TrajectoryWindow* open(const ShotParameters& shot) {
         const RangeTableReport report(shot);
@@ -47,9 +44,6 @@ public:
             openTrajectoryWindow(*this, rangeTableLines(shot, report), shot.name, nullptr, chartSeries(shot, report)));
         windows.back()->resize(1000, 650);
         return windows.back();
-    }
-    ~Owner() {
-        for (TrajectoryWindow* window : std::vector(windows)) delete window;
     }
 };
 

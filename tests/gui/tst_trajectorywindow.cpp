@@ -20,6 +20,7 @@
 
 #include "RangeTable.h"
 #include "TableDialogs.h"
+#include "TableOwnerStub.h"
 #include "TableText.h"
 #include "TableWindowOwner.h"
 #include "TrajectoryTable.h"
@@ -30,21 +31,11 @@ using namespace vorlan;
 
 namespace {
 
-// Stands in for the main dialog: keeps the folder and the list of open windows.
-class Owner : public TableWindowOwner {
+class Owner : public TableOwnerStub {
 public:
-    QString directory;
-    std::vector<TrajectoryWindow*> windows;
-
-    QString& saveRangeTableDirectory() override { return directory; }
-    void tableWindowDestroyed(TrajectoryWindow* window) override { std::erase(windows, window); }
-
     TrajectoryWindow* open(const ShotParameters& shot) {
         windows.push_back(openTrajectoryWindow(*this, rangeTableLines(shot, RangeTableReport(shot)), shot.name));
         return windows.back();
-    }
-    ~Owner() {
-        for (TrajectoryWindow* window : std::vector(windows)) delete window;
     }
 };
 
