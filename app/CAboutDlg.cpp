@@ -1,10 +1,10 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
-#include "CColorBtn.h"
-#include "ContextHelp.h"
+#include "ui/CColorBtn.h"
+#include "ui/ContextHelp.h"
 
 namespace vorlan {
 

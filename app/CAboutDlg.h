@@ -2,7 +2,7 @@
 // "About Vorlan": the program's name, version and maker. It takes the dialog colour once,
 // when it opens, and keeps it.
 
-#include "ThemedDialog.h"
+#include "ui/ThemedDialog.h"
 
 namespace vorlan {
 

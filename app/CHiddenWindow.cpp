@@ -1,11 +1,11 @@
-#include "CHiddenWindow.h"
+#include "app/CHiddenWindow.h"
 
 #include <QCloseEvent>
 #include <QCursor>
 #include <QWhatsThis>
 
-#include "CVorlan2Dlg.h"
-#include "HelpBrowser.h"
+#include "ui/CVorlan2Dlg.h"
+#include "ui/HelpBrowser.h"
 
 namespace vorlan {
 

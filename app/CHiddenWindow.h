@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ContextHelp.h"
-#include "HelpBrowser.h"
+#include "ui/ContextHelp.h"
+#include "ui/HelpBrowser.h"
 
 namespace vorlan {
 

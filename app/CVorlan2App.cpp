@@ -1,14 +1,14 @@
-#include "CVorlan2App.h"
+#include "app/CVorlan2App.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "CAboutDlg.h"
-#include "CHiddenWindow.h"
-#include "CVorlan2Dlg.h"
-#include "SettingsFile.h"
+#include "app/CAboutDlg.h"
+#include "app/CHiddenWindow.h"
+#include "shot/SettingsFile.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "AppContext.h"
+#include "ui/AppContext.h"
 
 namespace vorlan {
 

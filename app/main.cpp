@@ -1,5 +1,5 @@
 // Vorlan, the desktop program.
-#include "CVorlan2App.h"
+#include "app/CVorlan2App.h"
 
 int main(int argc, char** argv) {
     vorlan::CVorlan2App app(argc, argv);

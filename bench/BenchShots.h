@@ -1,7 +1,7 @@
 #pragma once
 // The shots the benchmarks time.
 
-#include "ShotParameters.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan::bench {
 

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "CalcTestLoads.h"
-#include "ShotSetup.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace {
 

@@ -13,14 +13,14 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ChartSeries.h"
-#include "RangeTable.h"
-#include "TableBenchSupport.h"
-#include "TableWindowOwner.h"
-#include "TrajectoryChartCommands.h"
-#include "TrajectoryChartView.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "bench/TableBenchSupport.h"
+#include "chart/ChartSeries.h"
+#include "reports/RangeTable.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
 
 using namespace vorlan;
 

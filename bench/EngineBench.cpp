@@ -3,13 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "AdvancedMarch.h"
-#include "Ballistics.h"
-#include "BenchShots.h"
-#include "CalcTestLoads.h"
-#include "RangeTable.h"
-#include "ShotSetup.h"
-#include "TrajectorySolver.h"
+#include "bench/BenchShots.h"
+#include "engine/AdvancedMarch.h"
+#include "engine/Ballistics.h"
+#include "engine/TrajectorySolver.h"
+#include "reports/RangeTable.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

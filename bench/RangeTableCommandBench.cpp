@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <cstdlib>
 
-#include "AppContext.h"
-#include "CVorlan2Dlg.h"
-#include "TableBenchSupport.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "bench/TableBenchSupport.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
+#include "ui/AppContext.h"
+#include "ui/CVorlan2Dlg.h"
 
 using namespace vorlan;
 

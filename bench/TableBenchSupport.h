@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "BenchShots.h"
+#include "bench/BenchShots.h"
 
 namespace vorlan::bench {
 

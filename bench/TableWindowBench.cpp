@@ -14,12 +14,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "RangeTable.h"
-#include "TableBenchSupport.h"
-#include "TableWindowOwner.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "bench/TableBenchSupport.h"
+#include "reports/RangeTable.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
 
 using namespace vorlan;
 

@@ -4,8 +4,8 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "CVorlan2App.h"
-#include "CVorlan2Dlg.h"
+#include "app/CVorlan2App.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ChartExport.h"
+#include "chart/ChartExport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "ChartPainter.h"
+#include "chart/ChartPainter.h"
 
 namespace vorlan {
 namespace {

@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "ChartGeometry.h"
+#include "chart/ChartGeometry.h"
 
 namespace vorlan {
 

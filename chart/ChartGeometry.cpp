@@ -1,4 +1,4 @@
-#include "ChartGeometry.h"
+#include "chart/ChartGeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "ChartSeries.h"
+#include "chart/ChartSeries.h"
 
 class QFontMetricsF;
 

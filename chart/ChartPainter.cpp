@@ -1,4 +1,4 @@
-#include "ChartPainter.h"
+#include "chart/ChartPainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

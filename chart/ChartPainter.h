@@ -8,7 +8,7 @@
 #include <QColor>
 #include <QRectF>
 
-#include "ChartGeometry.h"
+#include "chart/ChartGeometry.h"
 
 class QPainter;
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "ChartExport.h"
-#include "ChartRenderer.h"
+#include "chart/ChartExport.h"
+#include "chart/ChartRenderer.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ChartSeries.h"
+#include "chart/ChartSeries.h"
 
 namespace vorlan {
 

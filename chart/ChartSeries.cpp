@@ -1,9 +1,9 @@
-#include "ChartSeries.h"
+#include "chart/ChartSeries.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "CLocaleNumbers.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
 

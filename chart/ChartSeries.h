@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "RangeTable.h"
-#include "ShotParameters.h"
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
+#include "reports/RangeTable.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

@@ -1,9 +1,9 @@
 #include <iostream>
 #include <map>
 
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "EvwCalculator.h"
+#include "cli/Commands.h"
+#include "engine/EvwCalculator.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan::cli {
 

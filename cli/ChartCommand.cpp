@@ -10,8 +10,8 @@
 #include <climits>
 #include <string>
 
-#include "ChartRenderer.h"
-#include "Commands.h"
+#include "chart/ChartRenderer.h"
+#include "cli/Commands.h"
 
 namespace vorlan::cli {
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ShotParameters.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan::cli {
 

@@ -2,9 +2,9 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "ShotFile.h"
+#include "cli/Commands.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan::cli {
 

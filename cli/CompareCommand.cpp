@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "Commands.h"
-#include "ShotComparison.h"
+#include "cli/Commands.h"
+#include "reports/ShotComparison.h"
 
 namespace vorlan::cli {
 

@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "AtmosphereCommands.h"
-#include "CLocaleNumbers.h"
-#include "Commands.h"
+#include "cli/Commands.h"
+#include "shot/AtmosphereCommands.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan::cli {
 

@@ -1,9 +1,9 @@
 #include <cmath>
 #include <iostream>
 
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "ShotSetup.h"
+#include "cli/Commands.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan::cli {
 

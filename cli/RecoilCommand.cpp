@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "EvwCalculator.h"
+#include "cli/Commands.h"
+#include "engine/EvwCalculator.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan::cli {
 

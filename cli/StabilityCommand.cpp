@@ -1,9 +1,9 @@
 #include <iostream>
 
-#include "AdvancedEffects.h"
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "ShotSetup.h"
+#include "cli/Commands.h"
+#include "engine/AdvancedEffects.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan::cli {
 

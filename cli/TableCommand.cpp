@@ -1,10 +1,10 @@
 #include <iostream>
 
-#include "AdvancedShotKeys.h"
-#include "CLocaleNumbers.h"
-#include "Commands.h"
-#include "RangeTable.h"
-#include "TableText.h"
+#include "cli/Commands.h"
+#include "reports/RangeTable.h"
+#include "reports/TableText.h"
+#include "shot/AdvancedShotKeys.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan::cli {
 

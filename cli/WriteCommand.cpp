@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "Commands.h"
-#include "ShotFile.h"
+#include "cli/Commands.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan::cli {
 

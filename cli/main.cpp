@@ -5,7 +5,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Vorlan exterior ballistics from the command line", "vorlan-cli"};

@@ -1,4 +1,4 @@
-#include "AdvancedEffects.h"
+#include "engine/AdvancedEffects.h"
 
 #include <cmath>
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DragTables.h"
+#include "engine/DragTables.h"
 
 namespace vorlan {
 

@@ -1,8 +1,8 @@
-#include "AdvancedMarch.h"
+#include "engine/AdvancedMarch.h"
 
 #include <cmath>
 
-#include "Ballistics.h"
+#include "engine/Ballistics.h"
 
 namespace vorlan {
 

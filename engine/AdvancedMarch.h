@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "AdvancedEffects.h"
-#include "TrajectorySolver.h"
+#include "engine/AdvancedEffects.h"
+#include "engine/TrajectorySolver.h"
 
 namespace vorlan {
 

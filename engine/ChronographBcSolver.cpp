@@ -1,6 +1,6 @@
-#include "ChronographBcSolver.h"
+#include "engine/ChronographBcSolver.h"
 
-#include "Ballistics.h"
+#include "engine/Ballistics.h"
 
 namespace vorlan {
 

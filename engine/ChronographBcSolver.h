@@ -5,8 +5,8 @@
 // scaled by the ratio of the two losses until the computed loss comes within 0.02 % of the
 // measured one or passes it. The coefficient therefore only ever moves down from 4.0.
 
-#include "Atmosphere.h"
-#include "DragFunction.h"
+#include "engine/Atmosphere.h"
+#include "engine/DragFunction.h"
 
 namespace vorlan {
 

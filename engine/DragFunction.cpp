@@ -1,8 +1,8 @@
-#include "DragFunction.h"
+#include "engine/DragFunction.h"
 
 #include <array>
 
-#include "DragTables.h"
+#include "engine/DragTables.h"
 
 namespace vorlan {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "DragTables.h"
+#include "engine/DragTables.h"
 
 namespace vorlan {
 

@@ -2,7 +2,7 @@
 // The Mach grids fix where the interpolation bends: keep every point exactly as it stands.
 // GL is its published three-piece formula sampled on its grid and rounded to four decimals.
 
-#include "DragTables.h"
+#include "engine/DragTables.h"
 
 namespace vorlan::dragtables {
 namespace {

@@ -1,4 +1,4 @@
-#include "EvwCalculator.h"
+#include "engine/EvwCalculator.h"
 
 #include <algorithm>
 #include <cmath>

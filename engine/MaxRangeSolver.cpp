@@ -1,8 +1,8 @@
-#include "MaxRangeSolver.h"
+#include "engine/MaxRangeSolver.h"
 
 #include <cmath>
 
-#include "Ballistics.h"
+#include "engine/Ballistics.h"
 
 namespace vorlan {
 

@@ -4,8 +4,8 @@
 // ground, no sight, wind, cant or target. The elevation search flies whole degrees from 11
 // upwards and keeps the last trial of the first run of increasing ranges.
 
-#include "Atmosphere.h"
-#include "DragFunction.h"
+#include "engine/Atmosphere.h"
+#include "engine/DragFunction.h"
 
 namespace vorlan {
 

@@ -1,9 +1,9 @@
-#include "PointBlankZeroSolver.h"
+#include "engine/PointBlankZeroSolver.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "MaxRangeSolver.h"
+#include "engine/MaxRangeSolver.h"
 
 namespace vorlan {
 

@@ -10,9 +10,9 @@
 
 #include <cstdint>
 
-#include "Atmosphere.h"
-#include "DragFunction.h"
-#include "TrajectorySolver.h"
+#include "engine/Atmosphere.h"
+#include "engine/DragFunction.h"
+#include "engine/TrajectorySolver.h"
 
 namespace vorlan {
 

@@ -1,10 +1,10 @@
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "AdvancedMarch.h"
-#include "Ballistics.h"
+#include "engine/AdvancedMarch.h"
+#include "engine/Ballistics.h"
 
 namespace vorlan {
 

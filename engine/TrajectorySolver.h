@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "AdvancedEffects.h"
-#include "Atmosphere.h"
-#include "DragFunction.h"
+#include "engine/AdvancedEffects.h"
+#include "engine/Atmosphere.h"
+#include "engine/DragFunction.h"
 
 namespace vorlan {
 

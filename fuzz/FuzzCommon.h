@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan::fuzz {
 

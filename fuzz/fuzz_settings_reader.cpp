@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "FuzzCommon.h"
-#include "SettingsFile.h"
+#include "fuzz/FuzzCommon.h"
+#include "shot/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorlan;

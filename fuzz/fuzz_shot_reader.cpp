@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "FuzzCommon.h"
+#include "fuzz/FuzzCommon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorlan;

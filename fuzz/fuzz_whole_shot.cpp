@@ -6,12 +6,12 @@
 #include <optional>
 #include <string_view>
 
-#include "AtmosphereCommands.h"
-#include "FuzzCommon.h"
-#include "RangeTable.h"
-#include "ShotComparison.h"
-#include "ShotSetup.h"
-#include "TableText.h"
+#include "fuzz/FuzzCommon.h"
+#include "reports/RangeTable.h"
+#include "reports/ShotComparison.h"
+#include "reports/TableText.h"
+#include "shot/AtmosphereCommands.h"
+#include "shot/ShotSetup.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ChartDialogs.h"
+#include "reports/ChartDialogs.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "FileDialog.h"
+#include "reports/FileDialog.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "FileDialog.h"
+#include "reports/FileDialog.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
-#include "RangeTable.h"
+#include "reports/RangeTable.h"
 
 #include <cmath>
 
-#include "Ballistics.h"
-#include "CLocaleNumbers.h"
-#include "DragFunction.h"
-#include "ShotSetup.h"
+#include "engine/Ballistics.h"
+#include "engine/DragFunction.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ShotParameters.h"
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

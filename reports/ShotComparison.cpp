@@ -1,13 +1,13 @@
-#include "ShotComparison.h"
+#include "reports/ShotComparison.h"
 
-#include "RangeTable.h"
+#include "reports/RangeTable.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Ballistics.h"
-#include "CLocaleNumbers.h"
-#include "ShotSetup.h"
+#include "engine/Ballistics.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan {
 

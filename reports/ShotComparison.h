@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "ShotParameters.h"
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

@@ -1,7 +1,7 @@
-#include "TableDialogs.h"
+#include "reports/TableDialogs.h"
 
 #include <QMessageBox>
-#include "FileDialog.h"
+#include "reports/FileDialog.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "TableText.h"
+#include "reports/TableText.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -13,10 +13,10 @@
 #include <QStackedWidget>
 #include <QToolBar>
 
-#include "ChartDialogs.h"
-#include "ChartExport.h"
-#include "ChartPainter.h"
-#include "TrajectoryChartView.h"
+#include "chart/ChartExport.h"
+#include "chart/ChartPainter.h"
+#include "reports/ChartDialogs.h"
+#include "reports/TrajectoryChartView.h"
 
 namespace vorlan {
 namespace {

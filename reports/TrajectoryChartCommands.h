@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "ChartSeries.h"
+#include "chart/ChartSeries.h"
 
 class QAction;
 class QMainWindow;

@@ -1,4 +1,4 @@
-#include "TrajectoryChartView.h"
+#include "reports/TrajectoryChartView.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ChartPainter.h"
+#include "chart/ChartPainter.h"
 
 namespace vorlan {
 namespace {

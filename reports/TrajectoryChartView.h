@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "ChartGeometry.h"
+#include "chart/ChartGeometry.h"
 
 namespace vorlan {
 

@@ -1,10 +1,10 @@
-#include "TrajectoryTable.h"
+#include "reports/TrajectoryTable.h"
 
 #include <QFile>
 #include <utility>
 
-#include "SafeFile.h"
-#include "TableText.h"
+#include "reports/TableText.h"
+#include "shot/SafeFile.h"
 
 namespace vorlan {
 

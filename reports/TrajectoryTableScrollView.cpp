@@ -1,4 +1,4 @@
-#include "TrajectoryTableScrollView.h"
+#include "reports/TrajectoryTableScrollView.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "TableText.h"
-#include "TrajectoryTable.h"
+#include "reports/TableText.h"
+#include "reports/TrajectoryTable.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "TrajectoryWindow.h"
+#include "reports/TrajectoryWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -12,14 +12,14 @@
 #include <QShortcut>
 #include <utility>
 
-#include "FileTitle.h"
-#include "RangeTable.h"
-#include "TableDialogs.h"
-#include "TableText.h"
-#include "TableWindowOwner.h"
-#include "TrajectoryChartCommands.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryTableScrollView.h"
+#include "reports/RangeTable.h"
+#include "reports/TableDialogs.h"
+#include "reports/TableText.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "shot/FileTitle.h"
 
 namespace vorlan {
 namespace {

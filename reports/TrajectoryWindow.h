@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ChartSeries.h"
+#include "chart/ChartSeries.h"
 
 class QPrinter;
 class QPrintPreviewDialog;

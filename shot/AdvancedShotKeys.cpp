@@ -1,12 +1,12 @@
-#include "AdvancedShotKeys.h"
+#include "shot/AdvancedShotKeys.h"
 
 #include <cmath>
 #include <fstream>
 #include <sstream>
 #include <variant>
 
-#include "CLocaleNumbers.h"
-#include "ShotFile.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan {
 

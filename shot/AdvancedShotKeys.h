@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "AdvancedEffects.h"
+#include "engine/AdvancedEffects.h"
 
 namespace vorlan {
 

@@ -1,7 +1,7 @@
-#include "AtmosphereCommands.h"
+#include "shot/AtmosphereCommands.h"
 
-#include "CLocaleNumbers.h"
-#include "ShotSetup.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan {
 

@@ -3,8 +3,8 @@
 // display texts (density "%6.4f" lb/ft^3 and "%5.1f" percent of sea level); the standard
 // atmospheres also overwrite the shot's weather.
 
-#include "Atmosphere.h"
-#include "ShotParameters.h"
+#include "engine/Atmosphere.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "FileTitle.h"
+#include "shot/FileTitle.h"
 
 #include <algorithm>
 #include <cctype>

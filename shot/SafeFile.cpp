@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "shot/SafeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
-#include "SettingsFile.h"
+#include "shot/SettingsFile.h"
 
 #include <array>
 
-#include "CLocaleNumbers.h"
-#include "ShotFile.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan {
 

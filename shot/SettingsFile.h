@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "SafeFile.h"
-#include "ShotParameters.h"
+#include "shot/SafeFile.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

@@ -1,10 +1,10 @@
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "AdvancedShotKeys.h"
-#include "CLocaleNumbers.h"
+#include "shot/AdvancedShotKeys.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "ShotParameters.h"
+#include "shot/ShotParameters.h"
 
 #include <algorithm>
 #include <array>

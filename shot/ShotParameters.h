@@ -9,7 +9,7 @@
 #include <string_view>
 #include <variant>
 
-#include "AdvancedEffects.h"
+#include "engine/AdvancedEffects.h"
 
 namespace vorlan {
 

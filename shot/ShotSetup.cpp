@@ -1,9 +1,9 @@
-#include "ShotSetup.h"
+#include "shot/ShotSetup.h"
 
 #include <utility>
 
-#include "Ballistics.h"
-#include "CLocaleNumbers.h"
+#include "engine/Ballistics.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
 

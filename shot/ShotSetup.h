@@ -1,14 +1,14 @@
 #pragma once
 // Turns a shot's typed inputs into the engine's inputs, the same way for every command.
 
-#include "Atmosphere.h"
-#include "ChronographBcSolver.h"
-#include "DragFunction.h"
-#include "EvwCalculator.h"
-#include "MaxRangeSolver.h"
-#include "PointBlankZeroSolver.h"
-#include "ShotParameters.h"
-#include "TrajectorySolver.h"
+#include "engine/Atmosphere.h"
+#include "engine/ChronographBcSolver.h"
+#include "engine/DragFunction.h"
+#include "engine/EvwCalculator.h"
+#include "engine/MaxRangeSolver.h"
+#include "engine/PointBlankZeroSolver.h"
+#include "engine/TrajectorySolver.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan {
 

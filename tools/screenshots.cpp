@@ -11,16 +11,16 @@
 #include <QTest>
 #include <cstdio>
 
-#include "AppContext.h"
-#include "CColorDlg.h"
-#include "CComputeBC.h"
-#include "CComputeOPBZ.h"
-#include "CEVWCalculations.h"
-#include "CMaximumRangeDlg.h"
-#include "CShoot.h"
-#include "CVorlan2Dlg.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
+#include "ui/AppContext.h"
+#include "ui/CColorDlg.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
+#include "ui/CMaximumRangeDlg.h"
+#include "ui/CShoot.h"
+#include "ui/CVorlan2Dlg.h"
 
 using namespace vorlan;
 

@@ -1,7 +1,7 @@
-#include "AppContext.h"
+#include "ui/AppContext.h"
 
-#include "CColorMsgBox.h"
-#include "ThemedDialog.h"
+#include "ui/CColorMsgBox.h"
+#include "ui/ThemedDialog.h"
 
 // The resources live in this static library; naming them here keeps them linked in.
 static void initVorlanResources() { Q_INIT_RESOURCE(vorlan); }

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "FileDialog.h"
-#include "OpenDialogs.h"
+#include "reports/FileDialog.h"
+#include "ui/OpenDialogs.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "CColorBtn.h"
+#include "ui/CColorBtn.h"
 
 #include <QBitmap>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "CColorDlg.h"
+#include "ui/CColorDlg.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "CColorBtn.h"
-#include "CLocaleNumbers.h"
-#include "ContextHelp.h"
+#include "shot/CLocaleNumbers.h"
+#include "ui/CColorBtn.h"
+#include "ui/ContextHelp.h"
 
 namespace vorlan {
 

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-#include "ThemedDialog.h"
+#include "ui/ThemedDialog.h"
 
 class QLabel;
 class QSlider;

@@ -1,11 +1,11 @@
-#include "CColorMsgBox.h"
+#include "ui/CColorMsgBox.h"
 
 #include <QBitmap>
 #include <QLabel>
 #include <QPainter>
 
-#include "CColorBtn.h"
-#include "ContextHelp.h"
+#include "ui/CColorBtn.h"
+#include "ui/ContextHelp.h"
 
 namespace vorlan {
 

@@ -3,7 +3,7 @@
 // message (6 pixels a character plus 28), its OK button is centred, and it sits centred
 // over its owner. It is not one of the open windows that a colour change repaints.
 
-#include "ThemedDialog.h"
+#include "ui/ThemedDialog.h"
 
 class QLabel;
 

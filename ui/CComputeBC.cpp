@@ -1,14 +1,14 @@
-#include "CComputeBC.h"
+#include "ui/CComputeBC.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "CColorBtn.h"
-#include "CLocaleNumbers.h"
-#include "DataExchange.h"
-#include "ShotSetup.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
+#include "ui/CColorBtn.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "SideWindow.h"
+#include "ui/SideWindow.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "CEVWCalculations.h"
+#include "ui/CEVWCalculations.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "CColorBtn.h"
-#include "DataExchange.h"
-#include "ShotSetup.h"
+#include "shot/ShotSetup.h"
+#include "ui/CColorBtn.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

@@ -4,8 +4,8 @@
 // and the recoil energy of the gun. It starts from the values kept in the shot and stores them
 // there again, mode included, when it closes; calculating alone changes nothing in the shot.
 
-#include "EvwCalculator.h"
-#include "SideWindow.h"
+#include "engine/EvwCalculator.h"
+#include "ui/SideWindow.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "CMaximumRangeDlg.h"
+#include "ui/CMaximumRangeDlg.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ShotSetup.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan {
 

@@ -4,7 +4,7 @@
 // height and climb time of the same shot fired straight up. The window computes once, when
 // it opens, and keeps that snapshot; it writes nothing back.
 
-#include "SideWindow.h"
+#include "ui/SideWindow.h"
 
 namespace vorlan {
 

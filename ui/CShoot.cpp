@@ -1,4 +1,4 @@
-#include "CShoot.h"
+#include "ui/CShoot.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "CColorBtn.h"
-#include "DataExchange.h"
-#include "TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "ui/CColorBtn.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ChartSeries.h"
-#include "ShotComparison.h"
-#include "ThemedDialog.h"
+#include "chart/ChartSeries.h"
+#include "reports/ShotComparison.h"
+#include "ui/ThemedDialog.h"
 
 class QLabel;
 class QLineEdit;

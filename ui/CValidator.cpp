@@ -1,8 +1,8 @@
-#include "CValidator.h"
+#include "ui/CValidator.h"
 
 #include <QLineEdit>
 
-#include "CLocaleNumbers.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
 

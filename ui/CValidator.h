@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "ShotParameters.h"
+#include "shot/ShotParameters.h"
 
 class QLineEdit;
 

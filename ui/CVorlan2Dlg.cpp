@@ -1,4 +1,4 @@
-#include "CVorlan2Dlg.h"
+#include "ui/CVorlan2Dlg.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QWhatsThis>
 
-#include "AtmosphereCommands.h"
-#include "CColorDlg.h"
-#include "ContextHelp.h"
-#include "DataExchange.h"
+#include "shot/AtmosphereCommands.h"
+#include "ui/CColorDlg.h"
+#include "ui/ContextHelp.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

@@ -13,14 +13,14 @@
 #include <optional>
 #include <string>
 
-#include "CValidator.h"
-#include "SettingsFile.h"
-#include "ShotComparison.h"
-#include "ShotParameters.h"
-#include "SideWindowOwner.h"
-#include "TableWindowOwner.h"
-#include "ThemedDialog.h"
-#include "WindowCascade.h"
+#include "reports/ShotComparison.h"
+#include "reports/TableWindowOwner.h"
+#include "shot/SettingsFile.h"
+#include "shot/ShotParameters.h"
+#include "ui/CValidator.h"
+#include "ui/SideWindowOwner.h"
+#include "ui/ThemedDialog.h"
+#include "ui/WindowCascade.h"
 
 class QLabel;
 class QLineEdit;

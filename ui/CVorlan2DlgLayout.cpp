@@ -13,8 +13,8 @@
 #include <functional>
 #include <span>
 
-#include "CColorBtn.h"
-#include "CVorlan2Dlg.h"
+#include "ui/CColorBtn.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan {
 

@@ -1,11 +1,11 @@
 // The main dialog's report commands: Range Table opens a table window of the shot, Set
 // Baseline keeps the shot for comparisons, Shoot opens a comparison window against it.
 
-#include "CShoot.h"
-#include "CVorlan2Dlg.h"
-#include "ChartSeries.h"
-#include "RangeTable.h"
-#include "TrajectoryWindow.h"
+#include "chart/ChartSeries.h"
+#include "reports/RangeTable.h"
+#include "reports/TrajectoryWindow.h"
+#include "ui/CShoot.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan {
 

@@ -9,10 +9,10 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "CVorlan2Dlg.h"
-#include "FileTitle.h"
-#include "SettingsFile.h"
-#include "ShotFile.h"
+#include "shot/FileTitle.h"
+#include "shot/SettingsFile.h"
+#include "shot/ShotFile.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan {
 

@@ -1,11 +1,11 @@
 // The main dialog's buttons for the side calculations: each press opens one more window for
 // this dialog; earlier ones stay open.
 
-#include "CComputeBC.h"
-#include "CComputeOPBZ.h"
-#include "CEVWCalculations.h"
-#include "CMaximumRangeDlg.h"
-#include "CVorlan2Dlg.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
+#include "ui/CMaximumRangeDlg.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan {
 

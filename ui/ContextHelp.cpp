@@ -1,9 +1,9 @@
-#include "ContextHelp.h"
+#include "ui/ContextHelp.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include "ThemedDialog.h"
+#include "ui/ThemedDialog.h"
 
 namespace vorlan {
 

@@ -1,11 +1,11 @@
-#include "DataExchange.h"
+#include "ui/DataExchange.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "CLocaleNumbers.h"
-#include "ThemedDialog.h"
+#include "shot/CLocaleNumbers.h"
+#include "ui/ThemedDialog.h"
 
 namespace vorlan {
 

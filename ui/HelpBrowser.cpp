@@ -1,4 +1,4 @@
-#include "HelpBrowser.h"
+#include "ui/HelpBrowser.h"
 
 #include <QHBoxLayout>
 #include <QShortcut>

@@ -3,7 +3,7 @@
 
 #include <QHash>
 
-#include "ContextHelp.h"
+#include "ui/ContextHelp.h"
 
 namespace vorlan {
 

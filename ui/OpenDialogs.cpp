@@ -1,4 +1,4 @@
-#include "OpenDialogs.h"
+#include "ui/OpenDialogs.h"
 
 #include <algorithm>
 

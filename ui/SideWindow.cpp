@@ -1,4 +1,4 @@
-#include "SideWindow.h"
+#include "ui/SideWindow.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "CColorBtn.h"
-#include "CLocaleNumbers.h"
-#include "DataExchange.h"
-#include "DragFunction.h"
+#include "engine/DragFunction.h"
+#include "shot/CLocaleNumbers.h"
+#include "ui/CColorBtn.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

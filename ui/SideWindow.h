@@ -15,9 +15,9 @@
 #include <span>
 #include <string>
 
-#include "CValidator.h"
-#include "SideWindowOwner.h"
-#include "ThemedDialog.h"
+#include "ui/CValidator.h"
+#include "ui/SideWindowOwner.h"
+#include "ui/ThemedDialog.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ThemedDialog.h"
+#include "ui/ThemedDialog.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "CColorBtn.h"
-#include "ContextHelp.h"
-#include "DataExchange.h"
+#include "ui/CColorBtn.h"
+#include "ui/ContextHelp.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 

@@ -8,7 +8,7 @@
 #include <QList>
 #include <map>
 
-#include "AppContext.h"
+#include "ui/AppContext.h"
 
 class QRadioButton;
 

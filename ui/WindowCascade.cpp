@@ -1,4 +1,4 @@
-#include "WindowCascade.h"
+#include "ui/WindowCascade.h"
 
 #include <QScreen>
 #include <algorithm>

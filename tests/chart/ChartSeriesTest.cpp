@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "ChartSeries.h"
-#include "RangeTable.h"
+#include "chart/ChartSeries.h"
+#include "reports/RangeTable.h"
 
 namespace vorlan {
 namespace {

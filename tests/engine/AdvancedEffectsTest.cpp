@@ -8,11 +8,11 @@
 #include <cmath>
 #include <functional>
 
-#include "AdvancedMarch.h"
-#include "Ballistics.h"
-#include "CalcTestLoads.h"
-#include "ShotSetup.h"
-#include "TrajectorySolver.h"
+#include "engine/AdvancedMarch.h"
+#include "engine/Ballistics.h"
+#include "engine/TrajectorySolver.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "Atmosphere.h"
+#include "engine/Atmosphere.h"
 
 #include <gtest/gtest.h>
 

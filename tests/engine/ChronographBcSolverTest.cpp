@@ -1,12 +1,12 @@
-#include "ChronographBcSolver.h"
+#include "engine/ChronographBcSolver.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "CalcTestLoads.h"
-#include "ShotSetup.h"
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

@@ -1,10 +1,10 @@
-#include "DragFunction.h"
+#include "engine/DragFunction.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "DragTables.h"
+#include "engine/DragTables.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "EvwCalculator.h"
+#include "engine/EvwCalculator.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "CLocaleNumbers.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
 namespace {

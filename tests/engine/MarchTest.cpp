@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "Ballistics.h"
-#include "HandBuiltFlights.h"
-#include "TrajectorySolver.h"
+#include "engine/Ballistics.h"
+#include "engine/TrajectorySolver.h"
+#include "tests/support/HandBuiltFlights.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "MaxRangeSolver.h"
+#include "engine/MaxRangeSolver.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <utility>
 
-#include "Ballistics.h"
-#include "CalcTestLoads.h"
-#include "ShotSetup.h"
+#include "engine/Ballistics.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

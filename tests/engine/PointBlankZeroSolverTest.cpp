@@ -1,12 +1,12 @@
-#include "PointBlankZeroSolver.h"
+#include "engine/PointBlankZeroSolver.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "CalcTestLoads.h"
-#include "ShotSetup.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

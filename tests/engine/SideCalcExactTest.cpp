@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "Ballistics.h"
-#include "CalcTestLoads.h"
-#include "HandBuiltFlights.h"
-#include "ShotSetup.h"
+#include "engine/Ballistics.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
+#include "tests/support/HandBuiltFlights.h"
 
 namespace vorlan {
 namespace {

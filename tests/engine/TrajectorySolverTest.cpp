@@ -1,13 +1,13 @@
-#include "TrajectorySolver.h"
+#include "engine/TrajectorySolver.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "CalcTestLoads.h"
+#include "tests/support/CalcTestLoads.h"
 
-#include "Ballistics.h"
+#include "engine/Ballistics.h"
 
 namespace vorlan {
 namespace {

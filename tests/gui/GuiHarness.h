@@ -10,8 +10,8 @@
 #include <QTest>
 #include <memory>
 
-#include "AppContext.h"
-#include "CVorlan2Dlg.h"
+#include "ui/AppContext.h"
+#include "ui/CVorlan2Dlg.h"
 
 namespace vorlan::testing {
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <vector>
 
-#include "TableWindowOwner.h"
-#include "TrajectoryWindow.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryWindow.h"
 
 class TableOwnerStub : public vorlan::TableWindowOwner {
 public:

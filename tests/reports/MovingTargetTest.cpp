@@ -7,11 +7,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "CalcTestLoads.h"
-#include "HandBuiltFlights.h"
-#include "RangeTable.h"
-#include "ShotComparison.h"
-#include "ShotSetup.h"
+#include "reports/RangeTable.h"
+#include "reports/ShotComparison.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
+#include "tests/support/HandBuiltFlights.h"
 
 namespace vorlan {
 namespace {

@@ -1,14 +1,14 @@
-#include "RangeTable.h"
+#include "reports/RangeTable.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "CalcTestLoads.h"
+#include "tests/support/CalcTestLoads.h"
 
-#include "CLocaleNumbers.h"
-#include "ShotFile.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan {
 namespace {

@@ -1,12 +1,12 @@
-#include "ShotComparison.h"
+#include "reports/ShotComparison.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "CalcTestLoads.h"
-#include "RangeTable.h"
-#include "ShotSetup.h"
+#include "reports/RangeTable.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
 namespace {

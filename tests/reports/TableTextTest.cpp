@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TableText.h"
+#include "reports/TableText.h"
 
 namespace vorlan {
 namespace {

@@ -1,8 +1,8 @@
-#include "AdvancedShotKeys.h"
+#include "shot/AdvancedShotKeys.h"
 
 #include <gtest/gtest.h>
 
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan {
 namespace {

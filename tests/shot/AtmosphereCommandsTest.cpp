@@ -1,5 +1,5 @@
-#include "AtmosphereCommands.h"
-#include "CLocaleNumbers.h"
+#include "shot/AtmosphereCommands.h"
+#include "shot/CLocaleNumbers.h"
 
 #include <gtest/gtest.h>
 

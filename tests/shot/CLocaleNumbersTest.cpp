@@ -1,4 +1,4 @@
-#include "CLocaleNumbers.h"
+#include "shot/CLocaleNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "SettingsFile.h"
+#include "shot/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
 
 namespace vorlan {
 namespace {

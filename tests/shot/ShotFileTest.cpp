@@ -1,4 +1,4 @@
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <fstream>
 #include <random>
 
-#include "CLocaleNumbers.h"
-#include "FileTitle.h"
-#include "SettingsFile.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/FileTitle.h"
+#include "shot/SettingsFile.h"
 
 namespace vorlan {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "ShotParameters.h"
+#include "shot/ShotParameters.h"
 
 namespace vorlan::testing {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "DragFunction.h"
+#include "engine/DragFunction.h"
 
 namespace vorlan::testing {
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "ContextHelp.h"
-#include "HelpBrowser.h"
+#include "ui/ContextHelp.h"
+#include "ui/HelpBrowser.h"
 
 using namespace vorlan;
 
@@ -121,4 +121,4 @@ void TestHelpPages::popupTextsAreSentences() {
 }
 
 QTEST_MAIN(TestHelpPages)
-#include "tst_helppages.moc"
+#include "HelpPagesTest.moc"

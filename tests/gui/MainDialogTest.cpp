@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QUrl>
 
-#include "GuiHarness.h"
-#include "SettingsFile.h"
-#include "ShotFile.h"
+#include "shot/SettingsFile.h"
+#include "shot/ShotFile.h"
+#include "tests/gui/GuiHarness.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -271,4 +271,4 @@ void TestMainDialog::exitClosesOtherWindows() {
 }
 
 QTEST_MAIN(TestMainDialog)
-#include "tst_maindialog.moc"
+#include "MainDialogTest.moc"

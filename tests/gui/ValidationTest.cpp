@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CValidator.h"
-#include "GuiHarness.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CValidator.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -132,7 +132,7 @@ void TestValidation::exchangeMessages_data() {
                                     << "Please enter a number.";
     QTest::newRow("empty increment") << 1008 << ""
                                      << "Please enter an integer.";
-    // Every field's bounds at both ends: tst_bounds.
+    // Every field's bounds at both ends: BoundsTest.
 }
 
 void TestValidation::exchangeMessages() {
@@ -192,4 +192,4 @@ void TestValidation::enterDoesNotClose() {
 }
 
 QTEST_MAIN(TestValidation)
-#include "tst_validation.moc"
+#include "ValidationTest.moc"

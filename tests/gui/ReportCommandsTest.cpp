@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "CLocaleNumbers.h"
-#include "CMaximumRangeDlg.h"
-#include "CShoot.h"
-#include "GuiHarness.h"
-#include "RangeTable.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryWindow.h"
+#include "reports/RangeTable.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryWindow.h"
+#include "shot/CLocaleNumbers.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CMaximumRangeDlg.h"
+#include "ui/CShoot.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -362,4 +362,4 @@ void TestReportCommands::grabWindows() {
 }
 
 QTEST_MAIN(TestReportCommands)
-#include "tst_reportcommands.moc"
+#include "ReportCommandsTest.moc"

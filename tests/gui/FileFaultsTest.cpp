@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "GuiHarness.h"
-#include "ShotFile.h"
+#include "shot/ShotFile.h"
+#include "tests/gui/GuiHarness.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -191,4 +191,4 @@ void TestFileFaults::aFailedZeroIsToldAndNotWrittenBack() {
 }
 
 QTEST_MAIN(TestFileFaults)
-#include "tst_filefaults.moc"
+#include "FileFaultsTest.moc"

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "CVorlan2App.h"
+#include "app/CVorlan2App.h"
 
 using vorlan::CVorlan2App;
 
@@ -70,4 +70,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestSettingsLocation)
-#include "tst_settingslocation.moc"
+#include "SettingsLocationTest.moc"

@@ -11,17 +11,17 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "CAboutDlg.h"
-#include "CColorMsgBox.h"
-#include "CComputeBC.h"
-#include "CHiddenWindow.h"
-#include "CShoot.h"
-#include "ContextHelp.h"
-#include "GuiHarness.h"
-#include "HelpBrowser.h"
-#include "SideWindow.h"
-#include "TableDialogs.h"
-#include "TrajectoryWindow.h"
+#include "app/CAboutDlg.h"
+#include "app/CHiddenWindow.h"
+#include "reports/TableDialogs.h"
+#include "reports/TrajectoryWindow.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CColorMsgBox.h"
+#include "ui/CComputeBC.h"
+#include "ui/CShoot.h"
+#include "ui/ContextHelp.h"
+#include "ui/HelpBrowser.h"
+#include "ui/SideWindow.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -331,4 +331,4 @@ void TestDesktopTour::unusableCoefficientSaysWhy() {
 }
 
 QTEST_MAIN(TestDesktopTour)
-#include "tst_desktoptour.moc"
+#include "DesktopTourTest.moc"

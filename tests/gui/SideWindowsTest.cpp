@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "CComputeBC.h"
-#include "CComputeOPBZ.h"
-#include "CEVWCalculations.h"
-#include "CLocaleNumbers.h"
-#include "CMaximumRangeDlg.h"
-#include "GuiHarness.h"
-#include "ShotSetup.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
+#include "ui/CMaximumRangeDlg.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -463,4 +463,4 @@ void TestSideWindows::windowsOutliveNothing() {
 }
 
 QTEST_MAIN(TestSideWindows)
-#include "tst_sidewindows.moc"
+#include "SideWindowsTest.moc"

@@ -19,17 +19,17 @@
 #include <QWheelEvent>
 #include <sstream>
 
-#include "ChartDialogs.h"
-#include "ChartGeometry.h"
-#include "RangeTable.h"
-#include "TableOwnerStub.h"
-#include "TableText.h"
-#include "TableWindowOwner.h"
-#include "TrajectoryChartCommands.h"
-#include "TrajectoryChartView.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "chart/ChartGeometry.h"
+#include "reports/ChartDialogs.h"
+#include "reports/RangeTable.h"
+#include "reports/TableText.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
+#include "tests/gui/TableOwnerStub.h"
 
 using namespace vorlan;
 
@@ -339,4 +339,4 @@ void TestTrajectoryChart::printWhileChartShownPrintsOnePage() {
 }
 
 QTEST_MAIN(TestTrajectoryChart)
-#include "tst_trajectorychart.moc"
+#include "TrajectoryChartTest.moc"

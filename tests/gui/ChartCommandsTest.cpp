@@ -5,13 +5,13 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-#include "CShoot.h"
-#include "GuiHarness.h"
-#include "RangeTable.h"
-#include "ShotComparison.h"
-#include "TrajectoryChartCommands.h"
-#include "TrajectoryChartView.h"
-#include "TrajectoryWindow.h"
+#include "reports/RangeTable.h"
+#include "reports/ShotComparison.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
+#include "reports/TrajectoryWindow.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CShoot.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -95,4 +95,4 @@ void TestChartCommands::comparisonChartOverlaysCurrentAndBaseline() {
 }
 
 QTEST_MAIN(TestChartCommands)
-#include "tst_chartcommands.moc"
+#include "ChartCommandsTest.moc"

@@ -7,11 +7,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CAboutDlg.h"
-#include "CColorBtn.h"
-#include "CColorDlg.h"
-#include "CColorMsgBox.h"
-#include "GuiHarness.h"
+#include "app/CAboutDlg.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CColorBtn.h"
+#include "ui/CColorDlg.h"
+#include "ui/CColorMsgBox.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -161,4 +161,4 @@ void TestColorTheme::aboutKeepsColourOfItsOpening() {
 }
 
 QTEST_MAIN(TestColorTheme)
-#include "tst_colortheme.moc"
+#include "ColorThemeTest.moc"

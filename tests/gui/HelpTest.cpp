@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CAboutDlg.h"
-#include "CHiddenWindow.h"
-#include "ContextHelp.h"
-#include "GuiHarness.h"
-#include "HelpBrowser.h"
+#include "app/CAboutDlg.h"
+#include "app/CHiddenWindow.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/ContextHelp.h"
+#include "ui/HelpBrowser.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -112,4 +112,4 @@ void TestHelp::contentsAndTopics() {
 }
 
 QTEST_MAIN(TestHelp)
-#include "tst_help.moc"
+#include "HelpTest.moc"

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "CComputeBC.h"
-#include "CComputeOPBZ.h"
-#include "CEVWCalculations.h"
-#include "GuiHarness.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -222,4 +222,4 @@ void TestBounds::sideWindowBoundsAndOrder() {
 }
 
 QTEST_MAIN(TestBounds)
-#include "tst_bounds.moc"
+#include "BoundsTest.moc"

@@ -18,14 +18,14 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "RangeTable.h"
-#include "TableDialogs.h"
-#include "TableOwnerStub.h"
-#include "TableText.h"
-#include "TableWindowOwner.h"
-#include "TrajectoryTable.h"
-#include "TrajectoryTableScrollView.h"
-#include "TrajectoryWindow.h"
+#include "reports/RangeTable.h"
+#include "reports/TableDialogs.h"
+#include "reports/TableText.h"
+#include "reports/TableWindowOwner.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
+#include "tests/gui/TableOwnerStub.h"
 
 using namespace vorlan;
 
@@ -322,4 +322,4 @@ void TestTrajectoryWindow::twoWindowsAreIndependent() {
 }
 
 QTEST_MAIN(TestTrajectoryWindow)
-#include "tst_trajectorywindow.moc"
+#include "TrajectoryWindowTest.moc"
