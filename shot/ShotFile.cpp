@@ -72,8 +72,16 @@ std::string shotFileText(const ShotParameters& shot) {
     return text;
 }
 
+std::string extensionShotFileText(const ShotParameters& shot) { return advancedShotFileText(shot.advanced); }
+
+bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
+    return applyAdvancedShotLine(line, shot.advanced);
+}
+
+void resetExtensionInputs(ShotParameters& shot) { shot.advanced = AdvancedEffects{}; }
+
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {
-    return writeFileAtomically(path, shotFileText(shot) + advancedShotFileText(shot.advanced));
+    return writeFileAtomically(path, shotFileText(shot) + extensionShotFileText(shot));
 }
 
 void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle) {
@@ -102,7 +110,7 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
         if (!(entry.calculatorKey && mode == ShotReadMode::GivenPath)) storeValue(entry.member, value, shot);
         return true;
     }
-    return applyAdvancedShotLine(line, shot.advanced);
+    return applyExtensionShotLine(line, shot);
 }
 
 FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode) {
@@ -115,7 +123,7 @@ FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotRead
 
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode) {
     shot.muzzleAngle = 0.0;
-    shot.advanced = AdvancedEffects{};  // a file holds only the advanced inputs that are not at their defaults
+    resetExtensionInputs(shot);
     forEachShotLine(bytes, [&](std::string_view line) { applyShotLine(line, shot, mode); });
 }
 

@@ -22,6 +22,14 @@ inline constexpr std::string_view kShotLineEnd = "\r\r\n";
 // The 35 lines of the record as the writer produces them.
 std::string shotFileText(const ShotParameters& shot);
 
+// The lines after the designed ones: the inputs the design does not have (advanced effects),
+// each written only when it differs from its default. No designed key begins like them.
+std::string extensionShotFileText(const ShotParameters& shot);
+// Stores the value of a line that begins with an extension key; false when none matched.
+bool applyExtensionShotLine(std::string_view line, ShotParameters& shot);
+// Puts every extension input back to its default (a file holds only the ones that differ).
+void resetExtensionInputs(ShotParameters& shot);
+
 // A text field as it is stored: CR and LF become blanks, so that no value can end its line
 // early and forge another key.
 std::string withoutLineBreaks(std::string_view text);
