@@ -39,6 +39,8 @@ std::span<const SideNumberField> CAdvancedDlg::numberFields() const { return adv
 void CAdvancedDlg::onInitDialog() {
     effects_ = owner()->shot().advanced;
     SideWindow::onInitDialog();
+    edit(kWindSpeed)->setFocus();
+    edit(kWindSpeed)->selectAll();  // typing replaces the speed
 }
 
 void CAdvancedDlg::exchange(DataExchange& dx) {
@@ -129,9 +131,15 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
     if (!dx.failed()) effects_.bcBands = bands;
 }
 
+void CAdvancedDlg::onCustomDrag(bool checked) {
+    // Checked without a table to fly, it asks for one; none loaded, it stays clear.
+    if (!checked || dragTable_.size() >= 2) return;
+    onLoadCsv();
+    if (dragTable_.size() < 2) controlAs<QCheckBox>(kCustomDrag)->setChecked(false);
+}
+
 void CAdvancedDlg::showDragTable(const QString& status) {
     const bool held = dragTable_.size() >= 2;
-    controlAs<QCheckBox>(kCustomDrag)->setEnabled(held);
     QString text = status;
     if (text.isEmpty()) text = held ? tr("Table of %1 points").arg(dragTable_.size()) : tr("No table loaded");
     controlAs<QLabel>(kDragStatus)->setText(text);
@@ -190,8 +198,9 @@ void CAdvancedDlg::showResults() {
     const double sg = shotStability(shot);
     const std::string_view advice = stabilityAdvice(sg);
     edit(kStability)->setText(sg > 0.0 ? shownNumber("%.2f", sg) : QString());
-    edit(kAdvice)->setText(sg > 0.0 ? QString::fromUtf8(advice.data(), static_cast<qsizetype>(advice.size()))
-                                    : QString());
+    QString adviceText = QString::fromUtf8(advice.data(), static_cast<qsizetype>(advice.size()));
+    adviceText[0] = adviceText[0].toUpper();  // a sentence of its own here
+    controlAs<QLabel>(kAdvice)->setText(sg > 0.0 ? adviceText : QString());
     edit(kAdjustedVelocity)->setText(shownNumber("%.1f", powderAdjustedVelocity(e, shot.velocity)));
 }
 

@@ -57,6 +57,7 @@ public:
 
     // The commands of the window's buttons.
     void onLoadCsv();
+    void onCustomDrag(bool checked);
     void onSensitivityFromReadings();
 
 protected:

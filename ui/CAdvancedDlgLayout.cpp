@@ -17,7 +17,7 @@ namespace vorlan {
 
 namespace {
 
-constexpr int kWideResult = 2 * 88;
+constexpr int kAdviceWidth = 240;
 
 QCheckBox* makeCheck(CAdvancedDlg* window, int controlId, const QString& caption) {
     auto* box = new QCheckBox(caption, window);
@@ -56,15 +56,18 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
 QGroupBox* CAdvancedDlg::buildSpinGroup() {
     using namespace advancedfields;
     for (const SideNumberField& f : {kTwistField, kLengthField, kDiameterField}) addNumberEdit(f);
-    addResultEdit(kStability);
-    addResultEdit(kAdvice)->setFixedWidth(kWideResult);
-    const SideLabelledEdit edits[] = {{kTwist, "Twist Rate (in./turn)"},
-                                      {kLength, "Bullet Length (in.)"},
-                                      {kDiameter, "Bullet Diameter (in.)"},
-                                      {kStability, "Stability Factor (Sg)"}};
+    const SideLabelledEdit edits[] = {
+        {kTwist, "Twist Rate (in./turn)"}, {kLength, "Bullet Length (in.)"}, {kDiameter, "Bullet Diameter (in.)"}};
     QGridLayout* grid = editGrid(edits);
-    grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 4, 0, 1, 2);
-    grid->addWidget(edit(kAdvice), 5, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0, 1, 2);
+    grid->addWidget(addResultEdit(kStability), 4, 0, Qt::AlignRight);
+    grid->addWidget(new QLabel(QStringLiteral("Stability Factor (Sg)"), this), 4, 1);
+    // The advice runs to a sentence: two lines kept free for it, so the window keeps its size.
+    QLabel* advice = addLabel(kAdvice, {});
+    advice->setWordWrap(true);
+    advice->setFixedSize(kAdviceWidth, 2 * advice->fontMetrics().lineSpacing() + 4);
+    advice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(advice, 5, 0, 1, 2);
     return groupAround(this, QStringLiteral("Spin"), grid);
 }
 
@@ -105,7 +108,9 @@ QGroupBox* CAdvancedDlg::buildPowderGroup() {
 
 QGroupBox* CAdvancedDlg::buildDragGroup() {
     auto* grid = new QGridLayout;
-    grid->addWidget(makeCheck(this, kCustomDrag, QStringLiteral("Custom")), 0, 0);
+    QCheckBox* custom = makeCheck(this, kCustomDrag, QStringLiteral("Custom"));
+    connect(custom, &QCheckBox::clicked, this, &CAdvancedDlg::onCustomDrag);
+    grid->addWidget(custom, 0, 0);
     CColorBtn* load = addButton(kLoadCsv, QStringLiteral("Load CSV..."));
     connect(load, &QPushButton::clicked, this, &CAdvancedDlg::onLoadCsv);
     grid->addWidget(load, 0, 1);
