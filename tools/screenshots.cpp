@@ -14,6 +14,7 @@
 #include "reports/TrajectoryTableScrollView.h"
 #include "reports/TrajectoryWindow.h"
 #include "ui/AppContext.h"
+#include "ui/CAdvancedDlg.h"
 #include "ui/CColorDlg.h"
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
@@ -111,6 +112,15 @@ int main(int argc, char** argv) {
 
     dialog.onCalculations();
     save(newest<CEVWCalculations>(&dialog), QStringLiteral("calculations.png"));
+    dialog.onAdvanced();
+    auto* advanced = newest<CAdvancedDlg>(&dialog);
+    const std::pair<int, const char*> advancedInputs[] = {
+        {CAdvancedDlg::kWindSpeed, "8"}, {CAdvancedDlg::kWindDirection, "45"}, {CAdvancedDlg::kTwist, "10"},
+        {CAdvancedDlg::kLength, "1.24"}, {CAdvancedDlg::kSensitivity, "1.2"},  {CAdvancedDlg::kPowderTemperature, "40"},
+    };
+    for (const auto& [id, text] : advancedInputs)
+        if (advanced) retype(*advanced, id, QString::fromLatin1(text));
+    save(advanced, QStringLiteral("advanced.png"));
     CColorDlg colors(context, &dialog);
     colors.show();
     save(&colors, QStringLiteral("dialog-color.png"));

@@ -104,6 +104,7 @@ void CVorlan2Dlg::exchange(DataExchange& dx) {
                 break;
         }
     }
+    exchangeSideWindows(dx);
 }
 
 void CVorlan2Dlg::onInitDialog() {

@@ -91,6 +91,7 @@ public:
     void onMaximumRange();
     void onOPBZ();
     void onCalculations();
+    void onAdvanced();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;
@@ -126,6 +127,8 @@ private:
     void writeSettings();
     bool runExitSequence();
     void closeTableWindows();
+    // The side windows of this dialog that hold part of its shot take or show it with its fields.
+    void exchangeSideWindows(DataExchange& dx);
     QString chooseShotFile(FileRequest::Kind kind, const std::string& initialName);
 
     ShotParameters shot_;

@@ -210,6 +210,12 @@ void CVorlan2Dlg::buildControls() {
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
     CColorBtn* calculations = addButton(1038, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
+    CColorBtn* advanced = addButton(1046, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
+    advanced->setMinimumSize(112, 34);
+    auto* sideCommands = new QHBoxLayout;
+    sideCommands->setSpacing(6);
+    sideCommands->addWidget(advanced);
+    sideCommands->addWidget(calculations);
 
     // Projectile and wind on the left; atmosphere, drag model and the commands beside them.
     auto* grid = new QGridLayout;
@@ -221,7 +227,7 @@ void CVorlan2Dlg::buildControls() {
     grid->addWidget(buildWindGroup(), 1, 0);
     grid->addWidget(buildCommandGroup(), 1, 1, 1, 2, Qt::AlignBottom);
     grid->addWidget(correction, 2, 0, 1, 2);
-    grid->addWidget(calculations, 2, 2, Qt::AlignRight);
+    grid->addLayout(sideCommands, 2, 2, Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
@@ -236,7 +242,7 @@ void CVorlan2Dlg::setTabOrderByLayout() {
     // row by row; the read-only density fields are passed over.
     const int order[] = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1042, 1011, 1012, 1037,
                          1041, 1013, 1014, 1015, 1018, 1019, 1020, 1022, 1025, 1024, 1021, 1023, 1027, 1028, 1045,
-                         1044, 1039, 1026, 1030, 1029, 1031, 1033, 1032, 1034, 1036, 1035, 1038, 1047, 32778};
+                         1044, 1039, 1026, 1030, 1029, 1031, 1033, 1032, 1034, 1036, 1035, 1046, 1038, 1047, 32778};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
     for (const int readOnly : {1016, 1017}) control(readOnly)->setFocusPolicy(Qt::ClickFocus);
 }

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
 #include "shot/SettingsFile.h"
 #include "shot/ShotFile.h"
@@ -49,7 +50,11 @@ AppSettings CVorlan2Dlg::currentSettings() const {
 void CVorlan2Dlg::readSettings() {
     const std::string& path = context().settingsPath;
     AppSettings settings = currentSettings();  // what the file does not hold stays as it is
-    if (path.empty() || !readSettingsFile(path, shot_, settings)) return;
+    if (path.empty()) return;
+    // The extras file may stand alone: a missing settings file does not drop the inputs it holds.
+    const bool read = static_cast<bool>(readSettingsFile(path, shot_, settings));
+    readExtrasFile(extrasFilePath(path), shot_);
+    if (!read) return;
     context().dialogColor = QColor(settings.red, settings.green, settings.blue);
     saveDirectory = settings.saveDirectory;
     saveFileName = settings.saveFileName;
@@ -59,8 +64,13 @@ void CVorlan2Dlg::readSettings() {
 void CVorlan2Dlg::writeSettings() {
     const std::string& path = context().settingsPath;
     if (path.empty()) return;
+    const FileOutcome settings = writeSettingsFile(path, shot_, currentSettings());
     tellFileFailure(context(), this, tr("Settings Not Saved"), tr("The settings could not be saved to \"%1\"."), path,
-                    writeSettingsFile(path, shot_, currentSettings()));
+                    settings);
+    if (!settings) return;  // one message for a folder that takes no files
+    const std::string extras = extrasFilePath(path);
+    tellFileFailure(context(), this, tr("Settings Not Saved"),
+                    tr("The extra shot inputs could not be saved to \"%1\"."), extras, writeExtrasFile(extras, shot_));
 }
 
 QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& initialName) {

@@ -1,11 +1,13 @@
 // The main dialog's buttons for the side calculations: each press opens one more window for
 // this dialog; earlier ones stay open.
 
+#include "ui/CAdvancedDlg.h"
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CVorlan2Dlg.h"
+#include "ui/DataExchange.h"
 
 namespace vorlan {
 
@@ -24,5 +26,20 @@ void CVorlan2Dlg::onComputeBC() { openSideWindow<CComputeBC>(*this); }
 void CVorlan2Dlg::onMaximumRange() { openSideWindow<CMaximumRangeDlg>(*this); }
 void CVorlan2Dlg::onOPBZ() { openSideWindow<CComputeOPBZ>(*this); }
 void CVorlan2Dlg::onCalculations() { openSideWindow<CEVWCalculations>(*this); }
+void CVorlan2Dlg::onAdvanced() { openSideWindow<CAdvancedDlg>(*this); }
+
+void CVorlan2Dlg::exchangeSideWindows(DataExchange& dx) {
+    if (dx.failed()) return;
+    for (QWidget* window : context().openDialogs.oldestToNewest()) {
+        auto* side = qobject_cast<SideWindow*>(window);
+        if (!side || side->owner() != this) continue;
+        if (!dx.saving()) {
+            side->showWithOwner();
+        } else if (!side->takeWithOwner()) {
+            dx.markFailed();
+            return;
+        }
+    }
+}
 
 }  // namespace vorlan

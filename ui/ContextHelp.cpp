@@ -23,7 +23,7 @@ quint32 controlHelpId(int templateId, int controlId) {
 }
 
 bool isDialogWithPopupHelp(quint32 helpId) {
-    for (const int templateId : {102, 137, 138, 139, 140, 157})
+    for (const int templateId : {102, 137, 138, 139, 140, 157, 158})
         if (helpId == dialogHelpId(templateId)) return true;
     return false;
 }

@@ -33,12 +33,12 @@ inline constexpr int kMessageBoxTemplate = 145;
 
 quint32 dialogHelpId(int templateId);
 quint32 controlHelpId(int templateId, int controlId);
-// The six dialogs whose help requests show pop-up help.
+// The dialogs whose help requests show pop-up help.
 bool isDialogWithPopupHelp(quint32 helpId);
 
 // The help id to show for a help request `contextId` with the pointer at `globalPos`: the
 // id of the control there, or `contextId` itself over the dialog's background. Nothing when
-// no window lies there or the request is not from one of the six dialogs.
+// no window lies there or the request is not from one of those dialogs.
 std::optional<quint32> helpIdAt(QPoint globalPos, quint32 contextId);
 // The same, given the top-level window under the pointer.
 std::optional<quint32> helpIdInWindow(QWidget* window, QPoint globalPos, quint32 contextId);

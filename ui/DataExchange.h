@@ -23,6 +23,8 @@ public:
 
     bool saving() const { return direction_ == Direction::Save; }
     bool failed() const { return failed_; }
+    // Ends the pass as failed for a check made elsewhere that has shown its own message.
+    void markFailed() { failed_ = true; }
 
     // A fractional number within [minimum, maximum], shown with "%g".
     void number(int controlId, double& value, double minimum, double maximum);

@@ -3,6 +3,7 @@
 
 #include <QHash>
 
+#include "ui/CAdvancedDlg.h"
 #include "ui/ContextHelp.h"
 
 namespace vorlan {
@@ -22,6 +23,8 @@ const Entry kEntries[] = {
     {139, 0, "The optimum point-blank zero for a vital zone of the given diameter."},
     {140, 0, "The current shot compared with the baseline at the target range."},
     {157, 0, "Energy, velocity, bullet weight, power factor and recoil energy."},
+    {158, 0, "Effects beyond the standard flight: wind from any side, spin, the Earth's rotation, powder, drag."},
+    {102, 1046, "Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag."},
     {102, 1000,
      "A name for this gun and load, up to 256 characters. It heads the range table and is offered as the file name "
      "when you save the shot."},
@@ -143,12 +146,53 @@ const Entry kEntries[] = {
     {101, 1056, "Blue part of the colour of all Vorlan windows, 0 to 255."},
 };
 
+// The Advanced window; its five rows of coefficient bands share two texts.
+const Entry kAdvancedEntries[] = {
+    {158, 1001, "Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window."},
+    {158, 1002,
+     "Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the "
+     "clock face (12 from the target, 3 from the right)."},
+    {158, 1003, "Enter the wind direction in degrees, 0 to 360, clockwise from the line of fire."},
+    {158, 1004, "Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right."},
+    {158, 1010, "Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out."},
+    {158, 1011, "Check for a barrel whose rifling turns to the left: the bullet drifts to the left."},
+    {158, 1012, "Length of the bullet in inches, 0 to 10."},
+    {158, 1013, "Diameter of the bullet in inches, 0 to 2; 0 takes the number the caliber begins with."},
+    {158, 1014, "Gyroscopic stability factor by Miller's rule, for the main window's velocity and air."},
+    {158, 1015, "Below 1.0 unstable, to 1.3 marginal, to 1.5 fair, above 1.5 stable."},
+    {158, 1020, "Check to let the Earth's rotation move the bullet (Coriolis and Eotvos effects)."},
+    {158, 1021, "Latitude of the firing point in degrees, -90 to 90: north positive, south negative."},
+    {158, 1022, "Direction of fire in degrees clockwise from north, 0 to 360."},
+    {158, 1030, "Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off."},
+    {158, 1031, "Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150."},
+    {158, 1032,
+     "Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window's velocity was measured."},
+    {158, 1033, "The muzzle velocity in feet per second that the powder temperature gives."},
+    {158, 1034, "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it."},
+    {158, 1035, "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it."},
+    {158, 1036, "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature."},
+    {158, 1037, "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity."},
+    {158, 1038, "Computes the sensitivity from the two velocities and their temperatures."},
+    {158, 1040, "Check to fly the loaded Mach and drag-coefficient table instead of the drag function chosen."},
+    {158, 1041, "Loads a drag table from a CSV file: Mach and Cd on each line, Mach increasing, a header allowed."},
+    {158, 1042, "The drag table held, or what is wrong with the file last loaded."},
+};
+constexpr const char* kBandVelocityText =
+    "Lowest velocity of a band in feet per second, 0 to 5000; the band's coefficient holds down to the next band.";
+constexpr const char* kBandCoefficientText = "Ballistic coefficient of the band, 0.0001 to 2, for the drag function.";
+
 const QHash<quint32, QString>& texts() {
     static const QHash<quint32, QString> table = [] {
         QHash<quint32, QString> t;
         for (const Entry& e : kEntries)
             t.insert(e.controlId ? controlHelpId(e.templateId, e.controlId) : dialogHelpId(e.templateId),
                      QString::fromUtf8(e.text));
+        for (const Entry& e : kAdvancedEntries)
+            t.insert(controlHelpId(e.templateId, e.controlId), QString::fromUtf8(e.text));
+        for (int row = 0; row < kMaxBcBands; ++row) {
+            t.insert(controlHelpId(158, CAdvancedDlg::kBandVelocity + row), QString::fromUtf8(kBandVelocityText));
+            t.insert(controlHelpId(158, CAdvancedDlg::kBandCoefficient + row), QString::fromUtf8(kBandCoefficientText));
+        }
         return t;
     }();
     return table;

@@ -53,6 +53,11 @@ public:
     // The window's number edits in the order its exchange takes them.
     virtual std::span<const SideNumberField> numberFields() const { return {}; }
 
+    // A window whose fields are part of the owner's shot: it hands them over whenever the owner
+    // takes its fields (false when one fails its check) and shows the shot whenever the owner does.
+    virtual bool takeWithOwner() { return true; }
+    virtual void showWithOwner() {}
+
     void accept() override;
     void reject() override;
 

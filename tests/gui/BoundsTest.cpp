@@ -178,9 +178,9 @@ QList<int> controlIds(const QList<CheckedField>& fields) {
     return ids;
 }
 
-// The side windows with edits to check: Compute BC, OPBZ, Calculations.
+// The side windows with edits to check: Compute BC, OPBZ, Calculations, Advanced.
 constexpr std::pair<int, const char*> kSideWindowButtons[] = {
-    {1034, "Compute BC"}, {1036, "OPBZ"}, {1038, "Calculations"}};
+    {1034, "Compute BC"}, {1036, "OPBZ"}, {1038, "Calculations"}, {1046, "Advanced"}};
 
 }  // namespace
 

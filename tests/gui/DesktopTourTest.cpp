@@ -16,6 +16,7 @@
 #include "reports/TableDialogs.h"
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
+#include "ui/CAdvancedDlg.h"
 #include "ui/CColorMsgBox.h"
 #include "ui/CComputeBC.h"
 #include "ui/CShoot.h"
@@ -243,12 +244,12 @@ void TestDesktopTour::newWindowsCascadeWithIcons() {
     Harness h;
     auto dlg = h.openMainDialog();
     const QRect screen = dlg->screen()->availableGeometry();
-    for (const int button : {1032, 1031, 1034}) {
+    for (const int button : {1032, 1031, 1034, 1046}) {
         click(dlg.get(), button);
         click(dlg.get(), button);
     }
     const QList<QList<QWidget*>> kinds = {windowsOf<CShoot>(dlg.get()), windowsOf<TrajectoryWindow>(dlg.get()),
-                                          windowsOf<CComputeBC>(dlg.get())};
+                                          windowsOf<CComputeBC>(dlg.get()), windowsOf<CAdvancedDlg>(dlg.get())};
     for (const QList<QWidget*>& windows : kinds) {
         QCOMPARE(windows.size(), 2);
         QVERIFY(windows[0]->pos() != windows[1]->pos());
@@ -265,13 +266,13 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
     QCOMPARE(dlg->minimumSize(), dlg->maximumSize());  // a fixed size
     dlg->edit(1000)->setFocus();
     QList<int> visited;
-    for (int i = 0; i < 36; ++i) {
+    for (int i = 0; i < 37; ++i) {
         visited << ThemedDialog::controlIdOf(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    const QList<int> expected = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,  1010, 1011,
-                                 1012, 1037, 1041, 1013, 1014, 1015, 1018, 1019, 1020, 1039,  1026, 1030,
-                                 1029, 1031, 1033, 1032, 1034, 1036, 1035, 1038, 1047, 32778, 1000, 1001};
+    const QList<int> expected = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008,  1009, 1010, 1011, 1012,
+                                 1037, 1041, 1013, 1014, 1015, 1018, 1019, 1020, 1039,  1026, 1030, 1029, 1031,
+                                 1033, 1032, 1034, 1036, 1035, 1046, 1038, 1047, 32778, 1000, 1001};
     QCOMPARE(visited, expected);
 }
 

@@ -111,7 +111,7 @@ void TestHelpPages::popupTextsAreSentences() {
         QVERIFY2(text.contains(QLatin1String(f.unit)), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String(" to ")), qPrintable(text + QStringLiteral(" (no range)")));
     }
-    for (int t : {101, 102, 137, 138, 139, 140, 157})
+    for (int t : {101, 102, 137, 138, 139, 140, 157, 158})
         for (int id = 0; id < 33000; ++id) {
             const quint32 helpId = id ? controlHelpId(t, id) : dialogHelpId(t);
             if (!hasPopupHelpText(helpId)) continue;

@@ -31,7 +31,7 @@ void TestHelp::helpIdRules() {
     QCOMPARE(controlHelpId(140, 1012), 2154169332u);  // borrows the main dialog's target range
     QCOMPARE(controlHelpId(140, 1013), 2147483648u + 65536u * 140u + 1013u);
     QCOMPARE(dialogHelpId(102), 131174u);
-    for (int t : {102, 137, 138, 139, 140, 157}) QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
+    for (int t : {102, 137, 138, 139, 140, 157, 158}) QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
     QVERIFY(!isDialogWithPopupHelp(dialogHelpId(100)));
     QVERIFY(!isDialogWithPopupHelp(dialogHelpId(101)));
 }

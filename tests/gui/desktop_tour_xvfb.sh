@@ -113,9 +113,21 @@ second=$(xdotool getwindowgeometry "${shots[1]}" | sed -n 's/ *Position: \([0-9,
 [[ $first != "$second" ]] || fail "both comparison windows at $first"
 picture tables-and-comparisons
 
-# "&Help" is the last stop: six more Tabs from Shoot.
+# "Advanced..." is four stops after Shoot: a typed wind speed replaces the selected one, and
+# Escape closes the window keeping it in the shot.
 xdotool windowactivate --sync "$main" 2>/dev/null
-keys $(printf 'Tab %.0s' $(seq 6)) space
+keys $(printf 'Tab %.0s' $(seq 4)) space
+advanced=$(windows "Advanced" | head -n1)
+[[ -n $advanced ]] || fail "no \"Advanced\" window"
+xdotool windowactivate --sync "$advanced" 2>/dev/null
+keys 1 0
+picture advanced
+keys Escape
+gone "Advanced" || fail "Escape did not close the Advanced window"
+
+# "&Help" is the last stop: three more Tabs from "Advanced...".
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys $(printf 'Tab %.0s' $(seq 3)) space
 help=$(windows "Vorlan Help" | head -n1)
 [[ -n $help ]] || fail "no \"Vorlan Help\" window"
 picture help
@@ -138,4 +150,5 @@ keys alt+F4
 for _ in $(seq 50); do kill -0 "$vorlan" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$vorlan" 2>/dev/null && fail "the close request did not end the program"
 wait "$vorlan" || fail "the program ended with status $?"
+grep -q '^Wind Speed:10.0' "$work/Vorlan2 Extras.vxf" || fail "the wind speed was not kept beside the settings"
 echo "desktop tour passed"

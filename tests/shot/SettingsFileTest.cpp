@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "shot/ExtrasFile.h"
 #include "shot/ShotFile.h"
 
 namespace vorlan {
@@ -64,6 +65,32 @@ TEST(SettingsFile, RoundTripThroughAFile) {
     AppSettings untouched;
     EXPECT_FALSE(readSettingsFile(file.string(), readShot, untouched));
     EXPECT_EQ(untouched.red, 195);
+}
+
+// The extras file holds the extension lines only and, read, replaces all of them; a designed
+// key in it (an edited file) does not reach the shot.
+TEST(SettingsFile, ExtrasFileBesideIt) {
+    EXPECT_EQ(extrasFilePath("/home/u/.config/Vorlan2/Vorlan2.ini"), "/home/u/.config/Vorlan2/Vorlan2 Extras.vxf");
+    EXPECT_EQ(extrasFilePath("Vorlan2.ini"), "Vorlan2 Extras.vxf");
+    const auto file = std::filesystem::temp_directory_path() / ("vorlan-extras-" + std::to_string(::getpid()));
+    ShotParameters shot;
+    shot.advanced.windSpeed = 12;
+    shot.advanced.coriolis = true;
+    ASSERT_TRUE(writeExtrasFile(file.string(), shot));
+    ShotParameters read;
+    read.advanced.twistRate = 9;  // not in the file: back to its default
+    read.name = "kept";
+    ASSERT_TRUE(readExtrasFile(file.string(), read));
+    EXPECT_EQ(read.advanced, shot.advanced);
+
+    ASSERT_TRUE(writeFileAtomically(file.string(), "Name:edited\r\r\nWind Speed:3\r\r\n"));
+    ASSERT_TRUE(readExtrasFile(file.string(), read));
+    EXPECT_EQ(read.name, "kept");
+    EXPECT_EQ(read.advanced.windSpeed, 3.0);
+    EXPECT_FALSE(read.advanced.coriolis);
+    std::filesystem::remove(file);
+    EXPECT_FALSE(readExtrasFile(file.string(), read));
+    EXPECT_EQ(read.advanced.windSpeed, 3.0);  // a missing file changes nothing
 }
 
 }  // namespace

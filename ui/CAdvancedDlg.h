@@ -1,0 +1,92 @@
+#pragma once
+// "Advanced": the inputs beyond the designed flight, all part of the main dialog's shot -
+// wind from any direction, spin drift and the stability behind it, the Earth's rotation,
+// the powder's temperature, a custom drag table and velocity bands of coefficients. The
+// stability factor, its advice and the adjusted muzzle velocity follow the fields as they are
+// typed. The fields go into the shot whenever the main dialog takes its fields and when the
+// window closes; a field that fails its check goes nowhere.
+
+#include <vector>
+
+#include "engine/AdvancedEffects.h"
+#include "ui/SideWindow.h"
+
+class QGroupBox;
+
+namespace vorlan {
+
+class CAdvancedDlg : public SideWindow {
+    Q_OBJECT
+public:
+    explicit CAdvancedDlg(SideWindowOwner& owner);
+
+    // The window's controls, by number; a band's edits are the first ones plus its row.
+    enum Control : int {
+        kWindSpeed = 1001,
+        kWindDirection,
+        kDegrees,
+        kClock,
+        kTwist = 1010,
+        kLeftTwist,
+        kLength,
+        kDiameter,
+        kStability,
+        kAdvice,
+        kCoriolis = 1020,
+        kLatitude,
+        kAzimuth,
+        kSensitivity = 1030,
+        kPowderTemperature,
+        kReferenceTemperature,
+        kAdjustedVelocity,
+        kVelocity1,
+        kTemperature1,
+        kVelocity2,
+        kTemperature2,
+        kFromReadings,
+        kCustomDrag = 1040,
+        kLoadCsv,
+        kDragStatus,
+        kBandVelocity = 1050,
+        kBandCoefficient = 1060,
+    };
+
+    std::span<const SideNumberField> numberFields() const override;
+    bool takeWithOwner() override;
+    void showWithOwner() override;
+
+    // The commands of the window's buttons.
+    void onLoadCsv();
+    void onCustomDrag(bool checked);
+    void onSensitivityFromReadings();
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+    void writeBack(SideWindowOwner& owner) override;
+
+private:
+    // Layout, one group box each (CAdvancedDlgLayout.cpp).
+    void buildControls();
+    QGroupBox* buildWindGroup();
+    QGroupBox* buildSpinGroup();
+    QGroupBox* buildCoriolisGroup();
+    QGroupBox* buildPowderGroup();
+    QGroupBox* buildDragGroup();
+    void followTyping();
+
+    void exchangeDirection(DataExchange& dx);
+    void exchangeDrag(DataExchange& dx);
+    void exchangeBands(DataExchange& dx);
+    void onDirectionUnit();
+    void showDragTable(const QString& status);
+    // The results from the fields as they stand, without checks.
+    void showResults();
+    double typedNumber(int controlId, double otherwise) const;
+
+    AdvancedEffects effects_;
+    std::vector<MachCd> dragTable_;  // the table last loaded or read from the shot
+    int directionUnit_ = 0;          // 0 degrees, 1 clock hours
+};
+
+}  // namespace vorlan
