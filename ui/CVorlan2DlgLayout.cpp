@@ -13,6 +13,7 @@
 #include <functional>
 #include <span>
 
+#include "shot/ShotParameters.h"
 #include "ui/CColorBtn.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
@@ -23,41 +24,16 @@ using namespace MainDialogIds;
 
 namespace {
 
-struct LabelledEdit {
-    int controlId;
-    const char* label;
-};
+// The edits of each group, top to bottom; their captions come from the shot's field table.
+constexpr int kProjectileEdits[] = {
+    kNameEdit,        kCaliberEdit,    kVelocityEdit,     kWeightEdit,         kBallisticCoefficientEdit,
+    kSightHeightEdit, kCantAngleEdit,  kSightInRangeEdit, kRangeIncrementEdit, kIncrementCountEdit,
+    kLosAngleEdit,    kMuzzleAngleEdit};
+constexpr int kWindEdits[] = {kCrosswindEdit, kTargetRangeEdit, kTargetSpeedEdit, kTargetDirectionEdit};
+constexpr int kAtmosphereEdits[] = {kTemperatureEdit, kHumidityEdit, kPressureEdit, kAltitudeEdit};
+constexpr int kDensityEdits[] = {kAirDensityEdit, kSeaLevelPercentEdit};
 
-constexpr LabelledEdit kProjectileEdits[] = {
-    {kNameEdit, "Gun / Projectile Name"},
-    {kCaliberEdit, "Caliber"},
-    {kVelocityEdit, "Velocity (f.p.s.)"},
-    {kWeightEdit, "Weight (grains)"},
-    {kBallisticCoefficientEdit, "Ballistic Coefficient"},
-    {kSightHeightEdit, "Sight Height (in.)"},
-    {kCantAngleEdit, "Cant Angle (deg.)"},
-    {kSightInRangeEdit, "Sight-In Range (yd.)"},
-    {kRangeIncrementEdit, "Range Increment (yd.)"},
-    {kIncrementCountEdit, "Number of Increments"},
-    {kLosAngleEdit, "LOS Angle (deg.)"},
-    {kMuzzleAngleEdit, "Muzzle Angle (moa)"},
-};
-constexpr LabelledEdit kWindEdits[] = {
-    {kCrosswindEdit, "Crosswind (m.p.h.)"},
-    {kTargetRangeEdit, "Target Range (yd.)"},
-    {kTargetSpeedEdit, "Target Speed (m.p.h.)"},
-    {kTargetDirectionEdit, "Target Direction (deg.)"},
-};
-constexpr LabelledEdit kAtmosphereEdits[] = {
-    {kTemperatureEdit, "Temperature (deg. F)"},
-    {kHumidityEdit, "Relative Humidity (%)"},
-    {kPressureEdit, "Barometric Pressure (in.)"},
-    {kAltitudeEdit, "Altitude (ft.)"},
-};
-constexpr LabelledEdit kDensityEdits[] = {
-    {kAirDensityEdit, "Air Density (lb./ft.^3)"},
-    {kSeaLevelPercentEdit, "% of Sea Level"},
-};
+QString captionOf(int controlId) { return QString::fromStdString(shotFieldOf(controlId)->caption()); }
 
 // The drag radio buttons in index order (GS before RA4), with their place on screen:
 // RA4 is drawn left of GS.
@@ -95,16 +71,15 @@ CColorBtn* CVorlan2Dlg::addButton(int controlId, const QString& caption, void (C
 
 namespace {
 
-QGroupBox* editGroup(const QString& title, std::span<const LabelledEdit> edits,
-                     const std::function<QLineEdit*(int)>& makeEdit) {
+QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
     int row = 0;
-    for (const LabelledEdit& e : edits) {
-        grid->addWidget(makeEdit(e.controlId), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(QString::fromLatin1(e.label)), row, 1);
+    for (const int id : edits) {
+        grid->addWidget(makeEdit(id), row, 0, Qt::AlignRight);
+        grid->addWidget(new QLabel(captionOf(id)), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -123,7 +98,7 @@ QWidget* CVorlan2Dlg::buildWindGroup() {
 
 QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
     auto* group = editGroup(tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); });
-    auto* station = new QCheckBox(QStringLiteral("Station B.P."), group);
+    auto* station = new QCheckBox(captionOf(kStationPressureCheck), group);
     setControlId(station, kStationPressureCheck);
     static_cast<QGridLayout*>(group->layout())->addWidget(station, 4, 0, 1, 2, Qt::AlignLeft);
     return group;
@@ -141,7 +116,7 @@ QWidget* CVorlan2Dlg::buildDensityGroup() {
 QWidget* CVorlan2Dlg::buildDragGroup() {
     auto* group = new QGroupBox;
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Drag Function:")), 0, 0, 1, 5);
+    grid->addWidget(new QLabel(captionOf(kDragGroup) + u':'), 0, 0, 1, 5);
     QList<QRadioButton*> buttons;
     for (const DragButton& b : kDragButtons) {
         auto* radio = new QRadioButton(QString::fromLatin1(b.caption), group);
@@ -215,7 +190,7 @@ void CVorlan2Dlg::buildControls() {
     right->addWidget(buildDragGroup());
     right->addStretch();
 
-    auto* correction = new QCheckBox(QStringLiteral("Muzzle Angle Correction for Zero Range"), this);
+    auto* correction = new QCheckBox(captionOf(kMuzzleAngleCheck), this);
     setControlId(correction, kMuzzleAngleCheck);
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
     CColorBtn* calculations =

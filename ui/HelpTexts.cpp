@@ -1,8 +1,10 @@
-// Pop-up help texts, one per help id: the controls of the main dialog, the colour chooser and
-// the comparison window, and the dialogs themselves for a click on their background.
+// Pop-up help texts, one per help id: the buttons of the main dialog (its fields are described
+// in the shot's field table), the side windows, the colour chooser and the comparison window,
+// and the dialogs themselves for a click on their background.
 
 #include <QHash>
 
+#include "shot/ShotParameters.h"
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
 
@@ -24,51 +26,6 @@ const Entry kEntries[] = {
     {OpbzIds::kTemplate, 0, "The optimum point-blank zero for a vital zone of the given diameter."},
     {ComparisonIds::kTemplate, 0, "The current shot compared with the baseline at the target range."},
     {EvwIds::kTemplate, 0, "Energy, velocity, bullet weight, power factor and recoil energy."},
-    {MainDialogIds::kTemplate, MainDialogIds::kNameEdit,
-     "A name for this gun and load, up to 256 characters. It heads the range table and is offered as the file name "
-     "when you save the shot."},
-    {MainDialogIds::kTemplate, MainDialogIds::kCaliberEdit,
-     "The caliber as you write it, up to 4 characters, for example .308; the number it begins with, in inches, gives "
-     "the sectional density."},
-    {MainDialogIds::kTemplate, MainDialogIds::kVelocityEdit,
-     "Muzzle velocity in feet per second, 1 to 5000, as a chronograph measures it near the muzzle."},
-    {MainDialogIds::kTemplate, MainDialogIds::kWeightEdit,
-     "Bullet or pellet weight in grains, 0.0001 to 1000 (7000 grains make a pound)."},
-    {MainDialogIds::kTemplate, MainDialogIds::kBallisticCoefficientEdit,
-     "Ballistic coefficient, 0.0001 to 2, for the drag function chosen on the right: use a G7 figure with G7, a G1 "
-     "figure with G1."},
-    {MainDialogIds::kTemplate, MainDialogIds::kSightHeightEdit,
-     "Height of the sight's centre above the centre of the bore in inches, 0.01 to 10."},
-    {MainDialogIds::kTemplate, MainDialogIds::kCantAngleEdit,
-     "Sideways tilt of the sight in degrees, -180 to 180; a canted sight moves the strike to the side."},
-    {MainDialogIds::kTemplate, MainDialogIds::kSightInRangeEdit,
-     "The range in yards, 1 to 5000, at which the sight is zeroed: the bullet crosses the line of sight there."},
-    {MainDialogIds::kTemplate, MainDialogIds::kRangeIncrementEdit,
-     "The distance in yards between two rows of the range table, a whole number from 1 to 5000."},
-    {MainDialogIds::kTemplate, MainDialogIds::kIncrementCountEdit,
-     "Number of rows after the muzzle row, a whole number from 1 to 5000; increment times rows is held at 5000 yards "
-     "at most."},
-    {MainDialogIds::kTemplate, MainDialogIds::kLosAngleEdit,
-     "Slope of the line of sight in degrees, -90 to 90: positive uphill, negative downhill."},
-    {MainDialogIds::kTemplate, MainDialogIds::kCrosswindEdit,
-     "Crosswind speed in miles per hour, 0 to 200, blowing at right angles to the line of fire."},
-    // The comparison window's target range carries this same help id.
-    {MainDialogIds::kTemplate, MainDialogIds::kTargetRangeEdit,
-     "Range of the target in yards, 0 to 5000: Shoot compares the current shot with the baseline at this range."},
-    {MainDialogIds::kTemplate, MainDialogIds::kTemperatureEdit, "Air temperature in degrees Fahrenheit, -150 to 150."},
-    {MainDialogIds::kTemplate, MainDialogIds::kHumidityEdit, "Relative humidity of the air in percent, 0 to 100."},
-    {MainDialogIds::kTemplate, MainDialogIds::kPressureEdit,
-     "Barometric pressure in inches of mercury: 26 to 35 as a sea-level reading, which is reduced by 1 inch per 1000 "
-     "feet of altitude; 10 to 35 when Station B.P. is checked and the reading is the pressure at the site."},
-    {MainDialogIds::kTemplate, MainDialogIds::kAirDensityEdit,
-     "Air density in pounds per cubic foot, filled by Air Density, Std. Atmosphere and ICAO Atmosphere."},
-    {MainDialogIds::kTemplate, MainDialogIds::kSeaLevelPercentEdit,
-     "Air density as a percentage of the standard sea-level density of 0.076474 pounds per cubic foot."},
-    {MainDialogIds::kTemplate, MainDialogIds::kAltitudeEdit,
-     "Altitude of the shooting site in feet above sea level, -1000 to 20000."},
-    {MainDialogIds::kTemplate, MainDialogIds::kStationPressureCheck,
-     "Check when the pressure is the barometer reading at the site; clear it when the pressure is corrected to sea "
-     "level, as weather reports give it."},
     {MainDialogIds::kTemplate, MainDialogIds::kG1Radio,
      "G1: the standard flat-based projectile, the drag function of most published coefficients."},
     {MainDialogIds::kTemplate, MainDialogIds::kG7Radio, "G7: long boat-tailed rifle bullets."},
@@ -98,18 +55,8 @@ const Entry kEntries[] = {
      "Opens Maximum Range: the longest distance and height the shot can reach."},
     {MainDialogIds::kTemplate, MainDialogIds::kOpbzButton,
      "Opens OPBZ: the optimum point-blank zero for a vital zone."},
-    {MainDialogIds::kTemplate, MainDialogIds::kTargetSpeedEdit,
-     "Speed of a moving target in miles per hour, 0 to 100; the table's lead column shows how far ahead to aim."},
     {MainDialogIds::kTemplate, MainDialogIds::kCalculationsButton,
      "Opens the energy, velocity, weight and recoil calculator."},
-    {MainDialogIds::kTemplate, MainDialogIds::kMuzzleAngleCheck,
-     "When checked, Vorlan finds the muzzle angle by zeroing at the sight-in range; clear it to enter the muzzle angle "
-     "yourself."},
-    {MainDialogIds::kTemplate, MainDialogIds::kTargetDirectionEdit,
-     "Direction of the target's movement against the line of fire in degrees, 0 to 180; 90 is straight across."},
-    {MainDialogIds::kTemplate, MainDialogIds::kMuzzleAngleEdit,
-     "Angle of the bore above the line of sight in minutes of angle, -5400 to 5400; found by zeroing while the "
-     "correction box below is checked."},
     {MainDialogIds::kTemplate, MainDialogIds::kGsRadio, "GS: spherical ball."},
     {MainDialogIds::kTemplate, MainDialogIds::kRa4Radio, "RA4: .22 rimfire bullets and airgun pellets."},
     {MainDialogIds::kTemplate, MainDialogIds::kContextHelpButton,
@@ -193,6 +140,10 @@ const QHash<quint32, QString>& texts() {
         for (const Entry& e : kEntries)
             t.insert(e.controlId ? controlHelpId(e.templateId, e.controlId) : dialogHelpId(e.templateId),
                      QString::fromUtf8(e.text));
+        // The comparison window's target range borrows the main dialog's (see controlHelpId).
+        for (const ShotField& field : shotFields())
+            if (field.help)
+                t.insert(controlHelpId(MainDialogIds::kTemplate, field.controlId), QString::fromUtf8(field.help));
         return t;
     }();
     return table;
