@@ -5,11 +5,12 @@
 
 #include "ui/CColorBtn.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
 CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent)
-    : ThemedDialog(context, kAboutTemplate, parent, false), color_(context.dialogColor) {
+    : ThemedDialog(context, AboutIds::kTemplate, parent, false), color_(context.dialogColor) {
     setWindowTitle(QStringLiteral("About Vorlan"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icon132.png")));

@@ -17,6 +17,7 @@
 #include "reports/TrajectoryWindow.h"
 #include "ui/AppContext.h"
 #include "ui/CVorlan2Dlg.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 
@@ -35,7 +36,7 @@ void BM_RangeTableButtonUntilPainted(benchmark::State& state) {
     dialog.show();
     QCoreApplication::processEvents();
     enterLongShot(dialog);
-    auto* button = dialog.controlAs<QPushButton>(1031);
+    auto* button = dialog.controlAs<QPushButton>(MainDialogIds::kRangeTableButton);
     for (auto _ : state) {
         button->click();
         auto* window = qobject_cast<TrajectoryWindow*>(dialog.openTableWindows.last().data());

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <optional>
+
+#include "engine/PrintfRounding.h"
 
 namespace vorlan {
 
@@ -12,8 +16,6 @@ namespace {
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-
-bool isEven(double whole) { return std::fmod(whole, 2.0) == 0.0; }
 
 // The velocities, weights and energies are magnitudes: a negative (or NaN) one has no result.
 bool magnitudes(std::initializer_list<double> values) {
@@ -24,29 +26,15 @@ double finiteOrNoValue(double value) { return std::isfinite(value) ? value : kNo
 
 }  // namespace
 
-// printf rounds the exact binary value, half to even, at the last shown decimal; strtod then
-// gives the double nearest to that decimal. Here: the magnitude times 10^decimals is split
-// exactly into p + e (fma), rounded to the whole number n, and n / 10^decimals is that nearest
-// double because IEEE division rounds the exact quotient of two exact operands.
+// The digits printf shows, read back: n / 10^decimals is the double nearest to the decimal
+// text because IEEE division rounds the exact quotient of two exact operands (n <= 2^53).
+// Beyond 2^53 a double's spacing exceeds the shown decimal, so the text reads back as the
+// value itself; likewise for NaN and infinities.
 double roundedAsShown(double value, int decimals) {
-    const double scale = kPowersOfTen[std::clamp(decimals, 0, 15)];
-    const double magnitude = std::fabs(value);
-    const double p = magnitude * scale;
-    // From 2^53 on the scaled value is whole and a double's spacing exceeds the shown
-    // decimal, so the text reads back as the value itself; likewise for NaN and infinities.
-    if (!(p < 0x1p53)) return value;
-    const double e = std::fma(magnitude, scale, -p);  // magnitude * scale == p + e exactly
-    const double whole = std::floor(p);
-    const double fraction = p - whole;          // exact
-    const double above = (fraction - 0.5) + e;  // has the sign of the exact fraction minus 1/2
-    double n = whole;
-    if (above > 0.0)
-        n = whole + 1.0;
-    else if (above == 0.0)
-        n = isEven(whole) ? whole : whole + 1.0;
-    else if (fraction == 0.0 && e == -0.5)  // exactly halfway below a whole p
-        n = isEven(whole) ? whole : whole - 1.0;
-    return std::copysign(n / scale, value);
+    const int shown = std::clamp(decimals, 0, kMostRoundedDecimals);
+    const std::optional<std::uint64_t> digits = printfRoundedDigits(value, shown);
+    if (!digits || *digits > (std::uint64_t{1} << 53)) return value;
+    return std::copysign(static_cast<double>(*digits) / kPowersOfTen[shown], value);
 }
 
 double energyFrom(double velocity, double weight) {

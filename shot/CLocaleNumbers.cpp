@@ -3,7 +3,6 @@
 #include <locale.h>
 
 #include <algorithm>
-#include <bit>
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -12,6 +11,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+#include "engine/PrintfRounding.h"
 
 namespace vorlan {
 
@@ -50,50 +52,17 @@ std::string cFormat(const char* format, ...) {
     return text;
 }
 
-namespace {
-
-__extension__ typedef unsigned __int128 Wide;
-
-// Digits of |value| * 10^precision rounded as printf rounds: half to even on the exact binary
-// value. False when the result would not fit 64 bits (the caller then takes the slow road).
-bool scaledDigits(double value, int precision, std::uint64_t& digits) {
-    static constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-    if (precision < 0 || precision > 7 || !(std::fabs(value) < 0x1p62)) return false;
-    // |value| = mantissa / 2^shift, read straight from the bits of the double.
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
-    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0) mantissa |= std::uint64_t{1} << 52;
-    const int shift = 1075 - std::max(biased, 1);
-    const Wide scaled = Wide{mantissa} * kPowers[precision];
-    Wide rounded = 0;
-    if (shift <= 0) {
-        rounded = scaled << -shift;
-    } else if (shift < 128) {
-        rounded = scaled >> shift;
-        const Wide rest = scaled - (rounded << shift);
-        const Wide half = Wide{1} << (shift - 1);
-        if (rest > half || (rest == half && (rounded & 1) != 0)) ++rounded;
-    }  // else: below half a unit of the last decimal, rounds to 0
-    if (rounded > UINT64_MAX) return false;
-    digits = static_cast<std::uint64_t>(rounded);
-    return true;
-}
-
-}  // namespace
-
 void appendFixed(std::string& text, double value, int width, int precision) {
     char buffer[400];  // the longest double in fixed notation with up to 17 decimals fits
     char* end = buffer;
-    std::uint64_t digits = 0;
     if (std::isnan(value)) {
         end = std::copy_n(std::signbit(value) ? "-nan" : "nan", std::signbit(value) ? 4 : 3, buffer);
-    } else if (scaledDigits(value, precision, digits)) {
+    } else if (const std::optional<std::uint64_t> digits = printfRoundedDigits(value, precision)) {
         // The digits, with leading zeros so that one stands before the point: 5 -> "005" -> "0.05".
         char plain[48];
         const int pad = precision;
         std::fill_n(plain, pad, '0');
-        char* plainEnd = std::to_chars(plain + pad, plain + sizeof plain, digits).ptr;
+        char* plainEnd = std::to_chars(plain + pad, plain + sizeof plain, *digits).ptr;
         const char* first = std::min<const char*>(plain + pad, plainEnd - precision - 1);
         if (std::signbit(value)) *end++ = '-';
         end = std::copy(first, static_cast<const char*>(plainEnd - precision), end);

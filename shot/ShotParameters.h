@@ -1,8 +1,9 @@
 #pragma once
 // Every input of one shot, in the units the shooter types them. One table (shotFields)
-// binds each dialog field to its control, bounds, keystroke rule and exchange order; a second
-// (shotFileLines) gives each stored field its file key and format. The dialog, its exchange,
-// the shot-file reader and writer all work from these tables.
+// describes each dialog field: its control, caption, unit, bounds, keystroke rule, pop-up help
+// and exchange order; a second (shotFileLines) gives each stored field its file key and format.
+// The dialog, its layout, its help, its exchange, the shot-file reader and writer all work
+// from these tables: a new field is a new row.
 
 #include <span>
 #include <string>
@@ -96,6 +97,12 @@ struct ShotField {
     double maximum = 0.0;
     int maxLength = 0;  // Text
     KeystrokeRule keystrokes{};
+    const char* label = "";      // the caption beside the control, without its unit
+    const char* unit = "";       // shown in brackets after the label; "" for none
+    const char* help = nullptr;  // the pop-up help text; nullptr: the control's own (radio buttons)
+
+    // The caption as the dialog shows it: "Velocity (f.p.s.)".
+    std::string caption() const;
 };
 
 // The pressure field's lowest value when it holds a station pressure (in Hg; the station
@@ -104,6 +111,8 @@ inline constexpr double kLowestStationPressure = 10.0;
 
 // The dialog-bound fields in their exchange order.
 std::span<const ShotField> shotFields();
+// The field of a main-dialog control; nullptr for a control that is no field (a button).
+const ShotField* shotFieldOf(int controlId);
 
 // One line of the shot file.
 struct ShotFileLine {

@@ -15,9 +15,10 @@
 
 namespace vorlan {
 
+using namespace AdvancedIds;
+
 namespace {
 
-constexpr int kTemplate = 158;
 constexpr int kDegreesUnit = 0;
 constexpr int kClockUnit = 1;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
+#include "ui/ControlIds.h"
 #include "ui/SideWindow.h"
 
 class QGroupBox;
@@ -19,37 +20,6 @@ class CAdvancedDlg : public SideWindow {
     Q_OBJECT
 public:
     explicit CAdvancedDlg(SideWindowOwner& owner);
-
-    // The window's controls, by number; a band's edits are the first ones plus its row.
-    enum Control : int {
-        kWindSpeed = 1001,
-        kWindDirection,
-        kDegrees,
-        kClock,
-        kTwist = 1010,
-        kLeftTwist,
-        kLength,
-        kDiameter,
-        kStability,
-        kAdvice,
-        kCoriolis = 1020,
-        kLatitude,
-        kAzimuth,
-        kSensitivity = 1030,
-        kPowderTemperature,
-        kReferenceTemperature,
-        kAdjustedVelocity,
-        kVelocity1,
-        kTemperature1,
-        kVelocity2,
-        kTemperature2,
-        kFromReadings,
-        kCustomDrag = 1040,
-        kLoadCsv,
-        kDragStatus,
-        kBandVelocity = 1050,
-        kBandCoefficient = 1060,
-    };
 
     std::span<const SideNumberField> numberFields() const override;
     bool takeWithOwner() override;

@@ -8,7 +8,7 @@
 
 namespace vorlan::advancedfields {
 
-using W = CAdvancedDlg;
+namespace W = AdvancedIds;
 
 constexpr KeystrokeRule kPlain{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 2};
 constexpr KeystrokeRule kSigned{.enabled = true, .fractional = true, .allowMinus = true, .decimals = 2};

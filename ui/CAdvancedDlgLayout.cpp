@@ -15,6 +15,8 @@
 
 namespace vorlan {
 
+using namespace AdvancedIds;
+
 namespace {
 
 constexpr int kAdviceWidth = 240;

@@ -10,17 +10,20 @@
 #include "shot/CLocaleNumbers.h"
 #include "ui/CColorBtn.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
+using namespace ColorChooserIds;
+
 namespace {
-constexpr int kSliderIds[3] = {1054, 1055, 1056};
-constexpr int kValueIds[3] = {102, 103, 104};
-constexpr int kLabelIds[3] = {1068, 1069, 1070};
+constexpr int kSliderIds[3] = {kRedSlider, kGreenSlider, kBlueSlider};
+constexpr int kValueIds[3] = {kRedValue, kGreenValue, kBlueValue};
+constexpr int kLabelIds[3] = {kRedLabel, kGreenLabel, kBlueLabel};
 const char* const kLabels[3] = {"Red", "Green", "Blue"};
 }  // namespace
 
-CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(context, kColorDialogTemplate, parent) {
+CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(context, kTemplate, parent) {
     setWindowTitle(QStringLiteral("Dialog Color"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     buildControls();
@@ -46,8 +49,8 @@ void CColorDlg::buildControls() {
     }
     save_ = new CColorBtn(QStringLiteral("Save"), this);
     revert_ = new CColorBtn(QStringLiteral("Revert"), this);
-    setControlId(save_, 1051);
-    setControlId(revert_, 1052);
+    setControlId(save_, kSaveButton);
+    setControlId(revert_, kRevertButton);
     connect(save_, &QPushButton::clicked, this, &CColorDlg::onSave);
     connect(revert_, &QPushButton::clicked, this, &CColorDlg::onRevert);
     auto* buttons = new QHBoxLayout;

@@ -6,6 +6,7 @@
 
 #include "ui/CColorBtn.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
@@ -39,13 +40,13 @@ private:
 }  // namespace
 
 CColorMsgBox::CColorMsgBox(AppContext& context, const QString& message, QWidget* owner)
-    : ThemedDialog(context, kMessageBoxTemplate, owner, false),
+    : ThemedDialog(context, MessageBoxIds::kTemplate, owner, false),
       text_(new QLabel(message, this)),
       icon_(new MessageIcon(this)),
       ok_(new CColorBtn(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("Invalid Entry"));
-    setControlId(text_, 1063);
-    setControlId(icon_, 1064);
+    setControlId(text_, MessageBoxIds::kText);
+    setControlId(icon_, MessageBoxIds::kIcon);
     setControlId(ok_, 1);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     text_->setWordWrap(true);

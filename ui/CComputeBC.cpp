@@ -8,27 +8,21 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "ui/CColorBtn.h"
+#include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
 namespace vorlan {
 
-namespace {
+using namespace ComputeBcIds;
 
-constexpr int kTemplate = 137;
-constexpr int kNear = 1000;
-constexpr int kFar = 1001;
-constexpr int kDistance = 1002;
-constexpr int kNewBc = 1003;
-constexpr int kNewBcLabel = 1012;
-constexpr int kSetNewBc = 1035;
-constexpr int kCompute = 1066;
+namespace {
 
 constexpr KeystrokeRule kVelocityKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
 constexpr KeystrokeRule kDistanceKeys{.enabled = true, .fractional = false, .allowMinus = false, .decimals = 0};
 constexpr KeystrokeRule kNewBcKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
-constexpr SideNumberField kNearField{kNear, kVelocityKeys, 1.0, 5000.0};
-constexpr SideNumberField kFarField{kFar, kVelocityKeys, 0.0, 5000.0};
-constexpr SideNumberField kDistanceField{kDistance, kDistanceKeys, 1.0, 5000.0};
+constexpr SideNumberField kNearField{kNearSpeedEdit, kVelocityKeys, 1.0, 5000.0};
+constexpr SideNumberField kFarField{kFarSpeedEdit, kVelocityKeys, 0.0, 5000.0};
+constexpr SideNumberField kDistanceField{kDistanceEdit, kDistanceKeys, 1.0, 5000.0};
 constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;
@@ -37,9 +31,9 @@ constexpr int kNewBcLength = 6;
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kInputs[] = {
-    {kNear, "Near Velocity (fps)"},
-    {kFar, "Far Velocity (fps)"},
-    {kDistance, "Distance (ft)"},
+    {kNearSpeedEdit, "Near Velocity (fps)"},
+    {kFarSpeedEdit, "Far Velocity (fps)"},
+    {kDistanceEdit, "Distance (ft)"},
 };
 
 QString bcOutcomeText(BcOutcome outcome) {
@@ -70,10 +64,10 @@ void CComputeBC::buildControls() {
     addNumberEdit(kNearField);
     addNumberEdit(kFarField);
     addNumberEdit(kDistanceField);
-    QLineEdit* result = addResultEdit(kNewBc);
+    QLineEdit* result = addResultEdit(kNewBcEdit);
     QLabel* resultLabel = addLabel(kNewBcLabel, newBcLabel_);
-    CColorBtn* setNew = addButton(kSetNewBc, QStringLiteral("Set New BC"));
-    CColorBtn* compute = addButton(kCompute, QStringLiteral("Compute"));
+    CColorBtn* setNew = addButton(kSetNewBcButton, QStringLiteral("Set New BC"));
+    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
     connect(setNew, &QPushButton::clicked, this, &CComputeBC::onSetNewBC);
     connect(compute, &QPushButton::clicked, this, &CComputeBC::onCompute);
 
@@ -107,7 +101,7 @@ void CComputeBC::exchange(DataExchange& dx) {
     exchangeNumber(dx, kDistanceField, distance_);
     exchangeNumber(dx, kNearField, nearVelocity_);
     exchangeNumber(dx, kFarField, farVelocity_);
-    dx.text(kNewBc, newBc_, kNewBcLength);
+    dx.text(kNewBcEdit, newBc_, kNewBcLength);
     if (!dx.saving() && !dx.failed()) controlAs<QLabel>(kNewBcLabel)->setText(newBcLabel_);
 }
 
@@ -132,7 +126,7 @@ void CComputeBC::onCompute() {
     }
     // Equal readings, a faster far reading or too small a loss give no coefficient: say why.
     newBc_.clear();
-    edit(kNewBc)->clear();
+    edit(kNewBcEdit)->clear();
     reason_->setText(bcOutcomeText(result.outcome));
 }
 
@@ -145,9 +139,9 @@ void CComputeBC::onSetNewBC() {
     validator().rangeCheck = true;
     validator().minimum = kLowestBc;
     validator().maximum = kHighestBc;
-    if (!validator().check(edit(kNewBc))) {
+    if (!validator().check(edit(kNewBcEdit))) {
         newBc_.clear();
-        edit(kNewBc)->clear();
+        edit(kNewBcEdit)->clear();
         return;
     }
     updateData();

@@ -8,29 +8,24 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "ui/CColorBtn.h"
+#include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
 namespace vorlan {
 
+using namespace OpbzIds;
+
 namespace {
 
-constexpr int kTemplate = 139;
-constexpr int kName = 1043;
-constexpr int kDiameter = 1013;
-constexpr int kZero = 1067;
-constexpr int kMinimum = 1010;
-constexpr int kMaximum = 1009;
-constexpr int kCompute = 1008;
-
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
-constexpr SideNumberField kNumberFields[] = {{kDiameter, kDiameterKeys, 0.01, 100.0}};
+constexpr SideNumberField kNumberFields[] = {{kDiameterEdit, kDiameterKeys, 0.01, 100.0}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
-    {kDiameter, "Target Diameter (in.)"},
-    {kZero, "Optimum Point Blank Zero"},
-    {kMinimum, "Minumum Point Blank Range"},
-    {kMaximum, "Maximum Point Blank Range"},
+    {kDiameterEdit, "Target Diameter (in.)"},
+    {kZeroEdit, "Optimum Point Blank Zero"},
+    {kMinimumEdit, "Minumum Point Blank Range"},
+    {kMaximumEdit, "Maximum Point Blank Range"},
 };
 
 }  // namespace
@@ -41,11 +36,11 @@ CComputeOPBZ::CComputeOPBZ(SideWindowOwner& owner)
 }
 
 void CComputeOPBZ::buildControls() {
-    QLineEdit* name = addResultEdit(kName);
+    QLineEdit* name = addResultEdit(kNameEdit);
     name->setFixedWidth(2 * 88);
     addNumberEdit(kNumberFields[0]);
-    for (int id : {kZero, kMinimum, kMaximum}) addResultEdit(id);
-    CColorBtn* compute = addButton(kCompute, QStringLiteral("Compute"));
+    for (int id : {kZeroEdit, kMinimumEdit, kMaximumEdit}) addResultEdit(id);
+    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
     connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
 
     QGridLayout* grid = editGrid(kEdits);
@@ -66,11 +61,11 @@ void CComputeOPBZ::onInitDialog() {
 }
 
 void CComputeOPBZ::exchange(DataExchange& dx) {
-    dx.text(kName, name_, 0);
+    dx.text(kNameEdit, name_, 0);
     exchangeNumber(dx, kNumberFields[0], targetDiameter_);
-    dx.text(kZero, optimumZero_, 0);
-    dx.text(kMinimum, minimumRange_, 0);
-    dx.text(kMaximum, maximumRange_, 0);
+    dx.text(kZeroEdit, optimumZero_, 0);
+    dx.text(kMinimumEdit, minimumRange_, 0);
+    dx.text(kMaximumEdit, maximumRange_, 0);
 }
 
 std::span<const SideNumberField> CComputeOPBZ::numberFields() const { return kNumberFields; }

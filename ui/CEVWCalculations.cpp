@@ -9,36 +9,27 @@
 
 #include "shot/ShotSetup.h"
 #include "ui/CColorBtn.h"
+#include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
 namespace vorlan {
 
-namespace {
+using namespace EvwIds;
 
-constexpr int kTemplate = 157;
-constexpr int kVelocity = 1073;
-constexpr int kWeight = 1075;
-constexpr int kEnergy = 1076;
-constexpr int kPowerFactor = 1082;
-constexpr int kFirstMode = 1077;
-constexpr int kGunWeight = 1074;
-constexpr int kPowderWeight = 1081;
-constexpr int kRecoilEnergy = 1080;
-constexpr int kCalculate = 1025;
-constexpr int kCalculateRecoil = 1027;
+namespace {
 
 constexpr KeystrokeRule kOneDecimal{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
 constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 2};
 constexpr double kAny = std::numeric_limits<double>::infinity();
 
 constexpr KeystrokeRule kResult{};  // read-only results take no keystrokes
-constexpr SideNumberField kVelocityField{kVelocity, kOneDecimal, -kAny, kAny};
-constexpr SideNumberField kWeightField{kWeight, kTwoDecimals, -kAny, kAny};
-constexpr SideNumberField kEnergyField{kEnergy, kOneDecimal, -kAny, kAny};
-constexpr SideNumberField kPowerFactorField{kPowerFactor, kResult, -kAny, kAny};
-constexpr SideNumberField kGunWeightField{kGunWeight, kOneDecimal, 1.0, 1000.0};
-constexpr SideNumberField kPowderWeightField{kPowderWeight, kOneDecimal, 0.0, 200.0};
-constexpr SideNumberField kRecoilEnergyField{kRecoilEnergy, kResult, -kAny, kAny};
+constexpr SideNumberField kVelocityField{kVelocityEdit, kOneDecimal, -kAny, kAny};
+constexpr SideNumberField kWeightField{kWeightEdit, kTwoDecimals, -kAny, kAny};
+constexpr SideNumberField kEnergyField{kEnergyEdit, kOneDecimal, -kAny, kAny};
+constexpr SideNumberField kPowerFactorField{kPowerFactorEdit, kResult, -kAny, kAny};
+constexpr SideNumberField kGunWeightField{kGunWeightEdit, kOneDecimal, 1.0, 1000.0};
+constexpr SideNumberField kPowderWeightField{kPowderWeightEdit, kOneDecimal, 0.0, 200.0};
+constexpr SideNumberField kRecoilEnergyField{kRecoilEnergyEdit, kResult, -kAny, kAny};
 constexpr SideNumberField kNumberFields[] = {
     kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
     kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order
@@ -50,19 +41,19 @@ const char* const kModeCaptions[] = {
 };
 
 // Which of velocity, weight and energy each mode derives, and so makes read-only.
-constexpr int kDerivedEdit[] = {kEnergy, kVelocity, kWeight};
+constexpr int kDerivedEdit[] = {kEnergyEdit, kVelocityEdit, kWeightEdit};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kBulletEdits[] = {
-    {kVelocity, "Velocity (fps)"},
-    {kWeight, "Weight (grains)"},
-    {kEnergy, "Energy (ft.lbs.)"},
-    {kPowerFactor, "Power Factor"},
+    {kVelocityEdit, "Velocity (fps)"},
+    {kWeightEdit, "Weight (grains)"},
+    {kEnergyEdit, "Energy (ft.lbs.)"},
+    {kPowerFactorEdit, "Power Factor"},
 };
 constexpr LabelledEdit kRecoilEdits[] = {
-    {kGunWeight, "Gun Weight (ounces)"},
-    {kPowderWeight, "Powder Weight (grains)"},
-    {kRecoilEnergy, "Recoil Energy (ft.lbs.)"},
+    {kGunWeightEdit, "Gun Weight (ounces)"},
+    {kPowderWeightEdit, "Powder Weight (grains)"},
+    {kRecoilEnergyEdit, "Recoil Energy (ft.lbs.)"},
 };
 
 }  // namespace
@@ -76,12 +67,12 @@ void CEVWCalculations::buildControls() {
     addNumberEdit(kVelocityField);
     addNumberEdit(kWeightField);
     addNumberEdit(kEnergyField)->setReadOnly(true);
-    addResultEdit(kPowerFactor);
+    addResultEdit(kPowerFactorEdit);
     addNumberEdit(kGunWeightField);
     addNumberEdit(kPowderWeightField);
-    addResultEdit(kRecoilEnergy);
-    CColorBtn* calculate = addButton(kCalculate, QStringLiteral("Calculate"));
-    CColorBtn* recoil = addButton(kCalculateRecoil, QStringLiteral("Calculate"));
+    addResultEdit(kRecoilEnergyEdit);
+    CColorBtn* calculate = addButton(kCalculateButton, QStringLiteral("Calculate"));
+    CColorBtn* recoil = addButton(kCalculateRecoilButton, QStringLiteral("Calculate"));
     connect(calculate, &QPushButton::clicked, this, &CEVWCalculations::onCalculate);
     connect(recoil, &QPushButton::clicked, this, &CEVWCalculations::onCalculateRecoil);
 
@@ -107,12 +98,12 @@ QLayout* CEVWCalculations::buildModeButtons() {
     QList<QRadioButton*> buttons;
     for (int mode = 0; mode < 3; ++mode) {
         auto* radio = new QRadioButton(QString::fromLatin1(kModeCaptions[mode]), this);
-        setControlId(radio, kFirstMode + mode);
+        setControlId(radio, kEnergyModeRadio + mode);
         connect(radio, &QRadioButton::clicked, this, [this, mode] { onModeChange(mode); });
         column->addWidget(radio);
         buttons.append(radio);
     }
-    registerRadioGroup(kFirstMode, buttons);
+    registerRadioGroup(kEnergyModeRadio, buttons);
     return column;
 }
 
@@ -127,7 +118,7 @@ void CEVWCalculations::exchange(DataExchange& dx) {
     exchangeNumber(dx, kWeightField, calculator_.weight);
     exchangeNumber(dx, kEnergyField, calculator_.energy);
     exchangeNumber(dx, kPowerFactorField, calculator_.powerFactor);
-    dx.radioGroup(kFirstMode, calculator_.mode);
+    dx.radioGroup(kEnergyModeRadio, calculator_.mode);
     exchangeNumber(dx, kGunWeightField, calculator_.gunWeight);
     exchangeNumber(dx, kPowderWeightField, calculator_.powderWeight);
     exchangeNumber(dx, kRecoilEnergyField, calculator_.recoilEnergy);
@@ -139,7 +130,7 @@ void CEVWCalculations::showModeStates() {
     // A stored mode outside 0..2 keeps the starting states: only the energy is read-only.
     const int mode = calculator_.mode;
     const bool known = mode >= 0 && mode < 3;
-    for (int id : kDerivedEdit) setReadOnly(id, known ? id == kDerivedEdit[mode] : id == kEnergy);
+    for (int id : kDerivedEdit) setReadOnly(id, known ? id == kDerivedEdit[mode] : id == kEnergyEdit);
 }
 
 void CEVWCalculations::onCalculate() {

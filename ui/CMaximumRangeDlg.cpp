@@ -7,24 +7,23 @@
 #include <QVBoxLayout>
 
 #include "shot/ShotSetup.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
-namespace {
+using namespace MaximumRangeIds;
 
-constexpr int kTemplate = 138;
-constexpr int kNameEdit = 1042;
-constexpr int kDragLabel = 1078;
-constexpr int kFocusSink = 1027;  // takes the focus so that no shown value is selected
+namespace {
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kDistanceEdits[] = {
-    {1006, "Terminal Range (yards)"},     {1007, "Firing Elevation  (deg.)"},  {1008, "Maximum Height (feet)"},
-    {1009, "Terminal Velocity (ft/sec)"}, {1010, "Terminal Energy (ft-lbs) "}, {1011, "Time of Flight (sec.s)"},
+    {kRangeEdit, "Terminal Range (yards)"},     {kElevationEdit, "Firing Elevation  (deg.)"},
+    {kHeightEdit, "Maximum Height (feet)"},     {kVelocityEdit, "Terminal Velocity (ft/sec)"},
+    {kEnergyEdit, "Terminal Energy (ft-lbs) "}, {kTimeEdit, "Time of Flight (sec.s)"},
 };
 constexpr LabelledEdit kHeightEdits[] = {
-    {1012, "Maximum Height (feet)"},
-    {1013, "Time of Flight (sec.s)"},
+    {kVerticalHeightEdit, "Maximum Height (feet)"},
+    {kVerticalTimeEdit, "Time of Flight (sec.s)"},
 };
 
 }  // namespace
@@ -82,14 +81,17 @@ void CMaximumRangeDlg::showResults() {
     // one to describe: its fields stay empty, the vertical shot is shown all the same.
     if (r.found) {
         const std::pair<int, QString> distance[] = {
-            {1006, shownNumber("%.0f", r.maximumRange)},   {1007, shownNumber("%.1f", r.firingElevation)},
-            {1008, shownNumber("%.0f", r.maximumHeight)},  {1009, shownNumber("%.1f", r.terminalVelocity)},
-            {1010, shownNumber("%.1f", r.terminalEnergy)}, {1011, shownNumber("%.1f", r.timeOfFlight)},
+            {kRangeEdit, shownNumber("%.0f", r.maximumRange)},
+            {kElevationEdit, shownNumber("%.1f", r.firingElevation)},
+            {kHeightEdit, shownNumber("%.0f", r.maximumHeight)},
+            {kVelocityEdit, shownNumber("%.1f", r.terminalVelocity)},
+            {kEnergyEdit, shownNumber("%.1f", r.terminalEnergy)},
+            {kTimeEdit, shownNumber("%.1f", r.timeOfFlight)},
         };
         for (const auto& [id, text] : distance) edit(id)->setText(text);
     }
-    edit(1012)->setText(shownNumber("%.0f", r.verticalHeight));
-    edit(1013)->setText(shownNumber("%.1f", r.verticalTime));
+    edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
+    edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
     controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
 }
 

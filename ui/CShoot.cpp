@@ -8,24 +8,20 @@
 
 #include "reports/TrajectoryChartCommands.h"
 #include "ui/CColorBtn.h"
+#include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
 namespace vorlan {
 
+using namespace ComparisonIds;
+
 namespace {
-constexpr int kRelativeDrop = 1019;
-constexpr int kRelativeDrift = 1018;
-constexpr int kTargetRange = 1012;
-constexpr int kBaselineName = 1041;
-constexpr int kCurrentName = 1042;
-constexpr int kStatus = 1020;
-constexpr int kFocusHolder = 1023;
 constexpr int kNumberWidth = 90;  // px: room for "-12345.67"
 constexpr int kNameWidth = 260;   // px: a name of the main dialog's length
 }  // namespace
 
 CShoot::CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent)
-    : ThemedDialog(context, kShootTemplate, parent), texts_(std::move(texts)) {
+    : ThemedDialog(context, kTemplate, parent), texts_(std::move(texts)) {
     setWindowTitle(QStringLiteral("Shot Comparison Results"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -46,9 +42,9 @@ QLineEdit* CShoot::addResult(int controlId) {
 void CShoot::buildControls() {
     auto* numbers = new QGridLayout;
     numbers->setHorizontalSpacing(10);
-    const std::pair<int, const char*> rows[] = {{kRelativeDrop, "Relative Drop (in.)"},
-                                                {kRelativeDrift, "Relative Drift (in.)"},
-                                                {kTargetRange, "Target Range (yards)"}};
+    const std::pair<int, const char*> rows[] = {{kRelativeDropEdit, "Relative Drop (in.)"},
+                                                {kRelativeDriftEdit, "Relative Drift (in.)"},
+                                                {kTargetRangeEdit, "Target Range (yards)"}};
     int row = 0;
     for (const auto& [id, caption] : rows) {
         QLineEdit* edit = addResult(id);
@@ -60,8 +56,8 @@ void CShoot::buildControls() {
     layout->setContentsMargins(18, 16, 18, 16);
     layout->setSpacing(8);
     layout->addLayout(numbers);
-    for (const auto& [id, caption] : {std::pair{kBaselineName, "Baseline Gun/Projectile/Shot Name"},
-                                      std::pair{kCurrentName, "Current Gun/Projectile/Shot Name"}}) {
+    for (const auto& [id, caption] : {std::pair{kBaselineNameEdit, "Baseline Gun/Projectile/Shot Name"},
+                                      std::pair{kCurrentNameEdit, "Current Gun/Projectile/Shot Name"}}) {
         layout->addSpacing(4);
         layout->addWidget(new QLabel(QString::fromLatin1(caption), this));
         QLineEdit* edit = addResult(id);
@@ -71,7 +67,7 @@ void CShoot::buildControls() {
     status_ = new QLabel(this);
     status_->setAlignment(Qt::AlignCenter);
     status_->setMinimumHeight(status_->fontMetrics().height() + 6);
-    setControlId(status_, kStatus);
+    setControlId(status_, kStatusLabel);
     layout->addSpacing(4);
     layout->addWidget(status_);
     chartButton_ = new CColorBtn(QStringLiteral("&Chart"), this);
@@ -97,11 +93,11 @@ void CShoot::setChartSeries(std::vector<ChartSeries> series) {
 }
 
 void CShoot::exchange(DataExchange& dx) {
-    dx.text(kRelativeDrop, texts_.relativeDrop, 0);
-    dx.text(kRelativeDrift, texts_.relativeDrift, 0);
-    dx.text(kTargetRange, texts_.targetRange, 0);
-    dx.text(kBaselineName, texts_.baselineName, 0);
-    dx.text(kCurrentName, texts_.currentName, 0);
+    dx.text(kRelativeDropEdit, texts_.relativeDrop, 0);
+    dx.text(kRelativeDriftEdit, texts_.relativeDrift, 0);
+    dx.text(kTargetRangeEdit, texts_.targetRange, 0);
+    dx.text(kBaselineNameEdit, texts_.baselineName, 0);
+    dx.text(kCurrentNameEdit, texts_.currentName, 0);
     if (!dx.saving()) status_->setText(QString::fromStdString(texts_.status));
 }
 

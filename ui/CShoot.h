@@ -17,8 +17,6 @@ class QPushButton;
 
 namespace vorlan {
 
-inline constexpr int kShootTemplate = 140;
-
 class CShoot : public ThemedDialog {
     Q_OBJECT
 public:

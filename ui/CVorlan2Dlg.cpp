@@ -9,16 +9,15 @@
 #include "shot/AtmosphereCommands.h"
 #include "ui/CColorDlg.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
 namespace vorlan {
 
+using namespace MainDialogIds;
+
 namespace {
-constexpr int kMuzzleAngleEdit = 1042;
-constexpr int kRangeIncrementEdit = 1008;
-constexpr int kIncrementCountEdit = 1009;
 constexpr int kLongestTable = 5000;  // yards: increment x count
-constexpr int kStationPressureCheck = 1019;
 
 // The lowest value a number field takes. A station pressure is lower than a sea-level one:
 // with "Station B.P." checked the pressure edit takes from kLowestStationPressure.
@@ -30,7 +29,7 @@ double lowestAccepted(const ThemedDialog& dialog, const ShotField& field) {
 }  // namespace
 
 CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
-    : ThemedDialog(context, kMainDialogTemplate, parent),
+    : ThemedDialog(context, kTemplate, parent),
       tableCascade_(*this, {0, 0}),
       comparisonCascade_(*this, {WindowCascade::kStep / 2, WindowCascade::kStep / 2}),
       sideCascade_(*this, {WindowCascade::kStep / 2, 0}) {
@@ -110,7 +109,7 @@ void CVorlan2Dlg::exchange(DataExchange& dx) {
 void CVorlan2Dlg::onInitDialog() {
     updateData(false);
     joinOpenDialogs();
-    edit(1000)->setFocus();  // typing starts in the first field
+    edit(kNameEdit)->setFocus();  // typing starts in the first field
     shot_.resetForDialogStart();
     edit(kMuzzleAngleEdit)->setReadOnly(true);
     readSettings();

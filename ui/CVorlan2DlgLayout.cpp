@@ -13,42 +13,27 @@
 #include <functional>
 #include <span>
 
+#include "shot/ShotParameters.h"
 #include "ui/CColorBtn.h"
 #include "ui/CVorlan2Dlg.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
+using namespace MainDialogIds;
+
 namespace {
 
-struct LabelledEdit {
-    int controlId;
-    const char* label;
-};
+// The edits of each group, top to bottom; their captions come from the shot's field table.
+constexpr int kProjectileEdits[] = {
+    kNameEdit,        kCaliberEdit,    kVelocityEdit,     kWeightEdit,         kBallisticCoefficientEdit,
+    kSightHeightEdit, kCantAngleEdit,  kSightInRangeEdit, kRangeIncrementEdit, kIncrementCountEdit,
+    kLosAngleEdit,    kMuzzleAngleEdit};
+constexpr int kWindEdits[] = {kCrosswindEdit, kTargetRangeEdit, kTargetSpeedEdit, kTargetDirectionEdit};
+constexpr int kAtmosphereEdits[] = {kTemperatureEdit, kHumidityEdit, kPressureEdit, kAltitudeEdit};
+constexpr int kDensityEdits[] = {kAirDensityEdit, kSeaLevelPercentEdit};
 
-constexpr LabelledEdit kProjectileEdits[] = {
-    {1000, "Gun / Projectile Name"}, {1001, "Caliber"},
-    {1002, "Velocity (f.p.s.)"},     {1003, "Weight (grains)"},
-    {1004, "Ballistic Coefficient"}, {1005, "Sight Height (in.)"},
-    {1006, "Cant Angle (deg.)"},     {1007, "Sight-In Range (yd.)"},
-    {1008, "Range Increment (yd.)"}, {1009, "Number of Increments"},
-    {1010, "LOS Angle (deg.)"},      {1042, "Muzzle Angle (moa)"},
-};
-constexpr LabelledEdit kWindEdits[] = {
-    {1011, "Crosswind (m.p.h.)"},
-    {1012, "Target Range (yd.)"},
-    {1037, "Target Speed (m.p.h.)"},
-    {1041, "Target Direction (deg.)"},
-};
-constexpr LabelledEdit kAtmosphereEdits[] = {
-    {1013, "Temperature (deg. F)"},
-    {1014, "Relative Humidity (%)"},
-    {1015, "Barometric Pressure (in.)"},
-    {1018, "Altitude (ft.)"},
-};
-constexpr LabelledEdit kDensityEdits[] = {
-    {1016, "Air Density (lb./ft.^3)"},
-    {1017, "% of Sea Level"},
-};
+QString captionOf(int controlId) { return QString::fromStdString(shotFieldOf(controlId)->caption()); }
 
 // The drag radio buttons in index order (GS before RA4), with their place on screen:
 // RA4 is drawn left of GS.
@@ -58,8 +43,9 @@ struct DragButton {
     int row, column;
 };
 constexpr DragButton kDragButtons[] = {
-    {1020, "G1", 0, 0}, {1022, "G2", 0, 1}, {1025, "G5", 0, 2}, {1024, "G6", 0, 3}, {1021, "G7", 0, 4},
-    {1023, "G8", 1, 0}, {1027, "GL", 1, 1}, {1028, "Gi", 1, 2}, {1044, "GS", 1, 4}, {1045, "RA4", 1, 3},
+    {kG1Radio, "G1", 0, 0}, {kG2Radio, "G2", 0, 1},   {kG5Radio, "G5", 0, 2}, {kG6Radio, "G6", 0, 3},
+    {kG7Radio, "G7", 0, 4}, {kG8Radio, "G8", 1, 0},   {kGlRadio, "GL", 1, 1}, {kGiRadio, "Gi", 1, 2},
+    {kGsRadio, "GS", 1, 4}, {kRa4Radio, "RA4", 1, 3},
 };
 
 constexpr int kEditWidth = 88;
@@ -71,7 +57,7 @@ QLineEdit* CVorlan2Dlg::addEdit(int controlId) {
     auto* edit = new QLineEdit(this);
     setControlId(edit, controlId);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setFixedWidth(controlId == 1000 ? 2 * kEditWidth : kEditWidth);
+    edit->setFixedWidth(controlId == kNameEdit ? 2 * kEditWidth : kEditWidth);
     edit->installEventFilter(this);
     return edit;
 }
@@ -85,16 +71,15 @@ CColorBtn* CVorlan2Dlg::addButton(int controlId, const QString& caption, void (C
 
 namespace {
 
-QGroupBox* editGroup(const QString& title, std::span<const LabelledEdit> edits,
-                     const std::function<QLineEdit*(int)>& makeEdit) {
+QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
     int row = 0;
-    for (const LabelledEdit& e : edits) {
-        grid->addWidget(makeEdit(e.controlId), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(QString::fromLatin1(e.label)), row, 1);
+    for (const int id : edits) {
+        grid->addWidget(makeEdit(id), row, 0, Qt::AlignRight);
+        grid->addWidget(new QLabel(captionOf(id)), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -113,8 +98,8 @@ QWidget* CVorlan2Dlg::buildWindGroup() {
 
 QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
     auto* group = editGroup(tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); });
-    auto* station = new QCheckBox(QStringLiteral("Station B.P."), group);
-    setControlId(station, 1019);
+    auto* station = new QCheckBox(captionOf(kStationPressureCheck), group);
+    setControlId(station, kStationPressureCheck);
     static_cast<QGridLayout*>(group->layout())->addWidget(station, 4, 0, 1, 2, Qt::AlignLeft);
     return group;
 }
@@ -131,7 +116,7 @@ QWidget* CVorlan2Dlg::buildDensityGroup() {
 QWidget* CVorlan2Dlg::buildDragGroup() {
     auto* group = new QGroupBox;
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Drag Function:")), 0, 0, 1, 5);
+    grid->addWidget(new QLabel(captionOf(kDragGroup) + u':'), 0, 0, 1, 5);
     QList<QRadioButton*> buttons;
     for (const DragButton& b : kDragButtons) {
         auto* radio = new QRadioButton(QString::fromLatin1(b.caption), group);
@@ -139,7 +124,7 @@ QWidget* CVorlan2Dlg::buildDragGroup() {
         grid->addWidget(radio, b.row + 1, b.column);
         buttons.append(radio);
     }
-    registerRadioGroup(1020, buttons);
+    registerRadioGroup(kDragGroup, buttons);
     return group;
 }
 
@@ -154,15 +139,15 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         const char* caption;
         void (D::*slot)();
     } commands[] = {
-        {1026, "Std. Atmosphere", &D::onStandardAtmosphere},
-        {1030, "ICAO Atmosphere", &D::onIcaoAtmosphere},
-        {1029, "Air Density", &D::onAirDensity},
-        {1031, "Range Table", &D::onRangeTable},
-        {1033, "Set Baseline", &D::onSetBaseline},
-        {1032, "Shoot", &D::onShoot},
-        {1034, "Compute BC", &D::onComputeBC},
-        {1036, "OPBZ", &D::onOPBZ},
-        {1035, "Maximum Range", &D::onMaximumRange},
+        {kStdAtmosphereButton, "Std. Atmosphere", &D::onStandardAtmosphere},
+        {kIcaoAtmosphereButton, "ICAO Atmosphere", &D::onIcaoAtmosphere},
+        {kAirDensityButton, "Air Density", &D::onAirDensity},
+        {kRangeTableButton, "Range Table", &D::onRangeTable},
+        {kSetBaselineButton, "Set Baseline", &D::onSetBaseline},
+        {kShootButton, "Shoot", &D::onShoot},
+        {kComputeBcButton, "Compute BC", &D::onComputeBC},
+        {kOpbzButton, "OPBZ", &D::onOPBZ},
+        {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -185,11 +170,11 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
 }
 
 void CVorlan2Dlg::buildControls() {
-    auto* help = addButton(1047, QStringLiteral("?"), &CVorlan2Dlg::onContextHelpMode);
+    auto* help = addButton(kContextHelpButton, QStringLiteral("?"), &CVorlan2Dlg::onContextHelpMode);
     help->setBitmap(QStringLiteral(":/bitmaps/bitmap148.png"), 2);
     help->setFixedSize(34, 34);
     help->setToolTip(tr("What's this?"));
-    CColorBtn* contents = addButton(32778, QStringLiteral("&Help"), &CVorlan2Dlg::onHelp);
+    CColorBtn* contents = addButton(kHelpButton, QStringLiteral("&Help"), &CVorlan2Dlg::onHelp);
     contents->setFixedHeight(34);
     auto* topRight = new QHBoxLayout;
     topRight->addStretch();
@@ -205,12 +190,13 @@ void CVorlan2Dlg::buildControls() {
     right->addWidget(buildDragGroup());
     right->addStretch();
 
-    auto* correction = new QCheckBox(QStringLiteral("Muzzle Angle Correction for Zero Range"), this);
-    setControlId(correction, 1039);
+    auto* correction = new QCheckBox(captionOf(kMuzzleAngleCheck), this);
+    setControlId(correction, kMuzzleAngleCheck);
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
-    CColorBtn* calculations = addButton(1038, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
+    CColorBtn* calculations =
+        addButton(kCalculationsButton, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
-    CColorBtn* advanced = addButton(1046, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
+    CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);
@@ -240,11 +226,20 @@ void CVorlan2Dlg::setTabOrderByLayout() {
     // The left column top to bottom, the atmosphere column, the drag functions (Qt enters the
     // group at its checked button and the arrows move inside it), the check box, the commands
     // row by row; the read-only density fields are passed over.
-    const int order[] = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1042, 1011, 1012, 1037,
-                         1041, 1013, 1014, 1015, 1018, 1019, 1020, 1022, 1025, 1024, 1021, 1023, 1027, 1028, 1045,
-                         1044, 1039, 1026, 1030, 1029, 1031, 1033, 1032, 1034, 1036, 1035, 1046, 1038, 1047, 32778};
+    // clang-format off
+    const int order[] = {kNameEdit, kCaliberEdit, kVelocityEdit, kWeightEdit, kBallisticCoefficientEdit,
+                         kSightHeightEdit, kCantAngleEdit, kSightInRangeEdit, kRangeIncrementEdit,
+                         kIncrementCountEdit, kLosAngleEdit, kMuzzleAngleEdit, kCrosswindEdit, kTargetRangeEdit,
+                         kTargetSpeedEdit, kTargetDirectionEdit, kTemperatureEdit, kHumidityEdit, kPressureEdit,
+                         kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
+                         kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
+                         kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kAdvancedButton, kCalculationsButton,
+                         kContextHelpButton, kHelpButton};
+    // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
-    for (const int readOnly : {1016, 1017}) control(readOnly)->setFocusPolicy(Qt::ClickFocus);
+    for (const int readOnly : {kAirDensityEdit, kSeaLevelPercentEdit})
+        control(readOnly)->setFocusPolicy(Qt::ClickFocus);
 }
 
 QString CVorlan2Dlg::statusText() const { return status_->text(); }

@@ -6,11 +6,13 @@
 #include "reports/TrajectoryWindow.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
+#include "ui/ControlIds.h"
 
 namespace vorlan {
 
+using namespace MainDialogIds;
+
 namespace {
-constexpr int kShootButton = 1032;
 
 // Tells the user once when the zeroing of a command's trajectory failed.
 void tellZeroFailure(AppContext& context, QWidget* owner, const ShotParameters& shot,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "ui/ControlIds.h"
 #include "ui/ThemedDialog.h"
 
 namespace vorlan {
@@ -10,20 +11,21 @@ namespace vorlan {
 namespace {
 constexpr quint32 kDialogHelpBase = 131072;
 constexpr quint32 kControlHelpBase = 2147483648u;
-// The comparison window's target-range edit shows the main dialog's target-range help.
-constexpr int kComparisonTemplate = 140;
-constexpr int kTargetRangeEdit = 1012;
 }  // namespace
 
 quint32 dialogHelpId(int templateId) { return kDialogHelpBase + static_cast<quint32>(templateId); }
 
 quint32 controlHelpId(int templateId, int controlId) {
-    if (templateId == kComparisonTemplate && controlId == kTargetRangeEdit) templateId = kMainDialogTemplate;
+    // The comparison window's target-range edit shows the main dialog's target-range help.
+    if (templateId == ComparisonIds::kTemplate && controlId == ComparisonIds::kTargetRangeEdit)
+        templateId = MainDialogIds::kTemplate;
     return kControlHelpBase + 65536u * static_cast<quint32>(templateId) + static_cast<quint32>(controlId);
 }
 
 bool isDialogWithPopupHelp(quint32 helpId) {
-    for (const int templateId : {102, 137, 138, 139, 140, 157, 158})
+    for (const int templateId :
+         {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
+          ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate})
         if (helpId == dialogHelpId(templateId)) return true;
     return false;
 }

@@ -26,11 +26,6 @@ public:
     virtual void showPopup(quint32 helpId, QPoint globalPos) = 0;
 };
 
-inline constexpr int kMainDialogTemplate = 102;
-inline constexpr int kColorDialogTemplate = 101;
-inline constexpr int kAboutTemplate = 100;
-inline constexpr int kMessageBoxTemplate = 145;
-
 quint32 dialogHelpId(int templateId);
 quint32 controlHelpId(int templateId, int controlId);
 // The dialogs whose help requests show pop-up help.

@@ -15,15 +15,16 @@
 #include "shot/ShotSetup.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/CAdvancedDlg.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
 
 namespace {
 
-using W = CAdvancedDlg;
-constexpr int kAdvancedButton = 1046;
-constexpr int kRangeTableButton = 1031;
+namespace W = AdvancedIds;
+using MainDialogIds::kAdvancedButton;
+using MainDialogIds::kRangeTableButton;
 
 void click(QWidget* window, int controlId) {
     auto* button = qobject_cast<ThemedDialog*>(window)->controlAs<QAbstractButton>(controlId);
@@ -75,9 +76,9 @@ private slots:
 void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1001), ".308");
-    retype(dlg->edit(1002), "2600");
-    retype(dlg->edit(1003), "175");
+    retype(dlg->edit(MainDialogIds::kCaliberEdit), ".308");
+    retype(dlg->edit(MainDialogIds::kVelocityEdit), "2600");
+    retype(dlg->edit(MainDialogIds::kWeightEdit), "175");
     CAdvancedDlg* window = openAdvanced(dlg.get());
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Advanced"));

@@ -11,9 +11,11 @@
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
 
@@ -167,10 +169,17 @@ SideWindow* openSideWindow(Harness& h, CVorlan2Dlg* dlg, int buttonId) {
 
 // The designed exchange order of the edits the main dialog checks (check boxes and the drag
 // function's buttons between them pass without a check).
-const QList<int> kMainDialogOrder = {1002, 1009, 1005, 1003, 1011, 1007, 1004, 1006, 1013, 1014, 1015,
-                                     1018, 1000, 1001, 1008, 1016, 1017, 1012, 1037, 1041, 1010, 1042};
+// clang-format off
+const QList<int> kMainDialogOrder = {kVelocityEdit, kIncrementCountEdit, kSightHeightEdit, kWeightEdit,
+                                     kCrosswindEdit, kSightInRangeEdit, kBallisticCoefficientEdit, kCantAngleEdit,
+                                     kTemperatureEdit, kHumidityEdit, kPressureEdit, kAltitudeEdit, kNameEdit,
+                                     kCaliberEdit, kRangeIncrementEdit, kAirDensityEdit, kSeaLevelPercentEdit,
+                                     kTargetRangeEdit, kTargetSpeedEdit, kTargetDirectionEdit, kLosAngleEdit,
+                                     kMuzzleAngleEdit};
+// clang-format on
 // Compute BC takes the distance first, then the near and the far velocity.
-const QList<int> kComputeBcOrder = {1002, 1000, 1001};
+const QList<int> kComputeBcOrder = {ComputeBcIds::kDistanceEdit, ComputeBcIds::kNearSpeedEdit,
+                                    ComputeBcIds::kFarSpeedEdit};
 
 QList<int> controlIds(const QList<CheckedField>& fields) {
     QList<int> ids;
@@ -179,8 +188,10 @@ QList<int> controlIds(const QList<CheckedField>& fields) {
 }
 
 // The side windows with edits to check: Compute BC, OPBZ, Calculations, Advanced.
-constexpr std::pair<int, const char*> kSideWindowButtons[] = {
-    {1034, "Compute BC"}, {1036, "OPBZ"}, {1038, "Calculations"}, {1046, "Advanced"}};
+constexpr std::pair<int, const char*> kSideWindowButtons[] = {{kComputeBcButton, "Compute BC"},
+                                                              {kOpbzButton, "OPBZ"},
+                                                              {kCalculationsButton, "Calculations"},
+                                                              {kAdvancedButton, "Advanced"}};
 
 }  // namespace
 
@@ -213,7 +224,7 @@ void TestBounds::sideWindowBoundsAndOrder() {
         SideWindow* window = openSideWindow(h, dlg.get(), button);
         QVERIFY2(window, name);
         const QList<CheckedField> fields = sideWindowFields(*window);
-        if (button == 1034)
+        if (button == kComputeBcButton)
             QVERIFY2(controlIds(fields) == kComputeBcOrder,
                      "Compute BC's fields are not in the designed exchange order");
         checkBounds(h, window, fields, name);

@@ -12,15 +12,13 @@
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/CShoot.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
-
-constexpr int kRangeTableButton = 1031;
-constexpr int kShootButton = 1032;
-constexpr int kSetBaselineButton = 1033;
 
 void press(CVorlan2Dlg* dlg, int controlId) {
     QTest::mouseClick(dlg->controlAs<QPushButton>(controlId), Qt::LeftButton);
@@ -45,9 +43,9 @@ private slots:
 void TestChartCommands::rangeTableChartsEveryRecordedYard() {
     Harness harness;
     auto dlg = harness.openMainDialog();
-    retype(dlg->edit(1000), "Chart pellet");
-    retype(dlg->edit(1008), "5");
-    retype(dlg->edit(1009), "20");
+    retype(dlg->edit(kNameEdit), "Chart pellet");
+    retype(dlg->edit(kRangeIncrementEdit), "5");
+    retype(dlg->edit(kIncrementCountEdit), "20");
     press(dlg.get(), kRangeTableButton);
     auto* window = qobject_cast<TrajectoryWindow*>(dlg->openTableWindows.last());
     QVERIFY(window);
@@ -66,10 +64,10 @@ void TestChartCommands::comparisonChartOverlaysCurrentAndBaseline() {
     press(dlg.get(), kShootButton);
     QVERIFY(!newestComparison(dlg->context())->chartButton()->isEnabled());  // no baseline yet
 
-    retype(dlg->edit(1000), "Baseline load");
+    retype(dlg->edit(kNameEdit), "Baseline load");
     press(dlg.get(), kSetBaselineButton);
-    retype(dlg->edit(1000), "Current load");
-    retype(dlg->edit(1002), "900");
+    retype(dlg->edit(kNameEdit), "Current load");
+    retype(dlg->edit(kVelocityEdit), "900");
     press(dlg.get(), kShootButton);
     CShoot* comparison = newestComparison(dlg->context());
     QVERIFY(comparison->chartButton()->isEnabled());

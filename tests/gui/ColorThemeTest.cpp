@@ -12,9 +12,11 @@
 #include "ui/CColorBtn.h"
 #include "ui/CColorDlg.h"
 #include "ui/CColorMsgBox.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 class TestColorTheme : public QObject {
     Q_OBJECT
@@ -45,7 +47,7 @@ void TestColorTheme::chooserStartsFromCurrentColour() {
 void TestColorTheme::slidingRecoloursOpenWindows() {
     Harness h;
     auto dlg = h.openMainDialog();
-    ThemedDialog side(h.context, 138);
+    ThemedDialog side(h.context, MaximumRangeIds::kTemplate);
     side.show();
     CColorDlg chooser(h.context, dlg.get());
     chooser.show();
@@ -55,9 +57,9 @@ void TestColorTheme::slidingRecoloursOpenWindows() {
     QCOMPARE(chooser.valueText(0)->text(), QString("  5"));
     QCOMPARE(dlg->palette().color(QPalette::Window), expected);
     QCOMPARE(side.palette().color(QPalette::Window), expected);
-    QCOMPARE(dlg->edit(1016)->palette().color(QPalette::Base), expected);  // read-only result
-    QCOMPARE(dlg->edit(1002)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-    QCOMPARE(dlg->controlAs<CColorBtn>(1031)->fillColor(), expected);
+    QCOMPARE(dlg->edit(kAirDensityEdit)->palette().color(QPalette::Base), expected);  // read-only result
+    QCOMPARE(dlg->edit(kVelocityEdit)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(dlg->controlAs<CColorBtn>(kRangeTableButton)->fillColor(), expected);
 }
 
 void TestColorTheme::closingRevertsUnlessSaved() {
@@ -92,7 +94,7 @@ void TestColorTheme::bitmapWhiteShowsDialogColour() {
     Harness h;
     h.context.dialogColor = QColor(10, 120, 30);
     auto dlg = h.openMainDialog();
-    auto* help = dlg->controlAs<CColorBtn>(1047);
+    auto* help = dlg->controlAs<CColorBtn>(kContextHelpButton);
     QVERIFY(help->hasBitmap());
     QCOMPARE(help->margin(), 2);
     const QImage picture = help->grab().toImage();
@@ -129,7 +131,7 @@ void TestColorTheme::exchangeShowsRealMessageBox() {
     AppContext context;  // the real message box
     CVorlan2Dlg dlg(context);
     dlg.show();
-    dlg.edit(1002)->setText("");
+    dlg.edit(kVelocityEdit)->setText("");
     QString seen;
     int width = 0;
     QTimer::singleShot(0, this, [&] {
@@ -144,7 +146,7 @@ void TestColorTheme::exchangeShowsRealMessageBox() {
     QCOMPARE(seen, QString("Please enter a number."));
     QCOMPARE(width, 6 * 22 + 28);
     context.settingsPath.clear();
-    dlg.edit(1002)->setText("800");
+    dlg.edit(kVelocityEdit)->setText("800");
 }
 
 void TestColorTheme::aboutKeepsColourOfItsOpening() {

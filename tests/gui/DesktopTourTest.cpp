@@ -21,16 +21,15 @@
 #include "ui/CComputeBC.h"
 #include "ui/CShoot.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 #include "ui/HelpBrowser.h"
 #include "ui/SideWindow.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
-
-constexpr int kVelocity = 1002;
-constexpr int kTemperature = 1013;
 
 // The visible windows of type T that the main dialog owns, oldest first.
 template <class T>
@@ -87,18 +86,18 @@ private slots:
 void TestDesktopTour::escapeNeverEndsTheProgram() {
     Harness h;
     auto dlg = h.openMainDialog();
-    click(dlg.get(), 1031);
-    click(dlg.get(), 1034);
+    click(dlg.get(), kRangeTableButton);
+    click(dlg.get(), kComputeBcButton);
     QPointer<QWidget> table = dlg->openTableWindows.last();
     QPointer<QWidget> side = windowsOf<CComputeBC>(dlg.get()).value(0);
-    QTest::keyClick(dlg->edit(1001), Qt::Key_Escape);
+    QTest::keyClick(dlg->edit(kCaliberEdit), Qt::Key_Escape);
     QVERIFY(dlg->isVisible() && table && side);
     // A close refused for a bad field leaves every window open and tells it once.
-    dlg->edit(kVelocity)->setText("0");
+    dlg->edit(kVelocityEdit)->setText("0");
     QVERIFY(!dlg->close());
     QVERIFY(dlg->isVisible() && table && table->isVisible() && side && side->isVisible());
     QCOMPARE(h.messages.size(), 1);
-    dlg->edit(kVelocity)->setText("2700");
+    dlg->edit(kVelocityEdit)->setText("2700");
     QVERIFY(dlg->close());
     QVERIFY(!table);
 }
@@ -133,7 +132,7 @@ void TestDesktopTour::saveUnderAnyName() {
     QFETCH(QString, tableFile);
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1000)->setText(typed);
+    dlg->edit(kNameEdit)->setText(typed);
     // A name without a title is asked for again; the next answer is kept.
     h.fileAnswers = {h.path(".vxf"), h.path(typed)};
     dlg->onSave();
@@ -144,7 +143,7 @@ void TestDesktopTour::saveUnderAnyName() {
     TableDialogs saved = tableDialogs();
     QStringList answers = {h.path(".txt"), h.path(typed)};
     tableDialogs().askSaveFileName = [&answers](QWidget*, const QString&) { return answers.takeFirst(); };
-    click(dlg.get(), 1031);
+    click(dlg.get(), kRangeTableButton);
     auto* table = qobject_cast<TrajectoryWindow*>(dlg->openTableWindows.last());
     table->onFileSaveAs();
     tableDialogs() = saved;
@@ -165,34 +164,34 @@ void TestDesktopTour::enterPressesOk() {
 
 void TestDesktopTour::failedCheckStopsTheCommand_data() {
     QTest::addColumn<int>("button");
-    QTest::newRow("Range Table") << 1031;
-    QTest::newRow("Set Baseline") << 1033;
-    QTest::newRow("Shoot with a baseline") << 1032;
-    QTest::newRow("Air Density") << 1029;
-    QTest::newRow("Std. Atmosphere") << 1026;
-    QTest::newRow("Maximum Range") << 1035;
+    QTest::newRow("Range Table") << kRangeTableButton;
+    QTest::newRow("Set Baseline") << kSetBaselineButton;
+    QTest::newRow("Shoot with a baseline") << kShootButton;
+    QTest::newRow("Air Density") << kAirDensityButton;
+    QTest::newRow("Std. Atmosphere") << kStdAtmosphereButton;
+    QTest::newRow("Maximum Range") << kMaximumRangeButton;
 }
 
 void TestDesktopTour::failedCheckStopsTheCommand() {
     QFETCH(int, button);
     Harness h;
     auto dlg = h.openMainDialog();
-    click(dlg.get(), 1033);  // a baseline to shoot against
+    click(dlg.get(), kSetBaselineButton);  // a baseline to shoot against
     const std::string baselineName = dlg->baseline()->name;
-    dlg->edit(1000)->setText("New load");
-    dlg->edit(kVelocity)->setText("0");  // out of range
-    dlg->edit(kTemperature)->setText("20");
+    dlg->edit(kNameEdit)->setText("New load");
+    dlg->edit(kVelocityEdit)->setText("0");  // out of range
+    dlg->edit(kTemperatureEdit)->setText("20");
     click(dlg.get(), button);
     QCOMPARE(h.messages.size(), 1);
     QVERIFY(dlg->openTableWindows.isEmpty());
     QVERIFY(windowsOf<CShoot>(dlg.get()).isEmpty());
     QCOMPARE(dlg->baseline()->name, baselineName);
-    QVERIFY(dlg->edit(1016)->text().isEmpty());
+    QVERIFY(dlg->edit(kAirDensityEdit)->text().isEmpty());
     for (QWidget* side : windowsOf<SideWindow>(dlg.get()))  // opened, but nothing computed
-        QVERIFY(static_cast<SideWindow*>(side)->edit(1006)->text().isEmpty());
+        QVERIFY(static_cast<SideWindow*>(side)->edit(MaximumRangeIds::kRangeEdit)->text().isEmpty());
     // What the user typed after the failing field is still there.
-    QCOMPARE(dlg->edit(kTemperature)->text(), QString("20"));
-    QCOMPARE(dlg->edit(kVelocity)->text(), QString("0"));
+    QCOMPARE(dlg->edit(kTemperatureEdit)->text(), QString("20"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("0"));
 }
 
 void TestDesktopTour::helpWindowDuringModalRun() {
@@ -206,11 +205,11 @@ void TestDesktopTour::helpWindowDuringModalRun() {
     QPointer<HelpBrowser> help;
     bool blocked = true, single = false, linked = false, back = false, closed = false, reopened = false;
     runModal(dlg, [&] {
-        click(&dlg, 32778);
+        click(&dlg, kHelpButton);
         help = hidden.helpBrowser();
         QVERIFY(QTest::qWaitForWindowExposed(help));
         blocked = watcher.isBlocked(help);
-        click(&dlg, 32778);  // the open one comes forward
+        click(&dlg, kHelpButton);  // the open one comes forward
         single = windowsOf<HelpBrowser>(&dlg).size() == 1 && hidden.helpBrowser() == help;
         // Follow the first link with the keyboard, then go back.
         QTextBrowser* browser = help->browser();
@@ -224,7 +223,7 @@ void TestDesktopTour::helpWindowDuringModalRun() {
         QTest::keyClick(browser, Qt::Key_Escape);
         closed = QTest::qWaitFor([&] { return help.isNull(); });
         // F1 in a table window opens the contents again.
-        click(&dlg, 1031);
+        click(&dlg, kRangeTableButton);
         QWidget* table = dlg.openTableWindows.last();
         QApplication::setActiveWindow(table);
         QTest::keyClick(table, Qt::Key_F1);
@@ -244,7 +243,7 @@ void TestDesktopTour::newWindowsCascadeWithIcons() {
     Harness h;
     auto dlg = h.openMainDialog();
     const QRect screen = dlg->screen()->availableGeometry();
-    for (const int button : {1032, 1031, 1034, 1046}) {
+    for (const int button : {kShootButton, kRangeTableButton, kComputeBcButton, kAdvancedButton}) {
         click(dlg.get(), button);
         click(dlg.get(), button);
     }
@@ -264,35 +263,42 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
     Harness h;
     auto dlg = h.openMainDialog();
     QCOMPARE(dlg->minimumSize(), dlg->maximumSize());  // a fixed size
-    dlg->edit(1000)->setFocus();
+    dlg->edit(kNameEdit)->setFocus();
     QList<int> visited;
     for (int i = 0; i < 37; ++i) {
         visited << ThemedDialog::controlIdOf(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    const QList<int> expected = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008,  1009, 1010, 1011, 1012,
-                                 1037, 1041, 1013, 1014, 1015, 1018, 1019, 1020, 1039,  1026, 1030, 1029, 1031,
-                                 1033, 1032, 1034, 1036, 1035, 1046, 1038, 1047, 32778, 1000, 1001};
+    // clang-format off
+    const QList<int> expected = {kNameEdit, kCaliberEdit, kVelocityEdit, kWeightEdit, kBallisticCoefficientEdit,
+                                 kSightHeightEdit, kCantAngleEdit, kSightInRangeEdit, kRangeIncrementEdit,
+                                 kIncrementCountEdit, kLosAngleEdit, kCrosswindEdit, kTargetRangeEdit,
+                                 kTargetSpeedEdit, kTargetDirectionEdit, kTemperatureEdit, kHumidityEdit,
+                                 kPressureEdit, kAltitudeEdit, kStationPressureCheck, kG1Radio, kMuzzleAngleCheck,
+                                 kStdAtmosphereButton, kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton,
+                                 kSetBaselineButton, kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton,
+                                 kAdvancedButton, kCalculationsButton, kContextHelpButton, kHelpButton, kNameEdit, kCaliberEdit};
+    // clang-format on
     QCOMPARE(visited, expected);
 }
 
 void TestDesktopTour::silentOutcomesGetAWord() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1000)->setText(".22 LR");
-    click(dlg.get(), 1033);
+    dlg->edit(kNameEdit)->setText(".22 LR");
+    click(dlg.get(), kSetBaselineButton);
     QCOMPARE(dlg->statusText(), QString("Baseline set: .22 LR"));
-    QVERIFY(dlg->control(1032)->toolTip().contains(".22 LR"));
+    QVERIFY(dlg->control(kShootButton)->toolTip().contains(".22 LR"));
     // The main dialog's Target Range has its own pop-up text, which the comparison window shares.
-    QVERIFY(popupHelpText(controlHelpId(102, 1012)).startsWith("Range of the target"));
+    QVERIFY(popupHelpText(controlHelpId(kTemplate, kTargetRangeEdit)).startsWith("Range of the target"));
     // Load empties the density of the shot that was on screen before.
-    click(dlg.get(), 1029);
-    QVERIFY(!dlg->edit(1016)->text().isEmpty());
+    click(dlg.get(), kAirDensityButton);
+    QVERIFY(!dlg->edit(kAirDensityEdit)->text().isEmpty());
     h.fileAnswers = {h.path("a.vxf")};
     dlg->onSave();
     h.fileAnswers = {h.path("a.vxf")};
     dlg->onLoad();
-    QVERIFY(dlg->edit(1016)->text().isEmpty() && dlg->edit(1017)->text().isEmpty());
+    QVERIFY(dlg->edit(kAirDensityEdit)->text().isEmpty() && dlg->edit(kSeaLevelPercentEdit)->text().isEmpty());
 }
 
 void TestDesktopTour::unusableCoefficientSaysWhy_data() {
@@ -319,16 +325,16 @@ void TestDesktopTour::unusableCoefficientSaysWhy() {
     QFETCH(QString, reason);
     Harness h;
     auto dlg = h.openMainDialog();
-    click(dlg.get(), 1034);
+    click(dlg.get(), kComputeBcButton);
     auto* window = qobject_cast<CComputeBC*>(windowsOf<CComputeBC>(dlg.get()).value(0));
     QVERIFY(window);
-    window->edit(1000)->setText(nearFps);
-    window->edit(1001)->setText(farFps);
-    window->edit(1002)->setText("300");
+    window->edit(ComputeBcIds::kNearSpeedEdit)->setText(nearFps);
+    window->edit(ComputeBcIds::kFarSpeedEdit)->setText(farFps);
+    window->edit(ComputeBcIds::kDistanceEdit)->setText("300");
     window->onCompute();
     QVERIFY2(window->reason().contains(reason), qPrintable(window->reason()));
     QCOMPARE(window->reason().isEmpty(), reason.isEmpty());
-    QCOMPARE(window->edit(1003)->text().isEmpty(), !reason.isEmpty());
+    QCOMPARE(window->edit(ComputeBcIds::kNewBcEdit)->text().isEmpty(), !reason.isEmpty());
 }
 
 QTEST_MAIN(TestDesktopTour)

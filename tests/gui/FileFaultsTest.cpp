@@ -11,9 +11,11 @@
 
 #include "shot/ShotFile.h"
 #include "tests/gui/GuiHarness.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
 
@@ -115,8 +117,8 @@ void TestFileFaults::g1mSurvivesEveryExchange() {
     {
         auto dlg = h.openMainDialog();
         dlg->openGivenPath(h.path("g1m.vxf"));
-        for (QRadioButton* button : dlg->radioGroup(1020)) QVERIFY(!button->isChecked());
-        click(*dlg, 1029);  // Air Density: an exchange both ways
+        for (QRadioButton* button : dlg->radioGroup(kG1Radio)) QVERIFY(!button->isChecked());
+        click(*dlg, kAirDensityButton);  // Air Density: an exchange both ways
         QVERIFY(dlg->updateData());
         QCOMPARE(dlg->shot().dragFunction, 10);
         h.fileAnswers << h.path("saved.vxf");
@@ -127,7 +129,7 @@ void TestFileFaults::g1mSurvivesEveryExchange() {
     QVERIFY(readAll(h.path("Vorlan2.ini")).contains("Drag Function:10\r\r\n"));
     auto again = h.openMainDialog();
     QCOMPARE(again->shot().dragFunction, 10);
-    QTest::mouseClick(again->radioGroup(1020)[1], Qt::LeftButton);  // the user picks a button
+    QTest::mouseClick(again->radioGroup(kG1Radio)[1], Qt::LeftButton);  // the user picks a button
     QVERIFY(again->updateData());
     QCOMPARE(again->shot().dragFunction, 1);
     QVERIFY(failures.shown.isEmpty());
@@ -147,14 +149,15 @@ void TestFileFaults::icaoLeavesAUsableShot() {
     QFETCH(QString, density);
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1018)->setText(altitude);
-    click(*dlg, 1030);  // ICAO Atmosphere
-    QVERIFY(dlg->controlAs<QCheckBox>(1019)->isChecked());
-    QCOMPARE(dlg->edit(1016)->text(), density);
-    const QString percent = dlg->edit(1017)->text();
-    click(*dlg, 1029);  // Air Density of the same air: no second reduction
-    QCOMPARE(dlg->edit(1016)->text(), density);
-    QVERIFY(qAbs(dlg->edit(1017)->text().toDouble() - percent.toDouble()) < 0.1 + 1e-9);  // shown rounding
+    dlg->edit(kAltitudeEdit)->setText(altitude);
+    click(*dlg, kIcaoAtmosphereButton);  // ICAO Atmosphere
+    QVERIFY(dlg->controlAs<QCheckBox>(kStationPressureCheck)->isChecked());
+    QCOMPARE(dlg->edit(kAirDensityEdit)->text(), density);
+    const QString percent = dlg->edit(kSeaLevelPercentEdit)->text();
+    click(*dlg, kAirDensityButton);  // Air Density of the same air: no second reduction
+    QCOMPARE(dlg->edit(kAirDensityEdit)->text(), density);
+    QVERIFY(qAbs(dlg->edit(kSeaLevelPercentEdit)->text().toDouble() - percent.toDouble()) <
+            0.1 + 1e-9);  // shown rounding
     QVERIFY(h.messages.isEmpty());
     QVERIFY(dlg->close());
 }
@@ -162,13 +165,13 @@ void TestFileFaults::icaoLeavesAUsableShot() {
 void TestFileFaults::pressureBoundsFollowTheStationBox() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1015)->setText("13.75");
+    dlg->edit(kPressureEdit)->setText("13.75");
     QVERIFY(!dlg->updateData());
     QCOMPARE(h.messages.last(), QString("Please enter a number between 26 and 35."));
-    dlg->controlAs<QCheckBox>(1019)->setChecked(true);
+    dlg->controlAs<QCheckBox>(kStationPressureCheck)->setChecked(true);
     QVERIFY(dlg->updateData());
     QCOMPARE(dlg->shot().pressure, 13.75);
-    dlg->edit(1015)->setText("9");
+    dlg->edit(kPressureEdit)->setText("9");
     QVERIFY(!dlg->updateData());
     QCOMPARE(h.messages.last(), QString("Please enter a number between 10 and 35."));
 }
@@ -177,16 +180,16 @@ void TestFileFaults::aFailedZeroIsToldAndNotWrittenBack() {
     Harness h;
     Failures failures(h);
     auto dlg = h.openMainDialog();
-    dlg->edit(1002)->setText("326");
-    dlg->edit(1007)->setText("2989");
-    const QString angle = dlg->edit(1042)->text();
-    click(*dlg, 1031);  // Range Table: the table still opens
+    dlg->edit(kVelocityEdit)->setText("326");
+    dlg->edit(kSightInRangeEdit)->setText("2989");
+    const QString angle = dlg->edit(kMuzzleAngleEdit)->text();
+    click(*dlg, kRangeTableButton);  // Range Table: the table still opens
     QCOMPARE(dlg->openTableWindows.size(), 1);
     QCOMPARE(failures.shown.size(), 1);
     QVERIFY2(failures.shown[0].startsWith("Zero Not Found|") && failures.shown[0].contains("2989 yd"),
              qPrintable(failures.shown[0]));
-    QCOMPARE(dlg->edit(1042)->text(), angle);
-    click(*dlg, 1029);  // the next command is not refused
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), angle);
+    click(*dlg, kAirDensityButton);  // the next command is not refused
     QVERIFY(h.messages.isEmpty());
 }
 

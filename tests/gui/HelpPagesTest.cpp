@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 #include "ui/HelpBrowser.h"
 
 using namespace vorlan;
@@ -86,32 +87,34 @@ void TestHelpPages::popupTextsAreSentences() {
     const struct {
         int templateId, controlId;
         const char* unit;
-    } fields[] = {{102, 1002, "feet per second"},
-                  {102, 1003, "grains"},
-                  {102, 1005, "inches"},
-                  {102, 1006, "degrees"},
-                  {102, 1007, "yards"},
-                  {102, 1008, "yards"},
-                  {102, 1011, "miles per hour"},
-                  {102, 1012, "yards"},
-                  {102, 1013, "Fahrenheit"},
-                  {102, 1014, "percent"},
-                  {102, 1015, "inches of mercury"},
-                  {102, 1018, "feet"},
-                  {102, 1037, "miles per hour"},
-                  {102, 1041, "degrees"},
-                  {102, 1042, "minutes of angle"},
-                  {137, 1000, "feet per second"},
-                  {137, 1002, "feet"},
-                  {139, 1013, "inches"},
-                  {157, 1074, "ounces"},
-                  {157, 1081, "grains"}};
+    } fields[] = {{MainDialogIds::kTemplate, MainDialogIds::kVelocityEdit, "feet per second"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kWeightEdit, "grains"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kSightHeightEdit, "inches"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kCantAngleEdit, "degrees"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kSightInRangeEdit, "yards"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kRangeIncrementEdit, "yards"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kCrosswindEdit, "miles per hour"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kTargetRangeEdit, "yards"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kTemperatureEdit, "Fahrenheit"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kHumidityEdit, "percent"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kPressureEdit, "inches of mercury"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kAltitudeEdit, "feet"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kTargetSpeedEdit, "miles per hour"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kTargetDirectionEdit, "degrees"},
+                  {MainDialogIds::kTemplate, MainDialogIds::kMuzzleAngleEdit, "minutes of angle"},
+                  {ComputeBcIds::kTemplate, ComputeBcIds::kNearSpeedEdit, "feet per second"},
+                  {ComputeBcIds::kTemplate, ComputeBcIds::kDistanceEdit, "feet"},
+                  {OpbzIds::kTemplate, OpbzIds::kDiameterEdit, "inches"},
+                  {EvwIds::kTemplate, EvwIds::kGunWeightEdit, "ounces"},
+                  {EvwIds::kTemplate, EvwIds::kPowderWeightEdit, "grains"}};
     for (const auto& f : fields) {
         const QString text = popupHelpText(controlHelpId(f.templateId, f.controlId));
         QVERIFY2(text.contains(QLatin1String(f.unit)), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String(" to ")), qPrintable(text + QStringLiteral(" (no range)")));
     }
-    for (int t : {101, 102, 137, 138, 139, 140, 157, 158})
+    for (int t :
+         {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate,
+          OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate})
         for (int id = 0; id < 33000; ++id) {
             const quint32 helpId = id ? controlHelpId(t, id) : dialogHelpId(t);
             if (!hasPopupHelpText(helpId)) continue;

@@ -9,6 +9,7 @@
 #include "app/CHiddenWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/ContextHelp.h"
+#include "ui/ControlIds.h"
 #include "ui/HelpBrowser.h"
 
 using namespace vorlan;
@@ -27,24 +28,29 @@ private slots:
 };
 
 void TestHelp::helpIdRules() {
-    QCOMPARE(controlHelpId(102, 1000), 2154169320u);
-    QCOMPARE(controlHelpId(140, 1012), 2154169332u);  // borrows the main dialog's target range
-    QCOMPARE(controlHelpId(140, 1013), 2147483648u + 65536u * 140u + 1013u);
-    QCOMPARE(dialogHelpId(102), 131174u);
-    for (int t : {102, 137, 138, 139, 140, 157, 158}) QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
-    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(100)));
-    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(101)));
+    QCOMPARE(controlHelpId(MainDialogIds::kTemplate, MainDialogIds::kNameEdit), 2154169320u);
+    QCOMPARE(controlHelpId(ComparisonIds::kTemplate, ComparisonIds::kTargetRangeEdit),
+             2154169332u);  // borrows the main dialog's target range
+    QCOMPARE(controlHelpId(ComparisonIds::kTemplate, ComparisonIds::kRelativeDropEdit),
+             2147483648u + 65536u * 140u + 1019u);
+    QCOMPARE(dialogHelpId(MainDialogIds::kTemplate), 131174u);
+    for (int t : {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
+                  ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate})
+        QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
+    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(AboutIds::kTemplate)));
+    QVERIFY(!isDialogWithPopupHelp(dialogHelpId(ColorChooserIds::kTemplate)));
 }
 
 void TestHelp::lookupUnderPointer() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QLineEdit* velocity = dlg->edit(1002);
+    QLineEdit* velocity = dlg->edit(MainDialogIds::kVelocityEdit);
     const QPoint overEdit = velocity->mapToGlobal(velocity->rect().center());
-    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, 131174), std::optional<quint32>(controlHelpId(102, 1002)));
+    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, 131174),
+             std::optional<quint32>(controlHelpId(MainDialogIds::kTemplate, MainDialogIds::kVelocityEdit)));
     const QPoint background = dlg->mapToGlobal(QPoint(3, 3));
     QCOMPARE(helpIdInWindow(dlg.get(), background, 131174), std::optional<quint32>(131174u));
-    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, dialogHelpId(100)), std::nullopt);
+    QCOMPARE(helpIdInWindow(dlg.get(), overEdit, dialogHelpId(AboutIds::kTemplate)), std::nullopt);
 }
 
 void TestHelp::f1ShowsControlPopup() {
@@ -52,10 +58,10 @@ void TestHelp::f1ShowsControlPopup() {
     CHiddenWindow hidden;
     h.context.help = &hidden;
     auto dlg = h.openMainDialog();
-    QLineEdit* caliber = dlg->edit(1001);
+    QLineEdit* caliber = dlg->edit(MainDialogIds::kCaliberEdit);
     QCursor::setPos(caliber->mapToGlobal(caliber->rect().center()));
     QTest::keyClick(caliber, Qt::Key_F1);
-    QCOMPARE(hidden.lastPopupHelpId(), controlHelpId(102, 1001));
+    QCOMPARE(hidden.lastPopupHelpId(), controlHelpId(MainDialogIds::kTemplate, MainDialogIds::kCaliberEdit));
     h.context.help = nullptr;
 }
 
@@ -85,9 +91,9 @@ void TestHelp::everyMainControlHasAText() {
     for (QWidget* w : dlg->findChildren<QWidget*>()) {
         const int id = ThemedDialog::controlIdOf(w);
         if (id < 0) continue;
-        QVERIFY2(hasPopupHelpText(controlHelpId(102, id)), qPrintable(QString::number(id)));
+        QVERIFY2(hasPopupHelpText(controlHelpId(MainDialogIds::kTemplate, id)), qPrintable(QString::number(id)));
     }
-    QVERIFY(hasPopupHelpText(dialogHelpId(102)));
+    QVERIFY(hasPopupHelpText(dialogHelpId(MainDialogIds::kTemplate)));
 }
 
 void TestHelp::contentsAndTopics() {

@@ -11,9 +11,11 @@
 #include "shot/SettingsFile.h"
 #include "shot/ShotFile.h"
 #include "tests/gui/GuiHarness.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
 
@@ -58,15 +60,24 @@ void TestMainDialog::controlsAndGrab() {
     Harness h;
     auto dlg = h.openMainDialog();
     QCOMPARE(dlg->windowTitle(), QString("Vorlan"));
-    const QList<int> ids = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011,
-                            1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1026, 1029, 1030, 1031,
-                            1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1041, 1042, 1047, 32778};
+    // clang-format off
+    const QList<int> ids = {kNameEdit, kCaliberEdit, kVelocityEdit, kWeightEdit, kBallisticCoefficientEdit,
+                            kSightHeightEdit, kCantAngleEdit, kSightInRangeEdit, kRangeIncrementEdit,
+                            kIncrementCountEdit, kLosAngleEdit, kCrosswindEdit, kTargetRangeEdit, kTemperatureEdit,
+                            kHumidityEdit, kPressureEdit, kAirDensityEdit, kSeaLevelPercentEdit, kAltitudeEdit,
+                            kStationPressureCheck, kStdAtmosphereButton, kAirDensityButton, kIcaoAtmosphereButton,
+                            kRangeTableButton, kShootButton, kSetBaselineButton, kComputeBcButton,
+                            kMaximumRangeButton, kOpbzButton, kTargetSpeedEdit, kCalculationsButton,
+                            kMuzzleAngleCheck, kTargetDirectionEdit, kMuzzleAngleEdit, kContextHelpButton,
+                            kHelpButton};
+    // clang-format on
     for (int id : ids) QVERIFY2(dlg->control(id), qPrintable(QString::number(id)));
-    QCOMPARE(dlg->controlAs<QPushButton>(1031)->text(), QString("Range Table"));
-    QCOMPARE(dlg->controlAs<QCheckBox>(1039)->text(), QString("Muzzle Angle Correction for Zero Range"));
-    QVERIFY(dlg->edit(1016)->isReadOnly() && dlg->edit(1017)->isReadOnly() && dlg->edit(1042)->isReadOnly());
-    QCOMPARE(dlg->edit(1002)->text(), QString("800"));
-    QCOMPARE(dlg->edit(1015)->text(), QString("29.92"));
+    QCOMPARE(dlg->controlAs<QPushButton>(kRangeTableButton)->text(), QString("Range Table"));
+    QCOMPARE(dlg->controlAs<QCheckBox>(kMuzzleAngleCheck)->text(), QString("Muzzle Angle Correction for Zero Range"));
+    QVERIFY(dlg->edit(kAirDensityEdit)->isReadOnly() && dlg->edit(kSeaLevelPercentEdit)->isReadOnly() &&
+            dlg->edit(kMuzzleAngleEdit)->isReadOnly());
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("800"));
+    QCOMPARE(dlg->edit(kPressureEdit)->text(), QString("29.92"));
     QVERIFY(h.context.openDialogs.contains(dlg.get()));
     const QString picture = artefactPath("main-dialog.png");
     QVERIFY(dlg->grab().save(picture));
@@ -75,7 +86,7 @@ void TestMainDialog::controlsAndGrab() {
 void TestMainDialog::dragGroupOrder() {
     Harness h;
     auto dlg = h.openMainDialog();
-    const QList<QRadioButton*> group = dlg->radioGroup(1020);
+    const QList<QRadioButton*> group = dlg->radioGroup(kG1Radio);
     QCOMPARE(group.size(), 10);
     QCOMPARE(group[8]->text(), QString("GS"));
     QCOMPARE(group[9]->text(), QString("RA4"));
@@ -94,13 +105,13 @@ void TestMainDialog::incrementRule_data() {
     QTest::addColumn<int>("leave");
     QTest::addColumn<QString>("result");
     QTest::newRow("100 x 60 leaving count") << "100"
-                                            << "60" << 1009 << "50";
+                                            << "60" << kIncrementCountEdit << "50";
     QTest::newRow("100 x 60 leaving increment") << "100"
-                                                << "60" << 1008 << "50";
+                                                << "60" << kRangeIncrementEdit << "50";
     QTest::newRow("7 x 800") << "7"
-                             << "800" << 1009 << "714";
+                             << "800" << kIncrementCountEdit << "714";
     QTest::newRow("within") << "10"
-                            << "500" << 1009 << "500";
+                            << "500" << kIncrementCountEdit << "500";
 }
 
 void TestMainDialog::incrementRule() {
@@ -110,23 +121,23 @@ void TestMainDialog::incrementRule() {
     QFETCH(QString, result);
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1008)->setText(increment);
-    dlg->edit(1009)->setText(count);
+    dlg->edit(kRangeIncrementEdit)->setText(increment);
+    dlg->edit(kIncrementCountEdit)->setText(count);
     dlg->edit(leave)->setFocus();
-    dlg->edit(1002)->setFocus();  // leaves the field as a user would
-    QCOMPARE(dlg->edit(1009)->text(), result);
+    dlg->edit(kVelocityEdit)->setFocus();  // leaves the field as a user would
+    QCOMPARE(dlg->edit(kIncrementCountEdit)->text(), result);
     QCOMPARE(dlg->shot().incrementCount, result.toInt());
 }
 
 void TestMainDialog::refusedCloseThenSettingsWritten() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1001)->setText(".3085");
+    dlg->edit(kCaliberEdit)->setText(".3085");
     QVERIFY(!dlg->close());
     QVERIFY(dlg->isVisible());
     QVERIFY(h.messages.contains("Please enter no more than 4 characters."));
     QVERIFY(!QFile::exists(h.path("Vorlan2.ini")));
-    dlg->edit(1001)->setText(".308");
+    dlg->edit(kCaliberEdit)->setText(".308");
     QVERIFY(dlg->close());
     QVERIFY(!dlg->isVisible());
     QVERIFY(readAll(h.path("Vorlan2.ini")).contains("Caliber:.308\r\r\n"));
@@ -135,28 +146,30 @@ void TestMainDialog::refusedCloseThenSettingsWritten() {
 void TestMainDialog::muzzleAngleCheckBox() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* check = dlg->controlAs<QCheckBox>(1039);
+    auto* check = dlg->controlAs<QCheckBox>(kMuzzleAngleCheck);
     QVERIFY(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QVERIFY(!dlg->shot().muzzleAngleCorrection);
-    QVERIFY(!dlg->edit(1042)->isReadOnly());
-    retype(dlg->edit(1042), "4.5");
-    QCOMPARE(dlg->edit(1042)->text(), QString("4.5"));
+    QVERIFY(!dlg->edit(kMuzzleAngleEdit)->isReadOnly());
+    retype(dlg->edit(kMuzzleAngleEdit), "4.5");
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString("4.5"));
     // The read-only look follows: editable edits keep the system background.
-    QCOMPARE(dlg->edit(1042)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->palette().color(QPalette::Base),
+             QApplication::palette().color(QPalette::Base));
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
-    QVERIFY(dlg->edit(1042)->isReadOnly());
-    QCOMPARE(dlg->edit(1042)->palette().color(QPalette::Base), h.context.dialogColor);
+    QVERIFY(dlg->edit(kMuzzleAngleEdit)->isReadOnly());
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->palette().color(QPalette::Base), h.context.dialogColor);
 }
 
 void TestMainDialog::atmosphereCommand() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1013)->setText("95");
-    QTest::mouseClick(dlg->controlAs<QPushButton>(1026), Qt::LeftButton);  // Std. Atmosphere
-    QCOMPARE(dlg->edit(1013)->text(), QString("59"));
-    QCOMPARE(dlg->edit(1016)->text(), QString("0.0765"));
-    QCOMPARE(dlg->edit(1017)->text(), QString("100.0"));
+    dlg->edit(kTemperatureEdit)->setText("95");
+    QTest::mouseClick(dlg->controlAs<QPushButton>(kStdAtmosphereButton),
+                      Qt::LeftButton);  // Std. Atmosphere
+    QCOMPARE(dlg->edit(kTemperatureEdit)->text(), QString("59"));
+    QCOMPARE(dlg->edit(kAirDensityEdit)->text(), QString("0.0765"));
+    QCOMPARE(dlg->edit(kSeaLevelPercentEdit)->text(), QString("100.0"));
 }
 
 void TestMainDialog::settingsRoundTrip() {
@@ -164,8 +177,8 @@ void TestMainDialog::settingsRoundTrip() {
     {
         auto dlg = h.openMainDialog();
         QCOMPARE(h.context.dialogColor, QColor(195, 190, 228));  // no settings file yet
-        dlg->edit(1000)->setText("Test rifle");
-        dlg->edit(1002)->setText("2650");
+        dlg->edit(kNameEdit)->setText("Test rifle");
+        dlg->edit(kVelocityEdit)->setText("2650");
         dlg->saveRangeTableDirectory() = QStringLiteral("/tables/");
         QVERIFY(dlg->close());
     }
@@ -177,7 +190,7 @@ void TestMainDialog::settingsRoundTrip() {
     Harness second;
     second.context.settingsPath = h.context.settingsPath;
     auto again = second.openMainDialog();
-    QCOMPARE(again->edit(1000)->text(), QString("Test rifle"));
+    QCOMPARE(again->edit(kNameEdit)->text(), QString("Test rifle"));
     QCOMPARE(again->shot().velocity, 2650.0);
     QCOMPARE(again->saveRangeTableDirectory(), QString("/tables/"));
 }
@@ -188,15 +201,15 @@ void TestMainDialog::settingsColorLine() {
     auto dlg = h.openMainDialog();
     QCOMPARE(h.context.dialogColor, QColor(44, 20, 228));
     QCOMPARE(dlg->palette().color(QPalette::Window), QColor(44, 20, 228));
-    QVERIFY(!dlg->edit(1042)->isReadOnly());
-    QCOMPARE(dlg->edit(1042)->text(), QString("3"));
+    QVERIFY(!dlg->edit(kMuzzleAngleEdit)->isReadOnly());
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString("3"));
 }
 
 void TestMainDialog::saveAndLoad() {
     Harness h;
     auto dlg = h.openMainDialog();
     dlg->saveDirectory = QString(h.folder.path() + "/").toStdString();
-    dlg->edit(1000)->setText("Pellet");
+    dlg->edit(kNameEdit)->setText("Pellet");
     h.fileAnswers << h.path(".vxf") << h.path("pellet.vxf");  // an empty title is asked again
     dlg->onSave();
     QCOMPARE(h.fileRequests.size(), 2);
@@ -205,15 +218,15 @@ void TestMainDialog::saveAndLoad() {
     QCOMPARE(readAll(h.path("pellet.vxf")), QByteArray::fromStdString(shotFileText(dlg->shot())));
     QCOMPARE(dlg->saveFileName, std::string("pellet.vxf"));
 
-    dlg->edit(1002)->setText("999");
+    dlg->edit(kVelocityEdit)->setText("999");
     h.fileAnswers << h.path("pellet.vxf");
     dlg->onLoad();
     QCOMPARE(h.fileRequests.last().initialPath, h.path("pellet.vxf"));
-    QCOMPARE(dlg->edit(1002)->text(), QString("800"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("800"));
     h.fileRequests.clear();
     dlg->onLoad();  // cancelled: nothing changes
     QCOMPARE(h.fileRequests.size(), 1);
-    QCOMPARE(dlg->edit(1002)->text(), QString("800"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("800"));
 }
 
 void TestMainDialog::loadTakesCalculatorKeysGivenPathDoesNot() {
@@ -223,7 +236,7 @@ void TestMainDialog::loadTakesCalculatorKeysGivenPathDoesNot() {
     dlg->openGivenPath(h.path("calc.vxf"));
     QCOMPARE(dlg->shot().powerFactor, 0.0);
     QCOMPARE(dlg->shot().calcMode, 0);
-    QCOMPARE(dlg->edit(1002)->text(), QString("1100"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("1100"));
     h.fileAnswers << h.path("calc.vxf");
     dlg->onLoad();
     QCOMPARE(dlg->shot().powerFactor, 180.0);
@@ -238,12 +251,12 @@ void TestMainDialog::dropAndCommandLine() {
     h.context.commandLineFile = h.path("b.vxf");
     auto dlg = h.openMainDialog();
     QVERIFY(dlg->acceptDrops());
-    QCOMPARE(dlg->edit(1000)->text(), QString("second"));
+    QCOMPARE(dlg->edit(kNameEdit)->text(), QString("second"));
     QCOMPARE(dlg->saveDirectory, QString(h.folder.path() + "/").toStdString());
     drop(dlg.get(), {h.path("c.txt")});
-    QCOMPARE(dlg->edit(1000)->text(), QString("second"));
+    QCOMPARE(dlg->edit(kNameEdit)->text(), QString("second"));
     drop(dlg.get(), {h.path("a.vxf"), h.path("b.vxf"), h.path("c.txt")});
-    QCOMPARE(dlg->edit(1000)->text(), QString("first"));
+    QCOMPARE(dlg->edit(kNameEdit)->text(), QString("first"));
     QCOMPARE(dlg->saveFileName, std::string("a.vxf"));
     dlg->openGivenPath("bare.vxf");  // no such file: only the location is taken
     QCOMPARE(dlg->saveFileName, std::string("bare.vxf"));
@@ -253,7 +266,7 @@ void TestMainDialog::dropAndCommandLine() {
 void TestMainDialog::exitClosesOtherWindows() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QPointer<ThemedDialog> side = new ThemedDialog(h.context, 137);
+    QPointer<ThemedDialog> side = new ThemedDialog(h.context, ComputeBcIds::kTemplate);
     side->setAttribute(Qt::WA_DeleteOnClose);
     side->show();
     QVERIFY(h.context.openDialogs.contains(side));

@@ -13,16 +13,13 @@
 #include "tests/gui/GuiHarness.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 namespace {
-
-constexpr int kRangeTableButton = 1031;
-constexpr int kShootButton = 1032;
-constexpr int kSetBaselineButton = 1033;
-constexpr int kMaximumRangeButton = 1035;
 
 void press(CVorlan2Dlg* dlg, int controlId) {
     QTest::mouseClick(dlg->controlAs<QPushButton>(controlId), Qt::LeftButton);
@@ -55,7 +52,7 @@ CShoot* shoot(CVorlan2Dlg* dlg) {
 }
 
 // The default table ends at 45 yards, short of the default target range of 50.
-void reachBeyondTarget(CVorlan2Dlg* dlg) { retype(dlg->edit(1009), "100"); }
+void reachBeyondTarget(CVorlan2Dlg* dlg) { retype(dlg->edit(kIncrementCountEdit), "100"); }
 
 }  // namespace
 
@@ -80,8 +77,8 @@ private slots:
 void TestReportCommands::rangeTableWindow() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1000), "Test .22");
-    retype(dlg->edit(1011), "7");
+    retype(dlg->edit(kNameEdit), "Test .22");
+    retype(dlg->edit(kCrosswindEdit), "7");
     press(dlg.get(), kRangeTableButton);
     TrajectoryWindow* window = newestTable(dlg.get());
     QVERIFY(window);
@@ -116,23 +113,23 @@ void TestReportCommands::twoTablesCloseOne() {
 void TestReportCommands::muzzleAngleWriteBack() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1007), "100");
+    retype(dlg->edit(kSightInRangeEdit), "100");
     press(dlg.get(), kRangeTableButton);
     const double solved = cToDouble(cFormat("%0.3f", RangeTableReport(dlg->shot()).muzzleAngleMoa()));
     QVERIFY(solved > 1.0);
     QCOMPARE(dlg->shot().muzzleAngle, solved);
-    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(solved)));
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString::fromStdString(cShowDouble(solved)));
 
     // With the correction off the angle is the user's and the controls are not rewritten.
-    auto* check = dlg->controlAs<QCheckBox>(1039);
+    auto* check = dlg->controlAs<QCheckBox>(kMuzzleAngleCheck);
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));  // on the box
     QVERIFY(!dlg->shot().muzzleAngleCorrection);
-    retype(dlg->edit(1042), "3.50");
-    retype(dlg->edit(1007), "200");
+    retype(dlg->edit(kMuzzleAngleEdit), "3.50");
+    retype(dlg->edit(kSightInRangeEdit), "200");
     press(dlg.get(), kRangeTableButton);
     QCOMPARE(dlg->shot().muzzleAngle, 3.5);
     QCOMPARE(dlg->shot().sightInRange, 200.0);
-    QCOMPARE(dlg->edit(1042)->text(), QString("3.50"));
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString("3.50"));
     QCOMPARE(dlg->openTableWindows.size(), 2);
     delete newestTable(dlg.get());
     delete newestTable(dlg.get());
@@ -197,21 +194,21 @@ void TestReportCommands::unchangedShotComparesEqual() {
     Harness h;
     auto dlg = h.openMainDialog();
     reachBeyondTarget(dlg.get());
-    retype(dlg->edit(1000), "Same shot");
-    retype(dlg->edit(1006), "2");  // a cant offsets both shots alike
+    retype(dlg->edit(kNameEdit), "Same shot");
+    retype(dlg->edit(kCantAngleEdit), "2");  // a cant offsets both shots alike
     press(dlg.get(), kSetBaselineButton);
     QVERIFY(dlg->baseline());
     CShoot* window = shoot(dlg.get());
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QString("Shot Comparison Results"));
     QVERIFY(window->isVisible());
-    QCOMPARE(shown(window, 1019), QString("0.00"));
-    QCOMPARE(shown(window, 1018), QString("0.00"));
-    QCOMPARE(shown(window, 1012), QString("50"));
-    QCOMPARE(shown(window, 1020), QString());
-    QCOMPARE(shown(window, 1041), QString("Same shot"));
-    QCOMPARE(shown(window, 1042), QString("Same shot"));
-    QTRY_COMPARE(QApplication::focusWidget(), window->control(1023));
+    QCOMPARE(shown(window, ComparisonIds::kRelativeDropEdit), QString("0.00"));
+    QCOMPARE(shown(window, ComparisonIds::kRelativeDriftEdit), QString("0.00"));
+    QCOMPARE(shown(window, ComparisonIds::kTargetRangeEdit), QString("50"));
+    QCOMPARE(shown(window, ComparisonIds::kStatusLabel), QString());
+    QCOMPARE(shown(window, ComparisonIds::kBaselineNameEdit), QString("Same shot"));
+    QCOMPARE(shown(window, ComparisonIds::kCurrentNameEdit), QString("Same shot"));
+    QTRY_COMPARE(QApplication::focusWidget(), window->control(ComparisonIds::kFocusHolder));
     QVERIFY(window->close());
 }
 
@@ -221,8 +218,8 @@ void TestReportCommands::crosswindGivesItsDrift() {
     reachBeyondTarget(dlg.get());
     const QString baselineName = QString::fromStdString(dlg->shot().name);
     press(dlg.get(), kSetBaselineButton);
-    retype(dlg->edit(1011), "10");
-    retype(dlg->edit(1000), "Windy");
+    retype(dlg->edit(kCrosswindEdit), "10");
+    retype(dlg->edit(kNameEdit), "Windy");
     CShoot* window = shoot(dlg.get());
     QVERIFY(window);
     // The range table counts the windage from the same footing; without cant or target
@@ -230,10 +227,10 @@ void TestReportCommands::crosswindGivesItsDrift() {
     const RangeTableReport report(dlg->shot());
     const double drift = report.tableTrajectory().rows[50].windage * 12.0;
     QVERIFY(drift > 0.1);
-    QCOMPARE(shown(window, 1018), QString::fromStdString(cFormat("%.2f", drift)));
-    QCOMPARE(shown(window, 1019), QString("0.00"));
-    QCOMPARE(shown(window, 1041), baselineName);
-    QCOMPARE(shown(window, 1042), QString("Windy"));
+    QCOMPARE(shown(window, ComparisonIds::kRelativeDriftEdit), QString::fromStdString(cFormat("%.2f", drift)));
+    QCOMPARE(shown(window, ComparisonIds::kRelativeDropEdit), QString("0.00"));
+    QCOMPARE(shown(window, ComparisonIds::kBaselineNameEdit), baselineName);
+    QCOMPARE(shown(window, ComparisonIds::kCurrentNameEdit), QString("Windy"));
     window->close();
 }
 
@@ -248,20 +245,20 @@ void TestReportCommands::targetRangeTruncatedAndRounded() {
     dlg->shot().targetRange = 50.9;
     CShoot* none = shoot(dlg.get());
     QVERIFY(none);
-    QCOMPARE(shown(none, 1020), QString("No baseline set"));
-    QCOMPARE(shown(none, 1012), QString("51"));
-    QCOMPARE(shown(none, 1019), QString());
-    QCOMPARE(shown(none, 1018), QString());
-    QCOMPARE(shown(none, 1041), QString());
-    QCOMPARE(shown(none, 1042), QString::fromStdString(dlg->shot().name));
+    QCOMPARE(shown(none, ComparisonIds::kStatusLabel), QString("No baseline set"));
+    QCOMPARE(shown(none, ComparisonIds::kTargetRangeEdit), QString("51"));
+    QCOMPARE(shown(none, ComparisonIds::kRelativeDropEdit), QString());
+    QCOMPARE(shown(none, ComparisonIds::kRelativeDriftEdit), QString());
+    QCOMPARE(shown(none, ComparisonIds::kBaselineNameEdit), QString());
+    QCOMPARE(shown(none, ComparisonIds::kCurrentNameEdit), QString::fromStdString(dlg->shot().name));
     // Written into the controls, 50.9 is cut back to whole yards, and Shoot reads it so.
     dlg->updateData(false);
-    QCOMPARE(dlg->edit(1012)->text(), QString("50"));
+    QCOMPARE(dlg->edit(kTargetRangeEdit)->text(), QString("50"));
     press(dlg.get(), kSetBaselineButton);
     CShoot* compared = shoot(dlg.get());
     QVERIFY(compared);
-    QCOMPARE(shown(compared, 1012), QString("50"));
-    QCOMPARE(shown(compared, 1020), QString());
+    QCOMPARE(shown(compared, ComparisonIds::kTargetRangeEdit), QString("50"));
+    QCOMPARE(shown(compared, ComparisonIds::kStatusLabel), QString());
     none->close();
     compared->close();
 }
@@ -287,15 +284,15 @@ void TestReportCommands::statusWhenTargetBeyondRange() {
     QFETCH(QString, status);
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1012), "100");
-    retype(dlg->edit(1009), baselineYards);  // range increment 1: the table ends there
+    retype(dlg->edit(kTargetRangeEdit), "100");
+    retype(dlg->edit(kIncrementCountEdit), baselineYards);  // range increment 1: the table ends there
     press(dlg.get(), kSetBaselineButton);
-    retype(dlg->edit(1009), currentYards);
+    retype(dlg->edit(kIncrementCountEdit), currentYards);
     CShoot* window = shoot(dlg.get());
     QVERIFY(window);
-    QCOMPARE(shown(window, 1020), status);
-    QCOMPARE(shown(window, 1012), QString("60"));
-    QVERIFY(!shown(window, 1019).isEmpty());
+    QCOMPARE(shown(window, ComparisonIds::kStatusLabel), status);
+    QCOMPARE(shown(window, ComparisonIds::kTargetRangeEdit), QString("60"));
+    QVERIFY(!shown(window, ComparisonIds::kRelativeDropEdit).isEmpty());
     window->close();
 }
 
@@ -305,12 +302,12 @@ void TestReportCommands::shootTwiceKeepsSnapshots() {
     reachBeyondTarget(dlg.get());
     press(dlg.get(), kSetBaselineButton);
     CShoot* first = shoot(dlg.get());
-    retype(dlg->edit(1011), "5");
+    retype(dlg->edit(kCrosswindEdit), "5");
     CShoot* second = shoot(dlg.get());
     QVERIFY(first && second && first != second);
     QCOMPARE(comparisonWindows(h.context).size(), 2);
-    QCOMPARE(shown(first, 1018), QString("0.00"));
-    QVERIFY(shown(second, 1018) != QString("0.00"));
+    QCOMPARE(shown(first, ComparisonIds::kRelativeDriftEdit), QString("0.00"));
+    QVERIFY(shown(second, ComparisonIds::kRelativeDriftEdit) != QString("0.00"));
     QVERIFY(first->isVisible() && second->isVisible());
     QPointer<CShoot> gone = first;
     first->close();
@@ -323,37 +320,38 @@ void TestReportCommands::baselineWritesMuzzleAngleShootDoesNot() {
     Harness h;
     auto dlg = h.openMainDialog();
     reachBeyondTarget(dlg.get());
-    retype(dlg->edit(1007), "100");
+    retype(dlg->edit(kSightInRangeEdit), "100");
     press(dlg.get(), kSetBaselineButton);
     const double atBaseline = dlg->shot().muzzleAngle;
     QVERIFY(atBaseline > 1.0);
-    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(atBaseline)));
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString::fromStdString(cShowDouble(atBaseline)));
     // A loaded shot or a new sight-in range leaves the baseline alone; Shoot leaves the angle.
-    retype(dlg->edit(1007), "20");
+    retype(dlg->edit(kSightInRangeEdit), "20");
     CShoot* window = shoot(dlg.get());
     QVERIFY(window);
     QCOMPARE(dlg->shot().sightInRange, 20.0);
     QCOMPARE(dlg->shot().muzzleAngle, atBaseline);
-    QCOMPARE(dlg->edit(1042)->text(), QString::fromStdString(cShowDouble(atBaseline)));
-    QVERIFY(shown(window, 1019).toDouble() < -0.5);  // zeroed nearer, it strikes lower at 50 yd
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString::fromStdString(cShowDouble(atBaseline)));
+    QVERIFY(shown(window, ComparisonIds::kRelativeDropEdit).toDouble() <
+            -0.5);  // zeroed nearer, it strikes lower at 50 yd
     window->close();
 }
 
 void TestReportCommands::grabWindows() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1000), "Air rifle, 8.0 gr pellet");
-    retype(dlg->edit(1011), "5");
+    retype(dlg->edit(kNameEdit), "Air rifle, 8.0 gr pellet");
+    retype(dlg->edit(kCrosswindEdit), "5");
     press(dlg.get(), kRangeTableButton);
     TrajectoryWindow* table = newestTable(dlg.get());
     QVERIFY(table);
     table->resize(table->sizeHint());
     QVERIFY(table->grab().save(artefactPath("range-table-window.png")));
     press(dlg.get(), kSetBaselineButton);
-    retype(dlg->edit(1000), "Air rifle, windy day");
-    retype(dlg->edit(1011), "10");
-    retype(dlg->edit(1012), "100");
-    retype(dlg->edit(1009), "80");
+    retype(dlg->edit(kNameEdit), "Air rifle, windy day");
+    retype(dlg->edit(kCrosswindEdit), "10");
+    retype(dlg->edit(kTargetRangeEdit), "100");
+    retype(dlg->edit(kIncrementCountEdit), "80");
     CShoot* window = shoot(dlg.get());
     QVERIFY(window);
     QVERIFY(window->grab().save(artefactPath("shot-comparison.png")));

@@ -14,6 +14,7 @@
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
 #include "ui/CMaximumRangeDlg.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -86,36 +87,40 @@ private slots:
 void TestSideWindows::maximumRangeShowsSnapshot() {
     Harness h;
     auto dlg = h.openMainDialog();
-    click(dlg.get(), 1021);  // G7
-    retype(dlg->edit(1000), "Test load");
-    auto* first = open<CMaximumRangeDlg>(h, dlg.get(), 1035);
+    click(dlg.get(), MainDialogIds::kG7Radio);  // G7
+    retype(dlg->edit(MainDialogIds::kNameEdit), "Test load");
+    auto* first = open<CMaximumRangeDlg>(h, dlg.get(), MainDialogIds::kMaximumRangeButton);
     QVERIFY(first);
     QCOMPARE(first->windowTitle(), QString("Compute Maximum Range"));
     QCOMPARE(dlg->shot().dragFunction, 4);
     const MaximumRange r = shotMaxRangeSolver(dlg->shot()).computeMaximumRange();
     QVERIFY(r.found);
     const QList<std::pair<int, QString>> expected = {
-        {1006, fmt("%.0f", r.maximumRange)},   {1007, fmt("%.1f", r.firingElevation)},
-        {1008, fmt("%.0f", r.maximumHeight)},  {1009, fmt("%.1f", r.terminalVelocity)},
-        {1010, fmt("%.1f", r.terminalEnergy)}, {1011, fmt("%.1f", r.timeOfFlight)},
-        {1012, fmt("%.0f", r.verticalHeight)}, {1013, fmt("%.1f", r.verticalTime)},
+        {MaximumRangeIds::kRangeEdit, fmt("%.0f", r.maximumRange)},
+        {MaximumRangeIds::kElevationEdit, fmt("%.1f", r.firingElevation)},
+        {MaximumRangeIds::kHeightEdit, fmt("%.0f", r.maximumHeight)},
+        {MaximumRangeIds::kVelocityEdit, fmt("%.1f", r.terminalVelocity)},
+        {MaximumRangeIds::kEnergyEdit, fmt("%.1f", r.terminalEnergy)},
+        {MaximumRangeIds::kTimeEdit, fmt("%.1f", r.timeOfFlight)},
+        {MaximumRangeIds::kVerticalHeightEdit, fmt("%.0f", r.verticalHeight)},
+        {MaximumRangeIds::kVerticalTimeEdit, fmt("%.1f", r.verticalTime)},
     };
     for (const auto& [id, shown] : expected) {
         QCOMPARE(text(first, id), shown);
         QVERIFY(first->controlAs<QLineEdit>(id)->isReadOnly());
     }
-    QCOMPARE(text(first, 1042), QString("Test load"));
-    QCOMPARE(first->controlAs<QLabel>(1078)->text(), QString("(G7 Drag Function)"));
+    QCOMPARE(text(first, MaximumRangeIds::kNameEdit), QString("Test load"));
+    QCOMPARE(first->controlAs<QLabel>(MaximumRangeIds::kDragLabel)->text(), QString("(G7 Drag Function)"));
     // The focus rests on the invisible edit, so no shown value is selected.
-    QCOMPARE(first->focusWidget(), first->control(1027));
+    QCOMPARE(first->focusWidget(), first->control(MaximumRangeIds::kFocusSink));
     save(first, "side-maximum-range.png");
 
     // A second window shows the changed shot; the first keeps its snapshot.
-    retype(dlg->edit(1002), "2900");
-    auto* second = open<CMaximumRangeDlg>(h, dlg.get(), 1035);
+    retype(dlg->edit(MainDialogIds::kVelocityEdit), "2900");
+    auto* second = open<CMaximumRangeDlg>(h, dlg.get(), MainDialogIds::kMaximumRangeButton);
     QVERIFY(second && second != first);
-    QCOMPARE(text(first, 1006), expected[0].second);
-    QVERIFY(text(second, 1006) != expected[0].second);
+    QCOMPARE(text(first, MaximumRangeIds::kRangeEdit), expected[0].second);
+    QVERIFY(text(second, MaximumRangeIds::kRangeEdit) != expected[0].second);
     QCOMPARE(h.context.openDialogs.size(), 3);
     // Enter ends the window properly: out of the list and deleted.
     QPointer<CMaximumRangeDlg> gone = first;
@@ -128,13 +133,14 @@ void TestSideWindows::maximumRangeShowsSnapshot() {
 void TestSideWindows::maximumRangeWithoutTrajectory() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1002), "40");  // below the 50 ft/s at which every trajectory ends
-    auto* window = open<CMaximumRangeDlg>(h, dlg.get(), 1035);
+    retype(dlg->edit(MainDialogIds::kVelocityEdit), "40");  // below the 50 ft/s at which every trajectory ends
+    auto* window = open<CMaximumRangeDlg>(h, dlg.get(), MainDialogIds::kMaximumRangeButton);
     QVERIFY(window);
-    for (int id = 1006; id <= 1011; ++id) QCOMPARE(text(window, id), QString());
+    for (int id = MaximumRangeIds::kRangeEdit; id <= MaximumRangeIds::kTimeEdit; ++id)
+        QCOMPARE(text(window, id), QString());
     const MaximumRange r = shotMaxRangeSolver(dlg->shot()).computeMaximumRange();
-    QCOMPARE(text(window, 1012), fmt("%.0f", r.verticalHeight));
-    QCOMPARE(text(window, 1013), fmt("%.1f", r.verticalTime));
+    QCOMPARE(text(window, MaximumRangeIds::kVerticalHeightEdit), fmt("%.0f", r.verticalHeight));
+    QCOMPARE(text(window, MaximumRangeIds::kVerticalTimeEdit), fmt("%.1f", r.verticalTime));
 }
 
 void TestSideWindows::dragNameLabels() {
@@ -147,35 +153,35 @@ void TestSideWindows::dragNameLabels() {
 void TestSideWindows::computeBcResults() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CComputeBC>(h, dlg.get(), 1034);
+    auto* window = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QString("Compute Ballistic Coefficient"));
-    QCOMPARE(text(window, 1000), QString("800"));
-    QCOMPARE(text(window, 1001), QString("700"));
-    QCOMPARE(text(window, 1002), QString("300"));
-    QCOMPARE(text(window, 1003), QString());
-    QCOMPARE(window->controlAs<QLabel>(1012)->text(), QString("New BC"));
+    QCOMPARE(text(window, ComputeBcIds::kNearSpeedEdit), QString("800"));
+    QCOMPARE(text(window, ComputeBcIds::kFarSpeedEdit), QString("700"));
+    QCOMPARE(text(window, ComputeBcIds::kDistanceEdit), QString("300"));
+    QCOMPARE(text(window, ComputeBcIds::kNewBcEdit), QString());
+    QCOMPARE(window->controlAs<QLabel>(ComputeBcIds::kNewBcLabel)->text(), QString("New BC"));
 
-    click(window, 1066);
+    click(window, ComputeBcIds::kComputeButton);
     const ChronographBc g1 = shotChronographBcSolver(dlg->shot()).solve();
     QVERIFY(g1.usable());
-    QCOMPARE(text(window, 1003), fmt("%6.4f", g1.ballisticCoefficient));
-    QCOMPARE(window->controlAs<QLabel>(1012)->text(), QString("New BC  (G1)"));
+    QCOMPARE(text(window, ComputeBcIds::kNewBcEdit), fmt("%6.4f", g1.ballisticCoefficient));
+    QCOMPARE(window->controlAs<QLabel>(ComputeBcIds::kNewBcLabel)->text(), QString("New BC  (G1)"));
     save(window, "side-compute-bc.png");
 
     // Another drag function in the main dialog: the same window follows it.
-    click(dlg.get(), 1021);
-    click(window, 1066);
+    click(dlg.get(), MainDialogIds::kG7Radio);
+    click(window, ComputeBcIds::kComputeButton);
     const ChronographBc g7 = shotChronographBcSolver(dlg->shot()).solve();
-    QCOMPARE(window->controlAs<QLabel>(1012)->text(), QString("New BC  (G7)"));
-    QCOMPARE(text(window, 1003), fmt("%6.4f", g7.ballisticCoefficient));
-    QVERIFY(text(window, 1003) != fmt("%6.4f", g1.ballisticCoefficient));
+    QCOMPARE(window->controlAs<QLabel>(ComputeBcIds::kNewBcLabel)->text(), QString("New BC  (G7)"));
+    QCOMPARE(text(window, ComputeBcIds::kNewBcEdit), fmt("%6.4f", g7.ballisticCoefficient));
+    QVERIFY(text(window, ComputeBcIds::kNewBcEdit) != fmt("%6.4f", g1.ballisticCoefficient));
 
     // Set New BC: the main dialog takes the shown value and shows it at once.
-    click(window, 1035);
-    const double shown = text(window, 1003).toDouble();
+    click(window, ComputeBcIds::kSetNewBcButton);
+    const double shown = text(window, ComputeBcIds::kNewBcEdit).toDouble();
     QCOMPARE(dlg->shot().ballisticCoefficient, shown);
-    QCOMPARE(dlg->edit(1004)->text(), fmt("%g", shown));
+    QCOMPARE(dlg->edit(MainDialogIds::kBallisticCoefficientEdit)->text(), fmt("%g", shown));
     QVERIFY(h.messages.isEmpty());
 }
 
@@ -195,63 +201,63 @@ void TestSideWindows::computeBcUnusableReadings() {
     QFETCH(QString, farSpeed);
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CComputeBC>(h, dlg.get(), 1034);
-    click(window, 1066);  // a usable result first
-    QVERIFY(!text(window, 1003).isEmpty());
-    typeInto(window, 1000, nearSpeed);
-    typeInto(window, 1001, farSpeed);
-    click(window, 1066);
-    QCOMPARE(text(window, 1003), QString());
+    auto* window = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    click(window, ComputeBcIds::kComputeButton);  // a usable result first
+    QVERIFY(!text(window, ComputeBcIds::kNewBcEdit).isEmpty());
+    typeInto(window, ComputeBcIds::kNearSpeedEdit, nearSpeed);
+    typeInto(window, ComputeBcIds::kFarSpeedEdit, farSpeed);
+    click(window, ComputeBcIds::kComputeButton);
+    QCOMPARE(text(window, ComputeBcIds::kNewBcEdit), QString());
     QVERIFY(h.messages.isEmpty());
     // Nothing to set: the main dialog keeps its coefficient; the window goes on working.
     const double before = dlg->shot().ballisticCoefficient;
-    click(window, 1035);
+    click(window, ComputeBcIds::kSetNewBcButton);
     QCOMPARE(dlg->shot().ballisticCoefficient, before);
     QVERIFY(window->isVisible());
-    typeInto(window, 1000, "800");
-    typeInto(window, 1001, "700");
-    click(window, 1066);
-    QVERIFY(!text(window, 1003).isEmpty());
+    typeInto(window, ComputeBcIds::kNearSpeedEdit, "800");
+    typeInto(window, ComputeBcIds::kFarSpeedEdit, "700");
+    click(window, ComputeBcIds::kComputeButton);
+    QVERIFY(!text(window, ComputeBcIds::kNewBcEdit).isEmpty());
 }
 
 void TestSideWindows::computeBcKeystrokesAndEnter() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CComputeBC>(h, dlg.get(), 1034);
-    typeInto(window, 1000, "-");
-    QCOMPARE(text(window, 1000), QString());
-    typeInto(window, 1000, "812.34");
-    QCOMPARE(text(window, 1000), QString("812.3"));
-    typeInto(window, 1002, "30.5");  // the point is refused, the digit after it is not
-    QCOMPARE(text(window, 1002), QString("305"));
-    typeInto(window, 1002, "-");
-    QCOMPARE(text(window, 1002), QString());
+    auto* window = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    typeInto(window, ComputeBcIds::kNearSpeedEdit, "-");
+    QCOMPARE(text(window, ComputeBcIds::kNearSpeedEdit), QString());
+    typeInto(window, ComputeBcIds::kNearSpeedEdit, "812.34");
+    QCOMPARE(text(window, ComputeBcIds::kNearSpeedEdit), QString("812.3"));
+    typeInto(window, ComputeBcIds::kDistanceEdit, "30.5");  // the point is refused, the digit after it is not
+    QCOMPARE(text(window, ComputeBcIds::kDistanceEdit), QString("305"));
+    typeInto(window, ComputeBcIds::kDistanceEdit, "-");
+    QCOMPARE(text(window, ComputeBcIds::kDistanceEdit), QString());
     // Enter neither closes nor computes.
-    typeInto(window, 1002, "300");
-    pressEnter(window, 1002);
+    typeInto(window, ComputeBcIds::kDistanceEdit, "300");
+    pressEnter(window, ComputeBcIds::kDistanceEdit);
     QTest::keyClick(window, Qt::Key_Enter);
     QVERIFY(window->isVisible());
-    QCOMPARE(text(window, 1003), QString());
+    QCOMPARE(text(window, ComputeBcIds::kNewBcEdit), QString());
     // Set New BC before any result leaves the main dialog alone.
     const double before = dlg->shot().ballisticCoefficient;
-    click(window, 1035);
+    click(window, ComputeBcIds::kSetNewBcButton);
     QCOMPARE(dlg->shot().ballisticCoefficient, before);
 }
 
 void TestSideWindows::computeBcCloseWritesReadings() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CComputeBC>(h, dlg.get(), 1034);
-    typeInto(window, 1002, "0");
+    auto* window = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    typeInto(window, ComputeBcIds::kDistanceEdit, "0");
     QVERIFY(!window->close());
     QCOMPARE(h.messages, QStringList{"Please enter a number between 1 and 5000."});
     QVERIFY(window->isVisible());
     QVERIFY(h.context.openDialogs.contains(window));
     QCOMPARE(dlg->shot().chronoDistance, 300.0);
 
-    typeInto(window, 1002, "150");
-    typeInto(window, 1001, "0");  // a far reading of 0 is accepted
-    typeInto(window, 1000, "2500.5");
+    typeInto(window, ComputeBcIds::kDistanceEdit, "150");
+    typeInto(window, ComputeBcIds::kFarSpeedEdit, "0");  // a far reading of 0 is accepted
+    typeInto(window, ComputeBcIds::kNearSpeedEdit, "2500.5");
     QPointer<CComputeBC> closing = window;
     QVERIFY(window->close());
     QTRY_VERIFY(closing.isNull());
@@ -259,36 +265,37 @@ void TestSideWindows::computeBcCloseWritesReadings() {
     QCOMPARE(dlg->shot().chronoDistance, 150.0);
     QCOMPARE(dlg->shot().farChronoSpeed, 0.0);
     QCOMPARE(dlg->shot().nearChronoSpeed, 2500.5);
-    auto* next = open<CComputeBC>(h, dlg.get(), 1034);
-    QCOMPARE(text(next, 1002), QString("150"));
+    auto* next = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    QCOMPARE(text(next, ComputeBcIds::kDistanceEdit), QString("150"));
 }
 
 void TestSideWindows::opbzComputeAndChecks() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1000), "Varmint");
-    auto* window = open<CComputeOPBZ>(h, dlg.get(), 1036);
+    retype(dlg->edit(MainDialogIds::kNameEdit), "Varmint");
+    auto* window = open<CComputeOPBZ>(h, dlg.get(), MainDialogIds::kOpbzButton);
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QString("Compute Optimum Point Blank Zero (OPBZ)"));
-    QCOMPARE(text(window, 1013), QString("1"));
-    QCOMPARE(text(window, 1043), QString("Varmint"));
-    for (int id : {1067, 1010, 1009}) QCOMPARE(text(window, id), QString());
+    QCOMPARE(text(window, OpbzIds::kDiameterEdit), QString("1"));
+    QCOMPARE(text(window, OpbzIds::kNameEdit), QString("Varmint"));
+    for (int id : {OpbzIds::kZeroEdit, OpbzIds::kMinimumEdit, OpbzIds::kMaximumEdit})
+        QCOMPARE(text(window, id), QString());
 
-    typeInto(window, 1013, "2.12345");
-    QCOMPARE(text(window, 1013), QString("2.123"));
-    typeInto(window, 1013, "6");
-    pressEnter(window, 1013);  // consumed: no search, no close
+    typeInto(window, OpbzIds::kDiameterEdit, "2.12345");
+    QCOMPARE(text(window, OpbzIds::kDiameterEdit), QString("2.123"));
+    typeInto(window, OpbzIds::kDiameterEdit, "6");
+    pressEnter(window, OpbzIds::kDiameterEdit);  // consumed: no search, no close
     QVERIFY(window->isVisible());
-    QCOMPARE(text(window, 1067), QString());
+    QCOMPARE(text(window, OpbzIds::kZeroEdit), QString());
 
-    click(window, 1008);
+    click(window, OpbzIds::kComputeButton);
     PointBlankZeroSolver solver = shotPointBlankZeroSolver(dlg->shot());
     solver.targetDiameter = 6.0;
     const PointBlankZero r = solver.solve();
     QVERIFY(r.found);
-    QCOMPARE(text(window, 1067), fmt("%.0f", r.optimumZero));
-    QCOMPARE(text(window, 1010), QString::number(r.minimumRange));
-    QCOMPARE(text(window, 1009), QString::number(r.maximumRange));
+    QCOMPARE(text(window, OpbzIds::kZeroEdit), fmt("%.0f", r.optimumZero));
+    QCOMPARE(text(window, OpbzIds::kMinimumEdit), QString::number(r.minimumRange));
+    QCOMPARE(text(window, OpbzIds::kMaximumEdit), QString::number(r.maximumRange));
     QVERIFY(r.minimumRange <= r.optimumZero && r.optimumZero <= r.maximumRange);
     save(window, "side-opbz.png");
 }
@@ -296,55 +303,56 @@ void TestSideWindows::opbzComputeAndChecks() {
 void TestSideWindows::opbzCloseWritesDiameter() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CComputeOPBZ>(h, dlg.get(), 1036);
-    typeInto(window, 1013, "0");
+    auto* window = open<CComputeOPBZ>(h, dlg.get(), MainDialogIds::kOpbzButton);
+    typeInto(window, OpbzIds::kDiameterEdit, "0");
     QVERIFY(!window->close());
     QVERIFY(window->isVisible());
-    typeInto(window, 1013, "8.5");
+    typeInto(window, OpbzIds::kDiameterEdit, "8.5");
     // Escape ends the window the same way, checks and write-back included.
     QPointer<CComputeOPBZ> closing = window;
-    QTest::keyClick(window->controlAs<QLineEdit>(1013), Qt::Key_Escape);
+    QTest::keyClick(window->controlAs<QLineEdit>(OpbzIds::kDiameterEdit), Qt::Key_Escape);
     QTRY_VERIFY(closing.isNull());
     QCOMPARE(dlg->shot().targetDiameter, 8.5);
-    auto* next = open<CComputeOPBZ>(h, dlg.get(), 1036);
-    QCOMPARE(text(next, 1013), QString("8.5"));
+    auto* next = open<CComputeOPBZ>(h, dlg.get(), MainDialogIds::kOpbzButton);
+    QCOMPARE(text(next, OpbzIds::kDiameterEdit), QString("8.5"));
 }
 
 void TestSideWindows::calculatorModes() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CEVWCalculations>(h, dlg.get(), 1038);
+    auto* window = open<CEVWCalculations>(h, dlg.get(), MainDialogIds::kCalculationsButton);
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QString("Energy, Velocity and Weight Calculations"));
     auto readOnly = [window](int id) { return window->controlAs<QLineEdit>(id)->isReadOnly(); };
-    QVERIFY(window->controlAs<QRadioButton>(1077)->isChecked());
-    QVERIFY(!readOnly(1073) && !readOnly(1075) && readOnly(1076));
-    QVERIFY(readOnly(1082) && readOnly(1080) && !readOnly(1074) && !readOnly(1081));
+    QVERIFY(window->controlAs<QRadioButton>(EvwIds::kEnergyModeRadio)->isChecked());
+    QVERIFY(!readOnly(EvwIds::kVelocityEdit) && !readOnly(EvwIds::kWeightEdit) && readOnly(EvwIds::kEnergyEdit));
+    QVERIFY(readOnly(EvwIds::kPowerFactorEdit) && readOnly(EvwIds::kRecoilEnergyEdit) &&
+            !readOnly(EvwIds::kGunWeightEdit) && !readOnly(EvwIds::kPowderWeightEdit));
 
-    typeInto(window, 1073, "1000");
-    typeInto(window, 1075, "150");
-    click(window, 1025);
+    typeInto(window, EvwIds::kVelocityEdit, "1000");
+    typeInto(window, EvwIds::kWeightEdit, "150");
+    click(window, EvwIds::kCalculateButton);
     QCOMPARE(window->calculator().energy, 333.0);
-    QCOMPARE(text(window, 1076), QString("333"));
-    QCOMPARE(text(window, 1082), QString("150"));
+    QCOMPARE(text(window, EvwIds::kEnergyEdit), QString("333"));
+    QCOMPARE(text(window, EvwIds::kPowerFactorEdit), QString("150"));
     save(window, "side-calculations.png");
 
-    click(window, 1078);  // velocity from weight and energy
+    click(window, EvwIds::kVelocityModeRadio);  // velocity from weight and energy
     QCOMPARE(window->calculator().mode, 1);
-    QVERIFY(readOnly(1073) && !readOnly(1075) && !readOnly(1076));
-    typeInto(window, 1076, "333.0");
-    click(window, 1025);
-    QCOMPARE(text(window, 1073), QString("1000"));
+    QVERIFY(readOnly(EvwIds::kVelocityEdit) && !readOnly(EvwIds::kWeightEdit) && !readOnly(EvwIds::kEnergyEdit));
+    typeInto(window, EvwIds::kEnergyEdit, "333.0");
+    click(window, EvwIds::kCalculateButton);
+    QCOMPARE(text(window, EvwIds::kVelocityEdit), QString("1000"));
 
-    click(window, 1079);  // weight from velocity and energy
-    QVERIFY(!readOnly(1073) && readOnly(1075) && !readOnly(1076));
-    typeInto(window, 1073, "2000");
-    click(window, 1025);
-    QCOMPARE(text(window, 1075), QString("37.5"));  // 333 * 450436.7 / 2000^2 = 37.4976
-    QCOMPARE(text(window, 1082), QString("75"));    // 37.5 * 2000 / 1000
+    click(window, EvwIds::kWeightModeRadio);  // weight from velocity and energy
+    QVERIFY(!readOnly(EvwIds::kVelocityEdit) && readOnly(EvwIds::kWeightEdit) && !readOnly(EvwIds::kEnergyEdit));
+    typeInto(window, EvwIds::kVelocityEdit, "2000");
+    click(window, EvwIds::kCalculateButton);
+    QCOMPARE(text(window, EvwIds::kWeightEdit), QString("37.5"));     // 333 * 450436.7 / 2000^2 = 37.4976
+    QCOMPARE(text(window, EvwIds::kPowerFactorEdit), QString("75"));  // 37.5 * 2000 / 1000
 
-    click(window, 1077);
-    QVERIFY(!readOnly(1073) && !readOnly(1075) && readOnly(1076));
+    click(window, EvwIds::kEnergyModeRadio);
+    QVERIFY(!readOnly(EvwIds::kVelocityEdit) && !readOnly(EvwIds::kWeightEdit) && readOnly(EvwIds::kEnergyEdit));
     QVERIFY(h.messages.isEmpty());
 }
 
@@ -374,33 +382,33 @@ void TestSideWindows::calculatorRecoil() {
     QFETCH(QString, recoil);
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CEVWCalculations>(h, dlg.get(), 1038);
-    typeInto(window, 1075, weight);
-    typeInto(window, 1073, velocity);
-    typeInto(window, 1081, powder);
-    typeInto(window, 1074, gun);
+    auto* window = open<CEVWCalculations>(h, dlg.get(), MainDialogIds::kCalculationsButton);
+    typeInto(window, EvwIds::kWeightEdit, weight);
+    typeInto(window, EvwIds::kVelocityEdit, velocity);
+    typeInto(window, EvwIds::kPowderWeightEdit, powder);
+    typeInto(window, EvwIds::kGunWeightEdit, gun);
     // Clicking the button takes the edit that had the focus, as leaving it does.
-    click(window, 1027);
-    QCOMPARE(text(window, 1080), recoil);
+    click(window, EvwIds::kCalculateRecoilButton);
+    QCOMPARE(text(window, EvwIds::kRecoilEnergyEdit), recoil);
 }
 
 void TestSideWindows::calculatorChecksAndWriteBack() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CEVWCalculations>(h, dlg.get(), 1038);
-    typeInto(window, 1075, "150.123");
-    QCOMPARE(text(window, 1075), QString("150.12"));
-    typeInto(window, 1073, "-");
-    QCOMPARE(text(window, 1073), QString());
-    typeInto(window, 1073, "1000.55");
-    QCOMPARE(text(window, 1073), QString("1000.5"));
+    auto* window = open<CEVWCalculations>(h, dlg.get(), MainDialogIds::kCalculationsButton);
+    typeInto(window, EvwIds::kWeightEdit, "150.123");
+    QCOMPARE(text(window, EvwIds::kWeightEdit), QString("150.12"));
+    typeInto(window, EvwIds::kVelocityEdit, "-");
+    QCOMPARE(text(window, EvwIds::kVelocityEdit), QString());
+    typeInto(window, EvwIds::kVelocityEdit, "1000.55");
+    QCOMPARE(text(window, EvwIds::kVelocityEdit), QString("1000.5"));
 
-    typeInto(window, 1074, "0.5");
+    typeInto(window, EvwIds::kGunWeightEdit, "0.5");
     QVERIFY(!window->close());
-    typeInto(window, 1074, "1000.5");
+    typeInto(window, EvwIds::kGunWeightEdit, "1000.5");
     QVERIFY(!window->close());
-    typeInto(window, 1074, "40");
-    typeInto(window, 1081, "200.5");
+    typeInto(window, EvwIds::kGunWeightEdit, "40");
+    typeInto(window, EvwIds::kPowderWeightEdit, "200.5");
     QVERIFY(!window->close());
     QCOMPARE(h.messages,
              (QStringList{"Please enter a number between 1 and 1000.", "Please enter a number between 1 and 1000.",
@@ -408,8 +416,8 @@ void TestSideWindows::calculatorChecksAndWriteBack() {
     QVERIFY(window->isVisible());
     QCOMPARE(dlg->shot().calcWeight, 0.0);  // nothing reaches the shot before a close
 
-    typeInto(window, 1081, "0");
-    click(window, 1079);
+    typeInto(window, EvwIds::kPowderWeightEdit, "0");
+    click(window, EvwIds::kWeightModeRadio);
     QPointer<CEVWCalculations> closing = window;
     QVERIFY(window->close());
     QTRY_VERIFY(closing.isNull());
@@ -419,13 +427,13 @@ void TestSideWindows::calculatorChecksAndWriteBack() {
     QCOMPARE(dlg->shot().calcMode, 2);
 
     // Reopened, it shows the last values and mode; Enter closes it and keeps what it holds.
-    auto* again = open<CEVWCalculations>(h, dlg.get(), 1038);
-    QCOMPARE(text(again, 1075), QString("150.12"));
-    QVERIFY(again->controlAs<QRadioButton>(1079)->isChecked());
-    QVERIFY(again->controlAs<QLineEdit>(1075)->isReadOnly());
-    typeInto(again, 1074, "64");
+    auto* again = open<CEVWCalculations>(h, dlg.get(), MainDialogIds::kCalculationsButton);
+    QCOMPARE(text(again, EvwIds::kWeightEdit), QString("150.12"));
+    QVERIFY(again->controlAs<QRadioButton>(EvwIds::kWeightModeRadio)->isChecked());
+    QVERIFY(again->controlAs<QLineEdit>(EvwIds::kWeightEdit)->isReadOnly());
+    typeInto(again, EvwIds::kGunWeightEdit, "64");
     closing = again;
-    pressEnter(again, 1074);
+    pressEnter(again, EvwIds::kGunWeightEdit);
     QTRY_VERIFY(closing.isNull());
     QCOMPARE(dlg->shot().calcGunWeight, 64.0);
 }
@@ -433,14 +441,14 @@ void TestSideWindows::calculatorChecksAndWriteBack() {
 void TestSideWindows::calculatorWithoutDefinedResult() {
     Harness h;
     auto dlg = h.openMainDialog();
-    auto* window = open<CEVWCalculations>(h, dlg.get(), 1038);
-    click(window, 1078);
-    typeInto(window, 1075, "0");
-    typeInto(window, 1076, "500");
-    click(window, 1025);  // velocity from a weight of 0
-    QCOMPARE(text(window, 1073), QString("0"));
-    typeInto(window, 1074, "1");
-    click(window, 1027);
+    auto* window = open<CEVWCalculations>(h, dlg.get(), MainDialogIds::kCalculationsButton);
+    click(window, EvwIds::kVelocityModeRadio);
+    typeInto(window, EvwIds::kWeightEdit, "0");
+    typeInto(window, EvwIds::kEnergyEdit, "500");
+    click(window, EvwIds::kCalculateButton);  // velocity from a weight of 0
+    QCOMPARE(text(window, EvwIds::kVelocityEdit), QString("0"));
+    typeInto(window, EvwIds::kGunWeightEdit, "1");
+    click(window, EvwIds::kCalculateRecoilButton);
     QVERIFY(window->isVisible());
     QVERIFY(h.messages.isEmpty());
 }
@@ -448,11 +456,11 @@ void TestSideWindows::calculatorWithoutDefinedResult() {
 void TestSideWindows::windowsOutliveNothing() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QPointer<CComputeBC> first = open<CComputeBC>(h, dlg.get(), 1034);
-    QPointer<CComputeBC> second = open<CComputeBC>(h, dlg.get(), 1034);
-    QPointer<CComputeOPBZ> stubborn = open<CComputeOPBZ>(h, dlg.get(), 1036);
+    QPointer<CComputeBC> first = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    QPointer<CComputeBC> second = open<CComputeBC>(h, dlg.get(), MainDialogIds::kComputeBcButton);
+    QPointer<CComputeOPBZ> stubborn = open<CComputeOPBZ>(h, dlg.get(), MainDialogIds::kOpbzButton);
     QVERIFY(first && second && first != second);
-    typeInto(stubborn, 1013, "0");  // refuses to close
+    typeInto(stubborn, OpbzIds::kDiameterEdit, "0");  // refuses to close
     QVERIFY(dlg->close());
     QTRY_VERIFY(first.isNull() && second.isNull());
     QVERIFY(stubborn);

@@ -5,9 +5,11 @@
 
 #include "tests/gui/GuiHarness.h"
 #include "ui/CValidator.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
+using namespace vorlan::MainDialogIds;
 
 class TestValidation : public QObject {
     Q_OBJECT
@@ -70,10 +72,10 @@ void TestValidation::filterShapes() {
 void TestValidation::typedFractions() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1002), "12.345");
-    QCOMPARE(dlg->edit(1002)->text(), QString("12.3"));
-    retype(dlg->edit(1004), "12.345");
-    QCOMPARE(dlg->edit(1004)->text(), QString("12.345"));
+    retype(dlg->edit(kVelocityEdit), "12.345");
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("12.3"));
+    retype(dlg->edit(kBallisticCoefficientEdit), "12.345");
+    QCOMPARE(dlg->edit(kBallisticCoefficientEdit)->text(), QString("12.345"));
     QVERIFY(!dlg->updateData());
     QCOMPARE(h.messages, QStringList{"Please enter a number between 0.0001 and 2."});
 }
@@ -81,14 +83,14 @@ void TestValidation::typedFractions() {
 void TestValidation::secondPointAndLetterInFront() {
     Harness h;
     auto dlg = h.openMainDialog();
-    QLineEdit* sight = dlg->edit(1005);
+    QLineEdit* sight = dlg->edit(kSightHeightEdit);
     retype(sight, "1.2");
     QTest::keyClick(sight, '.');
     QCOMPARE(sight->text(), QString("1.2"));
     QTest::keyClick(sight, '3');
     QCOMPARE(sight->text(), QString("1.23"));
 
-    QLineEdit* target = dlg->edit(1012);
+    QLineEdit* target = dlg->edit(kTargetRangeEdit);
     retype(target, "500");
     target->setCursorPosition(0);
     QTest::keyClick(target, 'a');
@@ -98,17 +100,17 @@ void TestValidation::secondPointAndLetterInFront() {
 void TestValidation::minusSigns() {
     Harness h;
     auto dlg = h.openMainDialog();
-    retype(dlg->edit(1018), "-");
-    QCOMPARE(dlg->edit(1018)->text(), QString("-"));
+    retype(dlg->edit(kAltitudeEdit), "-");
+    QCOMPARE(dlg->edit(kAltitudeEdit)->text(), QString("-"));
     // The signed fields keep a leading minus (a cold day from a file must survive).
-    retype(dlg->edit(1013), "-10.5");
-    QCOMPARE(dlg->edit(1013)->text(), QString("-10.5"));
-    retype(dlg->edit(1002), "-");
-    QCOMPARE(dlg->edit(1002)->text(), QString());
+    retype(dlg->edit(kTemperatureEdit), "-10.5");
+    QCOMPARE(dlg->edit(kTemperatureEdit)->text(), QString("-10.5"));
+    retype(dlg->edit(kVelocityEdit), "-");
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString());
     QVERIFY(dlg->updateData(false));
     dlg->shot().temperature = -10;
     dlg->updateData(false);
-    QCOMPARE(dlg->edit(1013)->text(), QString("-10"));
+    QCOMPARE(dlg->edit(kTemperatureEdit)->text(), QString("-10"));
 }
 
 void TestValidation::rangeCheckCutsBack() {
@@ -128,9 +130,9 @@ void TestValidation::exchangeMessages_data() {
     QTest::addColumn<int>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty velocity") << 1002 << ""
+    QTest::newRow("empty velocity") << kVelocityEdit << ""
                                     << "Please enter a number.";
-    QTest::newRow("empty increment") << 1008 << ""
+    QTest::newRow("empty increment") << kRangeIncrementEdit << ""
                                      << "Please enter an integer.";
     // Every field's bounds at both ends: BoundsTest.
 }
@@ -153,9 +155,9 @@ void TestValidation::exchangeMessages() {
 void TestValidation::storedThenChecked() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1005)->setText("2.5");   // sightHeight, before weight
-    dlg->edit(1003)->setText("2000");  // weight, out of range
-    dlg->edit(1011)->setText("12");    // crosswind, after weight
+    dlg->edit(kSightHeightEdit)->setText("2.5");  // sightHeight, before weight
+    dlg->edit(kWeightEdit)->setText("2000");      // weight, out of range
+    dlg->edit(kCrosswindEdit)->setText("12");     // crosswind, after weight
     QVERIFY(!dlg->updateData());
     QCOMPARE(h.messages, QStringList{"Please enter a number between 0.0001 and 1000."});
     QCOMPARE(dlg->shot().sightHeight, 2.5);
@@ -166,7 +168,7 @@ void TestValidation::storedThenChecked() {
 void TestValidation::unconvertibleKeepsEarlierValue() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1003)->setText("");
+    dlg->edit(kWeightEdit)->setText("");
     QVERIFY(!dlg->updateData());
     QCOMPARE(dlg->shot().weight, 8.0);
 }
@@ -176,18 +178,18 @@ void TestValidation::programWritesAreCutBack() {
     auto dlg = h.openMainDialog();
     dlg->shot().muzzleAngle = 12.34567;
     dlg->updateData(false);
-    QCOMPARE(dlg->edit(1042)->text(), QString("12.345"));
+    QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), QString("12.345"));
     dlg->shot().velocity = 1234.56;
     dlg->updateData(false);
-    QCOMPARE(dlg->edit(1002)->text(), QString("1234.5"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("1234.5"));
 }
 
 void TestValidation::enterDoesNotClose() {
     Harness h;
     auto dlg = h.openMainDialog();
-    dlg->edit(1002)->setFocus();
-    QTest::keyClick(dlg->edit(1002), Qt::Key_Return);
-    QTest::keyClick(dlg->edit(1002), Qt::Key_Enter);
+    dlg->edit(kVelocityEdit)->setFocus();
+    QTest::keyClick(dlg->edit(kVelocityEdit), Qt::Key_Return);
+    QTest::keyClick(dlg->edit(kVelocityEdit), Qt::Key_Enter);
     QVERIFY(dlg->isVisible());
 }
 

@@ -1,0 +1,183 @@
+#pragma once
+// The number of every window and of every control in it, by name. Each window has its own
+// namespace: the numbers repeat between windows (1012 is the main dialog's target range and
+// the Compute BC window's result label), so a name always says which window it belongs to.
+// The pop-up help joins a window number and a control number into one help id.
+
+namespace vorlan {
+
+namespace AboutIds {
+inline constexpr int kTemplate = 100;
+}  // namespace AboutIds
+
+namespace ColorChooserIds {
+inline constexpr int kTemplate = 101;
+inline constexpr int kRedValue = 102;
+inline constexpr int kGreenValue = 103;
+inline constexpr int kBlueValue = 104;
+inline constexpr int kSaveButton = 1051;
+inline constexpr int kRevertButton = 1052;
+inline constexpr int kRedSlider = 1054;
+inline constexpr int kGreenSlider = 1055;
+inline constexpr int kBlueSlider = 1056;
+inline constexpr int kRedLabel = 1068;
+inline constexpr int kGreenLabel = 1069;
+inline constexpr int kBlueLabel = 1070;
+}  // namespace ColorChooserIds
+
+namespace MainDialogIds {
+inline constexpr int kTemplate = 102;
+inline constexpr int kNameEdit = 1000;
+inline constexpr int kCaliberEdit = 1001;
+inline constexpr int kVelocityEdit = 1002;
+inline constexpr int kWeightEdit = 1003;
+inline constexpr int kBallisticCoefficientEdit = 1004;
+inline constexpr int kSightHeightEdit = 1005;
+inline constexpr int kCantAngleEdit = 1006;
+inline constexpr int kSightInRangeEdit = 1007;
+inline constexpr int kRangeIncrementEdit = 1008;
+inline constexpr int kIncrementCountEdit = 1009;
+inline constexpr int kLosAngleEdit = 1010;
+inline constexpr int kCrosswindEdit = 1011;
+inline constexpr int kTargetRangeEdit = 1012;
+inline constexpr int kTemperatureEdit = 1013;
+inline constexpr int kHumidityEdit = 1014;
+inline constexpr int kPressureEdit = 1015;
+inline constexpr int kAirDensityEdit = 1016;
+inline constexpr int kSeaLevelPercentEdit = 1017;
+inline constexpr int kAltitudeEdit = 1018;
+inline constexpr int kStationPressureCheck = 1019;
+inline constexpr int kG1Radio = 1020;  // the first of the drag radio group
+inline constexpr int kG7Radio = 1021;
+inline constexpr int kG2Radio = 1022;
+inline constexpr int kG8Radio = 1023;
+inline constexpr int kG6Radio = 1024;
+inline constexpr int kG5Radio = 1025;
+inline constexpr int kStdAtmosphereButton = 1026;
+inline constexpr int kGlRadio = 1027;
+inline constexpr int kGiRadio = 1028;
+inline constexpr int kAirDensityButton = 1029;
+inline constexpr int kIcaoAtmosphereButton = 1030;
+inline constexpr int kRangeTableButton = 1031;
+inline constexpr int kShootButton = 1032;
+inline constexpr int kSetBaselineButton = 1033;
+inline constexpr int kComputeBcButton = 1034;
+inline constexpr int kMaximumRangeButton = 1035;
+inline constexpr int kOpbzButton = 1036;
+inline constexpr int kTargetSpeedEdit = 1037;
+inline constexpr int kCalculationsButton = 1038;
+inline constexpr int kAdvancedButton = 1046;
+inline constexpr int kMuzzleAngleCheck = 1039;
+inline constexpr int kTargetDirectionEdit = 1041;
+inline constexpr int kMuzzleAngleEdit = 1042;
+inline constexpr int kGsRadio = 1044;
+inline constexpr int kRa4Radio = 1045;
+inline constexpr int kContextHelpButton = 1047;
+inline constexpr int kHelpButton = 32778;
+inline constexpr int kDragGroup = kG1Radio;
+}  // namespace MainDialogIds
+
+namespace ComputeBcIds {
+inline constexpr int kTemplate = 137;
+inline constexpr int kNearSpeedEdit = 1000;
+inline constexpr int kFarSpeedEdit = 1001;
+inline constexpr int kDistanceEdit = 1002;
+inline constexpr int kNewBcEdit = 1003;
+inline constexpr int kNewBcLabel = 1012;
+inline constexpr int kSetNewBcButton = 1035;
+inline constexpr int kComputeButton = 1066;
+}  // namespace ComputeBcIds
+
+namespace MaximumRangeIds {
+inline constexpr int kTemplate = 138;
+inline constexpr int kRangeEdit = 1006;
+inline constexpr int kElevationEdit = 1007;
+inline constexpr int kHeightEdit = 1008;
+inline constexpr int kVelocityEdit = 1009;
+inline constexpr int kEnergyEdit = 1010;
+inline constexpr int kTimeEdit = 1011;
+inline constexpr int kVerticalHeightEdit = 1012;
+inline constexpr int kVerticalTimeEdit = 1013;
+inline constexpr int kFocusSink = 1027;  // takes the focus so that no shown value is selected
+inline constexpr int kNameEdit = 1042;
+inline constexpr int kDragLabel = 1078;
+}  // namespace MaximumRangeIds
+
+namespace OpbzIds {
+inline constexpr int kTemplate = 139;
+inline constexpr int kComputeButton = 1008;
+inline constexpr int kMaximumEdit = 1009;
+inline constexpr int kMinimumEdit = 1010;
+inline constexpr int kDiameterEdit = 1013;
+inline constexpr int kNameEdit = 1043;
+inline constexpr int kZeroEdit = 1067;
+}  // namespace OpbzIds
+
+// The comparison window that Shoot opens.
+namespace ComparisonIds {
+inline constexpr int kTemplate = 140;
+inline constexpr int kTargetRangeEdit = 1012;
+inline constexpr int kRelativeDriftEdit = 1018;
+inline constexpr int kRelativeDropEdit = 1019;
+inline constexpr int kStatusLabel = 1020;
+inline constexpr int kFocusHolder = 1023;
+inline constexpr int kBaselineNameEdit = 1041;
+inline constexpr int kCurrentNameEdit = 1042;
+}  // namespace ComparisonIds
+
+namespace MessageBoxIds {
+inline constexpr int kTemplate = 145;
+inline constexpr int kText = 1063;
+inline constexpr int kIcon = 1064;
+}  // namespace MessageBoxIds
+
+// The energy, velocity and weight calculator.
+namespace EvwIds {
+inline constexpr int kTemplate = 157;
+inline constexpr int kCalculateButton = 1025;
+inline constexpr int kCalculateRecoilButton = 1027;
+inline constexpr int kVelocityEdit = 1073;
+inline constexpr int kGunWeightEdit = 1074;
+inline constexpr int kWeightEdit = 1075;
+inline constexpr int kEnergyEdit = 1076;
+inline constexpr int kEnergyModeRadio = 1077;  // the first of the mode radio group
+inline constexpr int kVelocityModeRadio = 1078;
+inline constexpr int kWeightModeRadio = 1079;
+inline constexpr int kRecoilEnergyEdit = 1080;
+inline constexpr int kPowderWeightEdit = 1081;
+inline constexpr int kPowerFactorEdit = 1082;
+}  // namespace EvwIds
+
+// The Advanced window; a coefficient band's two edits are the first ones plus its row.
+namespace AdvancedIds {
+inline constexpr int kTemplate = 158;
+inline constexpr int kWindSpeed = 1001;
+inline constexpr int kWindDirection = 1002;
+inline constexpr int kDegrees = 1003;
+inline constexpr int kClock = 1004;
+inline constexpr int kTwist = 1010;
+inline constexpr int kLeftTwist = 1011;
+inline constexpr int kLength = 1012;
+inline constexpr int kDiameter = 1013;
+inline constexpr int kStability = 1014;
+inline constexpr int kAdvice = 1015;
+inline constexpr int kCoriolis = 1020;
+inline constexpr int kLatitude = 1021;
+inline constexpr int kAzimuth = 1022;
+inline constexpr int kSensitivity = 1030;
+inline constexpr int kPowderTemperature = 1031;
+inline constexpr int kReferenceTemperature = 1032;
+inline constexpr int kAdjustedVelocity = 1033;
+inline constexpr int kVelocity1 = 1034;
+inline constexpr int kTemperature1 = 1035;
+inline constexpr int kVelocity2 = 1036;
+inline constexpr int kTemperature2 = 1037;
+inline constexpr int kFromReadings = 1038;
+inline constexpr int kCustomDrag = 1040;
+inline constexpr int kLoadCsv = 1041;
+inline constexpr int kDragStatus = 1042;
+inline constexpr int kBandVelocity = 1050;
+inline constexpr int kBandCoefficient = 1060;
+}  // namespace AdvancedIds
+
+}  // namespace vorlan
