@@ -43,7 +43,7 @@ void holdCell(std::string& text, const std::optional<Hold>& hold, double Hold::*
 }
 
 // The designed table's columns in the view's units.
-constexpr Column kMetricColumns[] = {
+constexpr Column kTableColumns[] = {
     {"Range", [](const TableView& v) { return names(v).range; }, 8,
      [](const RowCells& r, const TableView& v, std::string& t, int w) {
          appendFixed(t, r.shown.range, w, v.units == UnitSystem::Metric ? 1 : 0);
@@ -73,11 +73,11 @@ constexpr Column kMetricColumns[] = {
 
 // Range, drop, windage, velocity and time, then the elevation and windage to dial.
 constexpr Column kHoldColumns[] = {
-    kMetricColumns[0],
-    kMetricColumns[1],
-    kMetricColumns[5],
-    kMetricColumns[2],
-    kMetricColumns[7],
+    kTableColumns[0],  // range
+    kTableColumns[1],  // drop
+    kTableColumns[5],  // windage
+    kTableColumns[2],  // velocity
+    kTableColumns[7],  // time
     {"Elev.", [](const TableView&) { return std::string_view("MOA"); }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.elevation, &Hold::moa, 'U', 'D', 2, w);
@@ -106,7 +106,7 @@ constexpr Column kHoldColumns[] = {
 
 std::span<const Column> columnsOf(const TableView& view) {
     if (view.holds) return kHoldColumns;
-    return kMetricColumns;
+    return kTableColumns;
 }
 
 std::string headingLine(const TableView& view, bool units) {
