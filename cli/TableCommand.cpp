@@ -2,18 +2,29 @@
 
 #include "cli/Commands.h"
 #include "reports/RangeTable.h"
+#include "reports/RangeTableCsv.h"
+#include "reports/RangeTableView.h"
 #include "reports/TableText.h"
 #include "shot/AdvancedShotKeys.h"
-#include "shot/CLocaleNumbers.h"
+#include "shot/ScopeProfile.h"
 
 namespace vorlan::cli {
 
 namespace {
 
+struct TableFlags {
+    std::string path;
+    bool csv = false;
+    bool everyYard = false;
+    bool holds = false;
+    bool metric = false;
+    std::string click;  // empty: the shot's own click value
+};
+
 // The range table as the table window saves it, with LF line ends, one line at a time so
 // that a long table is not held twice.
-void printTable(const ShotParameters& shot, const RangeTableReport& report) {
-    forEachRangeTableLine(shot, report, [](std::string&& line) {
+void printTable(const ShotParameters& shot, const RangeTableReport& report, const TableView& view) {
+    forEachRangeTableViewLine(shot, report, view, [](std::string&& line) {
         const std::string saved = savedTableLine(line);
         std::string out;
         out.reserve(saved.size());
@@ -25,53 +36,58 @@ void printTable(const ShotParameters& shot, const RangeTableReport& report) {
     });
 }
 
-// With an advanced effect on, three more columns give its parts of the windage and drop.
-void printCsv(const RangeTableReport& report) {
-    const std::vector<EffectParts> parts = report.printedEffectParts();
-    std::cout << "range_yd,drop_in,velocity_fps,energy_ftlb,momentum_lbs,windage_in,lead_in,time_s,elevation";
-    if (!parts.empty()) std::cout << ",spin_drift_in,coriolis_horizontal_in,coriolis_vertical_in";
-    std::cout << '\n';
-    const std::vector<TrajectoryPoint> rows = report.printedRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const TrajectoryPoint& row = rows[i];
-        const double drop = row.drop * 12.0;
-        std::cout << cFormat("%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,", row.range, drop, row.velocity,
-                             row.energy, row.momentum, row.windage * 12.0, row.lead * 12.0, row.time);
-        if (row.range > 0.0) std::cout << cFormat("%.17g", drop / (row.range / 100.0));
-        if (i < parts.size())
-            std::cout << cFormat(",%.17g,%.17g,%.17g", parts[i].spinDrift * 12.0, parts[i].coriolisHorizontal * 12.0,
-                                 parts[i].coriolisVertical * 12.0);
-        std::cout << '\n';
+// Without the holds or metric flags, the header of the first CSV; with an advanced effect
+// on, three more columns give its parts of the windage and drop.
+void printCsv(const RangeTableReport& report, const TableFlags& flags, ClickValue click) {
+    CsvOptions options;
+    options.everyYard = flags.everyYard;
+    options.holds = flags.holds;
+    options.click = click;
+    options.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    options.designedHeader = !flags.holds && !flags.metric;
+    options.lineEnd = "\n";
+    forEachRangeTableCsvLine(report, options, [](std::string&& line) { std::cout << line; });
+}
+
+ClickValue clickOf(const ShotParameters& shot, const std::string& text) {
+    if (text.empty()) return shot.scope.click;
+    const std::optional<ClickValue> click = parseClickValue(text);
+    if (!click) throw UsageError("'" + text + "' is not a click value such as 0.25moa, 1/8moa or 0.1mil");
+    return *click;
+}
+
+void runTable(const TableFlags& flags) {
+    ShotParameters shot = loadShot(flags.path);
+    if (const std::string problem = advancedInputProblem(shot.advanced); !problem.empty()) throw UsageError(problem);
+    const ClickValue click = clickOf(shot, flags.click);
+    if (flags.everyYard) {
+        shot.incrementCount = shot.tableLength();
+        shot.rangeIncrement = 1;
     }
+    const RangeTableReport report(shot);
+    const std::string warning = zeroWarning(shot, report.tableTrajectory());
+    if (!warning.empty()) std::cerr << "vorlan-cli: warning: " << warning << '\n';
+    writeBackMuzzleAngle(shot, report);
+    if (flags.csv)
+        printCsv(report, flags, click);
+    else
+        printTable(shot, report, {flags.holds, flags.metric ? UnitSystem::Metric : UnitSystem::Imperial, click});
 }
 
 }  // namespace
 
 void addTableCommand(CLI::App& app) {
     auto* command = app.add_subcommand("table", "Print the range table of a shot file");
-    auto path = std::make_shared<std::string>();
-    auto csv = std::make_shared<bool>(false);
-    auto everyYard = std::make_shared<bool>(false);
-    command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    command->add_flag("--csv", *csv, "Numbers at full precision, one row per printed range");
-    command->add_flag("--every-yard", *everyYard, "A row for every yard of the table, whatever its increment");
-    command->callback([path, csv, everyYard] {
-        ShotParameters shot = loadShot(*path);
-        if (const std::string problem = advancedInputProblem(shot.advanced); !problem.empty())
-            throw UsageError(problem);
-        if (*everyYard) {
-            shot.incrementCount = shot.tableLength();
-            shot.rangeIncrement = 1;
-        }
-        const RangeTableReport report(shot);
-        const std::string warning = zeroWarning(shot, report.tableTrajectory());
-        if (!warning.empty()) std::cerr << "vorlan-cli: warning: " << warning << '\n';
-        writeBackMuzzleAngle(shot, report);
-        if (*csv)
-            printCsv(report);
-        else
-            printTable(shot, report);
-    });
+    auto flags = std::make_shared<TableFlags>();
+    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
+    command->add_flag("--csv", flags->csv, "Numbers at full precision, one row per printed range");
+    command->add_flag("--every-yard", flags->everyYard, "A row for every yard of the table, whatever its increment");
+    command->add_flag("--holds", flags->holds,
+                      "The elevation and windage to dial in true MOA, mil and clicks (up and right positive in CSV)");
+    command->add_option("--click", flags->click,
+                        "Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)");
+    command->add_flag("--metric", flags->metric, "Metres, centimetres, m/s, joules, grams, deg. C, hPa, km/h");
+    command->callback([flags] { runTable(*flags); });
 }
 
 }  // namespace vorlan::cli

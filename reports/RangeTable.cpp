@@ -17,13 +17,6 @@ void zeroTiny(double& feet) {
     if (std::fabs(feet * 12.0) < kTinyInches) feet = 0.0;
 }
 
-// Sectional density from the caliber's leading number; a caliber without one has none.
-std::string sectionalDensityText(const ShotParameters& shot) {
-    const double diameter = cToDouble(shot.caliber);
-    const double density = shot.weight / (diameter * diameter * 7000.0);
-    return std::isfinite(density) ? cFormat("%.3f", density) : std::string("-----");
-}
-
 }  // namespace
 
 RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_(shot.rangeIncrement) {
@@ -48,14 +41,22 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
     for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
 }
 
+std::string sectionalDensityText(const ShotParameters& shot) {
+    const double diameter = cToDouble(shot.caliber);
+    const double density = shot.weight / (diameter * diameter * 7000.0);
+    return std::isfinite(density) ? cFormat("%.3f", density) : std::string("-----");
+}
+
 double shownMuzzleAngle(double elevationRadians) { return cToDouble(cFormat("%0.3f", radiansToMoa(elevationRadians))); }
 
 double RangeTableReport::muzzleAngleMoa() const { return radiansToMoa(table_.muzzleElevation); }
 
-std::vector<TrajectoryPoint> RangeTableReport::printedRows() const {
+std::vector<TrajectoryPoint> RangeTableReport::printedRows() const { return rowsEvery(rangeIncrement_); }
+
+std::vector<TrajectoryPoint> RangeTableReport::rowsEvery(int step) const {
     std::vector<TrajectoryPoint> printed;
-    if (rangeIncrement_ <= 0) return printed;
-    for (std::size_t i = 0; i < table_.rows.size(); i += static_cast<std::size_t>(rangeIncrement_)) {
+    if (step <= 0) return printed;
+    for (std::size_t i = 0; i < table_.rows.size(); i += static_cast<std::size_t>(step)) {
         printed.push_back(printedRow(table_.rows[i]));
     }
     return printed;
@@ -73,10 +74,12 @@ void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory) 
         shot.muzzleAngle = shownMuzzleAngle(trajectory.muzzleElevation);
 }
 
-std::vector<EffectParts> RangeTableReport::printedEffectParts() const {
+std::vector<EffectParts> RangeTableReport::printedEffectParts() const { return effectPartsEvery(rangeIncrement_); }
+
+std::vector<EffectParts> RangeTableReport::effectPartsEvery(int step) const {
     std::vector<EffectParts> printed;
-    if (rangeIncrement_ <= 0) return printed;
-    for (std::size_t i = 0; i < table_.effectParts.size(); i += static_cast<std::size_t>(rangeIncrement_))
+    if (step <= 0) return printed;
+    for (std::size_t i = 0; i < table_.effectParts.size(); i += static_cast<std::size_t>(step))
         printed.push_back(table_.effectParts[i]);
     return printed;
 }
@@ -135,12 +138,10 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
     return text;
 }
 
-void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
-                           const std::function<void(std::string&&)>& take) {
+std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report) {
     const std::string dragName(dragFunctionName(shot.dragFunction));
     const double density = report.airDensity();
-    std::string header[] = {
-        "Name: " + shot.name + "\r\n",
+    return {
         cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
                 dragName.c_str(), shot.temperature, shot.cantAngle),
         cFormat("Weight:\t\t%-.1f grains\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.0f yd.", shot.weight,
@@ -153,6 +154,16 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
                 shot.altitude, shot.targetDirection),
         "Sect. Density:\t" + sectionalDensityText(shot) + cFormat("\t\tAir Density:   %6.4f lb./ft.^3", density),
         cFormat("\t\t\t\tAir Density:\t%5.1f %% of Sea Level", density / kStandardDensity * 100.0),
+    };
+}
+
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take) {
+    take("Name: " + shot.name + "\r\n");
+    for (std::string& line : shotHeaderLines(shot, report)) take(std::move(line));
+    // Effects beyond the designed flight get one line after the air density.
+    if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty()) take(std::move(effects));
+    std::string footer[] = {
         "",
         "",
         "",
@@ -160,13 +171,7 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
         "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
         "",
     };
-    // Effects beyond the designed flight get one line after the air density.
-    std::string effects = effectsLine(report.tableTrajectory());
-    constexpr std::size_t kEffectsLine = 8;
-    for (std::size_t i = 0; i < std::size(header); ++i) {
-        if (i == kEffectsLine && !effects.empty()) take(std::move(effects));
-        take(std::move(header[i]));
-    }
+    for (std::string& line : footer) take(std::move(line));
     for (const TrajectoryPoint& row : report.printedRows()) take(rangeTableRow(row));
     take(std::string());
 }

@@ -28,8 +28,12 @@ public:
     // The rows at every multiple of rangeIncrement, with drops, windages and leads under
     // 0.005 inch set to exactly 0. None when rangeIncrement is not positive.
     std::vector<TrajectoryPoint> printedRows() const;
-    // What the advanced effects add at the same rows; empty when none is on.
+    // The same for every `step` yards (1: every recorded yard), whatever the increment.
+    std::vector<TrajectoryPoint> rowsEvery(int step) const;
+    // What the advanced effects add at the printed rows; empty when none is on.
     std::vector<EffectParts> printedEffectParts() const;
+    std::vector<EffectParts> effectPartsEvery(int step) const;
+    int rangeIncrement() const { return rangeIncrement_; }
     const TrajectorySolver& tableTrajectory() const { return table_; }
 
 private:
@@ -60,6 +64,13 @@ void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report);
 // Why the zeroing of a trajectory failed (which range, what happened); empty when it did not
 // fail or was not asked for.
 std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& trajectory);
+
+// The header lines that repeat the shot's inputs and the air density, from "BC:" to the
+// percentage of sea level, as the designed table prints them.
+std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report);
+// Sectional density (lb/in^2) from the caliber's leading number, "%.3f"; "-----" for a
+// caliber without one.
+std::string sectionalDensityText(const ShotParameters& shot);
 
 // Header lines and rows as the table window shows them; the name line ends in its own
 // "\r\n", the rest carry no terminator; tabs stay in the lines.

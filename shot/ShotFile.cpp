@@ -5,6 +5,7 @@
 
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/ScopeProfile.h"
 
 namespace vorlan {
 
@@ -72,13 +73,18 @@ std::string shotFileText(const ShotParameters& shot) {
     return text;
 }
 
-std::string extensionShotFileText(const ShotParameters& shot) { return advancedShotFileText(shot.advanced); }
-
-bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
-    return applyAdvancedShotLine(line, shot.advanced);
+std::string extensionShotFileText(const ShotParameters& shot) {
+    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope);
 }
 
-void resetExtensionInputs(ShotParameters& shot) { shot.advanced = AdvancedEffects{}; }
+bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
+    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope);
+}
+
+void resetExtensionInputs(ShotParameters& shot) {
+    shot.advanced = AdvancedEffects{};
+    shot.scope = ScopeProfile{};
+}
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {
     return writeFileAtomically(path, shotFileText(shot) + extensionShotFileText(shot));

@@ -22,7 +22,8 @@ inline constexpr std::string_view kShotLineEnd = "\r\r\n";
 // The 35 lines of the record as the writer produces them.
 std::string shotFileText(const ShotParameters& shot);
 
-// The lines after the designed ones: the inputs the design does not have (advanced effects),
+// The lines after the designed ones: the inputs the design does not have (advanced effects,
+// the scope profile),
 // each written only when it differs from its default. No designed key begins like them.
 std::string extensionShotFileText(const ShotParameters& shot);
 // Stores the value of a line that begins with an extension key; false when none matched.

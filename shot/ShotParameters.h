@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "engine/AdvancedEffects.h"
+#include "shot/ScopeProfile.h"
 
 namespace vorlan {
 
@@ -59,6 +60,8 @@ struct ShotParameters {
     int calcMode = 0;           // 0 energy, 1 velocity, 2 weight
     // Effects beyond the designed flight, stored under keys of their own (AdvancedShotKeys.h)
     AdvancedEffects advanced;
+    // The scope's turret and the preferred report units, under keys of their own (ScopeProfile.h)
+    ScopeProfile scope;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

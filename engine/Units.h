@@ -1,0 +1,39 @@
+#pragma once
+// Imperial to metric, in one place. Every factor is exact by the definition of the unit
+// (the international yard and pound of 1959, the standard acceleration of gravity, the grain
+// as 1/7000 pound, the torr as 1/760 standard atmosphere), so a converted figure carries no
+// error of its own.
+
+namespace vorlan {
+
+// The units the reports speak. The main dialog and the files stay imperial.
+enum class UnitSystem { Imperial, Metric };
+
+inline constexpr double kMetresPerYard = 0.9144;                  // exact: 1 yd = 0.9144 m
+inline constexpr double kMetresPerFoot = 0.3048;                  // exact: 1 ft = 0.3048 m
+inline constexpr double kCentimetresPerInch = 2.54;               // exact: 1 in = 2.54 cm
+inline constexpr double kGramsPerGrain = 0.06479891;              // exact: 1 gr = 64.79891 mg
+inline constexpr double kKmhPerMph = 1.609344;                    // exact: 1 mile = 1609.344 m
+inline constexpr double kNewtonsPerPoundForce = 4.4482216152605;  // exact: 0.45359237 kg x 9.80665 m/s^2
+// 1 ft-lbf = 0.3048 m x 4.4482216152605 N = 1.3558179483314004 J, exact.
+inline constexpr double kJoulesPerFootPound = kMetresPerFoot * kNewtonsPerPoundForce;
+// 1 inHg = 25.4 torr and 1 torr = 101325 / 760 Pa, so 1 inHg = 33.8638866666... hPa.
+inline constexpr double kHectopascalsPerInchHg = 101325.0 / 760.0 * 25.4 / 100.0;
+// 1 lb/ft^3 = 0.45359237 kg / 0.3048^3 m^3 = 16.018463373960138 kg/m^3.
+inline constexpr double kKgPerCubicMetrePerLbPerCubicFoot =
+    0.45359237 / (kMetresPerFoot * kMetresPerFoot * kMetresPerFoot);
+
+constexpr double yardsToMetres(double yards) { return yards * kMetresPerYard; }
+constexpr double feetToMetres(double feet) { return feet * kMetresPerFoot; }
+constexpr double inchesToCentimetres(double inches) { return inches * kCentimetresPerInch; }
+constexpr double fpsToMetresPerSecond(double fps) { return fps * kMetresPerFoot; }
+constexpr double footPoundsToJoules(double footPounds) { return footPounds * kJoulesPerFootPound; }
+// Momentum: the reports' lb-sec is pound-force seconds.
+constexpr double poundSecondsToNewtonSeconds(double poundSeconds) { return poundSeconds * kNewtonsPerPoundForce; }
+constexpr double grainsToGrams(double grains) { return grains * kGramsPerGrain; }
+constexpr double mphToKmh(double mph) { return mph * kKmhPerMph; }
+constexpr double fahrenheitToCelsius(double fahrenheit) { return (fahrenheit - 32.0) * 5.0 / 9.0; }
+constexpr double inchesHgToHectopascals(double inchesHg) { return inchesHg * kHectopascalsPerInchHg; }
+constexpr double lbPerCubicFootToKgPerCubicMetre(double density) { return density * kKgPerCubicMetrePerLbPerCubicFoot; }
+
+}  // namespace vorlan
