@@ -43,6 +43,14 @@ QString ruler(int length) {
     return text;
 }
 
+// Characters in the longest of `lines` (UTF-8: continuation bytes are not counted).
+int longestLine(const std::vector<std::string>& lines) {
+    std::ptrdiff_t longest = 0;
+    for (const std::string& line : lines)
+        longest = std::max(longest, std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    return static_cast<int>(longest);
+}
+
 QFont fixedPitchFont(double pointSize) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
@@ -86,9 +94,12 @@ void TrajectoryTableScrollView::measure() {
     lineHeight_ = std::max(metrics.height(), 1);
     ascent_ = metrics.ascent();
     charWidth_ = std::max(metrics.horizontalAdvance(QLatin1Char('0')), 1);
-    drawingWidth_ = metrics.horizontalAdvance(ruler(kDrawingRulerLength));
+    // The designed table fits the rulers; a wider layout (the holds) widens both to its lines.
+    const int longest = longestLine(shownLines_);
+    drawingWidth_ = metrics.horizontalAdvance(ruler(std::max(kDrawingRulerLength, longest)));
+    const int scrollLength = longest > kDrawingRulerLength ? longest : kScrollRulerLength;
     const int lineCount = static_cast<int>(lines_->size());
-    totalSize_ = QSize(metrics.horizontalAdvance(ruler(kScrollRulerLength)), (lineCount + 1) * lineHeight_);
+    totalSize_ = QSize(metrics.horizontalAdvance(ruler(scrollLength)), (lineCount + 1) * lineHeight_);
 }
 
 void TrajectoryTableScrollView::updateScrollBars() {
@@ -300,10 +311,18 @@ void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, 
     const auto [firstLine, lastLine] = tablePageLines(page, lines_->size());
     const std::vector<std::string> pageLines(lines_->begin() + static_cast<std::ptrdiff_t>(firstLine),
                                              lines_->begin() + static_cast<std::ptrdiff_t>(lastLine));
+    const std::vector<std::string> shown = displayedTableLines(pageLines);
     painter.save();
     painter.setClipRect(text);
+    // A layout wider than the designed table (the holds) is narrowed to the page's width.
+    const double width = metrics.horizontalAdvance(ruler(longestLine(shown)));
+    if (width > text.width()) {
+        QFont narrower = font;
+        narrower.setPointSizeF(font.pointSizeF() * text.width() / width);
+        painter.setFont(narrower);
+    }
     double y = text.top() + metrics.ascent();
-    for (const std::string& line : displayedTableLines(pageLines)) {
+    for (const std::string& line : shown) {
         painter.drawText(QPointF(text.left(), y), QString::fromUtf8(line));
         y += pitch;
     }

@@ -162,10 +162,12 @@ void TestTableViews::viewsSwitchThroughTheMenuAndDesignedOutputStaysByteIdentica
     QCOMPARE(savedAs(window, dir.filePath("before.txt")), designed);
 
     const auto action = [&](const char* name) { return window->findChild<QAction*>(name); };
+    const int designedWidth = window->view()->totalSize().width();
     TableView holds;
     holds.holds = true;
     action("viewHolds")->trigger();
     QCOMPARE(window->view()->lines(), rangeTableViewLines(shot, *owner.report, holds));
+    QVERIFY(window->view()->totalSize().width() > designedWidth);  // its wider lines scroll into view
     QCOMPARE(savedAs(window, dir.filePath("holds.txt")), bytesOf(window->view()->lines()));
     TableView metricHolds = holds;
     metricHolds.units = UnitSystem::Metric;
@@ -180,6 +182,7 @@ void TestTableViews::viewsSwitchThroughTheMenuAndDesignedOutputStaysByteIdentica
     action("viewImperial")->trigger();
     QVERIFY(window->viewCommands()->current().isDesigned());
     QCOMPARE(&window->view()->lines(), &window->document().lines());
+    QCOMPARE(window->view()->totalSize().width(), designedWidth);
     QCOMPARE(savedAs(window, dir.filePath("after.txt")), designed);
 }
 
