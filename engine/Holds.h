@@ -2,7 +2,8 @@
 // Holds: the angle a scope is dialled by to bring the point of aim onto the point of impact,
 // in true minutes of angle (1/60 degree; 1.047197551 in at 100 yd), in milliradians, and in
 // turret clicks. The angle is the exact one, atan(offset / range), with full-precision pi;
-// at the small angles of a range table it differs from offset / range by under 0.0001 %.
+// the small-angle offset / range is larger by a share of about angle^2 / 3: 0.004 % at
+// 40 MOA, 0.13 % at 7 degrees.
 //
 // Turret convention: a positive correction is UP for the elevation and RIGHT for the
 // windage. A bullet that strikes below the line of sight needs UP; one that drifts to the

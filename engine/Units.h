@@ -1,7 +1,7 @@
 #pragma once
 // Imperial to metric, in one place. Every factor is exact by the definition of the unit
 // (the international yard and pound of 1959, the standard acceleration of gravity, the grain
-// as 1/7000 pound, the torr as 1/760 standard atmosphere), so a converted figure carries no
+// as 1/7000 pound, the conventional millimetre of mercury), so a converted figure carries no
 // error of its own.
 
 namespace vorlan {
@@ -17,8 +17,9 @@ inline constexpr double kKmhPerMph = 1.609344;                    // exact: 1 mi
 inline constexpr double kNewtonsPerPoundForce = 4.4482216152605;  // exact: 0.45359237 kg x 9.80665 m/s^2
 // 1 ft-lbf = 0.3048 m x 4.4482216152605 N = 1.3558179483314004 J, exact.
 inline constexpr double kJoulesPerFootPound = kMetresPerFoot * kNewtonsPerPoundForce;
-// 1 inHg = 25.4 torr and 1 torr = 101325 / 760 Pa, so 1 inHg = 33.8638866666... hPa.
-inline constexpr double kHectopascalsPerInchHg = 101325.0 / 760.0 * 25.4 / 100.0;
+// The conventional inch of mercury: 25.4 mm x 13595.1 kg/m^3 x 9.80665 m/s^2 = 3386.388640341 Pa,
+// so 1 inHg = 33.86388640341 hPa (the rounded 33.8638866667 some tools use is 8e-9 higher).
+inline constexpr double kHectopascalsPerInchHg = 0.0254 * 13595.1 * 9.80665 / 100.0;
 // 1 lb/ft^3 = 0.45359237 kg / 0.3048^3 m^3 = 16.018463373960138 kg/m^3.
 inline constexpr double kKgPerCubicMetrePerLbPerCubicFoot =
     0.45359237 / (kMetresPerFoot * kMetresPerFoot * kMetresPerFoot);

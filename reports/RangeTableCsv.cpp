@@ -41,14 +41,14 @@ std::vector<std::string> headerFields(const CsvOptions& options, bool effects) {
 }
 
 void appendNumber(std::string& line, double value, char separator) {
-    line += cFormat("%.17g", value);
+    appendRoundTrip(line, value);
     line += separator;
 }
 
 void appendHold(std::string& line, const std::optional<Hold>& hold, char separator) {
     for (const double Hold::*part : {&Hold::moa, &Hold::mil, &Hold::clicks}) {
         line += separator;
-        if (hold) line += cFormat("%.17g", (*hold).*part);
+        if (hold) appendRoundTrip(line, (*hold).*part);
     }
 }
 
@@ -60,11 +60,11 @@ std::string csvRow(const TrajectoryPoint& row, const EffectParts* parts, const C
     for (const double value :
          {shown.range, shown.drop, shown.velocity, shown.energy, shown.momentum, shown.windage, shown.lead, shown.time})
         appendNumber(line, value, sep);
-    if (row.range > 0.0) line += cFormat("%.17g", designedElevation(row));
+    if (row.range > 0.0) appendRoundTrip(line, designedElevation(row));
     if (parts) {
         for (const double feet : {parts->spinDrift, parts->coriolisHorizontal, parts->coriolisVertical}) {
             line += sep;
-            line += cFormat("%.17g", smallLength(feet * 12.0, options.units));
+            appendRoundTrip(line, smallLength(feet * 12.0, options.units));
         }
     }
     if (options.holds) {

@@ -82,6 +82,12 @@ bool scaledDigits(double value, int precision, std::uint64_t& digits) {
 
 }  // namespace
 
+void appendRoundTrip(std::string& text, double value) {
+    char buffer[32];  // "-d.dddddddddddddddde-308" and the like
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
 void appendFixed(std::string& text, double value, int width, int precision) {
     char buffer[400];  // the longest double in fixed notation with up to 17 decimals fits
     char* end = buffer;

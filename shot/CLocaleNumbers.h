@@ -14,6 +14,10 @@ std::string cFormat(const char* format, ...) __attribute__((format(printf, 1, 2)
 // come from std::to_chars, which rounds exactly as printf does.
 void appendFixed(std::string& text, double value, int width, int precision);
 
+// Appends `value` as printf's "%.17g" would (the digits that read back as the same double),
+// through std::to_chars.
+void appendRoundTrip(std::string& text, double value);
+
 // The C library's text-to-double conversion: leading white space skipped, the longest number
 // prefix taken, the rest ignored; 0 when there is no number.
 double cToDouble(std::string_view text);

@@ -1,5 +1,6 @@
 #include "shot/ScopeProfile.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -31,7 +32,9 @@ std::optional<double> parseSize(std::string_view text) {
         if (!over || !under) return std::nullopt;
         return *over / *under;
     }
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos) return std::nullopt;
+    const bool oneNumber = !text.empty() && text.find_first_not_of("0123456789.") == std::string_view::npos &&
+                           std::count(text.begin(), text.end(), '.') <= 1;
+    if (!oneNumber) return std::nullopt;
     double value = 0.0;
     if (!cScanDouble(text, value) || !(value > 0.0)) return std::nullopt;
     return value;

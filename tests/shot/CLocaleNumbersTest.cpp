@@ -59,6 +59,23 @@ TEST(CLocaleNumbers, AppendFixedMatchesPrintf) {
     }
 }
 
+// The CSV's "%.17g", from std::to_chars, digit for digit as printf writes it.
+TEST(CLocaleNumbers, AppendRoundTripMatchesPrintf) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> wide(-1e6, 1e6);
+    const auto check = [](double v) {
+        std::string text;
+        appendRoundTrip(text, v);
+        ASSERT_EQ(text, cFormat("%.17g", v)) << v;
+    };
+    for (const double v : {0.0, -0.0, 1e-300, 1e300, 1e16, 1e17, 123456789012345678.0, 1e-5, 1e-4, 0.1, -2.5,
+                           std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
+                           std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN()})
+        check(v);
+    for (int i = 0; i < 100000; ++i) check(i % 2 ? wide(random) : wide(random) * 1e-9);
+}
+
 TEST(CLocaleNumbers, NumbersIgnoreTheUserLocale) {
     // Whatever LC_NUMERIC says, files and reports use a decimal point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
