@@ -1,10 +1,13 @@
 #pragma once
 // A range table window: the report of one Range Table press, shown in a scroll view, with a
-// File menu that saves, prints, previews and sets up the printer. Each press opens a window
-// of its own; it deletes itself when closed and tells its owner.
+// File menu that saves, prints, previews and sets up the printer, then exports a CSV; an Edit
+// menu that copies the selected lines; and, given the shot and its report, the holds and
+// metric views in the View menu (TableViewCommands). Each press opens a window of its own; it
+// deletes itself when closed and tells its owner.
 //
 //   report lines + shot name -> openTrajectoryWindow -> TrajectoryTable (document)
 //                                                   -> TrajectoryWindow -> TrajectoryTableScrollView
+//   shot + report            -> TableViewCommands -> the view's lines, Export CSV
 
 #include <QMainWindow>
 #include <QPointer>
