@@ -1,13 +1,15 @@
 // Figures for the range table window: a 5000-row table from the report to the window's first
-// paint, and one repaint after a page scroll. Runs on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise.
+// paint, one repaint after a page scroll, and a switch to the holds or metric view until it
+// has painted. Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 //
 //   vorlan_table_bench                      the benchmarks (medians of 21 runs)
 //   vorlan_table_bench --grab=FILE.png      saves a picture of a table window and ends
+//                                           (FILE-holds.png and FILE-metric.png too)
 //   vorlan_table_bench --grab=FILE.pdf      prints a two-page table to FILE.pdf and ends
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPrinter>
 #include <QScrollBar>
@@ -16,6 +18,7 @@
 
 #include "bench/TableBenchSupport.h"
 #include "reports/RangeTable.h"
+#include "reports/TableViewCommands.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
@@ -83,6 +86,33 @@ void BM_RepaintAfterPageScroll(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintAfterPageScroll)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(21);
 
+// From the designed table to the holds (0) or metric (1) view, until the view has painted.
+void BM_SwitchViewUntilPainted(benchmark::State& state) {
+    const ShotParameters shot = longTable();
+    BenchOwner owner;
+    TrajectoryWindow* window = openTrajectoryWindow(owner, shot, std::make_shared<const RangeTableReport>(shot));
+    processUntilPainted(window);
+    QAction* other = window->findChild<QAction*>(state.range(0) == 0 ? "viewHolds" : "viewMetric");
+    QAction* designed = window->findChild<QAction*>(state.range(0) == 0 ? "viewHolds" : "viewImperial");
+    for (auto _ : state) {
+        other->trigger();
+        processUntilPainted(window);
+        state.PauseTiming();
+        state.counters["lines"] = static_cast<double>(window->view()->lines().size());
+        designed->trigger();
+        processUntilPainted(window);
+        state.ResumeTiming();
+    }
+    delete window;
+}
+BENCHMARK(BM_SwitchViewUntilPainted)
+    ->ArgName("metric")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(21);
+
 int grab(const QString& path) {
     ShotParameters shot;
     shot.name = "Example .177 pellet";
@@ -100,11 +130,18 @@ int grab(const QString& path) {
         delete window;
         return 0;
     }
-    TrajectoryWindow* window = openTrajectoryWindow(owner, rangeTableLines(shot, RangeTableReport(shot)), shot.name);
+    TrajectoryWindow* window = openTrajectoryWindow(owner, shot, std::make_shared<const RangeTableReport>(shot));
     // The offscreen screen is small; show the size a window opens with on a desktop.
     window->resize(window->sizeHint());
     processUntilPainted(window);
-    const bool saved = window->grab().save(path);
+    bool saved = window->grab().save(path);
+    const QString stem = path.left(path.lastIndexOf(u'.'));
+    window->findChild<QAction*>("viewHolds")->trigger();
+    processUntilPainted(window);
+    saved = window->grab().save(stem + "-holds.png") && saved;
+    window->findChild<QAction*>("viewMetric")->trigger();
+    processUntilPainted(window);
+    saved = window->grab().save(stem + "-metric.png") && saved;
     delete window;
     return saved ? 0 : 1;
 }

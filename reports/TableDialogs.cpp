@@ -1,19 +1,31 @@
 #include "reports/TableDialogs.h"
 
 #include <QMessageBox>
+#include "reports/CsvExportDialog.h"
 #include "reports/FileDialog.h"
 
 namespace vorlan {
 namespace {
 
-// Replacing an existing table is not confirmed, as in every version of the program.
-QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
+QString askSaveName(QWidget* parent, const QString& title, const QString& initialPath, const QString& filter,
+                    bool confirmOverwrite) {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.title = QStringLiteral("Save As");
+    request.title = title;
     request.initialPath = initialPath;
-    request.filters = QStringList{QStringLiteral("Text Files (*.txt)")};
+    request.filters = QStringList{filter};
+    request.confirmOverwrite = confirmOverwrite;
     return runFileDialog(parent, request);
+}
+
+// Replacing an existing table is not confirmed, as in every version of the program.
+QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Save As"), initialPath, QStringLiteral("Text Files (*.txt)"), false);
+}
+
+// A CSV is a new kind of file: replacing one is confirmed, as the platform's dialogs do.
+QString askCsvWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Export CSV"), initialPath, QStringLiteral("CSV Files (*.csv)"), true);
 }
 
 void warnWithMessageBox(QWidget* parent, const QString& title, const QString& message) {
@@ -22,7 +34,9 @@ void warnWithMessageBox(QWidget* parent, const QString& title, const QString& me
 
 }  // namespace
 
-TableDialogs standardTableDialogs() { return {askWithFileDialog, warnWithMessageBox}; }
+TableDialogs standardTableDialogs() {
+    return {askWithFileDialog, askCsvOptionsWithDialog, askCsvWithFileDialog, warnWithMessageBox};
+}
 
 TableDialogs& tableDialogs() {
     static TableDialogs dialogs = standardTableDialogs();

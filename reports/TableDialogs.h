@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "reports/RangeTableCsv.h"
+
 class QWidget;
 
 namespace vorlan {
@@ -12,6 +14,9 @@ namespace vorlan {
 struct TableDialogs {
     // Asks for the file to save a table to, starting at `initialPath`; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& initialPath)> askSaveFileName;
+    // Export CSV: the rows, holds and units (false when cancelled), then the file to write.
+    std::function<bool(QWidget* parent, CsvOptions& options)> askCsvOptions;
+    std::function<QString(QWidget* parent, const QString& initialPath)> askCsvFileName;
     // Tells the user that a file could not be written.
     std::function<void(QWidget* parent, const QString& title, const QString& message)> showFileError;
 };

@@ -16,6 +16,8 @@ public:
     // the owner): the owner drops the window from its list. An owner that deletes its windows
     // should iterate over a copy of that list.
     virtual void tableWindowDestroyed(TrajectoryWindow* window) = 0;
+    // The preferences file the windows remember their last view in; empty: none.
+    virtual QString preferencesPath() { return {}; }
     // F1 in the window: the help contents, when the owner has help to show.
     virtual void showHelpContents() {}
 

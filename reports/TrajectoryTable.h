@@ -30,4 +30,7 @@ private:
     const QString title_;
 };
 
+// Saves `lines` as save() saves the document's: the table as a window shows it.
+bool saveTableLines(const std::vector<std::string>& lines, const QString& path, QString& error);
+
 }  // namespace vorlan

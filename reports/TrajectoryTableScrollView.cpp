@@ -1,13 +1,18 @@
 #include "reports/TrajectoryTableScrollView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
 
+#include "reports/TableCopy.h"
 #include "reports/TableText.h"
 #include "reports/TrajectoryTable.h"
 
@@ -38,6 +43,14 @@ QString ruler(int length) {
     return text;
 }
 
+// Characters in the longest of `lines` (UTF-8: continuation bytes are not counted).
+int longestLine(const std::vector<std::string>& lines) {
+    std::ptrdiff_t longest = 0;
+    for (const std::string& line : lines)
+        longest = std::max(longest, std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    return static_cast<int>(longest);
+}
+
 QFont fixedPitchFont(double pointSize) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
@@ -58,8 +71,8 @@ QFont printerFont(QPaintDevice* device, double pitchPixels) {
 
 TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& table, QWidget* parent)
     : QAbstractScrollArea(parent),
-      table_(table),
-      shownLines_(displayedTableLines(table_.lines())),
+      lines_(&table.lines()),
+      shownLines_(displayedTableLines(*lines_)),
       screenFont_(fixedPitchFont(10)) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -67,14 +80,26 @@ TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& tabl
     updateScrollBars();
 }
 
+void TrajectoryTableScrollView::showLines(const std::vector<std::string>& lines) {
+    lines_ = &lines;
+    shownLines_ = displayedTableLines(lines);
+    anchor_ = cursor_ = -1;
+    measure();
+    updateScrollBars();
+    viewport()->update();
+}
+
 void TrajectoryTableScrollView::measure() {
     const QFontMetrics metrics(screenFont_, viewport());
     lineHeight_ = std::max(metrics.height(), 1);
     ascent_ = metrics.ascent();
     charWidth_ = std::max(metrics.horizontalAdvance(QLatin1Char('0')), 1);
-    drawingWidth_ = metrics.horizontalAdvance(ruler(kDrawingRulerLength));
-    const int lineCount = static_cast<int>(table_.lines().size());
-    totalSize_ = QSize(metrics.horizontalAdvance(ruler(kScrollRulerLength)), (lineCount + 1) * lineHeight_);
+    // The designed table fits the rulers; a wider layout (the holds) widens both to its lines.
+    const int longest = longestLine(shownLines_);
+    drawingWidth_ = metrics.horizontalAdvance(ruler(std::max(kDrawingRulerLength, longest)));
+    const int scrollLength = longest > kDrawingRulerLength ? longest : kScrollRulerLength;
+    const int lineCount = static_cast<int>(lines_->size());
+    totalSize_ = QSize(metrics.horizontalAdvance(ruler(scrollLength)), (lineCount + 1) * lineHeight_);
 }
 
 void TrajectoryTableScrollView::updateScrollBars() {
@@ -100,6 +125,7 @@ void TrajectoryTableScrollView::resizeEvent(QResizeEvent* event) {
 }
 
 void TrajectoryTableScrollView::keyPressEvent(QKeyEvent* event) {
+    if (extendSelectionByKey(event)) return;
     // Ctrl+Home and Ctrl+End go to the ends of the table, Home and End to the ends of a line.
     const bool control = event->modifiers() & Qt::ControlModifier;
     QScrollBar* bar = control ? verticalScrollBar() : horizontalScrollBar();
@@ -120,7 +146,7 @@ void TrajectoryTableScrollView::paintEvent(QPaintEvent* event) {
     const QPoint origin(kScreenMargin - horizontalScrollBar()->value(), kScreenMargin - verticalScrollBar()->value());
     // The text is clipped to the designed drawing rectangle: the drawing ruler wide and one
     // line per report line high.
-    const int lineCount = static_cast<int>(table_.lines().size());
+    const int lineCount = static_cast<int>(lines_->size());
     const QRect area = QRect(origin, QSize(drawingWidth_, lineHeight_ * lineCount)) & event->rect();
     if (area.isEmpty()) return;
     QPainter painter(viewport());
@@ -131,10 +157,130 @@ void TrajectoryTableScrollView::paintEvent(QPaintEvent* event) {
     const int last = std::min((area.bottom() - origin.y()) / lineHeight_, static_cast<int>(shownLines_.size()) - 1);
     for (int i = first; i <= last; ++i)
         painter.drawText(origin.x(), origin.y() + i * lineHeight_ + ascent_, QString::fromStdString(shownLines_[i]));
+    paintSelection(painter, origin, first, last);
+}
+
+// Selected lines in view are drawn again in the highlight colours, over the plain text.
+void TrajectoryTableScrollView::paintSelection(QPainter& painter, QPoint origin, int first, int last) {
+    const Selection selected = selection();
+    first = std::max(first, selected.first);
+    last = std::min(last, selected.last);
+    for (int i = first; i <= last; ++i) {
+        const int top = origin.y() + i * lineHeight_;
+        painter.fillRect(QRect(origin.x(), top, drawingWidth_, lineHeight_), palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(QPalette::HighlightedText));
+        painter.drawText(origin.x(), top + ascent_, QString::fromStdString(shownLines_[static_cast<std::size_t>(i)]));
+    }
+}
+
+TrajectoryTableScrollView::Selection TrajectoryTableScrollView::selection() const {
+    if (anchor_ < 0) return {};
+    return {std::min(anchor_, cursor_), std::max(anchor_, cursor_)};
+}
+
+void TrajectoryTableScrollView::selectAll() {
+    anchor_ = 0;
+    cursor_ = static_cast<int>(shownLines_.size()) - 1;
+    viewport()->update();
+}
+
+void TrajectoryTableScrollView::clearSelection() {
+    anchor_ = cursor_ = -1;
+    viewport()->update();
+}
+
+int TrajectoryTableScrollView::lineAt(int viewportY) const {
+    const int line = (viewportY - kScreenMargin + verticalScrollBar()->value()) / lineHeight_;
+    return std::clamp(line, 0, static_cast<int>(shownLines_.size()) - 1);
+}
+
+void TrajectoryTableScrollView::selectTo(int line, bool extend) {
+    line = std::clamp(line, 0, static_cast<int>(shownLines_.size()) - 1);
+    if (!extend || anchor_ < 0) anchor_ = line;
+    cursor_ = line;
+    // Scroll the moving end into view, as a text view does while selecting.
+    const int top = kScreenMargin + line * lineHeight_;
+    QScrollBar* bar = verticalScrollBar();
+    if (top < bar->value() + kScreenMargin)
+        bar->setValue(top - kScreenMargin);
+    else if (top + lineHeight_ > bar->value() + viewport()->height())
+        bar->setValue(top + lineHeight_ - viewport()->height());
+    viewport()->update();
+}
+
+// Shift with Up, Down, PageUp, PageDown, Ctrl+Home or Ctrl+End moves the selection's end (a new
+// selection starts at the top line in view); Ctrl+A selects every line and Escape none.
+// Without Shift the keys scroll, as before.
+bool TrajectoryTableScrollView::extendSelectionByKey(QKeyEvent* event) {
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->key() == Qt::Key_Escape && anchor_ >= 0) {
+        clearSelection();
+    } else if (event->modifiers() & Qt::ShiftModifier) {
+        const bool fresh = anchor_ < 0;
+        const int from = fresh ? lineAt(kScreenMargin) : cursor_;
+        const int page = std::max(viewport()->height() / lineHeight_, 1);
+        const bool control = event->modifiers() & Qt::ControlModifier;
+        int to = 0;
+        switch (event->key()) {
+            case Qt::Key_Up:
+                to = fresh ? from : from - 1;
+                break;
+            case Qt::Key_Down:
+                to = fresh ? from : from + 1;
+                break;
+            case Qt::Key_PageUp:
+                to = from - page;
+                break;
+            case Qt::Key_PageDown:
+                to = from + page;
+                break;
+            case Qt::Key_Home:
+                to = 0;
+                break;
+            case Qt::Key_End:
+                to = static_cast<int>(shownLines_.size()) - 1;
+                break;
+            default:
+                return false;
+        }
+        if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) && !control) return false;
+        if (fresh) anchor_ = from;
+        selectTo(to, true);
+    } else {
+        return false;
+    }
+    event->accept();
+    return true;
+}
+
+void TrajectoryTableScrollView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+    selectTo(lineAt(event->position().toPoint().y()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void TrajectoryTableScrollView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(event);
+    selectTo(lineAt(event->position().toPoint().y()), true);
+}
+
+void TrajectoryTableScrollView::copy(bool asShown) const {
+    const Selection selected = selection();
+    const std::size_t first = selected.empty() ? 0 : static_cast<std::size_t>(selected.first);
+    const std::size_t last = selected.empty() ? shownLines_.size() - 1 : static_cast<std::size_t>(selected.last);
+    auto* data = new QMimeData;
+    if (asShown) {
+        data->setText(QString::fromStdString(copiedTableText(*lines_, first, last)));
+    } else {
+        const QByteArray cells = QByteArray::fromStdString(copiedTableCells(*lines_, first, last));
+        data->setText(QString::fromUtf8(cells));
+        data->setData(QStringLiteral("text/tab-separated-values"), cells);
+    }
+    QApplication::clipboard()->setMimeData(data);
 }
 
 void TrajectoryTableScrollView::print(QPrinter* printer) {
-    const int pages = tablePageCount(table_.lines().size());
+    const int pages = tablePageCount(lines_->size());
     int first = 1;
     int last = pages;
     if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
@@ -162,13 +308,21 @@ void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, 
     painter.setPen(Qt::black);
 
     const QRectF text(QPointF(kPrintLeft * dpi, kPrintTop * dpi), QPointF(kPrintRight * dpi, kPrintBottom * dpi));
-    const auto [firstLine, lastLine] = tablePageLines(page, table_.lines().size());
-    const std::vector<std::string> pageLines(table_.lines().begin() + static_cast<std::ptrdiff_t>(firstLine),
-                                             table_.lines().begin() + static_cast<std::ptrdiff_t>(lastLine));
+    const auto [firstLine, lastLine] = tablePageLines(page, lines_->size());
+    const std::vector<std::string> pageLines(lines_->begin() + static_cast<std::ptrdiff_t>(firstLine),
+                                             lines_->begin() + static_cast<std::ptrdiff_t>(lastLine));
+    const std::vector<std::string> shown = displayedTableLines(pageLines);
     painter.save();
     painter.setClipRect(text);
+    // A layout wider than the designed table (the holds) is narrowed to the page's width.
+    const double width = metrics.horizontalAdvance(ruler(longestLine(shown)));
+    if (width > text.width()) {
+        QFont narrower = font;
+        narrower.setPointSizeF(font.pointSizeF() * text.width() / width);
+        painter.setFont(narrower);
+    }
     double y = text.top() + metrics.ascent();
-    for (const std::string& line : displayedTableLines(pageLines)) {
+    for (const std::string& line : shown) {
         painter.drawText(QPointF(text.left(), y), QString::fromUtf8(line));
         y += pitch;
     }

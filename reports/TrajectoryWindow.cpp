@@ -15,6 +15,7 @@
 #include "reports/RangeTable.h"
 #include "reports/TableDialogs.h"
 #include "reports/TableText.h"
+#include "reports/TableViewCommands.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
 #include "reports/TrajectoryTable.h"
@@ -70,6 +71,25 @@ void TrajectoryWindow::createMenu() {
     preview->setObjectName(QStringLiteral("filePrintPreview"));
     QAction* setup = file->addAction(QStringLiteral("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
     setup->setObjectName(QStringLiteral("filePrintSetup"));
+    file->addSeparator();
+    exportCsv_ = file->addAction(QStringLiteral("Export &CSV..."), this, [this] {
+        if (views_) views_->exportCsv();
+    });
+    exportCsv_->setObjectName(QStringLiteral("fileExportCsv"));
+    exportCsv_->setEnabled(false);
+
+    // Copy works on the table view; the chart has Export Chart.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy\tCtrl+C"), this, [this] { view_->copy(); });
+    copy->setObjectName(QStringLiteral("editCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* copyText =
+        edit->addAction(QStringLiteral("Copy as &Text\tCtrl+Shift+C"), this, [this] { view_->copy(true); });
+    copyText->setObjectName(QStringLiteral("editCopyText"));
+    copyText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    edit->addSeparator();
+    QAction* all = edit->addAction(QStringLiteral("Select &All\tCtrl+A"), view_, &TrajectoryTableScrollView::selectAll);
+    all->setObjectName(QStringLiteral("editSelectAll"));
 }
 
 // Icons 131 (small) and 132 (large) come from the program's resources; a window opened
@@ -108,7 +128,8 @@ void TrajectoryWindow::onFileSaveAs() {
     // The folder is remembered with its trailing separator, even when the save then fails.
     directory = path.left(path.size() - QFileInfo(path).fileName().size());
     QString error;
-    if (table_->save(path, error)) return;
+    // The view as shown: the designed table, or the holds or metric layout.
+    if (saveTableLines(view_->lines(), path, error)) return;
     tableDialogs().showFileError(
         this, QStringLiteral("Vorlan"),
         QStringLiteral("The range table could not be saved to \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
@@ -118,7 +139,7 @@ void TrajectoryWindow::onFilePrint() {
     if (!printer_) printer_ = sharedTablePrinter();
     QPrintDialog dialog(printer_.get(), this);
     const bool chart = chart_ && chart_->chartShown();
-    dialog.setMinMax(1, chart ? 1 : tablePageCount(table_->lines().size()));
+    dialog.setMinMax(1, chart ? 1 : tablePageCount(view_->lines().size()));
     if (dialog.exec() == QDialog::Accepted) printShown(printer_.get());
 }
 
@@ -131,6 +152,19 @@ void TrajectoryWindow::printShown(QPrinter* printer) {
 
 void TrajectoryWindow::addChart(ChartSeries own) {
     if (!chart_) chart_ = new TrajectoryChartCommands(*this, std::move(own));
+}
+
+void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const RangeTableReport> report) {
+    if (views_) return;
+    // One View menu: the chart's, when the window has a chart.
+    QMenu* view = nullptr;
+    if (auto* menuAction = findChild<QAction*>(QStringLiteral("viewMenu"))) view = menuAction->menu();
+    if (!view) {
+        view = menuBar()->addMenu(QStringLiteral("&View"));
+        view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
+    }
+    views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
+    exportCsv_->setEnabled(true);
 }
 
 void TrajectoryWindow::onFilePrintPreview() {
@@ -173,6 +207,15 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std:
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
     if (chart) window->addChart(std::move(*chart));
     window->show();
+    return window;
+}
+
+TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParameters& shot,
+                                       std::shared_ptr<const RangeTableReport> report, QWidget* parent,
+                                       std::optional<ChartSeries> chart) {
+    TrajectoryWindow* window =
+        openTrajectoryWindow(owner, rangeTableLines(shot, *report), shot.name, parent, std::move(chart));
+    window->addViews(shot, std::move(report));
     return window;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // A range table window: the report of one Range Table press, shown in a scroll view, with a
-// File menu that saves, prints, previews and sets up the printer. Each press opens a window
-// of its own; it deletes itself when closed and tells its owner.
+// File menu that saves, prints, previews and sets up the printer, then exports a CSV; an Edit
+// menu that copies the selected lines; and, given the shot and its report, the holds and
+// metric views in the View menu (TableViewCommands). Each press opens a window of its own; it
+// deletes itself when closed and tells its owner.
 //
 //   report lines + shot name -> openTrajectoryWindow -> TrajectoryTable (document)
 //                                                   -> TrajectoryWindow -> TrajectoryTableScrollView
+//   shot + report            -> TableViewCommands -> the view's lines, Export CSV
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,12 +17,16 @@
 #include <vector>
 
 #include "chart/ChartSeries.h"
+#include "shot/ShotParameters.h"
 
+class QAction;
 class QPrinter;
 class QPrintPreviewDialog;
 
 namespace vorlan {
 
+class RangeTableReport;
+class TableViewCommands;
 class TableWindowOwner;
 class TrajectoryChartCommands;
 class TrajectoryTable;
@@ -49,6 +56,11 @@ public:
     void addChart(ChartSeries own);
     TrajectoryChartCommands* chartCommands() const { return chart_; }
 
+    // The shot and report the table was made from, for the holds and metric views (View menu)
+    // and Export CSV; a window without them shows the designed table only.
+    void addViews(ShotParameters shot, std::shared_ptr<const RangeTableReport> report);
+    TableViewCommands* viewCommands() const { return views_; }
+
 protected:
     // Closing while the preview shows ends the preview only.
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +78,8 @@ private:
     std::shared_ptr<QPrinter> printer_;
     QPointer<QPrintPreviewDialog> preview_;
     TrajectoryChartCommands* chart_ = nullptr;
+    TableViewCommands* views_ = nullptr;
+    QAction* exportCsv_ = nullptr;
 };
 
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
@@ -74,6 +88,10 @@ private:
 // without it shows the table only.
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
                                        const std::string& shotName, QWidget* parent = nullptr,
+                                       std::optional<ChartSeries> chart = std::nullopt);
+// The same for a shot and its report, with the holds and metric views and Export CSV.
+TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParameters& shot,
+                                       std::shared_ptr<const RangeTableReport> report, QWidget* parent = nullptr,
                                        std::optional<ChartSeries> chart = std::nullopt);
 
 }  // namespace vorlan

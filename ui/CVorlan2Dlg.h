@@ -56,6 +56,8 @@ public:
     QList<QPointer<QWidget>> openTableWindows;
     void tableWindowDestroyed(TrajectoryWindow* window) override;
     void showHelpContents() override { onHelp(); }
+    // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
+    QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 

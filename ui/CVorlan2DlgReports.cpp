@@ -1,6 +1,10 @@
 // The main dialog's report commands: Range Table opens a table window of the shot, Set
 // Baseline keeps the shot for comparisons, Shoot opens a comparison window against it.
 
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
 #include "chart/ChartSeries.h"
 #include "reports/RangeTable.h"
 #include "reports/TrajectoryWindow.h"
@@ -25,15 +29,20 @@ void tellZeroFailure(AppContext& context, QWidget* owner, const ShotParameters& 
 
 void CVorlan2Dlg::onRangeTable() {
     if (!updateData()) return;  // a field failed its check: no table of values not on screen
-    const RangeTableReport report(shot_);
-    tellZeroFailure(context(), this, shot_, report.tableTrajectory());
-    writeBackMuzzleAngle(shot_, report);
+    const auto report = std::make_shared<const RangeTableReport>(shot_);
+    tellZeroFailure(context(), this, shot_, report->tableTrajectory());
+    writeBackMuzzleAngle(shot_, *report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
-    TrajectoryWindow* window =
-        openTrajectoryWindow(*this, rangeTableLines(shot_, report), shot_.name, this, chartSeries(shot_, report));
+    TrajectoryWindow* window = openTrajectoryWindow(*this, shot_, report, this, chartSeries(shot_, *report));
     placeNewWindow(window, WindowKind::Table);
     openTableWindows.append(window);
+}
+
+QString CVorlan2Dlg::preferencesPath() {
+    if (context().settingsPath.empty()) return {};
+    const QFileInfo settings(QFile::decodeName(context().settingsPath.c_str()));
+    return settings.dir().filePath(QStringLiteral("Vorlan Preferences.ini"));
 }
 
 void CVorlan2Dlg::tableWindowDestroyed(TrajectoryWindow* window) {

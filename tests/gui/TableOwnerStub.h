@@ -11,9 +11,11 @@
 class TableOwnerStub : public vorlan::TableWindowOwner {
 public:
     QString directory;
+    QString preferences;  // the preferences file; empty: none
     std::vector<vorlan::TrajectoryWindow*> windows;
 
     QString& saveRangeTableDirectory() override { return directory; }
+    QString preferencesPath() override { return preferences; }
     void tableWindowDestroyed(vorlan::TrajectoryWindow* window) override { std::erase(windows, window); }
     ~TableOwnerStub() {
         for (vorlan::TrajectoryWindow* window : std::vector(windows)) delete window;

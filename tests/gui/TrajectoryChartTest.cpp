@@ -103,15 +103,15 @@ void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
     TrajectoryWindow* window = owner.open(rifle());
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QList<QAction*> menus = window->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&View"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("&View"));
     QStringList file;
     for (QAction* action : menus[0]->menu()->actions()) file << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(file, QStringList({"&Save As ...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
-                                "&Export Chart..."}));
+                                "Export &CSV...", "-", "&Export Chart..."}));
     QStringList view;
-    for (QAction* action : menus[1]->menu()->actions())
+    for (QAction* action : menus[2]->menu()->actions())
         if (!action->isSeparator()) view << action->text() + "|" + action->shortcut().toString();
     QCOMPARE(view.mid(0, 2), QStringList({"&Table|Ctrl+1", "&Chart|Ctrl+2"}));
     auto* toolbar = window->findChild<QToolBar*>("viewToolBar");

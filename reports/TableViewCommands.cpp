@@ -1,0 +1,153 @@
+#include "reports/TableViewCommands.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <algorithm>
+
+#include "reports/TableDialogs.h"
+#include "reports/TrajectoryTable.h"
+#include "reports/TrajectoryTableScrollView.h"
+#include "reports/TrajectoryWindow.h"
+#include "shot/ScopeProfile.h"
+
+namespace vorlan {
+namespace {
+
+const QString kHoldsKey = QStringLiteral("Table/Holds");
+const QString kUnitsKey = QStringLiteral("Table/Units");
+const QString kClickKey = QStringLiteral("Table/Click");
+
+QString unitsText(UnitSystem units) {
+    return units == UnitSystem::Metric ? QStringLiteral("Metric") : QStringLiteral("Imperial");
+}
+
+}  // namespace
+
+TableView loadTableViewPreferences(const QString& path) {
+    TableView view;
+    if (path.isEmpty()) return view;
+    const QSettings settings(path, QSettings::IniFormat);
+    view.holds = settings.value(kHoldsKey, false).toBool();
+    view.units = settings.value(kUnitsKey).toString() == unitsText(UnitSystem::Metric) ? UnitSystem::Metric
+                                                                                       : UnitSystem::Imperial;
+    view.click = parseClickValue(settings.value(kClickKey).toString().toStdString()).value_or(view.click);
+    return view;
+}
+
+void saveTableViewPreferences(const QString& path, const TableView& view) {
+    if (path.isEmpty()) return;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(kHoldsKey, view.holds);
+    settings.setValue(kUnitsKey, unitsText(view.units));
+    settings.setValue(kClickKey, QString::fromStdString(clickValueText(view.click)));
+}
+
+TableView openingTableView(const TableView& remembered, const ScopeProfile& scope) {
+    TableView view = remembered;
+    const ScopeProfile defaults;
+    if (scope.click != defaults.click) view.click = scope.click;
+    if (scope.unitSystem != defaults.unitSystem) view.units = scope.unitSystem;
+    return view;
+}
+
+TableViewCommands::TableViewCommands(TrajectoryWindow& window, QMenu& view, ShotParameters shot,
+                                     std::shared_ptr<const RangeTableReport> report, QString preferencesPath)
+    : QObject(&window),
+      window_(window),
+      shot_(std::move(shot)),
+      report_(std::move(report)),
+      preferencesPath_(std::move(preferencesPath)) {
+    createActions(view);
+    show(openingTableView(loadTableViewPreferences(preferencesPath_), shot_.scope));
+}
+
+void TableViewCommands::createActions(QMenu& view) {
+    view.addSeparator();
+    holds_ = view.addAction(QStringLiteral("&Holds"), this, [this](bool on) {
+        TableView next = current_;
+        next.holds = on;
+        setView(next);
+    });
+    holds_->setObjectName(QStringLiteral("viewHolds"));
+    holds_->setCheckable(true);
+    holds_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    QMenu* units = view.addMenu(QStringLiteral("&Units"));
+    auto* unitGroup = new QActionGroup(this);
+    const auto addUnits = [&](const QString& text, const char* name, UnitSystem system) {
+        QAction* action = units->addAction(text, this, [this, system] {
+            TableView next = current_;
+            next.units = system;
+            setView(next);
+        });
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        unitGroup->addAction(action);
+        return action;
+    };
+    imperial_ = addUnits(QStringLiteral("&Imperial (as designed)"), "viewImperial", UnitSystem::Imperial);
+    metric_ = addUnits(QStringLiteral("&Metric"), "viewMetric", UnitSystem::Metric);
+
+    QMenu* clickMenu = view.addMenu(QStringLiteral("Click &Value"));
+    auto* clickGroup = new QActionGroup(this);
+    std::vector<ClickValue> values(standardClickValues().begin(), standardClickValues().end());
+    if (std::find(values.begin(), values.end(), shot_.scope.click) == values.end()) values.push_back(shot_.scope.click);
+    for (const ClickValue click : values) {
+        QAction* action = clickMenu->addAction(QString::fromStdString(clickValueLabel(click)), this, [this, click] {
+            TableView next = current_;
+            next.click = click;
+            setView(next);
+        });
+        action->setObjectName(QStringLiteral("viewClick ") + QString::fromStdString(clickValueText(click)));
+        action->setCheckable(true);
+        clickGroup->addAction(action);
+        clicks_.emplace_back(action, click);
+    }
+}
+
+void TableViewCommands::setView(const TableView& view) {
+    show(view);
+    saveTableViewPreferences(preferencesPath_, current_);
+}
+
+void TableViewCommands::show(const TableView& view) {
+    current_ = view;
+    checkActions();
+    if (view.isDesigned()) {
+        window_.view()->showLines(window_.document().lines());
+        lines_.clear();
+        return;
+    }
+    // The view may point at the old lines; it is given the new ones before anything paints.
+    lines_ = rangeTableViewLines(shot_, *report_, view);
+    window_.view()->showLines(lines_);
+}
+
+void TableViewCommands::checkActions() {
+    holds_->setChecked(current_.holds);
+    (current_.units == UnitSystem::Metric ? metric_ : imperial_)->setChecked(true);
+    for (const auto& [action, click] : clicks_) action->setChecked(click == current_.click);
+}
+
+void TableViewCommands::exportCsv() {
+    static QString folder;  // the folder of the last export, offered again
+    CsvOptions options;
+    options.holds = current_.holds;
+    options.click = current_.click;
+    options.units = current_.units;
+    TableDialogs& dialogs = tableDialogs();
+    if (!dialogs.askCsvOptions(&window_, options)) return;
+    const QString path = dialogs.askCsvFileName(&window_, folder + QString::fromStdString(shot_.name) + ".csv");
+    if (path.isEmpty()) return;
+    folder = path.left(path.lastIndexOf(u'/') + 1);
+    const FileOutcome outcome = writeRangeTableCsv(QFile::encodeName(path).toStdString(), *report_, options);
+    if (outcome) return;
+    dialogs.showFileError(&window_, QStringLiteral("Vorlan"),
+                          QStringLiteral("The range table could not be exported to \"%1\".\n%2")
+                              .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.reason())));
+}
+
+}  // namespace vorlan
