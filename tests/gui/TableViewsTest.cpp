@@ -28,20 +28,7 @@ using namespace vorlan;
 
 namespace {
 
-class Owner : public TableOwnerStub {
-public:
-    TrajectoryWindow* open(const ShotParameters& shot) {
-        windows.push_back(openTrajectoryWindow(*this, rangeTableLines(shot, RangeTableReport(shot)), shot.name));
-        return windows.back();
-    }
-    // A window with its shot and report: the other views and Export CSV.
-    TrajectoryWindow* openWithViews(const ShotParameters& shot) {
-        report = std::make_shared<const RangeTableReport>(shot);
-        windows.push_back(openTrajectoryWindow(*this, shot, report));
-        return windows.back();
-    }
-    std::shared_ptr<const RangeTableReport> report;
-};
+using Owner = TableOwnerStub;
 
 QByteArray savedAs(TrajectoryWindow* window, const QString& path) {
     tableDialogs().askSaveFileName = [&](QWidget*, const QString&) { return path; };
@@ -51,13 +38,6 @@ QByteArray savedAs(TrajectoryWindow* window, const QString& path) {
 }
 
 QByteArray bytesOf(const std::vector<std::string>& lines) { return QByteArray::fromStdString(savedTableText(lines)); }
-
-ShotParameters shotWithRows(int incrementCount) {
-    ShotParameters shot;
-    shot.name = "Test Pellet";
-    shot.incrementCount = incrementCount;
-    return shot;
-}
 
 // The first shown line of the table's rows: the name line shows as two lines, then the header.
 constexpr int kFirstRowLine = 15;

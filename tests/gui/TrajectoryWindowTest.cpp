@@ -31,20 +31,7 @@ using namespace vorlan;
 
 namespace {
 
-class Owner : public TableOwnerStub {
-public:
-    TrajectoryWindow* open(const ShotParameters& shot) {
-        windows.push_back(openTrajectoryWindow(*this, rangeTableLines(shot, RangeTableReport(shot)), shot.name));
-        return windows.back();
-    }
-};
-
-ShotParameters shotWithRows(int incrementCount) {
-    ShotParameters shot;
-    shot.name = "Test Pellet";
-    shot.incrementCount = incrementCount;
-    return shot;
-}
+using Owner = TableOwnerStub;
 
 QAction* command(TrajectoryWindow* window, const char* name) { return window->findChild<QAction*>(name); }
 
