@@ -1,11 +1,15 @@
 // Pop-up help texts, one per help id: the buttons of the main dialog (its fields are described
-// in the shot's field table), the side windows, the colour chooser and the comparison window,
+// in the shot's field table), the side windows (their number fields are described in their
+// own field tables), the colour chooser and the comparison window,
 // and the dialogs themselves for a click on their background.
 
 #include <QHash>
 
 #include "engine/AdvancedEffects.h"
 #include "shot/ShotParameters.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
 
@@ -75,13 +79,6 @@ const Entry kEntries[] = {
     {ComparisonIds::kTemplate, ComparisonIds::kCurrentNameEdit, "The name of the current shot."},
     {ComparisonIds::kTemplate, ComparisonIds::kStatusLabel,
      "Why the shots were compared short of the target range, or that no baseline was set."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kNearSpeedEdit,
-     "Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kFarSpeedEdit,
-     "Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than "
-     "the near velocity."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kDistanceEdit,
-     "Distance between the two chronographs in feet, a whole number from 1 to 5000."},
     {ComputeBcIds::kTemplate, ComputeBcIds::kNewBcEdit,
      "The ballistic coefficient that gives the measured velocity loss, for the drag function shown."},
     {ComputeBcIds::kTemplate, ComputeBcIds::kSetNewBcButton,
@@ -105,25 +102,14 @@ const Entry kEntries[] = {
     {MaximumRangeIds::kTemplate, MaximumRangeIds::kVerticalTimeEdit,
      "How long the straight-up climb takes, in seconds."},
     {OpbzIds::kTemplate, OpbzIds::kNameEdit, "The name of the shot."},
-    {OpbzIds::kTemplate, OpbzIds::kDiameterEdit,
-     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
-     "sight."},
     {OpbzIds::kTemplate, OpbzIds::kZeroEdit,
      "The sight-in range in yards that keeps the bullet inside the zone the longest."},
     {OpbzIds::kTemplate, OpbzIds::kMinimumEdit, "The range in yards where the bullet first comes up into the zone."},
     {OpbzIds::kTemplate, OpbzIds::kMaximumEdit, "The range in yards where the bullet drops out of the zone."},
     {OpbzIds::kTemplate, OpbzIds::kComputeButton, "Finds the optimum zero for the shot in the main window."},
-    {EvwIds::kTemplate, EvwIds::kVelocityEdit, "Bullet velocity in feet per second, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kWeightEdit, "Bullet weight in grains, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kEnergyEdit, "Bullet energy in foot-pounds, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kPowerFactorEdit,
-     "Power factor: weight in grains times velocity in feet per second, divided by 1000."},
     {EvwIds::kTemplate, EvwIds::kEnergyModeRadio, "Calculate the energy from the velocity and the weight."},
     {EvwIds::kTemplate, EvwIds::kVelocityModeRadio, "Calculate the velocity from the weight and the energy."},
     {EvwIds::kTemplate, EvwIds::kWeightModeRadio, "Calculate the weight from the velocity and the energy."},
-    {EvwIds::kTemplate, EvwIds::kGunWeightEdit, "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound)."},
-    {EvwIds::kTemplate, EvwIds::kPowderWeightEdit, "Weight of the powder charge in grains, 0 to 200."},
-    {EvwIds::kTemplate, EvwIds::kRecoilEnergyEdit, "Energy of the gun's recoil in foot-pounds."},
     {EvwIds::kTemplate, EvwIds::kCalculateButton,
      "Calculates the value the chosen mode derives, and the power factor."},
     {EvwIds::kTemplate, EvwIds::kCalculateRecoilButton,
@@ -205,6 +191,13 @@ const QHash<quint32, QString>& texts() {
         for (const ShotField& field : shotFields())
             if (field.help)
                 t.insert(controlHelpId(MainDialogIds::kTemplate, field.controlId), QString::fromUtf8(field.help));
+        const auto insertFields = [&t](int templateId, std::span<const SideNumberField> fields) {
+            for (const SideNumberField& field : fields)
+                if (field.help) t.insert(controlHelpId(templateId, field.controlId), QString::fromUtf8(field.help));
+        };
+        insertFields(ComputeBcIds::kTemplate, CComputeBC::fields());
+        insertFields(OpbzIds::kTemplate, CComputeOPBZ::fields());
+        insertFields(EvwIds::kTemplate, CEVWCalculations::fields());
         for (const Entry& e : kAdvancedEntries)
             t.insert(controlHelpId(e.templateId, e.controlId), QString::fromUtf8(e.text));
         for (int row = 0; row < kMaxBcBands; ++row) {
