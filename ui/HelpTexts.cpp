@@ -7,6 +7,7 @@
 
 #include "engine/AdvancedEffects.h"
 #include "shot/ShotParameters.h"
+#include "ui/CAdvancedDlgFields.h"
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
@@ -125,49 +126,22 @@ const Entry kEntries[] = {
      "Blue part of the colour of all Vorlan windows, 0 to 255."},
 };
 
-// The Advanced window; its five rows of coefficient bands share two texts.
+// The Advanced window's controls that are no number fields.
 const Entry kAdvancedEntries[] = {
-    {AdvancedIds::kTemplate, AdvancedIds::kWindSpeed,
-     "Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window."},
-    {AdvancedIds::kTemplate, AdvancedIds::kWindDirection,
-     "Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the "
-     "clock face (12 from the target, 3 from the right)."},
     {AdvancedIds::kTemplate, AdvancedIds::kDegrees,
      "Enter the wind direction in degrees, 0 to 360, clockwise from the line of fire."},
     {AdvancedIds::kTemplate, AdvancedIds::kClock,
      "Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTwist,
-     "Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out."},
     {AdvancedIds::kTemplate, AdvancedIds::kLeftTwist,
      "Check for a barrel whose rifling turns to the left: the bullet drifts to the left."},
-    {AdvancedIds::kTemplate, AdvancedIds::kLength, "Length of the bullet in inches, 0 to 10."},
-    {AdvancedIds::kTemplate, AdvancedIds::kDiameter,
-     "Diameter of the bullet in inches, 0 to 2; 0 takes the number the caliber begins with."},
     {AdvancedIds::kTemplate, AdvancedIds::kStability,
      "Gyroscopic stability factor by Miller's rule, for the main window's velocity and air."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdvice,
      "Below 1.0 unstable, to 1.3 marginal, to 1.5 fair, above 1.5 stable."},
     {AdvancedIds::kTemplate, AdvancedIds::kCoriolis,
      "Check to let the Earth's rotation move the bullet (Coriolis and Eotvos effects)."},
-    {AdvancedIds::kTemplate, AdvancedIds::kLatitude,
-     "Latitude of the firing point in degrees, -90 to 90: north positive, south negative."},
-    {AdvancedIds::kTemplate, AdvancedIds::kAzimuth, "Direction of fire in degrees clockwise from north, 0 to 360."},
-    {AdvancedIds::kTemplate, AdvancedIds::kSensitivity,
-     "Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off."},
-    {AdvancedIds::kTemplate, AdvancedIds::kPowderTemperature,
-     "Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150."},
-    {AdvancedIds::kTemplate, AdvancedIds::kReferenceTemperature,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window's velocity was measured."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdjustedVelocity,
      "The muzzle velocity in feet per second that the powder temperature gives."},
-    {AdvancedIds::kTemplate, AdvancedIds::kVelocity1,
-     "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTemperature1,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it."},
-    {AdvancedIds::kTemplate, AdvancedIds::kVelocity2,
-     "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTemperature2,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity."},
     {AdvancedIds::kTemplate, AdvancedIds::kFromReadings,
      "Computes the sensitivity from the two velocities and their temperatures."},
     {AdvancedIds::kTemplate, AdvancedIds::kCustomDrag,
@@ -177,9 +151,6 @@ const Entry kAdvancedEntries[] = {
     {AdvancedIds::kTemplate, AdvancedIds::kDragStatus,
      "The drag table held, or what is wrong with the file last loaded."},
 };
-constexpr const char* kBandVelocityText =
-    "Lowest velocity of a band in feet per second, 0 to 5000; the band's coefficient holds down to the next band.";
-constexpr const char* kBandCoefficientText = "Ballistic coefficient of the band, 0.0001 to 2, for the drag function.";
 
 const QHash<quint32, QString>& texts() {
     static const QHash<quint32, QString> table = [] {
@@ -200,11 +171,12 @@ const QHash<quint32, QString>& texts() {
         insertFields(EvwIds::kTemplate, CEVWCalculations::fields());
         for (const Entry& e : kAdvancedEntries)
             t.insert(controlHelpId(e.templateId, e.controlId), QString::fromUtf8(e.text));
+        insertFields(AdvancedIds::kTemplate, advancedfields::kNumberFields);
+        insertFields(AdvancedIds::kTemplate, advancedfields::kReadingFields);
         for (int row = 0; row < kMaxBcBands; ++row) {
-            t.insert(controlHelpId(AdvancedIds::kTemplate, AdvancedIds::kBandVelocity + row),
-                     QString::fromUtf8(kBandVelocityText));
-            t.insert(controlHelpId(AdvancedIds::kTemplate, AdvancedIds::kBandCoefficient + row),
-                     QString::fromUtf8(kBandCoefficientText));
+            const advancedfields::BandFields band = advancedfields::bandFields(row);
+            insertFields(AdvancedIds::kTemplate, std::span(&band.velocity, 1));
+            insertFields(AdvancedIds::kTemplate, std::span(&band.coefficient, 1));
         }
         return t;
     }();
