@@ -203,10 +203,12 @@ const ShotField* shotFieldOf(int controlId) {
     return found == kFields.end() ? nullptr : &*found;
 }
 
-std::string ShotField::caption() const {
+std::string fieldCaption(const char* label, const char* unit) {
     const std::string text = label;
     return *unit ? text + " (" + unit + ")" : text;
 }
+
+std::string ShotField::caption() const { return fieldCaption(label, unit); }
 
 std::span<const ShotFileLine> shotFileLines() { return kFileLines; }
 

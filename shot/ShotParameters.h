@@ -108,6 +108,9 @@ struct ShotField {
     std::string caption() const;
 };
 
+// A field's caption: "Velocity (f.p.s.)" from its label and unit, the label alone without a unit.
+std::string fieldCaption(const char* label, const char* unit);
+
 // The pressure field's lowest value when it holds a station pressure (in Hg; the station
 // pressure at 20,000 ft is about 13.8).
 inline constexpr double kLowestStationPressure = 10.0;

@@ -22,6 +22,7 @@
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
+#include "ui/ControlIds.h"
 
 using namespace vorlan;
 
@@ -115,8 +116,8 @@ int main(int argc, char** argv) {
     dialog.onAdvanced();
     auto* advanced = newest<CAdvancedDlg>(&dialog);
     const std::pair<int, const char*> advancedInputs[] = {
-        {CAdvancedDlg::kWindSpeed, "8"}, {CAdvancedDlg::kWindDirection, "45"}, {CAdvancedDlg::kTwist, "10"},
-        {CAdvancedDlg::kLength, "1.24"}, {CAdvancedDlg::kSensitivity, "1.2"},  {CAdvancedDlg::kPowderTemperature, "40"},
+        {AdvancedIds::kWindSpeed, "8"}, {AdvancedIds::kWindDirection, "45"}, {AdvancedIds::kTwist, "10"},
+        {AdvancedIds::kLength, "1.24"}, {AdvancedIds::kSensitivity, "1.2"},  {AdvancedIds::kPowderTemperature, "40"},
     };
     for (const auto& [id, text] : advancedInputs)
         if (advanced) retype(*advanced, id, QString::fromLatin1(text));

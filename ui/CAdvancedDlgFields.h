@@ -15,17 +15,81 @@ constexpr KeystrokeRule kSigned{.enabled = true, .fractional = true, .allowMinus
 constexpr KeystrokeRule kFine{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
 constexpr KeystrokeRule kCoefficient{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
 
-constexpr SideNumberField kWindSpeedField{W::kWindSpeed, kPlain, 0.0, 200.0};
-constexpr SideNumberField kDirectionField{W::kWindDirection, kPlain, 0.0, 360.0};
-constexpr SideNumberField kClockField{W::kWindDirection, kPlain, 0.0, 12.0};
-constexpr SideNumberField kTwistField{W::kTwist, kPlain, 0.0, 100.0};
-constexpr SideNumberField kLengthField{W::kLength, kFine, 0.0, 10.0};
-constexpr SideNumberField kDiameterField{W::kDiameter, kFine, 0.0, 2.0};
-constexpr SideNumberField kLatitudeField{W::kLatitude, kSigned, -90.0, 90.0};
-constexpr SideNumberField kAzimuthField{W::kAzimuth, kPlain, 0.0, 360.0};
-constexpr SideNumberField kSensitivityField{W::kSensitivity, kSigned, -50.0, 50.0};
-constexpr SideNumberField kPowderTemperatureField{W::kPowderTemperature, kSigned, -150.0, 150.0};
-constexpr SideNumberField kReferenceTemperatureField{W::kReferenceTemperature, kSigned, -150.0, 150.0};
+constexpr SideNumberField kWindSpeedField{
+    W::kWindSpeed,
+    kPlain,
+    0.0,
+    200.0,
+    "Wind Speed",
+    "m.p.h.",
+    "Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window."};
+constexpr SideNumberField kDirectionField{W::kWindDirection,
+                                          kPlain,
+                                          0.0,
+                                          360.0,
+                                          "Wind From",
+                                          "",
+                                          "Where the wind comes from: 0 to 360 degrees clockwise from the target (90 "
+                                          "from the right), or 0 to 12 on the clock face (12 from the target, 3 from "
+                                          "the right)."};
+// The same edit while it takes clock hours: its help is the one above.
+constexpr SideNumberField kClockField{W::kWindDirection, kPlain, 0.0, 12.0, "Wind From"};
+constexpr SideNumberField kTwistField{W::kTwist,
+                                      kPlain,
+                                      0.0,
+                                      100.0,
+                                      "Twist Rate",
+                                      "in./turn",
+                                      "Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out."};
+constexpr SideNumberField kLengthField{
+    W::kLength, kFine, 0.0, 10.0, "Bullet Length", "in.", "Length of the bullet in inches, 0 to 10."};
+constexpr SideNumberField kDiameterField{
+    W::kDiameter,
+    kFine,
+    0.0,
+    2.0,
+    "Bullet Diameter",
+    "in.",
+    "Diameter of the bullet in inches, 0 to 2; 0 takes the number the caliber begins with."};
+constexpr SideNumberField kLatitudeField{
+    W::kLatitude,
+    kSigned,
+    -90.0,
+    90.0,
+    "Latitude",
+    "deg. N",
+    "Latitude of the firing point in degrees, -90 to 90: north positive, south negative."};
+constexpr SideNumberField kAzimuthField{W::kAzimuth,
+                                        kPlain,
+                                        0.0,
+                                        360.0,
+                                        "Azimuth of Fire",
+                                        "deg.",
+                                        "Direction of fire in degrees clockwise from north, 0 to 360."};
+constexpr SideNumberField kSensitivityField{
+    W::kSensitivity,
+    kSigned,
+    -50.0,
+    50.0,
+    "Sensitivity",
+    "f.p.s./deg. F",
+    "Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off."};
+constexpr SideNumberField kPowderTemperatureField{
+    W::kPowderTemperature,
+    kSigned,
+    -150.0,
+    150.0,
+    "Powder Temp.",
+    "deg. F",
+    "Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150."};
+constexpr SideNumberField kReferenceTemperatureField{
+    W::kReferenceTemperature,
+    kSigned,
+    -150.0,
+    150.0,
+    "Reference Temp.",
+    "deg. F",
+    "Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window's velocity was measured."};
 
 // Every field the exchange checks, in its order (the direction in degrees; the bands apart).
 constexpr SideNumberField kNumberFields[] = {
@@ -42,19 +106,29 @@ constexpr SideNumberField kNumberFields[] = {
 };
 
 // The two chronograph readings of the sensitivity helper: velocity, temperature, twice.
+// Their units stand between them in the layout ("f.p.s. at", "deg. F"), so they carry no label.
 constexpr SideNumberField kReadingFields[] = {
-    {W::kVelocity1, kPlain, 1.0, 5000.0},
-    {W::kTemperature1, kSigned, -150.0, 150.0},
-    {W::kVelocity2, kPlain, 1.0, 5000.0},
-    {W::kTemperature2, kSigned, -150.0, 150.0},
+    {W::kVelocity1, kPlain, 1.0, 5000.0, "", "",
+     "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it."},
+    {W::kTemperature1, kSigned, -150.0, 150.0, "", "",
+     "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it."},
+    {W::kVelocity2, kPlain, 1.0, 5000.0, "", "",
+     "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature."},
+    {W::kTemperature2, kSigned, -150.0, 150.0, "", "",
+     "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity."},
 };
 
+// A row of the coefficient bands; the column headings above them are their captions.
 struct BandFields {
     SideNumberField velocity;     // ft/s
     SideNumberField coefficient;  // lb/in^2
 };
 constexpr BandFields bandFields(int row) {
-    return {{W::kBandVelocity + row, kPlain, 0.0, 5000.0}, {W::kBandCoefficient + row, kCoefficient, 0.0001, 2.0}};
+    return {{W::kBandVelocity + row, kPlain, 0.0, 5000.0, "", "",
+             "Lowest velocity of a band in feet per second, 0 to 5000; the band's coefficient holds down to the next "
+             "band."},
+            {W::kBandCoefficient + row, kCoefficient, 0.0001, 2.0, "", "",
+             "Ballistic coefficient of the band, 0.0001 to 2, for the drag function."}};
 }
 
 }  // namespace vorlan::advancedfields

@@ -39,7 +39,7 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
     using namespace advancedfields;
     addNumberEdit(kWindSpeedField);
     addNumberEdit(kDirectionField);
-    const SideLabelledEdit edits[] = {{kWindSpeed, "Wind Speed (m.p.h.)"}, {kWindDirection, "Wind From"}};
+    const SideLabelledEdit edits[] = {kWindSpeedField.labelled(), kDirectionField.labelled()};
     QGridLayout* grid = editGrid(edits);
     auto* degrees = new QRadioButton(QStringLiteral("Degrees"), this);
     auto* clock = new QRadioButton(QStringLiteral("Clock"), this);
@@ -58,8 +58,7 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
 QGroupBox* CAdvancedDlg::buildSpinGroup() {
     using namespace advancedfields;
     for (const SideNumberField& f : {kTwistField, kLengthField, kDiameterField}) addNumberEdit(f);
-    const SideLabelledEdit edits[] = {
-        {kTwist, "Twist Rate (in./turn)"}, {kLength, "Bullet Length (in.)"}, {kDiameter, "Bullet Diameter (in.)"}};
+    const SideLabelledEdit edits[] = {kTwistField.labelled(), kLengthField.labelled(), kDiameterField.labelled()};
     QGridLayout* grid = editGrid(edits);
     grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0, 1, 2);
     grid->addWidget(addResultEdit(kStability), 4, 0, Qt::AlignRight);
@@ -77,7 +76,7 @@ QGroupBox* CAdvancedDlg::buildCoriolisGroup() {
     using namespace advancedfields;
     addNumberEdit(kLatitudeField);
     addNumberEdit(kAzimuthField);
-    const SideLabelledEdit edits[] = {{kLatitude, "Latitude (deg. N)"}, {kAzimuth, "Azimuth of Fire (deg.)"}};
+    const SideLabelledEdit edits[] = {kLatitudeField.labelled(), kAzimuthField.labelled()};
     QGridLayout* grid = editGrid(edits);
     grid->addWidget(makeCheck(this, kCoriolis, QStringLiteral("Earth's Rotation (Coriolis)")), 2, 0, 1, 2);
     return groupAround(this, QStringLiteral("Coriolis"), grid);
@@ -88,10 +87,10 @@ QGroupBox* CAdvancedDlg::buildPowderGroup() {
     for (const SideNumberField& f : {kSensitivityField, kPowderTemperatureField, kReferenceTemperatureField})
         addNumberEdit(f);
     addResultEdit(kAdjustedVelocity);
-    const SideLabelledEdit edits[] = {{kSensitivity, "Sensitivity (f.p.s./deg. F)"},
-                                      {kPowderTemperature, "Powder Temp. (deg. F)"},
-                                      {kReferenceTemperature, "Reference Temp. (deg. F)"},
-                                      {kAdjustedVelocity, "Adjusted Velocity (f.p.s.)"}};
+    const SideLabelledEdit edits[] = {kSensitivityField.labelled(),
+                                      kPowderTemperatureField.labelled(),
+                                      kReferenceTemperatureField.labelled(),
+                                      {kAdjustedVelocity, "Adjusted Velocity", "f.p.s."}};
     QGridLayout* grid = editGrid(edits);
     // The helper: two chronograph velocities at two powder temperatures.
     auto* readings = new QGridLayout;

@@ -20,21 +20,37 @@ namespace {
 constexpr KeystrokeRule kVelocityKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
 constexpr KeystrokeRule kDistanceKeys{.enabled = true, .fractional = false, .allowMinus = false, .decimals = 0};
 constexpr KeystrokeRule kNewBcKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
-constexpr SideNumberField kNearField{kNearSpeedEdit, kVelocityKeys, 1.0, 5000.0};
-constexpr SideNumberField kFarField{kFarSpeedEdit, kVelocityKeys, 0.0, 5000.0};
-constexpr SideNumberField kDistanceField{kDistanceEdit, kDistanceKeys, 1.0, 5000.0};
+constexpr SideNumberField kNearField{kNearSpeedEdit,
+                                     kVelocityKeys,
+                                     1.0,
+                                     5000.0,
+                                     "Near Velocity",
+                                     "fps",
+                                     "Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
+                                     "to 5000."};
+constexpr SideNumberField kFarField{kFarSpeedEdit,
+                                    kVelocityKeys,
+                                    0.0,
+                                    5000.0,
+                                    "Far Velocity",
+                                    "fps",
+                                    "Velocity measured at the chronograph farther down range, in feet per second, 0 "
+                                    "to 5000; it must be lower than the near velocity."};
+constexpr SideNumberField kDistanceField{kDistanceEdit,
+                                         kDistanceKeys,
+                                         1.0,
+                                         5000.0,
+                                         "Distance",
+                                         "ft",
+                                         "Distance between the two chronographs in feet, a whole number from 1 to "
+                                         "5000."};
 constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;
 constexpr double kHighestBc = 1.0;
 constexpr int kNewBcLength = 6;
 
-using LabelledEdit = SideLabelledEdit;
-constexpr LabelledEdit kInputs[] = {
-    {kNearSpeedEdit, "Near Velocity (fps)"},
-    {kFarSpeedEdit, "Far Velocity (fps)"},
-    {kDistanceEdit, "Distance (ft)"},
-};
+constexpr SideLabelledEdit kInputs[] = {kNearField.labelled(), kFarField.labelled(), kDistanceField.labelled()};
 
 QString bcOutcomeText(BcOutcome outcome) {
     switch (outcome) {
@@ -105,7 +121,7 @@ void CComputeBC::exchange(DataExchange& dx) {
     if (!dx.saving() && !dx.failed()) controlAs<QLabel>(kNewBcLabel)->setText(newBcLabel_);
 }
 
-std::span<const SideNumberField> CComputeBC::numberFields() const { return kNumberFields; }
+std::span<const SideNumberField> CComputeBC::fields() { return kNumberFields; }
 
 void CComputeBC::onCompute() {
     SideWindowOwner* main = owner();

@@ -17,7 +17,9 @@ class CComputeBC : public SideWindow {
 public:
     explicit CComputeBC(SideWindowOwner& owner);
 
-    std::span<const SideNumberField> numberFields() const override;
+    // The window's number edits with their captions and help, in the order its exchange takes them.
+    static std::span<const SideNumberField> fields();
+    std::span<const SideNumberField> numberFields() const override { return fields(); }
 
     void onCompute();
     void onSetNewBC();

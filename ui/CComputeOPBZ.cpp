@@ -18,11 +18,14 @@ using namespace OpbzIds;
 namespace {
 
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
-constexpr SideNumberField kNumberFields[] = {{kDiameterEdit, kDiameterKeys, 0.01, 100.0}};
+constexpr SideNumberField kNumberFields[] = {
+    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, "Target Diameter", "in.",
+     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
+     "sight."}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
-    {kDiameterEdit, "Target Diameter (in.)"},
+    kNumberFields[0].labelled(),
     {kZeroEdit, "Optimum Point Blank Zero"},
     {kMinimumEdit, "Minumum Point Blank Range"},
     {kMaximumEdit, "Maximum Point Blank Range"},
@@ -68,7 +71,7 @@ void CComputeOPBZ::exchange(DataExchange& dx) {
     dx.text(kMaximumEdit, maximumRange_, 0);
 }
 
-std::span<const SideNumberField> CComputeOPBZ::numberFields() const { return kNumberFields; }
+std::span<const SideNumberField> CComputeOPBZ::fields() { return kNumberFields; }
 
 void CComputeOPBZ::onCompute() {
     SideWindowOwner* main = owner();

@@ -15,7 +15,9 @@ class CComputeOPBZ : public SideWindow {
 public:
     explicit CComputeOPBZ(SideWindowOwner& owner);
 
-    std::span<const SideNumberField> numberFields() const override;
+    // The window's number edits with their captions and help, in the order its exchange takes them.
+    static std::span<const SideNumberField> fields();
+    std::span<const SideNumberField> numberFields() const override { return fields(); }
 
     void onCompute();
 

@@ -23,13 +23,36 @@ constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allow
 constexpr double kAny = std::numeric_limits<double>::infinity();
 
 constexpr KeystrokeRule kResult{};  // read-only results take no keystrokes
-constexpr SideNumberField kVelocityField{kVelocityEdit, kOneDecimal, -kAny, kAny};
-constexpr SideNumberField kWeightField{kWeightEdit, kTwoDecimals, -kAny, kAny};
-constexpr SideNumberField kEnergyField{kEnergyEdit, kOneDecimal, -kAny, kAny};
-constexpr SideNumberField kPowerFactorField{kPowerFactorEdit, kResult, -kAny, kAny};
-constexpr SideNumberField kGunWeightField{kGunWeightEdit, kOneDecimal, 1.0, 1000.0};
-constexpr SideNumberField kPowderWeightField{kPowderWeightEdit, kOneDecimal, 0.0, 200.0};
-constexpr SideNumberField kRecoilEnergyField{kRecoilEnergyEdit, kResult, -kAny, kAny};
+constexpr SideNumberField kVelocityField{
+    kVelocityEdit, kOneDecimal, -kAny, kAny, "Velocity", "fps", "Bullet velocity in feet per second, 0 or more."};
+constexpr SideNumberField kWeightField{
+    kWeightEdit, kTwoDecimals, -kAny, kAny, "Weight", "grains", "Bullet weight in grains, 0 or more."};
+constexpr SideNumberField kEnergyField{
+    kEnergyEdit, kOneDecimal, -kAny, kAny, "Energy", "ft.lbs.", "Bullet energy in foot-pounds, 0 or more."};
+constexpr SideNumberField kPowerFactorField{
+    kPowerFactorEdit,
+    kResult,
+    -kAny,
+    kAny,
+    "Power Factor",
+    "",
+    "Power factor: weight in grains times velocity in feet per second, divided by 1000."};
+constexpr SideNumberField kGunWeightField{kGunWeightEdit,
+                                          kOneDecimal,
+                                          1.0,
+                                          1000.0,
+                                          "Gun Weight",
+                                          "ounces",
+                                          "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound)."};
+constexpr SideNumberField kPowderWeightField{kPowderWeightEdit,
+                                             kOneDecimal,
+                                             0.0,
+                                             200.0,
+                                             "Powder Weight",
+                                             "grains",
+                                             "Weight of the powder charge in grains, 0 to 200."};
+constexpr SideNumberField kRecoilEnergyField{
+    kRecoilEnergyEdit, kResult, -kAny, kAny, "Recoil Energy", "ft.lbs.", "Energy of the gun's recoil in foot-pounds."};
 constexpr SideNumberField kNumberFields[] = {
     kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
     kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order
@@ -43,18 +66,10 @@ const char* const kModeCaptions[] = {
 // Which of velocity, weight and energy each mode derives, and so makes read-only.
 constexpr int kDerivedEdit[] = {kEnergyEdit, kVelocityEdit, kWeightEdit};
 
-using LabelledEdit = SideLabelledEdit;
-constexpr LabelledEdit kBulletEdits[] = {
-    {kVelocityEdit, "Velocity (fps)"},
-    {kWeightEdit, "Weight (grains)"},
-    {kEnergyEdit, "Energy (ft.lbs.)"},
-    {kPowerFactorEdit, "Power Factor"},
-};
-constexpr LabelledEdit kRecoilEdits[] = {
-    {kGunWeightEdit, "Gun Weight (ounces)"},
-    {kPowderWeightEdit, "Powder Weight (grains)"},
-    {kRecoilEnergyEdit, "Recoil Energy (ft.lbs.)"},
-};
+constexpr SideLabelledEdit kBulletEdits[] = {kVelocityField.labelled(), kWeightField.labelled(),
+                                             kEnergyField.labelled(), kPowerFactorField.labelled()};
+constexpr SideLabelledEdit kRecoilEdits[] = {kGunWeightField.labelled(), kPowderWeightField.labelled(),
+                                             kRecoilEnergyField.labelled()};
 
 }  // namespace
 
@@ -124,7 +139,7 @@ void CEVWCalculations::exchange(DataExchange& dx) {
     exchangeNumber(dx, kRecoilEnergyField, calculator_.recoilEnergy);
 }
 
-std::span<const SideNumberField> CEVWCalculations::numberFields() const { return kNumberFields; }
+std::span<const SideNumberField> CEVWCalculations::fields() { return kNumberFields; }
 
 void CEVWCalculations::showModeStates() {
     // A stored mode outside 0..2 keeps the starting states: only the energy is read-only.

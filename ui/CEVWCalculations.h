@@ -14,7 +14,9 @@ class CEVWCalculations : public SideWindow {
 public:
     explicit CEVWCalculations(SideWindowOwner& owner);
 
-    std::span<const SideNumberField> numberFields() const override;
+    // The window's number edits with their captions and help, in the order its exchange takes them.
+    static std::span<const SideNumberField> fields();
+    std::span<const SideNumberField> numberFields() const override { return fields(); }
 
     const EvwCalculator& calculator() const { return calculator_; }
 

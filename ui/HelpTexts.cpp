@@ -1,11 +1,16 @@
 // Pop-up help texts, one per help id: the buttons of the main dialog (its fields are described
-// in the shot's field table), the side windows, the colour chooser and the comparison window,
+// in the shot's field table), the side windows (their number fields are described in their
+// own field tables), the colour chooser and the comparison window,
 // and the dialogs themselves for a click on their background.
 
 #include <QHash>
 
 #include "engine/AdvancedEffects.h"
 #include "shot/ShotParameters.h"
+#include "ui/CAdvancedDlgFields.h"
+#include "ui/CComputeBC.h"
+#include "ui/CComputeOPBZ.h"
+#include "ui/CEVWCalculations.h"
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
 
@@ -75,13 +80,6 @@ const Entry kEntries[] = {
     {ComparisonIds::kTemplate, ComparisonIds::kCurrentNameEdit, "The name of the current shot."},
     {ComparisonIds::kTemplate, ComparisonIds::kStatusLabel,
      "Why the shots were compared short of the target range, or that no baseline was set."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kNearSpeedEdit,
-     "Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kFarSpeedEdit,
-     "Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than "
-     "the near velocity."},
-    {ComputeBcIds::kTemplate, ComputeBcIds::kDistanceEdit,
-     "Distance between the two chronographs in feet, a whole number from 1 to 5000."},
     {ComputeBcIds::kTemplate, ComputeBcIds::kNewBcEdit,
      "The ballistic coefficient that gives the measured velocity loss, for the drag function shown."},
     {ComputeBcIds::kTemplate, ComputeBcIds::kSetNewBcButton,
@@ -105,25 +103,14 @@ const Entry kEntries[] = {
     {MaximumRangeIds::kTemplate, MaximumRangeIds::kVerticalTimeEdit,
      "How long the straight-up climb takes, in seconds."},
     {OpbzIds::kTemplate, OpbzIds::kNameEdit, "The name of the shot."},
-    {OpbzIds::kTemplate, OpbzIds::kDiameterEdit,
-     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
-     "sight."},
     {OpbzIds::kTemplate, OpbzIds::kZeroEdit,
      "The sight-in range in yards that keeps the bullet inside the zone the longest."},
     {OpbzIds::kTemplate, OpbzIds::kMinimumEdit, "The range in yards where the bullet first comes up into the zone."},
     {OpbzIds::kTemplate, OpbzIds::kMaximumEdit, "The range in yards where the bullet drops out of the zone."},
     {OpbzIds::kTemplate, OpbzIds::kComputeButton, "Finds the optimum zero for the shot in the main window."},
-    {EvwIds::kTemplate, EvwIds::kVelocityEdit, "Bullet velocity in feet per second, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kWeightEdit, "Bullet weight in grains, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kEnergyEdit, "Bullet energy in foot-pounds, 0 or more."},
-    {EvwIds::kTemplate, EvwIds::kPowerFactorEdit,
-     "Power factor: weight in grains times velocity in feet per second, divided by 1000."},
     {EvwIds::kTemplate, EvwIds::kEnergyModeRadio, "Calculate the energy from the velocity and the weight."},
     {EvwIds::kTemplate, EvwIds::kVelocityModeRadio, "Calculate the velocity from the weight and the energy."},
     {EvwIds::kTemplate, EvwIds::kWeightModeRadio, "Calculate the weight from the velocity and the energy."},
-    {EvwIds::kTemplate, EvwIds::kGunWeightEdit, "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound)."},
-    {EvwIds::kTemplate, EvwIds::kPowderWeightEdit, "Weight of the powder charge in grains, 0 to 200."},
-    {EvwIds::kTemplate, EvwIds::kRecoilEnergyEdit, "Energy of the gun's recoil in foot-pounds."},
     {EvwIds::kTemplate, EvwIds::kCalculateButton,
      "Calculates the value the chosen mode derives, and the power factor."},
     {EvwIds::kTemplate, EvwIds::kCalculateRecoilButton,
@@ -139,49 +126,22 @@ const Entry kEntries[] = {
      "Blue part of the colour of all Vorlan windows, 0 to 255."},
 };
 
-// The Advanced window; its five rows of coefficient bands share two texts.
+// The Advanced window's controls that are no number fields.
 const Entry kAdvancedEntries[] = {
-    {AdvancedIds::kTemplate, AdvancedIds::kWindSpeed,
-     "Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window."},
-    {AdvancedIds::kTemplate, AdvancedIds::kWindDirection,
-     "Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the "
-     "clock face (12 from the target, 3 from the right)."},
     {AdvancedIds::kTemplate, AdvancedIds::kDegrees,
      "Enter the wind direction in degrees, 0 to 360, clockwise from the line of fire."},
     {AdvancedIds::kTemplate, AdvancedIds::kClock,
      "Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTwist,
-     "Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out."},
     {AdvancedIds::kTemplate, AdvancedIds::kLeftTwist,
      "Check for a barrel whose rifling turns to the left: the bullet drifts to the left."},
-    {AdvancedIds::kTemplate, AdvancedIds::kLength, "Length of the bullet in inches, 0 to 10."},
-    {AdvancedIds::kTemplate, AdvancedIds::kDiameter,
-     "Diameter of the bullet in inches, 0 to 2; 0 takes the number the caliber begins with."},
     {AdvancedIds::kTemplate, AdvancedIds::kStability,
      "Gyroscopic stability factor by Miller's rule, for the main window's velocity and air."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdvice,
      "Below 1.0 unstable, to 1.3 marginal, to 1.5 fair, above 1.5 stable."},
     {AdvancedIds::kTemplate, AdvancedIds::kCoriolis,
      "Check to let the Earth's rotation move the bullet (Coriolis and Eotvos effects)."},
-    {AdvancedIds::kTemplate, AdvancedIds::kLatitude,
-     "Latitude of the firing point in degrees, -90 to 90: north positive, south negative."},
-    {AdvancedIds::kTemplate, AdvancedIds::kAzimuth, "Direction of fire in degrees clockwise from north, 0 to 360."},
-    {AdvancedIds::kTemplate, AdvancedIds::kSensitivity,
-     "Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off."},
-    {AdvancedIds::kTemplate, AdvancedIds::kPowderTemperature,
-     "Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150."},
-    {AdvancedIds::kTemplate, AdvancedIds::kReferenceTemperature,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window's velocity was measured."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdjustedVelocity,
      "The muzzle velocity in feet per second that the powder temperature gives."},
-    {AdvancedIds::kTemplate, AdvancedIds::kVelocity1,
-     "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTemperature1,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it."},
-    {AdvancedIds::kTemplate, AdvancedIds::kVelocity2,
-     "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature."},
-    {AdvancedIds::kTemplate, AdvancedIds::kTemperature2,
-     "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity."},
     {AdvancedIds::kTemplate, AdvancedIds::kFromReadings,
      "Computes the sensitivity from the two velocities and their temperatures."},
     {AdvancedIds::kTemplate, AdvancedIds::kCustomDrag,
@@ -191,9 +151,6 @@ const Entry kAdvancedEntries[] = {
     {AdvancedIds::kTemplate, AdvancedIds::kDragStatus,
      "The drag table held, or what is wrong with the file last loaded."},
 };
-constexpr const char* kBandVelocityText =
-    "Lowest velocity of a band in feet per second, 0 to 5000; the band's coefficient holds down to the next band.";
-constexpr const char* kBandCoefficientText = "Ballistic coefficient of the band, 0.0001 to 2, for the drag function.";
 
 const QHash<quint32, QString>& texts() {
     static const QHash<quint32, QString> table = [] {
@@ -205,13 +162,21 @@ const QHash<quint32, QString>& texts() {
         for (const ShotField& field : shotFields())
             if (field.help)
                 t.insert(controlHelpId(MainDialogIds::kTemplate, field.controlId), QString::fromUtf8(field.help));
+        const auto insertFields = [&t](int templateId, std::span<const SideNumberField> fields) {
+            for (const SideNumberField& field : fields)
+                if (field.help) t.insert(controlHelpId(templateId, field.controlId), QString::fromUtf8(field.help));
+        };
+        insertFields(ComputeBcIds::kTemplate, CComputeBC::fields());
+        insertFields(OpbzIds::kTemplate, CComputeOPBZ::fields());
+        insertFields(EvwIds::kTemplate, CEVWCalculations::fields());
         for (const Entry& e : kAdvancedEntries)
             t.insert(controlHelpId(e.templateId, e.controlId), QString::fromUtf8(e.text));
+        insertFields(AdvancedIds::kTemplate, advancedfields::kNumberFields);
+        insertFields(AdvancedIds::kTemplate, advancedfields::kReadingFields);
         for (int row = 0; row < kMaxBcBands; ++row) {
-            t.insert(controlHelpId(AdvancedIds::kTemplate, AdvancedIds::kBandVelocity + row),
-                     QString::fromUtf8(kBandVelocityText));
-            t.insert(controlHelpId(AdvancedIds::kTemplate, AdvancedIds::kBandCoefficient + row),
-                     QString::fromUtf8(kBandCoefficientText));
+            const advancedfields::BandFields band = advancedfields::bandFields(row);
+            insertFields(AdvancedIds::kTemplate, std::span(&band.velocity, 1));
+            insertFields(AdvancedIds::kTemplate, std::span(&band.coefficient, 1));
         }
         return t;
     }();

@@ -65,7 +65,7 @@ QGridLayout* SideWindow::editGrid(std::span<const SideLabelledEdit> edits) {
     int row = 0;
     for (const SideLabelledEdit& e : edits) {
         grid->addWidget(edit(e.controlId), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(QString::fromLatin1(e.label), this), row, 1);
+        grid->addWidget(new QLabel(QString::fromStdString(e.caption()), this), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);

@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 
+#include "shot/ShotParameters.h"
 #include "ui/CValidator.h"
 #include "ui/SideWindowOwner.h"
 #include "ui/ThemedDialog.h"
@@ -27,19 +28,28 @@ namespace vorlan {
 
 class CColorBtn;
 
-// An edit and the label beside it.
+// An edit and the label beside it: "Label (unit)", or the label alone without a unit.
 struct SideLabelledEdit {
     int controlId;
     const char* label;
+    const char* unit = "";
+
+    std::string caption() const { return fieldCaption(label, unit); }
 };
 
 // A number edit of a side window: its keystroke rule and the bounds its exchange checks
-// (infinite for a value that has none).
+// (infinite for a value that has none), with the caption beside it and its pop-up help.
 struct SideNumberField {
     int controlId;
     KeystrokeRule keystrokes;
     double minimum;
     double maximum;
+    const char* label = "";      // without its unit
+    const char* unit = "";       // shown in brackets after the label; "" for none
+    const char* help = nullptr;  // nullptr: the control's help lies elsewhere (a shared edit)
+
+    std::string caption() const { return fieldCaption(label, unit); }
+    constexpr SideLabelledEdit labelled() const { return {controlId, label, unit}; }
 };
 
 class SideWindow : public ThemedDialog {

@@ -1,7 +1,9 @@
 // Help ids, the hidden window's pop-up help and the help contents.
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
 #include "ui/HelpBrowser.h"
+#include "ui/SideWindow.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;
@@ -24,6 +27,7 @@ private slots:
     void aboutBoxHasNoHelp();
     void hiddenWindowRefusesClose();
     void everyMainControlHasAText();
+    void sideFieldsShowTheirCaptionAndHelp();
     void contentsAndTopics();
 };
 
@@ -94,6 +98,31 @@ void TestHelp::everyMainControlHasAText() {
         QVERIFY2(hasPopupHelpText(controlHelpId(MainDialogIds::kTemplate, id)), qPrintable(QString::number(id)));
     }
     QVERIFY(hasPopupHelpText(dialogHelpId(MainDialogIds::kTemplate)));
+}
+
+// Each side window's number fields: the caption of the field table beside the edit, its help
+// behind the edit's help id.
+void TestHelp::sideFieldsShowTheirCaptionAndHelp() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    using namespace MainDialogIds;
+    for (int button : {kComputeBcButton, kOpbzButton, kCalculationsButton, kAdvancedButton}) {
+        dlg->controlAs<QAbstractButton>(button)->click();
+        auto* window = qobject_cast<SideWindow*>(h.context.openDialogs.oldestToNewest().last());
+        QVERIFY2(window, qPrintable(QString::number(button)));
+        QStringList captions;
+        for (const QLabel* label : window->findChildren<QLabel*>()) captions << label->text();
+        int described = 0;
+        for (const SideNumberField& f : window->numberFields()) {
+            const QString caption = QString::fromStdString(f.caption());
+            if (!caption.isEmpty()) QVERIFY2(captions.contains(caption), qPrintable(caption));
+            if (!f.help) continue;
+            QCOMPARE(popupHelpText(controlHelpId(window->templateId(), f.controlId)), QString::fromUtf8(f.help));
+            ++described;
+        }
+        QVERIFY(described > 0);
+        window->close();
+    }
 }
 
 void TestHelp::contentsAndTopics() {
