@@ -21,6 +21,7 @@ struct RowCells {
     RowInUnits shown;
     std::optional<Hold> elevation;
     std::optional<Hold> windage;
+    const EffectParts* parts;  // what the advanced effects add; nullptr when none is on
 };
 
 struct Column {
@@ -104,26 +105,56 @@ constexpr Column kHoldColumns[] = {
      }},
 };
 
+// A part of the windage or drop that an advanced effect adds (feet, right and up positive).
+void effectCell(const RowCells& r, double EffectParts::*part, const TableView& v, std::string& t, int w) {
+    const double inches = r.parts->*part * 12.0;
+    appendFixed(t, v.units == UnitSystem::Metric ? inchesToCentimetres(inches) : inches, w, 2);
+}
+
+// With an advanced effect on, the holds show how much of the windage and drop is spin drift
+// and the Earth's rotation.
+constexpr Column kEffectColumns[] = {
+    {"Spin", [](const TableView& v) { return names(v).small; }, 10,
+     [](const RowCells& r, const TableView& v, std::string& t, int w) {
+         effectCell(r, &EffectParts::spinDrift, v, t, w);
+     }},
+    {"Cor. H", [](const TableView& v) { return names(v).small; }, 10,
+     [](const RowCells& r, const TableView& v, std::string& t, int w) {
+         effectCell(r, &EffectParts::coriolisHorizontal, v, t, w);
+     }},
+    {"Cor. V", [](const TableView& v) { return names(v).small; }, 10,
+     [](const RowCells& r, const TableView& v, std::string& t, int w) {
+         effectCell(r, &EffectParts::coriolisVertical, v, t, w);
+     }},
+};
+
 std::span<const Column> columnsOf(const TableView& view) {
     if (view.holds) return kHoldColumns;
     return kTableColumns;
 }
 
-std::string headingLine(const TableView& view, bool units) {
+std::span<const Column> effectColumnsOf(const TableView& view, bool effectsOn) {
+    if (view.holds && effectsOn) return kEffectColumns;
+    return {};
+}
+
+std::string headingLine(const TableView& view, bool effectsOn, bool units) {
     std::string text;
-    for (const Column& column : columnsOf(view))
-        rightAligned(text, units ? "(" + std::string(column.unit(view)) + ")" : std::string(column.title),
-                     column.width);
+    for (std::span<const Column> columns : {columnsOf(view), effectColumnsOf(view, effectsOn)})
+        for (const Column& column : columns)
+            rightAligned(text, units ? "(" + std::string(column.unit(view)) + ")" : std::string(column.title),
+                         column.width);
     return text;
 }
 
-std::string viewRow(const TrajectoryPoint& row, const TableView& view) {
+std::string viewRow(const TrajectoryPoint& row, const EffectParts* parts, const TableView& view) {
     const RowCells cells{row, rowInUnits(row, view.units),
                          holdFor(elevationCorrectionInches(row.drop), row.range, view.click),
-                         holdFor(windageCorrectionInches(row.windage), row.range, view.click)};
+                         holdFor(windageCorrectionInches(row.windage), row.range, view.click), parts};
     std::string text;
-    text.reserve(112);
-    for (const Column& column : columnsOf(view)) column.cell(cells, view, text, column.width);
+    text.reserve(144);
+    for (std::span<const Column> columns : {columnsOf(view), effectColumnsOf(view, parts != nullptr)})
+        for (const Column& column : columns) column.cell(cells, view, text, column.width);
     return text;
 }
 
@@ -186,10 +217,12 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
         take(std::move(line));
     if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty()) take(std::move(effects));
     take(std::string());
-    take(headingLine(view, false));
-    take(headingLine(view, true));
+    const std::vector<EffectParts> parts = view.holds ? report.printedEffectParts() : std::vector<EffectParts>();
+    take(headingLine(view, !parts.empty(), false));
+    take(headingLine(view, !parts.empty(), true));
     take(std::string());
-    for (const TrajectoryPoint& row : report.printedRows()) take(viewRow(row, view));
+    const std::vector<TrajectoryPoint> rows = report.printedRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) take(viewRow(rows[i], i < parts.size() ? &parts[i] : nullptr, view));
     take(std::string());
 }
 

@@ -84,6 +84,38 @@ TEST(RangeTableView, HoldsRowsDialAgainstTheOffset) {
     EXPECT_EQ(last[11], "L");
 }
 
+// With spin and the Earth's rotation on, the holds give their parts of the windage and drop,
+// row by row, in the view's units; off, the columns are not there.
+TEST(RangeTableView, HoldsShowTheEffectParts) {
+    ShotParameters shot = windy308();
+    shot.advanced.twistRate = 10.0;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.coriolis = true;
+    shot.advanced.latitude = 45.0;
+    shot.advanced.azimuth = 90.0;
+    const RangeTableReport report(shot);
+    const std::vector<EffectParts> parts = report.printedEffectParts();
+    for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        const double perInch = units == UnitSystem::Metric ? kCentimetresPerInch : 1.0;
+        const std::vector<std::string> rows = viewRows(rangeTableViewLines(shot, report, {true, units, {}}));
+        ASSERT_EQ(rows.size(), parts.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::vector<std::string> fields = fieldsOf(rows[i]);
+            ASSERT_GE(fields.size(), 3u);
+            const std::vector<std::string> tail(fields.end() - 3, fields.end());
+            EXPECT_EQ(tail, fieldsOf(cFormat("%.2f %.2f %.2f", parts[i].spinDrift * 12 * perInch,
+                                             parts[i].coriolisHorizontal * 12 * perInch,
+                                             parts[i].coriolisVertical * 12 * perInch)))
+                << rows[i];
+        }
+        EXPECT_NE(fieldsOf(rows.back())[fieldsOf(rows.back()).size() - 3], "0.00");  // drift at 1000 yd
+    }
+    const ShotParameters plain = windy308();
+    for (const std::string& line :
+         rangeTableViewLines(plain, RangeTableReport(plain), {true, UnitSystem::Imperial, {}}))
+        EXPECT_EQ(line.find("Spin"), std::string::npos) << line;
+}
+
 // The metric view converts every figure but the designed elevation, which keeps its meaning.
 TEST(RangeTableView, MetricRowsConvertThePrintedRows) {
     ShotParameters shot = windy308();
