@@ -75,6 +75,14 @@ std::optional<std::size_t> ChartGeometry::legendSeriesAt(const QPointF& point) c
     return std::nullopt;
 }
 
+const ChartUnits& chartUnits(UnitSystem units) {
+    static const ChartUnits kImperial{
+        1.0, 1.0, 1.0, 0, QStringLiteral("yd"), QStringLiteral("in"), QStringLiteral("ft/s")};
+    static const ChartUnits kMetric{kMetresPerYard,      kCentimetresPerInch,  kMetresPerFoot,       1,
+                                    QStringLiteral("m"), QStringLiteral("cm"), QStringLiteral("m/s")};
+    return units == UnitSystem::Metric ? kMetric : kImperial;
+}
+
 std::vector<double> axisTicks(const AxisRange& axis, int count) {
     std::vector<double> ticks;
     const double raw = axis.span() / std::max(1, count);

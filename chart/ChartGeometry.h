@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chart/ChartSeries.h"
+#include "engine/Units.h"
 
 class QFontMetricsF;
 
@@ -21,11 +22,21 @@ struct ChartScene {
     // The part of the full extent in view, as fractions of it (0..1 both ways, y upward), so
     // the left and right axes zoom and pan together.
     QRectF view{0.0, 0.0, 1.0, 1.0};
-    std::optional<double> cursorRange;     // yd, the readout's yard
-    std::optional<QPointF> readoutAnchor;  // device point the readout box follows
-    QString title;                         // above the plot when not empty
-    QString subtitle;                      // a second line under the title (the print date)
+    std::optional<double> cursorRange;        // yd, the readout's yard
+    std::optional<QPointF> readoutAnchor;     // device point the readout box follows
+    QString title;                            // above the plot when not empty
+    QString subtitle;                         // a second line under the title (the print date)
+    UnitSystem units = UnitSystem::Imperial;  // what the axes, labels and readout speak
 };
+
+// The units a chart shows. The series and the geometry stay in yards, inches and ft/s; the
+// axes put their ticks at round values of the shown unit and label them in it.
+struct ChartUnits {
+    double perYard, perInch, perFps;  // shown units per yard, per inch, per ft/s
+    int rangeDecimals;                // of a range written in a label
+    QString range, small, velocity;   // "yd", "in", "ft/s" or "m", "cm", "m/s"
+};
+const ChartUnits& chartUnits(UnitSystem units);
 
 // The data range of one axis.
 struct AxisRange {
@@ -69,5 +80,7 @@ public:
 
 // Tick values for an axis: "nice" steps of 1, 2 or 5 times a power of ten, about `count` of them.
 std::vector<double> axisTicks(const AxisRange& axis, int count);
+// An axis range in the shown unit, `factor` shown units to one of the axis.
+inline AxisRange scaled(const AxisRange& axis, double factor) { return {axis.low * factor, axis.high * factor}; }
 
 }  // namespace vorlan

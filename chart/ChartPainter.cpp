@@ -21,7 +21,8 @@ double velocityFps(const TrajectoryPoint& row) { return row.velocity; }
 
 class Painter {
 public:
-    Painter(QPainter& p, const ChartScene& scene, const ChartGeometry& g) : p_(p), scene_(scene), g_(g) {
+    Painter(QPainter& p, const ChartScene& scene, const ChartGeometry& g)
+        : p_(p), scene_(scene), g_(g), u_(chartUnits(scene.units)) {
         font_.setPixelSize(std::max(1, static_cast<int>(std::lround(g.fontPixels()))));
         p_.setFont(font_);
     }
@@ -50,6 +51,11 @@ private:
         return result;
     }
     double y(Quantity q, double value) const { return q == velocityFps ? g_.yAtVelocity(value) : g_.yAtInches(value); }
+    // Ticks at round values of the shown units; each is placed at its value over the factor.
+    std::vector<double> rangeTicks() const { return axisTicks(scaled(g_.range, u_.perYard), 10); }
+    std::vector<double> smallTicks() const { return axisTicks(scaled(g_.inches, u_.perInch), 8); }
+    std::vector<double> velocityTicks() const { return axisTicks(scaled(g_.velocity, u_.perFps), 8); }
+    QString shownRange(double yards) const { return QString::number(yards * u_.perYard, 'f', u_.rangeDecimals); }
 
     void drawTitle() {
         if (scene_.title.isEmpty()) return;
@@ -67,10 +73,14 @@ private:
 
     void drawGrid() {
         p_.setPen(pen(QColor(225, 225, 225), 1));
-        for (double x : axisTicks(g_.range, 10))
-            p_.drawLine(QPointF(g_.xAt(x), g_.plot.top()), QPointF(g_.xAt(x), g_.plot.bottom()));
-        for (double v : axisTicks(g_.inches, 8))
-            p_.drawLine(QPointF(g_.plot.left(), g_.yAtInches(v)), QPointF(g_.plot.right(), g_.yAtInches(v)));
+        for (double x : rangeTicks()) {
+            const double at = g_.xAt(x / u_.perYard);
+            p_.drawLine(QPointF(at, g_.plot.top()), QPointF(at, g_.plot.bottom()));
+        }
+        for (double v : smallTicks()) {
+            const double at = g_.yAtInches(v / u_.perInch);
+            p_.drawLine(QPointF(g_.plot.left(), at), QPointF(g_.plot.right(), at));
+        }
     }
 
     void drawAxes() {
@@ -81,23 +91,23 @@ private:
         const auto label = [&](double value, double step) {
             return QString::number(value, 'f', step < 1.0 ? (step < 0.1 ? 2 : 1) : 0);
         };
-        const std::vector<double> xs = axisTicks(g_.range, 10), ins = axisTicks(g_.inches, 8),
-                                  vs = axisTicks(g_.velocity, 8);
+        const std::vector<double> xs = rangeTicks(), ins = smallTicks(), vs = velocityTicks();
         const double xStep = xs.size() > 1 ? xs[1] - xs[0] : 1.0, iStep = ins.size() > 1 ? ins[1] - ins[0] : 1.0,
                      vStep = vs.size() > 1 ? vs[1] - vs[0] : 1.0;
         for (double x : xs)
-            p_.drawText(QRectF(g_.xAt(x) - 4 * h, g_.plot.bottom() + 0.2 * h, 8 * h, h),
+            p_.drawText(QRectF(g_.xAt(x / u_.perYard) - 4 * h, g_.plot.bottom() + 0.2 * h, 8 * h, h),
                         Qt::AlignHCenter | Qt::AlignTop, label(x, xStep));
         for (double v : ins)
-            p_.drawText(QRectF(g_.area.left(), g_.yAtInches(v) - h / 2, g_.plot.left() - g_.area.left() - 0.3 * h, h),
+            p_.drawText(QRectF(g_.area.left(), g_.yAtInches(v / u_.perInch) - h / 2,
+                               g_.plot.left() - g_.area.left() - 0.3 * h, h),
                         Qt::AlignRight | Qt::AlignVCenter, label(v, iStep));
         for (double v : vs)
-            p_.drawText(QRectF(g_.plot.right() + 0.3 * h, g_.yAtVelocity(v) - h / 2, 6 * h, h),
+            p_.drawText(QRectF(g_.plot.right() + 0.3 * h, g_.yAtVelocity(v / u_.perFps) - h / 2, 6 * h, h),
                         Qt::AlignLeft | Qt::AlignVCenter, label(v, vStep));
         p_.drawText(QRectF(g_.plot.left(), g_.plot.bottom() + 1.3 * h, g_.plot.width(), h), Qt::AlignHCenter,
-                    QStringLiteral("Range (yd)"));
-        drawVerticalText(g_.area.left() + 0.1 * h, QStringLiteral("Drop and windage (in)"));
-        drawVerticalText(g_.area.right() - 1.1 * h, QStringLiteral("Velocity (ft/s)"));
+                    QStringLiteral("Range (%1)").arg(u_.range));
+        drawVerticalText(g_.area.left() + 0.1 * h, QStringLiteral("Drop and windage (%1)").arg(u_.small));
+        drawVerticalText(g_.area.right() - 1.1 * h, QStringLiteral("Velocity (%1)").arg(u_.velocity));
     }
 
     void drawVerticalText(double left, const QString& text) {
@@ -119,8 +129,8 @@ private:
     void drawRangeMarkers(const ChartSeries& series) {
         const double h = QFontMetricsF(font_).height();
         const std::pair<double, QString> markers[] = {
-            {series.sightInRange, QStringLiteral("Sight-in %1 yd").arg(series.sightInRange, 0, 'f', 0)},
-            {series.targetRange, QStringLiteral("Target %1 yd").arg(series.targetRange, 0, 'f', 0)}};
+            {series.sightInRange, QStringLiteral("Sight-in %1 %2").arg(shownRange(series.sightInRange), u_.range)},
+            {series.targetRange, QStringLiteral("Target %1 %2").arg(shownRange(series.targetRange), u_.range)}};
         int n = 0;
         for (const auto& [yards, text] : markers) {
             const double x = g_.xAt(yards);
@@ -198,14 +208,15 @@ private:
             if (const auto row = transonicRow(series, mach)) {
                 const TrajectoryPoint& r = series.rows[*row];
                 drawDot(QPointF(g_.xAt(r.range), g_.yAtVelocity(r.velocity)), color,
-                        QStringLiteral("Mach %1 at %2 yd").arg(mach, 0, 'f', 1).arg(r.range, 0, 'f', 0));
+                        QStringLiteral("Mach %1 at %2 %3").arg(mach, 0, 'f', 1).arg(shownRange(r.range), u_.range));
             }
         }
         if (const auto row = maximumOrdinateRow(series)) {
             const TrajectoryPoint& r = series.rows[*row];
-            drawDot(
-                QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)), color,
-                QStringLiteral("Max. ordinate %1 in at %2 yd").arg(r.drop * 12.0, 0, 'f', 2).arg(r.range, 0, 'f', 0));
+            drawDot(QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)), color,
+                    QStringLiteral("Max. ordinate %1 %2 at %3 %4")
+                        .arg(r.drop * 12.0 * u_.perInch, 0, 'f', 2)
+                        .arg(u_.small, shownRange(r.range), u_.range));
         }
     }
 
@@ -237,7 +248,8 @@ private:
         p_.setBrush(Qt::NoBrush);
         const QRectF key(g_.legend.left() + 0.3 * h, g_.legend.top() + 0.2 * h, g_.legend.width(), h);
         p_.setPen(Qt::black);
-        p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("— drop  - - windage  ··· ft/s"));
+        p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter,
+                    QStringLiteral("— drop  - - windage  ··· %1").arg(u_.velocity));
         for (std::size_t i = 0; i < g_.legendRows.size(); ++i) {
             const QRectF& row = g_.legendRows[i];
             p_.setPen(pen(seriesColor(i), 3));
@@ -259,18 +271,18 @@ private:
         std::vector<ReadoutLine> lines;
         const auto row = nearestRow(scene_.series.front(), *scene_.cursorRange);
         if (!row) return lines;
-        for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row]))
+        for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row], scene_.units))
             lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
         for (std::size_t i = 1; i < scene_.series.size(); ++i) {
             const ChartSeries& overlay = scene_.series[i];
             const auto at = nearestRow(overlay, *scene_.cursorRange);
             if (!at || overlay.rows[*at].range != scene_.series.front().rows[*row].range) continue;
-            const ChartReadout columns = chartReadout(overlay.rows[*at]);
-            lines.push_back(
-                {QString::fromStdString(overlay.name),
-                 QStringLiteral("%1 in, %2 ft/s")
-                     .arg(QString::fromStdString(columns[1].second), QString::fromStdString(columns[2].second)),
-                 seriesColor(i).darker(130)});
+            const ChartReadout columns = chartReadout(overlay.rows[*at], scene_.units);
+            lines.push_back({QString::fromStdString(overlay.name),
+                             QStringLiteral("%1 %2, %3 %4")
+                                 .arg(QString::fromStdString(columns[1].second), u_.small,
+                                      QString::fromStdString(columns[2].second), u_.velocity),
+                             seriesColor(i).darker(130)});
         }
         return lines;
     }
@@ -312,6 +324,7 @@ private:
     QPainter& p_;
     const ChartScene& scene_;
     const ChartGeometry& g_;
+    const ChartUnits& u_;
     QFont font_;
     std::vector<QRectF> labels_;  // where labels have been written, so the next avoid them
 };

@@ -38,6 +38,7 @@ extern "C" __attribute__((visibility("default"))) bool vorlanWriteChartFile(cons
     vorlan::ChartScene scene;
     scene.series = request.series;
     scene.title = chartTitle(request.series);
+    scene.units = request.units;
     QString reason;
     if (vorlan::exportChart(scene, QString::fromStdString(request.path), QSize(request.width, request.height), reason))
         return true;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/ChartSeries.h"
+#include "engine/Units.h"
 
 namespace vorlan {
 
@@ -15,6 +16,7 @@ struct ChartFileRequest {
     std::string path;  // ends in .png or .svg
     int width = 0;     // pixels
     int height = 0;
+    UnitSystem units = UnitSystem::Imperial;  // of the axes and labels
 };
 
 // The module's one entry point, looked up by this name: true when the file was written;

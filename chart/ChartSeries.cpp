@@ -30,7 +30,7 @@ std::optional<std::size_t> nearestRow(const ChartSeries& series, double range) {
     return static_cast<std::size_t>(std::lround(std::clamp(range, 0.0, last)));
 }
 
-ChartReadout chartReadout(const TrajectoryPoint& row) {
+ChartReadout chartReadout(const TrajectoryPoint& row, UnitSystem units) {
     // The report's own formatter and decimals, so the readout shows the table's numbers.
     const TrajectoryPoint& p = row;
     const double dropInches = p.drop * 12.0;
@@ -39,6 +39,17 @@ ChartReadout chartReadout(const TrajectoryPoint& row) {
         appendFixed(text, value, 0, decimals);
         return text;
     };
+    const std::string elevation = p.range > 0.0 ? fixed(dropInches / (p.range / 100.0), 2) : std::string("-----");
+    if (units == UnitSystem::Metric)
+        return {{{"Range (m)", fixed(yardsToMetres(p.range), 1)},
+                 {"Drop (cm)", fixed(inchesToCentimetres(dropInches), 2)},
+                 {"Velocity (m/s)", fixed(fpsToMetresPerSecond(p.velocity), 1)},
+                 {"Energy (J)", fixed(footPoundsToJoules(p.energy), 1)},
+                 {"Momentum (N-s)", fixed(poundSecondsToNewtonSeconds(p.momentum), 4)},
+                 {"Windage (cm)", fixed(inchesToCentimetres(p.windage * 12.0), 2)},
+                 {"Lead (cm)", fixed(inchesToCentimetres(p.lead * 12.0), 1)},
+                 {"Time (s)", fixed(p.time, 3)},
+                 {"Elevation (moa)", elevation}}};
     return {{{"Range (yd)", fixed(p.range, 0)},
              {"Drop (in)", fixed(dropInches, 2)},
              {"Velocity (ft/s)", fixed(p.velocity, 1)},
@@ -47,7 +58,7 @@ ChartReadout chartReadout(const TrajectoryPoint& row) {
              {"Windage (in)", fixed(p.windage * 12.0, 2)},
              {"Lead (in)", fixed(p.lead * 12.0, 1)},
              {"Time (s)", fixed(p.time, 3)},
-             {"Elevation (moa)", p.range > 0.0 ? fixed(dropInches / (p.range / 100.0), 2) : std::string("-----")}}};
+             {"Elevation (moa)", elevation}}};
 }
 
 }  // namespace vorlan

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/TrajectorySolver.h"
+#include "engine/Units.h"
 #include "reports/RangeTable.h"
 #include "shot/ShotParameters.h"
 
@@ -43,7 +44,9 @@ std::optional<std::size_t> nearestRow(const ChartSeries& series, double range);
 
 // The nine columns of the table at one row of a series, as the report prints them: each pair
 // holds the column's name with its unit and its text ("-----" as the elevation at the muzzle).
+// In metric the figures are converted as the table's metric view shows them (range to a tenth
+// of a metre); the elevation stays the designed inches per hundred yards.
 using ChartReadout = std::array<std::pair<std::string, std::string>, 9>;
-ChartReadout chartReadout(const TrajectoryPoint& row);
+ChartReadout chartReadout(const TrajectoryPoint& row, UnitSystem units = UnitSystem::Imperial);
 
 }  // namespace vorlan

@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "reports/TableDialogs.h"
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
 #include "reports/TrajectoryWindow.h"
@@ -116,6 +118,7 @@ void TableViewCommands::setView(const TableView& view) {
 void TableViewCommands::show(const TableView& view) {
     current_ = view;
     checkActions();
+    if (TrajectoryChartCommands* chart = window_.chartCommands()) chart->chart()->setUnits(view.units);
     if (view.isDesigned()) {
         window_.view()->showLines(window_.document().lines());
         lines_.clear();

@@ -50,6 +50,11 @@ void TrajectoryChartView::setView(const QRectF& view) {
     update();
 }
 
+void TrajectoryChartView::setUnits(UnitSystem units) {
+    scene_.units = units;
+    update();
+}
+
 void TrajectoryChartView::resetView() { setView(QRectF(0.0, 0.0, 1.0, 1.0)); }
 
 void TrajectoryChartView::zoomAbout(const QPointF& point, double factor) {

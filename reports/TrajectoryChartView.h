@@ -33,6 +33,8 @@ public:
     void zoomAbout(const QPointF& point, double factor);
     // Moves the cursor to the yard nearest `range` and the readout with it.
     void setCursorRange(double range);
+    // Shows the axes, labels and readout in `units`; the picture's extent stays as it is.
+    void setUnits(UnitSystem units);
 
 signals:
     void overlaysChanged();

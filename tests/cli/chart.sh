@@ -1,6 +1,7 @@
 #!/bin/sh
 # chart.sh CLI EXAMPLES DIR: vorlan-cli chart draws two shots to a PNG of the asked size and
-# to an SVG that names both, writing nothing on stdout or stderr.
+# to an SVG that names both, writing nothing on stdout or stderr; --metric changes the axes'
+# units and nothing else of the command.
 set -e
 cli=$1 examples=$2 dir=$3
 for format in png svg; do
@@ -14,3 +15,7 @@ size=$(od -An -tu1 -j16 -N8 "$dir/chart.png" | tr -s ' ' | sed 's/^ //')
 [ "$size" = "0 0 2 128 0 0 1 144" ] || { echo "chart.png is not 640 x 400: $size"; exit 1; }
 grep -q 'viewBox="0 0 640 400"' "$dir/chart.svg" || { echo "chart.svg is not 640 x 400"; exit 1; }
 grep -q "308 Win" "$dir/chart.svg" && grep -q "9 mm Luger" "$dir/chart.svg" || { echo "chart.svg lacks a shot name"; exit 1; }
+grep -q "Range (yd)" "$dir/chart.svg" && grep -q "Velocity (ft/s)" "$dir/chart.svg" || { echo "chart.svg is not in yards"; exit 1; }
+"$cli" chart "$examples/rifle-308-g7.vxf" -o "$dir/chart-metric.svg" --metric
+grep -q "Range (m)" "$dir/chart-metric.svg" && grep -q "Velocity (m/s)" "$dir/chart-metric.svg" &&
+  ! grep -q "Range (yd)" "$dir/chart-metric.svg" || { echo "chart-metric.svg is not in metres"; exit 1; }
