@@ -19,18 +19,15 @@
 #include "reports/TrajectoryTableScrollView.h"
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/TableOwnerStub.h"
+#include "tests/support/CalcTestLoads.h"
 
 using namespace vorlan;
 
 namespace {
 
+// The shared .308 load, zeroed at 200 yd with a target at 600 yd, a row every 50 yd.
 ShotParameters rifle() {
-    ShotParameters shot;
-    shot.name = "308 Win 175 gr";
-    shot.velocity = 2700;
-    shot.weight = 175;
-    shot.ballisticCoefficient = 0.243;
-    shot.dragFunction = 4;  // G7
+    ShotParameters shot = testing::load308();
     shot.sightInRange = 200;
     shot.targetRange = 600;
     shot.rangeIncrement = 50;
