@@ -13,6 +13,7 @@
 #include "chart/ChartGeometry.h"
 #include "reports/ChartDialogs.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableViewCommands.h"
 #include "reports/TrajectoryChartCommands.h"
 #include "reports/TrajectoryChartView.h"

@@ -23,6 +23,7 @@
 #include "chart/ChartGeometry.h"
 #include "reports/ChartDialogs.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableText.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
