@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "chart/ChartSeries.h"
+#include "reports/ReportChartSeries.h"
 #include "fuzz/FuzzCommon.h"
 #include "shot/ShotCheck.h"
 
