@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv) {
     CLI::App app{"Vorlan exterior ballistics from the command line", "vorlan-cli"};
+    app.set_version_flag("--version", "vorlan-cli " VORLAN_VERSION, "Print the version and exit");
     app.require_subcommand(1);
     vorlan::cli::addTableCommand(app);
     vorlan::cli::addDensityCommand(app);
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const CLI::CallForAllHelp&) {
         std::cout << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::CallForVersion& e) {
+        std::cout << e.what() << '\n';
         return 0;
     } catch (const CLI::ParseError& e) {
         std::cerr << "vorlan-cli: " << e.what() << '\n';
