@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv) {
     CLI::App app{"Vorlan exterior ballistics from the command line", "vorlan-cli"};
+    app.set_version_flag("--version", "vorlan-cli " VORLAN_VERSION, "Print the version and exit");
     app.require_subcommand(1);
     vorlan::cli::addTableCommand(app);
     vorlan::cli::addDensityCommand(app);
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
         std::cout << app.help();
     } catch (const CLI::CallForAllHelp&) {
         std::cout << app.help("", CLI::AppFormatMode::All);
+    } catch (const CLI::CallForVersion& e) {
+        std::cout << e.what() << '\n';
     } catch (const CLI::ParseError& e) {
         std::cerr << "vorlan-cli: " << e.what() << '\n';
         return 2;
