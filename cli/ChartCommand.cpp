@@ -7,6 +7,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
+#include "reports/ReportChartSeries.h"
 
 namespace vorlan::cli {
 
