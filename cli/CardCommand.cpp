@@ -4,10 +4,10 @@
 #include <ctime>
 #include <iostream>
 
-#include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
 #include "reports/FieldCard.h"
 #include "reports/FieldCardLayout.h"
+#include "reports/FieldCardRenderer.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
@@ -83,7 +83,7 @@ void writeCardFile(const FittedCard& fitted, const std::string& path, const std:
         if (!paper) throw UsageError("'" + sheet + "' is not letter or a4");
         request.sheet = sheetPlan(fitted.layout, fitted.units, *paper);
     }
-    const auto render = reinterpret_cast<CardRendererFunction>(rendererEntry(kCardRendererSymbol));
+    const auto render = reinterpret_cast<CardRendererFunction>(rendererEntry(kCardRendererFile, kCardRendererSymbol));
     std::string bytes;
     std::string error;
     if (!render(request, bytes, error)) throw UsageError("cannot write card '" + path + "': " + error);

@@ -44,7 +44,8 @@ void addChartCommand(CLI::App& app) {
             request->series.push_back(chartSeries(shot, RangeTableReport(shot)));
         }
         std::string error;
-        const auto render = reinterpret_cast<ChartRendererFunction>(rendererEntry(kChartRendererSymbol));
+        const auto render =
+            reinterpret_cast<ChartRendererFunction>(rendererEntry(kChartRendererFile, kChartRendererSymbol));
         if (!render(*request, error)) throw UsageError("cannot write chart '" + request->path + "': " + error);
     });
 }

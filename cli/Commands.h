@@ -32,9 +32,9 @@ void printValue(std::ostream& out, const char* label, const std::string& value);
 CLI::Validator numberWithin(double lowest, double highest);
 CLI::Validator notNegative();
 
-// An entry point of the renderer module (chart/ChartRenderer.h); throws UsageError when the
-// module or the entry is missing.
-void* rendererEntry(const char* symbol);
+// An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
+// throws UsageError when the module or the entry is missing.
+void* rendererEntry(const char* moduleFile, const char* symbol);
 
 void addTableCommand(CLI::App& app);
 void addDensityCommand(CLI::App& app);

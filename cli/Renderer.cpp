@@ -7,7 +7,6 @@
 #include <climits>
 #include <string>
 
-#include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
 
 namespace vorlan::cli {
@@ -26,10 +25,9 @@ std::string programFolder() {
 }  // namespace
 
 // Beside the program in the build tree; in the library folder once installed.
-void* rendererEntry(const char* symbol) {
-    std::string module = programFolder() + kChartRendererFile;
-    if (access(module.c_str(), F_OK) != 0)
-        module = programFolder() + VORLAN_INSTALLED_MODULE_FOLDER + kChartRendererFile;
+void* rendererEntry(const char* moduleFile, const char* symbol) {
+    std::string module = programFolder() + moduleFile;
+    if (access(module.c_str(), F_OK) != 0) module = programFolder() + VORLAN_INSTALLED_MODULE_FOLDER + moduleFile;
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) throw UsageError(std::string("drawing is not available: ") + dlerror());
     void* entry = dlsym(handle, symbol);

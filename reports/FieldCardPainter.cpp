@@ -1,4 +1,4 @@
-#include "chart/CardPainter.h"
+#include "reports/FieldCardPainter.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -102,15 +102,18 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
     painter.restore();
 }
 
-namespace {
-
-// Draws what the file holds, a card or a sheet of cards, into `target`.
-void paintShown(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& target) {
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page) {
     if (sheet)
-        paintCardSheet(painter, fitted, *sheet, target);
+        paintCardSheet(painter, fitted, *sheet, page);
     else
-        paintFieldCard(painter, fitted, target);
+        paintFieldCard(painter, fitted, page);
 }
+
+QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet) {
+    return sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.paper.width, fitted.paper.height);
+}
+
+namespace {
 
 QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
     QByteArray bytes;
@@ -124,7 +127,7 @@ QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF poi
         writer.setResolution(1200);
         QPainter painter(&writer);
         if (!painter.isActive()) return {};
-        paintShown(painter, fitted, sheet, QRectF(0, 0, writer.width(), writer.height()));
+        paintCardPage(painter, fitted, sheet, QRectF(0, 0, writer.width(), writer.height()));
     }
     return bytes;
 }
@@ -140,7 +143,7 @@ QByteArray svgBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF poi
     generator.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
     QPainter painter(&generator);
     if (!painter.isActive()) return {};
-    paintShown(painter, fitted, sheet, QRectF(QPointF(0, 0), points));
+    paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), points));
     painter.end();
     return bytes;
 }
@@ -156,7 +159,7 @@ QByteArray pngBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF poi
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        paintShown(painter, fitted, sheet, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -169,7 +172,7 @@ QByteArray pngBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF poi
 
 QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format) {
     if (!fitted.fits()) return {};
-    const QSizeF points = sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.paper.width, fitted.paper.height);
+    const QSizeF points = cardPagePoints(fitted, sheet);
     switch (format) {
         case CardFileFormat::Pdf:
             return pdfBytes(fitted, sheet, points);

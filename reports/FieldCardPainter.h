@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QRectF>
+#include <QSizeF>
 
 #include "reports/FieldCardLayout.h"
 
@@ -18,6 +19,11 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
 
 // Draws the sheet's cards and cut marks into `sheet`, a rectangle of the sheet's proportions.
 void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet);
+
+// The card alone or the sheet of cards, as `sheet` says, into `page` (the whole paper).
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page);
+// The paper that holds it: the card's own size, or the sheet's.
+QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet);
 
 // The card as a file's bytes: a PDF page of the card's size (or the sheet's), an SVG drawing
 // in points, or a PNG picture at kCardPngDpi. Empty when it could not be drawn.
