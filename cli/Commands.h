@@ -35,6 +35,10 @@ void printValue(std::ostream& out, const char* label, const std::string& value);
 CLI::Validator numberWithin(double lowest, double highest);
 CLI::Validator notNegative();
 
+// An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
+// throws UsageError when the module or the entry is missing.
+void* rendererEntry(const char* moduleFile, const char* symbol);
+
 void addTableCommand(CLI::App& app);
 void addDensityCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);
@@ -46,5 +50,6 @@ void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
 void addChartCommand(CLI::App& app);
 void addStabilityCommand(CLI::App& app);
+void addCardCommand(CLI::App& app);
 
 }  // namespace vorlan::cli
