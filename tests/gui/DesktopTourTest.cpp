@@ -149,6 +149,12 @@ void TestDesktopTour::saveUnderAnyName_data() {
                                    << "y.vxf"
                                    << "y.vxf"
                                    << "y.vxf.txt";
+    QTest::newRow("own extension in capitals") << "SHOT.VXF"
+                                               << "SHOT.VXF"
+                                               << "SHOT.VXF.txt";
+    QTest::newRow("table extension in capitals") << "TABLE.TXT"
+                                                 << "TABLE.TXT.vxf"
+                                                 << "TABLE.TXT";
 }
 
 void TestDesktopTour::saveUnderAnyName() {
