@@ -51,6 +51,11 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 // ("Effects:" and their names); empty when none was on.
 std::string effectsLine(const TrajectorySolver& trajectory);
 
+// Why the table ends before its last increment ("Table ends at 1,650 yd: the bullet fell more
+// than 1,999.9 in. below the line of sight after 1,699 yd."); empty when it reaches it. The
+// header carries it after the effects line, and the table window under the table.
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report);
+
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);
 

@@ -59,6 +59,10 @@ struct ComparisonTexts {
     std::string targetRange;    // the compared row "%u"; without a baseline the target range "%.0f"
     std::string baselineName;
     std::string currentName;
+    // Where the current shot strikes from the baseline: "high" or "low", "right" or "left";
+    // empty for a difference that shows as 0.00 and without a compared row.
+    std::string dropSide;
+    std::string driftSide;
 };
 
 // Shoot: the comparison of the shot against the baseline, or the texts without one (status

@@ -12,6 +12,7 @@
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
 #include "reports/TrajectoryWindow.h"
+#include "shot/FileTitle.h"
 #include "shot/PreferencesFile.h"
 #include "shot/ScopeProfile.h"
 
@@ -87,7 +88,7 @@ void TableViewCommands::createActions(QMenu& view) {
         unitGroup->addAction(action);
         return action;
     };
-    imperial_ = addUnits(QStringLiteral("&Imperial (as designed)"), "viewImperial", UnitSystem::Imperial);
+    imperial_ = addUnits(QStringLiteral("&Imperial"), "viewImperial", UnitSystem::Imperial);
     metric_ = addUnits(QStringLiteral("&Metric"), "viewMetric", UnitSystem::Metric);
 
     QMenu* clickMenu = view.addMenu(QStringLiteral("Click &Value"));
@@ -144,7 +145,8 @@ void TableViewCommands::exportCsv() {
     options.units = current_.units;
     TableDialogs& dialogs = tableDialogs();
     if (!dialogs.askCsvOptions(&window_, options)) return;
-    const QString path = dialogs.askCsvFileName(&window_, folder + QString::fromStdString(shot_.name) + ".csv");
+    const QString path =
+        dialogs.askCsvFileName(&window_, folder + QString::fromStdString(suggestedFileName(shot_.name)) + ".csv");
     if (path.isEmpty()) return;
     folder = path.left(path.lastIndexOf(u'/') + 1);
     const FileOutcome outcome = writeRangeTableCsv(QFile::encodeName(path).toStdString(), *report_, options);

@@ -1,6 +1,6 @@
 #pragma once
 // The table window's other views and its CSV: a checkable "&Holds", "&Units" with "&Imperial
-// (as designed)" and "&Metric", and "Click &Value" in the View menu, and "Export CSV..." in
+// " and "&Metric", and "Click &Value" in the View menu, and "Export CSV..." in
 // the File menu. The designed table is the view a window opens in unless another was chosen
 // last time; the choice is kept in the preferences file, and a shot's own scope profile wins
 // over it. Print, Print Preview and Save As take the view as shown; the window's chart, if it

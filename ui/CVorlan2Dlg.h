@@ -56,20 +56,25 @@ public:
     // when the dialog ends. A window leaves the list when it is destroyed.
     QList<QPointer<QWidget>> openTableWindows;
     void tableWindowDestroyed(TrajectoryWindow* window) override;
-    void showHelpContents() override { onHelp(); }
+    void showRangeTableHelp() override;
+    void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 
-    // Windows opened from the dialog cascade by kind, out of the way of its fields.
-    enum class WindowKind { Table, Comparison, Side };
+    // Windows opened from the dialog cascade from the last one open, out of the way of its
+    // fields; with none open, each kind starts a little apart (firstOffset). A window whose
+    // title an open window already bears gets " (2)", " (3)"...
+    enum class WindowKind { Table, Comparison, Chart, Side };
+    static QPoint firstOffset(WindowKind kind);
     void placeNewWindow(QWidget* window, WindowKind kind);
     // The short-lived note under the command buttons ("Baseline set: ...").
     QString statusText() const;
 
     QLineEdit* edit(int controlId) const;
-    // Opens a shot file handed over by the shell: ignored unless it ends in "vxf".
+    // Opens a shot file handed over by the shell. One that is not opened (not named ".vxf",
+    // missing, a folder, not a shot file) is told in the note under the command buttons.
     void openGivenPath(const QString& path);
     // Files dropped on the dialog: the first one is opened as a given path.
     void openDroppedFiles(const QList<QUrl>& urls);
@@ -111,6 +116,8 @@ protected:
 
 private:
     void buildControls();
+    // The dialog's fixed size, or less with scroll bars on a screen too small for it.
+    void fitToScreen();
     QWidget* buildProjectileGroup();
     QWidget* buildWindGroup();
     QWidget* buildAtmosphereGroup();
@@ -121,8 +128,10 @@ private:
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
     void addShortcuts();
     void setTabOrderByLayout();
-    void showStatus(const QString& text);
+    // A note under the command buttons for a few seconds (0: the usual time).
+    void showStatus(const QString& text, int milliseconds = 0);
     void attachValidators();
+    void settleFields();
     void syncMuzzleAngleEdit();
     // Reads the fields and checks the whole shot before a command computes from it: a value
     // out of its bounds (an advanced input, a list) is told in the "Invalid Entry" box.
@@ -146,9 +155,7 @@ private:
     bool keepSettingsFile_ = false;
     bool keepExtrasFile_ = false;
     std::optional<ShotBaseline> baseline_;
-    WindowCascade tableCascade_;
-    WindowCascade comparisonCascade_;
-    WindowCascade sideCascade_;
+    WindowCascade cascade_;
     QLabel* status_ = nullptr;
     QTimer* statusTimer_ = nullptr;
 };

@@ -44,7 +44,6 @@ void CVorlan2Dlg::onRangeTable() {
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
     TrajectoryWindow* window = openTrajectoryWindow(*this, shot_, report, this, chartSeries(shot_, *report));
-    placeNewWindow(window, WindowKind::Table);
     openTableWindows.append(window);
 }
 
@@ -84,8 +83,9 @@ void CVorlan2Dlg::onShoot() {
     if (baseline_ && !takeShot()) return;
     auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
     if (baseline_)
-        window->setChartSeries({chartSeries(shot_.name, comparisonTrajectory(shot_), shot_.targetRange),
-                                chartSeries(baseline_->name, baseline_->trajectory, shot_.targetRange)});
+        // Named for their part, so that two loads of one name are told apart.
+        window->setChartSeries({chartSeries("Current: " + shot_.name, comparisonTrajectory(shot_), shot_.targetRange),
+                                chartSeries("Baseline: " + baseline_->name, baseline_->trajectory, shot_.targetRange)});
     placeNewWindow(window, WindowKind::Comparison);
     window->show();
 }

@@ -12,6 +12,7 @@
 
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
+#include "shot/SafeFile.h"
 #include "shot/SettingsFile.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
@@ -33,6 +34,18 @@ void tellFileFailure(AppContext& context, QWidget* owner, const QString& title, 
     const QString message = what.arg(fromFileName(path)) + u'\n' + QString::fromStdString(outcome.reason());
     context.showFailure(owner, title, message);
 }
+
+// Whether any line of `bytes` is a line of a shot file.
+bool holdsShotLines(std::string_view bytes) {
+    ShotParameters scratch;
+    bool found = false;
+    forEachShotLine(bytes, [&](std::string_view line) {
+        if (!found) found = applyShotLine(line, scratch, ShotReadMode::Load);
+    });
+    return found;
+}
+
+constexpr int kProblemNoteMilliseconds = 20000;  // long enough to be read after a start
 
 }  // namespace
 
@@ -116,7 +129,7 @@ QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& i
 
 void CVorlan2Dlg::onSave() {
     if (!updateData()) return;  // the file holds what the fields show, or nothing
-    const QString chosen = chooseShotFile(FileRequest::Kind::Save, shot_.name);
+    const QString chosen = chooseShotFile(FileRequest::Kind::Save, suggestedFileName(shot_.name));
     if (chosen.isEmpty()) return;
     const std::string path = toFileName(chosen);
     const PathParts parts = splitAtLastSeparator(path);
@@ -153,10 +166,19 @@ bool CVorlan2Dlg::readShotTelling(const std::string& path, ShotReadMode mode, bo
 
 void CVorlan2Dlg::openGivenPath(const QString& given) {
     const std::string path = toFileName(given);
-    if (!hasShotExtension(path)) return;
+    // Told, not asked: a start or a drop goes on without a box to dismiss.
+    const auto tell = [this, &given](const QString& why) {
+        showStatus(tr("\"%1\" not opened: %2").arg(given.section(u'/', -1), why), kProblemNoteMilliseconds);
+    };
+    if (!hasShotExtension(path)) return tell(tr("not a shot file (.vxf)"));
+    // Its folder and name are what the next Load and Save offer, whether or not it opens.
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
+    std::string bytes;
+    if (const FileOutcome outcome = readRegularFile(path, bytes); !outcome)
+        return tell(QString::fromStdString(outcome.reason()).toLower());
+    if (!holdsShotLines(bytes)) return tell(tr("not a shot file"));
     if (readShotTelling(path, ShotReadMode::GivenPath, false)) showReadShot();
 }
 
