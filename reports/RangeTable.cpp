@@ -23,7 +23,7 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     setUpTrajectory(table_, shot, kTableCantDivisor);
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;
-    reference_.advanced.windSpeed = 0.0;
+    reference_.advanced.calm();
     // Only the reference's row at the sight-in range is read: with the extended march, which
     // costs more per yard, it is flown no farther than it must be.
     const double sightInRow = std::trunc(shot.sightInRange);
@@ -37,8 +37,19 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange) {
     const double s = std::trunc(sightInRange);
     if (!(s >= 0.0) || !(s <= trajectory.lastRowIndex) || !(s <= reference.lastRowIndex)) return;
-    const double offset = reference.rows[static_cast<std::size_t>(s)].windage;
-    for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
+    const std::size_t sightIn = static_cast<std::size_t>(s);
+    const double offset = reference.rows[sightIn].windage;
+    // Spin drift and the Coriolis drift grow from nothing at the muzzle: a scope turned to take
+    // them out at the sight-in range takes out an angle, a share of them growing with range.
+    double angular = 0.0;
+    if (s > 0.0 && sightIn < reference.effectParts.size())
+        angular = reference.effectParts[sightIn].spinDrift + reference.effectParts[sightIn].coriolisHorizontal;
+    if (angular == 0.0) {
+        for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
+        return;
+    }
+    const double constant = offset - angular;
+    for (TrajectoryPoint& row : trajectory.rows) row.windage -= constant + angular * (row.range / s);
 }
 
 std::string sectionalDensityText(const ShotParameters& shot) {

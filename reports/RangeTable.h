@@ -43,8 +43,9 @@ private:
 };
 
 // Counts a trajectory's windage from where its windless reference strikes at the sight-in
-// range (to one side of the line of sight when the sight is canted). Nothing is subtracted
-// when either trajectory ends before the sight-in row.
+// range (to one side of the line of sight when the sight is canted). The reference's spin
+// drift and Coriolis drift there are taken out as an angle, in proportion to range; the
+// rest as a constant. Nothing is subtracted when either trajectory ends before the sight-in row.
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange);
 
 // The header line naming the effects beyond the designed flight that a trajectory flew with

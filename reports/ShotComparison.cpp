@@ -33,7 +33,7 @@ TrajectorySolver comparisonTrajectory(const ShotParameters& shot) {
     trajectory.targetSpeed = 0.0;
     TrajectorySolver reference = trajectory;
     reference.crosswind = 0.0;
-    reference.advanced.windSpeed = 0.0;
+    reference.advanced.calm();
     trajectory.computeTrajectory();
     reference.computeTrajectory();
     correctWindage(trajectory, reference, shot.sightInRange);

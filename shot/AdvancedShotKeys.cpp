@@ -1,5 +1,6 @@
 #include "shot/AdvancedShotKeys.h"
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -13,7 +14,8 @@ namespace vorlan {
 namespace {
 
 using E = AdvancedEffects;
-using Member = std::variant<double E::*, bool E::*, std::vector<MachCd> E::*, std::vector<BcBand> E::*>;
+using Member = std::variant<double E::*, bool E::*, std::vector<MachCd> E::*, std::vector<BcBand> E::*,
+                            std::vector<WindZone> E::*>;
 
 struct AdvancedKey {
     std::string_view key;  // with its colon
@@ -28,16 +30,23 @@ constexpr double kHuge = 1e300;
 const AdvancedKey kKeys[] = {
     {"Wind Speed:", &E::windSpeed, "%.1f", 0, 200},
     {"Wind Direction:", &E::windDirection, "%.1f", 0, 360},
+    {"Wind Zones:", &E::windZones, nullptr, 0, kHuge},
     {"Twist Rate:", &E::twistRate, "%.2f", 0, 100},
     {"Left Twist:", &E::leftTwist, nullptr, 0, 0},
     {"Bullet Length:", &E::bulletLength, "%.3f", 0, 10},
     {"Bullet Diameter:", &E::bulletDiameter, "%.3f", 0, 2},
+    {"Aerodynamic Jump:", &E::aerodynamicJump, nullptr, 0, 0},
     {"Coriolis:", &E::coriolis, nullptr, 0, 0},
     {"Latitude:", &E::latitude, "%.2f", -90, 90},
     {"Azimuth:", &E::azimuth, "%.1f", 0, 360},
     {"Powder Sensitivity:", &E::powderSensitivity, "%.2f", -50, 50},
     {"Powder Temperature:", &E::powderTemperature, "%.1f", -150, 150},
     {"Powder Reference Temperature:", &E::powderReferenceTemperature, "%.1f", -150, 150},
+    {"Zero Conditions:", &E::zeroConditions, nullptr, 0, 0},
+    {"Zero Temperature:", &E::zeroTemperature, "%.1f", -150, 150},
+    {"Zero Pressure:", &E::zeroPressure, "%.2f", 10, 35},
+    {"Zero Humidity:", &E::zeroHumidity, "%.0f", 0, 100},
+    {"Zero Powder Temperature:", &E::zeroPowderTemperature, "%.1f", -150, 150},
     {"Custom Drag:", &E::customDrag, nullptr, 0, kHuge},
     {"BC Bands:", &E::bcBands, nullptr, 0, kHuge},
 };
@@ -53,6 +62,8 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
                 return cFormat(key.format, value);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 return machCdText(value);
+            else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
+                return windZonesText(value);
             else
                 return bcBandsText(value);
         },
@@ -70,25 +81,34 @@ void storeValue(const Member& member, std::string_view text, E& effects) {
                 value = cToDouble(text);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 value = parseMachCdText(text);
+            else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
+                value = parseWindZonesText(text);
             else
                 value = parseBcBandsText(text);
         },
         member);
 }
 
-// Calls `pair` with the two numbers of each "a b" item of "a b;a b;...".
-template <class Pair>
-void forEachPair(std::string_view text, Pair pair) {
+// Calls `take` with the N numbers of each "a b ..." item of "a b ...;a b ...;...".
+template <std::size_t N, class Take>
+void forEachItem(std::string_view text, Take take) {
     while (!text.empty()) {
         const std::size_t end = text.find(';');
         const std::string item(text.substr(0, end));
-        double a = 0.0, b = 0.0;
+        std::array<double, N> numbers{};
         std::istringstream in(item);
         in.imbue(std::locale::classic());
-        if (in >> a >> b) pair(a, b);
+        bool read = true;
+        for (double& number : numbers) read = read && static_cast<bool>(in >> number);
+        if (read) take(numbers);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
+}
+
+template <class Pair>
+void forEachPair(std::string_view text, Pair pair) {
+    forEachItem<2>(text, [&](const std::array<double, 2>& n) { pair(n[0], n[1]); });
 }
 
 template <class Point, class First, class Second>
@@ -119,6 +139,21 @@ std::vector<BcBand> parseBcBandsText(std::string_view text) {
     std::vector<BcBand> bands;
     forEachPair(text, [&](double velocity, double bc) { bands.push_back({velocity, bc}); });
     return bands;
+}
+
+std::string windZonesText(const std::vector<WindZone>& zones) {
+    std::string text;
+    for (const WindZone& z : zones) {
+        if (!text.empty()) text += ';';
+        text += cFormat("%.10g %.10g %.10g", z.until, z.speed, z.direction);
+    }
+    return text;
+}
+
+std::vector<WindZone> parseWindZonesText(std::string_view text) {
+    std::vector<WindZone> zones;
+    forEachItem<3>(text, [&](const std::array<double, 3>& n) { zones.push_back({n[0], n[1], n[2]}); });
+    return zones;
 }
 
 std::string advancedShotFileText(const AdvancedEffects& effects) {
@@ -156,6 +191,19 @@ std::string advancedInputProblem(const AdvancedEffects& effects) {
             return cFormat("Custom Drag: point %zu needs a Mach from 0 to 20 and a Cd above 0 and below 10", i + 1);
         if (i > 0 && !(drag[i].mach > drag[i - 1].mach))
             return cFormat("Custom Drag: the Mach of point %zu must be above the one before", i + 1);
+    }
+    if (effects.windZones.size() > static_cast<std::size_t>(kMaxWindZones))
+        return cFormat("Wind Zones: at most %d zones", kMaxWindZones);
+    for (std::size_t i = 0; i < effects.windZones.size(); ++i) {
+        const WindZone& z = effects.windZones[i];
+        if (!(z.until >= 1.0 && z.until <= 100000.0) || !(z.speed >= 0.0 && z.speed <= 200.0) ||
+            !(z.direction >= 0.0 && z.direction <= 360.0))
+            return cFormat(
+                "Wind Zones: zone %zu needs a range from 1 to 100000 yd, a speed from 0 to 200 mph and a "
+                "direction from 0 to 360",
+                i + 1);
+        if (i > 0 && !(z.until > effects.windZones[i - 1].until))
+            return cFormat("Wind Zones: the range of zone %zu must be beyond the one before", i + 1);
     }
     if (effects.bcBands.size() > static_cast<std::size_t>(kMaxBcBands))
         return cFormat("BC Bands: at most %d bands", kMaxBcBands);

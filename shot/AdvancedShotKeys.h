@@ -5,6 +5,7 @@
 //
 //   "Custom Drag:"  Mach-Cd pairs "M Cd;M Cd;..."
 //   "BC Bands:"     velocity-coefficient pairs "V BC;V BC;..."
+//   "Wind Zones:"   "until_yd mph direction;..."
 
 #include <string>
 #include <string_view>
@@ -20,11 +21,13 @@ std::string advancedShotFileText(const AdvancedEffects& effects);
 // Stores the value of a line that begins with an advanced key; false when none matched.
 bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects);
 
-// "M Cd;M Cd;..." and "V BC;V BC;..." both ways. Pairs without two numbers are skipped.
+// "M Cd;M Cd;...", "V BC;V BC;..." and "yd mph deg;..." both ways. Items short of numbers are skipped.
 std::string machCdText(const std::vector<MachCd>& points);
 std::vector<MachCd> parseMachCdText(std::string_view text);
 std::string bcBandsText(const std::vector<BcBand>& bands);
 std::vector<BcBand> parseBcBandsText(std::string_view text);
+std::string windZonesText(const std::vector<WindZone>& zones);
+std::vector<WindZone> parseWindZonesText(std::string_view text);
 
 // A custom drag table read from CSV text: two columns, Mach and Cd, an optional header line,
 // at least two rows with the Mach increasing. `error` is empty on success, else it names the

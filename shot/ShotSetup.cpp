@@ -4,6 +4,7 @@
 
 #include "engine/Ballistics.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/CaliberDiameter.h"
 
 namespace vorlan {
 
@@ -25,7 +26,7 @@ DragModel shotDragModel(const ShotParameters& shot) {
 
 AdvancedEffects shotAdvancedEffects(const ShotParameters& shot) {
     AdvancedEffects effects = shot.advanced;
-    if (effects.bulletDiameter == 0.0) effects.bulletDiameter = cToDouble(shot.caliber);
+    effects.bulletDiameter = bulletDiameter(effects.bulletDiameter, shot.caliber).inches;
     return effects;
 }
 
