@@ -18,7 +18,8 @@ namespace vorlan {
 // One point of a custom drag table: a Mach number and its drag coefficient.
 using MachCd = dragtables::DragPoint;
 
-// A ballistic coefficient for speeds at or above `velocity` (down to the next band's).
+// A ballistic coefficient for speeds at or above `velocity`, up to the next faster band's
+// (the slowest band also holds below its velocity).
 struct BcBand {
     double velocity;     // ft/s
     double coefficient;  // lb/in^2, referred to the selected drag function

@@ -137,7 +137,8 @@ void TrajectorySolver::runPasses(const Context& context) {
         elevation = next;
         if (!solveElevation || !(zeroError > kZeroTolerance) || pass == kMaxZeroPasses) break;
     }
-    if (solveElevation && jumpAngle != 0.0) {
+    // A zero that failed keeps the rows of its last pass, as without the jump.
+    if (solveElevation && jumpAngle != 0.0 && zeroError <= kZeroTolerance) {
         double unusedError = 0.0, unusedNext = 0.0;
         runPass<State>(context, elevation, jumpAngle, false, unusedError, unusedNext);
     }

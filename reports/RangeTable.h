@@ -49,8 +49,19 @@ private:
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange);
 
 // The header line naming the effects beyond the designed flight that a trajectory flew with
-// ("Effects:" and their names); empty when none was on.
+// ("Effects:" and their names); empty when none was on. Every window and command that
+// flies the shot names its effects with it.
 std::string effectsLine(const TrajectorySolver& trajectory);
+// The same for the shot's effects before a flight, and from the figures themselves.
+std::string effectsLine(const ShotParameters& shot);
+std::string effectsLine(const AdvancedEffects& effects, double stability, double launchVelocity, double jumpAngle);
+
+// The header's coefficient: "0.5050 (G1)" as designed; with a custom drag table or bands in
+// force, what the flight takes its drag from.
+std::string coefficientText(const ShotParameters& shot);
+// What a coefficient fitted to the drag function means for a shot flown with a custom drag
+// table or coefficient bands; empty for a shot flown as designed.
+std::string coefficientNote(const ShotParameters& shot);
 
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);

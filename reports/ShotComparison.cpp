@@ -81,6 +81,7 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     ComparisonTexts texts;
     if (baseline) texts.baselineName = baseline->name;
     texts.currentName = shot.name;
+    texts.effects = effectsLine(shot);
     if (!baseline) {
         texts.status = kNoBaselineStatus;
         texts.targetRange = cFormat("%.0f", shot.targetRange);

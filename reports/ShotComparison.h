@@ -59,6 +59,7 @@ struct ComparisonTexts {
     std::string targetRange;    // the compared row "%u"; without a baseline the target range "%.0f"
     std::string baselineName;
     std::string currentName;
+    std::string effects;  // the current shot's effects line (RangeTable.h effectsLine), empty when designed
 };
 
 // Shoot: the comparison of the shot against the baseline, or the texts without one (status

@@ -59,7 +59,8 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
 
 namespace {
 
-// The bullet and the air it flies through, as the maximum range and the point-blank zero take them.
+// The bullet, the air it flies through and the effects beyond the designed flight, as the
+// maximum range and the point-blank zero take them.
 template <class Solver>
 Solver bulletAndAir(const ShotParameters& shot) {
     Solver solver;
@@ -67,6 +68,7 @@ Solver bulletAndAir(const ShotParameters& shot) {
     solver.bulletWeight = shot.weight;
     solver.atmosphere = shotAtmosphere(shot);
     solver.dragModel = shotDragModel(shot);
+    solver.advanced = shotAdvancedEffects(shot);
     return solver;
 }
 
