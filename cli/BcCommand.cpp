@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "reports/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 
@@ -60,6 +61,7 @@ void addBcCommand(CLI::App& app) {
         if (!bc.usable()) throw NoResult("no usable coefficient: " + unusableReason(bc));
         printValue(std::cout, "bc", cFormat("%6.4f", bc.ballisticCoefficient));
         printValue(std::cout, "drag", std::string(dragFunctionName(solver.dragModel.dragFunction)));
+        if (const std::string note = coefficientNote(shot); !note.empty()) printValue(std::cout, "note", note);
     });
 }
 

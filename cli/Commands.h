@@ -29,6 +29,9 @@ ShotParameters loadShot(const std::string& path, ShotCheck check = ShotCheck::Wh
 
 // Prints "label: value".
 void printValue(std::ostream& out, const char* label, const std::string& value);
+// "label: " and the effects beyond the designed flight that the shot flies, as the range
+// table's header names them; nothing when it flies as designed.
+void printEffects(std::ostream& out, const char* label, const ShotParameters& shot);
 
 // Option checks: a number within [lowest, highest], and a number that is not negative (as
 // the calculator's edits refuse a minus sign). NaN passes neither.

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "reports/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
@@ -24,6 +25,12 @@ ShotParameters loadShot(const std::string& path, ShotCheck check) {
 
 void printValue(std::ostream& out, const char* label, const std::string& value) {
     out << label << ": " << value << '\n';
+}
+
+void printEffects(std::ostream& out, const char* label, const ShotParameters& shot) {
+    const std::string line = effectsLine(shot);
+    const std::string_view prefix = "Effects:\t";
+    if (line.size() > prefix.size()) printValue(out, label, line.substr(prefix.size()));
 }
 
 namespace {

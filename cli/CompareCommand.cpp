@@ -22,6 +22,8 @@ void addCompareCommand(CLI::App& app) {
         printValue(std::cout, "drop", texts.relativeDrop);
         printValue(std::cout, "drift", texts.relativeDrift);
         printValue(std::cout, "status", texts.status);
+        printEffects(std::cout, "baseline_effects", baselineShot);
+        printEffects(std::cout, "effects", current);
     });
 }
 

@@ -13,7 +13,8 @@ void addMaxRangeCommand(CLI::App& app) {
     auto path = std::make_shared<std::string>();
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
     command->callback([path] {
-        const MaximumRange r = shotMaxRangeSolver(loadShot(*path)).computeMaximumRange();
+        const ShotParameters shot = loadShot(*path);
+        const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
         if (!r.found)
             throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
         for (const double value : {r.maximumRange, r.firingElevation, r.maximumHeight, r.terminalVelocity,
@@ -29,6 +30,7 @@ void addMaxRangeCommand(CLI::App& app) {
         printValue(out, "time_of_flight", cFormat("%.1f", r.timeOfFlight));
         printValue(out, "vertical_height", cFormat("%.0f", r.verticalHeight));
         printValue(out, "vertical_time", cFormat("%.1f", r.verticalTime));
+        printEffects(out, "effects", shot);
     });
 }
 

@@ -15,13 +15,15 @@ void addOpbzCommand(CLI::App& app) {
     auto* diameterOption =
         command->add_option("--diameter", *diameter, "Vital zone diameter, inches")->check(numberWithin(0.01, 100));
     command->callback([=] {
-        PointBlankZeroSolver solver = shotPointBlankZeroSolver(loadShot(*path));
+        const ShotParameters shot = loadShot(*path);
+        PointBlankZeroSolver solver = shotPointBlankZeroSolver(shot);
         if (diameterOption->count() > 0) solver.targetDiameter = *diameter;
         const PointBlankZero r = solver.solve();
         if (!r.found) throw NoResult("no point-blank zero: the bullet does not fly beyond the muzzle");
         printValue(std::cout, "zero", cFormat("%.0f", r.optimumZero));
         printValue(std::cout, "min", cFormat("%u", static_cast<unsigned>(r.minimumRange)));
         printValue(std::cout, "max", cFormat("%u", static_cast<unsigned>(r.maximumRange)));
+        printEffects(std::cout, "effects", shot);
     });
 }
 

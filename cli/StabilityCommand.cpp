@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "engine/AdvancedEffects.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/CaliberDiameter.h"
 #include "shot/ShotSetup.h"
 
 namespace vorlan::cli {
@@ -13,9 +14,15 @@ void addStabilityCommand(CLI::App& app) {
     command->add_option("shot", *path, "Shot file (.vxf) with a twist rate, bullet length and diameter")->required();
     command->callback([path] {
         const ShotParameters shot = loadShot(*path);
+        const BulletDiameter diameter = bulletDiameter(shot.advanced.bulletDiameter, shot.caliber);
+        if (diameter.source == DiameterSource::None)
+            throw NoResult("the calibre \"" + shot.caliber +
+                           "\" names no bullet diameter: enter Bullet Diameter (inches) in the Advanced window");
         if (!shotAdvancedEffects(shot).spinDriftOn())
-            throw NoResult("the shot file needs a twist rate, a bullet length and a bullet diameter (or calibre)");
+            throw NoResult("the shot file needs a twist rate and a bullet length");
         const double stability = shotStability(shot);
+        printValue(std::cout, "diameter", cFormat("%.3f in", diameter.inches));
+        printValue(std::cout, "source", std::string(diameterSourceName(diameter.source)));
         printValue(std::cout, "stability", cFormat("%.2f", stability));
         printValue(std::cout, "advice", std::string(stabilityAdvice(stability)));
     });

@@ -1,6 +1,11 @@
 #include "engine/AdvancedEffects.h"
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "engine/Ballistics.h"
+#include "engine/PrintfRounding.h"
 
 namespace vorlan {
 
@@ -32,11 +37,27 @@ double gyroscopicStability(const AdvancedEffects& effects, double grains, double
     return basic * velocityFactor * airFactor;
 }
 
+// Judged on the figure as printed ("%.2f"), so that the advice never contradicts it.
 std::string_view stabilityAdvice(double stability) {
-    if (!(stability >= 1.0)) return "unstable: the bullet will tumble; a faster twist is needed";
-    if (stability < 1.3) return "marginal: accuracy may suffer in cold or dense air";
-    if (stability <= 1.5) return "fair: stable in most conditions";
+    const std::optional<std::uint64_t> hundredths =
+        stability >= 0.0 ? printfRoundedDigits(stability, 2) : std::optional<std::uint64_t>(0);
+    if (!hundredths || *hundredths < 100) return "unstable: the bullet will tumble; a faster twist is needed";
+    if (*hundredths < 130) return "marginal: accuracy may suffer in cold or dense air";
+    if (*hundredths <= 150) return "fair: stable in most conditions";
     return "stable";
+}
+
+double muzzleCrosswind(const AdvancedEffects& effects, double designedCrosswind) {
+    if (!effects.windZones.empty())
+        return -effects.windZones.front().speed * std::sin(degreesToRadians(effects.windZones.front().direction));
+    if (effects.windSpeed > 0.0) return -effects.windSpeed * std::sin(degreesToRadians(effects.windDirection));
+    return designedCrosswind;
+}
+
+double aerodynamicJumpMoa(const AdvancedEffects& effects, double stability, double crosswind) {
+    if (!effects.jumpOn()) return 0.0;
+    const double perMph = 0.01 * stability - 0.0024 * (effects.bulletLength / effects.bulletDiameter) + 0.032;
+    return effects.leftTwist ? perMph * crosswind : -perMph * crosswind;
 }
 
 double spinDriftInches(double stability, double time, bool leftTwist) {

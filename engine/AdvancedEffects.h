@@ -18,7 +18,8 @@ namespace vorlan {
 // One point of a custom drag table: a Mach number and its drag coefficient.
 using MachCd = dragtables::DragPoint;
 
-// A ballistic coefficient for speeds at or above `velocity` (down to the next band's).
+// A ballistic coefficient for speeds at or above `velocity`, up to the next faster band's
+// (the slowest band also holds below its velocity).
 struct BcBand {
     double velocity;     // ft/s
     double coefficient;  // lb/in^2, referred to the selected drag function
@@ -27,15 +28,30 @@ struct BcBand {
 
 inline constexpr int kMaxBcBands = 5;
 
+// A wind that blows from the end of the zone before (the muzzle for the first) out to
+// `until`; the last zone blows to the end of the flight.
+struct WindZone {
+    double until;      // yd
+    double speed;      // mph
+    double direction;  // degrees the wind comes from, as AdvancedEffects::windDirection
+    bool operator==(const WindZone&) const = default;
+};
+
+inline constexpr int kMaxWindZones = 5;
+
 struct AdvancedEffects {
     // Wind: above 0 mph it replaces the designed crosswind.
     double windSpeed = 0.0;       // mph
     double windDirection = 90.0;  // degrees the wind comes from, clockwise from the target: 0 head, 90 right
+    // Winds along the range: when set they replace the single wind above.
+    std::vector<WindZone> windZones;  // at most kMaxWindZones, `until` increasing; empty is off
     // Spin: no drift without a twist rate, a length and a diameter.
     double twistRate = 0.0;       // inches of barrel per turn
     bool leftTwist = false;       // the rifling turns to the left: the drift goes left
     double bulletLength = 0.0;    // inches
     double bulletDiameter = 0.0;  // inches; 0 takes the number at the start of the calibre
+    // Aerodynamic jump: a crosswind at the muzzle turns the bore's line up or down. Needs spin.
+    bool aerodynamicJump = false;
     // The Earth's rotation.
     bool coriolis = false;
     double latitude = 0.0;  // degrees north (south negative)
@@ -44,17 +60,34 @@ struct AdvancedEffects {
     double powderSensitivity = 0.0;            // ft/s per degree F; 0 is off
     double powderTemperature = 59.0;           // F
     double powderReferenceTemperature = 59.0;  // F, where the shot's velocity was measured
+    // Zero conditions: the air and powder of the day the rifle was zeroed. When on, a zero is
+    // taken in them, in still air on a level line of sight, and the shot flies its own
+    // conditions at that angle.
+    bool zeroConditions = false;
+    double zeroTemperature = 59.0;        // F
+    double zeroPressure = 29.92;          // in Hg, the barometer's reading where the zero was taken
+    double zeroHumidity = 0.0;            // percent
+    double zeroPowderTemperature = 59.0;  // F
     // Drag: a custom table replaces the designed drag function; bands replace the coefficient.
     std::vector<MachCd> customDrag;  // Mach increasing, at least 2 points; empty is off
     std::vector<BcBand> bcBands;     // at most kMaxBcBands; empty is off
 
-    bool windOn() const { return windSpeed > 0.0; }
+    bool windOn() const { return windSpeed > 0.0 || !windZones.empty(); }
     bool spinDriftOn() const { return twistRate > 0.0 && bulletLength > 0.0 && bulletDiameter > 0.0; }
     bool powderOn() const { return powderSensitivity != 0.0; }
     bool customDragOn() const { return customDrag.size() >= 2; }
     bool bcBandsOn() const { return !bcBands.empty(); }
+    bool jumpOn() const { return aerodynamicJump && spinDriftOn(); }
     // True when any effect is on, so that a trajectory needs the extended march.
-    bool anyOn() const { return windOn() || spinDriftOn() || coriolis || powderOn() || customDragOn() || bcBandsOn(); }
+    bool anyOn() const {
+        return windOn() || spinDriftOn() || coriolis || powderOn() || customDragOn() || bcBandsOn() || jumpOn() ||
+               zeroConditions;
+    }
+    // Takes every wind away (the single wind and the zones).
+    void calm() {
+        windSpeed = 0.0;
+        windZones.clear();
+    }
     bool operator==(const AdvancedEffects&) const = default;
 };
 
@@ -75,8 +108,18 @@ double powderAdjustedVelocity(const AdvancedEffects& effects, double velocity);
 double gyroscopicStability(const AdvancedEffects& effects, double grains, double velocity, double temperature,
                            double pressure);
 
-// Plain advice for a stability factor: under 1.0 unstable, to 1.3 marginal, to 1.5 fair, stable above.
+// Plain advice for a stability factor as printed to two decimals: under 1.00 unstable, to
+// 1.30 marginal, to 1.50 fair, stable above.
 std::string_view stabilityAdvice(double stability);
+
+// The crosswind at the muzzle, mph, + blowing to the right: the first zone's, else the
+// single wind's, else `designedCrosswind` (the main window's, which blows to the right).
+double muzzleCrosswind(const AdvancedEffects& effects, double designedCrosswind);
+
+// The aerodynamic jump, minutes of angle up, by Litz's fit (0.01 Sg - 0.0024 L + 0.032) MOA
+// per mph of crosswind, L the length in calibres: for a right-hand twist a wind from the
+// right throws the bullet up, for a left-hand twist down. 0 when the jump is off.
+double aerodynamicJumpMoa(const AdvancedEffects& effects, double stability, double crosswind);
 
 // Spin drift (inches, positive to the right for a right-hand twist) after `time` seconds of
 // flight: the fit 1.25 * (Sg + 1.2) * t^1.83.

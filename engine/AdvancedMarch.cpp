@@ -1,5 +1,6 @@
 #include "engine/AdvancedMarch.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Ballistics.h"
@@ -38,8 +39,9 @@ Vector rotationAcceleration(const AdvancedStepContext& c, double vx, double vy, 
 // rotation every sum is exactly the designed one.
 void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     const StepContext& b = c.base;
+    const ZoneWind& w = windAt(c, s.x);
     const double h = TrajectorySolver::kHalfStep / s.vx;
-    const double u1x = s.vx - b.wx, u1y = s.vy - b.wy, u1z = s.vz - b.wz;
+    const double u1x = s.vx - w.wx, u1y = s.vy - w.wy, u1z = s.vz - w.wz;
     const double a1 = dragFactor(c, std::sqrt(u1x * u1x + u1y * u1y + u1z * u1z));
     const Vector r1 = rotationAcceleration(c, s.vx, s.vy, s.vz);
     const double mx = s.vx - h * ((a1 * u1x - b.gx) - r1.x);
@@ -47,7 +49,7 @@ void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     const double mz = s.vz - h * ((a1 * u1z - b.gz) - r1.z);
 
     const double dt = TrajectorySolver::kStep / mx;
-    const double u2x = mx - b.wx, u2y = my - b.wy, u2z = mz - b.wz;
+    const double u2x = mx - w.wx, u2y = my - w.wy, u2z = mz - w.wz;
     const double a2 = dragFactor(c, std::sqrt(u2x * u2x + u2y * u2y + u2z * u2z));
     const Vector r2 = rotationAcceleration(c, mx, my, mz);
     s.vx -= dt * ((a2 * u2x - b.gx) - r2.x);
@@ -61,10 +63,49 @@ void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     advancePosition(s, dt);
 }
 
+double advancedDragFactor(const AdvancedStepContext& c, double speed) { return dragFactor(c, speed); }
+
+AdvancedStepContext advancedStepContext(const StepContext& base, const AdvancedEffects& effects, double densityRatio,
+                                        double losAngle, double cantAngle) {
+    AdvancedStepContext c{base};
+    c.zones[0] = {0.0, base.wx, base.wy, base.wz};
+    if (!effects.windZones.empty()) {
+        c.zoneCount = 0;
+        for (const WindZone& zone : effects.windZones) {
+            if (c.zoneCount == kMaxWindZones) break;
+            StepContext wind{};
+            windInSightFrame(wind, zone.speed, degreesToRadians(zone.direction), cantAngle);
+            c.zones[static_cast<std::size_t>(c.zoneCount++)] = {TrajectorySolver::kStep * zone.until, wind.wx, wind.wy,
+                                                                wind.wz};
+        }
+    } else if (effects.windSpeed > 0.0) {
+        StepContext wind{};
+        windInSightFrame(wind, effects.windSpeed, degreesToRadians(effects.windDirection), cantAngle);
+        c.zones[0] = {0.0, wind.wx, wind.wy, wind.wz};
+    }
+    c.base.wx = c.zones[0].wx;
+    c.base.wy = c.zones[0].wy;
+    c.base.wz = c.zones[0].wz;
+    if (effects.coriolis)
+        rotationInSightFrame(c, degreesToRadians(effects.latitude), degreesToRadians(effects.azimuth), losAngle,
+                             cantAngle);
+    if (effects.customDragOn()) {
+        c.customDrag = effects.customDrag.data();
+        c.customCount = effects.customDrag.size();
+    }
+    std::vector<BcBand> bands(effects.bcBands);
+    std::sort(bands.begin(), bands.end(), [](const BcBand& a, const BcBand& b) { return a.velocity > b.velocity; });
+    if (bands.size() > c.bands.size()) bands.resize(c.bands.size());
+    for (const BcBand& band : bands)
+        c.bands[static_cast<std::size_t>(c.bandCount++)] = {band.velocity,
+                                                            kDragConstant / band.coefficient * densityRatio};
+    return c;
+}
+
 void recordRow(std::vector<TrajectoryPoint>& rows, std::vector<EffectParts>& parts, const TrajectoryPoint& row,
                const AdvancedFlightState& s) {
     rows.push_back(row);
-    parts.push_back({0.0, s.rotationZ, s.rotationY});
+    parts.push_back({0.0, s.rotationZ, s.rotationY, 0.0});
 }
 
 void windInSightFrame(StepContext& c, double speed, double direction, double cantAngle) {

@@ -21,14 +21,38 @@ struct BandScale {
     double dragScale;  // drag constant / coefficient * density ratio
 };
 
+// A wind in the sight frame and the range, ft, up to which it blows.
+struct ZoneWind {
+    double untilFeet;
+    double wx, wy, wz;  // ft/s
+};
+
 struct AdvancedStepContext {
-    StepContext base;                    // gravity, wind (with its range component), Mach scale, drag
+    StepContext base;                    // gravity, Mach scale, drag; the wind is in `zones`
     const MachCd* customDrag = nullptr;  // a custom table, or nullptr for base.coefficientAt
     std::size_t customCount = 0;
     std::array<BandScale, kMaxBcBands> bands{};  // fastest first; none: base.dragScale
     int bandCount = 0;
     double rx = 0.0, ry = 0.0, rz = 0.0;  // twice the Earth's rotation in the sight frame, rad/s
+    // The winds along the range, nearest first; the last blows to the end. One zone at least.
+    std::array<ZoneWind, kMaxWindZones> zones{};
+    int zoneCount = 1;
 };
+
+// The step context of a flight with `effects`: `base` as the designed flight has it (its wind
+// the designed crosswind), in the air whose density is `densityRatio` times the standard.
+AdvancedStepContext advancedStepContext(const StepContext& base, const AdvancedEffects& effects, double densityRatio,
+                                        double losAngle, double cantAngle);
+
+// The wind of the step that starts at `x` ft.
+[[gnu::always_inline]] inline const ZoneWind& windAt(const AdvancedStepContext& c, double x) {
+    for (int i = 0; i + 1 < c.zoneCount; ++i)
+        if (x < c.zones[static_cast<std::size_t>(i)].untilFeet) return c.zones[static_cast<std::size_t>(i)];
+    return c.zones[static_cast<std::size_t>(c.zoneCount - 1)];
+}
+
+// Drag deceleration per unit of air-relative velocity at `speed` ft/s, as the step takes it.
+double advancedDragFactor(const AdvancedStepContext& c, double speed);
 
 // The designed flight state and, to first order, what the Earth's rotation has added to it:
 // the parts the table reports as the Coriolis (z) and Eotvos (y) deflections.

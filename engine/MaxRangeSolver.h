@@ -4,6 +4,7 @@
 // ground, no sight, wind, cant or target. The elevation search flies whole degrees from 11
 // upwards and keeps the last trial of the first run of increasing ranges.
 
+#include "engine/AdvancedEffects.h"
 #include "engine/Atmosphere.h"
 #include "engine/DragFunction.h"
 
@@ -38,6 +39,11 @@ public:
     double bulletWeight = 0.0;    // grains, for the terminal energy only
     Atmosphere atmosphere;        // standard sea level until set; derived values recomputed by each run
     DragModel dragModel;          // coefficient 0.65 and G1 until set
+    // Effects the flights take as the range table's do: the powder's velocity, a custom drag
+    // table, coefficient bands and the wind's part along the line of fire (of each zone).
+    // Spin drift, the jump and the Earth's rotation move a bullet sideways or by inches: they
+    // leave a range of miles alone. All off: the designed flights.
+    AdvancedEffects advanced;
 
     // Runs the elevation search and the vertical shot. Ends for every input: each flight
     // stops at kStepLimit steps, the search at kLastElevation.
@@ -54,7 +60,7 @@ public:
     // beyond any small-arms bullet, reached only by inputs from a damaged file.
     static constexpr int kStepLimit = 50000;
 
-private:
+    // The designed drag in the solver's air.
     struct Air {
         CoefficientRoutine coefficientAt;
         double ballisticCoefficient;  // lb/in^2
@@ -64,9 +70,15 @@ private:
         double deceleration(double speed) const;  // drag and gravity along a vertical flight, ft/s^2
     };
 
+private:
+    template <class Drag>
+    MaximumRange search(const Drag& drag) const;
+    template <class Drag>
+    MaxRangeFlight fly(const Drag& drag, double elevation) const;
+    template <class Drag>
+    void flyVertically(const Drag& drag, MaximumRange& result) const;
+    double launchVelocity() const;
     Air air() const;
-    MaxRangeFlight fly(const Air& air, double elevation) const;
-    void flyVertically(const Air& air, MaximumRange& result) const;
 };
 
 }  // namespace vorlan

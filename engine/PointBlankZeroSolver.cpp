@@ -27,6 +27,7 @@ PointBlankZero PointBlankZeroSolver::solve() const {
     longest.bulletWeight = bulletWeight;
     longest.atmosphere = atmosphere;
     longest.dragModel = dragModel;
+    longest.advanced = advanced;
     return solve(longest.computeMaximumRange().maximumRange);
 }
 
@@ -76,6 +77,7 @@ TrajectorySolver PointBlankZeroSolver::pointBlankTrajectory(double zero) const {
     t.solveElevation = true;
     t.atmosphere = atmosphere;
     t.dragModel = dragModel;
+    t.advanced = advanced;
     t.computeTrajectory();
     return t;
 }

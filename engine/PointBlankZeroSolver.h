@@ -34,6 +34,9 @@ public:
     double targetDiameter = 1.0;  // inches of vital zone
     Atmosphere atmosphere;        // derived values recomputed by every trajectory
     DragModel dragModel;
+    // The shot's effects beyond the designed flight, flown by every trajectory of the search
+    // and by the longest range; all off: the designed search.
+    AdvancedEffects advanced;
 
     // Finds the longest range with a MaxRangeSolver of the same bullet and air, then searches.
     PointBlankZero solve() const;

@@ -80,6 +80,7 @@ void TrajectorySolver::computeTrajectory() {
     effectParts.clear();
     launchVelocity = muzzleVelocity;
     stability = 0.0;
+    jumpAngle = 0.0;
     if (!advanced.anyOn()) {
         runPasses<FlightState>(stepContext());
         return;
@@ -89,22 +90,57 @@ void TrajectorySolver::computeTrajectory() {
     launchVelocity = powderAdjustedVelocity(advanced, muzzleVelocity);
     stability =
         gyroscopicStability(advanced, bulletWeight, launchVelocity, atmosphere.temperature, atmosphere.pressure);
-    runPasses<AdvancedFlightState>(advancedStepContext());
+    jumpAngle = moaToRadians(aerodynamicJumpMoa(advanced, stability, muzzleCrosswind(advanced, crosswind)));
+    if (solveElevation && advanced.zeroConditions) {
+        // One zero in the zero conditions, then the shot's own flight at that angle.
+        Zero status = Zero::NotAsked;
+        muzzleElevation = zeroConditionsElevation(status);
+        solveElevation = false;
+        runPasses<AdvancedFlightState>(advancedStepContext());
+        solveElevation = true;
+        zero = status;
+    } else {
+        runPasses<AdvancedFlightState>(advancedStepContext());
+    }
     if (advanced.spinDriftOn()) addSpinDrift();
+    if (jumpAngle != 0.0) addJump();
+}
+
+double TrajectorySolver::zeroConditionsElevation(Zero& status) const {
+    TrajectorySolver zeroing = *this;
+    zeroing.atmosphere.temperature = advanced.zeroTemperature;
+    zeroing.atmosphere.pressure = advanced.zeroPressure;
+    zeroing.atmosphere.relativeHumidity = advanced.zeroHumidity;
+    zeroing.advanced.powderTemperature = advanced.zeroPowderTemperature;
+    zeroing.advanced.zeroConditions = false;
+    zeroing.advanced.calm();
+    zeroing.crosswind = 0.0;
+    zeroing.losAngle = 0.0;
+    zeroing.firstRange = 0;
+    zeroing.lastRange = 0;  // the zero needs no rows
+    zeroing.computeTrajectory();
+    status = zeroing.zero;
+    return zeroing.muzzleElevation;
 }
 
 template <class State, class Context>
 void TrajectorySolver::runPasses(const Context& context) {
     double elevation = solveElevation ? 0.0 : muzzleElevation;
     double zeroError = 0.0;
+    // A rifle is zeroed in calm air: the zeroing passes fly without the aerodynamic jump.
     for (int pass = 1;; ++pass) {
         double next = elevation;
         // NaN until the pass reaches the sight-in range; a pass that does not reach it would
         // fly the same elevation again, so the zeroing ends there.
         zeroError = std::nan("");
-        runPass<State>(context, elevation, zeroError, next);
+        runPass<State>(context, elevation, solveElevation ? 0.0 : jumpAngle, solveElevation, zeroError, next);
         elevation = next;
         if (!solveElevation || !(zeroError > kZeroTolerance) || pass == kMaxZeroPasses) break;
+    }
+    // A zero that failed keeps the rows of its last pass, as without the jump.
+    if (solveElevation && jumpAngle != 0.0 && zeroError <= kZeroTolerance) {
+        double unusedError = 0.0, unusedNext = 0.0;
+        runPass<State>(context, elevation, jumpAngle, false, unusedError, unusedNext);
     }
     muzzleElevation = elevation;
     if (!solveElevation)
@@ -116,7 +152,8 @@ void TrajectorySolver::runPasses(const Context& context) {
 }
 
 template <class State, class Context>
-void TrajectorySolver::runPass(const Context& context, double elevation, double& zeroError, double& nextElevation) {
+void TrajectorySolver::runPass(const Context& context, double elevation, double jump, bool zeroing, double& zeroError,
+                               double& nextElevation) {
     const std::int32_t n = marchSteps();
     const std::int32_t step = std::max<std::int32_t>(rangeStep, 1);
     const double sightInFeet = kStep * sightInRange;
@@ -124,8 +161,8 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double&
 
     State s{};
     s.y = -sightHeight;
-    s.vx = launchVelocity * std::cos(elevation);
-    s.vy = launchVelocity * std::sin(elevation);
+    s.vx = launchVelocity * std::cos(elevation + jump);
+    s.vy = launchVelocity * std::sin(elevation + jump);
     s.speed = launchVelocity;
     rows.clear();
     effectParts.clear();
@@ -142,7 +179,7 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double&
             lastRowIndex = static_cast<std::int32_t>(rows.size()) - 1;
         }
         advanceOneYard(s, context);
-        if (solveElevation && std::fabs(s.x - sightInFeet) < kHalfStep) {
+        if (zeroing && std::fabs(s.x - sightInFeet) < kHalfStep) {
             zeroError = std::fabs(s.y);
             nextElevation = elevation - s.y / s.x;
             if (zeroError > kZeroTolerance) break;  // the next pass flies the corrected angle
@@ -151,24 +188,14 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double&
 }
 
 AdvancedStepContext TrajectorySolver::advancedStepContext() const {
-    AdvancedStepContext c{stepContext()};
-    if (advanced.windOn())
-        windInSightFrame(c.base, advanced.windSpeed, degreesToRadians(advanced.windDirection), cantAngle);
-    if (advanced.coriolis)
-        rotationInSightFrame(c, degreesToRadians(advanced.latitude), degreesToRadians(advanced.azimuth), losAngle,
-                             cantAngle);
-    if (advanced.customDragOn()) {
-        c.customDrag = advanced.customDrag.data();
-        c.customCount = advanced.customDrag.size();
-    }
-    std::vector<BcBand> bands(advanced.bcBands);
-    std::sort(bands.begin(), bands.end(), [](const BcBand& a, const BcBand& b) { return a.velocity > b.velocity; });
-    if (bands.size() > c.bands.size()) bands.resize(c.bands.size());
-    for (const BcBand& band : bands) {
-        c.bands[static_cast<std::size_t>(c.bandCount++)] = {
-            band.velocity, kDragConstant / band.coefficient * (atmosphere.density / kStandardDensity)};
-    }
-    return c;
+    return vorlan::advancedStepContext(stepContext(), advanced, atmosphere.density / kStandardDensity, losAngle,
+                                       cantAngle);
+}
+
+// What the jump's angle at the muzzle gives at each row's range.
+void TrajectorySolver::addJump() {
+    const double slope = std::tan(jumpAngle);
+    for (std::size_t i = 0; i < rows.size(); ++i) effectParts[i].aerodynamicJump = rows[i].range * kStep * slope;
 }
 
 // Spin drift goes with the time of flight, so it is added once the flight is known.

@@ -33,6 +33,7 @@ struct EffectParts {
     double spinDrift;           // to the side
     double coriolisHorizontal;  // to the side
     double coriolisVertical;    // up
+    double aerodynamicJump;     // up
 };
 
 // State of the bullet between two steps of the march.
@@ -86,6 +87,7 @@ public:
     std::vector<EffectParts> effectParts;  // result, beside rows when some effect is on; else empty
     double launchVelocity = 0.0;           // result: ft/s at the muzzle, after the powder's temperature
     double stability = 0.0;                // result: gyroscopic stability factor, 0 without spin drift
+    double jumpAngle = 0.0;                // result: rad of aerodynamic jump flown (up), 0 without it
 
     // Result of the zeroing: whether muzzleElevation puts the bullet on the line of sight at
     // the sight-in range.
@@ -111,11 +113,16 @@ private:
     // The zeroing passes, then the final elevation in muzzleElevation.
     template <class State, class Context>
     void runPasses(const Context& context);
-    // One flight from the muzzle at `elevation`. Updates `zeroError` and `nextElevation`
-    // at the step that reaches the sight-in range.
+    // One flight from the muzzle at `elevation`, launched at `elevation` + `jump`. When
+    // `zeroing`, updates `zeroError` and `nextElevation` at the step that reaches the
+    // sight-in range.
     template <class State, class Context>
-    void runPass(const Context& context, double elevation, double& zeroError, double& nextElevation);
+    void runPass(const Context& context, double elevation, double jump, bool zeroing, double& zeroError,
+                 double& nextElevation);
+    // The elevation that zeroes the shot in the zero conditions (calm, level), and how it went.
+    double zeroConditionsElevation(Zero& status) const;
     void addSpinDrift();
+    void addJump();
     std::int32_t marchSteps() const;
 };
 

@@ -24,7 +24,7 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     setUpTrajectory(table_, shot, kTableCantDivisor);
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;
-    reference_.advanced.windSpeed = 0.0;
+    reference_.advanced.calm();
     // Only the reference's row at the sight-in range is read: with the extended march, which
     // costs more per yard, it is flown no farther than it must be.
     const double sightInRow = std::trunc(shot.sightInRange);
@@ -38,8 +38,19 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange) {
     const double s = std::trunc(sightInRange);
     if (!(s >= 0.0) || !(s <= trajectory.lastRowIndex) || !(s <= reference.lastRowIndex)) return;
-    const double offset = reference.rows[static_cast<std::size_t>(s)].windage;
-    for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
+    const std::size_t sightIn = static_cast<std::size_t>(s);
+    const double offset = reference.rows[sightIn].windage;
+    // Spin drift and the Coriolis drift grow from nothing at the muzzle: a scope turned to take
+    // them out at the sight-in range takes out an angle, a share of them growing with range.
+    double angular = 0.0;
+    if (s > 0.0 && sightIn < reference.effectParts.size())
+        angular = reference.effectParts[sightIn].spinDrift + reference.effectParts[sightIn].coriolisHorizontal;
+    if (angular == 0.0) {
+        for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
+        return;
+    }
+    const double constant = offset - angular;
+    for (TrajectoryPoint& row : trajectory.rows) row.windage -= constant + angular * (row.range / s);
 }
 
 std::string sectionalDensityText(const ShotParameters& shot) {
@@ -85,19 +96,61 @@ std::vector<EffectParts> RangeTableReport::effectPartsEvery(int step) const {
     return printed;
 }
 
-std::string effectsLine(const TrajectorySolver& trajectory) {
-    const AdvancedEffects& e = trajectory.advanced;
+std::string effectsLine(const AdvancedEffects& e, double stability, double launchVelocity, double jumpAngle) {
     std::string names;
     const auto add = [&names](const std::string& name) { names += (names.empty() ? "" : ", ") + name; };
-    if (e.windOn()) add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+    if (!e.windZones.empty()) {
+        std::string zones = "winds";
+        for (std::size_t i = 0; i < e.windZones.size(); ++i) {
+            const WindZone& z = e.windZones[i];
+            zones += cFormat("%s %.1f mph from %.0f deg. ", i == 0 ? "" : ";", z.speed, z.direction);
+            zones += i + 1 < e.windZones.size() ? cFormat("to %.0f yd", z.until) : std::string("beyond");
+        }
+        add(zones);
+    } else if (e.windOn()) {
+        add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+    }
     if (e.spinDriftOn())
-        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right",
-                    trajectory.stability));
+        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right", stability));
+    if (e.jumpOn()) add(cFormat("aerodynamic jump %.2f moa", radiansToMoa(jumpAngle)));
     if (e.coriolis) add(cFormat("Coriolis (lat. %.1f, az. %.1f deg.)", e.latitude, e.azimuth));
-    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, trajectory.launchVelocity));
+    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, launchVelocity));
     if (e.customDragOn()) add(cFormat("custom drag (%zu points)", e.customDrag.size()));
     if (e.bcBandsOn()) add(cFormat("%zu BC bands", e.bcBands.size()));
+    if (e.zeroConditions)
+        add(cFormat("zeroed at %.1f F, %.2f in. Hg, %.0f %%, powder %.1f F", e.zeroTemperature, e.zeroPressure,
+                    e.zeroHumidity, e.zeroPowderTemperature));
     return names.empty() ? names : "Effects:\t" + names;
+}
+
+std::string effectsLine(const TrajectorySolver& trajectory) {
+    return effectsLine(trajectory.advanced, trajectory.stability, trajectory.launchVelocity, trajectory.jumpAngle);
+}
+
+std::string effectsLine(const ShotParameters& shot) {
+    const AdvancedEffects effects = shotAdvancedEffects(shot);
+    const double stability = shotStability(shot);
+    const double jump = aerodynamicJumpMoa(effects, stability, muzzleCrosswind(effects, shot.crosswind));
+    return effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity), moaToRadians(jump));
+}
+
+std::string coefficientText(const ShotParameters& shot) {
+    const std::string drag(dragFunctionName(shot.dragFunction));
+    const AdvancedEffects& e = shot.advanced;
+    if (e.customDragOn() && e.bcBandsOn()) return cFormat("custom table, %zu bands", e.bcBands.size());
+    if (e.customDragOn()) return cFormat("%-.4f (custom table)", shot.ballisticCoefficient);
+    if (e.bcBandsOn()) return cFormat("%zu bands (%2s)", e.bcBands.size(), drag.c_str());
+    return cFormat("%-.4f (%2s)", shot.ballisticCoefficient, drag.c_str());
+}
+
+std::string coefficientNote(const ShotParameters& shot) {
+    const AdvancedEffects& e = shot.advanced;
+    if (!e.customDragOn() && !e.bcBandsOn()) return {};
+    const std::string what = e.customDragOn() && e.bcBandsOn() ? "custom drag table and BC bands decide"
+                             : e.customDragOn()                ? "custom drag table decides"
+                                                               : "BC bands decide";
+    return "This coefficient belongs to the " + std::string(dragFunctionName(shot.dragFunction)) +
+           " function; the shot's " + what + " its flight.";
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
@@ -140,11 +193,10 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
 }
 
 std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report) {
-    const std::string dragName(dragFunctionName(shot.dragFunction));
     const double density = report.airDensity();
     return {
-        cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
-                dragName.c_str(), shot.temperature, shot.cantAngle),
+        "BC:\t\t" + coefficientText(shot) +
+            cFormat("\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.temperature, shot.cantAngle),
         cFormat("Weight:\t\t%-.1f grains\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.0f yd.", shot.weight,
                 shot.relativeHumidity, shot.sightInRange),
         cFormat("Caliber:\t%-4s\t\tPressure:\t%5.2f in. ", shot.caliber.c_str(), shot.pressure) +

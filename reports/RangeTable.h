@@ -43,13 +43,25 @@ private:
 };
 
 // Counts a trajectory's windage from where its windless reference strikes at the sight-in
-// range (to one side of the line of sight when the sight is canted). Nothing is subtracted
-// when either trajectory ends before the sight-in row.
+// range (to one side of the line of sight when the sight is canted). The reference's spin
+// drift and Coriolis drift there are taken out as an angle, in proportion to range; the
+// rest as a constant. Nothing is subtracted when either trajectory ends before the sight-in row.
 void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange);
 
 // The header line naming the effects beyond the designed flight that a trajectory flew with
-// ("Effects:" and their names); empty when none was on.
+// ("Effects:" and their names); empty when none was on. Every window and command that
+// flies the shot names its effects with it.
 std::string effectsLine(const TrajectorySolver& trajectory);
+// The same for the shot's effects before a flight, and from the figures themselves.
+std::string effectsLine(const ShotParameters& shot);
+std::string effectsLine(const AdvancedEffects& effects, double stability, double launchVelocity, double jumpAngle);
+
+// The header's coefficient: "0.5050 (G1)" as designed; with a custom drag table or bands in
+// force, what the flight takes its drag from.
+std::string coefficientText(const ShotParameters& shot);
+// What a coefficient fitted to the drag function means for a shot flown with a custom drag
+// table or coefficient bands; empty for a shot flown as designed.
+std::string coefficientNote(const ShotParameters& shot);
 
 // Why the table ends before its last increment ("Table ends at 1,650 yd: the bullet fell more
 // than 1,999.9 in. below the line of sight after 1,699 yd."); empty when it reaches it. The

@@ -11,7 +11,7 @@ namespace vorlan {
 
 namespace {
 
-std::vector<std::string> headerFields(const CsvOptions& options, bool effects) {
+std::vector<std::string> headerFields(const CsvOptions& options, bool effects, bool jump) {
     const UnitNames& unit = unitNames(options.units);
     const auto named = [](std::string_view name, std::string_view suffix) {
         return std::string(name) + "_" + std::string(suffix);
@@ -28,6 +28,7 @@ std::vector<std::string> headerFields(const CsvOptions& options, bool effects) {
     if (effects) {
         for (const char* part : {"spin_drift", "coriolis_horizontal", "coriolis_vertical"})
             fields.push_back(named(part, unit.csvSmall));
+        if (jump) fields.push_back(named("aerodynamic_jump", unit.csvSmall));
     }
     if (options.holds) {
         const std::string clicks = "clicks_of_" + clickValueText(options.click);
@@ -52,7 +53,7 @@ void appendHold(std::string& line, const std::optional<Hold>& hold, char separat
     }
 }
 
-std::string csvRow(const TrajectoryPoint& row, const EffectParts* parts, const CsvOptions& options) {
+std::string csvRow(const TrajectoryPoint& row, const EffectParts* parts, bool jump, const CsvOptions& options) {
     const char sep = options.separator;
     const RowInUnits shown = rowInUnits(row, options.units);
     std::string line;
@@ -65,6 +66,10 @@ std::string csvRow(const TrajectoryPoint& row, const EffectParts* parts, const C
         for (const double feet : {parts->spinDrift, parts->coriolisHorizontal, parts->coriolisVertical}) {
             line += sep;
             appendRoundTrip(line, smallLength(feet * 12.0, options.units));
+        }
+        if (jump) {
+            line += sep;
+            appendRoundTrip(line, smallLength(parts->aerodynamicJump * 12.0, options.units));
         }
     }
     if (options.holds) {
@@ -92,14 +97,16 @@ void forEachRangeTableCsvLine(const RangeTableReport& report, const CsvOptions& 
     const int step = options.everyYard ? 1 : report.rangeIncrement();
     const std::vector<EffectParts> parts = report.effectPartsEvery(step);
     std::string header;
-    for (const std::string& field : headerFields(options, !parts.empty())) {
+    // The jump's column stands only in the files of a shot that flies it.
+    const bool jump = report.tableTrajectory().advanced.jumpOn();
+    for (const std::string& field : headerFields(options, !parts.empty(), jump)) {
         if (!header.empty()) header += options.separator;
         header += csvField(field, options.separator);
     }
     take(header + std::string(options.lineEnd));
     const std::vector<TrajectoryPoint> rows = report.rowsEvery(step);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        take(csvRow(rows[i], i < parts.size() ? &parts[i] : nullptr, options));
+        take(csvRow(rows[i], i < parts.size() ? &parts[i] : nullptr, jump, options));
 }
 
 std::string rangeTableCsv(const RangeTableReport& report, const CsvOptions& options) {

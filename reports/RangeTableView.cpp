@@ -179,9 +179,9 @@ std::vector<std::string> viewLines(const TableView& view) {
 std::vector<std::string> metricShotLines(const ShotParameters& shot, const RangeTableReport& report) {
     const double density = report.airDensity();
     return {
-        cFormat("BC:\t\t%-.4f (%2s)\tTemperature:\t%5.1f deg. C\tCant Angle:\t%6.1f deg.", shot.ballisticCoefficient,
-                std::string(dragFunctionName(shot.dragFunction)).c_str(), fahrenheitToCelsius(shot.temperature),
-                shot.cantAngle),
+        "BC:\t\t" + coefficientText(shot) +
+            cFormat("\tTemperature:\t%5.1f deg. C\tCant Angle:\t%6.1f deg.", fahrenheitToCelsius(shot.temperature),
+                    shot.cantAngle),
         cFormat("Weight:\t\t%-.2f grams\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.1f m", grainsToGrams(shot.weight),
                 shot.relativeHumidity, yardsToMetres(shot.sightInRange)),
         cFormat("Caliber:\t%-4s\t\tPressure:\t%6.1f hPa ", shot.caliber.c_str(),

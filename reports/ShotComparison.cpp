@@ -33,7 +33,7 @@ TrajectorySolver comparisonTrajectory(const ShotParameters& shot) {
     trajectory.targetSpeed = 0.0;
     TrajectorySolver reference = trajectory;
     reference.crosswind = 0.0;
-    reference.advanced.windSpeed = 0.0;
+    reference.advanced.calm();
     trajectory.computeTrajectory();
     reference.computeTrajectory();
     correctWindage(trajectory, reference, shot.sightInRange);
@@ -81,6 +81,7 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     ComparisonTexts texts;
     if (baseline) texts.baselineName = baseline->name;
     texts.currentName = shot.name;
+    texts.effects = effectsLine(shot);
     if (!baseline) {
         texts.status = kNoBaselineStatus;
         texts.targetRange = cFormat("%.0f", shot.targetRange);

@@ -1,5 +1,6 @@
 #include "shot/AdvancedShotKeys.h"
 
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <variant>
@@ -12,7 +13,8 @@ namespace vorlan {
 namespace {
 
 using E = AdvancedEffects;
-using Member = std::variant<double E::*, bool E::*, std::vector<MachCd> E::*, std::vector<BcBand> E::*>;
+using Member = std::variant<double E::*, bool E::*, std::vector<MachCd> E::*, std::vector<BcBand> E::*,
+                            std::vector<WindZone> E::*>;
 
 struct AdvancedKey {
     std::string_view key;  // with its colon
@@ -27,16 +29,23 @@ constexpr double kHuge = 1e300;
 const AdvancedKey kKeys[] = {
     {"Wind Speed:", &E::windSpeed, "%.1f", 0, 200},
     {"Wind Direction:", &E::windDirection, "%.1f", 0, 360},
+    {"Wind Zones:", &E::windZones, nullptr, 0, kHuge},
     {"Twist Rate:", &E::twistRate, "%.2f", 0, 100},
     {"Left Twist:", &E::leftTwist, nullptr, 0, 0},
     {"Bullet Length:", &E::bulletLength, "%.3f", 0, 10},
     {"Bullet Diameter:", &E::bulletDiameter, "%.3f", 0, 2},
+    {"Aerodynamic Jump:", &E::aerodynamicJump, nullptr, 0, 0},
     {"Coriolis:", &E::coriolis, nullptr, 0, 0},
     {"Latitude:", &E::latitude, "%.2f", -90, 90},
     {"Azimuth:", &E::azimuth, "%.1f", 0, 360},
     {"Powder Sensitivity:", &E::powderSensitivity, "%.2f", -50, 50},
     {"Powder Temperature:", &E::powderTemperature, "%.1f", -150, 150},
     {"Powder Reference Temperature:", &E::powderReferenceTemperature, "%.1f", -150, 150},
+    {"Zero Conditions:", &E::zeroConditions, nullptr, 0, 0},
+    {"Zero Temperature:", &E::zeroTemperature, "%.1f", -150, 150},
+    {"Zero Pressure:", &E::zeroPressure, "%.2f", 10, 35},
+    {"Zero Humidity:", &E::zeroHumidity, "%.0f", 0, 100},
+    {"Zero Powder Temperature:", &E::zeroPowderTemperature, "%.1f", -150, 150},
     {"Custom Drag:", &E::customDrag, nullptr, 0, kHuge},
     {"BC Bands:", &E::bcBands, nullptr, 0, kHuge},
 };
@@ -52,6 +61,8 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
                 return cFormatReadingBack(key.format, value);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 return machCdText(value);
+            else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
+                return windZonesText(value);
             else
                 return bcBandsText(value);
         },
@@ -69,36 +80,45 @@ void storeValue(const Member& member, std::string_view text, E& effects) {
                 value = cToDouble(text);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 value = parseMachCdText(text);
+            else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
+                value = parseWindZonesText(text);
             else
                 value = parseBcBandsText(text);
         },
         member);
 }
 
-// Calls `pair` with the two numbers of each "a b" item of "a b;a b;..."; blank items are
-// passed over. Returns the number of the first item that is not two numbers, 0 when none.
-template <class Pair>
-std::size_t forEachPair(std::string_view text, Pair pair) {
+// Calls `take` with the N numbers of each "a b ...;a b ...;..." item; blank items are passed
+// over. Returns the number of the first item that is not N numbers, 0 when none.
+template <std::size_t N, class Take>
+std::size_t forEachItem(std::string_view text, Take take) {
     for (std::size_t number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find(';');
         const std::string item(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (item.find_first_not_of(" \t") == std::string::npos) continue;
-        double a = 0.0, b = 0.0;
+        std::array<double, N> numbers{};
         std::string rest;
         std::istringstream in(item);
         in.imbue(std::locale::classic());
-        if (!(in >> a >> b) || in >> rest) return number;
-        pair(a, b);
+        for (double& n : numbers)
+            if (!(in >> n)) return number;
+        if (in >> rest) return number;
+        take(numbers);
     }
     return 0;
 }
 
 // A list is taken whole or not at all: an item that does not parse empties it.
-template <class Point>
-std::vector<Point> parsedPairs(std::string_view text, std::size_t* badItem) {
+template <class Point, std::size_t N>
+std::vector<Point> parsedItems(std::string_view text, std::size_t* badItem) {
     std::vector<Point> points;
-    const std::size_t bad = forEachPair(text, [&](double a, double b) { points.push_back({a, b}); });
+    const std::size_t bad = forEachItem<N>(text, [&](const std::array<double, N>& n) {
+        if constexpr (N == 2)
+            points.push_back({n[0], n[1]});
+        else
+            points.push_back({n[0], n[1], n[2]});
+    });
     if (badItem) *badItem = bad;
     if (bad != 0) points.clear();
     return points;
@@ -119,7 +139,7 @@ std::string pairsText(const std::vector<Point>& points, First first, Second seco
 std::string machCdText(const std::vector<MachCd>& points) { return pairsText(points, &MachCd::mach, &MachCd::cd); }
 
 std::vector<MachCd> parseMachCdText(std::string_view text, std::size_t* badItem) {
-    return parsedPairs<MachCd>(text, badItem);
+    return parsedItems<MachCd, 2>(text, badItem);
 }
 
 std::string bcBandsText(const std::vector<BcBand>& bands) {
@@ -127,7 +147,7 @@ std::string bcBandsText(const std::vector<BcBand>& bands) {
 }
 
 std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem) {
-    return parsedPairs<BcBand>(text, badItem);
+    return parsedItems<BcBand, 2>(text, badItem);
 }
 
 std::string advancedLineProblem(std::string_view line, bool everyNumber) {
@@ -139,15 +159,34 @@ std::string advancedLineProblem(std::string_view line, bool everyNumber) {
             return cFormat("%.*s \"%.*s\" is not a number", static_cast<int>(key.key.size()), key.key.data(),
                            static_cast<int>(value.size()), value.data());
         std::size_t bad = 0;
+        const char* count = "two";
         if (std::holds_alternative<std::vector<MachCd> E::*>(key.member))
             parseMachCdText(value, &bad);
         else if (std::holds_alternative<std::vector<BcBand> E::*>(key.member))
             parseBcBandsText(value, &bad);
+        else if (std::holds_alternative<std::vector<WindZone> E::*>(key.member)) {
+            parseWindZonesText(value, &bad);
+            count = "three";
+        }
         if (bad == 0) return {};
-        return cFormat("%.*s item %zu is not two numbers; the whole list is left out", static_cast<int>(key.key.size()),
-                       key.key.data(), bad);
+        return cFormat("%.*s item %zu is not %s numbers; the whole list is left out", static_cast<int>(key.key.size()),
+                       key.key.data(), bad, count);
     }
     return {};
+}
+
+std::string windZonesText(const std::vector<WindZone>& zones) {
+    std::string text;
+    for (const WindZone& z : zones) {
+        if (!text.empty()) text += ';';
+        text.append(cFormatReadingBack("%.10g", z.until)).append(" ").append(cFormatReadingBack("%.10g", z.speed));
+        text.append(" ").append(cFormatReadingBack("%.10g", z.direction));
+    }
+    return text;
+}
+
+std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* badItem) {
+    return parsedItems<WindZone, 3>(text, badItem);
 }
 
 std::string advancedShotFileText(const AdvancedEffects& effects) {
@@ -185,6 +224,19 @@ std::string advancedInputProblem(const AdvancedEffects& effects) {
             return cFormat("Custom Drag: point %zu needs a Mach from 0 to 20 and a Cd above 0 and below 10", i + 1);
         if (i > 0 && !(drag[i].mach > drag[i - 1].mach))
             return cFormat("Custom Drag: the Mach of point %zu must be above the one before", i + 1);
+    }
+    if (effects.windZones.size() > static_cast<std::size_t>(kMaxWindZones))
+        return cFormat("Wind Zones: at most %d zones", kMaxWindZones);
+    for (std::size_t i = 0; i < effects.windZones.size(); ++i) {
+        const WindZone& z = effects.windZones[i];
+        if (!(z.until >= 1.0 && z.until <= 100000.0) || !(z.speed >= 0.0 && z.speed <= 200.0) ||
+            !(z.direction >= 0.0 && z.direction <= 360.0))
+            return cFormat(
+                "Wind Zones: zone %zu needs a range from 1 to 100000 yd, a speed from 0 to 200 mph and a "
+                "direction from 0 to 360",
+                i + 1);
+        if (i > 0 && !(z.until > effects.windZones[i - 1].until))
+            return cFormat("Wind Zones: the range of zone %zu must be beyond the one before", i + 1);
     }
     if (effects.bcBands.size() > static_cast<std::size_t>(kMaxBcBands))
         return cFormat("BC Bands: at most %d bands", kMaxBcBands);

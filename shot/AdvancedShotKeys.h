@@ -5,6 +5,7 @@
 //
 //   "Custom Drag:"  Mach-Cd pairs "M Cd;M Cd;..."
 //   "BC Bands:"     velocity-coefficient pairs "V BC;V BC;..."
+//   "Wind Zones:"   "until_yd mph direction;..."
 
 #include <string>
 #include <string_view>
@@ -21,16 +22,19 @@ std::string advancedShotFileText(const AdvancedEffects& effects);
 // Stores the value of a line that begins with an advanced key; false when none matched.
 bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects);
 
-// "M Cd;M Cd;..." and "V BC;V BC;..." both ways. A list is read whole or not at all: an item
-// that is not two numbers gives an empty list (the effect off), its number in `badItem`.
+// "M Cd;M Cd;...", "V BC;V BC;..." and "yd mph deg;..." both ways. A list is read whole or not
+// at all: an item that is not all numbers gives an empty list (the effect off), its number in
+// `badItem`.
 std::string machCdText(const std::vector<MachCd>& points);
 std::vector<MachCd> parseMachCdText(std::string_view text, std::size_t* badItem = nullptr);
 std::string bcBandsText(const std::vector<BcBand>& bands);
 std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem = nullptr);
+std::string windZonesText(const std::vector<WindZone>& zones);
+std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* badItem = nullptr);
 
 // What is wrong with a list line that does not read whole ("Custom Drag: item 2 is not two
-// numbers; ..."), or with `everyNumber` a number line that holds no number; empty for a line
-// that reads, or that holds no advanced key.
+// numbers; ...", "Wind Zones: item 1 is not three numbers; ..."), or with `everyNumber` a number line that holds no
+// number; empty for a line that reads, or that holds no advanced key.
 std::string advancedLineProblem(std::string_view line, bool everyNumber = false);
 
 // A custom drag table read from CSV text: two columns, Mach and Cd, an optional header line,

@@ -4,6 +4,7 @@
 
 #include "engine/Ballistics.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/CaliberDiameter.h"
 
 namespace vorlan {
 
@@ -25,7 +26,7 @@ DragModel shotDragModel(const ShotParameters& shot) {
 
 AdvancedEffects shotAdvancedEffects(const ShotParameters& shot) {
     AdvancedEffects effects = shot.advanced;
-    if (effects.bulletDiameter == 0.0) effects.bulletDiameter = cToDouble(shot.caliber);
+    effects.bulletDiameter = bulletDiameter(effects.bulletDiameter, shot.caliber).inches;
     return effects;
 }
 
@@ -58,7 +59,8 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
 
 namespace {
 
-// The bullet and the air it flies through, as the maximum range and the point-blank zero take them.
+// The bullet, the air it flies through and the effects beyond the designed flight, as the
+// maximum range and the point-blank zero take them.
 template <class Solver>
 Solver bulletAndAir(const ShotParameters& shot) {
     Solver solver;
@@ -66,6 +68,7 @@ Solver bulletAndAir(const ShotParameters& shot) {
     solver.bulletWeight = shot.weight;
     solver.atmosphere = shotAtmosphere(shot);
     solver.dragModel = shotDragModel(shot);
+    solver.advanced = shotAdvancedEffects(shot);
     return solver;
 }
 

@@ -24,7 +24,7 @@ Atmosphere shotAtmosphere(const ShotParameters& shot);
 DragModel shotDragModel(const ShotParameters& shot);
 
 // The shot's advanced effects as a trajectory flies them: a bullet diameter of 0 becomes the
-// number at the start of the calibre (".308" gives 0.308).
+// calibre's (CaliberDiameter.h), and stays 0, leaving spin out, when the calibre names none.
 AdvancedEffects shotAdvancedEffects(const ShotParameters& shot);
 
 // The shot's gyroscopic stability factor at its muzzle velocity (after the powder's

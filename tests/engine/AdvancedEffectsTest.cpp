@@ -30,6 +30,13 @@ TrajectorySolver rifle(const std::function<void(AdvancedEffects&)>& set = {}) {
     return s;
 }
 
+TrajectorySolver flown(const ShotParameters& shot) {
+    TrajectorySolver s;
+    setUpTrajectory(s, shot, kTableCantDivisor);
+    s.computeTrajectory();
+    return s;
+}
+
 void expectSameFlight(const TrajectorySolver& a, const TrajectorySolver& b, const char* what) {
     ASSERT_EQ(a.rows.size(), b.rows.size()) << what;
     EXPECT_EQ(a.muzzleElevation, b.muzzleElevation) << what;
@@ -216,6 +223,117 @@ TEST(AdvancedEffects, CustomTableLookup) {
         double mach, cd;
     } cases[] = {{0.0, 0.2}, {0.5, 0.2}, {0.75, 0.3}, {1.0, 0.4}, {1.5, 0.35}, {2.0, 0.3}, {9.0, 0.3}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(tableCoefficient(points, 3, c.mach), c.cd) << c.mach;
+}
+
+// A rifle zeroed at 59 F in calm air on a level range and fired at 20 F, uphill, in a
+// crosswind, with cold powder, flies the shot fired with LOS Check off at the angle the
+// zero day's own zeroing gives; re-zeroing in today's air would hide part of the change.
+TEST(AdvancedEffects, ZeroConditionsKeepTheZeroDaysAngle) {
+    ShotParameters zeroDay = testing::load308();
+    zeroDay.stationPressure = true;
+    zeroDay.pressure = 29.5;
+    zeroDay.relativeHumidity = 30;
+    zeroDay.advanced.powderSensitivity = 1.5;
+    const TrajectorySolver zero = flown(zeroDay);
+    ASSERT_EQ(zero.zero, TrajectorySolver::Zero::Settled);
+
+    ShotParameters today = zeroDay;
+    today.temperature = 20;
+    today.pressure = 30.2;
+    today.relativeHumidity = 60;
+    today.crosswind = 10;
+    today.losAngle = 5;
+    today.advanced.powderTemperature = 20;
+    AdvancedEffects& e = today.advanced;
+    e.zeroConditions = true;
+    e.zeroTemperature = 59;
+    e.zeroPressure = 29.5;
+    e.zeroHumidity = 30;
+    e.zeroPowderTemperature = 59;
+    const TrajectorySolver kept = flown(today);
+    EXPECT_EQ(kept.muzzleElevation, zero.muzzleElevation);
+    EXPECT_EQ(kept.zero, TrajectorySolver::Zero::Settled);
+
+    ShotParameters fixed = today;
+    fixed.advanced.zeroConditions = false;
+    fixed.muzzleAngleCorrection = false;
+    fixed.muzzleAngle = radiansToMoa(zero.muzzleElevation);
+    const TrajectorySolver atAngle = flown(fixed);
+    ShotParameters rezeroed = today;
+    rezeroed.advanced.zeroConditions = false;
+    const TrajectorySolver again = flown(rezeroed);
+    ASSERT_EQ(kept.rows.size(), atAngle.rows.size());
+    for (std::size_t r = 100; r <= 1000; r += 100) {
+        EXPECT_NEAR(kept.rows[r].drop, atAngle.rows[r].drop, 1e-9) << r;
+        EXPECT_NEAR(kept.rows[r].windage, atAngle.rows[r].windage, 1e-9) << r;
+    }
+    EXPECT_GT(std::fabs(kept.rows[1000].drop - again.rows[1000].drop) * 12, 1.0) << "re-zeroing moves the shot";
+}
+
+// The jump's fit, Litz (0.01 Sg - 0.0024 L + 0.032) MOA per mph: a wind from the right
+// (90 deg) throws a right-hand twist's bullet up and one from the left down by as much, so
+// the drops differ by twice the fit's angle at every range (one MOA is 1.0472 in per 100
+// yd); a left-hand twist mirrors it. Both are zeroed at the same angle, without the jump.
+TEST(AdvancedEffects, AerodynamicJumpFollowsThePublishedFit) {
+    for (const bool left : {false, true}) {
+        ShotParameters shot = testing::load308();
+        AdvancedEffects& e = shot.advanced;
+        e.twistRate = 10, e.bulletLength = 1.24, e.bulletDiameter = 0.308, e.leftTwist = left;
+        e.aerodynamicJump = true;
+        e.windSpeed = 10;
+        e.windDirection = 90;
+        const TrajectorySolver fromRight = flown(shot);
+        e.windDirection = 270;
+        const TrajectorySolver fromLeft = flown(shot);
+        EXPECT_NEAR(fromRight.muzzleElevation, fromLeft.muzzleElevation, 1e-12) << left;
+        const double fitMoa = (0.01 * fromRight.stability - 0.0024 * 1.24 / 0.308 + 0.032) * 10;
+        ASSERT_GT(fitMoa, 0.3);
+        const double sign = left ? -1.0 : 1.0;
+        for (std::size_t r = 100; r <= 1000; r += 150) {
+            const double expected = sign * 2 * fitMoa * 1.0472 * static_cast<double>(r) / 100;
+            EXPECT_NEAR((fromRight.rows[r].drop - fromLeft.rows[r].drop) * 12, expected, 0.02 * std::fabs(expected))
+                << r << (left ? " left" : " right");
+            EXPECT_NEAR(fromRight.effectParts[r].aerodynamicJump * 12, expected / 2, 0.02 * std::fabs(expected)) << r;
+        }
+        e.aerodynamicJump = false;
+        const TrajectorySolver plainLeft = flown(shot);
+        e.windDirection = 90;
+        EXPECT_NEAR(flown(shot).rows[1000].drop, plainLeft.rows[1000].drop, 1e-6) << "without the jump a side wind "
+                                                                                      "leaves the drop alone";
+    }
+}
+
+// Winds along the range: one zone is the single wind bit for bit, two equal zones are one,
+// and a zone's wind stops at its range: with the wind only to 500 yd the flight is the
+// windy one to 500 yd and then keeps the sideways speed it had, short of the full wind's.
+TEST(AdvancedEffects, WindZones) {
+    ShotParameters shot = testing::load308();
+    shot.advanced.windSpeed = 12;
+    shot.advanced.windDirection = 300;
+    const TrajectorySolver single = flown(shot);
+    const struct {
+        const char* what;
+        std::vector<WindZone> zones;
+    } same[] = {
+        {"one zone", {{400, 12, 300}}},
+        {"two equal zones", {{400, 12, 300}, {800, 12, 300}}},
+    };
+    for (const auto& c : same) {
+        ShotParameters zoned = shot;
+        zoned.advanced.windSpeed = 0;
+        zoned.advanced.windZones = c.zones;
+        expectSameFlight(single, flown(zoned), c.what);
+    }
+    ShotParameters near = shot;
+    near.advanced.windZones = {{500, 12, 300}, {1000, 0, 0}};
+    const TrajectorySolver nearOnly = flown(near);
+    for (std::size_t r = 0; r <= 500; r += 100) EXPECT_EQ(nearOnly.rows[r].windage, single.rows[r].windage) << r;
+    const double w500 = single.rows[500].windage;
+    EXPECT_GT(nearOnly.rows[1000].windage / w500, 1.0) << "the drift goes on";
+    EXPECT_LT(nearOnly.rows[1000].windage, 0.8 * single.rows[1000].windage) << "short of the full wind's";
+    ShotParameters far = shot;
+    far.advanced.windZones = {{500, 0, 0}, {1000, 12, 300}};
+    EXPECT_EQ(flown(far).rows[500].windage, 0.0);
 }
 
 }  // namespace

@@ -54,6 +54,30 @@ TEST(MaxRangeSolver, ReportsTheTrialBeforeTheFirstThatFliesNoFarther) {
     EXPECT_LE(best, 36.0);
 }
 
+// With a headwind and cold powder the longest range is the one the range table's own
+// flight gives: trajectories fired at whole degrees over level ground, each searched along
+// its rows for where it comes back to the line of sight (3-ft steps against the search's 6).
+TEST(MaxRangeSolver, EffectsAgainstTheTablesOwnRows) {
+    ShotParameters shot = testing::load308HeadwindColdPowder();
+    shot.sightHeight = 0;
+    shot.muzzleAngleCorrection = false;
+    shot.incrementCount = 6000;
+    int longest = 0;
+    for (int degrees = 11; degrees <= 89; ++degrees) {
+        shot.muzzleAngle = degrees * 60.0;
+        TrajectorySolver t;
+        setUpTrajectory(t, shot, kTableCantDivisor);
+        t.computeTrajectory();
+        int row = 1;
+        while (row <= t.lastRowIndex && t.rows[static_cast<std::size_t>(row)].drop > 0.0) ++row;
+        if (row <= longest) break;
+        longest = row;
+    }
+    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+    EXPECT_NEAR(r.maximumRange, longest, 0.003 * longest);
+    EXPECT_LT(r.maximumRange, 0.95 * shotMaxRangeSolver(testing::load308()).computeMaximumRange().maximumRange);
+}
+
 TEST(MaxRangeSolver, SlowFlightEndsBelowFiftyFeetPerSecond) {
     MaxRangeSolver solver;
     solver.muzzleVelocity = 400.0;

@@ -179,5 +179,22 @@ TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
     EXPECT_TRUE(RangeTableReport(testing::load308()).printedEffectParts().empty());
 }
 
+// A scope turned at the sight-in range takes out an angle: the spin drift the published fit
+// gives there is removed in proportion to range, nothing at the muzzle, all of it at the zero.
+TEST(RangeTable, SpinDriftIsZeroedAsAnAngle) {
+    ShotParameters shot = testing::load308();
+    shot.sightInRange = 300;
+    shot.advanced.twistRate = 10;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.bulletDiameter = 0.308;
+    const RangeTableReport report(shot);
+    const TrajectorySolver& t = report.tableTrajectory();
+    const double atZero = spinDriftInches(t.stability, t.rows[300].time, false);
+    for (const std::size_t r : {0, 100, 300, 600, 1000}) {
+        const double expected = spinDriftInches(t.stability, t.rows[r].time, false) - atZero * r / 300.0;
+        EXPECT_NEAR(t.rows[r].windage * 12, expected, 1e-9) << r;
+    }
+}
+
 }  // namespace
 }  // namespace vorlan

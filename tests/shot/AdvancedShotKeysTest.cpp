@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "shot/CaliberDiameter.h"
 #include "shot/ShotFile.h"
+#include "shot/ShotSetup.h"
 
 namespace vorlan {
 namespace {
@@ -23,6 +25,13 @@ AdvancedEffects everyEffect() {
     e.powderReferenceTemperature = 70;
     e.customDrag = {{0, 0.12}, {0.95, 0.1467}, {1.05, 0.4043}, {5, 0.1618}};
     e.bcBands = {{2800, 0.25}, {1800, 0.24}};
+    e.windZones = {{300, 8, 270}, {1200.5, 15.5, 45}};
+    e.aerodynamicJump = true;
+    e.zeroConditions = true;
+    e.zeroTemperature = 40;
+    e.zeroPressure = 24.5;
+    e.zeroHumidity = 55;
+    e.zeroPowderTemperature = 35.5;
     return e;
 }
 
@@ -38,6 +47,11 @@ TEST(AdvancedShotKeys, WrittenOnlyWhenSetAndReadBack) {
     EXPECT_NE(text.find("\r\r\nLeft Twist:TRUE\r\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\r\nCustom Drag:0 0.12;0.95 0.1467;1.05 0.4043;5 0.1618\r\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\r\nBC Bands:2800 0.25;1800 0.24\r\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\r\nWind Zones:300 8 270;1200.5 15.5 45\r\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\r\nAerodynamic Jump:TRUE\r\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\r\nZero Conditions:TRUE\r\r\nZero Temperature:40.0\r\r\nZero Pressure:24.50\r\r\n"
+                        "Zero Humidity:55\r\r\nZero Powder Temperature:35.5\r\r\n"),
+              std::string::npos);
 
     ShotParameters back;
     readShotText(text, back, ShotReadMode::Load);
@@ -127,12 +141,97 @@ TEST(AdvancedShotKeys, OutOfRangeInputsAreNamed) {
              e.bcBands = {{1000, 0}};
          },
          "BC Bands: each band needs a velocity from 0 to 5000 ft/s and a coefficient from 0.0001 to 2"},
+        {[](AdvancedEffects& e) { e.zeroPressure = 9; }, "Zero Pressure must be a number from 10 to 35"},
+        {[](AdvancedEffects& e) { e.zeroHumidity = 101; }, "Zero Humidity must be a number from 0 to 100"},
+        {[](AdvancedEffects& e) {
+             e.windZones.assign(6, {100, 5, 90});
+         },
+         "Wind Zones: at most 5 zones"},
+        {[](AdvancedEffects& e) {
+             e.windZones = {{500, 5, 90}, {500, 5, 90}};
+         },
+         "Wind Zones: the range of zone 2 must be beyond the one before"},
+        {[](AdvancedEffects& e) {
+             e.windZones = {{500, 5, 361}};
+         },
+         "Wind Zones: zone 1 needs a range from 1 to 100000 yd, a speed from 0 to 200 mph and a direction from 0 "
+         "to 360"},
     };
     for (const auto& c : cases) {
         AdvancedEffects e = everyEffect();
         c.set(e);
         EXPECT_EQ(advancedInputProblem(e), c.message);
     }
+}
+
+}  // namespace
+}  // namespace vorlan
+
+namespace vorlan {
+namespace {
+
+// Bullet diameters of the calibres shooters type, from the SAAMI and C.I.P. drawings (and
+// 5.5 mm for a .22 pellet); a calibre no rule reads gives none, which leaves spin out.
+TEST(CaliberDiameter, NamesAndRules) {
+    using S = DiameterSource;
+    const struct {
+        const char* caliber;
+        double inches;
+        DiameterSource source;
+    } cases[] = {
+        {".22 LR", 0.223, S::CaliberTable},
+        {".223 Rem", 0.224, S::CaliberTable},
+        {"22-250", 0.224, S::CaliberTable},
+        {".243 Win", 0.243, S::CaliberTable},
+        {"6mm Creedmoor", 0.243, S::CaliberTable},
+        {"6.5 Creedmoor", 0.264, S::CaliberTable},
+        {"6.5x55", 0.264, S::CaliberTable},
+        {".270 Win", 0.277, S::CaliberTable},
+        {"7mm-08", 0.284, S::CaliberTable},
+        {"7mm Rem Mag", 0.284, S::CaliberTable},
+        {".308 Win", 0.308, S::CaliberTable},
+        {"30-06", 0.308, S::CaliberTable},
+        {"300 Win Mag", 0.308, S::CaliberTable},
+        {"7.62x39", 0.311, S::CaliberTable},
+        {"8x57 JS", 0.323, S::CaliberTable},
+        {".338 Lapua", 0.338, S::CaliberTable},
+        {"9mm", 0.355, S::CaliberTable},
+        {".40 S&W", 0.400, S::CaliberTable},
+        {".45 ACP", 0.451, S::CaliberTable},
+        {".177", 0.177, S::CaliberTable},
+        {".22 airgun", 0.217, S::CaliberTable},
+        {".224", 0.224, S::CaliberTable},
+        {"0.3", 0.3, S::CaliberText},
+        {"12.7x99", 12.7 / 25.4, S::CaliberText},
+        {"7.5 mm", 7.5 / 25.4, S::CaliberText},
+        {"416 Rigby", 0.416, S::CaliberText},
+        {"35 Whelen", 0.35, S::CaliberText},
+        {".22", 0.22, S::CaliberText},
+        {"2230", 0.0, S::None},
+        {"Wildcat", 0.0, S::None},
+        {"", 0.0, S::None},
+        {"30 mm", 0.0, S::None},
+        {"1.5", 0.0, S::None},
+    };
+    for (const auto& c : cases) {
+        const BulletDiameter d = caliberDiameter(c.caliber);
+        EXPECT_DOUBLE_EQ(d.inches, c.inches) << c.caliber;
+        EXPECT_EQ(d.source, c.source) << c.caliber;
+    }
+    EXPECT_EQ(bulletDiameter(0.311, "6.5 Creedmoor").source, S::Entered);
+    EXPECT_EQ(bulletDiameter(0.0, "6.5 Creedmoor").inches, 0.264);
+
+    // Spin in the shot follows: 6.5 Creedmoor 140 gr, 1.37 in, 1:8 at 2700 ft/s is 1.694 by
+    // Miller's rule with d = 0.264 in (44 with the calibre's 6.5 taken as inches).
+    ShotParameters shot;
+    shot.caliber = "6.5 Creedmoor";
+    shot.weight = 140;
+    shot.velocity = 2700;
+    shot.advanced.twistRate = 8;
+    shot.advanced.bulletLength = 1.37;
+    EXPECT_NEAR(shotStability(shot), 1.694, 0.001);
+    shot.caliber = "Wildcat";
+    EXPECT_FALSE(shotAdvancedEffects(shot).spinDriftOn());
 }
 
 }  // namespace

@@ -25,6 +25,16 @@ inline ShotParameters load308() {
     return shot;
 }
 
+// The same load into a 20 mph headwind with its powder at 0 F (1.5 ft/s per degree).
+inline ShotParameters load308HeadwindColdPowder() {
+    ShotParameters shot = load308();
+    shot.advanced.windSpeed = 20;
+    shot.advanced.windDirection = 0;
+    shot.advanced.powderSensitivity = 1.5;
+    shot.advanced.powderTemperature = 0;
+    return shot;
+}
+
 // Values a damaged shot file can hand to a solver.
 inline constexpr double kHostileValues[] = {std::numeric_limits<double>::quiet_NaN(),
                                             std::numeric_limits<double>::infinity(),
