@@ -3,9 +3,12 @@
 
 #include <QString>
 
+#include "engine/Units.h"
+
 namespace vorlan {
 
 class TrajectoryWindow;
+struct ShotParameters;
 
 class TableWindowOwner {
 public:
@@ -20,6 +23,8 @@ public:
     virtual QString preferencesPath() { return {}; }
     // F1 in the window: the help contents, when the owner has help to show.
     virtual void showHelpContents() {}
+    // File > Field Card: a field card window of the table's shot, in the units the table shows.
+    virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
 
 protected:
     ~TableWindowOwner() = default;

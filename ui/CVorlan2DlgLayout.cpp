@@ -198,10 +198,13 @@ void CVorlan2Dlg::buildControls() {
     calculations->setMinimumSize(112, 34);
     CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
+    CColorBtn* fieldCard = addButton(kFieldCardButton, QStringLiteral("Field Card..."), &CVorlan2Dlg::onFieldCard);
+    fieldCard->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);
     sideCommands->addWidget(advanced);
     sideCommands->addWidget(calculations);
+    sideCommands->addWidget(fieldCard);
 
     // Projectile and wind on the left; atmosphere, drag model and the commands beside them.
     auto* grid = new QGridLayout;
@@ -234,7 +237,7 @@ void CVorlan2Dlg::setTabOrderByLayout() {
                          kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
                          kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
                          kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
-                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kAdvancedButton, kCalculationsButton,
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kAdvancedButton, kCalculationsButton, kFieldCardButton,
                          kContextHelpButton, kHelpButton};
     // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));

@@ -283,7 +283,8 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
                                  kPressureEdit, kAltitudeEdit, kStationPressureCheck, kG1Radio, kMuzzleAngleCheck,
                                  kStdAtmosphereButton, kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton,
                                  kSetBaselineButton, kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton,
-                                 kAdvancedButton, kCalculationsButton, kContextHelpButton, kHelpButton, kNameEdit, kCaliberEdit};
+                                 kAdvancedButton, kCalculationsButton, kFieldCardButton, kContextHelpButton, kHelpButton, kNameEdit,
+                                 kCaliberEdit};
     // clang-format on
     QCOMPARE(visited, expected);
 }

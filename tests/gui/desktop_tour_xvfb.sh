@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
-# in the "Invalid Entry" box, Range Table, two Shoot windows apart, the help window and its
-# Escape, and the close request ending the program.
+# in the "Invalid Entry" box, Range Table, two Shoot windows apart, the Advanced and Field Card
+# windows, the help window and its Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -125,9 +125,21 @@ picture advanced
 keys Escape
 gone "Advanced" || fail "Escape did not close the Advanced window"
 
-# "&Help" is the last stop: three more Tabs from "Advanced...".
+# "Field Card..." is two stops after "Advanced...": its window shows a card of the shot, and
+# Escape closes it.
 xdotool windowactivate --sync "$main" 2>/dev/null
-keys $(printf 'Tab %.0s' $(seq 3)) space
+keys Tab Tab space
+card=$(windows "Field Card - $name" | head -n1)
+[[ -n $card ]] || fail "no \"Field Card - $name\" window"
+sleep 0.5
+picture field-card
+xdotool windowactivate --sync "$card" 2>/dev/null
+keys Escape
+gone "Field Card - $name" || fail "Escape did not close the Field Card window"
+
+# "&Help" is the last stop: two more Tabs from "Field Card...".
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab Tab space
 help=$(windows "Vorlan Help" | head -n1)
 [[ -n $help ]] || fail "no \"Vorlan Help\" window"
 picture help
