@@ -27,8 +27,7 @@ extern "C" __attribute__((visibility("default"))) bool vorlanWriteChartFile(cons
     scene.title = chartTitle(request.series);
     scene.units = request.units;
     QString reason;
-    if (vorlan::exportChart(scene, QString::fromStdString(request.path), QSize(request.width, request.height), reason))
-        return true;
+    if (vorlan::exportChart(scene, request.path, QSize(request.width, request.height), reason)) return true;
     error = reason.toStdString();
     return false;
 }

@@ -21,8 +21,11 @@ struct NoResult : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads a shot file as the Load command does; throws UsageError when it cannot be read.
-ShotParameters loadShot(const std::string& path);
+// Reads a shot file as the Load command does and checks the whole shot (ShotCheck.h), or with
+// ShotCheck::LinesOnly only that its lines read whole. Throws UsageError, naming the file,
+// when it cannot be read, holds no shot-file line at all, or fails its check.
+enum class ShotCheck { Whole, LinesOnly };
+ShotParameters loadShot(const std::string& path, ShotCheck check = ShotCheck::Whole);
 
 // Prints "label: value".
 void printValue(std::ostream& out, const char* label, const std::string& value);

@@ -23,10 +23,10 @@
 #include "reports/FieldCard.h"
 #include "reports/FieldCardPainter.h"
 #include "reports/TableDialogs.h"
-#include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/SafeFile.h"
 #include "shot/ScopeProfile.h"
+#include "shot/ShotCheck.h"
 #include "ui/ControlIds.h"
 
 namespace vorlan {
@@ -249,7 +249,7 @@ void CFieldCardDlg::rebuild() {
     request.energy = energy_->isChecked();
     request.fileName = fileName_;
     request.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    if (problem.empty()) problem = advancedInputProblem(shot_.advanced);
+    if (problem.empty()) problem = shotProblem(shot_);
     if (problem.empty()) problem = cardRequestProblem(request);
     if (problem.empty()) {
         FittedCard fitted = fitFieldCard(fieldCard(shot_, request));
