@@ -148,6 +148,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         {kComputeBcButton, "Compute BC", &D::onComputeBC},
         {kOpbzButton, "OPBZ", &D::onOPBZ},
         {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
+        {kFieldCardButton, "Field Card...", &D::onFieldCard},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -161,7 +162,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
     status_->setObjectName(QStringLiteral("statusText"));
     status_->setAlignment(Qt::AlignCenter);
     status_->setFixedHeight(status_->fontMetrics().height() + 4);
-    grid->addWidget(status_, 3, 0, 1, 3);
+    grid->addWidget(status_, (i + 2) / 3, 0, 1, 3);  // under the last row of buttons
     statusTimer_ = new QTimer(this);
     statusTimer_->setSingleShot(true);
     statusTimer_->setInterval(kStatusMilliseconds);
@@ -198,13 +199,10 @@ void CVorlan2Dlg::buildControls() {
     calculations->setMinimumSize(112, 34);
     CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
-    CColorBtn* fieldCard = addButton(kFieldCardButton, QStringLiteral("Field Card..."), &CVorlan2Dlg::onFieldCard);
-    fieldCard->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);
     sideCommands->addWidget(advanced);
     sideCommands->addWidget(calculations);
-    sideCommands->addWidget(fieldCard);
 
     // Projectile and wind on the left; atmosphere, drag model and the commands beside them.
     auto* grid = new QGridLayout;
@@ -237,7 +235,7 @@ void CVorlan2Dlg::setTabOrderByLayout() {
                          kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
                          kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
                          kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
-                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kAdvancedButton, kCalculationsButton, kFieldCardButton,
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kAdvancedButton, kCalculationsButton,
                          kContextHelpButton, kHelpButton};
     // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));

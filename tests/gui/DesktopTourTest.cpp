@@ -283,7 +283,7 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
                                  kPressureEdit, kAltitudeEdit, kStationPressureCheck, kG1Radio, kMuzzleAngleCheck,
                                  kStdAtmosphereButton, kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton,
                                  kSetBaselineButton, kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton,
-                                 kAdvancedButton, kCalculationsButton, kFieldCardButton, kContextHelpButton, kHelpButton, kNameEdit,
+                                 kFieldCardButton, kAdvancedButton, kCalculationsButton, kContextHelpButton, kHelpButton, kNameEdit,
                                  kCaliberEdit};
     // clang-format on
     QCOMPARE(visited, expected);

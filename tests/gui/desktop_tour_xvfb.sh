@@ -113,22 +113,10 @@ second=$(xdotool getwindowgeometry "${shots[1]}" | sed -n 's/ *Position: \([0-9,
 [[ $first != "$second" ]] || fail "both comparison windows at $first"
 picture tables-and-comparisons
 
-# "Advanced..." is four stops after Shoot: a typed wind speed replaces the selected one, and
-# Escape closes the window keeping it in the shot.
+# "Field Card..." is four stops after Shoot: its window shows a card of the shot, and Escape
+# closes it.
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys $(printf 'Tab %.0s' $(seq 4)) space
-advanced=$(windows "Advanced" | head -n1)
-[[ -n $advanced ]] || fail "no \"Advanced\" window"
-xdotool windowactivate --sync "$advanced" 2>/dev/null
-keys 1 0
-picture advanced
-keys Escape
-gone "Advanced" || fail "Escape did not close the Advanced window"
-
-# "Field Card..." is two stops after "Advanced...": its window shows a card of the shot, and
-# Escape closes it.
-xdotool windowactivate --sync "$main" 2>/dev/null
-keys Tab Tab space
 card=$(windows "Field Card - $name" | head -n1)
 [[ -n $card ]] || fail "no \"Field Card - $name\" window"
 sleep 0.5
@@ -137,9 +125,21 @@ xdotool windowactivate --sync "$card" 2>/dev/null
 keys Escape
 gone "Field Card - $name" || fail "Escape did not close the Field Card window"
 
-# "&Help" is the last stop: two more Tabs from "Field Card...".
+# "Advanced..." is the next stop: a typed wind speed replaces the selected one, and Escape
+# closes the window keeping it in the shot.
 xdotool windowactivate --sync "$main" 2>/dev/null
-keys Tab Tab space
+keys Tab space
+advanced=$(windows "Advanced" | head -n1)
+[[ -n $advanced ]] || fail "no \"Advanced\" window"
+xdotool windowactivate --sync "$advanced" 2>/dev/null
+keys 1 0
+picture advanced
+keys Escape
+gone "Advanced" || fail "Escape did not close the Advanced window"
+
+# "&Help" is the last stop: three more Tabs from "Advanced...".
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys $(printf 'Tab %.0s' $(seq 3)) space
 help=$(windows "Vorlan Help" | head -n1)
 [[ -n $help ]] || fail "no \"Vorlan Help\" window"
 picture help
