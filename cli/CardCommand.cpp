@@ -8,7 +8,6 @@
 #include "reports/FieldCard.h"
 #include "reports/FieldCardLayout.h"
 #include "reports/FieldCardRenderer.h"
-#include "shot/AdvancedShotKeys.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 
@@ -95,7 +94,6 @@ void runCard(const CardFlags& flags) {
     if (flags.text + flags.csv + !flags.output.empty() != 1)
         throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
     const ShotParameters shot = loadShot(flags.path);
-    if (const std::string problem = advancedInputProblem(shot.advanced); !problem.empty()) throw UsageError(problem);
     const FieldCard card = fieldCard(shot, requestOf(flags));
     const FittedCard fitted = fitFieldCard(card);
     if (!fitted.fits()) throw UsageError(fitted.refusal);

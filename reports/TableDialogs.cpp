@@ -28,6 +28,11 @@ QString askCsvWithFileDialog(QWidget* parent, const QString& initialPath) {
     return askSaveName(parent, QStringLiteral("Export CSV"), initialPath, QStringLiteral("CSV Files (*.csv)"), true);
 }
 
+QString askCardWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Export Field Card"), initialPath,
+                       QStringLiteral("Field Cards (*.pdf *.svg *.png)"), true);
+}
+
 void warnWithMessageBox(QWidget* parent, const QString& title, const QString& message) {
     QMessageBox::warning(parent, title, message);
 }
@@ -35,7 +40,8 @@ void warnWithMessageBox(QWidget* parent, const QString& title, const QString& me
 }  // namespace
 
 TableDialogs standardTableDialogs() {
-    return {askWithFileDialog, askCsvOptionsWithDialog, askCsvWithFileDialog, warnWithMessageBox};
+    return {askWithFileDialog, askCsvOptionsWithDialog, askCsvWithFileDialog, askCardWithFileDialog,
+            warnWithMessageBox};
 }
 
 TableDialogs& tableDialogs() {

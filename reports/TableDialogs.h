@@ -17,6 +17,8 @@ struct TableDialogs {
     // Export CSV: the rows, holds and units (false when cancelled), then the file to write.
     std::function<bool(QWidget* parent, CsvOptions& options)> askCsvOptions;
     std::function<QString(QWidget* parent, const QString& initialPath)> askCsvFileName;
+    // Export of a field card: the file to write (.pdf, .svg or .png); empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& initialPath)> askCardFileName;
     // Tells the user that a file could not be written.
     std::function<void(QWidget* parent, const QString& title, const QString& message)> showFileError;
 };

@@ -37,6 +37,7 @@ public:
                       std::shared_ptr<const RangeTableReport> report, QString preferencesPath);
 
     const TableView& current() const { return current_; }
+    const ShotParameters& shot() const { return shot_; }
     // Shows `view` in the window's table and remembers it in the preferences file.
     void setView(const TableView& view);
     // Asks for the rows, holds and units and a file, and writes the CSV there.

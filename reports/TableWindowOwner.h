@@ -3,11 +3,14 @@
 
 #include <QString>
 
+#include "engine/Units.h"
+
 class QWidget;
 
 namespace vorlan {
 
 class TrajectoryWindow;
+struct ShotParameters;
 
 class TableWindowOwner {
 public:
@@ -24,6 +27,8 @@ public:
     virtual void placeTableWindow(QWidget* /*window*/) {}
     // F1 in the window: the help page on the table window, when the owner has help to show.
     virtual void showRangeTableHelp() {}
+    // File > Field Card: a field card window of the table's shot, in the units the table shows.
+    virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
 
 protected:
     ~TableWindowOwner() = default;

@@ -79,6 +79,11 @@ void TrajectoryWindow::createMenu() {
     });
     exportCsv_->setObjectName(QStringLiteral("fileExportCsv"));
     exportCsv_->setEnabled(false);
+    fieldCard_ = file->addAction(QStringLiteral("Field C&ard..."), this, [this] {
+        if (views_) owner_.openFieldCard(views_->shot(), views_->current().units);
+    });
+    fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
+    fieldCard_->setEnabled(false);
 
     // Copy works on the table view; the chart has Export Chart.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -167,6 +172,7 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     }
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
     exportCsv_->setEnabled(true);
+    fieldCard_->setEnabled(true);
 }
 
 void TrajectoryWindow::onFilePrintPreview() {

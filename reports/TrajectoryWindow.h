@@ -80,6 +80,7 @@ private:
     TrajectoryChartCommands* chart_ = nullptr;
     TableViewCommands* views_ = nullptr;
     QAction* exportCsv_ = nullptr;
+    QAction* fieldCard_ = nullptr;
 };
 
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it

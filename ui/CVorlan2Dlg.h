@@ -58,6 +58,8 @@ public:
     void tableWindowDestroyed(TrajectoryWindow* window) override;
     void showRangeTableHelp() override;
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
+    // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
+    void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
@@ -100,6 +102,7 @@ public:
     void onOPBZ();
     void onCalculations();
     void onAdvanced();
+    void onFieldCard();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;

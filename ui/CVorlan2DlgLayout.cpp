@@ -152,6 +152,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         {kComputeBcButton, "Compute BC", &D::onComputeBC},
         {kOpbzButton, "OPBZ", &D::onOPBZ},
         {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
+        {kFieldCardButton, "Field Card...", &D::onFieldCard},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -166,7 +167,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
     setControlId(status_, kStatusText);
     status_->setAlignment(Qt::AlignCenter);
     status_->setFixedHeight(status_->fontMetrics().height() + 4);
-    grid->addWidget(status_, 3, 0, 1, 3);
+    grid->addWidget(status_, (i + 2) / 3, 0, 1, 3);  // under the last row of buttons
     statusTimer_ = new QTimer(this);
     statusTimer_->setSingleShot(true);
     statusTimer_->setInterval(kStatusMilliseconds);
@@ -275,7 +276,7 @@ void CVorlan2Dlg::setTabOrderByLayout() {
                          kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
                          kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
                          kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
-                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kAdvancedButton, kCalculationsButton,
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kAdvancedButton, kCalculationsButton,
                          kContextHelpButton, kHelpButton};
     // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));

@@ -1,5 +1,6 @@
-// The main dialog's report commands: Range Table opens a table window of the shot, Set
-// Baseline keeps the shot for comparisons, Shoot opens a comparison window against it.
+// The main dialog's report commands: Range Table opens a table window of the shot, Field Card
+// a card of it, Set Baseline keeps the shot for comparisons, Shoot opens a comparison window
+// against it.
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include "reports/ReportChartSeries.h"
 #include "reports/TrajectoryWindow.h"
 #include "shot/ShotCheck.h"
+#include "ui/CFieldCardDlg.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
@@ -64,6 +66,17 @@ void CVorlan2Dlg::closeTableWindows() {
         QPointer<QWidget> window = openTableWindows.takeLast();
         if (window) delete window.data();
     }
+}
+
+void CVorlan2Dlg::onFieldCard() {
+    if (!takeShot()) return;  // a field failed its check: no card of values not on screen
+    openFieldCard(shot_, shot_.scope.unitSystem);
+}
+
+void CVorlan2Dlg::openFieldCard(const ShotParameters& shot, UnitSystem units) {
+    auto* window = new CFieldCardDlg(context(), shot, units, saveFileName, this);  // deletes itself when closed
+    placeNewWindow(window, WindowKind::Side);
+    window->show();
 }
 
 void CVorlan2Dlg::onSetBaseline() {

@@ -74,6 +74,7 @@ inline constexpr int kGsRadio = 1044;
 inline constexpr int kRa4Radio = 1045;
 inline constexpr int kContextHelpButton = 1047;
 inline constexpr int kStatusText = 1050;  // the note under the command buttons
+inline constexpr int kFieldCardButton = 1049;
 inline constexpr int kHelpButton = 32778;
 inline constexpr int kDragGroup = kG1Radio;
 }  // namespace MainDialogIds
@@ -180,5 +181,28 @@ inline constexpr int kDragStatus = 1042;
 inline constexpr int kBandVelocity = 1050;
 inline constexpr int kBandCoefficient = 1060;
 }  // namespace AdvancedIds
+
+// The Field Card window.
+namespace FieldCardIds {
+inline constexpr int kTemplate = 161;
+inline constexpr int kRanges = 1001;
+inline constexpr int kTargets = 1002;
+inline constexpr int kWinds = 1003;
+inline constexpr int kTemperatures = 1004;
+inline constexpr int kAngle = 1005;
+inline constexpr int kLayout = 1006;
+inline constexpr int kUnits = 1007;
+inline constexpr int kVelocity = 1008;
+inline constexpr int kTime = 1009;
+inline constexpr int kEnergy = 1010;
+inline constexpr int kSheet = 1011;
+inline constexpr int kPreview = 1020;
+inline constexpr int kMessage = 1021;
+inline constexpr int kPrint = 1030;
+inline constexpr int kPrintPreview = 1031;
+inline constexpr int kPrintSetup = 1032;
+inline constexpr int kExport = 1033;
+inline constexpr int kClose = 1034;
+}  // namespace FieldCardIds
 
 }  // namespace vorlan

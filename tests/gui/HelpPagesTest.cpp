@@ -112,9 +112,9 @@ void TestHelpPages::popupTextsAreSentences() {
         QVERIFY2(text.contains(QLatin1String(f.unit)), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String(" to ")), qPrintable(text + QStringLiteral(" (no range)")));
     }
-    for (int t :
-         {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate,
-          OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate})
+    for (int t : {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate,
+                  MaximumRangeIds::kTemplate, OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate,
+                  AdvancedIds::kTemplate, FieldCardIds::kTemplate})
         for (int id = 0; id < 33000; ++id) {
             const quint32 helpId = id ? controlHelpId(t, id) : dialogHelpId(t);
             if (!hasPopupHelpText(helpId)) continue;

@@ -2,7 +2,8 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the help window and its Escape, and the close request ending the program.
+# windows apart, the Advanced and Field Card windows, the help window and its Escape, and the
+# close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -128,10 +129,22 @@ second=$(xdotool getwindowgeometry "${shots[1]}" | sed -n 's/ *Position: \([0-9,
 [[ $first != "$second" ]] || fail "both comparison windows at $first"
 picture tables-and-comparisons
 
-# "Advanced..." is four stops after Shoot: a typed wind speed replaces the selected one, and
-# Escape closes the window keeping it in the shot.
+# "Field Card..." is four stops after Shoot: its window shows a card of the shot, and Escape
+# closes it.
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys $(printf 'Tab %.0s' $(seq 4)) space
+card=$(windows "Field Card - $name" | head -n1)
+[[ -n $card ]] || fail "no \"Field Card - $name\" window"
+sleep 0.5
+picture field-card
+xdotool windowactivate --sync "$card" 2>/dev/null
+keys Escape
+gone "Field Card - $name" || fail "Escape did not close the Field Card window"
+
+# "Advanced..." is the next stop: a typed wind speed replaces the selected one, and Escape
+# closes the window keeping it in the shot.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab space
 advanced=$(windows "Advanced" | head -n1)
 [[ -n $advanced ]] || fail "no \"Advanced\" window"
 xdotool windowactivate --sync "$advanced" 2>/dev/null
