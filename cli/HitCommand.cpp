@@ -4,9 +4,9 @@
 
 #include "cli/Commands.h"
 #include "engine/HitProbability.h"
-#include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
+#include "shot/ShotCheck.h"
 #include "shot/ShotSetup.h"
 
 namespace vorlan::cli {
@@ -74,8 +74,7 @@ std::string targetText(const HitTarget& target) {
 void runHit(const HitFlags& flags) {
     ShotParameters shot = loadShot(flags.path);
     applyFlags(flags, shot.hit);
-    for (const std::string& problem : {advancedInputProblem(shot.advanced), hitInputProblem(shot.hit)})
-        if (!problem.empty()) throw UsageError(problem);
+    if (const std::string problem = shotProblem(shot); !problem.empty()) throw UsageError(problem);
     const std::vector<int> ranges = flags.sweep.empty() ? shotHitRanges(shot) : sweepRanges(flags.sweep);
     if (ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
     const HitTarget target = shotHitTarget(shot);

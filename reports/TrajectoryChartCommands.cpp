@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDate>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -125,9 +126,10 @@ void exportChartCommand(TrajectoryChartView& chart, QWidget* parent) {
     scene.title = shotNames(scene);
     const QSize size = chart.isVisible() && chart.width() >= 100 ? chart.size() : kExportSizeWhenHidden;
     QString error;
-    if (chartFileFormat(path) == ChartFileFormat::Unknown)
+    const std::string fileName = QFile::encodeName(path).toStdString();
+    if (chartFileFormat(fileName) == ChartFileFormat::Unknown)
         error = QStringLiteral("Choose a file name ending in .png or .svg.");
-    else if (exportChart(scene, path, size, error))
+    else if (exportChart(scene, fileName, size, error))
         return;
     QMessageBox::warning(parent, QStringLiteral("Vorlan"),
                          QStringLiteral("The chart could not be exported to \"%1\".\n%2").arg(path, error));

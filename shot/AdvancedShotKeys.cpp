@@ -1,7 +1,6 @@
 #include "shot/AdvancedShotKeys.h"
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <variant>
 
@@ -42,6 +41,16 @@ const AdvancedKey kKeys[] = {
     {"BC Bands:", &E::bcBands, nullptr, 0, kHuge},
 };
 
+// The number in its key's format, or with every digit it needs when that format would read
+// back as another number (a wind of 0.04 mph is flown, so it is written as flown).
+std::string numberText(const char* format, double value) {
+    std::string text = cFormat(format, value);
+    if (cToDouble(text) == value || !std::isfinite(value)) return text;
+    text.clear();
+    appendRoundTrip(text, value);
+    return text;
+}
+
 std::string formatValue(const AdvancedKey& key, const E& effects) {
     return std::visit(
         [&](auto member) -> std::string {
@@ -50,7 +59,7 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
             if constexpr (std::is_same_v<T, bool>)
                 return value ? "TRUE" : "FALSE";
             else if constexpr (std::is_same_v<T, double>)
-                return cFormat(key.format, value);
+                return numberText(key.format, value);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 return machCdText(value);
             else
@@ -76,19 +85,33 @@ void storeValue(const Member& member, std::string_view text, E& effects) {
         member);
 }
 
-// Calls `pair` with the two numbers of each "a b" item of "a b;a b;...".
+// Calls `pair` with the two numbers of each "a b" item of "a b;a b;..."; blank items are
+// passed over. Returns the number of the first item that is not two numbers, 0 when none.
 template <class Pair>
-void forEachPair(std::string_view text, Pair pair) {
-    while (!text.empty()) {
+std::size_t forEachPair(std::string_view text, Pair pair) {
+    for (std::size_t number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find(';');
         const std::string item(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (item.find_first_not_of(" \t") == std::string::npos) continue;
         double a = 0.0, b = 0.0;
+        std::string rest;
         std::istringstream in(item);
         in.imbue(std::locale::classic());
-        if (in >> a >> b) pair(a, b);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
+        if (!(in >> a >> b) || in >> rest) return number;
+        pair(a, b);
     }
+    return 0;
+}
+
+// A list is taken whole or not at all: an item that does not parse empties it.
+template <class Point>
+std::vector<Point> parsedPairs(std::string_view text, std::size_t* badItem) {
+    std::vector<Point> points;
+    const std::size_t bad = forEachPair(text, [&](double a, double b) { points.push_back({a, b}); });
+    if (badItem) *badItem = bad;
+    if (bad != 0) points.clear();
+    return points;
 }
 
 template <class Point, class First, class Second>
@@ -105,20 +128,36 @@ std::string pairsText(const std::vector<Point>& points, First first, Second seco
 
 std::string machCdText(const std::vector<MachCd>& points) { return pairsText(points, &MachCd::mach, &MachCd::cd); }
 
-std::vector<MachCd> parseMachCdText(std::string_view text) {
-    std::vector<MachCd> points;
-    forEachPair(text, [&](double mach, double cd) { points.push_back({mach, cd}); });
-    return points;
+std::vector<MachCd> parseMachCdText(std::string_view text, std::size_t* badItem) {
+    return parsedPairs<MachCd>(text, badItem);
 }
 
 std::string bcBandsText(const std::vector<BcBand>& bands) {
     return pairsText(bands, &BcBand::velocity, &BcBand::coefficient);
 }
 
-std::vector<BcBand> parseBcBandsText(std::string_view text) {
-    std::vector<BcBand> bands;
-    forEachPair(text, [&](double velocity, double bc) { bands.push_back({velocity, bc}); });
-    return bands;
+std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem) {
+    return parsedPairs<BcBand>(text, badItem);
+}
+
+std::string advancedLineProblem(std::string_view line, bool everyNumber) {
+    for (const AdvancedKey& key : kKeys) {
+        if (!startsWithNoCase(line, key.key)) continue;
+        const std::string_view value = line.substr(key.key.size());
+        double number = 0.0;
+        if (everyNumber && std::holds_alternative<double E::*>(key.member) && !cScanDouble(value, number))
+            return cFormat("%.*s \"%.*s\" is not a number", static_cast<int>(key.key.size()), key.key.data(),
+                           static_cast<int>(value.size()), value.data());
+        std::size_t bad = 0;
+        if (std::holds_alternative<std::vector<MachCd> E::*>(key.member))
+            parseMachCdText(value, &bad);
+        else if (std::holds_alternative<std::vector<BcBand> E::*>(key.member))
+            parseBcBandsText(value, &bad);
+        if (bad == 0) return {};
+        return cFormat("%.*s item %zu is not two numbers; the whole list is left out", static_cast<int>(key.key.size()),
+                       key.key.data(), bad);
+    }
+    return {};
 }
 
 std::string advancedShotFileText(const AdvancedEffects& effects) {
@@ -200,11 +239,10 @@ DragTableCsv parseDragTableCsv(std::string_view text) {
 }
 
 DragTableCsv loadDragTableCsv(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {{}, "cannot read the file"};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return parseDragTableCsv(bytes.str());
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
+    if (!outcome) return {{}, "cannot read the file: " + outcome.reason(), outcome};
+    return parseDragTableCsv(bytes);
 }
 
 }  // namespace vorlan

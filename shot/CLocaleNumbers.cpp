@@ -54,7 +54,7 @@ std::string cFormat(const char* format, ...) {
 
 void appendRoundTrip(std::string& text, double value) {
     char buffer[32];  // "-d.dddddddddddddddde-308" and the like
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 

@@ -117,4 +117,10 @@ bool applyScopeShotLine(std::string_view line, ScopeProfile& scope) {
     return false;
 }
 
+std::string scopeLineProblem(std::string_view line) {
+    if (!startsWithNoCase(line, kClickKey) || parseClickValue(valueAfter(line, kClickKey))) return {};
+    return std::string(kClickKey) + " \"" + std::string(valueAfter(line, kClickKey)) +
+           "\" is not a click value such as 0.25moa or 0.1mil";
+}
+
 }  // namespace vorlan

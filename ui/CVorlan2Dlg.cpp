@@ -7,6 +7,7 @@
 #include <QWhatsThis>
 
 #include "shot/AtmosphereCommands.h"
+#include "shot/ShotCheck.h"
 #include "ui/CColorDlg.h"
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
@@ -17,8 +18,6 @@ namespace vorlan {
 using namespace MainDialogIds;
 
 namespace {
-constexpr int kLongestTable = 5000;  // yards: increment x count
-
 // The lowest value a number field takes. A station pressure is lower than a sea-level one:
 // with "Station B.P." checked the pressure edit takes from kLowestStationPressure.
 double lowestAccepted(const ThemedDialog& dialog, const ShotField& field) {

@@ -16,6 +16,7 @@
 #include "reports/ShotComparison.h"
 #include "reports/TableWindowOwner.h"
 #include "shot/SettingsFile.h"
+#include "shot/ShotFile.h"
 #include "shot/ShotParameters.h"
 #include "ui/CValidator.h"
 #include "ui/SideWindowOwner.h"
@@ -43,7 +44,7 @@ public:
     // What a side window asks of the main dialog.
     QWidget* ownerWindow() override { return this; }
     AppContext& ownerContext() override { return context(); }
-    bool takeFields() override { return updateData(); }
+    bool takeFields() override { return takeShot(); }
     void showFields() override { updateData(false); }
 
     // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
@@ -123,6 +124,11 @@ private:
     void showStatus(const QString& text);
     void attachValidators();
     void syncMuzzleAngleEdit();
+    // Reads the fields and checks the whole shot before a command computes from it: a value
+    // out of its bounds (an advanced input, a list) is told in the "Invalid Entry" box.
+    bool takeShot();
+    // Reads a shot file into the dialog, telling a failure and the lines that did not read.
+    bool readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure);
     void showReadShot();
     AppSettings currentSettings() const;
     void readSettings();
@@ -136,6 +142,9 @@ private:
     ShotParameters shot_;
     CValidator validator_;
     QString saveRangeTableDirectory_;
+    // A settings or extras file that exists but could not be read at start is not replaced.
+    bool keepSettingsFile_ = false;
+    bool keepExtrasFile_ = false;
     std::optional<ShotBaseline> baseline_;
     WindowCascade tableCascade_;
     WindowCascade comparisonCascade_;
