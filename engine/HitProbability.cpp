@@ -140,6 +140,7 @@ void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int la
     const HitSpreads& s = plan.spreads;
     const double precision = moaToRadians(s.precisionMoa) * TrajectorySolver::kStep;  // ft per yd of range
     const TrajectorySolver& flown = plan.flies ? flight : plan.nominal;
+    if (plan.nominal.lastRowIndex < 1) return;  // a shot that never leaves the muzzle has no holds and no hits
     for (int sample = first; sample < last; ++sample) {
         SampleStream stream(plan.options.seed, static_cast<std::uint64_t>(sample));
         if (plan.flies) {

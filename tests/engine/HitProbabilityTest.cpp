@@ -152,6 +152,18 @@ TEST(HitProbability, TheErrorMatchesTheScatterOfSeedsAndShrinksAsOneOverRootN) {
     EXPECT_NEAR(reported[0] / reported[1], 2.0, 0.05);
 }
 
+TEST(HitProbability, AShotThatNeverLeavesTheMuzzleHitsNothing) {
+    TrajectorySolver shot = shot308();
+    shot.muzzleVelocity = 40;  // below the speed that ends a flight
+    HitSpreads spreads;
+    spreads.precisionMoa = 1;
+    spreads.velocitySd = 5;
+    const HitProbabilityResult result =
+        computeHitProbability(shot, spreads, {HitTarget::Shape::Circle, 8, 0}, {1, 100}, HitRunOptions{});
+    ASSERT_EQ(result.figures.size(), 2u);
+    EXPECT_EQ(result.figures[0].hits + result.figures[1].hits, 0);
+}
+
 TEST(HitProbability, TheEthicalRangeIsTheLastBeforePHitFirstFallsShort) {
     const auto figures = [](std::vector<double> p) {
         std::vector<HitRangeFigure> f;
