@@ -53,6 +53,7 @@ void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
 void addChartCommand(CLI::App& app);
 void addStabilityCommand(CLI::App& app);
+void addHitCommand(CLI::App& app);
 void addCardCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addRecoilCommand(app);
     vorlan::cli::addChartCommand(app);
     vorlan::cli::addStabilityCommand(app);
+    vorlan::cli::addHitCommand(app);
     vorlan::cli::addCardCommand(app);
     try {
         app.parse(argc, argv);

@@ -171,6 +171,9 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double 
     for (std::int32_t k = 0; k <= n; ++k) {
         // Written as negations so that a NaN speed or height also ends the flight.
         if (!(s.speed >= kMinimumSpeed) || !(s.y >= kLowestDrop)) break;
+        // Past the last recorded range and past the sight-in range nothing more is recorded
+        // or corrected: the rest of the march would change nothing.
+        if (k > lastRange && (!solveElevation || s.x >= sightInFeet + kHalfStep)) break;
         if (k >= firstRange && k <= lastRange && k % step == 0 && rows.size() < rows.capacity()) {
             recordRow(rows, effectParts,
                       {s.x / kStep, s.speed, bulletEnergy(bulletWeight, s.speed), bulletMomentum(bulletWeight, s.speed),

@@ -25,10 +25,9 @@ RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;
     reference_.advanced.calm();
-    // Only the reference's row at the sight-in range is read: with the extended march, which
-    // costs more per yard, it is flown no farther than it must be.
+    // Only the reference's row at the sight-in range is read: it is flown no farther.
     const double sightInRow = std::trunc(shot.sightInRange);
-    if (reference_.advanced.anyOn() && sightInRow >= 0.0 && sightInRow < reference_.lastRange)
+    if (sightInRow >= 0.0 && sightInRow < reference_.lastRange)
         reference_.lastRange = static_cast<std::int32_t>(sightInRow);
     table_.computeTrajectory();
     reference_.computeTrajectory();

@@ -5,6 +5,7 @@
 #include "engine/DragFunction.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/HitShotKeys.h"
 
 namespace vorlan {
 
@@ -74,6 +75,7 @@ std::vector<std::string> shotProblems(const ShotParameters& shot) {
                                    shot.incrementCount, shot.rangeIncrement, kLongestTable));
     if (std::string problem = advancedInputProblem(shot.advanced); !problem.empty())
         problems.push_back(std::move(problem));
+    if (std::string problem = hitInputProblem(shot.hit); !problem.empty()) problems.push_back(std::move(problem));
     return problems;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // One check of a whole shot before anything is computed from it: the main dialog's fields
 // against the dialog's own bounds (the shotFields table), the drag function index, the
-// table's length, and the advanced inputs against theirs (advancedInputProblem). vorlan-cli
-// runs it on every shot it reads, the desktop before every command that computes.
+// table's length, the advanced inputs against theirs (advancedInputProblem) and the hit
+// probability's (hitInputProblem). vorlan-cli runs it on every shot it reads, the desktop
+// before every command that computes.
 
 #include <string>
 #include <vector>

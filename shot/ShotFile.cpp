@@ -5,6 +5,7 @@
 
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/HitShotKeys.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -74,16 +75,18 @@ std::string shotFileText(const ShotParameters& shot) {
 }
 
 std::string extensionShotFileText(const ShotParameters& shot) {
-    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope);
+    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
-    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope);
+    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope) ||
+           applyHitShotLine(line, shot.hit);
 }
 
 void resetExtensionInputs(ShotParameters& shot) {
     shot.advanced = AdvancedEffects{};
     shot.scope = ScopeProfile{};
+    shot.hit = HitInputs{};
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

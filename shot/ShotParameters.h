@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "engine/AdvancedEffects.h"
+#include "engine/HitInputs.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -63,6 +64,8 @@ struct ShotParameters {
     AdvancedEffects advanced;
     // The scope's turret and the preferred report units, under keys of their own (ScopeProfile.h)
     ScopeProfile scope;
+    // The spreads, target and level of the hit probability, under keys of their own (HitShotKeys.h)
+    HitInputs hit;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

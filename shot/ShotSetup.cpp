@@ -1,5 +1,7 @@
 #include "shot/ShotSetup.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/Ballistics.h"
@@ -55,6 +57,37 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.rangeStep = 1;
     solver.solveElevation = shot.muzzleAngleCorrection;
     solver.advanced = shotAdvancedEffects(shot);
+}
+
+HitTarget shotHitTarget(const ShotParameters& shot) {
+    if (shot.hit.target.isSet()) return shot.hit.target;
+    return {HitTarget::Shape::Circle, shot.targetDiameter, 0.0};
+}
+
+std::vector<int> shotHitRanges(const ShotParameters& shot) {
+    std::vector<int> ranges;
+    const int last = shot.tableLength();
+    if (shot.rangeIncrement > 0)
+        for (int range = shot.rangeIncrement; range <= last && range > 0; range += shot.rangeIncrement)
+            ranges.push_back(range);
+    const double target = std::round(shot.targetRange);
+    if (target >= 1.0 && target <= TrajectorySolver::kMarchLimit) {
+        const int range = static_cast<int>(target);
+        if (std::find(ranges.begin(), ranges.end(), range) == ranges.end())
+            ranges.insert(std::upper_bound(ranges.begin(), ranges.end(), range), range);
+    }
+    return ranges;
+}
+
+TrajectorySolver setUpHitShot(const ShotParameters& shot) {
+    TrajectorySolver solver;
+    setUpTrajectory(solver, shot, kTableCantDivisor);
+    return solver;
+}
+
+HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::vector<int>& ranges,
+                                        const HitRunOptions& options) {
+    return computeHitProbability(setUpHitShot(shot), shot.hit.spreads, shotHitTarget(shot), ranges, options);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "engine/ChronographBcSolver.h"
 #include "engine/DragFunction.h"
 #include "engine/EvwCalculator.h"
+#include "engine/HitProbability.h"
 #include "engine/MaxRangeSolver.h"
 #include "engine/PointBlankZeroSolver.h"
 #include "engine/TrajectorySolver.h"
@@ -34,6 +35,18 @@ double shotStability(const ShotParameters& shot);
 // Fills every input of a trajectory over the shot's whole table (0 to incrementCount *
 // rangeIncrement yards, one row per yard), with the shot's crosswind and advanced effects.
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor);
+
+// The hit probability's target: the shot's own, else a circle of the point-blank zero's
+// vital-zone diameter.
+HitTarget shotHitTarget(const ShotParameters& shot);
+// The ranges the hit probability is counted at unless others are asked for: every range of
+// the printed table from the first increment on, and the target range among them.
+std::vector<int> shotHitRanges(const ShotParameters& shot);
+// The shot's trajectory as the hit probability flies it: the range table's own.
+TrajectorySolver setUpHitShot(const ShotParameters& shot);
+// The hit probability of the shot, its samples flown as the range table flies its trajectory.
+HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::vector<int>& ranges,
+                                        const HitRunOptions& options);
 
 // The side calculations filled from the shot: bullet, air and drag model as every command
 // takes them, and each calculation's own inputs from their stored fields (chronograph

@@ -1,0 +1,364 @@
+#include "engine/HitProbability.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <numeric>
+#include <thread>
+#include <utility>
+
+#include "engine/Ballistics.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
+
+// SplitMix64's finaliser: a bijection that scatters neighbouring keys far apart.
+std::uint64_t mixBits(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// The numbers of one sample: a SplitMix64 stream keyed by the seed and the sample's index.
+class SampleStream {
+public:
+    SampleStream(std::uint64_t seed, std::uint64_t index) : state_(mixBits(mixBits(seed + kGolden) ^ index)) {}
+    // Two independent standard normal numbers (Box-Muller).
+    std::pair<double, double> normals() {
+        const double radius = std::sqrt(-2.0 * std::log(uniform()));
+        const double angle = 2.0 * std::numbers::pi * uniform();
+        return {radius * std::cos(angle), radius * std::sin(angle)};
+    }
+
+private:
+    // Uniform in (0, 1), never 0.
+    double uniform() {
+        state_ += kGolden;
+        return (static_cast<double>(mixBits(state_) >> 11) + 0.5) * 0x1.0p-53;
+    }
+    std::uint64_t state_;
+};
+
+constexpr std::array<const char*, kHitSpreadCount> kSpreadNames = {
+    "the muzzle velocity", "the coefficient", "the range estimate", "the wind call", "the precision", "the cant",
+};
+
+// Mean extreme spread of n shots (index n) in standard deviations per axis of a circular
+// normal spread; two shots: sqrt(pi).
+constexpr std::array<double, 11> kGroupFactor = {0, 0, 1.7725, 2.409, 2.794, 3.066, 3.273, 3.441, 3.586, 3.707, 3.813};
+
+// Anything smaller than this stays in: a coefficient spread must not turn a coefficient
+// negative however far out a sample falls.
+constexpr double kLeastCoefficientFactor = 0.05;
+
+bool flightSpreads(const HitSpreads& s) {
+    return s.velocitySd > 0.0 || s.coefficientSdPercent > 0.0 || s.windSd > 0.0 || s.windDirectionSd > 0.0 ||
+           s.cantSd > 0.0;
+}
+
+// The wind of the shot as entered as a speed and the direction it comes from (degrees).
+struct Wind {
+    double speed;
+    double direction;
+    bool fromEffects;  // the advanced wind, not the designed crosswind
+};
+
+Wind shotWind(const TrajectorySolver& shot) {
+    if (shot.advanced.windOn()) return {shot.advanced.windSpeed, shot.advanced.windDirection, true};
+    // The designed crosswind blows to the right (+z) from the left, 270 degrees.
+    return {std::fabs(shot.crosswind), shot.crosswind >= 0.0 ? 270.0 : 90.0, false};
+}
+
+// Everything the samples share: the ranges, the flight as entered (its rows every yard give
+// the holds) and the flight each sample starts from.
+struct HitPlan {
+    const HitSpreads& spreads;
+    const HitTarget& target;
+    const std::vector<int>& ranges;
+    const HitRunOptions& options;
+    TrajectorySolver nominal;  // every yard from the muzzle, zeroed
+    TrajectorySolver flight;   // the sampled flight: the nominal zero, rows at the ranges only
+    Wind wind{};
+    bool flies = false;  // some spread changes the flight; else every sample flies the nominal
+    int scatterIndex = -1;
+};
+
+// The hold for an estimated range (yd) as an angle: feet at the target per yard of range.
+struct Hold {
+    double drop, windage;
+};
+
+Hold holdAt(const TrajectorySolver& nominal, double estimate) {
+    const auto last = static_cast<double>(std::max(nominal.lastRowIndex, 1));
+    const double range = std::clamp(estimate, 1.0, last);
+    const auto i = static_cast<std::size_t>(range);
+    const std::size_t j = std::min(i + 1, static_cast<std::size_t>(last));
+    const double f = range - static_cast<double>(i);
+    const TrajectoryPoint& a = nominal.rows[i];
+    const TrajectoryPoint& b = nominal.rows[j];
+    return {(a.drop + f * (b.drop - a.drop)) / range, (a.windage + f * (b.windage - a.windage)) / range};
+}
+
+void sampleFlight(TrajectorySolver& flight, const HitPlan& plan, SampleStream& stream) {
+    const HitSpreads& s = plan.spreads;
+    const TrajectorySolver& base = plan.nominal;
+    const auto [velocity, coefficient] = stream.normals();
+    const auto [windSpeed, windDirection] = stream.normals();
+    const auto [cant, unused] = stream.normals();
+    (void)unused;
+    flight.muzzleVelocity = base.muzzleVelocity + velocity * s.velocitySd;
+    const double factor = std::max(1.0 + coefficient * s.coefficientSdPercent / 100.0, kLeastCoefficientFactor);
+    flight.dragModel.ballisticCoefficient = base.dragModel.ballisticCoefficient * factor;
+    for (std::size_t i = 0; i < flight.advanced.bcBands.size(); ++i)
+        flight.advanced.bcBands[i].coefficient = base.advanced.bcBands[i].coefficient * factor;
+    flight.cantAngle = base.cantAngle + degreesToRadians(cant * s.cantSd);
+    const Wind& w = plan.wind;
+    if (!w.fromEffects && s.windDirectionSd == 0.0) {
+        flight.crosswind = base.crosswind + windSpeed * s.windSd;
+        return;
+    }
+    // A direction to spread: the wind goes through the advanced effects.
+    double speed = w.speed + windSpeed * s.windSd;
+    double direction = w.direction + windDirection * s.windDirectionSd;
+    if (speed < 0.0) {
+        speed = -speed;
+        direction += 180.0;
+    }
+    direction = std::fmod(direction, 360.0);
+    flight.advanced.windSpeed = speed;
+    flight.advanced.windDirection = direction < 0.0 ? direction + 360.0 : direction;
+    flight.crosswind = 0.0;
+}
+
+// Counts the hits of samples [first, last) into `hits` (one per range).
+void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int last, std::vector<int>& hits,
+                std::vector<HitImpact>& impacts) {
+    const HitSpreads& s = plan.spreads;
+    const double precision = moaToRadians(s.precisionMoa) * TrajectorySolver::kStep;  // ft per yd of range
+    const TrajectorySolver& flown = plan.flies ? flight : plan.nominal;
+    if (plan.nominal.lastRowIndex < 1) return;  // a shot that never leaves the muzzle has no holds and no hits
+    for (int sample = first; sample < last; ++sample) {
+        SampleStream stream(plan.options.seed, static_cast<std::uint64_t>(sample));
+        if (plan.flies) {
+            sampleFlight(flight, plan, stream);
+            flight.computeTrajectory();
+        } else {
+            for (int i = 0; i < 3; ++i) stream.normals();  // keep the streams in step with a flown run
+        }
+        for (std::size_t r = 0; r < plan.ranges.size(); ++r) {
+            const int range = plan.ranges[r];
+            const auto [precisionX, precisionY] = stream.normals();
+            const auto [rangeError, unused] = stream.normals();
+            (void)unused;
+            const auto row = static_cast<std::int64_t>((range - flown.firstRange) / std::max(flown.rangeStep, 1));
+            if (row < 0 || row > flown.lastRowIndex) continue;  // the bullet never gets there
+            const double rangeSd = s.rangeSdPercent ? s.rangeSd / 100.0 * range : s.rangeSd;
+            const Hold hold = holdAt(plan.nominal, range + rangeError * rangeSd);
+            const TrajectoryPoint& point = flown.rows[static_cast<std::size_t>(row)];
+            const double x = (point.windage - hold.windage * range + precisionX * precision * range) * 12.0;
+            const double y = (point.drop - hold.drop * range + precisionY * precision * range) * 12.0;
+            if (plan.target.contains(x, y)) ++hits[r];
+            if (static_cast<int>(r) == plan.scatterIndex && sample < static_cast<int>(impacts.size()))
+                impacts[static_cast<std::size_t>(sample)] = {x, y};
+        }
+    }
+}
+
+int threadCount(int asked, int blocks) {
+    int threads = asked > 0 ? asked : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(threads, 1, std::max(blocks, 1));
+}
+
+}  // namespace
+
+bool HitTarget::contains(double x, double y) const {
+    if (shape == Shape::Circle) return x * x + y * y <= width * width / 4.0;
+    return std::fabs(x) <= width / 2.0 && std::fabs(y) <= height / 2.0;
+}
+
+const char* hitSpreadName(HitSpread spread) { return kSpreadNames[static_cast<std::size_t>(spread)]; }
+
+bool spreadInForce(const HitSpreads& s, HitSpread spread) {
+    switch (spread) {
+        case HitSpread::Velocity:
+            return s.velocitySd > 0.0;
+        case HitSpread::Coefficient:
+            return s.coefficientSdPercent > 0.0;
+        case HitSpread::Range:
+            return s.rangeSd > 0.0;
+        case HitSpread::Wind:
+            return s.windSd > 0.0 || s.windDirectionSd > 0.0;
+        case HitSpread::Precision:
+            return s.precisionMoa > 0.0;
+        case HitSpread::Cant:
+            return s.cantSd > 0.0;
+    }
+    return false;
+}
+
+HitSpreads onlySpread(const HitSpreads& s, HitSpread spread) {
+    HitSpreads only;
+    only.rangeSdPercent = s.rangeSdPercent;
+    switch (spread) {
+        case HitSpread::Velocity:
+            only.velocitySd = s.velocitySd;
+            break;
+        case HitSpread::Coefficient:
+            only.coefficientSdPercent = s.coefficientSdPercent;
+            break;
+        case HitSpread::Range:
+            only.rangeSd = s.rangeSd;
+            break;
+        case HitSpread::Wind:
+            only.windSd = s.windSd;
+            only.windDirectionSd = s.windDirectionSd;
+            break;
+        case HitSpread::Precision:
+            only.precisionMoa = s.precisionMoa;
+            break;
+        case HitSpread::Cant:
+            only.cantSd = s.cantSd;
+            break;
+    }
+    return only;
+}
+
+double precisionFromGroup(double groupMoa, int shots) {
+    if (shots < 2 || shots >= static_cast<int>(kGroupFactor.size())) return std::nan("");
+    return groupMoa / kGroupFactor[static_cast<std::size_t>(shots)];
+}
+
+HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const HitSpreads& spreads,
+                                           const HitTarget& target, const std::vector<int>& ranges,
+                                           const HitRunOptions& options) {
+    HitProbabilityResult result;
+    if (ranges.empty() || options.runs <= 0) return result;
+    const int farthest = *std::max_element(ranges.begin(), ranges.end());
+    const int nearest = *std::min_element(ranges.begin(), ranges.end());
+    // The holds reach as far as any estimate will: seven deviations beyond the last range.
+    const double rangeSd = spreads.rangeSdPercent ? spreads.rangeSd / 100.0 * farthest : spreads.rangeSd;
+    HitPlan plan{spreads, target, ranges, options, shot, shot};
+    plan.nominal.firstRange = 0;
+    plan.nominal.lastRange = static_cast<std::int32_t>(
+        std::min<double>(farthest + std::ceil(7.0 * rangeSd) + 1.0, TrajectorySolver::kMarchLimit));
+    plan.nominal.rangeStep = 1;
+    plan.nominal.computeTrajectory();
+    result.muzzleElevation = plan.nominal.muzzleElevation;
+
+    plan.flies = flightSpreads(spreads);
+    plan.wind = shotWind(shot);
+    plan.flight = plan.nominal;
+    plan.flight.solveElevation = false;
+    plan.flight.firstRange = nearest;
+    plan.flight.lastRange = farthest;
+    plan.flight.rangeStep =
+        std::accumulate(ranges.begin(), ranges.end(), 0, [](int a, int b) { return std::gcd(a, b); });
+    for (std::size_t r = 0; r < ranges.size(); ++r)
+        if (ranges[r] == options.scatterRange) plan.scatterIndex = static_cast<int>(r);
+
+    std::vector<HitImpact> impacts(plan.scatterIndex >= 0 ? std::min(options.runs, options.scatterLimit) : 0,
+                                   HitImpact{std::nan(""), std::nan("")});
+    constexpr int kBlock = 64;
+    const int blocks = (options.runs + kBlock - 1) / kBlock;
+    std::atomic<int> nextBlock{0};
+    std::atomic<bool> stopped{false};
+    const auto work = [&](std::vector<int>& hits) {
+        TrajectorySolver flight = plan.flight;
+        for (int block = nextBlock++; block < blocks; block = nextBlock++) {
+            if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
+                stopped = true;
+                return;
+            }
+            flySamples(plan, flight, block * kBlock, std::min(options.runs, (block + 1) * kBlock), hits, impacts);
+        }
+    };
+    const int threads = threadCount(options.threads, blocks);
+    std::vector<std::vector<int>> hits(static_cast<std::size_t>(threads), std::vector<int>(ranges.size(), 0));
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t) workers.emplace_back(work, std::ref(hits[static_cast<std::size_t>(t)]));
+    work(hits[0]);
+    for (std::thread& worker : workers) worker.join();
+
+    result.cancelled = stopped;
+    result.runs = options.runs;
+    const double n = options.runs;
+    for (std::size_t r = 0; r < ranges.size(); ++r) {
+        int total = 0;
+        for (const std::vector<int>& counts : hits) total += counts[r];
+        const double p = total / n;
+        result.figures.push_back({ranges[r], total, p, std::sqrt(p * (1.0 - p) / n)});
+    }
+    for (const HitImpact& impact : impacts)
+        if (!std::isnan(impact.x)) result.impacts.push_back(impact);
+    return result;
+}
+
+std::optional<int> ethicalRange(const std::vector<HitRangeFigure>& figures, double level) {
+    std::optional<int> range;
+    for (const HitRangeFigure& figure : figures) {
+        if (!(figure.probability >= level)) break;
+        range = figure.range;
+    }
+    return range;
+}
+
+std::vector<MissCause> missCauses(const TrajectorySolver& shot, const HitSpreads& spreads, const HitTarget& target,
+                                  const std::vector<int>& ranges, const HitRunOptions& options) {
+    std::vector<MissCause> causes;
+    for (const int range : ranges) causes.push_back({range, std::nullopt});
+    std::vector<double> worst(ranges.size(), 0.0);
+    HitRunOptions alone = options;
+    alone.scatterRange = -1;
+    for (int i = 0; i < kHitSpreadCount; ++i) {
+        const auto spread = static_cast<HitSpread>(i);
+        if (!spreadInForce(spreads, spread)) continue;
+        const HitProbabilityResult run =
+            computeHitProbability(shot, onlySpread(spreads, spread), target, ranges, alone);
+        if (run.cancelled) return {};
+        for (std::size_t r = 0; r < run.figures.size(); ++r) {
+            const double misses = 1.0 - run.figures[r].probability;
+            if (misses > worst[r]) {
+                worst[r] = misses;
+                causes[r].spread = spread;
+            }
+        }
+    }
+    return causes;
+}
+
+std::string missCausesText(const std::vector<MissCause>& causes) {
+    struct Stretch {
+        HitSpread spread;
+        int first, last;
+    };
+    std::vector<Stretch> stretches;
+    for (const MissCause& cause : causes) {
+        if (!cause.spread) continue;
+        if (!stretches.empty() && stretches.back().spread == *cause.spread)
+            stretches.back().last = cause.range;
+        else
+            stretches.push_back({*cause.spread, cause.range, cause.range});
+    }
+    if (stretches.empty()) return {};
+    std::string text = std::string(hitSpreadName(stretches[0].spread)) + " decides most of the misses";
+    text[0] = 'T';
+    if (stretches.size() == 1) return text + ".";
+    text += " up to " + std::to_string(stretches[0].last) + " yd";
+    for (std::size_t i = 1; i < stretches.size(); ++i) {
+        text += std::string(", ") + hitSpreadName(stretches[i].spread);
+        const Stretch& here = stretches[i];
+        if (i + 1 < stretches.size() && here.first == here.last)
+            text += " at " + std::to_string(here.first) + " yd";
+        else if (i + 1 < stretches.size())
+            text += " from " + std::to_string(here.first) + " to " + std::to_string(here.last) + " yd";
+        else
+            text += " beyond " + std::to_string(stretches[i - 1].last) + " yd";
+    }
+    return text + ".";
+}
+
+}  // namespace vorlan

@@ -1,0 +1,177 @@
+#include "shot/HitShotKeys.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+
+namespace {
+
+struct HitNumberKey {
+    std::string_view key;  // with its colon
+    double HitSpreads::*member;
+    const char* format;
+    double minimum;  // inclusive bounds
+    double maximum;
+};
+
+constexpr HitNumberKey kSpreadKeys[] = {
+    {"MV SD:", &HitSpreads::velocitySd, "%.1f", 0, 500},
+    {"BC SD %:", &HitSpreads::coefficientSdPercent, "%.2f", 0, 50},
+    {"Wind SD:", &HitSpreads::windSd, "%.1f", 0, 50},
+    {"Wind Direction SD:", &HitSpreads::windDirectionSd, "%.1f", 0, 180},
+    {"Precision MOA:", &HitSpreads::precisionMoa, "%.2f", 0, 60},
+    {"Cant SD:", &HitSpreads::cantSd, "%.1f", 0, 45},
+};
+constexpr std::string_view kRangeKey = "Range SD:";
+constexpr std::string_view kTargetKey = "Hit Target:";
+constexpr std::string_view kLevelKey = "Hit Level:";
+constexpr double kMostRangeSdYards = 1000;
+constexpr double kMostRangeSdPercent = 50;
+constexpr double kLargestTarget = 1000;  // inches
+
+std::string rangeSpreadText(const HitSpreads& s) { return cFormat(s.rangeSdPercent ? "%.1f%%" : "%.1f", s.rangeSd); }
+
+void append(std::string& text, std::string_view key, const std::string& value) {
+    text.append(key).append(value).append(kShotLineEnd);
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+bool sizeFits(double inches) { return inches > 0.0 && inches <= kLargestTarget; }
+
+// The whole text as one positive number.
+std::optional<double> positiveNumber(std::string_view text) {
+    double value = 0.0;
+    text = trimmed(text);
+    if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string_view::npos) return std::nullopt;
+    if (!cScanDouble(text, value) || !(value > 0.0) || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string hitTargetText(const HitTarget& target) {
+    if (target.shape == HitTarget::Shape::Circle) return cFormat("circle %g", target.width);
+    return cFormat("rect %g %g", target.width, target.height);
+}
+
+std::optional<HitTarget> parseHitTarget(std::string_view text) {
+    text = trimmed(text);
+    HitTarget target;
+    const std::size_t blank = text.find(' ');
+    const std::string_view shape = text.substr(0, blank);
+    const std::string_view sizes = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+    const std::size_t second = trimmed(sizes).find(' ');
+    if (startsWithNoCase(shape, "circle") && shape.size() == 6) {
+        const std::optional<double> diameter = positiveNumber(sizes);
+        if (!diameter) return std::nullopt;
+        target.width = *diameter;
+        return target;
+    }
+    if (!(startsWithNoCase(shape, "rect") && shape.size() == 4) || second == std::string_view::npos)
+        return std::nullopt;
+    const std::optional<double> width = positiveNumber(trimmed(sizes).substr(0, second));
+    const std::optional<double> height = positiveNumber(trimmed(sizes).substr(second + 1));
+    if (!width || !height) return std::nullopt;
+    return HitTarget{HitTarget::Shape::Rectangle, *width, *height};
+}
+
+std::optional<HitTarget> parseTargetSize(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() > 2 && startsWithNoCase(text.substr(text.size() - 2), "in")) text.remove_suffix(2);
+    const std::size_t by = text.find_first_of("xX");
+    if (by == std::string_view::npos) {
+        const std::optional<double> diameter = positiveNumber(text);
+        if (!diameter) return std::nullopt;
+        return HitTarget{HitTarget::Shape::Circle, *diameter, 0.0};
+    }
+    const std::optional<double> width = positiveNumber(text.substr(0, by));
+    const std::optional<double> height = positiveNumber(text.substr(by + 1));
+    if (!width || !height) return std::nullopt;
+    return HitTarget{HitTarget::Shape::Rectangle, *width, *height};
+}
+
+std::optional<HitSpreads> parseRangeSpread(std::string_view text, HitSpreads spreads) {
+    text = trimmed(text);
+    spreads.rangeSdPercent = !text.empty() && text.back() == '%';
+    if (spreads.rangeSdPercent) text = trimmed(text.substr(0, text.size() - 1));
+    if (trimmed(text) == "0") {
+        spreads.rangeSd = 0.0;
+        return spreads;
+    }
+    const std::optional<double> value = positiveNumber(text);
+    if (!value) return std::nullopt;
+    spreads.rangeSd = *value;
+    return spreads;
+}
+
+std::string hitShotFileText(const HitInputs& hit) {
+    static const HitInputs kDefaults;
+    std::string text;
+    for (const HitNumberKey& key : kSpreadKeys) {
+        const std::string value = cFormat(key.format, hit.spreads.*key.member);
+        if (value != cFormat(key.format, kDefaults.spreads.*key.member)) append(text, key.key, value);
+    }
+    if (hit.spreads.rangeSd != 0.0) append(text, kRangeKey, rangeSpreadText(hit.spreads));
+    if (hit.target.isSet()) append(text, kTargetKey, hitTargetText(hit.target));
+    if (hit.level != kDefaults.level) append(text, kLevelKey, cFormat("%.3f", hit.level));
+    return text;
+}
+
+bool applyHitShotLine(std::string_view line, HitInputs& hit) {
+    for (const HitNumberKey& key : kSpreadKeys) {
+        if (!startsWithNoCase(line, key.key)) continue;
+        hit.spreads.*key.member = cToDouble(line.substr(key.key.size()));
+        return true;
+    }
+    const auto value = [&line](std::string_view key) { return line.substr(key.size()); };
+    if (startsWithNoCase(line, kRangeKey)) {
+        // Text that is no range spread stays as one the check refuses.
+        if (const std::optional<HitSpreads> spreads = parseRangeSpread(value(kRangeKey), hit.spreads))
+            hit.spreads = *spreads;
+        else
+            hit.spreads.rangeSd = std::nan("");
+        return true;
+    }
+    if (startsWithNoCase(line, kTargetKey)) {
+        hit.target = parseHitTarget(value(kTargetKey)).value_or(HitTarget{HitTarget::Shape::Circle, std::nan(""), 0.0});
+        return true;
+    }
+    if (startsWithNoCase(line, kLevelKey)) {
+        hit.level = cToDouble(value(kLevelKey));
+        return true;
+    }
+    return false;
+}
+
+std::string hitInputProblem(const HitInputs& hit) {
+    const auto outside = [](std::string_view key, double minimum, double maximum) {
+        return cFormat("%.*s must be a number from %g to %g", static_cast<int>(key.size() - 1), key.data(), minimum,
+                       maximum);
+    };
+    for (const HitNumberKey& key : kSpreadKeys) {
+        const double value = hit.spreads.*key.member;
+        if (!(value >= key.minimum && value <= key.maximum)) return outside(key.key, key.minimum, key.maximum);
+    }
+    const double rangeMost = hit.spreads.rangeSdPercent ? kMostRangeSdPercent : kMostRangeSdYards;
+    if (!(hit.spreads.rangeSd >= 0.0 && hit.spreads.rangeSd <= rangeMost))
+        return hit.spreads.rangeSdPercent ? "Range SD must be from 0 to 50 % of the range"
+                                          : outside(kRangeKey, 0, kMostRangeSdYards);
+    const HitTarget& t = hit.target;
+    const bool unset = t.width == 0.0 && t.shape == HitTarget::Shape::Circle;
+    if (!unset && !(sizeFits(t.width) && (t.shape == HitTarget::Shape::Circle || sizeFits(t.height))))
+        return cFormat("Hit Target must be \"circle D\" or \"rect W H\", sizes in inches above 0 and up to %g",
+                       kLargestTarget);
+    if (!(hit.level >= 0.0 && hit.level <= 1.0)) return outside(kLevelKey, 0, 1);
+    return {};
+}
+
+}  // namespace vorlan

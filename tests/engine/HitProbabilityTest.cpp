@@ -1,0 +1,211 @@
+// The hit probability against closed forms: a circular or rectangular target hit by the
+// precision alone (the normal spread's own probabilities), a wide band hit by the velocity
+// spread alone (the normal probability of the drop's spread between two flights at +-1 SD),
+// the same figures on any number of threads, and an error that shrinks as 1/sqrt(N) and
+// matches the scatter of independent seeds.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "engine/Ballistics.h"
+#include "engine/HitProbability.h"
+#include "shot/ShotSetup.h"
+#include "tests/support/CalcTestLoads.h"
+
+namespace vorlan {
+namespace {
+
+double normalCdf(double z) { return 0.5 * std::erfc(-z / std::numbers::sqrt2); }
+
+// The .308 load zeroed at 100 yd, set up as the range table sets it up.
+TrajectorySolver shot308(double crosswind = 0.0) {
+    ShotParameters shot = testing::load308();
+    shot.crosswind = crosswind;
+    return setUpHitShot(shot);
+}
+
+// Within four standard errors of the expected probability, and a little for the closed form.
+void expectNear(const HitRangeFigure& figure, double expected, int runs, const char* what) {
+    const double se = std::sqrt(expected * (1.0 - expected) / runs);
+    EXPECT_NEAR(figure.probability, expected, 4.0 * se + 1e-3) << what << " at " << figure.range << " yd";
+}
+
+struct PrecisionCase {
+    const char* what;
+    double moa;
+    HitTarget target;
+    int range;
+};
+
+TEST(HitProbability, PrecisionAloneHitsWithTheNormalSpreadsProbability) {
+    const PrecisionCase cases[] = {
+        {"1 MOA, 8-in circle", 1.0, {HitTarget::Shape::Circle, 8, 0}, 300},
+        {"0.5 MOA, 6-in circle", 0.5, {HitTarget::Shape::Circle, 6, 0}, 800},
+        {"2 MOA, 4-in circle", 2.0, {HitTarget::Shape::Circle, 4, 0}, 100},
+        {"1 MOA, 10 x 20 rectangle", 1.0, {HitTarget::Shape::Rectangle, 10, 20}, 700},
+    };
+    constexpr int kRuns = 20000;
+    for (const PrecisionCase& c : cases) {
+        HitSpreads spreads;
+        spreads.precisionMoa = c.moa;
+        HitRunOptions options;
+        options.runs = kRuns;
+        options.seed = 7;
+        const HitProbabilityResult result = computeHitProbability(shot308(), spreads, c.target, {c.range}, options);
+        // The spread per axis in inches: the angle times the range in inches.
+        const double sigma = c.moa / 60.0 * kPi / 180.0 * c.range * 36.0;
+        const double expected = c.target.shape == HitTarget::Shape::Circle
+                                    ? 1.0 - std::exp(-(c.target.width * c.target.width / 4.0) / (2.0 * sigma * sigma))
+                                    : (2.0 * normalCdf(c.target.width / 2.0 / sigma) - 1.0) *
+                                          (2.0 * normalCdf(c.target.height / 2.0 / sigma) - 1.0);
+        ASSERT_EQ(result.figures.size(), 1u);
+        expectNear(result.figures[0], expected, kRuns, c.what);
+    }
+}
+
+TEST(HitProbability, VelocitySpreadAloneHitsABandWithTheDropsNormalProbability) {
+    const TrajectorySolver shot = shot308();
+    TrajectorySolver nominal = shot;
+    nominal.computeTrajectory();
+    constexpr double kVelocitySd = 15.0;
+    // Two flights at +-1 SD with the zero of the shot as entered.
+    const auto dropAt = [&](double velocity, int range) {
+        TrajectorySolver flight = shot;
+        flight.solveElevation = false;
+        flight.muzzleElevation = nominal.muzzleElevation;
+        flight.muzzleVelocity = velocity;
+        flight.computeTrajectory();
+        return flight.rows[static_cast<std::size_t>(range)].drop * 12.0;
+    };
+    constexpr int kRuns = 5000;
+    for (const int range : {500, 1000}) {
+        const double dropSd = std::fabs(dropAt(shot.muzzleVelocity + kVelocitySd, range) -
+                                        dropAt(shot.muzzleVelocity - kVelocitySd, range)) /
+                              2.0;
+        const double height = 1.5 * dropSd;  // a band that about half the shots hit
+        HitSpreads spreads;
+        spreads.velocitySd = kVelocitySd;
+        HitRunOptions options;
+        options.runs = kRuns;
+        const HitProbabilityResult result =
+            computeHitProbability(shot, spreads, {HitTarget::Shape::Rectangle, 1000, height}, {range}, options);
+        expectNear(result.figures[0], 2.0 * normalCdf(height / 2.0 / dropSd) - 1.0, kRuns, "velocity band");
+    }
+}
+
+TEST(HitProbability, TheSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
+    HitSpreads spreads{8, 2, 5, false, 2, 10, 0.7, 1};
+    HitRunOptions options;
+    options.runs = 700;  // not a whole number of blocks
+    options.seed = 12345;
+    options.scatterRange = 600;
+    std::vector<HitProbabilityResult> results;
+    for (const int threads : {1, 2, 5}) {
+        options.threads = threads;
+        results.push_back(
+            computeHitProbability(shot308(8), spreads, {HitTarget::Shape::Circle, 8, 0}, {200, 600, 950}, options));
+    }
+    for (const HitProbabilityResult& result : results) {
+        ASSERT_EQ(result.figures.size(), 3u);
+        ASSERT_EQ(result.impacts.size(), results[0].impacts.size());
+        for (std::size_t r = 0; r < 3; ++r) EXPECT_EQ(result.figures[r].hits, results[0].figures[r].hits);
+        for (std::size_t i = 0; i < result.impacts.size(); ++i) EXPECT_EQ(result.impacts[i].x, results[0].impacts[i].x);
+    }
+    // The spreads do something: the far range is hit less often than the near one.
+    EXPECT_LT(results[0].figures[2].hits, results[0].figures[0].hits);
+    options.seed = 54321;
+    EXPECT_NE(computeHitProbability(shot308(8), spreads, {HitTarget::Shape::Circle, 8, 0}, {200, 600, 950}, options)
+                  .impacts[0]
+                  .x,
+              results[0].impacts[0].x);
+}
+
+// The scatter of P(hit) over independent seeds: about the error reported, and half as large
+// with four times the runs.
+TEST(HitProbability, TheErrorMatchesTheScatterOfSeedsAndShrinksAsOneOverRootN) {
+    HitSpreads spreads;
+    spreads.precisionMoa = 1.0;
+    const TrajectorySolver shot = shot308();
+    double scatter[2] = {0, 0};
+    double reported[2] = {0, 0};
+    const int runs[2] = {400, 1600};
+    constexpr int kSeeds = 60;
+    for (int n = 0; n < 2; ++n) {
+        double sum = 0, squares = 0;
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            HitRunOptions options;
+            options.runs = runs[n];
+            options.seed = static_cast<std::uint64_t>(seed);
+            const HitRangeFigure figure =
+                computeHitProbability(shot, spreads, {HitTarget::Shape::Circle, 8, 0}, {300}, options).figures[0];
+            sum += figure.probability;
+            squares += figure.probability * figure.probability;
+            reported[n] += figure.standardError / kSeeds;
+        }
+        scatter[n] = std::sqrt((squares - sum * sum / kSeeds) / (kSeeds - 1));
+        EXPECT_NEAR(scatter[n] / reported[n], 1.0, 0.3) << runs[n] << " runs";
+    }
+    EXPECT_NEAR(scatter[0] / scatter[1], 2.0, 0.6);
+    EXPECT_NEAR(reported[0] / reported[1], 2.0, 0.05);
+}
+
+TEST(HitProbability, AShotThatNeverLeavesTheMuzzleHitsNothing) {
+    TrajectorySolver shot = shot308();
+    shot.muzzleVelocity = 40;  // below the speed that ends a flight
+    HitSpreads spreads;
+    spreads.precisionMoa = 1;
+    spreads.velocitySd = 5;
+    const HitProbabilityResult result =
+        computeHitProbability(shot, spreads, {HitTarget::Shape::Circle, 8, 0}, {1, 100}, HitRunOptions{});
+    ASSERT_EQ(result.figures.size(), 2u);
+    EXPECT_EQ(result.figures[0].hits + result.figures[1].hits, 0);
+}
+
+TEST(HitProbability, TheEthicalRangeIsTheLastBeforePHitFirstFallsShort) {
+    const auto figures = [](std::vector<double> p) {
+        std::vector<HitRangeFigure> f;
+        for (std::size_t i = 0; i < p.size(); ++i) f.push_back({100 * static_cast<int>(i + 1), 0, p[i], 0});
+        return f;
+    };
+    EXPECT_EQ(ethicalRange(figures({1, 0.95, 0.9, 0.89, 0.95}), 0.9), 300);
+    EXPECT_EQ(ethicalRange(figures({0.85, 0.95}), 0.9), std::nullopt);
+    EXPECT_EQ(ethicalRange(figures({1, 1}), 0.9), 200);
+}
+
+TEST(HitProbability, MissesArePutDownToThePrecisionNearAndTheWindFar) {
+    // A tall band: the precision spreads 2 in across at 200 yd, the wind call 1.3 in; at
+    // 1000 yd 10 in and 19 in.
+    HitSpreads spreads;
+    spreads.precisionMoa = 1.0;
+    spreads.windSd = 2.0;
+    HitRunOptions options;
+    options.runs = 2000;
+    const std::vector<MissCause> causes =
+        missCauses(shot308(5), spreads, {HitTarget::Shape::Rectangle, 8, 1000}, {200, 1000}, options);
+    ASSERT_EQ(causes.size(), 2u);
+    EXPECT_EQ(causes[0].spread, HitSpread::Precision);
+    EXPECT_EQ(causes[1].spread, HitSpread::Wind);
+    EXPECT_EQ(missCausesText({{100, std::nullopt},
+                              {200, HitSpread::Precision},
+                              {300, HitSpread::Precision},
+                              {500, HitSpread::Range},
+                              {700, HitSpread::Wind},
+                              {900, HitSpread::Wind}}),
+              "The precision decides most of the misses up to 300 yd, the range estimate at 500 yd, the "
+              "wind call beyond 500 yd.");
+    EXPECT_EQ(missCausesText({{500, HitSpread::Wind}}), "The wind call decides most of the misses.");
+    EXPECT_EQ(missCausesText({{500, std::nullopt}}), "");
+}
+
+TEST(HitProbability, AGroupOfTwoShotsIsRootPiDeviations) {
+    EXPECT_NEAR(precisionFromGroup(1.0, 2), 1.0 / std::sqrt(std::numbers::pi), 1e-4);
+    EXPECT_LT(precisionFromGroup(1.0, 10), precisionFromGroup(1.0, 5));
+    EXPECT_TRUE(std::isnan(precisionFromGroup(1.0, 1)));
+    EXPECT_TRUE(std::isnan(precisionFromGroup(1.0, 11)));
+}
+
+}  // namespace
+}  // namespace vorlan

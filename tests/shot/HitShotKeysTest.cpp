@@ -1,0 +1,76 @@
+#include "shot/HitShotKeys.h"
+
+#include <gtest/gtest.h>
+
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+namespace {
+
+// None written at the defaults; each written when set, read back, refused outside its bounds.
+TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
+    ShotParameters shot;
+    EXPECT_EQ(hitShotFileText(shot.hit), "");
+    shot.hit.spreads = {9.5, 1.5, 5, true, 2, 15, 0.75, 1};
+    shot.hit.target = {HitTarget::Shape::Rectangle, 10, 20};
+    shot.hit.level = 0.8;
+    const std::string text = hitShotFileText(shot.hit);
+    EXPECT_EQ(text,
+              "MV SD:9.5\r\r\nBC SD %:1.50\r\r\nWind SD:2.0\r\r\nWind Direction SD:15.0\r\r\nPrecision MOA:0.75\r\r\n"
+              "Cant SD:1.0\r\r\nRange SD:5.0%\r\r\nHit Target:rect 10 20\r\r\nHit Level:0.800\r\r\n");
+    ShotParameters back;
+    readShotText(shotFileText(shot) + extensionShotFileText(shot), back, ShotReadMode::Load);
+    EXPECT_EQ(back.hit, shot.hit);
+    EXPECT_EQ(back.advanced, AdvancedEffects{});  // "Wind Direction SD:" is not "Wind Direction:"
+    EXPECT_EQ(hitInputProblem(back.hit), "");
+
+    const struct {
+        const char* line;
+        const char* problem;  // the start of the message, or "" when the value fits
+    } cases[] = {
+        {"MV SD:-1", "MV SD must be"},
+        {"BC SD %:51", "BC SD % must be"},
+        {"Range SD:1001", "Range SD must be"},
+        {"Range SD:51%", "Range SD must be"},
+        {"Range SD:ten", "Range SD must be"},
+        {"Range SD:50%", ""},
+        {"Wind Direction SD:181", "Wind Direction SD must be"},
+        {"Hit Level:1.5", "Hit Level must be"},
+        {"Hit Target:circle 0", "Hit Target must be"},
+        {"Hit Target:rect 10", "Hit Target must be"},
+        {"Hit Target:square 4", "Hit Target must be"},
+        {"hit target: CIRCLE 8 ", ""},
+        {"Cant SD:nan", "Cant SD must be"},
+    };
+    for (const auto& c : cases) {
+        HitInputs hit;
+        ASSERT_TRUE(applyHitShotLine(c.line, hit)) << c.line;
+        EXPECT_EQ(hitInputProblem(hit).substr(0, std::string(c.problem).size()), c.problem) << c.line;
+        if (*c.problem) {
+            EXPECT_NE(hitInputProblem(hit), "") << c.line;
+        }
+    }
+    EXPECT_FALSE(applyHitShotLine("Wind Speed:10", shot.hit));
+}
+
+TEST(HitShotKeys, TargetsAsTyped) {
+    using S = HitTarget::Shape;
+    const struct {
+        const char* text;
+        std::optional<HitTarget> target;
+    } cases[] = {
+        {"8in", HitTarget{S::Circle, 8, 0}},
+        {"8", HitTarget{S::Circle, 8, 0}},
+        {"10x20in", HitTarget{S::Rectangle, 10, 20}},
+        {"2.5X4 IN", HitTarget{S::Rectangle, 2.5, 4}},
+        {"0in", std::nullopt},
+        {"x20in", std::nullopt},
+        {"-8in", std::nullopt},
+        {"8cm", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parseTargetSize(c.text), c.target) << c.text;
+}
+
+}  // namespace
+}  // namespace vorlan
