@@ -12,6 +12,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
+#include "reports/ReportChartSeries.h"
 
 namespace vorlan::cli {
 

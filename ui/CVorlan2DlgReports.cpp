@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "chart/ChartSeries.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TrajectoryWindow.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"

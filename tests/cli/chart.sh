@@ -1,7 +1,8 @@
 #!/bin/sh
 # chart.sh CLI EXAMPLES DIR: vorlan-cli chart draws two shots to a PNG of the asked size and
 # to an SVG that names both, writing nothing on stdout or stderr; --metric changes the axes'
-# units and nothing else of the command.
+# units and nothing else of the command; without a size it is 1000 x 600, and an extension in
+# capitals is taken as it is.
 set -e
 cli=$1 examples=$2 dir=$3
 for format in png svg; do
@@ -19,3 +20,9 @@ grep -q "Range (yd)" "$dir/chart.svg" && grep -q "Velocity (ft/s)" "$dir/chart.s
 "$cli" chart "$examples/rifle-308-g7.vxf" -o "$dir/chart-metric.svg" --metric
 grep -q "Range (m)" "$dir/chart-metric.svg" && grep -q "Velocity (m/s)" "$dir/chart-metric.svg" &&
   ! grep -q "Range (yd)" "$dir/chart-metric.svg" || { echo "chart-metric.svg is not in metres"; exit 1; }
+for format in PNG SVG; do
+  "$cli" chart "$examples/rifle-308-g7.vxf" -o "$dir/DEFAULT.$format"
+done
+size=$(od -An -tu1 -j16 -N8 "$dir/DEFAULT.PNG" | tr -s ' ' | sed 's/^ //')
+[ "$size" = "0 0 3 232 0 0 2 88" ] || { echo "DEFAULT.PNG is not 1000 x 600: $size"; exit 1; }
+grep -q 'viewBox="0 0 1000 600"' "$dir/DEFAULT.SVG" || { echo "DEFAULT.SVG is not 1000 x 600"; exit 1; }

@@ -124,6 +124,12 @@ void TestDesktopTour::saveUnderAnyName_data() {
     QTest::newRow("own extension") << "y.vxf"
                                    << "y.vxf"
                                    << "y.vxf.txt";
+    QTest::newRow("own extension in capitals") << "SHOT.VXF"
+                                               << "SHOT.VXF"
+                                               << "SHOT.VXF.txt";
+    QTest::newRow("table extension in capitals") << "TABLE.TXT"
+                                                 << "TABLE.TXT.vxf"
+                                                 << "TABLE.TXT";
 }
 
 void TestDesktopTour::saveUnderAnyName() {

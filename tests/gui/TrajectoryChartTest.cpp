@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -22,6 +23,7 @@
 #include "chart/ChartGeometry.h"
 #include "reports/ChartDialogs.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableText.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
@@ -274,14 +276,16 @@ void TestTrajectoryChart::exportedPicturesAreReadableAndShowTheTrajectory() {
     TrajectoryChartView* chart = shownChart(window);
     QTemporaryDir dir;
     const ChartDialogs saved = chartDialogs();
-    for (const char* name : {"chart.png", "chart.svg"}) {
+    for (const char* name : {"chart.png", "CHART.SVG"}) {
         chartDialogs().askExportFileName = [&](QWidget*, const QString&) { return dir.filePath(name); };
         window->findChild<QAction*>("fileExportChart")->trigger();
     }
     chartDialogs() = saved;
+    // Each under the chosen name: an extension in either case is taken as it is.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"CHART.SVG", "chart.png"}));
     const QImage png(dir.filePath("chart.png"));
     QCOMPARE(png.size(), chart->size());
-    QSvgRenderer svg(dir.filePath("chart.svg"));
+    QSvgRenderer svg(dir.filePath("CHART.SVG"));
     QVERIFY(svg.isValid());
     QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), chart->size()));
 
