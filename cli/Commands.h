@@ -43,5 +43,6 @@ void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
 void addChartCommand(CLI::App& app);
 void addStabilityCommand(CLI::App& app);
+void addTrueCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addRecoilCommand(app);
     vorlan::cli::addChartCommand(app);
     vorlan::cli::addStabilityCommand(app);
+    vorlan::cli::addTrueCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

@@ -52,6 +52,13 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 // ("Effects:" and their names); empty when none was on.
 std::string effectsLine(const TrajectorySolver& trajectory);
 
+// The header line naming a truing in force: "Trued: velocity 2651 ft/s, drag scale 1.00–1.04";
+// empty without a drag scale.
+std::string truingLine(const TrajectorySolver& trajectory);
+
+// The effects line and the truing line, each when it is not empty.
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take);
+
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);
 

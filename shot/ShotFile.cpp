@@ -74,16 +74,19 @@ std::string shotFileText(const ShotParameters& shot) {
 }
 
 std::string extensionShotFileText(const ShotParameters& shot) {
-    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope);
+    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) +
+           truingShotFileText(shot.observations, shot.advanced);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
-    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope);
+    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope) ||
+           applyTruingShotLine(line, shot.observations, shot.advanced);
 }
 
 void resetExtensionInputs(ShotParameters& shot) {
     shot.advanced = AdvancedEffects{};
     shot.scope = ScopeProfile{};
+    shot.observations.clear();
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

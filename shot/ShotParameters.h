@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "engine/AdvancedEffects.h"
+#include "shot/Observations.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -63,6 +64,8 @@ struct ShotParameters {
     AdvancedEffects advanced;
     // The scope's turret and the preferred report units, under keys of their own (ScopeProfile.h)
     ScopeProfile scope;
+    // What the shooter observed at real ranges, for truing, under a key of its own (Observations.h)
+    std::vector<Observation> observations;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;
