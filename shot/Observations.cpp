@@ -210,8 +210,8 @@ std::vector<Observation> parseObservationsKeyText(std::string_view text) {
             continue;
         }
         Observation observation;
-        if (cells.size() == columns.size() && rowObservation(cells, columns, observation).empty())
-            observations.push_back(observation);
+        if (cells.size() != columns.size() || !rowObservation(cells, columns, observation).empty()) return {};
+        observations.push_back(observation);
     }
     return observations;
 }
@@ -228,10 +228,13 @@ std::string dragScaleText(const std::vector<DragScalePoint>& points) {
 std::vector<DragScalePoint> parseDragScaleText(std::string_view text) {
     std::vector<DragScalePoint> points;
     for (std::string_view item : splitCells(text, ";")) {
+        if (trimmed(item).empty()) continue;
         std::istringstream in{std::string(item)};
         in.imbue(std::locale::classic());
         DragScalePoint point{};
-        if (in >> point.mach >> point.factor) points.push_back(point);
+        std::string rest;
+        if (!(in >> point.mach >> point.factor) || in >> rest) return {};
+        points.push_back(point);
     }
     return points;
 }

@@ -60,14 +60,15 @@ ObservationTable loadObservationsCsv(const std::string& path);
 // The table as CSV, the columns that hold a value, LF line ends.
 std::string observationsCsvText(const std::vector<Observation>& observations);
 
-// The shot-file value of "Observations:" and back (malformed items are skipped).
+// The shot-file value of "Observations:" and back; a list is read whole or not at all: an item
+// that does not read, or an observation out of bounds, leaves the list empty.
 std::string observationsKeyText(const std::vector<Observation>& observations);
 std::vector<Observation> parseObservationsKeyText(std::string_view text);
 
 // The first observation outside its bounds, as a message naming it; empty when all fit.
 std::string observationProblem(const Observation& observation);
 
-// "M factor;M factor;..." both ways; items short of numbers are skipped.
+// "M factor;M factor;..." both ways; an item that is not two numbers leaves the list empty.
 std::string dragScaleText(const std::vector<DragScalePoint>& points);
 std::vector<DragScalePoint> parseDragScaleText(std::string_view text);
 // The drag scale outside its bounds, as a message naming the key; empty when it fits.

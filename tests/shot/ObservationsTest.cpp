@@ -52,6 +52,21 @@ TEST(Observations, ReadFromCsvAndKeptWithTheShot) {
     readShotText(text, back, ShotReadMode::Load);
     expectSameObservations(back.observations, shot.observations);
     EXPECT_EQ(back.advanced.dragScale, shot.advanced.dragScale);
+    // A list that does not read whole is left out whole.
+    const struct {
+        const char* line;
+        std::size_t observations, points;
+    } lists[] = {
+        {"Observations:range_yd up_moa;300 2.25;600 7\r\nDrag Scale:1 1.02;2 1\r\n", 2, 2},
+        {"Observations:range_yd up_moa;300 2.25;600 x\r\nDrag Scale:1 1.02;2\r\n", 0, 0},
+        {"Observations:range_yd up_moa;300 2.25;6000 7\r\nDrag Scale:1 1.02;2 1 3\r\n", 0, 0},
+        {"Observations:range_yd up_mao;300 2.25\r\nDrag Scale:1 1.02;;\r\n", 0, 1},
+    };
+    for (const auto& list : lists) {
+        readShotText(list.line, back, ShotReadMode::Load);
+        EXPECT_EQ(back.observations.size(), list.observations) << list.line;
+        EXPECT_EQ(back.advanced.dragScale.size(), list.points) << list.line;
+    }
     readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::Load);
     EXPECT_TRUE(back.observations.empty());
     EXPECT_TRUE(back.advanced.dragScale.empty());
