@@ -55,5 +55,6 @@ void addChartCommand(CLI::App& app);
 void addStabilityCommand(CLI::App& app);
 void addHitCommand(CLI::App& app);
 void addCardCommand(CLI::App& app);
+void addTrueCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

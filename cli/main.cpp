@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addStabilityCommand(app);
     vorlan::cli::addHitCommand(app);
     vorlan::cli::addCardCommand(app);
+    vorlan::cli::addTrueCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

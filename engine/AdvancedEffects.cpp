@@ -9,6 +9,18 @@
 
 namespace vorlan {
 
+double dragScaleAt(const DragScalePoint* points, std::size_t count, double mach) {
+    if (count == 0) return 1.0;
+    if (!(mach > points[0].mach)) return points[0].factor;
+    for (std::size_t i = 1; i < count; ++i) {
+        if (mach > points[i].mach) continue;
+        const DragScalePoint& a = points[i - 1];
+        const DragScalePoint& b = points[i];
+        return a.factor + (b.factor - a.factor) * (mach - a.mach) / (b.mach - a.mach);
+    }
+    return points[count - 1].factor;
+}
+
 double clockToDegrees(double hour) {
     const double degrees = std::fmod(hour * 30.0, 360.0);
     return degrees < 0.0 ? degrees + 360.0 : degrees;

@@ -39,6 +39,15 @@ struct WindZone {
 
 inline constexpr int kMaxWindZones = 5;
 
+// A multiplier of the drag coefficient at a Mach number, as a truing fits it to observations.
+struct DragScalePoint {
+    double mach;
+    double factor;
+    bool operator==(const DragScalePoint&) const = default;
+};
+
+inline constexpr int kMaxDragScalePoints = 8;
+
 struct AdvancedEffects {
     // Wind: above 0 mph it replaces the designed crosswind.
     double windSpeed = 0.0;       // mph
@@ -71,6 +80,9 @@ struct AdvancedEffects {
     // Drag: a custom table replaces the designed drag function; bands replace the coefficient.
     std::vector<MachCd> customDrag;  // Mach increasing, at least 2 points; empty is off
     std::vector<BcBand> bcBands;     // at most kMaxBcBands; empty is off
+    // Truing: the drag coefficient times a factor, linear in Mach between the points and the
+    // nearest point's factor beyond them (one point scales the whole flight); empty is off.
+    std::vector<DragScalePoint> dragScale;  // Mach increasing, at most kMaxDragScalePoints
 
     bool windOn() const { return windSpeed > 0.0 || !windZones.empty(); }
     bool spinDriftOn() const { return twistRate > 0.0 && bulletLength > 0.0 && bulletDiameter > 0.0; }
@@ -78,10 +90,11 @@ struct AdvancedEffects {
     bool customDragOn() const { return customDrag.size() >= 2; }
     bool bcBandsOn() const { return !bcBands.empty(); }
     bool jumpOn() const { return aerodynamicJump && spinDriftOn(); }
+    bool dragScaleOn() const { return !dragScale.empty(); }
     // True when any effect is on, so that a trajectory needs the extended march.
     bool anyOn() const {
         return windOn() || spinDriftOn() || coriolis || powderOn() || customDragOn() || bcBandsOn() || jumpOn() ||
-               zeroConditions;
+               zeroConditions || dragScaleOn();
     }
     // Takes every wind away (the single wind and the zones).
     void calm() {
@@ -90,6 +103,10 @@ struct AdvancedEffects {
     }
     bool operator==(const AdvancedEffects&) const = default;
 };
+
+// The drag scale at `mach`: linear between the points, the end points' factors beyond them,
+// 1 with no point.
+double dragScaleAt(const DragScalePoint* points, std::size_t count, double mach);
 
 // A wind direction given on the clock face (12 from the target, 3 from the right) in
 // degrees clockwise from the target, 0 to below 360.

@@ -10,7 +10,8 @@ namespace vorlan {
 namespace {
 
 [[gnu::always_inline]] inline double coefficient(const AdvancedStepContext& c, double mach) {
-    return c.customDrag ? tableCoefficient(c.customDrag, c.customCount, mach) : c.base.coefficientAt(mach);
+    const double cd = c.customDrag ? tableCoefficient(c.customDrag, c.customCount, mach) : c.base.coefficientAt(mach);
+    return c.dragScale ? cd * dragScaleAt(c.dragScale, c.dragScaleCount, mach) : cd;
 }
 
 [[gnu::always_inline]] inline double dragScale(const AdvancedStepContext& c, double speed) {
@@ -92,6 +93,10 @@ AdvancedStepContext advancedStepContext(const StepContext& base, const AdvancedE
     if (effects.customDragOn()) {
         c.customDrag = effects.customDrag.data();
         c.customCount = effects.customDrag.size();
+    }
+    if (effects.dragScaleOn()) {
+        c.dragScale = effects.dragScale.data();
+        c.dragScaleCount = std::min<std::size_t>(effects.dragScale.size(), kMaxDragScalePoints);
     }
     std::vector<BcBand> bands(effects.bcBands);
     std::sort(bands.begin(), bands.end(), [](const BcBand& a, const BcBand& b) { return a.velocity > b.velocity; });

@@ -31,6 +31,8 @@ struct AdvancedStepContext {
     StepContext base;                    // gravity, Mach scale, drag; the wind is in `zones`
     const MachCd* customDrag = nullptr;  // a custom table, or nullptr for base.coefficientAt
     std::size_t customCount = 0;
+    const DragScalePoint* dragScale = nullptr;  // truing's factors on the coefficient, or nullptr
+    std::size_t dragScaleCount = 0;
     std::array<BandScale, kMaxBcBands> bands{};  // fastest first; none: base.dragScale
     int bandCount = 0;
     double rx = 0.0, ry = 0.0, rz = 0.0;  // twice the Earth's rotation in the sight frame, rad/s

@@ -152,6 +152,17 @@ std::string coefficientNote(const ShotParameters& shot) {
            " function; the shot's " + what + " its flight.";
 }
 
+std::string truingLine(const TrajectorySolver& trajectory) {
+    if (!trajectory.advanced.dragScaleOn()) return {};
+    return cFormat("Trued: velocity %.0f ft/s, drag scale ", trajectory.muzzleVelocity) +
+           dragScaleSpan(trajectory.advanced.dragScale);
+}
+
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take) {
+    for (std::string line : {effectsLine(trajectory), truingLine(trajectory)})
+        if (!line.empty()) take(std::move(line));
+}
+
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
     storeZeroedAngle(shot, report.tableTrajectory());
 }
@@ -249,7 +260,7 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
     take("Name: " + shot.name + "\r\n");
     for (std::string& line : shotHeaderLines(shot, report)) take(std::move(line));
     // Effects beyond the designed flight get one line after the air density.
-    if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty()) take(std::move(effects));
+    forEachEffectsLine(report.tableTrajectory(), take);
     // So does the reason a table ends before its last increment.
     if (std::string end = tableEndNote(shot, report); !end.empty()) take(std::move(end));
     std::string footer[] = {

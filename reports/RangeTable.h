@@ -68,6 +68,13 @@ std::string coefficientNote(const ShotParameters& shot);
 // header carries it after the effects line, and the table window under the table.
 std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report);
 
+// The header line naming a truing in force: "Trued: velocity 2651 ft/s, drag scale 1.00–1.04";
+// empty without a drag scale.
+std::string truingLine(const TrajectorySolver& trajectory);
+
+// The effects line and the truing line, each when it is not empty.
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take);
+
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);
 

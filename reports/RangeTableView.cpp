@@ -215,7 +215,7 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
     const bool metric = view.units == UnitSystem::Metric;
     for (std::string& line : metric ? metricShotLines(shot, report) : shotHeaderLines(shot, report))
         take(std::move(line));
-    if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty()) take(std::move(effects));
+    forEachEffectsLine(report.tableTrajectory(), take);
     take(std::string());
     const std::vector<EffectParts> parts = view.holds ? report.printedEffectParts() : std::vector<EffectParts>();
     take(headingLine(view, !parts.empty(), false));

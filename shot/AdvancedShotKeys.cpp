@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "shot/CLocaleNumbers.h"
+#include "shot/Observations.h"
 #include "shot/ShotFile.h"
 
 namespace vorlan {
@@ -244,7 +245,7 @@ std::string advancedInputProblem(const AdvancedEffects& effects) {
         if (!(band.velocity >= 0.0 && band.velocity <= 5000.0) ||
             !(band.coefficient >= 0.0001 && band.coefficient <= 2.0))
             return "BC Bands: each band needs a velocity from 0 to 5000 ft/s and a coefficient from 0.0001 to 2";
-    return {};
+    return dragScaleProblem(effects.dragScale);
 }
 
 DragTableCsv parseDragTableCsv(std::string_view text) {

@@ -75,18 +75,20 @@ std::string shotFileText(const ShotParameters& shot) {
 }
 
 std::string extensionShotFileText(const ShotParameters& shot) {
-    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit);
+    return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit) +
+           truingShotFileText(shot.observations, shot.advanced);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
     return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope) ||
-           applyHitShotLine(line, shot.hit);
+           applyHitShotLine(line, shot.hit) || applyTruingShotLine(line, shot.observations, shot.advanced);
 }
 
 void resetExtensionInputs(ShotParameters& shot) {
     shot.advanced = AdvancedEffects{};
     shot.scope = ScopeProfile{};
     shot.hit = HitInputs{};
+    shot.observations.clear();
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

@@ -12,6 +12,7 @@
 
 #include "engine/AdvancedEffects.h"
 #include "engine/HitInputs.h"
+#include "shot/Observations.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -66,6 +67,8 @@ struct ShotParameters {
     ScopeProfile scope;
     // The spreads, target and level of the hit probability, under keys of their own (HitShotKeys.h)
     HitInputs hit;
+    // What the shooter observed at real ranges, for truing, under a key of its own (Observations.h)
+    std::vector<Observation> observations;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

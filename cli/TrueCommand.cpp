@@ -1,0 +1,94 @@
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
+#include "shot/Truing.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+struct TrueFlags {
+    std::string path;
+    std::string observed;
+    std::string fit;
+    std::string out;
+    bool csv = false;
+};
+
+TruingFit fitNamed(const std::string& name) {
+    if (name == "velocity") return TruingFit::Velocity;
+    if (name == "bc") return TruingFit::Bc;
+    if (name == "mach") return TruingFit::Mach;
+    return TruingFit::Auto;
+}
+
+void printFit(const TruingResult& result) {
+    printValue(std::cout, "velocity_fps", cFormat("%.1f \u00b1 %.1f", result.velocity, result.velocityError));
+    std::string scale;
+    for (std::size_t i = 0; i < result.dragScale.size(); ++i)
+        scale += cFormat("%s%.2f %.3f \u00b1 %.3f", i ? "; " : "", result.dragScale[i].mach, result.dragScale[i].factor,
+                         result.dragScaleErrors[i]);
+    printValue(std::cout, "drag_scale", scale.empty() ? std::string("not fitted") : scale);
+}
+
+void printResiduals(const TruingResult& result, bool csv) {
+    if (csv) {
+        std::cout << "range_yd,quantity,observed,sigma,residual_before,residual_after\n";
+        for (const TruingResidual& r : result.residuals)
+            std::cout << cFormat("%g,%s,%.6g,%.6g,%.6g,%.6g\n", r.range, r.quantity, r.observed, r.sigma, r.before,
+                                 r.after);
+        return;
+    }
+    std::cout << "range_yd  quantity       observed     sigma    before     after\n";
+    for (const TruingResidual& r : result.residuals)
+        std::cout << cFormat("%8g  %-12s %10.3f %9.3f %9.3f %9.3f\n", r.range, r.quantity, r.observed, r.sigma,
+                             r.before, r.after);
+}
+
+void runTrue(const TrueFlags& flags) {
+    ShotParameters shot = loadShot(flags.path);
+    if (!flags.observed.empty()) {
+        ObservationTable table = loadObservationsCsv(flags.observed);
+        if (!table.error.empty()) throw UsageError("observations '" + flags.observed + "': " + table.error);
+        shot.observations = std::move(table.observations);
+    }
+    if (shot.observations.empty())
+        throw UsageError("no observations: give a CSV file with --observed, or a shot file that keeps some");
+    const TruingResult result = trueShot(shot, shot.observations, fitNamed(flags.fit));
+    if (result.outcome == TruingResult::Outcome::BadInput) throw UsageError(result.message);
+    if (!result.residuals.empty()) {
+        printFit(result);
+        printResiduals(result, flags.csv);
+    }
+    if (result.outcome == TruingResult::Outcome::Undecided) throw NoResult(result.message);
+    if (flags.out.empty()) return;
+    applyTruing(shot, result);
+    const FileOutcome outcome = writeShotFile(flags.out, shot);
+    if (!outcome) throw UsageError("cannot write shot file '" + flags.out + "': " + outcome.reason());
+}
+
+}  // namespace
+
+void addTrueCommand(CLI::App& app) {
+    auto* command = app.add_subcommand(
+        "true",
+        "Fit the muzzle velocity and a drag scale of a shot file to the holds, drops, velocities and times "
+        "observed at real ranges");
+    auto flags = std::make_shared<TrueFlags>();
+    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
+    command->add_option("--observed", flags->observed,
+                        "CSV with range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, "
+                        "sigma_moa, sigma_fps (default: the shot file's own observations)");
+    command
+        ->add_option("--fit", flags->fit,
+                     "velocity: the velocity alone; bc: and one drag factor; mach: and a drag factor by Mach "
+                     "(default: chosen by the number of observed ranges)")
+        ->check(CLI::IsMember({"velocity", "bc", "mach"}));
+    command->add_option("-o,--output", flags->out, "Write the trued shot, with its observations, to this shot file");
+    command->add_flag("--csv", flags->csv, "The residual table as CSV");
+    command->callback([flags] { runTrue(*flags); });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,284 @@
+#include "shot/Observations.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <sstream>
+
+#include "shot/CLocaleNumbers.h"
+#include "shot/SafeFile.h"
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+
+const ObservationColumn kObservationColumns[9] = {
+    {"range_yd", &Observation::range},     {"up_moa", &Observation::upMoa},
+    {"up_mil", &Observation::upMil},       {"up_clicks", &Observation::upClicks},
+    {"drop_in", &Observation::dropInches}, {"velocity_fps", &Observation::velocity},
+    {"time_s", &Observation::time},        {"sigma_moa", &Observation::sigmaMoa},
+    {"sigma_fps", &Observation::sigmaFps},
+};
+
+namespace {
+
+constexpr std::string_view kObservationsKey = "Observations:";
+constexpr std::string_view kDragScaleKey = "Drag Scale:";
+
+// Each column's bounds; the uncertainties must also be above their lower bound.
+struct Bounds {
+    double lowest, highest;
+    const char* unit;
+};
+constexpr std::array<Bounds, 9> kBounds = {{
+    {1, 5000, "yd"},
+    {-600, 600, "MOA"},
+    {-175, 175, "mil"},
+    {-10000, 10000, "clicks"},
+    {-2000, 2000, "in"},
+    {50, 5000, "ft/s"},
+    {0, 30, "s"},
+    {0, 60, "MOA"},
+    {0, 1000, "ft/s"},
+}};
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\"");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t\r\"");
+    return text.substr(first, last - first + 1);
+}
+
+// The whole cell as a number; a blank cell or "-" is NaN.
+bool parseCell(std::string_view cell, double& value) {
+    cell = trimmed(cell);
+    value = std::nan("");
+    if (cell.empty() || cell == "-") return true;
+    if (cell.front() == '+') cell.remove_prefix(1);
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    return error == std::errc() && end == cell.data() + cell.size() && std::isfinite(value);
+}
+
+std::vector<std::string_view> splitCells(std::string_view line, std::string_view separators) {
+    std::vector<std::string_view> cells;
+    for (;;) {
+        const std::size_t end = line.find_first_of(separators);
+        cells.push_back(line.substr(0, end));
+        if (end == std::string_view::npos) return cells;
+        line.remove_prefix(end + 1);
+    }
+}
+
+// The columns a header row names, or an error.
+std::string headerColumns(const std::vector<std::string_view>& cells, std::vector<int>& columns) {
+    columns.clear();
+    for (std::string_view cell : cells) {
+        const std::string_view name = trimmed(cell);
+        const auto* found = std::find_if(std::begin(kObservationColumns), std::end(kObservationColumns),
+                                         [&](const ObservationColumn& c) { return c.name == name; });
+        if (found == std::end(kObservationColumns))
+            return "unknown column \"" + std::string(name) + "\"; the columns are range_yd, up_moa, up_mil, " +
+                   "up_clicks, drop_in, velocity_fps, time_s, sigma_moa and sigma_fps";
+        const int index = static_cast<int>(found - std::begin(kObservationColumns));
+        if (std::find(columns.begin(), columns.end(), index) != columns.end())
+            return "column " + std::string(name) + " is named twice";
+        columns.push_back(index);
+    }
+    if (std::find(columns.begin(), columns.end(), 0) == columns.end()) return "the header needs a range_yd column";
+    return {};
+}
+
+// One row of cells in the header's columns, or an error.
+std::string rowObservation(const std::vector<std::string_view>& cells, const std::vector<int>& columns,
+                           Observation& observation) {
+    if (cells.size() > columns.size()) return "more cells than the header has columns";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const ObservationColumn& column = kObservationColumns[columns[i]];
+        if (!parseCell(cells[i], observation.*column.member))
+            return "\"" + std::string(trimmed(cells[i])) + "\" in column " + std::string(column.name) +
+                   " is not a number";
+    }
+    return observationProblem(observation);
+}
+
+// The columns that hold a value in some observation; the range always.
+std::vector<int> usedColumns(const std::vector<Observation>& observations) {
+    std::vector<int> columns;
+    for (int i = 0; i < 9; ++i) {
+        const bool used = i == 0 || std::any_of(observations.begin(), observations.end(), [&](const Observation& o) {
+                              return !std::isnan(o.*kObservationColumns[i].member);
+                          });
+        if (used) columns.push_back(i);
+    }
+    return columns;
+}
+
+std::string cellText(double value) { return std::isnan(value) ? std::string() : cFormat("%.10g", value); }
+
+// The observations as rows of cells joined by `cell`, rows ended by `row` (the last one too
+// when `endLast`), blank cells as `blank`.
+std::string tableText(const std::vector<Observation>& observations, char cell, std::string_view row, bool endLast,
+                      std::string_view blank) {
+    const std::vector<int> columns = usedColumns(observations);
+    std::string text;
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        text.append(c ? std::string(1, cell) : std::string()).append(kObservationColumns[columns[c]].name);
+    for (const Observation& o : observations) {
+        text.append(row);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const std::string value = cellText(o.*kObservationColumns[columns[c]].member);
+            if (c) text += cell;
+            text.append(value.empty() ? std::string(blank) : value);
+        }
+    }
+    if (endLast) text.append(row);
+    return text;
+}
+
+}  // namespace
+
+bool Observation::observesSomething() const {
+    for (double value : {upMoa, upMil, upClicks, dropInches, velocity, time})
+        if (!std::isnan(value)) return true;
+    return false;
+}
+
+std::string observationProblem(const Observation& o) {
+    if (std::isnan(o.range)) return "an observation needs a range (range_yd)";
+    for (std::size_t i = 0; i < kBounds.size(); ++i) {
+        const double value = o.*kObservationColumns[i].member;
+        if (std::isnan(value)) continue;
+        const Bounds& b = kBounds[i];
+        const bool aboveLowest = i >= 6 ? value > b.lowest : value >= b.lowest;  // a time or uncertainty of 0 is none
+        if (!aboveLowest || !(value <= b.highest))
+            return cFormat("%.*s at %g yd must be %s %g to %g %s", static_cast<int>(kObservationColumns[i].name.size()),
+                           kObservationColumns[i].name.data(), o.range, i >= 6 ? "above" : "from", b.lowest, b.highest,
+                           b.unit);
+    }
+    if (!o.observesSomething())
+        return cFormat("the observation at %g yd needs a hold, a drop, a velocity or a time", o.range);
+    return {};
+}
+
+ObservationTable parseObservationsCsv(std::string_view text) {
+    ObservationTable table;
+    std::vector<int> columns;
+    int lineNumber = 0;
+    forEachShotLine(text, [&](std::string_view line) {
+        ++lineNumber;
+        if (!table.error.empty() || trimmed(line).empty()) return;
+        const std::vector<std::string_view> cells = splitCells(line, ",;\t");
+        std::string error;
+        if (columns.empty()) {
+            error = headerColumns(cells, columns);
+        } else {
+            Observation observation;
+            error = rowObservation(cells, columns, observation);
+            if (error.empty()) table.observations.push_back(observation);
+        }
+        if (!error.empty()) table.error = cFormat("line %d: ", lineNumber) + error;
+    });
+    if (table.error.empty() && table.observations.empty()) table.error = "the file holds no observation";
+    if (!table.error.empty()) table.observations.clear();
+    return table;
+}
+
+ObservationTable loadObservationsCsv(const std::string& path) {
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
+    if (!outcome) return {{}, "cannot read '" + path + "': " + outcome.reason()};
+    return parseObservationsCsv(bytes);
+}
+
+std::string observationsCsvText(const std::vector<Observation>& observations) {
+    return tableText(observations, ',', "\n", true, "");
+}
+
+std::string observationsKeyText(const std::vector<Observation>& observations) {
+    return observations.empty() ? std::string() : tableText(observations, ' ', ";", false, "-");
+}
+
+std::vector<Observation> parseObservationsKeyText(std::string_view text) {
+    std::vector<Observation> observations;
+    std::vector<int> columns;
+    for (std::string_view item : splitCells(text, ";")) {
+        std::vector<std::string_view> cells;
+        for (std::string_view cell : splitCells(trimmed(item), " "))
+            if (!cell.empty()) cells.push_back(cell);
+        if (cells.empty()) continue;
+        if (columns.empty()) {
+            if (!headerColumns(cells, columns).empty()) return {};
+            continue;
+        }
+        Observation observation;
+        if (cells.size() != columns.size() || !rowObservation(cells, columns, observation).empty()) return {};
+        observations.push_back(observation);
+    }
+    return observations;
+}
+
+std::string dragScaleText(const std::vector<DragScalePoint>& points) {
+    std::string text;
+    for (const DragScalePoint& p : points) {
+        if (!text.empty()) text += ';';
+        text += cFormat("%.10g %.10g", p.mach, p.factor);
+    }
+    return text;
+}
+
+std::vector<DragScalePoint> parseDragScaleText(std::string_view text) {
+    std::vector<DragScalePoint> points;
+    for (std::string_view item : splitCells(text, ";")) {
+        if (trimmed(item).empty()) continue;
+        std::istringstream in{std::string(item)};
+        in.imbue(std::locale::classic());
+        DragScalePoint point{};
+        std::string rest;
+        if (!(in >> point.mach >> point.factor) || in >> rest) return {};
+        points.push_back(point);
+    }
+    return points;
+}
+
+std::string dragScaleProblem(const std::vector<DragScalePoint>& points) {
+    if (points.size() > static_cast<std::size_t>(kMaxDragScalePoints))
+        return cFormat("Drag Scale: at most %d points", kMaxDragScalePoints);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (!(points[i].mach >= 0.0 && points[i].mach <= 20.0) ||
+            !(points[i].factor >= kLowestDragScale && points[i].factor <= kHighestDragScale))
+            return cFormat("Drag Scale: point %zu needs a Mach from 0 to 20 and a factor from %g to %g", i + 1,
+                           kLowestDragScale, kHighestDragScale);
+        if (i > 0 && !(points[i].mach > points[i - 1].mach))
+            return cFormat("Drag Scale: the Mach of point %zu must be above the one before", i + 1);
+    }
+    return {};
+}
+
+std::string dragScaleSpan(const std::vector<DragScalePoint>& points) {
+    if (points.empty()) return {};
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [](const auto& a, const auto& b) { return a.factor < b.factor; });
+    const std::string lowText = cFormat("%.2f", low->factor), highText = cFormat("%.2f", high->factor);
+    return lowText == highText ? lowText : lowText + "\u2013" + highText;
+}
+
+std::string truingShotFileText(const std::vector<Observation>& observations, const AdvancedEffects& effects) {
+    std::string text;
+    if (!observations.empty())
+        text.append(kObservationsKey).append(observationsKeyText(observations)).append(kShotLineEnd);
+    if (effects.dragScaleOn()) text.append(kDragScaleKey).append(dragScaleText(effects.dragScale)).append(kShotLineEnd);
+    return text;
+}
+
+bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observations, AdvancedEffects& effects) {
+    if (startsWithNoCase(line, kObservationsKey)) {
+        observations = parseObservationsKeyText(line.substr(kObservationsKey.size()));
+        return true;
+    }
+    if (startsWithNoCase(line, kDragScaleKey)) {
+        effects.dragScale = parseDragScaleText(line.substr(kDragScaleKey.size()));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,79 @@
+#pragma once
+// Truing: the muzzle velocity and a scale on the drag coefficient fitted to what the shooter
+// observed at real ranges (Observations.h), so that the table matches the rifle.
+//
+// Every prediction flies the shot as the range table does (setUpTrajectory), with the fitted
+// velocity and drag scale in place of the shot's. The fit is a weighted least-squares one
+// (Levenberg-Marquardt, derivatives by flying the shot again with each value nudged), each
+// observation weighted by its stated uncertainty: 0.1 MOA for a hold in MOA or mil and for a
+// drop, half a click for a hold in clicks, 5 ft/s for a velocity, 2 ms for a time, unless the
+// row gives its own. The standard errors come from the fit's covariance with those weights.
+
+#include <string>
+#include <vector>
+
+#include "shot/Observations.h"
+#include "shot/ShotParameters.h"
+
+namespace vorlan {
+
+// What is fitted besides the velocity: nothing, one factor on the drag coefficient over the
+// whole flight, or a scale by Mach: a factor from Mach 1.2 up and one at or below Mach 1.08,
+// half way between two observed ranges with two more observed beyond, linear between them and
+// held beyond. Auto takes the velocity alone from one range, a scale by Mach from five ranges
+// or more that reach below Mach 1.08 that way, one factor otherwise.
+enum class TruingFit { Auto, Velocity, Bc, Mach };
+
+inline constexpr double kDefaultSigmaMoa = 0.1;     // a hold in MOA or mil, and a drop
+inline constexpr double kDefaultSigmaFps = 5.0;     // a velocity
+inline constexpr double kDefaultSigmaTime = 0.002;  // s, a time of flight
+// Observations above this Mach decide the velocity; a scale by Mach has a factor of its own
+// from there up.
+inline constexpr double kDecidingMach = 1.2;
+// A scale by Mach has at most this many factors below kDecidingMach, each at least
+// kKnotSpacing below the next. More, closer ones split one stretch of drag between them,
+// which the holds cannot decide.
+inline constexpr std::size_t kMaxMachKnots = 1;
+inline constexpr double kKnotSpacing = 0.12;
+
+// One reading of one observation, the prediction before and after the fit, and the residuals
+// (observed - predicted) in the reading's own unit.
+struct TruingResidual {
+    double range;          // yd
+    const char* quantity;  // the CSV column: "up_moa", "up_mil", "up_clicks", "drop_in", "velocity_fps", "time_s"
+    double observed;
+    double sigma;   // the uncertainty it was weighted by
+    double before;  // residual with the shot as it was
+    double after;   // residual with the fitted values
+};
+
+struct TruingResult {
+    enum class Outcome {
+        Fitted,     // the values below are the fit's
+        BadInput,   // the shot or an observation is outside its bounds: `message` says which
+        Undecided,  // the observations cannot decide the fit: `message` says why
+    };
+    Outcome outcome = Outcome::BadInput;
+    std::string message;
+    TruingFit fit = TruingFit::Auto;  // what was fitted (never Auto once decided)
+    double velocity = 0.0;            // ft/s
+    double velocityError = 0.0;       // its standard error
+    // The fitted drag scale and each factor's standard error; empty for a velocity fit.
+    std::vector<DragScalePoint> dragScale;
+    std::vector<double> dragScaleErrors;
+    std::vector<TruingResidual> residuals;               // empty when the fit was refused before it ran
+    double chiSquareBefore = 0.0, chiSquareAfter = 0.0;  // sums of squared residuals in uncertainties
+    int flights = 0;                                     // trajectories flown
+};
+
+// Fits the shot to the observations. A fit whose residuals stay far outside the stated
+// uncertainties is given back (values and residuals) as Undecided: the points contradict
+// each other or this bullet.
+TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>& observations,
+                      TruingFit fit = TruingFit::Auto);
+
+// Writes a fit into the shot: the velocity, and the drag scale under its own key (a velocity
+// fit keeps the shot's drag scale, or puts in a factor of 1 so that the table names the truing).
+void applyTruing(ShotParameters& shot, const TruingResult& result);
+
+}  // namespace vorlan

@@ -1,0 +1,124 @@
+#include "shot/Observations.h"
+
+#include <gtest/gtest.h>
+
+#include "shot/AdvancedShotKeys.h"
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+namespace {
+
+bool same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+
+void expectSameObservations(const std::vector<Observation>& a, const std::vector<Observation>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (const ObservationColumn& c : kObservationColumns)
+            EXPECT_TRUE(same(a[i].*c.member, b[i].*c.member)) << c.name << " of row " << i;
+}
+
+// A CSV in any column order with blank cells reads as typed, and the observations travel
+// whole in a shot file with the drag scale; nothing is written when neither is set.
+TEST(Observations, ReadFromCsvAndKeptWithTheShot) {
+    const ObservationTable table = parseObservationsCsv(
+        "up_moa, range_yd ,velocity_fps,sigma_moa\r\n"
+        "\r\n"
+        "2.25,300,,\r\n"
+        ";600;1890.5;0.2\n"
+        "-0.5,100\n");
+    ASSERT_EQ(table.error, "");
+    ASSERT_EQ(table.observations.size(), 3u);
+    EXPECT_EQ(table.observations[0].range, 300);
+    EXPECT_EQ(table.observations[0].upMoa, 2.25);
+    EXPECT_TRUE(std::isnan(table.observations[0].velocity));
+    EXPECT_EQ(table.observations[1].velocity, 1890.5);
+    EXPECT_EQ(table.observations[1].sigmaMoa, 0.2);
+    EXPECT_EQ(table.observations[2].upMoa, -0.5);
+    expectSameObservations(parseObservationsCsv(observationsCsvText(table.observations)).observations,
+                           table.observations);
+
+    ShotParameters shot;
+    EXPECT_EQ(extensionShotFileText(shot).find("Observations:"), std::string::npos);
+    EXPECT_EQ(extensionShotFileText(shot).find("Drag Scale:"), std::string::npos);
+    shot.observations = table.observations;
+    shot.advanced.dragScale = {{0.95, 1.04}, {2.1, 0.985}};
+    const std::string text = shotFileText(shot) + extensionShotFileText(shot);
+    EXPECT_NE(text.find("Observations:range_yd up_moa velocity_fps sigma_moa;300 2.25 - -;600 - 1890.5 0.2;100 "
+                        "-0.5 - -\r\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("Drag Scale:0.95 1.04;2.1 0.985\r\r\n"), std::string::npos);
+    ShotParameters back;
+    back.advanced.dragScale = {{1, 2}};
+    readShotText(text, back, ShotReadMode::Load);
+    expectSameObservations(back.observations, shot.observations);
+    EXPECT_EQ(back.advanced.dragScale, shot.advanced.dragScale);
+    // A list that does not read whole is left out whole.
+    const struct {
+        const char* line;
+        std::size_t observations, points;
+    } lists[] = {
+        {"Observations:range_yd up_moa;300 2.25;600 7\r\nDrag Scale:1 1.02;2 1\r\n", 2, 2},
+        {"Observations:range_yd up_moa;300 2.25;600 x\r\nDrag Scale:1 1.02;2\r\n", 0, 0},
+        {"Observations:range_yd up_moa;300 2.25;6000 7\r\nDrag Scale:1 1.02;2 1 3\r\n", 0, 0},
+        {"Observations:range_yd up_mao;300 2.25\r\nDrag Scale:1 1.02;;\r\n", 0, 1},
+    };
+    for (const auto& list : lists) {
+        readShotText(list.line, back, ShotReadMode::Load);
+        EXPECT_EQ(back.observations.size(), list.observations) << list.line;
+        EXPECT_EQ(back.advanced.dragScale.size(), list.points) << list.line;
+    }
+    readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::Load);
+    EXPECT_TRUE(back.observations.empty());
+    EXPECT_TRUE(back.advanced.dragScale.empty());
+}
+
+TEST(Observations, BadCsvNamesTheLineAndTheFault) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"", "holds no observation"},
+        {"range_yd,up_moa\n", "holds no observation"},
+        {"up_moa,drop_in\n1,2\n", "line 1: the header needs a range_yd column"},
+        {"range_yd,up_moaa\n", "line 1: unknown column \"up_moaa\""},
+        {"range_yd,up_moa,range_yd\n", "line 1: column range_yd is named twice"},
+        {"range_yd,up_moa\n300,2..5\n", "line 2: \"2..5\" in column up_moa is not a number"},
+        {"range_yd,up_moa\n300,nan\n", "line 2: \"nan\" in column up_moa is not a number"},
+        {"range_yd,up_moa\n300,2,4\n", "line 2: more cells than the header has columns"},
+        {"range_yd,up_moa\n300,\n", "line 2: the observation at 300 yd needs a hold"},
+        {"range_yd,up_moa\n,2\n", "line 2: an observation needs a range"},
+        {"range_yd,up_moa\n0.5,2\n", "line 2: range_yd at 0.5 yd must be from 1 to 5000 yd"},
+        {"range_yd,velocity_fps\n300,20\n", "velocity_fps at 300 yd must be from 50 to 5000 ft/s"},
+        {"range_yd,up_moa,sigma_moa\n300,2,0\n", "sigma_moa at 300 yd must be above 0 to 60 MOA"},
+    };
+    for (const auto& c : cases) {
+        const ObservationTable table = parseObservationsCsv(c.text);
+        EXPECT_NE(table.error.find(c.error), std::string::npos) << c.text << " gave: " << table.error;
+        EXPECT_TRUE(table.observations.empty());
+    }
+}
+
+TEST(Observations, DragScaleBoundsInTheAdvancedCheck) {
+    const struct {
+        std::vector<DragScalePoint> points;
+        const char* message;
+    } cases[] = {
+        {{}, ""},
+        {{{0.0, 1.0}}, ""},
+        {{{1.0, 0.4}}, "Drag Scale: point 1 needs a Mach from 0 to 20 and a factor from 0.5 to 2"},
+        {{{1.0, 1.0}, {1.0, 1.1}}, "Drag Scale: the Mach of point 2 must be above the one before"},
+        {{{-1.0, 1.0}}, "Drag Scale: point 1 needs"},
+        {std::vector<DragScalePoint>(9, {1.0, 1.0}), "Drag Scale: at most 8 points"},
+    };
+    for (const auto& c : cases) {
+        AdvancedEffects e;
+        e.dragScale = c.points;
+        EXPECT_EQ(advancedInputProblem(e).substr(0, std::string(c.message).size()), c.message);
+        EXPECT_EQ(advancedInputProblem(e).empty(), *c.message == '\0');
+    }
+    EXPECT_EQ(dragScaleSpan({{0.9, 1.0}, {1.5, 1.04}, {2.0, 1.02}}), "1.00\u20131.04");
+    EXPECT_EQ(dragScaleSpan({{0.0, 1.031}}), "1.03");
+}
+
+}  // namespace
+}  // namespace vorlan
