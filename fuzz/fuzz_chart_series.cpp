@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "reports/ReportChartSeries.h"
 #include "fuzz/FuzzCommon.h"
+#include "reports/ReportChartSeries.h"
 #include "shot/ShotCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

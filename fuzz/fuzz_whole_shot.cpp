@@ -53,7 +53,7 @@ void runEveryCalculation(ShotParameters shot) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Bytes bytes(data, size);
+    fuzz::Bytes bytes(data, size);
     runEveryCalculation(fuzz::shotFrom(bytes));
     return 0;
 }

@@ -41,16 +41,6 @@ const AdvancedKey kKeys[] = {
     {"BC Bands:", &E::bcBands, nullptr, 0, kHuge},
 };
 
-// The number in its key's format, or with every digit it needs when that format would read
-// back as another number (a wind of 0.04 mph is flown, so it is written as flown).
-std::string numberText(const char* format, double value) {
-    std::string text = cFormat(format, value);
-    if (cToDouble(text) == value || !std::isfinite(value)) return text;
-    text.clear();
-    appendRoundTrip(text, value);
-    return text;
-}
-
 std::string formatValue(const AdvancedKey& key, const E& effects) {
     return std::visit(
         [&](auto member) -> std::string {
@@ -59,7 +49,7 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
             if constexpr (std::is_same_v<T, bool>)
                 return value ? "TRUE" : "FALSE";
             else if constexpr (std::is_same_v<T, double>)
-                return numberText(key.format, value);
+                return cFormatReadingBack(key.format, value);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 return machCdText(value);
             else
@@ -119,7 +109,7 @@ std::string pairsText(const std::vector<Point>& points, First first, Second seco
     std::string text;
     for (const Point& p : points) {
         if (!text.empty()) text += ';';
-        text += cFormat("%.10g %.10g", p.*first, p.*second);
+        text.append(cFormatReadingBack("%.10g", p.*first)).append(" ").append(cFormatReadingBack("%.10g", p.*second));
     }
     return text;
 }

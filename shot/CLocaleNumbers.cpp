@@ -84,6 +84,14 @@ void appendFixed(std::string& text, double value, int width, int precision) {
     text.append(buffer, end);
 }
 
+std::string cFormatReadingBack(const char* format, double value) {
+    std::string text = cFormat(format, value);
+    if (cToDouble(text) == value || !std::isfinite(value)) return text;
+    text.clear();
+    appendRoundTrip(text, value);
+    return text;
+}
+
 double cToDouble(std::string_view text) {
     const std::string copy(text);
     return strtod_l(copy.c_str(), nullptr, cLocale());

@@ -30,7 +30,11 @@ void forEachPreferenceLine(std::string_view text, Handle handle) {
 }
 
 // "Section/key" split at its slash.
-std::pair<std::string_view, std::string_view> splitSectionKey(std::string_view sectionKey) {
+struct SectionKey {
+    std::string_view section;
+    std::string_view key;
+};
+SectionKey splitSectionKey(std::string_view sectionKey) {
     const std::size_t slash = sectionKey.find('/');
     return {sectionKey.substr(0, slash), sectionKey.substr(slash + 1)};
 }
@@ -42,7 +46,8 @@ bool isKeyLine(std::string_view line, std::string_view key) {
 }  // namespace
 
 std::optional<std::string> preferenceValue(std::string_view text, std::string_view sectionKey) {
-    const auto [section, key] = splitSectionKey(sectionKey);
+    const SectionKey split = splitSectionKey(sectionKey);
+    const std::string_view section = split.section, key = split.key;
     std::optional<std::string> value;
     forEachPreferenceLine(text, [&](const Line& line, std::string_view in) {
         if (in == section && isKeyLine(line.text, key)) value = std::string(line.text.substr(key.size() + 1));
@@ -52,7 +57,8 @@ std::optional<std::string> preferenceValue(std::string_view text, std::string_vi
 }
 
 std::string withPreferenceValue(std::string_view text, std::string_view sectionKey, std::string_view value) {
-    const auto [section, key] = splitSectionKey(sectionKey);
+    const SectionKey split = splitSectionKey(sectionKey);
+    const std::string_view section = split.section, key = split.key;
     const std::string newLine = std::string(key) + '=' + std::string(value) + '\n';
     std::size_t replaceFrom = std::string_view::npos, replaceTo = 0, sectionEnd = std::string_view::npos;
     forEachPreferenceLine(text, [&](const Line& line, std::string_view in) {
@@ -69,10 +75,11 @@ std::string withPreferenceValue(std::string_view text, std::string_view sectionK
     if (sectionEnd == text.size()) sectionEnd = result.size();  // the section ends the text
     if (sectionEnd == std::string_view::npos) {
         // The section's head may stand without lines: look for it before adding another.
-        const std::string head = '[' + std::string(section) + ']';
-        const std::size_t at = result.find(head + '\n');
-        if (at == std::string::npos) return result + head + '\n' + newLine;
-        sectionEnd = at + head.size() + 1;
+        const std::string head = '[' + std::string(section) + "]\n";
+        std::size_t at = result.find(head);
+        while (at != std::string::npos && at != 0 && result[at - 1] != '\n') at = result.find(head, at + 1);
+        if (at == std::string::npos) return result + head + newLine;
+        sectionEnd = at + head.size();
     }
     return result.insert(std::min(sectionEnd, result.size()), newLine);
 }

@@ -45,8 +45,8 @@ TEST(AdvancedShotKeys, WrittenOnlyWhenSetAndReadBack) {
     readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::GivenPath);
     EXPECT_TRUE(back.advanced == AdvancedEffects{}) << "a file without the lines holds the defaults";
 
-    // A value finer than its key's format is written with the digits it needs, no more: read
-    // back, it flies as it was flown.
+    // A value finer than its key's format is written with the fewest digits that read back as
+    // the same double: it flies as it was flown.
     AdvancedEffects fine;
     fine.windSpeed = 0.04;
     fine.latitude = 45.123456;
