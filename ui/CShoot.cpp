@@ -70,6 +70,12 @@ void CShoot::buildControls() {
     setControlId(status_, kStatusLabel);
     layout->addSpacing(4);
     layout->addWidget(status_);
+    effects_ = new QLabel(this);
+    effects_->setWordWrap(true);
+    effects_->setMaximumWidth(kNameWidth);
+    setControlId(effects_, kEffectsLabel);
+    effects_->setVisible(false);
+    layout->addWidget(effects_);
     chartButton_ = new CColorBtn(QStringLiteral("&Chart"), this);
     chartButton_->setObjectName(QStringLiteral("comparisonChart"));
     chartButton_->setEnabled(false);
@@ -98,7 +104,11 @@ void CShoot::exchange(DataExchange& dx) {
     dx.text(kTargetRangeEdit, texts_.targetRange, 0);
     dx.text(kBaselineNameEdit, texts_.baselineName, 0);
     dx.text(kCurrentNameEdit, texts_.currentName, 0);
-    if (!dx.saving()) status_->setText(QString::fromStdString(texts_.status));
+    if (dx.saving()) return;
+    status_->setText(QString::fromStdString(texts_.status));
+    // The effects the current shot flies, as the range table names them.
+    effects_->setText(QString::fromStdString(texts_.effects).replace(u'\t', u' '));
+    effects_->setVisible(!texts_.effects.empty());
 }
 
 void CShoot::onInitDialog() {

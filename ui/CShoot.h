@@ -38,6 +38,7 @@ private:
 
     ComparisonTexts texts_;
     QLabel* status_;
+    QLabel* effects_;
     QLineEdit* focusHolder_;
     QPushButton* chartButton_;
     std::vector<ChartSeries> chartSeries_;
