@@ -15,7 +15,7 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icon132.png")));
     icon->setFixedSize(32, 32);
-    auto* version = new QLabel(QStringLiteral("Vorlan Version 1.2"), this);
+    auto* version = new QLabel(QStringLiteral("Vorlan Version " VORLAN_VERSION), this);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);

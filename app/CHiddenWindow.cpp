@@ -24,6 +24,9 @@ void CHiddenWindow::winHelp(quint32 data, HelpCommand command) {
         case HelpCommand::Contents:
             showContents();
             return;
+        case HelpCommand::RangeTablePage:
+            showContents(QStringLiteral("range-table.html"));
+            return;
         case HelpCommand::Quit:
             if (browser_) browser_->close();
             return;
@@ -40,14 +43,16 @@ void CHiddenWindow::showPopup(quint32 helpId, QPoint globalPos) {
     QWhatsThis::showText(globalPos, popupHelpText(helpId));
 }
 
-void CHiddenWindow::showContents() {
+void CHiddenWindow::showContents(const QString& page) {
     // One help window: a second request brings the open one forward at the page it shows.
     if (!browser_) {
         // Owned by the main dialog so that the dialog's modal run leaves it usable.
         browser_ = new HelpBrowser(mainDialog);
         browser_->setAttribute(Qt::WA_DeleteOnClose);
-        browser_->showPage(QStringLiteral("index.html"));
+        browser_->showPage(page);
         if (mainDialog) mainDialog->placeNewWindow(browser_, CVorlan2Dlg::WindowKind::Side);
+    } else if (page != QStringLiteral("index.html")) {
+        browser_->showPage(page);
     }
     browser_->show();
     browser_->raise();

@@ -32,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showContents();
+    void showContents(const QString& page = QStringLiteral("index.html"));
 
     QPointer<HelpBrowser> browser_;
     quint32 lastPopupHelpId_ = 0;

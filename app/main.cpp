@@ -1,7 +1,43 @@
 // Vorlan, the desktop program.
+#include <cstdio>
+#include <cstring>
+
 #include "app/CVorlan2App.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: vorlan [QT-OPTIONS] [SHOT.vxf]\n"
+    "The Vorlan exterior-ballistics calculator: one shot per window, its range table, chart and\n"
+    "side calculations.\n"
+    "\n"
+    "  SHOT.vxf     a shot file to open after the settings are read\n"
+    "  QT-OPTIONS   the standard options of Qt programs (-platform NAME, -style NAME, ...)\n"
+    "  --help       print this help and exit\n"
+    "  --version    print the version and exit\n"
+    "\n"
+    "The command-line program vorlan-cli runs the same calculations without a window.\n";
+
+// --help and --version answer on stdout before Qt starts, so they work without a display.
+// Returns the exit status, or -1 when the program should start.
+int answerInformationOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("vorlan " VORLAN_VERSION "\n", stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const int status = answerInformationOptions(argc, argv); status >= 0) return status;
     vorlan::CVorlan2App app(argc, argv);
     return app.run();
 }

@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "bench/TableBenchSupport.h"
-#include "chart/ChartSeries.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
 #include "reports/TrajectoryChartView.h"

@@ -3,10 +3,12 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "chart/ChartPainter.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/SafeFile.h"
 
 namespace vorlan {
 namespace {
@@ -48,29 +50,27 @@ QByteArray svgBytes(const ChartScene& scene, QSize size) {
 
 }  // namespace
 
-ChartFileFormat chartFileFormat(const QString& path) {
-    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return ChartFileFormat::Png;
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return ChartFileFormat::Svg;
+ChartFileFormat chartFileFormat(std::string_view path) {
+    const std::string_view extension = path.substr(path.size() - std::min<std::size_t>(path.size(), 4));
+    if (startsWithNoCase(extension, ".png") && extension.size() == 4) return ChartFileFormat::Png;
+    if (startsWithNoCase(extension, ".svg") && extension.size() == 4) return ChartFileFormat::Svg;
     return ChartFileFormat::Unknown;
 }
 
-bool exportChart(const ChartScene& scene, const QString& path, QSize size, QString& error) {
+bool exportChart(const ChartScene& scene, const std::string& path, QSize size, QString& error) {
     const ChartFileFormat format = chartFileFormat(path);
     if (format == ChartFileFormat::Unknown) {
         error = QStringLiteral("the file name must end in .png or .svg");
         return false;
     }
     const QByteArray bytes = format == ChartFileFormat::Png ? pngBytes(scene, size) : svgBytes(scene, size);
-    QSaveFile file(path);
     if (bytes.isEmpty()) {
         error = QStringLiteral("the picture could not be drawn");
         return false;
     }
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    const FileOutcome outcome = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (!outcome) error = QString::fromStdString(outcome.reason());
+    return static_cast<bool>(outcome);
 }
 
 }  // namespace vorlan

@@ -1,9 +1,12 @@
 #pragma once
 // The chart as a file: a PNG picture or an SVG drawing of the given size, chosen by the file
-// name's extension. The file is replaced only once the new picture is complete.
+// name's extension. The picture is drawn in memory and handed to the safe writer, so the file
+// is replaced only once the new picture is complete, under the rules of every other file.
 
 #include <QSize>
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "chart/ChartGeometry.h"
 
@@ -12,9 +15,10 @@ namespace vorlan {
 enum class ChartFileFormat { Png, Svg, Unknown };
 
 // ".png" or ".svg", in any case.
-ChartFileFormat chartFileFormat(const QString& path);
+ChartFileFormat chartFileFormat(std::string_view path);
 
-// Writes the chart; on failure returns false and puts the reason in `error`.
-bool exportChart(const ChartScene& scene, const QString& path, QSize size, QString& error);
+// Writes the chart to the file named by `path`, the name's exact bytes (a name from Qt is
+// passed as QFile::encodeName gives it); on failure returns false and puts the reason in `error`.
+bool exportChart(const ChartScene& scene, const std::string& path, QSize size, QString& error);
 
 }  // namespace vorlan

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -27,12 +28,15 @@ public:
         p_.setFont(font_);
     }
 
-    void paint() {
+    ChartMarks paint() {
         p_.fillRect(g_.area, Qt::white);
         drawTitle();
         drawGrid();
         p_.save();
         p_.setClipRect(g_.plot);
+        // The dots first, so that no label is written over one.
+        for (const ChartSeries& series : scene_.series)
+            for (const Dot& dot : dots(series)) marks_.markers.push_back(dotBox(dot.at));
         drawLineOfSight();
         if (!scene_.series.empty()) drawRangeMarkers(scene_.series.front());
         for (std::size_t i = scene_.series.size(); i-- > 0;) drawSeries(scene_.series[i], seriesColor(i));
@@ -42,6 +46,7 @@ public:
         drawAxes();
         drawLegend();
         drawReadout();
+        return std::move(marks_);
     }
 
 private:
@@ -52,9 +57,20 @@ private:
     }
     double y(Quantity q, double value) const { return q == velocityFps ? g_.yAtVelocity(value) : g_.yAtInches(value); }
     // Ticks at round values of the shown units; each is placed at its value over the factor.
-    std::vector<double> rangeTicks() const { return axisTicks(scaled(g_.range, u_.perYard), 10); }
-    std::vector<double> smallTicks() const { return axisTicks(scaled(g_.inches, u_.perInch), 8); }
-    std::vector<double> velocityTicks() const { return axisTicks(scaled(g_.velocity, u_.perFps), 8); }
+    // As many as fit: a small chart gets fewer, so that its numbers never run into each other.
+    int tickCount(double length, double room, int most) const {
+        const double h = QFontMetricsF(font_).height();
+        return std::clamp(static_cast<int>(length / (room * h)), 2, most);
+    }
+    std::vector<double> rangeTicks() const {
+        return axisTicks(scaled(g_.range, u_.perYard), tickCount(g_.plot.width(), 6.0, 10));
+    }
+    std::vector<double> smallTicks() const {
+        return axisTicks(scaled(g_.inches, u_.perInch), tickCount(g_.plot.height(), 2.5, 8));
+    }
+    std::vector<double> velocityTicks() const {
+        return axisTicks(scaled(g_.velocity, u_.perFps), tickCount(g_.plot.height(), 2.5, 8));
+    }
     QString shownRange(double yards) const { return QString::number(yards * u_.perYard, 'f', u_.rangeDecimals); }
 
     void drawTitle() {
@@ -94,16 +110,24 @@ private:
         const std::vector<double> xs = rangeTicks(), ins = smallTicks(), vs = velocityTicks();
         const double xStep = xs.size() > 1 ? xs[1] - xs[0] : 1.0, iStep = ins.size() > 1 ? ins[1] - ins[0] : 1.0,
                      vStep = vs.size() > 1 ? vs[1] - vs[0] : 1.0;
+        marks_.axisNumbers.assign(3, {});
+        // Each number is drawn in its own box; the boxes it covers are kept for the checks.
+        const auto number = [&](std::size_t axis, const QRectF& box, int align, const QString& text) {
+            QRectF used;
+            p_.drawText(box, align, text, &used);
+            marks_.axisNumbers[axis].push_back(used);
+        };
         for (double x : xs)
-            p_.drawText(QRectF(g_.xAt(x / u_.perYard) - 4 * h, g_.plot.bottom() + 0.2 * h, 8 * h, h),
-                        Qt::AlignHCenter | Qt::AlignTop, label(x, xStep));
+            number(0, QRectF(g_.xAt(x / u_.perYard) - 4 * h, g_.plot.bottom() + 0.2 * h, 8 * h, h),
+                   Qt::AlignHCenter | Qt::AlignTop, label(x, xStep));
         for (double v : ins)
-            p_.drawText(QRectF(g_.area.left(), g_.yAtInches(v / u_.perInch) - h / 2,
-                               g_.plot.left() - g_.area.left() - 0.3 * h, h),
-                        Qt::AlignRight | Qt::AlignVCenter, label(v, iStep));
+            number(1,
+                   QRectF(g_.area.left(), g_.yAtInches(v / u_.perInch) - h / 2,
+                          g_.plot.left() - g_.area.left() - 0.3 * h, h),
+                   Qt::AlignRight | Qt::AlignVCenter, label(v, iStep));
         for (double v : vs)
-            p_.drawText(QRectF(g_.plot.right() + 0.3 * h, g_.yAtVelocity(v / u_.perFps) - h / 2, 6 * h, h),
-                        Qt::AlignLeft | Qt::AlignVCenter, label(v, vStep));
+            number(2, QRectF(g_.plot.right() + 0.3 * h, g_.yAtVelocity(v / u_.perFps) - h / 2, 6 * h, h),
+                   Qt::AlignLeft | Qt::AlignVCenter, label(v, vStep));
         p_.drawText(QRectF(g_.plot.left(), g_.plot.bottom() + 1.3 * h, g_.plot.width(), h), Qt::AlignHCenter,
                     QStringLiteral("Range (%1)").arg(u_.range));
         drawVerticalText(g_.area.left() + 0.1 * h, QStringLiteral("Drop and windage (%1)").arg(u_.small));
@@ -175,22 +199,61 @@ private:
         p_.setRenderHint(QPainter::Antialiasing, false);
     }
 
-    // Writes `text` beside `at` (right and above, or left near the plot's right edge), moved
-    // down a line at a time past the labels already written and the legend.
+    // Writes `text` beside `at`: right and above it, else left of it (near the plot's right
+    // edge first), moved a line at a time down or up past the labels already written, the
+    // dots and the legend. A label with no free place in the plot is left out.
     void drawLabel(const QPointF& at, const QString& text, const QColor& color) {
         const QFontMetricsF m(font_);
         const QSizeF size(m.horizontalAdvance(text) + px(2), m.height());
-        QRectF box(at + QPointF(px(6), -px(6) - size.height()), size);
-        if (box.right() > g_.plot.right()) box.moveRight(at.x() - px(6));
-        for (int tries = 0; tries < 8 && overlapsLabel(box); ++tries) box.translate(0, size.height());
-        labels_.push_back(box);
-        p_.setPen(pen(color, 1));
-        p_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        const QRectF right(at + QPointF(px(6), -px(6) - size.height()), size);
+        const QRectF left = right.translated(-size.width() - px(12), 0);
+        const bool nearRightEdge = right.right() > g_.plot.right();
+        constexpr int kLines = 12;
+        for (int step = 0; step <= 2 * kLines; ++step) {
+            const double lines = step % 2 ? (step + 1) / 2 : -(step / 2);  // 0, 1, -1, 2, -2...
+            for (const QRectF& side : nearRightEdge ? std::array{left, right} : std::array{right, left}) {
+                const QRectF box = side.translated(0, -lines * size.height());
+                if (!g_.plot.contains(box) || overlapsLabel(box)) continue;
+                marks_.labels.push_back(box);
+                p_.setPen(pen(color, 1));
+                p_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+                return;
+            }
+        }
     }
 
     bool overlapsLabel(const QRectF& box) const {
         if (box.intersects(g_.legend)) return true;
-        return std::any_of(labels_.begin(), labels_.end(), [&](const QRectF& r) { return r.intersects(box); });
+        const auto hits = [&](const QRectF& r) { return r.intersects(box); };
+        return std::any_of(marks_.labels.begin(), marks_.labels.end(), hits) ||
+               std::any_of(marks_.markers.begin(), marks_.markers.end(), hits);
+    }
+
+    QRectF dotBox(const QPointF& at) const { return {at - QPointF(px(4), px(4)), QSizeF(px(8), px(8))}; }
+
+    struct Dot {
+        QPointF at;
+        QString text;
+    };
+    // The marked points of a series: where it goes transonic, and its maximum ordinate.
+    std::vector<Dot> dots(const ChartSeries& series) const {
+        std::vector<Dot> found;
+        for (double mach : kTransonicMach) {
+            if (const auto row = transonicRow(series, mach)) {
+                const TrajectoryPoint& r = series.rows[*row];
+                found.push_back(
+                    {QPointF(g_.xAt(r.range), g_.yAtVelocity(r.velocity)),
+                     QStringLiteral("Mach %1 at %2 %3").arg(mach, 0, 'f', 1).arg(shownRange(r.range), u_.range)});
+            }
+        }
+        if (const auto row = maximumOrdinateRow(series)) {
+            const TrajectoryPoint& r = series.rows[*row];
+            found.push_back({QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)),
+                             QStringLiteral("Max. ordinate %1 %2 at %3 %4")
+                                 .arg(r.drop * 12.0 * u_.perInch, 0, 'f', 2)
+                                 .arg(u_.small, shownRange(r.range), u_.range)});
+        }
+        return found;
     }
 
     void drawDot(const QPointF& at, const QColor& color, const QString& text) {
@@ -204,20 +267,7 @@ private:
     }
 
     void drawPointMarkers(const ChartSeries& series, const QColor& color) {
-        for (double mach : kTransonicMach) {
-            if (const auto row = transonicRow(series, mach)) {
-                const TrajectoryPoint& r = series.rows[*row];
-                drawDot(QPointF(g_.xAt(r.range), g_.yAtVelocity(r.velocity)), color,
-                        QStringLiteral("Mach %1 at %2 %3").arg(mach, 0, 'f', 1).arg(shownRange(r.range), u_.range));
-            }
-        }
-        if (const auto row = maximumOrdinateRow(series)) {
-            const TrajectoryPoint& r = series.rows[*row];
-            drawDot(QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)), color,
-                    QStringLiteral("Max. ordinate %1 %2 at %3 %4")
-                        .arg(r.drop * 12.0 * u_.perInch, 0, 'f', 2)
-                        .arg(u_.small, shownRange(r.range), u_.range));
-        }
+        for (const Dot& dot : dots(series)) drawDot(dot.at, color, dot.text);
     }
 
     void drawCursor() {
@@ -326,7 +376,7 @@ private:
     const ChartGeometry& g_;
     const ChartUnits& u_;
     QFont font_;
-    std::vector<QRectF> labels_;  // where labels have been written, so the next avoid them
+    ChartMarks marks_;  // where labels and dots have gone, so that the next label avoids them
 };
 
 }  // namespace
@@ -337,11 +387,12 @@ QColor seriesColor(std::size_t index) {
     return colors[index % std::size(colors)];
 }
 
-void paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale) {
+ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale) {
     const ChartGeometry geometry(scene, area, scale);
     painter.save();
-    Painter(painter, scene, geometry).paint();
+    ChartMarks marks = Painter(painter, scene, geometry).paint();
     painter.restore();
+    return marks;
 }
 
 }  // namespace vorlan

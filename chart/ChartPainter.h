@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <vector>
 
 #include "chart/ChartGeometry.h"
 
@@ -17,8 +18,16 @@ namespace vorlan {
 // The colour of the i-th series: the window's own shot first, then the overlays.
 QColor seriesColor(std::size_t index);
 
+// Where a painted chart put its words and marks: labels never overlap one another, a marker or
+// the legend (a label without room is left out), and axis numbers never overlap their neighbours.
+struct ChartMarks {
+    std::vector<QRectF> labels;                    // line of sight, sight-in, target, Mach points, maximum ordinates
+    std::vector<QRectF> markers;                   // the dots of the Mach points and maximum ordinates
+    std::vector<std::vector<QRectF>> axisNumbers;  // per axis: range, drop and windage, velocity
+};
+
 // Paints `scene` into `area` of the painter's device. `scale` is device pixels per screen
 // pixel: 1 on screen, the printer's resolution over 96 on paper.
-void paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale = 1.0);
+ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale = 1.0);
 
 }  // namespace vorlan

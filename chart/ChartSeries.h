@@ -2,7 +2,8 @@
 // What a trajectory chart draws of one shot: every recorded yard of the range table's own
 // trajectory (windage counted as the table counts it), the sight-in and target ranges, and
 // the speed of sound of the table's atmosphere for the transonic points. No Qt here, so the
-// command line builds the same series as the window.
+// command line builds the same series as the window. The reports build a series from a range
+// table or a comparison (reports/ReportChartSeries.h); the chart knows nothing of the reports.
 //
 //   ShotParameters -> RangeTableReport -> ChartSeries -> chart painter (screen, print, PNG, SVG)
 
@@ -13,8 +14,6 @@
 
 #include "engine/TrajectorySolver.h"
 #include "engine/Units.h"
-#include "reports/RangeTable.h"
-#include "shot/ShotParameters.h"
 
 namespace vorlan {
 
@@ -26,11 +25,6 @@ struct ChartSeries {
     double targetRange = 0.0;   // yd
     double speedOfSound = 0.0;  // ft/s in the table's atmosphere
 };
-
-// The series of a range table: the rows of its own trajectory, as the report prints them.
-ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report);
-// The series of a solved trajectory (a comparison's baseline or current shot).
-ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange);
 
 // The first row whose velocity is below `mach` times the speed of sound; none when the
 // bullet stays faster (or starts slower: then it never goes transonic on this flight).

@@ -21,8 +21,11 @@ struct NoResult : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads a shot file as the Load command does; throws UsageError when it cannot be read.
-ShotParameters loadShot(const std::string& path);
+// Reads a shot file as the Load command does and checks the whole shot (ShotCheck.h), or with
+// ShotCheck::LinesOnly only that its lines read whole. Throws UsageError, naming the file,
+// when it cannot be read, holds no shot-file line at all, or fails its check.
+enum class ShotCheck { Whole, LinesOnly };
+ShotParameters loadShot(const std::string& path, ShotCheck check = ShotCheck::Whole);
 
 // Prints "label: value".
 void printValue(std::ostream& out, const char* label, const std::string& value);
@@ -35,6 +38,10 @@ void printEffects(std::ostream& out, const char* label, const ShotParameters& sh
 CLI::Validator numberWithin(double lowest, double highest);
 CLI::Validator notNegative();
 
+// An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
+// throws UsageError when the module or the entry is missing.
+void* rendererEntry(const char* moduleFile, const char* symbol);
+
 void addTableCommand(CLI::App& app);
 void addDensityCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);
@@ -46,5 +53,6 @@ void addCalcCommand(CLI::App& app);
 void addRecoilCommand(CLI::App& app);
 void addChartCommand(CLI::App& app);
 void addStabilityCommand(CLI::App& app);
+void addCardCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -5,14 +5,21 @@
 #include "cli/Commands.h"
 #include "reports/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
 
 namespace vorlan::cli {
 
-ShotParameters loadShot(const std::string& path) {
-    ShotParameters shot;
-    const FileOutcome outcome = readShotFile(path, shot, ShotReadMode::Load);
+ShotParameters loadShot(const std::string& path, ShotCheck check) {
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
     if (!outcome) throw UsageError("cannot read shot file '" + path + "': " + outcome.reason());
+    ShotParameters shot;
+    std::vector<std::string> problems;
+    if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems))
+        throw UsageError("'" + path + "' is not a shot file: it holds no shot-file line");
+    if (problems.empty() && check == ShotCheck::Whole) problems = shotProblems(shot);
+    if (!problems.empty()) throw UsageError(path + ": " + problems.front());
     return shot;
 }
 

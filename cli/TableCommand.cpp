@@ -58,7 +58,6 @@ ClickValue clickOf(const ShotParameters& shot, const std::string& text) {
 
 void runTable(const TableFlags& flags) {
     ShotParameters shot = loadShot(flags.path);
-    if (const std::string problem = advancedInputProblem(shot.advanced); !problem.empty()) throw UsageError(problem);
     const ClickValue click = clickOf(shot, flags.click);
     if (flags.everyYard) {
         shot.incrementCount = shot.tableLength();

@@ -47,7 +47,7 @@ CsvExportDialog::CsvExportDialog(const CsvOptions& initial, QWidget* parent)
                         QString::fromStdString(clickValueText(initial.click)));
     click_->setCurrentIndex(click_->findData(QString::fromStdString(clickValueText(initial.click))));
     units_->setObjectName(QStringLiteral("csvUnits"));
-    units_->addItems({tr("Imperial (as designed)"), tr("Metric")});
+    units_->addItems({tr("Imperial"), tr("Metric")});
     units_->setCurrentIndex(initial.units == UnitSystem::Metric ? 1 : 0);
 
     auto* form = new QFormLayout;

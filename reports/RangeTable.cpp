@@ -1,5 +1,6 @@
 #include "reports/RangeTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Ballistics.h"
@@ -209,12 +210,49 @@ std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const Range
     };
 }
 
+namespace {
+
+// 1699 -> "1,699".
+std::string withThousands(long long yards) {
+    std::string digits = std::to_string(yards);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0 && digits[static_cast<std::size_t>(i) - 1] != '-'; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return digits;
+}
+
+}  // namespace
+
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report) {
+    const int step = report.rangeIncrement();
+    if (step <= 0) return {};
+    const TrajectorySolver& flight = report.tableTrajectory();
+    const long long wanted = static_cast<long long>(shot.incrementCount) * step;
+    const long long last = flight.lastRowIndex;
+    if (last >= wanted) return {};
+    if (last < 0 || flight.rows.empty())
+        return cFormat("Table has no rows: the bullet starts slower than %g ft/s.", kMinimumSpeed);
+    const std::string ends = "Table ends at " + withThousands(last / step * step) + " yd: ";
+    const std::string after = " after " + withThousands(last) + " yd.";
+    // The march stopped at the next yard: by the limit that the last yard's pace would cross first.
+    const TrajectoryPoint& end = flight.rows[static_cast<std::size_t>(last)];
+    const TrajectoryPoint& before = flight.rows[static_cast<std::size_t>(last > 0 ? last - 1 : 0)];
+    const double speedYards = (end.velocity - kMinimumSpeed) / std::max(before.velocity - end.velocity, 1e-9);
+    const double dropYards = (end.drop - TrajectorySolver::kLowestDrop) / std::max(before.drop - end.drop, 1e-9);
+    constexpr double kNear = 2.0;  // yards: a limit this close to the last yard is the one crossed
+    if (dropYards <= kNear && dropYards <= speedYards)
+        return ends + "the bullet fell more than 1,999.9 in. below the line of sight" + after;
+    if (speedYards <= kNear) return ends + cFormat("the bullet slowed below %g ft/s", kMinimumSpeed) + after;
+    return ends + "the flight was not computed further (the zero was not found)" + after;
+}
+
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
                            const std::function<void(std::string&&)>& take) {
     take("Name: " + shot.name + "\r\n");
     for (std::string& line : shotHeaderLines(shot, report)) take(std::move(line));
     // Effects beyond the designed flight get one line after the air density.
     if (std::string effects = effectsLine(report.tableTrajectory()); !effects.empty()) take(std::move(effects));
+    // So does the reason a table ends before its last increment.
+    if (std::string end = tableEndNote(shot, report); !end.empty()) take(std::move(end));
     std::string footer[] = {
         "",
         "",

@@ -63,6 +63,11 @@ std::string coefficientText(const ShotParameters& shot);
 // table or coefficient bands; empty for a shot flown as designed.
 std::string coefficientNote(const ShotParameters& shot);
 
+// Why the table ends before its last increment ("Table ends at 1,650 yd: the bullet fell more
+// than 1,999.9 in. below the line of sight after 1,699 yd."); empty when it reaches it. The
+// header carries it after the effects line, and the table window under the table.
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report);
+
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);
 

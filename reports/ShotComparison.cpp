@@ -93,6 +93,12 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
         texts.relativeDrop = cFormat("%.2f", comparison.relativeDrop);
         texts.relativeDrift = cFormat("%.2f", comparison.relativeDrift);
         texts.targetRange = cFormat("%u", static_cast<unsigned>(comparison.range));
+        // Differences under 0.005 in. are exactly 0 and have no side.
+        const auto side = [](double inches, const char* positive, const char* negative) {
+            return inches > 0.0 ? positive : inches < 0.0 ? negative : "";
+        };
+        texts.dropSide = side(comparison.relativeDrop, "high", "low");
+        texts.driftSide = side(comparison.relativeDrift, "right", "left");
     }
     return texts;
 }

@@ -60,6 +60,10 @@ struct ComparisonTexts {
     std::string baselineName;
     std::string currentName;
     std::string effects;  // the current shot's effects line (RangeTable.h effectsLine), empty when designed
+    // Where the current shot strikes from the baseline: "high" or "low", "right" or "left";
+    // empty for a difference that shows as 0.00 and without a compared row.
+    std::string dropSide;
+    std::string driftSide;
 };
 
 // Shoot: the comparison of the shot against the baseline, or the texts without one (status

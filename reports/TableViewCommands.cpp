@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSettings>
 #include <algorithm>
 
 #include "reports/TableDialogs.h"
@@ -13,38 +12,37 @@
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
 #include "reports/TrajectoryWindow.h"
+#include "shot/FileTitle.h"
+#include "shot/PreferencesFile.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
 namespace {
 
-const QString kHoldsKey = QStringLiteral("Table/Holds");
-const QString kUnitsKey = QStringLiteral("Table/Units");
-const QString kClickKey = QStringLiteral("Table/Click");
+constexpr std::string_view kHoldsKey = "Table/Holds";
+constexpr std::string_view kUnitsKey = "Table/Units";
+constexpr std::string_view kClickKey = "Table/Click";
 
-QString unitsText(UnitSystem units) {
-    return units == UnitSystem::Metric ? QStringLiteral("Metric") : QStringLiteral("Imperial");
-}
+std::string unitsText(UnitSystem units) { return units == UnitSystem::Metric ? "Metric" : "Imperial"; }
 
 }  // namespace
 
 TableView loadTableViewPreferences(const QString& path) {
     TableView view;
-    if (path.isEmpty()) return view;
-    const QSettings settings(path, QSettings::IniFormat);
-    view.holds = settings.value(kHoldsKey, false).toBool();
-    view.units = settings.value(kUnitsKey).toString() == unitsText(UnitSystem::Metric) ? UnitSystem::Metric
-                                                                                       : UnitSystem::Imperial;
-    view.click = parseClickValue(settings.value(kClickKey).toString().toStdString()).value_or(view.click);
+    std::string text;
+    if (path.isEmpty() || !readRegularFile(QFile::encodeName(path).toStdString(), text)) return view;
+    view.holds = preferenceValue(text, kHoldsKey) == "true";
+    view.units =
+        preferenceValue(text, kUnitsKey) == unitsText(UnitSystem::Metric) ? UnitSystem::Metric : UnitSystem::Imperial;
+    view.click = parseClickValue(preferenceValue(text, kClickKey).value_or("")).value_or(view.click);
     return view;
 }
 
-void saveTableViewPreferences(const QString& path, const TableView& view) {
-    if (path.isEmpty()) return;
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(kHoldsKey, view.holds);
-    settings.setValue(kUnitsKey, unitsText(view.units));
-    settings.setValue(kClickKey, QString::fromStdString(clickValueText(view.click)));
+FileOutcome saveTableViewPreferences(const QString& path, const TableView& view) {
+    if (path.isEmpty()) return {};
+    return writePreferences(QFile::encodeName(path).toStdString(), {{kHoldsKey, view.holds ? "true" : "false"},
+                                                                    {kUnitsKey, unitsText(view.units)},
+                                                                    {kClickKey, clickValueText(view.click)}});
 }
 
 TableView openingTableView(const TableView& remembered, const ScopeProfile& scope) {
@@ -90,7 +88,7 @@ void TableViewCommands::createActions(QMenu& view) {
         unitGroup->addAction(action);
         return action;
     };
-    imperial_ = addUnits(QStringLiteral("&Imperial (as designed)"), "viewImperial", UnitSystem::Imperial);
+    imperial_ = addUnits(QStringLiteral("&Imperial"), "viewImperial", UnitSystem::Imperial);
     metric_ = addUnits(QStringLiteral("&Metric"), "viewMetric", UnitSystem::Metric);
 
     QMenu* clickMenu = view.addMenu(QStringLiteral("Click &Value"));
@@ -112,7 +110,11 @@ void TableViewCommands::createActions(QMenu& view) {
 
 void TableViewCommands::setView(const TableView& view) {
     show(view);
-    saveTableViewPreferences(preferencesPath_, current_);
+    const FileOutcome saved = saveTableViewPreferences(preferencesPath_, current_);
+    if (!saved)
+        tableDialogs().showFileError(&window_, QStringLiteral("Preferences Not Saved"),
+                                     QStringLiteral("The table's view could not be saved to \"%1\".\n%2")
+                                         .arg(preferencesPath_, QString::fromStdString(saved.reason())));
 }
 
 void TableViewCommands::show(const TableView& view) {
@@ -143,7 +145,8 @@ void TableViewCommands::exportCsv() {
     options.units = current_.units;
     TableDialogs& dialogs = tableDialogs();
     if (!dialogs.askCsvOptions(&window_, options)) return;
-    const QString path = dialogs.askCsvFileName(&window_, folder + QString::fromStdString(shot_.name) + ".csv");
+    const QString path =
+        dialogs.askCsvFileName(&window_, folder + QString::fromStdString(suggestedFileName(shot_.name)) + ".csv");
     if (path.isEmpty()) return;
     folder = path.left(path.lastIndexOf(u'/') + 1);
     const FileOutcome outcome = writeRangeTableCsv(QFile::encodeName(path).toStdString(), *report_, options);

@@ -1,6 +1,6 @@
 #pragma once
 // The table window's other views and its CSV: a checkable "&Holds", "&Units" with "&Imperial
-// (as designed)" and "&Metric", and "Click &Value" in the View menu, and "Export CSV..." in
+// " and "&Metric", and "Click &Value" in the View menu, and "Export CSV..." in
 // the File menu. The designed table is the view a window opens in unless another was chosen
 // last time; the choice is kept in the preferences file, and a shot's own scope profile wins
 // over it. Print, Print Preview and Save As take the view as shown; the window's chart, if it
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "reports/RangeTableView.h"
+#include "shot/SafeFile.h"
 
 class QAction;
 class QMenu;
@@ -21,9 +22,9 @@ namespace vorlan {
 class TrajectoryWindow;
 
 // The preferences file, an INI file of its own beside the settings file so that the
-// settings file keeps its designed lines; the view is kept under "Table/".
+// settings file keeps its designed lines; the view is kept under "Table/" (PreferencesFile.h).
 TableView loadTableViewPreferences(const QString& path);
-void saveTableViewPreferences(const QString& path, const TableView& view);
+FileOutcome saveTableViewPreferences(const QString& path, const TableView& view);
 // The view a window opens in: the remembered one, with the click and the units of the shot's
 // scope profile where they differ from the defaults.
 TableView openingTableView(const TableView& remembered, const ScopeProfile& scope);

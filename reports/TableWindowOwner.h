@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace vorlan {
 
 class TrajectoryWindow;
@@ -18,8 +20,10 @@ public:
     virtual void tableWindowDestroyed(TrajectoryWindow* window) = 0;
     // The preferences file the windows remember their last view in; empty: none.
     virtual QString preferencesPath() { return {}; }
-    // F1 in the window: the help contents, when the owner has help to show.
-    virtual void showHelpContents() {}
+    // Moves a new window (not yet shown) to its place; by default the window system's choice.
+    virtual void placeTableWindow(QWidget* /*window*/) {}
+    // F1 in the window: the help page on the table window, when the owner has help to show.
+    virtual void showRangeTableHelp() {}
 
 protected:
     ~TableWindowOwner() = default;

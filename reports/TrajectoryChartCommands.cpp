@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDate>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "chart/ChartPainter.h"
 #include "reports/ChartDialogs.h"
 #include "reports/TrajectoryChartView.h"
+#include "shot/FileTitle.h"
 
 namespace vorlan {
 namespace {
@@ -116,7 +118,8 @@ void TrajectoryChartCommands::onAddToChart() {
 
 void exportChartCommand(TrajectoryChartView& chart, QWidget* parent) {
     static QString folder;  // the folder of the last export, offered again
-    const QString initial = folder + QString::fromStdString(chart.scene().series.front().name) + QStringLiteral(".png");
+    const QString initial =
+        folder + QString::fromStdString(suggestedFileName(chart.scene().series.front().name)) + QStringLiteral(".png");
     const QString path = chartDialogs().askExportFileName(parent, initial);
     if (path.isEmpty()) return;
     folder = path.left(path.lastIndexOf(u'/') + 1);
@@ -125,9 +128,10 @@ void exportChartCommand(TrajectoryChartView& chart, QWidget* parent) {
     scene.title = shotNames(scene);
     const QSize size = chart.isVisible() && chart.width() >= 100 ? chart.size() : kExportSizeWhenHidden;
     QString error;
-    if (chartFileFormat(path) == ChartFileFormat::Unknown)
+    const std::string fileName = QFile::encodeName(path).toStdString();
+    if (chartFileFormat(fileName) == ChartFileFormat::Unknown)
         error = QStringLiteral("Choose a file name ending in .png or .svg.");
-    else if (exportChart(scene, path, size, error))
+    else if (exportChart(scene, fileName, size, error))
         return;
     QMessageBox::warning(parent, QStringLiteral("Vorlan"),
                          QStringLiteral("The chart could not be exported to \"%1\".\n%2").arg(path, error));
@@ -141,11 +145,15 @@ void printChart(const TrajectoryChartView& chart, QPrinter* printer) {
     printer->setFullPage(false);
     QPainter painter;
     if (!painter.begin(printer)) return;
-    const QRectF page(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    QRectF page(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    // On a portrait page the chart keeps the proportions of its window (16 by 10), at the top.
+    constexpr double kTallest = 10.0 / 16.0;
+    if (page.height() > page.width() * kTallest) page.setHeight(page.width() * kTallest);
     paintChart(painter, scene, page, printer->resolution() / 96.0);
 }
 
-QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent) {
+QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent,
+                             const std::function<void(QWidget*)>& place) {
     auto* window = new QMainWindow(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
@@ -166,6 +174,7 @@ QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent) {
     print->setObjectName(QStringLiteral("filePrint"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     window->resize(900, 560);
+    if (place) place(window);
     window->show();
     return window;
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "chart/ChartSeries.h"
 
@@ -52,6 +53,8 @@ void printChart(const TrajectoryChartView& chart, QPrinter* printer);
 
 // A window with only a chart of several shots (the comparison's baseline and current shot),
 // with Export Chart and Print; it deletes itself when closed.
-QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent);
+// `place`, when given, moves the window to its place before it is shown.
+QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent,
+                             const std::function<void(QWidget*)>& place = {});
 
 }  // namespace vorlan

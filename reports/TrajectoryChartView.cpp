@@ -47,7 +47,20 @@ void TrajectoryChartView::removeOverlay(std::size_t index) {
 void TrajectoryChartView::setView(const QRectF& view) {
     if (!(view.width() >= kSmallestView) || !(view.height() >= kSmallestView)) return;
     scene_.view = view;
+    // The readout stays with its row: at the row's new place on the range axis.
+    if (scene_.cursorRange && scene_.readoutAnchor)
+        scene_.readoutAnchor->setX(chartGeometry().xAt(*scene_.cursorRange));
     update();
+}
+
+void TrajectoryChartView::leaveEvent(QEvent* event) {
+    // The pointer gone, the cursor and its readout go too (not while a drag holds the mouse).
+    if (drag_ == Drag::None) {
+        scene_.cursorRange.reset();
+        scene_.readoutAnchor.reset();
+        update();
+    }
+    QWidget::leaveEvent(event);
 }
 
 void TrajectoryChartView::setUnits(UnitSystem units) {

@@ -9,8 +9,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 #include "reports/TableCopy.h"
 #include "reports/TableText.h"
@@ -51,6 +53,15 @@ int longestLine(const std::vector<std::string>& lines) {
     return static_cast<int>(longest);
 }
 
+// The first of the two column-heading lines (" Range     Drop ..." and its units), if any.
+std::optional<std::size_t> columnHeadingLine(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        const std::size_t start = lines[i].find_first_not_of(' ');
+        if (start != std::string::npos && lines[i].compare(start, 5, "Range") == 0) return i;
+    }
+    return std::nullopt;
+}
+
 QFont fixedPitchFont(double pointSize) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
@@ -87,6 +98,19 @@ void TrajectoryTableScrollView::showLines(const std::vector<std::string>& lines)
     measure();
     updateScrollBars();
     viewport()->update();
+    widenWindowForLines();
+}
+
+void TrajectoryTableScrollView::widenWindowForLines() {
+    // A wider layout (the holds, a long effects line) widens a window too narrow for it,
+    // within the screen.
+    updateGeometry();
+    QWidget* frame = window();
+    const int missing = sizeHint().width() - width();
+    if (frame == this || !isVisible() || missing <= 0) return;
+    const QScreen* shown = frame->screen();
+    const int widest = shown ? shown->availableGeometry().width() : frame->width() + missing;
+    frame->resize(std::min(frame->width() + missing, widest), frame->height());
 }
 
 void TrajectoryTableScrollView::measure() {
@@ -322,6 +346,18 @@ void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, 
         painter.setFont(narrower);
     }
     double y = text.top() + metrics.ascent();
+    // Pages after the first repeat the column headings in the top margin, above their 70 lines.
+    const std::optional<std::size_t> heading = columnHeadingLine(*lines_);
+    if (heading && firstLine > *heading + 1) {
+        painter.setClipping(false);
+        const std::vector<std::string> headings = displayedTableLines({(*lines_)[*heading], (*lines_)[*heading + 1]});
+        double headingY = y - 3 * pitch;
+        for (const std::string& line : headings) {
+            painter.drawText(QPointF(text.left(), headingY), QString::fromUtf8(line));
+            headingY += pitch;
+        }
+        painter.setClipRect(text);
+    }
     for (const std::string& line : shown) {
         painter.drawText(QPointF(text.left(), y), QString::fromUtf8(line));
         y += pitch;

@@ -64,6 +64,7 @@ private:
     void measure();
     void updateScrollBars();
     void printPage(QPainter& painter, QPrinter& printer, int page);
+    void widenWindowForLines();
     int lineAt(int viewportY) const;
     // Moves the selection's moving end to `line`, keeping its anchor when `extend`.
     void selectTo(int line, bool extend);

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QShortcut>
+#include <QStatusBar>
 #include <utility>
 
 #include "reports/RangeTable.h"
@@ -52,7 +54,7 @@ TrajectoryWindow::TrajectoryWindow(std::unique_ptr<TrajectoryTable> table, Table
     setIcons();
     createMenu();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { owner_.showHelpContents(); });
+    connect(help, &QShortcut::activated, this, [this] { owner_.showRangeTableHelp(); });
 }
 
 TrajectoryWindow::~TrajectoryWindow() { owner_.tableWindowDestroyed(this); }
@@ -123,7 +125,7 @@ QString TrajectoryWindow::askSavePath(const QString& initialPath) {
 
 void TrajectoryWindow::onFileSaveAs() {
     QString& directory = owner_.saveRangeTableDirectory();
-    const QString path = askSavePath(directory + QString::fromStdString(table_->shotName()));
+    const QString path = askSavePath(directory + QString::fromStdString(suggestedFileName(table_->shotName())));
     if (path.isEmpty()) return;
     // The folder is remembered with its trailing separator, even when the save then fails.
     directory = path.left(path.size() - QFileInfo(path).fileName().size());
@@ -206,6 +208,7 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std:
                                                    QString::fromStdString(rangeTableTitle(shotName)));
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
     if (chart) window->addChart(std::move(*chart));
+    owner.placeTableWindow(window);  // before it is shown, where window managers honour it
     window->show();
     return window;
 }
@@ -215,6 +218,12 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParame
                                        std::optional<ChartSeries> chart) {
     TrajectoryWindow* window =
         openTrajectoryWindow(owner, rangeTableLines(shot, *report), shot.name, parent, std::move(chart));
+    if (const std::string end = tableEndNote(shot, *report); !end.empty()) {
+        // Under the table too, where the eye reaches the last row.
+        auto* note = new QLabel(QString::fromStdString(end), window);
+        note->setObjectName(QStringLiteral("tableEndNote"));
+        window->statusBar()->addWidget(note);
+    }
     window->addViews(shot, std::move(report));
     return window;
 }

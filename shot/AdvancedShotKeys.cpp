@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <sstream>
+#include <tuple>
 #include <variant>
 
 #include "shot/CLocaleNumbers.h"
@@ -59,7 +59,7 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
             if constexpr (std::is_same_v<T, bool>)
                 return value ? "TRUE" : "FALSE";
             else if constexpr (std::is_same_v<T, double>)
-                return cFormat(key.format, value);
+                return cFormatReadingBack(key.format, value);
             else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
                 return machCdText(value);
             else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
@@ -89,26 +89,42 @@ void storeValue(const Member& member, std::string_view text, E& effects) {
         member);
 }
 
-// Calls `take` with the N numbers of each "a b ..." item of "a b ...;a b ...;...".
+// Calls `take` with the N numbers of each "a b ..." item of "a b ...;a b ...;..."; blank
+// items are passed over. Returns the number of the first item that is not N numbers, 0 when none.
 template <std::size_t N, class Take>
-void forEachItem(std::string_view text, Take take) {
-    while (!text.empty()) {
+std::size_t forEachItem(std::string_view text, Take take) {
+    for (std::size_t number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find(';');
         const std::string item(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (item.find_first_not_of(" \t") == std::string::npos) continue;
         std::array<double, N> numbers{};
+        std::string rest;
         std::istringstream in(item);
         in.imbue(std::locale::classic());
         bool read = true;
-        for (double& number : numbers) read = read && static_cast<bool>(in >> number);
-        if (read) take(numbers);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
+        for (double& n : numbers) read = read && static_cast<bool>(in >> n);
+        if (!read || in >> rest) return number;
+        take(numbers);
     }
+    return 0;
 }
 
-template <class Pair>
-void forEachPair(std::string_view text, Pair pair) {
-    forEachItem<2>(text, [&](const std::array<double, 2>& n) { pair(n[0], n[1]); });
+// A list is taken whole or not at all: an item that does not parse empties it.
+template <class Point, std::size_t N>
+std::vector<Point> parsedItems(std::string_view text, std::size_t* badItem) {
+    std::vector<Point> points;
+    const std::size_t bad = forEachItem<N>(text, [&](const std::array<double, N>& n) {
+        points.push_back(std::apply([](auto... v) { return Point{v...}; }, n));
+    });
+    if (badItem) *badItem = bad;
+    if (bad != 0) points.clear();
+    return points;
+}
+
+template <class Point>
+std::vector<Point> parsedPairs(std::string_view text, std::size_t* badItem) {
+    return parsedItems<Point, 2>(text, badItem);
 }
 
 template <class Point, class First, class Second>
@@ -116,7 +132,7 @@ std::string pairsText(const std::vector<Point>& points, First first, Second seco
     std::string text;
     for (const Point& p : points) {
         if (!text.empty()) text += ';';
-        text += cFormat("%.10g %.10g", p.*first, p.*second);
+        text.append(cFormatReadingBack("%.10g", p.*first)).append(" ").append(cFormatReadingBack("%.10g", p.*second));
     }
     return text;
 }
@@ -125,35 +141,54 @@ std::string pairsText(const std::vector<Point>& points, First first, Second seco
 
 std::string machCdText(const std::vector<MachCd>& points) { return pairsText(points, &MachCd::mach, &MachCd::cd); }
 
-std::vector<MachCd> parseMachCdText(std::string_view text) {
-    std::vector<MachCd> points;
-    forEachPair(text, [&](double mach, double cd) { points.push_back({mach, cd}); });
-    return points;
+std::vector<MachCd> parseMachCdText(std::string_view text, std::size_t* badItem) {
+    return parsedPairs<MachCd>(text, badItem);
 }
 
 std::string bcBandsText(const std::vector<BcBand>& bands) {
     return pairsText(bands, &BcBand::velocity, &BcBand::coefficient);
 }
 
-std::vector<BcBand> parseBcBandsText(std::string_view text) {
-    std::vector<BcBand> bands;
-    forEachPair(text, [&](double velocity, double bc) { bands.push_back({velocity, bc}); });
-    return bands;
+std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem) {
+    return parsedPairs<BcBand>(text, badItem);
 }
 
 std::string windZonesText(const std::vector<WindZone>& zones) {
     std::string text;
     for (const WindZone& z : zones) {
         if (!text.empty()) text += ';';
-        text += cFormat("%.10g %.10g %.10g", z.until, z.speed, z.direction);
+        for (const double v : {z.until, z.speed, z.direction}) {
+            if (text.size() && text.back() != ';') text += ' ';
+            text.append(cFormatReadingBack("%.10g", v));
+        }
     }
     return text;
 }
 
-std::vector<WindZone> parseWindZonesText(std::string_view text) {
-    std::vector<WindZone> zones;
-    forEachItem<3>(text, [&](const std::array<double, 3>& n) { zones.push_back({n[0], n[1], n[2]}); });
-    return zones;
+std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* badItem) {
+    return parsedItems<WindZone, 3>(text, badItem);
+}
+
+std::string advancedLineProblem(std::string_view line, bool everyNumber) {
+    for (const AdvancedKey& key : kKeys) {
+        if (!startsWithNoCase(line, key.key)) continue;
+        const std::string_view value = line.substr(key.key.size());
+        double number = 0.0;
+        if (everyNumber && std::holds_alternative<double E::*>(key.member) && !cScanDouble(value, number))
+            return cFormat("%.*s \"%.*s\" is not a number", static_cast<int>(key.key.size()), key.key.data(),
+                           static_cast<int>(value.size()), value.data());
+        std::size_t bad = 0;
+        if (std::holds_alternative<std::vector<MachCd> E::*>(key.member))
+            parseMachCdText(value, &bad);
+        else if (std::holds_alternative<std::vector<BcBand> E::*>(key.member))
+            parseBcBandsText(value, &bad);
+        const bool zones = std::holds_alternative<std::vector<WindZone> E::*>(key.member);
+        if (zones) parseWindZonesText(value, &bad);
+        if (bad == 0) return {};
+        return cFormat("%.*s item %zu is not %s numbers; the whole list is left out", static_cast<int>(key.key.size()),
+                       key.key.data(), bad, zones ? "three" : "two");
+    }
+    return {};
 }
 
 std::string advancedShotFileText(const AdvancedEffects& effects) {
@@ -248,11 +283,10 @@ DragTableCsv parseDragTableCsv(std::string_view text) {
 }
 
 DragTableCsv loadDragTableCsv(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {{}, "cannot read the file"};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return parseDragTableCsv(bytes.str());
+    std::string bytes;
+    const FileOutcome outcome = readRegularFile(path, bytes);
+    if (!outcome) return {{}, "cannot read the file: " + outcome.reason(), outcome};
+    return parseDragTableCsv(bytes);
 }
 
 }  // namespace vorlan

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
+#include "shot/SafeFile.h"
 
 namespace vorlan {
 
@@ -21,22 +22,31 @@ std::string advancedShotFileText(const AdvancedEffects& effects);
 // Stores the value of a line that begins with an advanced key; false when none matched.
 bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects);
 
-// "M Cd;M Cd;...", "V BC;V BC;..." and "yd mph deg;..." both ways. Items short of numbers are skipped.
+// "M Cd;M Cd;...", "V BC;V BC;..." and "yd mph deg;..." both ways. A list is read whole or not at all: an item
+// that is not two (three) numbers gives an empty list (the effect off), its number in `badItem`.
 std::string machCdText(const std::vector<MachCd>& points);
-std::vector<MachCd> parseMachCdText(std::string_view text);
+std::vector<MachCd> parseMachCdText(std::string_view text, std::size_t* badItem = nullptr);
 std::string bcBandsText(const std::vector<BcBand>& bands);
-std::vector<BcBand> parseBcBandsText(std::string_view text);
+std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem = nullptr);
 std::string windZonesText(const std::vector<WindZone>& zones);
-std::vector<WindZone> parseWindZonesText(std::string_view text);
+std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* badItem = nullptr);
+
+// What is wrong with a list line that does not read whole ("Custom Drag: item 2 is not two
+// numbers; ..."), or with `everyNumber` a number line that holds no number; empty for a line
+// that reads, or that holds no advanced key.
+std::string advancedLineProblem(std::string_view line, bool everyNumber = false);
 
 // A custom drag table read from CSV text: two columns, Mach and Cd, an optional header line,
 // at least two rows with the Mach increasing. `error` is empty on success, else it names the
-// line at fault.
+// line at fault or the reason the file could not be read (then in `outcome` as well).
 struct DragTableCsv {
     std::vector<MachCd> points;
     std::string error;
+    FileOutcome outcome;
 };
 DragTableCsv parseDragTableCsv(std::string_view text);
+// Reads the file with the safe reader: a regular file only, never waited on, at most
+// kMaxReadBytes.
 DragTableCsv loadDragTableCsv(const std::string& path);
 
 // The first advanced input outside its bounds, as a message naming its key; empty when all fit.

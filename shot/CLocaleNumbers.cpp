@@ -54,7 +54,7 @@ std::string cFormat(const char* format, ...) {
 
 void appendRoundTrip(std::string& text, double value) {
     char buffer[32];  // "-d.dddddddddddddddde-308" and the like
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
@@ -82,6 +82,14 @@ void appendFixed(std::string& text, double value, int width, int precision) {
     const auto length = static_cast<int>(end - buffer);
     if (length < width) text.append(static_cast<std::size_t>(width - length), ' ');
     text.append(buffer, end);
+}
+
+std::string cFormatReadingBack(const char* format, double value) {
+    std::string text = cFormat(format, value);
+    if (cToDouble(text) == value || !std::isfinite(value)) return text;
+    text.clear();
+    appendRoundTrip(text, value);
+    return text;
 }
 
 double cToDouble(std::string_view text) {

@@ -14,9 +14,13 @@ std::string cFormat(const char* format, ...) __attribute__((format(printf, 1, 2)
 // come from std::to_chars, which rounds exactly as printf does.
 void appendFixed(std::string& text, double value, int width, int precision);
 
-// Appends `value` as printf's "%.17g" would (the digits that read back as the same double),
-// through std::to_chars.
+// Appends `value` in its shortest exact form: the fewest digits that read back as the same
+// double ("0.9144", not "0.91439999999999999"), as std::to_chars writes it.
 void appendRoundTrip(std::string& text, double value);
+
+// `value` in the printf `format` (one double), or with every digit it needs ("%.17g") when that
+// text would read back as another number: what is written reads back as it was flown.
+std::string cFormatReadingBack(const char* format, double value);
 
 // The C library's text-to-double conversion: leading white space skipped, the longest number
 // prefix taken, the rest ignored; 0 when there is no number.

@@ -34,6 +34,12 @@ std::string withExtension(std::string_view path, std::string_view extension) {
     return std::string(stem(path, extension)) + std::string(extension);
 }
 
+std::string suggestedFileName(std::string_view shotName) {
+    std::string name(shotName.substr(std::min(shotName.find_first_not_of('.'), shotName.size())));
+    std::replace(name.begin(), name.end(), '/', '-');
+    return name;
+}
+
 PathParts splitAtLastSeparator(std::string_view path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string_view::npos) return {std::string(), std::string(path)};

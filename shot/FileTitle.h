@@ -16,6 +16,11 @@ std::string fileTitle(std::string_view path, std::string_view extension);
 // ".308 Win.vxf", "x." becomes "x.vxf", "a.VXF" stays.
 std::string withExtension(std::string_view path, std::string_view extension);
 
+// The file name a dialog offers for a shot named `shotName`: without its leading dots, which
+// would hide the file on Linux (".308 Win 175 gr SMK" offers "308 Win 175 gr SMK"), and with
+// "/" as "-", which would make a folder of it. A name the user types is kept as typed.
+std::string suggestedFileName(std::string_view shotName);
+
 // A path split after its last separator: the directory keeps its trailing "/"; a path without
 // one is all file name with an empty directory.
 struct PathParts {

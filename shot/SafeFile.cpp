@@ -1,6 +1,7 @@
 #include "shot/SafeFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,7 +32,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
     // Closes now and reports the result; a failing close can mean lost data.
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+    bool close() { return fileCommitCalls().close(std::exchange(fd_, -1)) == 0; }
 
 private:
     int fd_;
@@ -39,9 +40,12 @@ private:
 
 FileOutcome failure(int error) { return FileOutcome{error != 0 ? error : EIO}; }
 
+bool synced(int fd) { return fileCommitCalls().sync(fd) == 0; }
+
+// Writes every byte from the file's offset 0.
 bool writeAll(int fd, std::string_view bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
@@ -75,14 +79,27 @@ std::string directoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Writes the file where it stands, for a folder that cannot take a temporary file.
+// Writes the file where it stands, for a folder that cannot take a temporary file. The lock
+// keeps two saves from mixing; the room for the new bytes is taken before the old ones are
+// overwritten, and the file is cut to its new length only once they are all written.
 FileOutcome writeInPlace(const std::string& path, std::string_view bytes) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return failure(errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return failure(errno);
     if (!S_ISREG(info.st_mode)) return FileOutcome{FileOutcome::kNotRegularFile};
-    if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
+    while (::flock(fd.get(), LOCK_EX) != 0)
+        if (errno != EINTR) return failure(errno);
+    if (::fstat(fd.get(), &info) != 0) return failure(errno);  // the size after the last writer
+    if (!bytes.empty()) {
+        const int refused = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
+        if (refused != 0) {
+            (void)!::ftruncate(fd.get(), info.st_size);  // drop any room taken on the way
+            return failure(refused);
+        }
+    }
+    if (!writeAll(fd.get(), bytes) || ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 ||
+        !synced(fd.get()) || !fd.close())
         return failure(errno);
     return {};
 }
@@ -101,7 +118,7 @@ FileOutcome writeThroughTemporary(const std::string& path, std::string_view byte
     Descriptor fd(::mkstemp(temporary.data()));
     if (fd.get() < 0) return failure(errno);
     const bool written =
-        ::fchmod(fd.get(), newFileMode(existing)) == 0 && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+        ::fchmod(fd.get(), newFileMode(existing)) == 0 && writeAll(fd.get(), bytes) && synced(fd.get());
     const int error = errno;
     // The owner is kept where the system allows it; an ordinary user cannot give files away.
     if (written && existing) (void)!::fchown(fd.get(), existing->st_uid, existing->st_gid);
@@ -112,6 +129,11 @@ FileOutcome writeThroughTemporary(const std::string& path, std::string_view byte
 }
 
 }  // namespace
+
+FileCommitCalls& fileCommitCalls() {
+    static FileCommitCalls calls{::fsync, ::close};
+    return calls;
+}
 
 FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
     bytes.clear();
@@ -134,8 +156,10 @@ FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
 }
 
 FileOutcome writeFileAtomically(const std::string& given, std::string_view bytes) {
-    const std::string path = resolvedPath(given);
     struct stat info {};
+    // A link that leads round in a circle names no file: it is left as it is.
+    if (::stat(given.c_str(), &info) != 0 && errno == ELOOP) return FileOutcome{ELOOP};
+    const std::string path = resolvedPath(given);
     const bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode))
         return FileOutcome{S_ISDIR(info.st_mode) ? EISDIR : FileOutcome::kNotRegularFile};

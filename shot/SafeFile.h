@@ -26,7 +26,17 @@ inline constexpr std::size_t kMaxReadBytes = 16u << 20;
 // Reads up to kMaxReadBytes of a regular file into `bytes`.
 FileOutcome readRegularFile(const std::string& path, std::string& bytes);
 
-// Replaces the file at `path` (or the target of the symbolic link there) with `bytes`.
+// Replaces the file at `path` (or the target of the symbolic link there) with `bytes`. A link
+// that loops is refused (ELOOP). When the folder takes no temporary file, a writable file is
+// rewritten in place under an advisory lock, its new size allocated before the old bytes are
+// touched, so that a full disk leaves the old file whole.
 FileOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// The calls that commit a written file, replaceable so that a test can make them fail.
+struct FileCommitCalls {
+    int (*sync)(int fd);
+    int (*close)(int fd);
+};
+FileCommitCalls& fileCommitCalls();
 
 }  // namespace vorlan

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "shot/CLocaleNumbers.h"
@@ -73,7 +74,10 @@ std::optional<ClickValue> parseClickValue(std::string_view text) {
 }
 
 std::string clickValueText(ClickValue click) {
-    return cFormat("%.10g", click.size) + (click.unit == AngleUnit::Moa ? "moa" : "mil");
+    // The shortest digits without an exponent that read back as the same size.
+    char digits[400];
+    const char* end = std::to_chars(digits, digits + sizeof digits, click.size, std::chars_format::fixed).ptr;
+    return std::string(digits, static_cast<std::size_t>(end - digits)) + (click.unit == AngleUnit::Moa ? "moa" : "mil");
 }
 
 std::string clickValueLabel(ClickValue click) {
@@ -115,6 +119,12 @@ bool applyScopeShotLine(std::string_view line, ScopeProfile& scope) {
         return true;
     }
     return false;
+}
+
+std::string scopeLineProblem(std::string_view line) {
+    if (!startsWithNoCase(line, kClickKey) || parseClickValue(valueAfter(line, kClickKey))) return {};
+    return std::string(kClickKey) + " \"" + std::string(valueAfter(line, kClickKey)) +
+           "\" is not a click value such as 0.25moa or 0.1mil";
 }
 
 }  // namespace vorlan

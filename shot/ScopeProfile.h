@@ -45,5 +45,7 @@ std::string scopeShotFileText(const ScopeProfile& scope);
 // Stores the value of a line that begins with a scope key; false when none matched. A value
 // that cannot be read leaves the field as it was.
 bool applyScopeShotLine(std::string_view line, ScopeProfile& scope);
+// What is wrong with a scope line whose value cannot be read; empty for any other line.
+std::string scopeLineProblem(std::string_view line);
 
 }  // namespace vorlan

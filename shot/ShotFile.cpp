@@ -119,18 +119,45 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
     return applyExtensionShotLine(line, shot);
 }
 
-FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode) {
+std::string shotLineProblem(std::string_view line, bool everyNumber) {
+    std::string_view value;
+    if (everyNumber) {
+        for (const ShotFileLine& entry : shotFileLines()) {
+            double number = 0.0;
+            if (entry.format && matchKey(line, entry.key, value) && !cScanDouble(value, number))
+                return std::string(entry.key) + ": \"" + std::string(value) + "\" is not a number";
+        }
+    }
+    if (std::string problem = advancedLineProblem(line, everyNumber); !problem.empty()) return problem;
+    return scopeLineProblem(line);
+}
+
+bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadMode mode,
+                         std::vector<std::string>& problems) {
+    shot.muzzleAngle = 0.0;
+    resetExtensionInputs(shot);
+    bool anyKey = false;
+    forEachShotLine(bytes, [&](std::string_view line) {
+        if (!applyShotLine(line, shot, mode)) return;
+        anyKey = true;
+        if (std::string problem = shotLineProblem(line); !problem.empty()) problems.push_back(std::move(problem));
+    });
+    return anyKey;
+}
+
+FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode,
+                         std::vector<std::string>* problems) {
     shot.muzzleAngle = 0.0;
     std::string bytes;
     const FileOutcome outcome = readRegularFile(path, bytes);
-    if (outcome) readShotText(bytes, shot, mode);
+    std::vector<std::string> untold;
+    if (outcome) readShotTextTelling(bytes, shot, mode, problems ? *problems : untold);
     return outcome;
 }
 
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode) {
-    shot.muzzleAngle = 0.0;
-    resetExtensionInputs(shot);
-    forEachShotLine(bytes, [&](std::string_view line) { applyShotLine(line, shot, mode); });
+    std::vector<std::string> problems;
+    readShotTextTelling(bytes, shot, mode, problems);
 }
 
 bool hasShotExtension(std::string_view path) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shot/SafeFile.h"
 #include "shot/ShotParameters.h"
@@ -48,9 +49,21 @@ void forEachShotLine(std::string_view bytes, const std::function<void(std::strin
 // Stores the value of one line if it begins with a shot-file key; false when none matched.
 bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode);
 
+// What is wrong with a line whose value cannot be read whole (a list item, a click value),
+// as a message naming its key; empty when nothing is. With `everyNumber` a number that is
+// not one is a problem as well, although the designed reader takes it as 0.
+std::string shotLineProblem(std::string_view line, bool everyNumber = false);
+
+// The lines of a shot file read into `shot` as readShotText does, with every problem of its
+// lines; false when the bytes hold no shot-file key at all.
+bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadMode mode,
+                         std::vector<std::string>& problems);
+
 // Resets muzzleAngle, then applies every line. Fails when the file could not be read (a
-// missing file, a directory, a device, pipe or socket), leaving only the reset.
-FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode);
+// missing file, a directory, a device, pipe or socket), leaving only the reset. The lines that
+// did not read whole are told in `problems` (shotLineProblem) when it is given.
+FileOutcome readShotFile(const std::string& path, ShotParameters& shot, ShotReadMode mode,
+                         std::vector<std::string>* problems = nullptr);
 // The same on bytes in memory.
 void readShotText(std::string_view bytes, ShotParameters& shot, ShotReadMode mode);
 

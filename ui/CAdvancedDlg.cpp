@@ -132,6 +132,7 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
     std::vector<BcBand> bands;
     for (int row = 0; row < kMaxBcBands && !dx.failed(); ++row) {
         if (edit(kBandVelocity + row)->text().isEmpty() && edit(kBandCoefficient + row)->text().isEmpty()) continue;
+        if (dx.skips(kBandVelocity + row)) continue;  // the row being filled in is no band yet
         BcBand band{};
         exchangeNumber(dx, bandFields(row).velocity, band.velocity);
         exchangeNumber(dx, bandFields(row).coefficient, band.coefficient);

@@ -47,6 +47,8 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
     setControlId(clock, kClock);
     registerRadioGroup(kDegrees, {degrees, clock});
     connect(clock, &QRadioButton::toggled, this, &CAdvancedDlg::onDirectionUnit);
+    // The unit decides the direction's bounds (up to 360 degrees, 1 to 12 o'clock).
+    for (const int unit : {kDegrees, kClock}) settleFieldsWith(unit, {kWindDirection});
     auto* units = new QHBoxLayout;
     units->addWidget(degrees);
     units->addWidget(clock);
@@ -129,6 +131,9 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
         const advancedfields::BandFields band = advancedfields::bandFields(row);
         grid->addWidget(addNumberEdit(band.velocity), row + 3, 0);
         grid->addWidget(addNumberEdit(band.coefficient), row + 3, 1);
+        // A row is checked when it is left: moving between its two cells checks neither.
+        for (const int cell : {band.velocity.controlId, band.coefficient.controlId})
+            settleFieldsWith(cell, {band.velocity.controlId, band.coefficient.controlId});
     }
     return groupAround(this, QStringLiteral("Drag"), grid);
 }

@@ -65,7 +65,8 @@ void CColorMsgBox::onInitDialog() {
 }
 
 void CColorMsgBox::placeControls() {
-    const int width = widthFor(text_->text());
+    // A short message would cut the title ("Inv... try"): the box is then as wide as its title.
+    const int width = qMax(widthFor(text_->text()), widthForTitle());
     const int textLeft = kMargin + kIconSize + kMargin;
     const int textWidth = qMax(width - textLeft - 8, 40);
     const int textHeight = qMax(text_->heightForWidth(textWidth), kIconSize);

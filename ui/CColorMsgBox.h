@@ -1,6 +1,7 @@
 #pragma once
 // "Invalid Entry": the coloured box in which the field checks report. Its width follows the
-// message (6 pixels a character plus 28), its OK button is centred, and it sits centred
+// message (6 pixels a character plus 28, but never narrower than its title needs), its OK
+// button is centred, and it sits centred
 // over its owner. It is not one of the open windows that a colour change repaints.
 
 #include "ui/ThemedDialog.h"

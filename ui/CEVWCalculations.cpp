@@ -114,6 +114,8 @@ QLayout* CEVWCalculations::buildModeButtons() {
     for (int mode = 0; mode < 3; ++mode) {
         auto* radio = new QRadioButton(QString::fromLatin1(kModeCaptions[mode]), this);
         setControlId(radio, kEnergyModeRadio + mode);
+        // The mode's result field is computed, not read: a bad value there never blocks the click.
+        settleFieldsWith(kEnergyModeRadio + mode, {kDerivedEdit[mode]});
         connect(radio, &QRadioButton::clicked, this, [this, mode] { onModeChange(mode); });
         column->addWidget(radio);
         buttons.append(radio);
@@ -149,7 +151,9 @@ void CEVWCalculations::showModeStates() {
 }
 
 void CEVWCalculations::onCalculate() {
-    if (!updateData()) return;
+    // The result field is overwritten: only the inputs are checked.
+    const int mode = calculator_.mode;
+    if (!updateDataExcept(mode >= 0 && mode < 3 ? fieldsSettledBy(kEnergyModeRadio + mode) : QList<int>{})) return;
     // Without a defined result (a division by zero, say) the engine stores 0 and the window
     // shows it; nothing stops.
     calculator_.calculate();
@@ -164,11 +168,12 @@ void CEVWCalculations::onCalculateRecoil() {
 
 void CEVWCalculations::onModeChange(int mode) {
     calculator_.mode = mode;
-    updateData();
+    const QList<int> result = fieldsSettledBy(kEnergyModeRadio + mode);
+    updateDataExcept(result);
     showModeStates();
     // Velocity from weight and energy only takes the fields again; the others show them.
     if (mode == static_cast<int>(CalculatorMode::Velocity))
-        updateData();
+        updateDataExcept(result);
     else
         updateData(false);
 }

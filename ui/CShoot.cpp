@@ -3,11 +3,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "reports/TrajectoryChartCommands.h"
 #include "ui/CColorBtn.h"
+#include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DataExchange.h"
 
@@ -50,8 +52,17 @@ void CShoot::buildControls() {
         QLineEdit* edit = addResult(id);
         edit->setFixedWidth(kNumberWidth);
         numbers->addWidget(edit, row, 0);
-        numbers->addWidget(new QLabel(QString::fromLatin1(caption), this), row++, 1);
+        numbers->addWidget(new QLabel(QString::fromLatin1(caption), this), row++, 2);
     }
+    // Which way the current shot strikes from the baseline, beside the drop and the drift.
+    const QString sideWidest = QStringLiteral("right");
+    for (QLabel** side : {&dropSide_, &driftSide_}) {
+        *side = new QLabel(this);
+        (*side)->setMinimumWidth((*side)->fontMetrics().horizontalAdvance(sideWidest) + 4);
+        numbers->addWidget(*side, side == &dropSide_ ? 0 : 1, 1);
+    }
+    dropSide_->setObjectName(QStringLiteral("dropSide"));
+    driftSide_->setObjectName(QStringLiteral("driftSide"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 16);
     layout->setSpacing(8);
@@ -80,8 +91,12 @@ void CShoot::buildControls() {
     chartButton_->setObjectName(QStringLiteral("comparisonChart"));
     chartButton_->setEnabled(false);
     connect(chartButton_, &QPushButton::clicked, this, [this] {
-        // Owned by the main dialog like the table windows, so it outlives this window.
-        openChartWindow(chartSeries_, parentWidget() ? parentWidget() : this);
+        // Owned by the main dialog like the table windows, so it outlives this window, and
+        // placed by it, off its fields.
+        auto* main = qobject_cast<CVorlan2Dlg*>(parentWidget());
+        openChartWindow(chartSeries_, parentWidget() ? parentWidget() : this, [main](QWidget* chart) {
+            if (main) main->placeNewWindow(chart, CVorlan2Dlg::WindowKind::Chart);
+        });
     });
     layout->addWidget(chartButton_, 0, Qt::AlignHCenter);
     // Holds the keyboard focus, so that no visible field shows a caret or a selection. It is
@@ -109,6 +124,8 @@ void CShoot::exchange(DataExchange& dx) {
     // The effects the current shot flies, as the range table names them.
     effects_->setText(QString::fromStdString(texts_.effects).replace(u'\t', u' '));
     effects_->setVisible(!texts_.effects.empty());
+    dropSide_->setText(QString::fromStdString(texts_.dropSide));
+    driftSide_->setText(QString::fromStdString(texts_.driftSide));
 }
 
 void CShoot::onInitDialog() {

@@ -39,6 +39,8 @@ private:
     ComparisonTexts texts_;
     QLabel* status_;
     QLabel* effects_;
+    QLabel* dropSide_ = nullptr;   // "high" or "low"
+    QLabel* driftSide_ = nullptr;  // "right" or "left"
     QLineEdit* focusHolder_;
     QPushButton* chartButton_;
     std::vector<ChartSeries> chartSeries_;

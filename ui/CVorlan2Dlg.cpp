@@ -7,6 +7,7 @@
 #include <QWhatsThis>
 
 #include "shot/AtmosphereCommands.h"
+#include "shot/ShotCheck.h"
 #include "ui/CColorDlg.h"
 #include "ui/ContextHelp.h"
 #include "ui/ControlIds.h"
@@ -17,8 +18,6 @@ namespace vorlan {
 using namespace MainDialogIds;
 
 namespace {
-constexpr int kLongestTable = 5000;  // yards: increment x count
-
 // The lowest value a number field takes. A station pressure is lower than a sea-level one:
 // with "Station B.P." checked the pressure edit takes from kLowestStationPressure.
 double lowestAccepted(const ThemedDialog& dialog, const ShotField& field) {
@@ -29,10 +28,7 @@ double lowestAccepted(const ThemedDialog& dialog, const ShotField& field) {
 }  // namespace
 
 CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
-    : ThemedDialog(context, kTemplate, parent),
-      tableCascade_(*this, {0, 0}),
-      comparisonCascade_(*this, {WindowCascade::kStep / 2, WindowCascade::kStep / 2}),
-      sideCascade_(*this, {WindowCascade::kStep / 2, 0}) {
+    : ThemedDialog(context, kTemplate, parent), cascade_(*this) {
     setWindowTitle(QStringLiteral("Vorlan"));
     // Icon 131 small (title bar, task bar), icon 132 large.
     QIcon icon;
@@ -46,6 +42,16 @@ CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
     setTabOrderByLayout();
     addShortcuts();
     attachValidators();
+    settleFields();
+}
+
+void CVorlan2Dlg::settleFields() {
+    // "Station B.P." decides how low the pressure may be; the correction check whether the
+    // muzzle angle is typed or solved; the standard atmospheres overwrite the weather.
+    settleFieldsWith(kStationPressureCheck, {kPressureEdit});
+    settleFieldsWith(kMuzzleAngleCheck, {kMuzzleAngleEdit});
+    settleFieldsWith(kStdAtmosphereButton, {kTemperatureEdit, kHumidityEdit, kPressureEdit, kAltitudeEdit});
+    settleFieldsWith(kIcaoAtmosphereButton, {kTemperatureEdit, kHumidityEdit, kPressureEdit});
 }
 
 CVorlan2Dlg::~CVorlan2Dlg() {
@@ -54,14 +60,28 @@ CVorlan2Dlg::~CVorlan2Dlg() {
     leaveOpenDialogs();
 }
 
-void CVorlan2Dlg::placeNewWindow(QWidget* window, WindowKind kind) {
+QPoint CVorlan2Dlg::firstOffset(WindowKind kind) {
+    constexpr int half = WindowCascade::kStep / 2;
     switch (kind) {
         case WindowKind::Table:
-            return tableCascade_.place(window);
+            return {0, 0};
         case WindowKind::Comparison:
-            return comparisonCascade_.place(window);
+            return {half, half};
+        case WindowKind::Chart:
+            return {WindowCascade::kStep, half};
         case WindowKind::Side:
-            return sideCascade_.place(window);
+            return {half, 0};
+    }
+    return {};
+}
+
+void CVorlan2Dlg::placeNewWindow(QWidget* window, WindowKind kind) {
+    cascade_.place(window, firstOffset(kind));
+    giveDistinctTitle(window);
+    // A new window comes to the front, never behind one opened before it.
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
     }
 }
 
@@ -136,19 +156,19 @@ void CVorlan2Dlg::onAirDensity() {
 }
 
 void CVorlan2Dlg::onStandardAtmosphere() {
-    if (!updateData()) return;
+    if (!updateDataExcept(fieldsSettledBy(kStdAtmosphereButton))) return;
     standardAtmosphereCommand(shot_);
     updateData(false);
 }
 
 void CVorlan2Dlg::onIcaoAtmosphere() {
-    if (!updateData()) return;
+    if (!updateDataExcept(fieldsSettledBy(kIcaoAtmosphereButton))) return;
     icaoAtmosphereCommand(shot_);
     updateData(false);
 }
 
 void CVorlan2Dlg::onMuzzleAngleCheck() {
-    updateData();
+    updateDataExcept(fieldsSettledBy(kMuzzleAngleCheck));
     syncMuzzleAngleEdit();
 }
 
@@ -174,6 +194,10 @@ void CVorlan2Dlg::onHelp() {
     if (context().help) context().help->winHelp(129, HelpCommand::Contents);
 }
 
+void CVorlan2Dlg::showRangeTableHelp() {
+    if (context().help) context().help->winHelp(0, HelpCommand::RangeTablePage);
+}
+
 void CVorlan2Dlg::onContextHelpMode() { QWhatsThis::enterWhatsThisMode(); }
 
 bool CVorlan2Dlg::eventFilter(QObject* watched, QEvent* event) {
@@ -184,7 +208,10 @@ bool CVorlan2Dlg::eventFilter(QObject* watched, QEvent* event) {
         if (id == kRangeIncrementEdit || id == kIncrementCountEdit)
             onLeaveIncrementField();
         else if (!e->isReadOnly() || id == kMuzzleAngleEdit)
-            updateData();
+            updateDataExcept(fieldsSettledByFocus());
+        // A long name shows its start, not its end, once the caret has gone.
+        // (Not when a failed check has given the focus back to it, its text selected.)
+        if (focusWidget() != e) e->setCursorPosition(0);
     }
     return ThemedDialog::eventFilter(watched, event);
 }

@@ -16,6 +16,7 @@
 #include "reports/ShotComparison.h"
 #include "reports/TableWindowOwner.h"
 #include "shot/SettingsFile.h"
+#include "shot/ShotFile.h"
 #include "shot/ShotParameters.h"
 #include "ui/CValidator.h"
 #include "ui/SideWindowOwner.h"
@@ -43,7 +44,7 @@ public:
     // What a side window asks of the main dialog.
     QWidget* ownerWindow() override { return this; }
     AppContext& ownerContext() override { return context(); }
-    bool takeFields() override { return updateData(); }
+    bool takeFields() override { return takeShot(); }
     void showFields() override { updateData(false); }
 
     // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
@@ -55,20 +56,25 @@ public:
     // when the dialog ends. A window leaves the list when it is destroyed.
     QList<QPointer<QWidget>> openTableWindows;
     void tableWindowDestroyed(TrajectoryWindow* window) override;
-    void showHelpContents() override { onHelp(); }
+    void showRangeTableHelp() override;
+    void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 
-    // Windows opened from the dialog cascade by kind, out of the way of its fields.
-    enum class WindowKind { Table, Comparison, Side };
+    // Windows opened from the dialog cascade from the last one open, out of the way of its
+    // fields; with none open, each kind starts a little apart (firstOffset). A window whose
+    // title an open window already bears gets " (2)", " (3)"...
+    enum class WindowKind { Table, Comparison, Chart, Side };
+    static QPoint firstOffset(WindowKind kind);
     void placeNewWindow(QWidget* window, WindowKind kind);
     // The short-lived note under the command buttons ("Baseline set: ...").
     QString statusText() const;
 
     QLineEdit* edit(int controlId) const;
-    // Opens a shot file handed over by the shell: ignored unless it ends in "vxf".
+    // Opens a shot file handed over by the shell. One that is not opened (not named ".vxf",
+    // missing, a folder, not a shot file) is told in the note under the command buttons.
     void openGivenPath(const QString& path);
     // Files dropped on the dialog: the first one is opened as a given path.
     void openDroppedFiles(const QList<QUrl>& urls);
@@ -110,6 +116,8 @@ protected:
 
 private:
     void buildControls();
+    // The dialog's fixed size, or less with scroll bars on a screen too small for it.
+    void fitToScreen();
     QWidget* buildProjectileGroup();
     QWidget* buildWindGroup();
     QWidget* buildAtmosphereGroup();
@@ -120,9 +128,16 @@ private:
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
     void addShortcuts();
     void setTabOrderByLayout();
-    void showStatus(const QString& text);
+    // A note under the command buttons for a few seconds (0: the usual time).
+    void showStatus(const QString& text, int milliseconds = 0);
     void attachValidators();
+    void settleFields();
     void syncMuzzleAngleEdit();
+    // Reads the fields and checks the whole shot before a command computes from it: a value
+    // out of its bounds (an advanced input, a list) is told in the "Invalid Entry" box.
+    bool takeShot();
+    // Reads a shot file into the dialog, telling a failure and the lines that did not read.
+    bool readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure);
     void showReadShot();
     AppSettings currentSettings() const;
     void readSettings();
@@ -136,10 +151,11 @@ private:
     ShotParameters shot_;
     CValidator validator_;
     QString saveRangeTableDirectory_;
+    // A settings or extras file that exists but could not be read at start is not replaced.
+    bool keepSettingsFile_ = false;
+    bool keepExtrasFile_ = false;
     std::optional<ShotBaseline> baseline_;
-    WindowCascade tableCascade_;
-    WindowCascade comparisonCascade_;
-    WindowCascade sideCascade_;
+    WindowCascade cascade_;
     QLabel* status_ = nullptr;
     QTimer* statusTimer_ = nullptr;
 };

@@ -7,9 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <span>
 
@@ -159,13 +163,17 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
     // Outcomes that need no box, such as Set Baseline, are told here for a few seconds.
     status_ = new QLabel(box);
     status_->setObjectName(QStringLiteral("statusText"));
+    setControlId(status_, kStatusText);
     status_->setAlignment(Qt::AlignCenter);
     status_->setFixedHeight(status_->fontMetrics().height() + 4);
     grid->addWidget(status_, 3, 0, 1, 3);
     statusTimer_ = new QTimer(this);
     statusTimer_->setSingleShot(true);
     statusTimer_->setInterval(kStatusMilliseconds);
-    connect(statusTimer_, &QTimer::timeout, status_, &QLabel::clear);
+    connect(statusTimer_, &QTimer::timeout, status_, [this] {
+        status_->clear();
+        status_->setToolTip({});
+    });
     return box;
 }
 
@@ -215,11 +223,44 @@ void CVorlan2Dlg::buildControls() {
     grid->addWidget(correction, 2, 0, 1, 2);
     grid->addLayout(sideCommands, 2, 2, Qt::AlignRight);
 
+    // The controls sit in a scroll area without a frame: it shows them whole where the screen
+    // has room and scrolls them on a screen smaller than the dialog.
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(14, 12, 14, 12);
+    contentLayout->addLayout(grid);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("dialogArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, never to the area
+    scroll->setWidget(content);
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->addLayout(grid);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
     // A fixed size, as the dialog was designed: it can be minimised but not maximised.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitToScreen();
+}
+
+void CVorlan2Dlg::fitToScreen() {
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("dialogArea"));
+    QWidget* content = scroll->widget();
+    content->adjustSize();
+    QSize size = content->size();
+    if (const QScreen* shown = screen()) {
+        // Room for the frame a window manager adds around the dialog.
+        constexpr int kFrameWidth = 16, kFrameHeight = 48;
+        const QSize room = shown->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+        if (!room.isEmpty() && (size.width() > room.width() || size.height() > room.height())) {
+            // The bars take room of their own where they appear.
+            const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            size = QSize(std::min(size.width() + (size.height() > room.height() ? bar : 0), room.width()),
+                         std::min(size.height() + (size.width() > room.width() ? bar : 0), room.height()));
+        }
+    }
+    scroll->setFixedSize(size);
 }
 
 void CVorlan2Dlg::setTabOrderByLayout() {
@@ -244,9 +285,10 @@ void CVorlan2Dlg::setTabOrderByLayout() {
 
 QString CVorlan2Dlg::statusText() const { return status_->text(); }
 
-void CVorlan2Dlg::showStatus(const QString& text) {
+void CVorlan2Dlg::showStatus(const QString& text, int milliseconds) {
     status_->setText(text);
-    statusTimer_->start();
+    status_->setToolTip(text);  // the whole note, should the line cut it
+    statusTimer_->start(milliseconds > 0 ? milliseconds : kStatusMilliseconds);
 }
 
 void CVorlan2Dlg::addShortcuts() {

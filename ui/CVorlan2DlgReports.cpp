@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "chart/ChartSeries.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TrajectoryWindow.h"
+#include "shot/ShotCheck.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
@@ -27,15 +28,22 @@ void tellZeroFailure(AppContext& context, QWidget* owner, const ShotParameters& 
 
 }  // namespace
 
+bool CVorlan2Dlg::takeShot() {
+    if (!updateData()) return false;
+    const std::string problem = shotProblem(shot_);
+    if (problem.empty()) return true;
+    context().showMessage(this, QString::fromStdString(problem));
+    return false;
+}
+
 void CVorlan2Dlg::onRangeTable() {
-    if (!updateData()) return;  // a field failed its check: no table of values not on screen
+    if (!takeShot()) return;  // a field failed its check: no table of values not on screen
     const auto report = std::make_shared<const RangeTableReport>(shot_);
     tellZeroFailure(context(), this, shot_, report->tableTrajectory());
     writeBackMuzzleAngle(shot_, *report);
     if (shot_.muzzleAngleCorrection) updateData(false);
     // A child of the dialog only so that the dialog's modal run does not block it.
     TrajectoryWindow* window = openTrajectoryWindow(*this, shot_, report, this, chartSeries(shot_, *report));
-    placeNewWindow(window, WindowKind::Table);
     openTableWindows.append(window);
 }
 
@@ -59,7 +67,7 @@ void CVorlan2Dlg::closeTableWindows() {
 }
 
 void CVorlan2Dlg::onSetBaseline() {
-    if (!updateData()) return;
+    if (!takeShot()) return;
     baseline_ = setBaseline(shot_);
     tellZeroFailure(context(), this, shot_, baseline_->trajectory);
     if (shot_.muzzleAngleCorrection) updateData(false);
@@ -72,11 +80,12 @@ void CVorlan2Dlg::onSetBaseline() {
 void CVorlan2Dlg::onShoot() {
     // Without a baseline the window names the shot as the dialog holds it; the controls are
     // not read.
-    if (baseline_ && !updateData()) return;
+    if (baseline_ && !takeShot()) return;
     auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
     if (baseline_)
-        window->setChartSeries({chartSeries(shot_.name, comparisonTrajectory(shot_), shot_.targetRange),
-                                chartSeries(baseline_->name, baseline_->trajectory, shot_.targetRange)});
+        // Named for their part, so that two loads of one name are told apart.
+        window->setChartSeries({chartSeries("Current: " + shot_.name, comparisonTrajectory(shot_), shot_.targetRange),
+                                chartSeries("Baseline: " + baseline_->name, baseline_->trajectory, shot_.targetRange)});
     placeNewWindow(window, WindowKind::Comparison);
     window->show();
 }

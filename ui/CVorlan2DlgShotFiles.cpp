@@ -8,10 +8,13 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <cerrno>
 
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
+#include "shot/SafeFile.h"
 #include "shot/SettingsFile.h"
+#include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
 #include "ui/CVorlan2Dlg.h"
 
@@ -31,6 +34,18 @@ void tellFileFailure(AppContext& context, QWidget* owner, const QString& title, 
     const QString message = what.arg(fromFileName(path)) + u'\n' + QString::fromStdString(outcome.reason());
     context.showFailure(owner, title, message);
 }
+
+// Whether any line of `bytes` is a line of a shot file.
+bool holdsShotLines(std::string_view bytes) {
+    ShotParameters scratch;
+    bool found = false;
+    forEachShotLine(bytes, [&](std::string_view line) {
+        if (!found) found = applyShotLine(line, scratch, ShotReadMode::Load);
+    });
+    return found;
+}
+
+constexpr int kProblemNoteMilliseconds = 20000;  // long enough to be read after a start
 
 }  // namespace
 
@@ -52,8 +67,28 @@ void CVorlan2Dlg::readSettings() {
     AppSettings settings = currentSettings();  // what the file does not hold stays as it is
     if (path.empty()) return;
     // The extras file may stand alone: a missing settings file does not drop the inputs it holds.
-    const bool read = static_cast<bool>(readSettingsFile(path, shot_, settings));
-    readExtrasFile(extrasFilePath(path), shot_);
+    const FileOutcome read = readSettingsFile(path, shot_, settings);
+    const std::string extras = extrasFilePath(path);
+    const FileOutcome extrasRead = readExtrasFile(extras, shot_);
+    // A file that is there but cannot be read is told now and left alone at exit: writing the
+    // defaults over it would lose the user's settings.
+    keepSettingsFile_ = !read && read.error != ENOENT;
+    keepExtrasFile_ = !extrasRead && extrasRead.error != ENOENT;
+    const QString notSaved = tr("\nIt is left as it is: the settings will not be saved over it at exit.");
+    if (keepSettingsFile_)
+        tellFileFailure(context(), this, tr("Settings Not Read"),
+                        tr("The settings could not be read from \"%1\".") + notSaved, path, read);
+    if (keepExtrasFile_)
+        tellFileFailure(context(), this, tr("Settings Not Read"),
+                        tr("The extra shot inputs could not be read from \"%1\".") + notSaved, extras, extrasRead);
+    // Values out of their bounds are told now, not first when the program refuses to close.
+    const std::vector<std::string> problems = shotProblems(shot_);
+    if (!problems.empty()) {
+        QString list;
+        for (const std::string& problem : problems) list += u'\n' + QString::fromStdString(problem);
+        context().showFailure(this, tr("Settings Out of Bounds"),
+                              tr("The settings hold values outside their bounds; correct them before closing:") + list);
+    }
     if (!read) return;
     context().dialogColor = QColor(settings.red, settings.green, settings.blue);
     saveDirectory = settings.saveDirectory;
@@ -64,10 +99,13 @@ void CVorlan2Dlg::readSettings() {
 void CVorlan2Dlg::writeSettings() {
     const std::string& path = context().settingsPath;
     if (path.empty()) return;
-    const FileOutcome settings = writeSettingsFile(path, shot_, currentSettings());
-    tellFileFailure(context(), this, tr("Settings Not Saved"), tr("The settings could not be saved to \"%1\"."), path,
-                    settings);
-    if (!settings) return;  // one message for a folder that takes no files
+    if (!keepSettingsFile_) {
+        const FileOutcome settings = writeSettingsFile(path, shot_, currentSettings());
+        tellFileFailure(context(), this, tr("Settings Not Saved"), tr("The settings could not be saved to \"%1\"."),
+                        path, settings);
+        if (!settings) return;  // one message for a folder that takes no files
+    }
+    if (keepExtrasFile_) return;
     const std::string extras = extrasFilePath(path);
     tellFileFailure(context(), this, tr("Settings Not Saved"),
                     tr("The extra shot inputs could not be saved to \"%1\"."), extras, writeExtrasFile(extras, shot_));
@@ -91,7 +129,7 @@ QString CVorlan2Dlg::chooseShotFile(FileRequest::Kind kind, const std::string& i
 
 void CVorlan2Dlg::onSave() {
     if (!updateData()) return;  // the file holds what the fields show, or nothing
-    const QString chosen = chooseShotFile(FileRequest::Kind::Save, shot_.name);
+    const QString chosen = chooseShotFile(FileRequest::Kind::Save, suggestedFileName(shot_.name));
     if (chosen.isEmpty()) return;
     const std::string path = toFileName(chosen);
     const PathParts parts = splitAtLastSeparator(path);
@@ -109,20 +147,39 @@ void CVorlan2Dlg::onLoad() {
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    const FileOutcome outcome = readShotFile(path, shot_, ShotReadMode::Load);
-    tellFileFailure(context(), this, tr("Load Failed"), tr("The shot file \"%1\" could not be read."), path, outcome);
-    if (!outcome) return;
-    showReadShot();
+    if (readShotTelling(path, ShotReadMode::Load, true)) showReadShot();
+}
+
+bool CVorlan2Dlg::readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure) {
+    std::vector<std::string> problems;
+    const FileOutcome outcome = readShotFile(path, shot_, mode, &problems);
+    if (tellFailure)
+        tellFileFailure(context(), this, tr("Load Failed"), tr("The shot file \"%1\" could not be read."), path,
+                        outcome);
+    if (!problems.empty()) {
+        QString list;
+        for (const std::string& problem : problems) list += u'\n' + QString::fromStdString(problem);
+        context().showFailure(this, tr("Load"), tr("Part of \"%1\" could not be read:").arg(fromFileName(path)) + list);
+    }
+    return static_cast<bool>(outcome);
 }
 
 void CVorlan2Dlg::openGivenPath(const QString& given) {
     const std::string path = toFileName(given);
-    if (!hasShotExtension(path)) return;
+    // Told, not asked: a start or a drop goes on without a box to dismiss.
+    const auto tell = [this, &given](const QString& why) {
+        showStatus(tr("\"%1\" not opened: %2").arg(given.section(u'/', -1), why), kProblemNoteMilliseconds);
+    };
+    if (!hasShotExtension(path)) return tell(tr("not a shot file (.vxf)"));
+    // Its folder and name are what the next Load and Save offer, whether or not it opens.
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    if (!readShotFile(path, shot_, ShotReadMode::GivenPath)) return;
-    showReadShot();
+    std::string bytes;
+    if (const FileOutcome outcome = readRegularFile(path, bytes); !outcome)
+        return tell(QString::fromStdString(outcome.reason()).toLower());
+    if (!holdsShotLines(bytes)) return tell(tr("not a shot file"));
+    if (readShotTelling(path, ShotReadMode::GivenPath, false)) showReadShot();
 }
 
 void CVorlan2Dlg::showReadShot() {

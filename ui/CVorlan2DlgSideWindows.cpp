@@ -18,6 +18,8 @@ void openSideWindow(CVorlan2Dlg& mainDialog) {
     auto* window = new Window(mainDialog);  // deletes itself when it closes
     mainDialog.placeNewWindow(window, CVorlan2Dlg::WindowKind::Side);
     window->show();
+    window->raise();  // in front of the windows opened before it
+    window->activateWindow();
 }
 
 }  // namespace

@@ -13,9 +13,10 @@ class QWidget;
 namespace vorlan {
 
 enum class HelpCommand {
-    Context,   // pop-up help for the control under the pointer
-    Contents,  // the help contents page
-    Quit,      // close every help window
+    Context,         // pop-up help for the control under the pointer
+    Contents,        // the help contents page
+    RangeTablePage,  // the page on the range table window
+    Quit,            // close every help window
 };
 
 class HelpHandler {

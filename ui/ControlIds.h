@@ -73,6 +73,7 @@ inline constexpr int kMuzzleAngleEdit = 1042;
 inline constexpr int kGsRadio = 1044;
 inline constexpr int kRa4Radio = 1045;
 inline constexpr int kContextHelpButton = 1047;
+inline constexpr int kStatusText = 1050;  // the note under the command buttons
 inline constexpr int kHelpButton = 32778;
 inline constexpr int kDragGroup = kG1Radio;
 }  // namespace MainDialogIds

@@ -34,7 +34,11 @@ QString DataExchange::controlText(int controlId) const {
 }
 
 void DataExchange::setControlText(int controlId, const QString& text) {
-    if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) edit->setText(text);
+    auto* edit = dialog_.controlAs<QLineEdit>(controlId);
+    if (!edit) return;
+    edit->setText(text);
+    // A text too long for its edit shows its start (a shot's name), unless it is being typed in.
+    if (dialog_.focusWidget() != edit) edit->setCursorPosition(0);
 }
 
 void DataExchange::fail(int controlId, const QString& message) {
@@ -47,7 +51,7 @@ void DataExchange::fail(int controlId, const QString& message) {
 }
 
 void DataExchange::number(int controlId, double& value, double minimum, double maximum) {
-    if (failed_) return;
+    if (passesOver(controlId)) return;
     if (!saving()) {
         setControlText(controlId, fromC(cShowDouble(value)));
         return;
@@ -62,7 +66,7 @@ void DataExchange::number(int controlId, double& value, double minimum, double m
 }
 
 void DataExchange::wholeNumber(int controlId, int& value, int minimum, int maximum) {
-    if (failed_) return;
+    if (passesOver(controlId)) return;
     if (!saving()) {
         setControlText(controlId, fromC(cShowInt(value)));
         return;
@@ -77,7 +81,7 @@ void DataExchange::wholeNumber(int controlId, int& value, int minimum, int maxim
 }
 
 void DataExchange::text(int controlId, std::string& value, int maxLength) {
-    if (failed_) return;
+    if (passesOver(controlId)) return;
     if (!saving()) {
         setControlText(controlId, fromC(value));
         return;
@@ -88,7 +92,7 @@ void DataExchange::text(int controlId, std::string& value, int maxLength) {
 }
 
 void DataExchange::check(int controlId, bool& value) {
-    if (failed_) return;
+    if (passesOver(controlId)) return;
     auto* box = dialog_.controlAs<QAbstractButton>(controlId);
     if (!box) return;
     if (saving())
@@ -98,7 +102,7 @@ void DataExchange::check(int controlId, bool& value) {
 }
 
 void DataExchange::radioGroup(int firstId, int& index) {
-    if (failed_) return;
+    if (passesOver(firstId)) return;
     const QList<QRadioButton*> buttons = dialog_.radioGroup(firstId);
     if (saving()) {
         // With no button checked the index has none (G1M, or any number from a file): it is

@@ -5,6 +5,7 @@
 // message in the coloured message box, puts the focus on the failing edit with its text
 // selected, and turns every later call of the pass into a no-op.
 
+#include <QList>
 #include <QString>
 #include <string>
 
@@ -25,6 +26,10 @@ public:
     bool failed() const { return failed_; }
     // Ends the pass as failed for a check made elsewhere that has shown its own message.
     void markFailed() { failed_ = true; }
+    // Copying into the record passes over these controls: their members keep what they hold.
+    // For fields that the control being clicked settles (see ThemedDialog::settleFieldsWith).
+    void skip(QList<int> controlIds) { skipped_ = std::move(controlIds); }
+    bool skips(int controlId) const { return saving() && skipped_.contains(controlId); }
 
     // A fractional number within [minimum, maximum], shown with "%g".
     void number(int controlId, double& value, double minimum, double maximum);
@@ -47,10 +52,13 @@ private:
     QString controlText(int controlId) const;
     void setControlText(int controlId, const QString& text);
     void fail(int controlId, const QString& message);
+    // Nothing to do for this control: the pass has failed, or it skips the control.
+    bool passesOver(int controlId) const { return failed_ || skips(controlId); }
 
     ThemedDialog& dialog_;
     Direction direction_;
     bool failed_ = false;
+    QList<int> skipped_;
 };
 
 }  // namespace vorlan

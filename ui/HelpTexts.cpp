@@ -72,6 +72,8 @@ const Entry kEntries[] = {
     {MainDialogIds::kTemplate, MainDialogIds::kContextHelpButton,
      "Click here, then on any field or button, to see what it does."},
     {MainDialogIds::kTemplate, MainDialogIds::kHelpButton, "Opens the Vorlan user's guide."},
+    {MainDialogIds::kTemplate, MainDialogIds::kStatusText,
+     "Notes on what a command did (a baseline set) or why a file given to the program was not opened."},
     {ComparisonIds::kTemplate, ComparisonIds::kRelativeDropEdit,
      "How much higher (positive) or lower (negative) the current shot strikes than the baseline, in inches."},
     {ComparisonIds::kTemplate, ComparisonIds::kRelativeDriftEdit,

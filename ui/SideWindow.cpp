@@ -135,7 +135,7 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
 bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* e = qobject_cast<QLineEdit*>(watched);
     // A check's own message box comes during the exchange and does not start another.
-    if (e && leavesField(event) && !isExchanging() && !e->isReadOnly()) updateData();
+    if (e && leavesField(event) && !isExchanging() && !e->isReadOnly()) updateDataExcept(fieldsSettledByFocus());
     return ThemedDialog::eventFilter(watched, event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -57,13 +58,35 @@ void ThemedDialog::onInitDialog() {
 }
 
 bool ThemedDialog::updateData(bool saveAndValidate) {
+    return saveAndValidate ? updateDataExcept({}) : runExchange(DataExchange::Direction::Load, {});
+}
+
+bool ThemedDialog::updateDataExcept(const QList<int>& skipped) {
+    return runExchange(DataExchange::Direction::Save, skipped);
+}
+
+bool ThemedDialog::runExchange(DataExchange::Direction direction, const QList<int>& skipped) {
     // A message box or a focus change during an exchange must not start a second one.
     if (exchanging_) return false;
     exchanging_ = true;
-    DataExchange dx(*this, saveAndValidate ? DataExchange::Direction::Save : DataExchange::Direction::Load);
+    DataExchange dx(*this, direction);
+    dx.skip(skipped);
     exchange(dx);
     exchanging_ = false;
     return !dx.failed();
+}
+
+void ThemedDialog::settleFieldsWith(int controlId, const QList<int>& fields) { settledFields_[controlId] = fields; }
+
+QList<int> ThemedDialog::fieldsSettledBy(int controlId) const {
+    const auto it = settledFields_.find(controlId);
+    return it == settledFields_.end() ? QList<int>{} : it->second;
+}
+
+QList<int> ThemedDialog::fieldsSettledByFocus() const {
+    // While the focus moves, the application already names the widget that receives it.
+    const QWidget* next = QApplication::focusWidget();
+    return next && next->window() == this ? fieldsSettledBy(controlIdOf(next)) : QList<int>{};
 }
 
 void ThemedDialog::applyDialogColor() {
@@ -112,10 +135,18 @@ void ThemedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void ThemedDialog::widenForTitle() {
+int ThemedDialog::widthForTitle() const {
     // Room for the caption and the frame's buttons, so that a narrow window's title is not cut.
-    constexpr int kFrameButtons = 120;
-    const int needed = fontMetrics().horizontalAdvance(windowTitle()) + kFrameButtons;
+    // Window managers draw the caption in a bold face, often a little larger (openbox: the icon
+    // and three buttons take about 120 pixels beside it).
+    constexpr int kFrameButtons = 130;
+    QFont caption = font();
+    caption.setBold(true);
+    return QFontMetrics(caption).horizontalAdvance(windowTitle()) * 11 / 10 + kFrameButtons;
+}
+
+void ThemedDialog::widenForTitle() {
+    const int needed = widthForTitle();
     if (width() < needed && maximumWidth() >= needed) resize(needed, height());
 }
 

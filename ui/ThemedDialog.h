@@ -9,12 +9,11 @@
 #include <map>
 
 #include "ui/AppContext.h"
+#include "ui/DataExchange.h"
 
 class QRadioButton;
 
 namespace vorlan {
-
-class DataExchange;
 
 class ThemedDialog : public QDialog {
     Q_OBJECT
@@ -41,6 +40,17 @@ public:
     // Controls into the record with checks (true), or record into the controls (false).
     // False when a field failed; its message has then been shown.
     bool updateData(bool saveAndValidate = true);
+    // Controls into the record with checks, passing over `skipped` (they keep their values).
+    bool updateDataExcept(const QList<int>& skipped);
+
+    // A control whose click settles other fields: a check box or radio button that decides
+    // their bounds or whether they are read, or a command that overwrites them. Neither going
+    // to the control nor its own command checks those fields first, so the click that would
+    // make them valid is never refused by their check.
+    void settleFieldsWith(int controlId, const QList<int>& fields);
+    QList<int> fieldsSettledBy(int controlId) const;
+    // The fields settled by the control that is taking the keyboard focus (none for others).
+    QList<int> fieldsSettledByFocus() const;
     bool isExchanging() const { return exchanging_; }
 
     // Re-applies the colour to the window and its controls.
@@ -63,15 +73,19 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void widenForTitle();
+    int widthForTitle() const;
     bool event(QEvent* event) override;
 
 private:
+    bool runExchange(DataExchange::Direction direction, const QList<int>& skipped);
+
     AppContext& context_;
     int templateId_;
     bool listed_;
     bool initialised_ = false;
     bool exchanging_ = false;
     std::map<int, QList<QRadioButton*>> radioGroups_;
+    std::map<int, QList<int>> settledFields_;
 };
 
 }  // namespace vorlan

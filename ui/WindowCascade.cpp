@@ -1,6 +1,8 @@
 #include "ui/WindowCascade.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QStringList>
 #include <algorithm>
 
 namespace vorlan {
@@ -32,30 +34,63 @@ QPoint onScreen(const QRect& area, QPoint position, QSize size) {
 
 }  // namespace
 
-void WindowCascade::place(QWidget* window) {
+void giveDistinctTitle(QWidget* window) {
+    QStringList taken;
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible()) taken << other->windowTitle();
+    const QString title = window->windowTitle();
+    if (!taken.contains(title)) return;
+    for (int n = 2;; ++n) {
+        const QString numbered = QStringLiteral("%1 (%2)").arg(title).arg(n);
+        if (!taken.contains(numbered)) return window->setWindowTitle(numbered);
+    }
+}
+
+bool WindowCascade::takenPlace(QPoint position) const {
+    return std::any_of(placed_.begin(), placed_.end(),
+                       [&](const Placed& p) { return p.window && p.window->isVisible() && p.at == position; });
+}
+
+const WindowCascade::Placed* WindowCascade::lastOpen() const {
+    for (auto it = placed_.rbegin(); it != placed_.rend(); ++it)
+        if (it->window && it->window->isVisible()) return &*it;
+    return nullptr;
+}
+
+void WindowCascade::place(QWidget* window, QPoint firstOffset) {
     const QScreen* screen = anchor_.screen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QSize size = frameSize(window);
-    const bool follows = last_ && last_->isVisible();
-    QPoint position = follows ? last_->pos() + QPoint(kStep, kStep) : firstPosition(size, area);
-    // Past the screen's edge the cascade starts again, never exactly on the last window.
-    if (!fitsOn(area, position, size)) position = onScreen(area, firstPosition(size, area), size);
-    if (follows && position == last_->pos()) position = onScreen(area, position + QPoint(0, kStep), size);
+    // Where the cascade put the windows, not where a window manager reports them a moment
+    // later, frame and all.
+    const Placed* last = lastOpen();
+    const QRect dialog = anchor_.frameGeometry();
+    QPoint position = firstPosition(size, area, firstOffset);
+    if (last) {
+        // Down, and away from the main dialog: to the right of it, or to the left of one on its left.
+        const bool leftOfDialog = last->at.x() + last->window->width() / 2 < dialog.center().x();
+        position = last->at + QPoint(leftOfDialog ? -kStep : kStep, kStep);
+    }
+    // Past the screen's edge the cascade starts again, never exactly on a window still open.
+    if (!fitsOn(area, position, size)) position = onScreen(area, firstPosition(size, area, firstOffset), size);
+    for (int tries = 0; tries < 20 && takenPlace(position); ++tries)
+        position = onScreen(area, position + QPoint(0, kStep), size);
     window->move(position);
-    last_ = window;
+    placed_.removeIf([](const Placed& p) { return p.window.isNull() || !p.window->isVisible(); });
+    placed_.append({window, position});
 }
 
 // Beside the main dialog, right or else left, where its fields stay in view; without room on
 // either side, against the screen's edge on the roomier side.
-QPoint WindowCascade::firstPosition(QSize size, const QRect& screen) const {
+QPoint WindowCascade::firstPosition(QSize size, const QRect& screen, QPoint offset) const {
     const QRect dialog = anchor_.frameGeometry();
-    const int top = dialog.top() + offset_.y();
-    const int right = dialog.right() + kGap + offset_.x();
-    const int left = dialog.left() - kGap - size.width() - offset_.x();
+    const int top = dialog.top() + offset.y();
+    const int right = dialog.right() + kGap + offset.x();
+    const int left = dialog.left() - kGap - size.width() - offset.x();
     if (right + size.width() <= screen.right()) return {right, top};
     if (left >= screen.left()) return {left, top};
     const bool roomierRight = screen.right() - dialog.right() >= dialog.left() - screen.left();
-    return {roomierRight ? screen.right() + 1 - size.width() - offset_.x() : screen.left() + offset_.x(), top};
+    return {roomierRight ? screen.right() + 1 - size.width() - offset.x() : screen.left() + offset.x(), top};
 }
 
 }  // namespace vorlan

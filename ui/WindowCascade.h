@@ -1,9 +1,11 @@
 #pragma once
-// Where the windows opened from the main dialog appear. Windows of one kind (tables,
-// comparisons, side calculations) cascade: each new one sits a step down and right of the
-// last one still open, beside the main dialog when the screen has room there, and always on
-// the screen; when the next step would leave the screen the cascade starts again.
+// Where the windows opened from the main dialog appear. All of them (tables, comparisons,
+// charts, side calculations, help) cascade together: each new one sits a step down and away
+// from the main dialog from the last one of any kind still open; the first sits beside the
+// main dialog when the screen has room there, a little apart by kind, and every window stays
+// on the screen; when the next step would leave the screen the cascade starts again.
 
+#include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -12,21 +14,30 @@ namespace vorlan {
 
 class WindowCascade {
 public:
-    // `anchor`: the main dialog; `offset`: where this kind starts relative to the others, so
-    // that two kinds never open exactly on top of each other.
-    WindowCascade(QWidget& anchor, QPoint offset) : anchor_(anchor), offset_(offset) {}
+    // `anchor`: the main dialog.
+    explicit WindowCascade(QWidget& anchor) : anchor_(anchor) {}
 
-    // Moves `window` (shown or not yet shown) to its place and makes it the last of its kind.
-    void place(QWidget* window);
+    // Moves `window` (shown or not yet shown) to its place and makes it the last one. With no
+    // other window open it starts beside the anchor, moved by `firstOffset` (away from it).
+    void place(QWidget* window, QPoint firstOffset);
 
     static constexpr int kStep = 28;  // pixels down and right from one window to the next
 
 private:
-    QPoint firstPosition(QSize size, const QRect& screen) const;
+    QPoint firstPosition(QSize size, const QRect& screen, QPoint offset) const;
+    struct Placed {
+        QPointer<QWidget> window;
+        QPoint at;  // where the cascade moved it
+    };
+    const Placed* lastOpen() const;
+    bool takenPlace(QPoint position) const;
 
     QWidget& anchor_;
-    QPoint offset_;
-    QPointer<QWidget> last_;
+    QList<Placed> placed_;  // oldest first
 };
+
+// Gives `window` the first of its title, "title (2)", "title (3)"... that no other open
+// window bears, so that two windows of the same shot can be told apart.
+void giveDistinctTitle(QWidget* window);
 
 }  // namespace vorlan

@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "chart/ChartSeries.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 
 namespace vorlan {
 namespace {

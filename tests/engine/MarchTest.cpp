@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/Ballistics.h"
 #include "engine/TrajectorySolver.h"
@@ -62,6 +64,47 @@ TEST(March, EveryRowMatchesTheStepWrittenOutByHand) {
             ASSERT_NEAR(p.windage, rows[i].windage, 1e-9) << c.what << ": windage at yard " << i;
             ASSERT_NEAR(p.time, rows[i].time, 1e-12 * (1.0 + i)) << c.what << ": time step at yard " << i;
             ASSERT_NEAR(p.velocity, rows[i].speed, 1e-9 * rows[i].speed) << c.what << ": speed at yard " << i;
+        }
+    }
+}
+
+// Air whose coefficient depends on the speed: each band's own coefficient from its speed up
+// to the next faster band's, the slowest band's below them all.
+struct BandedAir {
+    CoefficientRoutine cd;
+    double speedOfSound, densityRatio;
+    std::vector<BcBand> bands;  // any order
+    double drag(double speed) const {
+        const auto slower = [](const BcBand& a, const BcBand& b) { return a.velocity < b.velocity; };
+        BcBand chosen = *std::min_element(bands.begin(), bands.end(), slower);
+        for (const BcBand& b : bands)
+            if (b.velocity <= speed && b.velocity > chosen.velocity) chosen = b;
+        return testing::HandAir{cd, chosen.coefficient, speedOfSound, densityRatio}.drag(speed);
+    }
+};
+
+// Bands of different coefficients: each yard flies the coefficient of the band its speed is
+// in, from a muzzle exactly at each band's speed (fired level, so the first step starts at
+// that speed), just above it and just below it, down through every slower band to the end.
+TEST(March, CoefficientBandsFlyEachBandsOwnCoefficient) {
+    const std::vector<BcBand> bands = {{1400, 0.20}, {2600, 0.30}, {2000, 0.24}};
+    const Atmosphere air;
+    const BandedAir hand{coefficientRoutine(kG1), air.speedOfSound, air.density / kStandardDensity, bands};
+    for (const BcBand& band : bands) {
+        for (const double offset : {0.0, 0.5, -0.5}) {
+            const MarchCase c{"bands", {band.velocity + offset, 0.0, 0, 0, 0.125, 0, 2500}, 1.0, kG1};
+            TrajectorySolver s = solverFor(c);
+            s.advanced.bcBands = bands;
+            s.computeTrajectory();
+            const std::vector<testing::HandRow> rows = testing::handBuiltMarch(c.shot, hand);
+            ASSERT_EQ(s.lastRowIndex + 1, static_cast<int>(rows.size())) << c.shot.velocity;
+            ASSERT_LT(rows.back().speed, 1400) << "the flight reaches the slowest band";
+            for (std::size_t i = 1; i < rows.size(); ++i) {
+                ASSERT_NEAR(s.rows[i].velocity, rows[i].speed, 1e-9 * rows[i].speed)
+                    << "muzzle " << c.shot.velocity << " ft/s: speed at yard " << i;
+                ASSERT_NEAR(s.rows[i].drop, rows[i].drop, 1e-9 * (1.0 + std::fabs(rows[i].drop)))
+                    << "muzzle " << c.shot.velocity << " ft/s: drop at yard " << i;
+            }
         }
     }
 }

@@ -1,11 +1,14 @@
 // Every checked field of the main dialog and of the side windows at both ends of its bounds,
 // and the order in which the exchange checks them. The cases are generated from the windows'
-// own field tables, so they follow the bounds wherever the tables set them.
+// own field tables, and those tables are held to the designed bounds written out below.
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <span>
 
 #include "tests/gui/GuiHarness.h"
 #include "ui/CComputeBC.h"
@@ -42,9 +45,9 @@ QList<CheckedField> mainDialogFields() {
     return fields;
 }
 
-QList<CheckedField> sideWindowFields(const SideWindow& window) {
+QList<CheckedField> sideWindowFields(std::span<const SideNumberField> table) {
     QList<CheckedField> fields;
-    for (const SideNumberField& f : window.numberFields())
+    for (const SideNumberField& f : table)
         fields.append({f.controlId, CheckedField::Number, f.keystrokes, f.minimum, f.maximum, 0, true});
     return fields;
 }
@@ -193,6 +196,59 @@ constexpr std::pair<int, const char*> kSideWindowButtons[] = {{kComputeBcButton,
                                                               {kCalculationsButton, "Calculations"},
                                                               {kAdvancedButton, "Advanced"}};
 
+// The bounds of every checked edit as the design gives them, by control number, written out
+// here apart from the windows' field tables so that a bound changed in a table is seen.
+struct DesignedBound {
+    int controlId;
+    CheckedField::Kind kind;
+    double minimum, maximum;  // Number and Whole
+    int maxLength;            // Text
+};
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+using C = CheckedField;
+
+// clang-format off
+const QList<DesignedBound> kMainDialogBounds = {
+    {1000, C::Text, 0, 0, 256},           {1001, C::Text, 0, 0, 4},
+    {1002, C::Number, 1, 5000, 0},        {1003, C::Number, 0.0001, 1000, 0},
+    {1004, C::Number, 0.0001, 2, 0},      {1005, C::Number, 0.01, 10, 0},
+    {1006, C::Number, -180, 180, 0},      {1007, C::Number, 1, 5000, 0},
+    {1008, C::Whole, 1, 5000, 0},         {1009, C::Whole, 1, 5000, 0},
+    {1010, C::Number, -90, 90, 0},        {1042, C::Number, -5400, 5400, 0},
+    {1011, C::Number, 0, 200, 0},         {1012, C::Number, 0, 5000, 0},
+    {1037, C::Number, 0, 100, 0},         {1041, C::Number, 0, 180, 0},
+    {1013, C::Number, -150, 150, 0},      {1014, C::Number, 0, 100, 0},
+    {1015, C::Number, 26, 35, 0},         {1018, C::Number, -1000, 20000, 0},
+    {1016, C::Text, 0, 0, 6},             {1017, C::Text, 0, 0, 20},
+};
+const QList<DesignedBound> kComputeBcBounds = {
+    {1000, C::Number, 1, 5000, 0}, {1001, C::Number, 0, 5000, 0}, {1002, C::Number, 1, 5000, 0}};
+const QList<DesignedBound> kOpbzBounds = {{1013, C::Number, 0.01, 100, 0}};
+// Velocity, weight, energy and the two results take any number.
+const QList<DesignedBound> kCalculationsBounds = {
+    {1073, C::Number, -kNoBound, kNoBound, 0}, {1075, C::Number, -kNoBound, kNoBound, 0},
+    {1076, C::Number, -kNoBound, kNoBound, 0}, {1082, C::Number, -kNoBound, kNoBound, 0},
+    {1074, C::Number, 1, 1000, 0},             {1081, C::Number, 0, 200, 0},
+    {1080, C::Number, -kNoBound, kNoBound, 0}};
+// clang-format on
+
+// The window's table holds each designed field with its designed bounds, and no other.
+void expectDesignedBounds(const QList<CheckedField>& fields, const QList<DesignedBound>& designed, const char* name) {
+    QCOMPARE(fields.size(), designed.size());
+    for (const DesignedBound& d : designed) {
+        const auto f = std::find_if(fields.begin(), fields.end(),
+                                    [&](const CheckedField& field) { return field.controlId == d.controlId; });
+        QVERIFY2(f != fields.end(), qPrintable(QString("%1: no field %2").arg(name).arg(d.controlId)));
+        QVERIFY2(f->kind == d.kind && f->minimum == d.minimum && f->maximum == d.maximum && f->maxLength == d.maxLength,
+                 qPrintable(QString("%1: field %2 is %3 to %4 (length %5)")
+                                .arg(name)
+                                .arg(d.controlId)
+                                .arg(f->minimum)
+                                .arg(f->maximum)
+                                .arg(f->maxLength)));
+    }
+}
+
 }  // namespace
 
 class TestBounds : public QObject {
@@ -201,6 +257,7 @@ private slots:
     void mainDialogBounds();
     void mainDialogExchangeOrder();
     void sideWindowBoundsAndOrder();
+    void fieldTablesHoldTheDesignedBounds();
 };
 
 void TestBounds::mainDialogBounds() {
@@ -223,13 +280,20 @@ void TestBounds::sideWindowBoundsAndOrder() {
     for (const auto& [button, name] : kSideWindowButtons) {
         SideWindow* window = openSideWindow(h, dlg.get(), button);
         QVERIFY2(window, name);
-        const QList<CheckedField> fields = sideWindowFields(*window);
+        const QList<CheckedField> fields = sideWindowFields(window->numberFields());
         if (button == kComputeBcButton)
             QVERIFY2(controlIds(fields) == kComputeBcOrder,
                      "Compute BC's fields are not in the designed exchange order");
         checkBounds(h, window, fields, name);
         checkExchangeOrder(h, window, fields, name);
     }
+}
+
+void TestBounds::fieldTablesHoldTheDesignedBounds() {
+    expectDesignedBounds(mainDialogFields(), kMainDialogBounds, "main dialog");
+    expectDesignedBounds(sideWindowFields(CComputeBC::fields()), kComputeBcBounds, "Compute BC");
+    expectDesignedBounds(sideWindowFields(CComputeOPBZ::fields()), kOpbzBounds, "OPBZ");
+    expectDesignedBounds(sideWindowFields(CEVWCalculations::fields()), kCalculationsBounds, "Calculations");
 }
 
 QTEST_MAIN(TestBounds)

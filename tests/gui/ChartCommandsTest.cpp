@@ -77,7 +77,9 @@ void TestChartCommands::comparisonChartOverlaysCurrentAndBaseline() {
     for (QMainWindow* w : dlg->findChildren<QMainWindow*>())
         if (!before.contains(w)) chartWindow = w;
     QVERIFY(chartWindow);
-    QCOMPARE(chartWindow->windowTitle(), QStringLiteral("Trajectory Chart - Current load / Baseline load"));
+    // Each load named for its part, even were their names the same.
+    QCOMPARE(chartWindow->windowTitle(),
+             QStringLiteral("Trajectory Chart - Current: Current load / Baseline: Baseline load"));
     const ChartScene& scene = chartWindow->findChild<TrajectoryChartView*>()->scene();
     QCOMPARE(scene.series.size(), 2u);
     // The same trajectories the comparison compared.

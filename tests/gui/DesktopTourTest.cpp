@@ -6,14 +6,20 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QSet>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
+#include <algorithm>
 
 #include "app/CAboutDlg.h"
 #include "app/CHiddenWindow.h"
 #include "reports/TableDialogs.h"
+#include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/CAdvancedDlg.h"
@@ -81,6 +87,18 @@ private slots:
     void silentOutcomesGetAWord();
     void unusableCoefficientSaysWhy_data();
     void unusableCoefficientSaysWhy();
+    void clickThatFixesAFieldIsNotRefused_data();
+    void clickThatFixesAFieldIsNotRefused();
+    void halfFilledRowIsNoError();
+    void eachKindFirstOpensBesideTheDialog_data();
+    void eachKindFirstOpensBesideTheDialog();
+    void threeTablesThreePlacesThreeTitles();
+    void unopenedFileIsTold_data();
+    void unopenedFileIsTold();
+    void tableSaysWhyItEndsEarly();
+    void comparisonSaysWhichWay();
+    void longNameShowsItsStart();
+    void mainDialogFitsTheScreen();
 };
 
 void TestDesktopTour::escapeNeverEndsTheProgram() {
@@ -104,50 +122,71 @@ void TestDesktopTour::escapeNeverEndsTheProgram() {
 
 void TestDesktopTour::saveUnderAnyName_data() {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("offered");  // the name the dialogs suggest: never a hidden file
     QTest::addColumn<QString>("shotFile");
     QTest::addColumn<QString>("tableFile");
-    QTest::newRow("calibre") << ".308 Win"
-                             << ".308 Win.vxf"
-                             << ".308 Win.txt";
-    QTest::newRow("calibre only") << ".22"
-                                  << ".22.vxf"
-                                  << ".22.txt";
+    QTest::newRow("calibre") << ".308 Win 175 gr SMK"
+                             << "308 Win 175 gr SMK"
+                             << ".308 Win 175 gr SMK.vxf"
+                             << ".308 Win 175 gr SMK.txt";
+    QTest::newRow("calibre only") << "..22"
+                                  << "22"
+                                  << "..22.vxf"
+                                  << "..22.txt";
     QTest::newRow("dots") << "a.b.c"
+                          << "a.b.c"
                           << "a.b.c.vxf"
                           << "a.b.c.txt";
-    QTest::newRow("plain") << "x"
+    QTest::newRow("slash") << "9mm 4/5 in"
+                           << "9mm 4-5 in"
                            << "x.vxf"
                            << "x.txt";
     QTest::newRow("trailing dot") << "x."
+                                  << "x."
                                   << "x.vxf"
                                   << "x.txt";
     QTest::newRow("own extension") << "y.vxf"
                                    << "y.vxf"
+                                   << "y.vxf"
                                    << "y.vxf.txt";
+    QTest::newRow("own extension in capitals") << "SHOT.VXF"
+                                               << "SHOT.VXF"
+                                               << "SHOT.VXF.txt";
+    QTest::newRow("table extension in capitals") << "TABLE.TXT"
+                                                 << "TABLE.TXT.vxf"
+                                                 << "TABLE.TXT";
 }
 
 void TestDesktopTour::saveUnderAnyName() {
     QFETCH(QString, typed);
+    QFETCH(QString, offered);
     QFETCH(QString, shotFile);
     QFETCH(QString, tableFile);
     Harness h;
     auto dlg = h.openMainDialog();
     dlg->edit(kNameEdit)->setText(typed);
-    // A name without a title is asked for again; the next answer is kept.
-    h.fileAnswers = {h.path(".vxf"), h.path(typed)};
+    // A name without a title is asked for again; the next answer, as typed, is kept.
+    const QString answer = shotFile.chopped(4);
+    h.fileAnswers = {h.path(".vxf"), h.path(answer)};
     dlg->onSave();
     QCOMPARE(h.fileRequests.size(), 2);
+    QCOMPARE(h.fileRequests[0].initialPath.section(u'/', -1), offered);
     QVERIFY2(readAll(h.path(shotFile)).startsWith("Name:" + typed.toUtf8()), qPrintable(shotFile));
     QCOMPARE(QString::fromStdString(dlg->saveFileName), shotFile);
 
     TableDialogs saved = tableDialogs();
-    QStringList answers = {h.path(".txt"), h.path(typed)};
-    tableDialogs().askSaveFileName = [&answers](QWidget*, const QString&) { return answers.takeFirst(); };
+    QStringList answers = {h.path(".txt"), h.path(tableFile.chopped(4))};
+    QStringList offers;
+    tableDialogs().askSaveFileName = [&](QWidget*, const QString& initial) {
+        offers << initial;
+        return answers.takeFirst();
+    };
     click(dlg.get(), kRangeTableButton);
     auto* table = qobject_cast<TrajectoryWindow*>(dlg->openTableWindows.last());
     table->onFileSaveAs();
     tableDialogs() = saved;
     QVERIFY(answers.isEmpty());
+    QCOMPARE(offers.value(0).section(u'/', -1), offered);
     QVERIFY2(readAll(h.path(tableFile)).startsWith("Name: " + typed.toUtf8()), qPrintable(tableFile));
     QCOMPARE(table->windowTitle(), "Trajectory Table - " + typed);
 }
@@ -222,12 +261,12 @@ void TestDesktopTour::helpWindowDuringModalRun() {
         QApplication::setActiveWindow(help);
         QTest::keyClick(browser, Qt::Key_Escape);
         closed = QTest::qWaitFor([&] { return help.isNull(); });
-        // F1 in a table window opens the contents again.
+        // F1 in a table window opens the help on the range table.
         click(&dlg, kRangeTableButton);
         QWidget* table = dlg.openTableWindows.last();
         QApplication::setActiveWindow(table);
         QTest::keyClick(table, Qt::Key_F1);
-        reopened = hidden.helpBrowser() != nullptr;
+        reopened = hidden.helpBrowser() && hidden.helpBrowser()->currentPage() == "range-table.html";
     });
     qApp->removeEventFilter(&watcher);
     h.context.help = nullptr;
@@ -335,6 +374,260 @@ void TestDesktopTour::unusableCoefficientSaysWhy() {
     QVERIFY2(window->reason().contains(reason), qPrintable(window->reason()));
     QCOMPARE(window->reason().isEmpty(), reason.isEmpty());
     QCOMPARE(window->edit(ComputeBcIds::kNewBcEdit)->text().isEmpty(), !reason.isEmpty());
+}
+
+void TestDesktopTour::clickThatFixesAFieldIsNotRefused_data() {
+    QTest::addColumn<int>("cleared");  // a check box cleared first, or 0
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");  // refused while `cleared` is clear
+    QTest::addColumn<int>("fixer");     // the control the user then clicks
+    QTest::addColumn<bool>("refused");  // whether the click is refused by the field's check
+    QTest::addColumn<bool>("thenValid");
+    QTest::newRow("Station B.P. lowers the bound")
+        << kStationPressureCheck << kPressureEdit << "22.22" << kStationPressureCheck << false << true;
+    QTest::newRow("Std. Atmosphere replaces the pressure")
+        << kStationPressureCheck << kPressureEdit << "22.22" << kStdAtmosphereButton << false << true;
+    QTest::newRow("ICAO Atmosphere replaces the pressure")
+        << kStationPressureCheck << kPressureEdit << "22.22" << kIcaoAtmosphereButton << false << true;
+    QTest::newRow("Std. Atmosphere replaces the temperature")
+        << 0 << kTemperatureEdit << "999" << kStdAtmosphereButton << false << true;
+    QTest::newRow("correction makes the angle solved")
+        << kMuzzleAngleCheck << kMuzzleAngleEdit << "9999" << kMuzzleAngleCheck << false << false;
+    QTest::newRow("Air Density replaces nothing")
+        << kStationPressureCheck << kPressureEdit << "22.22" << kAirDensityButton << true << false;
+    QTest::newRow("ICAO keeps the altitude") << 0 << kAltitudeEdit << "99999" << kIcaoAtmosphereButton << true << false;
+}
+
+void TestDesktopTour::clickThatFixesAFieldIsNotRefused() {
+    QFETCH(int, cleared);
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(int, fixer);
+    QFETCH(bool, refused);
+    QFETCH(bool, thenValid);
+    Harness h;
+    auto dlg = h.openMainDialog();
+    if (auto* box = dlg->controlAs<QAbstractButton>(cleared); box && box->isChecked()) box->click();
+    h.messages.clear();
+    retype(dlg->edit(field), text);
+    auto* button = dlg->controlAs<QAbstractButton>(fixer);
+    const bool wasChecked = button->isChecked();
+    // The focus leaves the field for the control; a check box is clicked on its box.
+    const QPoint where = button->isCheckable() ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, where);
+    QCOMPARE(!h.messages.isEmpty(), refused);
+    if (!refused && button->isCheckable()) QVERIFY(button->isChecked() != wasChecked);
+    h.messages.clear();
+    QCOMPARE(dlg->updateData(), thenValid);
+}
+
+void TestDesktopTour::halfFilledRowIsNoError() {
+    using namespace AdvancedIds;
+    Harness h;
+    auto dlg = h.openMainDialog();
+    click(dlg.get(), kAdvancedButton);
+    auto* window = qobject_cast<CAdvancedDlg*>(windowsOf<CAdvancedDlg>(dlg.get()).value(0));
+    QVERIFY(window);
+    QApplication::setActiveWindow(window);
+    // The first cell, then Tab to the second: no message before the row can be finished.
+    retype(window->edit(kBandVelocity), "2000");
+    QTest::keyClick(window->edit(kBandVelocity), Qt::Key_Tab);
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), kBandCoefficient);
+    QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
+    QTest::keyClicks(QApplication::focusWidget(), "0.45");
+    // A row left half filled is checked when it is left.
+    retype(window->edit(kBandVelocity + 1), "1500");
+    window->edit(kWindSpeed)->setFocus();
+    QCOMPARE(h.messages, QStringList{"Please enter a number."});
+    window->edit(kBandVelocity + 1)->clear();  // an empty row is no row
+    h.messages.clear();
+    QVERIFY(window->updateData());
+    QVERIFY(dlg->updateData());
+    QCOMPARE(dlg->shot().advanced.bcBands.size(), std::size_t{1});
+    QCOMPARE(dlg->shot().advanced.bcBands[0].coefficient, 0.45);
+}
+
+void TestDesktopTour::eachKindFirstOpensBesideTheDialog_data() {
+    // Where the first window of each kind opens, right of the main dialog's frame (a gap of
+    // 8 pixels) and level with its top, moved by its kind's offset: kinds that open together
+    // never cover each other exactly.
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("Range Table") << kRangeTableButton << QPoint(0, 0);
+    QTest::newRow("Shoot") << kShootButton << QPoint(14, 14);
+    QTest::newRow("Compute BC") << kComputeBcButton << QPoint(14, 0);
+    QTest::newRow("Maximum Range") << kMaximumRangeButton << QPoint(14, 0);
+    QTest::newRow("OPBZ") << kOpbzButton << QPoint(14, 0);
+    QTest::newRow("Calculations") << kCalculationsButton << QPoint(14, 0);
+    QTest::newRow("Advanced") << kAdvancedButton << QPoint(14, 0);
+    QTest::newRow("Help") << kHelpButton << QPoint(14, 0);
+}
+
+void TestDesktopTour::eachKindFirstOpensBesideTheDialog() {
+    QFETCH(int, button);
+    QFETCH(QPoint, offset);
+    Harness h;
+    CHiddenWindow hidden;
+    h.context.help = &hidden;
+    auto dlg = h.openMainDialog();
+    hidden.mainDialog = dlg.get();
+    const QRect screen = dlg->screen()->availableGeometry();
+    dlg->move(screen.topLeft() + QPoint(20, 20));
+    const QRect frame = dlg->frameGeometry();
+    if (screen.right() - frame.right() < 600) QSKIP("the screen has no room beside the dialog");
+    const QWidgetList existing = QApplication::topLevelWidgets();
+    const QSet<QWidget*> before(existing.begin(), existing.end());
+    click(dlg.get(), button);
+    QWidget* opened = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!before.contains(w) && w->isVisible() && w != dlg.get()) opened = w;
+    QVERIFY(opened);
+    QCOMPARE(opened->pos(), QPoint(frame.right() + 8, frame.top()) + offset);
+    QVERIFY(!opened->frameGeometry().intersects(frame));
+    delete opened;
+    h.context.help = nullptr;
+}
+
+void TestDesktopTour::threeTablesThreePlacesThreeTitles() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    dlg->edit(kNameEdit)->setText(".308 Win");
+    for (int i = 0; i < 3; ++i) click(dlg.get(), kRangeTableButton);
+    const QList<QWidget*> tables = windowsOf<TrajectoryWindow>(dlg.get());
+    QCOMPARE(tables.size(), 3);
+    const QRect screen = dlg->screen()->availableGeometry();
+    QSet<QString> titles;
+    QSet<std::pair<int, int>> places;
+    for (QWidget* t : tables) {
+        titles << t->windowTitle();
+        places << std::pair{t->x(), t->y()};
+        QVERIFY(screen.contains(t->pos()));
+    }
+    QCOMPARE(titles, (QSet<QString>{"Trajectory Table - .308 Win", "Trajectory Table - .308 Win (2)",
+                                    "Trajectory Table - .308 Win (3)"}));
+    QCOMPARE(places.size(), 3);
+    // The next window of another kind follows the last one, a step down and right.
+    click(dlg.get(), kComputeBcButton);
+    QWidget* side = windowsOf<CComputeBC>(dlg.get()).value(0);
+    QVERIFY(side);
+    const QPoint last = dlg->openTableWindows.last()->pos();
+    if (screen.contains(QRect(last + QPoint(28, 28), side->frameGeometry().size())))
+        QCOMPARE(side->pos(), last + QPoint(28, 28));
+}
+
+void TestDesktopTour::unopenedFileIsTold_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");  // empty: no such file; "/": a folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "gone.vxf" << QByteArray() << "no such file or directory";
+    QTest::newRow("folder") << "folder.vxf" << QByteArray("/") << "not a regular file";
+    QTest::newRow("not a shot") << "notes.vxf" << QByteArray("just some text\n") << "not a shot file";
+    QTest::newRow("other extension") << "table.txt" << QByteArray("Name:x\r\r\n") << "not a shot file (.vxf)";
+    QTest::newRow("a shot") << "good.vxf" << QByteArray("Name:Good load\r\r\n") << "";
+}
+
+void TestDesktopTour::unopenedFileIsTold() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    Harness h;
+    const QString path = h.path(name);
+    if (content == "/") {
+        QDir().mkpath(path);
+    } else if (!content.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    h.context.commandLineFile = path;
+    auto dlg = h.openMainDialog();  // the start goes on, without a box
+    QVERIFY(h.messages.isEmpty());
+    const QString status = dlg->controlAs<QLabel>(kStatusText)->text();
+    if (reason.isEmpty()) {
+        QCOMPARE(dlg->edit(kNameEdit)->text(), QString("Good load"));
+        QVERIFY(status.isEmpty());
+    } else {
+        QVERIFY2(status.contains(name) && status.endsWith(reason), qPrintable(status));
+    }
+    // A dropped file is told the same way.
+    dlg->openDroppedFiles({QUrl::fromLocalFile(path)});
+    QCOMPARE(dlg->controlAs<QLabel>(kStatusText)->text().isEmpty(), reason.isEmpty());
+}
+
+void TestDesktopTour::tableSaysWhyItEndsEarly() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    // A slow round fired flat falls 2,000 in. below the line of sight long before 5,000 yd.
+    dlg->edit(kVelocityEdit)->setText("900");
+    dlg->edit(kRangeIncrementEdit)->setText("50");
+    dlg->edit(kIncrementCountEdit)->setText("100");
+    click(dlg.get(), kRangeTableButton);
+    auto* table = qobject_cast<TrajectoryWindow*>(dlg->openTableWindows.last());
+    auto* note = table->findChild<QLabel*>("tableEndNote");
+    QVERIFY(note);
+    QVERIFY2(note->text().contains("fell more than 1,999.9 in. below the line of sight after"),
+             qPrintable(note->text()));
+    QVERIFY(std::any_of(table->document().lines().begin(), table->document().lines().end(),
+                        [&](const std::string& line) { return QString::fromStdString(line) == note->text(); }));
+    // A table that reaches its last increment says nothing.
+    dlg->edit(kIncrementCountEdit)->setText("4");
+    click(dlg.get(), kRangeTableButton);
+    QVERIFY(!dlg->openTableWindows.last()->findChild<QLabel*>("tableEndNote"));
+}
+
+void TestDesktopTour::comparisonSaysWhichWay() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    dlg->edit(kTargetRangeEdit)->setText("300");
+    click(dlg.get(), kSetBaselineButton);
+    // Same name, more wind from the left and a faster load: the current shot strikes right and high.
+    dlg->edit(kCrosswindEdit)->setText("10");
+    dlg->edit(kVelocityEdit)->setText(QString::number(dlg->shot().velocity + 200));
+    click(dlg.get(), kShootButton);
+    auto* shoot = qobject_cast<CShoot*>(windowsOf<CShoot>(dlg.get()).value(0));
+    QVERIFY(shoot);
+    QCOMPARE(shoot->findChild<QLabel*>("dropSide")->text(), QString("high"));
+    const double drift = shoot->texts().relativeDrift.empty() ? 0 : std::stod(shoot->texts().relativeDrift);
+    QCOMPARE(shoot->findChild<QLabel*>("driftSide")->text(), QString(drift > 0 ? "right" : "left"));
+    // The chart's legend tells the two loads apart although they share a name.
+    shoot->findChild<QAbstractButton*>("comparisonChart")->click();
+    QMainWindow* chart = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle().startsWith("Trajectory Chart")) chart = qobject_cast<QMainWindow*>(w);
+    QVERIFY(chart);
+    QVERIFY2(chart->windowTitle().contains("Current: ") && chart->windowTitle().contains("Baseline: "),
+             qPrintable(chart->windowTitle()));
+    delete chart;
+}
+
+void TestDesktopTour::longNameShowsItsStart() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    QLineEdit* name = dlg->edit(kNameEdit);
+    retype(name, QString(60, u'x') + " the end");
+    dlg->edit(kCaliberEdit)->setFocus();
+    QCOMPARE(name->cursorPosition(), 0);
+}
+
+void TestDesktopTour::mainDialogFitsTheScreen() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    const QRect screen = dlg->screen()->availableGeometry();
+    QVERIFY2(
+        dlg->width() <= screen.width() && dlg->height() <= screen.height(),
+        qPrintable(
+            QString("%1x%2 on %3x%4").arg(dlg->width()).arg(dlg->height()).arg(screen.width()).arg(screen.height())));
+    QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
+    // Tabbing to the last command brings it into view, scrolled there when the screen is small.
+    auto* area = dlg->findChild<QScrollArea*>("dialogArea");
+    QVERIFY(area);
+    dlg->control(kAdvancedButton)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* last = dlg->control(kCalculationsButton);
+    QCOMPARE(QApplication::focusWidget(), last);
+    const QRect shown(last->mapTo(area->viewport(), QPoint(0, 0)), last->size());
+    QVERIFY(area->viewport()->rect().contains(shown));
+    dlg->grab().save(artefactPath(QString("main-dialog-%1x%2.png").arg(screen.width()).arg(screen.height())));
 }
 
 QTEST_MAIN(TestDesktopTour)

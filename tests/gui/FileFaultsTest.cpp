@@ -44,6 +44,9 @@ private slots:
     void failuresAreTold_data();
     void failuresAreTold();
     void settingsThatCannotBeWrittenAreToldOnceAtExit();
+    void settingsThatCannotBeReadAreToldAndKept();
+    void settingsOutOfBoundsAreToldAtStart();
+    void everyCommandChecksTheWholeShot();
     void g1mSurvivesEveryExchange();
     void icaoLeavesAUsableShot_data();
     void icaoLeavesAUsableShot();
@@ -104,6 +107,81 @@ void TestFileFaults::settingsThatCannotBeWrittenAreToldOnceAtExit() {
     QCOMPARE(failures.shown.size(), 1);
     QVERIFY(failures.shown[0].startsWith("Settings Not Saved|"));
     QVERIFY(failures.shown[0].contains("No such file or directory"));
+}
+
+void TestFileFaults::settingsThatCannotBeReadAreToldAndKept() {
+    Harness h;
+    Failures failures(h);
+    const QByteArray settings = QFile::encodeName(h.path("Vorlan2.ini"));
+    const QByteArray extras = QFile::encodeName(h.path("Vorlan2 Extras.vxf"));
+    QVERIFY(::mkfifo(settings.constData(), 0644) == 0);
+    QFile unreadable(h.path("Vorlan2 Extras.vxf"));
+    QVERIFY(unreadable.open(QIODevice::WriteOnly));
+    unreadable.write("Latitude:45\r\r\n");
+    unreadable.close();
+    // Unreadable to an ordinary user; the superuser reads it, so only the settings file fails then.
+    ::chmod(extras.constData(), 0200);
+    const bool superuser = ::geteuid() == 0;
+    {
+        auto dlg = h.openMainDialog();
+        QCOMPARE(failures.shown.size(), superuser ? 1 : 2);
+        QVERIFY2(failures.shown[0].startsWith("Settings Not Read|") &&
+                     failures.shown[0].contains(h.path("Vorlan2.ini")) &&
+                     failures.shown[0].contains("Not a regular file"),
+                 qPrintable(failures.shown[0]));
+        if (!superuser) QVERIFY(failures.shown[1].contains("Permission denied"));
+        QVERIFY(dlg->close());
+    }
+    QCOMPARE(failures.shown.size(), superuser ? 1 : 2);  // nothing tried at exit
+    struct stat info {};
+    QVERIFY(::stat(settings.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    ::chmod(extras.constData(), 0600);
+    // Read by the superuser, it is saved again as usual; unread, it is left as it was.
+    QCOMPARE(readAll(h.path("Vorlan2 Extras.vxf")),
+             QByteArray(superuser ? "Latitude:45.00\r\r\n" : "Latitude:45\r\r\n"));
+}
+
+void TestFileFaults::settingsOutOfBoundsAreToldAtStart() {
+    Harness h;
+    Failures failures(h);
+    QFile file(h.path("Vorlan2.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Weight:nan\r\r\nRange Increment:0\r\r\nDialog Color:1,2,3\r\r\n");
+    file.close();
+    auto dlg = h.openMainDialog();
+    QCOMPARE(failures.shown.size(), 1);
+    QVERIFY2(failures.shown[0].startsWith("Settings Out of Bounds|") &&
+                 failures.shown[0].contains("\nWeight: nan is not a number between 0.0001 and 1000") &&
+                 failures.shown[0].contains("\nRange Increment: 0 is not a whole number between 1 and 5000"),
+             qPrintable(failures.shown[0]));
+    QVERIFY(!dlg->close());  // the designed exit still refuses them
+}
+
+// The fields pass their own checks; what they do not show (an advanced input, a list that did
+// not read) is told before any command computes.
+void TestFileFaults::everyCommandChecksTheWholeShot() {
+    Harness h;
+    Failures failures(h);
+    QFile file(h.path("effects.vxf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(shotFileText(ShotParameters{})) +
+               "Latitude:95\r\r\nCustom Drag:0.5 0.2;x y\r\r\n");
+    file.close();
+    auto dlg = h.openMainDialog();
+    h.fileAnswers << h.path("effects.vxf");
+    dlg->onLoad();
+    QCOMPARE(failures.shown.size(), 1);
+    QVERIFY2(
+        failures.shown[0].startsWith("Load|") && failures.shown[0].contains("Custom Drag: item 2 is not two numbers"),
+        qPrintable(failures.shown[0]));
+    QVERIFY(dlg->shot().advanced.customDrag.empty());  // the whole list is left out
+    for (const int button : {kRangeTableButton, kSetBaselineButton, kMaximumRangeButton}) {
+        h.messages.clear();
+        click(*dlg, button);
+        QCOMPARE(h.messages, QStringList{"Latitude must be a number from -90 to 90"});
+    }
+    QVERIFY(dlg->openTableWindows.isEmpty());
+    QVERIFY(!dlg->baseline());
 }
 
 void TestFileFaults::g1mSurvivesEveryExchange() {

@@ -13,6 +13,7 @@
 #include "chart/ChartGeometry.h"
 #include "reports/ChartDialogs.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableViewCommands.h"
 #include "reports/TrajectoryChartCommands.h"
 #include "reports/TrajectoryChartView.h"
@@ -131,17 +132,33 @@ void TestMetricChart::exportedMetricChartHasMetricTitlesAndRoundTicks() {
         const ChartUnits& u = chartUnits(units);
         QStringList all;
         std::vector<double> along, left, right;  // tick labels under, left of and right of the plot
+        // How far each side label's baseline lies below the height of the value it names.
+        std::vector<double> leftOffsets, rightOffsets;
+        const bool metric = units == UnitSystem::Metric;
+        const double cmPerInch = metric ? 2.54 : 1.0, mpsPerFps = metric ? 0.3048 : 1.0;
         for (const SvgText& t : texts) {
             all << t.text;
             bool number = false;
             const double value = t.text.toDouble(&number);
             if (!number) continue;
-            if (t.y > g.plot.bottom() + 8)  // the baselines of the range labels, under the plot's edge
+            if (t.y > g.plot.bottom() + 8) {  // the baselines of the range labels, under the plot's edge
                 along.push_back(value);
-            else if (t.x < g.plot.left())
+            } else if (t.x < g.plot.left()) {
                 left.push_back(value);
-            else if (t.x > g.plot.right())
+                leftOffsets.push_back(t.y - g.yAtInches(value / cmPerInch));
+            } else if (t.x > g.plot.right()) {
                 right.push_back(value);
+                rightOffsets.push_back(t.y - g.yAtVelocity(value / mpsPerFps));
+            }
+        }
+        // Every label stands at its value: the speeds in m/s are the axis's ft/s times 0.3048,
+        // the centimetres its inches times 2.54, so each baseline lies the same small distance
+        // below the height of its value.
+        for (const std::vector<double>* offsets : {&leftOffsets, &rightOffsets}) {
+            QVERIFY(offsets->size() >= 3);
+            for (const double offset : *offsets)
+                QVERIFY2(std::fabs(offset - offsets->front()) < 1.0 && std::fabs(offset) < 20.0,
+                         qPrintable(QStringLiteral("a label %1 px off its value").arg(offset)));
         }
         for (const QString& title :
              {QStringLiteral("Range (%1)").arg(u.range), QStringLiteral("Drop and windage (%1)").arg(u.small),

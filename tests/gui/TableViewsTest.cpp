@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -207,12 +208,14 @@ void TestTableViews::exportWritesTheChosenRowsAndReportsFailure() {
     QString offeredName;
     tableDialogs().askCsvFileName = [&](QWidget*, const QString& initial) {
         offeredName = QFileInfo(initial).fileName();
-        return dir.filePath("table.csv");
+        return dir.filePath("TABLE.CSV");
     };
     window->findChild<QAction*>("fileExportCsv")->trigger();
     QVERIFY(offered.everyYard);  // every recorded yard unless asked otherwise
     QCOMPARE(offeredName, QStringLiteral("Test Pellet.csv"));
-    QFile file(dir.filePath("table.csv"));
+    // The chosen name as it is: its extension, in capitals, is not added again.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"TABLE.CSV"});
+    QFile file(dir.filePath("TABLE.CSV"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray csv = file.readAll();
     QCOMPARE(csv, QByteArray::fromStdString(rangeTableCsv(*owner.report, chosen)));

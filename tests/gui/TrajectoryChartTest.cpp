@@ -4,8 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -20,8 +23,10 @@
 #include <sstream>
 
 #include "chart/ChartGeometry.h"
+#include "chart/ChartPainter.h"
 #include "reports/ChartDialogs.h"
 #include "reports/RangeTable.h"
+#include "reports/ReportChartSeries.h"
 #include "reports/TableText.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
@@ -96,6 +101,9 @@ private slots:
     void overlaysFromOtherWindowsAndTheirRemoval();
     void exportedPicturesAreReadableAndShowTheTrajectory();
     void printWhileChartShownPrintsOnePage();
+    void labelsNeverOverlap_data();
+    void labelsNeverOverlap();
+    void readoutFollowsZoomAndLeavesWithThePointer();
 };
 
 void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
@@ -274,14 +282,16 @@ void TestTrajectoryChart::exportedPicturesAreReadableAndShowTheTrajectory() {
     TrajectoryChartView* chart = shownChart(window);
     QTemporaryDir dir;
     const ChartDialogs saved = chartDialogs();
-    for (const char* name : {"chart.png", "chart.svg"}) {
+    for (const char* name : {"chart.png", "CHART.SVG"}) {
         chartDialogs().askExportFileName = [&](QWidget*, const QString&) { return dir.filePath(name); };
         window->findChild<QAction*>("fileExportChart")->trigger();
     }
     chartDialogs() = saved;
+    // Each under the chosen name: an extension in either case is taken as it is.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"CHART.SVG", "chart.png"}));
     const QImage png(dir.filePath("chart.png"));
     QCOMPARE(png.size(), chart->size());
-    QSvgRenderer svg(dir.filePath("chart.svg"));
+    QSvgRenderer svg(dir.filePath("CHART.SVG"));
     QVERIFY(svg.isValid());
     QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), chart->size()));
 
@@ -336,6 +346,64 @@ void TestTrajectoryChart::printWhileChartShownPrintsOnePage() {
     QFile file(dir.filePath("chart.pdf"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+void TestTrajectoryChart::labelsNeverOverlap_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("loads");
+    for (const QSize size : {QSize(260, 180), QSize(420, 280), QSize(800, 500), QSize(1400, 900)})
+        for (const int loads : {1, 3})
+            QTest::addRow("%dx%d, %d load%s", size.width(), size.height(), loads, loads > 1 ? "s" : "")
+                << size << loads;
+}
+
+// The words of the chart at any size: no two labels, no label and dot, and no two numbers of an
+// axis cover each other; three loads of close velocities crowd the Mach points together.
+void TestTrajectoryChart::labelsNeverOverlap() {
+    QFETCH(QSize, size);
+    QFETCH(int, loads);
+    ChartScene scene;
+    for (int i = 0; i < loads; ++i) {
+        const ShotParameters shot = rifle(i == 0 ? "308 Win 175 gr" : "308 Win 168 gr", 2700 - 60 * i);
+        scene.series.push_back(chartSeries(shot, RangeTableReport(shot)));
+    }
+    QImage image(size, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    const ChartMarks marks = paintChart(painter, scene, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    const auto apart = [](const std::vector<QRectF>& boxes, const std::vector<QRectF>& others, bool same) {
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = same ? i + 1 : 0; j < others.size(); ++j)
+                if (boxes[i].intersects(others[j])) return false;
+        return true;
+    };
+    QVERIFY(apart(marks.labels, marks.labels, true));
+    QVERIFY(apart(marks.labels, marks.markers, false));
+    QCOMPARE(marks.axisNumbers.size(), 3u);
+    for (const std::vector<QRectF>& axis : marks.axisNumbers) {
+        QVERIFY(axis.size() >= 2);
+        QVERIFY(apart(axis, axis, true));
+    }
+    // The line of sight and the sight-in range are named whenever the chart has room for words.
+    if (size.width() >= 800) QVERIFY(marks.labels.size() >= 3);
+}
+
+void TestTrajectoryChart::readoutFollowsZoomAndLeavesWithThePointer() {
+    Owner owner;
+    TrajectoryChartView* chart = shownChart(owner.open(rifle()));
+    const ChartGeometry g = chart->chartGeometry();
+    const QPoint at(static_cast<int>(g.xAt(350)), static_cast<int>(g.plot.center().y()) + 7);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(chart, &move);
+    QVERIFY(chart->scene().cursorRange);
+    const double yard = *chart->scene().cursorRange;
+    chart->zoomAbout(g.plot.center(), 2.0);
+    // The readout stays beside its row, now elsewhere on the range axis.
+    QCOMPARE(chart->scene().readoutAnchor->x(), chart->chartGeometry().xAt(yard));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(chart, &leave);
+    QVERIFY(!chart->scene().cursorRange && !chart->scene().readoutAnchor);
 }
 
 QTEST_MAIN(TestTrajectoryChart)

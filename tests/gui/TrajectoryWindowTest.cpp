@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -180,6 +181,11 @@ void TestTrajectoryWindow::printedPageCount() {
     printer.setOutputFileName(dir.filePath("table.pdf"));
     window->view()->print(&printer);
     QCOMPARE(pdfPageCount(dir.filePath("table.pdf")), pages);
+    // Every page carries the column headings: the first in its lines, the others above them.
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {dir.filePath("table.pdf"), QStringLiteral("-")});
+    if (!text.waitForFinished(10000) || text.exitCode() != 0) QSKIP("pdftotext is not installed");
+    QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count(QStringLiteral("(Yards)")), pages);
 }
 
 void TestTrajectoryWindow::printedPageRange() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
-# in the "Invalid Entry" box, Range Table, two Shoot windows apart, the help window and its
-# Escape, and the close request ending the program.
+# in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
+# windows apart, the help window and its Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -26,6 +26,8 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
+  echo "windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+  echo "focus: $(xdotool getwindowfocus getwindowname 2>/dev/null)"
   [ -s "$work/vorlan.log" ] && tail -n 40 "$work/vorlan.log"
   exit 1
 }
@@ -102,12 +104,25 @@ keys 2 7 0 0
 # Velocity is the third stop; Range Table the 26th, Set Baseline and Shoot the next two.
 keys $(printf 'Tab %.0s' $(seq 23)) space
 [[ -n $(windows "Trajectory Table - $name") ]] || fail "no \"Trajectory Table - $name\" window"
+# Two more presses: three windows at three places, told apart by their titles.
+for _ in 1 2; do
+  xdotool windowactivate --sync "$main" 2>/dev/null
+  keys space
+done
+places=()
+for title in "Trajectory Table - $name" "Trajectory Table - $name (2)" "Trajectory Table - $name (3)"; do
+  table=$(windows "$title" | head -n1)
+  [[ -n $table ]] || fail "no \"$title\" window"
+  places+=("$(xdotool getwindowgeometry "$table" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p')")
+done
+[[ $(printf '%s\n' "${places[@]}" | sort -u | wc -l) == 3 ]] || fail "three tables at ${places[*]}"
+picture three-tables
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys Tab space Tab space
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys space
-mapfile -t shots < <(windows "Shot Comparison Results" 2)
-((${#shots[@]} == 2)) || fail "${#shots[@]} \"Shot Comparison Results\" windows after two Shoot presses"
+shots=("$(windows "Shot Comparison Results" | head -n1)" "$(windows "Shot Comparison Results (2)" | head -n1)")
+[[ -n ${shots[0]} && -n ${shots[1]} ]] || fail "no two \"Shot Comparison Results\" windows after two Shoot presses"
 first=$(xdotool getwindowgeometry "${shots[0]}" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p')
 second=$(xdotool getwindowgeometry "${shots[1]}" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p')
 [[ $first != "$second" ]] || fail "both comparison windows at $first"

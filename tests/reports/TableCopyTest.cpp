@@ -19,6 +19,8 @@ TEST(TableCopy, CellsSplitAtTabsAndWideGapsButRowsOfNumbersAtEveryBlank) {
         {"Sect. Density:\t0.202\t\tAir Density:   0.0765 lb./ft.^3",
          {"Sect. Density:", "0.202", "Air Density:", "0.0765 lb./ft.^3"}},
         {" Range     Drop     Velocity", {"Range", "Drop", "Velocity"}},
+        // Two blanks are a wide gap too: the units row's first two units are two cells.
+        {"(Yards)  (inches)   (ft/sec)   (ft-lbs)", {"(Yards)", "(inches)", "(ft/sec)", "(ft-lbs)"}},
         // A wide number leaves one blank before it; the muzzle row has no elevation.
         {"    0     -1.50 -12345.67    2000.0      -----", {"0", "-1.50", "-12345.67", "2000.0", "-----"}},
         {"", {}},

@@ -59,6 +59,15 @@ TEST(AdvancedShotKeys, WrittenOnlyWhenSetAndReadBack) {
     readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::GivenPath);
     EXPECT_TRUE(back.advanced == AdvancedEffects{}) << "a file without the lines holds the defaults";
 
+    // A value finer than its key's format is written with the fewest digits that read back as
+    // the same double: it flies as it was flown.
+    AdvancedEffects fine;
+    fine.windSpeed = 0.04;
+    fine.latitude = 45.123456;
+    EXPECT_EQ(advancedShotFileText(fine), "Wind Speed:0.04\r\r\nLatitude:45.123456\r\r\n");
+    readShotText(advancedShotFileText(fine), back, ShotReadMode::Load);
+    EXPECT_TRUE(back.advanced == fine);
+
     ShotParameters designedOnly;
     const std::string designedText = shotFileText(designedOnly);
     const std::string advancedText = advancedShotFileText(shot.advanced);
@@ -105,7 +114,7 @@ TEST(AdvancedShotKeys, DragTableCsv) {
         EXPECT_EQ(table.points.size(), c.points) << c.text;
         EXPECT_EQ(table.error, c.error) << c.text;
     }
-    EXPECT_EQ(loadDragTableCsv("/no/such/table.csv").error, "cannot read the file");
+    EXPECT_EQ(loadDragTableCsv("/no/such/table.csv").error, "cannot read the file: No such file or directory");
 }
 
 TEST(AdvancedShotKeys, OutOfRangeInputsAreNamed) {

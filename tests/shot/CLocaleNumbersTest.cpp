@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 
@@ -59,19 +63,41 @@ TEST(CLocaleNumbers, AppendFixedMatchesPrintf) {
     }
 }
 
-// The CSV's "%.17g", from std::to_chars, digit for digit as printf writes it.
-TEST(CLocaleNumbers, AppendRoundTripMatchesPrintf) {
-    std::mt19937_64 random(11);
-    std::uniform_real_distribution<double> wide(-1e6, 1e6);
-    const auto check = [](double v) {
+// The CSV's numbers: read back bit for bit, and no printf "%.<n>g" with fewer digits does.
+TEST(CLocaleNumbers, AppendRoundTripIsShortestExact) {
+    const auto shortest = [](double v) {
         std::string text;
         appendRoundTrip(text, v);
-        ASSERT_EQ(text, cFormat("%.17g", v)) << v;
+        return text;
     };
-    for (const double v : {0.0, -0.0, 1e-300, 1e300, 1e16, 1e17, 123456789012345678.0, 1e-5, 1e-4, 0.1, -2.5,
-                           std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
-                           std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                           std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN()})
+    for (const auto& [v, text] :
+         std::initializer_list<std::pair<double, const char*>>{{0.9144, "0.9144"},
+                                                               {0.1, "0.1"},
+                                                               {2700.0, "2700"},
+                                                               {-1.5, "-1.5"},
+                                                               {0.0, "0"},
+                                                               {-0.0, "-0"},
+                                                               {1e-5, "1e-05"},
+                                                               {1.0 / 3.0, "0.3333333333333333"},
+                                                               {std::numeric_limits<double>::infinity(), "inf"}})
+        EXPECT_EQ(shortest(v), text) << v;
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> wide(-1e6, 1e6);
+    const auto check = [&](double v) {
+        const std::string text = shortest(v);
+        const double back = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(v)) << text;
+        // Significant digits of the mantissa: "0.9144" has four, "2700" two.
+        std::string mantissa = text.substr(0, text.find('e'));
+        std::erase_if(mantissa, [](char c) { return c == '-' || c == '.'; });
+        const std::size_t first = mantissa.find_first_not_of('0');
+        const std::size_t digits = first == std::string::npos ? 1 : mantissa.find_last_not_of('0') - first + 1;
+        if (digits > 1) {
+            const std::string fewer = cFormat("%.*g", static_cast<int>(digits) - 1, v);
+            ASSERT_NE(std::strtod(fewer.c_str(), nullptr), v) << text << " vs " << fewer;
+        }
+    };
+    for (const double v : {1e-300, 1e300, 1e16, 1e17, 123456789012345678.0, 1e-4, 0.3, 5e-324, 1.7976931348623157e308})
         check(v);
     for (int i = 0; i < 100000; ++i) check(i % 2 ? wide(random) : wide(random) * 1e-9);
 }

@@ -1,3 +1,4 @@
+#include "shot/PreferencesFile.h"
 #include "shot/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,39 @@ TEST(SettingsFile, ExtrasFileBesideIt) {
     std::filesystem::remove(file);
     EXPECT_FALSE(readExtrasFile(file.string(), read));
     EXPECT_EQ(read.advanced.windSpeed, 3.0);  // a missing file changes nothing
+}
+
+// The preferences file: a value changes where it stands, lines the program does not know stay.
+TEST(SettingsFile, PreferencesKeepEveryOtherLine) {
+    struct Case {
+        const char* before;
+        const char* sectionKey;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"", "Table/Holds", "[Table]\nHolds=true\n"},
+        {"[Table]\nUnits=Metric\n[Chart]\nGrid=1\n", "Table/Holds",
+         "[Table]\nUnits=Metric\nHolds=true\n[Chart]\nGrid=1\n"},
+        {"[Chart]\nHolds=no\n[Table]\r\nHolds=false\r\nClick=1moa", "Table/Holds",
+         "[Chart]\nHolds=no\n[Table]\r\nHolds=true\nClick=1moa"},
+        {"[Chart]\nGrid=1", "Table/Holds", "[Chart]\nGrid=1\n[Table]\nHolds=true\n"},
+        {"[Table]\nClick=1moa", "Table/Holds", "[Table]\nClick=1moa\nHolds=true\n"},
+        {"[Table]\n[Chart]\n", "Table/Holds", "[Table]\nHolds=true\n[Chart]\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string after = withPreferenceValue(c.before, c.sectionKey, "true");
+        EXPECT_EQ(after, c.after) << c.before;
+        EXPECT_EQ(preferenceValue(after, c.sectionKey), "true") << c.before;
+    }
+    EXPECT_EQ(preferenceValue("[Chart]\nHolds=no\n", "Table/Holds"), std::nullopt);
+
+    const auto file = std::filesystem::temp_directory_path() / ("vorlan-prefs-" + std::to_string(::getpid()));
+    ASSERT_TRUE(writeFileAtomically(file.string(), "[Other]\nKept=1\n"));
+    ASSERT_TRUE(writePreferences(file.string(), {{"Table/Units", "Metric"}, {"Table/Holds", "true"}}));
+    std::string text;
+    ASSERT_TRUE(readRegularFile(file.string(), text));
+    EXPECT_EQ(text, "[Other]\nKept=1\n[Table]\nUnits=Metric\nHolds=true\n");
+    std::filesystem::remove(file);
 }
 
 }  // namespace

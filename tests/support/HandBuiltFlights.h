@@ -44,7 +44,9 @@ inline Vec3 plus(const Vec3& a, double f, const Vec3& b) { return {a[0] + f * b[
 // The trajectory march without zeroing: 3-ft steps along the line of sight, midpoint velocity
 // after half a step, the full step timed by the midpoint's downrange speed, the clock advanced
 // by the step's chord over the new speed; it ends below 50 ft/s or 1999.9 in under the sight line.
-inline std::vector<HandRow> handBuiltMarch(const HandShot& s, const HandAir& air) {
+// `Air` is HandAir or any air with the same drag(speed).
+template <class Air>
+std::vector<HandRow> handBuiltMarch(const HandShot& s, const Air& air) {
     const double g = 32.17, mph = 5280.0 / 3600.0;
     const Vec3 gravity{-g * std::sin(s.los), -g * std::cos(s.cant) * std::cos(s.los),
                        g * std::sin(s.cant) * std::cos(s.los)};

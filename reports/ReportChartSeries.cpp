@@ -1,7 +1,7 @@
 // The chart series of a range table and of a comparison's trajectories. Kept apart from the
 // series' own queries, which the command line's chart renderer builds without the engine.
 
-#include "chart/ChartSeries.h"
+#include "reports/ReportChartSeries.h"
 
 namespace vorlan {
 

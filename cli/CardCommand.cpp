@@ -1,0 +1,136 @@
+// vorlan-cli card: the field card of a shot as plain text, as its cells in CSV, or as a
+// PDF, SVG or PNG file drawn by the renderer module (see ChartCommand.cpp).
+
+#include <ctime>
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "reports/FieldCard.h"
+#include "reports/FieldCardLayout.h"
+#include "reports/FieldCardRenderer.h"
+#include "shot/AdvancedShotKeys.h"
+#include "shot/FileTitle.h"
+#include "shot/SafeFile.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+struct CardFlags {
+    std::string path;
+    std::string ranges;  // empty: none unless no targets either, then the default list
+    std::string targets;
+    std::string winds;
+    std::string units = "moa";
+    std::string temperatures;
+    std::string layout = "pocket";
+    std::string sheet;  // empty: one card on a page of its own size
+    std::string output;
+    bool metric = false;
+    bool text = false;
+    bool csv = false;
+    bool velocity = false;
+    bool time = false;
+    bool energy = false;
+};
+
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+template <class T>
+T parsed(std::optional<T> value, const std::string& problem) {
+    if (!value) throw UsageError(problem);
+    return *value;
+}
+
+FieldCardRequest requestOf(const CardFlags& flags) {
+    FieldCardRequest request;
+    std::string problem;
+    request.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    if (!flags.ranges.empty())
+        request = parsed(parseCardRanges(flags.ranges, request, problem), problem);
+    else if (!flags.targets.empty())
+        request.step = 0.0;  // targets alone
+    if (!flags.targets.empty()) request.targets = parsed(parseCardTargets(flags.targets, problem), problem);
+    request.winds =
+        flags.winds.empty() ? defaultCardWinds(request.units) : parsed(parseCardNumbers(flags.winds, problem), problem);
+    if (!flags.temperatures.empty())
+        request.temperatures = parsed(parseCardNumbers(flags.temperatures, problem), problem);
+    request.angle = parsed(parseCardAngle(flags.units), "'" + flags.units + "' is not moa, mil or clicks");
+    request.layout = parsed(parseCardLayout(flags.layout), "'" + flags.layout + "' is not pocket, half, page or strip");
+    request.velocity = flags.velocity;
+    request.time = flags.time;
+    request.energy = flags.energy;
+    request.fileName = splitAtLastSeparator(flags.path).fileName;
+    request.date = today();
+    if (const std::string problem = cardRequestProblem(request); !problem.empty()) throw UsageError(problem);
+    return request;
+}
+
+// The card drawn by the renderer module, written through the safe writer.
+void writeCardFile(const FittedCard& fitted, const std::string& path, const std::string& sheet) {
+    const std::optional<CardFileFormat> format = cardFileFormat(path);
+    if (!format) throw UsageError("the output file must end in .pdf, .svg or .png");
+    CardFileRequest request{fitted, std::nullopt, *format};
+    if (!sheet.empty()) {
+        const std::optional<CardSheet> paper = parseCardSheet(sheet);
+        if (!paper) throw UsageError("'" + sheet + "' is not letter or a4");
+        request.sheet = sheetPlan(fitted.layout, fitted.units, *paper);
+    }
+    const auto render = reinterpret_cast<CardRendererFunction>(rendererEntry(kCardRendererFile, kCardRendererSymbol));
+    std::string bytes;
+    std::string error;
+    if (!render(request, bytes, error)) throw UsageError("cannot write card '" + path + "': " + error);
+    if (const FileOutcome outcome = writeFileAtomically(path, bytes); !outcome)
+        throw UsageError("cannot write card '" + path + "': " + outcome.reason());
+}
+
+void runCard(const CardFlags& flags) {
+    if (flags.text + flags.csv + !flags.output.empty() != 1)
+        throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
+    const ShotParameters shot = loadShot(flags.path);
+    if (const std::string problem = advancedInputProblem(shot.advanced); !problem.empty()) throw UsageError(problem);
+    const FieldCard card = fieldCard(shot, requestOf(flags));
+    const FittedCard fitted = fitFieldCard(card);
+    if (!fitted.fits()) throw UsageError(fitted.refusal);
+    if (flags.csv)
+        std::cout << fieldCardCsv(card);
+    else if (flags.text)
+        std::cout << fieldCardText(fitted);
+    else
+        writeCardFile(fitted, flags.output, flags.sheet);
+}
+
+}  // namespace
+
+void addCardCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("card", "Make the field card of a shot file: text, CSV, PDF, SVG or PNG");
+    auto flags = std::make_shared<CardFlags>();
+    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
+    command->add_option("--ranges", flags->ranges, "Regular rows FROM:TO:STEP (default 100:1000:100 without targets)");
+    command->add_option("--targets", flags->targets, "Named targets, e.g. \"Gong 1=327,Ridge=612\"");
+    command->add_option("--wind", flags->winds,
+                        "Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)");
+    command->add_option("--units", flags->units,
+                        "Elevation and windage in moa, mil or clicks (of the shot's click value)");
+    command->add_option("--temps", flags->temperatures,
+                        "Up to three temperatures for elevation brackets (F; C with --metric)");
+    command->add_option("--layout", flags->layout, "pocket (3x5 in), half, page or strip (1.5x4 in)");
+    command->add_option("--sheet", flags->sheet, "Print as many cards as fit on a letter or a4 sheet, with cut marks");
+    command->add_flag("--metric", flags->metric, "Metres, m/s, deg. C, A5 and A4");
+    command->add_flag("--velocity", flags->velocity, "A velocity column");
+    command->add_flag("--time", flags->time, "A time-of-flight column");
+    command->add_flag("--energy", flags->energy, "An energy column");
+    command->add_flag("--text", flags->text, "The card as plain text on standard output");
+    command->add_flag("--csv", flags->csv, "The card's cells as CSV on standard output");
+    command->add_option("-o,--output", flags->output, "The card as a .pdf, .svg or .png file");
+    command->callback([flags] { runCard(*flags); });
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,128 @@
+// The field card's inputs as a user types them: a range list, named targets, lists of
+// numbers, and the names of the layouts and units.
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "reports/FieldCard.h"
+#include "shot/CLocaleNumbers.h"
+
+namespace vorlan {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+// The whole text (blanks aside) as one finite number.
+std::optional<double> numberOf(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty()) return std::nullopt;
+    if (text.front() == '+') text.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string lower(std::string_view text) {
+    std::string out(trimmed(text));
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+}  // namespace
+
+std::optional<FieldCardRequest> parseCardRanges(std::string_view text, FieldCardRequest request, std::string& problem) {
+    std::vector<std::optional<double>> parts;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t colon = text.find(':', start);
+        if (colon == std::string_view::npos) colon = text.size();
+        parts.push_back(numberOf(text.substr(start, colon - start)));
+        start = colon + 1;
+    }
+    if (parts.size() != 3 || !parts[0] || !parts[1] || !parts[2]) {
+        problem = "'" + std::string(text) + "' is not a range list such as 100:1000:50 (from, to, step)";
+        return std::nullopt;
+    }
+    request.from = *parts[0];
+    request.to = *parts[1];
+    request.step = *parts[2];
+    if (!(request.step > 0.0)) {
+        problem = "The range step must be more than 0.";
+        return std::nullopt;
+    }
+    return request;
+}
+
+std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, std::string& problem) {
+    std::vector<CardTarget> targets;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of(",\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view item = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (item.empty()) continue;
+        const std::size_t equals = item.rfind('=');
+        const std::optional<double> range =
+            equals == std::string_view::npos ? std::nullopt : numberOf(item.substr(equals + 1));
+        const std::string_view name = equals == std::string_view::npos ? item : trimmed(item.substr(0, equals));
+        if (!range || name.empty()) {
+            problem = "'" + std::string(item) + "' is not a target such as \"Gong 1=327\" (name = range)";
+            return std::nullopt;
+        }
+        targets.push_back({std::string(name), *range});
+    }
+    return targets;
+}
+
+std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::string& problem) {
+    std::vector<double> numbers;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(", ", start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view item = text.substr(start, end - start);
+        start = end + 1;
+        if (trimmed(item).empty()) continue;
+        const std::optional<double> value = numberOf(item);
+        if (!value) {
+            problem = "'" + std::string(item) + "' is not a number";
+            return std::nullopt;
+        }
+        numbers.push_back(*value);
+    }
+    return numbers;
+}
+
+namespace {
+
+constexpr std::string_view kLayoutNames[] = {"pocket", "half", "page", "strip"};
+constexpr std::string_view kAngleNames[] = {"moa", "mil", "clicks"};
+
+}  // namespace
+
+std::optional<CardLayout> parseCardLayout(std::string_view text) {
+    const std::string name = lower(text);
+    for (std::size_t i = 0; i < std::size(kLayoutNames); ++i)
+        if (name == kLayoutNames[i]) return static_cast<CardLayout>(i);
+    return std::nullopt;
+}
+
+std::string_view cardLayoutName(CardLayout layout) { return kLayoutNames[static_cast<std::size_t>(layout)]; }
+
+std::optional<CardAngle> parseCardAngle(std::string_view text) {
+    const std::string name = lower(text);
+    for (std::size_t i = 0; i < std::size(kAngleNames); ++i)
+        if (name == kAngleNames[i]) return static_cast<CardAngle>(i);
+    return std::nullopt;
+}
+
+std::string_view cardAngleName(CardAngle angle) { return kAngleNames[static_cast<std::size_t>(angle)]; }
+
+}  // namespace vorlan

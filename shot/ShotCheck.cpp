@@ -1,0 +1,85 @@
+#include "shot/ShotCheck.h"
+
+#include <algorithm>
+
+#include "engine/DragFunction.h"
+#include "shot/AdvancedShotKeys.h"
+#include "shot/CLocaleNumbers.h"
+
+namespace vorlan {
+
+namespace {
+
+// The file key of a dialog field; its caption for a field that no line stores.
+std::string keyOf(const ShotField& field) {
+    for (const ShotFileLine& line : shotFileLines())
+        if (line.member == field.member) return std::string(line.key);
+    return field.caption();
+}
+
+// Characters as the dialog counts them: UTF-8 sequences, not bytes.
+std::size_t characterCount(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The problem of one dialog field; empty when it fits.
+std::string fieldProblem(const ShotField& field, const ShotParameters& shot) {
+    const std::string key = keyOf(field);
+    switch (field.kind) {
+        case FieldKind::Number: {
+            const double value = shot.*std::get<double ShotParameters::*>(field.member);
+            const bool station = field.member == FieldMember(&ShotParameters::pressure) && shot.stationPressure;
+            const double lowest = station ? kLowestStationPressure : field.minimum;
+            if (value >= lowest && value <= field.maximum) return {};
+            return cFormat("%s: %g is not a number between %g and %g", key.c_str(), value, lowest, field.maximum);
+        }
+        case FieldKind::WholeNumber: {
+            const int value = shot.*std::get<int ShotParameters::*>(field.member);
+            if (value >= field.minimum && value <= field.maximum) return {};
+            return cFormat("%s: %d is not a whole number between %g and %g", key.c_str(), value, field.minimum,
+                           field.maximum);
+        }
+        case FieldKind::Text: {
+            // The density texts are shown, never stored or read.
+            if (std::none_of(shotFileLines().begin(), shotFileLines().end(),
+                             [&](const ShotFileLine& line) { return line.member == field.member; }))
+                return {};
+            const std::string& value = shot.*std::get<std::string ShotParameters::*>(field.member);
+            if (characterCount(value) <= static_cast<std::size_t>(field.maxLength)) return {};
+            return cFormat("%s: the text is longer than %d characters", key.c_str(), field.maxLength);
+        }
+        case FieldKind::RadioGroup: {
+            // -1 stands for no button checked and is flown with G1, as the dialog does.
+            const int value = shot.*std::get<int ShotParameters::*>(field.member);
+            if (value >= -1 && value < kDragFunctionCount) return {};
+            return cFormat("%s: %d is not a drag function between 0 and %d", key.c_str(), value,
+                           kDragFunctionCount - 1);
+        }
+        case FieldKind::Check:
+            return {};
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> shotProblems(const ShotParameters& shot) {
+    std::vector<std::string> problems;
+    for (const ShotField& field : shotFields())
+        if (std::string problem = fieldProblem(field, shot); !problem.empty()) problems.push_back(std::move(problem));
+    const long long length = static_cast<long long>(shot.rangeIncrement) * shot.incrementCount;
+    if (problems.empty() && length > kLongestTable)
+        problems.push_back(cFormat("Number of Increments: %d rows of %d yd make a table longer than %d yd",
+                                   shot.incrementCount, shot.rangeIncrement, kLongestTable));
+    if (std::string problem = advancedInputProblem(shot.advanced); !problem.empty())
+        problems.push_back(std::move(problem));
+    return problems;
+}
+
+std::string shotProblem(const ShotParameters& shot) {
+    std::vector<std::string> problems = shotProblems(shot);
+    return problems.empty() ? std::string() : std::move(problems.front());
+}
+
+}  // namespace vorlan
