@@ -70,15 +70,9 @@ ShotParameters rifle308Advanced() {
 // One step of the extended march with every effect on, as integrationStep times the designed one.
 void integrationStepAdvanced(benchmark::State& state) {
     const ShotParameters shot = rifle308Advanced();
-    const dragtables::DragTable& g7 = dragtables::kTables[4];
-    AdvancedStepContext context{
-        {coefficientRoutine(4), kDragConstant / 0.243, 1.0 / 1116.45, 0.0, -kGravity, 0.0, 0.0, 0.0, 0.0}};
-    windInSightFrame(context.base, shot.advanced.windSpeed, degreesToRadians(shot.advanced.windDirection), 0.0);
-    rotationInSightFrame(context, degreesToRadians(45), degreesToRadians(90), 0.0, 0.0);
-    context.customDrag = g7.points;
-    context.customCount = g7.count;
-    context.bands = {{{2500, kDragConstant / 0.25}, {2000, kDragConstant / 0.24}, {0, kDragConstant / 0.23}}};
-    context.bandCount = 3;
+    const StepContext base{
+        coefficientRoutine(4), kDragConstant / 0.243, 1.0 / 1116.45, 0.0, -kGravity, 0.0, 0.0, 0.0, 0.0};
+    const AdvancedStepContext context = advancedStepContext(base, shot.advanced, 1.0, 0.0, 0.0);
     constexpr int kSteps = 100;
     for (auto _ : state) {
         AdvancedFlightState flight{};
@@ -107,6 +101,22 @@ void rangeTable1000(benchmark::State& state, ShotParameters shot) {
 }
 BENCHMARK_CAPTURE(rangeTable1000, designed, table1000(testing::load308()))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rangeTable1000, advanced, table1000(rifle308Advanced()))->Unit(benchmark::kMicrosecond);
+// The same with the zero taken in the conditions of another day (one zero run more), and with
+// winds in three zones and the aerodynamic jump on top of every effect.
+ShotParameters zeroedElsewhere(ShotParameters shot) {
+    shot.advanced.zeroConditions = true;
+    shot.advanced.zeroTemperature = 20;
+    return shot;
+}
+ShotParameters zonesAndJump(ShotParameters shot) {
+    shot.advanced.windZones = {{300, 10, 60}, {600, 12, 90}, {1000, 8, 120}};
+    shot.advanced.aerodynamicJump = true;
+    return shot;
+}
+BENCHMARK_CAPTURE(rangeTable1000, zeroConditions, table1000(zeroedElsewhere(testing::load308())))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rangeTable1000, zonesAndJump, table1000(zonesAndJump(rifle308Advanced())))
+    ->Unit(benchmark::kMicrosecond);
 
 // Both trajectories with their zeroing and the windage correction.
 void rangeTable5000(benchmark::State& state, ShotParameters shot) {

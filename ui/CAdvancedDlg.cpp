@@ -9,6 +9,7 @@
 
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/CaliberDiameter.h"
 #include "shot/ShotSetup.h"
 #include "ui/CAdvancedDlgFields.h"
 #include "ui/DataExchange.h"
@@ -53,6 +54,7 @@ void CAdvancedDlg::exchange(DataExchange& dx) {
     dx.check(kLeftTwist, e.leftTwist);
     exchangeNumber(dx, kLengthField, e.bulletLength);
     exchangeNumber(dx, kDiameterField, e.bulletDiameter);
+    dx.check(kAerodynamicJump, e.aerodynamicJump);
     dx.check(kCoriolis, e.coriolis);
     exchangeNumber(dx, kLatitudeField, e.latitude);
     exchangeNumber(dx, kAzimuthField, e.azimuth);
@@ -60,6 +62,12 @@ void CAdvancedDlg::exchange(DataExchange& dx) {
     exchangeNumber(dx, kPowderTemperatureField, e.powderTemperature);
     exchangeNumber(dx, kReferenceTemperatureField, e.powderReferenceTemperature);
     exchangeDrag(dx);
+    exchangeZones(dx);
+    dx.check(kZeroConditions, e.zeroConditions);
+    exchangeNumber(dx, kZeroTemperatureField, e.zeroTemperature);
+    exchangeNumber(dx, kZeroPressureField, e.zeroPressure);
+    exchangeNumber(dx, kZeroHumidityField, e.zeroHumidity);
+    exchangeNumber(dx, kZeroPowderField, e.zeroPowderTemperature);
     if (!dx.saving()) {
         showResults();
         return;
@@ -133,6 +141,38 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
     if (!dx.failed()) effects_.bcBands = bands;
 }
 
+void CAdvancedDlg::exchangeZones(DataExchange& dx) {
+    using advancedfields::zoneFields;
+    if (!dx.saving()) {
+        for (int row = 0; row < kMaxWindZones; ++row) {
+            const advancedfields::ZoneFields f = zoneFields(row);
+            if (row < static_cast<int>(effects_.windZones.size())) {
+                WindZone zone = effects_.windZones[static_cast<std::size_t>(row)];
+                exchangeNumber(dx, f.until, zone.until);
+                exchangeNumber(dx, f.speed, zone.speed);
+                exchangeNumber(dx, f.direction, zone.direction);
+            } else {
+                for (const int id : {f.until.controlId, f.speed.controlId, f.direction.controlId}) edit(id)->clear();
+            }
+        }
+        return;
+    }
+    // A row left blank is no zone; a row with any number needs all three.
+    std::vector<WindZone> zones;
+    for (int row = 0; row < kMaxWindZones && !dx.failed(); ++row) {
+        const advancedfields::ZoneFields f = zoneFields(row);
+        if (edit(f.until.controlId)->text().isEmpty() && edit(f.speed.controlId)->text().isEmpty() &&
+            edit(f.direction.controlId)->text().isEmpty())
+            continue;
+        WindZone zone{};
+        exchangeNumber(dx, f.until, zone.until);
+        exchangeNumber(dx, f.speed, zone.speed);
+        exchangeNumber(dx, f.direction, zone.direction);
+        zones.push_back(zone);
+    }
+    if (!dx.failed()) effects_.windZones = zones;
+}
+
 void CAdvancedDlg::onCustomDrag(bool checked) {
     // Checked without a table to fly, it asks for one; none loaded, it stays clear.
     if (!checked || dragTable_.size() >= 2) return;
@@ -197,6 +237,13 @@ void CAdvancedDlg::showResults() {
     e.powderSensitivity = typedNumber(kSensitivity, 0.0);
     e.powderTemperature = typedNumber(kPowderTemperature, 59.0);
     e.powderReferenceTemperature = typedNumber(kReferenceTemperature, 59.0);
+    const BulletDiameter diameter = bulletDiameter(e.bulletDiameter, shot.caliber);
+    controlAs<QLabel>(kDiameterInUse)
+        ->setText(diameter.source == DiameterSource::None
+                      ? tr("The caliber names no diameter: enter Bullet Diameter.")
+                      : tr("Diameter in use: %1 in. (%2)")
+                            .arg(shownNumber("%.3f", diameter.inches),
+                                 QString::fromUtf8(diameterSourceName(diameter.source).data())));
     const double sg = shotStability(shot);
     const std::string_view advice = stabilityAdvice(sg);
     edit(kStability)->setText(sg > 0.0 ? shownNumber("%.2f", sg) : QString());

@@ -1,7 +1,8 @@
 #pragma once
 // "Advanced": the inputs beyond the designed flight, all part of the main dialog's shot -
-// wind from any direction, spin drift and the stability behind it, the Earth's rotation,
-// the powder's temperature, a custom drag table and velocity bands of coefficients. The
+// wind from any direction or in zones along the range, spin drift, the stability behind it
+// and the aerodynamic jump, the Earth's rotation, the powder's temperature, a custom drag
+// table, velocity bands of coefficients and the conditions of the day of the zero. The
 // stability factor, its advice and the adjusted muzzle velocity follow the fields as they are
 // typed. The fields go into the shot whenever the main dialog takes its fields and when the
 // window closes; a field that fails its check goes nowhere.
@@ -43,11 +44,14 @@ private:
     QGroupBox* buildCoriolisGroup();
     QGroupBox* buildPowderGroup();
     QGroupBox* buildDragGroup();
+    QGroupBox* buildZonesGroup();
+    QGroupBox* buildZeroGroup();
     void followTyping();
 
     void exchangeDirection(DataExchange& dx);
     void exchangeDrag(DataExchange& dx);
     void exchangeBands(DataExchange& dx);
+    void exchangeZones(DataExchange& dx);
     void onDirectionUnit();
     void showDragTable(const QString& status);
     // The results from the fields as they stand, without checks.

@@ -50,7 +50,7 @@ constexpr SideNumberField kDiameterField{
     2.0,
     "Bullet Diameter",
     "in.",
-    "Diameter of the bullet in inches, 0 to 2; 0 takes the number the caliber begins with."};
+    "Diameter of the bullet in inches, 0 to 2; 0 takes the caliber's bullet diameter (6.5 Creedmoor is 0.264)."};
 constexpr SideNumberField kLatitudeField{
     W::kLatitude,
     kSigned,
@@ -91,6 +91,39 @@ constexpr SideNumberField kReferenceTemperatureField{
     "deg. F",
     "Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window's velocity was measured."};
 
+constexpr SideNumberField kZeroTemperatureField{
+    W::kZeroTemperature,
+    kSigned,
+    -150.0,
+    150.0,
+    "Temperature",
+    "deg. F",
+    "Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed."};
+constexpr SideNumberField kZeroPressureField{
+    W::kZeroPressure,
+    kPlain,
+    10.0,
+    35.0,
+    "Pressure",
+    "in. Hg",
+    "The barometer's reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, "
+    "not reduced to sea level."};
+constexpr SideNumberField kZeroHumidityField{W::kZeroHumidity,
+                                             kPlain,
+                                             0.0,
+                                             100.0,
+                                             "Humidity",
+                                             "%",
+                                             "Relative humidity in percent, 0 to 100, on the day of the zero."};
+constexpr SideNumberField kZeroPowderField{
+    W::kZeroPowderTemperature,
+    kSigned,
+    -150.0,
+    150.0,
+    "Powder Temp.",
+    "deg. F",
+    "Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed."};
+
 // Every field the exchange checks, in its order (the direction in degrees; the bands apart).
 constexpr SideNumberField kNumberFields[] = {
     kWindSpeedField,
@@ -103,6 +136,10 @@ constexpr SideNumberField kNumberFields[] = {
     kSensitivityField,
     kPowderTemperatureField,
     kReferenceTemperatureField,
+    kZeroTemperatureField,
+    kZeroPressureField,
+    kZeroHumidityField,
+    kZeroPowderField,
 };
 
 // The two chronograph readings of the sensitivity helper: velocity, temperature, twice.
@@ -124,11 +161,27 @@ struct BandFields {
     SideNumberField coefficient;  // lb/in^2
 };
 constexpr BandFields bandFields(int row) {
-    return {{W::kBandVelocity + row, kPlain, 0.0, 5000.0, "", "",
-             "Lowest velocity of a band in feet per second, 0 to 5000; the band's coefficient holds down to the next "
-             "band."},
-            {W::kBandCoefficient + row, kCoefficient, 0.0001, 2.0, "", "",
-             "Ballistic coefficient of the band, 0.0001 to 2, for the drag function."}};
+    return {
+        {W::kBandVelocity + row, kPlain, 0.0, 5000.0, "", "",
+         "Velocity of a band in feet per second, 0 to 5000: the band's coefficient holds at and above it, up to the "
+         "next faster band."},
+        {W::kBandCoefficient + row, kCoefficient, 0.0001, 2.0, "", "",
+         "Ballistic coefficient of the band, 0.0001 to 2, for the drag function."}};
+}
+
+// A row of the wind zones.
+struct ZoneFields {
+    SideNumberField until;      // yd
+    SideNumberField speed;      // mph
+    SideNumberField direction;  // degrees
+};
+constexpr ZoneFields zoneFields(int row) {
+    return {{W::kZoneUntil + row, kPlain, 1.0, 100000.0, "", "",
+             "Range in yards, 1 to 100000, up to which this zone's wind blows (from the zone above); the last zone "
+             "blows to the end."},
+            {W::kZoneSpeed + row, kPlain, 0.0, 200.0, "", "", "Wind speed of the zone in miles per hour, 0 to 200."},
+            {W::kZoneDirection + row, kPlain, 0.0, 360.0, "", "",
+             "Where the zone's wind comes from: 0 to 360 degrees clockwise from the target (90 from the right)."}};
 }
 
 }  // namespace vorlan::advancedfields

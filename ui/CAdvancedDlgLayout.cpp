@@ -62,7 +62,12 @@ QGroupBox* CAdvancedDlg::buildSpinGroup() {
     for (const SideNumberField& f : {kTwistField, kLengthField, kDiameterField}) addNumberEdit(f);
     const SideLabelledEdit edits[] = {kTwistField.labelled(), kLengthField.labelled(), kDiameterField.labelled()};
     QGridLayout* grid = editGrid(edits);
-    grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0, 1, 2);
+    grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0);
+    grid->addWidget(makeCheck(this, kAerodynamicJump, QStringLiteral("Aerodynamic Jump")), 3, 1);
+    QLabel* inUse = addLabel(kDiameterInUse, {});
+    inUse->setWordWrap(true);
+    inUse->setFixedWidth(kAdviceWidth);
+    grid->addWidget(inUse, 6, 0, 1, 2);
     grid->addWidget(addResultEdit(kStability), 4, 0, Qt::AlignRight);
     grid->addWidget(new QLabel(QStringLiteral("Stability Factor (Sg)"), this), 4, 1);
     // The advice runs to a sentence: two lines kept free for it, so the window keeps its size.
@@ -133,6 +138,31 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
     return groupAround(this, QStringLiteral("Drag"), grid);
 }
 
+QGroupBox* CAdvancedDlg::buildZonesGroup() {
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("To (yd.)"), this), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("m.p.h."), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("From (deg.)"), this), 0, 2);
+    for (int row = 0; row < kMaxWindZones; ++row) {
+        const advancedfields::ZoneFields zone = advancedfields::zoneFields(row);
+        grid->addWidget(addNumberEdit(zone.until), row + 1, 0);
+        grid->addWidget(addNumberEdit(zone.speed), row + 1, 1);
+        grid->addWidget(addNumberEdit(zone.direction), row + 1, 2);
+    }
+    return groupAround(this, QStringLiteral("Wind Zones"), grid);
+}
+
+QGroupBox* CAdvancedDlg::buildZeroGroup() {
+    using namespace advancedfields;
+    for (const SideNumberField& f : {kZeroTemperatureField, kZeroPressureField, kZeroHumidityField, kZeroPowderField})
+        addNumberEdit(f);
+    const SideLabelledEdit edits[] = {kZeroTemperatureField.labelled(), kZeroPressureField.labelled(),
+                                      kZeroHumidityField.labelled(), kZeroPowderField.labelled()};
+    QGridLayout* grid = editGrid(edits);
+    grid->addWidget(makeCheck(this, kZeroConditions, QStringLiteral("Zero in These Conditions")), 4, 0, 1, 2);
+    return groupAround(this, QStringLiteral("Zero Conditions"), grid);
+}
+
 void CAdvancedDlg::buildControls() {
     auto* left = new QVBoxLayout;
     left->addWidget(buildWindGroup());
@@ -143,16 +173,22 @@ void CAdvancedDlg::buildControls() {
     right->addWidget(buildPowderGroup());
     right->addWidget(buildDragGroup());
     right->addStretch();
+    auto* third = new QVBoxLayout;
+    third->addWidget(buildZonesGroup());
+    third->addWidget(buildZeroGroup());
+    third->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(12);
     layout->addLayout(left);
     layout->addLayout(right);
+    layout->addLayout(third);
 }
 
 void CAdvancedDlg::followTyping() {
     // The results follow every keystroke that changes them, without checks or messages.
     for (const int id : {kTwist, kLength, kDiameter, kSensitivity, kPowderTemperature, kReferenceTemperature})
+
         connect(edit(id), &QLineEdit::textChanged, this, &CAdvancedDlg::showResults);
 }
 

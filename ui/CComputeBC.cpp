@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "reports/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "ui/CColorBtn.h"
@@ -102,6 +103,7 @@ void CComputeBC::buildControls() {
     reason_->setWordWrap(true);
     reason_->setObjectName(QStringLiteral("bcReason"));
     layout->addWidget(reason_);
+    layout->addWidget(addNoteLabel(kNoteLabel));
     layout->addLayout(buttons);
 }
 
@@ -135,6 +137,7 @@ void CComputeBC::onCompute() {
     const ChronographBc result = solver.solve();
     newBcLabel_ = withDragName("New BC  (%s)", main->shot().dragFunction);
     reason_->clear();
+    showNote(kNoteLabel, result.usable() ? coefficientNote(main->shot()) : std::string());
     if (result.usable()) {
         newBc_ = cFormat("%6.4f", result.ballisticCoefficient);
         updateData(false);

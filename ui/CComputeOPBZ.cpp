@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "reports/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "ui/CColorBtn.h"
@@ -54,6 +55,7 @@ void CComputeOPBZ::buildControls() {
     layout->addWidget(name, 0, Qt::AlignHCenter);
     layout->addLayout(grid);
     layout->addWidget(compute, 0, Qt::AlignHCenter);
+    layout->addWidget(addNoteLabel(kEffectsLabel));
 }
 
 void CComputeOPBZ::onInitDialog() {
@@ -86,6 +88,7 @@ void CComputeOPBZ::onCompute() {
     maximumRange_ = cFormat("%u", static_cast<unsigned>(result.maximumRange));
     name_ = main->shot().name;
     updateData(false);
+    showNote(kEffectsLabel, effectsLine(main->shot()));
 }
 
 void CComputeOPBZ::writeBack(SideWindowOwner& owner) { owner.shot().targetDiameter = targetDiameter_; }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "reports/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "ui/ControlIds.h"
 
@@ -61,6 +62,7 @@ void CMaximumRangeDlg::buildControls() {
     layout->addWidget(name, 0, Qt::AlignHCenter);
     layout->addWidget(dragLabel);
     layout->addLayout(groups);
+    layout->addWidget(addNoteLabel(kEffectsLabel));
     layout->addWidget(sink);
 }
 
@@ -93,6 +95,7 @@ void CMaximumRangeDlg::showResults() {
     edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
     edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
     controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
+    showNote(kEffectsLabel, effectsLine(shot));
 }
 
 }  // namespace vorlan

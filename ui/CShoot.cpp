@@ -81,6 +81,12 @@ void CShoot::buildControls() {
     setControlId(status_, kStatusLabel);
     layout->addSpacing(4);
     layout->addWidget(status_);
+    effects_ = new QLabel(this);
+    effects_->setWordWrap(true);
+    effects_->setMaximumWidth(kNameWidth);
+    setControlId(effects_, kEffectsLabel);
+    effects_->setVisible(false);
+    layout->addWidget(effects_);
     chartButton_ = new CColorBtn(QStringLiteral("&Chart"), this);
     chartButton_->setObjectName(QStringLiteral("comparisonChart"));
     chartButton_->setEnabled(false);
@@ -115,6 +121,9 @@ void CShoot::exchange(DataExchange& dx) {
     dx.text(kCurrentNameEdit, texts_.currentName, 0);
     if (dx.saving()) return;
     status_->setText(QString::fromStdString(texts_.status));
+    // The effects the current shot flies, as the range table names them.
+    effects_->setText(QString::fromStdString(texts_.effects).replace(u'\t', u' '));
+    effects_->setVisible(!texts_.effects.empty());
     dropSide_->setText(QString::fromStdString(texts_.dropSide));
     driftSide_->setText(QString::fromStdString(texts_.driftSide));
 }

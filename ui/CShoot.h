@@ -38,6 +38,7 @@ private:
 
     ComparisonTexts texts_;
     QLabel* status_;
+    QLabel* effects_;
     QLabel* dropSide_ = nullptr;   // "high" or "low"
     QLabel* driftSide_ = nullptr;  // "right" or "left"
     QLineEdit* focusHolder_;

@@ -88,6 +88,7 @@ inline constexpr int kNewBcEdit = 1003;
 inline constexpr int kNewBcLabel = 1012;
 inline constexpr int kSetNewBcButton = 1035;
 inline constexpr int kComputeButton = 1066;
+inline constexpr int kNoteLabel = 1067;
 }  // namespace ComputeBcIds
 
 namespace MaximumRangeIds {
@@ -103,6 +104,7 @@ inline constexpr int kVerticalTimeEdit = 1013;
 inline constexpr int kFocusSink = 1027;  // takes the focus so that no shown value is selected
 inline constexpr int kNameEdit = 1042;
 inline constexpr int kDragLabel = 1078;
+inline constexpr int kEffectsLabel = 1079;
 }  // namespace MaximumRangeIds
 
 namespace OpbzIds {
@@ -113,6 +115,7 @@ inline constexpr int kMinimumEdit = 1010;
 inline constexpr int kDiameterEdit = 1013;
 inline constexpr int kNameEdit = 1043;
 inline constexpr int kZeroEdit = 1067;
+inline constexpr int kEffectsLabel = 1068;
 }  // namespace OpbzIds
 
 // The comparison window that Shoot opens.
@@ -125,6 +128,7 @@ inline constexpr int kStatusLabel = 1020;
 inline constexpr int kFocusHolder = 1023;
 inline constexpr int kBaselineNameEdit = 1041;
 inline constexpr int kCurrentNameEdit = 1042;
+inline constexpr int kEffectsLabel = 1024;
 }  // namespace ComparisonIds
 
 namespace MessageBoxIds {
@@ -180,6 +184,17 @@ inline constexpr int kLoadCsv = 1041;
 inline constexpr int kDragStatus = 1042;
 inline constexpr int kBandVelocity = 1050;
 inline constexpr int kBandCoefficient = 1060;
+inline constexpr int kZeroConditions = 1065;
+inline constexpr int kZeroTemperature = 1066;
+inline constexpr int kZeroPressure = 1067;
+inline constexpr int kZeroHumidity = 1068;
+inline constexpr int kZeroPowderTemperature = 1069;
+inline constexpr int kAerodynamicJump = 1070;
+// A wind zone's three edits are these plus its row.
+inline constexpr int kZoneUntil = 1071;
+inline constexpr int kZoneSpeed = 1076;
+inline constexpr int kZoneDirection = 1081;
+inline constexpr int kDiameterInUse = 1086;
 }  // namespace AdvancedIds
 
 // The Field Card window.

@@ -155,7 +155,15 @@ const Entry kAdvancedEntries[] = {
     {AdvancedIds::kTemplate, AdvancedIds::kStability,
      "Gyroscopic stability factor by Miller's rule, for the main window's velocity and air."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdvice,
-     "Below 1.0 unstable, to 1.3 marginal, to 1.5 fair, above 1.5 stable."},
+     "Judged on the factor as shown: below 1.00 unstable, to 1.29 marginal, 1.30 to 1.50 fair, above 1.50 stable."},
+    {AdvancedIds::kTemplate, AdvancedIds::kAerodynamicJump,
+     "Check to let a crosswind at the muzzle throw the bullet up or down (Litz's fit; needs twist, length and "
+     "diameter). The zero is taken without it."},
+    {AdvancedIds::kTemplate, AdvancedIds::kDiameterInUse,
+     "The bullet diameter spin drift and stability use: the one entered, or the caliber's."},
+    {AdvancedIds::kTemplate, AdvancedIds::kZeroConditions,
+     "Check to zero the rifle in the conditions below, in still air on a level range, and fly today's conditions "
+     "at that angle."},
     {AdvancedIds::kTemplate, AdvancedIds::kCoriolis,
      "Check to let the Earth's rotation move the bullet (Coriolis and Eotvos effects)."},
     {AdvancedIds::kTemplate, AdvancedIds::kAdjustedVelocity,
@@ -195,6 +203,11 @@ const QHash<quint32, QString>& texts() {
             const advancedfields::BandFields band = advancedfields::bandFields(row);
             insertFields(AdvancedIds::kTemplate, std::span(&band.velocity, 1));
             insertFields(AdvancedIds::kTemplate, std::span(&band.coefficient, 1));
+        }
+        for (int row = 0; row < kMaxWindZones; ++row) {
+            const advancedfields::ZoneFields zone = advancedfields::zoneFields(row);
+            for (const SideNumberField* f : {&zone.until, &zone.speed, &zone.direction})
+                insertFields(AdvancedIds::kTemplate, std::span(f, 1));
         }
         return t;
     }();

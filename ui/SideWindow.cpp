@@ -51,6 +51,21 @@ QLabel* SideWindow::addLabel(int controlId, const QString& text) {
     return label;
 }
 
+QLabel* SideWindow::addNoteLabel(int controlId) {
+    QLabel* label = addLabel(controlId, {});
+    label->setWordWrap(true);
+    label->setVisible(false);
+    return label;
+}
+
+void SideWindow::showNote(int controlId, const std::string& text) {
+    auto* label = controlAs<QLabel>(controlId);
+    QString shown = QString::fromStdString(text);
+    shown.replace(u'\t', u' ');
+    label->setText(shown);
+    label->setVisible(!shown.isEmpty());
+}
+
 CColorBtn* SideWindow::addButton(int controlId, const QString& caption) {
     auto* button = new CColorBtn(caption, this);
     setControlId(button, controlId);

@@ -81,6 +81,10 @@ protected:
     // A read-only edit for a result or a name, centred, in the dialog colour.
     QLineEdit* addResultEdit(int controlId);
     QLabel* addLabel(int controlId, const QString& text);
+    // A wrapped line naming what a calculation flies beyond the designed flight (the range
+    // table's "Effects:" line) or a note about its result; hidden while it has no text.
+    QLabel* addNoteLabel(int controlId);
+    void showNote(int controlId, const std::string& text);
     CColorBtn* addButton(int controlId, const QString& caption);
     // Edits (already made) on the left and their labels beside them, one row each.
     QGridLayout* editGrid(std::span<const SideLabelledEdit> edits);

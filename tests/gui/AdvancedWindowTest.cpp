@@ -71,6 +71,7 @@ private slots:
     void loadedShotShowsInOpenWindow();
     void customDragFromCsv();
     void extrasFileRoundTrip();
+    void zonesJumpAndZeroConditions();
 };
 
 void TestAdvancedWindow::opensFromButtonWithLiveResults() {
@@ -258,6 +259,42 @@ void TestAdvancedWindow::extrasFileRoundTrip() {
     QCOMPARE(reopened->edit(W::kWindSpeed)->text(), QStringLiteral("12.5"));
     QCOMPARE(reopened->edit(W::kBandCoefficient)->text(), QStringLiteral("0.25"));
     delete reopened;
+}
+
+// The zones table, the jump and the zero conditions reach the shot; a half-typed zone stops
+// at its first blank field; the diameter in use follows the caliber.
+void TestAdvancedWindow::zonesJumpAndZeroConditions() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    retype(dlg->edit(MainDialogIds::kCaliberEdit), "9mm");
+    CAdvancedDlg* window = openAdvanced(dlg.get());
+    QVERIFY(window);
+    auto* inUse = window->controlAs<QLabel>(W::kDiameterInUse);
+    QCOMPARE(inUse->text(), QStringLiteral("Diameter in use: 0.355 in. (calibre table)"));
+    type(window, W::kDiameter, "0.3");
+    QCOMPARE(inUse->text(), QStringLiteral("Diameter in use: 0.300 in. (entered)"));
+    type(window, W::kDiameter, "0");
+    type(window, W::kZoneUntil, "400");
+    type(window, W::kZoneSpeed, "8");
+    type(window, W::kZoneDirection, "270");
+    type(window, W::kZoneUntil + 1, "1000");
+    QVERIFY(!window->close());
+    QCOMPARE(h.messages.value(0), QStringLiteral("Please enter a number."));
+    type(window, W::kZoneSpeed + 1, "12");
+    type(window, W::kZoneDirection + 1, "45");
+    click(window, W::kAerodynamicJump);
+    click(window, W::kZeroConditions);
+    type(window, W::kZeroTemperature, "20");
+    type(window, W::kZeroPressure, "25.5");
+    QVERIFY(window->close());
+    const AdvancedEffects& e = dlg->shot().advanced;
+    const std::vector<WindZone> zones{{400, 8, 270}, {1000, 12, 45}};
+    QVERIFY(e.windZones == zones);
+    QVERIFY(e.aerodynamicJump);
+    QVERIFY(e.zeroConditions);
+    QCOMPARE(e.zeroTemperature, 20.0);
+    QCOMPARE(e.zeroPressure, 25.5);
+    QCOMPARE(e.zeroHumidity, 0.0);
 }
 
 QTEST_MAIN(TestAdvancedWindow)
