@@ -299,7 +299,7 @@ TEST(AdvancedEffects, AerodynamicJumpFollowsThePublishedFit) {
         const TrajectorySolver plainLeft = flown(shot);
         e.windDirection = 90;
         EXPECT_NEAR(flown(shot).rows[1000].drop, plainLeft.rows[1000].drop, 1e-6) << "without the jump a side wind "
-                                                                                      "leaves the drop alone";
+                                                                                     "leaves the drop alone";
     }
 }
 
