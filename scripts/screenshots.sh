@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 cmake --build "$build" --target vorlan_screenshots
-QT_QPA_PLATFORM=offscreen "$build/tools/vorlan_screenshots" examples resources/help/images
+# A screen wide enough for the main dialog, as on a desktop (the platform default is 800 x 600).
+QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/gui/offscreen-wide.json" "$build/tools/vorlan_screenshots" examples resources/help/images
 ls resources/help/images

@@ -64,9 +64,11 @@ QGroupBox* CAdvancedDlg::buildSpinGroup() {
     QGridLayout* grid = editGrid(edits);
     grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0);
     grid->addWidget(makeCheck(this, kAerodynamicJump, QStringLiteral("Aerodynamic Jump")), 3, 1);
+    // "Diameter in use: 0.264 in. (calibre table)" wraps: two lines kept for it as for the advice.
     QLabel* inUse = addLabel(kDiameterInUse, {});
     inUse->setWordWrap(true);
-    inUse->setFixedWidth(kAdviceWidth);
+    inUse->setFixedSize(kAdviceWidth, 2 * inUse->fontMetrics().lineSpacing() + 4);
+    inUse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(inUse, 6, 0, 1, 2);
     grid->addWidget(addResultEdit(kStability), 4, 0, Qt::AlignRight);
     grid->addWidget(new QLabel(QStringLiteral("Stability Factor (Sg)"), this), 4, 1);
