@@ -164,6 +164,7 @@ void CAdvancedDlg::exchangeZones(DataExchange& dx) {
         if (edit(f.until.controlId)->text().isEmpty() && edit(f.speed.controlId)->text().isEmpty() &&
             edit(f.direction.controlId)->text().isEmpty())
             continue;
+        if (dx.skips(f.until.controlId)) continue;  // the row being filled in is no zone yet
         WindZone zone{};
         exchangeNumber(dx, f.until, zone.until);
         exchangeNumber(dx, f.speed, zone.speed);

@@ -150,6 +150,9 @@ QGroupBox* CAdvancedDlg::buildZonesGroup() {
         grid->addWidget(addNumberEdit(zone.until), row + 1, 0);
         grid->addWidget(addNumberEdit(zone.speed), row + 1, 1);
         grid->addWidget(addNumberEdit(zone.direction), row + 1, 2);
+        // As with the bands, a zone is checked when its row is left.
+        const QList<int> cells{zone.until.controlId, zone.speed.controlId, zone.direction.controlId};
+        for (const int cell : cells) settleFieldsWith(cell, cells);
     }
     return groupAround(this, QStringLiteral("Wind Zones"), grid);
 }

@@ -21,6 +21,7 @@
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/CAdvancedDlg.h"
+#include "ui/CAdvancedDlgFields.h"
 #include "ui/CColorMsgBox.h"
 #include "ui/CComputeBC.h"
 #include "ui/CShoot.h"
@@ -87,6 +88,7 @@ private slots:
     void unusableCoefficientSaysWhy();
     void clickThatFixesAFieldIsNotRefused_data();
     void clickThatFixesAFieldIsNotRefused();
+    void halfFilledRowIsNoError_data();
     void halfFilledRowIsNoError();
     void eachKindFirstOpensBesideTheDialog_data();
     void eachKindFirstOpensBesideTheDialog();
@@ -417,30 +419,48 @@ void TestDesktopTour::clickThatFixesAFieldIsNotRefused() {
     QCOMPARE(dlg->updateData(), thenValid);
 }
 
-void TestDesktopTour::halfFilledRowIsNoError() {
+void TestDesktopTour::halfFilledRowIsNoError_data() {
     using namespace AdvancedIds;
+    using advancedfields::zoneFields;
+    QTest::addColumn<QList<int>>("row");  // the cells of the first row
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("nextRow");  // the first cell of the second row
+    QTest::newRow("BC bands") << QList<int>{kBandVelocity, kBandCoefficient} << QStringList{"2000", "0.45"}
+                              << kBandVelocity + 1;
+    QTest::newRow("wind zones") << QList<int>{zoneFields(0).until.controlId, zoneFields(0).speed.controlId,
+                                              zoneFields(0).direction.controlId}
+                                << QStringList{"300", "10", "90"} << zoneFields(1).until.controlId;
+}
+
+void TestDesktopTour::halfFilledRowIsNoError() {
+    QFETCH(QList<int>, row);
+    QFETCH(QStringList, values);
+    QFETCH(int, nextRow);
     Harness h;
     auto dlg = h.openMainDialog();
     click(dlg.get(), kAdvancedButton);
     auto* window = qobject_cast<CAdvancedDlg*>(windowsOf<CAdvancedDlg>(dlg.get()).value(0));
     QVERIFY(window);
     QApplication::setActiveWindow(window);
-    // The first cell, then Tab to the second: no message before the row can be finished.
-    retype(window->edit(kBandVelocity), "2000");
-    QTest::keyClick(window->edit(kBandVelocity), Qt::Key_Tab);
-    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), kBandCoefficient);
-    QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
-    QTest::keyClicks(QApplication::focusWidget(), "0.45");
+    // Each cell, then Tab to the next: no message before the row can be finished.
+    for (int i = 0; i < row.size(); ++i) {
+        retype(window->edit(row[i]), values[i]);
+        if (i + 1 == row.size()) break;
+        QTest::keyClick(window->edit(row[i]), Qt::Key_Tab);
+        QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), row[i + 1]);
+        QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
+    }
     // A row left half filled is checked when it is left.
-    retype(window->edit(kBandVelocity + 1), "1500");
-    window->edit(kWindSpeed)->setFocus();
+    retype(window->edit(nextRow), "1500");
+    window->edit(AdvancedIds::kWindSpeed)->setFocus();
     QCOMPARE(h.messages, QStringList{"Please enter a number."});
-    window->edit(kBandVelocity + 1)->clear();  // an empty row is no row
+    window->edit(nextRow)->clear();  // an empty row is no row
     h.messages.clear();
     QVERIFY(window->updateData());
     QVERIFY(dlg->updateData());
-    QCOMPARE(dlg->shot().advanced.bcBands.size(), std::size_t{1});
-    QCOMPARE(dlg->shot().advanced.bcBands[0].coefficient, 0.45);
+    const AdvancedEffects& e = dlg->shot().advanced;
+    QCOMPARE(e.bcBands.size() + e.windZones.size(), std::size_t{1});
+    QCOMPARE(e.bcBands.empty() ? e.windZones[0].speed : e.bcBands[0].coefficient, values[1].toDouble());
 }
 
 void TestDesktopTour::eachKindFirstOpensBesideTheDialog_data() {
