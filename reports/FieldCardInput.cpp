@@ -2,35 +2,18 @@
 // numbers, and the names of the layouts and units.
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
 #include "reports/FieldCard.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
-// The whole text (blanks aside) as one finite number.
-std::optional<double> numberOf(std::string_view text) {
-    text = trimmed(text);
-    if (text.empty()) return std::nullopt;
-    if (text.front() == '+') text.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
 std::string lower(std::string_view text) {
-    std::string out(trimmed(text));
+    std::string out(trimmedBlanks(text));
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
@@ -42,7 +25,7 @@ std::optional<FieldCardRequest> parseCardRanges(std::string_view text, FieldCard
     for (std::size_t start = 0; start <= text.size();) {
         std::size_t colon = text.find(':', start);
         if (colon == std::string_view::npos) colon = text.size();
-        parts.push_back(numberOf(text.substr(start, colon - start)));
+        parts.push_back(wholeNumber(text.substr(start, colon - start)));
         start = colon + 1;
     }
     if (parts.size() != 3 || !parts[0] || !parts[1] || !parts[2]) {
@@ -65,13 +48,13 @@ std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, s
     while (start <= text.size()) {
         std::size_t end = text.find_first_of(",\n", start);
         if (end == std::string_view::npos) end = text.size();
-        const std::string_view item = trimmed(text.substr(start, end - start));
+        const std::string_view item = trimmedBlanks(text.substr(start, end - start));
         start = end + 1;
         if (item.empty()) continue;
         const std::size_t equals = item.rfind('=');
         const std::optional<double> range =
-            equals == std::string_view::npos ? std::nullopt : numberOf(item.substr(equals + 1));
-        const std::string_view name = equals == std::string_view::npos ? item : trimmed(item.substr(0, equals));
+            equals == std::string_view::npos ? std::nullopt : wholeNumber(item.substr(equals + 1));
+        const std::string_view name = equals == std::string_view::npos ? item : trimmedBlanks(item.substr(0, equals));
         if (!range || name.empty()) {
             problem = "'" + std::string(item) + "' is not a target such as \"Gong 1=327\" (name = range)";
             return std::nullopt;
@@ -89,8 +72,8 @@ std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::
         if (end == std::string_view::npos) end = text.size();
         const std::string_view item = text.substr(start, end - start);
         start = end + 1;
-        if (trimmed(item).empty()) continue;
-        const std::optional<double> value = numberOf(item);
+        if (trimmedBlanks(item).empty()) continue;
+        const std::optional<double> value = wholeNumber(item);
         if (!value) {
             problem = "'" + std::string(item) + "' is not a number";
             return std::nullopt;

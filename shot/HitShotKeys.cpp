@@ -1,10 +1,10 @@
 #include "shot/HitShotKeys.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan {
 
@@ -39,18 +39,12 @@ void append(std::string& text, std::string_view key, const std::string& value) {
     text.append(key).append(value).append(kShotLineEnd);
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
 bool sizeFits(double inches) { return inches > 0.0 && inches <= kLargestTarget; }
 
 // The whole text as one positive number.
 std::optional<double> positiveNumber(std::string_view text) {
     double value = 0.0;
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string_view::npos) return std::nullopt;
     if (!cScanDouble(text, value) || !(value > 0.0) || !std::isfinite(value)) return std::nullopt;
     return value;
@@ -64,12 +58,12 @@ std::string hitTargetText(const HitTarget& target) {
 }
 
 std::optional<HitTarget> parseHitTarget(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     HitTarget target;
     const std::size_t blank = text.find(' ');
     const std::string_view shape = text.substr(0, blank);
     const std::string_view sizes = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
-    const std::size_t second = trimmed(sizes).find(' ');
+    const std::size_t second = trimmedBlanks(sizes).find(' ');
     if (startsWithNoCase(shape, "circle") && shape.size() == 6) {
         const std::optional<double> diameter = positiveNumber(sizes);
         if (!diameter) return std::nullopt;
@@ -78,14 +72,14 @@ std::optional<HitTarget> parseHitTarget(std::string_view text) {
     }
     if (!(startsWithNoCase(shape, "rect") && shape.size() == 4) || second == std::string_view::npos)
         return std::nullopt;
-    const std::optional<double> width = positiveNumber(trimmed(sizes).substr(0, second));
-    const std::optional<double> height = positiveNumber(trimmed(sizes).substr(second + 1));
+    const std::optional<double> width = positiveNumber(trimmedBlanks(sizes).substr(0, second));
+    const std::optional<double> height = positiveNumber(trimmedBlanks(sizes).substr(second + 1));
     if (!width || !height) return std::nullopt;
     return HitTarget{HitTarget::Shape::Rectangle, *width, *height};
 }
 
 std::optional<HitTarget> parseTargetSize(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     if (text.size() > 2 && startsWithNoCase(text.substr(text.size() - 2), "in")) text.remove_suffix(2);
     const std::size_t by = text.find_first_of("xX");
     if (by == std::string_view::npos) {
@@ -100,10 +94,10 @@ std::optional<HitTarget> parseTargetSize(std::string_view text) {
 }
 
 std::optional<HitSpreads> parseRangeSpread(std::string_view text, HitSpreads spreads) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     spreads.rangeSdPercent = !text.empty() && text.back() == '%';
-    if (spreads.rangeSdPercent) text = trimmed(text.substr(0, text.size() - 1));
-    if (trimmed(text) == "0") {
+    if (spreads.rangeSdPercent) text = trimmedBlanks(text.substr(0, text.size() - 1));
+    if (trimmedBlanks(text) == "0") {
         spreads.rangeSd = 0.0;
         return spreads;
     }

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <sstream>
 
 #include "shot/CLocaleNumbers.h"
 #include "shot/SafeFile.h"
 #include "shot/ShotFile.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan {
 
@@ -53,9 +53,9 @@ bool parseCell(std::string_view cell, double& value) {
     cell = trimmed(cell);
     value = std::nan("");
     if (cell.empty() || cell == "-") return true;
-    if (cell.front() == '+') cell.remove_prefix(1);
-    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    return error == std::errc() && end == cell.data() + cell.size() && std::isfinite(value);
+    const std::optional<double> number = wholeNumber(cell);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 std::vector<std::string_view> splitCells(std::string_view line, std::string_view separators) {
