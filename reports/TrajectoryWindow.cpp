@@ -84,6 +84,11 @@ void TrajectoryWindow::createMenu() {
     });
     fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
     fieldCard_->setEnabled(false);
+    hitProbability_ = file->addAction(QStringLiteral("&Hit Probability..."), this, [this] {
+        if (views_) owner_.openHitProbability(views_->shot());
+    });
+    hitProbability_->setObjectName(QStringLiteral("fileHitProbability"));
+    hitProbability_->setEnabled(false);
 
     // Copy works on the table view; the chart has Export Chart.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -173,6 +178,7 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
+    hitProbability_->setEnabled(true);
 }
 
 void TrajectoryWindow::onFilePrintPreview() {

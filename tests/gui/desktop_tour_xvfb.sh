@@ -2,8 +2,8 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the Advanced and Field Card windows, the help window and its Escape, and the
-# close request ending the program.
+# windows apart, the Field Card, Hit Probability and Advanced windows, the help window and its
+# Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -140,6 +140,20 @@ picture field-card
 xdotool windowactivate --sync "$card" 2>/dev/null
 keys Escape
 gone "Field Card - $name" || fail "Escape did not close the Field Card window"
+
+# "Hit Probability..." is the next stop: its window counts the hits of the shot as typed, a
+# first answer at once; Escape closes it.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab space
+hit=$(windows "Hit Probability - $name" | head -n1)
+[[ -n $hit ]] || fail "no \"Hit Probability - $name\" window"
+xdotool windowactivate --sync "$hit" 2>/dev/null
+# The precision field is six stops from the first: one MOA per axis.
+keys $(printf 'Tab %.0s' $(seq 6)) ctrl+a 1
+sleep 1
+picture hit-probability
+keys Escape
+gone "Hit Probability - $name" || fail "Escape did not close the Hit Probability window"
 
 # "Advanced..." is the next stop: a typed wind speed replaces the selected one, and Escape
 # closes the window keeping it in the shot.
