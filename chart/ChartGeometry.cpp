@@ -59,7 +59,10 @@ ChartGeometry::ChartGeometry(const ChartScene& scene, const QRectF& area_, doubl
     for (std::size_t i = 0; i < scene.series.size(); ++i)
         legendRows.emplace_back(plot.right() - rowWidth - 0.5 * line, top + line * (static_cast<double>(i) + 1.0),
                                 rowWidth, line);
-    legend = QRectF(plot.right() - rowWidth - 0.5 * line, top, rowWidth, line * (scene.series.size() + 1.0))
+    double rows = static_cast<double>(scene.series.size()) + 1.0;
+    if (!scene.series.empty() && !scene.series.front().hitCurve.empty())
+        hitLegendRow = QRectF(plot.right() - rowWidth - 0.5 * line, top + line * rows++, rowWidth, line);
+    legend = QRectF(plot.right() - rowWidth - 0.5 * line, top, rowWidth, line * rows)
                  .adjusted(-0.3 * line, -0.2 * line, 0.3 * line, 0.2 * line);
 }
 

@@ -3,10 +3,19 @@
 
 #include "reports/ReportChartSeries.h"
 
+#include "shot/ShotSetup.h"
+
 namespace vorlan {
 
 ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report) {
-    return chartSeries(shot.name, report.tableTrajectory(), shot.targetRange);
+    ChartSeries series = chartSeries(shot.name, report.tableTrajectory(), shot.targetRange);
+    if (!hitSpreadsSet(shot) || !shotHitTarget(shot).isSet()) return series;
+    const HitProbabilityResult hits = shotHitProbability(shot, shotHitRanges(shot, kHitCurveRanges), {});
+    for (const HitRangeFigure& f : hits.figures)
+        series.hitCurve.push_back({double(f.range), f.probability, f.standardError});
+    series.hitLevel = shot.hit.level;
+    if (const std::optional<int> ethical = ethicalRange(hits.figures, shot.hit.level)) series.ethicalRange = *ethical;
+    return series;
 }
 
 ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange) {

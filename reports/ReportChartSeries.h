@@ -11,7 +11,8 @@
 
 namespace vorlan {
 
-// The series of a range table: the rows of its own trajectory, as the report prints them.
+// The series of a range table: the rows of its own trajectory, as the report prints them;
+// with the shot's spreads set, P(hit) against range (the default run) and the ethical range.
 ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report);
 // The series of a solved trajectory (a comparison's baseline or current shot).
 ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange);

@@ -133,7 +133,7 @@ CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
     setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(shot_.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    ranges_ = shotHitRanges(shot_);
+    ranges_ = shotHitRanges(shot_, kHitCurveRanges);
     targetWasSet_ = shot_.hit.target.isSet();
     buildControls();
     showInputs();

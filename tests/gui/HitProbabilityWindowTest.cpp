@@ -72,8 +72,9 @@ private slots:
         for (const int range : {100, 300, 500, 1000}) {
             const HitRangeFigure& f = figureAt(window->shownResult(), range);
             const double expected = circleProbability(1.0, 4.0, range);
-            QVERIFY2(std::fabs(f.probability - expected) < 4.0 * f.standardError + 1e-9,
-                     qPrintable(QString("%1 yd: %2 against %3").arg(range).arg(f.probability).arg(expected)));
+            QVERIFY2(
+                std::fabs(f.probability - expected) <= 4.0 * std::sqrt(expected * (1.0 - expected) / kDefaultHitRuns),
+                qPrintable(QString("%1 yd: %2 against %3").arg(range).arg(f.probability).arg(expected)));
         }
         QVERIFY(window->control(kTargetFigure)->property("text").toString().startsWith("P(hit) at 500 yd: "));
         QCOMPARE(window->shownResult().impacts.size(), std::size_t{2000});
