@@ -19,6 +19,7 @@
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
+#include "ui/CHitProbabilityDlg.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
@@ -122,6 +123,18 @@ int main(int argc, char** argv) {
     for (const auto& [id, text] : advancedInputs)
         if (advanced) retype(*advanced, id, QString::fromLatin1(text));
     save(advanced, QStringLiteral("advanced.png"));
+    dialog.onHitProbability();
+    if (auto* hit = newest<CHitProbabilityDlg>(&dialog)) {
+        const std::pair<int, const char*> hitInputs[] = {
+            {HitProbabilityIds::kVelocitySd, "12"},
+            {HitProbabilityIds::kRangeSd, "10"},
+            {HitProbabilityIds::kWindSd, "2"},
+            {HitProbabilityIds::kPrecision, "0.5"},
+        };
+        for (const auto& [id, text] : hitInputs) retype(*hit, id, QString::fromLatin1(text));
+        QTest::qWaitFor([hit] { return hit->finished(); }, 60000);
+        save(hit, QStringLiteral("hit-probability.png"));
+    }
     CColorDlg colors(context, &dialog);
     colors.show();
     save(&colors, QStringLiteral("dialog-color.png"));
