@@ -329,11 +329,15 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
         // The vital zone as it is stays the vital zone, and follows it.
         if (!targetWasSet_ && !rectangle && *width == shot_.targetDiameter) hit.target = HitTarget{};
     }
-    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)"))
+    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
         hit.level = *level / 100.0;
+        if (!(*level >= 0.0 && *level <= 100.0) && problem.empty())
+            problem = "Ethical P(hit): a percentage from 0 to 100.";
+    }
     const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, "Samples");
     if (runs && !(*runs >= kLeastRuns && *runs <= kMostRuns && *runs == std::floor(*runs)) && problem.empty())
         problem = cFormat("Samples: a whole number from %d to %d.", kLeastRuns, kMostRuns);
+    if (runs && problem.empty()) runCount_ = static_cast<int>(*runs);
 
     if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
         problem = "Target: give its size in inches.";
@@ -371,7 +375,7 @@ void CHitProbabilityDlg::startRun() {
     finished_ = false;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const int generation = generation_;
-    const int runs = runs_->text().trimmed().isEmpty() ? kDefaultHitRuns : runs_->text().trimmed().toInt();
+    const int runs = runCount_;
     const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
     if (ranges_.empty()) {
         progress_->setText(tr("The table has no range to count hits at."));

@@ -85,6 +85,7 @@ private:
     HitProbabilityResult shown_;
     bool finished_ = false;
     bool targetWasSet_ = false;
+    int runCount_ = kDefaultHitRuns;  // the samples of the next run
     int generation_ = 0;
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancel_;

@@ -90,7 +90,9 @@ private slots:
         testing::retype(field(window, kTargetWidth), "10");
         QVERIFY(std::fabs(dialog->shot().hit.spreads.precisionMoa - 1.0) < 1e-3);
         QCOMPARE(dialog->shot().hit.target, (HitTarget{HitTarget::Shape::Rectangle, 10, 20}));
+        testing::retype(field(window, kRuns), "2e3");
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        QCOMPARE(window->shownResult().runs, 2000);
         window->grab().save(testing::artefactPath("hit-probability.png"));
 
         // A field that cannot be read says so and keeps the last good inputs in the shot.
