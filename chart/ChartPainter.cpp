@@ -174,6 +174,18 @@ private:
         return &scene_.series.front().hitCurve;
     }
 
+    // P(hit) at `yards` along the curve, between its first and last ranges.
+    std::optional<double> hitAt(double yards) const {
+        const std::vector<ChartHitPoint>* curve = hitCurve();
+        if (!curve || yards < curve->front().range || yards > curve->back().range) return std::nullopt;
+        const auto after = std::lower_bound(curve->begin(), curve->end(), yards,
+                                            [](const ChartHitPoint& p, double y) { return p.range < y; });
+        if (after == curve->begin() || after->range == yards) return after->probability;
+        const ChartHitPoint& before = *(after - 1);
+        return before.probability +
+               (yards - before.range) / (after->range - before.range) * (after->probability - before.probability);
+    }
+
     // The P(hit) scale inside the plot's right edge, its numbers kept clear of other labels.
     void drawHitScale() {
         if (!hitCurve()) return;
@@ -386,6 +398,9 @@ private:
         if (!row) return lines;
         for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row], scene_.units))
             lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
+        if (const std::optional<double> p = hitAt(scene_.series.front().rows[*row].range))
+            lines.push_back(
+                {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), hitColor().darker(130)});
         for (std::size_t i = 1; i < scene_.series.size(); ++i) {
             const ChartSeries& overlay = scene_.series[i];
             const auto at = nearestRow(overlay, *scene_.cursorRange);

@@ -23,6 +23,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "chart/ChartExport.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPainter.h"
 #include "reports/ChartDialogs.h"
@@ -414,6 +415,21 @@ void TestTrajectoryChart::hitCurveAgainstTheClosedForm() {
     }
     QCOMPARE(series.ethicalRange, ethical);
     QCOMPARE(series.hitLevel, 0.9);
+
+    // The readout between two counted ranges reads the curve halfway between them.
+    ChartScene scene;
+    scene.series.push_back(series);
+    scene.cursorRange = 275;
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(exportChart(scene, dir.filePath("hit.svg").toStdString(), QSize(1000, 600), error));
+    QFile svg(dir.filePath("hit.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    const double halfway = (series.hitCurve[4].probability + series.hitCurve[5].probability) / 2.0;
+    QVERIFY(drawing.contains(">P(hit)<"));
+    const QString reading = QStringLiteral(">%1 %<").arg(halfway * 100.0, 0, 'f', 1);
+    QVERIFY2(drawing.contains(reading.toUtf8()), qPrintable(reading));
 }
 
 void TestTrajectoryChart::readoutFollowsZoomAndLeavesWithThePointer() {
