@@ -193,4 +193,5 @@ for _ in $(seq 50); do kill -0 "$vorlan" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$vorlan" 2>/dev/null && fail "the close request did not end the program"
 wait "$vorlan" || fail "the program ended with status $?"
 grep -q '^Wind Speed:10.0' "$work/Vorlan2 Extras.vxf" || fail "the wind speed was not kept beside the settings"
+grep -q '^Precision MOA:1.00' "$work/Vorlan2 Extras.vxf" || fail "the typed precision was not kept with the shot"
 echo "desktop tour passed"
