@@ -50,7 +50,7 @@ std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::stri
 
 HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
 
-void HitScatterView::show(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
+void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
     target_ = target;
     impacts_ = std::move(impacts);
     range_ = range;
@@ -453,7 +453,7 @@ void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& 
             table_->setItem(static_cast<int>(i), c, item);
         }
     }
-    scatter_->show(shotHitTarget(shot_), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
+    scatter_->setImpacts(shotHitTarget(shot_), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
     progress_->setText(quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
                              : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(kSeed).arg(timing));

@@ -33,7 +33,7 @@ namespace vorlan {
 class HitScatterView : public QWidget {
 public:
     explicit HitScatterView(QWidget* parent);
-    void show(const HitTarget& target, std::vector<HitImpact> impacts, int range);
+    void setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range);
 
 protected:
     void paintEvent(QPaintEvent*) override;
