@@ -20,6 +20,7 @@
 #include "reports/TableViewCommands.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
 #include "shot/FileTitle.h"
@@ -237,6 +238,7 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParame
         window->statusBar()->addWidget(note);
     }
     window->addViews(shot, std::move(report));
+    if (TrajectoryChartCommands* commands = window->chartCommands()) commands->chart()->countHitsOf(shot);
     return window;
 }
 

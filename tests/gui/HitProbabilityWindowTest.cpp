@@ -11,6 +11,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
 #include "reports/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
@@ -111,6 +113,8 @@ private slots:
         dialog->onRangeTable();
         auto* table = qobject_cast<TrajectoryWindow*>(dialog->openTableWindows.last().data());
         QVERIFY(table);
+        // Its chart draws P(hit) once the hits are counted, in the background.
+        QTRY_VERIFY_WITH_TIMEOUT(!table->chartCommands()->chart()->scene().series.front().hitCurve.empty(), 30000);
         auto* action = table->findChild<QAction*>(QStringLiteral("fileHitProbability"));
         QVERIFY(action && action->isEnabled());
         action->trigger();
