@@ -84,6 +84,8 @@ void TrajectoryWindow::createMenu() {
     });
     fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
     fieldCard_->setEnabled(false);
+    QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(); });
+    truing->setObjectName(QStringLiteral("fileTruing"));
 
     // Copy works on the table view; the chart has Export Chart.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));

@@ -423,7 +423,8 @@ TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>
 }
 
 void applyTruing(ShotParameters& shot, const TruingResult& result) {
-    shot.velocity = result.velocity;
+    // To the tenth of a foot per second that the main window and the shot file hold.
+    shot.velocity = std::round(result.velocity * 10.0) / 10.0;
     if (!result.dragScale.empty())
         shot.advanced.dragScale = result.dragScale;
     else if (shot.advanced.dragScale.empty())

@@ -72,7 +72,7 @@ struct TruingResult {
 TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>& observations,
                       TruingFit fit = TruingFit::Auto);
 
-// Writes a fit into the shot: the velocity, and the drag scale under its own key (a velocity
+// Writes a fit into the shot: the velocity (to a tenth of a ft/s), and the drag scale under its own key (a velocity
 // fit keeps the shot's drag scale, or puts in a factor of 1 so that the table names the truing).
 void applyTruing(ShotParameters& shot, const TruingResult& result);
 

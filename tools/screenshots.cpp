@@ -21,6 +21,7 @@
 #include "ui/CEVWCalculations.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
+#include "ui/CTruingDlg.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
 
@@ -122,6 +123,17 @@ int main(int argc, char** argv) {
     for (const auto& [id, text] : advancedInputs)
         if (advanced) retype(*advanced, id, QString::fromLatin1(text));
     save(advanced, QStringLiteral("advanced.png"));
+    // Five holds from a day at the range, fitted.
+    dialog.openTruing();
+    auto* truing = newest<CTruingDlg>(&dialog);
+    const std::pair<int, const char*> holds[] = {
+        {300, "4.75"}, {500, "11.5"}, {700, "20.1"}, {850, "28.0"}, {1000, "37.3"}};
+    for (int row = 0; truing && row < 5; ++row) {
+        retype(*truing, TruingIds::cell(row, 0), QString::number(holds[row].first));
+        retype(*truing, TruingIds::cell(row, 1), QString::fromLatin1(holds[row].second));
+    }
+    press(truing, TruingIds::kFit);
+    save(truing, QStringLiteral("truing.png"));
     CColorDlg colors(context, &dialog);
     colors.show();
     save(&colors, QStringLiteral("dialog-color.png"));

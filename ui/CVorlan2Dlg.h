@@ -60,6 +60,8 @@ public:
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
     void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
+    // A Truing window of the dialog's shot (from the Advanced window or a table window).
+    void openTruing() override;
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.

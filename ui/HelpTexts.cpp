@@ -48,6 +48,37 @@ const Entry kEntries[] = {
     {FieldCardIds::kTemplate, FieldCardIds::kLayout,
      "The card's size; a card that cannot hold its rows and columns says so instead of cutting them."},
     {FieldCardIds::kTemplate, FieldCardIds::kSheet, "Several cards on one sheet, with cut marks."},
+    {TruingIds::kTemplate, 0,
+     "Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches "
+     "the rifle."},
+    {TruingIds::kTemplate, TruingIds::kFitChoice,
+     "What is fitted besides the velocity: nothing, one drag factor over the whole flight, or a drag scale by Mach; "
+     "by default one range fits the velocity alone, two to four one factor, five or more reaching below Mach 1.08 "
+     "the scale by Mach."},
+    {TruingIds::kTemplate, TruingIds::kLoadCsv,
+     "Reads observations from a CSV file whose header names range_yd and any of up_moa, up_mil, up_clicks, "
+     "drop_in, velocity_fps, time_s, sigma_moa and sigma_fps."},
+    {TruingIds::kTemplate, TruingIds::kSaveCsv, "Writes the observations to a CSV file of the same columns."},
+    {TruingIds::kTemplate, TruingIds::kFit,
+     "Fits the main window's shot to the observations: the fitted values with their standard errors, the "
+     "residuals before and after, and the chart."},
+    {TruingIds::kTemplate, TruingIds::kApply,
+     "Writes the fitted velocity into the main window and the drag scale into the shot: every table and "
+     "calculation then flies them."},
+    {TruingIds::kTemplate, TruingIds::kClearTruing,
+     "Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here "
+     "the drag scale alone."},
+    {TruingIds::kTemplate, TruingIds::kResiduals,
+     "Each reading observed minus predicted, with the shot as it was and with the fitted values, in the reading's "
+     "unit; the fit weighs each by its uncertainty (the \u00b1 column)."},
+    {TruingIds::kTemplate, TruingIds::kChart,
+     "The observed points (rings, with bars as long as their uncertainty) over the drop predicted before and after "
+     "the fit."},
+    {TruingIds::kTemplate, TruingIds::kOk, "Closes the window and keeps the observations with the shot."},
+    {TruingIds::kTemplate, TruingIds::kCancel,
+     "Closes the window; the shot keeps the observations it had. What Apply wrote stays."},
+    {AdvancedIds::kTemplate, AdvancedIds::kTruing,
+     "Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges."},
     {MainDialogIds::kTemplate, MainDialogIds::kFieldCardButton,
      "Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export."},
     {MainDialogIds::kTemplate, MainDialogIds::kAdvancedButton,
