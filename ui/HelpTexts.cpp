@@ -240,6 +240,22 @@ const QHash<quint32, QString>& texts() {
             for (const SideNumberField* f : {&zone.until, &zone.speed, &zone.direction})
                 insertFields(AdvancedIds::kTemplate, std::span(f, 1));
         }
+        // The Truing window's observation cells, the same help down each column.
+        static const char* const kObservationHelp[TruingIds::kColumns] = {
+            "The range of the observation in yards, 1 to 5000.",
+            "The elevation dialled or held up to hit the centre, in true MOA (1/60 degree).",
+            "The elevation dialled or held up to hit the centre, in mil.",
+            "The elevation dialled up to hit the centre, in clicks of the shot's click value.",
+            "The drop in inches with the shot's own zero, negative below the line of sight.",
+            "A velocity in feet per second measured at the range (a Doppler radar, a second chronograph).",
+            "The time of flight to the range in seconds.",
+            "How sure the row's holds and drop are, in MOA (0.1 when blank; half a click for clicks).",
+            "How sure the row's velocity is, in feet per second (5 when blank).",
+        };
+        for (int row = 0; row < TruingIds::kRows; ++row)
+            for (int column = 0; column < TruingIds::kColumns; ++column)
+                t.insert(controlHelpId(TruingIds::kTemplate, TruingIds::cell(row, column)),
+                         QString::fromUtf8(kObservationHelp[column]));
         return t;
     }();
     return table;
