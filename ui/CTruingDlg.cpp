@@ -432,17 +432,23 @@ void CTruingDlg::onApply() {
     if (!result_ || result_->outcome != TruingResult::Outcome::Fitted || !fittedShot_) return;
     ShotParameters* shot = takenShot();
     if (!shot) return;
-    // A fit made on other inputs would be written over the wrong flight.
-    ShotParameters now = *shot, then = *fittedShot_;
+    // A fit made on other inputs would be written over the wrong flight. The shot may be the
+    // one fitted, or that one with this fit applied already.
+    const ShotParameters& then = *fittedShot_;
+    ShotParameters now = *shot, trued = then;
+    applyTruing(trued, *result_);
     now.muzzleAngle = then.muzzleAngle;  // the zero written back by a table changes no flight
     now.observations = then.observations;
+    if (now.velocity == trued.velocity && now.advanced.dragScale == trued.advanced.dragScale) {
+        now.velocity = then.velocity;
+        now.advanced.dragScale = then.advanced.dragScale;
+    }
     if (shotFileText(now) != shotFileText(then)) {
         showStatus(tr("The shot has changed since the fit: press Fit again before Apply."));
         return;
     }
     if (!replaced_) replaced_ = Replaced{shot->velocity, shot->advanced.dragScale};
     applyTruing(*shot, *result_);
-    fittedShot_ = *shot;  // so that a second Apply of the same fit is allowed
     owner()->showFields();
     showStatus(
         tr("Applied: velocity %1 f.p.s., drag scale %2. Clear Truing takes it back.")
@@ -458,12 +464,13 @@ void CTruingDlg::onClearTruing() {
         replaced_.reset();
         showStatus(tr("Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.")
                        .arg(shownNumber("%.1f", shot->velocity)));
+    } else if (!shot->advanced.dragScaleOn()) {
+        showStatus(tr("No truing is in force."));
+        return;
     } else {
         shot->advanced.dragScale.clear();
         showStatus(tr("Drag scale cleared; the velocity stays %1 f.p.s.").arg(shownNumber("%.1f", shot->velocity)));
     }
-    fittedShot_.reset();
-    control(kApply)->setEnabled(false);
     owner()->showFields();
 }
 

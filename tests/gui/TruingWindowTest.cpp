@@ -138,6 +138,14 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     QCOMPARE(dlg->shot().velocity, 2700.0);
     QVERIFY(!dlg->shot().advanced.dragScaleOn());
     QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text(), QStringLiteral("2700"));
+    // A fit is never applied to a shot other than the one it was made on.
+    dlg->edit(MainDialogIds::kBallisticCoefficientEdit)->setText(QStringLiteral("0.25"));
+    press(window, kApply);
+    QCOMPARE(dlg->shot().velocity, 2700.0);
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().contains(QStringLiteral("press Fit again")));
+    dlg->edit(MainDialogIds::kBallisticCoefficientEdit)->setText(QStringLiteral("0.243"));
+    press(window, kApply);
+    QVERIFY(dlg->shot().advanced.dragScaleOn());
 }
 
 void TestTruingWindow::opensFromTheAdvancedAndTableWindows_data() {
