@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Holds.h"
 #include "shot/Observations.h"
 #include "shot/ShotParameters.h"
 
@@ -46,6 +47,18 @@ struct TruingResidual {
     double before;  // residual with the shot as it was
     double after;   // residual with the fitted values
 };
+
+// One reading of an observation and the uncertainty the fit weighs it by, in the reading's unit.
+struct TruingReading {
+    double range;          // yd
+    const char* quantity;  // as TruingResidual::quantity
+    double observed;
+    double sigma;
+};
+
+// Every reading of the observations, in their order, with its stated or default uncertainty;
+// a hold in clicks counts clicks of `click`.
+std::vector<TruingReading> truingReadings(const std::vector<Observation>& observations, ClickValue click);
 
 struct TruingResult {
     enum class Outcome {

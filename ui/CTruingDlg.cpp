@@ -93,21 +93,20 @@ ChartSeries seriesOf(const ShotParameters& shot, const std::string& name) {
 }  // namespace
 
 std::vector<ChartObservation> observedPoints(const std::vector<Observation>& observations, ClickValue click) {
-    std::vector<ChartObservation> points;
     const double clickMoa = radiansToTrueMoa(clickRadians(click));
-    for (const Observation& o : observations) {
-        const bool ownSigma = !std::isnan(o.sigmaMoa);
-        // An angle up (true MOA) as inches above the line of sight at the range, and back.
-        const auto inches = [&](double moa) { return -std::tan(moa / kTrueMoaPerRadian) * o.range * 36.0; };
-        const double holdSigma = ownSigma ? o.sigmaMoa : kDefaultSigmaMoa;
-        const auto add = [&](double value, double spread, bool velocity = false) {
-            if (!std::isnan(value)) points.push_back({o.range, value, std::fabs(spread), velocity});
-        };
-        if (!std::isnan(o.upMoa)) add(inches(o.upMoa), inches(holdSigma));
-        if (!std::isnan(o.upMil)) add(inches(radiansToTrueMoa(o.upMil / kMilsPerRadian)), inches(holdSigma));
-        if (!std::isnan(o.upClicks)) add(inches(o.upClicks * clickMoa), inches(ownSigma ? o.sigmaMoa : clickMoa / 2.0));
-        add(o.dropInches, inches(holdSigma));
-        add(o.velocity, std::isnan(o.sigmaFps) ? kDefaultSigmaFps : o.sigmaFps, true);
+    const double milMoa = radiansToTrueMoa(1.0 / kMilsPerRadian);
+    std::vector<ChartObservation> points;
+    for (const TruingReading& r : truingReadings(observations, click)) {
+        const std::string_view quantity = r.quantity;
+        // A hold up, in true MOA, as inches above the line of sight at the range.
+        const auto inches = [&](double moa) { return -std::tan(moa / kTrueMoaPerRadian) * r.range * 36.0; };
+        const double moaPer = quantity == "up_moa" ? 1.0 : quantity == "up_mil" ? milMoa : clickMoa;
+        if (quantity == "drop_in")
+            points.push_back({r.range, r.observed, r.sigma});
+        else if (quantity == "velocity_fps")
+            points.push_back({r.range, r.observed, r.sigma, true});
+        else if (quantity != "time_s")
+            points.push_back({r.range, inches(r.observed * moaPer), -inches(r.sigma * moaPer)});
     }
     return points;
 }

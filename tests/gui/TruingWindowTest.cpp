@@ -273,6 +273,34 @@ void TestTruingWindow::chartShowsTheHoldsOnTheTruedCurve() {
     }
     const ChartObservation& farthest = scene.observations.back();
     QVERIFY(std::fabs(scene.series[0].rows.at(1000).drop * 12.0 - farthest.value) > 3.0 * farthest.spread);
+
+    // One range seen every way: 10 MOA up is 2.9089 mil and 40 quarter-minute clicks, each
+    // 21600 tan(1/6 degree) = 62.83 in. below the line; the click's bar is half a click.
+    Observation all;
+    all.range = 600;
+    all.upMoa = 10;
+    all.upMil = 2.908882;
+    all.upClicks = 40;
+    all.dropInches = -62.83;
+    all.velocity = 1700;
+    all.time = 0.9;
+    const double tenMoa = 21600.0 * std::tan(3.14159265358979 / 1080.0), tenth = tenMoa / 100.0;
+    const struct {
+        double value, spread;
+        bool velocity;
+    } expected[] = {{-tenMoa, tenth, false},
+                    {-tenMoa, tenth, false},
+                    {-tenMoa, 1.25 * tenth, false},
+                    {-62.83, tenth, false},
+                    {1700.0, 5.0, true}};
+    const std::vector<ChartObservation> points = observedPoints({all}, ClickValue{0.25, AngleUnit::Moa});
+    QCOMPARE(points.size(), std::size(expected));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        QVERIFY2(std::fabs(points[i].value - expected[i].value) < 1e-3, qPrintable(QString::number(i)));
+        QVERIFY2(std::fabs(points[i].spread - expected[i].spread) < 1e-3, qPrintable(QString::number(i)));
+        QCOMPARE(points[i].velocity, expected[i].velocity);
+        QCOMPARE(points[i].range, 600.0);
+    }
 }
 
 }  // namespace
