@@ -200,6 +200,8 @@ void CTruingDlg::buildControls() {
     residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     residuals_->setSelectionMode(QAbstractItemView::NoSelection);
     residuals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    residuals_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    residuals_->setWordWrap(false);
     residuals_->setMinimumHeight(170);
     auto* right = new QVBoxLayout;
     right->addWidget(
