@@ -48,6 +48,7 @@ void advanceOneYard(AdvancedFlightState& s, const AdvancedStepContext& c) {
     const double mx = s.vx - h * ((a1 * u1x - b.gx) - r1.x);
     const double my = s.vy - h * ((a1 * u1y - b.gy) - r1.y);
     const double mz = s.vz - h * ((a1 * u1z - b.gz) - r1.z);
+    if (!(mx > 0.5 * s.vx)) return stopFlight(s);
 
     const double dt = TrajectorySolver::kStep / mx;
     const double u2x = mx - w.wx, u2y = my - w.wy, u2z = mz - w.wz;

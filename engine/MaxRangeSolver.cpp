@@ -101,6 +101,9 @@ MaxRangeFlight MaxRangeSolver::fly(const Drag& a, double elevation) const {
         const double a1 = a.factor(std::sqrt(ux * ux + vy * vy));
         const double vxm = vx - h * a1 * ux;
         const double vym = vy - h * (a1 * vy + kGravity);
+        // As in the table's flight: a bullet losing half its forward speed in half a step
+        // has stopped, and the step taken anyway would speed it up.
+        if (!(vxm > 0.5 * vx)) break;
         const double sm = std::sqrt(vxm * vxm + vym * vym);
         const double dt = kStep / vxm;
         const double uxm = vxm - w;

@@ -36,6 +36,7 @@ void advanceOneYard(FlightState& s, const StepContext& c) {
     const double mx = s.vx - h * (a1 * u1x - c.gx);
     const double my = s.vy - h * (a1 * u1y - c.gy);
     const double mz = s.vz - h * (a1 * u1z - c.gz);
+    if (!(mx > 0.5 * s.vx)) return stopFlight(s);
 
     const double dt = TrajectorySolver::kStep / mx;
     const double u2x = mx - c.wx, u2y = my - c.wy, u2z = mz - c.wz;
@@ -167,10 +168,14 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double 
     rows.clear();
     effectParts.clear();
     lastRowIndex = -1;
+    stoppedInFlight = false;
 
     for (std::int32_t k = 0; k <= n; ++k) {
         // Written as negations so that a NaN speed or height also ends the flight.
-        if (!(s.speed >= kMinimumSpeed) || !(s.y >= kLowestDrop)) break;
+        if (!(s.speed >= kMinimumSpeed) || !(s.y >= kLowestDrop)) {
+            stoppedInFlight = std::isnan(s.speed);
+            break;
+        }
         // Past the last recorded range and past the sight-in range nothing more is recorded
         // or corrected: the rest of the march would change nothing.
         if (k > lastRange && (!solveElevation || s.x >= sightInFeet + kHalfStep)) break;

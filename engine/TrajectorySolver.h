@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
@@ -75,6 +76,7 @@ public:
     std::int32_t lastRange = 0;      // yd, last recorded range
     std::int32_t rangeStep = 1;      // yd, record every multiple of this
     std::int32_t lastRowIndex = -1;  // result: index of the last row, -1 when none was recorded
+    bool stoppedInFlight = false;    // result: the march ended where the bullet all but stopped
     double sightInRange = 300.0;     // yd where the zeroing puts the bullet on the line of sight
     double crosswind = 0.0;          // mph, along +z before cant
     bool solveElevation = true;      // zero muzzleElevation at sightInRange before the run
@@ -128,6 +130,13 @@ private:
 
 // The end of every step, once the new velocity is known: one step along the range, the rise
 // and drift that velocity gives over `dt`, and the time the step's path takes at the new speed.
+// A bullet that would lose half its speed along the line of sight within half a yard has
+// all but stopped (a bullet of no coefficient to speak of, or one falling back on a steep
+// climb): the yard step can no longer follow it, and taken anyway it would overshoot and
+// speed the bullet up without end. The flight ends there, as for a bullet that slowed below
+// the least speed.
+inline void stopFlight(FlightState& s) { s.speed = std::numeric_limits<double>::quiet_NaN(); }
+
 inline void advancePosition(FlightState& s, double dt) {
     constexpr double step = TrajectorySolver::kStep;
     const double dy = s.vy * dt;

@@ -248,6 +248,7 @@ std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& rep
         return cFormat("Table has no rows: the bullet starts slower than %g ft/s.", kMinimumSpeed);
     const std::string ends = "Table ends at " + withThousands(last / step * step) + " yd: ";
     const std::string after = " after " + withThousands(last) + " yd.";
+    if (flight.stoppedInFlight) return ends + "the bullet all but stopped within the next yard" + after;
     // The march stopped at the next yard: by the limit that the last yard's pace would cross first.
     const TrajectoryPoint& end = flight.rows[static_cast<std::size_t>(last)];
     const TrajectoryPoint& before = flight.rows[static_cast<std::size_t>(last > 0 ? last - 1 : 0)];

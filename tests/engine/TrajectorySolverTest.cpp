@@ -140,6 +140,27 @@ TEST(TrajectorySolver, StoppingRules) {
     EXPECT_EQ(beyond.muzzleElevation, 0.0);
 }
 
+// The least coefficients the fields take lose most of their speed within a few yards: the
+// flight must end there, never overshoot the yard step and speed the bullet up.
+TEST(TrajectorySolver, ABulletOfNoCoefficientStopsRatherThanSpeedsUp) {
+    for (const double bc : {0.0001, 0.0002, 0.0005, 0.001})
+        for (const double velocity : {800.0, 2700.0, 4000.0})
+            for (const double crosswind : {0.0, 10.0}) {
+                TrajectorySolver s = airgunSolver();
+                s.muzzleVelocity = velocity;
+                s.crosswind = crosswind;
+                s.solveElevation = false;
+                s.lastRange = 200;
+                setDragModel(s.dragModel, bc, kG1);
+                s.computeTrajectory();
+                for (std::size_t i = 1; i < s.rows.size(); ++i) {
+                    ASSERT_LE(s.rows[i].velocity, s.rows[i - 1].velocity) << bc << " at " << velocity << " ft/s";
+                    ASSERT_TRUE(std::isfinite(s.rows[i].windage) && std::isfinite(s.rows[i].time));
+                }
+                EXPECT_LT(s.lastRowIndex, 200) << bc << " at " << velocity << " ft/s";
+            }
+}
+
 TEST(TrajectorySolver, WindAndLead) {
     TrajectorySolver calm = airgunSolver();
     calm.computeTrajectory();
