@@ -33,6 +33,15 @@ ChartGeometry::ChartGeometry(const ChartScene& scene, const QRectF& area_, doubl
             highVelocity = std::max(highVelocity, row.velocity);
         }
     }
+    for (const ChartObservation& o : scene.observations) {
+        lastRange = std::max(lastRange, o.range);
+        if (o.velocity) {
+            highVelocity = std::max(highVelocity, o.value + o.spread);
+        } else {
+            lowInches = std::min(lowInches, o.value - o.spread);
+            highInches = std::max(highInches, o.value + o.spread);
+        }
+    }
     fullRange = {0.0, lastRange};
     fullInches = padded(lowInches, highInches);
     fullVelocity = {0.0, highVelocity * (1.0 + 2.0 * kMargin)};
@@ -53,17 +62,18 @@ ChartGeometry::ChartGeometry(const ChartScene& scene, const QRectF& area_, doubl
     double widest = 0.0;
     for (const ChartSeries& series : scene.series)
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(series.name)));
-    const double rowWidth =
+    double rowWidth =
         std::max(widest, metrics.horizontalAdvance(QStringLiteral("drop - - windage ··· ft/s"))) + 3.0 * line;
-    const double top = plot.top() + 0.5 * line;
+    if (!scene.observations.empty())
+        rowWidth = std::max(rowWidth, metrics.horizontalAdvance(legendKey(scene)) + 1.0 * line);
+    const bool hitRow = !scene.series.empty() && !scene.series.front().hitCurve.empty();
+    const double rows = static_cast<double>(scene.series.size()) + (hitRow ? 2.0 : 1.0);
+    const double top = scene.legendLowerLeft ? plot.bottom() - 0.5 * line - rows * line : plot.top() + 0.5 * line;
+    const double legendLeft = scene.legendLowerLeft ? plot.left() + 0.5 * line : plot.right() - rowWidth - 0.5 * line;
     for (std::size_t i = 0; i < scene.series.size(); ++i)
-        legendRows.emplace_back(plot.right() - rowWidth - 0.5 * line, top + line * (static_cast<double>(i) + 1.0),
-                                rowWidth, line);
-    double rows = static_cast<double>(scene.series.size()) + 1.0;
-    if (!scene.series.empty() && !scene.series.front().hitCurve.empty())
-        hitLegendRow = QRectF(plot.right() - rowWidth - 0.5 * line, top + line * rows++, rowWidth, line);
-    legend = QRectF(plot.right() - rowWidth - 0.5 * line, top, rowWidth, line * rows)
-                 .adjusted(-0.3 * line, -0.2 * line, 0.3 * line, 0.2 * line);
+        legendRows.emplace_back(legendLeft, top + line * (static_cast<double>(i) + 1.0), rowWidth, line);
+    if (hitRow) hitLegendRow = QRectF(legendLeft, top + line * (rows - 1.0), rowWidth, line);
+    legend = QRectF(legendLeft, top, rowWidth, line * rows).adjusted(-0.3 * line, -0.2 * line, 0.3 * line, 0.2 * line);
 }
 
 QPointF ChartGeometry::fractionAt(const QPointF& point) const {
@@ -76,6 +86,12 @@ std::optional<std::size_t> ChartGeometry::legendSeriesAt(const QPointF& point) c
     for (std::size_t i = 0; i < legendRows.size(); ++i)
         if (legendRows[i].contains(point)) return i;
     return std::nullopt;
+}
+
+QString legendKey(const ChartScene& scene) {
+    QString key = QStringLiteral("— drop  - - windage  ··· %1").arg(chartUnits(scene.units).velocity);
+    if (!scene.observations.empty()) key += QStringLiteral("  ○ observed");
+    return key;
 }
 
 const ChartUnits& chartUnits(UnitSystem units) {

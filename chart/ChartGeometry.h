@@ -16,9 +16,22 @@ class QFontMetricsF;
 
 namespace vorlan {
 
+// A point observed at a real range, drawn over the curves with its uncertainty either way:
+// a hold or a drop as inches above the line of sight, or a measured velocity.
+struct ChartObservation {
+    double range;           // yd
+    double value;           // inches, or ft/s on the velocity axis
+    double spread = 0.0;    // the uncertainty, in the same unit
+    bool velocity = false;  // on the velocity axis
+};
+
 // Everything one picture of the chart shows.
 struct ChartScene {
     std::vector<ChartSeries> series;  // the first is the window's own shot, the rest overlays
+    std::vector<ChartObservation> observations;
+    // The legend in the plot's lower left corner, which a drop falling from the line of sight and
+    // a velocity falling from the top leave free; otherwise in the upper right.
+    bool legendLowerLeft = false;
     // The part of the full extent in view, as fractions of it (0..1 both ways, y upward), so
     // the left and right axes zoom and pan together.
     QRectF view{0.0, 0.0, 1.0, 1.0};
@@ -81,6 +94,9 @@ public:
 
     double fontPixels() const { return 12.0 * scale; }
 };
+
+// The legend's key line: what each kind of line means, and the observed points when there are some.
+QString legendKey(const ChartScene& scene);
 
 // Tick values for an axis: "nice" steps of 1, 2 or 5 times a power of ten, about `count` of them.
 std::vector<double> axisTicks(const AxisRange& axis, int count);

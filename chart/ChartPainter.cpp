@@ -44,6 +44,7 @@ public:
         for (std::size_t i = scene_.series.size(); i-- > 0;) drawSeries(scene_.series[i], seriesColor(i));
         drawHitCurve();
         for (std::size_t i = scene_.series.size(); i-- > 0;) drawPointMarkers(scene_.series[i], seriesColor(i));
+        drawObservations();
         drawCursor();
         p_.restore();
         drawAxes();
@@ -337,6 +338,25 @@ private:
         for (const Dot& dot : dots(series)) drawDot(dot.at, color, dot.text);
     }
 
+    // Each observed point as a ring, with a bar as long as its uncertainty either way.
+    void drawObservations() {
+        p_.setRenderHint(QPainter::Antialiasing, true);
+        for (const ChartObservation& o : scene_.observations) {
+            const double x = g_.xAt(o.range);
+            const auto at = [&](double value) { return o.velocity ? g_.yAtVelocity(value) : g_.yAtInches(value); };
+            p_.setPen(pen(Qt::black, 1.2));
+            if (o.spread > 0.0) {
+                const double top = at(o.value + o.spread), bottom = at(o.value - o.spread);
+                p_.drawLine(QPointF(x, top), QPointF(x, bottom));
+                for (double y : {top, bottom}) p_.drawLine(QPointF(x - px(3), y), QPointF(x + px(3), y));
+            }
+            p_.setBrush(o.velocity ? QColor(200, 200, 200) : QColor(Qt::white));
+            p_.drawEllipse(QPointF(x, at(o.value)), px(3.5), px(3.5));
+            p_.setBrush(Qt::NoBrush);
+        }
+        p_.setRenderHint(QPainter::Antialiasing, false);
+    }
+
     void drawCursor() {
         if (!scene_.cursorRange) return;
         const double x = g_.xAt(*scene_.cursorRange);
@@ -365,8 +385,7 @@ private:
         p_.setBrush(Qt::NoBrush);
         const QRectF key(g_.legend.left() + 0.3 * h, g_.legend.top() + 0.2 * h, g_.legend.width(), h);
         p_.setPen(Qt::black);
-        p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("— drop  - - windage  ··· %1").arg(u_.velocity));
+        p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter, legendKey(scene_));
         if (g_.hitLegendRow) {
             const QRectF& row = *g_.hitLegendRow;
             p_.setPen(pen(hitColor(), 3));

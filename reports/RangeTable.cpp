@@ -130,7 +130,12 @@ std::string effectsLine(const ShotParameters& shot) {
     const AdvancedEffects effects = shotAdvancedEffects(shot);
     const double stability = shotStability(shot);
     const double jump = aerodynamicJumpMoa(effects, stability, muzzleCrosswind(effects, shot.crosswind));
-    return effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity), moaToRadians(jump));
+    const std::string line =
+        effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity), moaToRadians(jump));
+    // The range table names a truing on a line of its own; a calculation names it here.
+    if (!effects.dragScaleOn()) return line;
+    const std::string trued = "trued drag scale " + dragScaleSpan(effects.dragScale);
+    return line.empty() ? "Effects:\t" + trued : line + ", " + trued;
 }
 
 std::string coefficientText(const ShotParameters& shot) {

@@ -52,7 +52,8 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 // ("Effects:" and their names); empty when none was on. Every window and command that
 // flies the shot names its effects with it.
 std::string effectsLine(const TrajectorySolver& trajectory);
-// The same for the shot's effects before a flight, and from the figures themselves.
+// The same for the shot's effects before a flight, naming a truing's drag scale too, and from
+// the figures themselves.
 std::string effectsLine(const ShotParameters& shot);
 std::string effectsLine(const AdvancedEffects& effects, double stability, double launchVelocity, double jumpAngle);
 

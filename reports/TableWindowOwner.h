@@ -31,6 +31,8 @@ public:
     virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
     // File > Hit Probability: a hit probability window of the table's shot.
     virtual void openHitProbability(const ShotParameters&) {}
+    // File > Truing: a Truing window of the owner's shot, whose Apply trues the tables to come.
+    virtual void openTruing() {}
 
 protected:
     ~TableWindowOwner() = default;

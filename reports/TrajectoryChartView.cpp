@@ -63,6 +63,16 @@ void TrajectoryChartView::addOverlay(ChartSeries series) {
     emit overlaysChanged();
 }
 
+void TrajectoryChartView::setObservations(std::vector<ChartObservation> observations) {
+    scene_.observations = std::move(observations);
+    update();
+}
+
+void TrajectoryChartView::setLegendLowerLeft(bool lowerLeft) {
+    scene_.legendLowerLeft = lowerLeft;
+    update();
+}
+
 void TrajectoryChartView::removeOverlay(std::size_t index) {
     if (index == 0 || index >= scene_.series.size()) return;
     scene_.series.erase(scene_.series.begin() + static_cast<std::ptrdiff_t>(index));

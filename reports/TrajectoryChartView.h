@@ -34,6 +34,9 @@ public:
     ChartGeometry chartGeometry() const;
 
     void addOverlay(ChartSeries series);
+    // Points observed at real ranges, drawn over the curves.
+    void setObservations(std::vector<ChartObservation> observations);
+    void setLegendLowerLeft(bool lowerLeft);
     // Removes overlay `index` (1 or more: the window's own shot stays).
     void removeOverlay(std::size_t index);
 

@@ -90,6 +90,8 @@ void TrajectoryWindow::createMenu() {
     });
     hitProbability_->setObjectName(QStringLiteral("fileHitProbability"));
     hitProbability_->setEnabled(false);
+    QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(); });
+    truing->setObjectName(QStringLiteral("fileTruing"));
 
     // Copy works on the table view; the chart has Export Chart.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));

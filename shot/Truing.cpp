@@ -24,16 +24,17 @@ struct Reading {
 
 constexpr const char* kQuantityNames[] = {"up_moa", "up_mil", "up_clicks", "drop_in", "velocity_fps", "time_s"};
 
-// The readings of the observations with the uncertainties they are weighted by.
-std::vector<Reading> readingsOf(const std::vector<Observation>& observations, ClickValue click) {
+}  // namespace
+
+std::vector<TruingReading> truingReadings(const std::vector<Observation>& observations, ClickValue click) {
     const double clickMoa = radiansToTrueMoa(clickRadians(click));
-    std::vector<Reading> readings;
+    std::vector<TruingReading> readings;
     for (const Observation& o : observations) {
         const bool ownMoa = !std::isnan(o.sigmaMoa);
         const double holdMoa = ownMoa ? o.sigmaMoa : kDefaultSigmaMoa;
         const double holdRadians = holdMoa / kTrueMoaPerRadian;
         const auto add = [&](double value, Quantity q, double sigma) {
-            if (!std::isnan(value)) readings.push_back({o.range, q, value, sigma});
+            if (!std::isnan(value)) readings.push_back({o.range, kQuantityNames[static_cast<int>(q)], value, sigma});
         };
         add(o.upMoa, Quantity::UpMoa, holdMoa);
         add(o.upMil, Quantity::UpMil, radiansToMils(holdRadians));
@@ -41,6 +42,18 @@ std::vector<Reading> readingsOf(const std::vector<Observation>& observations, Cl
         add(o.dropInches, Quantity::Drop, std::tan(holdRadians) * o.range * 36.0);
         add(o.velocity, Quantity::Velocity, std::isnan(o.sigmaFps) ? kDefaultSigmaFps : o.sigmaFps);
         add(o.time, Quantity::Time, kDefaultSigmaTime);
+    }
+    return readings;
+}
+
+namespace {
+
+// The readings with their quantities as the predictions take them.
+std::vector<Reading> readingsOf(const std::vector<Observation>& observations, ClickValue click) {
+    std::vector<Reading> readings;
+    for (const TruingReading& r : truingReadings(observations, click)) {
+        const auto* name = std::find(std::begin(kQuantityNames), std::end(kQuantityNames), r.quantity);
+        readings.push_back({r.range, static_cast<Quantity>(name - std::begin(kQuantityNames)), r.observed, r.sigma});
     }
     return readings;
 }
@@ -423,7 +436,8 @@ TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>
 }
 
 void applyTruing(ShotParameters& shot, const TruingResult& result) {
-    shot.velocity = result.velocity;
+    // To the tenth of a foot per second that the main window and the shot file hold.
+    shot.velocity = std::round(result.velocity * 10.0) / 10.0;
     if (!result.dragScale.empty())
         shot.advanced.dragScale = result.dragScale;
     else if (shot.advanced.dragScale.empty())

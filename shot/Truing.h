@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Holds.h"
 #include "shot/Observations.h"
 #include "shot/ShotParameters.h"
 
@@ -47,6 +48,18 @@ struct TruingResidual {
     double after;   // residual with the fitted values
 };
 
+// One reading of an observation and the uncertainty the fit weighs it by, in the reading's unit.
+struct TruingReading {
+    double range;          // yd
+    const char* quantity;  // as TruingResidual::quantity
+    double observed;
+    double sigma;
+};
+
+// Every reading of the observations, in their order, with its stated or default uncertainty;
+// a hold in clicks counts clicks of `click`.
+std::vector<TruingReading> truingReadings(const std::vector<Observation>& observations, ClickValue click);
+
 struct TruingResult {
     enum class Outcome {
         Fitted,     // the values below are the fit's
@@ -72,7 +85,7 @@ struct TruingResult {
 TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>& observations,
                       TruingFit fit = TruingFit::Auto);
 
-// Writes a fit into the shot: the velocity, and the drag scale under its own key (a velocity
+// Writes a fit into the shot: the velocity (to a tenth of a ft/s), and the drag scale under its own key (a velocity
 // fit keeps the shot's drag scale, or puts in a factor of 1 so that the table names the truing).
 void applyTruing(ShotParameters& shot, const TruingResult& result);
 

@@ -22,6 +22,7 @@
 #include "ui/CHitProbabilityDlg.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
+#include "ui/CTruingDlg.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
 
@@ -137,6 +138,17 @@ int main(int argc, char** argv) {
         else
             save(nullptr, QStringLiteral("hit-probability.png"));  // told as a picture not taken
     }
+    // Five holds from a day at the range, fitted.
+    dialog.openTruing();
+    auto* truing = newest<CTruingDlg>(&dialog);
+    const std::pair<int, const char*> holds[] = {
+        {300, "4.75"}, {500, "11.5"}, {700, "20.1"}, {850, "28.0"}, {1000, "37.3"}};
+    for (int row = 0; truing && row < 5; ++row) {
+        retype(*truing, TruingIds::cell(row, 0), QString::number(holds[row].first));
+        retype(*truing, TruingIds::cell(row, 1), QString::fromLatin1(holds[row].second));
+    }
+    press(truing, TruingIds::kFit);
+    save(truing, QStringLiteral("truing.png"));
     CColorDlg colors(context, &dialog);
     colors.show();
     save(&colors, QStringLiteral("dialog-color.png"));

@@ -266,6 +266,14 @@ void CAdvancedDlg::showWithOwner() {
     updateData(false);
 }
 
-void CAdvancedDlg::writeBack(SideWindowOwner& owner) { owner.shot().advanced = effects_; }
+void CAdvancedDlg::writeBack(SideWindowOwner& owner) {
+    // The drag scale is the Truing window's: whatever it applied since this window opened stays.
+    effects_.dragScale = owner.shot().advanced.dragScale;
+    owner.shot().advanced = effects_;
+}
+
+void CAdvancedDlg::onTruing() {
+    if (SideWindowOwner* main = owner()) main->openTruing();
+}
 
 }  // namespace vorlan

@@ -30,6 +30,7 @@ public:
     void onLoadCsv();
     void onCustomDrag(bool checked);
     void onSensitivityFromReadings();
+    void onTruing();
 
 protected:
     void onInitDialog() override;
@@ -46,6 +47,7 @@ private:
     QGroupBox* buildDragGroup();
     QGroupBox* buildZonesGroup();
     QGroupBox* buildZeroGroup();
+    QGroupBox* buildTruingGroup();
     void followTyping();
 
     void exchangeDirection(DataExchange& dx);

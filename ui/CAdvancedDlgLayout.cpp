@@ -168,6 +168,18 @@ QGroupBox* CAdvancedDlg::buildZeroGroup() {
     return groupAround(this, QStringLiteral("Zero Conditions"), grid);
 }
 
+QGroupBox* CAdvancedDlg::buildTruingGroup() {
+    auto* layout = new QVBoxLayout;
+    auto* note =
+        new QLabel(QStringLiteral("Fit the velocity and the drag to the holds observed at real ranges."), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    CColorBtn* truing = addButton(kTruing, QStringLiteral("&Truing..."));
+    connect(truing, &QPushButton::clicked, this, &CAdvancedDlg::onTruing);
+    layout->addWidget(truing, 0, Qt::AlignHCenter);
+    return groupAround(this, QStringLiteral("Truing"), layout);
+}
+
 void CAdvancedDlg::buildControls() {
     auto* left = new QVBoxLayout;
     left->addWidget(buildWindGroup());
@@ -181,6 +193,7 @@ void CAdvancedDlg::buildControls() {
     auto* third = new QVBoxLayout;
     third->addWidget(buildZonesGroup());
     third->addWidget(buildZeroGroup());
+    third->addWidget(buildTruingGroup());
     third->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);

@@ -63,6 +63,8 @@ public:
     // A Hit Probability window flying a shot (the dialog's, or a table window's) with the
     // dialog's hit inputs, which it keeps up to date as they are typed.
     void openHitProbability(const ShotParameters& shot) override;
+    // A Truing window of the dialog's shot (from the Advanced window or a table window).
+    void openTruing() override;
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.

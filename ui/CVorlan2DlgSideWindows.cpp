@@ -6,6 +6,7 @@
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
 #include "ui/CMaximumRangeDlg.h"
+#include "ui/CTruingDlg.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/DataExchange.h"
 
@@ -29,6 +30,7 @@ void CVorlan2Dlg::onMaximumRange() { openSideWindow<CMaximumRangeDlg>(*this); }
 void CVorlan2Dlg::onOPBZ() { openSideWindow<CComputeOPBZ>(*this); }
 void CVorlan2Dlg::onCalculations() { openSideWindow<CEVWCalculations>(*this); }
 void CVorlan2Dlg::onAdvanced() { openSideWindow<CAdvancedDlg>(*this); }
+void CVorlan2Dlg::openTruing() { openSideWindow<CTruingDlg>(*this); }
 
 void CVorlan2Dlg::exchangeSideWindows(DataExchange& dx) {
     if (dx.failed()) return;

@@ -23,9 +23,9 @@ quint32 controlHelpId(int templateId, int controlId) {
 }
 
 bool isDialogWithPopupHelp(quint32 helpId) {
-    for (const int templateId :
-         {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
-          ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate, FieldCardIds::kTemplate})
+    for (const int templateId : {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate,
+                                 OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate,
+                                 AdvancedIds::kTemplate, FieldCardIds::kTemplate, TruingIds::kTemplate})
         if (helpId == dialogHelpId(templateId)) return true;
     return false;
 }

@@ -196,7 +196,30 @@ inline constexpr int kZoneUntil = 1071;
 inline constexpr int kZoneSpeed = 1076;
 inline constexpr int kZoneDirection = 1081;
 inline constexpr int kDiameterInUse = 1086;
+inline constexpr int kTruing = 1090;
 }  // namespace AdvancedIds
+
+// The Truing window; an observation's cells are kFirstCell + 10 * row + column, the columns
+// in the order of the observation CSV (range_yd first).
+namespace TruingIds {
+inline constexpr int kTemplate = 159;
+inline constexpr int kFitChoice = 1090;
+inline constexpr int kLoadCsv = 1091;
+inline constexpr int kSaveCsv = 1092;
+inline constexpr int kFit = 1093;
+inline constexpr int kApply = 1094;
+inline constexpr int kClearTruing = 1095;
+inline constexpr int kFitted = 1096;
+inline constexpr int kResiduals = 1097;
+inline constexpr int kChart = 1098;
+inline constexpr int kStatus = 1099;  // what Apply or Clear Truing did
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kFirstCell = 1100;
+inline constexpr int kRows = 12;
+inline constexpr int kColumns = 9;
+constexpr int cell(int row, int column) { return kFirstCell + 10 * row + column; }
+}  // namespace TruingIds
 
 // The Field Card window.
 namespace FieldCardIds {

@@ -48,6 +48,37 @@ const Entry kEntries[] = {
     {FieldCardIds::kTemplate, FieldCardIds::kLayout,
      "The card's size; a card that cannot hold its rows and columns says so instead of cutting them."},
     {FieldCardIds::kTemplate, FieldCardIds::kSheet, "Several cards on one sheet, with cut marks."},
+    {TruingIds::kTemplate, 0,
+     "Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches "
+     "the rifle."},
+    {TruingIds::kTemplate, TruingIds::kFitChoice,
+     "What is fitted besides the velocity: nothing, one drag factor over the whole flight, or a drag scale by Mach; "
+     "by default one range fits the velocity alone, two to four one factor, five or more reaching below Mach 1.08 "
+     "the scale by Mach."},
+    {TruingIds::kTemplate, TruingIds::kLoadCsv,
+     "Reads observations from a CSV file whose header names range_yd and any of up_moa, up_mil, up_clicks, "
+     "drop_in, velocity_fps, time_s, sigma_moa and sigma_fps."},
+    {TruingIds::kTemplate, TruingIds::kSaveCsv, "Writes the observations to a CSV file of the same columns."},
+    {TruingIds::kTemplate, TruingIds::kFit,
+     "Fits the main window's shot to the observations: the fitted values with their standard errors, the "
+     "residuals before and after, and the chart."},
+    {TruingIds::kTemplate, TruingIds::kApply,
+     "Writes the fitted velocity into the main window and the drag scale into the shot: every table and "
+     "calculation then flies them."},
+    {TruingIds::kTemplate, TruingIds::kClearTruing,
+     "Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here "
+     "the drag scale alone."},
+    {TruingIds::kTemplate, TruingIds::kResiduals,
+     "Each reading observed minus predicted, with the shot as it was and with the fitted values, in the reading's "
+     "unit; the fit weighs each by its uncertainty (the \u00b1 column)."},
+    {TruingIds::kTemplate, TruingIds::kChart,
+     "The observed points (rings, with bars as long as their uncertainty) over the drop predicted before and after "
+     "the fit."},
+    {TruingIds::kTemplate, TruingIds::kOk, "Closes the window and keeps the observations with the shot."},
+    {TruingIds::kTemplate, TruingIds::kCancel,
+     "Closes the window; the shot keeps the observations it had. What Apply wrote stays."},
+    {AdvancedIds::kTemplate, AdvancedIds::kTruing,
+     "Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges."},
     {MainDialogIds::kTemplate, MainDialogIds::kFieldCardButton,
      "Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export."},
     {HitProbabilityIds::kTemplate, 0,
@@ -222,6 +253,22 @@ const QHash<quint32, QString>& texts() {
             for (const SideNumberField* f : {&zone.until, &zone.speed, &zone.direction})
                 insertFields(AdvancedIds::kTemplate, std::span(f, 1));
         }
+        // The Truing window's observation cells, the same help down each column.
+        static const char* const kObservationHelp[TruingIds::kColumns] = {
+            "The range of the observation in yards, 1 to 5000.",
+            "The elevation dialled or held up to hit the centre, in true MOA (1/60 degree).",
+            "The elevation dialled or held up to hit the centre, in mil.",
+            "The elevation dialled up to hit the centre, in clicks of the shot's click value.",
+            "The drop in inches with the shot's own zero, negative below the line of sight.",
+            "A velocity in feet per second measured at the range (a Doppler radar, a second chronograph).",
+            "The time of flight to the range in seconds.",
+            "How sure the row's holds and drop are, in MOA (0.1 when blank; half a click for clicks).",
+            "How sure the row's velocity is, in feet per second (5 when blank).",
+        };
+        for (int row = 0; row < TruingIds::kRows; ++row)
+            for (int column = 0; column < TruingIds::kColumns; ++column)
+                t.insert(controlHelpId(TruingIds::kTemplate, TruingIds::cell(row, column)),
+                         QString::fromUtf8(kObservationHelp[column]));
         return t;
     }();
     return table;

@@ -19,6 +19,8 @@ public:
     virtual bool takeFields() = 0;
     // Shows the shot in the owner's fields.
     virtual void showFields() = 0;
+    // Opens a Truing window of the shot (from the Advanced window).
+    virtual void openTruing() {}
 
 protected:
     ~SideWindowOwner() = default;

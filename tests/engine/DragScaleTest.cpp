@@ -52,5 +52,26 @@ TEST(DragScale, ActsAsTheCoefficientDividedByTheFactor) {
     }
 }
 
+// The point-blank zero and the maximum range fly the table's drag: a factor k there finds what
+// the coefficient divided by k finds.
+TEST(DragScale, PointBlankZeroAndMaximumRangeTakeIt) {
+    for (const double k : {1.1, 0.92}) {
+        ShotParameters scaled = testing::load308();
+        scaled.advanced.dragScale = {{0.0, k}};
+        ShotParameters coefficient = testing::load308();
+        coefficient.ballisticCoefficient /= k;
+        const MaximumRange a = shotMaxRangeSolver(scaled).computeMaximumRange(),
+                           b = shotMaxRangeSolver(coefficient).computeMaximumRange();
+        EXPECT_EQ(a.maximumRange, b.maximumRange) << k;
+        EXPECT_EQ(a.firingElevation, b.firingElevation) << k;
+        EXPECT_NEAR(a.verticalHeight, b.verticalHeight, 6.0) << k;
+        EXPECT_NE(a.maximumRange, shotMaxRangeSolver(testing::load308()).computeMaximumRange().maximumRange);
+        const PointBlankZero p = shotPointBlankZeroSolver(scaled).solve(),
+                             q = shotPointBlankZeroSolver(coefficient).solve();
+        EXPECT_EQ(p.optimumZero, q.optimumZero) << k;
+        EXPECT_EQ(p.maximumRange, q.maximumRange) << k;
+    }
+}
+
 }  // namespace
 }  // namespace vorlan

@@ -2,8 +2,8 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the Field Card, Hit Probability and Advanced windows, the help window and its
-# Escape, and the close request ending the program.
+# windows apart, the Field Card, Hit Probability, Advanced and Truing windows, the help window and
+# its Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -164,6 +164,27 @@ advanced=$(windows "Advanced" | head -n1)
 xdotool windowactivate --sync "$advanced" 2>/dev/null
 keys 1 0
 picture advanced
+
+# Its "Truing..." button (Alt+T): five holds from a day at the range, typed row by row with Tab
+# between the cells (a row is checked only when it is left), Fit, Apply; Enter is OK and keeps
+# the holds with the shot.
+keys alt+t
+truing=$(windows "Truing" | head -n1)
+[[ -n $truing ]] || fail "no \"Truing\" window"
+xdotool windowactivate --sync "$truing" 2>/dev/null
+for hold in 300:4.75 500:11.53 700:20.09 800:25.18 1000:37.35; do
+  xdotool type --delay 40 "${hold%:*}"
+  keys Tab
+  xdotool type --delay 40 "${hold#*:}"
+  keys $(printf 'Tab %.0s' $(seq 8))
+done
+[[ -z $(windows "Invalid Entry" 0) ]] || fail "typing the holds asked something"
+keys alt+f
+keys alt+a
+picture truing
+keys Return
+gone "Truing" || fail "Enter did not close the Truing window"
+xdotool windowactivate --sync "$advanced" 2>/dev/null
 keys Escape
 gone "Advanced" || fail "Escape did not close the Advanced window"
 
@@ -194,4 +215,8 @@ kill -0 "$vorlan" 2>/dev/null && fail "the close request did not end the program
 wait "$vorlan" || fail "the program ended with status $?"
 grep -q '^Wind Speed:10.0' "$work/Vorlan2 Extras.vxf" || fail "the wind speed was not kept beside the settings"
 grep -q '^Precision MOA:1.00' "$work/Vorlan2 Extras.vxf" || fail "the typed precision was not kept with the shot"
+grep -q '^Observations:range_yd up_moa;300 4.75;500 11.53;700 20.09;800 25.18;1000 37.35' "$work/Vorlan2 Extras.vxf" ||
+  fail "the holds were not kept with the shot"
+grep -q '^Drag Scale:' "$work/Vorlan2 Extras.vxf" || fail "Apply did not put the drag scale into the shot"
+grep -q '^Velocity:2700' "$work/Vorlan2.ini" && fail "Apply did not change the velocity"
 echo "desktop tour passed"
