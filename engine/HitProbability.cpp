@@ -124,7 +124,7 @@ void sampleFlight(TrajectorySolver& flight, const HitPlan& plan, SampleStream& s
         flight.crosswind = base.crosswind + windSpeed * s.windSd;
         return;
     }
-    // A direction to spread: the wind goes through the advanced effects.
+    // A direction to spread: a wind from any direction.
     double speed = w.speed + windSpeed * s.windSd;
     double direction = w.direction + windDirection * s.windDirectionSd;
     if (speed < 0.0) {
@@ -132,8 +132,17 @@ void sampleFlight(TrajectorySolver& flight, const HitPlan& plan, SampleStream& s
         direction += 180.0;
     }
     direction = std::fmod(direction, 360.0);
+    if (direction < 0.0) direction += 360.0;
+    if (!base.advanced.anyOn()) {
+        // The designed step takes a wind along the line of sight as well as across it, and
+        // costs less than the advanced one: the same wind, split as the advanced step splits it.
+        const double radians = degreesToRadians(direction);
+        flight.headwind = speed * std::cos(radians);
+        flight.crosswind = -speed * std::sin(radians);
+        return;
+    }
     flight.advanced.windSpeed = speed;
-    flight.advanced.windDirection = direction < 0.0 ? direction + 360.0 : direction;
+    flight.advanced.windDirection = direction;
     flight.crosswind = 0.0;
 }
 

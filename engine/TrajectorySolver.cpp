@@ -55,7 +55,7 @@ StepContext TrajectorySolver::stepContext() const {
     c.gx = -kGravity * std::sin(losAngle);
     c.gy = -kGravity * std::cos(cantAngle) * std::cos(losAngle);
     c.gz = kGravity * std::sin(cantAngle) * std::cos(losAngle);
-    c.wx = 0.0;
+    c.wx = -headwind * kMphToFps;
     c.wy = crosswind * std::sin(cantAngle) * kMphToFps;
     c.wz = crosswind * std::cos(cantAngle) * kMphToFps;
     return c;

@@ -79,6 +79,7 @@ public:
     bool stoppedInFlight = false;    // result: the march ended where the bullet all but stopped
     double sightInRange = 300.0;     // yd where the zeroing puts the bullet on the line of sight
     double crosswind = 0.0;          // mph, along +z before cant
+    double headwind = 0.0;           // mph toward the shooter along the line of sight
     bool solveElevation = true;      // zero muzzleElevation at sightInRange before the run
     Atmosphere atmosphere;           // derived values are recomputed by every run
     DragModel dragModel;
