@@ -102,7 +102,7 @@ private slots:
     void chartShowsTheHoldsOnTheTruedCurve();
 };
 
-// The day at the range: five holds, Fit, Apply; the range table printed afterwards
+// A day at the range: five holds, Fit, Apply; the range table printed afterwards
 // gives every observed hold to within its 0.1 MOA, names the truing, and Clear Truing puts
 // the box's velocity back.
 void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
