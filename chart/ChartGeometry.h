@@ -71,6 +71,8 @@ public:
     AxisRange velocity;                             // ft/s in view (right axis)
     AxisRange fullRange, fullInches, fullVelocity;  // everything, with a margin
 
+    // P(hit) (0 to 1) on a scale of its own: 0 at the plot's bottom, 1 at its top.
+    double yAtProbability(double p) const { return plot.bottom() - p * plot.height(); }
     double xAt(double yards) const { return plot.left() + (yards - range.low) / range.span() * plot.width(); }
     double yAtInches(double value) const {
         return plot.bottom() - (value - inches.low) / inches.span() * plot.height();
@@ -85,6 +87,8 @@ public:
     // The legend's rows, one per series, in device coordinates.
     std::vector<QRectF> legendRows;
     QRectF legend;
+    // The legend's row of the P(hit) curve, under the series' rows, when the chart has one.
+    std::optional<QRectF> hitLegendRow;
     // Which series' legend row holds `point`.
     std::optional<std::size_t> legendSeriesAt(const QPointF& point) const;
 

@@ -13,6 +13,7 @@ namespace vorlan {
 namespace {
 
 constexpr double kTransonicMach[] = {1.2, 1.0};
+QColor hitColor() { return {200, 110, 0}; }  // the P(hit) curve, its scale and the ethical range
 
 // One quantity of a row, in the unit of its axis.
 using Quantity = double (*)(const TrajectoryPoint&);
@@ -37,9 +38,11 @@ public:
         // The dots first, so that no label is written over one.
         for (const ChartSeries& series : scene_.series)
             for (const Dot& dot : dots(series)) marks_.markers.push_back(dotBox(dot.at));
+        drawHitScale();
         drawLineOfSight();
         if (!scene_.series.empty()) drawRangeMarkers(scene_.series.front());
         for (std::size_t i = scene_.series.size(); i-- > 0;) drawSeries(scene_.series[i], seriesColor(i));
+        drawHitCurve();
         for (std::size_t i = scene_.series.size(); i-- > 0;) drawPointMarkers(scene_.series[i], seriesColor(i));
         drawObservations();
         drawCursor();
@@ -165,6 +168,70 @@ private:
                 drawLabel(QPointF(x - px(2), g_.plot.bottom() - px(2) - n * h), text, p_.pen().color());
             ++n;
         }
+    }
+
+    const std::vector<ChartHitPoint>* hitCurve() const {
+        if (scene_.series.empty() || scene_.series.front().hitCurve.empty()) return nullptr;
+        return &scene_.series.front().hitCurve;
+    }
+
+    // P(hit) at `yards` along the curve, between its first and last ranges.
+    std::optional<double> hitAt(double yards) const {
+        const std::vector<ChartHitPoint>* curve = hitCurve();
+        if (!curve || yards < curve->front().range || yards > curve->back().range) return std::nullopt;
+        const auto after = std::lower_bound(curve->begin(), curve->end(), yards,
+                                            [](const ChartHitPoint& p, double y) { return p.range < y; });
+        if (after == curve->begin() || after->range == yards) return after->probability;
+        const ChartHitPoint& before = *(after - 1);
+        return before.probability +
+               (yards - before.range) / (after->range - before.range) * (after->probability - before.probability);
+    }
+
+    // The P(hit) scale inside the plot's right edge, its numbers kept clear of other labels.
+    void drawHitScale() {
+        if (!hitCurve()) return;
+        const QFontMetricsF m(font_);
+        p_.setPen(pen(hitColor(), 1));
+        for (const int percent : {0, 25, 50, 75, 100}) {
+            const double y = g_.yAtProbability(percent / 100.0);
+            p_.drawLine(QPointF(g_.plot.right() - px(6), y), QPointF(g_.plot.right(), y));
+            const QString text = QStringLiteral("%1 %").arg(percent);
+            const QSizeF size(m.horizontalAdvance(text) + px(2), m.height());
+            QRectF box(QPointF(g_.plot.right() - px(8) - size.width(), y - size.height() / 2), size);
+            if (box.top() < g_.plot.top()) box.moveTop(g_.plot.top());
+            if (box.bottom() > g_.plot.bottom()) box.moveBottom(g_.plot.bottom());
+            if (overlapsLabel(box)) continue;
+            p_.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
+            marks_.labels.push_back(box);
+        }
+    }
+
+    // P(hit) against range, the level an ethical shot must reach, and the farthest range that
+    // reaches it.
+    void drawHitCurve() {
+        const std::vector<ChartHitPoint>* curve = hitCurve();
+        if (!curve) return;
+        const ChartSeries& series = scene_.series.front();
+        p_.setPen(pen(hitColor(), 1, Qt::DotLine));
+        const double level = g_.yAtProbability(series.hitLevel);
+        p_.drawLine(QPointF(g_.plot.left(), level), QPointF(g_.plot.right(), level));
+        QPolygonF line;
+        for (const ChartHitPoint& point : *curve)
+            line << QPointF(g_.xAt(point.range), g_.yAtProbability(point.probability));
+        p_.setRenderHint(QPainter::Antialiasing, true);
+        p_.setPen(pen(hitColor(), 2));
+        p_.drawPolyline(line);
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        if (!series.ethicalRange) return;
+        const double x = g_.xAt(*series.ethicalRange);
+        p_.setPen(pen(hitColor(), 1.2, Qt::DashDotLine));
+        p_.drawLine(QPointF(x, g_.plot.top()), QPointF(x, g_.plot.bottom()));
+        if (x >= g_.plot.left() && x <= g_.plot.right())
+            drawLabel(QPointF(x, level),
+                      QStringLiteral("Ethical %1 %2 (P(hit) %3 %)")
+                          .arg(shownRange(*series.ethicalRange), u_.range)
+                          .arg(series.hitLevel * 100.0, 0, 'g', 3),
+                      hitColor());
     }
 
     // The rows in view as a polyline. Where several rows fall on one pixel column only the
@@ -319,6 +386,14 @@ private:
         const QRectF key(g_.legend.left() + 0.3 * h, g_.legend.top() + 0.2 * h, g_.legend.width(), h);
         p_.setPen(Qt::black);
         p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter, legendKey(scene_));
+        if (g_.hitLegendRow) {
+            const QRectF& row = *g_.hitLegendRow;
+            p_.setPen(pen(hitColor(), 3));
+            p_.drawLine(QPointF(row.left(), row.center().y()), QPointF(row.left() + 2 * h, row.center().y()));
+            p_.setPen(Qt::black);
+            p_.drawText(row.adjusted(2.5 * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                        QStringLiteral("P(hit), 0 to 100 %"));
+        }
         for (std::size_t i = 0; i < g_.legendRows.size(); ++i) {
             const QRectF& row = g_.legendRows[i];
             p_.setPen(pen(seriesColor(i), 3));
@@ -342,6 +417,9 @@ private:
         if (!row) return lines;
         for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row], scene_.units))
             lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
+        if (const std::optional<double> p = hitAt(scene_.series.front().rows[*row].range))
+            lines.push_back(
+                {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), hitColor().darker(130)});
         for (std::size_t i = 1; i < scene_.series.size(); ++i) {
             const ChartSeries& overlay = scene_.series[i];
             const auto at = nearestRow(overlay, *scene_.cursorRange);

@@ -17,6 +17,13 @@
 
 namespace vorlan {
 
+// The chance of a first-shot hit at one range.
+struct ChartHitPoint {
+    double range;          // yd
+    double probability;    // 0 to 1
+    double standardError;  // of the probability
+};
+
 struct ChartSeries {
     std::string name;  // the shot's name, for the legend and the title
     // One per recorded yard, row i at i yards, with tiny values zeroed as the report prints them.
@@ -24,6 +31,10 @@ struct ChartSeries {
     double sightInRange = 0.0;  // yd
     double targetRange = 0.0;   // yd
     double speedOfSound = 0.0;  // ft/s in the table's atmosphere
+    // P(hit) against range when the shot has spreads to count hits with; empty: none drawn.
+    std::vector<ChartHitPoint> hitCurve;
+    double hitLevel = 0.0;               // the P(hit) an ethical shot must reach
+    std::optional<double> ethicalRange;  // yd: the last range up to which P(hit) stays at the level
 };
 
 // The first row whose velocity is below `mach` times the speed of sound; none when the

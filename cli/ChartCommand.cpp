@@ -42,6 +42,7 @@ void addChartCommand(CLI::App& app) {
         for (const std::string& path : *shots) {
             const ShotParameters shot = loadShot(path);
             request->series.push_back(chartSeries(shot, RangeTableReport(shot)));
+            if (request->series.size() == 1) countHits(request->series.back(), shot);
         }
         std::string error;
         const auto render =

@@ -3,10 +3,29 @@
 
 #include "reports/ReportChartSeries.h"
 
+#include "shot/ShotSetup.h"
+
 namespace vorlan {
 
 ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report) {
     return chartSeries(shot.name, report.tableTrajectory(), shot.targetRange);
+}
+
+bool hasHitCurve(const ShotParameters& shot) { return hitSpreadsSet(shot) && shotHitTarget(shot).isSet(); }
+
+bool countHits(ChartSeries& series, const ShotParameters& shot, const std::atomic<bool>* cancel) {
+    if (!hasHitCurve(shot)) return false;
+    HitRunOptions options;
+    options.cancel = cancel;
+    const HitProbabilityResult hits = shotHitProbability(shot, shotHitRanges(shot, kHitCurveRanges), options);
+    if (hits.cancelled) return false;
+    series.hitCurve.clear();
+    for (const HitRangeFigure& f : hits.figures)
+        series.hitCurve.push_back({double(f.range), f.probability, f.standardError});
+    series.hitLevel = shot.hit.level;
+    series.ethicalRange.reset();
+    if (const std::optional<int> ethical = ethicalRange(hits.figures, shot.hit.level)) series.ethicalRange = *ethical;
+    return true;
 }
 
 ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange) {

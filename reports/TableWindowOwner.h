@@ -29,6 +29,8 @@ public:
     virtual void showRangeTableHelp() {}
     // File > Field Card: a field card window of the table's shot, in the units the table shows.
     virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
+    // File > Hit Probability: a hit probability window of the table's shot.
+    virtual void openHitProbability(const ShotParameters&) {}
     // File > Truing: a Truing window of the owner's shot, whose Apply trues the tables to come.
     virtual void openTruing() {}
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "chart/ChartPainter.h"
+#include "reports/ReportChartSeries.h"
 
 namespace vorlan {
 namespace {
@@ -27,6 +28,31 @@ TrajectoryChartView::TrajectoryChartView(ChartSeries own, QWidget* parent) : QWi
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 200);
+}
+
+TrajectoryChartView::~TrajectoryChartView() {
+    stopHitCount_ = true;
+    if (hitCount_.joinable()) hitCount_.join();
+}
+
+void TrajectoryChartView::countHitsOf(const ShotParameters& shot) {
+    if (!hasHitCurve(shot) || hitCount_.joinable()) return;
+    hitCount_ = std::thread([this, shot] {
+        ChartSeries counted;
+        if (!countHits(counted, shot, &stopHitCount_)) return;
+        // Handed to the window's thread; the chart waits for this thread before it goes.
+        QMetaObject::invokeMethod(
+            this,
+            [this, counted = std::move(counted)] {
+                ChartSeries& own = scene_.series.front();
+                own.hitCurve = counted.hitCurve;
+                own.hitLevel = counted.hitLevel;
+                own.ethicalRange = counted.ethicalRange;
+                update();
+                emit hitsCounted();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 ChartGeometry TrajectoryChartView::chartGeometry() const { return ChartGeometry(scene_, QRectF(rect()), 1.0); }

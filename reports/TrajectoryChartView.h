@@ -8,16 +8,26 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <atomic>
 #include <optional>
+#include <thread>
 
 #include "chart/ChartGeometry.h"
 
 namespace vorlan {
 
+struct ShotParameters;
+
 class TrajectoryChartView : public QWidget {
     Q_OBJECT
 public:
     explicit TrajectoryChartView(ChartSeries own, QWidget* parent = nullptr);
+    ~TrajectoryChartView() override;
+
+    // Counts the hits of `shot`, the window's own, in the background and draws its P(hit) curve
+    // once they are in (hitsCounted is emitted); a shot without spreads has none. Closing the
+    // chart stops the count.
+    void countHitsOf(const ShotParameters& shot);
 
     const ChartScene& scene() const { return scene_; }
     // The geometry of the picture as it is now on screen.
@@ -41,6 +51,7 @@ public:
 
 signals:
     void overlaysChanged();
+    void hitsCounted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +72,8 @@ private:
     QPoint dragStart_;
     QRectF viewAtDragStart_;
     QRect rubberBand_;
+    std::thread hitCount_;
+    std::atomic<bool> stopHitCount_{false};
 };
 
 }  // namespace vorlan

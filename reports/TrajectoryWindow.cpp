@@ -20,6 +20,7 @@
 #include "reports/TableViewCommands.h"
 #include "reports/TableWindowOwner.h"
 #include "reports/TrajectoryChartCommands.h"
+#include "reports/TrajectoryChartView.h"
 #include "reports/TrajectoryTable.h"
 #include "reports/TrajectoryTableScrollView.h"
 #include "shot/FileTitle.h"
@@ -84,6 +85,11 @@ void TrajectoryWindow::createMenu() {
     });
     fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
     fieldCard_->setEnabled(false);
+    hitProbability_ = file->addAction(QStringLiteral("&Hit Probability..."), this, [this] {
+        if (views_) owner_.openHitProbability(views_->shot());
+    });
+    hitProbability_->setObjectName(QStringLiteral("fileHitProbability"));
+    hitProbability_->setEnabled(false);
     QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(); });
     truing->setObjectName(QStringLiteral("fileTruing"));
 
@@ -175,6 +181,7 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
+    hitProbability_->setEnabled(true);
 }
 
 void TrajectoryWindow::onFilePrintPreview() {
@@ -233,6 +240,7 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParame
         window->statusBar()->addWidget(note);
     }
     window->addViews(shot, std::move(report));
+    if (TrajectoryChartCommands* commands = window->chartCommands()) commands->chart()->countHitsOf(shot);
     return window;
 }
 

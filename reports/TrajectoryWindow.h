@@ -81,6 +81,7 @@ private:
     TableViewCommands* views_ = nullptr;
     QAction* exportCsv_ = nullptr;
     QAction* fieldCard_ = nullptr;
+    QAction* hitProbability_ = nullptr;
 };
 
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it

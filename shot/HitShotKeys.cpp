@@ -33,7 +33,9 @@ constexpr double kMostRangeSdYards = 1000;
 constexpr double kMostRangeSdPercent = 50;
 constexpr double kLargestTarget = 1000;  // inches
 
-std::string rangeSpreadText(const HitSpreads& s) { return cFormat(s.rangeSdPercent ? "%.1f%%" : "%.1f", s.rangeSd); }
+std::string rangeSpreadText(const HitSpreads& s) {
+    return cFormatReadingBack("%.1f", s.rangeSd) + (s.rangeSdPercent ? "%" : "");
+}
 
 void append(std::string& text, std::string_view key, const std::string& value) {
     text.append(key).append(value).append(kShotLineEnd);
@@ -111,12 +113,12 @@ std::string hitShotFileText(const HitInputs& hit) {
     static const HitInputs kDefaults;
     std::string text;
     for (const HitNumberKey& key : kSpreadKeys) {
-        const std::string value = cFormat(key.format, hit.spreads.*key.member);
-        if (value != cFormat(key.format, kDefaults.spreads.*key.member)) append(text, key.key, value);
+        const std::string value = cFormatReadingBack(key.format, hit.spreads.*key.member);
+        if (value != cFormatReadingBack(key.format, kDefaults.spreads.*key.member)) append(text, key.key, value);
     }
     if (hit.spreads.rangeSd != 0.0) append(text, kRangeKey, rangeSpreadText(hit.spreads));
     if (hit.target.isSet()) append(text, kTargetKey, hitTargetText(hit.target));
-    if (hit.level != kDefaults.level) append(text, kLevelKey, cFormat("%.3f", hit.level));
+    if (hit.level != kDefaults.level) append(text, kLevelKey, cFormatReadingBack("%.3f", hit.level));
     return text;
 }
 

@@ -17,7 +17,8 @@
 
 namespace vorlan {
 
-// The lines of the inputs that differ from their defaults, each ending CR CR LF.
+// The lines of the inputs that differ from their defaults, each ending CR CR LF; numbers in
+// their usual decimals, or with the digits they need to read back as they are.
 std::string hitShotFileText(const HitInputs& hit);
 
 // Stores the value of a line that begins with a hit key; false when none matched.

@@ -64,12 +64,13 @@ HitTarget shotHitTarget(const ShotParameters& shot) {
     return {HitTarget::Shape::Circle, shot.targetDiameter, 0.0};
 }
 
-std::vector<int> shotHitRanges(const ShotParameters& shot) {
+std::vector<int> shotHitRanges(const ShotParameters& shot, int most) {
     std::vector<int> ranges;
     const int last = shot.tableLength();
-    if (shot.rangeIncrement > 0)
-        for (int range = shot.rangeIncrement; range <= last && range > 0; range += shot.rangeIncrement)
-            ranges.push_back(range);
+    int step = shot.rangeIncrement;
+    if (most > 0 && step > 0) step *= std::max(1, (last / step + most - 1) / most);
+    if (step > 0)
+        for (int range = step; range <= last && range > 0; range += step) ranges.push_back(range);
     const double target = std::round(shot.targetRange);
     if (target >= 1.0 && target <= TrajectorySolver::kMarchLimit) {
         const int range = static_cast<int>(target);
@@ -77,6 +78,12 @@ std::vector<int> shotHitRanges(const ShotParameters& shot) {
             ranges.insert(std::upper_bound(ranges.begin(), ranges.end(), range), range);
     }
     return ranges;
+}
+
+bool hitSpreadsSet(const ShotParameters& shot) {
+    for (int i = 0; i < kHitSpreadCount; ++i)
+        if (spreadInForce(shot.hit.spreads, static_cast<HitSpread>(i))) return true;
+    return false;
 }
 
 TrajectorySolver setUpHitShot(const ShotParameters& shot) {

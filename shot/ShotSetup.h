@@ -40,8 +40,14 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
 // vital-zone diameter.
 HitTarget shotHitTarget(const ShotParameters& shot);
 // The ranges the hit probability is counted at unless others are asked for: every range of
-// the printed table from the first increment on, and the target range among them.
-std::vector<int> shotHitRanges(const ShotParameters& shot);
+// the printed table from the first increment on, and the target range among them. With
+// `most` above 0, every so many increments instead, so that at most `most` ranges are
+// counted besides the target range (a curve and its table, not a row per yard).
+std::vector<int> shotHitRanges(const ShotParameters& shot, int most = 0);
+// The ranges of a P(hit) curve and of the window's table: enough for a smooth curve.
+inline constexpr int kHitCurveRanges = 40;
+// Whether the shot holds a spread for the hit probability to count with.
+bool hitSpreadsSet(const ShotParameters& shot);
 // The shot's trajectory as the hit probability flies it: the range table's own.
 TrajectorySolver setUpHitShot(const ShotParameters& shot);
 // The hit probability of the shot, its samples flown as the range table flies its trajectory.

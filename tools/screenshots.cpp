@@ -19,6 +19,7 @@
 #include "ui/CComputeBC.h"
 #include "ui/CComputeOPBZ.h"
 #include "ui/CEVWCalculations.h"
+#include "ui/CHitProbabilityDlg.h"
 #include "ui/CMaximumRangeDlg.h"
 #include "ui/CShoot.h"
 #include "ui/CTruingDlg.h"
@@ -123,6 +124,20 @@ int main(int argc, char** argv) {
     for (const auto& [id, text] : advancedInputs)
         if (advanced) retype(*advanced, id, QString::fromLatin1(text));
     save(advanced, QStringLiteral("advanced.png"));
+    dialog.onHitProbability();
+    if (auto* hit = newest<CHitProbabilityDlg>(&dialog)) {
+        const std::pair<int, const char*> hitInputs[] = {
+            {HitProbabilityIds::kVelocitySd, "12"},
+            {HitProbabilityIds::kRangeSd, "10"},
+            {HitProbabilityIds::kWindSd, "2"},
+            {HitProbabilityIds::kPrecision, "0.5"},
+        };
+        for (const auto& [id, text] : hitInputs) retype(*hit, id, QString::fromLatin1(text));
+        if (QTest::qWaitFor([hit] { return hit->finished(); }, 60000))
+            save(hit, QStringLiteral("hit-probability.png"));
+        else
+            save(nullptr, QStringLiteral("hit-probability.png"));  // told as a picture not taken
+    }
     // Five holds from a day at the range, fitted.
     dialog.openTruing();
     auto* truing = newest<CTruingDlg>(&dialog);

@@ -60,6 +60,9 @@ public:
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
     void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
+    // A Hit Probability window flying a shot (the dialog's, or a table window's) with the
+    // dialog's hit inputs, which it keeps up to date as they are typed.
+    void openHitProbability(const ShotParameters& shot) override;
     // A Truing window of the dialog's shot (from the Advanced window or a table window).
     void openTruing() override;
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
@@ -105,6 +108,7 @@ public:
     void onCalculations();
     void onAdvanced();
     void onFieldCard();
+    void onHitProbability();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;

@@ -153,6 +153,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         {kOpbzButton, "OPBZ", &D::onOPBZ},
         {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
         {kFieldCardButton, "Field Card...", &D::onFieldCard},
+        {kHitProbabilityButton, "Hit Probability...", &D::onHitProbability},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -276,8 +277,8 @@ void CVorlan2Dlg::setTabOrderByLayout() {
                          kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
                          kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
                          kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
-                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kAdvancedButton, kCalculationsButton,
-                         kContextHelpButton, kHelpButton};
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kHitProbabilityButton, kAdvancedButton,
+                         kCalculationsButton, kContextHelpButton, kHelpButton};
     // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
     for (const int readOnly : {kAirDensityEdit, kSeaLevelPercentEdit})

@@ -1,6 +1,6 @@
 // The main dialog's report commands: Range Table opens a table window of the shot, Field Card
-// a card of it, Set Baseline keeps the shot for comparisons, Shoot opens a comparison window
-// against it.
+// a card of it, Hit Probability the chances of a first-shot hit, Set Baseline keeps the shot
+// for comparisons, Shoot opens a comparison window against it.
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +11,7 @@
 #include "reports/TrajectoryWindow.h"
 #include "shot/ShotCheck.h"
 #include "ui/CFieldCardDlg.h"
+#include "ui/CHitProbabilityDlg.h"
 #include "ui/CShoot.h"
 #include "ui/CVorlan2Dlg.h"
 #include "ui/ControlIds.h"
@@ -75,6 +76,22 @@ void CVorlan2Dlg::onFieldCard() {
 
 void CVorlan2Dlg::openFieldCard(const ShotParameters& shot, UnitSystem units) {
     auto* window = new CFieldCardDlg(context(), shot, units, saveFileName, this);  // deletes itself when closed
+    placeNewWindow(window, WindowKind::Side);
+    window->show();
+}
+
+void CVorlan2Dlg::onHitProbability() {
+    if (!takeShot()) return;  // a field failed its check: no figures of values not on screen
+    openHitProbability(shot_);
+}
+
+void CVorlan2Dlg::openHitProbability(const ShotParameters& shot) {
+    ShotParameters flown = shot;
+    flown.hit = shot_.hit;  // the inputs last typed in any such window
+    // A child of the dialog, so it goes before the dialog and the shot it writes into.
+    auto* window = new CHitProbabilityDlg(
+        context(), std::move(flown), [this](const HitInputs& hit) { shot_.hit = hit; },
+        this);  // deletes itself when closed
     placeNewWindow(window, WindowKind::Side);
     window->show();
 }

@@ -74,6 +74,7 @@ inline constexpr int kGsRadio = 1044;
 inline constexpr int kRa4Radio = 1045;
 inline constexpr int kContextHelpButton = 1047;
 inline constexpr int kStatusText = 1050;  // the note under the command buttons
+inline constexpr int kHitProbabilityButton = 1048;
 inline constexpr int kFieldCardButton = 1049;
 inline constexpr int kHelpButton = 32778;
 inline constexpr int kDragGroup = kG1Radio;
@@ -242,5 +243,34 @@ inline constexpr int kPrintSetup = 1032;
 inline constexpr int kExport = 1033;
 inline constexpr int kClose = 1034;
 }  // namespace FieldCardIds
+
+// The Hit Probability window.
+namespace HitProbabilityIds {
+inline constexpr int kTemplate = 160;
+inline constexpr int kVelocitySd = 1001;
+inline constexpr int kCoefficientSd = 1002;
+inline constexpr int kRangeSd = 1003;
+inline constexpr int kRangeSdUnit = 1004;
+inline constexpr int kWindSd = 1005;
+inline constexpr int kWindDirectionSd = 1006;
+inline constexpr int kPrecision = 1007;
+inline constexpr int kPrecisionKind = 1008;
+inline constexpr int kGroupShots = 1009;
+inline constexpr int kCantSd = 1010;
+inline constexpr int kTargetShape = 1011;
+inline constexpr int kTargetWidth = 1012;
+inline constexpr int kTargetHeight = 1013;
+inline constexpr int kLevel = 1014;
+inline constexpr int kRuns = 1015;
+inline constexpr int kConversion = 1019;
+inline constexpr int kTargetFigure = 1020;
+inline constexpr int kEthicalRange = 1021;
+inline constexpr int kMisses = 1022;
+inline constexpr int kTable = 1023;
+inline constexpr int kScatter = 1024;
+inline constexpr int kProgress = 1025;
+inline constexpr int kMessage = 1026;
+inline constexpr int kClose = 1030;
+}  // namespace HitProbabilityIds
 
 }  // namespace vorlan

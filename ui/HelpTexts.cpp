@@ -81,6 +81,19 @@ const Entry kEntries[] = {
      "Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges."},
     {MainDialogIds::kTemplate, MainDialogIds::kFieldCardButton,
      "Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export."},
+    {HitProbabilityIds::kTemplate, 0,
+     "How likely the first shot hits the target at each range when the load, the range, the wind call, the "
+     "rifle and shooter and the cant each spread the shot."},
+    {HitProbabilityIds::kTemplate, HitProbabilityIds::kPrecision,
+     "The rifle and shooter's spread: a standard deviation per axis, or the mean size of groups of 2 to 10 "
+     "shots, converted to one."},
+    {HitProbabilityIds::kTemplate, HitProbabilityIds::kTargetWidth,
+     "The target, aimed at its centre: a circle's diameter (the OPBZ vital zone unless set) or a rectangle."},
+    {HitProbabilityIds::kTemplate, HitProbabilityIds::kLevel,
+     "The farthest ethical range is the last range up to which P(hit) stays at or above this level."},
+    {MainDialogIds::kTemplate, MainDialogIds::kHitProbabilityButton,
+     "Opens a Hit Probability window: the chance of a first-shot hit at every range and the farthest ethical "
+     "shot."},
     {MainDialogIds::kTemplate, MainDialogIds::kAdvancedButton,
      "Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag."},
     {MainDialogIds::kTemplate, MainDialogIds::kG1Radio,

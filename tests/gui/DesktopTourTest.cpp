@@ -301,7 +301,7 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
     QCOMPARE(dlg->minimumSize(), dlg->maximumSize());  // a fixed size
     dlg->edit(kNameEdit)->setFocus();
     QList<int> visited;
-    for (int i = 0; i < 38; ++i) {
+    for (int i = 0; i < 39; ++i) {
         visited << ThemedDialog::controlIdOf(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -313,8 +313,8 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
                                  kPressureEdit, kAltitudeEdit, kStationPressureCheck, kG1Radio, kMuzzleAngleCheck,
                                  kStdAtmosphereButton, kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton,
                                  kSetBaselineButton, kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton,
-                                 kFieldCardButton, kAdvancedButton, kCalculationsButton, kContextHelpButton, kHelpButton, kNameEdit,
-                                 kCaliberEdit};
+                                 kFieldCardButton, kHitProbabilityButton, kAdvancedButton, kCalculationsButton,
+                                 kContextHelpButton, kHelpButton, kNameEdit, kCaliberEdit};
     // clang-format on
     QCOMPARE(visited, expected);
 }

@@ -30,13 +30,6 @@ using namespace vorlan::FieldCardIds;
 
 namespace {
 
-CFieldCardDlg* newestCard() {
-    CFieldCardDlg* newest = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* card = qobject_cast<CFieldCardDlg*>(w); card && card->isVisible()) newest = card;
-    return newest;
-}
-
 QString cardText(CFieldCardDlg* window) {
     return window->card() ? QString::fromStdString(fieldCardText(*window->card())) : QString();
 }
@@ -53,7 +46,7 @@ private slots:
         dialog->shot() = testing::load308();
         dialog->updateData(false);
         QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kFieldCardButton)), Qt::LeftButton);
-        CFieldCardDlg* window = newestCard();
+        CFieldCardDlg* window = testing::newestShown<CFieldCardDlg>();
         QVERIFY(window);
         QCOMPARE(window->templateId(), kTemplate);
         QVERIFY2(window->card().has_value(), qPrintable(window->message()));
@@ -163,7 +156,7 @@ private slots:
         metric.units = UnitSystem::Metric;
         table->viewCommands()->setView(metric);
         table->findChild<QAction*>("fileFieldCard")->trigger();
-        CFieldCardDlg* window = newestCard();
+        CFieldCardDlg* window = testing::newestShown<CFieldCardDlg>();
         QVERIFY(window);
         QCOMPARE(qobject_cast<QComboBox*>(window->control(kUnits))->currentIndex(), 1);
         QVERIFY(cardText(window).contains(QRegularExpression("Wind\\s+in\\s+m/s")));

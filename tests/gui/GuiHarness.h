@@ -49,6 +49,15 @@ inline void retype(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// The last shown top-level window of type `Window`, or nullptr.
+template <class Window>
+Window* newestShown() {
+    Window* newest = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) newest = window;
+    return newest;
+}
+
 // Records the windows that a modal window blocks (install on qApp).
 class BlockWatcher : public QObject {
 public:

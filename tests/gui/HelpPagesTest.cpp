@@ -114,7 +114,7 @@ void TestHelpPages::popupTextsAreSentences() {
     }
     for (int t : {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate,
                   MaximumRangeIds::kTemplate, OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate,
-                  AdvancedIds::kTemplate, FieldCardIds::kTemplate})
+                  AdvancedIds::kTemplate, FieldCardIds::kTemplate, HitProbabilityIds::kTemplate})
         for (int id = 0; id < 33000; ++id) {
             const quint32 helpId = id ? controlHelpId(t, id) : dialogHelpId(t);
             if (!hasPopupHelpText(helpId)) continue;

@@ -20,8 +20,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <numbers>
 #include <sstream>
 
+#include "chart/ChartExport.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPainter.h"
 #include "reports/ChartDialogs.h"
@@ -103,6 +105,7 @@ private slots:
     void printWhileChartShownPrintsOnePage();
     void labelsNeverOverlap_data();
     void labelsNeverOverlap();
+    void hitCurveAgainstTheClosedForm();
     void readoutFollowsZoomAndLeavesWithThePointer();
 };
 
@@ -117,7 +120,8 @@ void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
     QStringList file;
     for (QAction* action : menus[0]->menu()->actions()) file << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(file, QStringList({"&Save As ...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
-                                "Export &CSV...", "Field C&ard...", "&Truing...", "-", "&Export Chart..."}));
+                                "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "-",
+                                "&Export Chart..."}));
     QStringList view;
     for (QAction* action : menus[2]->menu()->actions())
         if (!action->isSeparator()) view << action->text() + "|" + action->shortcut().toString();
@@ -351,10 +355,12 @@ void TestTrajectoryChart::printWhileChartShownPrintsOnePage() {
 void TestTrajectoryChart::labelsNeverOverlap_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("loads");
+    QTest::addColumn<bool>("hit");  // the first load with spreads: its P(hit) curve and ethical range
     for (const QSize size : {QSize(260, 180), QSize(420, 280), QSize(800, 500), QSize(1400, 900)})
-        for (const int loads : {1, 3})
-            QTest::addRow("%dx%d, %d load%s", size.width(), size.height(), loads, loads > 1 ? "s" : "")
-                << size << loads;
+        for (const auto& [loads, hit] : {std::pair{1, false}, std::pair{3, false}, std::pair{1, true}})
+            QTest::addRow("%dx%d, %d load%s%s", size.width(), size.height(), loads, loads > 1 ? "s" : "",
+                          hit ? ", P(hit)" : "")
+                << size << loads << hit;
 }
 
 // The words of the chart at any size: no two labels, no label and dot, and no two numbers of an
@@ -362,10 +368,13 @@ void TestTrajectoryChart::labelsNeverOverlap_data() {
 void TestTrajectoryChart::labelsNeverOverlap() {
     QFETCH(QSize, size);
     QFETCH(int, loads);
+    QFETCH(bool, hit);
     ChartScene scene;
     for (int i = 0; i < loads; ++i) {
-        const ShotParameters shot = rifle(i == 0 ? "308 Win 175 gr" : "308 Win 168 gr", 2700 - 60 * i);
+        ShotParameters shot = rifle(i == 0 ? "308 Win 175 gr" : "308 Win 168 gr", 2700 - 60 * i);
+        if (hit) shot.hit.spreads = {.rangeSd = 10, .precisionMoa = 1};
         scene.series.push_back(chartSeries(shot, RangeTableReport(shot)));
+        QCOMPARE(countHits(scene.series.back(), shot), hit);
     }
     QImage image(size, QImage::Format_ARGB32);
     QPainter painter(&image);
@@ -384,8 +393,45 @@ void TestTrajectoryChart::labelsNeverOverlap() {
         QVERIFY(axis.size() >= 2);
         QVERIFY(apart(axis, axis, true));
     }
-    // The line of sight and the sight-in range are named whenever the chart has room for words.
-    if (size.width() >= 800) QVERIFY(marks.labels.size() >= 3);
+    // The line of sight and the sight-in range are named whenever the chart has room for words,
+    // and so are the ethical range and the P(hit) scale.
+    if (size.width() >= 800) QVERIFY(marks.labels.size() >= (hit ? 7u : 3u));
+}
+
+// With only the precision in force a circle of radius R is hit with probability
+// 1 - exp(-R^2 / 2 sigma^2); the ethical range is the last range where that stays at the level.
+void TestTrajectoryChart::hitCurveAgainstTheClosedForm() {
+    ShotParameters shot = rifle();
+    shot.hit.spreads.precisionMoa = 1;
+    shot.hit.target = {HitTarget::Shape::Circle, 10, 0};
+    ChartSeries series = chartSeries(shot, RangeTableReport(shot));
+    QVERIFY(countHits(series, shot));
+    QCOMPARE(series.hitCurve.size(), 30u);  // every increment, the target range among them
+    std::optional<double> ethical;
+    for (const ChartHitPoint& point : series.hitCurve) {
+        const double sigma = point.range * 36.0 * std::numbers::pi / 10800.0;
+        const double expected = 1.0 - std::exp(-25.0 / (2.0 * sigma * sigma));
+        QVERIFY2(std::fabs(point.probability - expected) <= 4.0 * std::sqrt(expected * (1.0 - expected) / 10000.0),
+                 qPrintable(QString("%1 yd: %2 against %3").arg(point.range).arg(point.probability).arg(expected)));
+        if (expected >= 0.9 && (!ethical || *ethical == point.range - 50)) ethical = point.range;
+    }
+    QCOMPARE(series.ethicalRange, ethical);
+    QCOMPARE(series.hitLevel, 0.9);
+
+    // The readout between two counted ranges reads the curve halfway between them.
+    ChartScene scene;
+    scene.series.push_back(series);
+    scene.cursorRange = 275;
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(exportChart(scene, dir.filePath("hit.svg").toStdString(), QSize(1000, 600), error));
+    QFile svg(dir.filePath("hit.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    const double halfway = (series.hitCurve[4].probability + series.hitCurve[5].probability) / 2.0;
+    QVERIFY(drawing.contains(">P(hit)<"));
+    const QString reading = QStringLiteral(">%1 %<").arg(halfway * 100.0, 0, 'f', 1);
+    QVERIFY2(drawing.contains(reading.toUtf8()), qPrintable(reading));
 }
 
 void TestTrajectoryChart::readoutFollowsZoomAndLeavesWithThePointer() {

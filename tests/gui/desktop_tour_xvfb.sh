@@ -2,8 +2,8 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the Advanced, Truing and Field Card windows, the help window and its Escape, and the
-# close request ending the program.
+# windows apart, the Field Card, Hit Probability, Advanced and Truing windows, the help window
+# and its Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -141,6 +141,20 @@ xdotool windowactivate --sync "$card" 2>/dev/null
 keys Escape
 gone "Field Card - $name" || fail "Escape did not close the Field Card window"
 
+# "Hit Probability..." is the next stop: its window counts the hits of the shot as typed, a
+# first answer at once; Escape closes it.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab space
+hit=$(windows "Hit Probability - $name" | head -n1)
+[[ -n $hit ]] || fail "no \"Hit Probability - $name\" window"
+xdotool windowactivate --sync "$hit" 2>/dev/null
+# The precision field is six stops from the first: one MOA per axis.
+keys $(printf 'Tab %.0s' $(seq 6)) ctrl+a 1
+sleep 1
+picture hit-probability
+keys Escape
+gone "Hit Probability - $name" || fail "Escape did not close the Hit Probability window"
+
 # "Advanced..." is the next stop: a typed wind speed replaces the selected one, and Escape
 # closes the window keeping it in the shot.
 xdotool windowactivate --sync "$main" 2>/dev/null
@@ -200,6 +214,7 @@ for _ in $(seq 50); do kill -0 "$vorlan" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$vorlan" 2>/dev/null && fail "the close request did not end the program"
 wait "$vorlan" || fail "the program ended with status $?"
 grep -q '^Wind Speed:10.0' "$work/Vorlan2 Extras.vxf" || fail "the wind speed was not kept beside the settings"
+grep -q '^Precision MOA:1.00' "$work/Vorlan2 Extras.vxf" || fail "the typed precision was not kept with the shot"
 grep -q '^Observations:range_yd up_moa;300 4.75;500 11.53;700 20.09;800 25.18;1000 37.35' "$work/Vorlan2 Extras.vxf" ||
   fail "the holds were not kept with the shot"
 grep -q '^Drag Scale:' "$work/Vorlan2 Extras.vxf" || fail "Apply did not put the drag scale into the shot"

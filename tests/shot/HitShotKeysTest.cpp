@@ -24,6 +24,14 @@ TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
     EXPECT_EQ(back.hit, shot.hit);
     EXPECT_EQ(back.advanced, AdvancedEffects{});  // "Wind Direction SD:" is not "Wind Direction:"
     EXPECT_EQ(hitInputProblem(back.hit), "");
+    // Values the usual decimals would round (a precision converted from a group size) read back
+    // as they were typed.
+    shot.hit.spreads = {9.55, 1.0 / 3.0, 12.25, false, 0.001, 2.5e-7, 1.5 / 3.066, 0.45};
+    shot.hit.level = 0.8125;
+    ShotParameters exact;
+    readShotText(shotFileText(shot) + extensionShotFileText(shot), exact, ShotReadMode::Load);
+    EXPECT_EQ(exact.hit, shot.hit);
+    EXPECT_NE(hitShotFileText(shot.hit).find("MV SD:9.55\r"), std::string::npos);
 
     const struct {
         const char* line;
