@@ -66,15 +66,13 @@ ChartGeometry::ChartGeometry(const ChartScene& scene, const QRectF& area_, doubl
         std::max(widest, metrics.horizontalAdvance(QStringLiteral("drop - - windage ··· ft/s"))) + 3.0 * line;
     if (!scene.observations.empty())
         rowWidth = std::max(rowWidth, metrics.horizontalAdvance(legendKey(scene)) + 1.0 * line);
-    // The legend's rows: the key, one per series, and the hit probability's when it is drawn.
-    double rows = static_cast<double>(scene.series.size()) + 1.0;
     const bool hitRow = !scene.series.empty() && !scene.series.front().hitCurve.empty();
-    const double top = scene.legendLowerLeft ? plot.bottom() - 0.5 * line - (rows + (hitRow ? 1.0 : 0.0)) * line
-                                             : plot.top() + 0.5 * line;
+    const double rows = static_cast<double>(scene.series.size()) + (hitRow ? 2.0 : 1.0);
+    const double top = scene.legendLowerLeft ? plot.bottom() - 0.5 * line - rows * line : plot.top() + 0.5 * line;
     const double legendLeft = scene.legendLowerLeft ? plot.left() + 0.5 * line : plot.right() - rowWidth - 0.5 * line;
     for (std::size_t i = 0; i < scene.series.size(); ++i)
         legendRows.emplace_back(legendLeft, top + line * (static_cast<double>(i) + 1.0), rowWidth, line);
-    if (hitRow) hitLegendRow = QRectF(legendLeft, top + line * rows++, rowWidth, line);
+    if (hitRow) hitLegendRow = QRectF(legendLeft, top + line * (rows - 1.0), rowWidth, line);
     legend = QRectF(legendLeft, top, rowWidth, line * rows).adjusted(-0.3 * line, -0.2 * line, 0.3 * line, 0.2 * line);
 }
 

@@ -14,6 +14,9 @@ namespace vorlan {
 
 namespace {
 
+// A spread missing fewer than one shot in a hundred decides nothing worth saying.
+constexpr double kNoticeableMisses = 0.01;
+
 constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
 
 // SplitMix64's finaliser: a bijection that scatters neighbouring keys far apart.
@@ -321,7 +324,7 @@ std::vector<MissCause> missCauses(const TrajectorySolver& shot, const HitSpreads
         if (run.cancelled) return {};
         for (std::size_t r = 0; r < run.figures.size(); ++r) {
             const double misses = 1.0 - run.figures[r].probability;
-            if (misses > worst[r]) {
+            if (misses > worst[r] && misses >= kNoticeableMisses) {
                 worst[r] = misses;
                 causes[r].spread = spread;
             }

@@ -2,8 +2,8 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the Field Card, Hit Probability, Advanced and Truing windows, the help window
-# and its Escape, and the close request ending the program.
+# windows apart, the Field Card, Hit Probability, Advanced and Truing windows, the help window and
+# its Escape, and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
