@@ -273,11 +273,20 @@ void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>
         if (!edit(id)->text().isEmpty()) dx.number(id, o.*kObservationColumns[column].member, -HUGE_VAL, HUGE_VAL);
     }
     if (dx.failed()) return;
-    if (const std::string problem = observationProblem(o); !problem.empty()) {
+    if (std::string problem = observationProblem(o); !problem.empty()) {
+        // A value out of its bounds is named by its column's heading, and its cell takes the focus.
+        int column = 0;
+        for (int c = 1; c < kColumns; ++c) {
+            const std::string_view name = kObservationColumns[c].name;
+            if (!problem.starts_with(std::string(name) + ' ')) continue;
+            problem.replace(0, name.size(),
+                            QString::fromUtf8(kCellColumns[c].heading).replace(u'\n', u' ').toStdString());
+            column = c;
+        }
         context().showMessage(this, sentence(problem));
-        QLineEdit* first = edit(cell(row, 0));
-        first->setFocus(Qt::OtherFocusReason);
-        first->selectAll();
+        QLineEdit* failing = edit(cell(row, column));
+        failing->setFocus(Qt::OtherFocusReason);
+        failing->selectAll();
         dx.markFailed();
         return;
     }

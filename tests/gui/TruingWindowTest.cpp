@@ -102,7 +102,7 @@ private slots:
     void chartShowsTheHoldsOnTheTruedCurve();
 };
 
-// The day at the range: five holds, Fit, Apply; the range table printed afterwards
+// A day at the range: five holds, Fit, Apply; the range table printed afterwards
 // gives every observed hold to within its 0.1 MOA, names the truing, and Clear Truing puts
 // the box's velocity back.
 void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
@@ -199,10 +199,16 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     // A row with a range alone is told when it is left.
     retype(window->edit(cell(1, 0)), QStringLiteral("600"));
     window->edit(cell(2, 0))->setFocus();
+    // A hold out of its bounds is named by its column, and its cell takes the focus.
+    retype(window->edit(cell(1, 1)), QStringLiteral("700"));
+    window->edit(cell(2, 0))->setFocus();
     QCOMPARE(h.messages,
-             QStringList{QStringLiteral("The observation at 600 yd needs a hold, a drop, a velocity or a time.")});
+             QStringList({QStringLiteral("The observation at 600 yd needs a hold, a drop, a velocity or a time."),
+                          QStringLiteral("Up MOA at 600 yd must be from -600 to 600 MOA.")}));
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 1));
     // Emptied, it is no row.
     window->edit(cell(1, 0))->clear();
+    window->edit(cell(1, 1))->clear();
     h.messages.clear();
     QPointer<CTruingDlg> alive(window);
     press(window, closer);
