@@ -169,8 +169,12 @@ TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
               "Effects:\twind 10.0 mph from 90 deg., spin drift (1:10 right, stability 2.43), Coriolis (lat. 45.0, "
               "az. 0.0 deg.)");
     for (std::size_t i = 0; i < designed.size(); ++i) {
-        if (i < 8 || (i >= 9 && i < 14)) EXPECT_EQ(lines[i + (i >= 8)], designed[i]) << i;
-        if (i >= 14) EXPECT_EQ(lines[i + 1].size(), designed[i].size()) << i;
+        if (i < 8 || (i >= 9 && i < 14)) {
+            EXPECT_EQ(lines[i + (i >= 8)], designed[i]) << i;
+        }
+        if (i >= 14) {
+            EXPECT_EQ(lines[i + 1].size(), designed[i].size()) << i;
+        }
     }
     const std::vector<EffectParts> parts = report.printedEffectParts();
     ASSERT_EQ(parts.size(), report.printedRows().size());
