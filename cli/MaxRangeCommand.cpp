@@ -16,7 +16,9 @@ void addMaxRangeCommand(CLI::App& app) {
         const ShotParameters shot = loadShot(*path);
         const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
         if (!r.found)
-            throw NoResult("no maximum range: no trajectory flies any distance (muzzle velocity below 50 ft/s?)");
+            throw NoResult(
+                "no maximum range: no trajectory flies any distance (a muzzle velocity below 50 ft/s, or a coefficient "
+                "so small that the bullet stops within a few feet)");
         for (const double value : {r.maximumRange, r.firingElevation, r.maximumHeight, r.terminalVelocity,
                                    r.terminalEnergy, r.timeOfFlight, r.verticalHeight, r.verticalTime}) {
             if (!std::isfinite(value)) throw NoResult("no maximum range: the shot's values give no number");
