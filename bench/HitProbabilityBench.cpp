@@ -14,8 +14,7 @@ namespace {
 void hitProbability1000(benchmark::State& state) {
     ShotParameters shot = testing::load308();
     shot.crosswind = 10;
-    TrajectorySolver solver;
-    setUpTrajectory(solver, shot, kTableCantDivisor);
+    const TrajectorySolver solver = setUpHitShot(shot);
     HitSpreads spreads;
     spreads.velocitySd = 10;
     spreads.coefficientSdPercent = 2;

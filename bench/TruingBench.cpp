@@ -6,6 +6,7 @@
 #include "shot/ShotSetup.h"
 #include "shot/Truing.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/ObservedHolds.h"
 
 namespace vorlan {
 namespace {
@@ -15,19 +16,7 @@ std::vector<Observation> tenHolds() {
     truth.velocity = 2650.0;
     truth.dragFunction = 0;
     truth.ballisticCoefficient = 0.47;
-    TrajectorySolver t;
-    setUpTrajectory(t, truth, kTableCantDivisor);
-    t.lastRange = 1200;
-    t.computeTrajectory();
-    std::vector<Observation> observations;
-    for (int range = 300; range <= 1200; range += 100) {
-        Observation o;
-        o.range = range;
-        o.upMoa =
-            -std::atan(t.rows[static_cast<std::size_t>(range)].drop / (range * 3.0)) * 10800.0 / 3.141592653589793;
-        observations.push_back(o);
-    }
-    return observations;
+    return testing::holdsOf(truth, {300, 400, 500, 600, 700, 800, 900, 1000, 1100, 1200});
 }
 
 void truingFit(benchmark::State& state, TruingFit fit) {

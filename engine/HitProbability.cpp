@@ -194,22 +194,10 @@ bool HitTarget::contains(double x, double y) const {
 
 const char* hitSpreadName(HitSpread spread) { return kSpreadNames[static_cast<std::size_t>(spread)]; }
 
+// A spread is in force when what it alone leaves of the spreads spreads anything.
 bool spreadInForce(const HitSpreads& s, HitSpread spread) {
-    switch (spread) {
-        case HitSpread::Velocity:
-            return s.velocitySd > 0.0;
-        case HitSpread::Coefficient:
-            return s.coefficientSdPercent > 0.0;
-        case HitSpread::Range:
-            return s.rangeSd > 0.0;
-        case HitSpread::Wind:
-            return s.windSd > 0.0 || s.windDirectionSd > 0.0;
-        case HitSpread::Precision:
-            return s.precisionMoa > 0.0;
-        case HitSpread::Cant:
-            return s.cantSd > 0.0;
-    }
-    return false;
+    const HitSpreads only = onlySpread(s, spread);
+    return flightSpreads(only) || only.rangeSd > 0.0 || only.precisionMoa > 0.0;
 }
 
 HitSpreads onlySpread(const HitSpreads& s, HitSpread spread) {

@@ -2,42 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "engine/Holds.h"
 #include "reports/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/ObservedHolds.h"
 
 namespace vorlan {
 namespace {
 
+using testing::holdsOf;
 using testing::load308;
-
-// The dial-up hold in true MOA, worked out from the flight's drop as the angle atan(drop / range).
-double trueHoldMoa(const ShotParameters& shot, int range) {
-    TrajectorySolver t;
-    setUpTrajectory(t, shot, kTableCantDivisor);
-    t.lastRange = range;
-    t.computeTrajectory();
-    const double dropInches = t.rows.at(static_cast<std::size_t>(range)).drop * 12.0;
-    return -std::atan(dropInches / (range * 36.0)) * 180.0 / 3.14159265358979323846 * 60.0;
-}
-
-std::vector<Observation> holdsOf(const ShotParameters& truth, const std::vector<int>& ranges, double noise = 0.0,
-                                 unsigned seed = 0) {
-    std::mt19937 random(seed);
-    std::normal_distribution<double> gauss(0.0, noise > 0.0 ? noise : 1.0);
-    std::vector<Observation> observations;
-    for (int range : ranges) {
-        Observation o;
-        o.range = range;
-        o.upMoa = trueHoldMoa(truth, range) + (noise > 0.0 ? gauss(random) : 0.0);
-        if (noise > 0.0) o.sigmaMoa = noise;
-        observations.push_back(o);
-    }
-    return observations;
-}
+using testing::trueHoldMoa;
 
 // The box says 2700 ft/s and G7 0.243; the rifle shoots 2650 ft/s and its bullet follows G1
 // 0.47. From holds at 300 to 1200 yd the fit must match every hold to its 0.1 MOA and predict
