@@ -88,23 +88,22 @@ namespace {
 constexpr std::string_view kLayoutNames[] = {"pocket", "half", "page", "strip"};
 constexpr std::string_view kAngleNames[] = {"moa", "mil", "clicks"};
 
-}  // namespace
-
-std::optional<CardLayout> parseCardLayout(std::string_view text) {
+// The value whose name, in any case, is `text`: names listed in the enumeration's order.
+template <class Enum, std::size_t N>
+std::optional<Enum> namedValue(const std::string_view (&names)[N], std::string_view text) {
     const std::string name = lower(text);
-    for (std::size_t i = 0; i < std::size(kLayoutNames); ++i)
-        if (name == kLayoutNames[i]) return static_cast<CardLayout>(i);
+    for (std::size_t i = 0; i < N; ++i)
+        if (name == names[i]) return static_cast<Enum>(i);
     return std::nullopt;
 }
+
+}  // namespace
+
+std::optional<CardLayout> parseCardLayout(std::string_view text) { return namedValue<CardLayout>(kLayoutNames, text); }
 
 std::string_view cardLayoutName(CardLayout layout) { return kLayoutNames[static_cast<std::size_t>(layout)]; }
 
-std::optional<CardAngle> parseCardAngle(std::string_view text) {
-    const std::string name = lower(text);
-    for (std::size_t i = 0; i < std::size(kAngleNames); ++i)
-        if (name == kAngleNames[i]) return static_cast<CardAngle>(i);
-    return std::nullopt;
-}
+std::optional<CardAngle> parseCardAngle(std::string_view text) { return namedValue<CardAngle>(kAngleNames, text); }
 
 std::string_view cardAngleName(CardAngle angle) { return kAngleNames[static_cast<std::size_t>(angle)]; }
 
