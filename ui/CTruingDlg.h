@@ -40,7 +40,6 @@ public:
     const std::vector<Observation>& observations() const { return observations_; }
     // The last fit; none before the first.
     const std::optional<TruingResult>& result() const { return result_; }
-    int rowCount() const { return rowCount_; }
     const TrajectoryChartView* chart() const { return chart_; }
 
     // The commands of the window's buttons.
