@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "ui/CColorBtn.h"
-#include "ui/ContextHelp.h"
-#include "ui/ControlIds.h"
+#include "ui/common/CColorBtn.h"
+#include "ui/common/ContextHelp.h"
+#include "ui/common/ControlIds.h"
 
 namespace vorlan {
 

@@ -2,7 +2,7 @@
 // "About Vorlan": the program's name, version and maker. It takes the dialog colour once,
 // when it opens, and keeps it.
 
-#include "ui/ThemedDialog.h"
+#include "ui/common/ThemedDialog.h"
 
 namespace vorlan {
 

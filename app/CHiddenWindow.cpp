@@ -4,8 +4,8 @@
 #include <QCursor>
 #include <QWhatsThis>
 
-#include "ui/CVorlan2Dlg.h"
-#include "ui/HelpBrowser.h"
+#include "ui/help/HelpBrowser.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 namespace vorlan {
 

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ui/ContextHelp.h"
-#include "ui/HelpBrowser.h"
+#include "ui/common/ContextHelp.h"
+#include "ui/help/HelpBrowser.h"
 
 namespace vorlan {
 

@@ -8,7 +8,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CHiddenWindow.h"
 #include "shot/SettingsFile.h"
-#include "ui/CVorlan2Dlg.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 namespace vorlan {
 

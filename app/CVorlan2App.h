@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/AppContext.h"
+#include "ui/common/AppContext.h"
 
 namespace vorlan {
 

@@ -14,13 +14,13 @@
 #include <string_view>
 
 #include "bench/TableBenchSupport.h"
-#include "reports/RangeTable.h"
-#include "reports/ReportChartSeries.h"
-#include "reports/TableWindowOwner.h"
-#include "reports/TrajectoryChartCommands.h"
-#include "reports/TrajectoryChartView.h"
-#include "reports/TrajectoryTableScrollView.h"
-#include "reports/TrajectoryWindow.h"
+#include "reports/chartview/ReportChartSeries.h"
+#include "reports/chartview/TrajectoryChartCommands.h"
+#include "reports/chartview/TrajectoryChartView.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/TableWindowOwner.h"
+#include "reports/table/TrajectoryTableScrollView.h"
+#include "reports/table/TrajectoryWindow.h"
 
 using namespace vorlan;
 

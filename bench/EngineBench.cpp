@@ -7,7 +7,7 @@
 #include "engine/AdvancedMarch.h"
 #include "engine/Ballistics.h"
 #include "engine/TrajectorySolver.h"
-#include "reports/RangeTable.h"
+#include "reports/table/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
 

@@ -12,12 +12,12 @@
 #include <cstdlib>
 
 #include "bench/TableBenchSupport.h"
-#include "reports/TrajectoryTable.h"
-#include "reports/TrajectoryTableScrollView.h"
-#include "reports/TrajectoryWindow.h"
-#include "ui/AppContext.h"
-#include "ui/CVorlan2Dlg.h"
-#include "ui/ControlIds.h"
+#include "reports/table/TrajectoryTable.h"
+#include "reports/table/TrajectoryTableScrollView.h"
+#include "reports/table/TrajectoryWindow.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/ControlIds.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 using namespace vorlan;
 

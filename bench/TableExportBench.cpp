@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "bench/BenchShots.h"
-#include "reports/RangeTableCsv.h"
-#include "reports/RangeTableView.h"
+#include "reports/table/RangeTableCsv.h"
+#include "reports/table/RangeTableView.h"
 
 using namespace vorlan;
 

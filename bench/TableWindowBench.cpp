@@ -17,12 +17,12 @@
 #include <string_view>
 
 #include "bench/TableBenchSupport.h"
-#include "reports/RangeTable.h"
-#include "reports/TableViewCommands.h"
-#include "reports/TableWindowOwner.h"
-#include "reports/TrajectoryTable.h"
-#include "reports/TrajectoryTableScrollView.h"
-#include "reports/TrajectoryWindow.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/TableViewCommands.h"
+#include "reports/table/TableWindowOwner.h"
+#include "reports/table/TrajectoryTable.h"
+#include "reports/table/TrajectoryTableScrollView.h"
+#include "reports/table/TrajectoryWindow.h"
 
 using namespace vorlan;
 

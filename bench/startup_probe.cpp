@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/CVorlan2App.h"
-#include "ui/CVorlan2Dlg.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 namespace {
 

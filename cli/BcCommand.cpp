@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "reports/RangeTable.h"
+#include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 

@@ -5,9 +5,9 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "reports/FieldCard.h"
-#include "reports/FieldCardLayout.h"
-#include "reports/FieldCardRenderer.h"
+#include "reports/card/FieldCard.h"
+#include "reports/card/FieldCardLayout.h"
+#include "reports/card/FieldCardRenderer.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 

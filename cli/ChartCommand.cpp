@@ -7,7 +7,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
-#include "reports/ReportChartSeries.h"
+#include "reports/chartview/ReportChartSeries.h"
 
 namespace vorlan::cli {
 

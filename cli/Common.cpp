@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
-#include "reports/RangeTable.h"
+#include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "reports/ShotComparison.h"
+#include "reports/comparison/ShotComparison.h"
 
 namespace vorlan::cli {
 

@@ -1,10 +1,10 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "reports/RangeTable.h"
-#include "reports/RangeTableCsv.h"
-#include "reports/RangeTableView.h"
-#include "reports/TableText.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/RangeTableCsv.h"
+#include "reports/table/RangeTableView.h"
+#include "reports/table/TableText.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/ScopeProfile.h"
 

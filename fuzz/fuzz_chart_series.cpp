@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "fuzz/FuzzCommon.h"
-#include "reports/ReportChartSeries.h"
+#include "reports/chartview/ReportChartSeries.h"
 #include "shot/ShotCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "fuzz/FuzzCommon.h"
-#include "reports/RangeTable.h"
-#include "reports/ShotComparison.h"
-#include "reports/TableText.h"
+#include "reports/comparison/ShotComparison.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/TableText.h"
 #include "shot/AtmosphereCommands.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotSetup.h"

@@ -11,20 +11,20 @@
 #include <QTest>
 #include <cstdio>
 
-#include "reports/TrajectoryTableScrollView.h"
-#include "reports/TrajectoryWindow.h"
-#include "ui/AppContext.h"
-#include "ui/CAdvancedDlg.h"
-#include "ui/CColorDlg.h"
-#include "ui/CComputeBC.h"
-#include "ui/CComputeOPBZ.h"
-#include "ui/CEVWCalculations.h"
-#include "ui/CHitProbabilityDlg.h"
-#include "ui/CMaximumRangeDlg.h"
-#include "ui/CShoot.h"
-#include "ui/CTruingDlg.h"
-#include "ui/CVorlan2Dlg.h"
-#include "ui/ControlIds.h"
+#include "reports/table/TrajectoryTableScrollView.h"
+#include "reports/table/TrajectoryWindow.h"
+#include "ui/advanced/CAdvancedDlg.h"
+#include "ui/advanced/CHitProbabilityDlg.h"
+#include "ui/advanced/CTruingDlg.h"
+#include "ui/calculations/CComputeBC.h"
+#include "ui/calculations/CComputeOPBZ.h"
+#include "ui/calculations/CEVWCalculations.h"
+#include "ui/calculations/CMaximumRangeDlg.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/CColorDlg.h"
+#include "ui/common/ControlIds.h"
+#include "ui/main/CShoot.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 using namespace vorlan;
 

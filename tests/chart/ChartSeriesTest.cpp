@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "reports/RangeTable.h"
-#include "reports/ReportChartSeries.h"
+#include "reports/chartview/ReportChartSeries.h"
+#include "reports/table/RangeTable.h"
 
 namespace vorlan {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "shot/ShotFile.h"
 #include "tests/gui/GuiHarness.h"
-#include "ui/ControlIds.h"
+#include "ui/common/ControlIds.h"
 
 using namespace vorlan;
 using namespace vorlan::testing;

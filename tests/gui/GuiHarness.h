@@ -10,8 +10,8 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/AppContext.h"
-#include "ui/CVorlan2Dlg.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/CVorlan2Dlg.h"
 
 namespace vorlan::testing {
 

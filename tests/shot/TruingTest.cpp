@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Holds.h"
-#include "reports/RangeTable.h"
+#include "reports/table/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
 #include "tests/support/ObservedHolds.h"

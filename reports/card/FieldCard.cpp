@@ -1,0 +1,263 @@
+#include "reports/card/FieldCard.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Atmosphere.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/RangeTableCsv.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ScopeProfile.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr double kMetresPerSecondPerMph = kKmhPerMph / 3.6;  // exact: 0.44704
+constexpr double kTransonicMach = 1.2;                       // where the drag begins to rise steeply
+constexpr std::size_t kMaxRows = 200;                        // far more than any card can hold
+constexpr int kTemperatureControl = 1013;                    // the main dialog's temperature edit
+constexpr int kCrosswindControl = 1011;
+
+bool metric(const FieldCardRequest& request) { return request.units == UnitSystem::Metric; }
+double rangeToYards(double range, const FieldCardRequest& r) { return metric(r) ? range / kMetresPerYard : range; }
+double windToMph(double wind, const FieldCardRequest& r) { return metric(r) ? wind / kMetresPerSecondPerMph : wind; }
+double temperatureToF(double t, const FieldCardRequest& r) { return metric(r) ? t * 9.0 / 5.0 + 32.0 : t; }
+const char* rangeUnit(const FieldCardRequest& r) { return metric(r) ? "m" : "yd"; }
+
+// The row of a table flown every yard at a range of whole or fractional yards: between two
+// recorded yards each figure is taken on the straight line between them (a tenth of an MOA
+// is far coarser than the curvature over one yard). None beyond the last recorded row.
+std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards) {
+    const double below = std::floor(yards);
+    if (rows.empty() || !(yards >= 0.0) || below > static_cast<double>(rows.size() - 1)) return std::nullopt;
+    const TrajectoryPoint& a = rows[static_cast<std::size_t>(below)];
+    if (yards == below) return a;
+    if (below + 1.0 > static_cast<double>(rows.size() - 1)) return std::nullopt;
+    const TrajectoryPoint& b = rows[static_cast<std::size_t>(below) + 1];
+    const double f = yards - below;
+    const auto mix = [f](double x, double y) { return x + (y - x) * f; };
+    return TrajectoryPoint{yards,
+                           mix(a.velocity, b.velocity),
+                           mix(a.energy, b.energy),
+                           mix(a.momentum, b.momentum),
+                           mix(a.drop, b.drop),
+                           mix(a.windage, b.windage),
+                           mix(a.lead, b.lead),
+                           mix(a.time, b.time)};
+}
+
+std::optional<double> angleIn(double correctionInches, double yards, CardAngle unit, ClickValue click) {
+    const std::optional<Hold> hold = holdFor(correctionInches, yards, click);
+    if (!hold) return std::nullopt;
+    switch (unit) {
+        case CardAngle::Mil:
+            return hold->mil;
+        case CardAngle::Clicks:
+            return hold->clicks;
+        default:
+            return hold->moa;
+    }
+}
+
+// One flight of the card: the range table's own, every yard out to the card's last range.
+struct Flight {
+    std::vector<TrajectoryPoint> rows;
+    double muzzleAngleMoa;
+    double speedOfSound;
+};
+
+Flight fly(ShotParameters shot, double lastYards) {
+    shot.rangeIncrement = 1;
+    shot.incrementCount = static_cast<int>(std::ceil(lastYards));
+    const RangeTableReport report(shot);
+    return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound};
+}
+
+// The ranges of the card in its unit, each with its target name (a target at a listed range
+// names that row).
+std::vector<CardTarget> cardRanges(const FieldCardRequest& request) {
+    std::vector<CardTarget> ranges;
+    if (request.step > 0.0) {
+        for (int k = 0;; ++k) {
+            const double range = request.from + k * request.step;
+            if (range > request.to + request.step * 1e-9) break;
+            ranges.push_back({"", range});
+        }
+    }
+    for (const CardTarget& target : request.targets) {
+        const auto same = std::find_if(ranges.begin(), ranges.end(), [&](const CardTarget& r) {
+            return r.name.empty() && std::fabs(r.range - target.range) < 1e-9;
+        });
+        if (same != ranges.end())
+            same->name = target.name;
+        else
+            ranges.push_back(target);
+    }
+    std::stable_sort(ranges.begin(), ranges.end(),
+                     [](const CardTarget& a, const CardTarget& b) { return a.range < b.range; });
+    return ranges;
+}
+
+std::vector<std::string> conditionsText(const ShotParameters& shot, UnitSystem units) {
+    const std::string station = shot.stationPressure ? " stn" : "";
+    if (units == UnitSystem::Metric)
+        return {cFormat("%.1f C", fahrenheitToCelsius(shot.temperature)),
+                cFormat("%.0f hPa", inchesHgToHectopascals(shot.pressure)) + station,
+                cFormat("%.0f m", feetToMetres(shot.altitude)), cFormat("%.0f %% RH", shot.relativeHumidity)};
+    return {cFormat("%.0f F", shot.temperature), cFormat("%.2f inHg", shot.pressure) + station,
+            cFormat("%.0f ft", shot.altitude), cFormat("%.0f %% RH", shot.relativeHumidity)};
+}
+
+std::string numberText(double value) { return cFormat("%g", value); }
+
+}  // namespace
+
+std::vector<double> defaultCardWinds(UnitSystem units) {
+    return units == UnitSystem::Metric ? std::vector<double>{2.0, 4.0, 6.0} : std::vector<double>{5.0, 10.0, 15.0};
+}
+
+std::string cardRequestProblem(const FieldCardRequest& request) {
+    const std::string unit = rangeUnit(request);
+    const double longest = metric(request) ? kCardMaxRangeYards * kMetresPerYard : kCardMaxRangeYards;
+    const std::string rangeRule = "a range from more than 0 to " + numberText(std::floor(longest)) + " " + unit;
+    const auto badRange = [&](double r) { return !(r > 0.0) || !(r <= std::floor(longest)); };
+    if (!std::isfinite(request.step) || request.step < 0.0) return "The range step must be 0 or more.";
+    if (request.step > 0.0) {
+        if (badRange(request.from) || badRange(request.to)) return "The range list needs " + rangeRule + ".";
+        if (request.to < request.from) return "The range list ends before it starts.";
+        if ((request.to - request.from) / request.step + 1.0 > static_cast<double>(kMaxRows))
+            return cFormat("The range list has more than %zu rows.", kMaxRows);
+    }
+    for (const CardTarget& target : request.targets) {
+        if (target.name.empty()) return "Every target needs a name.";
+        if (badRange(target.range)) return "Target \"" + target.name + "\" needs " + rangeRule + ".";
+    }
+    if (cardRanges(request).empty()) return "The card has no rows: give a range list or targets.";
+    if (cardRanges(request).size() > kMaxRows) return cFormat("The card has more than %zu rows.", kMaxRows);
+    if (request.winds.size() > kCardMaxWinds) return cFormat("A card holds at most %zu wind speeds.", kCardMaxWinds);
+    const ShotField& crosswind = *shotFieldOf(kCrosswindControl);
+    for (const double wind : request.winds) {
+        const double mph = windToMph(wind, request);
+        if (!(mph >= crosswind.minimum && mph <= crosswind.maximum))
+            return cFormat("A wind speed must be from %g to %g %s.", crosswind.minimum,
+                           metric(request) ? std::floor(crosswind.maximum * kMetresPerSecondPerMph) : crosswind.maximum,
+                           metric(request) ? "m/s" : "mph");
+    }
+    if (request.temperatures.size() > kCardMaxTemperatures)
+        return cFormat("A card holds at most %zu temperatures.", kCardMaxTemperatures);
+    const ShotField& temperature = *shotFieldOf(kTemperatureControl);
+    for (const double t : request.temperatures) {
+        const double f = temperatureToF(t, request);
+        if (!(f >= temperature.minimum && f <= temperature.maximum))
+            return metric(request)
+                       ? cFormat("A temperature must be from %.0f to %.0f C.",
+                                 std::ceil(fahrenheitToCelsius(temperature.minimum)),
+                                 std::floor(fahrenheitToCelsius(temperature.maximum)))
+                       : cFormat("A temperature must be from %g to %g F.", temperature.minimum, temperature.maximum);
+    }
+    return {};
+}
+
+FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request) {
+    FieldCard card;
+    card.request = request;
+    card.click = shot.scope.click;
+    card.shotName = shot.name;
+    card.conditions = conditionsText(shot, request.units);
+    card.zeroRange = metric(request) ? yardsToMetres(shot.sightInRange) : shot.sightInRange;
+    const std::vector<CardTarget> ranges = cardRanges(request);
+    double lastYards = 0.0;
+    for (const CardTarget& r : ranges) lastYards = std::max(lastYards, rangeToYards(r.range, request));
+
+    const Flight table = fly(shot, lastYards);
+    card.speedOfSound = metric(request) ? fpsToMetresPerSecond(table.speedOfSound) : table.speedOfSound;
+    std::vector<Flight> winds;
+    for (const double wind : request.winds) {
+        ShotParameters windy = shot;
+        windy.crosswind = 0.0;
+        windy.advanced.windSpeed = windToMph(wind, request);
+        windy.advanced.windDirection = 90.0;  // full value from the right
+        winds.push_back(fly(windy, lastYards));
+    }
+    std::vector<Flight> temperatures;
+    for (const double t : request.temperatures) {
+        ShotParameters warm = shot;
+        warm.temperature = temperatureToF(t, request);
+        if (warm.advanced.powderOn()) warm.advanced.powderTemperature = warm.temperature;
+        warm.muzzleAngleCorrection = false;
+        warm.muzzleAngle = table.muzzleAngleMoa;
+        temperatures.push_back(fly(warm, lastYards));
+    }
+
+    const CardAngle unit = request.angle;
+    for (const CardTarget& r : ranges) {
+        const double yards = rangeToYards(r.range, request);
+        FieldCardRow row;
+        row.range = r.range;
+        row.target = r.name;
+        if (const std::optional<TrajectoryPoint> at = rowAt(table.rows, yards)) {
+            row.elevation = angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click);
+            const bool m = metric(request);
+            if (request.velocity) row.velocity = m ? fpsToMetresPerSecond(at->velocity) : at->velocity;
+            if (request.time) row.time = at->time;
+            if (request.energy) row.energy = m ? footPoundsToJoules(at->energy) : at->energy;
+            row.transonic = at->velocity < kTransonicMach * table.speedOfSound;
+        }
+        for (const Flight& flight : winds) {
+            const std::optional<TrajectoryPoint> at = rowAt(flight.rows, yards);
+            row.winds.push_back(at ? angleIn(windageCorrectionInches(at->windage), yards, unit, card.click)
+                                   : std::nullopt);
+        }
+        for (const Flight& flight : temperatures) {
+            const std::optional<TrajectoryPoint> at = rowAt(flight.rows, yards);
+            row.temperatures.push_back(at ? angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click)
+                                          : std::nullopt);
+        }
+        card.rows.push_back(std::move(row));
+    }
+    return card;
+}
+
+std::string cardNumberCell(const std::optional<double>& value, int decimals) {
+    if (!value || !std::isfinite(*value)) return "--";
+    std::string text = cFormat("%.*f", decimals, *value);
+    // A figure that rounds to nothing prints without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+std::string cardAngleCell(const std::optional<double>& angle, CardAngle unit) {
+    return cardNumberCell(angle, unit == CardAngle::Clicks ? 0 : 1);
+}
+
+std::string fieldCardCsv(const FieldCard& card) {
+    const FieldCardRequest& r = card.request;
+    std::vector<std::string> header{std::string("range_") + rangeUnit(r), "target", "elevation"};
+    for (const double wind : r.winds) header.push_back("wind_" + numberText(wind));
+    for (const double t : r.temperatures) header.push_back("temp_" + numberText(t));
+    if (r.velocity) header.push_back(metric(r) ? "velocity_mps" : "velocity_fps");
+    if (r.time) header.push_back("time_s");
+    if (r.energy) header.push_back(metric(r) ? "energy_j" : "energy_ftlb");
+    std::string text;
+    const auto addLine = [&text](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + csvField(fields[i]);
+        text += '\n';
+    };
+    addLine(header);
+    for (const FieldCardRow& row : card.rows) {
+        std::vector<std::string> fields{numberText(row.range), row.target, cardAngleCell(row.elevation, r.angle)};
+        for (const auto& wind : row.winds) fields.push_back(cardAngleCell(wind, r.angle));
+        for (const auto& t : row.temperatures) fields.push_back(cardAngleCell(t, r.angle));
+        if (r.velocity) fields.push_back(cardNumberCell(row.velocity, 0));
+        if (r.time) fields.push_back(cardNumberCell(row.time, 2));
+        if (r.energy) fields.push_back(cardNumberCell(row.energy, 0));
+        // None is an empty field, as the table's CSV leaves it; the target is a name, not a figure.
+        for (std::size_t i = 2; i < fields.size(); ++i)
+            if (fields[i] == "--") fields[i].clear();
+        addLine(fields);
+    }
+    return text;
+}
+
+}  // namespace vorlan

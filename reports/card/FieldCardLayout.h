@@ -1,0 +1,81 @@
+#pragma once
+// A field card fitted to its paper: the lines of fixed-pitch text it prints, the type size
+// that holds them, and the sheet that holds several cards for cutting out. Every renderer
+// (the text output, the PDF, SVG and PNG files, the printer, the preview) draws these lines
+// at this size, so they all show the same card; a card that cannot hold its rows and columns
+// at the smallest type is refused with a message, never cut.
+//
+//   FieldCard -> fitFieldCard() -> FittedCard { lines, type size } -> text or painter
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/card/FieldCard.h"
+
+namespace vorlan {
+
+// A card's paper, in points (1/72 in).
+struct CardPaper {
+    double width;
+    double height;
+    double margin;      // on every side, inside the card's edge
+    const char* label;  // "3 x 5 in", "A5"...
+};
+CardPaper cardPaper(CardLayout layout, UnitSystem units);
+
+// The fixed-pitch type the card is set in: a character's advance and a line's height as
+// shares of the type size. Fonts of this kind (DejaVu Sans Mono, Liberation Mono, Courier)
+// advance 0.60 of their size; the extra hundredth is kept for the fonts that advance more.
+inline constexpr double kCardCharAdvance = 0.61;
+inline constexpr double kCardLineHeight = 1.2;
+// The smallest type a card is printed in, points.
+inline constexpr double kCardSmallestType = 5.0;
+
+struct CardLine {
+    enum class Kind { Title, Header, Heading, Row, Footer };
+    std::string text;
+    Kind kind = Kind::Row;
+    bool ruleBelow = false;  // a thin line under this one (the headings, every fifth row)
+};
+
+struct FittedCard {
+    CardLayout layout = CardLayout::Pocket;
+    UnitSystem units = UnitSystem::Imperial;
+    CardPaper paper{};
+    std::string refusal;  // why the card cannot be made; empty when it fits
+    double typeSize = 0;  // points
+    bool abbreviated = false;
+    int lineWidth = 0;  // the characters a line may hold at typeSize
+    std::vector<CardLine> lines;
+    bool fits() const { return refusal.empty(); }
+};
+
+// The card's lines at the largest type that holds them: first with full headings, then with
+// abbreviated ones, down to kCardSmallestType.
+FittedCard fitFieldCard(const FieldCard& card);
+
+// The card as plain text, one line each, LF ends.
+std::string fieldCardText(const FittedCard& fitted);
+
+// Several cards on one sheet for cutting out.
+enum class CardSheet { Letter, A4 };
+// "letter" or "a4", any case.
+std::optional<CardSheet> parseCardSheet(std::string_view text);
+struct SheetPlan {
+    double width = 0, height = 0;  // the sheet, points
+    int columns = 0, rows = 0;     // cards across and down
+    double left = 0, top = 0;      // the first card's corner, points
+    double cardWidth = 0, cardHeight = 0;
+    int count() const { return columns * rows; }
+};
+// The cards side by side without gaps, centred on the sheet, with room for cut marks; at
+// least one card, even when a card is as large as the sheet.
+SheetPlan sheetPlan(CardLayout layout, UnitSystem units, CardSheet sheet);
+
+// The files a card is written to, by the name's extension (any case): none for another.
+enum class CardFileFormat { Pdf, Svg, Png };
+std::optional<CardFileFormat> cardFileFormat(std::string_view path);
+
+}  // namespace vorlan

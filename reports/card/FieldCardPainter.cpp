@@ -1,0 +1,186 @@
+#include "reports/card/FieldCardPainter.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+
+namespace vorlan {
+
+namespace {
+
+// Text is set with a font of this many pixels under a scale of typeSize / kFontPixels: a
+// pixel size is whole, the card's type size need not be.
+constexpr double kFontPixels = 100.0;
+constexpr double kRuleWidth = 0.4;  // points
+constexpr double kCutMarkLength = 12.0;
+constexpr double kCutMarkGap = 3.0;  // between a mark and the card's corner
+
+QFont cardFont(bool bold) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(static_cast<int>(kFontPixels));
+    font.setBold(bold);
+    return font;
+}
+
+QColor lineColour(CardLine::Kind kind) { return kind == CardLine::Kind::Footer ? QColor(90, 90, 90) : Qt::black; }
+
+// The painter's units per point for a rectangle that stands for a sheet `widthPoints` wide.
+double unitsPerPoint(const QRectF& target, double widthPoints) { return target.width() / widthPoints; }
+
+}  // namespace
+
+void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card) {
+    if (!fitted.fits()) return;
+    painter.save();
+    painter.translate(card.topLeft());
+    painter.scale(unitsPerPoint(card, fitted.paper.width), unitsPerPoint(card, fitted.paper.width));
+    painter.fillRect(QRectF(0, 0, fitted.paper.width, fitted.paper.height), Qt::white);
+    const double size = fitted.typeSize;
+    const double lineHeight = kCardLineHeight * size;
+    const double margin = fitted.paper.margin;
+    const double available = fitted.paper.width - 2.0 * margin;
+    // A font wider than the card's type allows for is narrowed to keep every line whole.
+    const QFontMetricsF metrics(cardFont(false), painter.device());
+    double widest = 0.0;
+    for (const CardLine& line : fitted.lines)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line.text)));
+    const double scale = size / kFontPixels;
+    const double narrowing = widest * scale > available ? available / (widest * scale) : 1.0;
+    for (std::size_t i = 0; i < fitted.lines.size(); ++i) {
+        const CardLine& line = fitted.lines[i];
+        const double top = margin + static_cast<double>(i) * lineHeight;
+        painter.save();
+        painter.translate(margin, top + (lineHeight - size) / 2.0);
+        painter.scale(scale * narrowing, scale);
+        painter.setFont(cardFont(line.kind == CardLine::Kind::Title));
+        painter.setPen(lineColour(line.kind));
+        painter.drawText(QPointF(0.0, metrics.ascent()), QString::fromStdString(line.text));
+        painter.restore();
+        if (line.ruleBelow) {
+            const double y = top + lineHeight;
+            painter.setPen(QPen(QColor(120, 120, 120), kRuleWidth));
+            painter.drawLine(QPointF(margin, y), QPointF(fitted.paper.width - margin, y));
+        }
+    }
+    painter.restore();
+}
+
+void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet) {
+    painter.save();
+    painter.translate(sheet.topLeft());
+    const double k = unitsPerPoint(sheet, plan.width);
+    painter.scale(k, k);
+    painter.fillRect(QRectF(0, 0, plan.width, plan.height), Qt::white);
+    for (int row = 0; row < plan.rows; ++row)
+        for (int column = 0; column < plan.columns; ++column)
+            paintFieldCard(painter, fitted,
+                           QRectF(plan.left + column * plan.cardWidth, plan.top + row * plan.cardHeight, plan.cardWidth,
+                                  plan.cardHeight));
+    // Cut marks: short lines outside the block of cards, in line with every cut.
+    painter.setPen(QPen(Qt::black, kRuleWidth));
+    const double right = plan.left + plan.columns * plan.cardWidth;
+    const double bottom = plan.top + plan.rows * plan.cardHeight;
+    for (int column = 0; column <= plan.columns; ++column) {
+        const double x = plan.left + column * plan.cardWidth;
+        painter.drawLine(QPointF(x, plan.top - kCutMarkGap), QPointF(x, plan.top - kCutMarkGap - kCutMarkLength));
+        painter.drawLine(QPointF(x, bottom + kCutMarkGap), QPointF(x, bottom + kCutMarkGap + kCutMarkLength));
+    }
+    for (int row = 0; row <= plan.rows; ++row) {
+        const double y = plan.top + row * plan.cardHeight;
+        painter.drawLine(QPointF(plan.left - kCutMarkGap, y), QPointF(plan.left - kCutMarkGap - kCutMarkLength, y));
+        painter.drawLine(QPointF(right + kCutMarkGap, y), QPointF(right + kCutMarkGap + kCutMarkLength, y));
+    }
+    painter.restore();
+}
+
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page) {
+    if (sheet)
+        paintCardSheet(painter, fitted, *sheet, page);
+    else
+        paintFieldCard(painter, fitted, page);
+}
+
+QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet) {
+    return sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.paper.width, fitted.paper.height);
+}
+
+namespace {
+
+QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Vorlan"));
+        writer.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
+        writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        if (!painter.isActive()) return {};
+        paintCardPage(painter, fitted, sheet, QRectF(0, 0, writer.width(), writer.height()));
+    }
+    return bytes;
+}
+
+QByteArray svgBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(points.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), points));
+    generator.setResolution(72);
+    generator.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
+    QPainter painter(&generator);
+    if (!painter.isActive()) return {};
+    paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), points));
+    painter.end();
+    return bytes;
+}
+
+QByteArray pngBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
+    const QSize pixels = (points * kCardPngDpi / 72.0).toSize();
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull()) return {};
+    const int dotsPerMetre = static_cast<int>(kCardPngDpi / 0.0254 + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+}  // namespace
+
+QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format) {
+    if (!fitted.fits()) return {};
+    const QSizeF points = cardPagePoints(fitted, sheet);
+    switch (format) {
+        case CardFileFormat::Pdf:
+            return pdfBytes(fitted, sheet, points);
+        case CardFileFormat::Svg:
+            return svgBytes(fitted, sheet, points);
+        default:
+            return pngBytes(fitted, sheet, points);
+    }
+}
+
+}  // namespace vorlan

@@ -1,0 +1,33 @@
+#pragma once
+// Drawing a fitted field card: its lines of fixed-pitch text at the card's type size, thin
+// rules under the headings and every fifth row, and, on a sheet of several cards, cut marks
+// at the cards' corners. The same drawing serves the window's preview, the printer and the
+// PDF, SVG and PNG files, which are drawn into memory and handed over as bytes.
+
+#include <QByteArray>
+#include <QRectF>
+#include <QSizeF>
+
+#include "reports/card/FieldCardLayout.h"
+
+class QPainter;
+
+namespace vorlan {
+
+// Draws the card into `card`, a rectangle of the card's proportions in the painter's units.
+void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card);
+
+// Draws the sheet's cards and cut marks into `sheet`, a rectangle of the sheet's proportions.
+void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet);
+
+// The card alone or the sheet of cards, as `sheet` says, into `page` (the whole paper).
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page);
+// The paper that holds it: the card's own size, or the sheet's.
+QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet);
+
+// The card as a file's bytes: a PDF page of the card's size (or the sheet's), an SVG drawing
+// in points, or a PNG picture at kCardPngDpi. Empty when it could not be drawn.
+inline constexpr int kCardPngDpi = 300;
+QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format);
+
+}  // namespace vorlan

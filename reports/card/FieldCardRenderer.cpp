@@ -1,0 +1,20 @@
+// The field card renderer module of vorlan-cli: Qt on the offscreen platform, started for the
+// one card and shut down again.
+
+#include "reports/card/FieldCardRenderer.h"
+
+#include "chart/OffscreenQt.h"
+#include "reports/card/FieldCardPainter.h"
+
+extern "C" __attribute__((visibility("default"))) bool vorlanRenderCardFile(const vorlan::CardFileRequest& request,
+                                                                            std::string& bytes, std::string& error) {
+    const std::unique_ptr<QGuiApplication> application = vorlan::startOffscreenQt();
+    const QByteArray drawn =
+        vorlan::cardFileBytes(request.card, request.sheet ? &*request.sheet : nullptr, request.format);
+    if (drawn.isEmpty()) {
+        error = "the card could not be drawn";
+        return false;
+    }
+    bytes.assign(drawn.constData(), static_cast<std::size_t>(drawn.size()));
+    return true;
+}

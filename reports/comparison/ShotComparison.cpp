@@ -1,0 +1,106 @@
+#include "reports/comparison/ShotComparison.h"
+
+#include "reports/table/RangeTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Ballistics.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr double kTinyInches = 0.005;  // differences below this show as 0.00, without a sign
+
+// The last row a trajectory really holds, -1 for none.
+double lastRow(const TrajectorySolver& t) {
+    return std::min<double>(t.lastRowIndex, static_cast<double>(t.rows.size()) - 1.0);
+}
+
+double relativeInches(double currentFeet, double baselineFeet) {
+    const double inches = (currentFeet - baselineFeet) * 12.0;
+    return std::fabs(inches) < kTinyInches ? 0.0 : inches;
+}
+
+}  // namespace
+
+TrajectorySolver comparisonTrajectory(const ShotParameters& shot) {
+    TrajectorySolver trajectory;
+    setUpTrajectory(trajectory, shot, kReferenceCantDivisor);
+    trajectory.targetSpeed = 0.0;
+    TrajectorySolver reference = trajectory;
+    reference.crosswind = 0.0;
+    reference.advanced.calm();
+    trajectory.computeTrajectory();
+    reference.computeTrajectory();
+    correctWindage(trajectory, reference, shot.sightInRange);
+    return trajectory;
+}
+
+ShotBaseline setBaseline(ShotParameters& shot) {
+    ShotBaseline baseline{comparisonTrajectory(shot), shot.name};
+    storeZeroedAngle(shot, baseline.trajectory);
+    return baseline;
+}
+
+ShotComparison compareShots(const TrajectorySolver& baseline, const TrajectorySolver& current, double targetRange) {
+    ShotComparison result;
+    const double target = std::trunc(targetRange);
+    if (!(target >= 0.0)) {
+        result.status = kInvalidTargetStatus;
+        return result;
+    }
+    const double k = lastRow(baseline);
+    const double c = lastRow(current);
+    double row = target;
+    if (target <= k && target <= c) {
+        row = target;
+    } else if (k > c) {
+        row = c;
+        result.status = kBeyondShotStatus;
+    } else if (k < c) {
+        row = k;
+        result.status = kBeyondBaselineStatus;
+    } else {
+        row = k;
+        result.status = kBeyondMaximumStatus;
+    }
+    if (row < 0.0) return result;  // a trajectory without rows
+    const std::size_t r = static_cast<std::size_t>(row);
+    result.compared = true;
+    result.range = static_cast<int>(r);
+    result.relativeDrift = relativeInches(current.rows[r].windage, baseline.rows[r].windage);
+    result.relativeDrop = relativeInches(current.rows[r].drop, baseline.rows[r].drop);
+    return result;
+}
+
+ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, const ShotParameters& shot) {
+    ComparisonTexts texts;
+    if (baseline) texts.baselineName = baseline->name;
+    texts.currentName = shot.name;
+    texts.effects = effectsLine(shot);
+    if (!baseline) {
+        texts.status = kNoBaselineStatus;
+        texts.targetRange = cFormat("%.0f", shot.targetRange);
+        return texts;
+    }
+    const ShotComparison comparison = compareShots(baseline->trajectory, comparisonTrajectory(shot), shot.targetRange);
+    texts.status = comparison.status;
+    if (comparison.compared) {
+        texts.relativeDrop = cFormat("%.2f", comparison.relativeDrop);
+        texts.relativeDrift = cFormat("%.2f", comparison.relativeDrift);
+        texts.targetRange = cFormat("%u", static_cast<unsigned>(comparison.range));
+        // Differences under 0.005 in. are exactly 0 and have no side.
+        const auto side = [](double inches, const char* positive, const char* negative) {
+            return inches > 0.0 ? positive : inches < 0.0 ? negative : "";
+        };
+        texts.dropSide = side(comparison.relativeDrop, "high", "low");
+        texts.driftSide = side(comparison.relativeDrift, "right", "left");
+    }
+    return texts;
+}
+
+}  // namespace vorlan

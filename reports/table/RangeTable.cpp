@@ -1,0 +1,295 @@
+#include "reports/table/RangeTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Ballistics.h"
+#include "engine/DragFunction.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr double kTinyInches = 0.005;  // values below this print as zero; keep the sign off them
+
+void zeroTiny(double& feet) {
+    if (std::fabs(feet * 12.0) < kTinyInches) feet = 0.0;
+}
+
+}  // namespace
+
+RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_(shot.rangeIncrement) {
+    setUpTrajectory(table_, shot, kTableCantDivisor);
+    setUpTrajectory(reference_, shot, kReferenceCantDivisor);
+    reference_.crosswind = 0.0;
+    reference_.advanced.calm();
+    // Only the reference's row at the sight-in range is read: it is flown no farther.
+    const double sightInRow = std::trunc(shot.sightInRange);
+    if (sightInRow >= 0.0 && sightInRow < reference_.lastRange)
+        reference_.lastRange = static_cast<std::int32_t>(sightInRow);
+    table_.computeTrajectory();
+    reference_.computeTrajectory();
+    correctWindage(table_, reference_, shot.sightInRange);
+}
+
+void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& reference, double sightInRange) {
+    const double s = std::trunc(sightInRange);
+    if (!(s >= 0.0) || !(s <= trajectory.lastRowIndex) || !(s <= reference.lastRowIndex)) return;
+    const std::size_t sightIn = static_cast<std::size_t>(s);
+    const double offset = reference.rows[sightIn].windage;
+    // Spin drift and the Coriolis drift grow from nothing at the muzzle: a scope turned to take
+    // them out at the sight-in range takes out an angle, a share of them growing with range.
+    double angular = 0.0;
+    if (s > 0.0 && sightIn < reference.effectParts.size())
+        angular = reference.effectParts[sightIn].spinDrift + reference.effectParts[sightIn].coriolisHorizontal;
+    if (angular == 0.0) {
+        for (TrajectoryPoint& row : trajectory.rows) row.windage -= offset;
+        return;
+    }
+    const double constant = offset - angular;
+    for (TrajectoryPoint& row : trajectory.rows) row.windage -= constant + angular * (row.range / s);
+}
+
+std::string sectionalDensityText(const ShotParameters& shot) {
+    const double diameter = cToDouble(shot.caliber);
+    const double density = shot.weight / (diameter * diameter * 7000.0);
+    return std::isfinite(density) ? cFormat("%.3f", density) : std::string("-----");
+}
+
+double shownMuzzleAngle(double elevationRadians) { return cToDouble(cFormat("%0.3f", radiansToMoa(elevationRadians))); }
+
+double RangeTableReport::muzzleAngleMoa() const { return radiansToMoa(table_.muzzleElevation); }
+
+std::vector<TrajectoryPoint> RangeTableReport::printedRows() const { return rowsEvery(rangeIncrement_); }
+
+std::vector<TrajectoryPoint> RangeTableReport::rowsEvery(int step) const {
+    std::vector<TrajectoryPoint> printed;
+    if (step <= 0) return printed;
+    for (std::size_t i = 0; i < table_.rows.size(); i += static_cast<std::size_t>(step)) {
+        printed.push_back(printedRow(table_.rows[i]));
+    }
+    return printed;
+}
+
+TrajectoryPoint printedRow(TrajectoryPoint row) {
+    zeroTiny(row.windage);
+    zeroTiny(row.lead);
+    zeroTiny(row.drop);
+    return row;
+}
+
+void storeZeroedAngle(ShotParameters& shot, const TrajectorySolver& trajectory) {
+    if (shot.muzzleAngleCorrection && trajectory.zero == TrajectorySolver::Zero::Settled)
+        shot.muzzleAngle = shownMuzzleAngle(trajectory.muzzleElevation);
+}
+
+std::vector<EffectParts> RangeTableReport::printedEffectParts() const { return effectPartsEvery(rangeIncrement_); }
+
+std::vector<EffectParts> RangeTableReport::effectPartsEvery(int step) const {
+    std::vector<EffectParts> printed;
+    if (step <= 0) return printed;
+    for (std::size_t i = 0; i < table_.effectParts.size(); i += static_cast<std::size_t>(step))
+        printed.push_back(table_.effectParts[i]);
+    return printed;
+}
+
+std::string effectsLine(const AdvancedEffects& e, double stability, double launchVelocity, double jumpAngle) {
+    std::string names;
+    const auto add = [&names](const std::string& name) { names += (names.empty() ? "" : ", ") + name; };
+    if (!e.windZones.empty()) {
+        std::string zones = "winds";
+        for (std::size_t i = 0; i < e.windZones.size(); ++i) {
+            const WindZone& z = e.windZones[i];
+            zones += cFormat("%s %.1f mph from %.0f deg. ", i == 0 ? "" : ";", z.speed, z.direction);
+            zones += i + 1 < e.windZones.size() ? cFormat("to %.0f yd", z.until) : std::string("beyond");
+        }
+        add(zones);
+    } else if (e.windOn()) {
+        add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+    }
+    if (e.spinDriftOn())
+        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right", stability));
+    if (e.jumpOn()) add(cFormat("aerodynamic jump %.2f moa", radiansToMoa(jumpAngle)));
+    if (e.coriolis) add(cFormat("Coriolis (lat. %.1f, az. %.1f deg.)", e.latitude, e.azimuth));
+    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, launchVelocity));
+    if (e.customDragOn()) add(cFormat("custom drag (%zu points)", e.customDrag.size()));
+    if (e.bcBandsOn()) add(cFormat("%zu BC bands", e.bcBands.size()));
+    if (e.zeroConditions)
+        add(cFormat("zeroed at %.1f F, %.2f in. Hg, %.0f %%, powder %.1f F", e.zeroTemperature, e.zeroPressure,
+                    e.zeroHumidity, e.zeroPowderTemperature));
+    return names.empty() ? names : "Effects:\t" + names;
+}
+
+std::string effectsLine(const TrajectorySolver& trajectory) {
+    return effectsLine(trajectory.advanced, trajectory.stability, trajectory.launchVelocity, trajectory.jumpAngle);
+}
+
+std::string effectsLine(const ShotParameters& shot) {
+    const AdvancedEffects effects = shotAdvancedEffects(shot);
+    const double stability = shotStability(shot);
+    const double jump = aerodynamicJumpMoa(effects, stability, muzzleCrosswind(effects, shot.crosswind));
+    const std::string line =
+        effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity), moaToRadians(jump));
+    // The range table names a truing on a line of its own; a calculation names it here.
+    if (!effects.dragScaleOn()) return line;
+    const std::string trued = "trued drag scale " + dragScaleSpan(effects.dragScale);
+    return line.empty() ? "Effects:\t" + trued : line + ", " + trued;
+}
+
+std::string coefficientText(const ShotParameters& shot) {
+    const std::string drag(dragFunctionName(shot.dragFunction));
+    const AdvancedEffects& e = shot.advanced;
+    if (e.customDragOn() && e.bcBandsOn()) return cFormat("custom table, %zu bands", e.bcBands.size());
+    if (e.customDragOn()) return cFormat("%-.4f (custom table)", shot.ballisticCoefficient);
+    if (e.bcBandsOn()) return cFormat("%zu bands (%2s)", e.bcBands.size(), drag.c_str());
+    return cFormat("%-.4f (%2s)", shot.ballisticCoefficient, drag.c_str());
+}
+
+std::string coefficientNote(const ShotParameters& shot) {
+    const AdvancedEffects& e = shot.advanced;
+    if (!e.customDragOn() && !e.bcBandsOn()) return {};
+    const std::string what = e.customDragOn() && e.bcBandsOn() ? "custom drag table and BC bands decide"
+                             : e.customDragOn()                ? "custom drag table decides"
+                                                               : "BC bands decide";
+    return "This coefficient belongs to the " + std::string(dragFunctionName(shot.dragFunction)) +
+           " function; the shot's " + what + " its flight.";
+}
+
+std::string truingLine(const TrajectorySolver& trajectory) {
+    if (!trajectory.advanced.dragScaleOn()) return {};
+    return cFormat("Trued: velocity %.0f ft/s, drag scale ", trajectory.muzzleVelocity) +
+           dragScaleSpan(trajectory.advanced.dragScale);
+}
+
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take) {
+    for (std::string line : {effectsLine(trajectory), truingLine(trajectory)})
+        if (!line.empty()) take(std::move(line));
+}
+
+void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {
+    storeZeroedAngle(shot, report.tableTrajectory());
+}
+
+std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& trajectory) {
+    const std::string range = cFormat("%g", shot.sightInRange);
+    switch (trajectory.zero) {
+        case TrajectorySolver::Zero::NotReached:
+            return "The bullet does not reach the sight-in range of " + range +
+                   " yd, so the shot could not be zeroed there. The muzzle angle is left as it was.";
+        case TrajectorySolver::Zero::NotSettled:
+            return "The zero at the sight-in range of " + range + " yd did not settle after " +
+                   cFormat("%d", TrajectorySolver::kMaxZeroPasses) + " passes. The muzzle angle is left as it was.";
+        default:
+            return {};
+    }
+}
+
+// " %4.0f%10.2f%12.1f%11.1f%11.4f%10.2f%10.1f%9.3f%11.2f", with "      -----" as the
+// elevation of the muzzle row. Built piece by piece: printf would dominate a long table's time.
+std::string rangeTableRow(const TrajectoryPoint& row) {
+    const double dropInches = row.drop * 12.0;
+    std::string text = " ";
+    text.reserve(90);
+    appendFixed(text, row.range, 4, 0);
+    appendFixed(text, dropInches, 10, 2);
+    appendFixed(text, row.velocity, 12, 1);
+    appendFixed(text, row.energy, 11, 1);
+    appendFixed(text, row.momentum, 11, 4);
+    appendFixed(text, row.windage * 12.0, 10, 2);
+    appendFixed(text, row.lead * 12.0, 10, 1);
+    appendFixed(text, row.time, 9, 3);
+    if (row.range > 0.0)
+        appendFixed(text, dropInches / (row.range / 100.0), 11, 2);
+    else
+        text += "      -----";
+    return text;
+}
+
+std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report) {
+    const double density = report.airDensity();
+    return {
+        "BC:\t\t" + coefficientText(shot) +
+            cFormat("\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.temperature, shot.cantAngle),
+        cFormat("Weight:\t\t%-.1f grains\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.0f yd.", shot.weight,
+                shot.relativeHumidity, shot.sightInRange),
+        cFormat("Caliber:\t%-4s\t\tPressure:\t%5.2f in. ", shot.caliber.c_str(), shot.pressure) +
+            (shot.stationPressure ? "(stn)" : "") + cFormat("\tMuzzle Angle:%9.3f moa", report.muzzleAngleMoa()),
+        cFormat("Sight Height:\t%.2f inches\tCrosswind:\t%5.1f mph\tTargetSpeed:\t%6.1f mph", shot.sightHeight,
+                shot.crosswind, shot.targetSpeed),
+        cFormat("LOS Angle:\t%.1f degrees\tAltitude:\t%5.0f ft.\tTarget Angle:\t%6.1f deg.", shot.losAngle,
+                shot.altitude, shot.targetDirection),
+        "Sect. Density:\t" + sectionalDensityText(shot) + cFormat("\t\tAir Density:   %6.4f lb./ft.^3", density),
+        cFormat("\t\t\t\tAir Density:\t%5.1f %% of Sea Level", density / kStandardDensity * 100.0),
+    };
+}
+
+namespace {
+
+// 1699 -> "1,699".
+std::string withThousands(long long yards) {
+    std::string digits = std::to_string(yards);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0 && digits[static_cast<std::size_t>(i) - 1] != '-'; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return digits;
+}
+
+}  // namespace
+
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report) {
+    const int step = report.rangeIncrement();
+    if (step <= 0) return {};
+    const TrajectorySolver& flight = report.tableTrajectory();
+    const long long wanted = static_cast<long long>(shot.incrementCount) * step;
+    const long long last = flight.lastRowIndex;
+    if (last >= wanted) return {};
+    if (last < 0 || flight.rows.empty())
+        return cFormat("Table has no rows: the bullet starts slower than %g ft/s.", kMinimumSpeed);
+    const std::string ends = "Table ends at " + withThousands(last / step * step) + " yd: ";
+    const std::string after = " after " + withThousands(last) + " yd.";
+    if (flight.stoppedInFlight) return ends + "the bullet all but stopped within the next yard" + after;
+    // The march stopped at the next yard: by the limit that the last yard's pace would cross first.
+    const TrajectoryPoint& end = flight.rows[static_cast<std::size_t>(last)];
+    const TrajectoryPoint& before = flight.rows[static_cast<std::size_t>(last > 0 ? last - 1 : 0)];
+    const double speedYards = (end.velocity - kMinimumSpeed) / std::max(before.velocity - end.velocity, 1e-9);
+    const double dropYards = (end.drop - TrajectorySolver::kLowestDrop) / std::max(before.drop - end.drop, 1e-9);
+    constexpr double kNear = 2.0;  // yards: a limit this close to the last yard is the one crossed
+    if (dropYards <= kNear && dropYards <= speedYards)
+        return ends + "the bullet fell more than 1,999.9 in. below the line of sight" + after;
+    if (speedYards <= kNear) return ends + cFormat("the bullet slowed below %g ft/s", kMinimumSpeed) + after;
+    return ends + "the flight was not computed further (the zero was not found)" + after;
+}
+
+void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
+                           const std::function<void(std::string&&)>& take) {
+    take("Name: " + shot.name + "\r\n");
+    for (std::string& line : shotHeaderLines(shot, report)) take(std::move(line));
+    // Effects beyond the designed flight get one line after the air density.
+    forEachEffectsLine(report.tableTrajectory(), take);
+    // So does the reason a table ends before its last increment.
+    if (std::string end = tableEndNote(shot, report); !end.empty()) take(std::move(end));
+    std::string footer[] = {
+        "",
+        "",
+        "",
+        " Range     Drop     Velocity    Energy    Momentum   Windage     Lead     Time   Elevation",
+        "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
+        "",
+    };
+    for (std::string& line : footer) take(std::move(line));
+    for (const TrajectoryPoint& row : report.printedRows()) take(rangeTableRow(row));
+    take(std::string());
+}
+
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+    std::vector<std::string> lines;
+    forEachRangeTableLine(shot, report, [&](std::string&& line) { lines.push_back(std::move(line)); });
+    return lines;
+}
+
+std::string rangeTableTitle(const ShotParameters& shot) { return rangeTableTitle(shot.name); }
+
+std::string rangeTableTitle(const std::string& shotName) { return "Trajectory Table - " + shotName; }
+
+}  // namespace vorlan

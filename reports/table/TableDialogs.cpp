@@ -1,0 +1,52 @@
+#include "reports/table/TableDialogs.h"
+
+#include <QMessageBox>
+#include "reports/common/FileDialog.h"
+#include "reports/table/CsvExportDialog.h"
+
+namespace vorlan {
+namespace {
+
+QString askSaveName(QWidget* parent, const QString& title, const QString& initialPath, const QString& filter,
+                    bool confirmOverwrite) {
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.title = title;
+    request.initialPath = initialPath;
+    request.filters = QStringList{filter};
+    request.confirmOverwrite = confirmOverwrite;
+    return runFileDialog(parent, request);
+}
+
+// Replacing an existing table is not confirmed, as in every version of the program.
+QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Save As"), initialPath, QStringLiteral("Text Files (*.txt)"), false);
+}
+
+// A CSV is a new kind of file: replacing one is confirmed, as the platform's dialogs do.
+QString askCsvWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Export CSV"), initialPath, QStringLiteral("CSV Files (*.csv)"), true);
+}
+
+QString askCardWithFileDialog(QWidget* parent, const QString& initialPath) {
+    return askSaveName(parent, QStringLiteral("Export Field Card"), initialPath,
+                       QStringLiteral("Field Cards (*.pdf *.svg *.png)"), true);
+}
+
+void warnWithMessageBox(QWidget* parent, const QString& title, const QString& message) {
+    QMessageBox::warning(parent, title, message);
+}
+
+}  // namespace
+
+TableDialogs standardTableDialogs() {
+    return {askWithFileDialog, askCsvOptionsWithDialog, askCsvWithFileDialog, askCardWithFileDialog,
+            warnWithMessageBox};
+}
+
+TableDialogs& tableDialogs() {
+    static TableDialogs dialogs = standardTableDialogs();
+    return dialogs;
+}
+
+}  // namespace vorlan

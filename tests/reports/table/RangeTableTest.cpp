@@ -1,0 +1,204 @@
+#include "reports/table/RangeTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/support/CalcTestLoads.h"
+
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+namespace {
+
+std::vector<std::string> tableOf(ShotParameters& shot) {
+    const RangeTableReport report(shot);
+    writeBackMuzzleAngle(shot, report);
+    return rangeTableLines(shot, report);
+}
+
+std::vector<std::string> rowsOf(const std::vector<std::string>& lines) { return {lines.begin() + 14, lines.end() - 1}; }
+
+TEST(RangeTable, DefaultShot) {
+    ShotParameters shot;
+    const auto lines = tableOf(shot);
+    ASSERT_EQ(lines.size(), 14u + 46u + 1u);
+    EXPECT_EQ(lines[0], "Name: \r\n");
+    EXPECT_EQ(lines[1], "BC:\t\t0.0200 (G1)\tTemperature:\t 59.0 degrees\tCant Angle:\t   0.0 deg.");
+    EXPECT_EQ(lines[2], "Weight:\t\t8.0 grains\tHumidity:\t    0 %\t\tSight-In Range:\t    33 yd.");
+    EXPECT_EQ(lines[3].substr(0, 40), "Caliber:\t.177\t\tPressure:\t29.92 in. \tMuzz");
+    EXPECT_EQ(lines[6], "Sect. Density:\t0.036\t\tAir Density:   0.0765 lb./ft.^3");
+    EXPECT_EQ(lines[7], "\t\t\t\tAir Density:\t100.0 % of Sea Level");
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines.back(), "");
+    const auto rows = rowsOf(lines);
+    EXPECT_EQ(rows.front(),
+              "    0     -1.50       800.0       11.4     0.0284      0.00       0.0    0.000      -----");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].size(), 89u) << rows[i];
+        EXPECT_EQ(cToDouble(rows[i].substr(0, 5)), static_cast<double>(i));
+        EXPECT_EQ(rows[i].substr(49, 10), "      0.00");  // no wind, no cant
+    }
+    // The zeroed angle is written back rounded as "%0.3f" shows it, and line 4 shows it.
+    EXPECT_EQ(shot.muzzleAngle, cToDouble(cFormat("%0.3f", shot.muzzleAngle)));
+    EXPECT_NE(lines[3].find(cFormat("\tMuzzle Angle:%9.3f moa", shot.muzzleAngle)), std::string::npos);
+    EXPECT_GT(shot.muzzleAngle, 0.0);
+    // At the zero the bullet is on the line of sight within the zeroing tolerance of 0.02 in.
+    EXPECT_LE(std::fabs(cToDouble(rows[33].substr(5, 10))), 0.02);
+}
+
+TEST(RangeTable, RowsEveryIncrement) {
+    ShotParameters shot;
+    shot.rangeIncrement = 10;
+    shot.incrementCount = 5;
+    const auto rows = rowsOf(tableOf(shot));
+    ASSERT_EQ(rows.size(), 6u);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(cToDouble(rows[i].substr(0, 5)), 10.0 * i);
+}
+
+TEST(RangeTable, TinyValuesPrintWithoutSign) {
+    ShotParameters shot;
+    shot.crosswind = 0.0001;
+    shot.targetSpeed = 0.00001;
+    for (const std::string& row : rowsOf(tableOf(shot))) {
+        EXPECT_EQ(row.find("-0.00"), std::string::npos) << row;
+        EXPECT_EQ(row.substr(59, 10), "       0.0") << row;
+    }
+}
+
+TEST(RangeTable, FixedMuzzleAngleIsRepeated) {
+    ShotParameters shot;
+    shot.muzzleAngleCorrection = false;
+    shot.muzzleAngle = 12.5;
+    shot.stationPressure = true;
+    const auto lines = tableOf(shot);
+    EXPECT_EQ(shot.muzzleAngle, 12.5);
+    EXPECT_EQ(lines[3], "Caliber:\t.177\t\tPressure:\t29.92 in. (stn)\tMuzzle Angle:   12.500 moa");
+}
+
+TEST(RangeTable, PressureIsPrintedAsEntered) {
+    ShotParameters shot;
+    shot.altitude = 5000;
+    const auto lines = tableOf(shot);
+    EXPECT_EQ(lines[3].substr(0, 33), "Caliber:\t.177\t\tPressure:\t29.92 in");
+    // ... while the density comes from the reduced pressure.
+    EXPECT_NE(lines[6].find("0.0637"), std::string::npos) << lines[6];
+}
+
+TEST(RangeTable, WindageCountsFromTheWindlessImpactAtTheZero) {
+    ShotParameters shot;
+    shot.cantAngle = 10;
+    shot.sightInRange = 30;
+    const auto canted = rowsOf(tableOf(shot));
+    EXPECT_EQ(canted[30].substr(49, 10), "      0.00");
+    EXPECT_NE(canted[45].substr(49, 10), "      0.00");
+
+    shot.crosswind = 10;
+    shot.cantAngle = 0;
+    const auto windy = rowsOf(tableOf(shot));
+    EXPECT_GT(cToDouble(windy[45].substr(49, 10)), 0.5);
+}
+
+TEST(RangeTable, TableEndsWhereTheFlightEnds) {
+    ShotParameters shot;
+    shot.rangeIncrement = 50;
+    shot.incrementCount = 100;  // 5000 yd: far beyond where the pellet falls below 50 ft/s
+    const auto rows = rowsOf(tableOf(shot));
+    ASSERT_GT(rows.size(), 2u);
+    EXPECT_LT(rows.size(), 101u);
+    EXPECT_EQ(static_cast<int>(cToDouble(rows.back().substr(0, 5))) % 50, 0);
+}
+
+TEST(RangeTable, ChoicesForValuesOnlyAFileCanHold) {
+    ShotParameters shot;
+    shot.caliber = "BB";
+    shot.dragFunction = 42;
+    shot.rangeIncrement = 0;
+    const auto lines = tableOf(shot);
+    EXPECT_EQ(lines[6].substr(0, 20), "Sect. Density:\t-----");
+    EXPECT_EQ(lines[1].substr(0, 16), "BC:\t\t0.0200 (G1)");
+    EXPECT_EQ(lines.size(), 15u);  // no row step: header only
+}
+
+// Every numeric field a file can set, at its most hostile, still gives a report.
+TEST(RangeTable, HostileValuesEnd) {
+    for (const ShotFileLine& line : shotFileLines()) {
+        for (const double value : testing::kHostileValues) {
+            ShotParameters shot;
+            std::visit(
+                [&](auto member) {
+                    using T = std::decay_t<decltype(shot.*member)>;
+                    if constexpr (std::is_same_v<T, double>)
+                        shot.*member = value;
+                    else if constexpr (std::is_same_v<T, int>)
+                        shot.*member = value > 0 ? 1 << 30 : -(1 << 30);
+                },
+                line.member);
+            const auto lines = tableOf(shot);
+            EXPECT_GE(lines.size(), 15u) << line.key;
+        }
+    }
+}
+
+TEST(RangeTable, Title) {
+    ShotParameters shot;
+    shot.name = ".22 LR";
+    EXPECT_EQ(rangeTableTitle(shot), "Trajectory Table - .22 LR");
+}
+
+// An effect beyond the designed flight adds one header line after the air density and
+// changes nothing else in the layout; the windless reference keeps the other effects, so
+// the zero holds them.
+TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
+    ShotParameters shot = testing::load308();
+    shot.caliber = ".308";
+    shot.rangeIncrement = 100;
+    shot.incrementCount = 10;
+    const std::vector<std::string> designed = rangeTableLines(shot, RangeTableReport(shot));
+    shot.advanced.windSpeed = 10;
+    shot.advanced.twistRate = 10;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.coriolis = true;
+    shot.advanced.latitude = 45;
+    const RangeTableReport report(shot);
+    const std::vector<std::string> lines = rangeTableLines(shot, report);
+    ASSERT_EQ(lines.size(), designed.size() + 1);
+    EXPECT_EQ(lines[8],
+              "Effects:\twind 10.0 mph from 90 deg., spin drift (1:10 right, stability 2.43), Coriolis (lat. 45.0, "
+              "az. 0.0 deg.)");
+    for (std::size_t i = 0; i < designed.size(); ++i) {
+        if (i < 8 || (i >= 9 && i < 14)) {
+            EXPECT_EQ(lines[i + (i >= 8)], designed[i]) << i;
+        }
+        if (i >= 14) {
+            EXPECT_EQ(lines[i + 1].size(), designed[i].size()) << i;
+        }
+    }
+    const std::vector<EffectParts> parts = report.printedEffectParts();
+    ASSERT_EQ(parts.size(), report.printedRows().size());
+    EXPECT_GT(parts[10].spinDrift, 0.0);
+    EXPECT_GT(parts[10].coriolisHorizontal, 0.0);
+    EXPECT_TRUE(RangeTableReport(testing::load308()).printedEffectParts().empty());
+}
+
+// A scope turned at the sight-in range takes out an angle: the spin drift the published fit
+// gives there is removed in proportion to range, nothing at the muzzle, all of it at the zero.
+TEST(RangeTable, SpinDriftIsZeroedAsAnAngle) {
+    ShotParameters shot = testing::load308();
+    shot.sightInRange = 300;
+    shot.advanced.twistRate = 10;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.bulletDiameter = 0.308;
+    const RangeTableReport report(shot);
+    const TrajectorySolver& t = report.tableTrajectory();
+    const double atZero = spinDriftInches(t.stability, t.rows[300].time, false);
+    for (const std::size_t r : {0, 100, 300, 600, 1000}) {
+        const double expected = spinDriftInches(t.stability, t.rows[r].time, false) - atZero * r / 300.0;
+        EXPECT_NEAR(t.rows[r].windage * 12, expected, 1e-9) << r;
+    }
+}
+
+}  // namespace
+}  // namespace vorlan

@@ -1,0 +1,143 @@
+#include "reports/table/RangeTableView.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "reports/table/TableUnits.h"
+#include "shot/CLocaleNumbers.h"
+#include "tests/support/CalcTestLoads.h"
+
+namespace vorlan {
+namespace {
+
+// A windy .308 table every 100 yd to 1000 yd.
+ShotParameters windy308() {
+    ShotParameters shot = testing::load308();
+    shot.crosswind = 10.0;
+    shot.rangeIncrement = 100;
+    shot.incrementCount = 10;
+    return shot;
+}
+
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;) fields.push_back(field);
+    return fields;
+}
+
+// The view's rows: the lines after the blank below the two heading lines, without the last.
+std::vector<std::string> viewRows(const std::vector<std::string>& lines) {
+    std::size_t first = 0;
+    while (lines[first].find("(secs)") == std::string::npos) ++first;
+    return {lines.begin() + static_cast<long>(first) + 2, lines.end() - 1};
+}
+
+TEST(RangeTableView, DesignedViewIsTheDesignedReport) {
+    ShotParameters shots[] = {ShotParameters{}, windy308()};
+    shots[1].advanced.coriolis = true;  // with the effects line
+    for (const ShotParameters& shot : shots) {
+        const RangeTableReport report(shot);
+        EXPECT_EQ(rangeTableViewLines(shot, report, TableView{}), rangeTableLines(shot, report));
+    }
+}
+
+TEST(RangeTableView, TurretText) {
+    EXPECT_EQ(turretText(12.34, 'U', 'D', 1), "U 12.3");
+    EXPECT_EQ(turretText(-0.44, 'U', 'D', 1), "D 0.4");
+    EXPECT_EQ(turretText(-1.2, 'R', 'L', 1), "L 1.2");
+    EXPECT_EQ(turretText(0.8, 'R', 'L', 2), "R 0.80");
+    EXPECT_EQ(turretText(-0.04, 'U', 'D', 1), "0.0");  // nothing to dial carries no direction
+    EXPECT_EQ(turretText(0.004, 'U', 'D', 2), "0.00");
+}
+
+// Each holds row: the printed figures, then up/down and left/right in MOA, mil and clicks.
+TEST(RangeTableView, HoldsRowsDialAgainstTheOffset) {
+    const ShotParameters shot = windy308();
+    const RangeTableReport report(shot);
+    const TableView view{true, UnitSystem::Imperial, {0.1, AngleUnit::Mil}};
+    const std::vector<std::string> lines = rangeTableViewLines(shot, report, view);
+    EXPECT_EQ(lines[0], "Name: " + shot.name + "\r\n");
+    EXPECT_EQ(lines[1], "View:\t\tHolds, imperial units");
+    EXPECT_NE(lines[3].find("clicks of 0.1 mil; U/D dial up/down, L/R dial left/right"), std::string::npos);
+    const std::vector<std::string> rows = viewRows(lines);
+    const std::vector<TrajectoryPoint> printed = report.printedRows();
+    ASSERT_EQ(rows.size(), printed.size());
+    EXPECT_EQ(fieldsOf(rows[0]), (std::vector<std::string>{"0", "-1.50", "0.00", "2700.0", "0.000", "-----", "-----",
+                                                           "-----", "-----", "-----", "-----"}));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const TrajectoryPoint& p = printed[i];
+        const Hold up = *holdFor(elevationCorrectionInches(p.drop), p.range, view.click);
+        const Hold right = *holdFor(windageCorrectionInches(p.windage), p.range, view.click);
+        const std::string expected =
+            cFormat("%.0f %.2f %.2f %.1f %.3f ", p.range, p.drop * 12, p.windage * 12, p.velocity, p.time) +
+            turretText(up.moa, 'U', 'D', 2) + " " + turretText(up.mil, 'U', 'D', 2) + " " +
+            turretText(up.clicks, 'U', 'D', 1) + " " + turretText(right.moa, 'R', 'L', 2) + " " +
+            turretText(right.mil, 'R', 'L', 2) + " " + turretText(right.clicks, 'R', 'L', 1);
+        EXPECT_EQ(rows[i].size(), rows[0].size());
+        EXPECT_EQ(fieldsOf(rows[i]), fieldsOf(expected)) << rows[i];
+    }
+    // Beyond the zero the bullet is low and the wind from the left drifts it right: UP and LEFT.
+    const std::vector<std::string> last = fieldsOf(rows.back());
+    EXPECT_EQ(last[5], "U");
+    EXPECT_EQ(last[11], "L");
+}
+
+// With spin and the Earth's rotation on, the holds give their parts of the windage and drop,
+// row by row, in the view's units; off, the columns are not there.
+TEST(RangeTableView, HoldsShowTheEffectParts) {
+    ShotParameters shot = windy308();
+    shot.advanced.twistRate = 10.0;
+    shot.advanced.bulletLength = 1.24;
+    shot.advanced.coriolis = true;
+    shot.advanced.latitude = 45.0;
+    shot.advanced.azimuth = 90.0;
+    const RangeTableReport report(shot);
+    const std::vector<EffectParts> parts = report.printedEffectParts();
+    for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        const double perInch = units == UnitSystem::Metric ? kCentimetresPerInch : 1.0;
+        const std::vector<std::string> rows = viewRows(rangeTableViewLines(shot, report, {true, units, {}}));
+        ASSERT_EQ(rows.size(), parts.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::vector<std::string> fields = fieldsOf(rows[i]);
+            ASSERT_GE(fields.size(), 3u);
+            const std::vector<std::string> tail(fields.end() - 3, fields.end());
+            EXPECT_EQ(tail, fieldsOf(cFormat("%.2f %.2f %.2f", parts[i].spinDrift * 12 * perInch,
+                                             parts[i].coriolisHorizontal * 12 * perInch,
+                                             parts[i].coriolisVertical * 12 * perInch)))
+                << rows[i];
+        }
+        EXPECT_NE(fieldsOf(rows.back())[fieldsOf(rows.back()).size() - 3], "0.00");  // drift at 1000 yd
+    }
+    const ShotParameters plain = windy308();
+    for (const std::string& line :
+         rangeTableViewLines(plain, RangeTableReport(plain), {true, UnitSystem::Imperial, {}}))
+        EXPECT_EQ(line.find("Spin"), std::string::npos) << line;
+}
+
+// The metric view converts every figure but the designed elevation, which keeps its meaning.
+TEST(RangeTableView, MetricRowsConvertThePrintedRows) {
+    ShotParameters shot = windy308();
+    const RangeTableReport report(shot);
+    const std::vector<std::string> lines = rangeTableViewLines(shot, report, {false, UnitSystem::Metric, {}});
+    const std::vector<std::string> designed = rangeTableLines(shot, report);
+    EXPECT_EQ(lines[4], "BC:\t\t0.2430 (G7)\tTemperature:\t 15.0 deg. C\tCant Angle:\t   0.0 deg.");
+    EXPECT_EQ(lines[5], "Weight:\t\t11.34 grams\tHumidity:\t    0 %\t\tSight-In Range:\t  91.4 m");
+    EXPECT_NE(lines[6].find("Pressure:\t1013.2 hPa \tMuzzle Angle:"), std::string::npos);
+    EXPECT_NE(lines[9].find("Air Density:   1.2250 kg/m^3"), std::string::npos);
+    const std::vector<std::string> rows = viewRows(lines);
+    const std::vector<TrajectoryPoint> printed = report.printedRows();
+    ASSERT_EQ(rows.size(), printed.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RowInUnits m = rowInUnits(printed[i], UnitSystem::Metric);
+        const std::string expected = cFormat("%.1f %.2f %.1f %.1f %.4f %.2f %.1f %.3f", m.range, m.drop, m.velocity,
+                                             m.energy, m.momentum, m.windage, m.lead, m.time);
+        const std::vector<std::string> fields = fieldsOf(rows[i]);
+        EXPECT_EQ(std::vector<std::string>(fields.begin(), fields.begin() + 8), fieldsOf(expected));
+        EXPECT_EQ(fields.back(), fieldsOf(designed[14 + i]).back()) << "Elevation (moa) as designed";
+    }
+}
+
+}  // namespace
+}  // namespace vorlan

@@ -1,0 +1,68 @@
+#pragma once
+// "Advanced": the inputs beyond the designed flight, all part of the main dialog's shot -
+// wind from any direction or in zones along the range, spin drift, the stability behind it
+// and the aerodynamic jump, the Earth's rotation, the powder's temperature, a custom drag
+// table, velocity bands of coefficients and the conditions of the day of the zero. The
+// stability factor, its advice and the adjusted muzzle velocity follow the fields as they are
+// typed. The fields go into the shot whenever the main dialog takes its fields and when the
+// window closes; a field that fails its check goes nowhere.
+
+#include <vector>
+
+#include "engine/AdvancedEffects.h"
+#include "ui/common/ControlIds.h"
+#include "ui/common/SideWindow.h"
+
+class QGroupBox;
+
+namespace vorlan {
+
+class CAdvancedDlg : public SideWindow {
+    Q_OBJECT
+public:
+    explicit CAdvancedDlg(SideWindowOwner& owner);
+
+    std::span<const SideNumberField> numberFields() const override;
+    bool takeWithOwner() override;
+    void showWithOwner() override;
+
+    // The commands of the window's buttons.
+    void onLoadCsv();
+    void onCustomDrag(bool checked);
+    void onSensitivityFromReadings();
+    void onTruing();
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+    void writeBack(SideWindowOwner& owner) override;
+
+private:
+    // Layout, one group box each (CAdvancedDlgLayout.cpp).
+    void buildControls();
+    QGroupBox* buildWindGroup();
+    QGroupBox* buildSpinGroup();
+    QGroupBox* buildCoriolisGroup();
+    QGroupBox* buildPowderGroup();
+    QGroupBox* buildDragGroup();
+    QGroupBox* buildZonesGroup();
+    QGroupBox* buildZeroGroup();
+    QGroupBox* buildTruingGroup();
+    void followTyping();
+
+    void exchangeDirection(DataExchange& dx);
+    void exchangeDrag(DataExchange& dx);
+    void exchangeBands(DataExchange& dx);
+    void exchangeZones(DataExchange& dx);
+    void onDirectionUnit();
+    void showDragTable(const QString& status);
+    // The results from the fields as they stand, without checks.
+    void showResults();
+    double typedNumber(int controlId, double otherwise) const;
+
+    AdvancedEffects effects_;
+    std::vector<MachCd> dragTable_;  // the table last loaded or read from the shot
+    int directionUnit_ = 0;          // 0 degrees, 1 clock hours
+};
+
+}  // namespace vorlan

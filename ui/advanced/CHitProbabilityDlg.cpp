@@ -1,0 +1,469 @@
+#include "ui/advanced/CHitProbabilityDlg.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "chart/ChartGeometry.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/HitShotKeys.h"
+#include "shot/ShotCheck.h"
+#include "shot/ShotSetup.h"
+#include "shot/TextNumbers.h"
+#include "ui/common/ControlIds.h"
+
+namespace vorlan {
+
+using namespace HitProbabilityIds;
+
+namespace {
+
+constexpr int kQuickRuns = 500;  // the first answer, shown while the full run goes on
+constexpr int kLeastRuns = 100;
+constexpr int kMostRuns = 1000000;
+constexpr std::uint64_t kSeed = 1;  // as vorlan-cli hit, so that both give the same figures
+
+QString number(double value) { return QString::fromStdString(cFormat("%g", value)); }
+
+QString percent(double probability) { return QString::fromStdString(cFormat("%.1f", probability * 100.0)); }
+
+// The text of a field as a number; an empty field reads as `empty`.
+std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const char* name) {
+    const std::string text = edit->text().trimmed().toStdString();
+    if (text.empty()) return empty;
+    if (const std::optional<double> value = wholeNumber(text)) return value;
+    if (problem.empty()) problem = cFormat("%s: \"%s\" is not a number.", name, text.c_str());
+    return std::nullopt;
+}
+
+}  // namespace
+
+HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
+
+void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
+    target_ = target;
+    impacts_ = std::move(impacts);
+    range_ = range;
+    update();
+}
+
+// The target's outline on a grid of round inches, the hits green and the misses red, as far
+// out as nearly all the impacts fall (the farthest few are left outside the square).
+void HitScatterView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const QRectF square = [&] {
+        const double side = std::max(40, std::min(width() - 12, height() - 2 * line - 12));
+        return QRectF((width() - side) / 2.0, line + 6, side, side);
+    }();
+    const double targetHalf =
+        std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
+    std::vector<double> far;
+    far.reserve(impacts_.size());
+    for (const HitImpact& impact : impacts_) far.push_back(std::max(std::fabs(impact.x), std::fabs(impact.y)));
+    double half = std::max(targetHalf * 1.4, 0.5);
+    if (!far.empty()) {
+        const auto at = far.begin() + static_cast<std::ptrdiff_t>(far.size() * 98 / 100);
+        std::nth_element(far.begin(), at, far.end());
+        half = std::max(half, *at * 1.05);
+    }
+    const double scale = square.width() / (2.0 * half);  // pixels per inch
+    const QPointF centre = square.center();
+    const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
+
+    p.setPen(QPen(QColor(225, 225, 225), 1));
+    const std::vector<double> ticks = axisTicks({-half, half}, 8);
+    for (const double t : ticks) {
+        p.drawLine(at(t, -half), at(t, half));
+        p.drawLine(at(-half, t), at(half, t));
+    }
+    p.setPen(QPen(QColor(160, 160, 160), 1));
+    p.drawRect(square);
+    p.drawLine(at(0, -half), at(0, half));
+    p.drawLine(at(-half, 0), at(half, 0));
+
+    if (target_.isSet()) {
+        p.setPen(QPen(Qt::black, 2));
+        p.setBrush(QColor(255, 240, 200));
+        if (target_.shape == HitTarget::Shape::Circle)
+            p.drawEllipse(centre, target_.width / 2.0 * scale, target_.width / 2.0 * scale);
+        else
+            p.drawRect(QRectF(at(-target_.width / 2.0, target_.height / 2.0),
+                              QSizeF(target_.width * scale, target_.height * scale)));
+        p.setBrush(Qt::NoBrush);
+    }
+    p.save();
+    p.setClipRect(square);
+    p.setPen(Qt::NoPen);
+    const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
+    int hits = 0;
+    for (const HitImpact& impact : impacts_) {
+        const bool hit = target_.contains(impact.x, impact.y);
+        hits += hit ? 1 : 0;
+        p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
+        p.drawEllipse(at(impact.x, impact.y), dot, dot);
+    }
+    p.restore();
+
+    p.setPen(Qt::black);
+    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
+    const QString title = range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit").arg(range_).arg(hits).arg(impacts_.size())
+                                     : tr("Impacts at the target range");
+    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, title);
+    p.drawText(QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
+               tr("Grid %1 in; up and right as the shooter sees them").arg(number(step)));
+}
+
+CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
+                                       std::function<void(const HitInputs&)> keep, QWidget* parent)
+    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), keep_(std::move(keep)) {
+    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(shot_.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    ranges_ = shotHitRanges(shot_, kHitCurveRanges);
+    targetWasSet_ = shot_.hit.target.isSet();
+    buildControls();
+    showInputs();
+    onInputChanged();
+}
+
+CHitProbabilityDlg::~CHitProbabilityDlg() {
+    stopRun();
+    leaveOpenDialogs();
+}
+
+void CHitProbabilityDlg::buildControls() {
+    const auto withId = [](auto* widget, int id) {
+        setControlId(widget, id);
+        return widget;
+    };
+    const auto edit = [&](int id, const char* tip) {
+        auto* e = withId(new QLineEdit(this), id);
+        e->setToolTip(QString::fromLatin1(tip));
+        e->setMaximumWidth(90);
+        return e;
+    };
+    velocitySd_ = edit(kVelocitySd, "Standard deviation of the muzzle velocity from shot to shot");
+    coefficientSd_ = edit(kCoefficientSd, "How well the ballistic coefficient is known, in percent of it");
+    rangeSd_ = edit(kRangeSd, "Standard deviation of the range estimate");
+    windSd_ = edit(kWindSd, "Standard deviation of the wind call's speed");
+    windDirectionSd_ = edit(kWindDirectionSd, "Standard deviation of the wind call's direction");
+    precision_ = edit(kPrecision, "The rifle and shooter's spread of shots at the same aim");
+    groupShots_ = edit(kGroupShots, "Shots in each group measured (2 to 10)");
+    groupShots_->setMaximumWidth(40);
+    cantSd_ = edit(kCantSd, "Standard deviation of the rifle's cant at the shot");
+    targetWidth_ = edit(kTargetWidth, "The diameter of the circle (the OPBZ vital zone unless set), or the width");
+    targetHeight_ = edit(kTargetHeight, "The height of the rectangle");
+    level_ = edit(kLevel, "The P(hit) an ethical shot must reach");
+    runs_ = edit(kRuns, "Sampled shots: more shrink the error as one over their square root");
+    rangeSdUnit_ = withId(new QComboBox(this), kRangeSdUnit);
+    rangeSdUnit_->addItems({QStringLiteral("yd"), QStringLiteral("% of range")});
+    precisionKind_ = withId(new QComboBox(this), kPrecisionKind);
+    precisionKind_->addItems({QStringLiteral("MOA, SD per axis"), QStringLiteral("MOA group of")});
+    targetShape_ = withId(new QComboBox(this), kTargetShape);
+    targetShape_->addItems({QStringLiteral("Circle"), QStringLiteral("Rectangle")});
+
+    const auto row = [this](std::initializer_list<QWidget*> widgets, const char* unit = nullptr) {
+        auto* box = new QHBoxLayout;
+        for (QWidget* w : widgets) box->addWidget(w);
+        if (unit) box->addWidget(new QLabel(QString::fromUtf8(unit), this));
+        box->addStretch();
+        return box;
+    };
+    auto* shots = new QLabel(QStringLiteral("shots"), this);
+    auto* by = new QLabel(QStringLiteral("x"), this);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Muzzle velocity SD"), row({velocitySd_}, "ft/s"));
+    form->addRow(QStringLiteral("BC SD"), row({coefficientSd_}, "%"));
+    form->addRow(QStringLiteral("Range estimate SD"), row({rangeSd_, rangeSdUnit_}));
+    form->addRow(QStringLiteral("Wind call SD"), row({windSd_}, "mph"));
+    form->addRow(QStringLiteral("Wind direction SD"), row({windDirectionSd_}, "deg."));
+    form->addRow(QStringLiteral("Precision"), row({precision_, precisionKind_, groupShots_, shots}));
+    form->addRow(QStringLiteral("Cant SD"), row({cantSd_}, "deg."));
+    form->addRow(QStringLiteral("Target"), row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
+    form->addRow(QStringLiteral("Ethical P(hit)"), row({level_}, "%"));
+    form->addRow(QStringLiteral("Samples"), row({runs_}));
+
+    conversion_ = withId(new QLabel(this), kConversion);
+    conversion_->setWordWrap(true);
+    message_ = withId(new QLabel(this), kMessage);
+    message_->setWordWrap(true);
+    message_->setStyleSheet(QStringLiteral("color: #a00000"));
+    targetFigure_ = withId(new QLabel(this), kTargetFigure);
+    QFont bold = targetFigure_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    targetFigure_->setFont(bold);
+    ethical_ = withId(new QLabel(this), kEthicalRange);
+    ethical_->setWordWrap(true);
+    misses_ = withId(new QLabel(this), kMisses);
+    misses_->setWordWrap(true);
+    progress_ = withId(new QLabel(this), kProgress);
+    progress_->setWordWrap(true);
+    table_ = withId(new QTableWidget(0, 3, this), kTable);
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Range (yd)"), QStringLiteral("P(hit) %"), QStringLiteral("± %")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setMinimumWidth(230);
+    scatter_ = new HitScatterView(this);
+    setControlId(scatter_, kScatter);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(conversion_);
+    left->addWidget(message_);
+    left->addWidget(targetFigure_);
+    left->addWidget(ethical_);
+    left->addWidget(misses_);
+    left->addWidget(progress_);
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(table_);
+    top->addWidget(scatter_, 1);
+    auto* close = withId(new QPushButton(QStringLiteral("Close"), this), kClose);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    resize(1040, 560);
+
+    QWidget* const order[] = {velocitySd_,   coefficientSd_, rangeSd_,    rangeSdUnit_, windSd_,      windDirectionSd_,
+                              precision_,    precisionKind_, groupShots_, cantSd_,      targetShape_, targetWidth_,
+                              targetHeight_, level_,         runs_,       table_,       close};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    for (QLineEdit* e : {velocitySd_, coefficientSd_, rangeSd_, windSd_, windDirectionSd_, precision_, groupShots_,
+                         cantSd_, targetWidth_, targetHeight_, level_, runs_})
+        connect(e, &QLineEdit::textChanged, this, &CHitProbabilityDlg::onInputChanged);
+    for (QComboBox* box : {rangeSdUnit_, precisionKind_, targetShape_})
+        connect(box, &QComboBox::currentIndexChanged, this, &CHitProbabilityDlg::onInputChanged);
+}
+
+void CHitProbabilityDlg::showInputs() {
+    const HitInputs& hit = shot_.hit;
+    const HitSpreads& s = hit.spreads;
+    const std::pair<QLineEdit*, double> numbers[] = {
+        {velocitySd_, s.velocitySd},
+        {coefficientSd_, s.coefficientSdPercent},
+        {rangeSd_, s.rangeSd},
+        {windSd_, s.windSd},
+        {windDirectionSd_, s.windDirectionSd},
+        {precision_, s.precisionMoa},
+        {cantSd_, s.cantSd},
+        {level_, hit.level * 100.0},
+    };
+    for (const auto& [e, value] : numbers) e->setText(number(value));
+    rangeSdUnit_->setCurrentIndex(s.rangeSdPercent ? 1 : 0);
+    groupShots_->setText(QStringLiteral("5"));
+    const HitTarget target = shotHitTarget(shot_);
+    targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
+    targetWidth_->setText(number(target.width));
+    targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? number(target.height) : QString());
+    runs_->setText(QString::number(kDefaultHitRuns));
+}
+
+std::optional<HitInputs> CHitProbabilityDlg::inputs() {
+    std::string problem;
+    HitInputs hit;
+    HitSpreads& s = hit.spreads;
+    const std::pair<QLineEdit*, std::pair<double*, const char*>> spreads[] = {
+        {velocitySd_, {&s.velocitySd, "Muzzle velocity SD"}},
+        {coefficientSd_, {&s.coefficientSdPercent, "BC SD"}},
+        {rangeSd_, {&s.rangeSd, "Range estimate SD"}},
+        {windSd_, {&s.windSd, "Wind call SD"}},
+        {windDirectionSd_, {&s.windDirectionSd, "Wind direction SD"}},
+        {cantSd_, {&s.cantSd, "Cant SD"}},
+    };
+    for (const auto& [e, to] : spreads)
+        if (const auto value = fieldNumber(e, 0.0, problem, to.second)) *to.first = *value;
+    s.rangeSdPercent = rangeSdUnit_->currentIndex() == 1;
+
+    const bool group = precisionKind_->currentIndex() == 1;
+    groupShots_->setEnabled(group);
+    conversion_->clear();
+    const std::optional<double> precision = fieldNumber(precision_, 0.0, problem, "Precision");
+    if (precision && !group) s.precisionMoa = *precision;
+    if (precision && group) {
+        const std::optional<double> count = fieldNumber(groupShots_, 0.0, problem, "Shots in the group");
+        const int n =
+            count && *count == std::floor(*count) && *count >= 2 && *count <= 10 ? static_cast<int>(*count) : 0;
+        if (count && n == 0 && problem.empty()) problem = "Shots in the group: a group of 2 to 10 shots.";
+        if (n > 0) {
+            s.precisionMoa = precisionFromGroup(*precision, n);
+            conversion_->setText(
+                tr("Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA "
+                   "per axis: the mean extreme spread of %1 shots is %4 standard deviations.")
+                    .arg(n)
+                    .arg(number(*precision))
+                    .arg(QString::fromStdString(cFormat("%.3f", s.precisionMoa)))
+                    .arg(QString::fromStdString(cFormat("%.3f", 1.0 / precisionFromGroup(1.0, n)))));
+        }
+    }
+
+    const bool rectangle = targetShape_->currentIndex() == 1;
+    targetHeight_->setEnabled(rectangle);
+    const std::optional<double> width = fieldNumber(targetWidth_, std::nan(""), problem, "Target width");
+    const std::optional<double> height =
+        rectangle ? fieldNumber(targetHeight_, std::nan(""), problem, "Target height") : std::optional<double>(0.0);
+    if (width && height) {
+        hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
+        // The vital zone as it is stays the vital zone, and follows it.
+        if (!targetWasSet_ && !rectangle && *width == shot_.targetDiameter) hit.target = HitTarget{};
+    }
+    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
+        hit.level = *level / 100.0;
+        if (!(*level >= 0.0 && *level <= 100.0) && problem.empty())
+            problem = "Ethical P(hit): a percentage from 0 to 100.";
+    }
+    const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, "Samples");
+    if (runs && !(*runs >= kLeastRuns && *runs <= kMostRuns && *runs == std::floor(*runs)) && problem.empty())
+        problem = cFormat("Samples: a whole number from %d to %d.", kLeastRuns, kMostRuns);
+    if (runs && problem.empty()) runCount_ = static_cast<int>(*runs);
+
+    if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
+        problem = "Target: give its size in inches.";
+    if (problem.empty()) problem = hitInputProblem(hit);
+    ShotParameters flown = shot_;
+    flown.hit = hit;
+    if (problem.empty()) problem = shotProblem(flown);
+    message_->setText(QString::fromStdString(problem));
+    if (!problem.empty()) return std::nullopt;
+    return hit;
+}
+
+QString CHitProbabilityDlg::message() const { return message_->text(); }
+
+void CHitProbabilityDlg::onInputChanged() {
+    stopRun();
+    const std::optional<HitInputs> hit = inputs();
+    if (!hit) {
+        finished_ = true;
+        progress_->clear();
+        return;
+    }
+    shot_.hit = *hit;
+    if (keep_) keep_(*hit);
+    startRun();
+}
+
+void CHitProbabilityDlg::stopRun() {
+    if (cancel_) cancel_->store(true);
+    if (worker_.joinable()) worker_.join();
+    ++generation_;
+}
+
+void CHitProbabilityDlg::startRun() {
+    finished_ = false;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    const int generation = generation_;
+    const int runs = runCount_;
+    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
+    if (ranges_.empty()) {
+        progress_->setText(tr("The table has no range to count hits at."));
+        finished_ = true;
+        return;
+    }
+    progress_->setText(tr("Flying %1 samples...").arg(runs));
+    misses_->clear();
+    worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
+        HitRunOptions options;
+        options.seed = kSeed;
+        options.cancel = cancel.get();
+        options.scatterRange = targetRange;
+        const TrajectorySolver flight = setUpHitShot(shot);
+        const HitTarget target = shotHitTarget(shot);
+        std::vector<int> stages{runs};
+        if (runs > kQuickRuns) stages.insert(stages.begin(), kQuickRuns);
+        for (const int n : stages) {
+            QElapsedTimer clock;
+            clock.start();
+            options.runs = n;
+            HitProbabilityResult result = computeHitProbability(flight, shot.hit.spreads, target, ranges, options);
+            if (result.cancelled) return;
+            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            const bool quick = n < runs;
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, result = std::move(result), quick, ms] {
+                    showResult(generation, result, quick, ms);
+                },
+                Qt::QueuedConnection);
+        }
+        options.scatterRange = -1;
+        const std::vector<MissCause> causes = missCauses(flight, shot.hit.spreads, target, ranges, options);
+        if (cancel->load()) return;
+        QMetaObject::invokeMethod(
+            this, [this, generation, text = missCausesText(causes)] { showMisses(generation, text); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& result, bool quick,
+                                    double milliseconds) {
+    if (generation != generation_) return;
+    shown_ = result;
+    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
+    const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
+                                       [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
+    if (atTarget != result.figures.end())
+        targetFigure_->setText(tr("P(hit) at %1 yd: %2 % ± %3 %")
+                                   .arg(targetRange)
+                                   .arg(percent(atTarget->probability), percent(atTarget->standardError)));
+    else
+        targetFigure_->setText(tr("P(hit) at %1 yd: beyond the table").arg(targetRange));
+    const std::optional<int> ethical = ethicalRange(result.figures, shot_.hit.level);
+    const QString level = number(shot_.hit.level * 100.0);
+    ethical_->setText(
+        ethical ? tr("Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).").arg(*ethical).arg(level)
+                : tr("Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).")
+                      .arg(level)
+                      .arg(result.figures.empty() ? 0 : result.figures.front().range));
+    table_->setRowCount(static_cast<int>(result.figures.size()));
+    for (std::size_t i = 0; i < result.figures.size(); ++i) {
+        const HitRangeFigure& f = result.figures[i];
+        const QString cells[] = {QString::number(f.range), percent(f.probability), percent(f.standardError)};
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (f.range == targetRange) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            if (!ethical || f.range > *ethical) item->setForeground(QColor(170, 0, 0));
+            table_->setItem(static_cast<int>(i), c, item);
+        }
+    }
+    scatter_->setImpacts(shotHitTarget(shot_), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
+    const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
+    progress_->setText(quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
+                             : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(kSeed).arg(timing));
+    if (!quick) misses_->setText(tr("Putting the misses down to one input..."));
+}
+
+void CHitProbabilityDlg::showMisses(int generation, const std::string& text) {
+    if (generation != generation_) return;
+    misses_->setText(text.empty() ? tr("No input alone makes a miss.") : QString::fromStdString(text));
+    finished_ = true;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,96 @@
+#include "ui/calculations/CComputeOPBZ.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "reports/table/RangeTable.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotSetup.h"
+#include "ui/common/CColorBtn.h"
+#include "ui/common/ControlIds.h"
+#include "ui/common/DataExchange.h"
+
+namespace vorlan {
+
+using namespace OpbzIds;
+
+namespace {
+
+constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
+constexpr SideNumberField kNumberFields[] = {
+    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, "Target Diameter", "in.",
+     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
+     "sight."}};
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kEdits[] = {
+    kNumberFields[0].labelled(),
+    {kZeroEdit, "Optimum Point Blank Zero"},
+    {kMinimumEdit, "Minumum Point Blank Range"},
+    {kMaximumEdit, "Maximum Point Blank Range"},
+};
+
+}  // namespace
+
+CComputeOPBZ::CComputeOPBZ(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
+    buildControls();
+}
+
+void CComputeOPBZ::buildControls() {
+    QLineEdit* name = addResultEdit(kNameEdit);
+    name->setFixedWidth(2 * 88);
+    addNumberEdit(kNumberFields[0]);
+    for (int id : {kZeroEdit, kMinimumEdit, kMaximumEdit}) addResultEdit(id);
+    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
+    connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
+
+    QGridLayout* grid = editGrid(kEdits);
+    grid->setRowMinimumHeight(1, 30);  // the results stand apart from the entry
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(12);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addLayout(grid);
+    layout->addWidget(compute, 0, Qt::AlignHCenter);
+    layout->addWidget(addNoteLabel(kEffectsLabel));
+}
+
+void CComputeOPBZ::onInitDialog() {
+    const ShotParameters& shot = owner()->shot();
+    targetDiameter_ = shot.targetDiameter;
+    name_ = shot.name;
+    SideWindow::onInitDialog();
+}
+
+void CComputeOPBZ::exchange(DataExchange& dx) {
+    dx.text(kNameEdit, name_, 0);
+    exchangeNumber(dx, kNumberFields[0], targetDiameter_);
+    dx.text(kZeroEdit, optimumZero_, 0);
+    dx.text(kMinimumEdit, minimumRange_, 0);
+    dx.text(kMaximumEdit, maximumRange_, 0);
+}
+
+std::span<const SideNumberField> CComputeOPBZ::fields() { return kNumberFields; }
+
+void CComputeOPBZ::onCompute() {
+    SideWindowOwner* main = owner();
+    if (!main) return;
+    // A field that fails its check is reported and ends the command.
+    if (!main->takeFields() || !updateData()) return;
+    PointBlankZeroSolver solver = shotPointBlankZeroSolver(main->shot());
+    solver.targetDiameter = targetDiameter_;
+    const PointBlankZero result = solver.solve();
+    optimumZero_ = cFormat("%.0f", result.optimumZero);
+    minimumRange_ = cFormat("%u", static_cast<unsigned>(result.minimumRange));
+    maximumRange_ = cFormat("%u", static_cast<unsigned>(result.maximumRange));
+    name_ = main->shot().name;
+    updateData(false);
+    showNote(kEffectsLabel, effectsLine(main->shot()));
+}
+
+void CComputeOPBZ::writeBack(SideWindowOwner& owner) { owner.shot().targetDiameter = targetDiameter_; }
+
+}  // namespace vorlan

@@ -1,0 +1,101 @@
+#include "ui/calculations/CMaximumRangeDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "reports/table/RangeTable.h"
+#include "shot/ShotSetup.h"
+#include "ui/common/ControlIds.h"
+
+namespace vorlan {
+
+using namespace MaximumRangeIds;
+
+namespace {
+
+using LabelledEdit = SideLabelledEdit;
+constexpr LabelledEdit kDistanceEdits[] = {
+    {kRangeEdit, "Terminal Range (yards)"},     {kElevationEdit, "Firing Elevation  (deg.)"},
+    {kHeightEdit, "Maximum Height (feet)"},     {kVelocityEdit, "Terminal Velocity (ft/sec)"},
+    {kEnergyEdit, "Terminal Energy (ft-lbs) "}, {kTimeEdit, "Time of Flight (sec.s)"},
+};
+constexpr LabelledEdit kHeightEdits[] = {
+    {kVerticalHeightEdit, "Maximum Height (feet)"},
+    {kVerticalTimeEdit, "Time of Flight (sec.s)"},
+};
+
+}  // namespace
+
+CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner)
+    : SideWindow(owner, kTemplate, QStringLiteral("Compute Maximum Range")) {
+    buildControls();
+}
+
+void CMaximumRangeDlg::buildControls() {
+    QLineEdit* name = addResultEdit(kNameEdit);
+    name->setFixedWidth(2 * 88);
+    auto* dragLabel = addLabel(kDragLabel, QStringLiteral("(G1 Drag)"));
+    dragLabel->setAlignment(Qt::AlignCenter);
+    for (const LabelledEdit& e : kDistanceEdits) addResultEdit(e.controlId);
+    for (const LabelledEdit& e : kHeightEdits) addResultEdit(e.controlId);
+    auto* sink = new QLineEdit(this);
+    setControlId(sink, kFocusSink);
+    sink->setFixedSize(0, 0);
+
+    auto* distance = new QGroupBox(QStringLiteral("Maximum Distance"), this);
+    distance->setLayout(editGrid(kDistanceEdits));
+    auto* height = new QGroupBox(QStringLiteral("Maximum Height"), this);
+    auto* heightColumn = new QVBoxLayout(height);
+    heightColumn->addLayout(editGrid(kHeightEdits));
+    heightColumn->addStretch();
+
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(12);
+    groups->addWidget(distance);
+    groups->addWidget(height, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addWidget(dragLabel);
+    layout->addLayout(groups);
+    layout->addWidget(addNoteLabel(kEffectsLabel));
+    layout->addWidget(sink);
+}
+
+void CMaximumRangeDlg::onInitDialog() {
+    SideWindow::onInitDialog();
+    showResults();
+    edit(kFocusSink)->setFocus();
+}
+
+void CMaximumRangeDlg::showResults() {
+    SideWindowOwner* main = owner();
+    // A field that fails its check is reported and nothing is computed from values not shown.
+    if (!main->takeFields()) return;
+    const ShotParameters& shot = main->shot();
+    edit(kNameEdit)->setText(QString::fromStdString(shot.name));
+    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+    // Without a trajectory of any length (a muzzle velocity below 50 ft/s) there is no longest
+    // one to describe: its fields stay empty, the vertical shot is shown all the same.
+    if (r.found) {
+        const std::pair<int, QString> distance[] = {
+            {kRangeEdit, shownNumber("%.0f", r.maximumRange)},
+            {kElevationEdit, shownNumber("%.1f", r.firingElevation)},
+            {kHeightEdit, shownNumber("%.0f", r.maximumHeight)},
+            {kVelocityEdit, shownNumber("%.1f", r.terminalVelocity)},
+            {kEnergyEdit, shownNumber("%.1f", r.terminalEnergy)},
+            {kTimeEdit, shownNumber("%.1f", r.timeOfFlight)},
+        };
+        for (const auto& [id, text] : distance) edit(id)->setText(text);
+    }
+    edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
+    edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
+    controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
+    showNote(kEffectsLabel, effectsLine(shot));
+}
+
+}  // namespace vorlan

@@ -1,0 +1,328 @@
+#include "ui/card/CFieldCardDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cerrno>
+
+#include "reports/card/FieldCard.h"
+#include "reports/card/FieldCardPainter.h"
+#include "reports/table/TableDialogs.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/SafeFile.h"
+#include "shot/ScopeProfile.h"
+#include "shot/ShotCheck.h"
+#include "ui/common/ControlIds.h"
+
+namespace vorlan {
+
+using namespace FieldCardIds;
+
+namespace {
+
+constexpr int kPauseMs = 250;  // after the last keystroke, before the card is made again
+
+QString joined(const std::vector<double>& numbers) {
+    QStringList texts;
+    for (const double n : numbers) texts << QString::fromStdString(cFormat("%g", n));
+    return texts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+// The card, or the sheet of cards, on a grey desk, as large as the window allows.
+class FieldCardPreview : public QWidget {
+public:
+    explicit FieldCardPreview(QWidget* parent) : QWidget(parent) { setMinimumSize(260, 360); }
+    void setCard(const FittedCard* card, std::optional<SheetPlan> sheet) {
+        card_ = card;
+        sheet_ = sheet;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(96, 96, 96));
+        if (!card_ || !card_->fits()) return;
+        const SheetPlan* sheet = sheet_ ? &*sheet_ : nullptr;
+        const QSizeF points = cardPagePoints(*card_, sheet);
+        const double scale = std::min((width() - 20.0) / points.width(), (height() - 20.0) / points.height());
+        const QSizeF shown = points * scale;
+        const QRectF page(QPointF((width() - shown.width()) / 2.0, (height() - shown.height()) / 2.0), shown);
+        painter.fillRect(page.translated(3, 3), QColor(40, 40, 40));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paintCardPage(painter, *card_, sheet, page);
+    }
+
+private:
+    const FittedCard* card_ = nullptr;
+    std::optional<SheetPlan> sheet_;
+};
+
+CFieldCardDlg::CFieldCardDlg(AppContext& context, ShotParameters shot, UnitSystem units, std::string fileName,
+                             QWidget* parent)
+    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), fileName_(std::move(fileName)) {
+    setWindowTitle(QStringLiteral("Field Card - ") + QString::fromStdString(shot_.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    buildControls();
+    {
+        const QSignalBlocker quiet(units_);
+        units_->setCurrentIndex(units == UnitSystem::Metric ? 1 : 0);
+    }
+    winds_->setText(joined(defaultCardWinds(units)));
+    onUnitsChanged(units_->currentIndex());
+}
+
+CFieldCardDlg::~CFieldCardDlg() { leaveOpenDialogs(); }
+
+void CFieldCardDlg::buildControls() {
+    const auto withId = [](auto* widget, int id) {
+        setControlId(widget, id);
+        return widget;
+    };
+    ranges_ = withId(new QLineEdit(QStringLiteral("100:1000:100"), this), kRanges);
+    ranges_->setPlaceholderText(QStringLiteral("from:to:step"));
+    targets_ = withId(new QPlainTextEdit(this), kTargets);
+    targets_->setPlaceholderText(QStringLiteral("Gong 1 = 327\nRidge = 612"));
+    targets_->setFixedHeight(72);
+    targets_->setTabChangesFocus(true);
+    winds_ = withId(new QLineEdit(this), kWinds);
+    temperatures_ = withId(new QLineEdit(this), kTemperatures);
+    temperatures_->setPlaceholderText(QStringLiteral("none"));
+    angle_ = withId(new QComboBox(this), kAngle);
+    angle_->addItems({QStringLiteral("MOA"), QStringLiteral("mil"),
+                      QStringLiteral("Clicks of ") + QString::fromStdString(clickValueLabel(shot_.scope.click))});
+    angle_->setCurrentIndex(shot_.scope.turretUnits == AngleUnit::Mil ? 1 : 0);
+    layout_ = withId(new QComboBox(this), kLayout);
+    units_ = withId(new QComboBox(this), kUnits);
+    units_->addItems({QStringLiteral("Imperial"), QStringLiteral("Metric")});
+    velocity_ = withId(new QCheckBox(QStringLiteral("Velocity"), this), kVelocity);
+    time_ = withId(new QCheckBox(QStringLiteral("Time of flight"), this), kTime);
+    energy_ = withId(new QCheckBox(QStringLiteral("Energy"), this), kEnergy);
+    sheet_ = withId(new QComboBox(this), kSheet);
+    sheet_->addItems(
+        {QStringLiteral("One card"), QStringLiteral("Several on letter"), QStringLiteral("Several on A4")});
+    message_ = withId(new QLabel(this), kMessage);
+    message_->setWordWrap(true);
+    message_->setStyleSheet(QStringLiteral("color: #a00000"));
+    preview_ = withId(new FieldCardPreview(this), kPreview);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Ranges (from:to:step)"), ranges_);
+    form->addRow(QStringLiteral("Targets (name = range)"), targets_);
+    form->addRow(QStringLiteral("Winds"), winds_);
+    form->addRow(QStringLiteral("Temperatures"), temperatures_);
+    form->addRow(QStringLiteral("Elevation and wind in"), angle_);
+    form->addRow(QStringLiteral("Units"), units_);
+    auto* extras = new QHBoxLayout;
+    for (QCheckBox* box : {velocity_, time_, energy_}) extras->addWidget(box);
+    form->addRow(QStringLiteral("Also"), extras);
+    form->addRow(QStringLiteral("Card"), layout_);
+    form->addRow(QStringLiteral("Sheet"), sheet_);
+
+    const std::pair<int, const char*> commands[] = {{kPrint, "&Print..."},
+                                                    {kPrintPreview, "Print Pre&view"},
+                                                    {kPrintSetup, "P&rint Setup..."},
+                                                    {kExport, "&Export..."},
+                                                    {kClose, "Close"}};
+    auto* buttons = new QHBoxLayout;
+    for (const auto& [id, caption] : commands) {
+        auto* button = withId(new QPushButton(QString::fromLatin1(caption), this), id);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        if (id != kPrintSetup && id != kClose) cardCommands_ << button;
+    }
+    connect(qobject_cast<QPushButton*>(control(kPrint)), &QPushButton::clicked, this, &CFieldCardDlg::onPrint);
+    connect(qobject_cast<QPushButton*>(control(kPrintPreview)), &QPushButton::clicked, this,
+            &CFieldCardDlg::onPrintPreview);
+    connect(qobject_cast<QPushButton*>(control(kPrintSetup)), &QPushButton::clicked, this,
+            &CFieldCardDlg::onPrintSetup);
+    connect(qobject_cast<QPushButton*>(control(kExport)), &QPushButton::clicked, this, &CFieldCardDlg::onExport);
+    connect(qobject_cast<QPushButton*>(control(kClose)), &QPushButton::clicked, this, &QDialog::close);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(message_);
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(preview_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    pause_->setInterval(kPauseMs);
+    connect(pause_, &QTimer::timeout, this, &CFieldCardDlg::rebuild);
+    for (QLineEdit* edit : {ranges_, winds_, temperatures_})
+        connect(edit, &QLineEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
+    connect(targets_, &QPlainTextEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
+    for (QComboBox* box : {angle_, layout_, sheet_})
+        connect(box, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::rebuild);
+    for (QCheckBox* box : {velocity_, time_, energy_}) connect(box, &QCheckBox::toggled, this, &CFieldCardDlg::rebuild);
+    connect(units_, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::onUnitsChanged);
+}
+
+// Other units: the sizes of the cards, and the winds when they are the other units' defaults.
+void CFieldCardDlg::onUnitsChanged(int index) {
+    const UnitSystem units = index == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
+    const UnitSystem other = index == 1 ? UnitSystem::Imperial : UnitSystem::Metric;
+    const int chosen = std::max(layout_->currentIndex(), 0);
+    {
+        const QSignalBlocker quiet(layout_);
+        layout_->clear();
+        const char* names[] = {"Pocket", "Half page", "Full page", "Strip"};  // in the order of CardLayout
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            layout_->addItem(QStringLiteral("%1 (%2)").arg(
+                QLatin1String(names[i]), QLatin1String(cardPaper(static_cast<CardLayout>(i), units).label)));
+        layout_->setCurrentIndex(chosen);
+    }
+    if (winds_->text() == joined(defaultCardWinds(other))) winds_->setText(joined(defaultCardWinds(units)));
+    const bool metric = units == UnitSystem::Metric;
+    winds_->setToolTip(metric ? QStringLiteral("m/s, full value from the right")
+                              : QStringLiteral("mph, full value from the right"));
+    temperatures_->setToolTip(metric ? QStringLiteral("Up to three, deg. C") : QStringLiteral("Up to three, deg. F"));
+    rebuild();
+}
+
+void CFieldCardDlg::scheduleRebuild() {
+    stale_ = true;
+    pause_->start();
+}
+
+const std::optional<FittedCard>& CFieldCardDlg::card() {
+    if (stale_) rebuild();
+    return card_;
+}
+
+QString CFieldCardDlg::message() const { return message_->text(); }
+
+std::optional<SheetPlan> CFieldCardDlg::sheet() const {
+    if (!card_ || sheet_->currentIndex() <= 0) return std::nullopt;
+    return sheetPlan(card_->layout, card_->units, sheet_->currentIndex() == 2 ? CardSheet::A4 : CardSheet::Letter);
+}
+
+void CFieldCardDlg::rebuild() {
+    pause_->stop();
+    stale_ = false;
+    card_.reset();
+    FieldCardRequest request;
+    request.units = units_->currentIndex() == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
+    std::string problem;
+    const std::string ranges = ranges_->text().trimmed().toStdString();
+    if (ranges.empty())
+        request.step = 0.0;
+    else if (auto parsed = parseCardRanges(ranges, request, problem))
+        request = *parsed;
+    if (problem.empty()) {
+        if (auto targets = parseCardTargets(targets_->toPlainText().toStdString(), problem)) request.targets = *targets;
+    }
+    if (problem.empty()) {
+        if (auto winds = parseCardNumbers(winds_->text().toStdString(), problem)) request.winds = *winds;
+    }
+    if (problem.empty()) {
+        if (auto t = parseCardNumbers(temperatures_->text().toStdString(), problem)) request.temperatures = *t;
+    }
+    request.angle = static_cast<CardAngle>(std::max(angle_->currentIndex(), 0));
+    request.layout = static_cast<CardLayout>(std::max(layout_->currentIndex(), 0));
+    request.velocity = velocity_->isChecked();
+    request.time = time_->isChecked();
+    request.energy = energy_->isChecked();
+    request.fileName = fileName_;
+    request.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    if (problem.empty()) problem = shotProblem(shot_);
+    if (problem.empty()) problem = cardRequestProblem(request);
+    if (problem.empty()) {
+        FittedCard fitted = fitFieldCard(fieldCard(shot_, request));
+        problem = fitted.refusal;
+        if (fitted.fits()) card_ = std::move(fitted);
+    }
+    message_->setText(QString::fromStdString(problem));
+    for (QPushButton* button : cardCommands_) button->setEnabled(card_.has_value());
+    preview_->setCard(card_ ? &*card_ : nullptr, sheet());
+}
+
+QPrinter& CFieldCardDlg::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void CFieldCardDlg::printCard(QPrinter* printer) {
+    if (!card()) return;
+    const std::optional<SheetPlan> plan = sheet();
+    const SheetPlan* sheetPlan = plan ? &*plan : nullptr;
+    // The page is the card itself, or the sheet the cards are cut from.
+    const QPageSize page =
+        plan ? QPageSize(sheet_->currentIndex() == 2 ? QPageSize::A4 : QPageSize::Letter)
+             : QPageSize(cardPagePoints(*card_, nullptr), QPageSize::Point, QString(), QPageSize::ExactMatch);
+    printer->setFullPage(true);
+    printer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(printer);
+    if (!painter.isActive()) return;
+    paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));
+}
+
+void CFieldCardDlg::onPrint() {
+    if (!card()) return;
+    QPrintDialog dialog(&printer(), this);
+    if (dialog.exec() == QDialog::Accepted) printCard(&printer());
+}
+
+void CFieldCardDlg::onPrintPreview() {
+    if (!card()) return;
+    auto* preview = new QPrintPreviewDialog(&printer(), this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("Print Preview - ") + windowTitle());
+    connect(preview, &QPrintPreviewDialog::paintRequested, this, &CFieldCardDlg::printCard);
+    preview->show();
+}
+
+void CFieldCardDlg::onPrintSetup() {
+    QPageSetupDialog dialog(&printer(), this);
+    dialog.exec();
+}
+
+void CFieldCardDlg::onExport() {
+    if (!card()) return;
+    const QString initial = QString::fromStdString(shot_.name.empty() ? std::string("card") : shot_.name) + ".pdf";
+    QString path = tableDialogs().askCardFileName(this, initial);
+    if (path.isEmpty()) return;
+    const std::string name = QFile::encodeName(path).toStdString();
+    std::optional<CardFileFormat> format = cardFileFormat(name);
+    if (!format) {
+        path += QStringLiteral(".pdf");  // a name without a picture's extension becomes a PDF
+        format = CardFileFormat::Pdf;
+    }
+    const std::optional<SheetPlan> plan = sheet();
+    const QByteArray bytes = cardFileBytes(*card_, plan ? &*plan : nullptr, *format);
+    const FileOutcome outcome =
+        bytes.isEmpty()
+            ? FileOutcome{EIO}
+            : writeFileAtomically(QFile::encodeName(path).toStdString(),
+                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (outcome) return;
+    tableDialogs().showFileError(this, QStringLiteral("Vorlan"),
+                                 QStringLiteral("The field card could not be saved to \"%1\".\n%2")
+                                     .arg(path, QString::fromStdString(outcome.reason())));
+}
+
+}  // namespace vorlan

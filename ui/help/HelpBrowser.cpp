@@ -1,0 +1,54 @@
+#include "ui/help/HelpBrowser.h"
+
+#include <QHBoxLayout>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vorlan {
+
+HelpBrowser::HelpBrowser(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
+    setWindowTitle(QStringLiteral("Vorlan Help"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+    browser_->setOpenExternalLinks(false);
+
+    QToolButton* back = addButton(tr("< &Back"), QStringLiteral("back"));
+    QToolButton* forward = addButton(tr("&Forward >"), QStringLiteral("forward"));
+    QToolButton* contents = addButton(tr("&Contents"), QStringLiteral("contents"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(contents, &QToolButton::clicked, this, [this] { showPage(QStringLiteral("index.html")); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addWidget(contents);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+QToolButton* HelpBrowser::addButton(const QString& text, const QString& name) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setObjectName(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+void HelpBrowser::showPage(const QString& page) { browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page)); }
+
+QString HelpBrowser::currentPage() const { return browser_->source().fileName(); }
+
+}  // namespace vorlan

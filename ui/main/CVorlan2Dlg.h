@@ -1,0 +1,172 @@
+#pragma once
+// The main window. It holds the one shot record and shows every input as an edit, check box
+// or radio button; every command first copies the controls into the record (the exchange,
+// built from the record's field table), then runs on the record and writes results back.
+//
+//   start:  defaults -> settings file -> shot file from the command line -> controls
+//   typing: edit change -> CValidator cut-back;  leaving an edit -> exchange with checks
+//   end:    exchange -> close table and side windows -> exchange -> settings file
+
+#include <QList>
+#include <QPointer>
+#include <QUrl>
+#include <optional>
+#include <string>
+
+#include "reports/comparison/ShotComparison.h"
+#include "reports/table/TableWindowOwner.h"
+#include "shot/SettingsFile.h"
+#include "shot/ShotFile.h"
+#include "shot/ShotParameters.h"
+#include "ui/common/CValidator.h"
+#include "ui/common/SideWindowOwner.h"
+#include "ui/common/ThemedDialog.h"
+#include "ui/common/WindowCascade.h"
+
+class QLabel;
+class QLineEdit;
+class QCheckBox;
+class QTimer;
+
+namespace vorlan {
+
+class CColorBtn;
+
+class CVorlan2Dlg : public ThemedDialog, public TableWindowOwner, public SideWindowOwner {
+    Q_OBJECT
+public:
+    explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);
+    ~CVorlan2Dlg() override;
+
+    ShotParameters& shot() override { return shot_; }
+    const ShotParameters& shot() const { return shot_; }
+
+    // What a side window asks of the main dialog.
+    QWidget* ownerWindow() override { return this; }
+    AppContext& ownerContext() override { return context(); }
+    bool takeFields() override { return takeShot(); }
+    void showFields() override { updateData(false); }
+
+    // Folder (ending in "/") and name of the shot file last loaded, saved, dropped or given.
+    std::string saveDirectory;
+    std::string saveFileName;
+    // Folder the last range table was saved to, with its trailing "/"; kept in the settings.
+    QString& saveRangeTableDirectory() override { return saveRangeTableDirectory_; }
+    // Range-table windows still open, in the order they were opened; closed newest first
+    // when the dialog ends. A window leaves the list when it is destroyed.
+    QList<QPointer<QWidget>> openTableWindows;
+    void tableWindowDestroyed(TrajectoryWindow* window) override;
+    void showRangeTableHelp() override;
+    void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
+    // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
+    void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
+    // A Hit Probability window flying a shot (the dialog's, or a table window's) with the
+    // dialog's hit inputs, which it keeps up to date as they are typed.
+    void openHitProbability(const ShotParameters& shot) override;
+    // A Truing window of the dialog's shot (from the Advanced window or a table window).
+    void openTruing() override;
+    // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
+    QString preferencesPath() override;
+    // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
+    const std::optional<ShotBaseline>& baseline() const { return baseline_; }
+
+    // Windows opened from the dialog cascade from the last one open, out of the way of its
+    // fields; with none open, each kind starts a little apart (firstOffset). A window whose
+    // title an open window already bears gets " (2)", " (3)"...
+    enum class WindowKind { Table, Comparison, Chart, Side };
+    static QPoint firstOffset(WindowKind kind);
+    void placeNewWindow(QWidget* window, WindowKind kind);
+    // The short-lived note under the command buttons ("Baseline set: ...").
+    QString statusText() const;
+
+    QLineEdit* edit(int controlId) const;
+    // Opens a shot file handed over by the shell. One that is not opened (not named ".vxf",
+    // missing, a folder, not a shot file) is told in the note under the command buttons.
+    void openGivenPath(const QString& path);
+    // Files dropped on the dialog: the first one is opened as a given path.
+    void openDroppedFiles(const QList<QUrl>& urls);
+
+    // Commands (public so that menus, shortcuts and tests reach the same code).
+    void onAirDensity();
+    void onStandardAtmosphere();
+    void onIcaoAtmosphere();
+    void onLoad();
+    void onSave();
+    void onDialogColor();
+    void onAbout();
+    void onHelp();
+    void onContextHelpMode();
+    void onMuzzleAngleCheck();
+    void onLeaveIncrementField();
+    // The report commands and the side windows.
+    void onRangeTable();
+    void onSetBaseline();
+    void onShoot();
+    void onComputeBC();
+    void onMaximumRange();
+    void onOPBZ();
+    void onCalculations();
+    void onAdvanced();
+    void onFieldCard();
+    void onHitProbability();
+
+    void accept() override;  // Enter never closes the dialog
+    void done(int result) override;
+
+protected:
+    void onInitDialog() override;
+    void exchange(DataExchange& dx) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    // The dialog's fixed size, or less with scroll bars on a screen too small for it.
+    void fitToScreen();
+    QWidget* buildProjectileGroup();
+    QWidget* buildWindGroup();
+    QWidget* buildAtmosphereGroup();
+    QWidget* buildDensityGroup();
+    QWidget* buildDragGroup();
+    QWidget* buildCommandGroup();
+    QLineEdit* addEdit(int controlId);
+    CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
+    void addShortcuts();
+    void setTabOrderByLayout();
+    // A note under the command buttons for a few seconds (0: the usual time).
+    void showStatus(const QString& text, int milliseconds = 0);
+    void attachValidators();
+    void settleFields();
+    void syncMuzzleAngleEdit();
+    // Reads the fields and checks the whole shot before a command computes from it: a value
+    // out of its bounds (an advanced input, a list) is told in the "Invalid Entry" box.
+    bool takeShot();
+    // Reads a shot file into the dialog, telling a failure and the lines that did not read.
+    bool readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure);
+    void showReadShot();
+    AppSettings currentSettings() const;
+    void readSettings();
+    void writeSettings();
+    bool runExitSequence();
+    void closeTableWindows();
+    // The side windows of this dialog that hold part of its shot take or show it with its fields.
+    void exchangeSideWindows(DataExchange& dx);
+    QString chooseShotFile(FileRequest::Kind kind, const std::string& initialName);
+
+    ShotParameters shot_;
+    CValidator validator_;
+    QString saveRangeTableDirectory_;
+    // A settings or extras file that exists but could not be read at start is not replaced.
+    bool keepSettingsFile_ = false;
+    bool keepExtrasFile_ = false;
+    std::optional<ShotBaseline> baseline_;
+    WindowCascade cascade_;
+    QLabel* status_ = nullptr;
+    QTimer* statusTimer_ = nullptr;
+};
+
+}  // namespace vorlan
