@@ -6,7 +6,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev li
           # the desktop files' validators and the Debian package (scripts/check-install.sh)
           desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian
           # a real window system for the desktop tour (tests/gui/desktop_tour_xvfb.sh)
-          xvfb xdotool openbox)
+          xvfb xdotool openbox
+          # reading back the field card PDFs (tests/cli/card.sh)
+          poppler-utils)
 # The deep checks (./test.sh --deep) also build the fuzz targets with clang.
 if [ "${1:-}" = --deep ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 missing=()
