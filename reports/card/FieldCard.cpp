@@ -166,6 +166,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     card.shotName = shot.name;
     card.conditions = conditionsText(shot, request.units);
     card.zeroRange = metric(request) ? yardsToMetres(shot.sightInRange) : shot.sightInRange;
+    card.windZonesReplaced = !request.winds.empty() && !shot.advanced.windZones.empty();
     const std::vector<CardTarget> ranges = cardRanges(request);
     double lastYards = 0.0;
     for (const CardTarget& r : ranges) lastYards = std::max(lastYards, rangeToYards(r.range, request));
@@ -176,6 +177,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     for (const double wind : request.winds) {
         ShotParameters windy = shot;
         windy.crosswind = 0.0;
+        windy.advanced.windZones.clear();  // the card's wind blows the whole flight, in place of the zones
         windy.advanced.windSpeed = windToMph(wind, request);
         windy.advanced.windDirection = 90.0;  // full value from the right
         winds.push_back(fly(windy, lastYards));

@@ -159,6 +159,8 @@ std::vector<std::string> headerItems(const FieldCard& card, bool abbreviated) {
     else
         items.push_back(abbreviated ? unit + ", wind " + speed + " from R"
                                     : "Wind in " + speed + ", full value from the right; U up, R right");
+    if (card.windZonesReplaced)
+        items.push_back(abbreviated ? "winds replace the zones" : "These winds replace the shot's wind zones");
     return items;
 }
 

@@ -24,6 +24,7 @@
 #include "reports/card/FieldCardPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 #include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
@@ -303,7 +304,8 @@ void CFieldCardDlg::onPrintSetup() {
 
 void CFieldCardDlg::onExport() {
     if (!card()) return;
-    const QString initial = QString::fromStdString(shot_.name.empty() ? std::string("card") : shot_.name) + ".pdf";
+    const std::string title = suggestedFileName(shot_.name);
+    const QString initial = QString::fromStdString(title.empty() ? std::string("card") : title) + ".pdf";
     QString path = tableDialogs().askCardFileName(this, initial);
     if (path.isEmpty()) return;
     const std::string name = QFile::encodeName(path).toStdString();

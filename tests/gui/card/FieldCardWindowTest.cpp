@@ -97,12 +97,18 @@ private slots:
 
     void exportsThroughTheSafeWriter() {
         testing::Harness harness;
-        CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Imperial, "308.vxf");
+        ShotParameters shot = testing::load308();
+        shot.name = ".308 Win 175/SMK";  // offered as the table's Save As offers it: never a hidden file
+        CFieldCardDlg window(harness.context, shot, UnitSystem::Imperial, "308.vxf");
         window.show();
         QStringList errors;
         QString answer;
+        QStringList offered;
         const TableDialogs saved = tableDialogs();
-        tableDialogs().askCardFileName = [&](QWidget*, const QString&) { return answer; };
+        tableDialogs().askCardFileName = [&](QWidget*, const QString& initial) {
+            offered << initial;
+            return answer;
+        };
         tableDialogs().showFileError = [&](QWidget*, const QString&, const QString& message) { errors << message; };
         const auto isPdf = [](const QString& path) {
             QFile file(path);
@@ -127,6 +133,7 @@ private slots:
         QVERIFY(drawing.contains("308.vxf"));
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors[0].contains("missing/card.png"));
+        QCOMPARE(offered.value(0), QString("308 Win 175-SMK.pdf"));
     }
 
     void previewDrawsThroughThePrintPath() {

@@ -75,6 +75,7 @@ struct CardCase {
     std::vector<double> winds;
     std::vector<double> temperatures;
     double powderSensitivity;
+    std::vector<WindZone> zones;  // the shot's own: they give way to the card's winds
 };
 
 // Every cell of the card is the table's hold at that range, rounded as the card prints it: the
@@ -82,8 +83,17 @@ struct CardCase {
 // with that wind), each temperature flown with the zero of the shot's own air.
 TEST(FieldCard, CellsAreTheTablesHolds) {
     const CardCase cases[] = {
-        {CardLayout::Pocket, CardAngle::Moa, UnitSystem::Imperial, "100:1000:100", "", {5, 10, 15}, {}, 0},
-        {CardLayout::Strip, CardAngle::Mil, UnitSystem::Imperial, "200:800:100", "", {10}, {}, 0},
+        {CardLayout::Pocket, CardAngle::Moa, UnitSystem::Imperial, "100:1000:100", "", {5, 10, 15}, {}, 0, {}},
+        {CardLayout::Strip, CardAngle::Mil, UnitSystem::Imperial, "200:800:100", "", {10}, {}, 0, {}},
+        {CardLayout::Half,
+         CardAngle::Moa,
+         UnitSystem::Imperial,
+         "100:800:100",
+         "",
+         {5, 10, 15},
+         {},
+         0,
+         {{300, 12, 270}, {600, 4, 45}, {9999, 20, 90}}},
         {CardLayout::Half,
          CardAngle::Clicks,
          UnitSystem::Imperial,
@@ -91,9 +101,18 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
          "Gong 1=327, Ridge=612",
          {5, 10},
          {20, 90},
-         1.5},
-        {CardLayout::Page, CardAngle::Mil, UnitSystem::Metric, "100:900:100", "Steel=455", {2, 4, 6}, {-5, 15, 35}, 0},
-        {CardLayout::Pocket, CardAngle::Clicks, UnitSystem::Metric, "", "A=137.5, B=503", {3}, {0}, 1.0},
+         1.5,
+         {}},
+        {CardLayout::Page,
+         CardAngle::Mil,
+         UnitSystem::Metric,
+         "100:900:100",
+         "Steel=455",
+         {2, 4, 6},
+         {-5, 15, 35},
+         0,
+         {}},
+        {CardLayout::Pocket, CardAngle::Clicks, UnitSystem::Metric, "", "A=137.5, B=503", {3}, {0}, 1.0, {}},
     };
     for (const CardCase& c : cases) {
         SCOPED_TRACE(std::string(cardLayoutName(c.layout)) + " " + std::string(cardAngleName(c.angle)) + " " +
@@ -107,6 +126,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         shot.advanced.powderSensitivity = c.powderSensitivity;
         shot.advanced.powderTemperature = shot.temperature;
         shot.advanced.powderReferenceTemperature = shot.temperature;
+        shot.advanced.windZones = c.zones;
         FieldCardRequest request;
         request.units = c.units;
         std::string problem;
@@ -137,6 +157,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         for (const double wind : c.winds) {
             ShotParameters windy = shot;
             windy.crosswind = 0.0;
+            windy.advanced.windZones.clear();
             windy.advanced.windSpeed = metric ? wind / 0.44704 : wind;
             windy.advanced.windDirection = 90.0;
             winds.push_back(holdsTable(windy, last));
@@ -186,6 +207,8 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         const std::string text = fieldCardText(fitted);
         for (const FieldCardRow& row : card.rows)
             EXPECT_NE(text.find(cardAngleCell(row.elevation, c.angle)), std::string::npos);
+        // The heading tells when the card's winds stand in for the shot's zones.
+        EXPECT_EQ(text.find("replace the shot's wind zones") != std::string::npos, !c.zones.empty());
     }
 }
 
