@@ -7,6 +7,7 @@
 #include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -163,7 +164,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     FieldCard card;
     card.request = request;
     card.click = shot.scope.click;
-    card.shotName = shot.name;
+    card.shotName = printableText(shot.name);
     card.conditions = conditionsText(shot, request.units);
     card.zeroRange = metric(request) ? yardsToMetres(shot.sightInRange) : shot.sightInRange;
     card.windZonesReplaced = !request.winds.empty() && !shot.advanced.windZones.empty();
@@ -197,7 +198,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         const double yards = rangeToYards(r.range, request);
         FieldCardRow row;
         row.range = r.range;
-        row.target = r.name;
+        row.target = printableText(r.name);
         if (const std::optional<TrajectoryPoint> at = rowAt(table.rows, yards)) {
             row.elevation = angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click);
             const bool m = metric(request);
@@ -243,7 +244,9 @@ std::string fieldCardCsv(const FieldCard& card) {
     if (r.energy) header.push_back(metric(r) ? "energy_j" : "energy_ftlb");
     std::string text;
     const auto addLine = [&text](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + csvField(fields[i]);
+        // The target is the one cell a user types: it is kept from being read as a formula.
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            text += (i ? "," : "") + (i == 1 ? csvTextField(fields[i]) : csvField(fields[i]));
         text += '\n';
     };
     addLine(header);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -49,8 +50,8 @@ struct Column {
     std::vector<std::string> cells;
     bool leftAligned = false;
     std::size_t width() const {
-        std::size_t w = std::max(title.size(), unit.size());
-        for (const std::string& cell : cells) w = std::max(w, cell.size());
+        std::size_t w = std::max(characterCount(title), characterCount(unit));
+        for (const std::string& cell : cells) w = std::max(w, characterCount(cell));
         return w;
     }
 };
@@ -98,7 +99,7 @@ std::vector<CardLine> tableLines(const FieldCard& card, bool abbreviated) {
         std::string text;
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const std::string cell = textOf(columns[c]);
-            const std::size_t pad = columns[c].width() - cell.size();
+            const std::size_t pad = columns[c].width() - characterCount(cell);
             if (c > 0) text.append(gap, ' ');
             text += columns[c].leftAligned ? cell + std::string(pad, ' ') : std::string(pad, ' ') + cell;
         }
@@ -118,29 +119,30 @@ std::vector<CardLine> tableLines(const FieldCard& card, bool abbreviated) {
 
 // Items set one after another on lines of `width` characters, two blanks apart; an item that
 // does not fit on the line begins the next one, and an item longer than a whole line breaks
-// at its blanks, or anywhere when a word is longer than the line.
+// at its blanks, or anywhere between two characters when a word is longer than the line.
 std::vector<std::string> wrapped(const std::vector<std::string>& items, std::size_t width) {
     std::vector<std::string> lines;
-    const auto place = [&](const std::string& piece, std::size_t gap) {
-        if (!lines.empty() && lines.back().size() + gap + piece.size() <= width)
-            lines.back() += std::string(gap, ' ') + piece;
+    const auto place = [&](std::string_view piece, std::size_t gap) {
+        if (!lines.empty() && characterCount(lines.back()) + gap + characterCount(piece) <= width)
+            lines.back() += std::string(gap, ' ') + std::string(piece);
         else
-            lines.push_back(piece);
+            lines.emplace_back(piece);
     };
     for (const std::string& item : items) {
-        if (item.size() <= width) {
+        if (characterCount(item) <= width) {
             place(item, 2);
             continue;
         }
         std::size_t gap = 2;
-        for (std::size_t start = 0; start < item.size();) {
-            std::size_t end = item.find(' ', start);
-            if (end == std::string::npos) end = item.size();
-            for (std::size_t p = start; p < end; p += width) {
-                place(item.substr(p, std::min(width, end - p)), gap);
-                gap = 1;
+        std::string_view rest = item;
+        while (!rest.empty()) {
+            const std::size_t blank = std::min(rest.find(' '), rest.size());
+            for (std::string_view word = rest.substr(0, blank); !word.empty(); gap = 1) {
+                const std::string_view piece = leadingCharacters(word, width);
+                place(piece, gap);
+                word.remove_prefix(piece.size());
             }
-            start = end + 1;
+            rest.remove_prefix(std::min(blank + 1, rest.size()));
         }
     }
     return lines;
@@ -169,7 +171,7 @@ std::vector<std::string> footerItems(const FieldCard& card, bool abbreviated) {
     if (std::any_of(card.rows.begin(), card.rows.end(), [](const FieldCardRow& row) { return row.transonic; }))
         items.push_back(abbreviated ? "* under M1.2" : "* transonic, under Mach 1.2");
     items.push_back("Vorlan");
-    if (!card.request.fileName.empty()) items.push_back(card.request.fileName);
+    if (!card.request.fileName.empty()) items.push_back(printableText(card.request.fileName));
     return items;
 }
 
@@ -182,7 +184,7 @@ struct Candidate {
 Candidate linesAt(const FieldCard& card, bool abbreviated, std::size_t width) {
     Candidate c;
     const std::vector<CardLine> table = tableLines(card, abbreviated);
-    for (const CardLine& line : table) c.width = std::max(c.width, line.text.size());
+    for (const CardLine& line : table) c.width = std::max(c.width, characterCount(line.text));
     for (const std::string& text : wrapped({card.shotName.empty() ? std::string("Untitled") : card.shotName}, width))
         c.lines.push_back({text, CardLine::Kind::Title});
     for (const std::string& text : wrapped(headerItems(card, abbreviated), width))

@@ -8,6 +8,7 @@
 #include "reports/card/FieldCardLayout.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
@@ -294,6 +295,44 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_EQ(cardAngleCell(12.5001, CardAngle::Clicks), "13");
     EXPECT_EQ(cardAngleCell(-0.4, CardAngle::Clicks), "0");
     EXPECT_EQ(cardAngleCell(std::nullopt, CardAngle::Moa), "--");
+}
+
+// Names a shooter types: the figures stay under their headings whatever the name's letters
+// (the table's lines are padded by characters), a name on a narrow card breaks between
+// characters, controls are dropped, and a name a spreadsheet would take for a formula is text.
+TEST(FieldCard, TypedNames) {
+    ShotParameters shot = testing::load308();
+    shot.name = "Gämsegämsegämsegämsegämsegämsegämse\a\x1b[0m";  // longer than a strip's line
+    FieldCardRequest request;
+    request.step = 0.0;
+    request.winds = {10};
+    request.layout = CardLayout::Strip;
+    std::string problem;
+    request.targets = *parseCardTargets("Gämse 1=300, Кабан=400, =1+1=500, @A=600, Bell\a=700, Ridge=800", problem);
+    const FieldCard card = fieldCard(shot, request);
+    const FittedCard fitted = fitFieldCard(card);
+    ASSERT_TRUE(fitted.fits()) << fitted.refusal;
+    std::string title;
+    std::size_t tableWidth = 0;
+    for (const CardLine& line : fitted.lines) {
+        EXPECT_EQ(line.text.find_first_of("\a\x1b"), std::string::npos) << line.text;
+        const auto first = static_cast<unsigned char>(line.text.front());
+        const auto last = static_cast<unsigned char>(line.text.back());
+        EXPECT_FALSE((first & 0xC0) == 0x80 || last >= 0xC0) << "cut inside a character: " << line.text;
+        if (line.kind == CardLine::Kind::Title) title += line.text;
+        if (line.kind != CardLine::Kind::Heading && line.kind != CardLine::Kind::Row) continue;
+        // Every column is right-aligned but the target's: every table line ends at the same character.
+        if (tableWidth == 0) tableWidth = characterCount(line.text);
+        EXPECT_EQ(characterCount(line.text), tableWidth) << line.text;
+    }
+    EXPECT_EQ(title, "Gämsegämsegämsegämsegämsegämsegämse[0m");
+    const std::vector<std::string> csv = split(fieldCardCsv(card), '\n');
+    const char* const targets[] = {"Gämse 1", "Кабан", "\"'=1+1\"", "\"'@A\"", "Bell", "Ridge"};
+    for (std::size_t i = 0; i < std::size(targets); ++i) EXPECT_EQ(split(csv.at(i + 1), ',').at(1), targets[i]);
+    EXPECT_EQ(csvTextField("-5"), "\"'-5\"");
+    EXPECT_EQ(csvTextField("+x,y"), "\"'+x,y\"");
+    EXPECT_EQ(csvTextField("a,b"), "\"a,b\"");
+    EXPECT_EQ(csvField("-5"), "-5");  // a figure stays a figure
 }
 
 // Cards side by side on a sheet: four pocket cards on letter and on A4, ten strips, one page.
