@@ -66,13 +66,15 @@ struct Flight {
     std::vector<TrajectoryPoint> rows;
     double muzzleAngleMoa;
     double speedOfSound;
+    std::string end;  // why the flight ends short of the last range, as the table says it
 };
 
 Flight fly(ShotParameters shot, double lastYards) {
     shot.rangeIncrement = 1;
     shot.incrementCount = static_cast<int>(std::ceil(lastYards));
     const RangeTableReport report(shot);
-    return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound};
+    return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound,
+            tableEndNote(shot, report)};
 }
 
 // The ranges of the card in its unit, each with its target name (a target at a listed range
@@ -206,6 +208,9 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
             if (request.time) row.time = at->time;
             if (request.energy) row.energy = m ? footPoundsToJoules(at->energy) : at->energy;
             row.transonic = at->velocity < kTransonicMach * table.speedOfSound;
+            row.subsonic = at->velocity < table.speedOfSound;
+        } else {
+            card.flightEnd = table.end;
         }
         for (const Flight& flight : winds) {
             const std::optional<TrajectoryPoint> at = rowAt(flight.rows, yards);

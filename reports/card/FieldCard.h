@@ -78,6 +78,7 @@ struct FieldCardRow {
     std::optional<double> time;                       // s
     std::optional<double> energy;                     // ft-lb or J
     bool transonic = false;                           // under Mach 1.2 at this range
+    bool subsonic = false;                            // under Mach 1 at this range
 };
 
 struct FieldCard {
@@ -88,6 +89,7 @@ struct FieldCard {
     std::vector<std::string> conditions;  // "65 F", "29.92 inHg", "2000 ft", "40 % RH"
     double speedOfSound = 0;              // ft/s or m/s, of the shot's air
     bool windZonesReplaced = false;       // the shot's wind zones gave way to the card's winds
+    std::string flightEnd;                // why the flight ends short of a row's range; empty when it reaches them all
     std::vector<FieldCardRow> rows;
 };
 

@@ -44,6 +44,15 @@ QString joined(const std::vector<double>& numbers) {
     return texts.join(QStringLiteral(", "));
 }
 
+// What a card that could not hold every column at a readable type leaves out.
+QString leftOutNote(const FittedCard& card) {
+    QStringList titles;
+    for (const std::string& title : card.leftOut) titles << QString::fromStdString(title);
+    return CFieldCardDlg::tr("Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.")
+        .arg(cardSmallestType(card.layout))
+        .arg(titles.join(QStringLiteral(", ")));
+}
+
 }  // namespace
 
 // The card, or the sheet of cards, on a grey desk, as large as the window allows.
@@ -257,7 +266,7 @@ void CFieldCardDlg::rebuild() {
         problem = fitted.refusal;
         if (fitted.fits()) card_ = std::move(fitted);
     }
-    message_->setText(QString::fromStdString(problem));
+    message_->setText(card_ && !card_->leftOut.empty() ? leftOutNote(*card_) : QString::fromStdString(problem));
     for (QPushButton* button : cardCommands_) button->setEnabled(card_.has_value());
     preview_->setCard(card_ ? &*card_ : nullptr, sheet());
 }
@@ -272,11 +281,8 @@ void CFieldCardDlg::printCard(QPrinter* printer) {
     const std::optional<SheetPlan> plan = sheet();
     const SheetPlan* sheetPlan = plan ? &*plan : nullptr;
     // The page is the card itself, or the sheet the cards are cut from.
-    const QPageSize page =
-        plan ? QPageSize(sheet_->currentIndex() == 2 ? QPageSize::A4 : QPageSize::Letter)
-             : QPageSize(cardPagePoints(*card_, nullptr), QPageSize::Point, QString(), QPageSize::ExactMatch);
     printer->setFullPage(true);
-    printer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
+    printer->setPageLayout(cardPageLayout(*card_, sheetPlan));
     QPainter painter(printer);
     if (!painter.isActive()) return;
     paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));

@@ -92,6 +92,14 @@ private slots:
         QVERIFY(qobject_cast<QComboBox*>(window->control(kLayout))->itemText(2).contains("A4"));
         QVERIFY(cardText(window).contains(QRegularExpression("Wind\\s+in\\s+m/s")));
         QVERIFY(cardText(window).contains(QRegularExpression("\n +m +MOA U")));
+
+        // More columns than a pocket card holds at 7 pt: the last are left out, and the window says which.
+        testing::retype(qobject_cast<QLineEdit*>(window->control(kWinds)), "1, 2, 3, 4, 5, 6");
+        testing::retype(qobject_cast<QLineEdit*>(window->control(kRanges)), "100:1000:50");
+        qobject_cast<QCheckBox*>(window->control(kEnergy))->setChecked(true);
+        QVERIFY2(window->card().has_value(), qPrintable(window->message()));
+        QVERIFY2(window->message().contains("Left out to keep the type at 7 pt or more: Energy"),
+                 qPrintable(window->message()));
         window->close();
     }
 

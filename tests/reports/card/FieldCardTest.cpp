@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <map>
 
@@ -190,6 +191,9 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
             if (std::fabs(mach - 1.0) > 0.01) {
                 EXPECT_EQ(row.transonic, mach < 1.0);
             }
+            if (std::fabs(mach * 1.2 - 1.0) > 0.01) {
+                EXPECT_EQ(row.subsonic, mach * 1.2 < 1.0);
+            }
         }
         // Targets are rows of their own, by range, under their own names.
         for (const CardTarget& target : request.targets)
@@ -200,16 +204,19 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         // The card holds every row, on lines no longer than the type allows, within its paper.
         const FittedCard fitted = fitFieldCard(card);
         ASSERT_TRUE(fitted.fits()) << fitted.refusal;
-        const double innerWidth = fitted.paper.width - 2 * fitted.paper.margin;
-        const double innerHeight = fitted.paper.height - 2 * fitted.paper.margin;
-        EXPECT_LE(fitted.lines.size() * kCardLineHeight * fitted.typeSize, innerHeight);
+        const double innerWidth = fitted.width() - 2 * fitted.paper.margin;
+        const double innerHeight = fitted.height() - 2 * fitted.paper.margin;
+        EXPECT_GE(fitted.lineHeight, kCardLineHeight * fitted.typeSize);
+        EXPECT_LE(fitted.lines.size() * fitted.lineHeight, innerHeight + 1e-9);
         for (const CardLine& line : fitted.lines)
-            EXPECT_LE(line.text.size() * kCardCharAdvance * fitted.typeSize, innerWidth) << line.text;
+            EXPECT_LE(characterCount(line.text) * kCardCharAdvance * fitted.typeSize, innerWidth) << line.text;
         const std::string text = fieldCardText(fitted);
         for (const FieldCardRow& row : card.rows)
             EXPECT_NE(text.find(cardAngleCell(row.elevation, c.angle)), std::string::npos);
         // The heading tells when the card's winds stand in for the shot's zones.
-        EXPECT_EQ(text.find("replace the shot's wind zones") != std::string::npos, !c.zones.empty());
+        std::string oneLine = text;
+        std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+        EXPECT_EQ(oneLine.find("replace the shot's wind zones") != std::string::npos, !c.zones.empty()) << text;
     }
 }
 
@@ -246,6 +253,88 @@ TEST(FieldCard, TooSmallACardRefusesAndALargerOneHoldsIt) {
     EXPECT_LT(narrow.typeSize, pocket.typeSize);
 }
 
+// Cards use their paper: type of 7 pt or more on a pocket card, turned when the columns are
+// too many for it upright, columns left out (and named) rather than smaller type; half and
+// full pages fill at least half their width and height. Columns stand two blanks apart under
+// their units.
+TEST(FieldCard, TypeReadsAndFillsThePaper) {
+    const struct {
+        CardLayout layout;
+        std::vector<double> winds, temperatures;
+        bool extras;          // velocity, time and energy
+        bool landscape;       // 56 characters need 198 / (0.61 x 56) = 5.8 pt upright, 10.0 pt turned
+        const char* leftOut;  // the first column left out; "" for none
+        double step = 100;    // from 100 to 1000 yd
+    } cases[] = {
+        {CardLayout::Pocket, {5, 10, 15}, {}, false, false, ""},
+        {CardLayout::Pocket, {5, 10, 15}, {20, 59, 90}, false, true, ""},
+        {CardLayout::Pocket, {2, 4, 6, 8, 10, 12}, {20, 59, 90}, true, true, ""},  // abbreviated
+        {CardLayout::Pocket, {2, 4, 6, 8, 10, 12}, {20, 59, 90}, true, false, "Energy", 50},
+        {CardLayout::Half, {5, 10, 15}, {}, false, false, ""},
+        {CardLayout::Half, {5, 10, 15}, {20, 59, 90}, true, true, ""},
+        {CardLayout::Page, {5, 10, 15}, {20, 59, 90}, false, true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(cFormat("%s, %zu winds, %zu temperatures", std::string(cardLayoutName(c.layout)).c_str(),
+                             c.winds.size(), c.temperatures.size()));
+        FieldCardRequest request;
+        request.layout = c.layout;
+        request.winds = c.winds;
+        request.temperatures = c.temperatures;
+        request.velocity = request.time = request.energy = c.extras;
+        request.step = c.step;
+        const FittedCard fitted = fitFieldCard(fieldCard(testing::load308(), request));
+        ASSERT_TRUE(fitted.fits()) << fitted.refusal;
+        EXPECT_EQ(fitted.landscape, c.landscape);
+        EXPECT_EQ(fitted.leftOut.empty() ? "" : fitted.leftOut.front(), std::string(c.leftOut));
+        const std::string text = fieldCardText(fitted);
+        EXPECT_EQ(text.find("Left out") != std::string::npos, *c.leftOut != '\0');
+        if (c.layout == CardLayout::Pocket) {
+            EXPECT_GE(fitted.typeSize, 7.0);
+        }
+        std::size_t widest = 0, headings = 0;
+        for (const CardLine& line : fitted.lines) {
+            widest = std::max(widest, characterCount(line.text));
+            headings += line.kind == CardLine::Kind::Heading;
+            for (std::size_t i = 1; line.kind == CardLine::Kind::Row && i + 1 < line.text.size(); ++i) {
+                EXPECT_FALSE(line.text[i] == ' ' && std::isdigit(line.text[i - 1]) && line.text[i + 1] != ' ')
+                    << line.text;
+            }
+        }
+        EXPECT_EQ(headings, 2u);  // titles, then units
+        const double across = widest * kCardCharAdvance * fitted.typeSize / (fitted.width() - 2 * fitted.paper.margin);
+        const double down = fitted.lines.size() * fitted.lineHeight / (fitted.height() - 2 * fitted.paper.margin);
+        EXPECT_GE(std::min(across, down), 0.5) << across << " across, " << down << " down at " << fitted.typeSize;
+    }
+}
+
+// The fitting's edges: a title of exactly a line's characters stays one line, and lines that
+// exactly fill the card keep its type; one row more and the type goes down.
+TEST(FieldCard, ExactlyFullKeepsItsType) {
+    ShotParameters shot = testing::load308();
+    FieldCardRequest request;
+    request.from = 100;
+    request.step = 10;
+    const auto fit = [&](int rows) {
+        request.to = 100 + 10.0 * (rows - 1);
+        return fitFieldCard(fieldCard(shot, request));
+    };
+    const FittedCard first = fit(10);
+    ASSERT_TRUE(first.fits());
+    const double size = first.typeSize;
+    const auto capacity = static_cast<std::size_t>((first.height() - 2 * first.paper.margin) / (1.2 * size));
+    const int rows = 10 + static_cast<int>(capacity - first.lines.size());
+    shot.name = std::string(static_cast<std::size_t>(first.lineWidth), 'N');
+    const FittedCard full = fit(rows);
+    EXPECT_EQ(full.typeSize, size);
+    EXPECT_EQ(full.lines.size(), capacity);
+    EXPECT_EQ(full.lines.front().text, shot.name);
+    EXPECT_NE(full.lines.at(1).kind, CardLine::Kind::Title);
+    EXPECT_LT(fit(rows + 1).typeSize, size);
+    shot.name += "N";
+    EXPECT_LT(fit(rows).typeSize, size);  // the title's second line
+}
+
 TEST(FieldCard, BeyondTheFlightTheCellsAreEmpty) {
     ShotParameters shot = testing::load308();
     shot.velocity = 600.0;  // a slow load: stops short of 5000 yards
@@ -257,6 +346,15 @@ TEST(FieldCard, BeyondTheFlightTheCellsAreEmpty) {
     const FieldCard card = fieldCard(shot, request);
     EXPECT_EQ(cardAngleCell(card.rows.back().elevation, CardAngle::Moa), "--");
     EXPECT_NE(fieldCardCsv(card).find("\n5000,,,,,\n"), std::string::npos) << fieldCardCsv(card);
+    // The card says why, and marks its subsonic rows apart from transonic ones.
+    request.from = 100;
+    request.to = 500;
+    request.step = 400;
+    request.targets = {{"Far", 5000}};
+    const std::string text = fieldCardText(fitFieldCard(fieldCard(shot, request)));
+    EXPECT_NE(text.find("-- Table ends at 513 yd"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n 100# "), std::string::npos) << text;
+    EXPECT_NE(text.find("# subsonic, under Mach 1"), std::string::npos) << text;
 }
 
 TEST(FieldCard, InputsAndCells) {
@@ -289,6 +387,14 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_NE(problemWith([](auto& r) { r.temperatures = {200}; }), "");
     EXPECT_NE(problemWith([](auto& r) { r.targets = {{"Far", 5001}}; }), "");
     EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.to = 4500; }), "");
+
+    // Two targets at one range keep both names, one of them on the listed row.
+    request.targets = {{"Gong", 300}, {"Plate", 300}, {"Far", 650}, {"Farther", 650}};
+    std::vector<std::string> named;
+    for (const FieldCardRow& row : fieldCard(testing::load308(), request).rows)
+        if (row.range == 300 || row.range == 650) named.push_back(row.target);
+    EXPECT_EQ(named, (std::vector<std::string>{"Gong", "Plate", "Far", "Farther"}));
+    request.targets.clear();
 
     EXPECT_EQ(cardAngleCell(-0.04, CardAngle::Moa), "0.0");
     EXPECT_EQ(cardAngleCell(-0.06, CardAngle::Mil), "-0.1");
