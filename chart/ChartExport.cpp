@@ -8,6 +8,7 @@
 
 #include "chart/ChartPainter.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "shot/SafeFile.h"
 
 namespace vorlan {
@@ -16,6 +17,17 @@ namespace {
 constexpr int kScreenDotsPerMeter = 3780;  // 96 dpi: the picture looks as the window does
 // zlib's faster levels: a chart's flat colours compress nearly as well, in a fraction of the time.
 constexpr int kPngQuality = 80;
+
+QString printable(const QString& text) { return QString::fromStdString(printableText(text.toStdString())); }
+
+// The scene with its names' control characters dropped: an SVG file holding one is malformed
+// XML, and a picture shows it as a box.
+ChartScene printableScene(ChartScene scene) {
+    scene.title = printable(scene.title);
+    scene.subtitle = printable(scene.subtitle);
+    for (ChartSeries& series : scene.series) series.name = printableText(series.name);
+    return scene;
+}
 
 QByteArray pngBytes(const ChartScene& scene, QSize size) {
     QImage image(size, QImage::Format_RGB32);  // opaque: the PNG needs no alpha channel
@@ -63,7 +75,8 @@ bool exportChart(const ChartScene& scene, const std::string& path, QSize size, Q
         error = QStringLiteral("the file name must end in .png or .svg");
         return false;
     }
-    const QByteArray bytes = format == ChartFileFormat::Png ? pngBytes(scene, size) : svgBytes(scene, size);
+    const ChartScene shown = printableScene(scene);
+    const QByteArray bytes = format == ChartFileFormat::Png ? pngBytes(shown, size) : svgBytes(shown, size);
     if (bytes.isEmpty()) {
         error = QStringLiteral("the picture could not be drawn");
         return false;

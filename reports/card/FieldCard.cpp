@@ -7,6 +7,7 @@
 #include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -65,13 +66,15 @@ struct Flight {
     std::vector<TrajectoryPoint> rows;
     double muzzleAngleMoa;
     double speedOfSound;
+    std::string end;  // why the flight ends short of the last range, as the table says it
 };
 
 Flight fly(ShotParameters shot, double lastYards) {
     shot.rangeIncrement = 1;
     shot.incrementCount = static_cast<int>(std::ceil(lastYards));
     const RangeTableReport report(shot);
-    return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound};
+    return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound,
+            tableEndNote(shot, report)};
 }
 
 // The ranges of the card in its unit, each with its target name (a target at a listed range
@@ -163,9 +166,10 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     FieldCard card;
     card.request = request;
     card.click = shot.scope.click;
-    card.shotName = shot.name;
+    card.shotName = printableText(shot.name);
     card.conditions = conditionsText(shot, request.units);
     card.zeroRange = metric(request) ? yardsToMetres(shot.sightInRange) : shot.sightInRange;
+    card.windZonesReplaced = !request.winds.empty() && !shot.advanced.windZones.empty();
     const std::vector<CardTarget> ranges = cardRanges(request);
     double lastYards = 0.0;
     for (const CardTarget& r : ranges) lastYards = std::max(lastYards, rangeToYards(r.range, request));
@@ -176,6 +180,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     for (const double wind : request.winds) {
         ShotParameters windy = shot;
         windy.crosswind = 0.0;
+        windy.advanced.windZones.clear();  // the card's wind blows the whole flight, in place of the zones
         windy.advanced.windSpeed = windToMph(wind, request);
         windy.advanced.windDirection = 90.0;  // full value from the right
         winds.push_back(fly(windy, lastYards));
@@ -195,7 +200,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         const double yards = rangeToYards(r.range, request);
         FieldCardRow row;
         row.range = r.range;
-        row.target = r.name;
+        row.target = printableText(r.name);
         if (const std::optional<TrajectoryPoint> at = rowAt(table.rows, yards)) {
             row.elevation = angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click);
             const bool m = metric(request);
@@ -203,6 +208,9 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
             if (request.time) row.time = at->time;
             if (request.energy) row.energy = m ? footPoundsToJoules(at->energy) : at->energy;
             row.transonic = at->velocity < kTransonicMach * table.speedOfSound;
+            row.subsonic = at->velocity < table.speedOfSound;
+        } else {
+            card.flightEnd = table.end;
         }
         for (const Flight& flight : winds) {
             const std::optional<TrajectoryPoint> at = rowAt(flight.rows, yards);
@@ -241,7 +249,9 @@ std::string fieldCardCsv(const FieldCard& card) {
     if (r.energy) header.push_back(metric(r) ? "energy_j" : "energy_ftlb");
     std::string text;
     const auto addLine = [&text](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + csvField(fields[i]);
+        // The target is the one cell a user types: it is kept from being read as a formula.
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            text += (i ? "," : "") + (i == 1 ? csvTextField(fields[i]) : csvField(fields[i]));
         text += '\n';
     };
     addLine(header);

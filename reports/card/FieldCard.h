@@ -8,7 +8,8 @@
 //
 // Every figure comes from the range table's own flight (RangeTableReport): the shot with all
 // its effects in force, and its holds as the Holds view computes them. A wind column flies
-// the shot again with that wind at full value from the right; a temperature column flies it
+// the shot again with that wind at full value from the right over the whole flight (in place
+// of the shot's own wind and wind zones); a temperature column flies it
 // at that temperature (the powder too, when it has a sensitivity) with the muzzle angle of
 // the shot's own zero, since the scope is not zeroed again when the weather changes.
 
@@ -77,6 +78,7 @@ struct FieldCardRow {
     std::optional<double> time;                       // s
     std::optional<double> energy;                     // ft-lb or J
     bool transonic = false;                           // under Mach 1.2 at this range
+    bool subsonic = false;                            // under Mach 1 at this range
 };
 
 struct FieldCard {
@@ -86,6 +88,8 @@ struct FieldCard {
     double zeroRange = 0.0;               // yards or metres
     std::vector<std::string> conditions;  // "65 F", "29.92 inHg", "2000 ft", "40 % RH"
     double speedOfSound = 0;              // ft/s or m/s, of the shot's air
+    bool windZonesReplaced = false;       // the shot's wind zones gave way to the card's winds
+    std::string flightEnd;                // why the flight ends short of a row's range; empty when it reaches them all
     std::vector<FieldCardRow> rows;
 };
 

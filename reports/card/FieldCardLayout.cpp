@@ -4,17 +4,16 @@
 #include <cctype>
 #include <cmath>
 
+#include "reports/card/FieldCardLines.h"
 #include "shot/CLocaleNumbers.h"
-#include "shot/ScopeProfile.h"
 
 namespace vorlan {
 
 namespace {
 
-constexpr double kTypeStep = 0.25;  // points between the type sizes tried
-constexpr int kRowsPerRule = 5;     // a thin rule after every fifth row guides the eye
-
-bool metric(const FieldCard& card) { return card.request.units == UnitSystem::Metric; }
+constexpr double kTypeStep = 0.25;    // points between the type sizes tried
+constexpr double kTurnGain = 1.0;     // points of type worth turning a card for
+constexpr double kMostLeading = 1.5;  // lines spread over a roomy card, at most this far apart (of the type)
 
 // The largest type a layout is set in: a card is read at arm's length, a page on a table.
 double largestType(CardLayout layout) {
@@ -22,175 +21,58 @@ double largestType(CardLayout layout) {
         case CardLayout::Strip:
             return 7.0;
         case CardLayout::Pocket:
-            return 9.0;
+            return 10.0;
         case CardLayout::Half:
-            return 11.0;
+            return 16.0;
         default:
-            return 12.0;
+            return 20.0;
     }
 }
 
-std::string angleUnit(CardAngle angle, bool abbreviated) {
-    switch (angle) {
-        case CardAngle::Mil:
-            return "mil";
-        case CardAngle::Clicks:
-            return abbreviated ? "clk" : "clicks";
-        default:
-            return "MOA";
-    }
-}
-
-// One column of the card's table: its heading (a title, and the unit under it when the
-// headings are full) and its cells.
-struct Column {
-    std::string title;
-    std::string unit;
-    std::vector<std::string> cells;
-    bool leftAligned = false;
-    std::size_t width() const {
-        std::size_t w = std::max(title.size(), unit.size());
-        for (const std::string& cell : cells) w = std::max(w, cell.size());
-        return w;
-    }
+// The characters a line holds and the lines a card holds at `size`, on paper `width` x `height`.
+struct Room {
+    double width, height;
+    std::size_t characters(double size) const { return static_cast<std::size_t>(width / (kCardCharAdvance * size)); }
+    std::size_t lines(double size) const { return static_cast<std::size_t>(height / (kCardLineHeight * size)); }
 };
 
-std::vector<Column> tableColumns(const FieldCard& card, bool abbreviated) {
-    const FieldCardRequest& r = card.request;
-    const std::string unit = angleUnit(r.angle, abbreviated);
-    const bool anyTransonic = std::any_of(card.rows.begin(), card.rows.end(), [](auto& row) { return row.transonic; });
-    const bool anyTarget =
-        std::any_of(card.rows.begin(), card.rows.end(), [](auto& row) { return !row.target.empty(); });
-    const std::string speed = metric(card) ? "m/s" : "mph";
-    const std::string degrees = metric(card) ? "C" : "F";
-    std::vector<Column> columns;
-    columns.push_back({abbreviated ? (metric(card) ? "m" : "yd") : "Range", metric(card) ? "m" : "yd", {}});
-    if (anyTarget) columns.push_back({abbreviated ? "Tgt" : "Target", "", {}, true});
-    columns.push_back({abbreviated ? "El" : "Elev", unit + (abbreviated ? "" : " U"), {}});
-    for (const double wind : r.winds)
-        columns.push_back(
-            {cFormat("%g", wind) + (abbreviated ? "" : " " + speed), unit + (abbreviated ? "" : " R"), {}});
-    for (const double t : r.temperatures)
-        columns.push_back({cFormat("%g", t) + degrees, unit + (abbreviated ? "" : " U"), {}});
-    if (r.velocity) columns.push_back({abbreviated ? "V" : "Vel", metric(card) ? "m/s" : "ft/s", {}});
-    if (r.time) columns.push_back({abbreviated ? "t" : "TOF", "s", {}});
-    if (r.energy) columns.push_back({abbreviated ? "E" : "Energy", metric(card) ? "J" : "ft-lb", {}});
-
-    for (const FieldCardRow& row : card.rows) {
-        std::size_t c = 0;
-        columns[c++].cells.push_back(cFormat("%g", row.range) + (anyTransonic ? (row.transonic ? "*" : " ") : ""));
-        if (anyTarget) columns[c++].cells.push_back(row.target);
-        columns[c++].cells.push_back(cardAngleCell(row.elevation, r.angle));
-        for (const auto& wind : row.winds) columns[c++].cells.push_back(cardAngleCell(wind, r.angle));
-        for (const auto& t : row.temperatures) columns[c++].cells.push_back(cardAngleCell(t, r.angle));
-        if (r.velocity) columns[c++].cells.push_back(cardNumberCell(row.velocity, 0));
-        if (r.time) columns[c++].cells.push_back(cardNumberCell(row.time, 2));
-        if (r.energy) columns[c++].cells.push_back(cardNumberCell(row.energy, 0));
-    }
-    return columns;
-}
-
-// The table's lines: the headings (titles, then the units unless abbreviated) and the rows.
-std::vector<CardLine> tableLines(const FieldCard& card, bool abbreviated) {
-    const std::vector<Column> columns = tableColumns(card, abbreviated);
-    const std::size_t gap = abbreviated ? 1 : 2;
-    const auto line = [&](const auto& textOf) {
-        std::string text;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const std::string cell = textOf(columns[c]);
-            const std::size_t pad = columns[c].width() - cell.size();
-            if (c > 0) text.append(gap, ' ');
-            text += columns[c].leftAligned ? cell + std::string(pad, ' ') : std::string(pad, ' ') + cell;
-        }
-        while (!text.empty() && text.back() == ' ') text.pop_back();
-        return text;
-    };
-    std::vector<CardLine> lines;
-    lines.push_back({line([](const Column& c) { return c.title; }), CardLine::Kind::Heading});
-    if (!abbreviated) lines.push_back({line([](const Column& c) { return c.unit; }), CardLine::Kind::Heading});
-    lines.back().ruleBelow = true;
-    for (std::size_t i = 0; i < card.rows.size(); ++i) {
-        lines.push_back({line([i](const Column& c) { return c.cells[i]; }), CardLine::Kind::Row});
-        lines.back().ruleBelow = (i + 1) % kRowsPerRule == 0 && i + 1 < card.rows.size();
-    }
-    return lines;
-}
-
-// Items set one after another on lines of `width` characters, two blanks apart; an item that
-// does not fit on the line begins the next one, and an item longer than a whole line breaks
-// at its blanks, or anywhere when a word is longer than the line.
-std::vector<std::string> wrapped(const std::vector<std::string>& items, std::size_t width) {
-    std::vector<std::string> lines;
-    const auto place = [&](const std::string& piece, std::size_t gap) {
-        if (!lines.empty() && lines.back().size() + gap + piece.size() <= width)
-            lines.back() += std::string(gap, ' ') + piece;
-        else
-            lines.push_back(piece);
-    };
-    for (const std::string& item : items) {
-        if (item.size() <= width) {
-            place(item, 2);
-            continue;
-        }
-        std::size_t gap = 2;
-        for (std::size_t start = 0; start < item.size();) {
-            std::size_t end = item.find(' ', start);
-            if (end == std::string::npos) end = item.size();
-            for (std::size_t p = start; p < end; p += width) {
-                place(item.substr(p, std::min(width, end - p)), gap);
-                gap = 1;
-            }
-            start = end + 1;
+// The card at the largest type that holds it on paper of `room`, full headings before
+// abbreviated ones; none when it does not fit at `smallest`.
+std::optional<FittedCard> fitted(const FieldCard& card, const Room& room, double smallest,
+                                 const std::vector<std::string>& leftOut) {
+    for (const bool abbreviated : {false, true}) {
+        for (double size = largestType(card.request.layout); size >= smallest - 1e-9; size -= kTypeStep) {
+            const std::size_t width = room.characters(size);
+            CardText text = cardText(card, abbreviated, width, leftOut);
+            if (text.tableWidth > width || text.lines.size() > room.lines(size)) continue;
+            FittedCard f;
+            f.typeSize = size;
+            f.abbreviated = abbreviated;
+            f.lineWidth = static_cast<int>(width);
+            f.lineHeight = std::min(kMostLeading * size, room.height / static_cast<double>(text.lines.size()));
+            f.lines = std::move(text.lines);
+            f.leftOut = leftOut;
+            return f;
         }
     }
-    return lines;
+    return std::nullopt;
 }
 
-std::vector<std::string> headerItems(const FieldCard& card, bool abbreviated) {
-    const std::string rangeUnit = metric(card) ? " m" : " yd";
-    const std::string speed = metric(card) ? "m/s" : "mph";
-    std::vector<std::string> items{(abbreviated ? "Zero " : "Zero at ") + cFormat("%g", card.zeroRange) + rangeUnit,
-                                   (abbreviated ? "" : "Click ") + clickValueLabel(card.click)};
-    if (!card.request.date.empty()) items.push_back(card.request.date);
-    items.insert(items.end(), card.conditions.begin(), card.conditions.end());
-    const std::string unit = angleUnit(card.request.angle, abbreviated);
-    if (card.request.winds.empty())
-        items.push_back(abbreviated ? unit + " up" : "Elevation in " + unit + ", U up");
-    else
-        items.push_back(abbreviated ? unit + ", wind " + speed + " from R"
-                                    : "Wind in " + speed + ", full value from the right; U up, R right");
-    return items;
-}
-
-std::vector<std::string> footerItems(const FieldCard& card, bool abbreviated) {
-    std::vector<std::string> items;
-    if (std::any_of(card.rows.begin(), card.rows.end(), [](const FieldCardRow& row) { return row.transonic; }))
-        items.push_back(abbreviated ? "* under M1.2" : "* transonic, under Mach 1.2");
-    items.push_back("Vorlan");
-    if (!card.request.fileName.empty()) items.push_back(card.request.fileName);
-    return items;
-}
-
-struct Candidate {
-    std::vector<CardLine> lines;
-    std::size_t width = 0;
-};
-
-// The card's lines wrapped to `width` characters.
-Candidate linesAt(const FieldCard& card, bool abbreviated, std::size_t width) {
-    Candidate c;
-    const std::vector<CardLine> table = tableLines(card, abbreviated);
-    for (const CardLine& line : table) c.width = std::max(c.width, line.text.size());
-    for (const std::string& text : wrapped({card.shotName.empty() ? std::string("Untitled") : card.shotName}, width))
-        c.lines.push_back({text, CardLine::Kind::Title});
-    for (const std::string& text : wrapped(headerItems(card, abbreviated), width))
-        c.lines.push_back({text, CardLine::Kind::Header});
-    c.lines.back().ruleBelow = true;
-    c.lines.insert(c.lines.end(), table.begin(), table.end());
-    c.lines.back().ruleBelow = true;
-    for (const std::string& text : wrapped(footerItems(card, abbreviated), width))
-        c.lines.push_back({text, CardLine::Kind::Footer});
-    return c;
+// The card upright or turned a quarter (not a strip, which is held upright): turned when that
+// gives type at least kTurnGain larger.
+std::optional<FittedCard> fittedEitherWay(const FieldCard& card, const CardPaper& paper,
+                                          const std::vector<std::string>& leftOut) {
+    const double across = paper.width - 2.0 * paper.margin;
+    const double down = paper.height - 2.0 * paper.margin;
+    const double smallest = cardSmallestType(card.request.layout);
+    std::optional<FittedCard> upright = fitted(card, {across, down}, smallest, leftOut);
+    if (card.request.layout == CardLayout::Strip) return upright;
+    std::optional<FittedCard> turned = fitted(card, {down, across}, smallest, leftOut);
+    if (turned && (!upright || turned->typeSize >= upright->typeSize + kTurnGain)) {
+        turned->landscape = true;
+        return turned;
+    }
+    return upright;
 }
 
 }  // namespace
@@ -209,37 +91,40 @@ CardPaper cardPaper(CardLayout layout, UnitSystem units) {
     }
 }
 
+double cardSmallestType(CardLayout layout) {
+    return layout == CardLayout::Pocket ? kPocketSmallestType : kCardSmallestType;
+}
+
 FittedCard fitFieldCard(const FieldCard& card) {
-    FittedCard fitted;
-    fitted.layout = card.request.layout;
-    fitted.units = card.request.units;
-    fitted.paper = cardPaper(card.request.layout, card.request.units);
-    const double innerWidth = fitted.paper.width - 2.0 * fitted.paper.margin;
-    const double innerHeight = fitted.paper.height - 2.0 * fitted.paper.margin;
-    const auto charsAt = [&](double size) { return static_cast<std::size_t>(innerWidth / (kCardCharAdvance * size)); };
-    const auto linesAtSize = [&](double size) {
-        return static_cast<std::size_t>(innerHeight / (kCardLineHeight * size));
-    };
-    for (const bool abbreviated : {false, true}) {
-        for (double size = largestType(card.request.layout); size >= kCardSmallestType - 1e-9; size -= kTypeStep) {
-            const std::size_t width = charsAt(size);
-            Candidate c = linesAt(card, abbreviated, width);
-            if (c.width > width || c.lines.size() > linesAtSize(size)) continue;
-            fitted.typeSize = size;
-            fitted.abbreviated = abbreviated;
-            fitted.lineWidth = static_cast<int>(width);
-            fitted.lines = std::move(c.lines);
-            return fitted;
+    const CardPaper paper = cardPaper(card.request.layout, card.request.units);
+    // A pocket card leaves columns out, the last first, before its type goes below the
+    // smallest that reads in the field; the others go down to the smallest type of all.
+    const bool leavesOut = cardSmallestType(card.request.layout) > kCardSmallestType;
+    std::vector<std::string> leftOut;
+    for (std::optional<FieldCard> shown = card; shown;) {
+        if (std::optional<FittedCard> f = fittedEitherWay(*shown, paper, leftOut)) {
+            f->layout = card.request.layout;
+            f->units = card.request.units;
+            f->paper = paper;
+            return std::move(*f);
         }
+        std::string title;
+        shown = leavesOut ? withoutLastColumn(std::move(*shown), title) : std::nullopt;
+        leftOut.push_back(title);
     }
-    const std::size_t width = charsAt(kCardSmallestType);
-    const Candidate smallest = linesAt(card, true, width);
-    fitted.refusal = cFormat(
+    FittedCard refused;
+    refused.layout = card.request.layout;
+    refused.units = card.request.units;
+    refused.paper = paper;
+    const Room room{paper.width - 2.0 * paper.margin, paper.height - 2.0 * paper.margin};
+    const double smallest = cardSmallestType(card.request.layout);
+    const CardText text = cardText(card, true, room.characters(smallest), {});
+    refused.refusal = cFormat(
         "The %s card (%s) holds %zu lines of %zu characters in its smallest type; these rows and columns need %zu "
         "lines of %zu characters. Choose fewer rows or columns, or a larger card.",
-        std::string(cardLayoutName(card.request.layout)).c_str(), fitted.paper.label, linesAtSize(kCardSmallestType),
-        width, smallest.lines.size(), smallest.width);
-    return fitted;
+        std::string(cardLayoutName(card.request.layout)).c_str(), paper.label, room.lines(smallest),
+        room.characters(smallest), text.lines.size(), text.tableWidth);
+    return refused;
 }
 
 std::string fieldCardText(const FittedCard& fitted) {

@@ -30,8 +30,11 @@ CardPaper cardPaper(CardLayout layout, UnitSystem units);
 // advance 0.60 of their size; the extra hundredth is kept for the fonts that advance more.
 inline constexpr double kCardCharAdvance = 0.61;
 inline constexpr double kCardLineHeight = 1.2;
-// The smallest type a card is printed in, points.
+// The smallest type a card is printed in, points; a pocket card, read in the field, leaves
+// columns out rather than go below kPocketSmallestType.
 inline constexpr double kCardSmallestType = 5.0;
+inline constexpr double kPocketSmallestType = 7.0;
+double cardSmallestType(CardLayout layout);
 
 struct CardLine {
     enum class Kind { Title, Header, Heading, Row, Footer };
@@ -43,17 +46,25 @@ struct CardLine {
 struct FittedCard {
     CardLayout layout = CardLayout::Pocket;
     UnitSystem units = UnitSystem::Imperial;
-    CardPaper paper{};
-    std::string refusal;  // why the card cannot be made; empty when it fits
-    double typeSize = 0;  // points
+    CardPaper paper{};       // upright
+    bool landscape = false;  // the card is set turned a quarter, its long side across
+    std::string refusal;     // why the card cannot be made; empty when it fits
+    double typeSize = 0;     // points
+    double lineHeight = 0;   // points from one line to the next: kCardLineHeight of the type or more
     bool abbreviated = false;
     int lineWidth = 0;  // the characters a line may hold at typeSize
     std::vector<CardLine> lines;
+    std::vector<std::string> leftOut;  // the titles of the columns the card had no room for
     bool fits() const { return refusal.empty(); }
+    // The card as it is set, points: the paper, turned when landscape.
+    double width() const { return landscape ? paper.height : paper.width; }
+    double height() const { return landscape ? paper.width : paper.height; }
 };
 
-// The card's lines at the largest type that holds them: first with full headings, then with
-// abbreviated ones, down to kCardSmallestType.
+// The card's lines at the largest type that holds them: upright, or turned when that gives
+// type a point larger or more (a strip stays upright); first with full headings, then with abbreviated ones,
+// down to the layout's smallest type; then without its last columns, one by one. The lines
+// spread down a roomy card, up to 1.5 times the type apart.
 FittedCard fitFieldCard(const FieldCard& card);
 
 // The card as plain text, one line each, LF ends.
@@ -71,7 +82,8 @@ struct SheetPlan {
     int count() const { return columns * rows; }
 };
 // The cards side by side without gaps, centred on the sheet, with room for cut marks; at
-// least one card, even when a card is as large as the sheet.
+// least one card, even when a card is as large as the sheet. The slots are upright: a card
+// set landscape is turned a quarter into its slot.
 SheetPlan sheetPlan(CardLayout layout, UnitSystem units, CardSheet sheet);
 
 // The files a card is written to, by the name's extension (any case): none for another.

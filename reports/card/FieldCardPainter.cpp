@@ -42,12 +42,12 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
     if (!fitted.fits()) return;
     painter.save();
     painter.translate(card.topLeft());
-    painter.scale(unitsPerPoint(card, fitted.paper.width), unitsPerPoint(card, fitted.paper.width));
-    painter.fillRect(QRectF(0, 0, fitted.paper.width, fitted.paper.height), Qt::white);
+    painter.scale(unitsPerPoint(card, fitted.width()), unitsPerPoint(card, fitted.width()));
+    painter.fillRect(QRectF(0, 0, fitted.width(), fitted.height()), Qt::white);
     const double size = fitted.typeSize;
-    const double lineHeight = kCardLineHeight * size;
+    const double lineHeight = fitted.lineHeight;
     const double margin = fitted.paper.margin;
-    const double available = fitted.paper.width - 2.0 * margin;
+    const double available = fitted.width() - 2.0 * margin;
     // A font wider than the card's type allows for is narrowed to keep every line whole.
     const QFontMetricsF metrics(cardFont(false), painter.device());
     double widest = 0.0;
@@ -68,7 +68,7 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
         if (line.ruleBelow) {
             const double y = top + lineHeight;
             painter.setPen(QPen(QColor(120, 120, 120), kRuleWidth));
-            painter.drawLine(QPointF(margin, y), QPointF(fitted.paper.width - margin, y));
+            painter.drawLine(QPointF(margin, y), QPointF(fitted.width() - margin, y));
         }
     }
     painter.restore();
@@ -81,10 +81,16 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
     painter.scale(k, k);
     painter.fillRect(QRectF(0, 0, plan.width, plan.height), Qt::white);
     for (int row = 0; row < plan.rows; ++row)
-        for (int column = 0; column < plan.columns; ++column)
-            paintFieldCard(painter, fitted,
-                           QRectF(plan.left + column * plan.cardWidth, plan.top + row * plan.cardHeight, plan.cardWidth,
-                                  plan.cardHeight));
+        for (int column = 0; column < plan.columns; ++column) {
+            // A landscape card is turned a quarter to the left into its upright slot.
+            painter.save();
+            painter.translate(plan.left + column * plan.cardWidth, plan.top + (row + 1) * plan.cardHeight);
+            if (fitted.landscape) painter.rotate(-90.0);
+            const QSizeF slot =
+                fitted.landscape ? QSizeF(plan.cardHeight, plan.cardWidth) : QSizeF(plan.cardWidth, plan.cardHeight);
+            paintFieldCard(painter, fitted, QRectF(QPointF(0, fitted.landscape ? 0 : -plan.cardHeight), slot));
+            painter.restore();
+        }
     // Cut marks: short lines outside the block of cards, in line with every cut.
     painter.setPen(QPen(Qt::black, kRuleWidth));
     const double right = plan.left + plan.columns * plan.cardWidth;
@@ -110,12 +116,20 @@ void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan*
 }
 
 QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet) {
-    return sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.paper.width, fitted.paper.height);
+    return sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.width(), fitted.height());
+}
+
+QPageLayout cardPageLayout(const FittedCard& fitted, const SheetPlan* sheet) {
+    const QSizeF upright =
+        sheet ? QSizeF(sheet->width, sheet->height) : QSizeF(fitted.paper.width, fitted.paper.height);
+    const bool turned = !sheet && fitted.landscape;
+    return QPageLayout(QPageSize(upright, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                       turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
 namespace {
 
-QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
+QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -123,7 +137,7 @@ QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF poi
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Vorlan"));
         writer.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
-        writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        writer.setPageLayout(cardPageLayout(fitted, sheet));
         writer.setResolution(1200);
         QPainter painter(&writer);
         if (!painter.isActive()) return {};
@@ -175,7 +189,7 @@ QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardF
     const QSizeF points = cardPagePoints(fitted, sheet);
     switch (format) {
         case CardFileFormat::Pdf:
-            return pdfBytes(fitted, sheet, points);
+            return pdfBytes(fitted, sheet);
         case CardFileFormat::Svg:
             return svgBytes(fitted, sheet, points);
         default:

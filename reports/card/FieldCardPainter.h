@@ -5,6 +5,7 @@
 // PDF, SVG and PNG files, which are drawn into memory and handed over as bytes.
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QRectF>
 #include <QSizeF>
 
@@ -22,8 +23,10 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
 
 // The card alone or the sheet of cards, as `sheet` says, into `page` (the whole paper).
 void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page);
-// The paper that holds it: the card's own size, or the sheet's.
+// The paper that holds it: the card's own size (turned when landscape), or the sheet's.
 QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet);
+// The page a printer or a PDF prints it on: that paper, upright or landscape, without margins.
+QPageLayout cardPageLayout(const FittedCard& fitted, const SheetPlan* sheet);
 
 // The card as a file's bytes: a PDF page of the card's size (or the sheet's), an SVG drawing
 // in points, or a PNG picture at kCardPngDpi. Empty when it could not be drawn.

@@ -80,16 +80,27 @@ std::string csvRow(const TrajectoryPoint& row, const EffectParts* parts, bool ju
     return line;
 }
 
-}  // namespace
-
-std::string csvField(std::string_view text, char separator) {
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) return std::string(text);
+// The text in double quotes, with its quotes doubled.
+std::string quotedField(std::string_view text) {
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"') quoted += '"';
         quoted += c;
     }
     return quoted + "\"";
+}
+
+}  // namespace
+
+std::string csvField(std::string_view text, char separator) {
+    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) return std::string(text);
+    return quotedField(text);
+}
+
+std::string csvTextField(std::string_view text, char separator) {
+    if (text.empty() || std::string_view("=+-@").find(text.front()) == std::string_view::npos)
+        return csvField(text, separator);
+    return quotedField("'" + std::string(text));
 }
 
 void forEachRangeTableCsvLine(const RangeTableReport& report, const CsvOptions& options,

@@ -41,4 +41,10 @@ FileOutcome writeRangeTableCsv(const std::string& path, const RangeTableReport& 
 // separator, a quote, a CR or an LF; as it is otherwise.
 std::string csvField(std::string_view text, char separator = ',');
 
+// A field of text a user typed (a name): as csvField, but a text that begins with '=', '+',
+// '-' or '@', which a spreadsheet would take for a formula, is quoted after a leading
+// apostrophe ("'=1+1") and is read as text. The range table's own fields are all names and
+// figures of its own and go through csvField, so a negative figure stays a number.
+std::string csvTextField(std::string_view text, char separator = ',');
+
 }  // namespace vorlan

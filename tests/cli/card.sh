@@ -40,7 +40,8 @@ size=$(od -An -tu1 -j16 -N8 "$dir/card.png" | tr -s ' ' | sed 's/^ //')
 "$cli" card "$shot" -o "$dir/card.pdf" --targets "Gong 1=327,Ridge=612" --ranges 100:1000:100
 "$cli" card "$shot" -o "$dir/sheet.pdf" --sheet letter
 command -v pdfinfo > /dev/null && command -v pdftotext > /dev/null || { echo "no pdfinfo/pdftotext: PDF not read back"; exit 77; }
-pdfinfo "$dir/card.pdf" | grep -q "^Page size: *216 x 360 pts" || { echo "card.pdf is not 3 x 5 in"; exit 1; }
+# The target column makes the rows too wide for a pocket card upright: it is turned.
+pdfinfo "$dir/card.pdf" | grep -q "^Page size: *360 x 216 pts" || { echo "card.pdf is not 5 x 3 in"; exit 1; }
 pdfinfo "$dir/sheet.pdf" | grep -q "^Page size: *612 x 792 pts" || { echo "sheet.pdf is not letter"; exit 1; }
 text=$(pdftotext -layout "$dir/card.pdf" -)
 for row in "100 " "200 " "300 " "327 *Gong 1" "400 " "500 " "600 " "612 *Ridge" "700 " "800 " "900 " "1000\*"; do

@@ -24,6 +24,7 @@
 #include "reports/card/FieldCardPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 #include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
@@ -41,6 +42,15 @@ QString joined(const std::vector<double>& numbers) {
     QStringList texts;
     for (const double n : numbers) texts << QString::fromStdString(cFormat("%g", n));
     return texts.join(QStringLiteral(", "));
+}
+
+// What a card that could not hold every column at a readable type leaves out.
+QString leftOutNote(const FittedCard& card) {
+    QStringList titles;
+    for (const std::string& title : card.leftOut) titles << QString::fromStdString(title);
+    return CFieldCardDlg::tr("Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.")
+        .arg(cardSmallestType(card.layout))
+        .arg(titles.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -256,7 +266,7 @@ void CFieldCardDlg::rebuild() {
         problem = fitted.refusal;
         if (fitted.fits()) card_ = std::move(fitted);
     }
-    message_->setText(QString::fromStdString(problem));
+    message_->setText(card_ && !card_->leftOut.empty() ? leftOutNote(*card_) : QString::fromStdString(problem));
     for (QPushButton* button : cardCommands_) button->setEnabled(card_.has_value());
     preview_->setCard(card_ ? &*card_ : nullptr, sheet());
 }
@@ -271,11 +281,8 @@ void CFieldCardDlg::printCard(QPrinter* printer) {
     const std::optional<SheetPlan> plan = sheet();
     const SheetPlan* sheetPlan = plan ? &*plan : nullptr;
     // The page is the card itself, or the sheet the cards are cut from.
-    const QPageSize page =
-        plan ? QPageSize(sheet_->currentIndex() == 2 ? QPageSize::A4 : QPageSize::Letter)
-             : QPageSize(cardPagePoints(*card_, nullptr), QPageSize::Point, QString(), QPageSize::ExactMatch);
     printer->setFullPage(true);
-    printer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
+    printer->setPageLayout(cardPageLayout(*card_, sheetPlan));
     QPainter painter(printer);
     if (!painter.isActive()) return;
     paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));
@@ -303,7 +310,8 @@ void CFieldCardDlg::onPrintSetup() {
 
 void CFieldCardDlg::onExport() {
     if (!card()) return;
-    const QString initial = QString::fromStdString(shot_.name.empty() ? std::string("card") : shot_.name) + ".pdf";
+    const std::string title = suggestedFileName(shot_.name);
+    const QString initial = QString::fromStdString(title.empty() ? std::string("card") : title) + ".pdf";
     QString path = tableDialogs().askCardFileName(this, initial);
     if (path.isEmpty()) return;
     const std::string name = QFile::encodeName(path).toStdString();

@@ -41,12 +41,15 @@ const Entry kEntries[] = {
     {FieldCardIds::kTemplate, FieldCardIds::kTargets,
      "Named targets at their ranges, one a line or comma-separated: \"Gong 1 = 327\"."},
     {FieldCardIds::kTemplate, FieldCardIds::kWinds,
-     "The wind speeds of the wind columns, each a full-value wind from the right: mph, or m/s in metric."},
+     "The wind speeds of the wind columns, each a full-value wind from the right over the whole flight (in place "
+     "of the shot's wind zones): mph, or m/s in metric."},
     {FieldCardIds::kTemplate, FieldCardIds::kTemperatures,
      "Up to three temperatures: the elevation at each, with the zero of the shot's own air (and the powder's "
      "sensitivity when one is set)."},
     {FieldCardIds::kTemplate, FieldCardIds::kLayout,
-     "The card's size; a card that cannot hold its rows and columns says so instead of cutting them."},
+     "The card's size. The card takes the largest type that fits, turned landscape when that reads larger; a "
+     "pocket card leaves its last columns out rather than go below 7 pt, and says which. A card that cannot hold "
+     "its rows says so instead of cutting them."},
     {FieldCardIds::kTemplate, FieldCardIds::kSheet, "Several cards on one sheet, with cut marks."},
     {TruingIds::kTemplate, 0,
      "Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches "

@@ -92,17 +92,31 @@ private slots:
         QVERIFY(qobject_cast<QComboBox*>(window->control(kLayout))->itemText(2).contains("A4"));
         QVERIFY(cardText(window).contains(QRegularExpression("Wind\\s+in\\s+m/s")));
         QVERIFY(cardText(window).contains(QRegularExpression("\n +m +MOA U")));
+
+        // More columns than a pocket card holds at 7 pt: the last are left out, and the window says which.
+        testing::retype(qobject_cast<QLineEdit*>(window->control(kWinds)), "1, 2, 3, 4, 5, 6");
+        testing::retype(qobject_cast<QLineEdit*>(window->control(kRanges)), "100:1000:50");
+        qobject_cast<QCheckBox*>(window->control(kEnergy))->setChecked(true);
+        QVERIFY2(window->card().has_value(), qPrintable(window->message()));
+        QVERIFY2(window->message().contains("Left out to keep the type at 7 pt or more: Energy"),
+                 qPrintable(window->message()));
         window->close();
     }
 
     void exportsThroughTheSafeWriter() {
         testing::Harness harness;
-        CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Imperial, "308.vxf");
+        ShotParameters shot = testing::load308();
+        shot.name = ".308 Win 175/SMK";  // offered as the table's Save As offers it: never a hidden file
+        CFieldCardDlg window(harness.context, shot, UnitSystem::Imperial, "308.vxf");
         window.show();
         QStringList errors;
         QString answer;
+        QStringList offered;
         const TableDialogs saved = tableDialogs();
-        tableDialogs().askCardFileName = [&](QWidget*, const QString&) { return answer; };
+        tableDialogs().askCardFileName = [&](QWidget*, const QString& initial) {
+            offered << initial;
+            return answer;
+        };
         tableDialogs().showFileError = [&](QWidget*, const QString&, const QString& message) { errors << message; };
         const auto isPdf = [](const QString& path) {
             QFile file(path);
@@ -127,6 +141,7 @@ private slots:
         QVERIFY(drawing.contains("308.vxf"));
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors[0].contains("missing/card.png"));
+        QCOMPARE(offered.value(0), QString("308 Win 175-SMK.pdf"));
     }
 
     void previewDrawsThroughThePrintPath() {

@@ -8,6 +8,7 @@
 #include "reports/card/FieldCardLayout.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
@@ -75,6 +76,7 @@ struct CardCase {
     std::vector<double> winds;
     std::vector<double> temperatures;
     double powderSensitivity;
+    std::vector<WindZone> zones;  // the shot's own: they give way to the card's winds
 };
 
 // Every cell of the card is the table's hold at that range, rounded as the card prints it: the
@@ -82,8 +84,17 @@ struct CardCase {
 // with that wind), each temperature flown with the zero of the shot's own air.
 TEST(FieldCard, CellsAreTheTablesHolds) {
     const CardCase cases[] = {
-        {CardLayout::Pocket, CardAngle::Moa, UnitSystem::Imperial, "100:1000:100", "", {5, 10, 15}, {}, 0},
-        {CardLayout::Strip, CardAngle::Mil, UnitSystem::Imperial, "200:800:100", "", {10}, {}, 0},
+        {CardLayout::Pocket, CardAngle::Moa, UnitSystem::Imperial, "100:1000:100", "", {5, 10, 15}, {}, 0, {}},
+        {CardLayout::Strip, CardAngle::Mil, UnitSystem::Imperial, "200:800:100", "", {10}, {}, 0, {}},
+        {CardLayout::Half,
+         CardAngle::Moa,
+         UnitSystem::Imperial,
+         "100:800:100",
+         "",
+         {5, 10, 15},
+         {},
+         0,
+         {{300, 12, 270}, {600, 4, 45}, {9999, 20, 90}}},
         {CardLayout::Half,
          CardAngle::Clicks,
          UnitSystem::Imperial,
@@ -91,9 +102,18 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
          "Gong 1=327, Ridge=612",
          {5, 10},
          {20, 90},
-         1.5},
-        {CardLayout::Page, CardAngle::Mil, UnitSystem::Metric, "100:900:100", "Steel=455", {2, 4, 6}, {-5, 15, 35}, 0},
-        {CardLayout::Pocket, CardAngle::Clicks, UnitSystem::Metric, "", "A=137.5, B=503", {3}, {0}, 1.0},
+         1.5,
+         {}},
+        {CardLayout::Page,
+         CardAngle::Mil,
+         UnitSystem::Metric,
+         "100:900:100",
+         "Steel=455",
+         {2, 4, 6},
+         {-5, 15, 35},
+         0,
+         {}},
+        {CardLayout::Pocket, CardAngle::Clicks, UnitSystem::Metric, "", "A=137.5, B=503", {3}, {0}, 1.0, {}},
     };
     for (const CardCase& c : cases) {
         SCOPED_TRACE(std::string(cardLayoutName(c.layout)) + " " + std::string(cardAngleName(c.angle)) + " " +
@@ -107,6 +127,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         shot.advanced.powderSensitivity = c.powderSensitivity;
         shot.advanced.powderTemperature = shot.temperature;
         shot.advanced.powderReferenceTemperature = shot.temperature;
+        shot.advanced.windZones = c.zones;
         FieldCardRequest request;
         request.units = c.units;
         std::string problem;
@@ -137,6 +158,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         for (const double wind : c.winds) {
             ShotParameters windy = shot;
             windy.crosswind = 0.0;
+            windy.advanced.windZones.clear();
             windy.advanced.windSpeed = metric ? wind / 0.44704 : wind;
             windy.advanced.windDirection = 90.0;
             winds.push_back(holdsTable(windy, last));
@@ -168,6 +190,9 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
             if (std::fabs(mach - 1.0) > 0.01) {
                 EXPECT_EQ(row.transonic, mach < 1.0);
             }
+            if (std::fabs(mach * 1.2 - 1.0) > 0.01) {
+                EXPECT_EQ(row.subsonic, mach * 1.2 < 1.0);
+            }
         }
         // Targets are rows of their own, by range, under their own names.
         for (const CardTarget& target : request.targets)
@@ -178,48 +203,20 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         // The card holds every row, on lines no longer than the type allows, within its paper.
         const FittedCard fitted = fitFieldCard(card);
         ASSERT_TRUE(fitted.fits()) << fitted.refusal;
-        const double innerWidth = fitted.paper.width - 2 * fitted.paper.margin;
-        const double innerHeight = fitted.paper.height - 2 * fitted.paper.margin;
-        EXPECT_LE(fitted.lines.size() * kCardLineHeight * fitted.typeSize, innerHeight);
+        const double innerWidth = fitted.width() - 2 * fitted.paper.margin;
+        const double innerHeight = fitted.height() - 2 * fitted.paper.margin;
+        EXPECT_GE(fitted.lineHeight, kCardLineHeight * fitted.typeSize);
+        EXPECT_LE(fitted.lines.size() * fitted.lineHeight, innerHeight + 1e-9);
         for (const CardLine& line : fitted.lines)
-            EXPECT_LE(line.text.size() * kCardCharAdvance * fitted.typeSize, innerWidth) << line.text;
+            EXPECT_LE(characterCount(line.text) * kCardCharAdvance * fitted.typeSize, innerWidth) << line.text;
         const std::string text = fieldCardText(fitted);
         for (const FieldCardRow& row : card.rows)
             EXPECT_NE(text.find(cardAngleCell(row.elevation, c.angle)), std::string::npos);
+        // The heading tells when the card's winds stand in for the shot's zones.
+        std::string oneLine = text;
+        std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+        EXPECT_EQ(oneLine.find("replace the shot's wind zones") != std::string::npos, !c.zones.empty()) << text;
     }
-}
-
-TEST(FieldCard, TooSmallACardRefusesAndALargerOneHoldsIt) {
-    ShotParameters shot = testing::load308();
-    FieldCardRequest request;
-    request.from = 100;
-    request.to = 1000;
-    request.step = 25;  // 37 rows
-    request.winds = {2, 4, 6, 8, 10, 12};
-    request.temperatures = {0, 50, 100};
-    request.layout = CardLayout::Strip;
-    const FieldCard strip = fieldCard(shot, request);
-    const FittedCard refused = fitFieldCard(strip);
-    EXPECT_FALSE(refused.fits());
-    EXPECT_TRUE(refused.lines.empty());
-    EXPECT_NE(refused.refusal.find("The strip card (1.5 x 4 in) holds"), std::string::npos) << refused.refusal;
-    request.layout = CardLayout::Page;
-    EXPECT_TRUE(fitFieldCard(fieldCard(shot, request)).fits());
-    // A small card first drops to smaller type, then to abbreviated headings.
-    request.layout = CardLayout::Pocket;
-    request.to = 500;
-    request.step = 50;
-    request.winds = {5, 10, 15};
-    request.temperatures = {};
-    const FittedCard pocket = fitFieldCard(fieldCard(shot, request));
-    ASSERT_TRUE(pocket.fits());
-    EXPECT_FALSE(pocket.abbreviated);
-    request.layout = CardLayout::Strip;
-    request.winds = {5, 10, 15, 20};
-    const FittedCard narrow = fitFieldCard(fieldCard(shot, request));
-    ASSERT_TRUE(narrow.fits()) << narrow.refusal;
-    EXPECT_TRUE(narrow.abbreviated);
-    EXPECT_LT(narrow.typeSize, pocket.typeSize);
 }
 
 TEST(FieldCard, BeyondTheFlightTheCellsAreEmpty) {
@@ -233,6 +230,15 @@ TEST(FieldCard, BeyondTheFlightTheCellsAreEmpty) {
     const FieldCard card = fieldCard(shot, request);
     EXPECT_EQ(cardAngleCell(card.rows.back().elevation, CardAngle::Moa), "--");
     EXPECT_NE(fieldCardCsv(card).find("\n5000,,,,,\n"), std::string::npos) << fieldCardCsv(card);
+    // The card says why, and marks its subsonic rows apart from transonic ones.
+    request.from = 100;
+    request.to = 500;
+    request.step = 400;
+    request.targets = {{"Far", 5000}};
+    const std::string text = fieldCardText(fitFieldCard(fieldCard(shot, request)));
+    EXPECT_NE(text.find("-- Table ends at 513 yd"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n 100# "), std::string::npos) << text;
+    EXPECT_NE(text.find("# subsonic, under Mach 1"), std::string::npos) << text;
 }
 
 TEST(FieldCard, InputsAndCells) {
@@ -266,31 +272,19 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_NE(problemWith([](auto& r) { r.targets = {{"Far", 5001}}; }), "");
     EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.to = 4500; }), "");
 
+    // Two targets at one range keep both names, one of them on the listed row.
+    request.targets = {{"Gong", 300}, {"Plate", 300}, {"Far", 650}, {"Farther", 650}};
+    std::vector<std::string> named;
+    for (const FieldCardRow& row : fieldCard(testing::load308(), request).rows)
+        if (row.range == 300 || row.range == 650) named.push_back(row.target);
+    EXPECT_EQ(named, (std::vector<std::string>{"Gong", "Plate", "Far", "Farther"}));
+    request.targets.clear();
+
     EXPECT_EQ(cardAngleCell(-0.04, CardAngle::Moa), "0.0");
     EXPECT_EQ(cardAngleCell(-0.06, CardAngle::Mil), "-0.1");
     EXPECT_EQ(cardAngleCell(12.5001, CardAngle::Clicks), "13");
     EXPECT_EQ(cardAngleCell(-0.4, CardAngle::Clicks), "0");
     EXPECT_EQ(cardAngleCell(std::nullopt, CardAngle::Moa), "--");
-}
-
-// Cards side by side on a sheet: four pocket cards on letter and on A4, ten strips, one page.
-TEST(FieldCard, SheetsHoldWholeCards) {
-    const struct {
-        CardLayout layout;
-        CardSheet sheet;
-        int count;
-    } cases[] = {{CardLayout::Pocket, CardSheet::Letter, 4},
-                 {CardLayout::Pocket, CardSheet::A4, 4},
-                 {CardLayout::Strip, CardSheet::Letter, 10},
-                 {CardLayout::Half, CardSheet::Letter, 1},
-                 {CardLayout::Page, CardSheet::Letter, 1}};
-    for (const auto& c : cases) {
-        const SheetPlan plan = sheetPlan(c.layout, UnitSystem::Imperial, c.sheet);
-        EXPECT_EQ(plan.count(), c.count) << cardLayoutName(c.layout);
-        EXPECT_GE(plan.left, 0.0);
-        EXPECT_LE(plan.left * 2 + plan.columns * plan.cardWidth, plan.width + 1e-9);
-        EXPECT_LE(plan.top * 2 + plan.rows * plan.cardHeight, plan.height + 1e-9);
-    }
 }
 
 }  // namespace
