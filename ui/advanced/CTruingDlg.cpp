@@ -15,14 +15,12 @@
 #include <cmath>
 #include <tuple>
 
-#include "engine/Holds.h"
-#include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartView.h"
-#include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/SafeFile.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
+#include "ui/advanced/TruingView.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/DataExchange.h"
 
@@ -44,77 +42,15 @@ constexpr CellColumn kCellColumns[kColumns] = {
     {"Time\ns", false},    {"\u00b1 Hold\nMOA", false}, {"\u00b1 Vel.\nf.p.s.", false},
 };
 
-// A reading in the residual table: its name and the decimals it is shown with.
-struct QuantityShown {
-    const char* quantity;  // as TruingResidual names it
-    const char* name;
-    const char* format;
-};
-constexpr QuantityShown kQuantities[] = {
-    {"up_moa", "Up (MOA)", "%.2f"},
-    {"up_mil", "Up (mil)", "%.3f"},
-    {"up_clicks", "Up (clicks)", "%.1f"},
-    {"drop_in", "Drop (in.)", "%.2f"},
-    {"velocity_fps", "Velocity (f.p.s.)", "%.1f"},
-    {"time_s", "Time (s)", "%.4f"},
-};
-
-const QuantityShown& shownQuantity(const char* quantity) {
-    for (const QuantityShown& q : kQuantities)
-        if (std::string_view(q.quantity) == quantity) return q;
-    return kQuantities[0];
-}
-
 // The fit the choice's entries stand for, in their order.
 constexpr TruingFit kFitChoices[] = {TruingFit::Auto, TruingFit::Velocity, TruingFit::Bc, TruingFit::Mach};
 
-QString sentence(std::string text) {
-    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return QString::fromStdString(text) + u'.';
-}
-
-// The shot as a chart flies it: its table long enough to pass the farthest observation.
-ShotParameters chartedShot(ShotParameters shot, const std::vector<Observation>& observations) {
-    double farthest = 0.0;
-    for (const Observation& o : observations) farthest = std::max(farthest, o.range);
-    if (farthest > 0.0 && shot.rangeIncrement > 0) {
-        const double last = std::min(farthest * 1.1, static_cast<double>(kLongestTable));
-        shot.incrementCount = static_cast<int>(std::ceil(last / shot.rangeIncrement));
-    }
-    return shot;
-}
-
-ChartSeries seriesOf(const ShotParameters& shot, const std::string& name) {
-    ChartSeries series = chartSeries(shot, RangeTableReport(shot));
-    series.name = name;
-    return series;
-}
-
 }  // namespace
-
-std::vector<ChartObservation> observedPoints(const std::vector<Observation>& observations, ClickValue click) {
-    const double clickMoa = radiansToTrueMoa(clickRadians(click));
-    const double milMoa = radiansToTrueMoa(1.0 / kMilsPerRadian);
-    std::vector<ChartObservation> points;
-    for (const TruingReading& r : truingReadings(observations, click)) {
-        const std::string_view quantity = r.quantity;
-        // A hold up, in true MOA, as inches above the line of sight at the range.
-        const auto inches = [&](double moa) { return -std::tan(moa / kTrueMoaPerRadian) * r.range * 36.0; };
-        const double moaPer = quantity == "up_moa" ? 1.0 : quantity == "up_mil" ? milMoa : clickMoa;
-        if (quantity == "drop_in")
-            points.push_back({r.range, r.observed, r.sigma});
-        else if (quantity == "velocity_fps")
-            points.push_back({r.range, r.observed, r.sigma, true});
-        else if (quantity != "time_s")
-            points.push_back({r.range, inches(r.observed * moaPer), -inches(r.sigma * moaPer)});
-    }
-    return points;
-}
 
 CTruingDlg::CTruingDlg(SideWindowOwner& owner)
     : SideWindow(owner, kTemplate, QStringLiteral("Truing")),
       rowCount_(std::max(kRows, static_cast<int>(owner.shot().observations.size()))),
-      observations_(owner.shot().observations) {
+      session_(owner.shot().observations) {
     buildControls();
 }
 
@@ -246,8 +182,9 @@ void CTruingDlg::exchange(DataExchange& dx) {
         for (int row = 0; row < rowCount_; ++row)
             for (int column = 0; column < kColumns; ++column) {
                 const int id = cell(row, column);
-                double value = row < static_cast<int>(observations_.size())
-                                   ? observations_[static_cast<std::size_t>(row)].*kObservationColumns[column].member
+                const std::vector<Observation>& shown = session_.observations();
+                double value = row < static_cast<int>(shown.size())
+                                   ? shown[static_cast<std::size_t>(row)].*kObservationColumns[column].member
                                    : std::nan("");
                 if (std::isnan(value))
                     edit(id)->clear();
@@ -258,7 +195,7 @@ void CTruingDlg::exchange(DataExchange& dx) {
     }
     std::vector<Observation> read;
     for (int row = 0; row < rowCount_ && !dx.failed(); ++row) exchangeRow(dx, row, read);
-    if (!dx.failed()) observations_ = std::move(read);
+    if (!dx.failed()) session_.setObservations(std::move(read));
 }
 
 // A row left blank is no observation; a row with any cell needs a range and a reading, each
@@ -308,19 +245,18 @@ void CTruingDlg::onLoadCsv() {
         context().showFailure(this, tr("Observations Not Loaded"), tr("%1: %2").arg(name, sentence(table.error)));
         return;
     }
-    observations_ = std::move(table.observations);
+    session_.replaceObservations(std::move(table.observations));
     updateData(false);
-    result_.reset();
     control(kApply)->setEnabled(false);
     controlAs<QLabel>(kFitted)->setText(
-        tr("%1: %2 observations loaded. Press Fit.").arg(name).arg(observations_.size()));
+        tr("%1: %2 observations loaded. Press Fit.").arg(name).arg(session_.observations().size()));
     residuals_->setRowCount(0);
     showChart();
 }
 
 void CTruingDlg::onSaveCsv() {
     if (!updateData()) return;
-    if (observations_.empty()) {
+    if (session_.observations().empty()) {
         context().showMessage(this, tr("There are no observations to save."));
         return;
     }
@@ -332,7 +268,7 @@ void CTruingDlg::onSaveCsv() {
     const QString chosen = context().chooseFile(this, request);
     if (chosen.isEmpty()) return;
     const FileOutcome outcome =
-        writeFileAtomically(QFile::encodeName(chosen).toStdString(), observationsCsvText(observations_));
+        writeFileAtomically(QFile::encodeName(chosen).toStdString(), observationsCsvText(session_.observations()));
     if (outcome) {
         showStatus(tr("Observations saved to %1.").arg(chosen.section(u'/', -1)));
         return;
@@ -354,83 +290,34 @@ ShotParameters* CTruingDlg::takenShot() {
 
 void CTruingDlg::onFit() {
     if (!updateData()) return;
-    if (observations_.empty()) {
+    if (session_.observations().empty()) {
         controlAs<QLabel>(kFitted)->setText(
             tr("There are no observations: enter a range and what you dialled, measured or timed there."));
         return;
     }
     const ShotParameters* shot = takenShot();
     if (!shot) return;
-    fittedShot_ = *shot;
-    result_ = trueShot(*shot, observations_, kFitChoices[std::max(0, fitChoice_->currentIndex())]);
+    session_.fit(*shot, kFitChoices[std::max(0, fitChoice_->currentIndex())]);
     showResult();
     showResiduals();
     showChart();
 }
 
 void CTruingDlg::showResult() {
-    const TruingResult& r = *result_;
-    QStringList lines;
-    if (!r.residuals.empty()) {
-        lines << tr("Velocity: %1 \u00b1 %2 f.p.s.")
-                     .arg(shownNumber("%.1f", r.velocity), shownNumber("%.1f", r.velocityError));
-        if (r.dragScale.empty()) {
-            lines << tr("Drag scale: not fitted.");
-        } else if (r.dragScale.size() == 1) {
-            lines << tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
-                         .arg(shownNumber("%.3f", r.dragScale[0].factor), shownNumber("%.3f", r.dragScaleErrors[0]));
-        } else {
-            QStringList factors;
-            for (std::size_t i = 0; i < r.dragScale.size(); ++i)
-                factors << tr("%1 \u00b1 %2 at Mach %3")
-                               .arg(shownNumber("%.3f", r.dragScale[i].factor),
-                                    shownNumber("%.3f", r.dragScaleErrors[i]),
-                                    shownNumber("%.2f", r.dragScale[i].mach));
-            lines << tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
-        }
-        const double readings = static_cast<double>(r.residuals.size());
-        lines << tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
-                     .arg(shownNumber("%.2f", std::sqrt(r.chiSquareBefore / readings)),
-                          shownNumber("%.2f", std::sqrt(r.chiSquareAfter / readings)));
-    }
-    if (r.outcome != TruingResult::Outcome::Fitted) lines << sentence(r.message);
-    controlAs<QLabel>(kFitted)->setText(lines.join(u'\n'));
+    const TruingResult& r = *session_.result();
+    controlAs<QLabel>(kFitted)->setText(truingResultText(r));
     control(kApply)->setEnabled(r.outcome == TruingResult::Outcome::Fitted);
 }
 
-void CTruingDlg::showResiduals() {
-    const std::vector<TruingResidual>& all = result_->residuals;
-    residuals_->setRowCount(static_cast<int>(all.size()));
-    for (int row = 0; row < static_cast<int>(all.size()); ++row) {
-        const TruingResidual& r = all[static_cast<std::size_t>(row)];
-        const QuantityShown& q = shownQuantity(r.quantity);
-        const QString cells[] = {shownNumber("%g", r.range),        QString::fromUtf8(q.name),
-                                 shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
-                                 shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};
-        for (int column = 0; column < 6; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            residuals_->setItem(row, column, item);
-        }
-    }
-}
+void CTruingDlg::showResiduals() { showResidualRows(*residuals_, session_.result()->residuals); }
 
 void CTruingDlg::showChart() {
     SideWindowOwner* main = owner();
     if (!main || !shotProblem(main->shot()).empty()) return;  // a shot that cannot be flown
-    const ShotParameters& shot = result_ && fittedShot_ ? *fittedShot_ : main->shot();
-    const ShotParameters before = chartedShot(shot, observations_);
-    auto* view =
-        new TrajectoryChartView(seriesOf(before, cFormat("As entered: %.0f ft/s", before.velocity)), chartHolder_);
+    const std::optional<TruingResult>& result = session_.result();
+    const ShotParameters& shot = result && session_.fittedShot() ? *session_.fittedShot() : main->shot();
+    TrajectoryChartView* view = truingChart(shot, session_.observations(), result ? &*result : nullptr, chartHolder_);
     setControlId(view, kChart);
-    if (result_ && !result_->residuals.empty()) {
-        ShotParameters after = before;
-        applyTruing(after, *result_);
-        view->addOverlay(seriesOf(
-            after, cFormat("Trued: %.0f ft/s, drag scale ", after.velocity) + dragScaleSpan(after.advanced.dragScale)));
-    }
-    view->setObservations(observedPoints(observations_, shot.scope.click));
-    view->setLegendLowerLeft(true);
     if (chart_) delete chart_;
     chart_ = view;
     chartHolder_->layout()->addWidget(view);
@@ -439,26 +326,13 @@ void CTruingDlg::showChart() {
 void CTruingDlg::showStatus(const QString& text) { controlAs<QLabel>(kStatus)->setText(text); }
 
 void CTruingDlg::onApply() {
-    if (!result_ || result_->outcome != TruingResult::Outcome::Fitted || !fittedShot_) return;
+    if (!session_.canApply()) return;
     ShotParameters* shot = takenShot();
     if (!shot) return;
-    // A fit made on other inputs would be written over the wrong flight. The shot may be the
-    // one fitted, or that one with this fit applied already.
-    const ShotParameters& then = *fittedShot_;
-    ShotParameters now = *shot, trued = then;
-    applyTruing(trued, *result_);
-    now.muzzleAngle = then.muzzleAngle;  // the zero written back by a table changes no flight
-    now.observations = then.observations;
-    if (now.velocity == trued.velocity && now.advanced.dragScale == trued.advanced.dragScale) {
-        now.velocity = then.velocity;
-        now.advanced.dragScale = then.advanced.dragScale;
-    }
-    if (shotFileText(now) != shotFileText(then)) {
+    if (session_.apply(*shot) == TruingSession::Applied::ShotChanged) {
         showStatus(tr("The shot has changed since the fit: press Fit again before Apply."));
         return;
     }
-    if (!replaced_) replaced_ = Replaced{shot->velocity, shot->advanced.dragScale};
-    applyTruing(*shot, *result_);
     owner()->showFields();
     showStatus(
         tr("Applied: velocity %1 f.p.s., drag scale %2. Clear Truing takes it back.")
@@ -468,18 +342,17 @@ void CTruingDlg::onApply() {
 void CTruingDlg::onClearTruing() {
     ShotParameters* shot = takenShot();
     if (!shot) return;
-    if (replaced_) {
-        shot->velocity = replaced_->velocity;
-        shot->advanced.dragScale = replaced_->dragScale;
-        replaced_.reset();
-        showStatus(tr("Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.")
-                       .arg(shownNumber("%.1f", shot->velocity)));
-    } else if (!shot->advanced.dragScaleOn()) {
-        showStatus(tr("No truing is in force."));
-        return;
-    } else {
-        shot->advanced.dragScale.clear();
-        showStatus(tr("Drag scale cleared; the velocity stays %1 f.p.s.").arg(shownNumber("%.1f", shot->velocity)));
+    switch (session_.clear(*shot)) {
+        case TruingSession::Cleared::Restored:
+            showStatus(tr("Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.")
+                           .arg(shownNumber("%.1f", shot->velocity)));
+            break;
+        case TruingSession::Cleared::DragScaleCleared:
+            showStatus(tr("Drag scale cleared; the velocity stays %1 f.p.s.").arg(shownNumber("%.1f", shot->velocity)));
+            break;
+        case TruingSession::Cleared::NothingInForce:
+            showStatus(tr("No truing is in force."));
+            return;
     }
     owner()->showFields();
 }
@@ -506,6 +379,6 @@ void CTruingDlg::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CTruingDlg::writeBack(SideWindowOwner& owner) { owner.shot().observations = observations_; }
+void CTruingDlg::writeBack(SideWindowOwner& owner) { session_.keepWith(owner.shot()); }
 
 }  // namespace vorlan

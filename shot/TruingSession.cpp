@@ -1,0 +1,53 @@
+#include "shot/TruingSession.h"
+
+#include "shot/ShotFile.h"
+
+namespace vorlan {
+
+void TruingSession::replaceObservations(std::vector<Observation> observations) {
+    observations_ = std::move(observations);
+    result_.reset();
+}
+
+bool TruingSession::canApply() const {
+    return result_ && result_->outcome == TruingResult::Outcome::Fitted && fittedShot_;
+}
+
+const TruingResult& TruingSession::fit(const ShotParameters& shot, TruingFit choice) {
+    fittedShot_ = shot;
+    result_ = trueShot(shot, observations_, choice);
+    return *result_;
+}
+
+TruingSession::Applied TruingSession::apply(ShotParameters& shot) {
+    if (!canApply()) return Applied::NoFit;
+    // A fit made on other inputs would be written over the wrong flight. The shot may be the
+    // one fitted, or that one with this fit applied already.
+    const ShotParameters& then = *fittedShot_;
+    ShotParameters now = shot, trued = then;
+    applyTruing(trued, *result_);
+    now.muzzleAngle = then.muzzleAngle;  // the zero written back by a table changes no flight
+    now.observations = then.observations;
+    if (now.velocity == trued.velocity && now.advanced.dragScale == trued.advanced.dragScale) {
+        now.velocity = then.velocity;
+        now.advanced.dragScale = then.advanced.dragScale;
+    }
+    if (shotFileText(now) != shotFileText(then)) return Applied::ShotChanged;
+    if (!replaced_) replaced_ = Replaced{shot.velocity, shot.advanced.dragScale};
+    applyTruing(shot, *result_);
+    return Applied::Applied;
+}
+
+TruingSession::Cleared TruingSession::clear(ShotParameters& shot) {
+    if (replaced_) {
+        shot.velocity = replaced_->velocity;
+        shot.advanced.dragScale = replaced_->dragScale;
+        replaced_.reset();
+        return Cleared::Restored;
+    }
+    if (!shot.advanced.dragScaleOn()) return Cleared::NothingInForce;
+    shot.advanced.dragScale.clear();
+    return Cleared::DragScaleCleared;
+}
+
+}  // namespace vorlan
