@@ -13,13 +13,14 @@ std::vector<TruingReading> truingReadings(const std::vector<Observation>& observ
     using truing::Quantity;
     const double clickMoa = radiansToTrueMoa(clickRadians(click));
     std::vector<TruingReading> readings;
-    for (const Observation& o : observations) {
+    for (std::size_t row = 0; row < observations.size(); ++row) {
+        const Observation& o = observations[row];
         const bool ownMoa = !std::isnan(o.sigmaMoa);
         const double holdMoa = ownMoa ? o.sigmaMoa : kDefaultSigmaMoa;
         const double holdRadians = holdMoa / kTrueMoaPerRadian;
         const auto add = [&](double value, Quantity q, double sigma) {
             if (!std::isnan(value))
-                readings.push_back({o.range, truing::kQuantityNames[static_cast<int>(q)], value, sigma});
+                readings.push_back({row, o.range, truing::kQuantityNames[static_cast<int>(q)], value, sigma});
         };
         add(o.upMoa, Quantity::UpMoa, holdMoa);
         add(o.upMil, Quantity::UpMil, radiansToMils(holdRadians));
@@ -38,7 +39,8 @@ std::vector<Reading> readingsOf(const std::vector<Observation>& observations, Cl
     std::vector<Reading> readings;
     for (const TruingReading& r : truingReadings(observations, click)) {
         const auto* name = std::find(std::begin(kQuantityNames), std::end(kQuantityNames), r.quantity);
-        readings.push_back({r.range, static_cast<Quantity>(name - std::begin(kQuantityNames)), r.observed, r.sigma});
+        readings.push_back(
+            {r.row, r.range, static_cast<Quantity>(name - std::begin(kQuantityNames)), r.observed, r.sigma});
     }
     return readings;
 }

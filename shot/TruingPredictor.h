@@ -14,6 +14,7 @@ namespace vorlan::truing {
 enum class Quantity { UpMoa, UpMil, UpClicks, Drop, Velocity, Time };
 
 struct Reading {
+    std::size_t row;  // the observation's index
     double range;
     Quantity quantity;
     double observed;

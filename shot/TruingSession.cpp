@@ -1,6 +1,7 @@
 #include "shot/TruingSession.h"
 
 #include "shot/ShotFile.h"
+#include "shot/TruingShotKeys.h"
 
 namespace vorlan {
 
@@ -28,26 +29,37 @@ TruingSession::Applied TruingSession::apply(ShotParameters& shot) {
     applyTruing(trued, *result_);
     now.muzzleAngle = then.muzzleAngle;  // the zero written back by a table changes no flight
     now.observations = then.observations;
-    if (now.velocity == trued.velocity && now.advanced.dragScale == trued.advanced.dragScale) {
-        now.velocity = then.velocity;
-        now.advanced.dragScale = then.advanced.dragScale;
-    }
+    if (shotFileText(now) + truingShotFileText({}, now.advanced) + truingVelocityShotFileText(now) ==
+        shotFileText(trued) + truingShotFileText({}, trued.advanced) + truingVelocityShotFileText(trued))
+        now = then;
     if (shotFileText(now) != shotFileText(then)) return Applied::ShotChanged;
-    if (!replaced_) replaced_ = Replaced{shot.velocity, shot.advanced.dragScale};
-    applyTruing(shot, *result_);
+    trued = shot;
+    applyTruing(trued, *result_);
+    applyProblem_ = truedShotProblem(trued);
+    if (!applyProblem_.empty()) return Applied::OutOfBounds;
+    if (!replaced_)
+        replaced_ = Replaced{shot.velocity, shot.velocityBeforeTruing, shot.dragFunction, shot.ballisticCoefficient,
+                             shot.advanced.dragScale};
+    shot = trued;
     return Applied::Applied;
 }
 
 TruingSession::Cleared TruingSession::clear(ShotParameters& shot) {
     if (replaced_) {
         shot.velocity = replaced_->velocity;
+        shot.velocityBeforeTruing = replaced_->velocityBeforeTruing;
+        shot.dragFunction = replaced_->dragFunction;
+        shot.ballisticCoefficient = replaced_->ballisticCoefficient;
         shot.advanced.dragScale = replaced_->dragScale;
         replaced_.reset();
         return Cleared::Restored;
     }
-    if (!shot.advanced.dragScaleOn()) return Cleared::NothingInForce;
+    if (!shot.advanced.dragScaleOn() && shot.velocityBeforeTruing == 0.0) return Cleared::NothingInForce;
     shot.advanced.dragScale.clear();
-    return Cleared::DragScaleCleared;
+    if (shot.velocityBeforeTruing == 0.0) return Cleared::DragScaleCleared;
+    shot.velocity = shot.velocityBeforeTruing;
+    shot.velocityBeforeTruing = 0.0;
+    return Cleared::VelocityRestored;
 }
 
 }  // namespace vorlan

@@ -36,12 +36,15 @@ public:
         Applied,
         NoFit,        // nothing fitted that could be applied
         ShotChanged,  // the shot is no longer the one fitted (nor that one trued by this fit)
+        OutOfBounds,  // the trued shot could not be written: `applyProblem()` says why
     };
     // Writes the fit into `shot`, remembering what it replaced.
     Applied apply(ShotParameters& shot);
+    const std::string& applyProblem() const { return applyProblem_; }
 
     enum class Cleared {
         Restored,          // what Apply replaced is back
+        VelocityRestored,  // the drag scale is gone and the velocity as entered before truing is back
         DragScaleCleared,  // the drag scale is gone, the velocity stays
         NothingInForce,
     };
@@ -56,10 +59,13 @@ private:
     std::optional<ShotParameters> fittedShot_;
     // What Apply replaced, for Clear Truing to put back.
     struct Replaced {
-        double velocity;
+        double velocity, velocityBeforeTruing;
+        int dragFunction;
+        double ballisticCoefficient;
         std::vector<DragScalePoint> dragScale;
     };
     std::optional<Replaced> replaced_;
+    std::string applyProblem_;
 };
 
 }  // namespace vorlan

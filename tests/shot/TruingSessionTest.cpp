@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/table/RangeTable.h"
+#include "shot/ShotFile.h"
 #include "tests/support/CalcTestLoads.h"
 #include "tests/support/ObservedHolds.h"
 
@@ -72,6 +73,47 @@ TEST(TruingSession, AppliesOnlyToTheShotFitted) {
     // Other observations loaded: the fit made on the old ones goes.
     session.replaceObservations(holdsOf(load308(), {300, 600}));
     EXPECT_FALSE(session.canApply());
+}
+
+// Apply keeps the velocity as entered with the shot: written to its file and read back, a new
+// session's Clear Truing puts the chronograph's 2700 back and the key goes. A shot never trued
+// writes no key.
+TEST(TruingSession, ClearTruingRestoresTheVelocityKeptInTheFile) {
+    EXPECT_EQ(extensionShotFileText(load308()), "");
+    TruingSession session(holdsOf(realRifle(), {300, 500, 700, 850, 1000}));
+    ShotParameters shot = load308();
+    session.fit(shot, TruingFit::Auto);
+    ASSERT_EQ(session.apply(shot), TruingSession::Applied::Applied);
+    const std::string text = shotFileText(shot) + extensionShotFileText(shot);
+    EXPECT_NE(text.find("\nVelocity Before Truing:2700\r\r\n"), std::string::npos) << text;
+
+    ShotParameters read;
+    readShotText(text, read, ShotReadMode::Load);
+    TruingSession later(read.observations);
+    ASSERT_EQ(later.clear(read), TruingSession::Cleared::VelocityRestored);
+    EXPECT_EQ(read.velocity, 2700.0);
+    EXPECT_FALSE(read.advanced.dragScaleOn());
+    EXPECT_EQ(extensionShotFileText(read).find("Velocity Before Truing"), std::string::npos);
+}
+
+// A fit that chose G7 for a box's G1 writes G7 and its coefficient; Clear Truing puts the box's
+// G1 coefficient back with the velocity.
+TEST(TruingSession, ClearPutsBackTheDragFunctionApplyReplaced) {
+    ShotParameters truth = load308();
+    truth.velocity = 2650.0;
+    ShotParameters shot = load308();
+    shot.dragFunction = 0;
+    shot.ballisticCoefficient = 0.496;
+    TruingSession session(holdsOf(truth, {300, 400, 500, 600, 700, 800, 900}));
+    ASSERT_EQ(session.fit(shot, TruingFit::Auto).outcome, TruingResult::Outcome::Fitted);
+    ASSERT_EQ(session.apply(shot), TruingSession::Applied::Applied);
+    EXPECT_EQ(shot.dragFunction, 4);
+    EXPECT_EQ(session.apply(shot), TruingSession::Applied::Applied);  // the same fit again
+    EXPECT_EQ(session.clear(shot), TruingSession::Cleared::Restored);
+    EXPECT_EQ(shot.dragFunction, 0);
+    EXPECT_EQ(shot.ballisticCoefficient, 0.496);
+    EXPECT_EQ(shot.velocity, 2700.0);
+    EXPECT_EQ(shot.velocityBeforeTruing, 0.0);
 }
 
 }  // namespace

@@ -15,14 +15,21 @@ using testing::holdsOf;
 using testing::load308;
 using testing::trueHoldMoa;
 
-// The box says 2700 ft/s and G7 0.243; the rifle shoots 2650 ft/s and its bullet follows G1
-// 0.47. From holds at 300 to 1200 yd the fit must match every hold to its 0.1 MOA and predict
-// ranges it never saw within 0.3 MOA, with each drag-scale shape it can take.
-TEST(Truing, RecoversARifleWithAnotherVelocityAndDragFunction) {
+// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
+// where the box gives G7 0.243.
+ShotParameters realRifle() {
     ShotParameters truth = load308();
     truth.velocity = 2650.0;
     truth.dragFunction = 0;
     truth.ballisticCoefficient = 0.47;
+    return truth;
+}
+
+// The box says 2700 ft/s and G7 0.243; the rifle shoots 2650 ft/s and its bullet follows G1
+// 0.47. From holds at 300 to 1200 yd the fit must match every hold to its 0.1 MOA and predict
+// ranges it never saw within 0.3 MOA, with each drag-scale shape it can take.
+TEST(Truing, RecoversARifleWithAnotherVelocityAndDragFunction) {
+    const ShotParameters truth = realRifle();
     const struct {
         TruingFit fit;
         std::vector<int> ranges;
@@ -45,6 +52,35 @@ TEST(Truing, RecoversARifleWithAnotherVelocityAndDragFunction) {
         applyTruing(trued, result);
         for (int range : c.unseen) EXPECT_NEAR(trueHoldMoa(trued, range), trueHoldMoa(truth, range), 0.3) << range;
     }
+}
+
+// A boat-tail bullet that follows G7 0.243, boxed with G1 0.496: one factor on G1 cannot bend
+// G1 into G7, so the automatic fit also tries G7 (as Apply then writes it) and predicts 1200
+// yd, 300 yd past the last hold, within 0.5 MOA. A fit chosen by hand keeps the box's G1.
+TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
+    ShotParameters truth = load308();
+    truth.velocity = 2650.0;
+    ShotParameters box = load308();
+    box.dragFunction = 0;
+    box.ballisticCoefficient = 0.496;
+    const std::vector<Observation> holds = holdsOf(truth, {300, 400, 500, 600, 700, 800, 900});
+    const TruingResult result = trueShot(box, holds, TruingFit::Auto);
+    ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
+    EXPECT_TRUE(result.dragFunctionChosen);
+    EXPECT_EQ(result.dragFunction, 4);
+    ShotParameters trued = box;
+    applyTruing(trued, result);
+    EXPECT_EQ(trued.dragFunction, 4);
+    EXPECT_EQ(trued.ballisticCoefficient, result.ballisticCoefficient);
+    EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
+
+    const TruingResult byHand = trueShot(box, holds, TruingFit::Bc);
+    ASSERT_EQ(byHand.outcome, TruingResult::Outcome::Fitted) << byHand.message;
+    EXPECT_FALSE(byHand.dragFunctionChosen);
+    ShotParameters kept = box;
+    applyTruing(kept, byHand);
+    EXPECT_EQ(kept.dragFunction, 0);
+    EXPECT_EQ(kept.ballisticCoefficient, 0.496);
 }
 
 // Holds with Gaussian noise of their stated uncertainty: over ten seeds the truth lies within
@@ -76,6 +112,27 @@ Observation seen(double range, double upMoa) {
     o.range = range;
     o.upMoa = upMoa;
     return o;
+}
+
+Observation timed(double range, double time) {
+    Observation o;
+    o.range = range;
+    o.time = time;
+    return o;
+}
+
+Observation clocked(double range, double velocity) {
+    Observation o;
+    o.range = range;
+    o.velocity = velocity;
+    return o;
+}
+
+// Holds of the load itself at `ranges`, the one in `row` typed as `typed`.
+std::vector<Observation> holdsWithTypo(const std::vector<int>& ranges, std::size_t row, double typed) {
+    std::vector<Observation> holds = holdsOf(load308(), ranges);
+    holds[row].upMoa = typed;
+    return holds;
 }
 
 // What the fit refuses, and the reason it gives.
@@ -129,12 +186,53 @@ TEST(Truing, SaysWhenTheObservationsCannotDecide) {
         {"no reading", load308(), {nothing}, TruingFit::Auto, O::BadInput, "needs a hold"},
         {"no observation", load308(), {}, TruingFit::Auto, O::BadInput, "no observations"},
         {"a damaged drag scale", badScale, {seen(300, 2.0)}, TruingFit::Auto, O::BadInput, "Drag Scale:"},
+        // Two holds 40 yd apart leave the velocity and the drag to hundreds of ft/s and whole factors.
+        {"two near ranges", load308(), holdsOf(load308(), {150, 190}), TruingFit::Auto, O::Undecided,
+         "cannot decide the fit: its standard errors"},
+        {"a typed 500 for 50.0", load308(), holdsWithTypo({300, 500, 700, 900, 1000, 1100}, 3, 500.0), TruingFit::Auto,
+         O::Undecided, "at 900 yd (row 4) is off by"},
+        {"a time of 0 s",
+         load308(),
+         {seen(300, 2.0), timed(600, 0.0)},
+         TruingFit::Auto,
+         O::BadInput,
+         "row 2: time_s at 600 yd must be above 0"},
+        // 600 yd is 1800 ft: 0.36 s even at 5000 ft/s.
+        {"a time faster than any bullet",
+         load308(),
+         {timed(600, 0.3), seen(300, 2.0)},
+         TruingFit::Auto,
+         O::BadInput,
+         "row 1: a time_s of 0.3 s at 600 yd is shorter than any flight there (0.360 s"},
+        // 4900 ft/s at 300 yd needs well over the 5000 ft/s the velocity field holds at the muzzle.
+        {"a velocity beyond the field",
+         load308(),
+         {clocked(300, 4900.0)},
+         TruingFit::Auto,
+         O::Undecided,
+         "cannot be written into the shot: Velocity:"},
+        // The Mach at 1050 yd, half way between 900 and 1200, is above 1.08; at 1250 yd it is
+        // below, but only one observed range lies beyond it.
+        {"a knot with one range beyond", load308(), holdsOf(load308(), {300, 600, 900, 1200, 1300}), TruingFit::Mach,
+         O::Undecided, "below Mach 1.08 between two observed ranges"},
+        // As many readings as fitted values, the velocity counted: a fit, with nothing to check it.
+        {"two readings, two values", load308(), holdsOf(realRifle(), {300, 1000}), TruingFit::Bc, O::Fitted,
+         "nothing is left to check"},
+        {"one reading, one value",
+         load308(),
+         {seen(600, 17.0)},
+         TruingFit::Auto,
+         O::Fitted,
+         "nothing is left to check"},
+        {"three readings, two values", load308(), holdsOf(realRifle(), {300, 600, 1000}), TruingFit::Bc, O::Fitted, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const TruingResult result = trueShot(c.shot, c.observations, c.fit);
         EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
+        const std::string& said = c.outcome == O::Fitted ? result.note : result.message;
+        EXPECT_NE(said.find(c.message), std::string::npos) << said;
+        if (*c.message == '\0') EXPECT_EQ(said, "");
     }
 }
 

@@ -3,20 +3,16 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 #include "reports/chartview/TrajectoryChartView.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
@@ -30,18 +26,6 @@ using namespace TruingIds;
 
 namespace {
 
-// The observation table's columns in the order of kObservationColumns: heading, and whether
-// the reading may be negative (a hold down, a drop above the line).
-struct CellColumn {
-    const char* heading;
-    bool signedValue;
-};
-constexpr CellColumn kCellColumns[kColumns] = {
-    {"Range\nyd.", false}, {"Up\nMOA", true},           {"Up\nmil", true},
-    {"Up\nclicks", true},  {"Drop\nin.", true},         {"Velocity\nf.p.s.", false},
-    {"Time\ns", false},    {"\u00b1 Hold\nMOA", false}, {"\u00b1 Vel.\nf.p.s.", false},
-};
-
 // The fit the choice's entries stand for, in their order.
 constexpr TruingFit kFitChoices[] = {TruingFit::Auto, TruingFit::Velocity, TruingFit::Bc, TruingFit::Mach};
 
@@ -51,124 +35,9 @@ CTruingDlg::CTruingDlg(SideWindowOwner& owner)
     : SideWindow(owner, kTemplate, QStringLiteral("Truing")),
       rowCount_(std::max(kRows, static_cast<int>(owner.shot().observations.size()))),
       session_(owner.shot().observations) {
+    // The window works on the main dialog's shot: its title names it.
+    if (!owner.shot().name.empty()) setWindowTitle(tr("Truing - %1").arg(QString::fromStdString(owner.shot().name)));
     buildControls();
-}
-
-QGroupBox* CTruingDlg::buildObservationsGroup() {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
-    for (int column = 0; column < kColumns; ++column) {
-        auto* heading = new QLabel(QString::fromUtf8(kCellColumns[column].heading), this);
-        heading->setAlignment(Qt::AlignCenter);
-        grid->addWidget(heading, 0, column);
-    }
-    for (int row = 0; row < rowCount_; ++row) {
-        QList<int> cells;
-        for (int column = 0; column < kColumns; ++column) {
-            const KeystrokeRule rule{
-                .enabled = true, .fractional = true, .allowMinus = kCellColumns[column].signedValue, .decimals = 4};
-            QLineEdit* e = addNumberEdit(cell(row, column), rule);
-            e->setFixedWidth(64);
-            grid->addWidget(e, row + 1, column);
-            cells << cell(row, column);
-        }
-        // A row is checked when it is left: moving between its cells checks none of them.
-        for (const int id : cells) settleFieldsWith(id, cells);
-    }
-    auto* files = new QHBoxLayout;
-    CColorBtn* load = addButton(kLoadCsv, QStringLiteral("&Load CSV..."));
-    connect(load, &QPushButton::clicked, this, &CTruingDlg::onLoadCsv);
-    CColorBtn* save = addButton(kSaveCsv, QStringLiteral("&Save CSV..."));
-    connect(save, &QPushButton::clicked, this, &CTruingDlg::onSaveCsv);
-    files->addWidget(load);
-    files->addWidget(save);
-    files->addStretch();
-    auto* layout = new QVBoxLayout;
-    layout->addLayout(grid);
-    layout->addLayout(files);
-    auto* group = new QGroupBox(QStringLiteral("Observations"), this);
-    group->setLayout(layout);
-    return group;
-}
-
-QGroupBox* CTruingDlg::buildFitGroup() {
-    fitChoice_ = new QComboBox(this);
-    setControlId(fitChoice_, kFitChoice);
-    fitChoice_->addItems({QStringLiteral("Chosen by the number of ranges"), QStringLiteral("Velocity only"),
-                          QStringLiteral("Velocity and one drag factor"),
-                          QStringLiteral("Velocity and drag scale by Mach")});
-    CColorBtn* fit = addButton(kFit, QStringLiteral("&Fit"));
-    connect(fit, &QPushButton::clicked, this, &CTruingDlg::onFit);
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel(QStringLiteral("Fit:"), this));
-    choice->addWidget(fitChoice_, 1);
-    choice->addWidget(fit);
-    QLabel* fitted = addLabel(kFitted, QStringLiteral("Enter what you observed at real ranges, then press Fit."));
-    fitted->setWordWrap(true);
-    fitted->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fitted->setMinimumHeight(4 * fitted->fontMetrics().lineSpacing() + 4);
-    fitted->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* layout = new QVBoxLayout;
-    layout->addLayout(choice);
-    layout->addWidget(fitted);
-    auto* group = new QGroupBox(QStringLiteral("Fit"), this);
-    group->setLayout(layout);
-    return group;
-}
-
-void CTruingDlg::buildControls() {
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildObservationsGroup());
-    left->addWidget(buildFitGroup());
-    left->addStretch();
-
-    chartHolder_ = new QWidget(this);
-    auto* holder = new QVBoxLayout(chartHolder_);
-    holder->setContentsMargins(0, 0, 0, 0);
-    chartHolder_->setMinimumSize(560, 330);
-    residuals_ = new QTableWidget(0, 6, this);
-    setControlId(residuals_, kResiduals);
-    residuals_->setHorizontalHeaderLabels({QStringLiteral("Range (yd.)"), QStringLiteral("Reading"),
-                                           QStringLiteral("Observed"), QStringLiteral("\u00b1"),
-                                           QStringLiteral("Before"), QStringLiteral("After")});
-    residuals_->verticalHeader()->setVisible(false);
-    residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    residuals_->setSelectionMode(QAbstractItemView::NoSelection);
-    residuals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    residuals_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    residuals_->setWordWrap(false);
-    residuals_->setMinimumHeight(170);
-    auto* right = new QVBoxLayout;
-    right->addWidget(
-        new QLabel(QStringLiteral("Observed points over the predicted drop, before and after the fit:"), this));
-    right->addWidget(chartHolder_, 3);
-    right->addWidget(new QLabel(QStringLiteral("Residuals, observed minus predicted:"), this));
-    right->addWidget(residuals_, 2);
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(left);
-    top->addLayout(right, 1);
-
-    QLabel* status = addLabel(kStatus, {});
-    status->setWordWrap(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status, 1);
-    const std::tuple<int, const char*, void (CTruingDlg::*)()> commands[] = {
-        {kApply, "&Apply", &CTruingDlg::onApply},
-        {kClearTruing, "&Clear Truing", &CTruingDlg::onClearTruing},
-        {kOk, "OK", &CTruingDlg::onOk},
-        {kCancel, "Cancel", &CTruingDlg::reject}};
-    for (const auto& [id, caption, command] : commands) {
-        CColorBtn* button = addButton(id, QString::fromLatin1(caption));
-        connect(button, &QPushButton::clicked, this, command);
-        buttons->addWidget(button);
-    }
-    control(kApply)->setEnabled(false);  // until a fit is made
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
 }
 
 void CTruingDlg::onInitDialog() {
@@ -211,17 +80,9 @@ void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>
     }
     if (dx.failed()) return;
     if (std::string problem = observationProblem(o); !problem.empty()) {
-        // A value out of its bounds is named by its column's heading, and its cell takes the focus.
-        int column = 0;
-        for (int c = 1; c < kColumns; ++c) {
-            const std::string_view name = kObservationColumns[c].name;
-            if (!problem.starts_with(std::string(name) + ' ')) continue;
-            problem.replace(0, name.size(),
-                            QString::fromUtf8(kCellColumns[c].heading).replace(u'\n', u' ').toStdString());
-            column = c;
-        }
-        context().showMessage(this, sentence(problem));
-        QLineEdit* failing = edit(cell(row, column));
+        // A value out of its bounds is named by its column, and its cell takes the focus.
+        context().showMessage(this, sentence(withColumnNames(problem)));
+        QLineEdit* failing = edit(cell(row, messageColumn(problem)));
         failing->setFocus(Qt::OtherFocusReason);
         failing->selectAll();
         dx.markFailed();
@@ -242,7 +103,9 @@ void CTruingDlg::onLoadCsv() {
         table.error = cFormat("it holds %zu observations; the window takes %d", table.observations.size(), rowCount_);
     if (!table.error.empty()) {
         // The rows typed before stay as they are.
-        context().showFailure(this, tr("Observations Not Loaded"), tr("%1: %2").arg(name, sentence(table.error)));
+        context().showFailure(this, tr("Observations Not Loaded"),
+                              tr("%1: %2").arg(name, sentence(withColumnNames(table.error))));
+        showStatus(tr("Observations not loaded from %1.").arg(name));
         return;
     }
     session_.replaceObservations(std::move(table.observations));
@@ -250,6 +113,7 @@ void CTruingDlg::onLoadCsv() {
     control(kApply)->setEnabled(false);
     controlAs<QLabel>(kFitted)->setText(
         tr("%1: %2 observations loaded. Press Fit.").arg(name).arg(session_.observations().size()));
+    showStatus(tr("Observations loaded from %1.").arg(name));
     residuals_->setRowCount(0);
     showChart();
 }
@@ -265,14 +129,22 @@ void CTruingDlg::onSaveCsv() {
     request.title = tr("Save Observations");
     request.filters = {tr("CSV Files (*.csv)")};
     request.confirmOverwrite = true;
+    static QString folder;  // the folder of the last save, offered again
+    const std::string shotName = owner() ? owner()->shot().name : std::string();
+    request.initialPath =
+        folder +
+        QString::fromStdString(suggestedFileName(shotName.empty() ? "observations" : shotName + " observations")) +
+        QStringLiteral(".csv");
     const QString chosen = context().chooseFile(this, request);
     if (chosen.isEmpty()) return;
+    folder = chosen.left(chosen.lastIndexOf(u'/') + 1);
     const FileOutcome outcome =
         writeFileAtomically(QFile::encodeName(chosen).toStdString(), observationsCsvText(session_.observations()));
     if (outcome) {
         showStatus(tr("Observations saved to %1.").arg(chosen.section(u'/', -1)));
         return;
     }
+    showStatus(tr("Observations not saved."));
     context().showFailure(
         this, tr("Observations Not Saved"),
         tr("The observations could not be saved to \"%1\".\n%2").arg(chosen, QString::fromStdString(outcome.reason())));
@@ -293,6 +165,7 @@ void CTruingDlg::onFit() {
     if (session_.observations().empty()) {
         controlAs<QLabel>(kFitted)->setText(
             tr("There are no observations: enter a range and what you dialled, measured or timed there."));
+        showStatus({});
         return;
     }
     const ShotParameters* shot = takenShot();
@@ -306,6 +179,8 @@ void CTruingDlg::onFit() {
 void CTruingDlg::showResult() {
     const TruingResult& r = *session_.result();
     controlAs<QLabel>(kFitted)->setText(truingResultText(r));
+    showStatus(r.outcome == TruingResult::Outcome::Fitted ? tr("Fitted: Apply writes the fitted values into the shot.")
+                                                          : tr("Not fitted: the reason is given above."));
     control(kApply)->setEnabled(r.outcome == TruingResult::Outcome::Fitted);
 }
 
@@ -329,9 +204,15 @@ void CTruingDlg::onApply() {
     if (!session_.canApply()) return;
     ShotParameters* shot = takenShot();
     if (!shot) return;
-    if (session_.apply(*shot) == TruingSession::Applied::ShotChanged) {
-        showStatus(tr("The shot has changed since the fit: press Fit again before Apply."));
-        return;
+    switch (session_.apply(*shot)) {
+        case TruingSession::Applied::ShotChanged:
+            showStatus(tr("The shot has changed since the fit: press Fit again before Apply."));
+            return;
+        case TruingSession::Applied::OutOfBounds:
+            showStatus(tr("Not applied: %1").arg(sentence(session_.applyProblem())));
+            return;
+        default:
+            break;
     }
     owner()->showFields();
     showStatus(
@@ -345,6 +226,10 @@ void CTruingDlg::onClearTruing() {
     switch (session_.clear(*shot)) {
         case TruingSession::Cleared::Restored:
             showStatus(tr("Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.")
+                           .arg(shownNumber("%.1f", shot->velocity)));
+            break;
+        case TruingSession::Cleared::VelocityRestored:
+            showStatus(tr("Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.")
                            .arg(shownNumber("%.1f", shot->velocity)));
             break;
         case TruingSession::Cleared::DragScaleCleared:
@@ -362,7 +247,15 @@ void CTruingDlg::onOk() {
     close();
 }
 
-void CTruingDlg::accept() { onOk(); }
+void CTruingDlg::accept() {
+    // Enter in a cell moves on to the next one, as Tab does; the window closes only from elsewhere.
+    const int id = controlIdOf(focusWidget());
+    if (id >= cell(0, 0) && id <= cell(rowCount_ - 1, kColumns - 1)) {
+        focusNextChild();
+        return;
+    }
+    onOk();
+}
 
 void CTruingDlg::reject() {
     keep_ = false;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/DragFunction.h"
 #include "engine/Holds.h"
 #include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartView.h"
@@ -20,25 +21,23 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("CTruingDlg", text); }
 
-// A reading in the residual table: its name and the decimals it is shown with.
-struct QuantityShown {
-    const char* quantity;  // as TruingResidual names it
+// Each column of the observations, in the order of kObservationColumns: its name in messages
+// and the residual table, and the decimals a reading of it is shown with.
+struct ColumnShown {
     const char* name;
     const char* format;
 };
-constexpr QuantityShown kQuantities[] = {
-    {"up_moa", "Up (MOA)", "%.2f"},
-    {"up_mil", "Up (mil)", "%.3f"},
-    {"up_clicks", "Up (clicks)", "%.1f"},
-    {"drop_in", "Drop (in.)", "%.2f"},
-    {"velocity_fps", "Velocity (f.p.s.)", "%.1f"},
-    {"time_s", "Time (s)", "%.4f"},
+constexpr ColumnShown kColumnsShown[] = {
+    {"Range (yd.)", "%g"},   {"Up (MOA)", "%.2f"},          {"Up (mil)", "%.3f"},
+    {"Up (clicks)", "%.1f"}, {"Drop (in.)", "%.2f"},        {"Velocity (f.p.s.)", "%.1f"},
+    {"Time (s)", "%.4f"},    {"\u00b1 Hold (MOA)", "%.2f"}, {"\u00b1 Vel. (f.p.s.)", "%.1f"},
 };
+static_assert(std::size(kColumnsShown) == std::size(kObservationColumns));
 
-const QuantityShown& shownQuantity(const char* quantity) {
-    for (const QuantityShown& q : kQuantities)
-        if (std::string_view(q.quantity) == quantity) return q;
-    return kQuantities[0];
+const ColumnShown& shownColumn(std::string_view key) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
+        if (kObservationColumns[i].name == key) return kColumnsShown[i];
+    return kColumnsShown[1];
 }
 
 // The shot as a chart flies it: its table long enough to pass the farthest observation.
@@ -107,6 +106,21 @@ TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<O
     return view;
 }
 
+std::string withColumnNames(std::string message) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i) {
+        const std::string key(kObservationColumns[i].name);
+        for (std::size_t at = message.find(key); at != std::string::npos; at = message.find(key, at))
+            message.replace(at, key.size(), kColumnsShown[i].name);
+    }
+    return message;
+}
+
+int messageColumn(const std::string& message) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
+        if (message.starts_with(std::string(kObservationColumns[i].name) + ' ')) return static_cast<int>(i);
+    return 0;
+}
+
 QString sentence(std::string text) {
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return QString::fromStdString(text) + u'.';
@@ -123,7 +137,12 @@ QString truingResultText(const TruingResult& r) {
                      .arg(shownNumber("%.2f", std::sqrt(r.chiSquareBefore / readings)),
                           shownNumber("%.2f", std::sqrt(r.chiSquareAfter / readings)));
     }
-    if (r.outcome != TruingResult::Outcome::Fitted) lines << sentence(r.message);
+    if (r.dragFunctionChosen)
+        lines << tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
+                     .arg(QString::fromUtf8(dragFunctionName(r.dragFunction).data()),
+                          shownNumber("%.4g", r.ballisticCoefficient));
+    if (!r.note.empty()) lines << sentence(r.note);
+    if (r.outcome != TruingResult::Outcome::Fitted) lines << sentence(withColumnNames(r.message));
     return lines.join(u'\n');
 }
 
@@ -131,7 +150,7 @@ void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& re
     table.setRowCount(static_cast<int>(residuals.size()));
     for (int row = 0; row < static_cast<int>(residuals.size()); ++row) {
         const TruingResidual& r = residuals[static_cast<std::size_t>(row)];
-        const QuantityShown& q = shownQuantity(r.quantity);
+        const ColumnShown& q = shownColumn(r.quantity);
         const QString cells[] = {shownNumber("%g", r.range),        QString::fromUtf8(q.name),
                                  shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
                                  shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};

@@ -24,6 +24,13 @@ std::vector<ChartObservation> observedPoints(const std::vector<Observation>& obs
 TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<Observation>& observations,
                                  const TruingResult* result, QWidget* parent);
 
+// A message with every observation column's CSV name ("up_moa") as the window names it
+// ("Up (MOA)").
+std::string withColumnNames(std::string message);
+// The column a message about one value begins with ("up_moa at 600 yd must be..."); 0 (the
+// range) for others.
+int messageColumn(const std::string& message);
+
 // A message as a sentence: a capital first letter and a full stop.
 QString sentence(std::string text);
 

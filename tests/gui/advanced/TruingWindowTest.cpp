@@ -2,8 +2,11 @@
 // Fit, Apply and Clear Truing in the main dialog's fields; the two ways in; the rows
 // checked when they are left; OK and Cancel; the observation CSV both ways; and the chart.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -115,7 +118,9 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     QVERIFY2(window->control(kApply)->isEnabled(), qPrintable(window->controlAs<QLabel>(kFitted)->text()));
     QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("Velocity: ")));
     QCOMPARE(window->result()->residuals.size(), std::size_t{5});
+    QCOMPARE(window->windowTitle(), QStringLiteral("Truing - 308 Win 175 SMK"));
     press(window, kApply);
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Applied: ")));
     QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text().toDouble(), dlg->shot().velocity);
     QVERIFY(std::fabs(dlg->shot().velocity - 2700.0) > 10.0);
     QVERIFY(dlg->shot().advanced.dragScaleOn());
@@ -132,6 +137,9 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     dlg->edit(MainDialogIds::kBallisticCoefficientEdit)->setText(QStringLiteral("0.243"));
     press(window, kApply);
     QVERIFY(dlg->shot().advanced.dragScaleOn());
+    // The status line follows the last action: a new fit is not the one applied.
+    press(window, kFit);
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Fitted: ")));
 }
 
 void TestTruingWindow::opensFromTheAdvancedAndTableWindows_data() {
@@ -182,6 +190,10 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(0, 1));
     QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
     retype(window->edit(cell(0, 1)), QStringLiteral("4.75"));
+    // Enter in a cell moves on, as Tab does, and leaves the window open.
+    QTest::keyClick(window->edit(cell(0, 1)), Qt::Key_Return);
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(0, 2));
+    QVERIFY(window->isVisible());
     // A row with a range alone is told when it is left.
     retype(window->edit(cell(1, 0)), QStringLiteral("600"));
     window->edit(cell(2, 0))->setFocus();
@@ -190,7 +202,7 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     window->edit(cell(2, 0))->setFocus();
     QCOMPARE(h.messages,
              QStringList({QStringLiteral("The observation at 600 yd needs a hold, a drop, a velocity or a time."),
-                          QStringLiteral("Up MOA at 600 yd must be from -600 to 600 MOA.")}));
+                          QStringLiteral("Up (MOA) at 600 yd must be from -600 to 600 MOA.")}));
     QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 1));
     // Emptied, it is no row.
     window->edit(cell(1, 0))->clear();
@@ -216,6 +228,15 @@ void TestTruingWindow::observationsUndecidedSayWhyAndApplyNothing() {
     QVERIFY(!window->control(kApply)->isEnabled());
     press(window, kApply);
     QCOMPARE(dlg->shot().velocity, 2700.0);
+    // A message names a column as the window does, not by its CSV name.
+    for (int column : {0, 1}) window->edit(cell(0, column))->clear();
+    retype(window->edit(cell(0, 0)), QStringLiteral("600"));
+    retype(window->edit(cell(0, 6)), QStringLiteral("0.3"));
+    window->findChild<QComboBox*>()->setCurrentIndex(0);
+    press(window, kFit);
+    const QString said = window->controlAs<QLabel>(kFitted)->text();
+    QVERIFY2(said.contains(QStringLiteral("Row 1: a Time (s) of 0.3 s at 600 yd")), qPrintable(said));
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Not fitted")));
 }
 
 // Save CSV writes what Load CSV reads back, through the observation CSV's own reader.
@@ -228,6 +249,8 @@ void TestTruingWindow::observationsTravelAsCsv() {
     retype(window->edit(cell(0, 5)), QStringLiteral("2144"));
     h.fileAnswers << h.path(QStringLiteral("day.csv"));
     press(window, kSaveCsv);
+    // The name offered follows the shot's, as Save and Export Chart offer theirs.
+    QVERIFY(h.fileRequests.last().initialPath.endsWith(QStringLiteral("308 Win 175 SMK observations.csv")));
     const ObservationTable saved = loadObservationsCsv(h.path(QStringLiteral("day.csv")).toStdString());
     QVERIFY2(saved.error.empty(), saved.error.c_str());
     QCOMPARE(saved.observations.size(), std::size_t{5});
@@ -242,6 +265,18 @@ void TestTruingWindow::observationsTravelAsCsv() {
     QCOMPARE(second->edit(cell(4, 1))->text(), holds[4]);
     QCOMPARE(second->edit(cell(0, 5))->text(), QStringLiteral("2144"));
     QVERIFY(second->edit(cell(5, 0))->text().isEmpty());
+
+    // A FIFO is no file to save to: the failure is told and the FIFO stays as it was.
+    QStringList failures;
+    h.context.showFailure = [&](QWidget*, const QString&, const QString& message) { failures << message; };
+    const QString fifo = h.path(QStringLiteral("pipe.csv"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    h.fileAnswers << fifo;
+    press(second, kSaveCsv);
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(failures[0].contains(QStringLiteral("could not be saved")), qPrintable(failures[0]));
+    QVERIFY(QFileInfo(fifo).isFile() == false && QFileInfo(fifo).exists());
+    QVERIFY(second->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Observations not saved")));
 }
 
 // The chart's rings are the holds as inches at their ranges: after the fit each lies on the
