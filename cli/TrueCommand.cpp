@@ -93,7 +93,7 @@ void addTrueCommand(CLI::App& app) {
     command
         ->add_option("--fit", flags->fit,
                      "velocity: the velocity alone; bc: and one drag factor; mach: and a drag factor by Mach "
-                     "(default: chosen by the number of observed ranges)")
+                     "(default: chosen by the number of observed ranges, and G1 or G7, whichever fits better)")
         ->check(CLI::IsMember({"velocity", "bc", "mach"}));
     command->add_option("-o,--output", flags->out, "Write the trued shot, with its observations, to this shot file");
     command->add_flag("--csv", flags->csv, "The residual table as CSV");

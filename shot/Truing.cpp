@@ -6,6 +6,7 @@
 
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
 #include "shot/TruingSolver.h"
@@ -41,11 +42,13 @@ std::string rangeText(double range) { return cFormat("%g yd", range); }
 std::string rowText(std::size_t row) { return cFormat("row %zu", row + 1); }
 
 // The first observation that cannot be fitted, named by its row; empty when all can.
-std::string observationsProblem(const std::vector<Observation>& observations) {
+std::string observationsProblem(const std::vector<Observation>& observations, ClickValue click) {
     if (observations.empty()) return "there are no observations to true the shot with";
     for (std::size_t i = 0; i < observations.size(); ++i) {
         const Observation& o = observations[i];
-        if (std::string problem = observationProblem(o); !problem.empty()) return rowText(i) + ": " + problem;
+        std::string problem = observationProblem(o);
+        if (problem.empty()) problem = clickHoldProblem(o, click);
+        if (!problem.empty()) return rowText(i) + ": " + problem;
         const double fastest = o.range * 3.0 / kFastestVelocity;
         if (o.time < fastest)
             return rowText(i) + cFormat(
@@ -251,7 +254,9 @@ std::optional<ShotParameters> otherDragFunction(const ShotParameters& shot,
         const double mach = fast + (slow - fast) * i / kSamples;
         ratio += theirs(mach) / own(mach) / (kSamples + 1);
     }
-    other.ballisticCoefficient = shot.ballisticCoefficient * ratio;
+    // To the four decimals the main window and the shot file hold, so that the fit flies the
+    // coefficient Apply writes.
+    other.ballisticCoefficient = std::round(shot.ballisticCoefficient * ratio * 1e4) / 1e4;
     other.advanced.dragScale.clear();
     return other;
 }
@@ -262,7 +267,7 @@ TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>
     TruingResult result;
     result.velocity = shot.velocity;
     result.message = advancedInputProblem(shot.advanced);
-    if (result.message.empty()) result.message = observationsProblem(observations);
+    if (result.message.empty()) result.message = observationsProblem(observations, shot.scope.click);
     if (!result.message.empty()) return result;
     TruingResult own = fitShot(shot, observations, fit);
     if (fit != TruingFit::Auto || own.fit == TruingFit::Velocity || own.residuals.empty()) return own;
@@ -281,6 +286,13 @@ TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>
     }
     own.flights = theirs.flights;
     return own;
+}
+
+std::string clickHoldProblem(const Observation& observation, ClickValue click) {
+    const double moa = observation.upClicks * radiansToTrueMoa(clickRadians(click));
+    if (!(std::fabs(moa) > kHighestHoldMoa)) return {};  // within, or no hold in clicks
+    return cFormat("up_clicks at %g yd is %.0f MOA in clicks of %s; a hold must be from %g to %g MOA",
+                   observation.range, moa, clickValueLabel(click).c_str(), -kHighestHoldMoa, kHighestHoldMoa);
 }
 
 void applyTruing(ShotParameters& shot, const TruingResult& result) {

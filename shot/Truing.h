@@ -63,6 +63,11 @@ struct TruingReading {
     double sigma;
 };
 
+// A hold in clicks is held to the angle a hold in MOA may be (up_moa's bound), in the shot's
+// click value: "up_clicks at 600 yd is 750 MOA in clicks of 1/4 MOA; ..."; empty when it fits.
+inline constexpr double kHighestHoldMoa = 600.0;
+std::string clickHoldProblem(const Observation& observation, ClickValue click);
+
 // Every reading of the observations, in their order, with its stated or default uncertainty;
 // a hold in clicks counts clicks of `click`.
 std::vector<TruingReading> truingReadings(const std::vector<Observation>& observations, ClickValue click);

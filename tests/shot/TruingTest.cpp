@@ -54,33 +54,38 @@ TEST(Truing, RecoversARifleWithAnotherVelocityAndDragFunction) {
     }
 }
 
-// A boat-tail bullet that follows G7 0.243, boxed with G1 0.496: one factor on G1 cannot bend
-// G1 into G7, so the automatic fit also tries G7 (as Apply then writes it) and predicts 1200
-// yd, 300 yd past the last hold, within 0.5 MOA. A fit chosen by hand keeps the box's G1.
+// Boat-tail bullets that follow G7, boxed with G1 coefficients of 2.04 times theirs (0.496 for
+// 0.243): one factor on G1 cannot bend G1 into G7, so the automatic fit also tries G7 (as Apply
+// then writes it) and predicts 1200 yd, 300 yd past the last hold, within 0.5 MOA. A fit chosen
+// by hand keeps the box's G1.
 TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
-    ShotParameters truth = load308();
-    truth.velocity = 2650.0;
-    ShotParameters box = load308();
-    box.dragFunction = 0;
-    box.ballisticCoefficient = 0.496;
-    const std::vector<Observation> holds = holdsOf(truth, {300, 400, 500, 600, 700, 800, 900});
-    const TruingResult result = trueShot(box, holds, TruingFit::Auto);
-    ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
-    EXPECT_TRUE(result.dragFunctionChosen);
-    EXPECT_EQ(result.dragFunction, 4);
-    ShotParameters trued = box;
-    applyTruing(trued, result);
-    EXPECT_EQ(trued.dragFunction, 4);
-    EXPECT_EQ(trued.ballisticCoefficient, result.ballisticCoefficient);
-    EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
+    const struct { double velocity, g7; } truths[] = {{2650.0, 0.243}, {2800.0, 0.22}, {2550.0, 0.26}, {2950.0, 0.30}};
+    for (const auto& t : truths) {
+        SCOPED_TRACE(t.velocity);
+        ShotParameters truth = load308();
+        truth.velocity = t.velocity;
+        truth.ballisticCoefficient = t.g7;
+        ShotParameters box = load308();
+        box.dragFunction = 0;
+        box.ballisticCoefficient = 2.04 * t.g7;
+        const std::vector<Observation> holds = holdsOf(truth, {300, 400, 500, 600, 700, 800, 900});
+        const TruingResult result = trueShot(box, holds, TruingFit::Auto);
+        ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
+        EXPECT_TRUE(result.dragFunctionChosen);
+        ShotParameters trued = box;
+        applyTruing(trued, result);
+        EXPECT_EQ(trued.dragFunction, 4);
+        EXPECT_EQ(trued.ballisticCoefficient, result.ballisticCoefficient);
+        EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
 
-    const TruingResult byHand = trueShot(box, holds, TruingFit::Bc);
-    ASSERT_EQ(byHand.outcome, TruingResult::Outcome::Fitted) << byHand.message;
-    EXPECT_FALSE(byHand.dragFunctionChosen);
-    ShotParameters kept = box;
-    applyTruing(kept, byHand);
-    EXPECT_EQ(kept.dragFunction, 0);
-    EXPECT_EQ(kept.ballisticCoefficient, 0.496);
+        const TruingResult byHand = trueShot(box, holds, TruingFit::Bc);
+        ASSERT_EQ(byHand.outcome, TruingResult::Outcome::Fitted) << byHand.message;
+        EXPECT_FALSE(byHand.dragFunctionChosen);
+        ShotParameters kept = box;
+        applyTruing(kept, byHand);
+        EXPECT_EQ(kept.dragFunction, 0);
+        EXPECT_EQ(kept.ballisticCoefficient, 2.04 * t.g7);
+    }
 }
 
 // Holds with Gaussian noise of their stated uncertainty: over ten seeds the truth lies within
@@ -118,6 +123,13 @@ Observation timed(double range, double time) {
     Observation o;
     o.range = range;
     o.time = time;
+    return o;
+}
+
+Observation clicked(double range, double clicks) {
+    Observation o;
+    o.range = range;
+    o.upClicks = clicks;
     return o;
 }
 
@@ -191,6 +203,13 @@ TEST(Truing, SaysWhenTheObservationsCannotDecide) {
          "cannot decide the fit: its standard errors"},
         {"a typed 500 for 50.0", load308(), holdsWithTypo({300, 500, 700, 900, 1000, 1100}, 3, 500.0), TruingFit::Auto,
          O::Undecided, "at 900 yd (row 4) is off by"},
+        // 3000 quarter-minute clicks are 750 MOA, beyond what a hold in MOA may be.
+        {"a hold of too many clicks",
+         load308(),
+         {seen(300, 2.0), clicked(600, 3000.0)},
+         TruingFit::Auto,
+         O::BadInput,
+         "row 2: up_clicks at 600 yd is 750 MOA in clicks of 1/4 MOA"},
         {"a time of 0 s",
          load308(),
          {seen(300, 2.0), timed(600, 0.0)},

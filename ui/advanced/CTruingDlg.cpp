@@ -79,7 +79,9 @@ void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>
         if (!edit(id)->text().isEmpty()) dx.number(id, o.*kObservationColumns[column].member, -HUGE_VAL, HUGE_VAL);
     }
     if (dx.failed()) return;
-    if (std::string problem = observationProblem(o); !problem.empty()) {
+    std::string problem = observationProblem(o);
+    if (problem.empty() && owner()) problem = clickHoldProblem(o, owner()->shot().scope.click);
+    if (!problem.empty()) {
         // A value out of its bounds is named by its column, and its cell takes the focus.
         context().showMessage(this, sentence(withColumnNames(problem)));
         QLineEdit* failing = edit(cell(row, messageColumn(problem)));

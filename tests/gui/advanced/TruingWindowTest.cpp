@@ -204,6 +204,14 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
              QStringList({QStringLiteral("The observation at 600 yd needs a hold, a drop, a velocity or a time."),
                           QStringLiteral("Up (MOA) at 600 yd must be from -600 to 600 MOA.")}));
     QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 1));
+    // A hold in clicks is held to the same angle, in the shot's click value.
+    window->edit(cell(1, 1))->clear();
+    retype(window->edit(cell(1, 3)), QStringLiteral("3000"));
+    window->edit(cell(2, 0))->setFocus();
+    QCOMPARE(h.messages.value(2), QStringLiteral("Up (clicks) at 600 yd is 750 MOA in clicks of 1/4 MOA; a hold must "
+                                                 "be from -600 to 600 MOA."));
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 3));
+    window->edit(cell(1, 3))->clear();
     // Emptied, it is no row.
     window->edit(cell(1, 0))->clear();
     window->edit(cell(1, 1))->clear();
