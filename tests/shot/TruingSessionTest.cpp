@@ -15,16 +15,7 @@ namespace {
 
 using testing::holdsOf;
 using testing::load308;
-
-// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
-// where the box gives G7 0.243.
-ShotParameters realRifle() {
-    ShotParameters truth = load308();
-    truth.velocity = 2650.0;
-    truth.dragFunction = 0;
-    truth.ballisticCoefficient = 0.47;
-    return truth;
-}
+using testing::realRifle;
 
 // Five holds, Fit, Apply: the printed table gives every observed hold within its 0.1 MOA and
 // names the truing; Clear Truing puts the box's values back.

@@ -13,17 +13,8 @@ namespace {
 
 using testing::holdsOf;
 using testing::load308;
+using testing::realRifle;
 using testing::trueHoldMoa;
-
-// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
-// where the box gives G7 0.243.
-ShotParameters realRifle() {
-    ShotParameters truth = load308();
-    truth.velocity = 2650.0;
-    truth.dragFunction = 0;
-    truth.ballisticCoefficient = 0.47;
-    return truth;
-}
 
 // The box says 2700 ft/s and G7 0.243; the rifle shoots 2650 ft/s and its bullet follows G1
 // 0.47. From holds at 300 to 1200 yd the fit must match every hold to its 0.1 MOA and predict
@@ -69,22 +60,21 @@ TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
         box.dragFunction = 0;
         box.ballisticCoefficient = 2.04 * t.g7;
         const std::vector<Observation> holds = holdsOf(truth, {300, 400, 500, 600, 700, 800, 900});
-        const TruingResult result = trueShot(box, holds, TruingFit::Auto);
-        ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
-        EXPECT_TRUE(result.dragFunctionChosen);
-        ShotParameters trued = box;
-        applyTruing(trued, result);
-        EXPECT_EQ(trued.dragFunction, 4);
-        EXPECT_EQ(trued.ballisticCoefficient, result.ballisticCoefficient);
-        EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
-
-        const TruingResult byHand = trueShot(box, holds, TruingFit::Bc);
-        ASSERT_EQ(byHand.outcome, TruingResult::Outcome::Fitted) << byHand.message;
-        EXPECT_FALSE(byHand.dragFunctionChosen);
-        ShotParameters kept = box;
-        applyTruing(kept, byHand);
-        EXPECT_EQ(kept.dragFunction, 0);
-        EXPECT_EQ(kept.ballisticCoefficient, 2.04 * t.g7);
+        const struct {
+            TruingFit fit;
+            bool chosen;
+            int dragFunction;
+        } fits[] = {{TruingFit::Auto, true, 4}, {TruingFit::Bc, false, 0}};
+        for (const auto& f : fits) {
+            const TruingResult result = trueShot(box, holds, f.fit);
+            ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
+            EXPECT_EQ(result.dragFunctionChosen, f.chosen);
+            ShotParameters trued = box;
+            applyTruing(trued, result);
+            EXPECT_EQ(trued.dragFunction, f.dragFunction);
+            EXPECT_EQ(trued.ballisticCoefficient, f.chosen ? result.ballisticCoefficient : box.ballisticCoefficient);
+            if (f.chosen) EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
+        }
     }
 }
 
@@ -112,31 +102,11 @@ TEST(Truing, StandardErrorsCoverTheTruthUnderNoise) {
     EXPECT_LE(withinOne, 18);
 }
 
-Observation seen(double range, double upMoa) {
+// An observation at `range` with one reading.
+Observation seen(double range, double value, double Observation::*reading = &Observation::upMoa) {
     Observation o;
     o.range = range;
-    o.upMoa = upMoa;
-    return o;
-}
-
-Observation timed(double range, double time) {
-    Observation o;
-    o.range = range;
-    o.time = time;
-    return o;
-}
-
-Observation clicked(double range, double clicks) {
-    Observation o;
-    o.range = range;
-    o.upClicks = clicks;
-    return o;
-}
-
-Observation clocked(double range, double velocity) {
-    Observation o;
-    o.range = range;
-    o.velocity = velocity;
+    o.*reading = value;
     return o;
 }
 
@@ -206,27 +176,27 @@ TEST(Truing, SaysWhenTheObservationsCannotDecide) {
         // 3000 quarter-minute clicks are 750 MOA, beyond what a hold in MOA may be.
         {"a hold of too many clicks",
          load308(),
-         {seen(300, 2.0), clicked(600, 3000.0)},
+         {seen(300, 2.0), seen(600, 3000.0, &Observation::upClicks)},
          TruingFit::Auto,
          O::BadInput,
          "row 2: up_clicks at 600 yd is 750 MOA in clicks of 1/4 MOA"},
         {"a time of 0 s",
          load308(),
-         {seen(300, 2.0), timed(600, 0.0)},
+         {seen(300, 2.0), seen(600, 0.0, &Observation::time)},
          TruingFit::Auto,
          O::BadInput,
          "row 2: time_s at 600 yd must be above 0"},
         // 600 yd is 1800 ft: 0.36 s even at 5000 ft/s.
         {"a time faster than any bullet",
          load308(),
-         {timed(600, 0.3), seen(300, 2.0)},
+         {seen(600, 0.3, &Observation::time), seen(300, 2.0)},
          TruingFit::Auto,
          O::BadInput,
          "row 1: a time_s of 0.3 s at 600 yd is shorter than any flight there (0.360 s"},
         // 4900 ft/s at 300 yd needs well over the 5000 ft/s the velocity field holds at the muzzle.
         {"a velocity beyond the field",
          load308(),
-         {clocked(300, 4900.0)},
+         {seen(300, 4900.0, &Observation::velocity)},
          TruingFit::Auto,
          O::Undecided,
          "cannot be written into the shot: Velocity:"},

@@ -17,6 +17,7 @@
 #include "shot/ShotSetup.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/ObservedHolds.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/advanced/CTruingDlg.h"
 #include "ui/advanced/TruingView.h"
@@ -29,16 +30,6 @@ using namespace TruingIds;
 namespace {
 
 constexpr int kRanges[] = {300, 500, 700, 850, 1000};
-
-// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
-// where the box gives G7 0.243.
-ShotParameters realRifle() {
-    ShotParameters truth = load308();
-    truth.velocity = 2650.0;
-    truth.dragFunction = 0;
-    truth.ballisticCoefficient = 0.47;
-    return truth;
-}
 
 // The true-MOA hold at `range` worked out from a flight's drop, atan(drop / range).
 double holdMoa(const TrajectorySolver& flight, int range) {
