@@ -131,6 +131,18 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     // The status line follows the last action: a new fit is not the one applied.
     press(window, kFit);
     QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Fitted: ")));
+    // Closed with OK, the shot keeps the velocity as entered: a new window's Clear Truing puts
+    // the chronograph's 2700 back.
+    QPointer<CTruingDlg> alive(window);
+    press(window, kOk);
+    QTRY_VERIFY(!alive);
+    dlg->openTruing();
+    auto* later = newest<CTruingDlg>(dlg.get());
+    QVERIFY(later);
+    press(later, kClearTruing);
+    QCOMPARE(dlg->shot().velocity, 2700.0);
+    QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text(), QStringLiteral("2700"));
+    QVERIFY(!dlg->shot().advanced.dragScaleOn());
 }
 
 void TestTruingWindow::opensFromTheAdvancedAndTableWindows_data() {
@@ -236,6 +248,15 @@ void TestTruingWindow::observationsUndecidedSayWhyAndApplyNothing() {
     const QString said = window->controlAs<QLabel>(kFitted)->text();
     QVERIFY2(said.contains(QStringLiteral("Row 1: a Time (s) of 0.3 s at 600 yd")), qPrintable(said));
     QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Not fitted")));
+    // A fit the velocity field cannot hold is not applied: 4900 f.p.s. at 300 yd.
+    window->edit(cell(0, 6))->clear();
+    retype(window->edit(cell(0, 0)), QStringLiteral("300"));
+    retype(window->edit(cell(0, 5)), QStringLiteral("4900"));
+    press(window, kFit);
+    QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("cannot be written into the shot")));
+    QVERIFY(!window->control(kApply)->isEnabled());
+    press(window, kApply);
+    QCOMPARE(dlg->shot().velocity, 2700.0);
 }
 
 // Save CSV writes what Load CSV reads back, through the observation CSV's own reader.
