@@ -110,7 +110,10 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("Velocity: ")));
     QCOMPARE(window->result()->residuals.size(), std::size_t{5});
     QCOMPARE(window->windowTitle(), QStringLiteral("Truing - 308 Win 175 SMK"));
+    // The holds come from a G1 bullet: the fit says it chose G1 for the box's G7, and Apply writes it.
+    QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("Drag function: G1 0.4")));
     press(window, kApply);
+    QCOMPARE(dlg->shot().dragFunction, 0);
     QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Applied: ")));
     QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text().toDouble(), dlg->shot().velocity);
     QVERIFY(std::fabs(dlg->shot().velocity - 2700.0) > 10.0);
