@@ -51,10 +51,8 @@ std::string observationsProblem(const std::vector<Observation>& observations, Cl
         if (!problem.empty()) return rowText(i) + ": " + problem;
         const double fastest = o.range * 3.0 / kFastestVelocity;
         if (o.time < fastest)
-            return rowText(i) + cFormat(
-                                    ": a time_s of %g s at %g yd is shorter than any flight there (%.3f s at %g "
-                                    "ft/s)",
-                                    o.time, o.range, fastest, kFastestVelocity);
+            return cFormat("%s: a time_s of %g s at %g yd is shorter than any flight there (%.3f s at %g ft/s)",
+                           rowText(i).c_str(), o.time, o.range, fastest, kFastestVelocity);
     }
     return {};
 }
