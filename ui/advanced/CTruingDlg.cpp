@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -250,9 +251,10 @@ void CTruingDlg::onOk() {
 }
 
 void CTruingDlg::accept() {
-    // Enter in a cell moves on to the next one, as Tab does; the window closes only from elsewhere.
+    // Enter in a cell moves on to the next one, as Tab does; Ctrl+Enter, or Enter elsewhere, is OK.
     const int id = controlIdOf(focusWidget());
-    if (id >= cell(0, 0) && id <= cell(rowCount_ - 1, kColumns - 1)) {
+    const bool inCell = id >= cell(0, 0) && id <= cell(rowCount_ - 1, kColumns - 1);
+    if (inCell && !(QGuiApplication::keyboardModifiers() & Qt::ControlModifier)) {
         focusNextChild();
         return;
     }

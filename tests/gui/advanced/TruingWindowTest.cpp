@@ -182,6 +182,7 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk_data() {
     QTest::addColumn<int>("kept");  // observations in the shot afterwards
     QTest::newRow("OK") << int{kOk} << 1;
     QTest::newRow("Cancel") << int{kCancel} << 0;
+    QTest::newRow("Ctrl+Enter in a cell") << 0 << 1;
 }
 
 void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
@@ -223,7 +224,10 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     window->edit(cell(1, 1))->clear();
     h.messages.clear();
     QPointer<CTruingDlg> alive(window);
-    press(window, closer);
+    if (closer)
+        press(window, closer);
+    else
+        QTest::keyClick(window->edit(cell(0, 2)), Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(h.messages.isEmpty());
     QTRY_VERIFY(!alive);
     QCOMPARE(static_cast<int>(dlg->shot().observations.size()), kept);
