@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/DragFunction.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
 #include "shot/Truing.h"
@@ -31,6 +32,11 @@ void printFit(const TruingResult& result) {
         scale += cFormat("%s%.2f %.3f \u00b1 %.3f", i ? "; " : "", result.dragScale[i].mach, result.dragScale[i].factor,
                          result.dragScaleErrors[i]);
     printValue(std::cout, "drag_scale", scale.empty() ? std::string("not fitted") : scale);
+    if (result.dragFunctionChosen)
+        printValue(std::cout, "drag_function",
+                   cFormat("%s %.4g (its fit leaves the smaller weighted residual)",
+                           std::string(dragFunctionName(result.dragFunction)).c_str(), result.ballisticCoefficient));
+    if (!result.note.empty()) printValue(std::cout, "note", result.note);
 }
 
 void printResiduals(const TruingResult& result, bool csv) {
@@ -65,6 +71,9 @@ void runTrue(const TrueFlags& flags) {
     if (result.outcome == TruingResult::Outcome::Undecided) throw NoResult(result.message);
     if (flags.out.empty()) return;
     applyTruing(shot, result);
+    // A file the program would refuse, or read back without its observations, is never written.
+    if (const std::string problem = truedShotProblem(shot); !problem.empty())
+        throw NoResult("the trued shot is not written: " + problem);
     const FileOutcome outcome = writeShotFile(flags.out, shot);
     if (!outcome) throw UsageError("cannot write shot file '" + flags.out + "': " + outcome.reason());
 }
@@ -84,7 +93,7 @@ void addTrueCommand(CLI::App& app) {
     command
         ->add_option("--fit", flags->fit,
                      "velocity: the velocity alone; bc: and one drag factor; mach: and a drag factor by Mach "
-                     "(default: chosen by the number of observed ranges)")
+                     "(default: chosen by the number of observed ranges, and G1 or G7, whichever fits better)")
         ->check(CLI::IsMember({"velocity", "bc", "mach"}));
     command->add_option("-o,--output", flags->out, "Write the trued shot, with its observations, to this shot file");
     command->add_flag("--csv", flags->csv, "The residual table as CSV");

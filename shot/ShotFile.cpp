@@ -7,6 +7,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ScopeProfile.h"
+#include "shot/TruingShotKeys.h"
 
 namespace vorlan {
 
@@ -76,12 +77,13 @@ std::string shotFileText(const ShotParameters& shot) {
 
 std::string extensionShotFileText(const ShotParameters& shot) {
     return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit) +
-           truingShotFileText(shot.observations, shot.advanced);
+           truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
     return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope) ||
-           applyHitShotLine(line, shot.hit) || applyTruingShotLine(line, shot.observations, shot.advanced);
+           applyHitShotLine(line, shot.hit) || applyTruingShotLine(line, shot.observations, shot.advanced) ||
+           applyTruingVelocityShotLine(line, shot);
 }
 
 void resetExtensionInputs(ShotParameters& shot) {
@@ -89,6 +91,7 @@ void resetExtensionInputs(ShotParameters& shot) {
     shot.scope = ScopeProfile{};
     shot.hit = HitInputs{};
     shot.observations.clear();
+    shot.velocityBeforeTruing = 0.0;
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

@@ -69,6 +69,9 @@ struct ShotParameters {
     HitInputs hit;
     // What the shooter observed at real ranges, for truing, under a key of its own (Observations.h)
     std::vector<Observation> observations;
+    // The velocity as entered before a truing was applied, for Clear Truing to put back, under
+    // a key of its own (TruingShotKeys.h); 0 is none.
+    double velocityBeforeTruing = 0.0;  // ft/s
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

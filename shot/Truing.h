@@ -22,7 +22,9 @@ namespace vorlan {
 // whole flight, or a scale by Mach: a factor from Mach 1.2 up and one at or below Mach 1.08,
 // half way between two observed ranges with two more observed beyond, linear between them and
 // held beyond. Auto takes the velocity alone from one range, a scale by Mach from five ranges
-// or more that reach below Mach 1.08 that way, one factor otherwise.
+// or more that reach below Mach 1.08 that way, one factor otherwise; and with a G1 or G7
+// coefficient it fits the other of the two as well (with an equivalent coefficient) and keeps
+// the drag function whose fit leaves the smaller weighted residual.
 enum class TruingFit { Auto, Velocity, Bc, Mach };
 
 inline constexpr double kDefaultSigmaMoa = 0.1;     // a hold in MOA or mil, and a drop
@@ -36,10 +38,14 @@ inline constexpr double kDecidingMach = 1.2;
 // which the holds cannot decide.
 inline constexpr std::size_t kMaxMachKnots = 1;
 inline constexpr double kKnotSpacing = 0.12;
+// A fit whose standard errors exceed these decides nothing the table could use.
+inline constexpr double kMaxVelocityError = 50.0;  // ft/s
+inline constexpr double kMaxDragScaleError = 0.25;
 
 // One reading of one observation, the prediction before and after the fit, and the residuals
 // (observed - predicted) in the reading's own unit.
 struct TruingResidual {
+    std::size_t row;       // the observation's index
     double range;          // yd
     const char* quantity;  // the CSV column: "up_moa", "up_mil", "up_clicks", "drop_in", "velocity_fps", "time_s"
     double observed;
@@ -50,11 +56,17 @@ struct TruingResidual {
 
 // One reading of an observation and the uncertainty the fit weighs it by, in the reading's unit.
 struct TruingReading {
+    std::size_t row;       // the observation's index
     double range;          // yd
     const char* quantity;  // as TruingResidual::quantity
     double observed;
     double sigma;
 };
+
+// A hold in clicks is held to the angle a hold in MOA may be (up_moa's bound), in the shot's
+// click value: "up_clicks at 600 yd is 750 MOA in clicks of 1/4 MOA; ..."; empty when it fits.
+inline constexpr double kHighestHoldMoa = 600.0;
+std::string clickHoldProblem(const Observation& observation, ClickValue click);
 
 // Every reading of the observations, in their order, with its stated or default uncertainty;
 // a hold in clicks counts clicks of `click`.
@@ -68,9 +80,15 @@ struct TruingResult {
     };
     Outcome outcome = Outcome::BadInput;
     std::string message;
+    std::string note;                 // said of a fit made: as many readings as fitted values
     TruingFit fit = TruingFit::Auto;  // what was fitted (never Auto once decided)
-    double velocity = 0.0;            // ft/s
-    double velocityError = 0.0;       // its standard error
+    // The drag function and coefficient fitted with: the shot's own, or the other of G1 and G7
+    // with an equivalent coefficient when an automatic fit chose it (`dragFunctionChosen`).
+    int dragFunction = 0;
+    double ballisticCoefficient = 0.0;
+    bool dragFunctionChosen = false;
+    double velocity = 0.0;       // ft/s
+    double velocityError = 0.0;  // its standard error
     // The fitted drag scale and each factor's standard error; empty for a velocity fit.
     std::vector<DragScalePoint> dragScale;
     std::vector<double> dragScaleErrors;
@@ -80,13 +98,21 @@ struct TruingResult {
 };
 
 // Fits the shot to the observations. A fit whose residuals stay far outside the stated
-// uncertainties is given back (values and residuals) as Undecided: the points contradict
-// each other or this bullet.
+// uncertainties (the points contradict each other or this bullet), whose standard errors pass
+// kMaxVelocityError or kMaxDragScaleError, or whose values the shot's fields cannot hold, is
+// given back (values and residuals) as Undecided. An observation out of its bounds, or timed
+// faster than any bullet could fly, is BadInput named by its row.
 TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>& observations,
                       TruingFit fit = TruingFit::Auto);
 
-// Writes a fit into the shot: the velocity (to a tenth of a ft/s), and the drag scale under its own key (a velocity
-// fit keeps the shot's drag scale, or puts in a factor of 1 so that the table names the truing).
+// Writes a fit into the shot: the velocity (to a tenth of a ft/s), the drag function and
+// coefficient fitted with, and the drag scale under its own key (a velocity fit keeps the
+// shot's drag scale, or puts in a factor of 1 so that the table names the truing). The
+// velocity as entered is kept under a key of its own the first time, for Clear Truing.
 void applyTruing(ShotParameters& shot, const TruingResult& result);
+
+// What keeps a trued shot from being written: a field outside its bounds, or observations
+// longer than a shot file's line can hold; empty when it can be written.
+std::string truedShotProblem(const ShotParameters& shot);
 
 }  // namespace vorlan

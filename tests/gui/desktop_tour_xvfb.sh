@@ -166,11 +166,11 @@ keys 1 0
 picture advanced
 
 # Its "Truing..." button (Alt+T): five holds from a day at the range, typed row by row with Tab
-# between the cells (a row is checked only when it is left), Fit, Apply; Enter is OK and keeps
-# the holds with the shot.
+# between the cells (a row is checked only when it is left), Fit, Apply; Enter in a cell moves
+# on, Ctrl+Enter is OK and keeps the holds with the shot. Its title names the shot it trues.
 keys alt+t
-truing=$(windows "Truing" | head -n1)
-[[ -n $truing ]] || fail "no \"Truing\" window"
+truing=$(windows "Truing - .308 Win 175 gr SMK" | head -n1)
+[[ -n $truing ]] || fail "no \"Truing - .308 Win 175 gr SMK\" window"
 xdotool windowactivate --sync "$truing" 2>/dev/null
 for hold in 300:4.75 500:11.53 700:20.09 800:25.18 1000:37.35; do
   xdotool type --delay 40 "${hold%:*}"
@@ -182,8 +182,8 @@ done
 keys alt+f
 keys alt+a
 picture truing
-keys Return
-gone "Truing" || fail "Enter did not close the Truing window"
+keys ctrl+Return
+gone "Truing - .308 Win 175 gr SMK" || fail "Ctrl+Enter did not close the Truing window"
 xdotool windowactivate --sync "$advanced" 2>/dev/null
 keys Escape
 gone "Advanced" || fail "Escape did not close the Advanced window"

@@ -8,8 +8,19 @@
 
 #include "shot/ShotSetup.h"
 #include "shot/Truing.h"
+#include "tests/support/CalcTestLoads.h"
 
 namespace vorlan::testing {
+
+// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
+// where the box gives G7 0.243.
+inline ShotParameters realRifle() {
+    ShotParameters truth = load308();
+    truth.velocity = 2650.0;
+    truth.dragFunction = 0;
+    truth.ballisticCoefficient = 0.47;
+    return truth;
+}
 
 // The dial-up hold in true MOA, worked out from the flight's drop as the angle atan(drop / range).
 inline double trueHoldMoa(const ShotParameters& shot, int range) {

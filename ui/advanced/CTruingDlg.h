@@ -8,14 +8,13 @@
 // shot; Clear Truing takes them out again. OK keeps the observations with the shot; Cancel,
 // Escape and the close box leave the shot's observations as they were.
 //
-//   rows -> observations -> trueShot(main dialog's shot) -> result, residuals, chart
-//        -> Apply: applyTruing(shot) -> main dialog's fields
+//   rows -> TruingSession: fit(main dialog's shot) -> result, residuals, chart (TruingView.h)
+//        -> Apply: session.apply(shot) -> main dialog's fields
 
 #include <optional>
 #include <vector>
 
-#include "chart/ChartGeometry.h"
-#include "shot/Truing.h"
+#include "shot/TruingSession.h"
 #include "ui/common/ControlIds.h"
 #include "ui/common/SideWindow.h"
 
@@ -27,19 +26,15 @@ namespace vorlan {
 
 class TrajectoryChartView;
 
-// The observations as points of a chart: each hold and drop as inches above the line of sight,
-// each measured velocity on the velocity axis, with the uncertainty the fit weighs it by.
-std::vector<ChartObservation> observedPoints(const std::vector<Observation>& observations, ClickValue click);
-
 class CTruingDlg : public SideWindow {
     Q_OBJECT
 public:
     explicit CTruingDlg(SideWindowOwner& owner);
 
     // The observations as the rows last read (or as the shot held them at the start).
-    const std::vector<Observation>& observations() const { return observations_; }
+    const std::vector<Observation>& observations() const { return session_.observations(); }
     // The last fit; none before the first.
-    const std::optional<TruingResult>& result() const { return result_; }
+    const std::optional<TruingResult>& result() const { return session_.result(); }
     const TrajectoryChartView* chart() const { return chart_; }
 
     // The commands of the window's buttons.
@@ -72,15 +67,7 @@ private:
     ShotParameters* takenShot();
 
     int rowCount_;
-    std::vector<Observation> observations_;
-    std::optional<TruingResult> result_;
-    std::optional<ShotParameters> fittedShot_;  // the shot the last fit was made on
-    // What Apply replaced, for Clear Truing to put back.
-    struct Replaced {
-        double velocity;
-        std::vector<DragScalePoint> dragScale;
-    };
-    std::optional<Replaced> replaced_;
+    TruingSession session_;
     bool keep_ = false;  // closed with OK
     QComboBox* fitChoice_ = nullptr;
     QTableWidget* residuals_ = nullptr;

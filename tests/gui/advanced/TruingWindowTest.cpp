@@ -1,22 +1,26 @@
 // The Truing window through the main dialog, as a shooter uses it: holds typed row by row,
-// Fit, Apply, and the range table that then matches the holds; the two ways in; the rows
+// Fit, Apply and Clear Truing in the main dialog's fields; the two ways in; the rows
 // checked when they are left; OK and Cancel; the observation CSV both ways; and the chart.
+
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
 #include "engine/Holds.h"
 #include "reports/chartview/TrajectoryChartView.h"
-#include "reports/table/RangeTable.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "shot/Observations.h"
 #include "shot/ShotSetup.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/ObservedHolds.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/advanced/CTruingDlg.h"
+#include "ui/advanced/TruingView.h"
 #include "ui/common/ControlIds.h"
 
 using namespace vorlan;
@@ -26,16 +30,6 @@ using namespace TruingIds;
 namespace {
 
 constexpr int kRanges[] = {300, 500, 700, 850, 1000};
-
-// The rifle the shooter really has: slower than the box says, and its bullet follows G1 0.47
-// where the box gives G7 0.243.
-ShotParameters realRifle() {
-    ShotParameters truth = load308();
-    truth.velocity = 2650.0;
-    truth.dragFunction = 0;
-    truth.ballisticCoefficient = 0.47;
-    return truth;
-}
 
 // The true-MOA hold at `range` worked out from a flight's drop, atan(drop / range).
 double holdMoa(const TrajectorySolver& flight, int range) {
@@ -102,9 +96,8 @@ private slots:
     void chartShowsTheHoldsOnTheTruedCurve();
 };
 
-// A day at the range: five holds, Fit, Apply; the range table printed afterwards
-// gives every observed hold to within its 0.1 MOA, names the truing, and Clear Truing puts
-// the box's velocity back.
+// A day at the range: five holds, Fit, Apply into the main dialog's fields, and Clear Truing
+// puts the box's velocity back (what the applied truing does to the table: TruingSessionTest).
 void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     Harness h;
     auto [dlg, window] = openTruing(h);
@@ -116,23 +109,15 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     QVERIFY2(window->control(kApply)->isEnabled(), qPrintable(window->controlAs<QLabel>(kFitted)->text()));
     QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("Velocity: ")));
     QCOMPARE(window->result()->residuals.size(), std::size_t{5});
+    QCOMPARE(window->windowTitle(), QStringLiteral("Truing - 308 Win 175 SMK"));
+    // The holds come from a G1 bullet: the fit says it chose G1 for the box's G7, and Apply writes it.
+    QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("Drag function: G1 0.4")));
     press(window, kApply);
+    QCOMPARE(dlg->shot().dragFunction, 0);
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Applied: ")));
     QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text().toDouble(), dlg->shot().velocity);
     QVERIFY(std::fabs(dlg->shot().velocity - 2700.0) > 10.0);
     QVERIFY(dlg->shot().advanced.dragScaleOn());
-
-    ShotParameters table = dlg->shot();
-    table.rangeIncrement = 50;
-    table.incrementCount = 20;
-    const RangeTableReport report(table);
-    const std::vector<TrajectoryPoint> rows = report.printedRows();
-    for (int i = 0; i < holds.size(); ++i) {
-        const TrajectoryPoint& row = rows.at(static_cast<std::size_t>(kRanges[i] / 50));
-        const double printedHold = -std::atan(row.drop * 12.0 / (kRanges[i] * 36.0)) * 180.0 / 3.14159265358979 * 60.0;
-        QVERIFY2(std::fabs(printedHold - holds[i].toDouble()) < 0.1, qPrintable(QString::number(kRanges[i])));
-    }
-    const std::vector<std::string> lines = rangeTableLines(table, report);
-    QVERIFY(std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("Trued: "); }));
 
     press(window, kClearTruing);
     QCOMPARE(dlg->shot().velocity, 2700.0);
@@ -146,6 +131,21 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     dlg->edit(MainDialogIds::kBallisticCoefficientEdit)->setText(QStringLiteral("0.243"));
     press(window, kApply);
     QVERIFY(dlg->shot().advanced.dragScaleOn());
+    // The status line follows the last action: a new fit is not the one applied.
+    press(window, kFit);
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Fitted: ")));
+    // Closed with OK, the shot keeps the velocity as entered: a new window's Clear Truing puts
+    // the chronograph's 2700 back.
+    QPointer<CTruingDlg> alive(window);
+    press(window, kOk);
+    QTRY_VERIFY(!alive);
+    dlg->openTruing();
+    auto* later = newest<CTruingDlg>(dlg.get());
+    QVERIFY(later);
+    press(later, kClearTruing);
+    QCOMPARE(dlg->shot().velocity, 2700.0);
+    QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text(), QStringLiteral("2700"));
+    QVERIFY(!dlg->shot().advanced.dragScaleOn());
 }
 
 void TestTruingWindow::opensFromTheAdvancedAndTableWindows_data() {
@@ -182,6 +182,7 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk_data() {
     QTest::addColumn<int>("kept");  // observations in the shot afterwards
     QTest::newRow("OK") << int{kOk} << 1;
     QTest::newRow("Cancel") << int{kCancel} << 0;
+    QTest::newRow("Ctrl+Enter in a cell") << 0 << 1;
 }
 
 void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
@@ -196,6 +197,10 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(0, 1));
     QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
     retype(window->edit(cell(0, 1)), QStringLiteral("4.75"));
+    // Enter in a cell moves on, as Tab does, and leaves the window open.
+    QTest::keyClick(window->edit(cell(0, 1)), Qt::Key_Return);
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(0, 2));
+    QVERIFY(window->isVisible());
     // A row with a range alone is told when it is left.
     retype(window->edit(cell(1, 0)), QStringLiteral("600"));
     window->edit(cell(2, 0))->setFocus();
@@ -204,14 +209,25 @@ void TestTruingWindow::rowsAreCheckedWhenLeftAndKeptWithOk() {
     window->edit(cell(2, 0))->setFocus();
     QCOMPARE(h.messages,
              QStringList({QStringLiteral("The observation at 600 yd needs a hold, a drop, a velocity or a time."),
-                          QStringLiteral("Up MOA at 600 yd must be from -600 to 600 MOA.")}));
+                          QStringLiteral("Up (MOA) at 600 yd must be from -600 to 600 MOA.")}));
     QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 1));
+    // A hold in clicks is held to the same angle, in the shot's click value.
+    window->edit(cell(1, 1))->clear();
+    retype(window->edit(cell(1, 3)), QStringLiteral("3000"));
+    window->edit(cell(2, 0))->setFocus();
+    QCOMPARE(h.messages.value(2), QStringLiteral("Up (clicks) at 600 yd is 750 MOA in clicks of 1/4 MOA; a hold must "
+                                                 "be from -600 to 600 MOA."));
+    QCOMPARE(ThemedDialog::controlIdOf(QApplication::focusWidget()), cell(1, 3));
+    window->edit(cell(1, 3))->clear();
     // Emptied, it is no row.
     window->edit(cell(1, 0))->clear();
     window->edit(cell(1, 1))->clear();
     h.messages.clear();
     QPointer<CTruingDlg> alive(window);
-    press(window, closer);
+    if (closer)
+        press(window, closer);
+    else
+        QTest::keyClick(window->edit(cell(0, 2)), Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(h.messages.isEmpty());
     QTRY_VERIFY(!alive);
     QCOMPARE(static_cast<int>(dlg->shot().observations.size()), kept);
@@ -230,6 +246,24 @@ void TestTruingWindow::observationsUndecidedSayWhyAndApplyNothing() {
     QVERIFY(!window->control(kApply)->isEnabled());
     press(window, kApply);
     QCOMPARE(dlg->shot().velocity, 2700.0);
+    // A message names a column as the window does, not by its CSV name.
+    for (int column : {0, 1}) window->edit(cell(0, column))->clear();
+    retype(window->edit(cell(0, 0)), QStringLiteral("600"));
+    retype(window->edit(cell(0, 6)), QStringLiteral("0.3"));
+    window->findChild<QComboBox*>()->setCurrentIndex(0);
+    press(window, kFit);
+    const QString said = window->controlAs<QLabel>(kFitted)->text();
+    QVERIFY2(said.contains(QStringLiteral("Row 1: a Time (s) of 0.3 s at 600 yd")), qPrintable(said));
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Not fitted")));
+    // A fit the velocity field cannot hold is not applied: 4900 f.p.s. at 300 yd.
+    window->edit(cell(0, 6))->clear();
+    retype(window->edit(cell(0, 0)), QStringLiteral("300"));
+    retype(window->edit(cell(0, 5)), QStringLiteral("4900"));
+    press(window, kFit);
+    QVERIFY(window->controlAs<QLabel>(kFitted)->text().contains(QStringLiteral("cannot be written into the shot")));
+    QVERIFY(!window->control(kApply)->isEnabled());
+    press(window, kApply);
+    QCOMPARE(dlg->shot().velocity, 2700.0);
 }
 
 // Save CSV writes what Load CSV reads back, through the observation CSV's own reader.
@@ -242,6 +276,8 @@ void TestTruingWindow::observationsTravelAsCsv() {
     retype(window->edit(cell(0, 5)), QStringLiteral("2144"));
     h.fileAnswers << h.path(QStringLiteral("day.csv"));
     press(window, kSaveCsv);
+    // The name offered follows the shot's, as Save and Export Chart offer theirs.
+    QVERIFY(h.fileRequests.last().initialPath.endsWith(QStringLiteral("308 Win 175 SMK observations.csv")));
     const ObservationTable saved = loadObservationsCsv(h.path(QStringLiteral("day.csv")).toStdString());
     QVERIFY2(saved.error.empty(), saved.error.c_str());
     QCOMPARE(saved.observations.size(), std::size_t{5});
@@ -256,6 +292,18 @@ void TestTruingWindow::observationsTravelAsCsv() {
     QCOMPARE(second->edit(cell(4, 1))->text(), holds[4]);
     QCOMPARE(second->edit(cell(0, 5))->text(), QStringLiteral("2144"));
     QVERIFY(second->edit(cell(5, 0))->text().isEmpty());
+
+    // A FIFO is no file to save to: the failure is told and the FIFO stays as it was.
+    QStringList failures;
+    h.context.showFailure = [&](QWidget*, const QString&, const QString& message) { failures << message; };
+    const QString fifo = h.path(QStringLiteral("pipe.csv"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    h.fileAnswers << fifo;
+    press(second, kSaveCsv);
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(failures[0].contains(QStringLiteral("could not be saved")), qPrintable(failures[0]));
+    QVERIFY(QFileInfo(fifo).isFile() == false && QFileInfo(fifo).exists());
+    QVERIFY(second->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Observations not saved")));
 }
 
 // The chart's rings are the holds as inches at their ranges: after the fit each lies on the

@@ -1,0 +1,155 @@
+// The Truing window's controls: the observation cells, the fit, the chart and residuals, and
+// the buttons.
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "ui/advanced/CTruingDlg.h"
+#include "ui/common/CColorBtn.h"
+
+namespace vorlan {
+
+using namespace TruingIds;
+
+namespace {
+
+// The observation table's columns in the order of kObservationColumns: heading, and whether
+// the reading may be negative (a hold down, a drop above the line).
+struct CellColumn {
+    const char* heading;
+    bool signedValue;
+};
+constexpr CellColumn kCellColumns[kColumns] = {
+    {"Range\nyd.", false}, {"Up\nMOA", true},           {"Up\nmil", true},
+    {"Up\nclicks", true},  {"Drop\nin.", true},         {"Velocity\nf.p.s.", false},
+    {"Time\ns", false},    {"\u00b1 Hold\nMOA", false}, {"\u00b1 Vel.\nf.p.s.", false},
+};
+
+}  // namespace
+
+QGroupBox* CTruingDlg::buildObservationsGroup() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    for (int column = 0; column < kColumns; ++column) {
+        auto* heading = new QLabel(QString::fromUtf8(kCellColumns[column].heading), this);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column);
+    }
+    for (int row = 0; row < rowCount_; ++row) {
+        QList<int> cells;
+        for (int column = 0; column < kColumns; ++column) {
+            const KeystrokeRule rule{
+                .enabled = true, .fractional = true, .allowMinus = kCellColumns[column].signedValue, .decimals = 4};
+            QLineEdit* e = addNumberEdit(cell(row, column), rule);
+            e->setFixedWidth(64);
+            grid->addWidget(e, row + 1, column);
+            cells << cell(row, column);
+        }
+        // A row is checked when it is left: moving between its cells checks none of them.
+        for (const int id : cells) settleFieldsWith(id, cells);
+    }
+    auto* files = new QHBoxLayout;
+    CColorBtn* load = addButton(kLoadCsv, QStringLiteral("&Load CSV..."));
+    connect(load, &QPushButton::clicked, this, &CTruingDlg::onLoadCsv);
+    CColorBtn* save = addButton(kSaveCsv, QStringLiteral("&Save CSV..."));
+    connect(save, &QPushButton::clicked, this, &CTruingDlg::onSaveCsv);
+    files->addWidget(load);
+    files->addWidget(save);
+    files->addStretch();
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(grid);
+    layout->addLayout(files);
+    auto* group = new QGroupBox(QStringLiteral("Observations"), this);
+    group->setLayout(layout);
+    return group;
+}
+
+QGroupBox* CTruingDlg::buildFitGroup() {
+    fitChoice_ = new QComboBox(this);
+    setControlId(fitChoice_, kFitChoice);
+    fitChoice_->addItems({QStringLiteral("Chosen by the number of ranges"), QStringLiteral("Velocity only"),
+                          QStringLiteral("Velocity and one drag factor"),
+                          QStringLiteral("Velocity and drag scale by Mach")});
+    CColorBtn* fit = addButton(kFit, QStringLiteral("&Fit"));
+    connect(fit, &QPushButton::clicked, this, &CTruingDlg::onFit);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("Fit:"), this));
+    choice->addWidget(fitChoice_, 1);
+    choice->addWidget(fit);
+    QLabel* fitted = addLabel(kFitted, QStringLiteral("Enter what you observed at real ranges, then press Fit."));
+    fitted->setWordWrap(true);
+    fitted->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitted->setMinimumHeight(4 * fitted->fontMetrics().lineSpacing() + 4);
+    fitted->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(choice);
+    layout->addWidget(fitted);
+    auto* group = new QGroupBox(QStringLiteral("Fit"), this);
+    group->setLayout(layout);
+    return group;
+}
+
+void CTruingDlg::buildControls() {
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildObservationsGroup());
+    left->addWidget(buildFitGroup());
+    left->addStretch();
+
+    chartHolder_ = new QWidget(this);
+    auto* holder = new QVBoxLayout(chartHolder_);
+    holder->setContentsMargins(0, 0, 0, 0);
+    chartHolder_->setMinimumSize(560, 330);
+    residuals_ = new QTableWidget(0, 6, this);
+    setControlId(residuals_, kResiduals);
+    residuals_->setHorizontalHeaderLabels({QStringLiteral("Range (yd.)"), QStringLiteral("Reading"),
+                                           QStringLiteral("Observed"), QStringLiteral("\u00b1"),
+                                           QStringLiteral("Before"), QStringLiteral("After")});
+    residuals_->verticalHeader()->setVisible(false);
+    residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    residuals_->setSelectionMode(QAbstractItemView::NoSelection);
+    residuals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    residuals_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    residuals_->setWordWrap(false);
+    residuals_->setMinimumHeight(170);
+    auto* right = new QVBoxLayout;
+    right->addWidget(
+        new QLabel(QStringLiteral("Observed points over the predicted drop, before and after the fit:"), this));
+    right->addWidget(chartHolder_, 3);
+    right->addWidget(new QLabel(QStringLiteral("Residuals, observed minus predicted:"), this));
+    right->addWidget(residuals_, 2);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(right, 1);
+
+    QLabel* status = addLabel(kStatus, {});
+    status->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status, 1);
+    const std::tuple<int, const char*, void (CTruingDlg::*)()> commands[] = {
+        {kApply, "&Apply", &CTruingDlg::onApply},
+        {kClearTruing, "&Clear Truing", &CTruingDlg::onClearTruing},
+        {kOk, "OK", &CTruingDlg::onOk},
+        {kCancel, "Cancel", &CTruingDlg::reject}};
+    for (const auto& [id, caption, command] : commands) {
+        CColorBtn* button = addButton(id, QString::fromLatin1(caption));
+        connect(button, &QPushButton::clicked, this, command);
+        buttons->addWidget(button);
+    }
+    control(kApply)->setEnabled(false);  // until a fit is made
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+}
+
+}  // namespace vorlan

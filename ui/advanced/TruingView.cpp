@@ -1,0 +1,165 @@
+#include "ui/advanced/TruingView.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/DragFunction.h"
+#include "engine/Holds.h"
+#include "reports/chartview/ReportChartSeries.h"
+#include "reports/chartview/TrajectoryChartView.h"
+#include "reports/table/RangeTable.h"
+#include "shot/CLocaleNumbers.h"
+#include "shot/ShotCheck.h"
+#include "ui/common/SideWindow.h"
+
+namespace vorlan {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("CTruingDlg", text); }
+
+// Each column of the observations, in the order of kObservationColumns: its name in messages
+// and the residual table, and the decimals a reading of it is shown with.
+struct ColumnShown {
+    const char* name;
+    const char* format;
+};
+constexpr ColumnShown kColumnsShown[] = {
+    {"Range (yd.)", "%g"},   {"Up (MOA)", "%.2f"},          {"Up (mil)", "%.3f"},
+    {"Up (clicks)", "%.1f"}, {"Drop (in.)", "%.2f"},        {"Velocity (f.p.s.)", "%.1f"},
+    {"Time (s)", "%.4f"},    {"\u00b1 Hold (MOA)", "%.2f"}, {"\u00b1 Vel. (f.p.s.)", "%.1f"},
+};
+static_assert(std::size(kColumnsShown) == std::size(kObservationColumns));
+
+const ColumnShown& shownColumn(std::string_view key) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
+        if (kObservationColumns[i].name == key) return kColumnsShown[i];
+    return kColumnsShown[1];
+}
+
+// The shot as a chart flies it: its table long enough to pass the farthest observation.
+ShotParameters chartedShot(ShotParameters shot, const std::vector<Observation>& observations) {
+    double farthest = 0.0;
+    for (const Observation& o : observations) farthest = std::max(farthest, o.range);
+    if (farthest > 0.0 && shot.rangeIncrement > 0) {
+        const double last = std::min(farthest * 1.1, static_cast<double>(kLongestTable));
+        shot.incrementCount = static_cast<int>(std::ceil(last / shot.rangeIncrement));
+    }
+    return shot;
+}
+
+ChartSeries seriesOf(const ShotParameters& shot, const std::string& name) {
+    ChartSeries series = chartSeries(shot, RangeTableReport(shot));
+    series.name = name;
+    return series;
+}
+
+QString dragScaleLine(const TruingResult& r) {
+    if (r.dragScale.empty()) return tr("Drag scale: not fitted.");
+    if (r.dragScale.size() == 1)
+        return tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
+            .arg(shownNumber("%.3f", r.dragScale[0].factor), shownNumber("%.3f", r.dragScaleErrors[0]));
+    QStringList factors;
+    for (std::size_t i = 0; i < r.dragScale.size(); ++i)
+        factors << tr("%1 \u00b1 %2 at Mach %3")
+                       .arg(shownNumber("%.3f", r.dragScale[i].factor), shownNumber("%.3f", r.dragScaleErrors[i]),
+                            shownNumber("%.2f", r.dragScale[i].mach));
+    return tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
+}
+
+}  // namespace
+
+std::vector<ChartObservation> observedPoints(const std::vector<Observation>& observations, ClickValue click) {
+    const double clickMoa = radiansToTrueMoa(clickRadians(click));
+    const double milMoa = radiansToTrueMoa(1.0 / kMilsPerRadian);
+    std::vector<ChartObservation> points;
+    for (const TruingReading& r : truingReadings(observations, click)) {
+        const std::string_view quantity = r.quantity;
+        // A hold up, in true MOA, as inches above the line of sight at the range.
+        const auto inches = [&](double moa) { return -std::tan(moa / kTrueMoaPerRadian) * r.range * 36.0; };
+        const double moaPer = quantity == "up_moa" ? 1.0 : quantity == "up_mil" ? milMoa : clickMoa;
+        if (quantity == "drop_in")
+            points.push_back({r.range, r.observed, r.sigma});
+        else if (quantity == "velocity_fps")
+            points.push_back({r.range, r.observed, r.sigma, true});
+        else if (quantity != "time_s")
+            points.push_back({r.range, inches(r.observed * moaPer), -inches(r.sigma * moaPer)});
+    }
+    return points;
+}
+
+TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<Observation>& observations,
+                                 const TruingResult* result, QWidget* parent) {
+    const ShotParameters before = chartedShot(shot, observations);
+    auto* view = new TrajectoryChartView(seriesOf(before, cFormat("As entered: %.0f ft/s", before.velocity)), parent);
+    if (result && !result->residuals.empty()) {
+        ShotParameters after = before;
+        applyTruing(after, *result);
+        view->addOverlay(seriesOf(
+            after, cFormat("Trued: %.0f ft/s, drag scale ", after.velocity) + dragScaleSpan(after.advanced.dragScale)));
+    }
+    view->setObservations(observedPoints(observations, shot.scope.click));
+    view->setLegendLowerLeft(true);
+    return view;
+}
+
+std::string withColumnNames(std::string message) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i) {
+        const std::string key(kObservationColumns[i].name);
+        for (std::size_t at = message.find(key); at != std::string::npos; at = message.find(key, at))
+            message.replace(at, key.size(), kColumnsShown[i].name);
+    }
+    return message;
+}
+
+int messageColumn(const std::string& message) {
+    for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
+        if (message.starts_with(std::string(kObservationColumns[i].name) + ' ')) return static_cast<int>(i);
+    return 0;
+}
+
+QString sentence(std::string text) {
+    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return QString::fromStdString(text) + u'.';
+}
+
+QString truingResultText(const TruingResult& r) {
+    QStringList lines;
+    if (!r.residuals.empty()) {
+        lines << tr("Velocity: %1 \u00b1 %2 f.p.s.")
+                     .arg(shownNumber("%.1f", r.velocity), shownNumber("%.1f", r.velocityError));
+        lines << dragScaleLine(r);
+        const double readings = static_cast<double>(r.residuals.size());
+        lines << tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
+                     .arg(shownNumber("%.2f", std::sqrt(r.chiSquareBefore / readings)),
+                          shownNumber("%.2f", std::sqrt(r.chiSquareAfter / readings)));
+    }
+    if (r.dragFunctionChosen)
+        lines << tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
+                     .arg(QString::fromUtf8(dragFunctionName(r.dragFunction).data()),
+                          shownNumber("%.4g", r.ballisticCoefficient));
+    if (!r.note.empty()) lines << sentence(r.note);
+    if (r.outcome != TruingResult::Outcome::Fitted) lines << sentence(withColumnNames(r.message));
+    return lines.join(u'\n');
+}
+
+void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& residuals) {
+    table.setRowCount(static_cast<int>(residuals.size()));
+    for (int row = 0; row < static_cast<int>(residuals.size()); ++row) {
+        const TruingResidual& r = residuals[static_cast<std::size_t>(row)];
+        const ColumnShown& q = shownColumn(r.quantity);
+        const QString cells[] = {shownNumber("%g", r.range),        QString::fromUtf8(q.name),
+                                 shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
+                                 shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};
+        for (int column = 0; column < 6; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            table.setItem(row, column, item);
+        }
+    }
+}
+
+}  // namespace vorlan
