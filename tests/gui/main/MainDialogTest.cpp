@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QMap>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +56,7 @@ private slots:
     void loadTakesCalculatorKeysGivenPathDoesNot();
     void dropAndCommandLine();
     void exitClosesOtherWindows();
+    void accessKeysAreDistinct();
 };
 
 void TestMainDialog::controlsAndGrab() {
@@ -285,3 +288,23 @@ void TestMainDialog::exitClosesOtherWindows() {
 
 QTEST_MAIN(TestMainDialog)
 #include "MainDialogTest.moc"
+
+// The newer windows' buttons have access keys, and no two controls share one.
+void TestMainDialog::accessKeysAreDistinct() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    QMap<QString, QString> taken;  // key -> caption
+    for (QWidget* w : dlg->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (key.isEmpty()) continue;
+        QVERIFY2(!taken.contains(key), qPrintable(text + " and " + taken.value(key) + " share " + key));
+        taken.insert(key, text);
+    }
+    for (const int id : {kFieldCardButton, kHitProbabilityButton, kAdvancedButton}) {
+        const QString caption = dlg->controlAs<QAbstractButton>(id)->text();
+        QVERIFY2(!QKeySequence::mnemonic(caption).isEmpty(), qPrintable(caption));
+    }
+}
