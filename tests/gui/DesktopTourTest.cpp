@@ -424,18 +424,20 @@ void TestDesktopTour::halfFilledRowIsNoError_data() {
     using advancedfields::zoneFields;
     QTest::addColumn<QList<int>>("row");  // the cells of the first row
     QTest::addColumn<QStringList>("values");
-    QTest::addColumn<int>("nextRow");  // the first cell of the second row
+    QTest::addColumn<int>("nextRow");      // the first cell of the second row
+    QTest::addColumn<QString>("rowName");  // the second cell's name in the message
     QTest::newRow("BC bands") << QList<int>{kBandVelocity, kBandCoefficient} << QStringList{"2000", "0.45"}
-                              << kBandVelocity + 1;
+                              << kBandVelocity + 1 << "BC";
     QTest::newRow("wind zones") << QList<int>{zoneFields(0).until.controlId, zoneFields(0).speed.controlId,
                                               zoneFields(0).direction.controlId}
-                                << QStringList{"300", "10", "90"} << zoneFields(1).until.controlId;
+                                << QStringList{"300", "10", "90"} << zoneFields(1).until.controlId << "speed (m.p.h.)";
 }
 
 void TestDesktopTour::halfFilledRowIsNoError() {
     QFETCH(QList<int>, row);
     QFETCH(QStringList, values);
     QFETCH(int, nextRow);
+    QFETCH(QString, rowName);
     Harness h;
     auto dlg = h.openMainDialog();
     click(dlg.get(), kAdvancedButton);
@@ -453,7 +455,9 @@ void TestDesktopTour::halfFilledRowIsNoError() {
     // A row left half filled is checked when it is left.
     retype(window->edit(nextRow), "1500");
     window->edit(AdvancedIds::kWindSpeed)->setFocus();
-    QCOMPARE(h.messages, QStringList{"Please enter a number."});
+    QCOMPARE(h.messages.size(), 1);
+    QVERIFY2(h.messages[0].endsWith(" 2 needs its " + rowName + ": please enter a number, or clear the row."),
+             qPrintable(h.messages[0]));
     window->edit(nextRow)->clear();  // an empty row is no row
     h.messages.clear();
     QVERIFY(window->updateData());
