@@ -57,6 +57,8 @@ private slots:
     void dropAndCommandLine();
     void exitClosesOtherWindows();
     void accessKeysAreDistinct();
+    void outOfBoundsFileIsTold_data();
+    void outOfBoundsFileIsTold();
 };
 
 void TestMainDialog::controlsAndGrab() {
@@ -307,4 +309,41 @@ void TestMainDialog::accessKeysAreDistinct() {
         const QString caption = dlg->controlAs<QAbstractButton>(id)->text();
         QVERIFY2(!QKeySequence::mnemonic(caption).isEmpty(), qPrintable(caption));
     }
+}
+
+void TestMainDialog::outOfBoundsFileIsTold_data() {
+    QTest::addColumn<QString>("how");  // "command line", "open" or "drop"
+    QTest::addColumn<QByteArray>("velocity");
+    QTest::addColumn<QString>("told");  // empty: nothing
+    const QString fast =
+        "\"fast.vxf\" holds values outside their bounds; correct them before computing:\n"
+        "Velocity: 99999 is not a number between 1 and 5000";
+    for (const char* how : {"command line", "open", "drop"}) {
+        QTest::addRow("%s, 99999", how) << how << QByteArray("99999") << fast;
+        QTest::addRow("%s, 2700", how) << how << QByteArray("2700") << QString();
+    }
+}
+
+void TestMainDialog::outOfBoundsFileIsTold() {
+    QFETCH(QString, how);
+    QFETCH(QByteArray, velocity);
+    QFETCH(QString, told);
+    Harness h;
+    QStringList failures;
+    h.context.showFailure = [&](QWidget*, const QString& title, const QString& message) {
+        failures << title + ": " + message;
+    };
+    const QString path = h.path("fast.vxf");
+    writeText(path, "Name:Fast\r\r\nVelocity:" + velocity + "\r\r\n");
+    if (how == "command line") h.context.commandLineFile = path;
+    auto dlg = h.openMainDialog();
+    if (how == "open") {
+        h.fileAnswers << path;
+        dlg->onLoad();
+    } else if (how == "drop") {
+        dlg->openDroppedFiles({QUrl::fromLocalFile(path)});
+    }
+    // The fields show what the file holds, and the box what the check found.
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString::fromLatin1(velocity));
+    QCOMPARE(failures, told.isEmpty() ? QStringList() : QStringList{"Values Out of Bounds: " + told});
 }
