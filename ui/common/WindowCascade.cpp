@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace vorlan {
 namespace {
@@ -71,13 +72,35 @@ void WindowCascade::place(QWidget* window, QPoint firstOffset) {
         const bool leftOfDialog = last->at.x() + last->window->width() / 2 < dialog.center().x();
         position = last->at + QPoint(leftOfDialog ? -kStep : kStep, kStep);
     }
-    // Past the screen's edge the cascade starts again, never exactly on a window still open.
-    if (!fitsOn(area, position, size)) position = onScreen(area, firstPosition(size, area, firstOffset), size);
-    for (int tries = 0; tries < 20 && takenPlace(position); ++tries)
-        position = onScreen(area, position + QPoint(0, kStep), size);
+    // Past the screen's edge: the room beside the dialog that no open window uses, else the
+    // cascade starts again, never exactly on a window still open.
+    if (!fitsOn(area, position, size)) {
+        if (const std::optional<QPoint> free = freeBeside(size, area, firstOffset)) {
+            position = *free;
+        } else {
+            position = onScreen(area, firstPosition(size, area, firstOffset), size);
+            for (int tries = 0; tries < 20 && takenPlace(position); ++tries)
+                position = onScreen(area, position + QPoint(0, kStep), size);
+        }
+    }
     window->move(position);
     placed_.removeIf([](const Placed& p) { return p.window.isNull() || !p.window->isVisible(); });
     placed_.append({window, position});
+}
+
+std::optional<QPoint> WindowCascade::freeBeside(QSize size, const QRect& screen, QPoint offset) const {
+    const QRect dialog = anchor_.frameGeometry();
+    const int top = dialog.top() + offset.y();
+    for (const QPoint at : {QPoint(dialog.right() + kGap + offset.x(), top),
+                            QPoint(dialog.left() - kGap - size.width() - offset.x(), top)}) {
+        const QRect place(at, size);
+        if (!screen.contains(place)) continue;
+        const bool used = std::any_of(placed_.begin(), placed_.end(), [&](const Placed& p) {
+            return p.window && p.window->isVisible() && QRect(p.at, frameSize(p.window)).intersects(place);
+        });
+        if (!used) return at;
+    }
+    return std::nullopt;
 }
 
 // Beside the main dialog, right or else left, where its fields stay in view; without room on
