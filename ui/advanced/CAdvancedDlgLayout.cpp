@@ -201,7 +201,7 @@ void CAdvancedDlg::buildControls() {
     columns->addLayout(right);
     columns->addLayout(third);
     // Closing keeps the fields in the shot, as Enter and Escape do.
-    CColorBtn* close = addButton(kClose, tr("Close"));
+    CColorBtn* close = addButton(kClose, tr("&Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
