@@ -94,6 +94,7 @@ private slots:
     void eachKindFirstOpensBesideTheDialog();
     void threeTablesThreePlacesThreeTitles();
     void cascadeUsesTheRoomOnBothSides();
+    void tooWideForEitherSideTakesTheFreeOne();
     void unopenedFileIsTold_data();
     void unopenedFileIsTold();
     void tableSaysWhyItEndsEarly();
@@ -566,6 +567,25 @@ void TestDesktopTour::cascadeUsesTheRoomOnBothSides() {
     QCOMPARE(left->y(), dialog.top());
     QVERIFY(left->frameGeometry().right() < dialog.left() - 8);
     QVERIFY(left->frameGeometry().right() > dialog.left() - 8 - 14 - 16);
+}
+
+// A window too wide for the room on either side of the dialog goes against the screen's edge
+// on the side no other window uses, not over the windows already open.
+void TestDesktopTour::tooWideForEitherSideTakesTheFreeOne() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    const QRect screen = dlg->screen()->availableGeometry();
+    dlg->move(screen.left() + (screen.width() - dlg->frameGeometry().width()) / 2, screen.top() + 20);
+    const QRect dialog = dlg->frameGeometry();
+    click(dlg.get(), kComputeBcButton);
+    const QWidget* side = windowsOf<CComputeBC>(dlg.get()).value(0);
+    QVERIFY(side && side->x() > dialog.right());
+    click(dlg.get(), kAdvancedButton);
+    const QWidget* advanced = windowsOf<CAdvancedDlg>(dlg.get()).value(0);
+    QVERIFY(advanced);
+    if (advanced->frameGeometry().width() + 8 + 14 <= screen.right() - dialog.right())
+        QSKIP("the window fits beside the dialog");
+    QCOMPARE(advanced->pos(), QPoint(screen.left() + 14, dialog.top()));
 }
 
 void TestDesktopTour::unopenedFileIsTold_data() {

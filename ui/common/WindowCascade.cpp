@@ -93,18 +93,19 @@ std::optional<QPoint> WindowCascade::freeBeside(QSize size, const QRect& screen,
     const int top = dialog.top() + offset.y();
     for (const QPoint at : {QPoint(dialog.right() + kGap + offset.x(), top),
                             QPoint(dialog.left() - kGap - size.width() - offset.x(), top)}) {
-        const QRect place(at, size);
-        if (!screen.contains(place)) continue;
-        const bool used = std::any_of(placed_.begin(), placed_.end(), [&](const Placed& p) {
-            return p.window && p.window->isVisible() && QRect(p.at, frameSize(p.window)).intersects(place);
-        });
-        if (!used) return at;
+        if (screen.contains(QRect(at, size)) && !used(QRect(at, size))) return at;
     }
     return std::nullopt;
 }
 
+bool WindowCascade::used(const QRect& place) const {
+    return std::any_of(placed_.begin(), placed_.end(), [&](const Placed& p) {
+        return p.window && p.window->isVisible() && QRect(p.at, frameSize(p.window)).intersects(place);
+    });
+}
+
 // Beside the main dialog, right or else left, where its fields stay in view; without room on
-// either side, against the screen's edge on the roomier side.
+// either side, against the screen's edge on the side no open window uses, else the roomier.
 QPoint WindowCascade::firstPosition(QSize size, const QRect& screen, QPoint offset) const {
     const QRect dialog = anchor_.frameGeometry();
     const int top = dialog.top() + offset.y();
@@ -112,8 +113,11 @@ QPoint WindowCascade::firstPosition(QSize size, const QRect& screen, QPoint offs
     const int left = dialog.left() - kGap - size.width() - offset.x();
     if (right + size.width() <= screen.right()) return {right, top};
     if (left >= screen.left()) return {left, top};
-    const bool roomierRight = screen.right() - dialog.right() >= dialog.left() - screen.left();
-    return {roomierRight ? screen.right() + 1 - size.width() - offset.x() : screen.left() + offset.x(), top};
+    const QPoint atRight(screen.right() + 1 - size.width() - offset.x(), top);
+    const QPoint atLeft(screen.left() + offset.x(), top);
+    const bool rightUsed = used(QRect(atRight, size));
+    if (rightUsed != used(QRect(atLeft, size))) return rightUsed ? atLeft : atRight;
+    return screen.right() - dialog.right() >= dialog.left() - screen.left() ? atRight : atLeft;
 }
 
 }  // namespace vorlan

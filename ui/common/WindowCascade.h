@@ -31,6 +31,8 @@ private:
     // Right, then left of the anchor, where a window of `size` lies whole on the screen and
     // over no open window; nothing when neither side is free.
     std::optional<QPoint> freeBeside(QSize size, const QRect& screen, QPoint offset) const;
+    // Whether an open window of the cascade lies over `place`.
+    bool used(const QRect& place) const;
     struct Placed {
         QPointer<QWidget> window;
         QPoint at;  // where the cascade moved it
