@@ -64,6 +64,13 @@ int resultAfterKey(QDialog& dialog, int key) {
     return dialog.exec();
 }
 
+// Moves the dialog to the middle of its screen, 20 pixels from the top; returns its frame.
+QRect centreOnScreen(QWidget& dialog) {
+    const QRect screen = dialog.screen()->availableGeometry();
+    dialog.move(screen.left() + (screen.width() - dialog.frameGeometry().width()) / 2, screen.top() + 20);
+    return dialog.frameGeometry();
+}
+
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -550,8 +557,7 @@ void TestDesktopTour::cascadeUsesTheRoomOnBothSides() {
     Harness h;
     auto dlg = h.openMainDialog();
     const QRect screen = dlg->screen()->availableGeometry();
-    dlg->move(screen.left() + (screen.width() - dlg->frameGeometry().width()) / 2, screen.top() + 20);
-    const QRect dialog = dlg->frameGeometry();
+    const QRect dialog = centreOnScreen(*dlg);
     QWidget* left = nullptr;
     for (int i = 0; i < 12 && !left; ++i) {
         click(dlg.get(), kComputeBcButton);
@@ -575,8 +581,7 @@ void TestDesktopTour::tooWideForEitherSideTakesTheFreeOne() {
     Harness h;
     auto dlg = h.openMainDialog();
     const QRect screen = dlg->screen()->availableGeometry();
-    dlg->move(screen.left() + (screen.width() - dlg->frameGeometry().width()) / 2, screen.top() + 20);
-    const QRect dialog = dlg->frameGeometry();
+    const QRect dialog = centreOnScreen(*dlg);
     click(dlg.get(), kComputeBcButton);
     const QWidget* side = windowsOf<CComputeBC>(dlg.get()).value(0);
     QVERIFY(side && side->x() > dialog.right());
