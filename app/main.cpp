@@ -43,8 +43,8 @@ bool tellWithoutDisplay(int argc, char** argv) {
     if (vorlan::graphicalDisplayAvailable(argc, argv, [](const char* name) { return std::getenv(name); })) return false;
     const QString message = QCoreApplication::translate(
         "main",
-        "vorlan: no graphical display: the desktop program needs an X or Wayland display (DISPLAY or\n"
-        "WAYLAND_DISPLAY). vorlan-cli computes the same tables and calculations without one.\n");
+        "vorlan needs a graphical display (X or Wayland: DISPLAY or WAYLAND_DISPLAY) and found none.\n"
+        "vorlan-cli computes the same tables and calculations without one.\n");
     std::fputs(message.toLocal8Bit().constData(), stderr);
     return true;
 }
