@@ -1,8 +1,12 @@
 // Vorlan, the desktop program.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include <QCoreApplication>
+
 #include "app/CVorlan2App.h"
+#include "app/DisplayCheck.h"
 
 namespace {
 
@@ -34,10 +38,22 @@ int answerInformationOptions(int argc, char** argv) {
     return -1;
 }
 
+// Qt aborts when its platform finds no display; this says why and what works instead.
+bool tellWithoutDisplay(int argc, char** argv) {
+    if (vorlan::graphicalDisplayAvailable(argc, argv, [](const char* name) { return std::getenv(name); })) return false;
+    const QString message = QCoreApplication::translate(
+        "main",
+        "vorlan needs a graphical display (X or Wayland: DISPLAY or WAYLAND_DISPLAY) and found none.\n"
+        "vorlan-cli computes the same tables and calculations without one.\n");
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (const int status = answerInformationOptions(argc, argv); status >= 0) return status;
+    if (tellWithoutDisplay(argc, argv)) return 1;
     vorlan::CVorlan2App app(argc, argv);
     return app.run();
 }

@@ -50,10 +50,15 @@ TrajectoryChartCommands::TrajectoryChartCommands(QMainWindow& window, ChartSerie
 
     QMenu* file = window.menuBar()->actions().isEmpty() ? nullptr : window.menuBar()->actions().first()->menu();
     if (file) {
-        file->addSeparator();
-        QAction* exportChart = file->addAction(QStringLiteral("&Export Chart..."), this,
-                                               [this] { exportChartCommand(*chart_, &window_); });
+        // Above Close and its separator, which end the menu.
+        const QList<QAction*> items = file->actions();
+        const qsizetype close = items.indexOf(window.findChild<QAction*>(QStringLiteral("fileClose")));
+        QAction* before = close > 0 ? items[close - 1] : nullptr;
+        file->insertSeparator(before);
+        auto* exportChart = new QAction(QStringLiteral("&Export Chart..."), file);
+        connect(exportChart, &QAction::triggered, this, [this] { exportChartCommand(*chart_, &window_); });
         exportChart->setObjectName(QStringLiteral("fileExportChart"));
+        file->insertAction(before, exportChart);
     }
     createActions(window.menuBar()->addMenu(QStringLiteral("&View")));
 }

@@ -5,6 +5,7 @@
 
 #include "engine/Ballistics.h"
 #include "engine/DragFunction.h"
+#include "reports/table/TableText.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 
@@ -16,6 +17,13 @@ constexpr double kTinyInches = 0.005;  // values below this print as zero; keep 
 
 void zeroTiny(double& feet) {
     if (std::fabs(feet * 12.0) < kTinyInches) feet = 0.0;
+}
+
+// Characters on screen: tabs expanded, a UTF-8 sequence one character.
+std::size_t shownWidth(const std::string& text) {
+    const std::string shown = expandTabs(text);
+    return static_cast<std::size_t>(std::count_if(
+        shown.begin(), shown.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
@@ -164,8 +172,49 @@ std::string truingLine(const TrajectorySolver& trajectory) {
 }
 
 void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take) {
-    for (std::string line : {effectsLine(trajectory), truingLine(trajectory)})
-        if (!line.empty()) take(std::move(line));
+    for (const std::string& line : {effectsLine(trajectory), truingLine(trajectory)})
+        if (!line.empty())
+            for (std::string& part : wrappedHeaderLine(line)) take(std::move(part));
+}
+
+std::vector<std::string> wrappedHeaderLine(const std::string& line) {
+    static const std::string kGoesOn = "\t\t";
+    // What a line breaks between: the items of the list (at ", " outside brackets), or the
+    // words of an item too long for a line of its own.
+    std::vector<std::string> units;
+    std::string item;
+    int depth = 0;
+    const auto endItem = [&] {
+        if (shownWidth(kGoesOn + item) <= kHeaderLineWidth) {
+            units.push_back(item);
+        } else {
+            for (std::size_t start = 0; start <= item.size();) {
+                const std::size_t end = std::min(item.find(' ', start), item.size());
+                units.push_back(item.substr(start, end - start));
+                start = end + 1;
+            }
+        }
+        item.clear();
+    };
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        depth += line[i] == '(' ? 1 : line[i] == ')' ? -1 : 0;
+        if (depth == 0 && line.compare(i, 2, ", ") == 0) {
+            item += ',';
+            endItem();
+            ++i;  // the blank goes with the break
+        } else {
+            item += line[i];
+        }
+    }
+    endItem();
+    std::vector<std::string> lines{units.front()};
+    for (std::size_t i = 1; i < units.size(); ++i) {
+        if (shownWidth(lines.back() + ' ' + units[i]) <= kHeaderLineWidth)
+            lines.back() += ' ' + units[i];
+        else
+            lines.push_back(kGoesOn + units[i]);
+    }
+    return lines;
 }
 
 void writeBackMuzzleAngle(ShotParameters& shot, const RangeTableReport& report) {

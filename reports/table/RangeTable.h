@@ -75,6 +75,10 @@ std::string truingLine(const TrajectorySolver& trajectory);
 
 // The effects line and the truing line, each when it is not empty.
 void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take);
+// The widest line of the header: a longer effects or truing line is wrapped at blanks to it,
+// tabs expanded, and goes on under its text after two tabs.
+inline constexpr std::size_t kHeaderLineWidth = 91;
+std::vector<std::string> wrappedHeaderLine(const std::string& line);
 
 // A zeroed muzzle elevation as the dialog keeps it: minutes of angle rounded to three decimals.
 double shownMuzzleAngle(double elevationRadians);

@@ -1,8 +1,10 @@
 #include "reports/table/RangeTableView.h"
 
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "engine/Atmosphere.h"
 #include "engine/DragFunction.h"
@@ -111,50 +113,56 @@ void effectCell(const RowCells& r, double EffectParts::*part, const TableView& v
     appendFixed(t, v.units == UnitSystem::Metric ? inchesToCentimetres(inches) : inches, w, 2);
 }
 
-// With an advanced effect on, the holds show how much of the windage and drop is spin drift
-// and the Earth's rotation.
-constexpr Column kEffectColumns[] = {
-    {"Spin", [](const TableView& v) { return names(v).small; }, 10,
-     [](const RowCells& r, const TableView& v, std::string& t, int w) {
-         effectCell(r, &EffectParts::spinDrift, v, t, w);
-     }},
-    {"Cor. H", [](const TableView& v) { return names(v).small; }, 10,
-     [](const RowCells& r, const TableView& v, std::string& t, int w) {
-         effectCell(r, &EffectParts::coriolisHorizontal, v, t, w);
-     }},
-    {"Cor. V", [](const TableView& v) { return names(v).small; }, 10,
-     [](const RowCells& r, const TableView& v, std::string& t, int w) {
-         effectCell(r, &EffectParts::coriolisVertical, v, t, w);
-     }},
+// With spin or the Earth's rotation on, the holds show how much of the windage and drop is
+// spin drift and the Earth's rotation; an effect that is off has no column of zeros.
+struct EffectColumn {
+    bool (*on)(const AdvancedEffects&);
+    Column column;
+};
+constexpr EffectColumn kEffectColumns[] = {
+    {[](const AdvancedEffects& e) { return e.spinDriftOn(); },
+     {"Spin", [](const TableView& v) { return names(v).small; }, 10,
+      [](const RowCells& r, const TableView& v, std::string& t, int w) {
+          effectCell(r, &EffectParts::spinDrift, v, t, w);
+      }}},
+    {[](const AdvancedEffects& e) { return e.coriolis; },
+     {"Cor. H", [](const TableView& v) { return names(v).small; }, 10,
+      [](const RowCells& r, const TableView& v, std::string& t, int w) {
+          effectCell(r, &EffectParts::coriolisHorizontal, v, t, w);
+      }}},
+    {[](const AdvancedEffects& e) { return e.coriolis; },
+     {"Cor. V", [](const TableView& v) { return names(v).small; }, 10,
+      [](const RowCells& r, const TableView& v, std::string& t, int w) {
+          effectCell(r, &EffectParts::coriolisVertical, v, t, w);
+      }}},
 };
 
-std::span<const Column> columnsOf(const TableView& view) {
-    if (view.holds) return kHoldColumns;
-    return kTableColumns;
+// The view's columns; `effects` are those flown when the rows have their effect parts.
+std::vector<Column> columnsOf(const TableView& view, const AdvancedEffects* effects) {
+    if (!view.holds) return {std::begin(kTableColumns), std::end(kTableColumns)};
+    std::vector<Column> columns(std::begin(kHoldColumns), std::end(kHoldColumns));
+    if (effects)
+        for (const EffectColumn& c : kEffectColumns)
+            if (c.on(*effects)) columns.push_back(c.column);
+    return columns;
 }
 
-std::span<const Column> effectColumnsOf(const TableView& view, bool effectsOn) {
-    if (view.holds && effectsOn) return kEffectColumns;
-    return {};
-}
-
-std::string headingLine(const TableView& view, bool effectsOn, bool units) {
+std::string headingLine(const TableView& view, std::span<const Column> columns, bool units) {
     std::string text;
-    for (std::span<const Column> columns : {columnsOf(view), effectColumnsOf(view, effectsOn)})
-        for (const Column& column : columns)
-            rightAligned(text, units ? "(" + std::string(column.unit(view)) + ")" : std::string(column.title),
-                         column.width);
+    for (const Column& column : columns)
+        rightAligned(text, units ? "(" + std::string(column.unit(view)) + ")" : std::string(column.title),
+                     column.width);
     return text;
 }
 
-std::string viewRow(const TrajectoryPoint& row, const EffectParts* parts, const TableView& view) {
+std::string viewRow(const TrajectoryPoint& row, const EffectParts* parts, const TableView& view,
+                    std::span<const Column> columns) {
     const RowCells cells{row, rowInUnits(row, view.units),
                          holdFor(elevationCorrectionInches(row.drop), row.range, view.click),
                          holdFor(windageCorrectionInches(row.windage), row.range, view.click), parts};
     std::string text;
     text.reserve(144);
-    for (std::span<const Column> columns : {columnsOf(view), effectColumnsOf(view, parts != nullptr)})
-        for (const Column& column : columns) column.cell(cells, view, text, column.width);
+    for (const Column& column : columns) column.cell(cells, view, text, column.width);
     return text;
 }
 
@@ -218,11 +226,14 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
     forEachEffectsLine(report.tableTrajectory(), take);
     take(std::string());
     const std::vector<EffectParts> parts = view.holds ? report.printedEffectParts() : std::vector<EffectParts>();
-    take(headingLine(view, !parts.empty(), false));
-    take(headingLine(view, !parts.empty(), true));
-    take(std::string());
     const std::vector<TrajectoryPoint> rows = report.printedRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) take(viewRow(rows[i], i < parts.size() ? &parts[i] : nullptr, view));
+    const bool withParts = !parts.empty() && parts.size() >= rows.size();
+    const std::vector<Column> columns = columnsOf(view, withParts ? &report.tableTrajectory().advanced : nullptr);
+    take(headingLine(view, columns, false));
+    take(headingLine(view, columns, true));
+    take(std::string());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        take(viewRow(rows[i], withParts ? &parts[i] : nullptr, view, columns));
     take(std::string());
 }
 

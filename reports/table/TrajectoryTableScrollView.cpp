@@ -232,6 +232,16 @@ void TrajectoryTableScrollView::selectTo(int line, bool extend) {
     viewport()->update();
 }
 
+// Escape clears a selection before it closes the window (the window's shortcut).
+bool TrajectoryTableScrollView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && anchor_ >= 0 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 // Shift with Up, Down, PageUp, PageDown, Ctrl+Home or Ctrl+End moves the selection's end (a new
 // selection starts at the top line in view); Ctrl+A selects every line and Escape none.
 // Without Shift the keys scroll, as before.

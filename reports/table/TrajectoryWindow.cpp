@@ -92,6 +92,11 @@ void TrajectoryWindow::createMenu() {
     hitProbability_->setEnabled(false);
     QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(); });
     truing->setObjectName(QStringLiteral("fileTruing"));
+    file->addSeparator();
+    // Ctrl+W as in every window with a File menu; Escape as in the program's other windows.
+    QAction* close = file->addAction(tr("&Close\tCtrl+W"), this, &QWidget::close);
+    close->setObjectName(QStringLiteral("fileClose"));
+    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
 
     // Copy works on the table view; the chart has Export Chart.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));

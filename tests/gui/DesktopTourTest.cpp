@@ -64,6 +64,13 @@ int resultAfterKey(QDialog& dialog, int key) {
     return dialog.exec();
 }
 
+// Moves the dialog to the middle of its screen, 20 pixels from the top; returns its frame.
+QRect centreOnScreen(QWidget& dialog) {
+    const QRect screen = dialog.screen()->availableGeometry();
+    dialog.move(screen.left() + (screen.width() - dialog.frameGeometry().width()) / 2, screen.top() + 20);
+    return dialog.frameGeometry();
+}
+
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -93,6 +100,8 @@ private slots:
     void eachKindFirstOpensBesideTheDialog_data();
     void eachKindFirstOpensBesideTheDialog();
     void threeTablesThreePlacesThreeTitles();
+    void cascadeUsesTheRoomOnBothSides();
+    void tooWideForEitherSideTakesTheFreeOne();
     void unopenedFileIsTold_data();
     void unopenedFileIsTold();
     void tableSaysWhyItEndsEarly();
@@ -424,18 +433,20 @@ void TestDesktopTour::halfFilledRowIsNoError_data() {
     using advancedfields::zoneFields;
     QTest::addColumn<QList<int>>("row");  // the cells of the first row
     QTest::addColumn<QStringList>("values");
-    QTest::addColumn<int>("nextRow");  // the first cell of the second row
+    QTest::addColumn<int>("nextRow");      // the first cell of the second row
+    QTest::addColumn<QString>("rowName");  // the second cell's name in the message
     QTest::newRow("BC bands") << QList<int>{kBandVelocity, kBandCoefficient} << QStringList{"2000", "0.45"}
-                              << kBandVelocity + 1;
+                              << kBandVelocity + 1 << "BC";
     QTest::newRow("wind zones") << QList<int>{zoneFields(0).until.controlId, zoneFields(0).speed.controlId,
                                               zoneFields(0).direction.controlId}
-                                << QStringList{"300", "10", "90"} << zoneFields(1).until.controlId;
+                                << QStringList{"300", "10", "90"} << zoneFields(1).until.controlId << "speed (m.p.h.)";
 }
 
 void TestDesktopTour::halfFilledRowIsNoError() {
     QFETCH(QList<int>, row);
     QFETCH(QStringList, values);
     QFETCH(int, nextRow);
+    QFETCH(QString, rowName);
     Harness h;
     auto dlg = h.openMainDialog();
     click(dlg.get(), kAdvancedButton);
@@ -453,7 +464,9 @@ void TestDesktopTour::halfFilledRowIsNoError() {
     // A row left half filled is checked when it is left.
     retype(window->edit(nextRow), "1500");
     window->edit(AdvancedIds::kWindSpeed)->setFocus();
-    QCOMPARE(h.messages, QStringList{"Please enter a number."});
+    QCOMPARE(h.messages.size(), 1);
+    QVERIFY2(h.messages[0].endsWith(" 2 needs its " + rowName + ": please enter a number, or clear the row."),
+             qPrintable(h.messages[0]));
     window->edit(nextRow)->clear();  // an empty row is no row
     h.messages.clear();
     QVERIFY(window->updateData());
@@ -536,6 +549,48 @@ void TestDesktopTour::threeTablesThreePlacesThreeTitles() {
     const QPoint last = dlg->openTableWindows.last()->pos();
     if (screen.contains(QRect(last + QPoint(28, 28), side->frameGeometry().size())))
         QCOMPARE(side->pos(), last + QPoint(28, 28));
+}
+
+// With the dialog in the middle of the screen, the windows that no longer fit on its right go
+// on from its left, level with its top, before any is stacked over another's place.
+void TestDesktopTour::cascadeUsesTheRoomOnBothSides() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    const QRect screen = dlg->screen()->availableGeometry();
+    const QRect dialog = centreOnScreen(*dlg);
+    QWidget* left = nullptr;
+    for (int i = 0; i < 12 && !left; ++i) {
+        click(dlg.get(), kComputeBcButton);
+        QWidget* opened = windowsOf<CComputeBC>(dlg.get()).constLast();
+        if (dialog.left() - screen.left() < opened->frameGeometry().width() + 8 + 14)
+            QSKIP("no room left of the dialog");
+        QVERIFY2(!opened->frameGeometry().intersects(dialog), qPrintable(QString::number(i)));
+        if (opened->x() < dialog.left()) left = opened;
+    }
+    QVERIFY(left);
+    // Level with the dialog's top and close beside it (8 pixels and the kind's 14, give or take
+    // what the window grows by as it shows).
+    QCOMPARE(left->y(), dialog.top());
+    QVERIFY(left->frameGeometry().right() < dialog.left() - 8);
+    QVERIFY(left->frameGeometry().right() > dialog.left() - 8 - 14 - 16);
+}
+
+// A window too wide for the room on either side of the dialog goes against the screen's edge
+// on the side no other window uses, not over the windows already open.
+void TestDesktopTour::tooWideForEitherSideTakesTheFreeOne() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    const QRect screen = dlg->screen()->availableGeometry();
+    const QRect dialog = centreOnScreen(*dlg);
+    click(dlg.get(), kComputeBcButton);
+    const QWidget* side = windowsOf<CComputeBC>(dlg.get()).value(0);
+    QVERIFY(side && side->x() > dialog.right());
+    click(dlg.get(), kAdvancedButton);
+    const QWidget* advanced = windowsOf<CAdvancedDlg>(dlg.get()).value(0);
+    QVERIFY(advanced);
+    if (advanced->frameGeometry().width() + 8 + 14 <= screen.right() - dialog.right())
+        QSKIP("the window fits beside the dialog");
+    QCOMPARE(advanced->pos(), QPoint(screen.left() + 14, dialog.top()));
 }
 
 void TestDesktopTour::unopenedFileIsTold_data() {

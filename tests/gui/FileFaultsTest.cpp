@@ -170,10 +170,14 @@ void TestFileFaults::everyCommandChecksTheWholeShot() {
     auto dlg = h.openMainDialog();
     h.fileAnswers << h.path("effects.vxf");
     dlg->onLoad();
-    QCOMPARE(failures.shown.size(), 1);
+    // What did not read, then what read but lies outside its bounds.
+    QCOMPARE(failures.shown.size(), 2);
     QVERIFY2(
         failures.shown[0].startsWith("Load|") && failures.shown[0].contains("Custom Drag: item 2 is not two numbers"),
         qPrintable(failures.shown[0]));
+    QVERIFY2(failures.shown[1].startsWith("Values Out of Bounds|") &&
+                 failures.shown[1].endsWith("\nLatitude must be a number from -90 to 90"),
+             qPrintable(failures.shown[1]));
     QVERIFY(dlg->shot().advanced.customDrag.empty());  // the whole list is left out
     for (const int button : {kRangeTableButton, kSetBaselineButton, kMaximumRangeButton}) {
         h.messages.clear();

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
-# in the "Invalid Entry" box, three Range Tables at three places with three titles, two Shoot
-# windows apart, the Field Card, Hit Probability, Advanced and Truing windows, the help window and
-# its Escape, and the close request ending the program.
+# in the "Invalid Entry" box, three Range Tables at three places with three titles (two then
+# closed by Escape and Ctrl+W), two Shoot windows apart, the Field Card, Hit Probability,
+# Advanced (closed by its Close button) and Truing windows, the help window and its Escape,
+# and the close request ending the program.
 #
 #   desktop_tour_xvfb.sh VORLAN SHOT.vxf [PICTURE-FOLDER]
 #
@@ -118,6 +119,14 @@ for title in "Trajectory Table - $name" "Trajectory Table - $name (2)" "Trajecto
 done
 [[ $(printf '%s\n' "${places[@]}" | sort -u | wc -l) == 3 ]] || fail "three tables at ${places[*]}"
 picture three-tables
+# A table window closes with Escape and with Ctrl+W.
+for close in "(3):Escape" "(2):ctrl+w"; do
+  title="Trajectory Table - $name ${close%%:*}"
+  xdotool windowactivate --sync "$(windows "$title" | head -n1)" 2>/dev/null
+  keys "${close#*:}"
+  for _ in $(seq 50); do [[ -z $(windows "$title" 0) ]] && break; sleep 0.1; done
+  [[ -z $(windows "$title" 0) ]] || fail "${close#*:} did not close \"$title\""
+done
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys Tab space Tab space
 xdotool windowactivate --sync "$main" 2>/dev/null
@@ -155,8 +164,8 @@ picture hit-probability
 keys Escape
 gone "Hit Probability - $name" || fail "Escape did not close the Hit Probability window"
 
-# "Advanced..." is the next stop: a typed wind speed replaces the selected one, and Escape
-# closes the window keeping it in the shot.
+# "Advanced..." is the next stop: a typed wind speed replaces the selected one, and its Close
+# button closes the window keeping it in the shot.
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys Tab space
 advanced=$(windows "Advanced" | head -n1)
@@ -185,8 +194,8 @@ picture truing
 keys ctrl+Return
 gone "Truing - .308 Win 175 gr SMK" || fail "Ctrl+Enter did not close the Truing window"
 xdotool windowactivate --sync "$advanced" 2>/dev/null
-keys Escape
-gone "Advanced" || fail "Escape did not close the Advanced window"
+keys alt+c
+gone "Advanced" || fail "its Close button (Alt+C) did not close the Advanced window"
 
 # "&Help" is the last stop: three more Tabs from "Advanced...".
 xdotool windowactivate --sync "$main" 2>/dev/null

@@ -133,12 +133,20 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
     for (int row = 0; row < kMaxBcBands && !dx.failed(); ++row) {
         if (edit(kBandVelocity + row)->text().isEmpty() && edit(kBandCoefficient + row)->text().isEmpty()) continue;
         if (dx.skips(kBandVelocity + row)) continue;  // the row being filled in is no band yet
+        const QString name = tr("BC band %1").arg(row + 1);
         BcBand band{};
-        exchangeNumber(dx, bandFields(row).velocity, band.velocity);
-        exchangeNumber(dx, bandFields(row).coefficient, band.coefficient);
+        exchangeRowCell(dx, name, bandFields(row).velocity, tr("velocity (f.p.s.)"), band.velocity);
+        exchangeRowCell(dx, name, bandFields(row).coefficient, tr("BC"), band.coefficient);
         bands.push_back(band);
     }
     if (!dx.failed()) effects_.bcBands = bands;
+}
+
+void CAdvancedDlg::exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell,
+                                   const QString& name, double& value) {
+    if (dx.failed()) return;
+    if (!edit(cell.controlId)->text().isEmpty()) return exchangeNumber(dx, cell, value);
+    dx.fail(cell.controlId, tr("%1 needs its %2: please enter a number, or clear the row.").arg(row, name));
 }
 
 void CAdvancedDlg::exchangeZones(DataExchange& dx) {
@@ -165,10 +173,11 @@ void CAdvancedDlg::exchangeZones(DataExchange& dx) {
             edit(f.direction.controlId)->text().isEmpty())
             continue;
         if (dx.skips(f.until.controlId)) continue;  // the row being filled in is no zone yet
+        const QString name = tr("Wind zone %1").arg(row + 1);
         WindZone zone{};
-        exchangeNumber(dx, f.until, zone.until);
-        exchangeNumber(dx, f.speed, zone.speed);
-        exchangeNumber(dx, f.direction, zone.direction);
+        exchangeRowCell(dx, name, f.until, tr("range (yd.)"), zone.until);
+        exchangeRowCell(dx, name, f.speed, tr("speed (m.p.h.)"), zone.speed);
+        exchangeRowCell(dx, name, f.direction, tr("direction (deg.)"), zone.direction);
         zones.push_back(zone);
     }
     if (!dx.failed()) effects_.windZones = zones;

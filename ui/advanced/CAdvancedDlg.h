@@ -54,6 +54,10 @@ private:
     void exchangeDrag(DataExchange& dx);
     void exchangeBands(DataExchange& dx);
     void exchangeZones(DataExchange& dx);
+    // A cell of a band or zone `row` (named in the message) whose row has a number elsewhere:
+    // empty, it is refused by its `name`; else it is exchanged as any number.
+    void exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell, const QString& name,
+                         double& value);
     void onDirectionUnit();
     void showDragTable(const QString& status);
     // The results from the fields as they stand, without checks.

@@ -195,12 +195,23 @@ void CAdvancedDlg::buildControls() {
     third->addWidget(buildZeroGroup());
     third->addWidget(buildTruingGroup());
     third->addStretch();
-    auto* layout = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    columns->addLayout(third);
+    // Closing keeps the fields in the shot, as Enter and Escape do.
+    CColorBtn* close = addButton(kClose, tr("&Close"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(12);
-    layout->addLayout(left);
-    layout->addLayout(right);
-    layout->addLayout(third);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
 }
 
 void CAdvancedDlg::followTyping() {

@@ -197,6 +197,7 @@ inline constexpr int kZoneSpeed = 1076;
 inline constexpr int kZoneDirection = 1081;
 inline constexpr int kDiameterInUse = 1086;
 inline constexpr int kTruing = 1090;
+inline constexpr int kClose = 1091;
 }  // namespace AdvancedIds
 
 // The Truing window; an observation's cells are kFirstCell + 10 * row + column, the columns

@@ -48,10 +48,13 @@ public:
     static QString integerRangeMessage(int minimum, int maximum);
     static QString textLengthMessage(int maxLength);
 
+    // A failure of a check the dialog makes itself (a row of cells that go together): shown
+    // and focused as a field's own failure is.
+    void fail(int controlId, const QString& message);
+
 private:
     QString controlText(int controlId) const;
     void setControlText(int controlId, const QString& text);
-    void fail(int controlId, const QString& message);
     // Nothing to do for this control: the pass has failed, or it skips the control.
     bool passesOver(int controlId) const { return failed_ || skips(controlId); }
 

@@ -51,6 +51,13 @@ void ThemedDialog::initDialog() {
     onInitDialog();
 }
 
+void ThemedDialog::prepareToShow() {
+    initDialog();
+    ensurePolished();
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
+    widenForTitle();
+}
+
 void ThemedDialog::onInitDialog() {
     updateData(false);
     joinOpenDialogs();

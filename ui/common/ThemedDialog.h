@@ -37,6 +37,9 @@ public:
 
     // Runs the start-up of the dialog once; showing the dialog runs it too.
     void initDialog();
+    // The start-up and the size the window will show with (its content, its title), so that
+    // it can be placed before it is shown.
+    void prepareToShow();
     // Controls into the record with checks (true), or record into the controls (false).
     // False when a field failed; its message has then been shown.
     bool updateData(bool saveAndValidate = true);

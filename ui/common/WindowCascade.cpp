@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace vorlan {
 namespace {
@@ -71,17 +72,40 @@ void WindowCascade::place(QWidget* window, QPoint firstOffset) {
         const bool leftOfDialog = last->at.x() + last->window->width() / 2 < dialog.center().x();
         position = last->at + QPoint(leftOfDialog ? -kStep : kStep, kStep);
     }
-    // Past the screen's edge the cascade starts again, never exactly on a window still open.
-    if (!fitsOn(area, position, size)) position = onScreen(area, firstPosition(size, area, firstOffset), size);
-    for (int tries = 0; tries < 20 && takenPlace(position); ++tries)
-        position = onScreen(area, position + QPoint(0, kStep), size);
+    // Past the screen's edge: the room beside the dialog that no open window uses, else the
+    // cascade starts again, never exactly on a window still open.
+    if (!fitsOn(area, position, size)) {
+        if (const std::optional<QPoint> free = freeBeside(size, area, firstOffset)) {
+            position = *free;
+        } else {
+            position = onScreen(area, firstPosition(size, area, firstOffset), size);
+            for (int tries = 0; tries < 20 && takenPlace(position); ++tries)
+                position = onScreen(area, position + QPoint(0, kStep), size);
+        }
+    }
     window->move(position);
     placed_.removeIf([](const Placed& p) { return p.window.isNull() || !p.window->isVisible(); });
     placed_.append({window, position});
 }
 
+std::optional<QPoint> WindowCascade::freeBeside(QSize size, const QRect& screen, QPoint offset) const {
+    const QRect dialog = anchor_.frameGeometry();
+    const int top = dialog.top() + offset.y();
+    for (const QPoint at : {QPoint(dialog.right() + kGap + offset.x(), top),
+                            QPoint(dialog.left() - kGap - size.width() - offset.x(), top)}) {
+        if (screen.contains(QRect(at, size)) && !used(QRect(at, size))) return at;
+    }
+    return std::nullopt;
+}
+
+bool WindowCascade::used(const QRect& place) const {
+    return std::any_of(placed_.begin(), placed_.end(), [&](const Placed& p) {
+        return p.window && p.window->isVisible() && QRect(p.at, frameSize(p.window)).intersects(place);
+    });
+}
+
 // Beside the main dialog, right or else left, where its fields stay in view; without room on
-// either side, against the screen's edge on the roomier side.
+// either side, against the screen's edge on the side no open window uses, else the roomier.
 QPoint WindowCascade::firstPosition(QSize size, const QRect& screen, QPoint offset) const {
     const QRect dialog = anchor_.frameGeometry();
     const int top = dialog.top() + offset.y();
@@ -89,8 +113,11 @@ QPoint WindowCascade::firstPosition(QSize size, const QRect& screen, QPoint offs
     const int left = dialog.left() - kGap - size.width() - offset.x();
     if (right + size.width() <= screen.right()) return {right, top};
     if (left >= screen.left()) return {left, top};
-    const bool roomierRight = screen.right() - dialog.right() >= dialog.left() - screen.left();
-    return {roomierRight ? screen.right() + 1 - size.width() - offset.x() : screen.left() + offset.x(), top};
+    const QPoint atRight(screen.right() + 1 - size.width() - offset.x(), top);
+    const QPoint atLeft(screen.left() + offset.x(), top);
+    const bool rightUsed = used(QRect(atRight, size));
+    if (rightUsed != used(QRect(atLeft, size))) return rightUsed ? atLeft : atRight;
+    return screen.right() - dialog.right() >= dialog.left() - screen.left() ? atRight : atLeft;
 }
 
 }  // namespace vorlan

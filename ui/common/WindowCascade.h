@@ -3,12 +3,15 @@
 // charts, side calculations, help) cascade together: each new one sits a step down and away
 // from the main dialog from the last one of any kind still open; the first sits beside the
 // main dialog when the screen has room there, a little apart by kind, and every window stays
-// on the screen; when the next step would leave the screen the cascade starts again.
+// on the screen; when the next step would leave the screen the cascade goes on from the room
+// beside the dialog that no open window uses (the other side, on a large screen), and only
+// without such room starts again over the windows already open.
 
 #include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 namespace vorlan {
 
@@ -25,6 +28,11 @@ public:
 
 private:
     QPoint firstPosition(QSize size, const QRect& screen, QPoint offset) const;
+    // Right, then left of the anchor, where a window of `size` lies whole on the screen and
+    // over no open window; nothing when neither side is free.
+    std::optional<QPoint> freeBeside(QSize size, const QRect& screen, QPoint offset) const;
+    // Whether an open window of the cascade lies over `place`.
+    bool used(const QRect& place) const;
     struct Placed {
         QPointer<QWidget> window;
         QPoint at;  // where the cascade moved it

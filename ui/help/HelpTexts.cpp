@@ -82,6 +82,8 @@ const Entry kEntries[] = {
      "Closes the window; the shot keeps the observations it had. What Apply wrote stays."},
     {AdvancedIds::kTemplate, AdvancedIds::kTruing,
      "Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges."},
+    {AdvancedIds::kTemplate, AdvancedIds::kClose,
+     "Closes the window and keeps its inputs in the shot; a field out of its bounds keeps it open."},
     {MainDialogIds::kTemplate, MainDialogIds::kFieldCardButton,
      "Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export."},
     {HitProbabilityIds::kTemplate, 0,

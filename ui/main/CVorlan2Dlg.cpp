@@ -76,8 +76,10 @@ QPoint CVorlan2Dlg::firstOffset(WindowKind kind) {
 }
 
 void CVorlan2Dlg::placeNewWindow(QWidget* window, WindowKind kind) {
-    cascade_.place(window, firstOffset(kind));
+    // Placed at the size it shows with: its title and content decide it.
     giveDistinctTitle(window);
+    if (auto* themed = qobject_cast<ThemedDialog*>(window); themed && !themed->isVisible()) themed->prepareToShow();
+    cascade_.place(window, firstOffset(kind));
     // A new window comes to the front, never behind one opened before it.
     if (window->isVisible()) {
         window->raise();

@@ -147,7 +147,11 @@ private:
     bool takeShot();
     // Reads a shot file into the dialog, telling a failure and the lines that did not read.
     bool readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure);
-    void showReadShot();
+    // Shows the shot just read from `path`, then tells the values outside their bounds.
+    void showReadShot(const std::string& path);
+    // The shot's values outside their bounds, each with its field and bounds, under `intro`
+    // in a box titled `title`; nothing when all fit.
+    void tellShotProblems(const QString& title, const QString& intro);
     AppSettings currentSettings() const;
     void readSettings();
     void writeSettings();

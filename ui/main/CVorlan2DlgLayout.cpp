@@ -152,8 +152,8 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         {kComputeBcButton, "Compute BC", &D::onComputeBC},
         {kOpbzButton, "OPBZ", &D::onOPBZ},
         {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
-        {kFieldCardButton, "Field Card...", &D::onFieldCard},
-        {kHitProbabilityButton, "Hit Probability...", &D::onHitProbability},
+        {kFieldCardButton, "&Field Card...", &D::onFieldCard},
+        {kHitProbabilityButton, "Hit &Probability...", &D::onHitProbability},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -206,7 +206,7 @@ void CVorlan2Dlg::buildControls() {
     CColorBtn* calculations =
         addButton(kCalculationsButton, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
-    CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("Advanced..."), &CVorlan2Dlg::onAdvanced);
+    CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("&Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);

@@ -82,13 +82,8 @@ void CVorlan2Dlg::readSettings() {
         tellFileFailure(context(), this, tr("Settings Not Read"),
                         tr("The extra shot inputs could not be read from \"%1\".") + notSaved, extras, extrasRead);
     // Values out of their bounds are told now, not first when the program refuses to close.
-    const std::vector<std::string> problems = shotProblems(shot_);
-    if (!problems.empty()) {
-        QString list;
-        for (const std::string& problem : problems) list += u'\n' + QString::fromStdString(problem);
-        context().showFailure(this, tr("Settings Out of Bounds"),
-                              tr("The settings hold values outside their bounds; correct them before closing:") + list);
-    }
+    tellShotProblems(tr("Settings Out of Bounds"),
+                     tr("The settings hold values outside their bounds; correct them before closing:"));
     if (!read) return;
     context().dialogColor = QColor(settings.red, settings.green, settings.blue);
     saveDirectory = settings.saveDirectory;
@@ -147,7 +142,7 @@ void CVorlan2Dlg::onLoad() {
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    if (readShotTelling(path, ShotReadMode::Load, true)) showReadShot();
+    if (readShotTelling(path, ShotReadMode::Load, true)) showReadShot(path);
 }
 
 bool CVorlan2Dlg::readShotTelling(const std::string& path, ShotReadMode mode, bool tellFailure) {
@@ -179,15 +174,27 @@ void CVorlan2Dlg::openGivenPath(const QString& given) {
     if (const FileOutcome outcome = readRegularFile(path, bytes); !outcome)
         return tell(QString::fromStdString(outcome.reason()).toLower());
     if (!holdsShotLines(bytes)) return tell(tr("not a shot file"));
-    if (readShotTelling(path, ShotReadMode::GivenPath, false)) showReadShot();
+    if (readShotTelling(path, ShotReadMode::GivenPath, false)) showReadShot(path);
 }
 
-void CVorlan2Dlg::showReadShot() {
+void CVorlan2Dlg::showReadShot(const std::string& path) {
     // The density shown was worked out for the shot that was on screen before.
     shot_.airDensityText.clear();
     shot_.seaLevelPercentText.clear();
     updateData(false);
     syncMuzzleAngleEdit();
+    // The fields show what the file holds; the check vorlan-cli makes says what cannot be flown.
+    tellShotProblems(tr("Values Out of Bounds"),
+                     tr("\"%1\" holds values outside their bounds; correct them before computing:")
+                         .arg(fromFileName(path).section(u'/', -1)));
+}
+
+void CVorlan2Dlg::tellShotProblems(const QString& title, const QString& intro) {
+    const std::vector<std::string> problems = shotProblems(shot_);
+    if (problems.empty()) return;
+    QString list;
+    for (const std::string& problem : problems) list += u'\n' + QString::fromStdString(problem);
+    context().showFailure(this, title, intro + list);
 }
 
 void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {

@@ -114,7 +114,10 @@ void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     type(window, W::kTemperature2, "30");
     click(window, W::kFromReadings);
     QCOMPARE(window->edit(W::kSensitivity)->text(), QStringLiteral("1.00"));
-    QVERIFY(window->close());
+    // Its Close button closes it and keeps the fields.
+    QPointer<CAdvancedDlg> open = window;
+    click(window, W::kClose);
+    QTRY_VERIFY(open.isNull());
     QCOMPARE(dlg->shot().advanced.powderSensitivity, 1.0);
     QCOMPARE(dlg->shot().advanced.twistRate, 10.0);
 }
@@ -131,7 +134,18 @@ void TestAdvancedWindow::refusedValues_data() {
                                      << "Please enter a number between 0 and 12.";
     QTest::newRow("latitude") << int(W::kLatitude) << "-91" << false << "Please enter a number between -90 and 90.";
     QTest::newRow("diameter") << int(W::kDiameter) << "2.5" << false << "Please enter a number between 0 and 2.";
-    QTest::newRow("band without its BC") << int(W::kBandVelocity + 1) << "2000" << false << "Please enter a number.";
+    // A row half filled names the cell that waits for its number.
+    QTest::newRow("band without its BC") << int(W::kBandVelocity + 1) << "2000" << false
+                                         << "BC band 2 needs its BC: please enter a number, or clear the row.";
+    QTest::newRow("band without its velocity")
+        << int(W::kBandCoefficient) << "0.4" << false
+        << "BC band 1 needs its velocity (f.p.s.): please enter a number, or clear the row.";
+    QTest::newRow("zone without its speed")
+        << int(W::kZoneUntil + 2) << "500" << false
+        << "Wind zone 3 needs its speed (m.p.h.): please enter a number, or clear the row.";
+    QTest::newRow("zone without its range")
+        << int(W::kZoneDirection) << "45" << false
+        << "Wind zone 1 needs its range (yd.): please enter a number, or clear the row.";
     QTest::newRow("band velocity") << int(W::kBandVelocity) << "6000" << false
                                    << "Please enter a number between 0 and 5000.";
 }
@@ -279,7 +293,8 @@ void TestAdvancedWindow::zonesJumpAndZeroConditions() {
     type(window, W::kZoneDirection, "270");
     type(window, W::kZoneUntil + 1, "1000");
     QVERIFY(!window->close());
-    QCOMPARE(h.messages.value(0), QStringLiteral("Please enter a number."));
+    QCOMPARE(h.messages.value(0),
+             QStringLiteral("Wind zone 2 needs its speed (m.p.h.): please enter a number, or clear the row."));
     type(window, W::kZoneSpeed + 1, "12");
     type(window, W::kZoneDirection + 1, "45");
     click(window, W::kAerodynamicJump);

@@ -121,7 +121,7 @@ void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
     for (QAction* action : menus[0]->menu()->actions()) file << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(file, QStringList({"&Save As ...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
                                 "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "-",
-                                "&Export Chart..."}));
+                                "&Export Chart...", "-", "&Close\tCtrl+W"}));
     QStringList view;
     for (QAction* action : menus[2]->menu()->actions())
         if (!action->isSeparator()) view << action->text() + "|" + action->shortcut().toString();

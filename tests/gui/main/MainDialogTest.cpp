@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QMap>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +56,9 @@ private slots:
     void loadTakesCalculatorKeysGivenPathDoesNot();
     void dropAndCommandLine();
     void exitClosesOtherWindows();
+    void accessKeysAreDistinct();
+    void outOfBoundsFileIsTold_data();
+    void outOfBoundsFileIsTold();
 };
 
 void TestMainDialog::controlsAndGrab() {
@@ -285,3 +290,60 @@ void TestMainDialog::exitClosesOtherWindows() {
 
 QTEST_MAIN(TestMainDialog)
 #include "MainDialogTest.moc"
+
+// The newer windows' buttons have access keys, and no two controls share one.
+void TestMainDialog::accessKeysAreDistinct() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    QMap<QString, QString> taken;  // key -> caption
+    for (QWidget* w : dlg->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (key.isEmpty()) continue;
+        QVERIFY2(!taken.contains(key), qPrintable(text + " and " + taken.value(key) + " share " + key));
+        taken.insert(key, text);
+    }
+    for (const int id : {kFieldCardButton, kHitProbabilityButton, kAdvancedButton}) {
+        const QString caption = dlg->controlAs<QAbstractButton>(id)->text();
+        QVERIFY2(!QKeySequence::mnemonic(caption).isEmpty(), qPrintable(caption));
+    }
+}
+
+void TestMainDialog::outOfBoundsFileIsTold_data() {
+    QTest::addColumn<QString>("how");  // "command line", "open" or "drop"
+    QTest::addColumn<QByteArray>("velocity");
+    QTest::addColumn<QString>("told");  // empty: nothing
+    const QString fast =
+        "\"fast.vxf\" holds values outside their bounds; correct them before computing:\n"
+        "Velocity: 99999 is not a number between 1 and 5000";
+    for (const char* how : {"command line", "open", "drop"}) {
+        QTest::addRow("%s, 99999", how) << how << QByteArray("99999") << fast;
+        QTest::addRow("%s, 2700", how) << how << QByteArray("2700") << QString();
+    }
+}
+
+void TestMainDialog::outOfBoundsFileIsTold() {
+    QFETCH(QString, how);
+    QFETCH(QByteArray, velocity);
+    QFETCH(QString, told);
+    Harness h;
+    QStringList failures;
+    h.context.showFailure = [&](QWidget*, const QString& title, const QString& message) {
+        failures << title + ": " + message;
+    };
+    const QString path = h.path("fast.vxf");
+    writeText(path, "Name:Fast\r\r\nVelocity:" + velocity + "\r\r\n");
+    if (how == "command line") h.context.commandLineFile = path;
+    auto dlg = h.openMainDialog();
+    if (how == "open") {
+        h.fileAnswers << path;
+        dlg->onLoad();
+    } else if (how == "drop") {
+        dlg->openDroppedFiles({QUrl::fromLocalFile(path)});
+    }
+    // The fields show what the file holds, and the box what the check found.
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString::fromLatin1(velocity));
+    QCOMPARE(failures, told.isEmpty() ? QStringList() : QStringList{"Values Out of Bounds: " + told});
+}

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -70,6 +71,8 @@ private slots:
     void scrollSizesAndPaging();
     void closeDuringPreviewEndsPreviewOnly();
     void twoWindowsAreIndependent();
+    void keysAndMenuClose_data();
+    void keysAndMenuClose();
 };
 
 void TestTrajectoryWindow::titleAndOwnerList() {
@@ -86,7 +89,8 @@ void TestTrajectoryWindow::titleAndOwnerList() {
     // The designed items, then the program's own after a separator.
     QCOMPARE(texts.mid(0, 5),
              QStringList({"&Save As ...", "", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup..."}));
-    QCOMPARE(texts.mid(5), QStringList({"", "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing..."}));
+    QCOMPARE(texts.mid(5), QStringList({"", "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "",
+                                        "&Close\tCtrl+W"}));
 }
 
 void TestTrajectoryWindow::savedFileBytes() {
@@ -319,3 +323,31 @@ void TestTrajectoryWindow::twoWindowsAreIndependent() {
 
 QTEST_MAIN(TestTrajectoryWindow)
 #include "TrajectoryWindowTest.moc"
+
+void TestTrajectoryWindow::keysAndMenuClose_data() {
+    QTest::addColumn<QKeyCombination>("key");  // Qt::Key_unknown: File > Close
+    QTest::addColumn<bool>("selected");        // lines selected before the key
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::CTRL, Qt::Key_W) << false << true;
+    QTest::newRow("Escape") << QKeyCombination(Qt::Key_Escape) << false << true;
+    QTest::newRow("Escape clears a selection first") << QKeyCombination(Qt::Key_Escape) << true << false;
+    QTest::newRow("File Close") << QKeyCombination(Qt::Key_unknown) << false << true;
+}
+
+void TestTrajectoryWindow::keysAndMenuClose() {
+    QFETCH(QKeyCombination, key);
+    QFETCH(bool, selected);
+    QFETCH(bool, closes);
+    Owner owner;
+    QPointer<TrajectoryWindow> window = owner.open(shotWithRows(10));
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->view()->setFocus();
+    if (selected) window->view()->selectAll();
+    if (key.key() == Qt::Key_unknown)
+        command(window, "fileClose")->trigger();
+    else
+        QTest::keyClick(window->view(), key.key(), key.keyboardModifiers());
+    QTRY_COMPARE(window.isNull(), closes);
+    if (!closes) QVERIFY(window->view()->selection().empty());
+}

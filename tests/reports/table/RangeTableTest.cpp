@@ -151,7 +151,7 @@ TEST(RangeTable, Title) {
 // An effect beyond the designed flight adds one header line after the air density and
 // changes nothing else in the layout; the windless reference keeps the other effects, so
 // the zero holds them.
-TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
+TEST(RangeTable, EffectsInForceGetAHeaderLine) {
     ShotParameters shot = testing::load308();
     shot.caliber = ".308";
     shot.rangeIncrement = 100;
@@ -164,16 +164,16 @@ TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
     shot.advanced.latitude = 45;
     const RangeTableReport report(shot);
     const std::vector<std::string> lines = rangeTableLines(shot, report);
-    ASSERT_EQ(lines.size(), designed.size() + 1);
-    EXPECT_EQ(lines[8],
-              "Effects:\twind 10.0 mph from 90 deg., spin drift (1:10 right, stability 2.43), Coriolis (lat. 45.0, "
-              "az. 0.0 deg.)");
+    // Wider than the header, the line goes on under its text.
+    ASSERT_EQ(lines.size(), designed.size() + 2);
+    EXPECT_EQ(lines[8], "Effects:\twind 10.0 mph from 90 deg., spin drift (1:10 right, stability 2.43),");
+    EXPECT_EQ(lines[9], "\t\tCoriolis (lat. 45.0, az. 0.0 deg.)");
     for (std::size_t i = 0; i < designed.size(); ++i) {
         if (i < 8 || (i >= 9 && i < 14)) {
-            EXPECT_EQ(lines[i + (i >= 8)], designed[i]) << i;
+            EXPECT_EQ(lines[i + (i >= 8 ? 2 : 0)], designed[i]) << i;
         }
         if (i >= 14) {
-            EXPECT_EQ(lines[i + 1].size(), designed[i].size()) << i;
+            EXPECT_EQ(lines[i + 2].size(), designed[i].size()) << i;
         }
     }
     const std::vector<EffectParts> parts = report.printedEffectParts();
@@ -185,6 +185,27 @@ TEST(RangeTable, EffectsInForceGetOneHeaderLine) {
 
 // A scope turned at the sight-in range takes out an angle: the spin drift the published fit
 // gives there is removed in proportion to range, nothing at the muzzle, all of it at the zero.
+// A header line wider than 91 characters (tabs expanded) breaks between the items of its list,
+// or inside an item too long for a line; the rest goes on after two tabs, at column 16.
+TEST(RangeTable, LongHeaderLinesWrap) {
+    const std::string zones =
+        "winds 10.0 mph from 90 deg. to 300 yd; 12.0 mph from 45 deg. to 600 yd; 8.0 mph "
+        "from 270 deg. to 900 yd; 5.0 mph from 0 deg. beyond";
+    const struct {
+        std::string line;
+        std::vector<std::string> wrapped;
+    } cases[] = {
+        {"Effects:\tCoriolis (lat. 45.0, az. 0.0 deg.)", {"Effects:\tCoriolis (lat. 45.0, az. 0.0 deg.)"}},
+        // 91 characters exactly: no break.
+        {"Effects:\t" + std::string(75, 'x'), {"Effects:\t" + std::string(75, 'x')}},
+        {"Effects:\t" + std::string(73, 'x') + ", yy", {"Effects:\t" + std::string(73, 'x') + ",", "\t\tyy"}},
+        {"Effects:\t" + zones + ", Coriolis (lat. 45.0, az. 0.0 deg.)",
+         {"Effects:\twinds 10.0 mph from 90 deg. to 300 yd; 12.0 mph from 45 deg. to 600 yd; 8.0",
+          "\t\tmph from 270 deg. to 900 yd; 5.0 mph from 0 deg. beyond,", "\t\tCoriolis (lat. 45.0, az. 0.0 deg.)"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(wrappedHeaderLine(c.line), c.wrapped) << c.line;
+}
+
 TEST(RangeTable, SpinDriftIsZeroedAsAnAngle) {
     ShotParameters shot = testing::load308();
     shot.sightInRange = 300;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "reports/table/TableUnits.h"
@@ -114,6 +115,43 @@ TEST(RangeTableView, HoldsShowTheEffectParts) {
     for (const std::string& line :
          rangeTableViewLines(plain, RangeTableReport(plain), {true, UnitSystem::Imperial, {}}))
         EXPECT_EQ(line.find("Spin"), std::string::npos) << line;
+}
+
+// An effect column shows only while its effect is on: another effect alone (here the powder)
+// leaves no column of zeros behind.
+TEST(RangeTableView, HoldsShowOnlyTheColumnsOfEffectsOn) {
+    const struct {
+        bool spin, coriolis, powder;
+        std::vector<std::string> titles;  // the effect columns, in order
+    } cases[] = {
+        {true, false, false, {"Spin"}},
+        {false, true, false, {"Cor. H", "Cor. V"}},
+        {false, false, true, {}},
+        {true, true, true, {"Spin", "Cor. H", "Cor. V"}},
+    };
+    for (const auto& c : cases) {
+        ShotParameters shot = windy308();
+        if (c.spin) {
+            shot.advanced.twistRate = 10.0;
+            shot.advanced.bulletLength = 1.24;
+        }
+        shot.advanced.coriolis = c.coriolis;
+        shot.advanced.powderSensitivity = c.powder ? 1.5 : 0.0;
+        const std::vector<std::string> lines =
+            rangeTableViewLines(shot, RangeTableReport(shot), {true, UnitSystem::Imperial, {}});
+        const auto heading = std::find_if(lines.begin(), lines.end(),
+                                          [](const std::string& l) { return l.find("Elev.") != std::string::npos; });
+        ASSERT_NE(heading, lines.end());
+        // The titles after the last "Wind." hold column.
+        const std::string tail = heading->substr(heading->rfind("Wind.") + 5);
+        std::vector<std::string> titles;
+        for (const char* title : {"Spin", "Cor. H", "Cor. V"})
+            if (tail.find(title) != std::string::npos) titles.push_back(title);
+        EXPECT_EQ(titles, c.titles) << *heading;
+        // 104 characters of holds, 10 per effect column, in the headings and every row.
+        EXPECT_EQ(heading->size(), 104 + 10 * c.titles.size());
+        EXPECT_EQ(viewRows(lines).back().size(), heading->size());
+    }
 }
 
 // The metric view converts every figure but the designed elevation, which keeps its meaning.
