@@ -1,20 +1,17 @@
 #include "ui/advanced/CHitProbabilityDlg.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "chart/ChartGeometry.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
@@ -28,10 +25,8 @@ using namespace HitProbabilityIds;
 
 namespace {
 
-constexpr int kQuickRuns = 500;  // the first answer, shown while the full run goes on
 constexpr int kLeastRuns = 100;
 constexpr int kMostRuns = 1000000;
-constexpr std::uint64_t kSeed = 1;  // as vorlan-cli hit, so that both give the same figures
 
 QString number(double value) { return QString::fromStdString(cFormat("%g", value)); }
 
@@ -48,100 +43,22 @@ std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::stri
 
 }  // namespace
 
-HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
-
-void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
-    target_ = target;
-    impacts_ = std::move(impacts);
-    range_ = range;
-    update();
-}
-
-// The target's outline on a grid of round inches, the hits green and the misses red, as far
-// out as nearly all the impacts fall (the farthest few are left outside the square).
-void HitScatterView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    const QRectF square = [&] {
-        const double side = std::max(40, std::min(width() - 12, height() - 2 * line - 12));
-        return QRectF((width() - side) / 2.0, line + 6, side, side);
-    }();
-    const double targetHalf =
-        std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
-    std::vector<double> far;
-    far.reserve(impacts_.size());
-    for (const HitImpact& impact : impacts_) far.push_back(std::max(std::fabs(impact.x), std::fabs(impact.y)));
-    double half = std::max(targetHalf * 1.4, 0.5);
-    if (!far.empty()) {
-        const auto at = far.begin() + static_cast<std::ptrdiff_t>(far.size() * 98 / 100);
-        std::nth_element(far.begin(), at, far.end());
-        half = std::max(half, *at * 1.05);
-    }
-    const double scale = square.width() / (2.0 * half);  // pixels per inch
-    const QPointF centre = square.center();
-    const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
-
-    p.setPen(QPen(QColor(225, 225, 225), 1));
-    const std::vector<double> ticks = axisTicks({-half, half}, 8);
-    for (const double t : ticks) {
-        p.drawLine(at(t, -half), at(t, half));
-        p.drawLine(at(-half, t), at(half, t));
-    }
-    p.setPen(QPen(QColor(160, 160, 160), 1));
-    p.drawRect(square);
-    p.drawLine(at(0, -half), at(0, half));
-    p.drawLine(at(-half, 0), at(half, 0));
-
-    if (target_.isSet()) {
-        p.setPen(QPen(Qt::black, 2));
-        p.setBrush(QColor(255, 240, 200));
-        if (target_.shape == HitTarget::Shape::Circle)
-            p.drawEllipse(centre, target_.width / 2.0 * scale, target_.width / 2.0 * scale);
-        else
-            p.drawRect(QRectF(at(-target_.width / 2.0, target_.height / 2.0),
-                              QSizeF(target_.width * scale, target_.height * scale)));
-        p.setBrush(Qt::NoBrush);
-    }
-    p.save();
-    p.setClipRect(square);
-    p.setPen(Qt::NoPen);
-    const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
-    int hits = 0;
-    for (const HitImpact& impact : impacts_) {
-        const bool hit = target_.contains(impact.x, impact.y);
-        hits += hit ? 1 : 0;
-        p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
-        p.drawEllipse(at(impact.x, impact.y), dot, dot);
-    }
-    p.restore();
-
-    p.setPen(Qt::black);
-    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
-    const QString title = range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit").arg(range_).arg(hits).arg(impacts_.size())
-                                     : tr("Impacts at the target range");
-    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, title);
-    p.drawText(QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
-               tr("Grid %1 in; up and right as the shooter sees them").arg(number(step)));
-}
-
 CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
                                        std::function<void(const HitInputs&)> keep, QWidget* parent)
-    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), keep_(std::move(keep)) {
-    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(shot_.name));
+    : ThemedDialog(context, kTemplate, parent), run_(new HitProbabilityRun(std::move(shot), std::move(keep), this)) {
+    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(run_->shot().name));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    ranges_ = shotHitRanges(shot_, kHitCurveRanges);
-    targetWasSet_ = shot_.hit.target.isSet();
+    targetWasSet_ = run_->shot().hit.target.isSet();
+    connect(run_, &HitProbabilityRun::figuresReady, this, &CHitProbabilityDlg::showResult);
+    connect(run_, &HitProbabilityRun::missesReady, this, &CHitProbabilityDlg::showMisses);
     buildControls();
     showInputs();
     onInputChanged();
 }
 
 CHitProbabilityDlg::~CHitProbabilityDlg() {
-    stopRun();
+    run_->stop();
     leaveOpenDialogs();
 }
 
@@ -259,7 +176,7 @@ void CHitProbabilityDlg::buildControls() {
 }
 
 void CHitProbabilityDlg::showInputs() {
-    const HitInputs& hit = shot_.hit;
+    const HitInputs& hit = run_->shot().hit;
     const HitSpreads& s = hit.spreads;
     const std::pair<QLineEdit*, double> numbers[] = {
         {velocitySd_, s.velocitySd},
@@ -274,7 +191,7 @@ void CHitProbabilityDlg::showInputs() {
     for (const auto& [e, value] : numbers) e->setText(number(value));
     rangeSdUnit_->setCurrentIndex(s.rangeSdPercent ? 1 : 0);
     groupShots_->setText(QStringLiteral("5"));
-    const HitTarget target = shotHitTarget(shot_);
+    const HitTarget target = shotHitTarget(run_->shot());
     targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
     targetWidth_->setText(number(target.width));
     targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? number(target.height) : QString());
@@ -327,7 +244,7 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     if (width && height) {
         hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
         // The vital zone as it is stays the vital zone, and follows it.
-        if (!targetWasSet_ && !rectangle && *width == shot_.targetDiameter) hit.target = HitTarget{};
+        if (!targetWasSet_ && !rectangle && *width == run_->shot().targetDiameter) hit.target = HitTarget{};
     }
     if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
         hit.level = *level / 100.0;
@@ -342,7 +259,7 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
         problem = "Target: give its size in inches.";
     if (problem.empty()) problem = hitInputProblem(hit);
-    ShotParameters flown = shot_;
+    ShotParameters flown = run_->shot();
     flown.hit = hit;
     if (problem.empty()) problem = shotProblem(flown);
     message_->setText(QString::fromStdString(problem));
@@ -353,75 +270,23 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
 QString CHitProbabilityDlg::message() const { return message_->text(); }
 
 void CHitProbabilityDlg::onInputChanged() {
-    stopRun();
     const std::optional<HitInputs> hit = inputs();
     if (!hit) {
-        finished_ = true;
+        run_->stop();
         progress_->clear();
         return;
     }
-    shot_.hit = *hit;
-    if (keep_) keep_(*hit);
-    startRun();
-}
-
-void CHitProbabilityDlg::stopRun() {
-    if (cancel_) cancel_->store(true);
-    if (worker_.joinable()) worker_.join();
-    ++generation_;
-}
-
-void CHitProbabilityDlg::startRun() {
-    finished_ = false;
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    const int generation = generation_;
-    const int runs = runCount_;
-    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
-    if (ranges_.empty()) {
+    if (!run_->start(*hit, runCount_)) {
         progress_->setText(tr("The table has no range to count hits at."));
-        finished_ = true;
         return;
     }
-    progress_->setText(tr("Flying %1 samples...").arg(runs));
+    progress_->setText(tr("Flying %1 samples...").arg(runCount_));
     misses_->clear();
-    worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
-        HitRunOptions options;
-        options.seed = kSeed;
-        options.cancel = cancel.get();
-        options.scatterRange = targetRange;
-        const TrajectorySolver flight = setUpHitShot(shot);
-        const HitTarget target = shotHitTarget(shot);
-        std::vector<int> stages{runs};
-        if (runs > kQuickRuns) stages.insert(stages.begin(), kQuickRuns);
-        for (const int n : stages) {
-            QElapsedTimer clock;
-            clock.start();
-            options.runs = n;
-            HitProbabilityResult result = computeHitProbability(flight, shot.hit.spreads, target, ranges, options);
-            if (result.cancelled) return;
-            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            const bool quick = n < runs;
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, result = std::move(result), quick, ms] {
-                    showResult(generation, result, quick, ms);
-                },
-                Qt::QueuedConnection);
-        }
-        options.scatterRange = -1;
-        const std::vector<MissCause> causes = missCauses(flight, shot.hit.spreads, target, ranges, options);
-        if (cancel->load()) return;
-        QMetaObject::invokeMethod(
-            this, [this, generation, text = missCausesText(causes)] { showMisses(generation, text); },
-            Qt::QueuedConnection);
-    });
 }
 
-void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& result, bool quick,
-                                    double milliseconds) {
-    if (generation != generation_) return;
-    shown_ = result;
-    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
+void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool quick, double milliseconds) {
+    const ShotParameters& shot = run_->shot();
+    const int targetRange = static_cast<int>(std::lround(shot.targetRange));
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
                                        [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
     if (atTarget != result.figures.end())
@@ -430,8 +295,8 @@ void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& 
                                    .arg(percent(atTarget->probability), percent(atTarget->standardError)));
     else
         targetFigure_->setText(tr("P(hit) at %1 yd: beyond the table").arg(targetRange));
-    const std::optional<int> ethical = ethicalRange(result.figures, shot_.hit.level);
-    const QString level = number(shot_.hit.level * 100.0);
+    const std::optional<int> ethical = ethicalRange(result.figures, shot.hit.level);
+    const QString level = number(shot.hit.level * 100.0);
     ethical_->setText(
         ethical ? tr("Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).").arg(*ethical).arg(level)
                 : tr("Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).")
@@ -453,17 +318,16 @@ void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& 
             table_->setItem(static_cast<int>(i), c, item);
         }
     }
-    scatter_->setImpacts(shotHitTarget(shot_), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
+    scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
-    progress_->setText(quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
-                             : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(kSeed).arg(timing));
+    progress_->setText(
+        quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
+              : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(HitProbabilityRun::kSeed).arg(timing));
     if (!quick) misses_->setText(tr("Putting the misses down to one input..."));
 }
 
-void CHitProbabilityDlg::showMisses(int generation, const std::string& text) {
-    if (generation != generation_) return;
-    misses_->setText(text.empty() ? tr("No input alone makes a miss.") : QString::fromStdString(text));
-    finished_ = true;
+void CHitProbabilityDlg::showMisses(const QString& text) {
+    misses_->setText(text.isEmpty() ? tr("No input alone makes a miss.") : text);
 }
 
 }  // namespace vorlan
