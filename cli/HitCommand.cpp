@@ -79,7 +79,7 @@ void runHit(const HitFlags& flags) {
     if (ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
     const HitTarget target = shotHitTarget(shot);
     if (!target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
-    HitRunOptions options;
+    HitRunOptions options = shotHitOptions(shot);
     options.runs = flags.runs;
     options.seed = flags.seed;
     options.threads = flags.threads;

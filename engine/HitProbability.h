@@ -46,6 +46,7 @@ struct HitRunOptions {
     int threads = 0;                            // 0: every core
     int scatterRange = -1;                      // keep the impacts at this range (yd), -1 none
     int scatterLimit = 2000;                    // at most this many of them
+    int firstRow = 1;                           // yd: the table's first row; a shorter estimate holds for it
     const std::atomic<bool>* cancel = nullptr;  // set: the run stops early and says so
 };
 

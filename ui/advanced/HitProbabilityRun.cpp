@@ -31,7 +31,7 @@ bool HitProbabilityRun::start(const HitInputs& hit, int runs, bool keep) {
     const int generation = generation_;
     const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
     worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
-        HitRunOptions options;
+        HitRunOptions options = shotHitOptions(shot);
         options.seed = kSeed;
         options.cancel = cancel.get();
         options.scatterRange = targetRange;
