@@ -300,7 +300,9 @@ HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const H
                 stopped = true;
                 return;
             }
-            flySamples(plan, flight, block * kBlock, std::min(options.runs, (block + 1) * kBlock), hits, impacts);
+            const int last = std::min(options.runs, (block + 1) * kBlock);
+            flySamples(plan, flight, block * kBlock, last, hits, impacts);
+            if (options.flown) *options.flown += last - block * kBlock;
         }
     };
     const int threads = threadCount(options.threads, blocks);
