@@ -32,6 +32,11 @@ QString number(double value) { return QString::fromStdString(cFormat("%g", value
 
 QString percent(double probability) { return QString::fromStdString(cFormat("%.1f", probability * 100.0)); }
 
+// " ± 1.2 %": none where the samples all hit (or all missed), as they leave no error to tell.
+QString plusOrMinus(const HitRangeFigure& figure) {
+    return figure.standardError > 0.0 ? QStringLiteral(" ± %1 %").arg(percent(figure.standardError)) : QString();
+}
+
 // The text of a field as a number; an empty field reads as `empty`.
 std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const char* name) {
     const std::string text = edit->text().trimmed().toStdString();
@@ -103,16 +108,24 @@ void CHitProbabilityDlg::buildControls() {
     auto* shots = new QLabel(QStringLiteral("shots"), this);
     auto* by = new QLabel(QStringLiteral("x"), this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Muzzle velocity SD"), row({velocitySd_}, "ft/s"));
-    form->addRow(QStringLiteral("BC SD"), row({coefficientSd_}, "%"));
-    form->addRow(QStringLiteral("Range estimate SD"), row({rangeSd_, rangeSdUnit_}));
-    form->addRow(QStringLiteral("Wind call SD"), row({windSd_}, "mph"));
-    form->addRow(QStringLiteral("Wind direction SD"), row({windDirectionSd_}, "deg."));
-    form->addRow(QStringLiteral("Precision"), row({precision_, precisionKind_, groupShots_, shots}));
-    form->addRow(QStringLiteral("Cant SD"), row({cantSd_}, "deg."));
-    form->addRow(QStringLiteral("Target"), row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
-    form->addRow(QStringLiteral("Ethical P(hit)"), row({level_}, "%"));
-    form->addRow(QStringLiteral("Samples"), row({runs_}));
+    assumed_ = withId(new QLabel(this), kAssumed);
+    assumed_->setWordWrap(true);
+    // Each label's access key takes the focus to the first control of its row.
+    const auto addRow = [this, form](const QString& text, QWidget* first, QHBoxLayout* fields) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(first);
+        form->addRow(label, fields);
+    };
+    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_}, "ft/s"));
+    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
+    addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
+    addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));
+    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, "deg."));
+    addRow(tr("&Precision"), precision_, row({precision_, precisionKind_, groupShots_, shots}));
+    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, "deg."));
+    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
+    addRow(tr("&Ethical P(hit)"), level_, row({level_}, "%"));
+    addRow(tr("&Samples"), runs_, row({runs_}));
 
     conversion_ = withId(new QLabel(this), kConversion);
     conversion_->setWordWrap(true);
@@ -141,6 +154,7 @@ void CHitProbabilityDlg::buildControls() {
     setControlId(scatter_, kScatter);
 
     auto* left = new QVBoxLayout;
+    left->addWidget(assumed_);
     left->addLayout(form);
     left->addWidget(conversion_);
     left->addWidget(message_);
@@ -153,11 +167,19 @@ void CHitProbabilityDlg::buildControls() {
     top->addLayout(left);
     top->addWidget(table_);
     top->addWidget(scatter_, 1);
-    auto* close = withId(new QPushButton(QStringLiteral("Close"), this), kClose);
+    // OK keeps the inputs with the shot (assumed spreads only so); Close leaves assumed ones out.
+    auto* ok = withId(new QPushButton(tr("OK"), this), kOk);
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (inputs()) run_->keep();
+        close();
+    });
+    auto* close = withId(new QPushButton(tr("Close"), this), kClose);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(ok);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
@@ -166,7 +188,7 @@ void CHitProbabilityDlg::buildControls() {
 
     QWidget* const order[] = {velocitySd_,   coefficientSd_, rangeSd_,    rangeSdUnit_, windSd_,      windDirectionSd_,
                               precision_,    precisionKind_, groupShots_, cantSd_,      targetShape_, targetWidth_,
-                              targetHeight_, level_,         runs_,       table_,       close};
+                              targetHeight_, level_,         runs_,       table_,       ok,           close};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* e : {velocitySd_, coefficientSd_, rangeSd_, windSd_, windDirectionSd_, precision_, groupShots_,
                          cantSd_, targetWidth_, targetHeight_, level_, runs_})
@@ -176,7 +198,15 @@ void CHitProbabilityDlg::buildControls() {
 }
 
 void CHitProbabilityDlg::showInputs() {
-    const HitInputs& hit = run_->shot().hit;
+    HitInputs hit = run_->shot().hit;
+    if (!hitSpreadsSet(run_->shot())) {
+        // Without a spread every shot hits to the table's end: start from typical ones instead.
+        hit.spreads = kTypicalHitSpreads;
+        assumed_->setText(
+            tr("No spread is set: assumed are the typical spreads of a practised rifleman (velocity "
+               "10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps "
+               "them with the shot."));
+    }
     const HitSpreads& s = hit.spreads;
     const std::pair<QLineEdit*, double> numbers[] = {
         {velocitySd_, s.velocitySd},
@@ -184,13 +214,14 @@ void CHitProbabilityDlg::showInputs() {
         {rangeSd_, s.rangeSd},
         {windSd_, s.windSd},
         {windDirectionSd_, s.windDirectionSd},
-        {precision_, s.precisionMoa},
+        {precision_, s.groupShots > 0 ? s.groupMoa : s.precisionMoa},
         {cantSd_, s.cantSd},
         {level_, hit.level * 100.0},
     };
     for (const auto& [e, value] : numbers) e->setText(number(value));
     rangeSdUnit_->setCurrentIndex(s.rangeSdPercent ? 1 : 0);
-    groupShots_->setText(QStringLiteral("5"));
+    precisionKind_->setCurrentIndex(s.groupShots > 0 ? 1 : 0);
+    groupShots_->setText(QString::number(s.groupShots > 0 ? s.groupShots : 5));
     const HitTarget target = shotHitTarget(run_->shot());
     targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
     targetWidth_->setText(number(target.width));
@@ -226,6 +257,8 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
         if (count && n == 0 && problem.empty()) problem = "Shots in the group: a group of 2 to 10 shots.";
         if (n > 0) {
             s.precisionMoa = precisionFromGroup(*precision, n);
+            s.groupMoa = *precision;
+            s.groupShots = n;
             conversion_->setText(
                 tr("Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA "
                    "per axis: the mean extreme spread of %1 shots is %4 standard deviations.")
@@ -271,12 +304,13 @@ QString CHitProbabilityDlg::message() const { return message_->text(); }
 
 void CHitProbabilityDlg::onInputChanged() {
     const std::optional<HitInputs> hit = inputs();
+    const bool assumed = !assumed_->text().isEmpty();
     if (!hit) {
         run_->stop();
         progress_->clear();
         return;
     }
-    if (!run_->start(*hit, runCount_)) {
+    if (!run_->start(*hit, runCount_, !assumed)) {
         progress_->setText(tr("The table has no range to count hits at."));
         return;
     }
@@ -290,9 +324,8 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool qui
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
                                        [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
     if (atTarget != result.figures.end())
-        targetFigure_->setText(tr("P(hit) at %1 yd: %2 % ± %3 %")
-                                   .arg(targetRange)
-                                   .arg(percent(atTarget->probability), percent(atTarget->standardError)));
+        targetFigure_->setText(tr("P(hit) at %1 yd: %2 %").arg(targetRange).arg(percent(atTarget->probability)) +
+                               plusOrMinus(*atTarget));
     else
         targetFigure_->setText(tr("P(hit) at %1 yd: beyond the table").arg(targetRange));
     const std::optional<int> ethical = ethicalRange(result.figures, shot.hit.level);
@@ -305,7 +338,8 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool qui
     table_->setRowCount(static_cast<int>(result.figures.size()));
     for (std::size_t i = 0; i < result.figures.size(); ++i) {
         const HitRangeFigure& f = result.figures[i];
-        const QString cells[] = {QString::number(f.range), percent(f.probability), percent(f.standardError)};
+        const QString cells[] = {QString::number(f.range), percent(f.probability),
+                                 f.standardError > 0.0 ? percent(f.standardError) : QString()};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -318,7 +352,8 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool qui
             table_->setItem(static_cast<int>(i), c, item);
         }
     }
-    scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
+    scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0,
+                         result.runs);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
     progress_->setText(
         quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)

@@ -54,7 +54,7 @@ private:
     QLineEdit *velocitySd_, *coefficientSd_, *rangeSd_, *windSd_, *windDirectionSd_, *precision_, *groupShots_,
         *cantSd_, *targetWidth_, *targetHeight_, *level_, *runs_;
     QComboBox *rangeSdUnit_, *precisionKind_, *targetShape_;
-    QLabel *conversion_, *targetFigure_, *ethical_, *misses_, *progress_, *message_;
+    QLabel *assumed_, *conversion_, *targetFigure_, *ethical_, *misses_, *progress_, *message_;
     QTableWidget* table_;
     HitScatterView* scatter_;
     bool targetWasSet_ = false;

@@ -38,6 +38,10 @@ public:
     // cancels the run before and starts one of `runs` samples. False when the table has no
     // range to count hits at (no run then).
     bool start(const HitInputs& hit, int runs, bool keep = true);
+    // Tells `keep` the inputs last taken (those started without keeping them).
+    void keep() const {
+        if (keep_) keep_(shot_.hit);
+    }
     // Cancels the run in progress and waits for it; nothing more arrives from it.
     void stop();
     // Whether the last run has ended (the full run and the miss causes, or cancelled).

@@ -11,8 +11,9 @@ namespace vorlan {
 
 HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
 
-void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
+void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range, int runs) {
     target_ = target;
+    runs_ = runs;
     impacts_ = std::move(impacts);
     range_ = range;
     update();
@@ -70,10 +71,8 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.setClipRect(square);
     p.setPen(Qt::NoPen);
     const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
-    int hits = 0;
     for (const HitImpact& impact : impacts_) {
         const bool hit = target_.contains(impact.x, impact.y);
-        hits += hit ? 1 : 0;
         p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
         p.drawEllipse(at(impact.x, impact.y), dot, dot);
     }
@@ -81,12 +80,24 @@ void HitScatterView::paintEvent(QPaintEvent*) {
 
     p.setPen(Qt::black);
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
-    const QString title = range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit").arg(range_).arg(hits).arg(impacts_.size())
-                                     : tr("Impacts at the target range");
-    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, title);
+    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, this->title());
     p.drawText(
         QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
         tr("Grid %1 in; up and right as the shooter sees them").arg(QString::fromStdString(cFormat("%g", step))));
+}
+
+int HitScatterView::hits() const {
+    return static_cast<int>(std::count_if(impacts_.begin(), impacts_.end(),
+                                          [this](const HitImpact& i) { return target_.contains(i.x, i.y); }));
+}
+
+QString HitScatterView::title() const {
+    return range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)")
+                            .arg(range_)
+                            .arg(hits())
+                            .arg(impacts_.size())
+                            .arg(runs_)
+                      : tr("Impacts at the target range");
 }
 
 }  // namespace vorlan

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
+#include <set>
 
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
@@ -16,6 +18,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
+#include "ui/common/ContextHelp.h"
 #include "ui/common/ControlIds.h"
 
 using namespace vorlan;
@@ -33,6 +36,12 @@ ShotParameters shortTable() {
     return shot;
 }
 
+CHitProbabilityDlg* openFromDialog(CVorlan2Dlg* dialog) {
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kHitProbabilityButton)),
+                      Qt::LeftButton);
+    return testing::newestShown<CHitProbabilityDlg>();
+}
+
 }  // namespace
 
 class HitProbabilityWindowTest : public QObject {
@@ -45,11 +54,11 @@ private slots:
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
         dialog->shot() = shortTable();
+        dialog->shot().hit.spreads.precisionMoa = 2;
         dialog->updateData(false);
-        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kHitProbabilityButton)),
-                          Qt::LeftButton);
-        CHitProbabilityDlg* window = testing::newestShown<CHitProbabilityDlg>();
+        CHitProbabilityDlg* window = openFromDialog(dialog.get());
         QVERIFY(window);
+        QCOMPARE(window->control(kAssumed)->property("text").toString(), QString());
         QCOMPARE(window->templateId(), kTemplate);
         // The vital zone of the shot is the target until another is typed.
         QCOMPARE(field(window, kTargetWidth)->text(), QString("8"));
@@ -71,6 +80,8 @@ private slots:
         testing::retype(field(window, kTargetHeight), "20");
         testing::retype(field(window, kTargetWidth), "10");
         QVERIFY(std::fabs(dialog->shot().hit.spreads.precisionMoa - 1.0) < 1e-3);
+        QCOMPARE(dialog->shot().hit.spreads.groupMoa, 3.066);
+        QCOMPARE(dialog->shot().hit.spreads.groupShots, 5);
         QCOMPARE(dialog->shot().hit.target, (HitTarget{HitTarget::Shape::Rectangle, 10, 20}));
         testing::retype(field(window, kRuns), "2e3");
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
@@ -81,6 +92,71 @@ private slots:
         testing::retype(field(window, kWindSd), "x");
         QVERIFY(window->message().contains("Wind call SD"));
         QCOMPARE(dialog->shot().hit.spreads.windSd, 0.0);
+        window->close();
+
+        // The group comes back as the group it was typed as.
+        window = openFromDialog(dialog.get());
+        QCOMPARE(qobject_cast<QComboBox*>(window->control(kPrecisionKind))->currentIndex(), 1);
+        QCOMPARE(field(window, kPrecision)->text(), QString("3.066"));
+        QCOMPARE(field(window, kGroupShots)->text(), QString("5"));
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        window->close();
+    }
+
+    // No spread at all would hit every shot to the table's end: the window starts from typical
+    // spreads, says they are assumed, and keeps them with the shot only on OK.
+    void withoutSpreadsItAssumesTypicalOnes() {
+        testing::Harness harness;
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = shortTable();
+        dialog->updateData(false);
+        for (const int button : {kClose, kOk}) {
+            CHitProbabilityDlg* window = openFromDialog(dialog.get());
+            QVERIFY(window);
+            QVERIFY(window->control(kAssumed)->property("text").toString().contains("assumed"));
+            const std::pair<int, const char*> shown[] = {{kVelocitySd, "10"}, {kCoefficientSd, "2"}, {kRangeSd, "3"},
+                                                         {kWindSd, "2"},      {kPrecision, "0.5"},   {kCantSd, "0"}};
+            for (const auto& [id, text] : shown) QCOMPARE(field(window, id)->text(), QString(text));
+            QCOMPARE(qobject_cast<QComboBox*>(window->control(kRangeSdUnit))->currentIndex(), 1);
+            QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+            QCOMPARE(window->shot().hit.spreads, kTypicalHitSpreads);
+            QVERIFY(window->shownResult().figures.back().probability < 0.9);  // 8 in at 1000 yd
+            QCOMPARE(dialog->shot().hit.spreads, HitSpreads{});
+            QTest::mouseClick(qobject_cast<QPushButton*>(window->control(button)), Qt::LeftButton);
+            QTRY_VERIFY(!testing::newestShown<CHitProbabilityDlg>());
+        }
+        QCOMPARE(dialog->shot().hit.spreads, kTypicalHitSpreads);
+    }
+
+    // F1 names the control under the pointer; each row's label has an access key of its own
+    // that takes the focus to the row; no error is shown where every sample hit; the picture
+    // says how many of the samples it shows.
+    void helpKeysErrorsAndPicture() {
+        testing::Harness harness;
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = shortTable();
+        dialog->shot().hit.spreads.precisionMoa = 0.5;
+        dialog->updateData(false);
+        CHitProbabilityDlg* window = openFromDialog(dialog.get());
+        QVERIFY(isDialogWithPopupHelp(dialogHelpId(kTemplate)));
+        QWidget* precision = window->control(kPrecision);
+        QCOMPARE(helpIdInWindow(window, precision->mapToGlobal(precision->rect().center()), dialogHelpId(kTemplate)),
+                 controlHelpId(kTemplate, kPrecision));
+        std::set<QChar> keys;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            const qsizetype amp = label->text().indexOf('&');
+            if (amp < 0 || label->text().startsWith("P(hit)")) continue;
+            QVERIFY2(label->buddy(), qPrintable(label->text()));
+            QVERIFY2(keys.insert(label->text().at(amp + 1).toLower()).second, qPrintable(label->text()));
+        }
+        QCOMPARE(keys.size(), std::size_t{10});
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        const auto* table = qobject_cast<QTableWidget*>(window->control(kTable));
+        QCOMPARE(table->item(0, 1)->text(), QString("100.0"));  // 0.5 in per axis against 4 in
+        QCOMPARE(table->item(0, 2)->text(), QString());
+        QVERIFY(!table->item(table->rowCount() - 1, 2)->text().isEmpty());
+        QCOMPARE(static_cast<HitScatterView*>(window->control(kScatter))->title().section(" hit ", 1),
+                 QString("(2000 of 10000 samples shown)"));
         window->close();
     }
 
