@@ -460,6 +460,7 @@ void CTruingDlg::onApply() {
     if (!replaced_) replaced_ = Replaced{shot->velocity, shot->advanced.dragScale};
     applyTruing(*shot, *result_);
     owner()->showFields();
+    owner()->shotChanged(this);
     showStatus(
         tr("Applied: velocity %1 f.p.s., drag scale %2. Clear Truing takes it back.")
             .arg(shownNumber("%.1f", shot->velocity), QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
@@ -482,6 +483,7 @@ void CTruingDlg::onClearTruing() {
         showStatus(tr("Drag scale cleared; the velocity stays %1 f.p.s.").arg(shownNumber("%.1f", shot->velocity)));
     }
     owner()->showFields();
+    owner()->shotChanged(this);
 }
 
 void CTruingDlg::onOk() {

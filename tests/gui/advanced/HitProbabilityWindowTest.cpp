@@ -178,6 +178,19 @@ private slots:
         QVERIFY(window);
         QCOMPARE(field(window, kVelocitySd)->text(), QString("12"));
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+
+        // A wider velocity spread typed there redraws the table's P(hit) curve, with the
+        // window's own figures: the same ranges, samples and seed.
+        const auto curve = [table] { return table->chartCommands()->chart()->scene().series.front().hitCurve; };
+        const double before = curve().back().probability;
+        testing::retype(field(window, kVelocitySd), "30");
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished() && curve().back().probability < before, 30000);
+        const std::vector<HitRangeFigure>& figures = window->shownResult().figures;
+        QCOMPARE(curve().size(), figures.size());
+        for (std::size_t i = 0; i < figures.size(); ++i) {
+            QCOMPARE(curve()[i].range, double(figures[i].range));
+            QCOMPARE(curve()[i].probability, figures[i].probability);
+        }
         window->close();
     }
 };
