@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -218,6 +219,27 @@ TEST(HitProbability, AnEstimateShortOfTheFirstRowHoldsForIt) {
         ASSERT_LT(std::fabs(table.rows[4].drop - table.rows[static_cast<std::size_t>(row)].drop * 4 / row) * 12, 4);
     const HitProbabilityResult result = shotHitProbability(airgun, {4}, shotHitOptions(airgun));
     EXPECT_EQ(result.figures[0].hits, result.runs);
+}
+
+// A P(hit) curve counts every so many increments, at most 40 ranges, and the target range
+// among them: 1000 rows of 1 yd every 25 yd (40) and 327; 401 rows of 10 yd every 110 yd (36)
+// and 500; 10 rows of 100 yd each (10), 500 among them; 40 rows of 25 yd each (40) and 1.
+TEST(HitProbability, ACurveCountsAtMostFortyRangesAndTheTarget) {
+    const struct {
+        int increment, count, target, step, counted;
+    } cases[] = {{1, 1000, 327, 25, 41}, {10, 401, 500, 110, 37}, {100, 10, 500, 100, 10}, {25, 40, 1, 25, 41}};
+    for (const auto& c : cases) {
+        ShotParameters shot = testing::load308();
+        shot.rangeIncrement = c.increment;
+        shot.incrementCount = c.count;
+        shot.targetRange = c.target;
+        const std::vector<int> ranges = shotHitRanges(shot, kHitCurveRanges);
+        EXPECT_EQ(ranges.size(), std::size_t(c.counted)) << c.increment << " yd";
+        EXPECT_TRUE(std::is_sorted(ranges.begin(), ranges.end()));
+        EXPECT_NE(std::find(ranges.begin(), ranges.end(), c.target), ranges.end());
+        for (const int range : ranges)
+            EXPECT_TRUE(range == c.target || range % c.step == 0) << range << " yd of " << c.increment;
+    }
 }
 
 TEST(HitProbability, TheSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {

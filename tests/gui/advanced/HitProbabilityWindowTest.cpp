@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <set>
@@ -15,6 +17,7 @@
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
 #include "reports/table/TrajectoryWindow.h"
+#include "shot/ShotFile.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
@@ -34,6 +37,26 @@ ShotParameters shortTable() {
     shot.incrementCount = 10;
     shot.targetRange = 500;
     return shot;
+}
+
+// vorlan-cli hit of the window's shot, spreads, samples and seed gives the window's figures.
+void compareWithTheCommandLine(const CHitProbabilityDlg& window) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("shot.vxf").toStdString();
+    QVERIFY(writeShotFile(path, window.shot()));
+    QProcess cli;
+    const HitProbabilityResult& shown = window.shownResult();
+    cli.start(VORLAN_CLI, {"hit", QString::fromStdString(path), "--csv", "--runs", QString::number(shown.runs),
+                           "--sweep", "100:1000:100"});
+    QVERIFY(cli.waitForFinished(60000));
+    const QStringList rows = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 11);
+    QCOMPARE(shown.figures.size(), std::size_t{10});
+    for (std::size_t i = 0; i < shown.figures.size(); ++i) {
+        const QStringList cells = rows[static_cast<qsizetype>(i) + 1].split(',');
+        QCOMPARE(cells[0].toInt(), shown.figures[i].range);
+        QCOMPARE(cells[1].toDouble(), shown.figures[i].probability);
+    }
 }
 
 CHitProbabilityDlg* openFromDialog(CVorlan2Dlg* dialog) {
@@ -87,6 +110,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
         QCOMPARE(window->shownResult().runs, 2000);
         window->grab().save(testing::artefactPath("hit-probability.png"));
+        compareWithTheCommandLine(*window);
 
         // A field that cannot be read says so and keeps the last good inputs in the shot.
         testing::retype(field(window, kWindSd), "x");
