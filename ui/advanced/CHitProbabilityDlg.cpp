@@ -169,7 +169,7 @@ void CHitProbabilityDlg::buildControls() {
     top->addWidget(scatter_, 1);
     // OK keeps the inputs with the shot (assumed spreads only so); Close leaves assumed ones out.
     auto* ok = withId(new QPushButton(tr("OK"), this), kOk);
-    ok->setAutoDefault(false);
+    ok->setDefault(true);  // Enter
     connect(ok, &QPushButton::clicked, this, [this] {
         if (inputs()) run_->keep();
         close();

@@ -14,14 +14,6 @@ using namespace vorlan;
 
 namespace {
 
-ShotParameters shortTable() {
-    ShotParameters shot = testing::load308();
-    shot.rangeIncrement = 100;
-    shot.incrementCount = 10;
-    shot.targetRange = 500;
-    return shot;
-}
-
 HitInputs precisionOnly(double moa) {
     HitInputs hit;
     hit.spreads.precisionMoa = moa;
@@ -45,7 +37,7 @@ private slots:
     // first answer and full run arrive, and its figures follow the closed form.
     void theLastInputsWin() {
         std::vector<HitInputs> kept;
-        HitProbabilityRun run(shortTable(), [&](const HitInputs& hit) { kept.push_back(hit); });
+        HitProbabilityRun run(testing::load308ShortTable(), [&](const HitInputs& hit) { kept.push_back(hit); });
         QSignalSpy figures(&run, &HitProbabilityRun::figuresReady);
         QSignalSpy misses(&run, &HitProbabilityRun::missesReady);
         for (const double moa : {3.0, 0.5, 1.0}) QVERIFY(run.start(precisionOnly(moa), kDefaultHitRuns));
@@ -72,7 +64,7 @@ private slots:
     // A run of no more samples than the first answer's is the full run at once; a run stopped
     // delivers nothing; a table without ranges starts none.
     void smallStoppedAndEmptyRuns() {
-        HitProbabilityRun run(shortTable(), nullptr);
+        HitProbabilityRun run(testing::load308ShortTable(), nullptr);
         QSignalSpy figures(&run, &HitProbabilityRun::figuresReady);
         QVERIFY(run.start(precisionOnly(1.0), HitProbabilityRun::kQuickRuns));
         QTRY_VERIFY_WITH_TIMEOUT(run.finished(), 30000);
@@ -84,7 +76,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(figures.size(), 1);
 
-        ShotParameters empty = shortTable();
+        ShotParameters empty = testing::load308ShortTable();
         empty.incrementCount = 0;
         empty.targetRange = 0;
         HitProbabilityRun none(empty, nullptr);

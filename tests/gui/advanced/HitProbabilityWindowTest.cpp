@@ -31,14 +31,6 @@ namespace {
 
 QLineEdit* field(CHitProbabilityDlg* window, int id) { return qobject_cast<QLineEdit*>(window->control(id)); }
 
-ShotParameters shortTable() {
-    ShotParameters shot = testing::load308();
-    shot.rangeIncrement = 100;
-    shot.incrementCount = 10;
-    shot.targetRange = 500;
-    return shot;
-}
-
 // vorlan-cli hit of the window's shot, spreads, samples and seed gives the window's figures.
 void compareWithTheCommandLine(const CHitProbabilityDlg& window) {
     QTemporaryDir dir;
@@ -76,7 +68,7 @@ private slots:
     void fromTheMainDialogItFollowsItsInputs() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
-        dialog->shot() = shortTable();
+        dialog->shot() = testing::load308ShortTable();
         dialog->shot().hit.spreads.precisionMoa = 2;
         dialog->updateData(false);
         CHitProbabilityDlg* window = openFromDialog(dialog.get());
@@ -132,7 +124,7 @@ private slots:
     void withoutSpreadsItAssumesTypicalOnes() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
-        dialog->shot() = shortTable();
+        dialog->shot() = testing::load308ShortTable();
         dialog->updateData(false);
         for (const int button : {kClose, kOk}) {
             CHitProbabilityDlg* window = openFromDialog(dialog.get());
@@ -158,7 +150,7 @@ private slots:
     void helpKeysErrorsAndPicture() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
-        dialog->shot() = shortTable();
+        dialog->shot() = testing::load308ShortTable();
         dialog->shot().hit.spreads.precisionMoa = 0.5;
         dialog->updateData(false);
         CHitProbabilityDlg* window = openFromDialog(dialog.get());
@@ -187,7 +179,7 @@ private slots:
     void fromATableWindowsFileMenu() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
-        dialog->shot() = shortTable();
+        dialog->shot() = testing::load308ShortTable();
         dialog->shot().hit.spreads.velocitySd = 12;
         dialog->updateData(false);
         dialog->onRangeTable();
