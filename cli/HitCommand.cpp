@@ -186,8 +186,9 @@ void addHitCommand(CLI::App& app) {
     auto flags = std::make_shared<HitFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
     command
-        ->add_option("--runs", flags->runs,
-                     "Sampled shots (default 10000, at most 10000000; a long run tells its progress on standard error)")
+        ->add_option(
+            "--runs", flags->runs,
+            "Sampled shots (default 10000); a run of more than two seconds tells its progress on standard error")
         ->check(wholeWithin(1, kMostRuns));
     command->add_option("--seed", flags->seed, "Seed of the samples: the same seed gives the same figures")
         ->check(unsignedWhole());
