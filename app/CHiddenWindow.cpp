@@ -34,7 +34,7 @@ void CHiddenWindow::winHelp(quint32 data, HelpCommand command) {
             break;
     }
     const QPoint pointer = QCursor::pos();
-    // Only the six dialogs with pop-up help get it; the About box, for one, does not.
+    // Only the dialogs with pop-up help get it; the About box, for one, does not.
     if (const std::optional<quint32> helpId = helpIdAt(pointer, data)) showPopup(*helpId, pointer);
 }
 

@@ -111,14 +111,18 @@ void addCardCommand(CLI::App& app) {
     auto* command = app.add_subcommand("card", "Make the field card of a shot file: text, CSV, PDF, SVG or PNG");
     auto flags = std::make_shared<CardFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    command->add_option("--ranges", flags->ranges, "Regular rows FROM:TO:STEP (default 100:1000:100 without targets)");
-    command->add_option("--targets", flags->targets, "Named targets, e.g. \"Gong 1=327,Ridge=612\"");
-    command->add_option("--wind", flags->winds,
-                        "Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)");
+    command->add_option("--ranges", flags->ranges, "Regular rows FROM:TO:STEP (default 100:1000:100 without targets)")
+        ->check(given());
+    command->add_option("--targets", flags->targets, "Named targets, e.g. \"Gong 1=327,Ridge=612\"")->check(given());
+    command
+        ->add_option("--wind", flags->winds, "Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)")
+        ->check(given());
     command->add_option("--units", flags->units,
                         "Elevation and windage in moa, mil or clicks (of the shot's click value)");
-    command->add_option("--temps", flags->temperatures,
-                        "Up to three temperatures for elevation brackets (F; C with --metric)");
+    command
+        ->add_option("--temps", flags->temperatures,
+                     "Up to three temperatures for elevation brackets (F; C with --metric)")
+        ->check(given());
     command->add_option("--layout", flags->layout, "pocket (3x5 in), half, page or strip (1.5x4 in)");
     command->add_option("--sheet", flags->sheet, "Print as many cards as fit on a letter or a4 sheet, with cut marks");
     command->add_flag("--metric", flags->metric, "Metres, m/s, deg. C, A5 and A4");

@@ -33,8 +33,8 @@ void addChartCommand(CLI::App& app) {
     command->add_option("shots", *shots, "Shot files (.vxf); the first is the main shot, the rest overlays")
         ->required();
     command->add_option("-o,--output", request->path, "Picture to write (.png or .svg)")->required();
-    command->add_option("--width", request->width, "Width in pixels")->check(CLI::Range(100, kLargestSide));
-    command->add_option("--height", request->height, "Height in pixels")->check(CLI::Range(100, kLargestSide));
+    command->add_option("--width", request->width, "Width in pixels")->check(wholeWithin(100, kLargestSide));
+    command->add_option("--height", request->height, "Height in pixels")->check(wholeWithin(100, kLargestSide));
     command->add_flag_callback(
         "--metric", [request] { request->units = UnitSystem::Metric; }, "Metres, centimetres and m/s on the axes");
     command->callback([shots, request] {

@@ -4,9 +4,12 @@
 // windows show them.
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "shot/ShotParameters.h"
 
@@ -33,10 +36,25 @@ void printValue(std::ostream& out, const char* label, const std::string& value);
 // table's header names them; nothing when it flies as designed.
 void printEffects(std::ostream& out, const char* label, const ShotParameters& shot);
 
-// Option checks: a number within [lowest, highest], and a number that is not negative (as
-// the calculator's edits refuse a minus sign). NaN passes neither.
+// The one reader of numbers on the command line: the whole text, in decimal, and nothing
+// that wraps or rounds. A finite number ("12", "-0.5", "1e3"); none for hexadecimal, inf, nan,
+// spaces or trailing text.
+std::optional<double> decimalNumber(std::string_view text);
+// A whole number in decimal digits (a minus sign allowed) within [lowest, highest]; none for
+// any other text, or a number beyond the bounds (however many digits it has).
+std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t lowest, std::int64_t highest);
+std::optional<std::uint64_t> unsignedWholeNumber(std::string_view text);  // 0 to 2^64 - 1
+
+// Option checks, run on the text as given: a number within [lowest, highest], a number that
+// is not negative (as the calculator's edits refuse a minus sign), any finite number, and a
+// whole number within [lowest, highest] (unsignedWhole: 0 to 2^64 - 1).
 CLI::Validator numberWithin(double lowest, double highest);
 CLI::Validator notNegative();
+CLI::Validator finiteNumber();
+CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest);
+CLI::Validator unsignedWhole();
+// A value given as empty text is refused: leaving the option out gives its default.
+CLI::Validator given();
 
 // An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
 // throws UsageError when the module or the entry is missing.

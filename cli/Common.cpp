@@ -1,5 +1,7 @@
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <ostream>
 
 #include "cli/Commands.h"
@@ -35,32 +37,93 @@ void printEffects(std::ostream& out, const char* label, const ShotParameters& sh
 
 namespace {
 
-// The whole text as one number, or NaN.
-double wholeNumber(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end == text.c_str() + text.size() ? value : std::nan("");
+// Decimal digits and an optional leading minus sign: the magnitude, or none when it needs
+// more than 64 bits.
+struct Whole {
+    bool negative;
+    std::uint64_t magnitude;
+};
+
+std::optional<Whole> readWhole(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    std::uint64_t magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return Whole{negative, magnitude};
+}
+
+CLI::Validator validator(std::string description, std::function<bool(const std::string&)> accepts) {
+    return CLI::Validator(
+        [=](std::string& text) { return accepts(text) ? std::string() : "'" + text + "' is not " + description; },
+        description);
 }
 
 }  // namespace
 
+std::optional<double> decimalNumber(std::string_view text) {
+    // Digits, a point, a sign and an exponent only: no hexadecimal, inf or nan.
+    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return std::nullopt;
+    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t lowest, std::int64_t highest) {
+    const std::optional<Whole> whole = readWhole(text);
+    constexpr std::uint64_t kMost = std::uint64_t{1} << 62;  // far beyond any bound asked for
+    if (!whole || whole->magnitude > kMost) return std::nullopt;
+    const auto magnitude = static_cast<std::int64_t>(whole->magnitude);
+    const std::int64_t value = whole->negative ? -magnitude : magnitude;
+    if (value < lowest || value > highest) return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint64_t> unsignedWholeNumber(std::string_view text) {
+    const std::optional<Whole> whole = readWhole(text);
+    if (!whole || (whole->negative && whole->magnitude != 0)) return std::nullopt;
+    return whole->magnitude;
+}
+
 CLI::Validator numberWithin(double lowest, double highest) {
-    const std::string description = "a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest);
-    return CLI::Validator(
-        [=](std::string& text) {
-            const double value = wholeNumber(text);
-            return value >= lowest && value <= highest ? std::string() : "'" + text + "' is not " + description;
-        },
-        description);
+    return validator("a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest),
+                     [=](const std::string& text) {
+                         const std::optional<double> value = decimalNumber(text);
+                         return value && *value >= lowest && *value <= highest;
+                     });
 }
 
 CLI::Validator notNegative() {
+    return validator("a number of 0 or more", [](const std::string& text) {
+        const std::optional<double> value = decimalNumber(text);
+        return value && *value >= 0.0;
+    });
+}
+
+CLI::Validator finiteNumber() {
+    return validator("a number", [](const std::string& text) { return decimalNumber(text).has_value(); });
+}
+
+CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest) {
+    return validator(
+        cFormat("a whole number from %lld to %lld", static_cast<long long>(lowest), static_cast<long long>(highest)),
+        [=](const std::string& text) { return wholeNumber(text, lowest, highest).has_value(); });
+}
+
+CLI::Validator unsignedWhole() {
+    return validator("a whole number from 0 to 18446744073709551615",
+                     [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
+}
+
+CLI::Validator given() {
     return CLI::Validator(
         [](std::string& text) {
-            const double value = wholeNumber(text);
-            return value >= 0.0 && std::isfinite(value) ? std::string() : "'" + text + "' is not a number of 0 or more";
+            return text.empty() ? std::string("an empty value; leave the option out for its default") : std::string();
         },
-        "a number of 0 or more");
+        "");
 }
 
 }  // namespace vorlan::cli

@@ -1,6 +1,11 @@
+#include <chrono>
+#include <condition_variable>
 #include <iostream>
+#include <mutex>
 #include <optional>
+#include <string_view>
 #include <thread>
+#include <tuple>
 
 #include "cli/Commands.h"
 #include "engine/HitProbability.h"
@@ -22,22 +27,32 @@ struct HitFlags {
     std::optional<double> velocitySd, coefficientSd, windSd, windDirectionSd, precision, cantSd, level;
     std::string rangeSd;
     std::string sweep;
+    bool sweepGiven = false;  // an empty --sweep is refused, not the default
     bool csv = false;
 };
 
 constexpr int kMostRanges = 10000;
+constexpr int kMostRuns = 10000000;
 
-// "FROM:TO:STEP" in whole yards.
+// "FROM:TO:STEP" in whole yards, each read whole (no wrap, no rounding).
 std::vector<int> sweepRanges(const std::string& text) {
-    int from = 0, to = 0, step = 0;
-    char tail = 0;
-    const bool read = std::sscanf(text.c_str(), "%d:%d:%d%c", &from, &to, &step, &tail) == 3;
-    if (!read || from < 1 || to < from || to > TrajectorySolver::kMarchLimit || step < 1 ||
-        (to - from) / step >= kMostRanges)
-        throw UsageError("'" + text + "' is not a sweep FROM:TO:STEP in whole yards (1 <= FROM <= TO, STEP >= 1, " +
-                         cFormat("at most %d ranges)", kMostRanges));
+    const std::string refusal =
+        "--sweep: '" + text + "' is not FROM:TO:STEP in whole yards (1 <= FROM <= TO <= " +
+        cFormat("%d, STEP >= 1, at most %d ranges)", TrajectorySolver::kMarchLimit, kMostRanges);
+    std::vector<std::int64_t> parts;
+    std::string_view rest = text;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t colon = i < 2 ? rest.find(':') : rest.size();
+        if (colon == std::string_view::npos) throw UsageError(refusal);
+        const std::optional<std::int64_t> part = wholeNumber(rest.substr(0, colon), 1, TrajectorySolver::kMarchLimit);
+        if (!part) throw UsageError(refusal);
+        parts.push_back(*part);
+        rest.remove_prefix(std::min(colon + 1, rest.size()));
+    }
+    const auto [from, to, step] = std::tuple(parts[0], parts[1], parts[2]);
+    if (to < from || (to - from) / step >= kMostRanges) throw UsageError(refusal);
     std::vector<int> ranges;
-    for (int range = from; range <= to; range += step) ranges.push_back(range);
+    for (std::int64_t range = from; range <= to; range += step) ranges.push_back(static_cast<int>(range));
     return ranges;
 }
 
@@ -66,6 +81,42 @@ void applyFlags(const HitFlags& flags, HitInputs& hit) {
     }
 }
 
+// Tells on standard error how far a long run has got, once a second after its first two:
+// a short run says nothing.
+class RunProgress {
+public:
+    explicit RunProgress(std::int64_t total) : total_(total), reporter_([this] { report(); }) {}
+    ~RunProgress() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        woken_.notify_one();
+        reporter_.join();
+        if (told_) std::cerr << '\n';
+    }
+    std::atomic<std::int64_t> flown{0};
+
+private:
+    void report() {
+        std::unique_lock lock(mutex_);
+        auto wait = std::chrono::seconds(2);
+        while (!woken_.wait_for(lock, wait, [this] { return done_; })) {
+            std::cerr << cFormat("\rvorlan-cli: hit: %lld of %lld samples flown", static_cast<long long>(flown.load()),
+                                 static_cast<long long>(total_))
+                      << std::flush;
+            told_ = true;
+            wait = std::chrono::seconds(1);
+        }
+    }
+    std::int64_t total_;
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool done_ = false;
+    bool told_ = false;
+    std::thread reporter_;
+};
+
 std::string targetText(const HitTarget& target) {
     if (target.shape == HitTarget::Shape::Circle) return cFormat("circle %g in", target.width);
     return cFormat("rectangle %g x %g in", target.width, target.height);
@@ -75,14 +126,24 @@ void runHit(const HitFlags& flags) {
     ShotParameters shot = loadShot(flags.path);
     applyFlags(flags, shot.hit);
     if (const std::string problem = shotProblem(shot); !problem.empty()) throw UsageError(problem);
-    const std::vector<int> ranges = flags.sweep.empty() ? shotHitRanges(shot) : sweepRanges(flags.sweep);
+    if (!hitSpreadsSet(shot))
+        throw UsageError(
+            "no spread to count misses with: give one or more of --mv-sd, --bc-sd, --range-sd, "
+            "--wind-sd, --wind-direction-sd, --precision or --cant-sd");
+    const std::vector<int> ranges = flags.sweepGiven ? sweepRanges(flags.sweep) : shotHitRanges(shot);
     if (ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
     const HitTarget target = shotHitTarget(shot);
     if (!target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
-    HitRunOptions options;
+    HitRunOptions options = shotHitOptions(shot);
     options.runs = flags.runs;
     options.seed = flags.seed;
     options.threads = flags.threads;
+    // The run, then (but for the CSV) one more for each spread in force to put the misses down to it.
+    int passes = 1;
+    for (int i = 0; i < kHitSpreadCount && !flags.csv; ++i)
+        passes += spreadInForce(shot.hit.spreads, static_cast<HitSpread>(i)) ? 1 : 0;
+    RunProgress progress(std::int64_t{flags.runs} * passes);
+    options.flown = &progress.flown;
     const HitProbabilityResult result = shotHitProbability(shot, ranges, options);
     if (flags.csv) {
         std::cout << "range_yd,p_hit,p_hit_se\n";
@@ -124,21 +185,37 @@ void addHitCommand(CLI::App& app) {
     auto* command = app.add_subcommand("hit", "Print the probability of a first-shot hit at every range");
     auto flags = std::make_shared<HitFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    command->add_option("--runs", flags->runs, "Sampled shots (default 10000)")->check(CLI::Range(1, 10000000));
-    command->add_option("--seed", flags->seed, "Seed of the samples: the same seed gives the same figures");
-    command->add_option("--threads", flags->threads, "Threads (default 0: every core)")->check(CLI::Range(0, 1024));
-    command->add_option("--target", flags->target, "Target: 8in (a circle) or 10x20in (width x height)");
-    command->add_option("--mv-sd", flags->velocitySd, "Muzzle-velocity standard deviation, ft/s");
-    command->add_option("--bc-sd", flags->coefficientSd, "Coefficient standard deviation, percent");
-    command->add_option("--range-sd", flags->rangeSd, "Range-estimate standard deviation, yd (or 5% of the range)");
-    command->add_option("--wind-sd", flags->windSd, "Wind-call standard deviation, mph");
-    command->add_option("--wind-direction-sd", flags->windDirectionSd, "Wind-direction standard deviation, degrees");
-    command->add_option("--precision", flags->precision, "Rifle and shooter: standard deviation per axis, MOA");
-    command->add_option("--cant-sd", flags->cantSd, "Cant standard deviation, degrees");
-    command->add_option("--sweep", flags->sweep, "Ranges FROM:TO:STEP in yards (default: the table's ranges)");
-    command->add_option("--level", flags->level, "P(hit) an ethical shot must reach (default 0.9)");
+    command
+        ->add_option(
+            "--runs", flags->runs,
+            "Sampled shots (default 10000); a run of more than two seconds tells its progress on standard error")
+        ->check(wholeWithin(1, kMostRuns));
+    command->add_option("--seed", flags->seed, "Seed of the samples: the same seed gives the same figures")
+        ->check(unsignedWhole());
+    command->add_option("--threads", flags->threads, "Threads (default 0: every core)")->check(wholeWithin(0, 1024));
+    command->add_option("--target", flags->target, "Target: 8in (a circle) or 10x20in (width x height)")
+        ->check(given());
+    command->add_option("--mv-sd", flags->velocitySd, "Muzzle-velocity standard deviation, ft/s")
+        ->check(finiteNumber());
+    command->add_option("--bc-sd", flags->coefficientSd, "Coefficient standard deviation, percent")
+        ->check(finiteNumber());
+    command->add_option("--range-sd", flags->rangeSd, "Range-estimate standard deviation, yd (or 5% of the range)")
+        ->check(given());
+    command->add_option("--wind-sd", flags->windSd, "Wind-call standard deviation, mph")->check(finiteNumber());
+    command->add_option("--wind-direction-sd", flags->windDirectionSd, "Wind-direction standard deviation, degrees")
+        ->check(finiteNumber());
+    command->add_option("--precision", flags->precision, "Rifle and shooter: standard deviation per axis, MOA")
+        ->check(finiteNumber());
+    command->add_option("--cant-sd", flags->cantSd, "Cant standard deviation, degrees")->check(finiteNumber());
+    auto* sweep =
+        command->add_option("--sweep", flags->sweep, "Ranges FROM:TO:STEP in yards (default: the table's ranges)");
+    command->add_option("--level", flags->level, "P(hit) an ethical shot must reach (default 0.9)")
+        ->check(finiteNumber());
     command->add_flag("--csv", flags->csv, "range_yd,p_hit,p_hit_se, one row per range");
-    command->callback([flags] { runHit(*flags); });
+    command->callback([flags, sweep] {
+        flags->sweepGiven = sweep->count() > 0;
+        runHit(*flags);
+    });
 }
 
 }  // namespace vorlan::cli

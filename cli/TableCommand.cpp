@@ -83,8 +83,10 @@ void addTableCommand(CLI::App& app) {
     command->add_flag("--every-yard", flags->everyYard, "A row for every yard of the table, whatever its increment");
     command->add_flag("--holds", flags->holds,
                       "The elevation and windage to dial in true MOA, mil and clicks (up and right positive in CSV)");
-    command->add_option("--click", flags->click,
-                        "Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)");
+    command
+        ->add_option("--click", flags->click,
+                     "Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)")
+        ->check(given());
     command->add_flag("--metric", flags->metric, "Metres, centimetres, m/s, joules, grams, deg. C, hPa, km/h");
     command->callback([flags] { runTable(*flags); });
 }

@@ -14,8 +14,21 @@ struct HitSpreads {
     double windDirectionSd = 0.0;       // degrees of wind direction
     double precisionMoa = 0.0;          // MOA per axis: the rifle and shooter
     double cantSd = 0.0;                // degrees of cant
+    // The precision as the shooter gave it: groups of `groupShots` shots measuring `groupMoa`
+    // on average (precisionMoa is the deviation they stand for); 0 shots: as a deviation.
+    double groupMoa = 0.0;
+    int groupShots = 0;
     bool operator==(const HitSpreads&) const = default;
 };
+
+// The spreads of a practised rifleman, assumed where a shot holds none: 10 ft/s of velocity,
+// 2 % of coefficient, 3 % of range, 2 mph of wind call and 0.5 MOA of precision.
+inline constexpr HitSpreads kTypicalHitSpreads{.velocitySd = 10,
+                                               .coefficientSdPercent = 2,
+                                               .rangeSd = 3,
+                                               .rangeSdPercent = true,
+                                               .windSd = 2,
+                                               .precisionMoa = 0.5};
 
 // The target, aimed at its centre: a circle of `width` inches across, or a rectangle of
 // `width` x `height` inches. A width of 0 leaves the choice to the caller (the vital zone).

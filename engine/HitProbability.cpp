@@ -71,9 +71,37 @@ struct Wind {
 };
 
 Wind shotWind(const TrajectorySolver& shot) {
+    const std::vector<WindZone>& zones = shot.advanced.windZones;
+    if (!zones.empty()) {
+        // The zones' mean speed is the call the spread is a share of.
+        double sum = 0.0;
+        for (const WindZone& zone : zones) sum += zone.speed;
+        return {sum / static_cast<double>(zones.size()), 0.0, true};
+    }
     if (shot.advanced.windOn()) return {shot.advanced.windSpeed, shot.advanced.windDirection, true};
     // The designed crosswind blows to the right (+z) from the left, 270 degrees.
     return {std::fabs(shot.crosswind), shot.crosswind >= 0.0 ? 270.0 : 90.0, false};
+}
+
+// A sampled wind: a speed below 0 blows from the other side; the direction in [0, 360).
+WindZone blowing(double until, double speed, double direction) {
+    if (speed < 0.0) {
+        speed = -speed;
+        direction += 180.0;
+    }
+    direction = std::fmod(direction, 360.0);
+    if (direction < 0.0) direction += 360.0;
+    return {until, speed, direction};
+}
+
+// Every zone's wind called wrong alike: its speed by the same share of the mean speed (by the
+// same miles an hour when the zones are calm), its direction by the same turn.
+void sampleZones(TrajectorySolver& flight, const TrajectorySolver& base, double mean, double speedError, double turn) {
+    const std::vector<WindZone>& zones = base.advanced.windZones;
+    for (std::size_t i = 0; i < zones.size(); ++i) {
+        const double speed = mean > 0.0 ? zones[i].speed * (1.0 + speedError / mean) : zones[i].speed + speedError;
+        flight.advanced.windZones[i] = blowing(zones[i].until, speed, zones[i].direction + turn);
+    }
 }
 
 // Everything the samples share: the ranges, the flight as entered (its rows every yard give
@@ -95,9 +123,9 @@ struct Hold {
     double drop, windage;
 };
 
-Hold holdAt(const TrajectorySolver& nominal, double estimate) {
+Hold holdAt(const TrajectorySolver& nominal, double estimate, int firstRow) {
     const auto last = static_cast<double>(std::max(nominal.lastRowIndex, 1));
-    const double range = std::clamp(estimate, 1.0, last);
+    const double range = std::clamp(estimate, std::clamp(static_cast<double>(firstRow), 1.0, last), last);
     const auto i = static_cast<std::size_t>(range);
     const std::size_t j = std::min(i + 1, static_cast<std::size_t>(last));
     const double f = range - static_cast<double>(i);
@@ -120,19 +148,18 @@ void sampleFlight(TrajectorySolver& flight, const HitPlan& plan, SampleStream& s
         flight.advanced.bcBands[i].coefficient = base.advanced.bcBands[i].coefficient * factor;
     flight.cantAngle = base.cantAngle + degreesToRadians(cant * s.cantSd);
     const Wind& w = plan.wind;
+    if (!base.advanced.windZones.empty()) {
+        sampleZones(flight, base, w.speed, windSpeed * s.windSd, windDirection * s.windDirectionSd);
+        return;
+    }
     if (!w.fromEffects && s.windDirectionSd == 0.0) {
         flight.crosswind = base.crosswind + windSpeed * s.windSd;
         return;
     }
     // A direction to spread: a wind from any direction.
-    double speed = w.speed + windSpeed * s.windSd;
-    double direction = w.direction + windDirection * s.windDirectionSd;
-    if (speed < 0.0) {
-        speed = -speed;
-        direction += 180.0;
-    }
-    direction = std::fmod(direction, 360.0);
-    if (direction < 0.0) direction += 360.0;
+    const WindZone wind = blowing(0.0, w.speed + windSpeed * s.windSd, w.direction + windDirection * s.windDirectionSd);
+    const double speed = wind.speed;
+    const double direction = wind.direction;
     if (!base.advanced.anyOn()) {
         // The designed step takes a wind along the line of sight as well as across it, and
         // costs less than the advanced one: the same wind, split as the advanced step splits it.
@@ -169,7 +196,7 @@ void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int la
             const auto row = static_cast<std::int64_t>((range - flown.firstRange) / std::max(flown.rangeStep, 1));
             if (row < 0 || row > flown.lastRowIndex) continue;  // the bullet never gets there
             const double rangeSd = s.rangeSdPercent ? s.rangeSd / 100.0 * range : s.rangeSd;
-            const Hold hold = holdAt(plan.nominal, range + rangeError * rangeSd);
+            const Hold hold = holdAt(plan.nominal, range + rangeError * rangeSd, plan.options.firstRow);
             const TrajectoryPoint& point = flown.rows[static_cast<std::size_t>(row)];
             const double x = (point.windage - hold.windage * range + precisionX * precision * range) * 12.0;
             const double y = (point.drop - hold.drop * range + precisionY * precision * range) * 12.0;
@@ -273,7 +300,9 @@ HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const H
                 stopped = true;
                 return;
             }
-            flySamples(plan, flight, block * kBlock, std::min(options.runs, (block + 1) * kBlock), hits, impacts);
+            const int last = std::min(options.runs, (block + 1) * kBlock);
+            flySamples(plan, flight, block * kBlock, last, hits, impacts);
+            if (options.flown) *options.flown += last - block * kBlock;
         }
     };
     const int threads = threadCount(options.threads, blocks);

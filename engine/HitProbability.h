@@ -43,10 +43,12 @@ double precisionFromGroup(double groupMoa, int shots);
 struct HitRunOptions {
     int runs = kDefaultHitRuns;
     std::uint64_t seed = 1;
-    int threads = 0;                            // 0: every core
-    int scatterRange = -1;                      // keep the impacts at this range (yd), -1 none
-    int scatterLimit = 2000;                    // at most this many of them
-    const std::atomic<bool>* cancel = nullptr;  // set: the run stops early and says so
+    int threads = 0;                             // 0: every core
+    int scatterRange = -1;                       // keep the impacts at this range (yd), -1 none
+    int scatterLimit = 2000;                     // at most this many of them
+    int firstRow = 1;                            // yd: the table's first row; a shorter estimate holds for it
+    const std::atomic<bool>* cancel = nullptr;   // set: the run stops early and says so
+    std::atomic<std::int64_t>* flown = nullptr;  // set: counts the samples flown, as they are
 };
 
 struct HitRangeFigure {

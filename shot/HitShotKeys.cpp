@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/HitProbability.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
 #include "shot/TextNumbers.h"
@@ -27,6 +28,8 @@ constexpr HitNumberKey kSpreadKeys[] = {
     {"Cant SD:", &HitSpreads::cantSd, "%.1f", 0, 45},
 };
 constexpr std::string_view kRangeKey = "Range SD:";
+constexpr std::string_view kGroupKey = "Precision Group:";
+constexpr double kLargestGroup = 200;  // MOA
 constexpr std::string_view kTargetKey = "Hit Target:";
 constexpr std::string_view kLevelKey = "Hit Level:";
 constexpr double kMostRangeSdYards = 1000;
@@ -50,6 +53,19 @@ std::optional<double> positiveNumber(std::string_view text) {
     if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string_view::npos) return std::nullopt;
     if (!cScanDouble(text, value) || !(value > 0.0) || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+// "3.066 5": the mean group and its shots; the deviation follows from them. Text that is no
+// group stays as one the check refuses.
+void readGroup(std::string_view text, HitSpreads& s) {
+    text = trimmedBlanks(text);
+    const std::size_t blank = text.find(' ');
+    const std::optional<double> group = positiveNumber(text.substr(0, blank));
+    const std::optional<double> shots =
+        blank == std::string_view::npos ? std::nullopt : wholeNumber(trimmedBlanks(text.substr(blank + 1)));
+    s.groupShots = shots && *shots >= 2 && *shots <= 10 ? static_cast<int>(*shots) : -1;
+    s.groupMoa = group.value_or(std::nan(""));
+    if (s.groupShots > 0 && group) s.precisionMoa = precisionFromGroup(*group, s.groupShots);
 }
 
 }  // namespace
@@ -117,6 +133,9 @@ std::string hitShotFileText(const HitInputs& hit) {
         if (value != cFormatReadingBack(key.format, kDefaults.spreads.*key.member)) append(text, key.key, value);
     }
     if (hit.spreads.rangeSd != 0.0) append(text, kRangeKey, rangeSpreadText(hit.spreads));
+    if (hit.spreads.groupShots != 0)
+        append(text, kGroupKey,
+               cFormatReadingBack("%.3f", hit.spreads.groupMoa) + cFormat(" %d", hit.spreads.groupShots));
     if (hit.target.isSet()) append(text, kTargetKey, hitTargetText(hit.target));
     if (hit.level != kDefaults.level) append(text, kLevelKey, cFormatReadingBack("%.3f", hit.level));
     return text;
@@ -135,6 +154,10 @@ bool applyHitShotLine(std::string_view line, HitInputs& hit) {
             hit.spreads = *spreads;
         else
             hit.spreads.rangeSd = std::nan("");
+        return true;
+    }
+    if (startsWithNoCase(line, kGroupKey)) {
+        readGroup(value(kGroupKey), hit.spreads);
         return true;
     }
     if (startsWithNoCase(line, kTargetKey)) {
@@ -161,6 +184,11 @@ std::string hitInputProblem(const HitInputs& hit) {
     if (!(hit.spreads.rangeSd >= 0.0 && hit.spreads.rangeSd <= rangeMost))
         return hit.spreads.rangeSdPercent ? "Range SD must be from 0 to 50 % of the range"
                                           : outside(kRangeKey, 0, kMostRangeSdYards);
+    const HitSpreads& s = hit.spreads;
+    if (s.groupShots != 0 &&
+        !(s.groupShots >= 2 && s.groupShots <= 10 && s.groupMoa >= 0 && s.groupMoa <= kLargestGroup))
+        return cFormat("Precision Group must be a group of 0 to %g MOA and its 2 to 10 shots, as \"3.07 5\"",
+                       kLargestGroup);
     const HitTarget& t = hit.target;
     const bool unset = t.width == 0.0 && t.shape == HitTarget::Shape::Circle;
     if (!unset && !(sizeFits(t.width) && (t.shape == HitTarget::Shape::Circle || sizeFits(t.height))))

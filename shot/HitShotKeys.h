@@ -7,7 +7,7 @@
 //   "BC SD %:"            percent       "Precision MOA:"      MOA per axis
 //   "Range SD:"           yd, or "5%"   "Cant SD:"            degrees
 //   "Wind SD:"            mph           "Hit Target:"         "circle 8" or "rect 10 20" (inches)
-//   "Hit Level:"          0 to 1
+//   "Hit Level:"          0 to 1        "Precision Group:"    "3.07 5": a mean group (MOA) of 5 shots
 
 #include <optional>
 #include <string>

@@ -92,6 +92,12 @@ TrajectorySolver setUpHitShot(const ShotParameters& shot) {
     return solver;
 }
 
+HitRunOptions shotHitOptions(const ShotParameters& shot) {
+    HitRunOptions options;
+    options.firstRow = std::max(1, shot.rangeIncrement);
+    return options;
+}
+
 HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::vector<int>& ranges,
                                         const HitRunOptions& options) {
     return computeHitProbability(setUpHitShot(shot), shot.hit.spreads, shotHitTarget(shot), ranges, options);

@@ -50,6 +50,9 @@ inline constexpr int kHitCurveRanges = 40;
 bool hitSpreadsSet(const ShotParameters& shot);
 // The shot's trajectory as the hit probability flies it: the range table's own.
 TrajectorySolver setUpHitShot(const ShotParameters& shot);
+// A run's options as the shot sets them: an estimate short of the table's first row (its first
+// increment) holds for that row, as the shooter has no hold nearer.
+HitRunOptions shotHitOptions(const ShotParameters& shot);
 // The hit probability of the shot, its samples flown as the range table flies its trajectory.
 HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::vector<int>& ranges,
                                         const HitRunOptions& options);

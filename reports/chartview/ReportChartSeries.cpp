@@ -15,7 +15,7 @@ bool hasHitCurve(const ShotParameters& shot) { return hitSpreadsSet(shot) && sho
 
 bool countHits(ChartSeries& series, const ShotParameters& shot, const std::atomic<bool>* cancel) {
     if (!hasHitCurve(shot)) return false;
-    HitRunOptions options;
+    HitRunOptions options = shotHitOptions(shot);
     options.cancel = cancel;
     const HitProbabilityResult hits = shotHitProbability(shot, shotHitRanges(shot, kHitCurveRanges), options);
     if (hits.cancelled) return false;

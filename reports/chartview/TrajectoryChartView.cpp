@@ -36,14 +36,25 @@ TrajectoryChartView::~TrajectoryChartView() {
 }
 
 void TrajectoryChartView::countHitsOf(const ShotParameters& shot) {
-    if (!hasHitCurve(shot) || hitCount_.joinable()) return;
-    hitCount_ = std::thread([this, shot] {
+    stopHitCount_ = true;
+    if (hitCount_.joinable()) hitCount_.join();
+    stopHitCount_ = false;
+    const int number = ++hitCountNumber_;
+    if (!hasHitCurve(shot)) {
+        ChartSeries& own = scene_.series.front();
+        own.hitCurve.clear();
+        own.ethicalRange.reset();
+        update();
+        return;
+    }
+    hitCount_ = std::thread([this, shot, number] {
         ChartSeries counted;
         if (!countHits(counted, shot, &stopHitCount_)) return;
         // Handed to the window's thread; the chart waits for this thread before it goes.
         QMetaObject::invokeMethod(
             this,
-            [this, counted = std::move(counted)] {
+            [this, number, counted = std::move(counted)] {
+                if (number != hitCountNumber_) return;
                 ChartSeries& own = scene_.series.front();
                 own.hitCurve = counted.hitCurve;
                 own.hitLevel = counted.hitLevel;
@@ -56,6 +67,15 @@ void TrajectoryChartView::countHitsOf(const ShotParameters& shot) {
 }
 
 ChartGeometry TrajectoryChartView::chartGeometry() const { return ChartGeometry(scene_, QRectF(rect()), 1.0); }
+
+void TrajectoryChartView::setOwn(ChartSeries own) {
+    ChartSeries& shown = scene_.series.front();
+    own.hitCurve = std::move(shown.hitCurve);
+    own.hitLevel = shown.hitLevel;
+    own.ethicalRange = shown.ethicalRange;
+    shown = std::move(own);
+    update();
+}
 
 void TrajectoryChartView::addOverlay(ChartSeries series) {
     scene_.series.push_back(std::move(series));

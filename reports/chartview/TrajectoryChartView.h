@@ -25,9 +25,12 @@ public:
     ~TrajectoryChartView() override;
 
     // Counts the hits of `shot`, the window's own, in the background and draws its P(hit) curve
-    // once they are in (hitsCounted is emitted); a shot without spreads has none. Closing the
-    // chart stops the count.
+    // once they are in (hitsCounted is emitted); a shot without spreads has none. A newer count
+    // or closing the chart stops the one before.
     void countHitsOf(const ShotParameters& shot);
+    // Draws `own` in place of the window's own shot (the overlays stay), its P(hit) curve
+    // until a new count is in.
+    void setOwn(ChartSeries own);
 
     const ChartScene& scene() const { return scene_; }
     // The geometry of the picture as it is now on screen.
@@ -74,6 +77,7 @@ private:
     QRect rubberBand_;
     std::thread hitCount_;
     std::atomic<bool> stopHitCount_{false};
+    int hitCountNumber_ = 0;  // tells the result of a stopped count from the newest one's
 };
 
 }  // namespace vorlan

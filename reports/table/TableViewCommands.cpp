@@ -108,6 +108,12 @@ void TableViewCommands::createActions(QMenu& view) {
     }
 }
 
+void TableViewCommands::setShot(ShotParameters shot, std::shared_ptr<const RangeTableReport> report) {
+    shot_ = std::move(shot);
+    report_ = std::move(report);
+    show(current_);
+}
+
 void TableViewCommands::setView(const TableView& view) {
     show(view);
     const FileOutcome saved = saveTableViewPreferences(preferencesPath_, current_);

@@ -38,6 +38,8 @@ public:
 
     const TableView& current() const { return current_; }
     const ShotParameters& shot() const { return shot_; }
+    // Shows the view as it is of another shot and its report.
+    void setShot(ShotParameters shot, std::shared_ptr<const RangeTableReport> report);
     // Shows `view` in the window's table and remembers it in the preferences file.
     void setView(const TableView& view);
     // Asks for the rows, holds and units and a file, and writes the CSV there.
@@ -49,8 +51,8 @@ private:
     void checkActions();
 
     TrajectoryWindow& window_;
-    const ShotParameters shot_;
-    const std::shared_ptr<const RangeTableReport> report_;
+    ShotParameters shot_;
+    std::shared_ptr<const RangeTableReport> report_;
     const QString preferencesPath_;
     TableView current_;
     std::vector<std::string> lines_;  // the lines of a view other than the designed one

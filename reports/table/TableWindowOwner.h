@@ -29,10 +29,12 @@ public:
     virtual void showRangeTableHelp() {}
     // File > Field Card: a field card window of the table's shot, in the units the table shows.
     virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
-    // File > Hit Probability: a hit probability window of the table's shot.
-    virtual void openHitProbability(const ShotParameters&) {}
-    // File > Truing: a Truing window of the owner's shot, whose Apply trues the tables to come.
-    virtual void openTruing() {}
+    // File > Hit Probability: a hit probability window of the table's shot. The windows opened
+    // from `table` call its shotChanged() when they change the shot, so that it follows.
+    virtual void openHitProbability(const ShotParameters&, TrajectoryWindow& /*table*/) {}
+    // File > Truing: a Truing window of the owner's shot, whose Apply trues the tables to come
+    // and `table`.
+    virtual void openTruing(TrajectoryWindow& /*table*/) {}
 
 protected:
     ~TableWindowOwner() = default;

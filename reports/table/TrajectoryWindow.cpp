@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <utility>
 
+#include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
 #include "reports/table/RangeTable.h"
@@ -86,11 +87,11 @@ void TrajectoryWindow::createMenu() {
     fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
     fieldCard_->setEnabled(false);
     hitProbability_ = file->addAction(QStringLiteral("&Hit Probability..."), this, [this] {
-        if (views_) owner_.openHitProbability(views_->shot());
+        if (views_) owner_.openHitProbability(views_->shot(), *this);
     });
     hitProbability_->setObjectName(QStringLiteral("fileHitProbability"));
     hitProbability_->setEnabled(false);
-    QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(); });
+    QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(*this); });
     truing->setObjectName(QStringLiteral("fileTruing"));
     file->addSeparator();
     // Ctrl+W as in every window with a File menu; Escape as in the program's other windows.
@@ -187,6 +188,17 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
     hitProbability_->setEnabled(true);
+}
+
+void TrajectoryWindow::shotChanged(const ShotParameters& shot) {
+    if (!views_) return;
+    auto report = std::make_shared<const RangeTableReport>(shot);
+    table_ = std::make_unique<TrajectoryTable>(rangeTableLines(shot, *report), shot.name, table_->title());
+    if (chart_) {
+        chart_->chart()->setOwn(chartSeries(shot, *report));
+        chart_->chart()->countHitsOf(shot);
+    }
+    views_->setShot(shot, std::move(report));
 }
 
 void TrajectoryWindow::onFilePrintPreview() {

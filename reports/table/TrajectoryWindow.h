@@ -61,6 +61,10 @@ public:
     void addViews(ShotParameters shot, std::shared_ptr<const RangeTableReport> report);
     TableViewCommands* viewCommands() const { return views_; }
 
+    // The shot changed (a window opened from this one changed it): the table, its views and
+    // its chart, P(hit) included, are made again of `shot`. A window without its shot stays.
+    void shotChanged(const ShotParameters& shot);
+
 protected:
     // Closing while the preview shows ends the preview only.
     void closeEvent(QCloseEvent* event) override;

@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
 #include "engine/Ballistics.h"
 #include "engine/HitProbability.h"
+#include "shot/HitShotKeys.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
 
@@ -93,6 +96,149 @@ TEST(HitProbability, VelocitySpreadAloneHitsABandWithTheDropsNormalProbability) 
         const HitProbabilityResult result =
             computeHitProbability(shot, spreads, {HitTarget::Shape::Rectangle, 1000, height}, {range}, options);
         expectNear(result.figures[0], 2.0 * normalCdf(height / 2.0 / dropSd) - 1.0, kRuns, "velocity band");
+    }
+}
+
+// The table's windage (in) at `range` of the shot as `set` leaves it.
+double tableWindage(const std::function<void(ShotParameters&)>& set, int range) {
+    ShotParameters shot = testing::load308();
+    shot.incrementCount = range;
+    set(shot);
+    TrajectorySolver flight = setUpHitShot(shot);
+    flight.computeTrajectory();
+    return flight.rows[static_cast<std::size_t>(range)].windage * 12.0;
+}
+
+// Three quartering winds along the range, 8 mph on average.
+void windZones(ShotParameters& shot) { shot.advanced.windZones = {{300, 10, 45}, {700, 6, 60}, {2000, 8, 30}}; }
+
+struct SideSpreadCase {
+    const char* what;
+    HitSpreads spreads;
+    std::function<void(ShotParameters&)> shot, oneDeviation;  // the shot, and it moved by one deviation
+};
+
+// One spread alone, small enough to act in proportion: the impacts spread across the target
+// by as much as the table's windage moves when the input moves by one deviation.
+TEST(HitProbability, ASpreadMovesTheImpactAsTheTableMovesIt) {
+    const auto none = [](ShotParameters&) {};
+    const SideSpreadCase cases[] = {
+        {"wind call in zones",
+         {.windSd = 4},
+         windZones,
+         [](ShotParameters& s) {
+             windZones(s);
+             for (WindZone& zone : s.advanced.windZones) zone.speed *= 1.5;  // 4 mph of the mean 8
+         }},
+        {"wind direction in zones",
+         {.windDirectionSd = 5},
+         windZones,
+         [](ShotParameters& s) {
+             windZones(s);
+             for (WindZone& zone : s.advanced.windZones) zone.direction += 5;
+         }},
+        {"wind direction of one wind",
+         {.windDirectionSd = 5},
+         [](ShotParameters& s) { s.advanced.windSpeed = 10, s.advanced.windDirection = 45; },
+         [](ShotParameters& s) { s.advanced.windSpeed = 10, s.advanced.windDirection = 50; }},
+        {"cant in degrees", {.cantSd = 1}, none, [](ShotParameters& s) { s.cantAngle = 1; }},
+    };
+    constexpr int kRange = 1000;
+    constexpr int kRuns = 4000;
+    for (const SideSpreadCase& c : cases) {
+        ShotParameters shot = testing::load308();
+        c.shot(shot);
+        HitRunOptions options;
+        options.runs = options.scatterLimit = kRuns;
+        options.scatterRange = kRange;
+        const HitProbabilityResult result =
+            computeHitProbability(setUpHitShot(shot), c.spreads, {HitTarget::Shape::Circle, 8, 0}, {kRange}, options);
+        ASSERT_EQ(result.impacts.size(), std::size_t{kRuns}) << c.what;
+        double sum = 0, squares = 0;
+        for (const HitImpact& impact : result.impacts) sum += impact.x, squares += impact.x * impact.x;
+        const double spread = std::sqrt((squares - sum * sum / kRuns) / (kRuns - 1));
+        const double expected = std::fabs(tableWindage(c.oneDeviation, kRange) - tableWindage(c.shot, kRange));
+        EXPECT_NEAR(spread / expected, 1.0, 0.05) << c.what << ": " << spread << " in against " << expected;
+    }
+    // The table's cant moves the impact across by its sine times the drop from the bore line.
+    TrajectorySolver level = setUpHitShot(testing::load308());
+    level.computeTrajectory();
+    const double fall = level.rows[kRange].drop * 12.0 - (level.muzzleElevation * kRange * 3.0 - 1.5 / 12.0) * 12.0;
+    const double canted = tableWindage([](ShotParameters& s) { s.cantAngle = 1; }, kRange);
+    EXPECT_NEAR(std::fabs(canted) / (std::sin(kPi / 180.0) * std::fabs(fall)), 1.0, 0.05)
+        << canted << " " << fall << " " << level.rows[kRange].drop * 12.0;
+}
+
+// A direction spread turns the designed crosswind about its own side: the holds allow for it,
+// so the impacts stay about the centre whichever way it blows.
+TEST(HitProbability, TheDesignedCrosswindKeepsItsSideUnderADirectionSpread) {
+    for (const double crosswind : {10.0, -10.0}) {
+        HitRunOptions options;
+        options.scatterRange = 600;
+        const HitProbabilityResult result = computeHitProbability(shot308(crosswind), {.windDirectionSd = 10},
+                                                                  {HitTarget::Shape::Circle, 8, 0}, {600}, options);
+        double sum = 0;
+        for (const HitImpact& impact : result.impacts) sum += impact.x;
+        EXPECT_NEAR(sum / static_cast<double>(result.impacts.size()), 0.0, 1.0) << crosswind << " mph";
+    }
+}
+
+// A range spread of 5 % is 30 yd at 600 yd (the same samples, the same hits) and not at 300.
+TEST(HitProbability, ARangeSpreadInPercentIsThatShareOfEachRange) {
+    const std::optional<HitSpreads> percent = parseRangeSpread("5%", HitSpreads{});
+    ASSERT_TRUE(percent);
+    EXPECT_TRUE(percent->rangeSdPercent);
+    HitRunOptions options;
+    options.runs = 3000;
+    const HitTarget target{HitTarget::Shape::Circle, 6, 0};
+    const auto hits = [&](const HitSpreads& spreads, int range) {
+        return computeHitProbability(shot308(), spreads, target, {range}, options).figures[0].hits;
+    };
+    EXPECT_EQ(hits(*percent, 600), hits({.rangeSd = 30}, 600));
+    EXPECT_LT(hits({.rangeSd = 30}, 600), options.runs);
+    EXPECT_NE(hits(*percent, 300), hits({.rangeSd = 30}, 300));
+}
+
+// An airgun's table in rows of 5 yd: every row's hold from 5 to 30 yd lands inside an 8-in
+// circle at 4 yd, so an estimate short of the first row (or of the muzzle) holds for it and hits.
+TEST(HitProbability, AnEstimateShortOfTheFirstRowHoldsForIt) {
+    ShotParameters airgun;
+    airgun.velocity = 800;
+    airgun.weight = 8;
+    airgun.ballisticCoefficient = 0.02;
+    airgun.sightHeight = 1.5;
+    airgun.sightInRange = 33;
+    airgun.rangeIncrement = 5;
+    airgun.incrementCount = 9;
+    airgun.targetRange = 4;
+    airgun.hit.spreads.rangeSd = 5;
+    airgun.hit.target = {HitTarget::Shape::Circle, 8, 0};
+    TrajectorySolver table = setUpHitShot(airgun);
+    table.computeTrajectory();
+    for (int row = 5; row <= 30; row += 5)
+        ASSERT_LT(std::fabs(table.rows[4].drop - table.rows[static_cast<std::size_t>(row)].drop * 4 / row) * 12, 4);
+    const HitProbabilityResult result = shotHitProbability(airgun, {4}, shotHitOptions(airgun));
+    EXPECT_EQ(result.figures[0].hits, result.runs);
+}
+
+// A P(hit) curve counts every so many increments, at most 40 ranges, and the target range
+// among them: 1000 rows of 1 yd every 25 yd (40) and 327; 401 rows of 10 yd every 110 yd (36)
+// and 500; 10 rows of 100 yd each (10), 500 among them; 40 rows of 25 yd each (40) and 1.
+TEST(HitProbability, ACurveCountsAtMostFortyRangesAndTheTarget) {
+    const struct {
+        int increment, count, target, step, counted;
+    } cases[] = {{1, 1000, 327, 25, 41}, {10, 401, 500, 110, 37}, {100, 10, 500, 100, 10}, {25, 40, 1, 25, 41}};
+    for (const auto& c : cases) {
+        ShotParameters shot = testing::load308();
+        shot.rangeIncrement = c.increment;
+        shot.incrementCount = c.count;
+        shot.targetRange = c.target;
+        const std::vector<int> ranges = shotHitRanges(shot, kHitCurveRanges);
+        EXPECT_EQ(ranges.size(), std::size_t(c.counted)) << c.increment << " yd";
+        EXPECT_TRUE(std::is_sorted(ranges.begin(), ranges.end()));
+        EXPECT_NE(std::find(ranges.begin(), ranges.end(), c.target), ranges.end());
+        for (const int range : ranges)
+            EXPECT_TRUE(range == c.target || range % c.step == 0) << range << " yd of " << c.increment;
     }
 }
 

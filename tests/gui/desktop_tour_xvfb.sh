@@ -151,7 +151,8 @@ keys Escape
 gone "Field Card - $name" || fail "Escape did not close the Field Card window"
 
 # "Hit Probability..." is the next stop: its window counts the hits of the shot as typed, a
-# first answer at once; Escape closes it.
+# first answer at once, from the typical spreads it assumes for a shot without any; Enter (OK)
+# closes it keeping them with the shot.
 xdotool windowactivate --sync "$main" 2>/dev/null
 keys Tab space
 hit=$(windows "Hit Probability - $name" | head -n1)
@@ -161,8 +162,8 @@ xdotool windowactivate --sync "$hit" 2>/dev/null
 keys $(printf 'Tab %.0s' $(seq 6)) ctrl+a 1
 sleep 1
 picture hit-probability
-keys Escape
-gone "Hit Probability - $name" || fail "Escape did not close the Hit Probability window"
+keys Return
+gone "Hit Probability - $name" || fail "Enter did not close the Hit Probability window"
 
 # "Advanced..." is the next stop: a typed wind speed replaces the selected one, and its Close
 # button closes the window keeping it in the shot.

@@ -32,6 +32,12 @@ TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
     readShotText(shotFileText(shot) + extensionShotFileText(shot), exact, ShotReadMode::Load);
     EXPECT_EQ(exact.hit, shot.hit);
     EXPECT_NE(hitShotFileText(shot.hit).find("MV SD:9.55\r"), std::string::npos);
+    // A precision given as groups of five shots of 2 MOA reads back as that group.
+    shot.hit.spreads = {.precisionMoa = 2.0 / 3.066, .groupMoa = 2, .groupShots = 5};
+    EXPECT_NE(hitShotFileText(shot.hit).find("Precision Group:2.000 5\r"), std::string::npos);
+    ShotParameters grouped;
+    readShotText(shotFileText(shot) + extensionShotFileText(shot), grouped, ShotReadMode::Load);
+    EXPECT_EQ(grouped.hit, shot.hit);
 
     const struct {
         const char* line;
@@ -50,6 +56,9 @@ TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
         {"Hit Target:square 4", "Hit Target must be"},
         {"hit target: CIRCLE 8 ", ""},
         {"Cant SD:nan", "Cant SD must be"},
+        {"Precision Group:3.066 5", ""},
+        {"Precision Group:3 11", "Precision Group must be"},
+        {"Precision Group:three 5", "Precision Group must be"},
     };
     for (const auto& c : cases) {
         HitInputs hit;

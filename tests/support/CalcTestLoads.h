@@ -25,6 +25,15 @@ inline ShotParameters load308() {
     return shot;
 }
 
+// The same load with a short table: ten rows of 100 yd, the target at 500 yd.
+inline ShotParameters load308ShortTable() {
+    ShotParameters shot = load308();
+    shot.rangeIncrement = 100;
+    shot.incrementCount = 10;
+    shot.targetRange = 500;
+    return shot;
+}
+
 // The same load into a 20 mph headwind with its powder at 0 F (1.5 ft/s per degree).
 inline ShotParameters load308HeadwindColdPowder() {
     ShotParameters shot = load308();

@@ -1,20 +1,17 @@
 #include "ui/advanced/CHitProbabilityDlg.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "chart/ChartGeometry.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
@@ -28,14 +25,17 @@ using namespace HitProbabilityIds;
 
 namespace {
 
-constexpr int kQuickRuns = 500;  // the first answer, shown while the full run goes on
 constexpr int kLeastRuns = 100;
 constexpr int kMostRuns = 1000000;
-constexpr std::uint64_t kSeed = 1;  // as vorlan-cli hit, so that both give the same figures
 
 QString number(double value) { return QString::fromStdString(cFormat("%g", value)); }
 
 QString percent(double probability) { return QString::fromStdString(cFormat("%.1f", probability * 100.0)); }
+
+// " ± 1.2 %": none where the samples all hit (or all missed), as they leave no error to tell.
+QString plusOrMinus(const HitRangeFigure& figure) {
+    return figure.standardError > 0.0 ? QStringLiteral(" ± %1 %").arg(percent(figure.standardError)) : QString();
+}
 
 // The text of a field as a number; an empty field reads as `empty`.
 std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const char* name) {
@@ -48,100 +48,22 @@ std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::stri
 
 }  // namespace
 
-HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
-
-void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range) {
-    target_ = target;
-    impacts_ = std::move(impacts);
-    range_ = range;
-    update();
-}
-
-// The target's outline on a grid of round inches, the hits green and the misses red, as far
-// out as nearly all the impacts fall (the farthest few are left outside the square).
-void HitScatterView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    const QRectF square = [&] {
-        const double side = std::max(40, std::min(width() - 12, height() - 2 * line - 12));
-        return QRectF((width() - side) / 2.0, line + 6, side, side);
-    }();
-    const double targetHalf =
-        std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
-    std::vector<double> far;
-    far.reserve(impacts_.size());
-    for (const HitImpact& impact : impacts_) far.push_back(std::max(std::fabs(impact.x), std::fabs(impact.y)));
-    double half = std::max(targetHalf * 1.4, 0.5);
-    if (!far.empty()) {
-        const auto at = far.begin() + static_cast<std::ptrdiff_t>(far.size() * 98 / 100);
-        std::nth_element(far.begin(), at, far.end());
-        half = std::max(half, *at * 1.05);
-    }
-    const double scale = square.width() / (2.0 * half);  // pixels per inch
-    const QPointF centre = square.center();
-    const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
-
-    p.setPen(QPen(QColor(225, 225, 225), 1));
-    const std::vector<double> ticks = axisTicks({-half, half}, 8);
-    for (const double t : ticks) {
-        p.drawLine(at(t, -half), at(t, half));
-        p.drawLine(at(-half, t), at(half, t));
-    }
-    p.setPen(QPen(QColor(160, 160, 160), 1));
-    p.drawRect(square);
-    p.drawLine(at(0, -half), at(0, half));
-    p.drawLine(at(-half, 0), at(half, 0));
-
-    if (target_.isSet()) {
-        p.setPen(QPen(Qt::black, 2));
-        p.setBrush(QColor(255, 240, 200));
-        if (target_.shape == HitTarget::Shape::Circle)
-            p.drawEllipse(centre, target_.width / 2.0 * scale, target_.width / 2.0 * scale);
-        else
-            p.drawRect(QRectF(at(-target_.width / 2.0, target_.height / 2.0),
-                              QSizeF(target_.width * scale, target_.height * scale)));
-        p.setBrush(Qt::NoBrush);
-    }
-    p.save();
-    p.setClipRect(square);
-    p.setPen(Qt::NoPen);
-    const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
-    int hits = 0;
-    for (const HitImpact& impact : impacts_) {
-        const bool hit = target_.contains(impact.x, impact.y);
-        hits += hit ? 1 : 0;
-        p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
-        p.drawEllipse(at(impact.x, impact.y), dot, dot);
-    }
-    p.restore();
-
-    p.setPen(Qt::black);
-    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
-    const QString title = range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit").arg(range_).arg(hits).arg(impacts_.size())
-                                     : tr("Impacts at the target range");
-    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, title);
-    p.drawText(QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
-               tr("Grid %1 in; up and right as the shooter sees them").arg(number(step)));
-}
-
 CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
                                        std::function<void(const HitInputs&)> keep, QWidget* parent)
-    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), keep_(std::move(keep)) {
-    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(shot_.name));
+    : ThemedDialog(context, kTemplate, parent), run_(new HitProbabilityRun(std::move(shot), std::move(keep), this)) {
+    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(run_->shot().name));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    ranges_ = shotHitRanges(shot_, kHitCurveRanges);
-    targetWasSet_ = shot_.hit.target.isSet();
+    targetWasSet_ = run_->shot().hit.target.isSet();
+    connect(run_, &HitProbabilityRun::figuresReady, this, &CHitProbabilityDlg::showResult);
+    connect(run_, &HitProbabilityRun::missesReady, this, &CHitProbabilityDlg::showMisses);
     buildControls();
     showInputs();
     onInputChanged();
 }
 
 CHitProbabilityDlg::~CHitProbabilityDlg() {
-    stopRun();
+    run_->stop();
     leaveOpenDialogs();
 }
 
@@ -186,16 +108,24 @@ void CHitProbabilityDlg::buildControls() {
     auto* shots = new QLabel(QStringLiteral("shots"), this);
     auto* by = new QLabel(QStringLiteral("x"), this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Muzzle velocity SD"), row({velocitySd_}, "ft/s"));
-    form->addRow(QStringLiteral("BC SD"), row({coefficientSd_}, "%"));
-    form->addRow(QStringLiteral("Range estimate SD"), row({rangeSd_, rangeSdUnit_}));
-    form->addRow(QStringLiteral("Wind call SD"), row({windSd_}, "mph"));
-    form->addRow(QStringLiteral("Wind direction SD"), row({windDirectionSd_}, "deg."));
-    form->addRow(QStringLiteral("Precision"), row({precision_, precisionKind_, groupShots_, shots}));
-    form->addRow(QStringLiteral("Cant SD"), row({cantSd_}, "deg."));
-    form->addRow(QStringLiteral("Target"), row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
-    form->addRow(QStringLiteral("Ethical P(hit)"), row({level_}, "%"));
-    form->addRow(QStringLiteral("Samples"), row({runs_}));
+    assumed_ = withId(new QLabel(this), kAssumed);
+    assumed_->setWordWrap(true);
+    // Each label's access key takes the focus to the first control of its row.
+    const auto addRow = [this, form](const QString& text, QWidget* first, QHBoxLayout* fields) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(first);
+        form->addRow(label, fields);
+    };
+    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_}, "ft/s"));
+    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
+    addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
+    addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));
+    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, "deg."));
+    addRow(tr("&Precision"), precision_, row({precision_, precisionKind_, groupShots_, shots}));
+    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, "deg."));
+    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
+    addRow(tr("&Ethical P(hit)"), level_, row({level_}, "%"));
+    addRow(tr("&Samples"), runs_, row({runs_}));
 
     conversion_ = withId(new QLabel(this), kConversion);
     conversion_->setWordWrap(true);
@@ -224,6 +154,7 @@ void CHitProbabilityDlg::buildControls() {
     setControlId(scatter_, kScatter);
 
     auto* left = new QVBoxLayout;
+    left->addWidget(assumed_);
     left->addLayout(form);
     left->addWidget(conversion_);
     left->addWidget(message_);
@@ -236,11 +167,19 @@ void CHitProbabilityDlg::buildControls() {
     top->addLayout(left);
     top->addWidget(table_);
     top->addWidget(scatter_, 1);
-    auto* close = withId(new QPushButton(QStringLiteral("Close"), this), kClose);
+    // OK keeps the inputs with the shot (assumed spreads only so); Close leaves assumed ones out.
+    auto* ok = withId(new QPushButton(tr("OK"), this), kOk);
+    ok->setDefault(true);  // Enter
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (inputs()) run_->keep();
+        close();
+    });
+    auto* close = withId(new QPushButton(tr("Close"), this), kClose);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(ok);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
@@ -249,7 +188,7 @@ void CHitProbabilityDlg::buildControls() {
 
     QWidget* const order[] = {velocitySd_,   coefficientSd_, rangeSd_,    rangeSdUnit_, windSd_,      windDirectionSd_,
                               precision_,    precisionKind_, groupShots_, cantSd_,      targetShape_, targetWidth_,
-                              targetHeight_, level_,         runs_,       table_,       close};
+                              targetHeight_, level_,         runs_,       table_,       ok,           close};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* e : {velocitySd_, coefficientSd_, rangeSd_, windSd_, windDirectionSd_, precision_, groupShots_,
                          cantSd_, targetWidth_, targetHeight_, level_, runs_})
@@ -259,7 +198,15 @@ void CHitProbabilityDlg::buildControls() {
 }
 
 void CHitProbabilityDlg::showInputs() {
-    const HitInputs& hit = shot_.hit;
+    HitInputs hit = run_->shot().hit;
+    if (!hitSpreadsSet(run_->shot())) {
+        // Without a spread every shot hits to the table's end: start from typical ones instead.
+        hit.spreads = kTypicalHitSpreads;
+        assumed_->setText(
+            tr("No spread is set: assumed are the typical spreads of a practised rifleman (velocity "
+               "10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps "
+               "them with the shot."));
+    }
     const HitSpreads& s = hit.spreads;
     const std::pair<QLineEdit*, double> numbers[] = {
         {velocitySd_, s.velocitySd},
@@ -267,14 +214,15 @@ void CHitProbabilityDlg::showInputs() {
         {rangeSd_, s.rangeSd},
         {windSd_, s.windSd},
         {windDirectionSd_, s.windDirectionSd},
-        {precision_, s.precisionMoa},
+        {precision_, s.groupShots > 0 ? s.groupMoa : s.precisionMoa},
         {cantSd_, s.cantSd},
         {level_, hit.level * 100.0},
     };
     for (const auto& [e, value] : numbers) e->setText(number(value));
     rangeSdUnit_->setCurrentIndex(s.rangeSdPercent ? 1 : 0);
-    groupShots_->setText(QStringLiteral("5"));
-    const HitTarget target = shotHitTarget(shot_);
+    precisionKind_->setCurrentIndex(s.groupShots > 0 ? 1 : 0);
+    groupShots_->setText(QString::number(s.groupShots > 0 ? s.groupShots : 5));
+    const HitTarget target = shotHitTarget(run_->shot());
     targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
     targetWidth_->setText(number(target.width));
     targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? number(target.height) : QString());
@@ -309,6 +257,8 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
         if (count && n == 0 && problem.empty()) problem = "Shots in the group: a group of 2 to 10 shots.";
         if (n > 0) {
             s.precisionMoa = precisionFromGroup(*precision, n);
+            s.groupMoa = *precision;
+            s.groupShots = n;
             conversion_->setText(
                 tr("Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA "
                    "per axis: the mean extreme spread of %1 shots is %4 standard deviations.")
@@ -327,7 +277,7 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     if (width && height) {
         hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
         // The vital zone as it is stays the vital zone, and follows it.
-        if (!targetWasSet_ && !rectangle && *width == shot_.targetDiameter) hit.target = HitTarget{};
+        if (!targetWasSet_ && !rectangle && *width == run_->shot().targetDiameter) hit.target = HitTarget{};
     }
     if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
         hit.level = *level / 100.0;
@@ -342,7 +292,7 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
         problem = "Target: give its size in inches.";
     if (problem.empty()) problem = hitInputProblem(hit);
-    ShotParameters flown = shot_;
+    ShotParameters flown = run_->shot();
     flown.hit = hit;
     if (problem.empty()) problem = shotProblem(flown);
     message_->setText(QString::fromStdString(problem));
@@ -353,85 +303,33 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
 QString CHitProbabilityDlg::message() const { return message_->text(); }
 
 void CHitProbabilityDlg::onInputChanged() {
-    stopRun();
     const std::optional<HitInputs> hit = inputs();
+    const bool assumed = !assumed_->text().isEmpty();
     if (!hit) {
-        finished_ = true;
+        run_->stop();
         progress_->clear();
         return;
     }
-    shot_.hit = *hit;
-    if (keep_) keep_(*hit);
-    startRun();
-}
-
-void CHitProbabilityDlg::stopRun() {
-    if (cancel_) cancel_->store(true);
-    if (worker_.joinable()) worker_.join();
-    ++generation_;
-}
-
-void CHitProbabilityDlg::startRun() {
-    finished_ = false;
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    const int generation = generation_;
-    const int runs = runCount_;
-    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
-    if (ranges_.empty()) {
+    if (!run_->start(*hit, runCount_, !assumed)) {
         progress_->setText(tr("The table has no range to count hits at."));
-        finished_ = true;
         return;
     }
-    progress_->setText(tr("Flying %1 samples...").arg(runs));
+    progress_->setText(tr("Flying %1 samples...").arg(runCount_));
     misses_->clear();
-    worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
-        HitRunOptions options;
-        options.seed = kSeed;
-        options.cancel = cancel.get();
-        options.scatterRange = targetRange;
-        const TrajectorySolver flight = setUpHitShot(shot);
-        const HitTarget target = shotHitTarget(shot);
-        std::vector<int> stages{runs};
-        if (runs > kQuickRuns) stages.insert(stages.begin(), kQuickRuns);
-        for (const int n : stages) {
-            QElapsedTimer clock;
-            clock.start();
-            options.runs = n;
-            HitProbabilityResult result = computeHitProbability(flight, shot.hit.spreads, target, ranges, options);
-            if (result.cancelled) return;
-            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            const bool quick = n < runs;
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, result = std::move(result), quick, ms] {
-                    showResult(generation, result, quick, ms);
-                },
-                Qt::QueuedConnection);
-        }
-        options.scatterRange = -1;
-        const std::vector<MissCause> causes = missCauses(flight, shot.hit.spreads, target, ranges, options);
-        if (cancel->load()) return;
-        QMetaObject::invokeMethod(
-            this, [this, generation, text = missCausesText(causes)] { showMisses(generation, text); },
-            Qt::QueuedConnection);
-    });
 }
 
-void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& result, bool quick,
-                                    double milliseconds) {
-    if (generation != generation_) return;
-    shown_ = result;
-    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
+void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool quick, double milliseconds) {
+    const ShotParameters& shot = run_->shot();
+    const int targetRange = static_cast<int>(std::lround(shot.targetRange));
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
                                        [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
     if (atTarget != result.figures.end())
-        targetFigure_->setText(tr("P(hit) at %1 yd: %2 % ± %3 %")
-                                   .arg(targetRange)
-                                   .arg(percent(atTarget->probability), percent(atTarget->standardError)));
+        targetFigure_->setText(tr("P(hit) at %1 yd: %2 %").arg(targetRange).arg(percent(atTarget->probability)) +
+                               plusOrMinus(*atTarget));
     else
         targetFigure_->setText(tr("P(hit) at %1 yd: beyond the table").arg(targetRange));
-    const std::optional<int> ethical = ethicalRange(result.figures, shot_.hit.level);
-    const QString level = number(shot_.hit.level * 100.0);
+    const std::optional<int> ethical = ethicalRange(result.figures, shot.hit.level);
+    const QString level = number(shot.hit.level * 100.0);
     ethical_->setText(
         ethical ? tr("Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).").arg(*ethical).arg(level)
                 : tr("Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).")
@@ -440,7 +338,8 @@ void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& 
     table_->setRowCount(static_cast<int>(result.figures.size()));
     for (std::size_t i = 0; i < result.figures.size(); ++i) {
         const HitRangeFigure& f = result.figures[i];
-        const QString cells[] = {QString::number(f.range), percent(f.probability), percent(f.standardError)};
+        const QString cells[] = {QString::number(f.range), percent(f.probability),
+                                 f.standardError > 0.0 ? percent(f.standardError) : QString()};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -453,17 +352,17 @@ void CHitProbabilityDlg::showResult(int generation, const HitProbabilityResult& 
             table_->setItem(static_cast<int>(i), c, item);
         }
     }
-    scatter_->setImpacts(shotHitTarget(shot_), result.impacts, atTarget != result.figures.end() ? targetRange : 0);
+    scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0,
+                         result.runs);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
-    progress_->setText(quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
-                             : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(kSeed).arg(timing));
+    progress_->setText(
+        quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
+              : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(HitProbabilityRun::kSeed).arg(timing));
     if (!quick) misses_->setText(tr("Putting the misses down to one input..."));
 }
 
-void CHitProbabilityDlg::showMisses(int generation, const std::string& text) {
-    if (generation != generation_) return;
-    misses_->setText(text.empty() ? tr("No input alone makes a miss.") : QString::fromStdString(text));
-    finished_ = true;
+void CHitProbabilityDlg::showMisses(const QString& text) {
+    misses_->setText(text.isEmpty() ? tr("No input alone makes a miss.") : text);
 }
 
 }  // namespace vorlan

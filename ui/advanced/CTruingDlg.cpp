@@ -218,6 +218,7 @@ void CTruingDlg::onApply() {
             break;
     }
     owner()->showFields();
+    owner()->shotChanged(this);
     showStatus(
         tr("Applied: velocity %1 f.p.s., drag scale %2. Clear Truing takes it back.")
             .arg(shownNumber("%.1f", shot->velocity), QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
@@ -243,6 +244,7 @@ void CTruingDlg::onClearTruing() {
             return;
     }
     owner()->showFields();
+    owner()->shotChanged(this);
 }
 
 void CTruingDlg::onOk() {

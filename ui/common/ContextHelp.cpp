@@ -23,9 +23,10 @@ quint32 controlHelpId(int templateId, int controlId) {
 }
 
 bool isDialogWithPopupHelp(quint32 helpId) {
-    for (const int templateId : {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate,
-                                 OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate,
-                                 AdvancedIds::kTemplate, FieldCardIds::kTemplate, TruingIds::kTemplate})
+    for (const int templateId :
+         {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
+          ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate, FieldCardIds::kTemplate,
+          TruingIds::kTemplate, HitProbabilityIds::kTemplate})
         if (helpId == dialogHelpId(templateId)) return true;
     return false;
 }

@@ -271,7 +271,9 @@ inline constexpr int kTable = 1023;
 inline constexpr int kScatter = 1024;
 inline constexpr int kProgress = 1025;
 inline constexpr int kMessage = 1026;
+inline constexpr int kAssumed = 1027;
 inline constexpr int kClose = 1030;
+inline constexpr int kOk = 1031;
 }  // namespace HitProbabilityIds
 
 }  // namespace vorlan

@@ -21,6 +21,8 @@ public:
     virtual void showFields() = 0;
     // Opens a Truing window of the shot (from the Advanced window).
     virtual void openTruing() {}
+    // Side window `window` changed the shot: the table it was opened from, if any, follows.
+    virtual void shotChanged(QWidget* /*window*/) {}
 
 protected:
     ~SideWindowOwner() = default;

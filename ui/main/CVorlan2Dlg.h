@@ -60,11 +60,14 @@ public:
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
     void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
-    // A Hit Probability window flying a shot (the dialog's, or a table window's) with the
-    // dialog's hit inputs, which it keeps up to date as they are typed.
-    void openHitProbability(const ShotParameters& shot) override;
-    // A Truing window of the dialog's shot (from the Advanced window or a table window).
+    // A Hit Probability window flying a table window's shot with the dialog's hit inputs, which
+    // it keeps up to date as they are typed, the table's P(hit) following them.
+    void openHitProbability(const ShotParameters& shot, TrajectoryWindow& table) override;
+    // A Truing window of the dialog's shot (from the Advanced window or a table window, which
+    // then follows its Apply and Clear Truing).
     void openTruing() override;
+    void openTruing(TrajectoryWindow& table) override;
+    void shotChanged(QWidget* window) override;
     // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
     QString preferencesPath() override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
@@ -160,6 +163,7 @@ private:
     // The side windows of this dialog that hold part of its shot take or show it with its fields.
     void exchangeSideWindows(DataExchange& dx);
     QString chooseShotFile(FileRequest::Kind kind, const std::string& initialName);
+    void openHitProbabilityWindow(const ShotParameters& shot, TrajectoryWindow* table);
 
     ShotParameters shot_;
     CValidator validator_;
@@ -171,6 +175,8 @@ private:
     WindowCascade cascade_;
     QLabel* status_ = nullptr;
     QTimer* statusTimer_ = nullptr;
+    // The side windows opened from a table window, with the table: it follows what they change.
+    std::vector<std::pair<QPointer<QWidget>, QPointer<TrajectoryWindow>>> openedFromTables_;
 };
 
 }  // namespace vorlan

@@ -82,16 +82,24 @@ void CVorlan2Dlg::openFieldCard(const ShotParameters& shot, UnitSystem units) {
 
 void CVorlan2Dlg::onHitProbability() {
     if (!takeShot()) return;  // a field failed its check: no figures of values not on screen
-    openHitProbability(shot_);
+    openHitProbabilityWindow(shot_, nullptr);
 }
 
-void CVorlan2Dlg::openHitProbability(const ShotParameters& shot) {
+void CVorlan2Dlg::openHitProbability(const ShotParameters& shot, TrajectoryWindow& table) {
+    openHitProbabilityWindow(shot, &table);
+}
+
+void CVorlan2Dlg::openHitProbabilityWindow(const ShotParameters& shot, TrajectoryWindow* table) {
     ShotParameters flown = shot;
     flown.hit = shot_.hit;  // the inputs last typed in any such window
+    const auto keep = [this, table = QPointer<TrajectoryWindow>(table), shot](const HitInputs& hit) {
+        shot_.hit = hit;
+        ShotParameters followed = shot;
+        followed.hit = hit;
+        if (table) table->shotChanged(followed);
+    };
     // A child of the dialog, so it goes before the dialog and the shot it writes into.
-    auto* window = new CHitProbabilityDlg(
-        context(), std::move(flown), [this](const HitInputs& hit) { shot_.hit = hit; },
-        this);  // deletes itself when closed
+    auto* window = new CHitProbabilityDlg(context(), std::move(flown), keep, this);  // deletes itself when closed
     placeNewWindow(window, WindowKind::Side);
     window->show();
 }

@@ -12,6 +12,9 @@
 
 #include "engine/Holds.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/table/RangeTable.h"
+#include "reports/table/TrajectoryTable.h"
+#include "reports/table/TrajectoryTableScrollView.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "shot/Observations.h"
 #include "shot/ShotSetup.h"
@@ -94,6 +97,7 @@ private slots:
     void observationsUndecidedSayWhyAndApplyNothing();
     void observationsTravelAsCsv();
     void chartShowsTheHoldsOnTheTruedCurve();
+    void theTableItWasOpenedFromFollows();
 };
 
 // A day at the range: five holds, Fit, Apply into the main dialog's fields, and Clear Truing
@@ -358,6 +362,34 @@ void TestTruingWindow::chartShowsTheHoldsOnTheTruedCurve() {
 }
 
 }  // namespace
+
+// A Truing window opened from a table window trues that table on Apply, and Clear Truing
+// takes it back there too.
+void TestTruingWindow::theTableItWasOpenedFromFollows() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    dlg->shot() = load308();
+    dlg->updateData(false);
+    dlg->controlAs<QPushButton>(MainDialogIds::kRangeTableButton)->click();
+    auto* table = dlg->findChildren<TrajectoryWindow*>().value(0);
+    QVERIFY(table);
+    const auto trued = [table] {
+        const std::vector<std::string>& lines = table->document().lines();
+        return std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("Trued: "); });
+    };
+    QVERIFY(!trued());
+    table->findChild<QAction*>(QStringLiteral("fileTruing"))->trigger();
+    auto* window = newest<CTruingDlg>(dlg.get());
+    QVERIFY(window);
+    typeHolds(window, observedHolds());
+    press(window, kFit);
+    press(window, kApply);
+    QVERIFY(dlg->shot().advanced.dragScaleOn());
+    QVERIFY(trued());
+    QCOMPARE(table->view()->lines(), table->document().lines());
+    press(window, kClearTruing);
+    QVERIFY(!trued());
+}
 
 QTEST_MAIN(TestTruingWindow)
 #include "TruingWindowTest.moc"

@@ -418,20 +418,24 @@ void TestTrajectoryChart::hitCurveAgainstTheClosedForm() {
     QCOMPARE(series.ethicalRange, ethical);
     QCOMPARE(series.hitLevel, 0.9);
 
-    // The readout between two counted ranges reads the curve halfway between them.
-    ChartScene scene;
-    scene.series.push_back(series);
-    scene.cursorRange = 275;
-    QTemporaryDir dir;
-    QString error;
-    QVERIFY(exportChart(scene, dir.filePath("hit.svg").toStdString(), QSize(1000, 600), error));
-    QFile svg(dir.filePath("hit.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    const QByteArray drawing = svg.readAll();
-    const double halfway = (series.hitCurve[4].probability + series.hitCurve[5].probability) / 2.0;
-    QVERIFY(drawing.contains(">P(hit)<"));
-    const QString reading = QStringLiteral(">%1 %<").arg(halfway * 100.0, 0, 'f', 1);
-    QVERIFY2(drawing.contains(reading.toUtf8()), qPrintable(reading));
+    // The readout between two counted ranges (250 and 300 yd) reads the curve in proportion
+    // to the range.
+    for (const double cursor : {260.0, 275.0, 290.0}) {
+        ChartScene scene;
+        scene.series.push_back(series);
+        scene.cursorRange = cursor;
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(exportChart(scene, dir.filePath("hit.svg").toStdString(), QSize(1000, 600), error));
+        QFile svg(dir.filePath("hit.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray drawing = svg.readAll();
+        const double share = (cursor - 250.0) / 50.0;
+        const double p = series.hitCurve[4].probability * (1.0 - share) + series.hitCurve[5].probability * share;
+        QVERIFY(drawing.contains(">P(hit)<"));
+        const QString reading = QStringLiteral(">%1 %<").arg(p * 100.0, 0, 'f', 1);
+        QVERIFY2(drawing.contains(reading.toUtf8()), qPrintable(reading));
+    }
 }
 
 void TestTrajectoryChart::readoutFollowsZoomAndLeavesWithThePointer() {

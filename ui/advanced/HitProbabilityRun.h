@@ -1,0 +1,72 @@
+#pragma once
+// The Hit Probability window's model: the shot it flies, with the inputs last read, and the
+// run of samples those inputs start.
+//
+// Every new set of inputs cancels the run before (and waits for its worker to stop) and starts
+// another in a worker thread: a first answer from a few hundred samples comes at once, the
+// full run refines it, and a last pass puts the misses down to one input. The results arrive
+// as signals on the model's thread; those of a cancelled run never do.
+
+#include <QObject>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "engine/HitProbability.h"
+#include "shot/ShotParameters.h"
+
+namespace vorlan {
+
+class HitProbabilityRun : public QObject {
+    Q_OBJECT
+public:
+    // The samples of the first answer, and the seed of every run (as vorlan-cli hit's, so that
+    // both give the same figures).
+    static constexpr int kQuickRuns = 500;
+    static constexpr std::uint64_t kSeed = 1;
+
+    // `keep` receives the inputs each time they are taken (the owner's shot).
+    HitProbabilityRun(ShotParameters shot, std::function<void(const HitInputs&)> keep, QObject* parent = nullptr);
+    ~HitProbabilityRun() override;
+
+    // The shot flown, with the inputs last taken, and the ranges its hits are counted at.
+    const ShotParameters& shot() const { return shot_; }
+    const std::vector<int>& ranges() const { return ranges_; }
+    // Takes checked inputs: keeps them with the shot (and tells `keep` unless `keep` is false),
+    // cancels the run before and starts one of `runs` samples. False when the table has no
+    // range to count hits at (no run then).
+    bool start(const HitInputs& hit, int runs, bool keep = true);
+    // Tells `keep` the inputs last taken (those started without keeping them).
+    void keep() const {
+        if (keep_) keep_(shot_.hit);
+    }
+    // Cancels the run in progress and waits for it; nothing more arrives from it.
+    void stop();
+    // Whether the last run has ended (the full run and the miss causes, or cancelled).
+    bool finished() const { return finished_; }
+    // The last figures delivered.
+    const HitProbabilityResult& result() const { return result_; }
+
+signals:
+    // The figures of the quick answer (`quick`) or of the full run, and how long they took.
+    void figuresReady(const vorlan::HitProbabilityResult& result, bool quick, double milliseconds);
+    // The misses in words ("The precision decides most of the misses."), empty without misses.
+    void missesReady(const QString& text);
+
+private:
+    void deliverFigures(int generation, const HitProbabilityResult& result, bool quick, double milliseconds);
+    void deliverMisses(int generation, const std::string& text);
+
+    ShotParameters shot_;
+    std::function<void(const HitInputs&)> keep_;
+    std::vector<int> ranges_;
+    HitProbabilityResult result_;
+    bool finished_ = true;
+    int generation_ = 0;
+    std::thread worker_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+};
+
+}  // namespace vorlan

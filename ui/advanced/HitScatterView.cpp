@@ -1,0 +1,103 @@
+#include "ui/advanced/HitScatterView.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "chart/ChartGeometry.h"
+#include "shot/CLocaleNumbers.h"
+
+namespace vorlan {
+
+HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
+
+void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range, int runs) {
+    target_ = target;
+    runs_ = runs;
+    impacts_ = std::move(impacts);
+    range_ = range;
+    update();
+}
+
+// The target's outline on a grid of round inches, the hits green and the misses red, as far
+// out as nearly all the impacts fall (the farthest few are left outside the square).
+void HitScatterView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const QRectF square = [&] {
+        const double side = std::max(40, std::min(width() - 12, height() - 2 * line - 12));
+        return QRectF((width() - side) / 2.0, line + 6, side, side);
+    }();
+    const double targetHalf =
+        std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
+    std::vector<double> far;
+    far.reserve(impacts_.size());
+    for (const HitImpact& impact : impacts_) far.push_back(std::max(std::fabs(impact.x), std::fabs(impact.y)));
+    double half = std::max(targetHalf * 1.4, 0.5);
+    if (!far.empty()) {
+        const auto at = far.begin() + static_cast<std::ptrdiff_t>(far.size() * 98 / 100);
+        std::nth_element(far.begin(), at, far.end());
+        half = std::max(half, *at * 1.05);
+    }
+    const double scale = square.width() / (2.0 * half);  // pixels per inch
+    const QPointF centre = square.center();
+    const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
+
+    p.setPen(QPen(QColor(225, 225, 225), 1));
+    const std::vector<double> ticks = axisTicks({-half, half}, 8);
+    for (const double t : ticks) {
+        p.drawLine(at(t, -half), at(t, half));
+        p.drawLine(at(-half, t), at(half, t));
+    }
+    p.setPen(QPen(QColor(160, 160, 160), 1));
+    p.drawRect(square);
+    p.drawLine(at(0, -half), at(0, half));
+    p.drawLine(at(-half, 0), at(half, 0));
+
+    if (target_.isSet()) {
+        p.setPen(QPen(Qt::black, 2));
+        p.setBrush(QColor(255, 240, 200));
+        if (target_.shape == HitTarget::Shape::Circle)
+            p.drawEllipse(centre, target_.width / 2.0 * scale, target_.width / 2.0 * scale);
+        else
+            p.drawRect(QRectF(at(-target_.width / 2.0, target_.height / 2.0),
+                              QSizeF(target_.width * scale, target_.height * scale)));
+        p.setBrush(Qt::NoBrush);
+    }
+    p.save();
+    p.setClipRect(square);
+    p.setPen(Qt::NoPen);
+    const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
+    for (const HitImpact& impact : impacts_) {
+        const bool hit = target_.contains(impact.x, impact.y);
+        p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
+        p.drawEllipse(at(impact.x, impact.y), dot, dot);
+    }
+    p.restore();
+
+    p.setPen(Qt::black);
+    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
+    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, this->title());
+    p.drawText(
+        QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
+        tr("Grid %1 in; up and right as the shooter sees them").arg(QString::fromStdString(cFormat("%g", step))));
+}
+
+int HitScatterView::hits() const {
+    return static_cast<int>(std::count_if(impacts_.begin(), impacts_.end(),
+                                          [this](const HitImpact& i) { return target_.contains(i.x, i.y); }));
+}
+
+QString HitScatterView::title() const {
+    return range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)")
+                            .arg(range_)
+                            .arg(hits())
+                            .arg(impacts_.size())
+                            .arg(runs_)
+                      : tr("Impacts at the target range");
+}
+
+}  // namespace vorlan
