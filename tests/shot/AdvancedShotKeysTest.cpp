@@ -212,6 +212,22 @@ TEST(CaliberDiameter, NamesAndRules) {
         {"", 0.0, S::None},
         {"30 mm", 0.0, S::None},
         {"1.5", 0.0, S::None},
+        // The forms of four characters the Caliber field holds.
+        {"22-2", 0.224, S::CaliberTable},
+        {"25-0", 0.257, S::CaliberTable},
+        {"30-0", 0.308, S::CaliberTable},
+        {"30-3", 0.308, S::CaliberTable},
+        {"7.62", 0.308, S::CaliberTable},
+        {"7.62x54R", 0.311, S::CaliberTable},
+        {"9.3x", 0.366, S::CaliberTable},
+        {"7.5x", 0.308, S::CaliberTable},
+        {"6.5x", 0.264, S::CaliberTable},
+        {"300W", 0.308, S::CaliberTable},
+        // A number below 1 is inches; 1 and above is no one-inch bullet.
+        {".999", 0.999, S::CaliberText},
+        {"1", 0.0, S::None},
+        {"1.0", 0.0, S::None},
+        {"1 in", 0.0, S::None},
     };
     for (const auto& c : cases) {
         const BulletDiameter d = caliberDiameter(c.caliber);
