@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -156,6 +157,10 @@ FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
 }
 
 FileOutcome writeFileAtomically(const std::string& given, std::string_view bytes) {
+    // A write past the file-size limit (ulimit -f) must fail as EFBIG, told and cleaned up,
+    // not end the program with SIGXFSZ and leave the temporary file behind.
+    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)fileSizeSignalIgnored;
     struct stat info {};
     // A link that leads round in a circle names no file: it is left as it is.
     if (::stat(given.c_str(), &info) != 0 && errno == ELOOP) return FileOutcome{ELOOP};
