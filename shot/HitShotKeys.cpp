@@ -122,30 +122,43 @@ std::string hitShotFileText(const HitInputs& hit) {
     return text;
 }
 
-bool applyHitShotLine(std::string_view line, HitInputs& hit) {
-    for (const HitNumberKey& key : kSpreadKeys) {
-        if (!startsWithNoCase(line, key.key)) continue;
-        hit.spreads.*key.member = cToDouble(line.substr(key.key.size()));
-        return true;
+namespace {
+
+// Stores what `read` makes of the value after `key` when it reads; else tells `unread`.
+template <class Value, class Read>
+std::string storeRead(std::string_view line, std::string_view key, Value& value, Read read, std::string_view unread) {
+    const std::string_view text = line.substr(key.size());
+    if (const auto read_ = read(text)) {
+        value = *read_;
+        return {};
     }
-    const auto value = [&line](std::string_view key) { return line.substr(key.size()); };
-    if (startsWithNoCase(line, kRangeKey)) {
-        // Text that is no range spread stays as one the check refuses.
-        if (const std::optional<HitSpreads> spreads = parseRangeSpread(value(kRangeKey), hit.spreads))
-            hit.spreads = *spreads;
-        else
-            hit.spreads.rangeSd = std::nan("");
-        return true;
-    }
-    if (startsWithNoCase(line, kTargetKey)) {
-        hit.target = parseHitTarget(value(kTargetKey)).value_or(HitTarget{HitTarget::Shape::Circle, std::nan(""), 0.0});
-        return true;
-    }
-    if (startsWithNoCase(line, kLevelKey)) {
-        hit.level = cToDouble(value(kLevelKey));
-        return true;
-    }
-    return false;
+    return std::string(key) + " \"" + std::string(text) + "\" " + std::string(unread);
+}
+
+// None when the line holds no hit key; else what does not read, empty when it does.
+std::optional<std::string> readHitLine(std::string_view line, HitInputs& hit) {
+    constexpr std::string_view kNoNumber = "is not a number";
+    for (const HitNumberKey& key : kSpreadKeys)
+        if (startsWithNoCase(line, key.key))
+            return storeRead(line, key.key, hit.spreads.*key.member, wholeNumber, kNoNumber);
+    if (startsWithNoCase(line, kRangeKey))
+        return storeRead(
+            line, kRangeKey, hit.spreads, [&](std::string_view t) { return parseRangeSpread(t, hit.spreads); },
+            "is not a range spread such as 12 (yd) or 5%");
+    if (startsWithNoCase(line, kTargetKey))
+        return storeRead(line, kTargetKey, hit.target, parseHitTarget,
+                         "is not \"circle D\" or \"rect W H\" with sizes in inches above 0");
+    if (startsWithNoCase(line, kLevelKey)) return storeRead(line, kLevelKey, hit.level, wholeNumber, kNoNumber);
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool applyHitShotLine(std::string_view line, HitInputs& hit, std::string* problem) {
+    std::optional<std::string> told = readHitLine(line, hit);
+    if (!told) return false;
+    if (problem && !told->empty()) *problem = std::move(*told);
+    return true;
 }
 
 std::string hitInputProblem(const HitInputs& hit) {

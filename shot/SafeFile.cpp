@@ -136,7 +136,7 @@ FileCommitCalls& fileCommitCalls() {
     return calls;
 }
 
-FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
+FileOutcome readRegularFile(const std::string& path, std::string& bytes, std::size_t most) {
     bytes.clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer; the type is checked on this
     // descriptor, so the file cannot be swapped between the check and the read.
@@ -146,8 +146,8 @@ FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
     if (::fstat(fd.get(), &info) != 0) return failure(errno);
     if (!S_ISREG(info.st_mode)) return FileOutcome{FileOutcome::kNotRegularFile};
     char buffer[65536];
-    while (bytes.size() < kMaxReadBytes) {
-        const ssize_t n = ::read(fd.get(), buffer, std::min(sizeof buffer, kMaxReadBytes - bytes.size()));
+    while (bytes.size() < most) {
+        const ssize_t n = ::read(fd.get(), buffer, std::min(sizeof buffer, most - bytes.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return failure(errno);
         if (n == 0) break;
