@@ -138,10 +138,12 @@ void TrajectorySolver::runPasses(const Context& context) {
         elevation = next;
         if (!solveElevation || !(zeroError > kZeroTolerance) || pass == kMaxZeroPasses) break;
     }
-    // A zero that failed keeps the rows of its last pass, as without the jump.
+    // A zero that failed keeps the rows of its last pass, as without the jump: none is flown.
     if (solveElevation && jumpAngle != 0.0 && zeroError <= kZeroTolerance) {
         double unusedError = 0.0, unusedNext = 0.0;
         runPass<State>(context, elevation, jumpAngle, false, unusedError, unusedNext);
+    } else if (solveElevation) {
+        jumpAngle = 0.0;
     }
     muzzleElevation = elevation;
     if (!solveElevation)

@@ -8,6 +8,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/Observations.h"
 #include "shot/ShotFile.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan {
 
@@ -70,23 +71,41 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
         key.member);
 }
 
-void storeValue(const Member& member, std::string_view text, E& effects) {
-    std::visit(
-        [&](auto m) {
+std::string notANumber(std::string_view key, std::string_view text) {
+    return std::string(key) + " \"" + std::string(text) + "\" is not a number";
+}
+
+// Stores the value when the whole text reads; else leaves it and says why.
+std::string storeValue(const AdvancedKey& key, std::string_view text, E& effects) {
+    return std::visit(
+        [&](auto m) -> std::string {
             auto& value = effects.*m;
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, bool>)
-                value = startsWithNoCase(text, "true");
-            else if constexpr (std::is_same_v<T, double>)
-                value = cToDouble(text);
-            else if constexpr (std::is_same_v<T, std::vector<MachCd>>)
-                value = parseMachCdText(text);
-            else if constexpr (std::is_same_v<T, std::vector<WindZone>>)
-                value = parseWindZonesText(text);
-            else
-                value = parseBcBandsText(text);
+            std::size_t bad = 0;
+            T read{};
+            if constexpr (std::is_same_v<T, bool>) {
+                const std::string_view flag = trimmedBlanks(text);
+                if (!(equalsNoCase(flag, "true") || equalsNoCase(flag, "false")))
+                    return std::string(key.key) + " \"" + std::string(text) + "\" is not TRUE or FALSE";
+                read = equalsNoCase(flag, "true");
+            } else if constexpr (std::is_same_v<T, double>) {
+                const std::optional<double> number = wholeNumber(text);
+                if (!number) return notANumber(key.key, text);
+                read = *number;
+            } else if constexpr (std::is_same_v<T, std::vector<MachCd>>) {
+                read = parseMachCdText(text, &bad);
+            } else if constexpr (std::is_same_v<T, std::vector<WindZone>>) {
+                read = parseWindZonesText(text, &bad);
+            } else {
+                read = parseBcBandsText(text, &bad);
+            }
+            if (bad != 0)
+                return listItemProblem(key.key, text, bad,
+                                       std::is_same_v<T, std::vector<WindZone>> ? "three numbers" : "two numbers");
+            value = std::move(read);
+            return {};
         },
-        member);
+        key.member);
 }
 
 // Calls `take` with the N numbers of each "a b ...;a b ...;..." item; blank items are passed
@@ -151,29 +170,22 @@ std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem
     return parsedItems<BcBand, 2>(text, badItem);
 }
 
-std::string advancedLineProblem(std::string_view line, bool everyNumber) {
-    for (const AdvancedKey& key : kKeys) {
-        if (!startsWithNoCase(line, key.key)) continue;
-        const std::string_view value = line.substr(key.key.size());
-        double number = 0.0;
-        if (everyNumber && std::holds_alternative<double E::*>(key.member) && !cScanDouble(value, number))
-            return cFormat("%.*s \"%.*s\" is not a number", static_cast<int>(key.key.size()), key.key.data(),
-                           static_cast<int>(value.size()), value.data());
-        std::size_t bad = 0;
-        const char* count = "two";
-        if (std::holds_alternative<std::vector<MachCd> E::*>(key.member))
-            parseMachCdText(value, &bad);
-        else if (std::holds_alternative<std::vector<BcBand> E::*>(key.member))
-            parseBcBandsText(value, &bad);
-        else if (std::holds_alternative<std::vector<WindZone> E::*>(key.member)) {
-            parseWindZonesText(value, &bad);
-            count = "three";
-        }
-        if (bad == 0) return {};
-        return cFormat("%.*s item %zu is not %s numbers; the whole list is left out", static_cast<int>(key.key.size()),
-                       key.key.data(), bad, count);
+std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, std::string_view what) {
+    std::string_view text = list;
+    for (std::size_t number = 1; number < item && !text.empty(); ++number) {
+        const std::size_t end = text.find(';');
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
-    return {};
+    text = trimmedBlanks(text.substr(0, text.find(';')));
+    return std::string(key) + " item " + std::to_string(item) + " is not " + std::string(what) + " (\"" +
+           std::string(text) + "\"); the whole list is left out";
+}
+
+std::string advancedLineProblem(std::string_view line) {
+    AdvancedEffects scratch;
+    std::string problem;
+    applyAdvancedShotLine(line, scratch, &problem);
+    return problem;
 }
 
 std::string windZonesText(const std::vector<WindZone>& zones) {
@@ -200,10 +212,11 @@ std::string advancedShotFileText(const AdvancedEffects& effects) {
     return text;
 }
 
-bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects) {
+bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects, std::string* problem) {
     for (const AdvancedKey& key : kKeys) {
         if (!startsWithNoCase(line, key.key)) continue;
-        storeValue(key.member, line.substr(key.key.size()), effects);
+        std::string told = storeValue(key, line.substr(key.key.size()), effects);
+        if (problem && !told.empty()) *problem = std::move(told);
         return true;
     }
     return false;

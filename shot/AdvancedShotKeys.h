@@ -19,8 +19,10 @@ namespace vorlan {
 // The lines of the inputs that differ from their defaults, each ending CR CR LF.
 std::string advancedShotFileText(const AdvancedEffects& effects);
 
-// Stores the value of a line that begins with an advanced key; false when none matched.
-bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects);
+// Stores the value of a line that begins with an advanced key; false when none matched. A value
+// is read whole (a number, TRUE or FALSE, a list): one that does not read is left unstored and
+// told in `problem`, naming the key and the value.
+bool applyAdvancedShotLine(std::string_view line, AdvancedEffects& effects, std::string* problem = nullptr);
 
 // "M Cd;M Cd;...", "V BC;V BC;..." and "yd mph deg;..." both ways. A list is read whole or not
 // at all: an item that is not all numbers gives an empty list (the effect off), its number in
@@ -32,10 +34,12 @@ std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem
 std::string windZonesText(const std::vector<WindZone>& zones);
 std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* badItem = nullptr);
 
-// What is wrong with a list line that does not read whole ("Custom Drag: item 2 is not two
-// numbers; ...", "Wind Zones: item 1 is not three numbers; ..."), or with `everyNumber` a number line that holds no
-// number; empty for a line that reads, or that holds no advanced key.
-std::string advancedLineProblem(std::string_view line, bool everyNumber = false);
+// What is wrong with an advanced line whose value does not read whole ("Custom Drag: item 2 is
+// not two numbers ("x y"); ...", "Twist Rate: "9.5 in" is not a number"); empty for a line
+// that reads, or that holds no advanced key.
+std::string advancedLineProblem(std::string_view line);
+// The message for a list whose item number `item` (from 1) is not `what`, quoting that item.
+std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, std::string_view what);
 
 // A custom drag table read from CSV text: two columns, Mach and Cd, an optional header line,
 // at least two rows with the Mach increasing. `error` is empty on success, else it names the

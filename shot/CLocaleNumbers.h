@@ -42,5 +42,9 @@ inline std::string cShowInt(int value) { return cFormat("%d", value); }
 
 // Whether `text` begins with `prefix`, ignoring ASCII case.
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
+// Whether the two texts are the same, ignoring ASCII case.
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && startsWithNoCase(a, b);
+}
 
 }  // namespace vorlan

@@ -1,8 +1,10 @@
 #pragma once
 // The bullet diameter a shot flies with when Bullet Diameter is left at 0: read from the
 // calibre text by a table of common cartridge names (SAAMI and C.I.P. bullet diameters), then
-// by rules for the rest. A calibre's name is not its diameter: "6.5 Creedmoor" is 0.264 in,
-// "30-06" 0.308 in, "9mm" 0.355 in.
+// by rules for the rest. A calibre's name is not its diameter: "6.5x" is 0.264 in, "30-0"
+// (30-06, 30-30) 0.308 in, "9mm" 0.355 in. The Caliber field holds four characters, so the
+// table reads the four-character forms ("22-2", "7.62", "9.3x", "300W") as well as longer names
+// a file may hold.
 
 #include <string_view>
 

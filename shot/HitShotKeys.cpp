@@ -55,17 +55,19 @@ std::optional<double> positiveNumber(std::string_view text) {
     return value;
 }
 
-// "3.066 5": the mean group and its shots; the deviation follows from them. Text that is no
-// group stays as one the check refuses.
-void readGroup(std::string_view text, HitSpreads& s) {
+// "3.066 5": the mean group and its shots, with the deviation that follows from them; none
+// when the text is not a group of 2 to 10 shots.
+std::optional<HitSpreads> parseGroup(std::string_view text, HitSpreads s) {
     text = trimmedBlanks(text);
     const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return std::nullopt;
     const std::optional<double> group = positiveNumber(text.substr(0, blank));
-    const std::optional<double> shots =
-        blank == std::string_view::npos ? std::nullopt : wholeNumber(trimmedBlanks(text.substr(blank + 1)));
-    s.groupShots = shots && *shots >= 2 && *shots <= 10 ? static_cast<int>(*shots) : -1;
-    s.groupMoa = group.value_or(std::nan(""));
-    if (s.groupShots > 0 && group) s.precisionMoa = precisionFromGroup(*group, s.groupShots);
+    const std::optional<double> shots = wholeNumber(text.substr(blank + 1));
+    if (!group || !shots || !(*shots >= 2 && *shots <= 10) || *shots != std::floor(*shots)) return std::nullopt;
+    s.groupShots = static_cast<int>(*shots);
+    s.groupMoa = *group;
+    s.precisionMoa = precisionFromGroup(*group, s.groupShots);
+    return s;
 }
 
 }  // namespace
@@ -141,34 +143,47 @@ std::string hitShotFileText(const HitInputs& hit) {
     return text;
 }
 
-bool applyHitShotLine(std::string_view line, HitInputs& hit) {
-    for (const HitNumberKey& key : kSpreadKeys) {
-        if (!startsWithNoCase(line, key.key)) continue;
-        hit.spreads.*key.member = cToDouble(line.substr(key.key.size()));
-        return true;
+namespace {
+
+// Stores what `read` makes of the value after `key` when it reads; else tells `unread`.
+template <class Value, class Read>
+std::string storeRead(std::string_view line, std::string_view key, Value& value, Read read, std::string_view unread) {
+    const std::string_view text = line.substr(key.size());
+    if (const auto read_ = read(text)) {
+        value = *read_;
+        return {};
     }
-    const auto value = [&line](std::string_view key) { return line.substr(key.size()); };
-    if (startsWithNoCase(line, kRangeKey)) {
-        // Text that is no range spread stays as one the check refuses.
-        if (const std::optional<HitSpreads> spreads = parseRangeSpread(value(kRangeKey), hit.spreads))
-            hit.spreads = *spreads;
-        else
-            hit.spreads.rangeSd = std::nan("");
-        return true;
-    }
-    if (startsWithNoCase(line, kGroupKey)) {
-        readGroup(value(kGroupKey), hit.spreads);
-        return true;
-    }
-    if (startsWithNoCase(line, kTargetKey)) {
-        hit.target = parseHitTarget(value(kTargetKey)).value_or(HitTarget{HitTarget::Shape::Circle, std::nan(""), 0.0});
-        return true;
-    }
-    if (startsWithNoCase(line, kLevelKey)) {
-        hit.level = cToDouble(value(kLevelKey));
-        return true;
-    }
-    return false;
+    return std::string(key) + " \"" + std::string(text) + "\" " + std::string(unread);
+}
+
+// None when the line holds no hit key; else what does not read, empty when it does.
+std::optional<std::string> readHitLine(std::string_view line, HitInputs& hit) {
+    constexpr std::string_view kNoNumber = "is not a number";
+    for (const HitNumberKey& key : kSpreadKeys)
+        if (startsWithNoCase(line, key.key))
+            return storeRead(line, key.key, hit.spreads.*key.member, wholeNumber, kNoNumber);
+    if (startsWithNoCase(line, kRangeKey))
+        return storeRead(
+            line, kRangeKey, hit.spreads, [&](std::string_view t) { return parseRangeSpread(t, hit.spreads); },
+            "is not a range spread such as 12 (yd) or 5%");
+    if (startsWithNoCase(line, kGroupKey))
+        return storeRead(
+            line, kGroupKey, hit.spreads, [&](std::string_view t) { return parseGroup(t, hit.spreads); },
+            "is not a group in MOA and its number of shots (2 to 10), such as 3.066 5");
+    if (startsWithNoCase(line, kTargetKey))
+        return storeRead(line, kTargetKey, hit.target, parseHitTarget,
+                         "is not \"circle D\" or \"rect W H\" with sizes in inches above 0");
+    if (startsWithNoCase(line, kLevelKey)) return storeRead(line, kLevelKey, hit.level, wholeNumber, kNoNumber);
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool applyHitShotLine(std::string_view line, HitInputs& hit, std::string* problem) {
+    std::optional<std::string> told = readHitLine(line, hit);
+    if (!told) return false;
+    if (problem && !told->empty()) *problem = std::move(*told);
+    return true;
 }
 
 std::string hitInputProblem(const HitInputs& hit) {

@@ -21,8 +21,9 @@ namespace vorlan {
 // their usual decimals, or with the digits they need to read back as they are.
 std::string hitShotFileText(const HitInputs& hit);
 
-// Stores the value of a line that begins with a hit key; false when none matched.
-bool applyHitShotLine(std::string_view line, HitInputs& hit);
+// Stores the value of a line that begins with a hit key; false when none matched. A value that
+// does not read whole is left unstored and told in `problem`, naming the key and the value.
+bool applyHitShotLine(std::string_view line, HitInputs& hit, std::string* problem = nullptr);
 
 // "circle 8" and "rect 10 20" both ways; none for other text or a size that is not positive.
 std::string hitTargetText(const HitTarget& target);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
 
+#include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/SafeFile.h"
 #include "shot/ShotFile.h"
@@ -100,6 +100,39 @@ std::string rowObservation(const std::vector<std::string_view>& cells, const std
     return observationProblem(observation);
 }
 
+// A header row sets the columns; any other adds its observation; an error when it does not read.
+std::string readRow(const std::vector<std::string_view>& cells, std::vector<int>& columns,
+                    std::vector<Observation>& observations) {
+    if (columns.empty()) return headerColumns(cells, columns);
+    Observation observation;
+    std::string error = rowObservation(cells, columns, observation);
+    if (error.empty()) observations.push_back(observation);
+    return error;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The reader's limits, each told on the line that passes it.
+std::string csvLineProblem(std::string_view line, long number) {
+    if (number > kMaxLines) return cFormat("more than %ld lines, more than a table of observations holds", kMaxLines);
+    if (line.size() > kMaxLineBytes) return cFormat("the line is longer than %zu MiB", kMaxLineBytes >> 20);
+    if (line.find('\0') != std::string_view::npos) return "a NUL byte: this is no text file";
+    return {};
+}
+
+// A row with semicolons or tabs between its cells may write its decimals with commas
+// ("300;4,7"); in one without them, commas part the cells.
+std::vector<std::string> csvCells(std::string_view line) {
+    const bool commaDecimals = line.find_first_of(";\t") != std::string_view::npos;
+    std::vector<std::string> cells;
+    for (std::string_view cell : splitCells(line, commaDecimals ? ";\t" : ",")) {
+        std::string text(cell);
+        if (commaDecimals) std::replace(text.begin(), text.end(), ',', '.');
+        cells.push_back(std::move(text));
+    }
+    return cells;
+}
+
 // The columns that hold a value in some observation; the range always.
 std::vector<int> usedColumns(const std::vector<Observation>& observations) {
     std::vector<int> columns;
@@ -162,21 +195,16 @@ std::string observationProblem(const Observation& o) {
 ObservationTable parseObservationsCsv(std::string_view text) {
     ObservationTable table;
     std::vector<int> columns;
-    int lineNumber = 0;
-    forEachShotLine(text, [&](std::string_view line) {
-        ++lineNumber;
-        if (!table.error.empty() || trimmed(line).empty()) return;
-        const std::vector<std::string_view> cells = splitCells(line, ",;\t");
-        std::string error;
-        if (columns.empty()) {
-            error = headerColumns(cells, columns);
-        } else {
-            Observation observation;
-            error = rowObservation(cells, columns, observation);
-            if (error.empty()) table.observations.push_back(observation);
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    for (long lineNumber = 1; !text.empty() && table.error.empty(); ++lineNumber) {
+        const std::string_view line = takeLine(text);
+        std::string error = csvLineProblem(line, lineNumber);
+        if (error.empty() && !trimmed(line).empty()) {
+            const std::vector<std::string> cells = csvCells(line);
+            error = readRow({cells.begin(), cells.end()}, columns, table.observations);
         }
-        if (!error.empty()) table.error = cFormat("line %d: ", lineNumber) + error;
-    });
+        if (!error.empty()) table.error = cFormat("line %ld: ", lineNumber) + error;
+    }
     if (table.error.empty() && table.observations.empty()) table.error = "the file holds no observation";
     if (!table.error.empty()) table.observations.clear();
     return table;
@@ -184,8 +212,15 @@ ObservationTable parseObservationsCsv(std::string_view text) {
 
 ObservationTable loadObservationsCsv(const std::string& path) {
     std::string bytes;
-    const FileOutcome outcome = readRegularFile(path, bytes);
+    // A byte past the limit tells a file that goes on beyond it.
+    const FileOutcome outcome = readRegularFile(path, bytes, kMaxReadBytes + 1);
     if (!outcome) return {{}, "cannot read '" + path + "': " + outcome.reason()};
+    if (bytes.size() > kMaxReadBytes) {
+        const auto line = std::count(bytes.begin(), bytes.begin() + kMaxReadBytes, '\n') + 1;
+        return {{},
+                cFormat("line %ld: the file goes on past %zu MiB, more than a table of observations holds",
+                        static_cast<long>(line), kMaxReadBytes >> 20)};
+    }
     return parseObservationsCsv(bytes);
 }
 
@@ -197,21 +232,24 @@ std::string observationsKeyText(const std::vector<Observation>& observations) {
     return observations.empty() ? std::string() : tableText(observations, ' ', ";", false, "-");
 }
 
-std::vector<Observation> parseObservationsKeyText(std::string_view text) {
+std::vector<Observation> parseObservationsKeyText(std::string_view text, std::string* problem) {
     std::vector<Observation> observations;
     std::vector<int> columns;
+    std::size_t number = 0;
     for (std::string_view item : splitCells(text, ";")) {
+        ++number;
         std::vector<std::string_view> cells;
         for (std::string_view cell : splitCells(trimmed(item), " "))
             if (!cell.empty()) cells.push_back(cell);
         if (cells.empty()) continue;
-        if (columns.empty()) {
-            if (!headerColumns(cells, columns).empty()) return {};
-            continue;
-        }
-        Observation observation;
-        if (cells.size() != columns.size() || !rowObservation(cells, columns, observation).empty()) return {};
-        observations.push_back(observation);
+        std::string error = !columns.empty() && cells.size() != columns.size()
+                                ? cFormat("%zu cells where the header names %zu", cells.size(), columns.size())
+                                : readRow(cells, columns, observations);
+        if (error.empty()) continue;
+        if (problem)
+            *problem = std::string(kObservationsKey) + " item " + std::to_string(number) + " (\"" +
+                       std::string(trimmed(item)) + "\"): " + error + "; the whole list is left out";
+        return {};
     }
     return observations;
 }
@@ -225,17 +263,10 @@ std::string dragScaleText(const std::vector<DragScalePoint>& points) {
     return text;
 }
 
-std::vector<DragScalePoint> parseDragScaleText(std::string_view text) {
+std::vector<DragScalePoint> parseDragScaleText(std::string_view text, std::size_t* badItem) {
+    // The same list of number pairs as a custom drag table.
     std::vector<DragScalePoint> points;
-    for (std::string_view item : splitCells(text, ";")) {
-        if (trimmed(item).empty()) continue;
-        std::istringstream in{std::string(item)};
-        in.imbue(std::locale::classic());
-        DragScalePoint point{};
-        std::string rest;
-        if (!(in >> point.mach >> point.factor) || in >> rest) return {};
-        points.push_back(point);
-    }
+    for (const MachCd& pair : parseMachCdText(text, badItem)) points.push_back({pair.mach, pair.cd});
     return points;
 }
 
@@ -269,16 +300,25 @@ std::string truingShotFileText(const std::vector<Observation>& observations, con
     return text;
 }
 
-bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observations, AdvancedEffects& effects) {
+bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observations, AdvancedEffects& effects,
+                         std::string* problem) {
+    std::string told;
     if (startsWithNoCase(line, kObservationsKey)) {
-        observations = parseObservationsKeyText(line.substr(kObservationsKey.size()));
-        return true;
+        std::vector<Observation> read = parseObservationsKeyText(line.substr(kObservationsKey.size()), &told);
+        if (told.empty()) observations = std::move(read);
+    } else if (startsWithNoCase(line, kDragScaleKey)) {
+        const std::string_view value = line.substr(kDragScaleKey.size());
+        std::size_t bad = 0;
+        std::vector<DragScalePoint> read = parseDragScaleText(value, &bad);
+        if (bad == 0)
+            effects.dragScale = std::move(read);
+        else
+            told = listItemProblem(kDragScaleKey, value, bad, "two numbers");
+    } else {
+        return false;
     }
-    if (startsWithNoCase(line, kDragScaleKey)) {
-        effects.dragScale = parseDragScaleText(line.substr(kDragScaleKey.size()));
-        return true;
-    }
-    return false;
+    if (problem && !told.empty()) *problem = std::move(told);
+    return true;
 }
 
 }  // namespace vorlan

@@ -52,25 +52,29 @@ struct ObservationTable {
 };
 
 // A CSV text: the header row names the columns (any order, range_yd required); cells are
-// separated by commas, semicolons or tabs; a blank line is skipped; every row needs a range
-// and at least one reading, each within observationProblem's bounds.
+// separated by commas, or by semicolons or tabs in a row that may write its decimals with a
+// comma ("300;4,7"); a byte order mark is passed over, a blank line is skipped; every row
+// needs a range and at least one reading, each within observationProblem's bounds. Past
+// kMaxLines lines, a line longer than kMaxLineBytes or a NUL byte is an error naming its line.
 ObservationTable parseObservationsCsv(std::string_view text);
-// Reads the file through the safe reader.
+// Reads the file through the safe reader; a file longer than kMaxReadBytes is an error.
 ObservationTable loadObservationsCsv(const std::string& path);
 // The table as CSV, the columns that hold a value, LF line ends.
 std::string observationsCsvText(const std::vector<Observation>& observations);
 
 // The shot-file value of "Observations:" and back; a list is read whole or not at all: an item
-// that does not read, or an observation out of bounds, leaves the list empty.
+// that does not read, or an observation out of bounds, leaves the list empty and is told in
+// `problem`, naming the item.
 std::string observationsKeyText(const std::vector<Observation>& observations);
-std::vector<Observation> parseObservationsKeyText(std::string_view text);
+std::vector<Observation> parseObservationsKeyText(std::string_view text, std::string* problem = nullptr);
 
 // The first observation outside its bounds, as a message naming it; empty when all fit.
 std::string observationProblem(const Observation& observation);
 
-// "M factor;M factor;..." both ways; an item that is not two numbers leaves the list empty.
+// "M factor;M factor;..." both ways; an item that is not two numbers leaves the list empty,
+// its number in `badItem`.
 std::string dragScaleText(const std::vector<DragScalePoint>& points);
-std::vector<DragScalePoint> parseDragScaleText(std::string_view text);
+std::vector<DragScalePoint> parseDragScaleText(std::string_view text, std::size_t* badItem = nullptr);
 // The drag scale outside its bounds, as a message naming the key; empty when it fits.
 std::string dragScaleProblem(const std::vector<DragScalePoint>& points);
 
@@ -78,8 +82,10 @@ std::string dragScaleProblem(const std::vector<DragScalePoint>& points);
 // or one factor when they agree to two decimals.
 std::string dragScaleSpan(const std::vector<DragScalePoint>& points);
 
-// The shot-file lines of the two keys (only those that are set) and their reader.
+// The shot-file lines of the two keys (only those that are set) and their reader: a list that
+// does not read whole is left unstored and told in `problem`.
 std::string truingShotFileText(const std::vector<Observation>& observations, const AdvancedEffects& effects);
-bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observations, AdvancedEffects& effects);
+bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observations, AdvancedEffects& effects,
+                         std::string* problem = nullptr);
 
 }  // namespace vorlan

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -135,7 +136,7 @@ FileCommitCalls& fileCommitCalls() {
     return calls;
 }
 
-FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
+FileOutcome readRegularFile(const std::string& path, std::string& bytes, std::size_t most) {
     bytes.clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer; the type is checked on this
     // descriptor, so the file cannot be swapped between the check and the read.
@@ -145,8 +146,8 @@ FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
     if (::fstat(fd.get(), &info) != 0) return failure(errno);
     if (!S_ISREG(info.st_mode)) return FileOutcome{FileOutcome::kNotRegularFile};
     char buffer[65536];
-    while (bytes.size() < kMaxReadBytes) {
-        const ssize_t n = ::read(fd.get(), buffer, std::min(sizeof buffer, kMaxReadBytes - bytes.size()));
+    while (bytes.size() < most) {
+        const ssize_t n = ::read(fd.get(), buffer, std::min(sizeof buffer, most - bytes.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return failure(errno);
         if (n == 0) break;
@@ -156,6 +157,10 @@ FileOutcome readRegularFile(const std::string& path, std::string& bytes) {
 }
 
 FileOutcome writeFileAtomically(const std::string& given, std::string_view bytes) {
+    // A write past the file-size limit (ulimit -f) must fail as EFBIG, told and cleaned up,
+    // not end the program with SIGXFSZ and leave the temporary file behind.
+    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)fileSizeSignalIgnored;
     struct stat info {};
     // A link that leads round in a circle names no file: it is left as it is.
     if (::stat(given.c_str(), &info) != 0 && errno == ELOOP) return FileOutcome{ELOOP};

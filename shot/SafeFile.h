@@ -23,8 +23,8 @@ struct FileOutcome {
 // At most this many bytes of a file are read; the program's files are a few kilobytes.
 inline constexpr std::size_t kMaxReadBytes = 16u << 20;
 
-// Reads up to kMaxReadBytes of a regular file into `bytes`.
-FileOutcome readRegularFile(const std::string& path, std::string& bytes);
+// Reads up to `most` bytes of a regular file into `bytes`.
+FileOutcome readRegularFile(const std::string& path, std::string& bytes, std::size_t most = kMaxReadBytes);
 
 // Replaces the file at `path` (or the target of the symbolic link there) with `bytes`. A link
 // that loops is refused (ELOOP). When the folder takes no temporary file, a writable file is

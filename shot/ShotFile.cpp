@@ -80,10 +80,14 @@ std::string extensionShotFileText(const ShotParameters& shot) {
            truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot);
 }
 
-bool applyExtensionShotLine(std::string_view line, ShotParameters& shot) {
-    return applyAdvancedShotLine(line, shot.advanced) || applyScopeShotLine(line, shot.scope) ||
-           applyHitShotLine(line, shot.hit) || applyTruingShotLine(line, shot.observations, shot.advanced) ||
-           applyTruingVelocityShotLine(line, shot);
+bool applyExtensionShotLine(std::string_view line, ShotParameters& shot, std::string* problem) {
+    if (applyAdvancedShotLine(line, shot.advanced, problem) || applyHitShotLine(line, shot.hit, problem) ||
+        applyTruingShotLine(line, shot.observations, shot.advanced, problem) ||
+        applyTruingVelocityShotLine(line, shot, problem))
+        return true;
+    if (!applyScopeShotLine(line, shot.scope)) return false;
+    if (problem) *problem = scopeLineProblem(line);
+    return true;
 }
 
 void resetExtensionInputs(ShotParameters& shot) {
@@ -98,22 +102,27 @@ FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {
     return writeFileAtomically(path, shotFileText(shot) + extensionShotFileText(shot));
 }
 
+std::string_view takeLine(std::string_view& bytes) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const std::string_view line = bytes.substr(0, end);
+    // Any CRs, then one LF, end the line; a CR without an LF ends it as well.
+    std::size_t next = end;
+    while (next < bytes.size() && bytes[next] == '\r') ++next;
+    if (next < bytes.size() && bytes[next] == '\n') ++next;
+    bytes.remove_prefix(next);
+    return line;
+}
+
 void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle) {
     for (long lines = 0; !bytes.empty() && lines < kMaxLines; ++lines) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
-        std::string_view line = bytes.substr(0, std::min(end, kMaxLineBytes));
+        std::string_view line = takeLine(bytes);
+        line = line.substr(0, std::min(line.size(), kMaxLineBytes));
         // A NUL byte ends the text of its line.
-        line = line.substr(0, std::min(line.find('\0'), line.size()));
-        handle(line);
-        // Any CRs, then one LF, end the line; a CR without an LF ends it as well.
-        std::size_t next = end;
-        while (next < bytes.size() && bytes[next] == '\r') ++next;
-        if (next < bytes.size() && bytes[next] == '\n') ++next;
-        bytes.remove_prefix(next);
+        handle(line.substr(0, std::min(line.find('\0'), line.size())));
     }
 }
 
-bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode) {
+bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode, std::string* problem) {
     std::string_view value;
     if (startsWithNoCase(line, kOldLosAngleKey)) {
         storeValue(&ShotParameters::losAngle, line.substr(kOldLosAngleKey.size()), shot);
@@ -124,7 +133,7 @@ bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mod
         if (!(entry.calculatorKey && mode == ShotReadMode::GivenPath)) storeValue(entry.member, value, shot);
         return true;
     }
-    return applyExtensionShotLine(line, shot);
+    return applyExtensionShotLine(line, shot, problem);
 }
 
 std::string shotLineProblem(std::string_view line, bool everyNumber) {
@@ -136,8 +145,10 @@ std::string shotLineProblem(std::string_view line, bool everyNumber) {
                 return std::string(entry.key) + ": \"" + std::string(value) + "\" is not a number";
         }
     }
-    if (std::string problem = advancedLineProblem(line, everyNumber); !problem.empty()) return problem;
-    return scopeLineProblem(line);
+    ShotParameters scratch;
+    std::string problem;
+    applyExtensionShotLine(line, scratch, &problem);
+    return problem;
 }
 
 bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadMode mode,
@@ -145,10 +156,13 @@ bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadM
     shot.muzzleAngle = 0.0;
     resetExtensionInputs(shot);
     bool anyKey = false;
+    int number = 0;
     forEachShotLine(bytes, [&](std::string_view line) {
-        if (!applyShotLine(line, shot, mode)) return;
+        ++number;
+        std::string problem;
+        if (!applyShotLine(line, shot, mode, &problem)) return;
         anyKey = true;
-        if (std::string problem = shotLineProblem(line); !problem.empty()) problems.push_back(std::move(problem));
+        if (!problem.empty()) problems.push_back(cFormat("line %d: ", number) + problem);
     });
     return anyKey;
 }

@@ -27,8 +27,10 @@ std::string shotFileText(const ShotParameters& shot);
 // the scope profile),
 // each written only when it differs from its default. No designed key begins like them.
 std::string extensionShotFileText(const ShotParameters& shot);
-// Stores the value of a line that begins with an extension key; false when none matched.
-bool applyExtensionShotLine(std::string_view line, ShotParameters& shot);
+// Stores the value of a line that begins with an extension key; false when none matched. The
+// extension keys read their values whole: a value that does not read is left unstored (an
+// earlier line's stands) and told in `problem`, naming the key and the value.
+bool applyExtensionShotLine(std::string_view line, ShotParameters& shot, std::string* problem = nullptr);
 // Puts every extension input back to its default (a file holds only the ones that differ).
 void resetExtensionInputs(ShotParameters& shot);
 
@@ -39,23 +41,28 @@ std::string withoutLineBreaks(std::string_view text);
 // Replaces `path` with the shot's lines (see writeFileAtomically).
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot);
 
-// Calls `handle` with each line: a line ends at an LF with any CRs before it, or at CRs not
-// followed by an LF; its text ends at a NUL byte. A line longer than kMaxLineBytes is cut and
-// the rest skipped; reading stops after kMaxLines lines.
+// Takes the first line off `bytes`, without its end: a line ends at an LF with any CRs before
+// it, or at CRs not followed by an LF.
+std::string_view takeLine(std::string_view& bytes);
+
+// Calls `handle` with each line (takeLine); its text ends at a NUL byte. A line longer than
+// kMaxLineBytes is cut and the rest skipped; reading stops after kMaxLines lines.
 inline constexpr long kMaxLines = 100000;
 inline constexpr std::size_t kMaxLineBytes = 1u << 20;
 void forEachShotLine(std::string_view bytes, const std::function<void(std::string_view)>& handle);
 
-// Stores the value of one line if it begins with a shot-file key; false when none matched.
-bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode);
+// Stores the value of one line if it begins with a shot-file key; false when none matched. What
+// an extension line's value does not read is told in `problem` (applyExtensionShotLine).
+bool applyShotLine(std::string_view line, ShotParameters& shot, ShotReadMode mode, std::string* problem = nullptr);
 
-// What is wrong with a line whose value cannot be read whole (a list item, a click value),
-// as a message naming its key; empty when nothing is. With `everyNumber` a number that is
-// not one is a problem as well, although the designed reader takes it as 0.
+// What is wrong with an extension line whose value cannot be read whole (a number, a flag, a
+// list item, a click value), as a message naming its key and value; empty when nothing is. With `everyNumber` a number
+// that is not one is a problem as well, although the designed reader takes it as 0.
 std::string shotLineProblem(std::string_view line, bool everyNumber = false);
 
 // The lines of a shot file read into `shot` as readShotText does, with every problem of its
-// lines; false when the bytes hold no shot-file key at all.
+// lines, each naming its line ("line 37: Hit Level: "abc" is not a number"); false when the
+// bytes hold no shot-file key at all.
 bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadMode mode,
                          std::vector<std::string>& problems);
 

@@ -101,8 +101,8 @@ const std::array<ShotField, 25> kFields = {{
      {},
      "Caliber",
      "",
-     "The caliber as you write it, up to 4 characters, for example .308; the number it begins with, in inches, gives "
-     "the sectional density."},
+     "The caliber as you write it, up to 4 characters, for example .308, 6.5x or 30-0; its bullet diameter gives "
+     "the sectional density (a number below 1 is inches). Bullet Diameter in the Advanced window takes any other."},
     {"rangeIncrement", 1008, K::WholeNumber, &S::rangeIncrement, 1, 5000, 0, whole(), "Range Increment", "yd.",
      "The distance in yards between two rows of the range table, a whole number from 1 to 5000."},
     {"airDensityText",

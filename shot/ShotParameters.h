@@ -98,6 +98,7 @@ struct KeystrokeRule {
     bool fractional = false;  // digits with one decimal point; otherwise whole numbers
     bool allowMinus = false;  // fractional only: a leading minus sign
     int decimals = 0;         // fractional only: digits allowed after the point
+    bool allowPlus = false;   // a leading plus sign ("+4.75"): the windows beyond the designed ones
 };
 
 struct ShotField {

@@ -18,10 +18,15 @@ std::string truingVelocityShotFileText(const ShotParameters& shot) {
            std::string(kShotLineEnd);
 }
 
-bool applyTruingVelocityShotLine(std::string_view line, ShotParameters& shot) {
+bool applyTruingVelocityShotLine(std::string_view line, ShotParameters& shot, std::string* problem) {
     if (!startsWithNoCase(line, kVelocityBeforeTruingKey)) return false;
-    const std::optional<double> velocity = wholeNumber(line.substr(kVelocityBeforeTruingKey.size()));
-    shot.velocityBeforeTruing = velocity && *velocity >= 1.0 && *velocity <= 5000.0 ? *velocity : 0.0;
+    const std::string_view text = line.substr(kVelocityBeforeTruingKey.size());
+    const std::optional<double> velocity = wholeNumber(text);
+    if (velocity && *velocity >= 1.0 && *velocity <= 5000.0)
+        shot.velocityBeforeTruing = *velocity;
+    else if (problem)
+        *problem = std::string(kVelocityBeforeTruingKey) + " \"" + std::string(text) +
+                   "\" is not a velocity from 1 to 5000 ft/s";
     return true;
 }
 

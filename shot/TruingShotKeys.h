@@ -14,7 +14,7 @@ namespace vorlan {
 std::string truingVelocityShotFileText(const ShotParameters& shot);
 
 // Stores the value of a line that begins with the key; false when it does not. A value that is
-// not a velocity from 1 to 5000 ft/s keeps none.
-bool applyTruingVelocityShotLine(std::string_view line, ShotParameters& shot);
+// not a velocity from 1 to 5000 ft/s is left unstored and told in `problem`.
+bool applyTruingVelocityShotLine(std::string_view line, ShotParameters& shot, std::string* problem = nullptr);
 
 }  // namespace vorlan

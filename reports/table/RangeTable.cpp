@@ -7,6 +7,7 @@
 #include "engine/DragFunction.h"
 #include "reports/table/TableText.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/CaliberDiameter.h"
 #include "shot/ShotSetup.h"
 
 namespace vorlan {
@@ -61,7 +62,10 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 }
 
 std::string sectionalDensityText(const ShotParameters& shot) {
-    const double diameter = cToDouble(shot.caliber);
+    // A calibre that reads as inches keeps the designed reading; any other the diameter in use.
+    const double leading = cToDouble(shot.caliber);
+    const bool inches = leading != 0.0 && std::fabs(leading) < 1.0 && shot.advanced.bulletDiameter <= 0.0;
+    const double diameter = inches ? leading : bulletDiameter(shot.advanced.bulletDiameter, shot.caliber).inches;
     const double density = shot.weight / (diameter * diameter * 7000.0);
     return std::isfinite(density) ? cFormat("%.3f", density) : std::string("-----");
 }

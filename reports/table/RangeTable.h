@@ -97,8 +97,9 @@ std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& traj
 // The header lines that repeat the shot's inputs and the air density, from "BC:" to the
 // percentage of sea level, as the designed table prints them.
 std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report);
-// Sectional density (lb/in^2) from the caliber's leading number, "%.3f"; "-----" for a
-// caliber without one.
+// Sectional density (lb/in^2), "%.3f": from the caliber's leading number when it is below 1
+// (inches, ".308"), else from the diameter in use (Bullet Diameter, else the caliber's);
+// "-----" when neither gives one.
 std::string sectionalDensityText(const ShotParameters& shot);
 
 // Header lines and rows as the table window shows them; the name line ends in its own

@@ -253,6 +253,21 @@ TEST(AdvancedEffects, ZeroConditionsKeepTheZeroDaysAngle) {
     const TrajectorySolver kept = flown(today);
     EXPECT_EQ(kept.muzzleElevation, zero.muzzleElevation);
     EXPECT_EQ(kept.zero, TrajectorySolver::Zero::Settled);
+    // The zero is taken in calm air, whatever today's wind: head, tail, zoned, with its jump.
+    for (const auto& wind : std::vector<std::function<void(AdvancedEffects&)>>{
+             [](AdvancedEffects& w) { w.windSpeed = 25, w.windDirection = 0; },
+             [](AdvancedEffects& w) { w.windSpeed = 25, w.windDirection = 180; },
+             [](AdvancedEffects& w) {
+                 w.windZones = {{300, 20, 10}, {3000, 15, 200}};
+             },
+             [](AdvancedEffects& w) {
+                 w.windSpeed = 15, w.windDirection = 90, w.aerodynamicJump = true;
+                 w.twistRate = 10, w.bulletLength = 1.24, w.bulletDiameter = 0.308;
+             }}) {
+        ShotParameters windy = today;
+        wind(windy.advanced);
+        EXPECT_EQ(flown(windy).muzzleElevation, zero.muzzleElevation);
+    }
 
     ShotParameters fixed = today;
     fixed.advanced.zeroConditions = false;
@@ -295,6 +310,30 @@ TEST(AdvancedEffects, AerodynamicJumpFollowsThePublishedFit) {
                 << r << (left ? " left" : " right");
             EXPECT_NEAR(fromRight.effectParts[r].aerodynamicJump * 12, expected / 2, 0.02 * std::fabs(expected)) << r;
         }
+        // The crosswind at the muzzle throws the bullet: the first wind zone's, not a later one's.
+        e.windSpeed = 0;
+        e.windZones = {{50, 10, 90}, {2000, 0, 0}};
+        const TrajectorySolver muzzleWind = flown(shot);
+        e.windZones = {{50, 0, 0}, {2000, 10, 90}};
+        const TrajectorySolver laterWind = flown(shot);
+        EXPECT_NEAR(muzzleWind.effectParts[1000].aerodynamicJump * 12, sign * fitMoa * 1.0472 * 10, 0.02 * fitMoa * 10);
+        EXPECT_EQ(laterWind.effectParts[1000].aerodynamicJump, 0.0);
+        // A zero that cannot be reached flies no jump pass, and says so as the plain zero does.
+        ShotParameters unreachable = shot;
+        unreachable.advanced.windZones.clear();
+        unreachable.advanced.windSpeed = 10;
+        unreachable.velocity = 900;
+        unreachable.sightInRange = 4000;
+        const TrajectorySolver jumpedZero = flown(unreachable);
+        unreachable.advanced.aerodynamicJump = false;
+        const TrajectorySolver plainZero = flown(unreachable);
+        EXPECT_EQ(jumpedZero.zero, TrajectorySolver::Zero::NotReached);
+        EXPECT_EQ(plainZero.zero, TrajectorySolver::Zero::NotReached);
+        expectSameFlight(jumpedZero, plainZero, "an unreached zero with the jump");
+        EXPECT_EQ(jumpedZero.jumpAngle, 0.0) << "no jump was flown";
+        EXPECT_EQ(jumpedZero.effectParts[100].aerodynamicJump, 0.0);
+        e.windZones.clear();
+        e.windSpeed = 10;
         e.aerodynamicJump = false;
         const TrajectorySolver plainLeft = flown(shot);
         e.windDirection = 90;

@@ -30,6 +30,12 @@ const MarchCase kMarches[] = {
     {"light pellet in wind to 50 ft/s", {800, 0.02, 0, 0, 0.125, 15, 600}, 0.002, kG1},
     {"308 uphill, canted, wind", {2700, 0.002, 0.3, 0.17, 0.125, 10, 1200}, 0.243, 4},
     {"pistol downhill to the drop limit", {1150, 0.001, -0.2, -0.05, 0.1, 5, 1500}, 0.15, 1},
+    // Coefficients of next to nothing: the flight ends where a half yard would take half the
+    // downrange speed (G1's Cd above 1600 x BC on the level), or on a steep climb.
+    {"BC 0.0001 at once", {800, 0.0, 0, 0, 0.125, 10, 200}, 0.0001, kG1},
+    {"BC 0.0002 slowing", {1000, 0.0, 0, 0, 0.125, 0, 200}, 0.0002, kG1},
+    {"BC 0.0005 supersonic", {4000, 0.0, 0, 0, 0.125, 0, 200}, 0.0005, kG1},
+    {"BC 0.001 on a steep climb", {2700, 1.2, 0, 0, 0.125, 0, 200}, 0.001, kG1},
 };
 
 TrajectorySolver solverFor(const MarchCase& c) {

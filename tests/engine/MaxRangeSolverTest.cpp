@@ -54,11 +54,10 @@ TEST(MaxRangeSolver, ReportsTheTrialBeforeTheFirstThatFliesNoFarther) {
     EXPECT_LE(best, 36.0);
 }
 
-// With a headwind and cold powder the longest range is the one the range table's own
-// flight gives: trajectories fired at whole degrees over level ground, each searched along
-// its rows for where it comes back to the line of sight (3-ft steps against the search's 6).
-TEST(MaxRangeSolver, EffectsAgainstTheTablesOwnRows) {
-    ShotParameters shot = testing::load308HeadwindColdPowder();
+// The longest range the range table's own flight gives: trajectories fired at whole degrees
+// over level ground, each searched along its rows for where it comes back to the line of
+// sight (3-ft steps against the search's 6).
+int longestTableRange(ShotParameters shot) {
     shot.sightHeight = 0;
     shot.muzzleAngleCorrection = false;
     shot.incrementCount = 6000;
@@ -73,9 +72,25 @@ TEST(MaxRangeSolver, EffectsAgainstTheTablesOwnRows) {
         if (row <= longest) break;
         longest = row;
     }
-    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
-    EXPECT_NEAR(r.maximumRange, longest, 0.003 * longest);
-    EXPECT_LT(r.maximumRange, 0.95 * shotMaxRangeSolver(testing::load308()).computeMaximumRange().maximumRange);
+    return longest;
+}
+
+// With a headwind and cold powder the longest range is the table's own; with wind zones each
+// zone's head- or tailwind blows where the zone is, not the first zone's over the whole flight.
+TEST(MaxRangeSolver, EffectsAgainstTheTablesOwnRows) {
+    const ShotParameters headwind = testing::load308HeadwindColdPowder();
+    ShotParameters zoned = headwind;
+    zoned.advanced.windSpeed = 0;
+    zoned.advanced.windZones = {{1000, 20, 0}, {10000, 20, 180}};  // head to 1000 yd, tail beyond
+    double ranges[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const ShotParameters& shot = i == 0 ? headwind : zoned;
+        const int longest = longestTableRange(shot);
+        ranges[i] = shotMaxRangeSolver(shot).computeMaximumRange().maximumRange;
+        EXPECT_NEAR(ranges[i], longest, 0.003 * longest) << (i ? "zoned" : "headwind");
+    }
+    EXPECT_LT(ranges[0], 0.95 * shotMaxRangeSolver(testing::load308()).computeMaximumRange().maximumRange);
+    EXPECT_GT(ranges[1], 1.05 * ranges[0]) << "the tail wind beyond 1000 yd carries the bullet";
 }
 
 TEST(MaxRangeSolver, SlowFlightEndsBelowFiftyFeetPerSecond) {

@@ -82,15 +82,36 @@ TEST(AdvancedShotKeys, WrittenOnlyWhenSetAndReadBack) {
     }
 }
 
-TEST(AdvancedShotKeys, KeysIgnoreCaseAndTakeFlagsAsTheDesignedOnes) {
+// Keys in any case; a value is read whole (a number, TRUE or FALSE, a list): one that does not
+// read is told, naming the key and the value, and leaves what an earlier line set.
+TEST(AdvancedShotKeys, KeysIgnoreCaseAndValuesReadWhole) {
     AdvancedEffects e;
-    EXPECT_TRUE(applyAdvancedShotLine("coriolis:True", e));
+    std::string problem;
+    EXPECT_TRUE(applyAdvancedShotLine("coriolis:True", e, &problem));
     EXPECT_TRUE(e.coriolis);
-    EXPECT_TRUE(applyAdvancedShotLine("CORIOLIS:1", e));
-    EXPECT_FALSE(e.coriolis);
-    EXPECT_TRUE(applyAdvancedShotLine("twist rate:  9.5 in", e));
+    EXPECT_TRUE(applyAdvancedShotLine("twist rate:  9.5 ", e, &problem));
     EXPECT_EQ(e.twistRate, 9.5);
+    EXPECT_TRUE(applyAdvancedShotLine("Wind Zones:100 5 90;300 10 90", e, &problem));
+    EXPECT_EQ(problem, "");
     EXPECT_FALSE(applyAdvancedShotLine("Twist:9", e));
+    const struct {
+        const char* line;
+        const char* problem;
+    } cases[] = {
+        {"CORIOLIS:1", "Coriolis: \"1\" is not TRUE or FALSE"},
+        {"Twist Rate:9.5 in", "Twist Rate: \"9.5 in\" is not a number"},
+        {"Twist Rate:", "Twist Rate: \"\" is not a number"},
+        {"Latitude:north", "Latitude: \"north\" is not a number"},
+        {"Wind Zones:100 5 90;300 ten 90", "Wind Zones: item 2 is not three numbers (\"300 ten 90\")"},
+        {"BC Bands:2000 0.25;fast", "BC Bands: item 2 is not two numbers (\"fast\")"},
+    };
+    for (const auto& c : cases) {
+        AdvancedEffects read = e;
+        problem.clear();
+        EXPECT_TRUE(applyAdvancedShotLine(c.line, read, &problem));
+        EXPECT_EQ(problem.substr(0, std::string(c.problem).size()), c.problem) << c.line;
+        EXPECT_EQ(advancedShotFileText(read), advancedShotFileText(e)) << c.line << " stored";
+    }
 }
 
 TEST(AdvancedShotKeys, DragTableCsv) {
@@ -212,6 +233,22 @@ TEST(CaliberDiameter, NamesAndRules) {
         {"", 0.0, S::None},
         {"30 mm", 0.0, S::None},
         {"1.5", 0.0, S::None},
+        // The forms of four characters the Caliber field holds.
+        {"22-2", 0.224, S::CaliberTable},
+        {"25-0", 0.257, S::CaliberTable},
+        {"30-0", 0.308, S::CaliberTable},
+        {"30-3", 0.308, S::CaliberTable},
+        {"7.62", 0.308, S::CaliberTable},
+        {"7.62x54R", 0.311, S::CaliberTable},
+        {"9.3x", 0.366, S::CaliberTable},
+        {"7.5x", 0.308, S::CaliberTable},
+        {"6.5x", 0.264, S::CaliberTable},
+        {"300W", 0.308, S::CaliberTable},
+        // A number below 1 is inches; 1 and above is no one-inch bullet.
+        {".999", 0.999, S::CaliberText},
+        {"1", 0.0, S::None},
+        {"1.0", 0.0, S::None},
+        {"1 in", 0.0, S::None},
     };
     for (const auto& c : cases) {
         const BulletDiameter d = caliberDiameter(c.caliber);

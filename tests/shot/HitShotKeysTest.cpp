@@ -47,28 +47,49 @@ TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
         {"BC SD %:51", "BC SD % must be"},
         {"Range SD:1001", "Range SD must be"},
         {"Range SD:51%", "Range SD must be"},
-        {"Range SD:ten", "Range SD must be"},
+        {"Range SD:ten", "Range SD: \"ten\" is not a range spread"},
         {"Range SD:50%", ""},
         {"Wind Direction SD:181", "Wind Direction SD must be"},
         {"Hit Level:1.5", "Hit Level must be"},
-        {"Hit Target:circle 0", "Hit Target must be"},
-        {"Hit Target:rect 10", "Hit Target must be"},
-        {"Hit Target:square 4", "Hit Target must be"},
+        {"Hit Target:circle 0", "Hit Target: \"circle 0\" is not \"circle D\""},
+        {"Hit Target:rect 10", "Hit Target: \"rect 10\" is not"},
+        {"Hit Target:square 4", "Hit Target: \"square 4\" is not"},
         {"hit target: CIRCLE 8 ", ""},
-        {"Cant SD:nan", "Cant SD must be"},
+        {"Hit Level: 0.9 ", ""},
+        {"Hit Level:+0.9", ""},
+        // Read whole: a value that does not read is told and not stored.
+        {"Cant SD:nan", "Cant SD: \"nan\" is not a number"},
+        {"Hit Level:abc", "Hit Level: \"abc\" is not a number"},
+        {"Wind SD:two", "Wind SD: \"two\" is not a number"},
+        {"MV SD:5 ft/s", "MV SD: \"5 ft/s\" is not a number"},
+        {"Hit Level:", "Hit Level: \"\" is not a number"},
         {"Precision Group:3.066 5", ""},
-        {"Precision Group:3 11", "Precision Group must be"},
-        {"Precision Group:three 5", "Precision Group must be"},
+        {"Precision Group:3 11", "Precision Group: \"3 11\" is not a group"},
+        {"Precision Group:three 5", "Precision Group: \"three 5\" is not a group"},
+        {"Precision Group:3", "Precision Group: \"3\" is not a group"},
     };
     for (const auto& c : cases) {
         HitInputs hit;
-        ASSERT_TRUE(applyHitShotLine(c.line, hit)) << c.line;
-        EXPECT_EQ(hitInputProblem(hit).substr(0, std::string(c.problem).size()), c.problem) << c.line;
-        if (*c.problem) {
-            EXPECT_NE(hitInputProblem(hit), "") << c.line;
-        }
+        std::string problem;
+        ASSERT_TRUE(applyHitShotLine(c.line, hit, &problem)) << c.line;
+        if (problem.empty()) problem = hitInputProblem(hit);
+        EXPECT_EQ(problem.substr(0, std::string(c.problem).size()), c.problem) << c.line;
+        EXPECT_EQ(problem.empty(), *c.problem == '\0') << c.line << ": " << problem;
+        if (problem.find("is not") != std::string::npos) EXPECT_EQ(hit, HitInputs{}) << c.line << " stored";
     }
     EXPECT_FALSE(applyHitShotLine("Wind Speed:10", shot.hit));
+}
+
+// A later line that does not read leaves what an earlier one set, and is told with its line.
+TEST(HitShotKeys, ABadLaterLineIsToldNotStored) {
+    ShotParameters shot;
+    std::vector<std::string> problems;
+    readShotTextTelling("Hit Level:0.95\r\nName:x\r\nHit Level:abc\r\nWind SD:2\r\nWind SD:two\r\n", shot,
+                        ShotReadMode::Load, problems);
+    EXPECT_EQ(shot.hit.level, 0.95);
+    EXPECT_EQ(shot.hit.spreads.windSd, 2.0);
+    EXPECT_EQ(problems, (std::vector<std::string>{"line 3: Hit Level: \"abc\" is not a number",
+                                                  "line 5: Wind SD: \"two\" is not a number"}));
 }
 
 TEST(HitShotKeys, TargetsAsTyped) {

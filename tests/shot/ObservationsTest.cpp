@@ -1,6 +1,10 @@
 #include "shot/Observations.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 
 #include "shot/AdvancedShotKeys.h"
 #include "shot/ShotFile.h"
@@ -52,20 +56,34 @@ TEST(Observations, ReadFromCsvAndKeptWithTheShot) {
     readShotText(text, back, ShotReadMode::Load);
     expectSameObservations(back.observations, shot.observations);
     EXPECT_EQ(back.advanced.dragScale, shot.advanced.dragScale);
-    // A list that does not read whole is left out whole.
+    // A list that does not read whole is left out whole, and told with its line and item.
     const struct {
         const char* line;
         std::size_t observations, points;
+        const char* problem;  // the first
     } lists[] = {
-        {"Observations:range_yd up_moa;300 2.25;600 7\r\nDrag Scale:1 1.02;2 1\r\n", 2, 2},
-        {"Observations:range_yd up_moa;300 2.25;600 x\r\nDrag Scale:1 1.02;2\r\n", 0, 0},
-        {"Observations:range_yd up_moa;300 2.25;6000 7\r\nDrag Scale:1 1.02;2 1 3\r\n", 0, 0},
-        {"Observations:range_yd up_mao;300 2.25\r\nDrag Scale:1 1.02;;\r\n", 0, 1},
+        {"Observations:range_yd up_moa;300 2.25;600 7\r\nDrag Scale:1 1.02;2 1\r\n", 2, 2, ""},
+        {"Observations:range_yd up_moa;300 2.25;600 x\r\nDrag Scale:1 1.02;2\r\n", 0, 0,
+         "line 1: Observations: item 3 (\"600 x\"): \"x\" in column up_moa is not a number"},
+        {"Observations:range_yd up_moa;300 2.25;6000 7\r\nDrag Scale:1 1.02;2 1 3\r\n", 0, 0,
+         "line 1: Observations: item 3 (\"6000 7\"): range_yd at 6000 yd must be from 1 to 5000 yd"},
+        {"Observations:range_yd up_mao;300 2.25\r\nDrag Scale:1 1.02;;\r\n", 0, 1,
+         "line 1: Observations: item 1 (\"range_yd up_mao\"): unknown column \"up_mao\""},
+        {"Observations:range_yd up_moa;300 abc\r\n", 0, 0, "line 1: Observations: item 2 (\"300 abc\")"},
+        {"Observations:range_yd up_moa;99999 4\r\n", 0, 0, "line 1: Observations: item 2 (\"99999 4\"): range_yd"},
+        {"Observations:300 4.75;600 15\r\n", 0, 0, "line 1: Observations: item 1 (\"300 4.75\"): unknown column"},
+        {"Observations:range_yd up_moa;300 4 5\r\n", 0, 0, "line 1: Observations: item 2 (\"300 4 5\"): 3 cells"},
+        {"\r\nDrag Scale:1 nan\r\n", 0, 0, "line 2: Drag Scale: item 1 is not two numbers (\"1 nan\")"},
+        {"Drag Scale:1 1.02;2 1\r\nDrag Scale:1 1.02;2 x\r\n", 0, 2, "line 2: Drag Scale: item 2"},
     };
     for (const auto& list : lists) {
-        readShotText(list.line, back, ShotReadMode::Load);
+        std::vector<std::string> problems;
+        readShotTextTelling(list.line, back, ShotReadMode::Load, problems);
         EXPECT_EQ(back.observations.size(), list.observations) << list.line;
         EXPECT_EQ(back.advanced.dragScale.size(), list.points) << list.line;
+        const std::string first = problems.empty() ? std::string() : problems.front();
+        EXPECT_EQ(first.substr(0, std::string(list.problem).size()), list.problem) << list.line;
+        EXPECT_EQ(first.empty(), *list.problem == '\0') << first;
     }
     readShotText(shotFileText(ShotParameters{}), back, ShotReadMode::Load);
     EXPECT_TRUE(back.observations.empty());
@@ -90,12 +108,55 @@ TEST(Observations, BadCsvNamesTheLineAndTheFault) {
         {"range_yd,up_moa\n0.5,2\n", "line 2: range_yd at 0.5 yd must be from 1 to 5000 yd"},
         {"range_yd,velocity_fps\n300,20\n", "velocity_fps at 300 yd must be from 50 to 5000 ft/s"},
         {"range_yd,up_moa,sigma_moa\n300,2,0\n", "sigma_moa at 300 yd must be above 0 to 60 MOA"},
+        // Comma decimals belong to rows parted by semicolons or tabs; they never part two cells.
+        {"range_yd,up_moa\n300,4,7\n", "line 2: more cells than the header has columns"},
+        {"range_yd;up_moa\n300;4,7,5\n", "line 2: \"4.7.5\" in column up_moa is not a number"},
     };
     for (const auto& c : cases) {
         const ObservationTable table = parseObservationsCsv(c.text);
         EXPECT_NE(table.error.find(c.error), std::string::npos) << c.text << " gave: " << table.error;
         EXPECT_TRUE(table.observations.empty());
     }
+    // The reader's limits end the reading with an error on their line.
+    std::string rows = "range_yd,up_moa\n";
+    for (int i = 0; i < 100000; ++i) rows += "300,4\n";
+    EXPECT_EQ(parseObservationsCsv(rows).error,
+              "line 100001: more than 100000 lines, more than a table of observations holds");
+    const std::string nul = std::string("range_yd,up_moa\n300,4\n") + '\0' + "\n";
+    EXPECT_EQ(parseObservationsCsv(nul).error, "line 3: a NUL byte: this is no text file");
+    const std::string wide = "range_yd,up_moa\n300,4" + std::string(1 << 20, ' ') + "\n";
+    EXPECT_EQ(parseObservationsCsv(wide).error, "line 2: the line is longer than 1 MiB");
+}
+
+// Semicolons or tabs with comma decimals, a byte order mark, and the CSV file's size limit.
+TEST(Observations, CsvAsSpreadsheetsWriteIt) {
+    const struct {
+        const char* text;
+        double range, upMoa;
+    } cases[] = {
+        {"range_yd;up_moa\r\n300;4,7\r\n", 300, 4.7},
+        {"range_yd\tup_moa\n300,5\t4,7\n", 300.5, 4.7},
+        {"\xEF\xBB\xBFrange_yd,up_moa\n300,+4.75\n", 300, 4.75},
+    };
+    for (const auto& c : cases) {
+        const ObservationTable table = parseObservationsCsv(c.text);
+        ASSERT_EQ(table.error, "") << c.text;
+        ASSERT_EQ(table.observations.size(), 1u);
+        EXPECT_EQ(table.observations[0].range, c.range);
+        EXPECT_EQ(table.observations[0].upMoa, c.upMoa);
+    }
+    // 16 MiB and more: a header of 16 bytes, then rows of 1000; the 16 MiB point falls in row
+    // 16778 (16 + 16777 x 1000 < 16777216 < 16 + 16778 x 1000), the file's line 16779.
+    const std::string path = testing::TempDir() + "vorlan-observations-" + std::to_string(::getpid()) + ".csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string row = "300,4" + std::string(994, ' ') + "\n";
+        out << "range_yd,up_moa\n";
+        for (int i = 0; i < 17000; ++i) out << row;
+    }
+    EXPECT_EQ(loadObservationsCsv(path).error,
+              "line 16779: the file goes on past 16 MiB, more than a table of observations holds");
+    std::remove(path.c_str());
 }
 
 TEST(Observations, DragScaleBoundsInTheAdvancedCheck) {

@@ -11,6 +11,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
 #include "shot/SettingsFile.h"
+#include "shot/ShotCheck.h"
 
 namespace vorlan {
 namespace {
@@ -174,6 +175,35 @@ TEST(ShotFile, LineBreaksInTextNeverForgeALine) {
     EXPECT_EQ(back.name, "a BC:1.5 Velocity:3");
     EXPECT_EQ(back.ballisticCoefficient, shot.ballisticCoefficient);
     EXPECT_EQ(back.velocity, shot.velocity);
+}
+
+// A text's limit counts characters, not bytes: accented text as long as the limit is kept
+// whole through the check and the file.
+TEST(ShotFile, TextLimitsCountCharacters) {
+    const auto repeated = [](const char* character, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) text += character;
+        return text;
+    };
+    const struct {
+        std::string name, caliber;
+        const char* problem;
+    } cases[] = {
+        {repeated("\u00e9", 256), repeated("\u00e9", 4), ""},
+        {repeated("\U0001F98C", 256), "7,62", ""},
+        {repeated("\u00e9", 257), ".308", "Name: the text is longer than 256 characters"},
+        {"x", repeated("\u00e9", 5), "Caliber: the text is longer than 4 characters"},
+    };
+    for (const auto& c : cases) {
+        ShotParameters shot;
+        shot.name = c.name;
+        shot.caliber = c.caliber;
+        EXPECT_EQ(shotProblem(shot), c.problem) << c.name.size();
+        ShotParameters back;
+        readShotText(shotFileText(shot), back, ShotReadMode::Load);
+        EXPECT_EQ(back.name, c.name);
+        EXPECT_EQ(back.caliber, c.caliber);
+    }
 }
 
 TEST(ShotFile, NulBytesEndTheTextOfALine) {

@@ -43,7 +43,8 @@ inline Vec3 plus(const Vec3& a, double f, const Vec3& b) { return {a[0] + f * b[
 
 // The trajectory march without zeroing: 3-ft steps along the line of sight, midpoint velocity
 // after half a step, the full step timed by the midpoint's downrange speed, the clock advanced
-// by the step's chord over the new speed; it ends below 50 ft/s or 1999.9 in under the sight line.
+// by the step's chord over the new speed; it ends below 50 ft/s or 1999.9 in under the sight line,
+// or at the yard whose first half step would take half the downrange speed (all but stopped).
 // `Air` is HandAir or any air with the same drag(speed).
 template <class Air>
 std::vector<HandRow> handBuiltMarch(const HandShot& s, const Air& air) {
@@ -61,6 +62,7 @@ std::vector<HandRow> handBuiltMarch(const HandShot& s, const Air& air) {
     for (int yard = 0; yard <= s.lastRange && speed >= 50.0 && y >= -1999.9 / 12.0; ++yard) {
         rows.push_back({y, z, t, speed});
         const Vec3 mid = plus(v, 1.5 / v[0], acceleration(v));
+        if (!(mid[0] > 0.5 * v[0])) break;
         const double dt = 3.0 / mid[0];
         v = plus(v, dt, acceleration(mid));
         const double dy = v[1] * dt, dz = v[2] * dt;

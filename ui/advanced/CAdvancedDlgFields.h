@@ -50,7 +50,7 @@ constexpr SideNumberField kDiameterField{
     2.0,
     "Bullet Diameter",
     "in.",
-    "Diameter of the bullet in inches, 0 to 2; 0 takes the caliber's bullet diameter (6.5 Creedmoor is 0.264)."};
+    "Diameter of the bullet in inches, 0 to 2; 0 takes the caliber's bullet diameter (6.5x is 0.264, 30-0 0.308)."};
 constexpr SideNumberField kLatitudeField{
     W::kLatitude,
     kSigned,

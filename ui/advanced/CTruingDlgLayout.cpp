@@ -47,8 +47,9 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
     for (int row = 0; row < rowCount_; ++row) {
         QList<int> cells;
         for (int column = 0; column < kColumns; ++column) {
-            const KeystrokeRule rule{
+            KeystrokeRule rule{
                 .enabled = true, .fractional = true, .allowMinus = kCellColumns[column].signedValue, .decimals = 4};
+            rule.allowPlus = true;  // "+4.75" reads as 4.75
             QLineEdit* e = addNumberEdit(cell(row, column), rule);
             e->setFixedWidth(64);
             grid->addWidget(e, row + 1, column);

@@ -11,6 +11,7 @@ void CValidator::configure(const KeystrokeRule& rule) {
     fractional = rule.fractional;
     allowMinus = rule.allowMinus;
     decimals = rule.decimals;
+    allowPlus = rule.allowPlus;
     rangeCheck = false;
 }
 
@@ -20,6 +21,7 @@ bool CValidator::passes(const QString& text) const {
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (i == 0 && c == u'-' && (allowMinus || !fractional)) continue;
+        if (i == 0 && c == u'+' && allowPlus) continue;
         if (fractional && point >= 0 && i - point > decimals) return false;
         if (fractional && c == u'.' && point < 0) {
             point = i;

@@ -2,7 +2,7 @@
 // The keystroke filter of a number edit. After every change of the edit's text, including
 // texts the program writes, it cuts characters from the end until what is left has an allowed
 // shape: digits, in fractional mode at most one decimal point with a bounded number of digits
-// after it, and a leading minus sign where allowed. A disallowed character in the middle
+// after it, and a leading minus or plus sign where allowed. A disallowed character in the middle
 // takes everything after it along. It never shows a message.
 
 #include <QString>
@@ -19,6 +19,7 @@ public:
     bool fractional = false;  // digits with one decimal point; otherwise whole numbers
     bool allowMinus = false;  // fractional mode: a leading minus sign (whole mode always takes one)
     int decimals = 0;         // fractional mode: digits allowed after the point
+    bool allowPlus = false;   // a leading plus sign
     bool rangeCheck = false;  // the value must also lie within [minimum, maximum]
     double minimum = 0.0;
     double maximum = 0.0;

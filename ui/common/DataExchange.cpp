@@ -88,7 +88,8 @@ void DataExchange::text(int controlId, std::string& value, int maxLength) {
     }
     const QString text = controlText(controlId);
     value = text.toStdString();
-    if (maxLength > 0 && text.size() > maxLength) fail(controlId, textLengthMessage(maxLength));
+    // Characters, as the shot check counts them: a letter beyond the 16-bit range is one.
+    if (maxLength > 0 && text.toUcs4().size() > maxLength) fail(controlId, textLengthMessage(maxLength));
 }
 
 void DataExchange::check(int controlId, bool& value) {

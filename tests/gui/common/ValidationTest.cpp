@@ -32,27 +32,37 @@ void TestValidation::filterShapes_data() {
     QTest::addColumn<bool>("fractional");
     QTest::addColumn<bool>("allowMinus");
     QTest::addColumn<int>("decimals");
+    QTest::addColumn<bool>("allowPlus");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("one decimal") << true << false << 1 << "12.345"
+    QTest::newRow("one decimal") << true << false << 1 << false << "12.345"
                                  << "12.3";
-    QTest::newRow("no second point") << true << false << 2 << "1.2.3"
+    QTest::newRow("no second point") << true << false << 2 << false << "1.2.3"
                                      << "1.2";
-    QTest::newRow("letter takes the rest") << true << false << 2 << "12a45"
+    QTest::newRow("letter takes the rest") << true << false << 2 << false << "12a45"
                                            << "12";
-    QTest::newRow("minus refused") << true << false << 2 << "-5"
+    QTest::newRow("minus refused") << true << false << 2 << false << "-5"
                                    << "";
-    QTest::newRow("minus allowed") << true << true << 1 << "-5.25"
+    QTest::newRow("minus allowed") << true << true << 1 << false << "-5.25"
                                    << "-5.2";
-    QTest::newRow("minus only first") << true << true << 1 << "5-"
+    QTest::newRow("minus only first") << true << true << 1 << false << "5-"
                                       << "5";
-    QTest::newRow("whole takes minus") << false << false << 0 << "-300"
+    QTest::newRow("whole takes minus") << false << false << 0 << false << "-300"
                                        << "-300";
-    QTest::newRow("whole refuses point") << false << false << 0 << "30.5"
+    QTest::newRow("whole refuses point") << false << false << 0 << false << "30.5"
                                          << "30";
-    QTest::newRow("point first") << true << false << 2 << ".25"
+    QTest::newRow("point first") << true << false << 2 << false << ".25"
                                  << ".25";
-    QTest::newRow("empty passes") << true << false << 2 << ""
+    // A plus sign where the window takes one ("+4.75" in a truing cell), first only.
+    QTest::newRow("plus refused") << true << true << 2 << false << "+4.75"
+                                  << "";
+    QTest::newRow("plus taken") << true << false << 2 << true << "+4.75"
+                                << "+4.75";
+    QTest::newRow("plus only first") << true << true << 2 << true << "4+"
+                                     << "4";
+    QTest::newRow("plus or minus") << true << true << 2 << true << "+-4"
+                                   << "+";
+    QTest::newRow("empty passes") << true << false << 2 << false << ""
                                   << "";
 }
 
@@ -60,10 +70,11 @@ void TestValidation::filterShapes() {
     QFETCH(bool, fractional);
     QFETCH(bool, allowMinus);
     QFETCH(int, decimals);
+    QFETCH(bool, allowPlus);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     CValidator v;
-    v.configure({true, fractional, allowMinus, decimals});
+    v.configure({true, fractional, allowMinus, decimals, allowPlus});
     QCOMPARE(v.cutBack(typed), kept);
     v.enabled = false;
     QVERIFY(v.passes(typed));

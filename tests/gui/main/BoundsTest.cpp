@@ -73,7 +73,12 @@ bool bounded(const CheckedField& f) { return f.kind == CheckedField::Text || std
 QList<BoundCase> boundCases(const CheckedField& f) {
     if (f.kind == CheckedField::Text) {
         const QString message = QString::asprintf("Please enter no more than %d characters.", f.maxLength);
-        return {{"longest", QString(f.maxLength, u'x'), "", true},
+        // Characters are counted, not bytes or UTF-16 units; the refused text comes last.
+        const QString deer = QString::fromUcs4(U"\U0001F98C");
+        return {{"longest accented", QString(f.maxLength, u'\u00e9'), "", true},
+                {"longest beyond 16 bits", deer.repeated(f.maxLength), "", true},
+                {"one too long accented", QString(f.maxLength + 1, u'\u00e9'), message, true},
+                {"longest", QString(f.maxLength, u'x'), "", true},
                 {"one too long", QString(f.maxLength + 1, u'x'), message, true}};
     }
     if (!bounded(f)) return {};

@@ -122,6 +122,33 @@ TEST(RangeTable, ChoicesForValuesOnlyAFileCanHold) {
     EXPECT_EQ(lines.size(), 15u);  // no row step: header only
 }
 
+// Weight / (d^2 x 7000): a calibre below 1 is read as inches as designed (".300" is 0.300,
+// though the calibre table flies .300 names at 0.308); any other takes the diameter in use.
+TEST(RangeTable, SectionalDensityFromTheDiameterInUse) {
+    const struct {
+        const char* caliber;
+        double entered;  // Bullet Diameter
+        double weight;
+        const char* shown;
+    } cases[] = {
+        {".308", 0, 168, "0.253"},                                  // 168 / (0.308^2 x 7000) = 0.2530
+        {".300", 0, 150, "0.238"},                                  // 150 / (0.300^2 x 7000) = 0.2381
+        {"6.5x", 0, 140, "0.287"},                                  // 140 / (0.264^2 x 7000) = 0.2870
+        {"6.5", 0, 140, "0.287"},                                   // not 6.5 in (0.000)
+        {"30-0", 0, 150, "0.226"},                                  // 150 / (0.308^2 x 7000) = 0.2259
+        {"9.3x", 0, 286, "0.305"},                                  // 286 / (0.366^2 x 7000) = 0.3050
+        {"Wild", 0.264, 140, "0.287"}, {"6.5", 0.3, 150, "0.238"},  // the entered diameter rules
+        {"Wild", 0, 140, "-----"},
+    };
+    for (const auto& c : cases) {
+        ShotParameters shot;
+        shot.caliber = c.caliber;
+        shot.advanced.bulletDiameter = c.entered;
+        shot.weight = c.weight;
+        EXPECT_EQ(sectionalDensityText(shot), c.shown) << c.caliber << " " << c.entered;
+    }
+}
+
 // Every numeric field a file can set, at its most hostile, still gives a report.
 TEST(RangeTable, HostileValuesEnd) {
     for (const ShotFileLine& line : shotFileLines()) {
