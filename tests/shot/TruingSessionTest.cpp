@@ -85,6 +85,16 @@ TEST(TruingSession, ClearTruingRestoresTheVelocityKeptInTheFile) {
     EXPECT_EQ(read.velocity, 2700.0);
     EXPECT_FALSE(read.advanced.dragScaleOn());
     EXPECT_EQ(extensionShotFileText(read).find("Velocity Before Truing"), std::string::npos);
+
+    // Read whole, as every added key: a value that is not a velocity is told and not kept.
+    for (const char* bad : {"Velocity Before Truing:2700 fps", "Velocity Before Truing:0", "Velocity Before Truing:"}) {
+        ShotParameters told;
+        std::vector<std::string> problems;
+        readShotTextTelling(std::string(bad) + "\r\n", told, ShotReadMode::Load, problems);
+        EXPECT_EQ(told.velocityBeforeTruing, 0.0) << bad;
+        ASSERT_EQ(problems.size(), 1u) << bad;
+        EXPECT_NE(problems[0].find("is not a velocity"), std::string::npos) << problems[0];
+    }
 }
 
 // A fit that chose G7 for a box's G1 writes G7 and its coefficient; Clear Truing puts the box's

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/DragFunction.h"
 #include "reports/chartview/TrajectoryChartView.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
@@ -219,9 +220,16 @@ void CTruingDlg::onApply() {
     }
     owner()->showFields();
     owner()->shotChanged(this);
-    showStatus(
-        tr("Applied: velocity %1 f.p.s., drag scale %2. Clear Truing takes it back.")
-            .arg(shownNumber("%.1f", shot->velocity), QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
+    // A drag function the fit chose in place of the shot's is said, as it replaces the box's.
+    const TruingResult& fitted = *session_.result();
+    const QString drag = fitted.dragFunctionChosen
+                             ? tr(", drag function %1 %2")
+                                   .arg(QString::fromUtf8(dragFunctionName(fitted.dragFunction).data()),
+                                        shownNumber("%.3f", fitted.ballisticCoefficient))
+                             : QString();
+    showStatus(tr("Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.")
+                   .arg(shownNumber("%.1f", shot->velocity), drag,
+                        QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
 }
 
 void CTruingDlg::onClearTruing() {

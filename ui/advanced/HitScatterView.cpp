@@ -27,9 +27,11 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     const int line = metrics.height();
+    // A title wider than the picture takes a second line rather than losing its ends.
+    const int titleHeight = line * (metrics.horizontalAdvance(title()) > width() ? 2 : 1);
     const QRectF square = [&] {
-        const double side = std::max(40, std::min(width() - 12, height() - 2 * line - 12));
-        return QRectF((width() - side) / 2.0, line + 6, side, side);
+        const double side = std::max(40, std::min(width() - 12, height() - titleHeight - line - 12));
+        return QRectF((width() - side) / 2.0, titleHeight + 6, side, side);
     }();
     const double targetHalf =
         std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
@@ -80,7 +82,7 @@ void HitScatterView::paintEvent(QPaintEvent*) {
 
     p.setPen(Qt::black);
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
-    p.drawText(QRectF(0, 2, width(), line), Qt::AlignHCenter, this->title());
+    p.drawText(QRectF(0, 2, width(), titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
     p.drawText(
         QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
         tr("Grid %1 in; up and right as the shooter sees them").arg(QString::fromStdString(cFormat("%g", step))));

@@ -119,6 +119,7 @@ void TestTruingWindow::fiveHoldsFitApplyAndTheTableMatches() {
     press(window, kApply);
     QCOMPARE(dlg->shot().dragFunction, 0);
     QVERIFY(window->controlAs<QLabel>(kStatus)->text().startsWith(QStringLiteral("Applied: ")));
+    QVERIFY(window->controlAs<QLabel>(kStatus)->text().contains(QStringLiteral(", drag function G1 0.4")));
     QCOMPARE(dlg->edit(MainDialogIds::kVelocityEdit)->text().toDouble(), dlg->shot().velocity);
     QVERIFY(std::fabs(dlg->shot().velocity - 2700.0) > 10.0);
     QVERIFY(dlg->shot().advanced.dragScaleOn());
