@@ -45,6 +45,11 @@ TEST(FieldCard, TooSmallACardRefusesAndALargerOneHoldsIt) {
     ASSERT_TRUE(narrow.fits()) << narrow.refusal;
     EXPECT_TRUE(narrow.abbreviated);
     EXPECT_LT(narrow.typeSize, pocket.typeSize);
+    // Only the abbreviated strip closes its columns to one blank: "MOA MOA" under the winds.
+    const auto units = std::find_if(narrow.lines.begin(), narrow.lines.end(),
+                                    [](const CardLine& l) { return l.kind == CardLine::Kind::Heading && l.ruleBelow; });
+    ASSERT_NE(units, narrow.lines.end());
+    EXPECT_NE(units->text.find("MOA MOA"), std::string::npos) << units->text;
 }
 
 // Cards use their paper: type of 7 pt or more on a pocket card, turned when the columns are
@@ -96,6 +101,14 @@ TEST(FieldCard, TypeReadsAndFillsThePaper) {
             }
         }
         EXPECT_EQ(headings, 2u);  // titles, then units
+        // Lines spread at most 1.5 times the type apart; a rule under every fifth row (the last
+        // row's rule parts the table from the footer).
+        EXPECT_LE(fitted.lineHeight, 1.5 * fitted.typeSize + 1e-9);
+        const auto rows = std::count_if(fitted.lines.begin(), fitted.lines.end(),
+                                        [](const CardLine& l) { return l.kind == CardLine::Kind::Row; });
+        long row = 0;
+        for (const CardLine& line : fitted.lines)
+            if (line.kind == CardLine::Kind::Row && ++row < rows) EXPECT_EQ(line.ruleBelow, row % 5 == 0) << row;
         const double across = widest * kCardCharAdvance * fitted.typeSize / (fitted.width() - 2 * fitted.paper.margin);
         const double down = fitted.lines.size() * fitted.lineHeight / (fitted.height() - 2 * fitted.paper.margin);
         EXPECT_GE(std::min(across, down), 0.5) << across << " across, " << down << " down at " << fitted.typeSize;
