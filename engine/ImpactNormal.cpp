@@ -102,7 +102,10 @@ double rectangleChance(const ImpactNormal& n, double halfX, double halfY) {
 
 double normalCdf(double z) { return 0.5 * std::erfc(-z / std::numbers::sqrt2); }
 
-double hitChance(const ImpactNormal& n, const HitTarget& target) {
+namespace {
+
+// The integrals keep to within their tolerance, a hair over 1 at most.
+double chanceOf(const ImpactNormal& n, const HitTarget& target) {
     const double half = (n.varX + n.varY) / 2, diff = (n.varX - n.varY) / 2;
     const double root = std::sqrt(diff * diff + n.covXY * n.covXY);
     const double major = half + root, minor = std::max(0.0, half - root);
@@ -121,5 +124,9 @@ double hitChance(const ImpactNormal& n, const HitTarget& target) {
     const double mu = n.meanX * ux + n.meanY * uy, mv = -n.meanX * uy + n.meanY * ux;
     return circleChance(target.width / 2, mu, std::sqrt(major), mv, std::sqrt(minor));
 }
+
+}  // namespace
+
+double hitChance(const ImpactNormal& n, const HitTarget& target) { return std::clamp(chanceOf(n, target), 0.0, 1.0); }
 
 }  // namespace vorlan
