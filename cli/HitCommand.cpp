@@ -174,6 +174,19 @@ void printVerdict(const HitRun& run, const std::vector<HitRangeFigure>& figures,
     if (!misses.empty()) printValue(std::cout, "misses", misses);
 }
 
+// range_yd,p_hit,p_hit_se rows, and with `method` how each was counted.
+void printCsv(const std::vector<HitRangeFigure>& figures, bool method) {
+    std::cout << (method ? "range_yd,p_hit,p_hit_se,method\n" : "range_yd,p_hit,p_hit_se\n");
+    for (const HitRangeFigure& figure : figures) {
+        std::string line = std::to_string(figure.range) + ",";
+        appendRoundTrip(line, figure.probability);
+        line += ',';
+        appendRoundTrip(line, figure.standardError);
+        if (method) line += figure.sampled ? ",sampled" : ",budget";
+        std::cout << line << '\n';
+    }
+}
+
 // The samples alone: a run, then (but for the CSV) one more for each spread in force to put
 // the misses down to it.
 void runSampled(const HitFlags& flags, HitRun& run) {
@@ -183,17 +196,7 @@ void runSampled(const HitFlags& flags, HitRun& run) {
     RunProgress progress(std::int64_t{flags.runs} * passes);
     run.options.flown = &progress.flown;
     const HitProbabilityResult result = shotHitProbability(run.shot, run.ranges, run.options);
-    if (flags.csv) {
-        std::cout << "range_yd,p_hit,p_hit_se\n";
-        for (const HitRangeFigure& figure : result.figures) {
-            std::string line = std::to_string(figure.range) + ",";
-            appendRoundTrip(line, figure.probability);
-            line += ',';
-            appendRoundTrip(line, figure.standardError);
-            std::cout << line << '\n';
-        }
-        return;
-    }
+    if (flags.csv) return printCsv(result.figures, false);
     printValue(std::cout, "target", targetText(run.target));
     printValue(std::cout, "runs", std::to_string(result.runs));
     printValue(std::cout, "seed", std::to_string(flags.seed));
@@ -221,17 +224,7 @@ void runBudget(const HitFlags& flags, HitRun& run) {
     run.options.flown = &progress.flown;
     const HitBudgetResult result = shotHitBudget(run.shot, run.ranges, run.options);
     const std::vector<HitRangeFigure>& figures = result.hits.figures;
-    if (flags.csv) {
-        std::cout << "range_yd,p_hit,p_hit_se,method\n";
-        for (const HitRangeFigure& figure : figures) {
-            std::string line = std::to_string(figure.range) + ",";
-            appendRoundTrip(line, figure.probability);
-            line += ',';
-            appendRoundTrip(line, figure.standardError);
-            std::cout << line << (figure.sampled ? ",sampled\n" : ",budget\n");
-        }
-        return;
-    }
+    if (flags.csv) return printCsv(figures, true);
     printValue(std::cout, "target", targetText(run.target));
     printValue(std::cout, "method",
                result.sampledRanges == 0 ? std::string("error budget")
