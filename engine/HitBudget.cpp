@@ -195,7 +195,9 @@ HitBudgetResult computeHitBudget(const TrajectorySolver& shot, const HitSpreads&
             putDownMisses(*b, target, spreads, out.causes.back(), out.shares.back());
             if (range == options.scatterRange) out.hits.impacts = drawImpacts(linear, options);
         }
-        figure.sampled = !b || out.secondOrder.back() * kSecondOrderMargin > kHitBudgetLimit;
+        // Figures the budget cannot vouch for (NaN among them, from flights gone wild) are sampled.
+        figure.sampled = !b || !(out.secondOrder.back() * kSecondOrderMargin <= kHitBudgetLimit) ||
+                         !std::isfinite(figure.probability);
         out.sampledRanges += figure.sampled ? 1 : 0;
         figure.hits = static_cast<int>(std::lround(figure.probability * options.runs));
         out.hits.figures.push_back(figure);

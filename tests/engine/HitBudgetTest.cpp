@@ -174,6 +174,21 @@ TEST(HitBudget, FallsBackToTheSamplesWhereFarFromLinear) {
     }
 }
 
+TEST(HitBudget, ADamagedSpreadGivesAFigureFromZeroToOne) {
+    const TrajectorySolver shot = setUpHitShot(testing::load308());
+    HitRunOptions options;
+    options.runs = 100;
+    for (const double v : testing::kHostileValues) {
+        const HitSpreads cases[] = {
+            {.velocitySd = v},   {.coefficientSdPercent = v},     {.rangeSd = v}, {.windSd = v}, {.windDirectionSd = v},
+            {.precisionMoa = v}, {.precisionMoa = 1, .cantSd = v}};
+        for (const HitSpreads& spreads : cases)
+            for (const HitRangeFigure& f :
+                 computeHitBudget(shot, spreads, {HitTarget::Shape::Circle, 8, 0}, {100, 500}, options).hits.figures)
+                EXPECT_TRUE(f.probability >= 0.0 && f.probability <= 1.0) << v << " at " << f.range;
+    }
+}
+
 TEST(HitBudget, PutsTheMissesDownToTheSpreadWithTheLargestShare) {
     const TrajectorySolver shot = setUpHitShot(testing::load308());
     const HitSpreads spreads{.velocitySd = 5, .windSd = 4, .precisionMoa = 0.2};
