@@ -1,7 +1,7 @@
 // The error budget against closed forms (the precision alone on a circle and a rectangle, one
 // normal axis across a band, a spread along one line), an offset tilted normal on a circle
-// against a brute-force polar sum, the seeded samples within their error for four loads at
-// every range, and the fall-back to the samples where the flight is far from linear.
+// against a brute-force polar sum, the seeded samples within their error for four loads and a
+// steep shot at every range, and the fall-back to the samples where the flight is far from linear.
 
 #include <gtest/gtest.h>
 
@@ -119,8 +119,11 @@ TEST(HitBudget, AgreesWithTheSamplesAtEveryRange) {
         {".22 LR to 200 yd", load(1080, 40, 0.138, 0, 50, 2), rimfire, every(20, 200)},
         {"airgun to 50 yd", load(800, 8, 0.02, 0, 33, 1), rimfire, every(5, 50)},
         {".338 to 1500 yd", load(2750, 300, 0.381, 4, 100, 10), all, every(100, 1500)},
+        {".308 at 80 degrees up", load(2700, 175, 0.243, 4, 100, 8), all, every(100, 1000)},
     };
     constexpr int kRuns = 10000;
+    cases[4].shot.losAngle = 80;
+    std::size_t counted = 0, total = 0;  // ranges the budget itself counts, of all
     for (Case& c : cases) {
         c.shot.crosswind = 8;
         const TrajectorySolver shot = setUpHitShot(c.shot);
@@ -131,12 +134,15 @@ TEST(HitBudget, AgreesWithTheSamplesAtEveryRange) {
         const HitProbabilityResult sampled = computeHitProbability(shot, c.spreads, target, c.ranges, options);
         const HitBudgetResult budget = computeHitBudget(shot, c.spreads, target, c.ranges, options);
         ASSERT_EQ(budget.hits.figures.size(), c.ranges.size());
+        counted += c.ranges.size() - static_cast<std::size_t>(budget.sampledRanges);
+        total += c.ranges.size();
         for (std::size_t r = 0; r < c.ranges.size(); ++r) {
             const double p = budget.hits.figures[r].probability;
             const double se = std::sqrt(std::max(p * (1 - p), 1e-4) / kRuns);
             EXPECT_NEAR(p, sampled.figures[r].probability, 4.0 * se + 0.002) << c.what << " at " << c.ranges[r];
         }
     }
+    EXPECT_GE(counted * 4, total * 3);  // the samples stand in at a few ranges only
 }
 
 TEST(HitBudget, FallsBackToTheSamplesWhereFarFromLinear) {
