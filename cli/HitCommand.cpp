@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "cli/Commands.h"
-#include "engine/HitProbability.h"
+#include "engine/HitBudget.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
@@ -29,6 +29,7 @@ struct HitFlags {
     std::string sweep;
     bool sweepGiven = false;  // an empty --sweep is refused, not the default
     bool csv = false;
+    std::string method = "budget";
 };
 
 constexpr int kMostRanges = 10000;
@@ -122,61 +123,134 @@ std::string targetText(const HitTarget& target) {
     return cFormat("rectangle %g x %g in", target.width, target.height);
 }
 
-void runHit(const HitFlags& flags) {
-    ShotParameters shot = loadShot(flags.path);
-    applyFlags(flags, shot.hit);
+// The ranges and the target of a run, the shot's inputs checked.
+struct HitRun {
+    ShotParameters shot;
+    std::vector<int> ranges;
+    HitTarget target;
+    HitRunOptions options;
+};
+
+HitRun hitRun(const HitFlags& flags) {
+    HitRun run{loadShot(flags.path), {}, {}, {}};
+    applyFlags(flags, run.shot.hit);
+    const ShotParameters& shot = run.shot;
     if (const std::string problem = shotProblem(shot); !problem.empty()) throw UsageError(problem);
     if (!hitSpreadsSet(shot))
         throw UsageError(
             "no spread to count misses with: give one or more of --mv-sd, --bc-sd, --range-sd, "
             "--wind-sd, --wind-direction-sd, --precision or --cant-sd");
-    const std::vector<int> ranges = flags.sweepGiven ? sweepRanges(flags.sweep) : shotHitRanges(shot);
-    if (ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
-    const HitTarget target = shotHitTarget(shot);
-    if (!target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
-    HitRunOptions options = shotHitOptions(shot);
-    options.runs = flags.runs;
-    options.seed = flags.seed;
-    options.threads = flags.threads;
-    // The run, then (but for the CSV) one more for each spread in force to put the misses down to it.
-    int passes = 1;
-    for (int i = 0; i < kHitSpreadCount && !flags.csv; ++i)
-        passes += spreadInForce(shot.hit.spreads, static_cast<HitSpread>(i)) ? 1 : 0;
-    RunProgress progress(std::int64_t{flags.runs} * passes);
-    options.flown = &progress.flown;
-    const HitProbabilityResult result = shotHitProbability(shot, ranges, options);
-    if (flags.csv) {
-        std::cout << "range_yd,p_hit,p_hit_se\n";
-        for (const HitRangeFigure& figure : result.figures) {
-            std::string line = std::to_string(figure.range) + ",";
-            appendRoundTrip(line, figure.probability);
-            line += ',';
-            appendRoundTrip(line, figure.standardError);
-            std::cout << line << '\n';
-        }
-        return;
-    }
-    printValue(std::cout, "target", targetText(target));
-    printValue(std::cout, "runs", std::to_string(result.runs));
-    printValue(std::cout, "seed", std::to_string(flags.seed));
-    for (const HitRangeFigure& figure : result.figures) {
-        const std::string label = std::to_string(figure.range) + " yd";
-        printValue(std::cout, label.c_str(), cFormat("%.4f +/- %.4f", figure.probability, figure.standardError));
-    }
-    for (const HitRangeFigure& figure : result.figures)
+    run.ranges = flags.sweepGiven ? sweepRanges(flags.sweep) : shotHitRanges(shot);
+    if (run.ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
+    run.target = shotHitTarget(shot);
+    if (!run.target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
+    run.options = shotHitOptions(shot);
+    run.options.runs = flags.runs;
+    run.options.seed = flags.seed;
+    run.options.threads = flags.threads;
+    return run;
+}
+
+std::string figureText(const HitRangeFigure& figure) {
+    if (!figure.sampled) return cFormat("%.4f", figure.probability);
+    return cFormat("%.4f +/- %.4f", figure.probability, figure.standardError);
+}
+
+// The lines after the figures: P(hit) at the target range, the ethical range and the misses.
+void printVerdict(const HitRun& run, const std::vector<HitRangeFigure>& figures, const std::string& misses,
+                  bool flagSampled) {
+    const ShotParameters& shot = run.shot;
+    for (const HitRangeFigure& figure : figures)
         if (figure.range == static_cast<int>(std::round(shot.targetRange))) {
             printValue(std::cout, "p_hit",
-                       cFormat("%.4f +/- %.4f at the target range of %d yd", figure.probability, figure.standardError,
-                               figure.range));
+                       figureText(figure) + cFormat(" at the target range of %d yd", figure.range) +
+                           (flagSampled && figure.sampled ? " (sampled)" : ""));
             break;
         }
-    const std::optional<int> ethical = ethicalRange(result.figures, shot.hit.level);
+    const std::optional<int> ethical = ethicalRange(figures, shot.hit.level);
     printValue(std::cout, "ethical_range",
                (ethical ? std::to_string(*ethical) + " yd" : std::string("none")) +
                    cFormat(" (P(hit) at or above %g)", shot.hit.level));
-    const std::string misses =
-        missCausesText(missCauses(setUpHitShot(shot), shot.hit.spreads, target, ranges, options));
     if (!misses.empty()) printValue(std::cout, "misses", misses);
+}
+
+// range_yd,p_hit,p_hit_se rows, and with `method` how each was counted.
+void printCsv(const std::vector<HitRangeFigure>& figures, bool method) {
+    std::cout << (method ? "range_yd,p_hit,p_hit_se,method\n" : "range_yd,p_hit,p_hit_se\n");
+    for (const HitRangeFigure& figure : figures) {
+        std::string line = std::to_string(figure.range) + ",";
+        appendRoundTrip(line, figure.probability);
+        line += ',';
+        appendRoundTrip(line, figure.standardError);
+        if (method) line += figure.sampled ? ",sampled" : ",budget";
+        std::cout << line << '\n';
+    }
+}
+
+// The samples alone: a run, then (but for the CSV) one more for each spread in force to put
+// the misses down to it.
+void runSampled(const HitFlags& flags, HitRun& run) {
+    int passes = 1;
+    for (int i = 0; i < kHitSpreadCount && !flags.csv; ++i)
+        passes += spreadInForce(run.shot.hit.spreads, static_cast<HitSpread>(i)) ? 1 : 0;
+    RunProgress progress(std::int64_t{flags.runs} * passes);
+    run.options.flown = &progress.flown;
+    const HitProbabilityResult result = shotHitProbability(run.shot, run.ranges, run.options);
+    if (flags.csv) return printCsv(result.figures, false);
+    printValue(std::cout, "target", targetText(run.target));
+    printValue(std::cout, "runs", std::to_string(result.runs));
+    printValue(std::cout, "seed", std::to_string(flags.seed));
+    for (const HitRangeFigure& figure : result.figures)
+        printValue(std::cout, (std::to_string(figure.range) + " yd").c_str(), figureText(figure));
+    printVerdict(
+        run, result.figures,
+        missCausesText(missCauses(setUpHitShot(run.shot), run.shot.hit.spreads, run.target, run.ranges, run.options)),
+        false);
+}
+
+// "the wind call 61 %, the precision 30 %, ...": the spreads' shares of the impact's variance.
+std::string sharesText(const std::array<double, kHitSpreadCount>& shares) {
+    std::string text;
+    for (int i = 0; i < kHitSpreadCount; ++i)
+        if (shares[static_cast<std::size_t>(i)] > 0.0)
+            text += cFormat("%s%s %.0f %%", text.empty() ? "" : ", ", hitSpreadName(static_cast<HitSpread>(i)),
+                            100.0 * shares[static_cast<std::size_t>(i)]);
+    return text;
+}
+
+// The error budget, the samples where it is not enough.
+void runBudget(const HitFlags& flags, HitRun& run) {
+    RunProgress progress(flags.runs);
+    run.options.flown = &progress.flown;
+    const HitBudgetResult result = shotHitBudget(run.shot, run.ranges, run.options);
+    const std::vector<HitRangeFigure>& figures = result.hits.figures;
+    if (flags.csv) return printCsv(figures, true);
+    printValue(std::cout, "target", targetText(run.target));
+    printValue(std::cout, "method",
+               result.sampledRanges == 0 ? std::string("error budget")
+                                         : cFormat("error budget; %d of %d ranges sampled (%d samples, seed %llu)",
+                                                   result.sampledRanges, static_cast<int>(figures.size()),
+                                                   result.hits.runs, static_cast<unsigned long long>(flags.seed)));
+    for (const HitRangeFigure& figure : figures)
+        printValue(std::cout, (std::to_string(figure.range) + " yd").c_str(),
+                   figureText(figure) + (figure.sampled ? " sampled" : ""));
+    printVerdict(run, figures, missCausesText(result.causes), true);
+    // What decides the misses at the target range, else at the last.
+    std::size_t at = figures.size() - 1;
+    for (std::size_t r = 0; r < figures.size(); ++r)
+        if (figures[r].range == static_cast<int>(std::round(run.shot.targetRange))) at = r;
+    if (const std::string shares = sharesText(result.shares[at]); !shares.empty())
+        printValue(std::cout, "variance", cFormat("at %d yd: ", figures[at].range) + shares);
+}
+
+void runHit(const HitFlags& flags) {
+    const std::optional<HitMethod> method = hitMethodNamed(flags.method);
+    if (!method) throw UsageError("--method: '" + flags.method + "' is not budget or sampled");
+    HitRun run = hitRun(flags);
+    if (*method == HitMethod::Sampled)
+        runSampled(flags, run);
+    else
+        runBudget(flags, run);
 }
 
 }  // namespace
@@ -211,7 +285,13 @@ void addHitCommand(CLI::App& app) {
         command->add_option("--sweep", flags->sweep, "Ranges FROM:TO:STEP in yards (default: the table's ranges)");
     command->add_option("--level", flags->level, "P(hit) an ethical shot must reach (default 0.9)")
         ->check(finiteNumber());
-    command->add_flag("--csv", flags->csv, "range_yd,p_hit,p_hit_se, one row per range");
+    command->add_flag("--csv", flags->csv,
+                      "range_yd,p_hit,p_hit_se, one row per range (with the budget, and each row's method)");
+    command
+        ->add_option("--method", flags->method,
+                     "budget (default): the error budget, sampled where the impact is far from linear; "
+                     "sampled: every range from the samples")
+        ->check(given());
     command->callback([flags, sweep] {
         flags->sweepGiven = sweep->count() > 0;
         runHit(*flags);

@@ -4,11 +4,12 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <numeric>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "engine/Ballistics.h"
+#include "engine/HitFlight.h"
 
 namespace vorlan {
 
@@ -16,35 +17,6 @@ namespace {
 
 // A spread missing fewer than one shot in a hundred decides nothing worth saying.
 constexpr double kNoticeableMisses = 0.01;
-
-constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
-
-// SplitMix64's finaliser: a bijection that scatters neighbouring keys far apart.
-std::uint64_t mixBits(std::uint64_t z) {
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
-// The numbers of one sample: a SplitMix64 stream keyed by the seed and the sample's index.
-class SampleStream {
-public:
-    SampleStream(std::uint64_t seed, std::uint64_t index) : state_(mixBits(mixBits(seed + kGolden) ^ index)) {}
-    // Two independent standard normal numbers (Box-Muller).
-    std::pair<double, double> normals() {
-        const double radius = std::sqrt(-2.0 * std::log(uniform()));
-        const double angle = 2.0 * std::numbers::pi * uniform();
-        return {radius * std::cos(angle), radius * std::sin(angle)};
-    }
-
-private:
-    // Uniform in (0, 1), never 0.
-    double uniform() {
-        state_ += kGolden;
-        return (static_cast<double>(mixBits(state_) >> 11) + 0.5) * 0x1.0p-53;
-    }
-    std::uint64_t state_;
-};
 
 constexpr std::array<const char*, kHitSpreadCount> kSpreadNames = {
     "the muzzle velocity", "the coefficient", "the range estimate", "the wind call", "the precision", "the cant",
@@ -54,54 +26,9 @@ constexpr std::array<const char*, kHitSpreadCount> kSpreadNames = {
 // normal spread; two shots: sqrt(pi).
 constexpr std::array<double, 11> kGroupFactor = {0, 0, 1.7725, 2.409, 2.794, 3.066, 3.273, 3.441, 3.586, 3.707, 3.813};
 
-// Anything smaller than this stays in: a coefficient spread must not turn a coefficient
-// negative however far out a sample falls.
-constexpr double kLeastCoefficientFactor = 0.05;
-
 bool flightSpreads(const HitSpreads& s) {
     return s.velocitySd > 0.0 || s.coefficientSdPercent > 0.0 || s.windSd > 0.0 || s.windDirectionSd > 0.0 ||
            s.cantSd > 0.0;
-}
-
-// The wind of the shot as entered as a speed and the direction it comes from (degrees).
-struct Wind {
-    double speed;
-    double direction;
-    bool fromEffects;  // the advanced wind, not the designed crosswind
-};
-
-Wind shotWind(const TrajectorySolver& shot) {
-    const std::vector<WindZone>& zones = shot.advanced.windZones;
-    if (!zones.empty()) {
-        // The zones' mean speed is the call the spread is a share of.
-        double sum = 0.0;
-        for (const WindZone& zone : zones) sum += zone.speed;
-        return {sum / static_cast<double>(zones.size()), 0.0, true};
-    }
-    if (shot.advanced.windOn()) return {shot.advanced.windSpeed, shot.advanced.windDirection, true};
-    // The designed crosswind blows to the right (+z) from the left, 270 degrees.
-    return {std::fabs(shot.crosswind), shot.crosswind >= 0.0 ? 270.0 : 90.0, false};
-}
-
-// A sampled wind: a speed below 0 blows from the other side; the direction in [0, 360).
-WindZone blowing(double until, double speed, double direction) {
-    if (speed < 0.0) {
-        speed = -speed;
-        direction += 180.0;
-    }
-    direction = std::fmod(direction, 360.0);
-    if (direction < 0.0) direction += 360.0;
-    return {until, speed, direction};
-}
-
-// Every zone's wind called wrong alike: its speed by the same share of the mean speed (by the
-// same miles an hour when the zones are calm), its direction by the same turn.
-void sampleZones(TrajectorySolver& flight, const TrajectorySolver& base, double mean, double speedError, double turn) {
-    const std::vector<WindZone>& zones = base.advanced.windZones;
-    for (std::size_t i = 0; i < zones.size(); ++i) {
-        const double speed = mean > 0.0 ? zones[i].speed * (1.0 + speedError / mean) : zones[i].speed + speedError;
-        flight.advanced.windZones[i] = blowing(zones[i].until, speed, zones[i].direction + turn);
-    }
 }
 
 // Everything the samples share: the ranges, the flight as entered (its rows every yard give
@@ -111,66 +38,18 @@ struct HitPlan {
     const HitTarget& target;
     const std::vector<int>& ranges;
     const HitRunOptions& options;
-    TrajectorySolver nominal;  // every yard from the muzzle, zeroed
-    TrajectorySolver flight;   // the sampled flight: the nominal zero, rows at the ranges only
-    Wind wind{};
+    HitFlights flights;
     bool flies = false;  // some spread changes the flight; else every sample flies the nominal
     int scatterIndex = -1;
 };
 
-// The hold for an estimated range (yd) as an angle: feet at the target per yard of range.
-struct Hold {
-    double drop, windage;
-};
-
-Hold holdAt(const TrajectorySolver& nominal, double estimate, int firstRow) {
-    const auto last = static_cast<double>(std::max(nominal.lastRowIndex, 1));
-    const double range = std::clamp(estimate, std::clamp(static_cast<double>(firstRow), 1.0, last), last);
-    const auto i = static_cast<std::size_t>(range);
-    const std::size_t j = std::min(i + 1, static_cast<std::size_t>(last));
-    const double f = range - static_cast<double>(i);
-    const TrajectoryPoint& a = nominal.rows[i];
-    const TrajectoryPoint& b = nominal.rows[j];
-    return {(a.drop + f * (b.drop - a.drop)) / range, (a.windage + f * (b.windage - a.windage)) / range};
-}
-
-void sampleFlight(TrajectorySolver& flight, const HitPlan& plan, SampleStream& stream) {
-    const HitSpreads& s = plan.spreads;
-    const TrajectorySolver& base = plan.nominal;
-    const auto [velocity, coefficient] = stream.normals();
-    const auto [windSpeed, windDirection] = stream.normals();
-    const auto [cant, unused] = stream.normals();
-    (void)unused;
-    flight.muzzleVelocity = base.muzzleVelocity + velocity * s.velocitySd;
-    const double factor = std::max(1.0 + coefficient * s.coefficientSdPercent / 100.0, kLeastCoefficientFactor);
-    flight.dragModel.ballisticCoefficient = base.dragModel.ballisticCoefficient * factor;
-    for (std::size_t i = 0; i < flight.advanced.bcBands.size(); ++i)
-        flight.advanced.bcBands[i].coefficient = base.advanced.bcBands[i].coefficient * factor;
-    flight.cantAngle = base.cantAngle + degreesToRadians(cant * s.cantSd);
-    const Wind& w = plan.wind;
-    if (!base.advanced.windZones.empty()) {
-        sampleZones(flight, base, w.speed, windSpeed * s.windSd, windDirection * s.windDirectionSd);
-        return;
-    }
-    if (!w.fromEffects && s.windDirectionSd == 0.0) {
-        flight.crosswind = base.crosswind + windSpeed * s.windSd;
-        return;
-    }
-    // A direction to spread: a wind from any direction.
-    const WindZone wind = blowing(0.0, w.speed + windSpeed * s.windSd, w.direction + windDirection * s.windDirectionSd);
-    const double speed = wind.speed;
-    const double direction = wind.direction;
-    if (!base.advanced.anyOn()) {
-        // The designed step takes a wind along the line of sight as well as across it, and
-        // costs less than the advanced one: the same wind, split as the advanced step splits it.
-        const double radians = degreesToRadians(direction);
-        flight.headwind = speed * std::cos(radians);
-        flight.crosswind = -speed * std::sin(radians);
-        return;
-    }
-    flight.advanced.windSpeed = speed;
-    flight.advanced.windDirection = direction;
-    flight.crosswind = 0.0;
+// One sample's inputs: its draws in the order the streams have always given them.
+SpreadDraws sampleDraws(SampleStream& stream) {
+    SpreadDraws d;
+    std::tie(d.velocity, d.coefficient) = stream.normals();
+    std::tie(d.windSpeed, d.windDirection) = stream.normals();
+    d.cant = stream.normals().first;
+    return d;
 }
 
 // Counts the hits of samples [first, last) into `hits` (one per range).
@@ -178,12 +57,12 @@ void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int la
                 std::vector<HitImpact>& impacts) {
     const HitSpreads& s = plan.spreads;
     const double precision = moaToRadians(s.precisionMoa) * TrajectorySolver::kStep;  // ft per yd of range
-    const TrajectorySolver& flown = plan.flies ? flight : plan.nominal;
-    if (plan.nominal.lastRowIndex < 1) return;  // a shot that never leaves the muzzle has no holds and no hits
+    const TrajectorySolver& flown = plan.flies ? flight : plan.flights.nominal;
+    if (plan.flights.nominal.lastRowIndex < 1) return;  // a shot that never leaves the muzzle has no holds and no hits
     for (int sample = first; sample < last; ++sample) {
         SampleStream stream(plan.options.seed, static_cast<std::uint64_t>(sample));
         if (plan.flies) {
-            sampleFlight(flight, plan, stream);
+            strayFlight(flight, plan.flights.nominal, s, plan.flights.wind, sampleDraws(stream));
             flight.computeTrajectory();
         } else {
             for (int i = 0; i < 3; ++i) stream.normals();  // keep the streams in step with a flown run
@@ -195,8 +74,8 @@ void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int la
             (void)unused;
             const auto row = static_cast<std::int64_t>((range - flown.firstRange) / std::max(flown.rangeStep, 1));
             if (row < 0 || row > flown.lastRowIndex) continue;  // the bullet never gets there
-            const double rangeSd = s.rangeSdPercent ? s.rangeSd / 100.0 * range : s.rangeSd;
-            const Hold hold = holdAt(plan.nominal, range + rangeError * rangeSd, plan.options.firstRow);
+            const double rangeSd = rangeSpreadAt(s, range);
+            const Hold hold = holdAt(plan.flights.nominal, range + rangeError * rangeSd, plan.options.firstRow);
             const TrajectoryPoint& point = flown.rows[static_cast<std::size_t>(row)];
             const double x = (point.windage - hold.windage * range + precisionX * precision * range) * 12.0;
             const double y = (point.drop - hold.drop * range + precisionY * precision * range) * 12.0;
@@ -264,26 +143,9 @@ HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const H
                                            const HitRunOptions& options) {
     HitProbabilityResult result;
     if (ranges.empty() || options.runs <= 0) return result;
-    const int farthest = *std::max_element(ranges.begin(), ranges.end());
-    const int nearest = *std::min_element(ranges.begin(), ranges.end());
-    // The holds reach as far as any estimate will: seven deviations beyond the last range.
-    const double rangeSd = spreads.rangeSdPercent ? spreads.rangeSd / 100.0 * farthest : spreads.rangeSd;
-    HitPlan plan{spreads, target, ranges, options, shot, shot};
-    plan.nominal.firstRange = 0;
-    plan.nominal.lastRange = static_cast<std::int32_t>(
-        std::min<double>(farthest + std::ceil(7.0 * rangeSd) + 1.0, TrajectorySolver::kMarchLimit));
-    plan.nominal.rangeStep = 1;
-    plan.nominal.computeTrajectory();
-    result.muzzleElevation = plan.nominal.muzzleElevation;
-
+    HitPlan plan{spreads, target, ranges, options, hitFlights(shot, spreads, ranges)};
+    result.muzzleElevation = plan.flights.nominal.muzzleElevation;
     plan.flies = flightSpreads(spreads);
-    plan.wind = shotWind(shot);
-    plan.flight = plan.nominal;
-    plan.flight.solveElevation = false;
-    plan.flight.firstRange = nearest;
-    plan.flight.lastRange = farthest;
-    plan.flight.rangeStep =
-        std::accumulate(ranges.begin(), ranges.end(), 0, [](int a, int b) { return std::gcd(a, b); });
     for (std::size_t r = 0; r < ranges.size(); ++r)
         if (ranges[r] == options.scatterRange) plan.scatterIndex = static_cast<int>(r);
 
@@ -294,7 +156,7 @@ HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const H
     std::atomic<int> nextBlock{0};
     std::atomic<bool> stopped{false};
     const auto work = [&](std::vector<int>& hits) {
-        TrajectorySolver flight = plan.flight;
+        TrajectorySolver flight = plan.flights.flight;
         for (int block = nextBlock++; block < blocks; block = nextBlock++) {
             if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
                 stopped = true;

@@ -55,7 +55,8 @@ struct HitRangeFigure {
     int range;  // yd
     int hits;
     double probability;    // hits / runs
-    double standardError;  // sqrt(p (1 - p) / runs)
+    double standardError;  // sqrt(p (1 - p) / runs); 0 for a figure of the error budget (HitBudget.h)
+    bool sampled = true;   // counted by samples, not by the error budget
 };
 
 struct HitImpact {

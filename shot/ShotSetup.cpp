@@ -103,6 +103,11 @@ HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::v
     return computeHitProbability(setUpHitShot(shot), shot.hit.spreads, shotHitTarget(shot), ranges, options);
 }
 
+HitBudgetResult shotHitBudget(const ShotParameters& shot, const std::vector<int>& ranges,
+                              const HitRunOptions& options) {
+    return computeHitBudget(setUpHitShot(shot), shot.hit.spreads, shotHitTarget(shot), ranges, options);
+}
+
 namespace {
 
 // The bullet, the air it flies through and the effects beyond the designed flight, as the

@@ -5,7 +5,7 @@
 #include "engine/ChronographBcSolver.h"
 #include "engine/DragFunction.h"
 #include "engine/EvwCalculator.h"
-#include "engine/HitProbability.h"
+#include "engine/HitBudget.h"
 #include "engine/MaxRangeSolver.h"
 #include "engine/PointBlankZeroSolver.h"
 #include "engine/TrajectorySolver.h"
@@ -56,6 +56,9 @@ HitRunOptions shotHitOptions(const ShotParameters& shot);
 // The hit probability of the shot, its samples flown as the range table flies its trajectory.
 HitProbabilityResult shotHitProbability(const ShotParameters& shot, const std::vector<int>& ranges,
                                         const HitRunOptions& options);
+// The same through the error budget, the samples where it is not enough: as every window and
+// command counts it unless the samples alone are asked for.
+HitBudgetResult shotHitBudget(const ShotParameters& shot, const std::vector<int>& ranges, const HitRunOptions& options);
 
 // The side calculations filled from the shot: bullet, air and drag model as every command
 // takes them, and each calculation's own inputs from their stored fields (chronograph

@@ -17,7 +17,7 @@ bool countHits(ChartSeries& series, const ShotParameters& shot, const std::atomi
     if (!hasHitCurve(shot)) return false;
     HitRunOptions options = shotHitOptions(shot);
     options.cancel = cancel;
-    const HitProbabilityResult hits = shotHitProbability(shot, shotHitRanges(shot, kHitCurveRanges), options);
+    const HitProbabilityResult hits = shotHitBudget(shot, shotHitRanges(shot, kHitCurveRanges), options).hits;
     if (hits.cancelled) return false;
     series.hitCurve.clear();
     for (const HitRangeFigure& f : hits.figures)

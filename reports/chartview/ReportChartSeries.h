@@ -16,9 +16,9 @@ namespace vorlan {
 ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report);
 // Whether the chart of `shot` has a P(hit) curve: the shot has spreads and a target.
 bool hasHitCurve(const ShotParameters& shot);
-// Puts P(hit) against range into `series` (the default run, at the ranges of the Hit Probability
-// window) with the level and the ethical range; false, leaving it as it was, for a shot without
-// spreads or a run that `cancel` stops.
+// Puts P(hit) against range into `series` (counted as the Hit Probability window counts it, at
+// its ranges) with the level and the ethical range; false, leaving it as it was, for a shot
+// without spreads or a run that `cancel` stops.
 bool countHits(ChartSeries& series, const ShotParameters& shot, const std::atomic<bool>* cancel = nullptr);
 // The series of a solved trajectory (a comparison's baseline or current shot).
 ChartSeries chartSeries(const std::string& name, const TrajectorySolver& trajectory, double targetRange);

@@ -90,7 +90,9 @@ void CHitProbabilityDlg::buildControls() {
     targetWidth_ = edit(kTargetWidth, "The diameter of the circle (the OPBZ vital zone unless set), or the width");
     targetHeight_ = edit(kTargetHeight, "The height of the rectangle");
     level_ = edit(kLevel, "The P(hit) an ethical shot must reach");
-    runs_ = edit(kRuns, "Sampled shots: more shrink the error as one over their square root");
+    runs_ = edit(kRuns,
+                 "Sampled shots where the error budget falls back to samples: more shrink the error as one over their "
+                 "square root");
     rangeSdUnit_ = withId(new QComboBox(this), kRangeSdUnit);
     rangeSdUnit_->addItems({QStringLiteral("yd"), QStringLiteral("% of range")});
     precisionKind_ = withId(new QComboBox(this), kPrecisionKind);
@@ -314,11 +316,11 @@ void CHitProbabilityDlg::onInputChanged() {
         progress_->setText(tr("The table has no range to count hits at."));
         return;
     }
-    progress_->setText(tr("Flying %1 samples...").arg(runCount_));
+    progress_->setText(tr("Counting..."));
     misses_->clear();
 }
 
-void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool quick, double milliseconds) {
+void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int sampledRanges, double milliseconds) {
     const ShotParameters& shot = run_->shot();
     const int targetRange = static_cast<int>(std::lround(shot.targetRange));
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
@@ -353,12 +355,17 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, bool qui
         }
     }
     scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0,
-                         result.runs);
+                         runCount_);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
-    progress_->setText(
-        quick ? tr("A first answer from %1 samples (%2 ms); refining...").arg(result.runs).arg(timing)
-              : tr("%1 samples, seed %2, in %3 ms.").arg(result.runs).arg(HitProbabilityRun::kSeed).arg(timing));
-    if (!quick) misses_->setText(tr("Putting the misses down to one input..."));
+    progress_->setText(sampledRanges == 0
+                           ? tr("Error budget, in %1 ms.").arg(timing)
+                           : tr("Error budget, in %1 ms; %2 of %3 ranges sampled (%4 samples, seed %5), the impact "
+                                "being far from linear there.")
+                                 .arg(timing)
+                                 .arg(sampledRanges)
+                                 .arg(result.figures.size())
+                                 .arg(result.runs)
+                                 .arg(HitProbabilityRun::kSeed));
 }
 
 void CHitProbabilityDlg::showMisses(const QString& text) {

@@ -7,8 +7,8 @@
 // Every change of an input starts a new run (HitProbabilityRun) that cancels the one before;
 // the window lays the inputs out, reads them and shows what the run delivers.
 //
-//   inputs -> HitInputs (checked) -> HitProbabilityRun: quick run -> full run -> miss causes
-//                                    -> figures, table, ethical range, scatter, sentence
+//   inputs -> HitInputs (checked) -> HitProbabilityRun: error budget (samples where it falls
+//             back) -> figures, table, ethical range, scatter, method, sentence
 
 #include <functional>
 #include <optional>
@@ -35,7 +35,7 @@ public:
     // The inputs as the fields now read; none when one cannot be read (the reason in message()).
     std::optional<HitInputs> inputs();
     QString message() const;
-    // Whether the last run has ended (the full run and the miss causes); the figures shown
+    // Whether the last run has ended (the figures and the miss causes); the figures shown
     // are then those of the inputs now in the fields.
     bool finished() const { return run_->finished(); }
     // The last figures shown, and the ranges they are counted at.
@@ -47,7 +47,7 @@ private:
     void buildControls();
     void showInputs();
     void onInputChanged();
-    void showResult(const HitProbabilityResult& result, bool quick, double milliseconds);
+    void showResult(const HitProbabilityResult& result, int sampledRanges, double milliseconds);
     void showMisses(const QString& text);
 
     HitProbabilityRun* run_;

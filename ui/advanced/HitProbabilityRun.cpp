@@ -33,42 +33,30 @@ bool HitProbabilityRun::start(const HitInputs& hit, int runs, bool keep) {
     worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
         HitRunOptions options = shotHitOptions(shot);
         options.seed = kSeed;
+        options.runs = runs;
         options.cancel = cancel.get();
         options.scatterRange = targetRange;
-        const TrajectorySolver flight = setUpHitShot(shot);
-        const HitTarget target = shotHitTarget(shot);
-        std::vector<int> stages{runs};
-        if (runs > kQuickRuns) stages.insert(stages.begin(), kQuickRuns);
-        for (const int n : stages) {
-            QElapsedTimer clock;
-            clock.start();
-            options.runs = n;
-            HitProbabilityResult result = computeHitProbability(flight, shot.hit.spreads, target, ranges, options);
-            if (result.cancelled) return;
-            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            const bool quick = n < runs;
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, result = std::move(result), quick, ms] {
-                    deliverFigures(generation, result, quick, ms);
-                },
-                Qt::QueuedConnection);
-        }
-        options.scatterRange = -1;
-        const std::vector<MissCause> causes = missCauses(flight, shot.hit.spreads, target, ranges, options);
-        if (cancel->load()) return;
+        QElapsedTimer clock;
+        clock.start();
+        HitBudgetResult budget = shotHitBudget(shot, ranges, options);
+        if (budget.hits.cancelled || cancel->load()) return;
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         QMetaObject::invokeMethod(
-            this, [this, generation, text = missCausesText(causes)] { deliverMisses(generation, text); },
+            this,
+            [this, generation, budget = std::move(budget), ms] {
+                deliverFigures(generation, budget.hits, budget.sampledRanges, ms);
+                deliverMisses(generation, missCausesText(budget.causes));
+            },
             Qt::QueuedConnection);
     });
     return true;
 }
 
-void HitProbabilityRun::deliverFigures(int generation, const HitProbabilityResult& result, bool quick,
+void HitProbabilityRun::deliverFigures(int generation, const HitProbabilityResult& result, int sampledRanges,
                                        double milliseconds) {
     if (generation != generation_) return;
     result_ = result;
-    emit figuresReady(result, quick, milliseconds);
+    emit figuresReady(result, sampledRanges, milliseconds);
 }
 
 void HitProbabilityRun::deliverMisses(int generation, const std::string& text) {

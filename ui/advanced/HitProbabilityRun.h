@@ -3,9 +3,10 @@
 // run of samples those inputs start.
 //
 // Every new set of inputs cancels the run before (and waits for its worker to stop) and starts
-// another in a worker thread: a first answer from a few hundred samples comes at once, the
-// full run refines it, and a last pass puts the misses down to one input. The results arrive
-// as signals on the model's thread; those of a cancelled run never do.
+// another in a worker thread: the error budget (HitBudget.h), which counts the ranges where the
+// impact is far from linear by the seeded samples, and puts the misses down to one input from
+// the same numbers. The results arrive as signals on the model's thread; those of a cancelled
+// run never do.
 
 #include <QObject>
 #include <atomic>
@@ -22,9 +23,7 @@ namespace vorlan {
 class HitProbabilityRun : public QObject {
     Q_OBJECT
 public:
-    // The samples of the first answer, and the seed of every run (as vorlan-cli hit's, so that
-    // both give the same figures).
-    static constexpr int kQuickRuns = 500;
+    // The seed of every run (as vorlan-cli hit's, so that both give the same figures).
     static constexpr std::uint64_t kSeed = 1;
 
     // `keep` receives the inputs each time they are taken (the owner's shot).
@@ -35,7 +34,7 @@ public:
     const ShotParameters& shot() const { return shot_; }
     const std::vector<int>& ranges() const { return ranges_; }
     // Takes checked inputs: keeps them with the shot (and tells `keep` unless `keep` is false),
-    // cancels the run before and starts one of `runs` samples. False when the table has no
+    // cancels the run before and starts one (`runs` samples where it samples). False when the table has no
     // range to count hits at (no run then).
     bool start(const HitInputs& hit, int runs, bool keep = true);
     // Tells `keep` the inputs last taken (those started without keeping them).
@@ -44,19 +43,19 @@ public:
     }
     // Cancels the run in progress and waits for it; nothing more arrives from it.
     void stop();
-    // Whether the last run has ended (the full run and the miss causes, or cancelled).
+    // Whether the last run has ended (the figures and the miss causes, or cancelled).
     bool finished() const { return finished_; }
     // The last figures delivered.
     const HitProbabilityResult& result() const { return result_; }
 
 signals:
-    // The figures of the quick answer (`quick`) or of the full run, and how long they took.
-    void figuresReady(const vorlan::HitProbabilityResult& result, bool quick, double milliseconds);
+    // The figures, how many ranges the samples counted, and how long they took.
+    void figuresReady(const vorlan::HitProbabilityResult& result, int sampledRanges, double milliseconds);
     // The misses in words ("The precision decides most of the misses."), empty without misses.
     void missesReady(const QString& text);
 
 private:
-    void deliverFigures(int generation, const HitProbabilityResult& result, bool quick, double milliseconds);
+    void deliverFigures(int generation, const HitProbabilityResult& result, int sampledRanges, double milliseconds);
     void deliverMisses(int generation, const std::string& text);
 
     ShotParameters shot_;

@@ -1,6 +1,6 @@
 // The Hit Probability window's model without the window: its figures against closed forms,
-// the first answer before the full run, the inputs kept with the shot, and a newer input
-// never overwritten by the figures of an older one.
+// the inputs kept with the shot, and a newer input never overwritten by the figures of an
+// older one.
 
 #include <QSignalSpy>
 #include <QTest>
@@ -34,7 +34,7 @@ class HitProbabilityRunTest : public QObject {
 
 private slots:
     // Three inputs in quick succession: each cancels the run before it; only the last one's
-    // first answer and full run arrive, and its figures follow the closed form.
+    // figures arrive, and they are the closed form's.
     void theLastInputsWin() {
         std::vector<HitInputs> kept;
         HitProbabilityRun run(testing::load308ShortTable(), [&](const HitInputs& hit) { kept.push_back(hit); });
@@ -44,32 +44,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(run.finished(), 30000);
         QCOMPARE(kept.size(), std::size_t{3});
         QCOMPARE(run.shot().hit, precisionOnly(1.0));
-        QCOMPARE(figures.size(), 2);
-        QCOMPARE(figures[0][0].value<HitProbabilityResult>().runs, HitProbabilityRun::kQuickRuns);
-        QCOMPARE(figures[0][1].toBool(), true);
-        QCOMPARE(figures[1][1].toBool(), false);
+        QCOMPARE(figures.size(), 1);
+        QCOMPARE(figures[0][1].toInt(), 0);  // no range sampled
         const HitProbabilityResult& result = run.result();
-        QCOMPARE(result.runs, kDefaultHitRuns);
+        QCOMPARE(result.runs, 0);
         QCOMPARE(result.impacts.size(), std::size_t{2000});
         for (const HitRangeFigure& f : result.figures) {
             const double expected = circleProbability(1.0, 4.0, f.range);
-            QVERIFY2(
-                std::fabs(f.probability - expected) <= 4.0 * std::sqrt(expected * (1.0 - expected) / kDefaultHitRuns),
-                qPrintable(QString("%1 yd: %2 against %3").arg(f.range).arg(f.probability).arg(expected)));
+            QVERIFY2(std::fabs(f.probability - expected) <= 1e-6,
+                     qPrintable(QString("%1 yd: %2 against %3").arg(f.range).arg(f.probability).arg(expected)));
         }
         QCOMPARE(misses.size(), 1);
         QVERIFY(misses[0][0].toString().startsWith("The precision decides"));
     }
 
-    // A run of no more samples than the first answer's is the full run at once; a run stopped
+    // A run where the budget falls back counts those ranges by its samples; a run stopped
     // delivers nothing; a table without ranges starts none.
     void smallStoppedAndEmptyRuns() {
         HitProbabilityRun run(testing::load308ShortTable(), nullptr);
         QSignalSpy figures(&run, &HitProbabilityRun::figuresReady);
-        QVERIFY(run.start(precisionOnly(1.0), HitProbabilityRun::kQuickRuns));
+        HitInputs skewed = precisionOnly(0.5);
+        skewed.spreads.coefficientSdPercent = 20;  // far from linear at 300 yd
+        QVERIFY(run.start(skewed, 500));
         QTRY_VERIFY_WITH_TIMEOUT(run.finished(), 30000);
         QCOMPARE(figures.size(), 1);
-        QCOMPARE(figures[0][1].toBool(), false);
+        QVERIFY(figures[0][1].toInt() > 0);
+        QCOMPARE(run.result().runs, 500);
+        QVERIFY(run.result().figures[2].sampled && run.result().figures[2].standardError > 0.0);
         QVERIFY(run.start(precisionOnly(2.0), 200000));
         run.stop();
         QVERIFY(run.finished());
