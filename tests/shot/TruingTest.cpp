@@ -73,7 +73,9 @@ TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
             applyTruing(trued, result);
             EXPECT_EQ(trued.dragFunction, f.dragFunction);
             EXPECT_EQ(trued.ballisticCoefficient, f.chosen ? result.ballisticCoefficient : box.ballisticCoefficient);
-            if (f.chosen) EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
+            if (f.chosen) {
+                EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
+            }
         }
     }
 }
@@ -221,7 +223,9 @@ TEST(Truing, SaysWhenTheObservationsCannotDecide) {
         EXPECT_EQ(result.outcome, c.outcome);
         const std::string& said = c.outcome == O::Fitted ? result.note : result.message;
         EXPECT_NE(said.find(c.message), std::string::npos) << said;
-        if (*c.message == '\0') EXPECT_EQ(said, "");
+        if (*c.message == '\0') {
+            EXPECT_EQ(said, "");
+        }
     }
 }
 
