@@ -340,8 +340,10 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
     table_->setRowCount(static_cast<int>(result.figures.size()));
     for (std::size_t i = 0; i < result.figures.size(); ++i) {
         const HitRangeFigure& f = result.figures[i];
+        // A range the error budget left to the samples says so beside its error.
+        const QString error = f.standardError > 0.0 ? percent(f.standardError) : QString();
         const QString cells[] = {QString::number(f.range), percent(f.probability),
-                                 f.standardError > 0.0 ? percent(f.standardError) : QString()};
+                                 f.sampled && sampledRanges > 0 ? tr("%1 sampled").arg(error) : error};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

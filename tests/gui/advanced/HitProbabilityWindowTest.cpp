@@ -170,6 +170,17 @@ private slots:
         // The budget's figures are exact: no error beside them.
         QCOMPARE(table->item(0, 2)->text(), QString());
         QCOMPARE(table->item(table->rowCount() - 1, 2)->text(), QString());
+        // A coefficient spread this wide is far from linear: the ranges left to the samples say so.
+        testing::retype(field(window, kCoefficientSd), "20");
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        int sampled = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const bool bySamples = window->shownResult().figures[static_cast<std::size_t>(row)].sampled;
+            QCOMPARE(table->item(row, 2)->text().endsWith(" sampled"), bySamples);
+            sampled += bySamples;
+        }
+        QVERIFY(sampled > 0 && sampled < table->rowCount());
+        QVERIFY(window->control(kProgress)->property("text").toString().contains(" ranges sampled"));
         QCOMPARE(static_cast<HitScatterView*>(window->control(kScatter))->title().section(" hit ", 1),
                  QString("(2000 of 10000 samples shown)"));
         window->close();
