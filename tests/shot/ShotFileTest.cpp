@@ -206,6 +206,28 @@ TEST(ShotFile, TextLimitsCountCharacters) {
     }
 }
 
+// A station reading may be as low as 10 inHg; a sea-level reading, and every other field, keeps
+// its own lowest value whether the reading is a station one or not.
+TEST(ShotFile, StationPressureLowersOnlyThePressuresBound) {
+    const struct {
+        bool station;
+        double pressure, velocity;
+        const char* problem;
+    } cases[] = {
+        {true, 10.0, 2700, ""},
+        {false, 10.0, 2700, "Barometric Pressure: 10 is not a number between 26 and 35"},
+        {true, 9.99, 2700, "Barometric Pressure: 9.99 is not a number between 10 and 35"},
+        {true, 29.92, 0.5, "Velocity: 0.5 is not a number between 1 and 5000"},
+    };
+    for (const auto& c : cases) {
+        ShotParameters shot;
+        shot.stationPressure = c.station;
+        shot.pressure = c.pressure;
+        shot.velocity = c.velocity;
+        EXPECT_EQ(shotProblem(shot), c.problem) << c.pressure << (c.station ? " station" : "");
+    }
+}
+
 TEST(ShotFile, NulBytesEndTheTextOfALine) {
     ShotParameters shot;
     readShotText(std::string("Name:ab\0cd\nVelocity:\0"
