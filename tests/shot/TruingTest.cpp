@@ -175,6 +175,8 @@ TEST(Truing, SaysWhenTheObservationsCannotDecide) {
          "cannot decide the fit: its standard errors"},
         {"a typed 500 for 50.0", load308(), holdsWithTypo({300, 500, 700, 900, 1000, 1100}, 3, 500.0), TruingFit::Auto,
          O::Undecided, "at 900 yd (row 4) is off by"},
+        {"a typed 45 for 4.5 in the first row", load308(), holdsWithTypo({300, 500, 700, 900, 1000, 1100}, 0, 45.0),
+         TruingFit::Auto, O::Undecided, "at 300 yd (row 1) is off by"},
         // 3000 quarter-minute clicks are 750 MOA, beyond what a hold in MOA may be.
         {"a hold of too many clicks",
          load308(),
