@@ -94,6 +94,11 @@ private slots:
         testing::retype(field(window, kTargetHeight), "20");
         testing::retype(field(window, kTargetWidth), "10");
         QVERIFY(std::fabs(dialog->shot().hit.spreads.precisionMoa - 1.0) < 1e-3);
+        QVERIFY(window->control(kConversion)
+                    ->property("text")
+                    .toString()
+                    .endsWith("a spread of 1.000 MOA per axis: the mean extreme spread of 5 shots is 3.066 standard "
+                              "deviations."));
         QCOMPARE(dialog->shot().hit.spreads.groupMoa, 3.066);
         QCOMPARE(dialog->shot().hit.spreads.groupShots, 5);
         QCOMPARE(dialog->shot().hit.target, (HitTarget{HitTarget::Shape::Rectangle, 10, 20}));
