@@ -9,6 +9,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan::cli {
 
@@ -63,13 +64,9 @@ CLI::Validator validator(std::string description, std::function<bool(const std::
 }  // namespace
 
 std::optional<double> decimalNumber(std::string_view text) {
-    // Digits, a point, a sign and an exponent only: no hexadecimal, inf or nan.
-    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return std::nullopt;
-    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
+    // The shot's strict reader, without the blanks it allows round a typed value.
+    if (text != trimmedBlanks(text)) return std::nullopt;
+    return vorlan::wholeNumber(text);
 }
 
 std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t lowest, std::int64_t highest) {
