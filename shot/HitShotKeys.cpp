@@ -48,11 +48,8 @@ bool sizeFits(double inches) { return inches > 0.0 && inches <= kLargestTarget; 
 
 // The whole text as one positive number.
 std::optional<double> positiveNumber(std::string_view text) {
-    double value = 0.0;
-    text = trimmedBlanks(text);
-    if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string_view::npos) return std::nullopt;
-    if (!cScanDouble(text, value) || !(value > 0.0) || !std::isfinite(value)) return std::nullopt;
-    return value;
+    const std::optional<double> value = wholeNumber(text);
+    return value && *value > 0.0 ? value : std::nullopt;
 }
 
 // "3.066 5": the mean group and its shots, with the deviation that follows from them; none

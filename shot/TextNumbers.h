@@ -19,8 +19,9 @@ inline std::string_view trimmedBlanks(std::string_view text) {
 // None for an empty text, trailing characters, an overflow, NaN or an infinity.
 inline std::optional<double> wholeNumber(std::string_view text) {
     text = trimmedBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus) text.remove_prefix(1);
+    if (text.empty() || (plus && text.front() == '-')) return std::nullopt;  // one sign at most
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;

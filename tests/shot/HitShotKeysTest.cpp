@@ -63,6 +63,8 @@ TEST(HitShotKeys, WrittenWhenSetReadBackAndChecked) {
         {"Wind SD:two", "Wind SD: \"two\" is not a number"},
         {"MV SD:5 ft/s", "MV SD: \"5 ft/s\" is not a number"},
         {"Hit Level:", "Hit Level: \"\" is not a number"},
+        {"Hit Level:+-0.9", "Hit Level: \"+-0.9\" is not a number"},
+        {"Hit Target:circle 8.0.5", "Hit Target: \"circle 8.0.5\" is not"},
         {"Precision Group:3.066 5", ""},
         {"Precision Group:3 11", "Precision Group: \"3 11\" is not a group"},
         {"Precision Group:three 5", "Precision Group: \"three 5\" is not a group"},
