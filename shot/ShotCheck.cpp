@@ -6,6 +6,7 @@
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
+#include "shot/PrintableText.h"
 
 namespace vorlan {
 
@@ -16,12 +17,6 @@ std::string keyOf(const ShotField& field) {
     for (const ShotFileLine& line : shotFileLines())
         if (line.member == field.member) return std::string(line.key);
     return field.caption();
-}
-
-// Characters as the dialog counts them: UTF-8 sequences, not bytes.
-std::size_t characterCount(const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // The problem of one dialog field; empty when it fits.

@@ -8,6 +8,7 @@
 #include "reports/table/TableText.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
+#include "shot/PrintableText.h"
 #include "shot/ShotSetup.h"
 
 namespace vorlan {
@@ -21,11 +22,7 @@ void zeroTiny(double& feet) {
 }
 
 // Characters on screen: tabs expanded, a UTF-8 sequence one character.
-std::size_t shownWidth(const std::string& text) {
-    const std::string shown = expandTabs(text);
-    return static_cast<std::size_t>(std::count_if(
-        shown.begin(), shown.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
+std::size_t shownWidth(const std::string& text) { return characterCount(expandTabs(text)); }
 
 }  // namespace
 
