@@ -212,6 +212,7 @@ TEST(CaliberDiameter, NamesAndRules) {
         {"7mm Rem Mag", 0.284, S::CaliberTable},
         {".308 Win", 0.308, S::CaliberTable},
         {"30-06", 0.308, S::CaliberTable},
+        {"30-30 Win", 0.308, S::CaliberTable},
         {"300 Win Mag", 0.308, S::CaliberTable},
         {"7.62x39", 0.311, S::CaliberTable},
         {"8x57 JS", 0.323, S::CaliberTable},
