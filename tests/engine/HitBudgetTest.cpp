@@ -63,6 +63,12 @@ TEST(HitBudget, NormalOverTheTargetMatchesClosedForms) {
     for (const ImpactNormal n :
          {ImpactNormal{1.5, -2, 9, 4, 4}, ImpactNormal{5, 3, 2, -1, 6}, ImpactNormal{0, 0, 25, 0, 1}})
         EXPECT_NEAR(hitChance(n, circle8), polarSum(n, 4.0), 1e-6) << n.meanX << "," << n.meanY;
+    // The same shots a hundred times smaller: the chance keeps to the geometry, not its unit.
+    constexpr double k = 0.01;
+    for (const ImpactNormal n : {ImpactNormal{1.5, -2, 9, 4, 4}, ImpactNormal{5, 3, 2, -1, 6}}) {
+        const ImpactNormal small{n.meanX * k, n.meanY * k, n.varX * k * k, n.covXY * k * k, n.varY * k * k};
+        EXPECT_NEAR(hitChance(small, HitTarget{HitTarget::Shape::Circle, 8 * k, 0}), polarSum(n, 4.0), 1e-6);
+    }
 }
 
 ShotParameters load(double velocity, double weight, double coefficient, int drag, double zero, double target) {
