@@ -12,6 +12,13 @@
 namespace vorlan {
 namespace {
 
+Observation seenAt(double range, double upMoa) {
+    Observation o;
+    o.range = range;
+    o.upMoa = upMoa;
+    return o;
+}
+
 bool same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
 
 void expectSameObservations(const std::vector<Observation>& a, const std::vector<Observation>& b) {
@@ -126,6 +133,38 @@ TEST(Observations, BadCsvNamesTheLineAndTheFault) {
     EXPECT_EQ(parseObservationsCsv(nul).error, "line 3: a NUL byte: this is no text file");
     const std::string wide = "range_yd,up_moa\n300,4" + std::string(1 << 20, ' ') + "\n";
     EXPECT_EQ(parseObservationsCsv(wide).error, "line 2: the line is longer than 1 MiB");
+}
+
+// Every reading's bounds, at both ends and just past them (a time or an uncertainty of 0 is none).
+TEST(Observations, EachReadingWithinItsBounds) {
+    const struct {
+        double Observation::*member;
+        double lowest, highest;
+        bool lowestAllowed;
+    } bounds[] = {
+        {&Observation::range, 1, 5000, true},
+        {&Observation::upMoa, -600, 600, true},
+        {&Observation::upMil, -175, 175, true},
+        {&Observation::upClicks, -10000, 10000, true},
+        {&Observation::dropInches, -2000, 2000, true},
+        {&Observation::velocity, 50, 5000, true},
+        {&Observation::time, 0, 30, false},
+        {&Observation::sigmaMoa, 0, 60, false},
+        {&Observation::sigmaFps, 0, 1000, false},
+    };
+    for (const auto& b : bounds) {
+        const auto problemAt = [&](double value) {
+            Observation o = seenAt(300, 4.0);
+            o.*b.member = value;
+            return observationProblem(o);
+        };
+        const double step = (b.highest - b.lowest) * 1e-4;
+        EXPECT_EQ(problemAt(b.lowest).empty(), b.lowestAllowed) << b.lowest;
+        EXPECT_EQ(problemAt(b.lowest + step), "") << b.lowest + step;
+        EXPECT_EQ(problemAt(b.highest), "") << b.highest;
+        EXPECT_NE(problemAt(b.lowest - step), "") << b.lowest - step;
+        EXPECT_NE(problemAt(b.highest + step), "") << b.highest + step;
+    }
 }
 
 // Semicolons or tabs with comma decimals, a byte order mark, and the CSV file's size limit.

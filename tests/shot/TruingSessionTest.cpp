@@ -87,13 +87,19 @@ TEST(TruingSession, ClearTruingRestoresTheVelocityKeptInTheFile) {
     EXPECT_EQ(extensionShotFileText(read).find("Velocity Before Truing"), std::string::npos);
 
     // Read whole, as every added key: a value that is not a velocity is told and not kept.
-    for (const char* bad : {"Velocity Before Truing:2700 fps", "Velocity Before Truing:0", "Velocity Before Truing:"}) {
+    for (const char* bad : {"Velocity Before Truing:2700 fps", "Velocity Before Truing:0", "Velocity Before Truing:",
+                            "Velocity Before Truing:0.99", "Velocity Before Truing:5000.5"}) {
         ShotParameters told;
         std::vector<std::string> problems;
         readShotTextTelling(std::string(bad) + "\r\n", told, ShotReadMode::Load, problems);
         EXPECT_EQ(told.velocityBeforeTruing, 0.0) << bad;
         ASSERT_EQ(problems.size(), 1u) << bad;
         EXPECT_NE(problems[0].find("is not a velocity"), std::string::npos) << problems[0];
+    }
+    for (const double edge : {1.0, 5000.0}) {
+        ShotParameters kept;
+        readShotText("Velocity Before Truing:" + std::to_string(edge) + "\r\n", kept, ShotReadMode::Load);
+        EXPECT_EQ(kept.velocityBeforeTruing, edge);
     }
 }
 

@@ -104,6 +104,37 @@ TEST(Truing, StandardErrorsCoverTheTruthUnderNoise) {
     EXPECT_LE(withinOne, 18);
 }
 
+// The stated errors are least squares' own: the square roots of the diagonal of (JᵀJ)⁻¹, with
+// J the holds' change per ft/s and per unit of drag scale over their uncertainty, worked out
+// here by central differences of the flown holds.
+TEST(Truing, StandardErrorsAreTheLeastSquaresOnes) {
+    const std::vector<int> ranges = {200, 400, 600, 800, 1000};
+    const double sigma = 0.15;
+    ShotParameters truth = load308();
+    truth.velocity = 2660.0;
+    truth.advanced.dragScale = {{0.0, 1.06}};
+    const TruingResult result = trueShot(load308(), holdsOf(truth, ranges, sigma, 3), TruingFit::Bc);
+    ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
+    ShotParameters at = load308();
+    at.velocity = result.velocity;
+    const auto hold = [&](double velocity, double scale, int range) {
+        ShotParameters s = at;
+        s.velocity = velocity;
+        s.advanced.dragScale = {{0.0, scale}};
+        return trueHoldMoa(s, range);
+    };
+    const double v = result.velocity, f = result.dragScale[0].factor, dv = 1.0, df = 0.002;
+    double a = 0, b = 0, c = 0;  // JᵀJ = [[a, b], [b, c]]
+    for (int range : ranges) {
+        const double jv = (hold(v + dv, f, range) - hold(v - dv, f, range)) / (2 * dv) / sigma;
+        const double jf = (hold(v, f + df, range) - hold(v, f - df, range)) / (2 * df) / sigma;
+        a += jv * jv, b += jv * jf, c += jf * jf;
+    }
+    const double determinant = a * c - b * b;
+    EXPECT_NEAR(result.velocityError, std::sqrt(c / determinant), 0.03 * std::sqrt(c / determinant));
+    EXPECT_NEAR(result.dragScaleErrors[0], std::sqrt(a / determinant), 0.03 * std::sqrt(a / determinant));
+}
+
 // An observation at `range` with one reading.
 Observation seen(double range, double value, double Observation::*reading = &Observation::upMoa) {
     Observation o;
