@@ -74,6 +74,8 @@ TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
             EXPECT_EQ(trued.dragFunction, f.dragFunction);
             EXPECT_EQ(trued.ballisticCoefficient, f.chosen ? result.ballisticCoefficient : box.ballisticCoefficient);
             if (f.chosen) {
+                // The box's G1 figure turned into G7 over the flight's Mach: near the bullet's own.
+                EXPECT_NEAR(result.ballisticCoefficient, t.g7, 0.1 * t.g7);
                 EXPECT_NEAR(trueHoldMoa(trued, 1200), trueHoldMoa(truth, 1200), 0.5);
             }
         }
