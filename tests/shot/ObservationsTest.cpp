@@ -58,6 +58,8 @@ TEST(Observations, ReadFromCsvAndKeptWithTheShot) {
                         "-0.5 - -\r\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("Drag Scale:0.95 1.04;2.1 0.985\r\r\n"), std::string::npos);
+    // Only the columns some observation fills are written (the range always).
+    EXPECT_EQ(observationsCsvText({table.observations[1]}).substr(0, 40), "range_yd,velocity_fps,sigma_moa\n600,1890");
     ShotParameters back;
     back.advanced.dragScale = {{1, 2}};
     readShotText(text, back, ShotReadMode::Load);

@@ -65,6 +65,9 @@ TEST(Truing, AnAutomaticFitChoosesTheDragFunction) {
             bool chosen;
             int dragFunction;
         } fits[] = {{TruingFit::Auto, true, 4}, {TruingFit::Bc, false, 0}};
+        // Boxed with the bullet's own G7, the automatic fit keeps it.
+        const TruingResult kept = trueShot(load308(), holds, TruingFit::Auto);
+        EXPECT_FALSE(kept.dragFunctionChosen);
         for (const auto& f : fits) {
             const TruingResult result = trueShot(box, holds, f.fit);
             ASSERT_EQ(result.outcome, TruingResult::Outcome::Fitted) << result.message;
