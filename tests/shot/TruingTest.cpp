@@ -4,6 +4,7 @@
 
 #include "engine/Holds.h"
 #include "reports/table/RangeTable.h"
+#include "shot/ShotFile.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
 #include "tests/support/ObservedHolds.h"
@@ -286,6 +287,7 @@ TEST(Truing, TheTableNamesTheTruingInForce) {
     ShotParameters velocityOnly = load308();
     applyTruing(velocityOnly, fit);
     EXPECT_EQ(trued(velocityOnly), "Trued: velocity 2651 ft/s, drag scale 1.00");
+    EXPECT_NE(extensionShotFileText(velocityOnly).find("Drag Scale:0 1\r"), std::string::npos);
     shot.advanced.dragScale.clear();
     EXPECT_EQ(trued(shot), "0 lines");
 }
