@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 #include "reports/card/FieldCardLayout.h"
 #include "reports/table/RangeTableCsv.h"
@@ -50,6 +51,21 @@ TEST(FieldCard, TooSmallACardRefusesAndALargerOneHoldsIt) {
                                     [](const CardLine& l) { return l.kind == CardLine::Kind::Heading && l.ruleBelow; });
     ASSERT_NE(units, narrow.lines.end());
     EXPECT_NE(units->text.find("MOA MOA"), std::string::npos) << units->text;
+    // Too many rows for the strip, though its columns fit abbreviated: the refusal's figures
+    // are those of the abbreviated table, as wide as the card or less, longer than it.
+    request.to = 1000;
+    request.step = 10;
+    const std::string told = fitFieldCard(fieldCard(shot, request)).refusal;
+    std::size_t holdsLines = 0, holdsWidth = 0, needsLines = 0, needsWidth = 0;
+    ASSERT_EQ(std::sscanf(told.c_str(),
+                          "The strip card (1.5 x 4 in) holds %zu lines of %zu characters in its smallest type; "
+                          "these rows and columns need %zu lines of %zu",
+                          &holdsLines, &holdsWidth, &needsLines, &needsWidth),
+              4)
+        << told;
+    EXPECT_LE(needsWidth, holdsWidth) << told;
+    EXPECT_GT(needsLines, holdsLines) << told;
+    EXPECT_GE(needsLines, 91u) << told;
 }
 
 // Cards use their paper: type of 7 pt or more on a pocket card, turned when the columns are
