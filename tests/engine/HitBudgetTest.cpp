@@ -39,6 +39,20 @@ double polarSum(const ImpactNormal& n, double radius) {
     return sum * (radius / rings) * (2.0 * kPiNumber / spokes) / (2.0 * kPiNumber * std::sqrt(det));
 }
 
+// The same over a rectangle centred on the origin by a midpoint sum on a fine grid.
+double gridSum(const ImpactNormal& n, double width, double height) {
+    const double det = n.varX * n.varY - n.covXY * n.covXY;
+    const int columns = 1200, rows = 1200;
+    const double dx = width / columns, dy = height / rows;
+    double sum = 0.0;
+    for (int i = 0; i < columns; ++i)
+        for (int j = 0; j < rows; ++j) {
+            const double x = -width / 2 + (i + 0.5) * dx - n.meanX, y = -height / 2 + (j + 0.5) * dy - n.meanY;
+            sum += std::exp(-0.5 * (n.varY * x * x - 2.0 * n.covXY * x * y + n.varX * y * y) / det);
+        }
+    return sum * dx * dy / (2.0 * kPiNumber * std::sqrt(det));
+}
+
 TEST(HitBudget, NormalOverTheTargetMatchesClosedForms) {
     const HitTarget circle8{HitTarget::Shape::Circle, 8, 0}, circle4{HitTarget::Shape::Circle, 4, 0};
     const HitTarget band{HitTarget::Shape::Rectangle, 4, 1e6}, box{HitTarget::Shape::Rectangle, 6, 10};
@@ -60,9 +74,11 @@ TEST(HitBudget, NormalOverTheTargetMatchesClosedForms) {
     };
     for (const Case& c : cases) EXPECT_NEAR(hitChance(c.impact, c.target), c.expected, 1e-6) << c.what;
     // An offset, tilted spread: no closed form, so a brute-force sum.
-    for (const ImpactNormal n :
-         {ImpactNormal{1.5, -2, 9, 4, 4}, ImpactNormal{5, 3, 2, -1, 6}, ImpactNormal{0, 0, 25, 0, 1}})
+    for (const ImpactNormal n : {ImpactNormal{1.5, -2, 9, 4, 4}, ImpactNormal{5, 3, 2, -1, 6},
+                                 ImpactNormal{0, 0, 25, 0, 1}, ImpactNormal{3.5, 0, 0.04, 0.01, 0.09}}) {
         EXPECT_NEAR(hitChance(n, circle8), polarSum(n, 4.0), 1e-6) << n.meanX << "," << n.meanY;
+        EXPECT_NEAR(hitChance(n, box), gridSum(n, 6, 10), 1e-4) << n.meanX << "," << n.meanY;
+    }
     // The same shots a hundred times smaller: the chance keeps to the geometry, not its unit.
     constexpr double k = 0.01;
     for (const ImpactNormal n : {ImpactNormal{1.5, -2, 9, 4, 4}, ImpactNormal{5, 3, 2, -1, 6}}) {
