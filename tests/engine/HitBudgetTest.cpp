@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -232,6 +233,33 @@ TEST(HitBudget, PutsTheMissesDownToTheSpreadWithTheLargestShare) {
     EXPECT_GT(shares[static_cast<int>(HitSpread::Precision)], 0.0);
     EXPECT_LT(shares[static_cast<int>(HitSpread::Precision)], 2 * sigma * sigma / (2 * sigma * sigma + 1.0));
     EXPECT_EQ(budget.causes[0].spread, HitSpread::Wind);
+}
+
+// The scatter drawn from the budget's normal spreads and leans as the flown samples do: in a
+// crosswind, a range estimated long puts the impact low and far downwind together.
+TEST(HitBudget, TheScatterSpreadsAsTheSamples) {
+    ShotParameters windy = testing::load308();
+    windy.crosswind = 15;
+    const TrajectorySolver shot = setUpHitShot(windy);
+    const HitSpreads spreads{.velocitySd = 5, .rangeSd = 15, .windSd = 1};
+    HitRunOptions options;
+    options.runs = 2000;
+    options.scatterRange = 800;
+    const HitTarget target{HitTarget::Shape::Circle, 8, 0};
+    const auto moments = [](const std::vector<HitImpact>& impacts) {
+        double mx = 0, my = 0, xx = 0, xy = 0, yy = 0;
+        for (const HitImpact& i : impacts) mx += i.x, my += i.y;
+        mx /= impacts.size(), my /= impacts.size();
+        for (const HitImpact& i : impacts)
+            xx += (i.x - mx) * (i.x - mx), xy += (i.x - mx) * (i.y - my), yy += (i.y - my) * (i.y - my);
+        return std::array{std::sqrt(xx / impacts.size()), std::sqrt(yy / impacts.size()), xy / std::sqrt(xx * yy)};
+    };
+    const auto drawn = moments(computeHitBudget(shot, spreads, target, {800}, options).hits.impacts);
+    const auto flown = moments(computeHitProbability(shot, spreads, target, {800}, options).impacts);
+    EXPECT_NEAR(drawn[0], flown[0], 0.08 * flown[0]);
+    EXPECT_NEAR(drawn[1], flown[1], 0.08 * flown[1]);
+    EXPECT_NEAR(drawn[2], flown[2], 0.08);
+    EXPECT_GT(std::fabs(flown[2]), 0.2);  // a leaning spread, or the check says little
 }
 
 }  // namespace
