@@ -62,7 +62,7 @@ void CLibraryDlg::buildControls() {
     setControlId(filter_, kFilter);
     filter_->setPlaceholderText(tr("Filter: any text shown"));
     filter_->setClearButtonEnabled(true);
-    auto* filterLabel = new QLabel(tr("F&ilter:"), this);
+    auto* filterLabel = new QLabel(tr("Fil&ter:"), this);
     filterLabel->setBuddy(filter_);
     auto* top = new QHBoxLayout;
     top->addWidget(filterLabel);
@@ -171,6 +171,11 @@ void CLibraryDlg::enableCommands() {
 }
 
 const LibraryLoad* CLibraryDlg::selectedLoad() const { return model_->loadAt(tree_->currentIndex()); }
+
+std::optional<LibraryLoad> CLibraryDlg::selectedCopy() const {
+    const LibraryLoad* load = selectedLoad();
+    return load ? std::optional<LibraryLoad>(*load) : std::nullopt;
+}
 
 void CLibraryDlg::selectFile(const QString& file) {
     const QModelIndexList found =

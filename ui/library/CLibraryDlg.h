@@ -41,6 +41,8 @@ public:
 
     // The selected load; nullptr when a rifle or nothing is selected.
     const LibraryLoad* selectedLoad() const;
+    // A copy of it, which a re-listing (while a box is open) leaves as it is.
+    std::optional<LibraryLoad> selectedCopy() const;
     // Selects the load of file `file`, when it is shown.
     void selectFile(const QString& file);
     QString statusText() const;

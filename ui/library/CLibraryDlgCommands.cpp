@@ -25,7 +25,7 @@ const QStringList kShotFilter{QStringLiteral("VXF Files (*.vxf)")};
 }  // namespace
 
 void CLibraryDlg::onOpen() {
-    const LibraryLoad* load = selectedLoad();
+    const std::optional<LibraryLoad> load = selectedCopy();
     if (!load || !owner_) return;
     const QString file = fromFileName(load->file);
     const FileStamp stamp = load->stamp;
@@ -47,7 +47,8 @@ void CLibraryDlg::onSaveCurrentShot() {
     shot->name = naming->name.toStdString();
     if (const std::string problem = shotProblem(*shot); !problem.empty())
         return tell(tr("Not saved: %1").arg(fromText(problem)), {});
-    const LibraryLoad* existing = model_->loadNamed(naming->rifle, naming->name);
+    std::optional<LibraryLoad> existing;
+    if (const LibraryLoad* named = model_->loadNamed(naming->rifle, naming->name)) existing = *named;
     std::optional<FileStamp> read;
     if (existing) {
         const QString rifle = existing->rifle.empty() ? tr("(no rifle)") : fromText(existing->rifle);
@@ -57,7 +58,7 @@ void CLibraryDlg::onSaveCurrentShot() {
             return;
         if (openedFile_ == fromFileName(existing->file)) read = openedStamp_;
     }
-    const QString failure = model_->save(*shot, existing, read);
+    const QString failure = model_->save(*shot, existing ? &*existing : nullptr, read);
     tell(failure, tr("Saved \"%1\".").arg(model_->lastFile()));
     if (!failure.isEmpty()) return;
     openedFile_ = model_->lastFile();
@@ -66,14 +67,14 @@ void CLibraryDlg::onSaveCurrentShot() {
 }
 
 void CLibraryDlg::onDuplicate() {
-    if (const LibraryLoad* load = selectedLoad()) {
+    if (const std::optional<LibraryLoad> load = selectedCopy()) {
         const QString failure = model_->duplicate(*load);
         tell(failure, tr("Duplicated as \"%1\".").arg(model_->lastFile()));
     }
 }
 
 void CLibraryDlg::onRename() {
-    const LibraryLoad* load = selectedLoad();
+    const std::optional<LibraryLoad> load = selectedCopy();
     if (!load) return;
     const LoadNaming offered{LoadNaming::Ask::Name, tr("Rename"), {}, fromText(load->name), {}};
     const std::optional<LoadNaming> naming = askNaming(this, offered);
@@ -87,7 +88,7 @@ void CLibraryDlg::onRename() {
 }
 
 void CLibraryDlg::onMoveToRifle() {
-    const LibraryLoad* load = selectedLoad();
+    const std::optional<LibraryLoad> load = selectedCopy();
     if (!load) return;
     const LoadNaming offered{LoadNaming::Ask::Rifle, tr("Move to Rifle"), fromText(load->rifle), {}, model_->rifles()};
     const std::optional<LoadNaming> naming = askNaming(this, offered);
@@ -101,7 +102,7 @@ void CLibraryDlg::onMoveToRifle() {
 }
 
 void CLibraryDlg::onDelete() {
-    const LibraryLoad* load = selectedLoad();
+    const std::optional<LibraryLoad> load = selectedCopy();
     if (!load) return;
     const QString file = fromFileName(load->file);
     const QString failure = model_->moveToTrash(*load);
@@ -119,7 +120,7 @@ void CLibraryDlg::onImport() {
 }
 
 void CLibraryDlg::onExport() {
-    const LibraryLoad* load = selectedLoad();
+    const std::optional<LibraryLoad> load = selectedCopy();
     if (!load) return;
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
