@@ -26,7 +26,8 @@ void CVorlan2Dlg::markShotSaved() { savedShot_ = savedForm(shot_); }
 
 void CVorlan2Dlg::onLibrary() {
     for (QWidget* window : context().openDialogs.oldestToNewest()) {
-        if (auto* library = qobject_cast<CLibraryDlg*>(window)) {
+        // A window closed but not yet deleted is passed over.
+        if (auto* library = qobject_cast<CLibraryDlg*>(window); library && library->isVisible()) {
             library->raise();
             library->activateWindow();
             return;

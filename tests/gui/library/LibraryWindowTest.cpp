@@ -4,6 +4,7 @@
 // refused, and the folder followed. XDG_DATA_HOME points into the test's folder, so the library
 // and the trash are the test's own.
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "reports/table/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/common/ControlIds.h"
 #include "ui/library/CLibraryDlg.h"
@@ -176,6 +178,17 @@ private slots:
         put(at("copied in.vxf"), "Name:Copied in\r\r\n");
         QTRY_VERIFY(shownTree(window->shown()).contains(QStringLiteral("(no rifle): Copied in, JSB 8.44")));
         window->close();
+
+        // A table window's File > Library opens the window again; a second press raises it.
+        dialog->onRangeTable();
+        auto* table = testing::newestShown<TrajectoryWindow>();
+        QVERIFY(table);
+        table->findChild<QAction*>(QStringLiteral("fileLibrary"))->trigger();
+        CLibraryDlg* again = testing::newestShown<CLibraryDlg>();
+        QVERIFY(again && again->isVisible());
+        dialog->onLibrary();
+        QCOMPARE(testing::newestShown<CLibraryDlg>(), again);
+        again->close();
     }
 };
 
