@@ -79,6 +79,7 @@ void CLibraryDlg::onRename() {
     const LoadNaming offered{LoadNaming::Ask::Name, tr("Rename"), {}, fromText(load->name), {}};
     const std::optional<LoadNaming> naming = askNaming(this, offered);
     if (!naming || naming->name == fromText(load->name)) return;
+    if (naming->name.isEmpty()) return tell(tr("Not renamed: a load needs a name."), {});
     ShotParameters check;
     check.name = naming->name.toStdString();
     if (const std::string problem = shotProblem(check); !problem.empty())

@@ -188,7 +188,19 @@ private slots:
         QVERIFY(again && again->isVisible());
         dialog->onLibrary();
         QCOMPARE(testing::newestShown<CLibraryDlg>(), again);
+
+        // Another folder is listed at once and remembered for the next window.
+        const QString other = harness.path(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        put(other + QStringLiteral("/x.vxf"), "Name:Elsewhere\n");
+        harness.fileAnswers << other;
+        pressButton(again, LibraryIds::kChooseFolder);
+        QCOMPARE(shownTree(again->shown()), QStringLiteral("(no rifle): Elsewhere"));
         again->close();
+        QTest::qWait(0);
+        dialog->onLibrary();
+        QCOMPARE(testing::newestShown<CLibraryDlg>()->model().folder(), other);
+        testing::newestShown<CLibraryDlg>()->close();
     }
 };
 
