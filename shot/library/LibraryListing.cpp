@@ -59,10 +59,7 @@ FileStamp stampOf(std::string_view bytes, std::int64_t modifiedNs) {
 }
 
 std::string coefficientText(const LibraryLoad& load) {
-    if (load.customDrag) return "custom drag";
-    const std::string text =
-        cFormat("%.4f %s", load.ballisticCoefficient, std::string(dragFunctionName(load.dragFunction)).c_str());
-    return load.bcBands ? text + " (bands)" : text;
+    return cFormat("%.4f %s", load.ballisticCoefficient, std::string(dragFunctionName(load.dragFunction)).c_str());
 }
 
 std::string unreadableReason(const UnreadableFile& unreadable) {

@@ -46,7 +46,8 @@ struct LibraryLoad {
     FileStamp stamp;
 };
 
-// The coefficient as the library shows it: "0.2430 G7", "0.2430 G7 (bands)", "custom drag".
+// The coefficient with its drag function: "0.2430 G7" (the lists add "(bands)", or show
+// "custom drag" in its place).
 std::string coefficientText(const LibraryLoad& load);
 
 // A file of the folder that is not listed as a load, and why.

@@ -63,7 +63,7 @@ TEST_F(LibraryFolder, ListsLoadsByRifleAndTellsUnreadableFiles) {
         {"Air Arms S510", "Pellet 8.4", "b.vxf", "0.0300 G1"},
         {"tikka T3x .308", "168 ELD", "c.VXF", "0.0200 G1"},
         {"tikka T3x .308", "175 SMK", "a.vxf", "0.2430 G7"},
-        {"", "Loose load", "d.vxf", "0.0200 G1 (bands)"},
+        {"", "Loose load", "d.vxf", "0.0200 G1"},
     };
     ASSERT_EQ(listing.loads.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -73,6 +73,7 @@ TEST_F(LibraryFolder, ListsLoadsByRifleAndTellsUnreadableFiles) {
         EXPECT_EQ(load.file, expected[i].file);
         EXPECT_EQ(coefficientText(load), expected[i].coefficient);
     }
+    EXPECT_TRUE(listing.loads[3].bcBands);
     EXPECT_EQ(listing.loads[2].velocity, 2600.0);
     EXPECT_EQ(listing.loads[2].weight, 175.0);
     EXPECT_EQ(listing.loads[2].sightInRange, 100.0);

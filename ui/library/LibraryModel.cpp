@@ -83,7 +83,8 @@ QString libraryColumnText(const LibraryLoad& load, int column) {
         case LibraryModel::Weight:
             return fromText(cFormat("%.1f", load.weight));
         case LibraryModel::Coefficient:
-            return load.customDrag ? LibraryModel::tr("custom drag") : fromText(coefficientText(load));
+            if (load.customDrag) return LibraryModel::tr("custom drag");
+            return fromText(coefficientText(load)) + (load.bcBands ? LibraryModel::tr(" (bands)") : QString());
         case LibraryModel::Velocity:
             return fromText(cFormat("%.1f", load.velocity));
         case LibraryModel::SightIn:
@@ -254,8 +255,7 @@ QString LibraryModel::importFile(const QString& path) {
 
 QString LibraryModel::exportLoad(const LibraryLoad& load, const QString& path) {
     const LibraryLoad copy = load;
-    const QString message = told(library_.exportLoad(copy, toFileName(path)), tr("Not exported"));
-    return message;
+    return told(library_.exportLoad(copy, toFileName(path)), tr("Not exported"));
 }
 
 }  // namespace vorlan
