@@ -54,7 +54,8 @@ void printText(const std::vector<LibraryLoad>& loads) {
         {"rifle", "name", "file", "caliber", "weight_gr", "bc", "velocity_fps", "sight_in_yd"}};
     for (const LibraryLoad& l : loads)
         rows.push_back({printableText(l.rifle.empty() ? std::string(kNoRifle) : l.rifle), printableText(l.name),
-                        printableText(l.file), printableText(l.caliber), cFormat("%.1f", l.weight), coefficientText(l),
+                        printableText(l.file), printableText(l.caliber), cFormat("%.1f", l.weight),
+                        l.customDrag ? std::string("custom drag") : coefficientText(l) + (l.bcBands ? " (bands)" : ""),
                         cFormat("%.1f", l.velocity), cFormat("%.0f", l.sightInRange)});
     printColumns(rows);
 }
