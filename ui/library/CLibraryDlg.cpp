@@ -201,11 +201,9 @@ void CLibraryDlg::tell(const QString& failure, const QString& done) {
 }
 
 void CLibraryDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter opens the load in the tree and never closes the window.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (selectedLoad()) onOpen();
-        return;
-    }
+    // Enter never closes the window: in the tree it opens the load (the tree's activated), and
+    // the tree passes the key on as well.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
     ThemedDialog::keyPressEvent(event);
 }
 
