@@ -138,7 +138,9 @@ void LibraryModel::watch() {
     QStringList files;
     for (const LibraryLoad& load : listing_.loads) files << pathOf(load);
     for (const UnreadableFile& file : listing_.unreadable) files << fromFileName(library_.pathOf(file.file));
-    const QStringList watched = watcher_->files();
+    QStringList watched = watcher_->files();
+    files.sort();
+    watched.sort();
     if (watched == files) return;
     if (!watched.isEmpty()) watcher_->removePaths(watched);
     if (!files.isEmpty()) watcher_->addPaths(files);
