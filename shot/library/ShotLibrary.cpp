@@ -24,7 +24,7 @@ constexpr std::string_view kNameKey = "Name:";
 // bytes a file name may have, however wide its characters.
 constexpr std::size_t kFileNameCharacters = 60;
 
-ShotLibrary::Outcome failed(int error) { return {Result::FileFailed, FileOutcome{error}, {}, {}}; }
+ShotLibrary::Outcome failed(int error) { return {Result::FileFailed, FileOutcome{error}, {}, {}, {}}; }
 
 // "Name (3)" without its number: a copy of a copy is numbered afresh.
 std::string_view withoutCopyNumber(std::string_view name) {
@@ -100,9 +100,9 @@ ShotLibrary::Outcome ShotLibrary::writeChecked(const std::string& file, std::str
     const bool there = current || current.error != ENOENT;
     if (read && !current && there) return failed(current.error);
     if (read ? !there || stampOf(now, fileModifiedNs(path)) != *read : there)
-        return {Result::ChangedSinceRead, {}, file, {}};
+        return {Result::ChangedSinceRead, {}, {}, file, {}};
     if (const FileOutcome written = writeFileAtomically(path, bytes); !written) return failed(written.error);
-    return {Result::Done, {}, file, stampOf(bytes, fileModifiedNs(path))};
+    return {Result::Done, {}, {}, file, stampOf(bytes, fileModifiedNs(path))};
 }
 
 ShotLibrary::Outcome ShotLibrary::save(const std::string& file, const ShotParameters& shot,
@@ -113,7 +113,7 @@ ShotLibrary::Outcome ShotLibrary::save(const std::string& file, const ShotParame
 ShotLibrary::Outcome ShotLibrary::changedLine(const LibraryLoad& load, std::string_view key, std::string_view value) {
     std::string bytes;
     if (const FileOutcome read = readRegularFile(pathOf(load.file), bytes); !read)
-        return read.error == ENOENT ? Outcome{Result::ChangedSinceRead, {}, load.file, {}} : failed(read.error);
+        return read.error == ENOENT ? Outcome{Result::ChangedSinceRead, {}, {}, load.file, {}} : failed(read.error);
     return writeChecked(load.file, withKeyLine(bytes, key, value, key != kNameKey), load.stamp);
 }
 
@@ -146,7 +146,8 @@ ShotLibrary::Outcome ShotLibrary::importFile(const std::string& source) {
     if (const FileOutcome read = readRegularFile(source, bytes); !read) return failed(read.error);
     ShotParameters shot;
     std::vector<std::string> problems;
-    if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems)) return {Result::NotAShotFile, {}, {}, {}};
+    if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems)) return {Result::NotAShotFile, {}, {}, {}, {}};
+    if (!problems.empty()) return {Result::UnreadableLine, {}, problems.front(), {}, {}};
     return writeChecked(freeFileName(fileTitle(source, kExtension)), bytes, std::nullopt);
 }
 
@@ -154,7 +155,7 @@ ShotLibrary::Outcome ShotLibrary::exportLoad(const LibraryLoad& load, const std:
     std::string bytes;
     if (const FileOutcome read = readRegularFile(pathOf(load.file), bytes); !read) return failed(read.error);
     if (const FileOutcome written = writeFileAtomically(target, bytes); !written) return failed(written.error);
-    return {Result::Done, {}, load.file, load.stamp};
+    return {Result::Done, {}, {}, load.file, load.stamp};
 }
 
 }  // namespace vorlan

@@ -24,9 +24,10 @@ public:
     LibraryListing list() const { return listLibrary(folder_); }
 
     struct Outcome {
-        enum class Result { Done, ChangedSinceRead, NotAShotFile, FileFailed };
+        enum class Result { Done, ChangedSinceRead, NotAShotFile, UnreadableLine, FileFailed };
         Result result = Result::Done;
         FileOutcome file;      // the system's reason when FileFailed
+        std::string problem;   // the first line that does not read whole, when UnreadableLine
         std::string fileName;  // the load's file in the folder, as it now is
         FileStamp stamp;       // the load's file as written
         explicit operator bool() const { return result == Result::Done; }
@@ -41,7 +42,8 @@ public:
     Outcome rename(const LibraryLoad& load, std::string_view name);
     // The load under another rifle; an empty rifle puts it under "(no rifle)".
     Outcome moveToRifle(const LibraryLoad& load, std::string_view rifle);
-    // A copy of a shot file from elsewhere, under its own name (the next free one when taken).
+    // A copy of a shot file from elsewhere, under its own name (the next free one when taken);
+    // a file with a line that does not read whole is refused, as the library could not list it.
     Outcome importFile(const std::string& source);
     // A copy of the load at `target`, replacing what is there.
     Outcome exportLoad(const LibraryLoad& load, const std::string& target);

@@ -143,6 +143,10 @@ TEST_F(LibraryFolder, ChangesKeepOtherLines) {
     EXPECT_EQ(bytesOf(imported.fileName), "Name:From a friend\nBC:0.5\n");
     put("../list.vxf", "eggs\n");
     EXPECT_EQ(library.importFile((dir / "../list.vxf").string()).result, ShotLibrary::Outcome::Result::NotAShotFile);
+    put("../list.vxf", "Name:x\nHit Level:abc\n");
+    const ShotLibrary::Outcome unreadable = library.importFile((dir / "../list.vxf").string());
+    EXPECT_EQ(unreadable.problem, "line 2: Hit Level: \"abc\" is not a number");
+    EXPECT_FALSE(fs::exists(dir / "list.vxf"));
     fs::remove(dir / "../list.vxf");
     EXPECT_EQ(library.importFile((dir / "gone.vxf").string()).result, ShotLibrary::Outcome::Result::FileFailed);
 

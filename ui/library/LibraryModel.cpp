@@ -213,6 +213,8 @@ QString LibraryModel::told(const ShotLibrary::Outcome& outcome, const QString& w
                 .arg(what, lastFile_);
         case Result::NotAShotFile:
             return tr("%1: the file is not a shot file (it holds no shot-file line).").arg(what);
+        case Result::UnreadableLine:
+            return tr("%1: %2").arg(what, fromText(outcome.problem));
         case Result::FileFailed:
             break;
     }
