@@ -7,6 +7,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/PrintableText.h"
+#include "shot/TextShotKeys.h"
 
 namespace vorlan {
 
@@ -71,6 +72,7 @@ std::vector<std::string> shotProblems(const ShotParameters& shot) {
     if (std::string problem = advancedInputProblem(shot.advanced); !problem.empty())
         problems.push_back(std::move(problem));
     if (std::string problem = hitInputProblem(shot.hit); !problem.empty()) problems.push_back(std::move(problem));
+    if (std::string problem = textInputProblem(shot); !problem.empty()) problems.push_back(std::move(problem));
     return problems;
 }
 

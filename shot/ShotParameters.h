@@ -72,6 +72,9 @@ struct ShotParameters {
     // The velocity as entered before a truing was applied, for Clear Truing to put back, under
     // a key of its own (TruingShotKeys.h); 0 is none.
     double velocityBeforeTruing = 0.0;  // ft/s
+    // The rifle the load belongs to, a free name the library groups loads by, under a key of its
+    // own (TextShotKeys.h); empty for none.
+    std::string rifle;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

@@ -13,6 +13,8 @@
 
 #include "reports/table/TrajectoryTableScrollView.h"
 #include "reports/table/TrajectoryWindow.h"
+#include "shot/ShotFile.h"
+#include "shot/library/ShotLibrary.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
 #include "ui/advanced/CTruingDlg.h"
@@ -23,6 +25,7 @@
 #include "ui/common/AppContext.h"
 #include "ui/common/CColorDlg.h"
 #include "ui/common/ControlIds.h"
+#include "ui/library/CLibraryDlg.h"
 #include "ui/main/CShoot.h"
 #include "ui/main/CVorlan2Dlg.h"
 
@@ -149,6 +152,21 @@ int main(int argc, char** argv) {
     }
     press(truing, TruingIds::kFit);
     save(truing, QStringLiteral("truing.png"));
+    // The library: the examples under their rifles.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("data"))));
+    ShotLibrary library(defaultLibraryFolder());
+    const std::pair<const char*, const char*> loads[] = {{"rifle-308-g7.vxf", "Tikka T3x .308"},
+                                                         {"airgun-177-pellet.vxf", "Air Arms S510"},
+                                                         {"rimfire-22lr.vxf", "CZ 457"},
+                                                         {"pistol-9mm.vxf", ""}};
+    for (const auto& [file, rifle] : loads) {
+        ShotParameters shot;
+        readShotFile(QFile::encodeName(examples.filePath(QLatin1String(file))).toStdString(), shot, ShotReadMode::Load);
+        shot.rifle = rifle;
+        library.save(file, shot, std::nullopt);
+    }
+    dialog.onLibrary();
+    save(newest<CLibraryDlg>(&dialog), QStringLiteral("library.png"));
     CColorDlg colors(context, &dialog);
     colors.show();
     save(&colors, QStringLiteral("dialog-color.png"));

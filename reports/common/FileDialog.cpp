@@ -23,7 +23,7 @@ QString runFileDialog(QWidget* owner, const FileRequest& request) {
                                                    : QObject::tr("Open");
     QFileDialog dialog(owner, title);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(request.kind == FileRequest::Kind::Folder ? QFileDialog::Directory : QFileDialog::AnyFile);
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(request.filters);
     if (!request.filters.isEmpty()) dialog.setDefaultSuffix(filterSuffix(request.filters.constFirst()));

@@ -11,7 +11,7 @@ namespace vorlan {
 
 // A question for a file dialog.
 struct FileRequest {
-    enum class Kind { Open, Save };
+    enum class Kind { Open, Save, Folder };  // Folder: an existing folder is chosen
     Kind kind = Kind::Open;
     QString title;        // empty: "Open" or "Save As"
     QString initialPath;  // directory and file name offered first

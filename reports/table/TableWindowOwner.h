@@ -35,6 +35,8 @@ public:
     // File > Truing: a Truing window of the owner's shot, whose Apply trues the tables to come
     // and `table`.
     virtual void openTruing(TrajectoryWindow& /*table*/) {}
+    // File > Library: the library of rifles and loads.
+    virtual void openLibrary() {}
 
 protected:
     ~TableWindowOwner() = default;

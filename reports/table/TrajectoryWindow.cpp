@@ -93,6 +93,8 @@ void TrajectoryWindow::createMenu() {
     hitProbability_->setEnabled(false);
     QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(*this); });
     truing->setObjectName(QStringLiteral("fileTruing"));
+    QAction* library = file->addAction(tr("&Library..."), this, [this] { owner_.openLibrary(); });
+    library->setObjectName(QStringLiteral("fileLibrary"));
     file->addSeparator();
     // Ctrl+W as in every window with a File menu; Escape as in the program's other windows.
     QAction* close = file->addAction(tr("&Close\tCtrl+W"), this, &QWidget::close);

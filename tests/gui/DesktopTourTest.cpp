@@ -322,8 +322,8 @@ void TestDesktopTour::tabOrderFollowsTheLayout() {
                                  kPressureEdit, kAltitudeEdit, kStationPressureCheck, kG1Radio, kMuzzleAngleCheck,
                                  kStdAtmosphereButton, kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton,
                                  kSetBaselineButton, kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton,
-                                 kFieldCardButton, kHitProbabilityButton, kAdvancedButton, kCalculationsButton,
-                                 kContextHelpButton, kHelpButton, kNameEdit, kCaliberEdit};
+                                 kFieldCardButton, kHitProbabilityButton, kLibraryButton, kAdvancedButton,
+                                 kCalculationsButton, kContextHelpButton, kHelpButton, kNameEdit};
     // clang-format on
     QCOMPARE(visited, expected);
 }

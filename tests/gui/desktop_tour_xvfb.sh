@@ -2,7 +2,7 @@
 # The desktop program under a real X server and window manager, driven by the keyboard as a
 # user would: window titles as the window system shows them, Escape in the main dialog, Enter
 # in the "Invalid Entry" box, three Range Tables at three places with three titles (two then
-# closed by Escape and Ctrl+W), two Shoot windows apart, the Field Card, Hit Probability,
+# closed by Escape and Ctrl+W), two Shoot windows apart, the Field Card, Hit Probability, Library,
 # Advanced (closed by its Close button) and Truing windows, the help window and its Escape,
 # and the close request ending the program.
 #
@@ -54,7 +54,7 @@ sleep 0.5
 
 # The program from a folder of its own, so its settings file lands there.
 cp "$program" "$work/vorlan"
-export QT_QPA_PLATFORM=xcb HOME=$work XDG_CONFIG_HOME=$work/config
+export QT_QPA_PLATFORM=xcb HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 "$work/vorlan" "$shot" >"$work/vorlan.log" 2>&1 &
 vorlan=$!
 pids+=($vorlan)
@@ -164,6 +164,15 @@ sleep 1
 picture hit-probability
 keys Return
 gone "Hit Probability - $name" || fail "Enter did not close the Hit Probability window"
+
+# "Library..." is the next stop: the tour's own library, empty; Escape closes it.
+xdotool windowactivate --sync "$main" 2>/dev/null
+keys Tab space
+library=$(windows "Library" | head -n1)
+[[ -n $library ]] || fail "no \"Library\" window"
+xdotool windowactivate --sync "$library" 2>/dev/null
+keys Escape
+gone "Library" || fail "Escape did not close the Library window"
 
 # "Advanced..." is the next stop: a typed wind speed replaces the selected one, and its Close
 # button closes the window keeping it in the shot.

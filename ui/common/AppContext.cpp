@@ -1,5 +1,7 @@
 #include "ui/common/AppContext.h"
 
+#include <QMessageBox>
+
 #include "ui/common/CColorMsgBox.h"
 #include "ui/common/ThemedDialog.h"
 
@@ -20,6 +22,9 @@ AppContext::AppContext() {
         box.exec();
     };
     chooseFile = runFileDialog;
+    ask = [](QWidget* owner, const QString& title, const QString& question) {
+        return QMessageBox::question(owner, title, question) == QMessageBox::Yes;
+    };
 }
 
 void AppContext::refreshAllWindows() {

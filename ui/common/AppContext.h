@@ -33,6 +33,8 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     std::function<QString(QWidget* owner, const FileRequest& request)> chooseFile;
     std::function<void(QWidget* owner)> showAbout;
+    // A question answered Yes (true) or No.
+    std::function<bool(QWidget* owner, const QString& title, const QString& question)> ask;
 
     // Repaints every open window in the current dialog colour.
     void refreshAllWindows();

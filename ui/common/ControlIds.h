@@ -76,6 +76,7 @@ inline constexpr int kContextHelpButton = 1047;
 inline constexpr int kStatusText = 1050;  // the note under the command buttons
 inline constexpr int kHitProbabilityButton = 1048;
 inline constexpr int kFieldCardButton = 1049;
+inline constexpr int kLibraryButton = 1051;
 inline constexpr int kHelpButton = 32778;
 inline constexpr int kDragGroup = kG1Radio;
 }  // namespace MainDialogIds
@@ -275,5 +276,25 @@ inline constexpr int kAssumed = 1027;
 inline constexpr int kClose = 1030;
 inline constexpr int kOk = 1031;
 }  // namespace HitProbabilityIds
+
+// The Library window.
+namespace LibraryIds {
+inline constexpr int kTemplate = 166;
+inline constexpr int kFolder = 1001;
+inline constexpr int kChooseFolder = 1002;
+inline constexpr int kFilter = 1003;
+inline constexpr int kTree = 1004;
+inline constexpr int kStatus = 1005;
+inline constexpr int kOpen = 1010;
+inline constexpr int kSaveCurrent = 1011;
+inline constexpr int kDuplicate = 1012;
+inline constexpr int kRename = 1013;
+inline constexpr int kMoveToRifle = 1014;
+inline constexpr int kDelete = 1015;
+inline constexpr int kImport = 1016;
+inline constexpr int kExport = 1017;
+inline constexpr int kFromChronograph = 1018;  // kept for the chronograph's command
+inline constexpr int kClose = 1019;
+}  // namespace LibraryIds
 
 }  // namespace vorlan

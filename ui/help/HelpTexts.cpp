@@ -103,6 +103,15 @@ const Entry kEntries[] = {
     {MainDialogIds::kTemplate, MainDialogIds::kHitProbabilityButton,
      "Opens a Hit Probability window: the chance of a first-shot hit at every range and the farthest ethical "
      "shot."},
+    {MainDialogIds::kTemplate, MainDialogIds::kLibraryButton,
+     "Opens the Library: every rifle and load kept together, to open, save, duplicate, rename, move or delete."},
+    {LibraryIds::kTemplate, 0,
+     "The library: the shot files of one folder, grouped by rifle. Open loads one into the main window."},
+    {LibraryIds::kTemplate, LibraryIds::kFilter,
+     "Shows only the loads with this text in any column, or of a rifle "
+     "whose name holds it."},
+    {LibraryIds::kTemplate, LibraryIds::kSaveCurrent,
+     "Stores the main window's shot in the library under the rifle and name you give."},
     {MainDialogIds::kTemplate, MainDialogIds::kAdvancedButton,
      "Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag."},
     {MainDialogIds::kTemplate, MainDialogIds::kG1Radio,

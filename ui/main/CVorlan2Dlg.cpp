@@ -138,6 +138,7 @@ void CVorlan2Dlg::onInitDialog() {
     updateData(false);
     syncMuzzleAngleEdit();
     if (!context().commandLineFile.isEmpty()) openGivenPath(context().commandLineFile.left(3999));
+    markShotSaved();
     applyDialogColor();
 }
 

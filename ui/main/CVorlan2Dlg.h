@@ -22,6 +22,7 @@
 #include "ui/common/SideWindowOwner.h"
 #include "ui/common/ThemedDialog.h"
 #include "ui/common/WindowCascade.h"
+#include "ui/library/LibraryWindowOwner.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ namespace vorlan {
 
 class CColorBtn;
 
-class CVorlan2Dlg : public ThemedDialog, public TableWindowOwner, public SideWindowOwner {
+class CVorlan2Dlg : public ThemedDialog, public TableWindowOwner, public SideWindowOwner, public LibraryWindowOwner {
     Q_OBJECT
 public:
     explicit CVorlan2Dlg(AppContext& context, QWidget* parent = nullptr);
@@ -68,8 +69,14 @@ public:
     void openTruing() override;
     void openTruing(TrajectoryWindow& table) override;
     void shotChanged(QWidget* window) override;
-    // "Vorlan Preferences.ini" beside the settings file: the table windows' last view.
+    // "Vorlan Preferences.ini" beside the settings file: the table windows' last view, the
+    // library's folder.
     QString preferencesPath() override;
+    // The Library window (File > Library... of a table window too), and what it asks of the dialog.
+    void openLibrary() override { onLibrary(); }
+    std::optional<ShotParameters> libraryShot() override;
+    bool openLibraryLoad(const QString& path) override;
+    void savedToLibrary(const QString& path, const ShotParameters& saved) override;
     // The shot kept by Set Baseline for Shoot; none until the first Set Baseline.
     const std::optional<ShotBaseline>& baseline() const { return baseline_; }
 
@@ -112,6 +119,7 @@ public:
     void onAdvanced();
     void onFieldCard();
     void onHitProbability();
+    void onLibrary();
 
     void accept() override;  // Enter never closes the dialog
     void done(int result) override;
@@ -155,6 +163,8 @@ private:
     // The shot's values outside their bounds, each with its field and bounds, under `intro`
     // in a box titled `title`; nothing when all fit.
     void tellShotProblems(const QString& title, const QString& intro);
+    // The shot on screen is the one last started with, loaded or saved: no changes to lose.
+    void markShotSaved();
     AppSettings currentSettings() const;
     void readSettings();
     void writeSettings();
@@ -172,6 +182,7 @@ private:
     bool keepSettingsFile_ = false;
     bool keepExtrasFile_ = false;
     std::optional<ShotBaseline> baseline_;
+    std::string savedShot_;  // the shot as last started with, loaded or saved (its file text)
     WindowCascade cascade_;
     QLabel* status_ = nullptr;
     QTimer* statusTimer_ = nullptr;

@@ -154,6 +154,7 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
         {kFieldCardButton, "&Field Card...", &D::onFieldCard},
         {kHitProbabilityButton, "Hit &Probability...", &D::onHitProbability},
+        {kLibraryButton, "&Library...", &D::onLibrary},
     };
     int i = 0;
     for (const auto& c : commands) {
@@ -277,7 +278,7 @@ void CVorlan2Dlg::setTabOrderByLayout() {
                          kAltitudeEdit, kStationPressureCheck, kG1Radio, kG2Radio, kG5Radio, kG6Radio, kG7Radio,
                          kG8Radio, kGlRadio, kGiRadio, kRa4Radio, kGsRadio, kMuzzleAngleCheck, kStdAtmosphereButton,
                          kIcaoAtmosphereButton, kAirDensityButton, kRangeTableButton, kSetBaselineButton,
-                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kHitProbabilityButton, kAdvancedButton,
+                         kShootButton, kComputeBcButton, kOpbzButton, kMaximumRangeButton, kFieldCardButton, kHitProbabilityButton, kLibraryButton, kAdvancedButton,
                          kCalculationsButton, kContextHelpButton, kHelpButton};
     // clang-format on
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(control(order[i - 1]), control(order[i]));

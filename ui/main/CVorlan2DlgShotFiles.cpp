@@ -130,8 +130,9 @@ void CVorlan2Dlg::onSave() {
     const PathParts parts = splitAtLastSeparator(path);
     saveDirectory = parts.directory;
     saveFileName = parts.fileName;
-    tellFileFailure(context(), this, tr("Save Failed"), tr("The shot could not be saved to \"%1\"."), path,
-                    writeShotFile(path, shot_));
+    const FileOutcome saved = writeShotFile(path, shot_);
+    tellFileFailure(context(), this, tr("Save Failed"), tr("The shot could not be saved to \"%1\"."), path, saved);
+    if (saved) markShotSaved();
 }
 
 void CVorlan2Dlg::onLoad() {
@@ -183,6 +184,7 @@ void CVorlan2Dlg::showReadShot(const std::string& path) {
     shot_.seaLevelPercentText.clear();
     updateData(false);
     syncMuzzleAngleEdit();
+    markShotSaved();
     // The fields show what the file holds; the check vorlan-cli makes says what cannot be flown.
     tellShotProblems(tr("Values Out of Bounds"),
                      tr("\"%1\" holds values outside their bounds; correct them before computing:")

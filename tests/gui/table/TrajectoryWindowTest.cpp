@@ -89,8 +89,8 @@ void TestTrajectoryWindow::titleAndOwnerList() {
     // The designed items, then the program's own after a separator.
     QCOMPARE(texts.mid(0, 5),
              QStringList({"&Save As ...", "", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup..."}));
-    QCOMPARE(texts.mid(5), QStringList({"", "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "",
-                                        "&Close\tCtrl+W"}));
+    QCOMPARE(texts.mid(5), QStringList({"", "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...",
+                                        "&Library...", "", "&Close\tCtrl+W"}));
 }
 
 void TestTrajectoryWindow::savedFileBytes() {
