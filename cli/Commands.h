@@ -74,5 +74,7 @@ void addStabilityCommand(CLI::App& app);
 void addHitCommand(CLI::App& app);
 void addCardCommand(CLI::App& app);
 void addTrueCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);
+void addExportCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     vorlan::cli::addHitCommand(app);
     vorlan::cli::addCardCommand(app);
     vorlan::cli::addTrueCommand(app);
+    vorlan::cli::addImportCommand(app);
+    vorlan::cli::addExportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

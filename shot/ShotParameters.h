@@ -72,6 +72,10 @@ struct ShotParameters {
     // The velocity as entered before a truing was applied, for Clear Truing to put back, under
     // a key of its own (TruingShotKeys.h); 0 is none.
     double velocityBeforeTruing = 0.0;  // ft/s
+    // What a profile of another tool brought, under keys of their own (ProfileShotKeys.h): the
+    // field card's ranges and the profile's fields that have no place here, kept for its export.
+    std::vector<double> cardRanges;  // yards; empty is none
+    std::string profileExtras;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;
