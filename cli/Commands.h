@@ -76,5 +76,6 @@ void addCardCommand(CLI::App& app);
 void addTrueCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
 void addExportCommand(CLI::App& app);
+void addChronoCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addTrueCommand(app);
     vorlan::cli::addImportCommand(app);
     vorlan::cli::addExportCommand(app);
+    vorlan::cli::addChronoCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
