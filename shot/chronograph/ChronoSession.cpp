@@ -103,6 +103,13 @@ std::optional<StatedFigure> statedFigure(const Cell& cell, double factor, bool d
     return StatedFigure{*value * factor, roundingOf(numberText(cell, decimalComma)) * factor};
 }
 
+// A shot's own number: a whole number up to a million, else its place in the file.
+int shotNumberOf(const std::string& text, int place) {
+    const std::optional<double> number = wholeNumber(text);
+    return number && *number >= 0.0 && *number <= 1e6 && *number == std::floor(*number) ? static_cast<int>(*number)
+                                                                                        : place;
+}
+
 // Adds a shot; false with the session's error set when the velocity is not a positive number.
 bool addShot(ChronoSession& session, int lineNumber, int shot, std::optional<double> velocity, double factor) {
     if (!velocity || !(*velocity > 0.0 && *velocity < 100000.0)) {
@@ -140,7 +147,8 @@ void readGarmin(const Lines& lines, std::size_t header, ChronoSession& session) 
             if (equalsNoCase(cells[0].text, "AVERAGE SPEED")) session.statedMean = statedFigure(value, *factor);
             if (equalsNoCase(cells[0].text, "STD DEV")) session.statedSd = statedFigure(value, *factor);
         } else {
-            if (!addShot(session, lines.number[i], number ? static_cast<int>(*number) : 0, numberOf(value), *factor))
+            const int place = static_cast<int>(session.shots.size()) + 1;
+            if (!addShot(session, lines.number[i], shotNumberOf(cells[0].text, place), numberOf(value), *factor))
                 return;
         }
     }
@@ -196,8 +204,8 @@ void readPlainList(const Lines& lines, ChronoSession& session) {
             session.unit = unitName(factor);
             continue;
         }
-        const std::optional<double> number = cells.size() > 1 ? wholeNumber(cells[0].text) : std::nullopt;
-        const int shot = number ? static_cast<int>(*number) : static_cast<int>(session.shots.size()) + 1;
+        const int place = static_cast<int>(session.shots.size()) + 1;
+        const int shot = cells.size() > 1 ? shotNumberOf(cells[0].text, place) : place;
         if (!addShot(session, lines.number[i], shot, numberOf(value), factor)) return;
     }
 }

@@ -48,10 +48,15 @@ std::vector<std::string> statedFigureNotes(const ChronoSession& session, const C
     return notes;
 }
 
+ChronoStats tenthsOf(const ChronoStats& stats) {
+    const auto tenths = [](double value) { return std::round(value * 10.0) / 10.0; };
+    return {stats.count, tenths(stats.mean), tenths(stats.sd), tenths(stats.spread)};
+}
+
 void applyChronoStats(const ChronoStats& stats, ShotParameters& shot) {
-    // To the tenth the velocity field keeps, so that the shot holds what was shown.
-    shot.velocity = std::round(stats.mean * 10.0) / 10.0;
-    shot.hit.spreads.velocitySd = std::round(stats.sd * 10.0) / 10.0;
+    const ChronoStats shown = tenthsOf(stats);
+    shot.velocity = shown.mean;
+    shot.hit.spreads.velocitySd = shown.sd;
 }
 
 }  // namespace vorlan

@@ -25,6 +25,9 @@ std::optional<ChronoStats> chronoStats(const std::vector<double>& velocities);
 // the file's rounding ("The file's average 2650.3 ft/s differs from the computed 2652.1 ft/s").
 std::vector<std::string> statedFigureNotes(const ChronoSession& session, const ChronoStats& stats);
 
+// The mean, SD and spread to the tenth of a ft/s the shot's fields keep, as they are shown.
+ChronoStats tenthsOf(const ChronoStats& stats);
+
 // The shot's muzzle velocity set to the mean and its hit-probability velocity spread ("MV SD:")
 // to the standard deviation, each to 0.1 ft/s.
 void applyChronoStats(const ChronoStats& stats, ShotParameters& shot);

@@ -1,5 +1,6 @@
 #include "shot/profiles/A7pFile.h"
 
+#include <google/protobuf/stubs/logging.h>
 #include <openssl/evp.h>
 
 #include <cctype>
@@ -43,6 +44,8 @@ bool decodeA7pPayload(std::string_view bytes, a7p::Profile& profile, std::string
         return false;
     }
     a7p::Payload message;
+    // A malformed payload is told to the caller, not logged by the library to standard error.
+    const google::protobuf::LogSilencer quiet;
     if (!message.ParseFromArray(payload.data(), static_cast<int>(payload.size()))) {
         error = "payload: not a Protocol Buffers profile (truncated or malformed)";
         return false;

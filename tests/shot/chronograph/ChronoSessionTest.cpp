@@ -128,6 +128,11 @@ TEST(ChronoSession, RefusesWhatHasNoStatistics) {
     for (const auto& c : cases)
         EXPECT_NE(parseChronoSession(c.text).error.find(c.reason), std::string::npos) << c.reason;
     EXPECT_FALSE(chronoStats({2700.0}));
+    // A shot number beyond an int is no number: the shot takes its place in the file.
+    const ChronoSession huge = parseChronoSession("1e300,2700\n-7,2710\n");
+    ASSERT_EQ(huge.shots.size(), 2u);
+    EXPECT_EQ(huge.shots[0].number, 1);
+    EXPECT_EQ(huge.shots[1].number, 2);
     EXPECT_NE(readChronoSession("/nonexistent/session.csv").error.find("cannot read"), std::string::npos);
 }
 
