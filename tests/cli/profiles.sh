@@ -27,3 +27,8 @@ status=0
 "$cli" export "$examples/rifle-308-g7.vxf" -o "$dir/profile-none.a7p" 2> "$dir/profile-none.err" || status=$?
 [ "$status" = 1 ] && grep -q "Bullet Length" "$dir/profile-none.err" || { echo "export without a length"; exit 1; }
 [ ! -e "$dir/profile-none.a7p" ]
+# The card of a shot that keeps a profile's distances (100 m and 200 m) has those rows.
+ranges="$dir/profile-ranges.vxf"
+"$cli" write "$ranges" --from "$examples/rifle-308-g7.vxf" --line "Card Ranges:109.36132983377078;218.72265966754156"
+"$cli" card "$ranges" --text --metric | grep -q "^  100  100 m " || { echo "the card lost the 100 m row"; exit 1; }
+[ "$("$cli" card "$ranges" --text --metric | grep -Ec "^ +[0-9.]+ +[0-9.]+ m ")" = 2 ] || { echo "the card has other rows"; exit 1; }
