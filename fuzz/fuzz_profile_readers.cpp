@@ -2,8 +2,6 @@
 // input is tried as a whole .a7p file and, behind its own correct MD5, as a payload, so that
 // the Protocol Buffers parser and the mapping are reached as well as the digest check.
 
-#include <openssl/evp.h>
-
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -16,16 +14,6 @@
 namespace {
 
 using namespace vorlan;
-
-std::string withDigest(std::string_view payload) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    EVP_Digest(payload.data(), payload.size(), digest, &size, EVP_md5(), nullptr);
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string file;
-    for (unsigned int i = 0; i < size; ++i) file.append({kHex[digest[i] >> 4], kHex[digest[i] & 15]});
-    return file.append(payload);
-}
 
 // A profile that imports exports again, and that export imports to the same file once more.
 void checkProfile(std::string_view bytes) {
@@ -51,7 +39,7 @@ void checkSession(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkProfile(bytes);
-    checkProfile(withDigest(bytes));
+    checkProfile(withA7pDigest(bytes));
     checkSession(bytes);
     return 0;
 }

@@ -58,12 +58,14 @@ bool decodeA7pPayload(std::string_view bytes, a7p::Profile& profile, std::string
     return true;
 }
 
+std::string withA7pDigest(std::string_view payload) { return md5Hex(payload).append(payload); }
+
 std::string encodeA7pPayload(const a7p::Profile& profile) {
     a7p::Payload message;
     *message.mutable_profile() = profile;
     std::string payload;
     message.SerializeToString(&payload);
-    return md5Hex(payload) + payload;
+    return withA7pDigest(payload);
 }
 
 ProfileImport importA7p(std::string_view bytes) {

@@ -32,6 +32,9 @@ ProfileImport importA7p(std::string_view bytes);
 // The same from a file, read with the safe reader.
 ProfileImport importA7pFile(const std::string& path);
 
+// A payload as a file: its MD5 in 32 lower-case hexadecimal digits, then the payload.
+std::string withA7pDigest(std::string_view payload);
+
 struct ProfileExport {
     std::string bytes;  // the whole file, MD5 and payload
     std::string error;  // why the shot has no profile, naming the field; empty when it has
