@@ -169,30 +169,43 @@ TEST(A7pProfile, ProfileRoundTripIsExact) {
     }
 }
 
-// .vxf -> .a7p -> .vxf flies the same table to its printed digits.
+// .vxf -> .a7p -> .vxf flies the same table to its printed digits, whatever the coefficient:
+// one G7 BC, G1 bands, or a custom drag table (sent as the bullet's own Cd, scaled by the
+// sectional density over the BC, and brought back over the sectional density). The values lie
+// on the profile's grid (whole millimetres, band velocities in whole m/s, a BC half the
+// sectional density).
 TEST(A7pProfile, ShotRoundTripFliesTheSameTable) {
     ShotParameters shot;
     shot.name = "Load";
     shot.caliber = ".243";
     shot.velocity = 3000;
     shot.weight = 95;
-    shot.ballisticCoefficient = 0.2;
-    shot.dragFunction = 4;
-    shot.sightHeight = 1.5;
+    shot.sightHeight = 38 / 25.4;  // whole millimetres
     shot.sightInRange = 100;
     shot.rangeIncrement = 100;
     shot.incrementCount = 8;
     shot.advanced.bulletLength = 1.1;
-    const ProfileExport profile = exportA7p(shot);
-    ASSERT_EQ(profile.error, "");
-    const ProfileImport back = importA7p(profile.bytes);
-    ASSERT_EQ(back.error, "");
-    const auto rows = RangeTableReport(shot).printedRows();
-    const auto again = RangeTableReport(back.shot).printedRows();
-    ASSERT_EQ(rows.size(), again.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(cFormat("%.0f %.1f %.2f", rows[i].velocity, rows[i].drop * 12, rows[i].time),
-                  cFormat("%.0f %.1f %.2f", again[i].velocity, again[i].drop * 12, again[i].time));
+    shot.advanced.zeroConditions = true;  // a profile's zero day, here the shot's own air
+    ShotParameters forms[3] = {shot, shot, shot};
+    forms[0].ballisticCoefficient = 0.2;
+    forms[0].dragFunction = 4;
+    forms[1].ballisticCoefficient = 0.4;
+    forms[1].advanced.bcBands = {{850 / 0.3048, 0.41}, {650 / 0.3048, 0.4}, {0, 0.38}};
+    forms[2].ballisticCoefficient = 95.0 / 7000 / (0.243 * 0.243) / 2;  // the Cd goes out doubled
+    forms[2].advanced.customDrag = {{0.5, 0.2}, {1.0, 0.45}, {1.5, 0.4}, {2.0, 0.35}, {3.0, 0.3}};
+    for (const ShotParameters& form : forms) {
+        const ProfileExport profile = exportA7p(form);
+        ASSERT_EQ(profile.error, "");
+        const ProfileImport back = importA7p(profile.bytes);
+        ASSERT_EQ(back.error, "");
+        const auto rows = RangeTableReport(form).printedRows();
+        const auto again = RangeTableReport(back.shot).printedRows();
+        ASSERT_EQ(rows.size(), again.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(cFormat("%.0f %.1f %.2f", rows[i].velocity, rows[i].drop * 12, rows[i].time),
+                      cFormat("%.0f %.1f %.2f", again[i].velocity, again[i].drop * 12, again[i].time))
+                << form.ballisticCoefficient << " at " << rows[i].range;
+        }
     }
 }
 
