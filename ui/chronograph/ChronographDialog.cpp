@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "shot/CLocaleNumbers.h"
+#include "shot/ShotCheck.h"
 #include "ui/chronograph/ChronoPlot.h"
 #include "ui/common/AppContext.h"
 
@@ -120,6 +121,13 @@ void ChronographDialog::onShotsChanged() {
     QStringList notes;
     if (kept->count == static_cast<int>(session_.shots.size()))
         for (const std::string& note : statedFigureNotes(session_, *kept)) notes << QString::fromStdString(note);
+    // What a shot could not take (a mean beyond the velocity's bounds) is told, and OK is off.
+    ShotParameters taking;
+    applyChronoStats(*kept, taking);
+    if (const std::string problem = shotProblem(taking); !problem.empty()) {
+        notes << QString::fromStdString(problem);
+        ok_->setEnabled(false);
+    }
     notes_->setText(notes.join(QLatin1Char('\n')));
 }
 

@@ -50,6 +50,10 @@ void ChronographDialogTest::leavingShotsOutRecomputes() {
     for (int row : {0, 1, 2}) dialog.setShotKept(row, false);
     QVERIFY(!dialog.stats());
     QVERIFY(!dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    // A mean no shot can fly (6000 ft/s) is told, and OK stays off.
+    ChronographDialog fast(parseChronoSession("6000\n6010\n"), true);
+    QVERIFY(fast.stats());
+    QVERIFY(!fast.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
 }
 
 // The window's button asks for the file, the dialog's OK with its box checked sets the spread
