@@ -8,6 +8,7 @@
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardLayout.h"
 #include "reports/card/FieldCardRenderer.h"
+#include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 
@@ -48,14 +49,26 @@ T parsed(std::optional<T> value, const std::string& problem) {
     return *value;
 }
 
-FieldCardRequest requestOf(const CardFlags& flags) {
+// The ranges a shot keeps for its card (a profile's distances, in metres), in the card's unit,
+// each named by its distance in metres.
+std::vector<CardTarget> keptCardRanges(const ShotParameters& shot, UnitSystem units) {
+    std::vector<CardTarget> ranges;
+    for (const double yards : shot.cardRanges) {
+        const double metres = yards * kMetresPerYard;
+        ranges.push_back({cFormat("%.4g m", metres), units == UnitSystem::Metric ? metres : yards});
+    }
+    return ranges;
+}
+
+FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
     FieldCardRequest request;
     std::string problem;
     request.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
     if (!flags.ranges.empty())
         request = parsed(parseCardRanges(flags.ranges, request, problem), problem);
-    else if (!flags.targets.empty())
-        request.step = 0.0;  // targets alone
+    else if (!flags.targets.empty() || !shot.cardRanges.empty())
+        request.step = 0.0;  // targets alone, or the shot's own ranges
+    if (flags.ranges.empty() && flags.targets.empty()) request.targets = keptCardRanges(shot, request.units);
     if (!flags.targets.empty()) request.targets = parsed(parseCardTargets(flags.targets, problem), problem);
     request.winds =
         flags.winds.empty() ? defaultCardWinds(request.units) : parsed(parseCardNumbers(flags.winds, problem), problem);
@@ -94,7 +107,7 @@ void runCard(const CardFlags& flags) {
     if (flags.text + flags.csv + !flags.output.empty() != 1)
         throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
     const ShotParameters shot = loadShot(flags.path);
-    const FieldCard card = fieldCard(shot, requestOf(flags));
+    const FieldCard card = fieldCard(shot, requestOf(flags, shot));
     const FittedCard fitted = fitFieldCard(card);
     if (!fitted.fits()) throw UsageError(fitted.refusal);
     if (flags.csv)

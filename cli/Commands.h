@@ -75,5 +75,8 @@ void addHitCommand(CLI::App& app);
 void addCardCommand(CLI::App& app);
 void addTrueCommand(CLI::App& app);
 void addLibraryCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);
+void addExportCommand(CLI::App& app);
+void addChronoCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

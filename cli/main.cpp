@@ -59,6 +59,9 @@ int main(int argc, char** argv) {
     vorlan::cli::addCardCommand(app);
     vorlan::cli::addTrueCommand(app);
     vorlan::cli::addLibraryCommand(app);
+    vorlan::cli::addImportCommand(app);
+    vorlan::cli::addExportCommand(app);
+    vorlan::cli::addChronoCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

@@ -21,7 +21,7 @@ ctest --preset asan --output-on-failure -j2
 cmake --preset fuzz
 cmake --build --preset fuzz
 for target in fuzz_shot_reader fuzz_settings_reader fuzz_given_path fuzz_whole_shot fuzz_list_parsers \
-  fuzz_chart_series; do
+  fuzz_chart_series fuzz_profile_readers; do
   echo "== $target: ${FUZZ_SECONDS} s"
   found=$(mktemp -d)  # new inputs go here, so the seed corpus in the repository stays as it is
   build-fuzz/fuzz/$target -max_total_time="$FUZZ_SECONDS" -timeout="$FUZZ_TIMEOUT" -rss_limit_mb=2048 \

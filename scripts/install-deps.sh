@@ -3,6 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libcli11-dev fonts-dejavu-core clang-format
+          # .a7p profiles: Protocol Buffers and the MD5 of OpenSSL
+          protobuf-compiler libprotobuf-dev libssl-dev
           # the desktop files' validators and the Debian package (scripts/check-install.sh)
           desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev fakeroot lintian
           # a real window system for the desktop tour (tests/gui/desktop_tour_xvfb.sh)

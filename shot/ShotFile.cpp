@@ -6,6 +6,7 @@
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
+#include "shot/ProfileShotKeys.h"
 #include "shot/ScopeProfile.h"
 #include "shot/TextShotKeys.h"
 #include "shot/TruingShotKeys.h"
@@ -79,13 +80,14 @@ std::string shotFileText(const ShotParameters& shot) {
 std::string extensionShotFileText(const ShotParameters& shot) {
     return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit) +
            truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot) +
-           textShotFileText(shot);
+           textShotFileText(shot) + profileShotFileText(shot);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot, std::string* problem) {
     if (applyAdvancedShotLine(line, shot.advanced, problem) || applyHitShotLine(line, shot.hit, problem) ||
         applyTruingShotLine(line, shot.observations, shot.advanced, problem) ||
-        applyTruingVelocityShotLine(line, shot, problem) || applyTextShotLine(line, shot))
+        applyTruingVelocityShotLine(line, shot, problem) || applyTextShotLine(line, shot) ||
+        applyProfileShotLine(line, shot, problem))
         return true;
     if (!applyScopeShotLine(line, shot.scope)) return false;
     if (problem) *problem = scopeLineProblem(line);
@@ -99,6 +101,8 @@ void resetExtensionInputs(ShotParameters& shot) {
     shot.observations.clear();
     shot.velocityBeforeTruing = 0.0;
     shot.rifle.clear();
+    shot.cardRanges.clear();
+    shot.profileExtras.clear();
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

@@ -75,6 +75,10 @@ struct ShotParameters {
     // The rifle the load belongs to, a free name the library groups loads by, under a key of its
     // own (TextShotKeys.h); empty for none.
     std::string rifle;
+    // What a profile of another tool brought, under keys of their own (ProfileShotKeys.h): the
+    // field card's ranges and the profile's fields that have no place here, kept for its export.
+    std::vector<double> cardRanges;  // yards; empty is none
+    std::string profileExtras;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

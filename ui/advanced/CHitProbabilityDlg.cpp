@@ -17,6 +17,7 @@
 #include "shot/ShotCheck.h"
 #include "shot/ShotSetup.h"
 #include "shot/TextNumbers.h"
+#include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
 
 namespace vorlan {
@@ -60,6 +61,19 @@ CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
     buildControls();
     showInputs();
     onInputChanged();
+}
+
+// The SD of the shots kept sets the velocity spread, which starts a run; the mean sets the
+// shot's muzzle velocity too when the user asks and the opener keeps it.
+void CHitProbabilityDlg::onFromChronograph() {
+    const std::optional<ChronographChoice> choice = chooseFromChronograph(context(), this, bool(keepVelocity_));
+    if (!choice) return;
+    if (choice->setVelocity) {
+        run_->setVelocity(choice->stats.mean);
+        keepVelocity_(choice->stats.mean);
+    }
+    velocitySd_->setText(number(choice->stats.sd));
+    onInputChanged();  // the velocity may have changed while the SD text did not
 }
 
 CHitProbabilityDlg::~CHitProbabilityDlg() {
@@ -118,7 +132,9 @@ void CHitProbabilityDlg::buildControls() {
         label->setBuddy(first);
         form->addRow(label, fields);
     };
-    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_}, "ft/s"));
+    auto* chronograph = new QPushButton(tr("From C&hronograph..."), this);
+    connect(chronograph, &QPushButton::clicked, this, &CHitProbabilityDlg::onFromChronograph);
+    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_, new QLabel(tr("ft/s"), this), chronograph}));
     addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
     addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
     addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));

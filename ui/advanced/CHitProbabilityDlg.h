@@ -42,6 +42,9 @@ public:
     const HitProbabilityResult& shownResult() const { return run_->result(); }
     // The shot the window flies, with the inputs last read.
     const ShotParameters& shot() const { return run_->shot(); }
+    // Receives the muzzle velocity (ft/s) the user sets from the chronograph (the dialog's shot);
+    // without it the window offers only the spread.
+    void setVelocityKeeper(std::function<void(double)> keep) { keepVelocity_ = std::move(keep); }
 
 private:
     void buildControls();
@@ -49,6 +52,7 @@ private:
     void onInputChanged();
     void showResult(const HitProbabilityResult& result, int sampledRanges, double milliseconds);
     void showMisses(const QString& text);
+    void onFromChronograph();
 
     HitProbabilityRun* run_;
     QLineEdit *velocitySd_, *coefficientSd_, *rangeSd_, *windSd_, *windDirectionSd_, *precision_, *groupShots_,
@@ -59,6 +63,7 @@ private:
     HitScatterView* scatter_;
     bool targetWasSet_ = false;
     int runCount_ = kDefaultHitRuns;  // the samples of the next run
+    std::function<void(double)> keepVelocity_;
 };
 
 }  // namespace vorlan

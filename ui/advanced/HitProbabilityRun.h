@@ -33,6 +33,8 @@ public:
     // The shot flown, with the inputs last taken, and the ranges its hits are counted at.
     const ShotParameters& shot() const { return shot_; }
     const std::vector<int>& ranges() const { return ranges_; }
+    // A new muzzle velocity (ft/s) for the runs that start from now on.
+    void setVelocity(double velocity) { shot_.velocity = velocity; }
     // Takes checked inputs: keeps them with the shot (and tells `keep` unless `keep` is false),
     // cancels the run before and starts one (`runs` samples where it samples). False when the table has no
     // range to count hits at (no run then).

@@ -100,6 +100,10 @@ void CVorlan2Dlg::openHitProbabilityWindow(const ShotParameters& shot, Trajector
     };
     // A child of the dialog, so it goes before the dialog and the shot it writes into.
     auto* window = new CHitProbabilityDlg(context(), std::move(flown), keep, this);  // deletes itself when closed
+    window->setVelocityKeeper([this](double velocity) {
+        shot_.velocity = velocity;
+        updateData(false);
+    });
     placeNewWindow(window, WindowKind::Side);
     window->show();
 }
