@@ -74,5 +74,6 @@ void addStabilityCommand(CLI::App& app);
 void addHitCommand(CLI::App& app);
 void addCardCommand(CLI::App& app);
 void addTrueCommand(CLI::App& app);
+void addReticleCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

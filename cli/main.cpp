@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addHitCommand(app);
     vorlan::cli::addCardCommand(app);
     vorlan::cli::addTrueCommand(app);
+    vorlan::cli::addReticleCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

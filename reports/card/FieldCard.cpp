@@ -203,6 +203,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         row.target = printableText(r.name);
         if (const std::optional<TrajectoryPoint> at = rowAt(table.rows, yards)) {
             row.elevation = angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click);
+            row.windage = angleIn(windageCorrectionInches(at->windage), yards, unit, card.click);
             const bool m = metric(request);
             if (request.velocity) row.velocity = m ? fpsToMetresPerSecond(at->velocity) : at->velocity;
             if (request.time) row.time = at->time;

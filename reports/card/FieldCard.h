@@ -72,6 +72,7 @@ struct FieldCardRow {
     double range = 0.0;
     std::string target;
     std::optional<double> elevation;                  // dial up, in the card's angle unit
+    std::optional<double> windage;                    // hold right for the shot's own wind
     std::vector<std::optional<double>> winds;         // hold right, one per wind speed
     std::vector<std::optional<double>> temperatures;  // elevation, one per temperature bracket
     std::optional<double> velocity;                   // ft/s or m/s

@@ -1,15 +1,13 @@
 #include "reports/card/FieldCardPainter.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
+
+#include "reports/card/PageFile.h"
 
 namespace vorlan {
 
@@ -127,74 +125,13 @@ QPageLayout cardPageLayout(const FittedCard& fitted, const SheetPlan* sheet) {
                        turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-namespace {
-
-QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Vorlan"));
-        writer.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
-        writer.setPageLayout(cardPageLayout(fitted, sheet));
-        writer.setResolution(1200);
-        QPainter painter(&writer);
-        if (!painter.isActive()) return {};
-        paintCardPage(painter, fitted, sheet, QRectF(0, 0, writer.width(), writer.height()));
-    }
-    return bytes;
-}
-
-QByteArray svgBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(points.toSize());
-    generator.setViewBox(QRectF(QPointF(0, 0), points));
-    generator.setResolution(72);
-    generator.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
-    QPainter painter(&generator);
-    if (!painter.isActive()) return {};
-    paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), points));
-    painter.end();
-    return bytes;
-}
-
-QByteArray pngBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
-    const QSize pixels = (points * kCardPngDpi / 72.0).toSize();
-    QImage image(pixels, QImage::Format_RGB32);
-    if (image.isNull()) return {};
-    const int dotsPerMetre = static_cast<int>(kCardPngDpi / 0.0254 + 0.5);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-}  // namespace
-
 QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format) {
     if (!fitted.fits()) return {};
-    const QSizeF points = cardPagePoints(fitted, sheet);
-    switch (format) {
-        case CardFileFormat::Pdf:
-            return pdfBytes(fitted, sheet);
-        case CardFileFormat::Svg:
-            return svgBytes(fitted, sheet, points);
-        default:
-            return pngBytes(fitted, sheet, points);
-    }
+    const PageFile page{cardPageLayout(fitted, sheet), cardPagePoints(fitted, sheet),
+                        QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text),
+                        kCardPngDpi};
+    return pageFileBytes(page, format,
+                         [&](QPainter& painter, const QRectF& area) { paintCardPage(painter, fitted, sheet, area); });
 }
 
 }  // namespace vorlan

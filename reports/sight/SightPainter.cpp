@@ -1,0 +1,177 @@
+#include "reports/sight/SightPainter.h"
+
+#include <QCoreApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "reports/card/PageFile.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr double kRadiusShare = 0.40;  // of the square's side: room above and below for the texts
+constexpr int kSightPngDpi = 200;
+const QColor kWindColours[] = {QColor(0, 90, 200),  QColor(0, 140, 60),  QColor(150, 40, 170),
+                               QColor(200, 110, 0), QColor(0, 140, 150), QColor(120, 80, 40)};
+const QColor kShotColour(210, 0, 0);
+
+QString tr(const char* text) { return QCoreApplication::translate("SightPicture", text); }
+
+// Reticle units to the painter's: x right, y up from the circle's centre.
+struct Frame {
+    QPointF centre;
+    double radius = 1;
+    double perUnit = 1;
+    double side = 1;
+    QPointF at(double x, double y) const { return centre + QPointF(x * perUnit, -y * perUnit); }
+};
+
+QFont sized(double pixels) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    return font;
+}
+
+void paintReticle(QPainter& painter, const Reticle& reticle, const Frame& f) {
+    const double thinnest = f.side / 700.0;
+    painter.save();
+    QPainterPath circle;
+    circle.addEllipse(f.centre, f.radius, f.radius);
+    painter.setClipPath(circle);
+    for (const ReticleLine& l : reticle.lines) {
+        painter.setPen(QPen(Qt::black, std::max(thinnest, l.width * f.perUnit), Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(f.at(l.x1, l.y1), f.at(l.x2, l.y2));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const ReticleDot& d : reticle.dots) {
+        const double r = std::max(thinnest * 1.5, d.diameter * f.perUnit / 2.0);
+        painter.drawEllipse(f.at(d.x, d.y), r, r);
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(sized(f.side * 0.022));
+    for (const ReticleNumber& n : reticle.numbers) {
+        const QPointF p = f.at(n.x, n.y);
+        painter.drawText(QRectF(p.x() - f.side * 0.05, p.y() - f.side * 0.02, f.side * 0.1, f.side * 0.04),
+                         Qt::AlignCenter, QString::fromStdString(n.text));
+    }
+    painter.restore();
+    painter.setPen(QPen(QColor(60, 60, 60), f.side / 150.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(f.centre, f.radius, f.radius);
+}
+
+// An arrow from the clamped point outwards, toward where the hold would be.
+void paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const QColor& colour) {
+    const double dx = -p.right, dy = -p.up;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0) return;
+    const QPointF unit(dx / length, -dy / length);  // painter's y runs down
+    const QPointF tail = f.at(p.x, p.y);
+    const QPointF tip = tail + unit * (f.side * 0.05);
+    const QPointF side(-unit.y(), unit.x());
+    painter.setPen(QPen(colour, f.side / 300.0));
+    painter.drawLine(tail, tip);
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygonF{tip, tip - unit * (f.side * 0.015) + side * (f.side * 0.008),
+                                  tip - unit * (f.side * 0.015) - side * (f.side * 0.008)});
+}
+
+QString pointLabel(const AimPoint& p) {
+    QString label = QString::number(p.range, 'f', 0);
+    if (!p.beyond) return label;
+    const double shown = std::fabs(p.up) > std::fabs(p.right) ? p.up : p.right;
+    return label + QStringLiteral(" (%1)").arg(std::fabs(shown), 0, 'f', 1);
+}
+
+void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f, const std::vector<double>& winds) {
+    const double dot = f.side * 0.008;
+    painter.setFont(sized(f.side * 0.02));
+    std::vector<double> labelled;  // a row of wind dots shares its range's label
+    for (const AimPoint& p : picture.points) {
+        const auto w = p.wind ? std::find(winds.begin(), winds.end(), *p.wind) - winds.begin() : -1;
+        const QColor colour = w < 0 ? kShotColour : kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
+        const QPointF at = f.at(p.x, p.y);
+        painter.setPen(QPen(colour, f.side / 400.0));
+        painter.setBrush(w < 0 ? QBrush(Qt::NoBrush) : QBrush(colour));
+        painter.drawEllipse(at, w < 0 ? dot * 1.6 : dot, w < 0 ? dot * 1.6 : dot);
+        if (p.beyond) paintArrow(painter, p, f, colour);
+        if (p.wind && std::find(labelled.begin(), labelled.end(), p.range) != labelled.end()) continue;
+        if (p.wind) labelled.push_back(p.range);
+        painter.setPen(colour);
+        painter.drawText(at + QPointF(dot * 1.8, -dot * 0.6), pointLabel(p));
+    }
+}
+
+// The reticle and magnification above; the hold mode and the winds' colours below.
+void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, const std::vector<double>& winds) {
+    const Reticle& r = picture.reticle;
+    const double line = f.side * 0.032;
+    const QRectF top(f.side * 0.02, 0, f.side * 0.96, f.side * 0.09);
+    painter.setPen(Qt::black);
+    painter.setFont(sized(f.side * 0.026));
+    QString heading =
+        QString::fromStdString(r.name) + QStringLiteral(" - ") +
+        (r.plane == FocalPlane::First ? tr("first focal plane")
+                                      : tr("%1x, true at %2x").arg(picture.magnification).arg(r.trueMagnification));
+    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, heading);
+    painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(angleUnitName(r.unit).data()));
+    const double bottom = f.side - f.side * 0.02 - line;
+    painter.drawText(QPointF(f.side * 0.02, bottom), QString::fromStdString(picture.modeWords));
+    double x = f.side * 0.02;
+    const double y = bottom + line * 0.9;
+    painter.setFont(sized(f.side * 0.022));
+    const auto key = [&](const QColor& colour, const QString& text) {
+        painter.setPen(colour);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(x + line * 0.2, y - line * 0.25), line * 0.15, line * 0.15);
+        painter.drawText(QPointF(x + line * 0.5, y), text);
+        x += painter.fontMetrics().horizontalAdvance(text) + line * 1.2;
+    };
+    key(kShotColour, tr("the shot's wind"));
+    for (std::size_t w = 0; w < winds.size(); ++w)
+        key(kWindColours[w % std::size(kWindColours)],
+            QStringLiteral("%1 %2").arg(winds[w]).arg(QString::fromStdString(picture.windUnit)));
+}
+
+}  // namespace
+
+void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRectF& area) {
+    const double side = std::min(area.width(), area.height());
+    const QPointF corner = area.center() - QPointF(side / 2.0, side / 2.0);
+    std::vector<double> winds;
+    for (const AimPoint& p : picture.points)
+        if (p.wind && std::find(winds.begin(), winds.end(), *p.wind) == winds.end()) winds.push_back(*p.wind);
+    painter.save();
+    painter.translate(corner);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(0, 0, side, side), Qt::white);
+    Frame f;
+    f.side = side;
+    f.centre = QPointF(side / 2.0, side / 2.0);
+    f.radius = side * kRadiusShare;
+    f.perUnit = f.radius / std::max(picture.reticle.field, 1e-9);
+    paintReticle(painter, picture.reticle, f);
+    paintPoints(painter, picture, f, winds);
+    paintTexts(painter, picture, f, winds);
+    painter.restore();
+}
+
+QPageLayout sightPageLayout() {
+    return QPageLayout(
+        QPageSize(QSizeF(kSightPagePoints, kSightPagePoints), QPageSize::Point, QString(), QPageSize::ExactMatch),
+        QPageLayout::Portrait, QMarginsF());
+}
+
+QByteArray sightFileBytes(const SightPicture& picture, CardFileFormat format) {
+    const PageFile page{sightPageLayout(), QSizeF(kSightPagePoints, kSightPagePoints),
+                        QString::fromStdString(picture.reticle.name), kSightPngDpi};
+    return pageFileBytes(page, format,
+                         [&](QPainter& painter, const QRectF& area) { paintSightPicture(painter, picture, area); });
+}
+
+}  // namespace vorlan
