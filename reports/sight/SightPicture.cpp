@@ -39,6 +39,13 @@ const FieldCardRow* rowAt(const FieldCard& card, double range) {
     return nullptr;
 }
 
+// A range as the shooter says it: whole, or to a tenth ("45.7 m", "300 m").
+std::string rangeText(double range) {
+    std::string text = cFormat("%.1f", range);
+    if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
+    return text;
+}
+
 std::string figure(double value) { return cardAngleCell(std::fabs(value), CardAngle::Mil); }
 
 // "1.2 up, 0.4 left"; empty when both round to nothing.
@@ -73,7 +80,7 @@ std::string modeWords(const SightRequest& r, const std::optional<double>& dial, 
                       const std::string& rangeUnit) {
     if (r.mode == HoldMode::HoldAll) return "Hold everything";
     const double range = r.mode == HoldMode::DialZero ? r.zeroRange : target;
-    const std::string where = cFormat("%g ", range) + rangeUnit;
+    const std::string where = rangeText(range) + " " + rangeUnit;
     if (!dial) return "The bullet does not reach " + where;
     if (r.mode == HoldMode::DialZero)
         return "Dial the zero at " + where + " (" + dialWords(*dial, unit) + "), hold the rest";
@@ -155,7 +162,7 @@ std::string sightCsv(const SightPicture& picture) {
 std::string sightText(const SightPicture& picture) {
     std::string text = picture.modeWords + "\n";
     for (const AimPoint& p : picture.points)
-        text += cFormat("%g %s, ", p.range, picture.rangeUnit.c_str()) +
+        text += rangeText(p.range) + " " + picture.rangeUnit + ", " +
                 (p.wind ? cFormat("%g %s wind", *p.wind, picture.windUnit.c_str()) : "the shot's wind") + ": " +
                 p.words + "\n";
     return text;

@@ -18,6 +18,7 @@
 #include "shot/ShotSetup.h"
 #include "shot/TextNumbers.h"
 #include "ui/common/ControlIds.h"
+#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -179,7 +180,13 @@ void CHitProbabilityDlg::buildControls() {
     auto* close = withId(new QPushButton(tr("Close"), this), kClose);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* sight = new QPushButton(tr("&Sight Picture..."), this);
+    sight->setObjectName(QStringLiteral("sightPicture"));
+    sight->setAutoDefault(false);
+    connect(sight, &QPushButton::clicked, this,
+            [this] { CSightPictureDlg::open(context(), shot(), shot().scope.unitSystem, this); });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sight);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(close);

@@ -29,6 +29,7 @@
 #include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
 #include "ui/common/ControlIds.h"
+#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -167,6 +168,14 @@ void CFieldCardDlg::buildControls() {
             &CFieldCardDlg::onPrintSetup);
     connect(qobject_cast<QPushButton*>(control(kExport)), &QPushButton::clicked, this, &CFieldCardDlg::onExport);
     connect(qobject_cast<QPushButton*>(control(kClose)), &QPushButton::clicked, this, &QDialog::close);
+    auto* sight = new QPushButton(tr("&Sight Picture..."), this);
+    sight->setObjectName(QStringLiteral("sightPicture"));
+    sight->setAutoDefault(false);
+    buttons->insertWidget(buttons->count() - 1, sight);
+    connect(sight, &QPushButton::clicked, this, [this] {
+        CSightPictureDlg::open(context(), shot_,
+                               units_->currentIndex() == 1 ? UnitSystem::Metric : UnitSystem::Imperial, this);
+    });
 
     auto* left = new QVBoxLayout;
     left->addLayout(form);
