@@ -65,11 +65,11 @@ void paintReticle(QPainter& painter, const Reticle& reticle, const Frame& f) {
     painter.drawEllipse(f.centre, f.radius, f.radius);
 }
 
-// An arrow from the clamped point outwards, toward where the hold would be.
-void paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const QColor& colour) {
+// An arrow from the clamped point outwards, toward where the hold would be; its tip.
+QPointF paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const QColor& colour) {
     const double dx = -p.right, dy = -p.up;
     const double length = std::hypot(dx, dy);
-    if (length <= 0) return;
+    if (length <= 0) return f.at(p.x, p.y);
     const QPointF unit(dx / length, -dy / length);  // painter's y runs down
     const QPointF tail = f.at(p.x, p.y);
     const QPointF tip = tail + unit * (f.side * 0.05);
@@ -79,6 +79,7 @@ void paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const QCol
     painter.setBrush(colour);
     painter.drawPolygon(QPolygonF{tip, tip - unit * (f.side * 0.015) + side * (f.side * 0.008),
                                   tip - unit * (f.side * 0.015) - side * (f.side * 0.008)});
+    return tip;
 }
 
 QString pointLabel(const AimPoint& p) {
@@ -92,6 +93,7 @@ void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f,
     const double dot = f.side * 0.008;
     painter.setFont(sized(f.side * 0.02));
     std::vector<double> labelled;  // a row of wind dots shares its range's label
+    int beyond = 0;                // labels at the edge are stacked, one a line
     for (const AimPoint& p : picture.points) {
         const auto w = p.wind ? std::find(winds.begin(), winds.end(), *p.wind) - winds.begin() : -1;
         const QColor colour = w < 0 ? kShotColour : kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
@@ -99,11 +101,17 @@ void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f,
         painter.setPen(QPen(colour, f.side / 400.0));
         painter.setBrush(w < 0 ? QBrush(Qt::NoBrush) : QBrush(colour));
         painter.drawEllipse(at, w < 0 ? dot * 1.6 : dot, w < 0 ? dot * 1.6 : dot);
-        if (p.beyond) paintArrow(painter, p, f, colour);
+        const QPointF tip = p.beyond ? paintArrow(painter, p, f, colour) : at;
         if (p.wind && std::find(labelled.begin(), labelled.end(), p.range) != labelled.end()) continue;
         if (p.wind) labelled.push_back(p.range);
         painter.setPen(colour);
-        painter.drawText(at + QPointF(dot * 1.8, -dot * 0.6), pointLabel(p));
+        const QPointF label = p.beyond ? tip + QPointF(dot, f.side * 0.024 * beyond++) : at;
+        // On a pale ground, to read over the reticle's posts and marks.
+        const QString text = pointLabel(p);
+        const QPointF base = label + QPointF(dot * 1.8, -dot * 0.6);
+        const QRectF ground = painter.fontMetrics().boundingRect(text).translated(base.toPoint());
+        painter.fillRect(ground.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, 200));
+        painter.drawText(base, text);
     }
 }
 

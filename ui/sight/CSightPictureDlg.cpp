@@ -81,9 +81,12 @@ void CSightPictureDlg::buildControls() {
     };
     const bool metric = units_ == UnitSystem::Metric;
     reticle_ = withId(new QComboBox(this), kReticle);
+    // A hash reticle in the turret's unit first.
+    const std::string usual = shot_.scope.turretUnits == AngleUnit::Mil ? "mil-hash" : "moa-hash";
     for (const std::string& name : builtInReticleNames()) {
         reticles_.push_back(*reticleNamed(name).reticle);
         reticle_->addItem(QString::fromStdString(reticles_.back().name));
+        if (name == usual) reticle_->setCurrentIndex(reticle_->count() - 1);
     }
     auto* file = withId(new QPushButton(tr("Reticle &File..."), this), kReticleFile);
     file->setAutoDefault(false);
