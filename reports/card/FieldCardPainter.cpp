@@ -36,7 +36,7 @@ double unitsPerPoint(const QRectF& target, double widthPoints) { return target.w
 
 }  // namespace
 
-void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card) {
+void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card, const CardPicture* picture) {
     if (!fitted.fits()) return;
     painter.save();
     painter.translate(card.topLeft());
@@ -45,7 +45,7 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
     const double size = fitted.typeSize;
     const double lineHeight = fitted.lineHeight;
     const double margin = fitted.paper.margin;
-    const double available = fitted.width() - 2.0 * margin;
+    const double available = fitted.width() - 2.0 * margin - fitted.pictureWidth;
     // A font wider than the card's type allows for is narrowed to keep every line whole.
     const QFontMetricsF metrics(cardFont(false), painter.device());
     double widest = 0.0;
@@ -66,13 +66,19 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
         if (line.ruleBelow) {
             const double y = top + lineHeight;
             painter.setPen(QPen(QColor(120, 120, 120), kRuleWidth));
-            painter.drawLine(QPointF(margin, y), QPointF(fitted.width() - margin, y));
+            painter.drawLine(QPointF(margin, y), QPointF(fitted.width() - margin - fitted.pictureWidth, y));
         }
+    }
+    if (picture && fitted.pictureWidth > 0) {
+        const QRectF room(fitted.width() - margin - fitted.pictureWidth, margin, fitted.pictureWidth,
+                          fitted.height() - 2.0 * margin);
+        (*picture)(painter, room, size);
     }
     painter.restore();
 }
 
-void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet) {
+void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet,
+                    const CardPicture* picture) {
     painter.save();
     painter.translate(sheet.topLeft());
     const double k = unitsPerPoint(sheet, plan.width);
@@ -86,7 +92,7 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
             if (fitted.landscape) painter.rotate(-90.0);
             const QSizeF slot =
                 fitted.landscape ? QSizeF(plan.cardHeight, plan.cardWidth) : QSizeF(plan.cardWidth, plan.cardHeight);
-            paintFieldCard(painter, fitted, QRectF(QPointF(0, fitted.landscape ? 0 : -plan.cardHeight), slot));
+            paintFieldCard(painter, fitted, QRectF(QPointF(0, fitted.landscape ? 0 : -plan.cardHeight), slot), picture);
             painter.restore();
         }
     // Cut marks: short lines outside the block of cards, in line with every cut.
@@ -106,11 +112,12 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
     painter.restore();
 }
 
-void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page) {
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page,
+                   const CardPicture* picture) {
     if (sheet)
-        paintCardSheet(painter, fitted, *sheet, page);
+        paintCardSheet(painter, fitted, *sheet, page, picture);
     else
-        paintFieldCard(painter, fitted, page);
+        paintFieldCard(painter, fitted, page, picture);
 }
 
 QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet) {
@@ -125,13 +132,15 @@ QPageLayout cardPageLayout(const FittedCard& fitted, const SheetPlan* sheet) {
                        turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format) {
+QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format,
+                         const CardPicture* picture) {
     if (!fitted.fits()) return {};
     const PageFile page{cardPageLayout(fitted, sheet), cardPagePoints(fitted, sheet),
                         QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text),
                         kCardPngDpi};
-    return pageFileBytes(page, format,
-                         [&](QPainter& painter, const QRectF& area) { paintCardPage(painter, fitted, sheet, area); });
+    return pageFileBytes(page, format, [&](QPainter& painter, const QRectF& area) {
+        paintCardPage(painter, fitted, sheet, area, picture);
+    });
 }
 
 }  // namespace vorlan

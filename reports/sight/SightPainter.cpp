@@ -36,12 +36,11 @@ QFont sized(double pixels) {
     return font;
 }
 
-void paintReticle(QPainter& painter, const Reticle& reticle, const Frame& f) {
+// The reticle's marks within `clip`.
+void paintReticle(QPainter& painter, const Reticle& reticle, const Frame& f, const QPainterPath& clip) {
     const double thinnest = f.side / 700.0;
     painter.save();
-    QPainterPath circle;
-    circle.addEllipse(f.centre, f.radius, f.radius);
-    painter.setClipPath(circle);
+    painter.setClipPath(clip, Qt::IntersectClip);
     for (const ReticleLine& l : reticle.lines) {
         painter.setPen(QPen(Qt::black, std::max(thinnest, l.width * f.perUnit), Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(f.at(l.x1, l.y1), f.at(l.x2, l.y2));
@@ -60,9 +59,31 @@ void paintReticle(QPainter& painter, const Reticle& reticle, const Frame& f) {
                          Qt::AlignCenter, QString::fromStdString(n.text));
     }
     painter.restore();
-    painter.setPen(QPen(QColor(60, 60, 60), f.side / 150.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(f.centre, f.radius, f.radius);
+}
+
+// A coloured dot and the words of each wind, in a row from `start`, `line` high.
+void paintWindKey(QPainter& painter, const SightPicture& picture, const std::vector<double>& winds, QPointF start,
+                  double line, const QString& shot) {
+    double x = start.x();
+    const double y = start.y();
+    const auto key = [&](const QColor& colour, const QString& text) {
+        painter.setPen(colour);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(x + line * 0.2, y - line * 0.25), line * 0.15, line * 0.15);
+        painter.drawText(QPointF(x + line * 0.5, y), text);
+        x += painter.fontMetrics().horizontalAdvance(text) + line * 1.2;
+    };
+    key(kShotColour, shot);
+    for (std::size_t w = 0; w < winds.size(); ++w)
+        key(kWindColours[w % std::size(kWindColours)],
+            QStringLiteral("%1 %2").arg(winds[w]).arg(QString::fromStdString(picture.windUnit)));
+}
+
+std::vector<double> windsOf(const SightPicture& picture) {
+    std::vector<double> winds;
+    for (const AimPoint& p : picture.points)
+        if (p.wind && std::find(winds.begin(), winds.end(), *p.wind) == winds.end()) winds.push_back(*p.wind);
+    return winds;
 }
 
 // An arrow from the clamped point outwards, toward where the hold would be; its tip.
@@ -130,20 +151,8 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
     painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(angleUnitName(r.unit).data()));
     const double bottom = f.side - f.side * 0.02 - line;
     painter.drawText(QPointF(f.side * 0.02, bottom), QString::fromStdString(picture.modeWords));
-    double x = f.side * 0.02;
-    const double y = bottom + line * 0.9;
     painter.setFont(sized(f.side * 0.022));
-    const auto key = [&](const QColor& colour, const QString& text) {
-        painter.setPen(colour);
-        painter.setBrush(colour);
-        painter.drawEllipse(QPointF(x + line * 0.2, y - line * 0.25), line * 0.15, line * 0.15);
-        painter.drawText(QPointF(x + line * 0.5, y), text);
-        x += painter.fontMetrics().horizontalAdvance(text) + line * 1.2;
-    };
-    key(kShotColour, tr("the shot's wind"));
-    for (std::size_t w = 0; w < winds.size(); ++w)
-        key(kWindColours[w % std::size(kWindColours)],
-            QStringLiteral("%1 %2").arg(winds[w]).arg(QString::fromStdString(picture.windUnit)));
+    paintWindKey(painter, picture, winds, QPointF(f.side * 0.02, bottom + line * 0.9), line, tr("the shot's wind"));
 }
 
 }  // namespace
@@ -151,9 +160,7 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
 void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRectF& area) {
     const double side = std::min(area.width(), area.height());
     const QPointF corner = area.center() - QPointF(side / 2.0, side / 2.0);
-    std::vector<double> winds;
-    for (const AimPoint& p : picture.points)
-        if (p.wind && std::find(winds.begin(), winds.end(), *p.wind) == winds.end()) winds.push_back(*p.wind);
+    const std::vector<double> winds = windsOf(picture);
     painter.save();
     painter.translate(corner);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -163,10 +170,59 @@ void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRe
     f.centre = QPointF(side / 2.0, side / 2.0);
     f.radius = side * kRadiusShare;
     f.perUnit = f.radius / std::max(picture.reticle.field, 1e-9);
-    paintReticle(painter, picture.reticle, f);
+    QPainterPath circle;
+    circle.addEllipse(f.centre, f.radius, f.radius);
+    paintReticle(painter, picture.reticle, f, circle);
+    painter.setPen(QPen(QColor(60, 60, 60), side / 150.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(f.centre, f.radius, f.radius);
     paintPoints(painter, picture, f, winds);
     paintTexts(painter, picture, f, winds);
     painter.restore();
+}
+
+void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRectF& room, double typeSize) {
+    const std::vector<double> winds = windsOf(picture);
+    const double line = typeSize * 1.3;
+    const QRectF area = room.adjusted(0, line * 1.2, 0, -line * 1.2);
+    // The span of the points and the centre, a unit beyond them, and room for the labels.
+    double top = 1.0, bottom = -1.0, half = 1.0;
+    for (const AimPoint& p : picture.points) {
+        top = std::max(top, p.y + 1.0);
+        bottom = std::min(bottom, p.y - 1.0);
+        half = std::max(half, std::fabs(p.x) + 0.5);
+    }
+    const double labels = typeSize * 5.0;
+    Frame f;
+    f.side = typeSize / 0.022;  // the labels at about the card's type
+    f.perUnit = std::min((area.width() - labels) / (2.0 * half), area.height() / (top - bottom));
+    f.centre = QPointF(area.left() + half * f.perUnit, area.top() + top * f.perUnit);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(room, Qt::white);
+    QPainterPath clip;
+    clip.addRect(area);
+    paintReticle(painter, picture.reticle, f, clip);
+    painter.setClipPath(clip);
+    paintPoints(painter, picture, f, winds);
+    painter.setClipping(false);
+    painter.setPen(QPen(QColor(120, 120, 120), typeSize / 20.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+    painter.setPen(Qt::black);
+    painter.setFont(sized(typeSize));
+    painter.drawText(QRectF(room.left(), room.top(), room.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
+                         QString::fromStdString(picture.modeWords));
+    painter.setFont(sized(typeSize * 0.8));
+    paintWindKey(painter, picture, winds, QPointF(room.left(), room.bottom() - line * 0.2), line * 0.8, tr("shot"));
+    painter.restore();
+}
+
+CardPicture sightLadderPicture(SightPicture picture) {
+    return [picture = std::move(picture)](QPainter& painter, const QRectF& room, double typeSize) {
+        paintSightLadder(painter, picture, room, typeSize);
+    };
 }
 
 QPageLayout sightPageLayout() {

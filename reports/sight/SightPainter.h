@@ -9,6 +9,7 @@
 #include <QRectF>
 
 #include "reports/card/FieldCardLayout.h"
+#include "reports/card/FieldCardPainter.h"
 #include "reports/sight/SightPicture.h"
 
 class QPainter;
@@ -17,6 +18,13 @@ namespace vorlan {
 
 // Draws into the largest square centred in `area`.
 void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRectF& area);
+
+// The ladder alone beside a field card's table: the part of the reticle the points fall on,
+// within `room` (points), its texts at about `typeSize`.
+void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRectF& room, double typeSize);
+
+// The ladder as the picture beside a field card's table.
+CardPicture sightLadderPicture(SightPicture picture);
 
 // The printed page: a square of this many points (6 in), without margins.
 inline constexpr double kSightPagePoints = 432.0;

@@ -149,6 +149,22 @@ SightPicture sightPicture(const ShotParameters& shot, const SightRequest& r) {
     return picture;
 }
 
+std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCard& card, const Reticle& reticle,
+                                       std::string& problem) {
+    SightRequest request;
+    request.reticle = reticle;
+    request.units = card.request.units;
+    request.winds = card.request.winds;
+    request.mode = HoldMode::HoldAll;
+    if (reticle.plane == FocalPlane::Second) request.magnification = reticle.trueMagnification;
+    for (const FieldCardRow& row : card.rows)
+        if (std::find(request.ranges.begin(), request.ranges.end(), row.range) == request.ranges.end())
+            request.ranges.push_back(row.range);
+    problem = sightRequestProblem(request);
+    if (!problem.empty()) return std::nullopt;
+    return sightPicture(shot, request);
+}
+
 std::string sightCsv(const SightPicture& picture) {
     const std::string unit = picture.reticle.unit == AngleUnit::Mil ? "mil" : "moa";
     std::string text = "range_" + picture.rangeUnit + ",wind_" + (picture.windUnit == "mph" ? "mph" : "mps") + ",up_" +

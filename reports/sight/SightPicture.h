@@ -71,6 +71,13 @@ std::string sightRequestProblem(const SightRequest& request);
 // The picture of a checked shot and request.
 SightPicture sightPicture(const ShotParameters& shot, const SightRequest& request);
 
+// The ladder of a field card: its rows' ranges and its winds on the reticle (as made: a
+// second-plane one at the magnification it is true at), every hold from the zero. None, with
+// the reason in `problem`, when the card's rows or winds are more than a picture holds.
+struct FieldCard;
+std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCard& card, const Reticle& reticle,
+                                       std::string& problem);
+
 // One line a point: range, wind ("shot" for the shot's own), up, right (LF ends).
 std::string sightCsv(const SightPicture& picture);
 // Every point's range and wind with its words, one a line.

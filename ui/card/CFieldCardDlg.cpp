@@ -22,6 +22,7 @@
 
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardPainter.h"
+#include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
@@ -37,7 +38,8 @@ using namespace FieldCardIds;
 
 namespace {
 
-constexpr int kPauseMs = 250;  // after the last keystroke, before the card is made again
+constexpr int kPauseMs = 250;         // after the last keystroke, before the card is made again
+constexpr double kLadderShare = 0.4;  // of the card's width, for the sight picture's ladder
 
 QString joined(const std::vector<double>& numbers) {
     QStringList texts;
@@ -60,9 +62,10 @@ QString leftOutNote(const FittedCard& card) {
 class FieldCardPreview : public QWidget {
 public:
     explicit FieldCardPreview(QWidget* parent) : QWidget(parent) { setMinimumSize(260, 360); }
-    void setCard(const FittedCard* card, std::optional<SheetPlan> sheet) {
+    void setCard(const FittedCard* card, std::optional<SheetPlan> sheet, const CardPicture* picture) {
         card_ = card;
         sheet_ = sheet;
+        picture_ = picture;
         update();
     }
 
@@ -79,11 +82,12 @@ protected:
         painter.fillRect(page.translated(3, 3), QColor(40, 40, 40));
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        paintCardPage(painter, *card_, sheet, page);
+        paintCardPage(painter, *card_, sheet, page, picture_);
     }
 
 private:
     const FittedCard* card_ = nullptr;
+    const CardPicture* picture_ = nullptr;
     std::optional<SheetPlan> sheet_;
 };
 
@@ -131,6 +135,14 @@ void CFieldCardDlg::buildControls() {
     sheet_ = withId(new QComboBox(this), kSheet);
     sheet_->addItems(
         {QStringLiteral("One card"), QStringLiteral("Several on letter"), QStringLiteral("Several on A4")});
+    ladder_ = new QComboBox(this);
+    ladder_->setObjectName(QStringLiteral("sightLadder"));
+    ladder_->addItem(tr("None"));
+    for (const std::string& name : builtInReticleNames())
+        ladder_->addItem(QString::fromStdString(reticleNamed(name).reticle->name));
+    ladder_->setToolTip(
+        tr("The holds of the card's rows and winds drawn on a reticle, beside the table "
+           "(pocket and half cards)"));
     message_ = withId(new QLabel(this), kMessage);
     message_->setWordWrap(true);
     message_->setStyleSheet(QStringLiteral("color: #a00000"));
@@ -148,6 +160,7 @@ void CFieldCardDlg::buildControls() {
     form->addRow(QStringLiteral("Also"), extras);
     form->addRow(QStringLiteral("Card"), layout_);
     form->addRow(QStringLiteral("Sheet"), sheet_);
+    form->addRow(tr("Sight picture"), ladder_);
 
     const std::pair<int, const char*> commands[] = {{kPrint, "&Print..."},
                                                     {kPrintPreview, "Print Pre&view"},
@@ -195,7 +208,7 @@ void CFieldCardDlg::buildControls() {
     for (QLineEdit* edit : {ranges_, winds_, temperatures_})
         connect(edit, &QLineEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
     connect(targets_, &QPlainTextEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
-    for (QComboBox* box : {angle_, layout_, sheet_})
+    for (QComboBox* box : {angle_, layout_, sheet_, ladder_})
         connect(box, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::rebuild);
     for (QCheckBox* box : {velocity_, time_, energy_}) connect(box, &QCheckBox::toggled, this, &CFieldCardDlg::rebuild);
     connect(units_, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::onUnitsChanged);
@@ -268,16 +281,26 @@ void CFieldCardDlg::rebuild() {
     request.energy = energy_->isChecked();
     request.fileName = fileName_;
     request.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const int ladder = ladder_->currentIndex();
+    if (ladder > 0) request.pictureShare = kLadderShare;
+    picture_.reset();
     if (problem.empty()) problem = shotProblem(shot_);
     if (problem.empty()) problem = cardRequestProblem(request);
     if (problem.empty()) {
-        FittedCard fitted = fitFieldCard(fieldCard(shot_, request));
-        problem = fitted.refusal;
-        if (fitted.fits()) card_ = std::move(fitted);
+        const FieldCard made = fieldCard(shot_, request);
+        std::optional<SightPicture> sight;
+        if (ladder > 0) {
+            const std::string name = builtInReticleNames().at(static_cast<std::size_t>(ladder - 1));
+            sight = cardLadder(shot_, made, *reticleNamed(name).reticle, problem);
+        }
+        FittedCard fitted = fitFieldCard(made);
+        if (problem.empty()) problem = fitted.refusal;
+        if (problem.empty()) card_ = std::move(fitted);
+        if (card_ && sight) picture_ = sightLadderPicture(std::move(*sight));
     }
     message_->setText(card_ && !card_->leftOut.empty() ? leftOutNote(*card_) : QString::fromStdString(problem));
     for (QPushButton* button : cardCommands_) button->setEnabled(card_.has_value());
-    preview_->setCard(card_ ? &*card_ : nullptr, sheet());
+    preview_->setCard(card_ ? &*card_ : nullptr, sheet(), picture());
 }
 
 QPrinter& CFieldCardDlg::printer() {
@@ -294,7 +317,8 @@ void CFieldCardDlg::printCard(QPrinter* printer) {
     printer->setPageLayout(cardPageLayout(*card_, sheetPlan));
     QPainter painter(printer);
     if (!painter.isActive()) return;
-    paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));
+    paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()),
+                  picture());
 }
 
 void CFieldCardDlg::onPrint() {
@@ -330,7 +354,7 @@ void CFieldCardDlg::onExport() {
         format = CardFileFormat::Pdf;
     }
     const std::optional<SheetPlan> plan = sheet();
-    const QByteArray bytes = cardFileBytes(*card_, plan ? &*plan : nullptr, *format);
+    const QByteArray bytes = cardFileBytes(*card_, plan ? &*plan : nullptr, *format, picture());
     const FileOutcome outcome =
         bytes.isEmpty()
             ? FileOutcome{EIO}

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "reports/card/FieldCardLayout.h"
+#include "reports/card/FieldCardPainter.h"
 #include "ui/common/ThemedDialog.h"
 
 class QCheckBox;
@@ -44,6 +45,8 @@ public:
     QString message() const;
     // The sheet of several cards when one is chosen.
     std::optional<SheetPlan> sheet() const;
+    // The sight picture's ladder beside the table, when one is chosen; else nullptr.
+    const CardPicture* picture() const { return picture_ ? &*picture_ : nullptr; }
 
     void onPrint();
     void onPrintPreview();
@@ -71,11 +74,13 @@ private:
     QCheckBox* time_;
     QCheckBox* energy_;
     QComboBox* sheet_;
+    QComboBox* ladder_;
     QLabel* message_;
     FieldCardPreview* preview_;
     QList<QPushButton*> cardCommands_;  // print, preview and export: only with a card
     QTimer* pause_;
     std::optional<FittedCard> card_;
+    std::optional<CardPicture> picture_;
     bool stale_ = true;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "reports/table/TableDialogs.h"
 #include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "shot/SafeFile.h"
@@ -91,6 +92,30 @@ private slots:
             window->close();
             opened->close();
         }
+    }
+
+    // The ladder beside a pocket card's table, on screen and in its file.
+    void theCardTakesTheLadder() {
+        testing::Harness harness;
+        CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Metric, "");
+        window.show();
+        QVERIFY(!window.picture());
+        auto* ladder = window.findChild<QComboBox*>("sightLadder");
+        ladder->setCurrentIndex(ladder->findText("Mil grid"));
+        window.controlAs<QLineEdit>(FieldCardIds::kRanges)->setText("300:500:100");
+        QVERIFY2(window.card().has_value(), qPrintable(window.message()));
+        QVERIFY(window.picture());
+        QVERIFY(window.card()->pictureWidth > 0);
+        QApplication::processEvents();
+        window.grab().save(testing::artefactPath("field-card-sight-ladder.png"));
+        const QString file = testing::artefactPath("field-card-sight-ladder-export.png");
+        tableDialogs().askCardFileName = [&](QWidget*, const QString&) { return file; };
+        window.onExport();
+        std::string bytes;
+        QVERIFY(readRegularFile(file.toStdString(), bytes));
+        QCOMPARE(bytes.substr(1, 3), std::string("PNG"));
+        ladder->setCurrentIndex(0);
+        QVERIFY(window.card().has_value() && !window.picture() && window.card()->pictureWidth == 0);
     }
 
     void aReticleFileIsReadOrRefusedWithItsLine() {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 
+#include "reports/card/FieldCard.h"
+#include "reports/card/FieldCardLayout.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
@@ -147,6 +149,38 @@ TEST(SightPicture, HoldBeyondTheReachIsClampedAndSaid) {
     const AimPoint& held = sightPicture(shot, near).points.at(0);
     EXPECT_FALSE(held.beyond);
     EXPECT_EQ(held.words, cFormat("hold %.1f %s", std::fabs(right), right > 0 ? "right" : "left"));
+}
+
+// The ladder beside a card's table holds the card's own figures, every hold from the zero; the
+// card's lines keep out of its room.
+TEST(SightPicture, CardLadderIsTheCardsHolds) {
+    ShotParameters shot = testing::load308();
+    FieldCardRequest request;
+    request.from = 200;
+    request.to = 700;
+    request.layout = CardLayout::Half;
+    request.pictureShare = 0.4;
+    request.angle = CardAngle::Mil;
+    ASSERT_EQ(cardRequestProblem(request), "");
+    const FieldCard card = fieldCard(shot, request);
+    std::string problem;
+    const std::optional<SightPicture> ladder = cardLadder(shot, card, reticleOf("mil-grid"), problem);
+    ASSERT_TRUE(ladder) << problem;
+    ASSERT_EQ(ladder->points.size(), 1 + card.rows.size() * request.winds.size());
+    for (std::size_t i = 0; i < card.rows.size(); ++i)
+        for (std::size_t w = 0; w < request.winds.size(); ++w) {
+            const AimPoint& p = ladder->points.at(1 + i * request.winds.size() + w);
+            EXPECT_EQ(p.range, card.rows[i].range);
+            EXPECT_DOUBLE_EQ(p.up, *card.rows[i].elevation);
+            EXPECT_DOUBLE_EQ(p.right, *card.rows[i].winds[w]);
+        }
+    const FittedCard fitted = fitFieldCard(card);
+    ASSERT_TRUE(fitted.fits()) << fitted.refusal;
+    const double text = fitted.width() - 2.0 * fitted.paper.margin;
+    EXPECT_DOUBLE_EQ(fitted.pictureWidth, 0.4 * text);
+    EXPECT_LE(fitted.lineWidth * kCardCharAdvance * fitted.typeSize, text - fitted.pictureWidth);
+    request.layout = CardLayout::Page;
+    EXPECT_EQ(cardRequestProblem(request), "A picture goes beside the table of a pocket or half card only.");
 }
 
 TEST(SightPicture, RequestsOutOfBoundsAreRefused) {
