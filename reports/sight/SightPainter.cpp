@@ -190,7 +190,7 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
     for (const AimPoint& p : picture.points) {
         top = std::max(top, p.y + 1.0);
         bottom = std::min(bottom, p.y - 1.0);
-        half = std::max(half, std::fabs(p.x) + 0.5);
+        half = std::max(half, std::fabs(p.x) + 1.0);
     }
     const double labels = typeSize * 5.0;
     Frame f;

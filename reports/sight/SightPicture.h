@@ -75,6 +75,7 @@ SightPicture sightPicture(const ShotParameters& shot, const SightRequest& reques
 // second-plane one at the magnification it is true at), every hold from the zero. None, with
 // the reason in `problem`, when the card's rows or winds are more than a picture holds.
 struct FieldCard;
+inline constexpr double kCardLadderShare = 0.4;  // of the card's width (FieldCardRequest::pictureShare)
 std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCard& card, const Reticle& reticle,
                                        std::string& problem);
 

@@ -2,7 +2,8 @@
 # reticle.sh CLI EXAMPLES DIR: vorlan-cli reticle --csv puts each point where the table's hold
 # says, read on a second-plane reticle at 10x that is true at 12x (a reading of 12/10 of the
 # mark), from the zero (--hold all) and with the zero at 300 yd dialled; it writes a PNG, an
-# SVG and a PDF of one square page; a reticle that goes wrong on a line is refused naming it.
+# SVG and a PDF of one square page; a reticle that goes wrong on a line is refused naming it;
+# vorlan-cli card --reticle draws the ladder beside a pocket card's table.
 set -e
 cli=$1 examples=$2 dir=$3
 shot="$examples/rifle-308-g7.vxf"
@@ -35,3 +36,9 @@ head -c 5 "$dir/sight.pdf" | grep -q '%PDF-' || { echo "sight.pdf is not a PDF";
 printf 'name Mine\nunit mil\nplane first\nline -1 0 1 0\ndot 2\n' > "$dir/mine.vrt"
 if "$cli" reticle "$shot" --reticle "$dir/mine.vrt" --csv 2> "$dir/mine.err"; then echo "a bad reticle was read"; exit 1; fi
 grep -q "mine.vrt', line 5: 'dot' takes 2 numbers and an optional size" "$dir/mine.err" || { cat "$dir/mine.err"; exit 1; }
+
+# The ladder beside a pocket card's table, in its SVG; only with a file, only on a pocket or half card.
+"$cli" card "$shot" --ranges 300:700:100 --reticle mil-dot -o "$dir/card-ladder.svg"
+grep -q 'Mil-dot, Hold everything' "$dir/card-ladder.svg" || { echo "card-ladder.svg has no ladder"; exit 1; }
+if "$cli" card "$shot" --reticle mil-dot --layout page -o "$dir/card-ladder.pdf" 2> "$dir/ladder.err"; then exit 1; fi
+grep -q "A picture goes beside the table of a pocket or half card only." "$dir/ladder.err" || { cat "$dir/ladder.err"; exit 1; }

@@ -38,8 +38,7 @@ using namespace FieldCardIds;
 
 namespace {
 
-constexpr int kPauseMs = 250;         // after the last keystroke, before the card is made again
-constexpr double kLadderShare = 0.4;  // of the card's width, for the sight picture's ladder
+constexpr int kPauseMs = 250;  // after the last keystroke, before the card is made again
 
 QString joined(const std::vector<double>& numbers) {
     QStringList texts;
@@ -282,7 +281,7 @@ void CFieldCardDlg::rebuild() {
     request.fileName = fileName_;
     request.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     const int ladder = ladder_->currentIndex();
-    if (ladder > 0) request.pictureShare = kLadderShare;
+    if (ladder > 0) request.pictureShare = kCardLadderShare;
     picture_.reset();
     if (problem.empty()) problem = shotProblem(shot_);
     if (problem.empty()) problem = cardRequestProblem(request);
