@@ -12,19 +12,14 @@
 
 #include "reports/sight/SightPainter.h"
 #include "reports/sight/SightPicture.h"
+#include "tests/support/CalcTestLoads.h"
 
 using namespace vorlan;
 
 namespace {
 
 ShotParameters benchShot() {
-    ShotParameters shot;
-    shot.name = "Bench .308";
-    shot.velocity = 2700.0;
-    shot.weight = 175.0;
-    shot.ballisticCoefficient = 0.243;
-    shot.dragFunction = 4;
-    shot.sightInRange = 100.0;
+    ShotParameters shot = testing::load308();
     shot.targetRange = 500.0;
     return shot;
 }

@@ -8,12 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -30,6 +26,7 @@
 #include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
 #include "ui/common/ControlIds.h"
+#include "ui/common/PagePrinter.h"
 #include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
@@ -211,6 +208,19 @@ void CFieldCardDlg::buildControls() {
         connect(box, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::rebuild);
     for (QCheckBox* box : {velocity_, time_, energy_}) connect(box, &QCheckBox::toggled, this, &CFieldCardDlg::rebuild);
     connect(units_, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::onUnitsChanged);
+    // The page is the card itself, or the sheet the cards are cut from.
+    printing_ = std::make_unique<PagePrinter>(
+        this,
+        [this] {
+            if (!card()) return QPageLayout();
+            const std::optional<SheetPlan> plan = sheet();
+            return cardPageLayout(*card_, plan ? &*plan : nullptr);
+        },
+        [this](QPainter& painter, const QRectF& page) {
+            if (!card()) return;
+            const std::optional<SheetPlan> plan = sheet();
+            paintCardPage(painter, *card_, plan ? &*plan : nullptr, page, picture());
+        });
 }
 
 // Other units: the sizes of the cards, and the winds when they are the other units' defaults.
@@ -302,43 +312,15 @@ void CFieldCardDlg::rebuild() {
     preview_->setCard(card_ ? &*card_ : nullptr, sheet(), picture());
 }
 
-QPrinter& CFieldCardDlg::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-void CFieldCardDlg::printCard(QPrinter* printer) {
-    if (!card()) return;
-    const std::optional<SheetPlan> plan = sheet();
-    const SheetPlan* sheetPlan = plan ? &*plan : nullptr;
-    // The page is the card itself, or the sheet the cards are cut from.
-    printer->setFullPage(true);
-    printer->setPageLayout(cardPageLayout(*card_, sheetPlan));
-    QPainter painter(printer);
-    if (!painter.isActive()) return;
-    paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()),
-                  picture());
-}
-
 void CFieldCardDlg::onPrint() {
-    if (!card()) return;
-    QPrintDialog dialog(&printer(), this);
-    if (dialog.exec() == QDialog::Accepted) printCard(&printer());
+    if (card()) printing_->print();
 }
 
 void CFieldCardDlg::onPrintPreview() {
-    if (!card()) return;
-    auto* preview = new QPrintPreviewDialog(&printer(), this);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("Print Preview - ") + windowTitle());
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, &CFieldCardDlg::printCard);
-    preview->show();
+    if (card()) printing_->preview();
 }
 
-void CFieldCardDlg::onPrintSetup() {
-    QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
-}
+void CFieldCardDlg::onPrintSetup() { printing_->setup(); }
 
 void CFieldCardDlg::onExport() {
     if (!card()) return;

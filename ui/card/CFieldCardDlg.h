@@ -23,13 +23,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QTimer;
 
 namespace vorlan {
 
 class FieldCardPreview;
+class PagePrinter;
 
 class CFieldCardDlg : public ThemedDialog {
     Q_OBJECT
@@ -58,8 +58,6 @@ private:
     void onUnitsChanged(int index);
     void rebuild();
     void scheduleRebuild();
-    void printCard(QPrinter* printer);
-    QPrinter& printer();
 
     const ShotParameters shot_;
     const std::string fileName_;
@@ -82,7 +80,7 @@ private:
     std::optional<FittedCard> card_;
     std::optional<CardPicture> picture_;
     bool stale_ = true;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PagePrinter> printing_;
 };
 
 }  // namespace vorlan

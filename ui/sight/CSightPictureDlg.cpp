@@ -8,9 +8,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +20,7 @@
 #include "shot/SafeFile.h"
 #include "shot/ShotCheck.h"
 #include "shot/TextNumbers.h"
+#include "ui/common/PagePrinter.h"
 
 namespace vorlan {
 
@@ -141,6 +139,12 @@ void CSightPictureDlg::buildControls() {
         connect(edit, &QLineEdit::textChanged, this, &CSightPictureDlg::scheduleRebuild);
     for (QComboBox* box : {reticle_, holdMode_})
         connect(box, &QComboBox::currentIndexChanged, this, &CSightPictureDlg::rebuild);
+    // One square page, the picture filling it.
+    printing_ = std::make_unique<PagePrinter>(
+        this, [] { return sightPageLayout(); },
+        [this](QPainter& painter, const QRectF& page) {
+            if (picture()) paintSightPicture(painter, *picture_, page);
+        });
     connect(file, &QPushButton::clicked, this, [this] {
         FileRequest question;
         question.title = tr("Open Reticle");
@@ -238,34 +242,12 @@ void CSightPictureDlg::rebuild() {
     preview_->setPicture(picture_ ? &*picture_ : nullptr);
 }
 
-QPrinter& CSightPictureDlg::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-// One square page, the picture filling it.
-void CSightPictureDlg::printPicture(QPrinter* printer) {
-    if (!picture()) return;
-    printer->setFullPage(true);
-    printer->setPageLayout(sightPageLayout());
-    QPainter painter(printer);
-    if (!painter.isActive()) return;
-    paintSightPicture(painter, *picture_, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));
-}
-
 void CSightPictureDlg::onPrint() {
-    if (!picture()) return;
-    QPrintDialog dialog(&printer(), this);
-    if (dialog.exec() == QDialog::Accepted) printPicture(&printer());
+    if (picture()) printing_->print();
 }
 
 void CSightPictureDlg::onPrintPreview() {
-    if (!picture()) return;
-    auto* preview = new QPrintPreviewDialog(&printer(), this);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(tr("Print Preview - %1").arg(windowTitle()));
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, &CSightPictureDlg::printPicture);
-    preview->show();
+    if (picture()) printing_->preview();
 }
 
 void CSightPictureDlg::onExport() {

@@ -18,7 +18,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -43,6 +42,7 @@ inline constexpr int kExport = 1032;
 inline constexpr int kClose = 1033;
 }  // namespace SightPictureIds
 
+class PagePrinter;
 class SightPreview;
 
 class CSightPictureDlg : public ThemedDialog {
@@ -71,8 +71,6 @@ private:
     void rebuild();
     void scheduleRebuild();
     std::optional<SightRequest> request(std::string& problem) const;
-    void printPicture(QPrinter* printer);
-    QPrinter& printer();
 
     const ShotParameters shot_;
     const UnitSystem units_;
@@ -91,7 +89,7 @@ private:
     QTimer* pause_;
     std::optional<SightPicture> picture_;
     bool stale_ = true;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PagePrinter> printing_;
 };
 
 }  // namespace vorlan

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +94,17 @@ private slots:
             window->close();
             opened->close();
         }
+    }
+
+    void printsOneSquarePage() {
+        testing::Harness harness;
+        CSightPictureDlg window(harness.context, testing::load308(), UnitSystem::Imperial);
+        window.show();
+        window.onPrintPreview();
+        auto* preview = window.findChild<QPrintPreviewDialog*>();
+        QVERIFY(preview);
+        QTRY_COMPARE(preview->printer()->pageLayout().pageSize().size(QPageSize::Point).toSize(), QSize(432, 432));
+        preview->close();
     }
 
     // The ladder beside a pocket card's table, on screen and in its file.

@@ -11,19 +11,12 @@
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/SplitText.h"
 
 namespace vorlan {
 namespace {
 
-std::vector<std::string> split(std::string_view text, char by) {
-    std::vector<std::string> parts;
-    for (std::size_t end = text.find(by); end != std::string_view::npos; end = text.find(by)) {
-        parts.emplace_back(text.substr(0, end));
-        text.remove_prefix(end + 1);
-    }
-    parts.emplace_back(text);
-    return parts;
-}
+using testing::split;
 
 // The table's holds (true MOA or mil, up and right) at whole yards, read from its CSV.
 struct Holds {
