@@ -9,8 +9,10 @@
 #include <QSizeF>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "reports/card/FieldCardLayout.h"
+#include "shot/SafeFile.h"
 
 class QPainter;
 class QRectF;
@@ -27,5 +29,10 @@ using PagePainting = std::function<void(QPainter&, const QRectF&)>;
 
 // Empty when it could not be drawn.
 QByteArray pageFileBytes(const PageFile& page, CardFileFormat format, const PagePainting& paint);
+
+// Writes a drawing through the safe writer in the format the name `path` (its bytes) ends in;
+// a name without a picture's extension becomes a PDF, and `path` gets ".pdf". `draw` gives
+// the file's bytes, empty when it could not draw them.
+FileOutcome writePageFile(std::string& path, const std::function<QByteArray(CardFileFormat)>& draw);
 
 }  // namespace vorlan

@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
 
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardPainter.h"
+#include "reports/card/PageFile.h"
 #include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
@@ -328,19 +328,11 @@ void CFieldCardDlg::onExport() {
     const QString initial = QString::fromStdString(title.empty() ? std::string("card") : title) + ".pdf";
     QString path = tableDialogs().askCardFileName(this, initial);
     if (path.isEmpty()) return;
-    const std::string name = QFile::encodeName(path).toStdString();
-    std::optional<CardFileFormat> format = cardFileFormat(name);
-    if (!format) {
-        path += QStringLiteral(".pdf");  // a name without a picture's extension becomes a PDF
-        format = CardFileFormat::Pdf;
-    }
+    std::string name = QFile::encodeName(path).toStdString();
     const std::optional<SheetPlan> plan = sheet();
-    const QByteArray bytes = cardFileBytes(*card_, plan ? &*plan : nullptr, *format, picture());
-    const FileOutcome outcome =
-        bytes.isEmpty()
-            ? FileOutcome{EIO}
-            : writeFileAtomically(QFile::encodeName(path).toStdString(),
-                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const FileOutcome outcome = writePageFile(
+        name, [&](CardFileFormat format) { return cardFileBytes(*card_, plan ? &*plan : nullptr, format, picture()); });
+    path = QFile::decodeName(name.c_str());
     if (outcome) return;
     tableDialogs().showFileError(this, QStringLiteral("Vorlan"),
                                  QStringLiteral("The field card could not be saved to \"%1\".\n%2")

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cerrno>
 
 #include "reports/card/FieldCard.h"
+#include "reports/card/PageFile.h"
 #include "reports/common/FileDialog.h"
 #include "reports/sight/SightPainter.h"
 #include "shot/FileTitle.h"
@@ -259,22 +259,14 @@ void CSightPictureDlg::onExport() {
     question.initialPath = QString::fromStdString(title.empty() ? std::string("sight") : title) + ".pdf";
     question.filters = QStringList{tr("PDF Files (*.pdf)"), tr("SVG Files (*.svg)"), tr("PNG Files (*.png)")};
     question.confirmOverwrite = true;
-    QString path = context().chooseFile(this, question);
-    if (path.isEmpty()) return;
-    std::optional<CardFileFormat> format = cardFileFormat(QFile::encodeName(path).toStdString());
-    if (!format) {
-        path += QStringLiteral(".pdf");  // a name without a picture's extension becomes a PDF
-        format = CardFileFormat::Pdf;
-    }
-    const QByteArray bytes = sightFileBytes(*picture_, *format);
+    const QString chosen = context().chooseFile(this, question);
+    if (chosen.isEmpty()) return;
+    std::string path = QFile::encodeName(chosen).toStdString();
     const FileOutcome outcome =
-        bytes.isEmpty()
-            ? FileOutcome{EIO}
-            : writeFileAtomically(QFile::encodeName(path).toStdString(),
-                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        writePageFile(path, [this](CardFileFormat format) { return sightFileBytes(*picture_, format); });
     if (!outcome)
         message_->setText(tr("The sight picture could not be saved to \"%1\".\n%2")
-                              .arg(path, QString::fromStdString(outcome.reason())));
+                              .arg(QFile::decodeName(path.c_str()), QString::fromStdString(outcome.reason())));
 }
 
 }  // namespace vorlan
