@@ -87,6 +87,24 @@ std::string modeWords(const SightRequest& r, const std::optional<double>& dial, 
     return "Dial the elevation (" + dialWords(*dial, unit) + " for " + where + "), hold the wind";
 }
 
+// The point of a hold (true, in the reticle's unit) on the picture's reticle, less what is dialled.
+AimPoint aimPoint(const SightPicture& picture, double range, std::optional<double> wind, double elevation,
+                  double right) {
+    const Reticle& reticle = picture.reticle;
+    AimPoint p;
+    p.range = range;
+    p.wind = wind;
+    p.up = (elevation - picture.dial.value_or(0.0)) / picture.scale;
+    p.right = right / picture.scale;
+    const bool beyondUp = std::fabs(p.up) > reticle.reach;
+    const bool beyondRight = std::fabs(p.right) > reticle.reach;
+    p.beyond = beyondUp || beyondRight;
+    p.x = std::clamp(-p.right, -reticle.reach, reticle.reach);
+    p.y = std::clamp(-p.up, -reticle.reach, reticle.reach);
+    p.words = pointWords(p, beyondUp, beyondRight, elevation, right, std::string(angleUnitName(reticle.unit)));
+    return p;
+}
+
 }  // namespace
 
 std::string sightRequestProblem(const SightRequest& r) {
@@ -110,41 +128,23 @@ SightPicture sightPicture(const ShotParameters& shot, const SightRequest& r) {
     picture.scale = reticle.plane == FocalPlane::Second ? reticle.trueMagnification / r.magnification : 1.0;
     picture.rangeUnit = metric(r) ? "m" : "yd";
     picture.windUnit = metric(r) ? "m/s" : "mph";
-    const std::string unit(angleUnitName(reticle.unit));
     const double target = targetRange(shot, r);
     const FieldCard card = fieldCard(shot, cardRequest(r, target));
     picture.flightEnd = card.flightEnd;
     const FieldCardRow* dialled = rowAt(card, r.mode == HoldMode::DialZero ? r.zeroRange : target);
     if (r.mode != HoldMode::HoldAll && dialled && dialled->elevation) picture.dial = dialled->elevation;
-    picture.modeWords = modeWords(r, picture.dial, target, unit, picture.rangeUnit);
+    picture.modeWords = modeWords(r, picture.dial, target, std::string(angleUnitName(reticle.unit)), picture.rangeUnit);
 
-    const auto add = [&](double range, std::optional<double> wind, const std::optional<double>& elevation,
-                         const std::optional<double>& right) {
-        if (!elevation || !right) return;
-        AimPoint p;
-        p.range = range;
-        p.wind = wind;
-        const double up = *elevation - picture.dial.value_or(0.0);
-        p.up = up / picture.scale;
-        p.right = *right / picture.scale;
-        const bool beyondUp = std::fabs(p.up) > reticle.reach;
-        const bool beyondRight = std::fabs(p.right) > reticle.reach;
-        p.beyond = beyondUp || beyondRight;
-        p.x = std::clamp(-p.right, -reticle.reach, reticle.reach);
-        p.y = std::clamp(-p.up, -reticle.reach, reticle.reach);
-        p.words = pointWords(p, beyondUp, beyondRight, *elevation, *right, unit);
-        picture.points.push_back(std::move(p));
+    const auto add = [&picture](double range, std::optional<double> wind, const std::optional<double>& elevation,
+                                const std::optional<double>& right) {
+        if (elevation && right) picture.points.push_back(aimPoint(picture, range, wind, *elevation, *right));
     };
     if (const FieldCardRow* row = rowAt(card, target)) add(target, std::nullopt, row->elevation, row->windage);
-    for (const double range : r.ranges) {
+    // The ladder: every range of the list with each wind; winds alone dot the target range.
+    for (const double range : r.ranges.empty() ? std::vector<double>{target} : r.ranges) {
         const FieldCardRow* row = rowAt(card, range);
         for (std::size_t w = 0; row && w < row->winds.size(); ++w)
             add(range, card.request.winds[w], row->elevation, row->winds[w]);
-    }
-    if (r.ranges.empty()) {
-        const FieldCardRow* row = rowAt(card, target);
-        for (std::size_t w = 0; row && w < row->winds.size(); ++w)
-            add(target, card.request.winds[w], row->elevation, row->winds[w]);
     }
     return picture;
 }
