@@ -180,7 +180,7 @@ void CHitProbabilityDlg::buildControls() {
     auto* close = withId(new QPushButton(tr("Close"), this), kClose);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    auto* sight = new QPushButton(tr("&Sight Picture..."), this);
+    auto* sight = new QPushButton(tr("Si&ght Picture..."), this);
     sight->setObjectName(QStringLiteral("sightPicture"));
     sight->setAutoDefault(false);
     connect(sight, &QPushButton::clicked, this,
