@@ -9,6 +9,7 @@
 #include "reports/card/FieldCardLayout.h"
 #include "reports/card/FieldCardRenderer.h"
 #include "shot/CLocaleNumbers.h"
+#include "reports/sight/SightPicture.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 
@@ -26,6 +27,7 @@ struct CardFlags {
     std::string layout = "pocket";
     std::string sheet;  // empty: one card on a page of its own size
     std::string output;
+    std::string reticle;  // empty: no sight picture beside the table
     bool metric = false;
     bool text = false;
     bool csv = false;
@@ -79,6 +81,7 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
     request.velocity = flags.velocity;
     request.time = flags.time;
     request.energy = flags.energy;
+    if (!flags.reticle.empty()) request.pictureShare = kCardLadderShare;
     request.fileName = splitAtLastSeparator(flags.path).fileName;
     request.date = today();
     if (const std::string problem = cardRequestProblem(request); !problem.empty()) throw UsageError(problem);
@@ -86,10 +89,11 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
 }
 
 // The card drawn by the renderer module, written through the safe writer.
-void writeCardFile(const FittedCard& fitted, const std::string& path, const std::string& sheet) {
+void writeCardFile(const FittedCard& fitted, const std::string& path, const std::string& sheet,
+                   std::optional<SightPicture> ladder) {
     const std::optional<CardFileFormat> format = cardFileFormat(path);
     if (!format) throw UsageError("the output file must end in .pdf, .svg or .png");
-    CardFileRequest request{fitted, std::nullopt, *format};
+    CardFileRequest request{fitted, std::nullopt, *format, std::move(ladder)};
     if (!sheet.empty()) {
         const std::optional<CardSheet> paper = parseCardSheet(sheet);
         if (!paper) throw UsageError("'" + sheet + "' is not letter or a4");
@@ -106,16 +110,25 @@ void writeCardFile(const FittedCard& fitted, const std::string& path, const std:
 void runCard(const CardFlags& flags) {
     if (flags.text + flags.csv + !flags.output.empty() != 1)
         throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
+    if (!flags.reticle.empty() && flags.output.empty())
+        throw UsageError("--reticle draws beside the table: give -o FILE");
     const ShotParameters shot = loadShot(flags.path);
     const FieldCard card = fieldCard(shot, requestOf(flags, shot));
     const FittedCard fitted = fitFieldCard(card);
     if (!fitted.fits()) throw UsageError(fitted.refusal);
+    std::optional<SightPicture> ladder;
+    if (!flags.reticle.empty()) {
+        const ReticleRead read = reticleNamed(flags.reticle);
+        std::string problem = read.problem;
+        if (read.reticle) ladder = cardLadder(shot, card, *read.reticle, problem);
+        if (!ladder) throw UsageError(problem);
+    }
     if (flags.csv)
         std::cout << fieldCardCsv(card);
     else if (flags.text)
         std::cout << fieldCardText(fitted);
     else
-        writeCardFile(fitted, flags.output, flags.sheet);
+        writeCardFile(fitted, flags.output, flags.sheet, std::move(ladder));
 }
 
 }  // namespace
@@ -145,6 +158,11 @@ void addCardCommand(CLI::App& app) {
     command->add_flag("--text", flags->text, "The card as plain text on standard output");
     command->add_flag("--csv", flags->csv, "The card's cells as CSV on standard output");
     command->add_option("-o,--output", flags->output, "The card as a .pdf, .svg or .png file");
+    command
+        ->add_option("--reticle", flags->reticle,
+                     "With -o, a pocket or half card: the sight picture's ladder on this reticle (a built-in name "
+                     "or a reticle file) beside the table")
+        ->check(given());
     command->callback([flags] { runCard(*flags); });
 }
 

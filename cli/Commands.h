@@ -78,5 +78,6 @@ void addLibraryCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
 void addExportCommand(CLI::App& app);
 void addChronoCommand(CLI::App& app);
+void addReticleCommand(CLI::App& app);
 
 }  // namespace vorlan::cli

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     vorlan::cli::addImportCommand(app);
     vorlan::cli::addExportCommand(app);
     vorlan::cli::addChronoCommand(app);
+    vorlan::cli::addReticleCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

@@ -138,6 +138,10 @@ std::string cardRequestProblem(const FieldCardRequest& request) {
     }
     if (cardRanges(request).empty()) return "The card has no rows: give a range list or targets.";
     if (cardRanges(request).size() > kMaxRows) return cFormat("The card has more than %zu rows.", kMaxRows);
+    if (request.pictureShare != 0.0 && request.layout != CardLayout::Pocket && request.layout != CardLayout::Half)
+        return "A picture goes beside the table of a pocket or half card only.";
+    if (!(request.pictureShare >= 0.0 && request.pictureShare <= kCardMostPictureShare))
+        return cFormat("A picture takes at most %g of the card's width.", kCardMostPictureShare);
     if (request.winds.size() > kCardMaxWinds) return cFormat("A card holds at most %zu wind speeds.", kCardMaxWinds);
     const ShotField& crosswind = *shotFieldOf(kCrosswindControl);
     for (const double wind : request.winds) {
@@ -203,6 +207,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         row.target = printableText(r.name);
         if (const std::optional<TrajectoryPoint> at = rowAt(table.rows, yards)) {
             row.elevation = angleIn(elevationCorrectionInches(at->drop), yards, unit, card.click);
+            row.windage = angleIn(windageCorrectionInches(at->windage), yards, unit, card.click);
             const bool m = metric(request);
             if (request.velocity) row.velocity = m ? fpsToMetresPerSecond(at->velocity) : at->velocity;
             if (request.time) row.time = at->time;

@@ -44,6 +44,7 @@ inline constexpr double kCardMaxRangeYards = 5000.0;
 // At most this many temperature brackets and wind speeds.
 inline constexpr std::size_t kCardMaxTemperatures = 3;
 inline constexpr std::size_t kCardMaxWinds = 6;
+inline constexpr double kCardMostPictureShare = 0.6;
 
 struct FieldCardRequest {
     // A regular list of ranges, in the card's range unit (yd or m); step 0 is none.
@@ -58,6 +59,9 @@ struct FieldCardRequest {
     bool time = false;
     bool energy = false;
     CardLayout layout = CardLayout::Pocket;
+    // The share of a pocket or half card's width kept at the right for a picture beside the
+    // table (the sight picture's ladder); 0: none.
+    double pictureShare = 0.0;
     UnitSystem units = UnitSystem::Imperial;
     std::string fileName;  // the shot file's name for the footer; empty for an unsaved shot
     std::string date;      // for the header, e.g. "2026-12-09"
@@ -72,6 +76,7 @@ struct FieldCardRow {
     double range = 0.0;
     std::string target;
     std::optional<double> elevation;                  // dial up, in the card's angle unit
+    std::optional<double> windage;                    // hold right for the shot's own wind
     std::vector<std::optional<double>> winds;         // hold right, one per wind speed
     std::vector<std::optional<double>> temperatures;  // elevation, one per temperature bracket
     std::optional<double> velocity;                   // ft/s or m/s

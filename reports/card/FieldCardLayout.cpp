@@ -64,10 +64,11 @@ std::optional<FittedCard> fittedEitherWay(const FieldCard& card, const CardPaper
                                           const std::vector<std::string>& leftOut) {
     const double across = paper.width - 2.0 * paper.margin;
     const double down = paper.height - 2.0 * paper.margin;
+    const double text = 1.0 - card.request.pictureShare;  // of the width, what the lines may take
     const double smallest = cardSmallestType(card.request.layout);
-    std::optional<FittedCard> upright = fitted(card, {across, down}, smallest, leftOut);
+    std::optional<FittedCard> upright = fitted(card, {across * text, down}, smallest, leftOut);
     if (card.request.layout == CardLayout::Strip) return upright;
-    std::optional<FittedCard> turned = fitted(card, {down, across}, smallest, leftOut);
+    std::optional<FittedCard> turned = fitted(card, {down * text, across}, smallest, leftOut);
     if (turned && (!upright || turned->typeSize >= upright->typeSize + kTurnGain)) {
         turned->landscape = true;
         return turned;
@@ -106,6 +107,7 @@ FittedCard fitFieldCard(const FieldCard& card) {
             f->layout = card.request.layout;
             f->units = card.request.units;
             f->paper = paper;
+            f->pictureWidth = (f->width() - 2.0 * paper.margin) * card.request.pictureShare;
             return std::move(*f);
         }
         std::string title;
@@ -116,7 +118,8 @@ FittedCard fitFieldCard(const FieldCard& card) {
     refused.layout = card.request.layout;
     refused.units = card.request.units;
     refused.paper = paper;
-    const Room room{paper.width - 2.0 * paper.margin, paper.height - 2.0 * paper.margin};
+    const Room room{(paper.width - 2.0 * paper.margin) * (1.0 - card.request.pictureShare),
+                    paper.height - 2.0 * paper.margin};
     const double smallest = cardSmallestType(card.request.layout);
     const CardText text = cardText(card, true, room.characters(smallest), {});
     refused.refusal = cFormat(

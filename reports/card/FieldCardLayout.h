@@ -55,6 +55,7 @@ struct FittedCard {
     int lineWidth = 0;  // the characters a line may hold at typeSize
     std::vector<CardLine> lines;
     std::vector<std::string> leftOut;  // the titles of the columns the card had no room for
+    double pictureWidth = 0;           // points at the right, inside the margin, kept for a picture
     bool fits() const { return refusal.empty(); }
     // The card as it is set, points: the paper, turned when landscape.
     double width() const { return landscape ? paper.height : paper.width; }

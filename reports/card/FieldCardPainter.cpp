@@ -1,15 +1,13 @@
 #include "reports/card/FieldCardPainter.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
+
+#include "reports/card/PageFile.h"
 
 namespace vorlan {
 
@@ -38,7 +36,7 @@ double unitsPerPoint(const QRectF& target, double widthPoints) { return target.w
 
 }  // namespace
 
-void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card) {
+void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& card, const CardPicture* picture) {
     if (!fitted.fits()) return;
     painter.save();
     painter.translate(card.topLeft());
@@ -47,7 +45,7 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
     const double size = fitted.typeSize;
     const double lineHeight = fitted.lineHeight;
     const double margin = fitted.paper.margin;
-    const double available = fitted.width() - 2.0 * margin;
+    const double available = fitted.width() - 2.0 * margin - fitted.pictureWidth;
     // A font wider than the card's type allows for is narrowed to keep every line whole.
     const QFontMetricsF metrics(cardFont(false), painter.device());
     double widest = 0.0;
@@ -68,13 +66,19 @@ void paintFieldCard(QPainter& painter, const FittedCard& fitted, const QRectF& c
         if (line.ruleBelow) {
             const double y = top + lineHeight;
             painter.setPen(QPen(QColor(120, 120, 120), kRuleWidth));
-            painter.drawLine(QPointF(margin, y), QPointF(fitted.width() - margin, y));
+            painter.drawLine(QPointF(margin, y), QPointF(fitted.width() - margin - fitted.pictureWidth, y));
         }
+    }
+    if (picture && fitted.pictureWidth > 0) {
+        const QRectF room(fitted.width() - margin - fitted.pictureWidth, margin, fitted.pictureWidth,
+                          fitted.height() - 2.0 * margin);
+        (*picture)(painter, room, size);
     }
     painter.restore();
 }
 
-void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet) {
+void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan& plan, const QRectF& sheet,
+                    const CardPicture* picture) {
     painter.save();
     painter.translate(sheet.topLeft());
     const double k = unitsPerPoint(sheet, plan.width);
@@ -88,7 +92,7 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
             if (fitted.landscape) painter.rotate(-90.0);
             const QSizeF slot =
                 fitted.landscape ? QSizeF(plan.cardHeight, plan.cardWidth) : QSizeF(plan.cardWidth, plan.cardHeight);
-            paintFieldCard(painter, fitted, QRectF(QPointF(0, fitted.landscape ? 0 : -plan.cardHeight), slot));
+            paintFieldCard(painter, fitted, QRectF(QPointF(0, fitted.landscape ? 0 : -plan.cardHeight), slot), picture);
             painter.restore();
         }
     // Cut marks: short lines outside the block of cards, in line with every cut.
@@ -108,11 +112,12 @@ void paintCardSheet(QPainter& painter, const FittedCard& fitted, const SheetPlan
     painter.restore();
 }
 
-void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page) {
+void paintCardPage(QPainter& painter, const FittedCard& fitted, const SheetPlan* sheet, const QRectF& page,
+                   const CardPicture* picture) {
     if (sheet)
-        paintCardSheet(painter, fitted, *sheet, page);
+        paintCardSheet(painter, fitted, *sheet, page, picture);
     else
-        paintFieldCard(painter, fitted, page);
+        paintFieldCard(painter, fitted, page, picture);
 }
 
 QSizeF cardPagePoints(const FittedCard& fitted, const SheetPlan* sheet) {
@@ -127,74 +132,15 @@ QPageLayout cardPageLayout(const FittedCard& fitted, const SheetPlan* sheet) {
                        turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-namespace {
-
-QByteArray pdfBytes(const FittedCard& fitted, const SheetPlan* sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Vorlan"));
-        writer.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
-        writer.setPageLayout(cardPageLayout(fitted, sheet));
-        writer.setResolution(1200);
-        QPainter painter(&writer);
-        if (!painter.isActive()) return {};
-        paintCardPage(painter, fitted, sheet, QRectF(0, 0, writer.width(), writer.height()));
-    }
-    return bytes;
-}
-
-QByteArray svgBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(points.toSize());
-    generator.setViewBox(QRectF(QPointF(0, 0), points));
-    generator.setResolution(72);
-    generator.setTitle(QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text));
-    QPainter painter(&generator);
-    if (!painter.isActive()) return {};
-    paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), points));
-    painter.end();
-    return bytes;
-}
-
-QByteArray pngBytes(const FittedCard& fitted, const SheetPlan* sheet, QSizeF points) {
-    const QSize pixels = (points * kCardPngDpi / 72.0).toSize();
-    QImage image(pixels, QImage::Format_RGB32);
-    if (image.isNull()) return {};
-    const int dotsPerMetre = static_cast<int>(kCardPngDpi / 0.0254 + 0.5);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        paintCardPage(painter, fitted, sheet, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-}  // namespace
-
-QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format) {
+QByteArray cardFileBytes(const FittedCard& fitted, const SheetPlan* sheet, CardFileFormat format,
+                         const CardPicture* picture) {
     if (!fitted.fits()) return {};
-    const QSizeF points = cardPagePoints(fitted, sheet);
-    switch (format) {
-        case CardFileFormat::Pdf:
-            return pdfBytes(fitted, sheet);
-        case CardFileFormat::Svg:
-            return svgBytes(fitted, sheet, points);
-        default:
-            return pngBytes(fitted, sheet, points);
-    }
+    const PageFile page{cardPageLayout(fitted, sheet), cardPagePoints(fitted, sheet),
+                        QString::fromStdString(fitted.lines.empty() ? std::string() : fitted.lines.front().text),
+                        kCardPngDpi};
+    return pageFileBytes(page, format, [&](QPainter& painter, const QRectF& area) {
+        paintCardPage(painter, fitted, sheet, area, picture);
+    });
 }
 
 }  // namespace vorlan

@@ -5,12 +5,15 @@
 
 #include "chart/OffscreenQt.h"
 #include "reports/card/FieldCardPainter.h"
+#include "reports/sight/SightPainter.h"
 
 extern "C" __attribute__((visibility("default"))) bool vorlanRenderCardFile(const vorlan::CardFileRequest& request,
                                                                             std::string& bytes, std::string& error) {
     const std::unique_ptr<QGuiApplication> application = vorlan::startOffscreenQt();
-    const QByteArray drawn =
-        vorlan::cardFileBytes(request.card, request.sheet ? &*request.sheet : nullptr, request.format);
+    const std::optional<vorlan::CardPicture> ladder =
+        request.ladder ? std::optional(vorlan::sightLadderPicture(*request.ladder)) : std::nullopt;
+    const QByteArray drawn = vorlan::cardFileBytes(request.card, request.sheet ? &*request.sheet : nullptr,
+                                                   request.format, ladder ? &*ladder : nullptr);
     if (drawn.isEmpty()) {
         error = "the card could not be drawn";
         return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "reports/card/FieldCardLayout.h"
+#include "reports/sight/SightPicture.h"
 
 namespace vorlan {
 
@@ -14,6 +15,7 @@ struct CardFileRequest {
     FittedCard card;
     std::optional<SheetPlan> sheet;  // none: one card on a page of its own size
     CardFileFormat format = CardFileFormat::Pdf;
+    std::optional<SightPicture> ladder;  // the sight picture's ladder beside the table
 };
 
 // The module's one entry point: true with the file's bytes in `bytes`; otherwise false with

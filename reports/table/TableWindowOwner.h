@@ -29,6 +29,8 @@ public:
     virtual void showRangeTableHelp() {}
     // File > Field Card: a field card window of the table's shot, in the units the table shows.
     virtual void openFieldCard(const ShotParameters&, UnitSystem) {}
+    // View > Sight Picture: where to hold on a reticle, for the table's shot in its units.
+    virtual void openSightPicture(const ShotParameters&, UnitSystem) {}
     // File > Hit Probability: a hit probability window of the table's shot. The windows opened
     // from `table` call its shotChanged() when they change the shot, so that it follows.
     virtual void openHitProbability(const ShotParameters&, TrajectoryWindow& /*table*/) {}

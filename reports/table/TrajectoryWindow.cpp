@@ -187,6 +187,10 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
         view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
     }
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
+    view->addSeparator();
+    QAction* sight = view->addAction(tr("Sight &Picture..."), this,
+                                     [this] { owner_.openSightPicture(views_->shot(), views_->current().units); });
+    sight->setObjectName(QStringLiteral("viewSightPicture"));
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
     hitProbability_->setEnabled(true);

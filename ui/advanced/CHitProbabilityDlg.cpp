@@ -19,6 +19,7 @@
 #include "shot/TextNumbers.h"
 #include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
+#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -195,7 +196,13 @@ void CHitProbabilityDlg::buildControls() {
     auto* close = withId(new QPushButton(tr("Close"), this), kClose);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* sight = new QPushButton(tr("Si&ght Picture..."), this);
+    sight->setObjectName(QStringLiteral("sightPicture"));
+    sight->setAutoDefault(false);
+    connect(sight, &QPushButton::clicked, this,
+            [this] { CSightPictureDlg::open(context(), shot(), shot().scope.unitSystem, this); });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sight);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(close);

@@ -8,20 +8,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
 
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardPainter.h"
+#include "reports/card/PageFile.h"
+#include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
@@ -29,6 +26,8 @@
 #include "shot/ScopeProfile.h"
 #include "shot/ShotCheck.h"
 #include "ui/common/ControlIds.h"
+#include "ui/common/PagePrinter.h"
+#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -59,9 +58,10 @@ QString leftOutNote(const FittedCard& card) {
 class FieldCardPreview : public QWidget {
 public:
     explicit FieldCardPreview(QWidget* parent) : QWidget(parent) { setMinimumSize(260, 360); }
-    void setCard(const FittedCard* card, std::optional<SheetPlan> sheet) {
+    void setCard(const FittedCard* card, std::optional<SheetPlan> sheet, const CardPicture* picture) {
         card_ = card;
         sheet_ = sheet;
+        picture_ = picture;
         update();
     }
 
@@ -78,11 +78,12 @@ protected:
         painter.fillRect(page.translated(3, 3), QColor(40, 40, 40));
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        paintCardPage(painter, *card_, sheet, page);
+        paintCardPage(painter, *card_, sheet, page, picture_);
     }
 
 private:
     const FittedCard* card_ = nullptr;
+    const CardPicture* picture_ = nullptr;
     std::optional<SheetPlan> sheet_;
 };
 
@@ -130,6 +131,14 @@ void CFieldCardDlg::buildControls() {
     sheet_ = withId(new QComboBox(this), kSheet);
     sheet_->addItems(
         {QStringLiteral("One card"), QStringLiteral("Several on letter"), QStringLiteral("Several on A4")});
+    ladder_ = new QComboBox(this);
+    ladder_->setObjectName(QStringLiteral("sightLadder"));
+    ladder_->addItem(tr("None"));
+    for (const std::string& name : builtInReticleNames())
+        ladder_->addItem(QString::fromStdString(reticleNamed(name).reticle->name));
+    ladder_->setToolTip(
+        tr("The holds of the card's rows and winds drawn on a reticle, beside the table "
+           "(pocket and half cards)"));
     message_ = withId(new QLabel(this), kMessage);
     message_->setWordWrap(true);
     message_->setStyleSheet(QStringLiteral("color: #a00000"));
@@ -147,6 +156,7 @@ void CFieldCardDlg::buildControls() {
     form->addRow(QStringLiteral("Also"), extras);
     form->addRow(QStringLiteral("Card"), layout_);
     form->addRow(QStringLiteral("Sheet"), sheet_);
+    form->addRow(tr("Sight picture"), ladder_);
 
     const std::pair<int, const char*> commands[] = {{kPrint, "&Print..."},
                                                     {kPrintPreview, "Print Pre&view"},
@@ -167,6 +177,14 @@ void CFieldCardDlg::buildControls() {
             &CFieldCardDlg::onPrintSetup);
     connect(qobject_cast<QPushButton*>(control(kExport)), &QPushButton::clicked, this, &CFieldCardDlg::onExport);
     connect(qobject_cast<QPushButton*>(control(kClose)), &QPushButton::clicked, this, &QDialog::close);
+    auto* sight = new QPushButton(tr("&Sight Picture..."), this);
+    sight->setObjectName(QStringLiteral("sightPicture"));
+    sight->setAutoDefault(false);
+    buttons->insertWidget(buttons->count() - 1, sight);
+    connect(sight, &QPushButton::clicked, this, [this] {
+        CSightPictureDlg::open(context(), shot_,
+                               units_->currentIndex() == 1 ? UnitSystem::Metric : UnitSystem::Imperial, this);
+    });
 
     auto* left = new QVBoxLayout;
     left->addLayout(form);
@@ -186,10 +204,23 @@ void CFieldCardDlg::buildControls() {
     for (QLineEdit* edit : {ranges_, winds_, temperatures_})
         connect(edit, &QLineEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
     connect(targets_, &QPlainTextEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
-    for (QComboBox* box : {angle_, layout_, sheet_})
+    for (QComboBox* box : {angle_, layout_, sheet_, ladder_})
         connect(box, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::rebuild);
     for (QCheckBox* box : {velocity_, time_, energy_}) connect(box, &QCheckBox::toggled, this, &CFieldCardDlg::rebuild);
     connect(units_, &QComboBox::currentIndexChanged, this, &CFieldCardDlg::onUnitsChanged);
+    // The page is the card itself, or the sheet the cards are cut from.
+    printing_ = std::make_unique<PagePrinter>(
+        this,
+        [this] {
+            if (!card()) return QPageLayout();
+            const std::optional<SheetPlan> plan = sheet();
+            return cardPageLayout(*card_, plan ? &*plan : nullptr);
+        },
+        [this](QPainter& painter, const QRectF& page) {
+            if (!card()) return;
+            const std::optional<SheetPlan> plan = sheet();
+            paintCardPage(painter, *card_, plan ? &*plan : nullptr, page, picture());
+        });
 }
 
 // Other units: the sizes of the cards, and the winds when they are the other units' defaults.
@@ -259,54 +290,37 @@ void CFieldCardDlg::rebuild() {
     request.energy = energy_->isChecked();
     request.fileName = fileName_;
     request.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const int ladder = ladder_->currentIndex();
+    if (ladder > 0) request.pictureShare = kCardLadderShare;
+    picture_.reset();
     if (problem.empty()) problem = shotProblem(shot_);
     if (problem.empty()) problem = cardRequestProblem(request);
     if (problem.empty()) {
-        FittedCard fitted = fitFieldCard(fieldCard(shot_, request));
-        problem = fitted.refusal;
-        if (fitted.fits()) card_ = std::move(fitted);
+        const FieldCard made = fieldCard(shot_, request);
+        std::optional<SightPicture> sight;
+        if (ladder > 0) {
+            const std::string name = builtInReticleNames().at(static_cast<std::size_t>(ladder - 1));
+            sight = cardLadder(shot_, made, *reticleNamed(name).reticle, problem);
+        }
+        FittedCard fitted = fitFieldCard(made);
+        if (problem.empty()) problem = fitted.refusal;
+        if (problem.empty()) card_ = std::move(fitted);
+        if (card_ && sight) picture_ = sightLadderPicture(std::move(*sight));
     }
     message_->setText(card_ && !card_->leftOut.empty() ? leftOutNote(*card_) : QString::fromStdString(problem));
     for (QPushButton* button : cardCommands_) button->setEnabled(card_.has_value());
-    preview_->setCard(card_ ? &*card_ : nullptr, sheet());
-}
-
-QPrinter& CFieldCardDlg::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-void CFieldCardDlg::printCard(QPrinter* printer) {
-    if (!card()) return;
-    const std::optional<SheetPlan> plan = sheet();
-    const SheetPlan* sheetPlan = plan ? &*plan : nullptr;
-    // The page is the card itself, or the sheet the cards are cut from.
-    printer->setFullPage(true);
-    printer->setPageLayout(cardPageLayout(*card_, sheetPlan));
-    QPainter painter(printer);
-    if (!painter.isActive()) return;
-    paintCardPage(painter, *card_, sheetPlan, QRectF(QPointF(0, 0), printer->paperRect(QPrinter::DevicePixel).size()));
+    preview_->setCard(card_ ? &*card_ : nullptr, sheet(), picture());
 }
 
 void CFieldCardDlg::onPrint() {
-    if (!card()) return;
-    QPrintDialog dialog(&printer(), this);
-    if (dialog.exec() == QDialog::Accepted) printCard(&printer());
+    if (card()) printing_->print();
 }
 
 void CFieldCardDlg::onPrintPreview() {
-    if (!card()) return;
-    auto* preview = new QPrintPreviewDialog(&printer(), this);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("Print Preview - ") + windowTitle());
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, &CFieldCardDlg::printCard);
-    preview->show();
+    if (card()) printing_->preview();
 }
 
-void CFieldCardDlg::onPrintSetup() {
-    QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
-}
+void CFieldCardDlg::onPrintSetup() { printing_->setup(); }
 
 void CFieldCardDlg::onExport() {
     if (!card()) return;
@@ -314,19 +328,11 @@ void CFieldCardDlg::onExport() {
     const QString initial = QString::fromStdString(title.empty() ? std::string("card") : title) + ".pdf";
     QString path = tableDialogs().askCardFileName(this, initial);
     if (path.isEmpty()) return;
-    const std::string name = QFile::encodeName(path).toStdString();
-    std::optional<CardFileFormat> format = cardFileFormat(name);
-    if (!format) {
-        path += QStringLiteral(".pdf");  // a name without a picture's extension becomes a PDF
-        format = CardFileFormat::Pdf;
-    }
+    std::string name = QFile::encodeName(path).toStdString();
     const std::optional<SheetPlan> plan = sheet();
-    const QByteArray bytes = cardFileBytes(*card_, plan ? &*plan : nullptr, *format);
-    const FileOutcome outcome =
-        bytes.isEmpty()
-            ? FileOutcome{EIO}
-            : writeFileAtomically(QFile::encodeName(path).toStdString(),
-                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const FileOutcome outcome = writePageFile(
+        name, [&](CardFileFormat format) { return cardFileBytes(*card_, plan ? &*plan : nullptr, format, picture()); });
+    path = QFile::decodeName(name.c_str());
     if (outcome) return;
     tableDialogs().showFileError(this, QStringLiteral("Vorlan"),
                                  QStringLiteral("The field card could not be saved to \"%1\".\n%2")

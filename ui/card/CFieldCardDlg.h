@@ -15,6 +15,7 @@
 #include <string>
 
 #include "reports/card/FieldCardLayout.h"
+#include "reports/card/FieldCardPainter.h"
 #include "ui/common/ThemedDialog.h"
 
 class QCheckBox;
@@ -22,13 +23,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QTimer;
 
 namespace vorlan {
 
 class FieldCardPreview;
+class PagePrinter;
 
 class CFieldCardDlg : public ThemedDialog {
     Q_OBJECT
@@ -44,6 +45,8 @@ public:
     QString message() const;
     // The sheet of several cards when one is chosen.
     std::optional<SheetPlan> sheet() const;
+    // The sight picture's ladder beside the table, when one is chosen; else nullptr.
+    const CardPicture* picture() const { return picture_ ? &*picture_ : nullptr; }
 
     void onPrint();
     void onPrintPreview();
@@ -55,8 +58,6 @@ private:
     void onUnitsChanged(int index);
     void rebuild();
     void scheduleRebuild();
-    void printCard(QPrinter* printer);
-    QPrinter& printer();
 
     const ShotParameters shot_;
     const std::string fileName_;
@@ -71,13 +72,15 @@ private:
     QCheckBox* time_;
     QCheckBox* energy_;
     QComboBox* sheet_;
+    QComboBox* ladder_;
     QLabel* message_;
     FieldCardPreview* preview_;
     QList<QPushButton*> cardCommands_;  // print, preview and export: only with a card
     QTimer* pause_;
     std::optional<FittedCard> card_;
+    std::optional<CardPicture> picture_;
     bool stale_ = true;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PagePrinter> printing_;
 };
 
 }  // namespace vorlan

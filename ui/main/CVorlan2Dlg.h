@@ -61,6 +61,7 @@ public:
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
     // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
     void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
+    void openSightPicture(const ShotParameters& shot, UnitSystem units) override;
     // A Hit Probability window flying a table window's shot with the dialog's hit inputs, which
     // it keeps up to date as they are typed, the table's P(hit) following them.
     void openHitProbability(const ShotParameters& shot, TrajectoryWindow& table) override;

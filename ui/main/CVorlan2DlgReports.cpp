@@ -15,6 +15,7 @@
 #include "ui/common/ControlIds.h"
 #include "ui/main/CShoot.h"
 #include "ui/main/CVorlan2Dlg.h"
+#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -76,6 +77,12 @@ void CVorlan2Dlg::onFieldCard() {
 
 void CVorlan2Dlg::openFieldCard(const ShotParameters& shot, UnitSystem units) {
     auto* window = new CFieldCardDlg(context(), shot, units, saveFileName, this);  // deletes itself when closed
+    placeNewWindow(window, WindowKind::Side);
+    window->show();
+}
+
+void CVorlan2Dlg::openSightPicture(const ShotParameters& shot, UnitSystem units) {
+    auto* window = new CSightPictureDlg(context(), shot, units, this);  // deletes itself when closed
     placeNewWindow(window, WindowKind::Side);
     window->show();
 }

@@ -10,19 +10,12 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "tests/support/CalcTestLoads.h"
+#include "tests/support/SplitText.h"
 
 namespace vorlan {
 namespace {
 
-std::vector<std::string> split(std::string_view text, char by) {
-    std::vector<std::string> parts;
-    for (std::size_t end = text.find(by); end != std::string_view::npos; end = text.find(by)) {
-        parts.emplace_back(text.substr(0, end));
-        text.remove_prefix(end + 1);
-    }
-    parts.emplace_back(text);
-    return parts;
-}
+using testing::split;
 
 // The table's CSV with holds, every yard to `lastYards`: column name -> values by yard.
 struct HoldsTable {

@@ -1,0 +1,117 @@
+// vorlan-cli reticle: the built-in reticles (listed, or one shown in the reticle file format),
+// and the sight picture of a shot: its aiming points as CSV or words, or the picture as a
+// PDF, SVG or PNG file drawn by the renderer module (see CardCommand.cpp).
+
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "reports/sight/SightPicture.h"
+#include "reports/sight/SightRenderer.h"
+#include "shot/SafeFile.h"
+
+namespace vorlan::cli {
+
+namespace {
+
+struct ReticleFlags {
+    std::string path;
+    bool list = false;
+    std::string show;
+    std::string reticle;
+    std::string ranges;
+    std::string winds;
+    std::string hold = "wind";
+    double magnification = 10.0;
+    std::optional<double> trueMagnification;
+    std::string output;
+    bool metric = false;
+    bool csv = false;
+};
+
+std::vector<double> numbers(const std::string& text) {
+    std::string problem;
+    const auto parsed = parseCardNumbers(text, problem);
+    if (!parsed) throw UsageError(problem);
+    return *parsed;
+}
+
+SightRequest requestOf(const ReticleFlags& flags) {
+    SightRequest request;
+    const ReticleRead read = reticleNamed(flags.reticle);
+    if (!read.reticle) throw UsageError(read.problem);
+    request.reticle = *read.reticle;
+    request.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    request.ranges = numbers(flags.ranges);
+    request.winds = numbers(flags.winds);
+    const auto mode = parseHoldMode(flags.hold, request.zeroRange);
+    if (!mode) throw UsageError("'" + flags.hold + "' is not wind, all or over:N");
+    request.mode = *mode;
+    request.magnification = flags.magnification;
+    request.trueMagnification = flags.trueMagnification;
+    if (const std::string problem = sightRequestProblem(request); !problem.empty()) throw UsageError(problem);
+    return request;
+}
+
+void writePicture(const SightPicture& picture, const std::string& path) {
+    const std::optional<CardFileFormat> format = cardFileFormat(path);
+    if (!format) throw UsageError("the output file must end in .pdf, .svg or .png");
+    const auto render =
+        reinterpret_cast<SightRendererFunction>(rendererEntry(kSightRendererFile, kSightRendererSymbol));
+    std::string bytes;
+    std::string error;
+    if (!render(picture, *format, bytes, error)) throw UsageError("cannot write picture '" + path + "': " + error);
+    if (const FileOutcome outcome = writeFileAtomically(path, bytes); !outcome)
+        throw UsageError("cannot write picture '" + path + "': " + outcome.reason());
+}
+
+void runReticle(const ReticleFlags& flags) {
+    if (flags.list) {
+        for (const std::string& name : builtInReticleNames()) std::cout << name << '\n';
+        return;
+    }
+    if (!flags.show.empty()) {
+        const auto text = builtInReticleText(flags.show);
+        if (!text) throw UsageError("'" + flags.show + "' is not a built-in reticle (see --list)");
+        std::cout << *text;
+        return;
+    }
+    if (flags.path.empty() || flags.reticle.empty())
+        throw UsageError("give --list, --show NAME, or a shot file with --reticle NAME|FILE");
+    if (flags.csv == !flags.output.empty()) throw UsageError("give one of --csv or -o FILE (.pdf, .svg or .png)");
+    const ShotParameters shot = loadShot(flags.path);
+    const SightPicture picture = sightPicture(shot, requestOf(flags));
+    if (flags.csv)
+        std::cout << sightCsv(picture);
+    else
+        writePicture(picture, flags.output);
+}
+
+}  // namespace
+
+void addReticleCommand(CLI::App& app) {
+    auto* command =
+        app.add_subcommand("reticle", "List the built-in reticles, show one, or draw a shot's sight picture");
+    auto flags = std::make_shared<ReticleFlags>();
+    command->add_option("shot", flags->path, "Shot file (.vxf)");
+    command->add_flag("--list", flags->list, "Print the built-in reticles, one name a line");
+    command->add_option("--show", flags->show, "Print a built-in reticle in the reticle file format")->check(given());
+    command->add_option("--reticle", flags->reticle, "A built-in reticle's name or a reticle file")->check(given());
+    command->add_option("--ranges", flags->ranges, "The holdover ladder's ranges, e.g. 300,400,500")->check(given());
+    command->add_option("--wind", flags->winds, "Wind speeds, full value from the right (mph; m/s with --metric)")
+        ->check(given());
+    command->add_option("--hold", flags->hold,
+                        "wind (dial the elevation, hold the wind), all (hold everything) or over:N (dial the zero "
+                        "at N yd or m, hold the rest)");
+    command->add_option("--magnification", flags->magnification, "The magnification in use (default 10)")
+        ->check(numberWithin(1.0, kSightMaxMagnification));
+    command
+        ->add_option("--true-magnification", flags->trueMagnification,
+                     "Makes the reticle second focal plane, true at this magnification")
+        ->check(numberWithin(1.0, kSightMaxMagnification));
+    command->add_flag("--metric", flags->metric, "Ranges in metres, winds in m/s");
+    command->add_flag("--csv", flags->csv, "The aiming points as CSV on standard output");
+    command->add_option("-o,--output", flags->output, "The picture as a .pdf, .svg or .png file");
+    command->callback([flags] { runReticle(*flags); });
+}
+
+}  // namespace vorlan::cli

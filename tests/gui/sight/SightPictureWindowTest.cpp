@@ -1,0 +1,159 @@
+// The Sight Picture window: opened from a table window's View menu in the table's units and
+// from the Field Card and Hit Probability windows; following its inputs, refusing what it
+// cannot read, and taking a shooter's own reticle file.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "reports/table/TableDialogs.h"
+#include "reports/table/TableViewCommands.h"
+#include "reports/table/TrajectoryWindow.h"
+#include "shot/SafeFile.h"
+#include "tests/gui/GuiHarness.h"
+#include "tests/support/CalcTestLoads.h"
+#include "ui/advanced/CHitProbabilityDlg.h"
+#include "ui/card/CFieldCardDlg.h"
+#include "ui/common/ControlIds.h"
+#include "ui/sight/CSightPictureDlg.h"
+
+using namespace vorlan;
+using namespace vorlan::SightPictureIds;
+
+class SightPictureWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The hunter's case: the mil grid at 10x on a scope true at 12x, 300 to 500 m, 2.8 m/s.
+    void fromATableWindowInItsUnits() {
+        testing::Harness harness;
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = testing::load308();
+        dialog->updateData(false);
+        dialog->onRangeTable();
+        auto* table = qobject_cast<TrajectoryWindow*>(dialog->openTableWindows.last().data());
+        QVERIFY(table);
+        TableView metric = table->viewCommands()->current();
+        metric.units = UnitSystem::Metric;
+        table->viewCommands()->setView(metric);
+        table->findChild<QAction*>("viewSightPicture")->trigger();
+        auto* window = testing::newestShown<CSightPictureDlg>();
+        QVERIFY(window);
+        auto* reticle = window->controlAs<QComboBox>(kReticle);
+        reticle->setCurrentIndex(reticle->findText("Mil grid"));
+        testing::retype(window->controlAs<QLineEdit>(kTrueAt), "12");
+        testing::retype(window->controlAs<QLineEdit>(kRanges), "300, 400, 500");
+        testing::retype(window->controlAs<QLineEdit>(kWinds), "2.8");
+        QVERIFY2(window->picture().has_value(), qPrintable(window->message()));
+        const SightPicture& picture = *window->picture();
+        QCOMPARE(picture.scale, 1.2);
+        QCOMPARE(picture.points.size(), std::size_t{4});
+        QCOMPARE(picture.rangeUnit, std::string("m"));
+        const QString words = window->controlAs<QPlainTextEdit>(kWords)->toPlainText();
+        QVERIFY2(words.contains("\n400 m, 2.8 m/s wind: hold "), qPrintable(words));
+
+        // Every reticle, for people to look at.
+        for (int i = 0; i < reticle->count(); ++i) {
+            reticle->setCurrentIndex(i);
+            QVERIFY(window->picture().has_value());
+            QApplication::processEvents();
+            window->grab().save(testing::artefactPath(QString("sight-picture-%1.png").arg(i)));
+        }
+
+        testing::retype(window->controlAs<QLineEdit>(kMagnification), "0.5");
+        QVERIFY(!window->picture());
+        QCOMPARE(window->message(), QString("A magnification must be from 1 to 100."));
+        QVERIFY(!window->controlAs<QPushButton>(kExport)->isEnabled());
+        window->close();
+    }
+
+    void fromTheCardAndHitWindows() {
+        testing::Harness harness;
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = testing::load308();
+        dialog->updateData(false);
+        for (const int button : {MainDialogIds::kFieldCardButton, MainDialogIds::kHitProbabilityButton}) {
+            QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(button)), Qt::LeftButton);
+            QWidget* opened = QApplication::activeModalWidget();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && (qobject_cast<CFieldCardDlg*>(w) || qobject_cast<CHitProbabilityDlg*>(w)))
+                    opened = w;
+            QVERIFY(opened);
+            opened->findChild<QPushButton*>("sightPicture")->click();
+            auto* window = testing::newestShown<CSightPictureDlg>();
+            QVERIFY(window);
+            QVERIFY2(window->picture().has_value(), qPrintable(window->message()));
+            window->close();
+            opened->close();
+        }
+    }
+
+    void printsOneSquarePage() {
+        testing::Harness harness;
+        CSightPictureDlg window(harness.context, testing::load308(), UnitSystem::Imperial);
+        window.show();
+        window.onPrintPreview();
+        auto* preview = window.findChild<QPrintPreviewDialog*>();
+        QVERIFY(preview);
+        QTRY_COMPARE(preview->printer()->pageLayout().pageSize().size(QPageSize::Point).toSize(), QSize(432, 432));
+        preview->close();
+    }
+
+    // The ladder beside a pocket card's table, on screen and in its file.
+    void theCardTakesTheLadder() {
+        testing::Harness harness;
+        CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Metric, "");
+        window.show();
+        QVERIFY(!window.picture());
+        auto* ladder = window.findChild<QComboBox*>("sightLadder");
+        ladder->setCurrentIndex(ladder->findText("Mil grid"));
+        window.controlAs<QLineEdit>(FieldCardIds::kRanges)->setText("300:500:100");
+        QVERIFY2(window.card().has_value(), qPrintable(window.message()));
+        QVERIFY(window.picture());
+        QVERIFY(window.card()->pictureWidth > 0);
+        QApplication::processEvents();
+        window.grab().save(testing::artefactPath("field-card-sight-ladder.png"));
+        const QString file = testing::artefactPath("field-card-sight-ladder-export.png");
+        tableDialogs().askCardFileName = [&](QWidget*, const QString&) { return file; };
+        window.onExport();
+        std::string bytes;
+        QVERIFY(readRegularFile(file.toStdString(), bytes));
+        QCOMPARE(bytes.substr(1, 3), std::string("PNG"));
+        ladder->setCurrentIndex(0);
+        QVERIFY(window.card().has_value() && !window.picture() && window.card()->pictureWidth == 0);
+    }
+
+    void aReticleFileIsReadOrRefusedWithItsLine() {
+        testing::Harness harness;
+        CSightPictureDlg window(harness.context, testing::load308(), UnitSystem::Imperial);
+        QTemporaryDir dir;
+        const QString good = dir.filePath("own.vrt"), bad = dir.filePath("bad.vrt");
+        QVERIFY(writeFileAtomically(good.toStdString(), "name Own\nunit moa\nplane first\nline -4 0 4 0\n"));
+        QVERIFY(writeFileAtomically(bad.toStdString(), "name Bad\nunit moa\nplane first\nline -4 0 4\n"));
+        QVERIFY(!window.addReticleFile(bad));
+        QVERIFY2(window.message().endsWith("bad.vrt', line 4: 'line' takes 4 numbers and an optional size"),
+                 qPrintable(window.message()));
+        QVERIFY(window.addReticleFile(good));
+        QCOMPARE(window.controlAs<QComboBox>(kReticle)->currentText(), QString("Own"));
+        QVERIFY(window.picture().has_value());
+        QCOMPARE(window.picture()->reticle.unit, AngleUnit::Moa);
+
+        // Export: a name without a picture's extension becomes a PDF.
+        harness.fileAnswers << dir.filePath("picture");
+        window.onExport();
+        std::string bytes;
+        QVERIFY(readRegularFile(dir.filePath("picture.pdf").toStdString(), bytes));
+        QCOMPARE(bytes.substr(0, 5), std::string("%PDF-"));
+    }
+};
+
+QTEST_MAIN(SightPictureWindowTest)
+#include "SightPictureWindowTest.moc"

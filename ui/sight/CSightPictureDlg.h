@@ -1,0 +1,95 @@
+#pragma once
+// "Sight Picture": where to hold, drawn on the reticle at the magnification in use. The user
+// picks a reticle (a built-in one or a reticle file), the magnification (and, to make the
+// reticle second focal plane, the one it is true at), how the holds combine with the turret,
+// and a ladder of ranges and a few winds; the picture and the words follow every change.
+// Print takes one square page; Export writes PDF, SVG or PNG through the safe writer.
+//
+//   shot (snapshot) + inputs -> SightRequest -> sightPicture() -> preview, words, printer, file
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "reports/sight/SightPicture.h"
+#include "ui/common/ThemedDialog.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace vorlan {
+
+namespace SightPictureIds {
+inline constexpr int kTemplate = 175;
+inline constexpr int kReticle = 1001;
+inline constexpr int kReticleFile = 1002;
+inline constexpr int kMagnification = 1003;
+inline constexpr int kTrueAt = 1004;
+inline constexpr int kHoldMode = 1005;
+inline constexpr int kZeroRange = 1006;
+inline constexpr int kRanges = 1007;
+inline constexpr int kWinds = 1008;
+inline constexpr int kPreview = 1020;
+inline constexpr int kMessage = 1021;
+inline constexpr int kWords = 1022;
+inline constexpr int kPrint = 1030;
+inline constexpr int kPrintPreview = 1031;
+inline constexpr int kExport = 1032;
+inline constexpr int kClose = 1033;
+}  // namespace SightPictureIds
+
+class PagePrinter;
+class SightPreview;
+
+class CSightPictureDlg : public ThemedDialog {
+    Q_OBJECT
+public:
+    CSightPictureDlg(AppContext& context, ShotParameters shot, UnitSystem units, QWidget* parent = nullptr);
+    ~CSightPictureDlg() override;
+
+    // Opens a new window of the shot, deleted when closed.
+    static CSightPictureDlg* open(AppContext& context, const ShotParameters& shot, UnitSystem units, QWidget* parent);
+
+    // The picture as the inputs now make it; none when they cannot be read (see message()).
+    const std::optional<SightPicture>& picture();
+    QString message() const;
+    // Adds a reticle file to the choices and picks it; false (with the reason in message())
+    // when it cannot be read.
+    bool addReticleFile(const QString& path);
+
+    void onPrint();
+    void onPrintPreview();
+    void onExport();
+
+private:
+    void buildControls();
+    QLayout* buildButtons();
+    void rebuild();
+    void scheduleRebuild();
+    std::optional<SightRequest> request(std::string& problem) const;
+
+    const ShotParameters shot_;
+    const UnitSystem units_;
+    std::vector<Reticle> reticles_;  // in the order of the reticle choice
+    QComboBox* reticle_;
+    QLineEdit* magnification_;
+    QLineEdit* trueAt_;
+    QComboBox* holdMode_;
+    QLineEdit* zeroRange_;
+    QLineEdit* ranges_;
+    QLineEdit* winds_;
+    QLabel* message_;
+    QPlainTextEdit* words_;
+    SightPreview* preview_;
+    QList<QPushButton*> pictureCommands_;
+    QTimer* pause_;
+    std::optional<SightPicture> picture_;
+    bool stale_ = true;
+    std::unique_ptr<PagePrinter> printing_;
+};
+
+}  // namespace vorlan
