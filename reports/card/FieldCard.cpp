@@ -14,10 +14,9 @@ namespace vorlan {
 
 namespace {
 
-constexpr double kMetresPerSecondPerMph = kKmhPerMph / 3.6;  // exact: 0.44704
-constexpr double kTransonicMach = 1.2;                       // where the drag begins to rise steeply
-constexpr std::size_t kMaxRows = 200;                        // far more than any card can hold
-constexpr int kTemperatureControl = 1013;                    // the main dialog's temperature edit
+constexpr double kTransonicMach = 1.2;     // where the drag begins to rise steeply
+constexpr std::size_t kMaxRows = 200;      // far more than any card can hold
+constexpr int kTemperatureControl = 1013;  // the main dialog's temperature edit
 constexpr int kCrosswindControl = 1011;
 
 bool metric(const FieldCardRequest& request) { return request.units == UnitSystem::Metric; }
