@@ -6,6 +6,7 @@
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
+#include "shot/MetricShotKeys.h"
 #include "shot/ScopeProfile.h"
 #include "shot/TruingShotKeys.h"
 
@@ -77,13 +78,14 @@ std::string shotFileText(const ShotParameters& shot) {
 
 std::string extensionShotFileText(const ShotParameters& shot) {
     return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit) +
-           truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot);
+           truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot) +
+           metricShotFileText(shot);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot, std::string* problem) {
     if (applyAdvancedShotLine(line, shot.advanced, problem) || applyHitShotLine(line, shot.hit, problem) ||
         applyTruingShotLine(line, shot.observations, shot.advanced, problem) ||
-        applyTruingVelocityShotLine(line, shot, problem))
+        applyTruingVelocityShotLine(line, shot, problem) || applyMetricShotLine(line, shot, problem))
         return true;
     if (!applyScopeShotLine(line, shot.scope)) return false;
     if (problem) *problem = scopeLineProblem(line);
@@ -96,6 +98,7 @@ void resetExtensionInputs(ShotParameters& shot) {
     shot.hit = HitInputs{};
     shot.observations.clear();
     shot.velocityBeforeTruing = 0.0;
+    shot.metric = MetricInputs{};
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

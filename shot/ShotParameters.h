@@ -12,6 +12,7 @@
 
 #include "engine/AdvancedEffects.h"
 #include "engine/HitInputs.h"
+#include "shot/MetricInputs.h"
 #include "shot/Observations.h"
 #include "shot/ScopeProfile.h"
 
@@ -72,6 +73,8 @@ struct ShotParameters {
     // The velocity as entered before a truing was applied, for Clear Truing to put back, under
     // a key of its own (TruingShotKeys.h); 0 is none.
     double velocityBeforeTruing = 0.0;  // ft/s
+    // The figures typed in metric units, under keys of their own (MetricShotKeys.h)
+    MetricInputs metric;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

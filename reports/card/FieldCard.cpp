@@ -25,28 +25,6 @@ double windToMph(double wind, const FieldCardRequest& r) { return metric(r) ? wi
 double temperatureToF(double t, const FieldCardRequest& r) { return metric(r) ? t * 9.0 / 5.0 + 32.0 : t; }
 const char* rangeUnit(const FieldCardRequest& r) { return metric(r) ? "m" : "yd"; }
 
-// The row of a table flown every yard at a range of whole or fractional yards: between two
-// recorded yards each figure is taken on the straight line between them (a tenth of an MOA
-// is far coarser than the curvature over one yard). None beyond the last recorded row.
-std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards) {
-    const double below = std::floor(yards);
-    if (rows.empty() || !(yards >= 0.0) || below > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& a = rows[static_cast<std::size_t>(below)];
-    if (yards == below) return a;
-    if (below + 1.0 > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& b = rows[static_cast<std::size_t>(below) + 1];
-    const double f = yards - below;
-    const auto mix = [f](double x, double y) { return x + (y - x) * f; };
-    return TrajectoryPoint{yards,
-                           mix(a.velocity, b.velocity),
-                           mix(a.energy, b.energy),
-                           mix(a.momentum, b.momentum),
-                           mix(a.drop, b.drop),
-                           mix(a.windage, b.windage),
-                           mix(a.lead, b.lead),
-                           mix(a.time, b.time)};
-}
-
 std::optional<double> angleIn(double correctionInches, double yards, CardAngle unit, ClickValue click) {
     const std::optional<Hold> hold = holdFor(correctionInches, yards, click);
     if (!hold) return std::nullopt;

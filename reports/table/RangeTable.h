@@ -7,10 +7,12 @@
 //                  -> printedRows() -> rangeTableLines() -> window, printer, saved text
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/TrajectorySolver.h"
+#include "engine/Units.h"
 #include "shot/ShotParameters.h"
 
 namespace vorlan {
@@ -34,10 +36,19 @@ public:
     std::vector<EffectParts> printedEffectParts() const;
     std::vector<EffectParts> effectPartsEvery(int step) const;
     int rangeIncrement() const { return rangeIncrement_; }
+    // The rows as a view in `units` prints them: with metric units and an increment typed in
+    // metres (MetricShotKeys.h), one row at every increment of whole metres, read off the
+    // every-yard flight at its range in yards (rowAt); else printedRows().
+    std::vector<TrajectoryPoint> printedRows(UnitSystem units) const;
+    std::vector<EffectParts> printedEffectParts(UnitSystem units) const;
     const TrajectorySolver& tableTrajectory() const { return table_; }
 
 private:
     int rangeIncrement_;
+    double metricIncrement_;  // m; 0 when none was typed
+    int incrementCount_;
+    // The ranges in yards of the metric rows that the flight reaches.
+    std::vector<double> metricRowYards() const;
     TrajectorySolver table_;      // the shot as entered, with its crosswind
     TrajectorySolver reference_;  // the same shot without wind
 };
@@ -112,6 +123,12 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
 // The caption of a table window.
 std::string rangeTableTitle(const ShotParameters& shot);
 std::string rangeTableTitle(const std::string& shotName);
+
+// The row of a table flown every yard at a range of whole or fractional yards: between two
+// recorded yards each figure is taken on the straight line between them (over one yard the
+// path's curvature moves the drop by well under a thousandth of an inch for a rifle). None
+// beyond the last recorded row.
+std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards);
 
 // A row as the table prints it: drop, windage and lead under 0.005 inch set to exactly 0.
 TrajectoryPoint printedRow(TrajectoryPoint row);

@@ -113,6 +113,27 @@ TEST(TrajectorySolver, ZeroingStepLiesWithinHalfAYard) {
     EXPECT_EQ(b.rows[b.lastRowIndex].drop, level.rows[level.lastRowIndex].drop);
 }
 
+TEST(TrajectorySolver, ExactSightInZeroesBetweenYards) {
+    // 100.49 yd lies nearest the step at 100 yd; zeroed exactly, the path crosses the line of
+    // sight at 100.49 yd itself (read between the recorded yards), not at 100 yd.
+    TrajectorySolver a = airgunSolver();
+    a.muzzleVelocity = 900;
+    a.dragModel.ballisticCoefficient = 0.03;
+    a.sightInRange = 100.49;
+    a.lastRange = 120;
+    TrajectorySolver exact = a;
+    exact.exactSightIn = true;
+    a.computeTrajectory();
+    exact.computeTrajectory();
+    const auto dropAt = [](const TrajectorySolver& s, double yards) {
+        const auto i = static_cast<std::size_t>(yards);
+        return s.rows[i].drop + (s.rows[i + 1].drop - s.rows[i].drop) * (yards - static_cast<double>(i));
+    };
+    EXPECT_LE(std::fabs(dropAt(exact, 100.49)), 0.02 * kInch);
+    EXPECT_GT(std::fabs(dropAt(a, 100.49)), 0.05 * kInch);
+    EXPECT_LE(std::fabs(a.rows[100].drop), 0.02 * kInch);
+}
+
 TEST(TrajectorySolver, StoppingRules) {
     // Below 50 ft/s at the muzzle: no point at all.
     TrajectorySolver slow = airgunSolver();
