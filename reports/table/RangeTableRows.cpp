@@ -6,6 +6,25 @@
 
 namespace vorlan {
 
+namespace {
+
+double between(double x, double y, double f) { return x + (y - x) * f; }
+
+// What the every-yard `values` hold at `yards`: the value at a whole yard, else the one on the
+// straight line between the yards either side (`mix` of the two and the fraction). None
+// beyond the last value.
+template <class T, class Mix>
+std::optional<T> readAt(const std::vector<T>& values, double yards, Mix mix) {
+    const double below = std::floor(yards);
+    if (values.empty() || !(yards >= 0.0) || below > static_cast<double>(values.size() - 1)) return std::nullopt;
+    const T& a = values[static_cast<std::size_t>(below)];
+    if (yards == below) return a;
+    if (below + 1.0 > static_cast<double>(values.size() - 1)) return std::nullopt;
+    return mix(a, values[static_cast<std::size_t>(below) + 1], yards - below);
+}
+
+}  // namespace
+
 std::vector<double> RangeTableReport::metricRowYards() const {
     std::vector<double> yards;
     for (int k = 0; k <= incrementCount_; ++k)
@@ -26,38 +45,32 @@ std::vector<TrajectoryPoint> RangeTableReport::printedRows(UnitSystem units) con
 
 std::vector<EffectParts> RangeTableReport::printedEffectParts(UnitSystem units) const {
     if (units != UnitSystem::Metric || metricIncrement_ <= 0.0) return printedEffectParts();
-    const std::vector<EffectParts>& parts = table_.effectParts;
     std::vector<EffectParts> shown;
     for (const double yards : metricRowYards()) {
-        const auto below = static_cast<std::size_t>(yards);
-        if (below + 1 >= parts.size()) break;
-        const double f = yards - static_cast<double>(below);
-        const EffectParts& a = parts[below];
-        const EffectParts& b = parts[below + 1];
-        const auto mix = [f](double x, double y) { return x + (y - x) * f; };
-        shown.push_back({mix(a.spinDrift, b.spinDrift), mix(a.coriolisHorizontal, b.coriolisHorizontal),
-                         mix(a.coriolisVertical, b.coriolisVertical), mix(a.aerodynamicJump, b.aerodynamicJump)});
+        const std::optional<EffectParts> parts =
+            readAt(table_.effectParts, yards, [](const EffectParts& a, const EffectParts& b, double f) {
+                return EffectParts{between(a.spinDrift, b.spinDrift, f),
+                                   between(a.coriolisHorizontal, b.coriolisHorizontal, f),
+                                   between(a.coriolisVertical, b.coriolisVertical, f),
+                                   between(a.aerodynamicJump, b.aerodynamicJump, f)};
+            });
+        if (!parts) break;
+        shown.push_back(*parts);
     }
     return shown;
 }
 
 std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards) {
-    const double below = std::floor(yards);
-    if (rows.empty() || !(yards >= 0.0) || below > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& a = rows[static_cast<std::size_t>(below)];
-    if (yards == below) return a;
-    if (below + 1.0 > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& b = rows[static_cast<std::size_t>(below) + 1];
-    const double f = yards - below;
-    const auto mix = [f](double x, double y) { return x + (y - x) * f; };
-    return TrajectoryPoint{yards,
-                           mix(a.velocity, b.velocity),
-                           mix(a.energy, b.energy),
-                           mix(a.momentum, b.momentum),
-                           mix(a.drop, b.drop),
-                           mix(a.windage, b.windage),
-                           mix(a.lead, b.lead),
-                           mix(a.time, b.time)};
+    return readAt(rows, yards, [yards](const TrajectoryPoint& a, const TrajectoryPoint& b, double f) {
+        return TrajectoryPoint{yards,
+                               between(a.velocity, b.velocity, f),
+                               between(a.energy, b.energy, f),
+                               between(a.momentum, b.momentum, f),
+                               between(a.drop, b.drop, f),
+                               between(a.windage, b.windage, f),
+                               between(a.lead, b.lead, f),
+                               between(a.time, b.time, f)};
+    });
 }
 
 }  // namespace vorlan
