@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/TrajectoryRows.h"
 #include "engine/TrajectorySolver.h"
 #include "engine/Units.h"
 #include "shot/ShotParameters.h"
@@ -38,7 +39,7 @@ public:
     int rangeIncrement() const { return rangeIncrement_; }
     // The rows as a view in `units` prints them: with metric units and an increment typed in
     // metres (MetricShotKeys.h), one row at every increment of whole metres, read off the
-    // every-yard flight at its range in yards (rowAt); else printedRows().
+    // every-yard flight at its range in yards (engine/TrajectoryRows.h); else printedRows().
     std::vector<TrajectoryPoint> printedRows(UnitSystem units) const;
     std::vector<EffectParts> printedEffectParts(UnitSystem units) const;
     const TrajectorySolver& tableTrajectory() const { return table_; }
@@ -123,12 +124,6 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
 // The caption of a table window.
 std::string rangeTableTitle(const ShotParameters& shot);
 std::string rangeTableTitle(const std::string& shotName);
-
-// The row of a table flown every yard at a range of whole or fractional yards: between two
-// recorded yards each figure is taken on the straight line between them (over one yard the
-// path's curvature moves the drop by well under a thousandth of an inch for a rifle). None
-// beyond the last recorded row.
-std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards);
 
 // A row as the table prints it: drop, windage and lead under 0.005 inch set to exactly 0.
 TrajectoryPoint printedRow(TrajectoryPoint row);
