@@ -11,26 +11,34 @@ std::vector<double> RangeTableReport::metricRowYards() const {
     return yards;
 }
 
+namespace {
+
+// What `read` finds at each range, up to the first where it finds nothing.
+template <class T, class Read>
+std::vector<T> readUntilNone(const std::vector<double>& ranges, Read read) {
+    std::vector<T> values;
+    for (const double yards : ranges) {
+        const std::optional<T> value = read(yards);
+        if (!value) break;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+}  // namespace
+
 std::vector<TrajectoryPoint> RangeTableReport::printedRows(UnitSystem units) const {
     if (units != UnitSystem::Metric || metricIncrement_ <= 0.0) return printedRows();
-    std::vector<TrajectoryPoint> rows;
-    for (const double yards : metricRowYards()) {
+    return readUntilNone<TrajectoryPoint>(metricRowYards(), [this](double yards) {
         const std::optional<TrajectoryPoint> row = rowAt(table_.rows, yards);
-        if (!row) break;
-        rows.push_back(printedRow(*row));
-    }
-    return rows;
+        return row ? std::optional<TrajectoryPoint>(printedRow(*row)) : std::nullopt;
+    });
 }
 
 std::vector<EffectParts> RangeTableReport::printedEffectParts(UnitSystem units) const {
     if (units != UnitSystem::Metric || metricIncrement_ <= 0.0) return printedEffectParts();
-    std::vector<EffectParts> shown;
-    for (const double yards : metricRowYards()) {
-        const std::optional<EffectParts> parts = effectPartsAt(table_.effectParts, yards);
-        if (!parts) break;
-        shown.push_back(*parts);
-    }
-    return shown;
+    return readUntilNone<EffectParts>(metricRowYards(),
+                                      [this](double yards) { return effectPartsAt(table_.effectParts, yards); });
 }
 
 }  // namespace vorlan
