@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
+#include "engine/TrajectoryRows.h"
+
 namespace vorlan::chartpaint {
 
 const std::vector<ChartHitPoint>* ChartCanvas::hitCurve() const {
@@ -102,18 +104,18 @@ void ChartCanvas::drawLegend() {
 // overlay at the same yard, in its colour.
 std::vector<ChartCanvas::ReadoutLine> ChartCanvas::readoutLines() const {
     std::vector<ReadoutLine> lines;
-    const auto row = nearestRow(scene_.series.front(), *scene_.cursorRange);
+    const std::optional<TrajectoryPoint> row = rowAt(scene_.series.front().rows, *scene_.cursorRange);
     if (!row) return lines;
-    for (const auto& [name, value] : chartReadout(scene_.series.front().rows[*row], scene_.units))
+    for (const auto& [name, value] : chartReadout(*row, scene_.units))
         lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
-    if (const std::optional<double> p = hitAt(scene_.series.front().rows[*row].range))
+    if (const std::optional<double> p = hitAt(row->range))
         lines.push_back(
             {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), hitColor().darker(130)});
     for (std::size_t i = 1; i < scene_.series.size(); ++i) {
         const ChartSeries& overlay = scene_.series[i];
-        const auto at = nearestRow(overlay, *scene_.cursorRange);
-        if (!at || overlay.rows[*at].range != scene_.series.front().rows[*row].range) continue;
-        const ChartReadout columns = chartReadout(overlay.rows[*at], scene_.units);
+        const std::optional<TrajectoryPoint> at = rowAt(overlay.rows, *scene_.cursorRange);
+        if (!at) continue;
+        const ChartReadout columns = chartReadout(*at, scene_.units);
         lines.push_back({QString::fromStdString(overlay.name),
                          QStringLiteral("%1 %2, %3 %4")
                              .arg(QString::fromStdString(columns[1].second), u_.small,

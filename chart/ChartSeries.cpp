@@ -30,6 +30,15 @@ std::optional<std::size_t> nearestRow(const ChartSeries& series, double range) {
     return static_cast<std::size_t>(std::lround(std::clamp(range, 0.0, last)));
 }
 
+std::optional<double> cursorRangeNear(const ChartSeries& series, double range, UnitSystem units) {
+    const std::optional<std::size_t> row = nearestRow(series, range);
+    if (!row) return std::nullopt;
+    if (!series.wholeMetres || units != UnitSystem::Metric) return series.rows[*row].range;
+    // The engine's factor itself: the renderer module carries no copy of the units' door.
+    const double last = std::floor(yardsToMetres(series.rows.back().range));
+    return std::clamp(std::round(yardsToMetres(range)), 0.0, last) / kMetresPerYard;
+}
+
 ChartReadout chartReadout(const TrajectoryPoint& row, UnitSystem units) {
     // The report's own formatter and decimals, so the readout shows the table's numbers.
     const TrajectoryPoint& p = row;

@@ -35,6 +35,9 @@ struct ChartSeries {
     std::vector<ChartHitPoint> hitCurve;
     double hitLevel = 0.0;               // the P(hit) an ethical shot must reach
     std::optional<double> ethicalRange;  // yd: the last range up to which P(hit) stays at the level
+    // The shot's table runs at whole metres (a range increment typed in metres): on a metric
+    // chart its cursor and readout settle on whole metres, read between the recorded yards.
+    bool wholeMetres = false;
 };
 
 // The first row whose velocity is below `mach` times the speed of sound; none when the
@@ -46,6 +49,10 @@ std::optional<std::size_t> maximumOrdinateRow(const ChartSeries& series);
 
 // The row nearest to `range` yards, clamped to the rows; none without rows.
 std::optional<std::size_t> nearestRow(const ChartSeries& series, double range);
+
+// Where the cursor settles near `range` yards: the nearest recorded yard, or on a metric chart
+// of a series in whole metres the nearest whole metre, in yards; within the rows, none without.
+std::optional<double> cursorRangeNear(const ChartSeries& series, double range, UnitSystem units);
 
 // The nine columns of the table at one row of a series, as the report prints them: each pair
 // holds the column's name with its unit and its text ("-----" as the elevation at the muzzle).

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/TrajectoryRows.h"
+
 namespace vorlan::chartpaint {
 
 namespace {
@@ -130,12 +132,12 @@ void ChartCanvas::drawCursor() {
     p_.setRenderHint(QPainter::Antialiasing, true);
     for (std::size_t i = 0; i < scene_.series.size(); ++i) {
         const ChartSeries& series = scene_.series[i];
-        const auto row = nearestRow(series, *scene_.cursorRange);
-        if (!row || std::fabs(series.rows[*row].range - *scene_.cursorRange) > 0.5) continue;
+        const std::optional<TrajectoryPoint> row = rowAt(series.rows, *scene_.cursorRange);
+        if (!row) continue;
         p_.setBrush(seriesColor(i));
         p_.setPen(pen(Qt::white, 1));
         for (Quantity q : {dropInches, windageInches, velocityFps})
-            p_.drawEllipse(QPointF(x, y(q, q(series.rows[*row]))), px(3.5), px(3.5));
+            p_.drawEllipse(QPointF(x, y(q, q(*row))), px(3.5), px(3.5));
     }
     p_.setBrush(Qt::NoBrush);
     p_.setRenderHint(QPainter::Antialiasing, false);

@@ -22,13 +22,13 @@ struct CardFlags {
     std::string ranges;  // empty: none unless no targets either, then the default list
     std::string targets;
     std::string winds;
-    std::string units = "moa";
+    std::vector<std::string> units{"moa"};
     std::string temperatures;
     std::string layout = "pocket";
     std::string sheet;  // empty: one card on a page of its own size
     std::string output;
     std::string reticle;  // empty: no sight picture beside the table
-    bool metric = false;
+    UnitSystem system = UnitSystem::Imperial;
     bool text = false;
     bool csv = false;
     bool velocity = false;
@@ -65,7 +65,13 @@ std::vector<CardTarget> keptCardRanges(const ShotParameters& shot, UnitSystem un
 FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
     FieldCardRequest request;
     std::string problem;
-    request.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    request.units = flags.system;
+    for (const std::string& unit : flags.units) {
+        if (const std::optional<UnitSystem> system = unitSystemNamed(unit))
+            request.units = *system;
+        else
+            request.angle = parsed(parseCardAngle(unit), "'" + unit + "' is not moa, mil, clicks, metric or imperial");
+    }
     if (!flags.ranges.empty())
         request = parsed(parseCardRanges(flags.ranges, request, problem), problem);
     else if (!flags.targets.empty() || !shot.cardRanges.empty())
@@ -76,7 +82,6 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
         flags.winds.empty() ? defaultCardWinds(request.units) : parsed(parseCardNumbers(flags.winds, problem), problem);
     if (!flags.temperatures.empty())
         request.temperatures = parsed(parseCardNumbers(flags.temperatures, problem), problem);
-    request.angle = parsed(parseCardAngle(flags.units), "'" + flags.units + "' is not moa, mil or clicks");
     request.layout = parsed(parseCardLayout(flags.layout), "'" + flags.layout + "' is not pocket, half, page or strip");
     request.velocity = flags.velocity;
     request.time = flags.time;
@@ -143,15 +148,21 @@ void addCardCommand(CLI::App& app) {
     command
         ->add_option("--wind", flags->winds, "Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)")
         ->check(given());
-    command->add_option("--units", flags->units,
-                        "Elevation and windage in moa, mil or clicks (of the shot's click value)");
+    command
+        ->add_option("--units", flags->units,
+                     "Elevation and windage in moa, mil or clicks (of the shot's click value); metric or imperial "
+                     "for the rest (repeatable)")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->delimiter(',');
     command
         ->add_option("--temps", flags->temperatures,
                      "Up to three temperatures for elevation brackets (F; C with --metric)")
         ->check(given());
     command->add_option("--layout", flags->layout, "pocket (3x5 in), half, page or strip (1.5x4 in)");
     command->add_option("--sheet", flags->sheet, "Print as many cards as fit on a letter or a4 sheet, with cut marks");
-    command->add_flag("--metric", flags->metric, "Metres, m/s, deg. C, A5 and A4");
+    command->add_flag_callback(
+        "--metric", [flags] { flags->system = UnitSystem::Metric; },
+        "The same as --units metric: metres, m/s, deg. C, A5 and A4");
     command->add_flag("--velocity", flags->velocity, "A velocity column");
     command->add_flag("--time", flags->time, "A time-of-flight column");
     command->add_flag("--energy", flags->energy, "An energy column");

@@ -35,8 +35,7 @@ void addChartCommand(CLI::App& app) {
     command->add_option("-o,--output", request->path, "Picture to write (.png or .svg)")->required();
     command->add_option("--width", request->width, "Width in pixels")->check(wholeWithin(100, kLargestSide));
     command->add_option("--height", request->height, "Height in pixels")->check(wholeWithin(100, kLargestSide));
-    command->add_flag_callback(
-        "--metric", [request] { request->units = UnitSystem::Metric; }, "Metres, centimetres and m/s on the axes");
+    addUnitSystemOption(command, request->units, "metres, centimetres and m/s on the axes");
     command->callback([shots, request] {
         if (!hasPictureExtension(request->path)) throw UsageError("the output file must end in .png or .svg");
         for (const std::string& path : *shots) {

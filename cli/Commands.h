@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Units.h"
 #include "shot/ShotParameters.h"
 
 namespace vorlan::cli {
@@ -55,6 +56,11 @@ CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest);
 CLI::Validator unsignedWhole();
 // A value given as empty text is refused: leaving the option out gives its default.
 CLI::Validator given();
+
+// "metric" or "imperial", in any case; none for any other text.
+std::optional<UnitSystem> unitSystemNamed(std::string_view text);
+// The units a command prints in: --units metric|imperial, and --metric, its older spelling.
+void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans);
 
 // An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
 // throws UsageError when the module or the entry is missing.

@@ -115,6 +115,27 @@ CLI::Validator unsignedWhole() {
                      [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
 }
 
+std::optional<UnitSystem> unitSystemNamed(std::string_view text) {
+    if (equalsNoCase(text, "metric")) return UnitSystem::Metric;
+    if (equalsNoCase(text, "imperial")) return UnitSystem::Imperial;
+    return std::nullopt;
+}
+
+void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans) {
+    command
+        ->add_option_function<std::string>(
+            "--units",
+            [&units](const std::string& text) {
+                const std::optional<UnitSystem> named = unitSystemNamed(text);
+                if (!named) throw UsageError("'" + text + "' is not metric or imperial");
+                units = *named;
+            },
+            "metric (" + metricMeans + ") or imperial (the default)")
+        ->type_name("metric|imperial");
+    command->add_flag_callback(
+        "--metric", [&units] { units = UnitSystem::Metric; }, "The same as --units metric");
+}
+
 CLI::Validator given() {
     return CLI::Validator(
         [](std::string& text) {

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
+#include "shot/Units.h"
 
 namespace vorlan::cli {
 
@@ -11,8 +12,10 @@ namespace vorlan::cli {
 void addMaxRangeCommand(CLI::App& app) {
     auto* command = app.add_subcommand("maxrange", "Maximum range and vertical height of a shot file's bullet");
     auto path = std::make_shared<std::string>();
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    command->callback([path] {
+    addUnitSystemOption(command, *units, "metres, m/s and joules");
+    command->callback([path, units] {
         const ShotParameters shot = loadShot(*path);
         const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
         if (!r.found)
@@ -24,13 +27,17 @@ void addMaxRangeCommand(CLI::App& app) {
             if (!std::isfinite(value)) throw NoResult("no maximum range: the shot's values give no number");
         }
         std::ostream& out = std::cout;
-        printValue(out, "terminal_range", cFormat("%.0f", r.maximumRange));
+        const UnitChoice shown = UnitChoice::preset(*units);
+        const auto in = [&](const char* format, double value, Quantity quantity) {
+            return cFormat(format, toShown(value, quantity, shown.of(quantity)));
+        };
+        printValue(out, "terminal_range", in("%.0f", r.maximumRange, Quantity::Distance));
         printValue(out, "firing_elevation", cFormat("%.1f", r.firingElevation));
-        printValue(out, "max_height", cFormat("%.0f", r.maximumHeight));
-        printValue(out, "terminal_velocity", cFormat("%.1f", r.terminalVelocity));
-        printValue(out, "terminal_energy", cFormat("%.1f", r.terminalEnergy));
+        printValue(out, "max_height", in("%.0f", r.maximumHeight, Quantity::Altitude));
+        printValue(out, "terminal_velocity", in("%.1f", r.terminalVelocity, Quantity::Velocity));
+        printValue(out, "terminal_energy", in("%.1f", r.terminalEnergy, Quantity::Energy));
         printValue(out, "time_of_flight", cFormat("%.1f", r.timeOfFlight));
-        printValue(out, "vertical_height", cFormat("%.0f", r.verticalHeight));
+        printValue(out, "vertical_height", in("%.0f", r.verticalHeight, Quantity::Altitude));
         printValue(out, "vertical_time", cFormat("%.1f", r.verticalTime));
         printEffects(out, "effects", shot);
     });

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
+#include "shot/Units.h"
 
 namespace vorlan::cli {
 
@@ -11,7 +12,9 @@ void addOpbzCommand(CLI::App& app) {
     auto* command = app.add_subcommand("opbz", "Optimum point-blank zero for a vital zone");
     auto path = std::make_shared<std::string>();
     auto diameter = std::make_shared<double>(0.0);
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    addUnitSystemOption(command, *units, "the ranges in metres; the diameter stays in inches");
     auto* diameterOption =
         command->add_option("--diameter", *diameter, "Vital zone diameter, inches")->check(numberWithin(0.01, 100));
     command->callback([=] {
@@ -20,9 +23,12 @@ void addOpbzCommand(CLI::App& app) {
         if (diameterOption->count() > 0) solver.targetDiameter = *diameter;
         const PointBlankZero r = solver.solve();
         if (!r.found) throw NoResult("no point-blank zero: the bullet does not fly beyond the muzzle");
-        printValue(std::cout, "zero", cFormat("%.0f", r.optimumZero));
-        printValue(std::cout, "min", cFormat("%u", static_cast<unsigned>(r.minimumRange)));
-        printValue(std::cout, "max", cFormat("%u", static_cast<unsigned>(r.maximumRange)));
+        // The limits are whole yards; in metres each is shown to the metre.
+        const Unit range = UnitChoice::preset(*units).of(Quantity::Distance);
+        const auto shown = [range](double yards) { return toShown(yards, Quantity::Distance, range); };
+        printValue(std::cout, "zero", cFormat("%.0f", shown(r.optimumZero)));
+        printValue(std::cout, "min", cFormat("%.0f", shown(static_cast<unsigned>(r.minimumRange))));
+        printValue(std::cout, "max", cFormat("%.0f", shown(static_cast<unsigned>(r.maximumRange))));
         printEffects(std::cout, "effects", shot);
     });
 }

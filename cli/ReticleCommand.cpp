@@ -24,7 +24,7 @@ struct ReticleFlags {
     double magnification = 10.0;
     std::optional<double> trueMagnification;
     std::string output;
-    bool metric = false;
+    UnitSystem units = UnitSystem::Imperial;
     bool csv = false;
 };
 
@@ -40,7 +40,7 @@ SightRequest requestOf(const ReticleFlags& flags) {
     const ReticleRead read = reticleNamed(flags.reticle);
     if (!read.reticle) throw UsageError(read.problem);
     request.reticle = *read.reticle;
-    request.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    request.units = flags.units;
     request.ranges = numbers(flags.ranges);
     request.winds = numbers(flags.winds);
     const auto mode = parseHoldMode(flags.hold, request.zeroRange);
@@ -108,7 +108,7 @@ void addReticleCommand(CLI::App& app) {
         ->add_option("--true-magnification", flags->trueMagnification,
                      "Makes the reticle second focal plane, true at this magnification")
         ->check(numberWithin(1.0, kSightMaxMagnification));
-    command->add_flag("--metric", flags->metric, "Ranges in metres, winds in m/s");
+    addUnitSystemOption(command, flags->units, "ranges in metres, winds in m/s");
     command->add_flag("--csv", flags->csv, "The aiming points as CSV on standard output");
     command->add_option("-o,--output", flags->output, "The picture as a .pdf, .svg or .png file");
     command->callback([flags] { runReticle(*flags); });

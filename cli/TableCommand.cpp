@@ -17,7 +17,7 @@ struct TableFlags {
     bool csv = false;
     bool everyYard = false;
     bool holds = false;
-    bool metric = false;
+    UnitSystem units = UnitSystem::Imperial;
     std::string click;  // empty: the shot's own click value
 };
 
@@ -43,8 +43,8 @@ void printCsv(const RangeTableReport& report, const TableFlags& flags, ClickValu
     options.everyYard = flags.everyYard;
     options.holds = flags.holds;
     options.click = click;
-    options.units = flags.metric ? UnitSystem::Metric : UnitSystem::Imperial;
-    options.designedHeader = !flags.holds && !flags.metric;
+    options.units = flags.units;
+    options.designedHeader = !flags.holds && flags.units == UnitSystem::Imperial;
     options.lineEnd = "\n";
     forEachRangeTableCsvLine(report, options, [](std::string&& line) { std::cout << line; });
 }
@@ -70,7 +70,7 @@ void runTable(const TableFlags& flags) {
     if (flags.csv)
         printCsv(report, flags, click);
     else
-        printTable(shot, report, {flags.holds, flags.metric ? UnitSystem::Metric : UnitSystem::Imperial, click});
+        printTable(shot, report, {flags.holds, flags.units, click});
 }
 
 }  // namespace
@@ -87,7 +87,9 @@ void addTableCommand(CLI::App& app) {
         ->add_option("--click", flags->click,
                      "Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)")
         ->check(given());
-    command->add_flag("--metric", flags->metric, "Metres, centimetres, m/s, joules, grams, deg. C, hPa, km/h");
+    addUnitSystemOption(command, flags->units,
+                        "rows at whole metres for a shot typed in metres; centimetres, m/s, joules, grams, deg. C, "
+                        "hPa, km/h");
     command->callback([flags] { runTable(*flags); });
 }
 

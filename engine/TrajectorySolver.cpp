@@ -190,8 +190,10 @@ void TrajectorySolver::runPass(const Context& context, double elevation, double 
         }
         advanceOneYard(s, context);
         if (zeroing && std::fabs(s.x - sightInFeet) < kHalfStep) {
-            zeroError = std::fabs(s.y);
-            nextElevation = elevation - s.y / s.x;
+            const double along = exactSightIn ? sightInFeet - s.x : 0.0;
+            const double y = exactSightIn ? s.y + along * s.vy / s.vx : s.y;
+            zeroError = std::fabs(y);
+            nextElevation = elevation - y / (s.x + along);
             if (zeroError > kZeroTolerance) break;  // the next pass flies the corrected angle
         }
     }

@@ -81,7 +81,10 @@ public:
     double crosswind = 0.0;          // mph, along +z before cant
     double headwind = 0.0;           // mph toward the shooter along the line of sight
     bool solveElevation = true;      // zero muzzleElevation at sightInRange before the run
-    Atmosphere atmosphere;           // derived values are recomputed by every run
+    // Zero at the sight-in range itself, read off the step nearest it along the bullet's path,
+    // rather than at that step's whole yard (a range typed in metres falls between yards).
+    bool exactSightIn = false;
+    Atmosphere atmosphere;  // derived values are recomputed by every run
     DragModel dragModel;
     std::vector<TrajectoryPoint> rows;  // result: rows[0..lastRowIndex]
     // Effects beyond the designed flight; with all of them off the designed march runs.

@@ -20,6 +20,11 @@ inline constexpr double kJoulesPerFootPound = kMetresPerFoot * kNewtonsPerPoundF
 // The conventional inch of mercury: 25.4 mm x 13595.1 kg/m^3 x 9.80665 m/s^2 = 3386.388640341 Pa,
 // so 1 inHg = 33.86388640341 hPa (the rounded 33.8638866667 some tools use is 8e-9 higher).
 inline constexpr double kHectopascalsPerInchHg = 0.0254 * 13595.1 * 9.80665 / 100.0;
+// The conventional millimetre of mercury: 1 inHg is 25.4 mmHg by that same definition.
+inline constexpr double kMillimetresHgPerInchHg = 25.4;
+inline constexpr double kMillimetresPerInch = 25.4;  // exact
+// 1 mph = 1609.344 m / 3600 s = 0.44704 m/s, exact.
+inline constexpr double kMetresPerSecondPerMph = kKmhPerMph / 3.6;
 // 1 lb/ft^3 = 0.45359237 kg / 0.3048^3 m^3 = 16.018463373960138 kg/m^3.
 inline constexpr double kKgPerCubicMetrePerLbPerCubicFoot =
     0.45359237 / (kMetresPerFoot * kMetresPerFoot * kMetresPerFoot);

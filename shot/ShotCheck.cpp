@@ -6,6 +6,7 @@
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
+#include "shot/MetricShotKeys.h"
 #include "shot/PrintableText.h"
 #include "shot/TextShotKeys.h"
 
@@ -69,6 +70,8 @@ std::vector<std::string> shotProblems(const ShotParameters& shot) {
     if (problems.empty() && length > kLongestTable)
         problems.push_back(cFormat("Number of Increments: %d rows of %d yd make a table longer than %d yd",
                                    shot.incrementCount, shot.rangeIncrement, kLongestTable));
+    if (std::string problem = metricInputProblem(shot); problems.empty() && !problem.empty())
+        problems.push_back(std::move(problem));
     if (std::string problem = advancedInputProblem(shot.advanced); !problem.empty())
         problems.push_back(std::move(problem));
     if (std::string problem = hitInputProblem(shot.hit); !problem.empty()) problems.push_back(std::move(problem));

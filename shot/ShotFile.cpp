@@ -7,6 +7,7 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ProfileShotKeys.h"
+#include "shot/MetricShotKeys.h"
 #include "shot/ScopeProfile.h"
 #include "shot/TextShotKeys.h"
 #include "shot/TruingShotKeys.h"
@@ -80,14 +81,14 @@ std::string shotFileText(const ShotParameters& shot) {
 std::string extensionShotFileText(const ShotParameters& shot) {
     return advancedShotFileText(shot.advanced) + scopeShotFileText(shot.scope) + hitShotFileText(shot.hit) +
            truingShotFileText(shot.observations, shot.advanced) + truingVelocityShotFileText(shot) +
-           textShotFileText(shot) + profileShotFileText(shot);
+           textShotFileText(shot) + profileShotFileText(shot) + metricShotFileText(shot);
 }
 
 bool applyExtensionShotLine(std::string_view line, ShotParameters& shot, std::string* problem) {
     if (applyAdvancedShotLine(line, shot.advanced, problem) || applyHitShotLine(line, shot.hit, problem) ||
         applyTruingShotLine(line, shot.observations, shot.advanced, problem) ||
         applyTruingVelocityShotLine(line, shot, problem) || applyTextShotLine(line, shot) ||
-        applyProfileShotLine(line, shot, problem))
+        applyProfileShotLine(line, shot, problem) || applyMetricShotLine(line, shot, problem))
         return true;
     if (!applyScopeShotLine(line, shot.scope)) return false;
     if (problem) *problem = scopeLineProblem(line);
@@ -103,6 +104,7 @@ void resetExtensionInputs(ShotParameters& shot) {
     shot.rifle.clear();
     shot.cardRanges.clear();
     shot.profileExtras.clear();
+    shot.metric = MetricInputs{};
 }
 
 FileOutcome writeShotFile(const std::string& path, const ShotParameters& shot) {

@@ -12,6 +12,7 @@
 
 #include "engine/AdvancedEffects.h"
 #include "engine/HitInputs.h"
+#include "shot/MetricInputs.h"
 #include "shot/Observations.h"
 #include "shot/ScopeProfile.h"
 
@@ -79,6 +80,8 @@ struct ShotParameters {
     // field card's ranges and the profile's fields that have no place here, kept for its export.
     std::vector<double> cardRanges;  // yards; empty is none
     std::string profileExtras;
+    // The figures typed in metric units, under keys of their own (MetricShotKeys.h)
+    MetricInputs metric;
 
     // The last range of the table: incrementCount * rangeIncrement, held within int.
     int tableLength() const;

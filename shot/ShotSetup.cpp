@@ -7,6 +7,7 @@
 #include "engine/Ballistics.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
+#include "shot/MetricShotKeys.h"
 
 namespace vorlan {
 
@@ -39,6 +40,12 @@ double shotStability(const ShotParameters& shot) {
                                air.pressure);
 }
 
+std::int32_t metricTableYards(const ShotParameters& shot) {
+    const double metres = metricRangeIncrement(shot) * shot.incrementCount;
+    const double yards = std::ceil(toDesigned(metres, Quantity::Distance, Unit::Metre));
+    return static_cast<std::int32_t>(std::min<double>(yards, TrajectorySolver::kMarchLimit));
+}
+
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor) {
     solver.muzzleVelocity = shot.velocity;
     solver.bulletWeight = shot.weight;
@@ -53,9 +60,10 @@ void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, doubl
     solver.targetSpeed = shot.targetSpeed * kMphToFps;
     solver.targetDirection = degreesToRadians(shot.targetDirection);
     solver.firstRange = 0;
-    solver.lastRange = shot.tableLength();
+    solver.lastRange = std::max<std::int32_t>(shot.tableLength(), metricTableYards(shot));
     solver.rangeStep = 1;
     solver.solveElevation = shot.muzzleAngleCorrection;
+    solver.exactSightIn = metricValue(shot, "Sight-In Range").has_value();
     solver.advanced = shotAdvancedEffects(shot);
 }
 

@@ -32,8 +32,12 @@ AdvancedEffects shotAdvancedEffects(const ShotParameters& shot);
 // temperature) in its air; 0 without a twist rate, a bullet length and a diameter.
 double shotStability(const ShotParameters& shot);
 
+// The yards a metric table's rows reach, the whole yard at or after its last row; 0 when the
+// shot has no metric increment (MetricShotKeys.h).
+std::int32_t metricTableYards(const ShotParameters& shot);
 // Fills every input of a trajectory over the shot's whole table (0 to incrementCount *
-// rangeIncrement yards, one row per yard), with the shot's crosswind and advanced effects.
+// rangeIncrement yards, or as far as a metric table's rows, one row per yard), with the shot's
+// crosswind and advanced effects; a sight-in range typed in metres is zeroed at exactly that.
 void setUpTrajectory(TrajectorySolver& solver, const ShotParameters& shot, double cantDivisor);
 
 // The hit probability's target: the shot's own, else a circle of the point-blank zero's

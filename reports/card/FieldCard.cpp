@@ -9,44 +9,31 @@
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
+#include "shot/Units.h"
 
 namespace vorlan {
 
 namespace {
 
-constexpr double kMetresPerSecondPerMph = kKmhPerMph / 3.6;  // exact: 0.44704
-constexpr double kTransonicMach = 1.2;                       // where the drag begins to rise steeply
-constexpr std::size_t kMaxRows = 200;                        // far more than any card can hold
-constexpr int kTemperatureControl = 1013;                    // the main dialog's temperature edit
+constexpr double kTransonicMach = 1.2;     // where the drag begins to rise steeply
+constexpr std::size_t kMaxRows = 200;      // far more than any card can hold
+constexpr int kTemperatureControl = 1013;  // the main dialog's temperature edit
 constexpr int kCrosswindControl = 1011;
 
 bool metric(const FieldCardRequest& request) { return request.units == UnitSystem::Metric; }
-double rangeToYards(double range, const FieldCardRequest& r) { return metric(r) ? range / kMetresPerYard : range; }
-double windToMph(double wind, const FieldCardRequest& r) { return metric(r) ? wind / kMetresPerSecondPerMph : wind; }
-double temperatureToF(double t, const FieldCardRequest& r) { return metric(r) ? t * 9.0 / 5.0 + 32.0 : t; }
-const char* rangeUnit(const FieldCardRequest& r) { return metric(r) ? "m" : "yd"; }
-
-// The row of a table flown every yard at a range of whole or fractional yards: between two
-// recorded yards each figure is taken on the straight line between them (a tenth of an MOA
-// is far coarser than the curvature over one yard). None beyond the last recorded row.
-std::optional<TrajectoryPoint> rowAt(const std::vector<TrajectoryPoint>& rows, double yards) {
-    const double below = std::floor(yards);
-    if (rows.empty() || !(yards >= 0.0) || below > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& a = rows[static_cast<std::size_t>(below)];
-    if (yards == below) return a;
-    if (below + 1.0 > static_cast<double>(rows.size() - 1)) return std::nullopt;
-    const TrajectoryPoint& b = rows[static_cast<std::size_t>(below) + 1];
-    const double f = yards - below;
-    const auto mix = [f](double x, double y) { return x + (y - x) * f; };
-    return TrajectoryPoint{yards,
-                           mix(a.velocity, b.velocity),
-                           mix(a.energy, b.energy),
-                           mix(a.momentum, b.momentum),
-                           mix(a.drop, b.drop),
-                           mix(a.windage, b.windage),
-                           mix(a.lead, b.lead),
-                           mix(a.time, b.time)};
+// The card's figures in the designed units: ranges in m, winds in m/s and temperatures in
+// deg. C on a metric card, as the metric units show them.
+double designed(double value, Quantity quantity, const FieldCardRequest& r) {
+    return toDesigned(value, quantity, UnitChoice::preset(r.units).of(quantity));
 }
+double rangeToYards(double range, const FieldCardRequest& r) { return designed(range, Quantity::Distance, r); }
+double windToMph(double wind, const FieldCardRequest& r) { return designed(wind, Quantity::Speed, r); }
+double temperatureToF(double t, const FieldCardRequest& r) { return designed(t, Quantity::Temperature, r); }
+// A field's bounds as a metric card tells them, whole and rounded inwards.
+ShownBounds metricBounds(const ShotField& field, Quantity quantity) {
+    return shownBounds(field.minimum, field.maximum, quantity, UnitChoice::preset(UnitSystem::Metric).of(quantity), 0);
+}
+const char* rangeUnit(const FieldCardRequest& r) { return metric(r) ? "m" : "yd"; }
 
 std::optional<double> angleIn(double correctionInches, double yards, CardAngle unit, ClickValue click) {
     const std::optional<Hold> hold = holdFor(correctionInches, yards, click);
@@ -148,7 +135,7 @@ std::string cardRequestProblem(const FieldCardRequest& request) {
         const double mph = windToMph(wind, request);
         if (!(mph >= crosswind.minimum && mph <= crosswind.maximum))
             return cFormat("A wind speed must be from %g to %g %s.", crosswind.minimum,
-                           metric(request) ? std::floor(crosswind.maximum * kMetresPerSecondPerMph) : crosswind.maximum,
+                           metric(request) ? metricBounds(crosswind, Quantity::Speed).high : crosswind.maximum,
                            metric(request) ? "m/s" : "mph");
     }
     if (request.temperatures.size() > kCardMaxTemperatures)
@@ -159,8 +146,8 @@ std::string cardRequestProblem(const FieldCardRequest& request) {
         if (!(f >= temperature.minimum && f <= temperature.maximum))
             return metric(request)
                        ? cFormat("A temperature must be from %.0f to %.0f C.",
-                                 std::ceil(fahrenheitToCelsius(temperature.minimum)),
-                                 std::floor(fahrenheitToCelsius(temperature.maximum)))
+                                 metricBounds(temperature, Quantity::Temperature).low,
+                                 metricBounds(temperature, Quantity::Temperature).high)
                        : cFormat("A temperature must be from %g to %g F.", temperature.minimum, temperature.maximum);
     }
     return {};

@@ -3,12 +3,15 @@
 
 #include "reports/chartview/ReportChartSeries.h"
 
+#include "shot/MetricShotKeys.h"
 #include "shot/ShotSetup.h"
 
 namespace vorlan {
 
 ChartSeries chartSeries(const ShotParameters& shot, const RangeTableReport& report) {
-    return chartSeries(shot.name, report.tableTrajectory(), shot.targetRange);
+    ChartSeries series = chartSeries(shot.name, report.tableTrajectory(), shot.targetRange);
+    series.wholeMetres = metricRangeIncrement(shot) > 0.0;
+    return series;
 }
 
 bool hasHitCurve(const ShotParameters& shot) { return hitSpreadsSet(shot) && shotHitTarget(shot).isSet(); }

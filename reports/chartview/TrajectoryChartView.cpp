@@ -134,9 +134,9 @@ void TrajectoryChartView::zoomAbout(const QPointF& point, double factor) {
 }
 
 void TrajectoryChartView::setCursorRange(double range) {
-    const auto row = nearestRow(scene_.series.front(), range);
-    if (!row) return;
-    scene_.cursorRange = scene_.series.front().rows[*row].range;
+    const std::optional<double> at = cursorRangeNear(scene_.series.front(), range, scene_.units);
+    if (!at) return;
+    scene_.cursorRange = *at;
     update();
 }
 

@@ -8,6 +8,7 @@
 #include "reports/table/TableText.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
+#include "shot/MetricShotKeys.h"
 #include "shot/PrintableText.h"
 #include "shot/ShotSetup.h"
 
@@ -26,7 +27,10 @@ std::size_t shownWidth(const std::string& text) { return characterCount(expandTa
 
 }  // namespace
 
-RangeTableReport::RangeTableReport(const ShotParameters& shot) : rangeIncrement_(shot.rangeIncrement) {
+RangeTableReport::RangeTableReport(const ShotParameters& shot)
+    : rangeIncrement_(shot.rangeIncrement),
+      metricIncrement_(metricRangeIncrement(shot)),
+      incrementCount_(shot.incrementCount) {
     setUpTrajectory(table_, shot, kTableCantDivisor);
     setUpTrajectory(reference_, shot, kReferenceCantDivisor);
     reference_.crosswind = 0.0;

@@ -7,10 +7,13 @@
 //                  -> printedRows() -> rangeTableLines() -> window, printer, saved text
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/TrajectoryRows.h"
 #include "engine/TrajectorySolver.h"
+#include "engine/Units.h"
 #include "shot/ShotParameters.h"
 
 namespace vorlan {
@@ -34,10 +37,19 @@ public:
     std::vector<EffectParts> printedEffectParts() const;
     std::vector<EffectParts> effectPartsEvery(int step) const;
     int rangeIncrement() const { return rangeIncrement_; }
+    // The rows as a view in `units` prints them: with metric units and an increment typed in
+    // metres (MetricShotKeys.h), one row at every increment of whole metres, read off the
+    // every-yard flight at its range in yards (engine/TrajectoryRows.h); else printedRows().
+    std::vector<TrajectoryPoint> printedRows(UnitSystem units) const;
+    std::vector<EffectParts> printedEffectParts(UnitSystem units) const;
     const TrajectorySolver& tableTrajectory() const { return table_; }
 
 private:
     int rangeIncrement_;
+    double metricIncrement_;  // m; 0 when none was typed
+    int incrementCount_;
+    // The ranges in yards of the metric rows that the flight reaches.
+    std::vector<double> metricRowYards() const;
     TrajectorySolver table_;      // the shot as entered, with its crosswind
     TrajectorySolver reference_;  // the same shot without wind
 };

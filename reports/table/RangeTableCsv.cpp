@@ -105,8 +105,8 @@ std::string csvTextField(std::string_view text, char separator) {
 
 void forEachRangeTableCsvLine(const RangeTableReport& report, const CsvOptions& options,
                               const std::function<void(std::string&&)>& take) {
-    const int step = options.everyYard ? 1 : report.rangeIncrement();
-    const std::vector<EffectParts> parts = report.effectPartsEvery(step);
+    const std::vector<EffectParts> parts =
+        options.everyYard ? report.effectPartsEvery(1) : report.printedEffectParts(options.units);
     std::string header;
     // The jump's column stands only in the files of a shot that flies it.
     const bool jump = report.tableTrajectory().advanced.jumpOn();
@@ -115,7 +115,8 @@ void forEachRangeTableCsvLine(const RangeTableReport& report, const CsvOptions& 
         header += csvField(field, options.separator);
     }
     take(header + std::string(options.lineEnd));
-    const std::vector<TrajectoryPoint> rows = report.rowsEvery(step);
+    const std::vector<TrajectoryPoint> rows =
+        options.everyYard ? report.rowsEvery(1) : report.printedRows(options.units);
     for (std::size_t i = 0; i < rows.size(); ++i)
         take(csvRow(rows[i], i < parts.size() ? &parts[i] : nullptr, jump, options));
 }

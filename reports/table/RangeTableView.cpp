@@ -225,8 +225,9 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
         take(std::move(line));
     forEachEffectsLine(report.tableTrajectory(), take);
     take(std::string());
-    const std::vector<EffectParts> parts = view.holds ? report.printedEffectParts() : std::vector<EffectParts>();
-    const std::vector<TrajectoryPoint> rows = report.printedRows();
+    const std::vector<EffectParts> parts =
+        view.holds ? report.printedEffectParts(view.units) : std::vector<EffectParts>();
+    const std::vector<TrajectoryPoint> rows = report.printedRows(view.units);
     const bool withParts = !parts.empty() && parts.size() >= rows.size();
     const std::vector<Column> columns = columnsOf(view, withParts ? &report.tableTrajectory().advanced : nullptr);
     take(headingLine(view, columns, false));

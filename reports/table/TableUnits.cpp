@@ -1,5 +1,7 @@
 #include "reports/table/TableUnits.h"
 
+#include <cmath>
+
 namespace vorlan {
 
 double smallLength(double inches, UnitSystem units) {
@@ -10,7 +12,9 @@ RowInUnits rowInUnits(const TrajectoryPoint& row, UnitSystem units) {
     const RowInUnits inches{row.range,    row.drop * 12.0,    row.velocity,    row.energy,
                             row.momentum, row.windage * 12.0, row.lead * 12.0, row.time};
     if (units == UnitSystem::Imperial) return inches;
-    return {yardsToMetres(inches.range),
+    // A range in metres to the nanometre: whole yards and whole metres read as the decimals
+    // they are (3 yd is 2.7432 m, not 2.7432000000000003; a metric row 250 m, not 249.99999999999997).
+    return {std::round(yardsToMetres(inches.range) * 1e9) / 1e9,
             inchesToCentimetres(inches.drop),
             fpsToMetresPerSecond(inches.velocity),
             footPoundsToJoules(inches.energy),

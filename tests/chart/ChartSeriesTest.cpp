@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "reports/chartview/ReportChartSeries.h"
 #include "reports/table/RangeTable.h"
+#include "reports/table/RangeTableView.h"
+#include "shot/MetricShotKeys.h"
 
 namespace vorlan {
 namespace {
@@ -45,6 +48,30 @@ TEST(ChartSeries, HoldsEveryRecordedYardAndReadsAsTheReportPrints) {
             }
         }
     }
+}
+
+// A shot whose table runs at whole metres settles its metric cursor on whole metres, and the
+// readout there is the metric table's row; any other keeps the recorded yards.
+TEST(ChartSeries, MetricCursorOfAMetreTableReadsWholeMetres) {
+    ShotParameters shot = rifle();
+    ASSERT_TRUE(storeTypedValue(shot, "Range Increment", 50.0, Unit::Metre));
+    const RangeTableReport report(shot);
+    const ChartSeries metres = chartSeries(shot, report);
+    const ChartSeries yards = chartSeries(rifle(), RangeTableReport(rifle()));
+    const double near300m = 300.4 / 0.9144;  // yd
+    EXPECT_EQ(cursorRangeNear(yards, near300m, UnitSystem::Metric), 329.0);
+    EXPECT_EQ(cursorRangeNear(metres, near300m, UnitSystem::Imperial), 329.0);
+    const std::optional<double> cursor = cursorRangeNear(metres, near300m, UnitSystem::Metric);
+    ASSERT_TRUE(cursor);
+    const ChartReadout readout = chartReadout(*rowAt(metres.rows, *cursor), UnitSystem::Metric);
+    EXPECT_EQ(readout[0].second, "300.0");
+    const std::vector<std::string> table = rangeTableViewLines(shot, report, {false, UnitSystem::Metric, {}});
+    const auto row =
+        std::find_if(table.begin(), table.end(), [](const std::string& l) { return l.starts_with("   300.0"); });
+    ASSERT_NE(row, table.end());
+    EXPECT_NE(row->find(readout[1].second), std::string::npos) << *row;  // the drop in cm
+    // Beyond the last row the cursor stays on the last whole metre.
+    EXPECT_LE(*cursorRangeNear(metres, 1e6, UnitSystem::Metric), metres.rows.back().range);
 }
 
 TEST(ChartSeries, TransonicAndHighestPoints) {

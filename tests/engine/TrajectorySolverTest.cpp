@@ -89,13 +89,19 @@ TEST(TrajectorySolver, MatchesTheClosedFormWithoutDrag) {
     }
 }
 
+// A fast airgun zeroed at `sightIn` yards, its rows to 120 yd.
+TrajectorySolver zeroedAirgun(double sightIn) {
+    TrajectorySolver s = airgunSolver();
+    s.muzzleVelocity = 900;
+    s.dragModel.ballisticCoefficient = 0.03;
+    s.sightInRange = sightIn;
+    s.lastRange = 120;
+    return s;
+}
+
 TEST(TrajectorySolver, ZeroingStepLiesWithinHalfAYard) {
     // 100.3 yd zeroes on the step that reaches 100 yd.
-    TrajectorySolver a = airgunSolver();
-    a.muzzleVelocity = 900;
-    a.dragModel.ballisticCoefficient = 0.03;
-    a.sightInRange = 100.3;
-    a.lastRange = 120;
+    TrajectorySolver a = zeroedAirgun(100.3);
     a.computeTrajectory();
     ASSERT_GE(a.lastRowIndex, 100);
     EXPECT_LE(std::fabs(a.rows[100].drop), 0.02 * kInch);
@@ -111,6 +117,23 @@ TEST(TrajectorySolver, ZeroingStepLiesWithinHalfAYard) {
     level.computeTrajectory();
     ASSERT_EQ(b.lastRowIndex, level.lastRowIndex);
     EXPECT_EQ(b.rows[b.lastRowIndex].drop, level.rows[level.lastRowIndex].drop);
+}
+
+TEST(TrajectorySolver, ExactSightInZeroesBetweenYards) {
+    // 100.49 yd lies nearest the step at 100 yd; zeroed exactly, the path crosses the line of
+    // sight at 100.49 yd itself (read between the recorded yards), not at 100 yd.
+    TrajectorySolver a = zeroedAirgun(100.49);
+    TrajectorySolver exact = a;
+    exact.exactSightIn = true;
+    a.computeTrajectory();
+    exact.computeTrajectory();
+    const auto dropAt = [](const TrajectorySolver& s, double yards) {
+        const auto i = static_cast<std::size_t>(yards);
+        return s.rows[i].drop + (s.rows[i + 1].drop - s.rows[i].drop) * (yards - static_cast<double>(i));
+    };
+    EXPECT_LE(std::fabs(dropAt(exact, 100.49)), 0.02 * kInch);
+    EXPECT_GT(std::fabs(dropAt(a, 100.49)), 0.05 * kInch);
+    EXPECT_LE(std::fabs(a.rows[100].drop), 0.02 * kInch);
 }
 
 TEST(TrajectorySolver, StoppingRules) {
