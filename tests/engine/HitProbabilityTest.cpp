@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/Ballistics.h"
+#include "engine/HitBudget.h"
 #include "engine/HitProbability.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotSetup.h"
@@ -117,6 +118,24 @@ struct SideSpreadCase {
     HitSpreads spreads;
     std::function<void(ShotParameters&)> shot, oneDeviation;  // the shot, and it moved by one deviation
 };
+
+// The error budget takes the wind call on zones as a share of their mean speed: 0.5 mph on
+// zones averaging 2 mph spreads the impact as the table's windage moves with every zone a
+// quarter stronger, to the closed form of a band (half its width at 0.675 deviations: 1/2).
+TEST(HitProbability, TheBudgetsWindCallInZonesIsAShareOfTheirMean) {
+    const auto gentle = [](double factor) {
+        return [factor](ShotParameters& s) {
+            s.advanced.windZones = {{300, 2.5 * factor, 45}, {700, 1.5 * factor, 60}, {2000, 2 * factor, 30}};
+        };
+    };
+    constexpr int kRange = 600;
+    const double sigma = std::fabs(tableWindage(gentle(1.25), kRange) - tableWindage(gentle(1.0), kRange));
+    ShotParameters shot = testing::load308();
+    gentle(1.0)(shot);
+    const HitTarget band{HitTarget::Shape::Rectangle, 2 * 0.6745 * sigma, 1e6};
+    const HitBudgetResult budget = computeHitBudget(setUpHitShot(shot), {.windSd = 0.5}, band, {kRange}, {});
+    EXPECT_NEAR(budget.hits.figures[0].probability, 0.5, 2e-3) << sigma;
+}
 
 // One spread alone, small enough to act in proportion: the impacts spread across the target
 // by as much as the table's windage moves when the input moves by one deviation.

@@ -120,8 +120,8 @@ void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
     QStringList file;
     for (QAction* action : menus[0]->menu()->actions()) file << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(file, QStringList({"&Save As ...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
-                                "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "-",
-                                "&Export Chart...", "-", "&Close\tCtrl+W"}));
+                                "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "&Library...",
+                                "-", "&Export Chart...", "-", "&Close\tCtrl+W"}));
     QStringList view;
     for (QAction* action : menus[2]->menu()->actions())
         if (!action->isSeparator()) view << action->text() + "|" + action->shortcut().toString();
