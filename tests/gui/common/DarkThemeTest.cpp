@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 #include <QTextBlock>
@@ -132,6 +133,7 @@ private slots:
     void themeKeptInPreferences();
     void viewMenuChoosesAndRestoresTheTheme();
     void exportedChartSameInDark();
+    void exportKeepsTheDesignedColours();
 };
 
 void TestDarkTheme::darkWordsAndLinesStandOut() {
@@ -257,6 +259,37 @@ void TestDarkTheme::exportedChartSameInDark() {
     QCOMPARE(exported("dark.png"), png);
     QCOMPARE(exported("dark.svg"), svg);
     QCOMPARE(QImage::fromData(png).pixelColor(2, 2), QColor(Qt::white));
+}
+
+// Every part of the chart in an exported drawing, in Dark: the colours of the designed picture.
+void TestDarkTheme::exportKeepsTheDesignedColours() {
+    ShotParameters shot = testing::load308();
+    shot.targetRange = 600;
+    ChartScene scene;
+    scene.series = {chartSeries(shot, RangeTableReport(shot)), chartSeries(shot, RangeTableReport(shot))};
+    scene.series[0].hitCurve = {{100, 1.0}, {400, 0.8}, {700, 0.3}};
+    scene.series[0].hitLevel = 0.9;
+    scene.series[0].ethicalRange = 300;
+    scene.series[1].name = "Overlay";
+    scene.observations = {{500, -50, 5}, {600, 1800, 20, true}};
+    scene.cursorRange = 450;
+    choose(Theme::Dark);
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(exportChart(scene, QFile::encodeName(dir.filePath("c.svg")).toStdString(), QSize(900, 560), error));
+    QFile file(dir.filePath("c.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    QSet<QString> used;
+    static const QRegularExpression colour(R"re((?:stroke|fill)="(#[0-9a-f]{6})")re");
+    for (auto it = colour.globalMatch(svg); it.hasNext();) used << it.next().captured(1);
+    // White paper, black words and frame, the grey grid, line of sight, cursor, legend and
+    // readout, the green sight-in, the red target, the orange P(hit), the blue and red series,
+    // and the labels a shade darker than their trace.
+    QSet<QString> designed{"#ffffff", "#000000", "#e1e1e1", "#5a5a5a", "#008200", "#c80000", "#c86e00",
+                           "#3c3c3c", "#a0a0a0", "#787878", "#ffffe1", "#c8c8c8", "#1f77b4", "#d62728"};
+    for (const char* trace : {"#1f77b4", "#d62728", "#c86e00"}) designed << QColor(trace).darker(130).name();
+    QCOMPARE(used, designed);
 }
 
 QTEST_MAIN(TestDarkTheme)
