@@ -290,6 +290,8 @@ void TestDarkTheme::exportKeepsTheDesignedColours() {
                            "#3c3c3c", "#a0a0a0", "#787878", "#ffffe1", "#c8c8c8", "#1f77b4", "#d62728"};
     for (const char* trace : {"#1f77b4", "#d62728", "#c86e00"}) designed << QColor(trace).darker(130).name();
     QCOMPARE(used, designed);
+    // The readout's P(hit) at 450 yd, a sixth of the way from 80 % at 400 yd to 30 % at 700 yd.
+    QVERIFY(svg.contains(">71.7 %<"));
 }
 
 QTEST_MAIN(TestDarkTheme)
