@@ -266,11 +266,10 @@ void TestDarkTheme::exportKeepsTheDesignedColours() {
     ShotParameters shot = testing::load308();
     shot.targetRange = 600;
     ChartScene scene;
-    scene.series = {chartSeries(shot, RangeTableReport(shot)), chartSeries(shot, RangeTableReport(shot))};
+    scene.series.assign(6, chartSeries(shot, RangeTableReport(shot)));  // the own shot and five overlays
     scene.series[0].hitCurve = {{100, 1.0}, {400, 0.8}, {700, 0.3}};
     scene.series[0].hitLevel = 0.9;
     scene.series[0].ethicalRange = 300;
-    scene.series[1].name = "Overlay";
     scene.observations = {{500, -50, 5}, {600, 1800, 20, true}};
     scene.cursorRange = 450;
     choose(Theme::Dark);
@@ -284,12 +283,21 @@ void TestDarkTheme::exportKeepsTheDesignedColours() {
     static const QRegularExpression colour(R"re((?:stroke|fill)="(#[0-9a-f]{6})")re");
     for (auto it = colour.globalMatch(svg); it.hasNext();) used << it.next().captured(1);
     // White paper, black words and frame, the grey grid, line of sight, cursor, legend and
-    // readout, the green sight-in, the red target, the orange P(hit), the blue and red series,
-    // and the labels a shade darker than their trace.
-    QSet<QString> designed{"#ffffff", "#000000", "#e1e1e1", "#5a5a5a", "#008200", "#c80000", "#c86e00",
-                           "#3c3c3c", "#a0a0a0", "#787878", "#ffffe1", "#c8c8c8", "#1f77b4", "#d62728"};
-    for (const char* trace : {"#1f77b4", "#d62728", "#c86e00"}) designed << QColor(trace).darker(130).name();
+    // readout, the green sight-in, the red target, the orange P(hit), the six series, and the
+    // readout's and labels' words a shade darker than their trace.
+    QSet<QString> designed{"#ffffff", "#000000", "#e1e1e1", "#5a5a5a", "#008200", "#c80000",
+                           "#c86e00", "#3c3c3c", "#a0a0a0", "#787878", "#ffffe1", "#c8c8c8"};
+    for (const char* trace : {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e", "#8c564b", "#c86e00"})
+        designed << trace << QColor(trace).darker(130).name();
     QCOMPARE(used, designed);
+    // The legend and the readout veil what lies under them: white at 235 of 255, cream at 240.
+    QSet<QString> veils;
+    static const QRegularExpression veil(R"re(fill="(#[0-9a-f]{6})" fill-opacity="(0\.[0-9]+)")re");
+    for (auto it = veil.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        veils << m.captured(1) + QString::number(m.captured(2).toDouble() * 255, 'f', 0);
+    }
+    QCOMPARE(veils, (QSet<QString>{"#ffffff235", "#ffffe1240"}));
     // The readout's P(hit) at 450 yd, a sixth of the way from 80 % at 400 yd to 30 % at 700 yd.
     QVERIFY(svg.contains(">71.7 %<"));
 }
