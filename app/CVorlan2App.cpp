@@ -7,6 +7,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CHiddenWindow.h"
+#include "reports/common/Theme.h"
 #include "shot/SettingsFile.h"
 #include "ui/main/CVorlan2Dlg.h"
 
@@ -53,6 +54,7 @@ int CVorlan2App::run() {
     context_.help = hidden;
     auto* dialog = new CVorlan2Dlg(context_);
     hidden->mainDialog = dialog;
+    applyTheme(loadTheme(dialog->preferencesPath()));
     if (beforeModalRun) beforeModalRun(*dialog);
     dialog->exec();
 

@@ -31,7 +31,7 @@ void ChartCanvas::drawTitle() {
     QFont bold = font_;
     bold.setBold(true);
     p_.setFont(bold);
-    p_.setPen(Qt::black);
+    p_.setPen(c_.text);
     const QRectF line(g_.area.left(), g_.area.top() + 0.3 * m.height(), g_.area.width(), m.height());
     p_.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, scene_.title);
     p_.setFont(font_);
@@ -40,7 +40,7 @@ void ChartCanvas::drawTitle() {
 }
 
 void ChartCanvas::drawGrid() {
-    p_.setPen(pen(QColor(225, 225, 225), 1));
+    p_.setPen(pen(c_.grid, 1));
     for (double x : rangeTicks()) {
         const double at = g_.xAt(x / u_.perYard);
         p_.drawLine(QPointF(at, g_.plot.top()), QPointF(at, g_.plot.bottom()));
@@ -54,8 +54,9 @@ void ChartCanvas::drawGrid() {
 void ChartCanvas::drawAxes() {
     const QFontMetricsF m(font_);
     const double h = m.height();
-    p_.setPen(pen(Qt::black, 1));
+    p_.setPen(pen(c_.frame, 1));
     p_.drawRect(g_.plot);
+    p_.setPen(pen(c_.text, 1));
     const auto label = [&](double value, double step) {
         return QString::number(value, 'f', step < 1.0 ? (step < 0.1 ? 2 : 1) : 0);
     };

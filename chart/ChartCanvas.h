@@ -12,11 +12,10 @@
 #include <optional>
 #include <vector>
 
+#include "chart/ChartColours.h"
 #include "chart/ChartPainter.h"
 
 namespace vorlan::chartpaint {
-
-inline QColor hitColor() { return {200, 110, 0}; }  // the P(hit) curve, its scale and the ethical range
 
 // One quantity of a row, in the unit of its axis.
 using Quantity = double (*)(const TrajectoryPoint&);
@@ -26,7 +25,7 @@ inline double velocityFps(const TrajectoryPoint& row) { return row.velocity; }
 
 class ChartCanvas {
 public:
-    ChartCanvas(QPainter& p, const ChartScene& scene, const ChartGeometry& g);
+    ChartCanvas(QPainter& p, const ChartScene& scene, const ChartGeometry& g, const ChartColours& colours);
     ChartMarks paint();
 
 private:
@@ -80,6 +79,7 @@ private:
     const ChartScene& scene_;
     const ChartGeometry& g_;
     const ChartUnits& u_;
+    const ChartColours& c_;
     QFont font_;
     ChartMarks marks_;  // where labels and dots have gone, so that the next label avoids them
 };

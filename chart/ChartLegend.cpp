@@ -29,7 +29,7 @@ std::optional<double> ChartCanvas::hitAt(double yards) const {
 void ChartCanvas::drawHitScale() {
     if (!hitCurve()) return;
     const QFontMetricsF m(font_);
-    p_.setPen(pen(hitColor(), 1));
+    p_.setPen(pen(c_.hitCurve, 1));
     for (const int percent : {0, 25, 50, 75, 100}) {
         const double y = g_.yAtProbability(percent / 100.0);
         p_.drawLine(QPointF(g_.plot.right() - px(6), y), QPointF(g_.plot.right(), y));
@@ -50,51 +50,51 @@ void ChartCanvas::drawHitCurve() {
     const std::vector<ChartHitPoint>* curve = hitCurve();
     if (!curve) return;
     const ChartSeries& series = scene_.series.front();
-    p_.setPen(pen(hitColor(), 1, Qt::DotLine));
+    p_.setPen(pen(c_.hitCurve, 1, Qt::DotLine));
     const double level = g_.yAtProbability(series.hitLevel);
     p_.drawLine(QPointF(g_.plot.left(), level), QPointF(g_.plot.right(), level));
     QPolygonF line;
     for (const ChartHitPoint& point : *curve)
         line << QPointF(g_.xAt(point.range), g_.yAtProbability(point.probability));
     p_.setRenderHint(QPainter::Antialiasing, true);
-    p_.setPen(pen(hitColor(), 2));
+    p_.setPen(pen(c_.hitCurve, 2));
     p_.drawPolyline(line);
     p_.setRenderHint(QPainter::Antialiasing, false);
     if (!series.ethicalRange) return;
     const double x = g_.xAt(*series.ethicalRange);
-    p_.setPen(pen(hitColor(), 1.2, Qt::DashDotLine));
+    p_.setPen(pen(c_.hitCurve, 1.2, Qt::DashDotLine));
     p_.drawLine(QPointF(x, g_.plot.top()), QPointF(x, g_.plot.bottom()));
     if (x >= g_.plot.left() && x <= g_.plot.right())
         drawLabel(QPointF(x, level),
                   QStringLiteral("Ethical %1 %2 (P(hit) %3 %)")
                       .arg(shownRange(*series.ethicalRange), u_.range)
                       .arg(series.hitLevel * 100.0, 0, 'g', 3),
-                  hitColor());
+                  c_.hitCurve);
 }
 
 void ChartCanvas::drawLegend() {
     if (scene_.series.empty()) return;
     const double h = QFontMetricsF(font_).height();
-    p_.setPen(pen(QColor(160, 160, 160), 1));
-    p_.setBrush(QColor(255, 255, 255, 235));
+    p_.setPen(pen(c_.legendFrame, 1));
+    p_.setBrush(c_.legendFill);
     p_.drawRect(g_.legend);
     p_.setBrush(Qt::NoBrush);
     const QRectF key(g_.legend.left() + 0.3 * h, g_.legend.top() + 0.2 * h, g_.legend.width(), h);
-    p_.setPen(Qt::black);
+    p_.setPen(c_.text);
     p_.drawText(key, Qt::AlignLeft | Qt::AlignVCenter, legendKey(scene_));
     if (g_.hitLegendRow) {
         const QRectF& row = *g_.hitLegendRow;
-        p_.setPen(pen(hitColor(), 3));
+        p_.setPen(pen(c_.hitCurve, 3));
         p_.drawLine(QPointF(row.left(), row.center().y()), QPointF(row.left() + 2 * h, row.center().y()));
-        p_.setPen(Qt::black);
+        p_.setPen(c_.text);
         p_.drawText(row.adjusted(2.5 * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                     QStringLiteral("P(hit), 0 to 100 %"));
     }
     for (std::size_t i = 0; i < g_.legendRows.size(); ++i) {
         const QRectF& row = g_.legendRows[i];
-        p_.setPen(pen(seriesColor(i), 3));
+        p_.setPen(pen(c_.seriesColor(i), 3));
         p_.drawLine(QPointF(row.left(), row.center().y()), QPointF(row.left() + 2 * h, row.center().y()));
-        p_.setPen(Qt::black);
+        p_.setPen(c_.text);
         p_.drawText(row.adjusted(2.5 * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                     QString::fromStdString(scene_.series[i].name));
     }
@@ -107,10 +107,10 @@ std::vector<ChartCanvas::ReadoutLine> ChartCanvas::readoutLines() const {
     const std::optional<TrajectoryPoint> row = rowAt(scene_.series.front().rows, *scene_.cursorRange);
     if (!row) return lines;
     for (const auto& [name, value] : chartReadout(*row, scene_.units))
-        lines.push_back({QString::fromStdString(name), QString::fromStdString(value), Qt::black});
+        lines.push_back({QString::fromStdString(name), QString::fromStdString(value), c_.text});
     if (const std::optional<double> p = hitAt(row->range))
         lines.push_back(
-            {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), hitColor().darker(130)});
+            {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), c_.labelColor(c_.hitCurve)});
     for (std::size_t i = 1; i < scene_.series.size(); ++i) {
         const ChartSeries& overlay = scene_.series[i];
         const std::optional<TrajectoryPoint> at = rowAt(overlay.rows, *scene_.cursorRange);
@@ -120,7 +120,7 @@ std::vector<ChartCanvas::ReadoutLine> ChartCanvas::readoutLines() const {
                          QStringLiteral("%1 %2, %3 %4")
                              .arg(QString::fromStdString(columns[1].second), u_.small,
                                   QString::fromStdString(columns[2].second), u_.velocity),
-                         seriesColor(i).darker(130)});
+                         c_.labelColor(c_.seriesColor(i))});
     }
     return lines;
 }
@@ -144,8 +144,8 @@ void ChartCanvas::drawReadout() {
     at.setX(std::max(at.x(), g_.plot.left()));
     at.setY(std::max(at.y(), g_.plot.top()));
     const QRectF box(at, size);
-    p_.setPen(pen(QColor(120, 120, 120), 1));
-    p_.setBrush(QColor(255, 255, 225, 240));
+    p_.setPen(pen(c_.readoutFrame, 1));
+    p_.setBrush(c_.readoutFill);
     p_.drawRect(box);
     p_.setBrush(Qt::NoBrush);
     double top = box.top() + 0.3 * h;

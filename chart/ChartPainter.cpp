@@ -9,14 +9,14 @@
 
 namespace vorlan::chartpaint {
 
-ChartCanvas::ChartCanvas(QPainter& p, const ChartScene& scene, const ChartGeometry& g)
-    : p_(p), scene_(scene), g_(g), u_(chartUnits(scene.units)) {
+ChartCanvas::ChartCanvas(QPainter& p, const ChartScene& scene, const ChartGeometry& g, const ChartColours& colours)
+    : p_(p), scene_(scene), g_(g), u_(chartUnits(scene.units)), c_(colours) {
     font_.setPixelSize(std::max(1, static_cast<int>(std::lround(g.fontPixels()))));
     p_.setFont(font_);
 }
 
 ChartMarks ChartCanvas::paint() {
-    p_.fillRect(g_.area, Qt::white);
+    p_.fillRect(g_.area, c_.background);
     drawTitle();
     drawGrid();
     p_.save();
@@ -27,9 +27,9 @@ ChartMarks ChartCanvas::paint() {
     drawHitScale();
     drawLineOfSight();
     if (!scene_.series.empty()) drawRangeMarkers(scene_.series.front());
-    for (std::size_t i = scene_.series.size(); i-- > 0;) drawSeries(scene_.series[i], seriesColor(i));
+    for (std::size_t i = scene_.series.size(); i-- > 0;) drawSeries(scene_.series[i], c_.seriesColor(i));
     drawHitCurve();
-    for (std::size_t i = scene_.series.size(); i-- > 0;) drawPointMarkers(scene_.series[i], seriesColor(i));
+    for (std::size_t i = scene_.series.size(); i-- > 0;) drawPointMarkers(scene_.series[i], c_.seriesColor(i));
     drawObservations();
     drawCursor();
     p_.restore();
@@ -78,16 +78,11 @@ bool ChartCanvas::overlapsLabel(const QRectF& box) const {
 
 namespace vorlan {
 
-QColor seriesColor(std::size_t index) {
-    static const QColor colors[] = {QColor(31, 119, 180),  QColor(214, 39, 40),  QColor(44, 160, 44),
-                                    QColor(148, 103, 189), QColor(255, 127, 14), QColor(140, 86, 75)};
-    return colors[index % std::size(colors)];
-}
-
-ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale) {
+ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale,
+                      const ChartColours& colours) {
     const ChartGeometry geometry(scene, area, scale);
     painter.save();
-    ChartMarks marks = chartpaint::ChartCanvas(painter, scene, geometry).paint();
+    ChartMarks marks = chartpaint::ChartCanvas(painter, scene, geometry, colours).paint();
     painter.restore();
     return marks;
 }

@@ -9,14 +9,12 @@
 #include <QRectF>
 #include <vector>
 
+#include "chart/ChartColours.h"
 #include "chart/ChartGeometry.h"
 
 class QPainter;
 
 namespace vorlan {
-
-// The colour of the i-th series: the window's own shot first, then the overlays.
-QColor seriesColor(std::size_t index);
 
 // Where a painted chart put its words and marks: labels never overlap one another, a marker or
 // the legend (a label without room is left out), and axis numbers never overlap their neighbours.
@@ -27,7 +25,9 @@ struct ChartMarks {
 };
 
 // Paints `scene` into `area` of the painter's device. `scale` is device pixels per screen
-// pixel: 1 on screen, the printer's resolution over 96 on paper.
-ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale = 1.0);
+// pixel: 1 on screen, the printer's resolution over 96 on paper. Paper colours
+// unless told otherwise: a window with a dark palette passes its own.
+ChartMarks paintChart(QPainter& painter, const ChartScene& scene, const QRectF& area, double scale = 1.0,
+                      const ChartColours& colours = paperChartColours());
 
 }  // namespace vorlan

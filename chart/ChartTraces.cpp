@@ -16,9 +16,9 @@ constexpr double kTransonicMach[] = {1.2, 1.0};
 
 void ChartCanvas::drawLineOfSight() {
     const double y0 = g_.yAtInches(0.0);
-    p_.setPen(pen(QColor(90, 90, 90), 1.2));
+    p_.setPen(pen(c_.lineOfSight, 1.2));
     p_.drawLine(QPointF(g_.plot.left(), y0), QPointF(g_.plot.right(), y0));
-    drawLabel(QPointF(g_.plot.left(), y0), QStringLiteral("Line of sight"), QColor(90, 90, 90));
+    drawLabel(QPointF(g_.plot.left(), y0), QStringLiteral("Line of sight"), c_.lineOfSight);
 }
 
 void ChartCanvas::drawRangeMarkers(const ChartSeries& series) {
@@ -29,7 +29,7 @@ void ChartCanvas::drawRangeMarkers(const ChartSeries& series) {
     int n = 0;
     for (const auto& [yards, text] : markers) {
         const double x = g_.xAt(yards);
-        p_.setPen(pen(n == 0 ? QColor(0, 130, 0) : QColor(200, 0, 0), 1.2, Qt::DashLine));
+        p_.setPen(pen(n == 0 ? c_.sightIn : c_.target, 1.2, Qt::DashLine));
         p_.drawLine(QPointF(x, g_.plot.top()), QPointF(x, g_.plot.bottom()));
         if (x >= g_.plot.left() && x <= g_.plot.right())
             drawLabel(QPointF(x - px(2), g_.plot.bottom() - px(2) - n * h), text, p_.pen().color());
@@ -93,12 +93,12 @@ std::vector<ChartCanvas::Dot> ChartCanvas::dots(const ChartSeries& series) const
 
 void ChartCanvas::drawDot(const QPointF& at, const QColor& color, const QString& text) {
     p_.setRenderHint(QPainter::Antialiasing, true);
-    p_.setPen(pen(Qt::black, 1));
+    p_.setPen(pen(c_.frame, 1));
     p_.setBrush(color);
     p_.drawEllipse(at, px(4), px(4));
     p_.setBrush(Qt::NoBrush);
     p_.setRenderHint(QPainter::Antialiasing, false);
-    if (g_.plot.contains(at)) drawLabel(at, text, color.darker(130));
+    if (g_.plot.contains(at)) drawLabel(at, text, c_.labelColor(color));
 }
 
 void ChartCanvas::drawPointMarkers(const ChartSeries& series, const QColor& color) {
@@ -111,13 +111,13 @@ void ChartCanvas::drawObservations() {
     for (const ChartObservation& o : scene_.observations) {
         const double x = g_.xAt(o.range);
         const auto at = [&](double value) { return o.velocity ? g_.yAtVelocity(value) : g_.yAtInches(value); };
-        p_.setPen(pen(Qt::black, 1.2));
+        p_.setPen(pen(c_.frame, 1.2));
         if (o.spread > 0.0) {
             const double top = at(o.value + o.spread), bottom = at(o.value - o.spread);
             p_.drawLine(QPointF(x, top), QPointF(x, bottom));
             for (double y : {top, bottom}) p_.drawLine(QPointF(x - px(3), y), QPointF(x + px(3), y));
         }
-        p_.setBrush(o.velocity ? QColor(200, 200, 200) : QColor(Qt::white));
+        p_.setBrush(o.velocity ? c_.velocityObservationFill : c_.observationFill);
         p_.drawEllipse(QPointF(x, at(o.value)), px(3.5), px(3.5));
         p_.setBrush(Qt::NoBrush);
     }
@@ -127,15 +127,15 @@ void ChartCanvas::drawObservations() {
 void ChartCanvas::drawCursor() {
     if (!scene_.cursorRange) return;
     const double x = g_.xAt(*scene_.cursorRange);
-    p_.setPen(pen(QColor(60, 60, 60), 1));
+    p_.setPen(pen(c_.cursor, 1));
     p_.drawLine(QPointF(x, g_.plot.top()), QPointF(x, g_.plot.bottom()));
     p_.setRenderHint(QPainter::Antialiasing, true);
     for (std::size_t i = 0; i < scene_.series.size(); ++i) {
         const ChartSeries& series = scene_.series[i];
         const std::optional<TrajectoryPoint> row = rowAt(series.rows, *scene_.cursorRange);
         if (!row) continue;
-        p_.setBrush(seriesColor(i));
-        p_.setPen(pen(Qt::white, 1));
+        p_.setBrush(c_.seriesColor(i));
+        p_.setPen(pen(c_.cursorRing, 1));
         for (Quantity q : {dropInches, windageInches, velocityFps})
             p_.drawEllipse(QPointF(x, y(q, q(*row))), px(3.5), px(3.5));
     }

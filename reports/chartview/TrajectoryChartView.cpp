@@ -142,7 +142,8 @@ void TrajectoryChartView::setCursorRange(double range) {
 
 void TrajectoryChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintChart(painter, scene_, QRectF(rect()));
+    // The picture follows the window's theme; print and export keep the paper colours.
+    paintChart(painter, scene_, QRectF(rect()), 1.0, chartColoursFor(palette()));
     if (drag_ == Drag::RubberBand) {
         painter.setPen(QPen(palette().highlight().color(), 1, Qt::DashLine));
         painter.setBrush(QColor(0, 120, 215, 40));

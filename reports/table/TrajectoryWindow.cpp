@@ -17,6 +17,7 @@
 #include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/common/Theme.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TableText.h"
@@ -191,6 +192,12 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     QAction* sight = view->addAction(tr("Sight &Picture..."), this,
                                      [this] { owner_.openSightPicture(views_->shot(), views_->current().units); });
     sight->setObjectName(QStringLiteral("viewSightPicture"));
+    view->addSeparator();
+    const QString preferences = owner_.preferencesPath();
+    addThemeMenu(*view, preferences, [this, preferences](const QString& reason) {
+        tableDialogs().showFileError(this, tr("Preferences Not Saved"),
+                                     tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
+    });
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
     hitProbability_->setEnabled(true);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/ChartColours.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
@@ -370,12 +371,10 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (f.range == targetRange) {
-                QFont font = item->font();
-                font.setBold(true);
-                item->setFont(font);
-            }
-            if (!ethical || f.range > *ethical) item->setForeground(QColor(170, 0, 0));
+            QFont font = item->font();
+            font.setBold(f.range == targetRange);
+            item->setFont(font);
+            if (!ethical || f.range > *ethical) item->setForeground(chartColoursFor(palette()).beyondReachText);
             table_->setItem(static_cast<int>(i), c, item);
         }
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/ChartColours.h"
 #include "chart/ChartGeometry.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -22,8 +23,9 @@ void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> 
 // The target's outline on a grid of round inches, the hits green and the misses red, as far
 // out as nearly all the impacts fall (the farthest few are left outside the square).
 void HitScatterView::paintEvent(QPaintEvent*) {
+    const ChartColours& c = chartColoursFor(palette());
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), c.background);
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     const int line = metrics.height();
@@ -48,20 +50,20 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     const QPointF centre = square.center();
     const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
 
-    p.setPen(QPen(QColor(225, 225, 225), 1));
+    p.setPen(QPen(c.grid, 1));
     const std::vector<double> ticks = axisTicks({-half, half}, 8);
     for (const double t : ticks) {
         p.drawLine(at(t, -half), at(t, half));
         p.drawLine(at(-half, t), at(half, t));
     }
-    p.setPen(QPen(QColor(160, 160, 160), 1));
+    p.setPen(QPen(c.legendFrame, 1));
     p.drawRect(square);
     p.drawLine(at(0, -half), at(0, half));
     p.drawLine(at(-half, 0), at(half, 0));
 
     if (target_.isSet()) {
-        p.setPen(QPen(Qt::black, 2));
-        p.setBrush(QColor(255, 240, 200));
+        p.setPen(QPen(c.text, 2));
+        p.setBrush(c.targetFill);
         if (target_.shape == HitTarget::Shape::Circle)
             p.drawEllipse(centre, target_.width / 2.0 * scale, target_.width / 2.0 * scale);
         else
@@ -75,12 +77,12 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     const double dot = std::clamp(square.width() / 180.0, 1.2, 2.5);
     for (const HitImpact& impact : impacts_) {
         const bool hit = target_.contains(impact.x, impact.y);
-        p.setBrush(hit ? QColor(0, 140, 60, 170) : QColor(200, 30, 30, 170));
+        p.setBrush(hit ? c.hitDot : c.missDot);
         p.drawEllipse(at(impact.x, impact.y), dot, dot);
     }
     p.restore();
 
-    p.setPen(Qt::black);
+    p.setPen(c.text);
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
     p.drawText(QRectF(0, 2, width(), titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
     p.drawText(

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "reports/common/Theme.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/ContextHelp.h"
 #include "ui/common/DataExchange.h"
@@ -97,7 +98,8 @@ QList<int> ThemedDialog::fieldsSettledByFocus() const {
 }
 
 void ThemedDialog::applyDialogColor() {
-    const QColor color = paintColor();
+    // A dark theme shows a deep shade of the colour, under its light text.
+    const QColor color = shownDialogColor(paintColor(), QApplication::palette());
     QPalette own = palette();
     own.setColor(QPalette::Window, color);
     setPalette(own);
@@ -164,6 +166,12 @@ bool ThemedDialog::event(QEvent* event) {
         requestContextHelp();
         event->accept();
         return true;
+    }
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        // A new theme: the window's own colours are set again over the new palette.
+        const bool handled = QDialog::event(event);
+        applyDialogColor();
+        return handled;
     }
     return QDialog::event(event);
 }

@@ -1,14 +1,39 @@
 #include "ui/help/HelpBrowser.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "chart/ChartColours.h"
+
 namespace vorlan {
 
-HelpBrowser::HelpBrowser(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
+namespace {
+
+// The pages in either theme: under a dark palette their headings' navy, which would vanish into
+// the background, takes a light blue; a change of theme shows the page again.
+class HelpTextBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::StyleSheetResource || !isDarkPalette(palette())) return resource;
+        return QVariant(resource.toString() + QStringLiteral("\nh1, h2 { color: #9db4ff; }\n"));
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QTextBrowser::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !source().isEmpty()) reload();
+    }
+};
+
+}  // namespace
+
+HelpBrowser::HelpBrowser(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new HelpTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Vorlan Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
     browser_->setSearchPaths({QStringLiteral(":/help")});

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <cerrno>
 
+#include "reports/common/Theme.h"
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
@@ -203,6 +204,12 @@ void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(tr("Load"), this, &CVorlan2Dlg::onLoad);
     menu.addAction(tr("Save"), this, &CVorlan2Dlg::onSave);
+    menu.addSeparator();
+    const QString preferences = preferencesPath();
+    addThemeMenu(menu, preferences, [this, preferences](const QString& reason) {
+        context().showFailure(this, tr("Preferences Not Saved"),
+                              tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
+    });
     menu.addSeparator();
     menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);
     menu.exec(event->globalPos());
