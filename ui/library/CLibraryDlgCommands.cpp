@@ -127,10 +127,10 @@ void CLibraryDlg::onImport() {
     const QString done = tr("Imported \"%1\" as \"%2\".").arg(QFileInfo(chosen).fileName(), model_->lastFile());
     tell(failure, done);
     if (failure.isEmpty() && !unmapped.isEmpty())
-        context().showMessage(this, done + u' ' +
-                                        tr("These fields of the profile have no place in a shot; the load keeps them "
-                                           "for its export:") +
-                                        u'\n' + unmapped.join(u'\n'));
+        context().showFailure(this, tr("Import"),
+                              tr("These fields of the profile have no place in a shot; the load keeps them for its "
+                                 "export:\n%1")
+                                  .arg(unmapped.join(u'\n')));
 }
 
 void CLibraryDlg::onExport() {

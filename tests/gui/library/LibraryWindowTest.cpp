@@ -252,13 +252,12 @@ private slots:
         } imports[] = {{"damaged.a7p", "MD5"}, {"out.a7p", ""}};
         for (const auto& i : imports) {
             failures.clear();
-            harness.messages.clear();
             const int loads = int(window.model().listing().loads.size());
             harness.fileAnswers << harness.path(QString::fromUtf8(i.profile));
             pressButton(&window, LibraryIds::kImport);
             const bool refused = *i.refusal != '\0';
             QCOMPARE(int(window.model().listing().loads.size()), loads + !refused);
-            QCOMPARE(failures.size(), int(refused));
+            QCOMPARE(failures.size(), 1);  // the refusal, or the fields the profile keeps without a place
             if (refused)
                 QVERIFY2(failures.front().contains(QString::fromUtf8(i.refusal)), qPrintable(failures.front()));
         }
@@ -266,9 +265,8 @@ private slots:
         const QByteArray imported = bytesOf(at("Export me.vxf"));
         QVERIFY2(imported.contains("\nVelocity:2700.1") && imported.contains("Twist Rate:10.00"), imported.constData());
         QVERIFY(imported.contains("A7P Extras:") && imported.contains("ear plugs"));
-        QCOMPARE(harness.messages.size(), 1);
         for (const char* field : {"user_note: \"ear plugs\"", "zero_x: -12.000 clicks"})
-            QVERIFY2(harness.messages.front().contains(QString::fromUtf8(field)), qPrintable(harness.messages.front()));
+            QVERIFY2(failures.front().contains(QString::fromUtf8(field)), qPrintable(failures.front()));
     }
 
     // From Chronograph sets the selected load's "MV SD:" and, with its box left checked, its
