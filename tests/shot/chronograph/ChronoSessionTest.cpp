@@ -124,6 +124,8 @@ TEST(ChronoSession, RefusesWhatHasNoStatistics) {
         {"Velocity (furlongs)\n1\n2\n", "line 1: the unit \"furlongs\" is not known"},
         {"2700\n2710\nabc\n", "line 3: the velocity is not a number"},
         {"2700\n-5\n", "line 2: the velocity is not a number above 0"},
+        // A comma outside quotes is no thousands separator: 2700,5 is not read as 27005.
+        {"shot;velocity\n1;2700,5\n2;2710,5\n", "line 2: the velocity is not a number"},
     };
     for (const auto& c : cases)
         EXPECT_NE(parseChronoSession(c.text).error.find(c.reason), std::string::npos) << c.reason;
