@@ -8,8 +8,8 @@
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardLayout.h"
 #include "reports/card/FieldCardRenderer.h"
-#include "shot/CLocaleNumbers.h"
 #include "reports/sight/SightPicture.h"
+#include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 
@@ -49,17 +49,6 @@ template <class T>
 T parsed(std::optional<T> value, const std::string& problem) {
     if (!value) throw UsageError(problem);
     return *value;
-}
-
-// The ranges a shot keeps for its card (a profile's distances, in metres), in the card's unit,
-// each named by its distance in metres.
-std::vector<CardTarget> keptCardRanges(const ShotParameters& shot, UnitSystem units) {
-    std::vector<CardTarget> ranges;
-    for (const double yards : shot.cardRanges) {
-        const double metres = yards * kMetresPerYard;
-        ranges.push_back({cFormat("%.4g m", metres), units == UnitSystem::Metric ? metres : yards});
-    }
-    return ranges;
 }
 
 FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {

@@ -124,6 +124,12 @@ std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, s
 // "5,10,15": numbers separated by commas or blanks.
 std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::string& problem);
 
+// The ranges a shot keeps for its card ("Card Ranges:", a profile's distances in metres) as
+// targets in the card's unit (yd, or m on a metric card), each named by its metres ("100 m").
+std::vector<CardTarget> keptCardRanges(const ShotParameters& shot, UnitSystem units);
+// Targets as parseCardTargets reads them back, one a line: "100 m = 109.36133".
+std::string cardTargetsText(const std::vector<CardTarget>& targets);
+
 // "pocket", "half", "page", "strip" and back; "moa", "mil", "clicks" and back.
 std::optional<CardLayout> parseCardLayout(std::string_view text);
 std::string_view cardLayoutName(CardLayout layout);

@@ -64,6 +64,22 @@ std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, s
     return targets;
 }
 
+std::vector<CardTarget> keptCardRanges(const ShotParameters& shot, UnitSystem units) {
+    std::vector<CardTarget> ranges;
+    for (const double yards : shot.cardRanges) {
+        const double metres = yards * kMetresPerYard;
+        ranges.push_back({cFormat("%.4g m", metres), units == UnitSystem::Metric ? metres : yards});
+    }
+    return ranges;
+}
+
+std::string cardTargetsText(const std::vector<CardTarget>& targets) {
+    std::string text;
+    for (const CardTarget& target : targets)
+        text += (text.empty() ? "" : "\n") + target.name + " = " + cFormat("%.8g", target.range);
+    return text;
+}
+
 std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::string& problem) {
     std::vector<double> numbers;
     std::size_t start = 0;

@@ -50,6 +50,22 @@ std::string fileBase(std::string_view name) {
     return base.empty() ? std::string("Load") : base;
 }
 
+// The bytes of a load's file; a file gone is told as changed since it was read.
+ShotLibrary::Outcome readLoadBytes(const std::string& path, const std::string& file, std::string& bytes) {
+    if (const FileOutcome read = readRegularFile(path, bytes); !read)
+        return read.error == ENOENT ? ShotLibrary::Outcome{Result::ChangedSinceRead, {}, {}, file, {}}
+                                    : failed(read.error);
+    return {};
+}
+
+// The shot of a file's bytes, each line read whole, as the listing reads it.
+ShotLibrary::Outcome readWhole(std::string_view bytes, ShotParameters& shot) {
+    std::vector<std::string> problems;
+    if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems)) return {Result::NotAShotFile, {}, {}, {}, {}};
+    if (!problems.empty()) return {Result::UnreadableLine, {}, problems.front(), {}, {}};
+    return {};
+}
+
 bool taken(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
@@ -112,8 +128,7 @@ ShotLibrary::Outcome ShotLibrary::save(const std::string& file, const ShotParame
 
 ShotLibrary::Outcome ShotLibrary::changedLine(const LibraryLoad& load, std::string_view key, std::string_view value) {
     std::string bytes;
-    if (const FileOutcome read = readRegularFile(pathOf(load.file), bytes); !read)
-        return read.error == ENOENT ? Outcome{Result::ChangedSinceRead, {}, {}, load.file, {}} : failed(read.error);
+    if (const Outcome read = readLoadBytes(pathOf(load.file), load.file, bytes); !read) return read;
     return writeChecked(load.file, withKeyLine(bytes, key, value, key != kNameKey), load.stamp);
 }
 
@@ -145,9 +160,7 @@ ShotLibrary::Outcome ShotLibrary::importFile(const std::string& source) {
     std::string bytes;
     if (const FileOutcome read = readRegularFile(source, bytes); !read) return failed(read.error);
     ShotParameters shot;
-    std::vector<std::string> problems;
-    if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems)) return {Result::NotAShotFile, {}, {}, {}, {}};
-    if (!problems.empty()) return {Result::UnreadableLine, {}, problems.front(), {}, {}};
+    if (const Outcome read = readWhole(bytes, shot); !read) return read;
     return writeChecked(freeFileName(fileTitle(source, kExtension)), bytes, std::nullopt);
 }
 
@@ -156,6 +169,16 @@ ShotLibrary::Outcome ShotLibrary::exportLoad(const LibraryLoad& load, const std:
     if (const FileOutcome read = readRegularFile(pathOf(load.file), bytes); !read) return failed(read.error);
     if (const FileOutcome written = writeFileAtomically(target, bytes); !written) return failed(written.error);
     return {Result::Done, {}, {}, load.file, load.stamp};
+}
+
+ShotLibrary::Outcome ShotLibrary::readLoad(const LibraryLoad& load, ShotParameters& shot) const {
+    const std::string path = pathOf(load.file);
+    std::string bytes;
+    if (const Outcome read = readLoadBytes(path, load.file, bytes); !read) return read;
+    Outcome outcome = readWhole(bytes, shot);
+    outcome.fileName = load.file;
+    if (outcome) outcome.stamp = stampOf(bytes, fileModifiedNs(path));
+    return outcome;
 }
 
 }  // namespace vorlan

@@ -47,6 +47,9 @@ public:
     Outcome importFile(const std::string& source);
     // A copy of the load at `target`, replacing what is there.
     Outcome exportLoad(const LibraryLoad& load, const std::string& target);
+    // The shot the load's file holds now, each line read whole (a file gone is told as
+    // changed since it was read); the outcome's stamp is the file's as read.
+    Outcome readLoad(const LibraryLoad& load, ShotParameters& shot) const;
 
     // The file name of a load named `name`: its suggested name (no leading dot, no slash, not
     // too long), "Load" when nothing of it is left; from `firstNumber` 2 on numbered " (2)",

@@ -1,7 +1,11 @@
 #include "shot/library/ShotLibrary.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include <filesystem>
 #include <fstream>
@@ -152,6 +156,52 @@ TEST_F(LibraryFolder, ChangesKeepOtherLines) {
 
     ASSERT_TRUE(library.exportLoad(loadNamed(imported.fileName), (dir / "out.txt").string()));
     EXPECT_EQ(bytesOf("out.txt"), "Name:From a friend\nBC:0.5\n");
+}
+
+// A copy's number is only a number in brackets at the end; a load's file stamp carries its
+// time to the nanosecond; a load is read as its file now holds it; the default folder follows
+// XDG_DATA_HOME only when it is absolute.
+TEST_F(LibraryFolder, CopyNumbersStampsReadsAndTheDefaultFolder) {
+    ShotLibrary library(dir.string());
+    const struct {
+        const char *name, *copy;
+    } copies[] = {{"Load (old)", "Load (old) (2)"}, {"Load ()", "Load () (2)"}, {"Load (7)", "Load (2)"}};
+    for (const auto& c : copies) {
+        put("x.vxf", std::string("Name:") + c.name + "\n");
+        const ShotLibrary::Outcome copied = library.duplicate(loadNamed("x.vxf"));
+        ASSERT_TRUE(copied);
+        EXPECT_EQ(copied.fileName, std::string(c.copy) + ".vxf");
+        fs::remove(dir / copied.fileName);
+    }
+
+    const timespec times[2] = {{1600000000, 123456789}, {1600000000, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "x.vxf").c_str(), times, 0), 0);
+    EXPECT_EQ(loadNamed("x.vxf").stamp.modifiedNs, 1600000000123456789);
+
+    put("y.vxf", "Name:y\nVelocity:2800\n");
+    const LibraryLoad y = loadNamed("y.vxf");
+    ShotParameters shot;
+    const ShotLibrary::Outcome read = library.readLoad(y, shot);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(shot.velocity, 2800.0);
+    EXPECT_TRUE(read.stamp == y.stamp);
+    put("y.vxf", "Name:y\nHit Level:abc\n");
+    EXPECT_EQ(library.readLoad(y, shot).result, ShotLibrary::Outcome::Result::UnreadableLine);
+    fs::remove(dir / "y.vxf");
+    EXPECT_EQ(library.readLoad(y, shot).result, ShotLibrary::Outcome::Result::ChangedSinceRead);
+
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const std::string saved = data ? data : "";
+    for (const auto& [xdg, folder] : {std::pair<std::string, std::string>{"/data", "/data/Vorlan/Library"},
+                                      {"relative/data", home + "/.local/share/Vorlan/Library"}}) {
+        ::setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+        EXPECT_EQ(defaultLibraryFolder(), folder);
+    }
+    if (data)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
 }
 
 // A key's lines are replaced where the first stood, whatever their case and ending; a file

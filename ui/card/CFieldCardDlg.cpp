@@ -98,8 +98,17 @@ CFieldCardDlg::CFieldCardDlg(AppContext& context, ShotParameters shot, UnitSyste
         const QSignalBlocker quiet(units_);
         units_->setCurrentIndex(units == UnitSystem::Metric ? 1 : 0);
     }
+    // A shot that keeps its card's ranges (a profile's distances) starts from them alone.
+    if (!shot_.cardRanges.empty()) {
+        ranges_->clear();
+        targets_->setPlainText(keptRangesText(units));
+    }
     winds_->setText(joined(defaultCardWinds(units)));
     onUnitsChanged(units_->currentIndex());
+}
+
+QString CFieldCardDlg::keptRangesText(UnitSystem units) const {
+    return QString::fromStdString(cardTargetsText(keptCardRanges(shot_, units)));
 }
 
 CFieldCardDlg::~CFieldCardDlg() { leaveOpenDialogs(); }
@@ -238,6 +247,8 @@ void CFieldCardDlg::onUnitsChanged(int index) {
         layout_->setCurrentIndex(chosen);
     }
     if (winds_->text() == joined(defaultCardWinds(other))) winds_->setText(joined(defaultCardWinds(units)));
+    if (!shot_.cardRanges.empty() && targets_->toPlainText() == keptRangesText(other))
+        targets_->setPlainText(keptRangesText(units));
     const bool metric = units == UnitSystem::Metric;
     winds_->setToolTip(metric ? QStringLiteral("m/s, full value from the right")
                               : QStringLiteral("mph, full value from the right"));

@@ -56,6 +56,8 @@ public:
 private:
     void buildControls();
     void onUnitsChanged(int index);
+    // The shot's kept card ranges as the Targets box shows them, in `units`.
+    QString keptRangesText(UnitSystem units) const;
     void rebuild();
     void scheduleRebuild();
 

@@ -22,15 +22,15 @@ QString feetPerSecond(double value) { return QString::fromStdString(cFormat("%.1
 
 }  // namespace
 
-ChronographDialog::ChronographDialog(ChronoSession session, bool offerVelocity, QWidget* parent)
+ChronographDialog::ChronographDialog(ChronoSession session, bool offerVelocity, QWidget* parent, bool velocityChecked)
     : QDialog(parent), session_(std::move(session)) {
     setWindowTitle(tr("From Chronograph"));
-    buildControls(offerVelocity);
+    buildControls(offerVelocity, velocityChecked);
     fillTable();
     onShotsChanged();
 }
 
-void ChronographDialog::buildControls(bool offerVelocity) {
+void ChronographDialog::buildControls(bool offerVelocity, bool velocityChecked) {
     table_ = new QTableWidget(0, 2, this);
     table_->setHorizontalHeaderLabels({tr("Shot"), tr("Velocity (ft/s)")});
     table_->verticalHeader()->hide();
@@ -54,6 +54,7 @@ void ChronographDialog::buildControls(bool offerVelocity) {
     side->addWidget(notes_);
     if (offerVelocity) {
         setVelocity_ = new QCheckBox(tr("Set the shot's muzzle &velocity to the mean as well"), this);
+        setVelocity_->setChecked(velocityChecked);
         side->addWidget(setVelocity_);
     }
     auto* columns = new QHBoxLayout;
@@ -131,7 +132,8 @@ void ChronographDialog::onShotsChanged() {
     notes_->setText(notes.join(QLatin1Char('\n')));
 }
 
-std::optional<ChronographChoice> chooseFromChronograph(AppContext& context, QWidget* parent, bool offerVelocity) {
+std::optional<ChronographChoice> chooseFromChronograph(AppContext& context, QWidget* parent, bool offerVelocity,
+                                                       bool velocityChecked) {
     FileRequest request;
     request.title = ChronographDialog::tr("Open Chronograph Session");
     request.filters = {ChronographDialog::tr("Chronograph sessions (*.csv *.txt)"),
@@ -146,7 +148,7 @@ std::optional<ChronographChoice> chooseFromChronograph(AppContext& context, QWid
         context.showFailure(parent, ChronographDialog::tr("From Chronograph"), problem);
         return std::nullopt;
     }
-    ChronographDialog dialog(session, offerVelocity, parent);
+    ChronographDialog dialog(session, offerVelocity, parent, velocityChecked);
     if (dialog.exec() != QDialog::Accepted || !dialog.stats()) return std::nullopt;
     return dialog.choice();
 }

@@ -30,8 +30,10 @@ struct ChronographChoice {
 class ChronographDialog : public QDialog {
     Q_OBJECT
 public:
-    // With `offerVelocity` a check box asks whether the shot's muzzle velocity takes the mean.
-    ChronographDialog(ChronoSession session, bool offerVelocity, QWidget* parent = nullptr);
+    // With `offerVelocity` a check box asks whether the shot's muzzle velocity takes the mean;
+    // `velocityChecked`: it starts checked.
+    ChronographDialog(ChronoSession session, bool offerVelocity, QWidget* parent = nullptr,
+                      bool velocityChecked = false);
 
     // The statistics of the shots kept; none with fewer than two.
     std::optional<ChronoStats> stats() const;
@@ -43,7 +45,7 @@ public:
     QString statisticsText() const;
 
 private:
-    void buildControls(bool offerVelocity);
+    void buildControls(bool offerVelocity, bool velocityChecked);
     void fillTable();
     void onShotsChanged();
 
@@ -57,6 +59,7 @@ private:
 
 // Asks for a session file, shows its shots and returns the statistics of those the user kept;
 // none when the user cancels, or when the file cannot give a mean and SD (told in a box).
-std::optional<ChronographChoice> chooseFromChronograph(AppContext& context, QWidget* parent, bool offerVelocity);
+std::optional<ChronographChoice> chooseFromChronograph(AppContext& context, QWidget* parent, bool offerVelocity,
+                                                       bool velocityChecked = false);
 
 }  // namespace vorlan

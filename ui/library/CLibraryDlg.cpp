@@ -130,7 +130,7 @@ QWidget* CLibraryDlg::buildCommands() {
         {kDelete, tr("De&lete"), &D::onDelete},
         {kImport, tr("&Import..."), &D::onImport},
         {kExport, tr("&Export..."), &D::onExport},
-        // From Chronograph... (kFromChronograph) takes its place here.
+        {kFromChronograph, tr("From C&hronograph..."), &D::onFromChronograph},
         {kClose, tr("&Close"), nullptr},
     };
     for (const auto& c : commands) {
@@ -165,7 +165,8 @@ void CLibraryDlg::showListing() {
 
 void CLibraryDlg::enableCommands() {
     const bool load = selectedLoad() != nullptr;
-    for (const int id : {kDuplicate, kRename, kMoveToRifle, kDelete, kExport}) control(id)->setEnabled(load);
+    for (const int id : {kDuplicate, kRename, kMoveToRifle, kDelete, kExport, kFromChronograph})
+        control(id)->setEnabled(load);
     control(kOpen)->setEnabled(load && owner_);
     control(kSaveCurrent)->setEnabled(owner_ != nullptr);
 }

@@ -3,7 +3,9 @@
 // rifle over its loads, with a filter over every text shown and columns that sort. Open
 // (double click, Enter) loads a shot into the main dialog; Save Current Shot... stores the
 // main dialog's shot under a rifle and name; Duplicate, Rename..., Move to Rifle..., Delete
-// (to the trash), Import... and Export... work on the selected load. The window lays out and
+// (to the trash), Export... (a shot file or a .a7p profile) and From Chronograph... (its
+// velocity and "MV SD:") work on the selected load; Import... brings in a shot file or a
+// .a7p profile. The window lays out and
 // forwards; the listing and the changes are LibraryModel's.
 //
 //   LibraryModel::items() -> QSortFilterProxyModel (filter, sort) -> tree
@@ -57,6 +59,7 @@ public:
     void onDelete();
     void onImport();
     void onExport();
+    void onFromChronograph();
     void onChooseFolder();
 
 protected:

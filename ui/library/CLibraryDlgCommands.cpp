@@ -7,9 +7,11 @@
 #include <QTreeView>
 
 #include "reports/common/FileDialog.h"
+#include "shot/CLocaleNumbers.h"
 #include "shot/PreferencesFile.h"
 #include "shot/ShotCheck.h"
 #include "shot/library/LibraryListing.h"
+#include "ui/chronograph/ChronographDialog.h"
 #include "ui/library/CLibraryDlg.h"
 #include "ui/library/LibraryWindowOwner.h"
 
@@ -21,6 +23,8 @@ QString fromText(const std::string& text) { return QString::fromStdString(text);
 QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 const QStringList kShotFilter{QStringLiteral("VXF Files (*.vxf)")};
+QStringList profileFilter() { return {CLibraryDlg::tr("A7P Profiles (*.a7p)")}; }
+QString feetPerSecond(double value) { return fromText(cFormat("%.1f", value)); }
 
 }  // namespace
 
@@ -110,14 +114,23 @@ void CLibraryDlg::onDelete() {
     tell(failure, tr("\"%1\" moved to the trash.").arg(file));
 }
 
+// A shot file is copied in; a .a7p profile is mapped onto a new load, and the fields it
+// brings that have no place in a shot (kept for its export) are told.
 void CLibraryDlg::onImport() {
     FileRequest request;
     request.title = tr("Import");
-    request.filters = kShotFilter;
+    request.filters = QStringList{tr("Shot Files and Profiles (*.vxf *.a7p)")} + kShotFilter + profileFilter();
     const QString chosen = context().chooseFile(this, request);
     if (chosen.isEmpty()) return;
-    const QString failure = model_->importFile(chosen);
-    tell(failure, tr("Imported \"%1\" as \"%2\".").arg(QFileInfo(chosen).fileName(), model_->lastFile()));
+    QStringList unmapped;
+    const QString failure = model_->importFile(chosen, &unmapped);
+    const QString done = tr("Imported \"%1\" as \"%2\".").arg(QFileInfo(chosen).fileName(), model_->lastFile());
+    tell(failure, done);
+    if (failure.isEmpty() && !unmapped.isEmpty())
+        context().showFailure(this, tr("Import"),
+                              tr("These fields of the profile have no place in a shot; the load keeps them for its "
+                                 "export:\n%1")
+                                  .arg(unmapped.join(u'\n')));
 }
 
 void CLibraryDlg::onExport() {
@@ -126,13 +139,29 @@ void CLibraryDlg::onExport() {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
     request.title = tr("Export");
-    request.filters = kShotFilter;
+    request.filters = kShotFilter + profileFilter();
     request.confirmOverwrite = true;
-    request.initialPath = fromFileName(load->file);
+    // Without its extension, the name takes the one of the filter chosen.
+    request.initialPath = QFileInfo(fromFileName(load->file)).completeBaseName();
     const QString chosen = context().chooseFile(this, request);
     if (chosen.isEmpty()) return;
     const QString failure = model_->exportLoad(*load, chosen);
     tell(failure, tr("Exported to \"%1\".").arg(chosen));
+}
+
+// The load takes the SD of the shots kept as its "MV SD:" and, when the box stays checked, the
+// mean as its muzzle velocity; it is saved over the file as it was listed.
+void CLibraryDlg::onFromChronograph() {
+    const std::optional<LibraryLoad> load = selectedCopy();
+    if (!load) return;
+    const std::optional<ChronographChoice> choice = chooseFromChronograph(context(), this, true, true);
+    if (!choice) return;
+    const QString failure = model_->takeChronograph(*load, choice->stats, choice->setVelocity);
+    const QString name = fromText(load->name);
+    const QString sd = feetPerSecond(choice->stats.sd);
+    tell(failure, choice->setVelocity ? tr("\"%1\" takes a muzzle velocity of %2 ft/s and an MV SD of %3 ft/s.")
+                                            .arg(name, feetPerSecond(choice->stats.mean), sd)
+                                      : tr("\"%1\" takes an MV SD of %2 ft/s.").arg(name, sd));
 }
 
 void CLibraryDlg::onChooseFolder() {

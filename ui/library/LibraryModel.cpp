@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "shot/CLocaleNumbers.h"
+#include "shot/ShotCheck.h"
+#include "shot/profiles/A7pFile.h"
 
 namespace vorlan {
 
@@ -253,13 +255,52 @@ QString LibraryModel::moveToTrash(const LibraryLoad& load) {
     return tr("Not deleted: \"%1\" could not be moved to the trash (%2).").arg(fromFileName(load.file), reason);
 }
 
-QString LibraryModel::importFile(const QString& path) {
+bool isProfilePath(const QString& path) { return path.endsWith(QStringLiteral(".a7p"), Qt::CaseInsensitive); }
+
+QString LibraryModel::refused(const QString& what, const std::string& reason) {
+    lastFile_.clear();
+    return tr("%1: %2").arg(what, fromText(reason));
+}
+
+QString LibraryModel::importFile(const QString& path, QStringList* unmapped) {
+    if (isProfilePath(path)) return importProfile(path, unmapped);
     return told(library_.importFile(toFileName(path)), tr("\"%1\" not imported").arg(QFileInfo(path).fileName()));
+}
+
+QString LibraryModel::importProfile(const QString& path, QStringList* unmapped) {
+    const QString what = tr("\"%1\" not imported").arg(QFileInfo(path).fileName());
+    const ProfileImport profile = importA7pFile(toFileName(path));
+    if (!profile.error.empty()) return refused(what, profile.error);
+    if (unmapped)
+        for (const std::string& field : profile.unmapped) *unmapped << fromText(field);
+    return told(library_.save(library_.freeFileName(profile.shot.name), profile.shot, std::nullopt), what);
 }
 
 QString LibraryModel::exportLoad(const LibraryLoad& load, const QString& path) {
     const LibraryLoad copy = load;
+    if (isProfilePath(path)) return exportProfile(copy, path);
     return told(library_.exportLoad(copy, toFileName(path)), tr("Not exported"));
+}
+
+QString LibraryModel::exportProfile(const LibraryLoad& load, const QString& path) {
+    ShotParameters shot;
+    if (const ShotLibrary::Outcome read = library_.readLoad(load, shot); !read) return told(read, tr("Not exported"));
+    if (const std::string error = exportA7pFile(shot, toFileName(path)); !error.empty())
+        return refused(tr("Not exported"), error);
+    lastFile_ = fromFileName(load.file);
+    return {};
+}
+
+QString LibraryModel::takeChronograph(const LibraryLoad& load, const ChronoStats& stats, bool setVelocity) {
+    const LibraryLoad copy = load;
+    const QString what = tr("Not changed");
+    ShotParameters shot;
+    if (const ShotLibrary::Outcome read = library_.readLoad(copy, shot); !read) return told(read, what);
+    const double velocity = shot.velocity;
+    applyChronoStats(stats, shot);
+    if (!setVelocity) shot.velocity = velocity;
+    if (const std::string problem = shotProblem(shot); !problem.empty()) return refused(what, problem);
+    return told(library_.save(copy.file, shot, copy.stamp), what);
 }
 
 }  // namespace vorlan

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "shot/chronograph/ChronoStats.h"
 #include "shot/library/ShotLibrary.h"
 
 class QFileSystemWatcher;
@@ -61,8 +62,15 @@ public:
     QString rename(const LibraryLoad& load, const QString& name);
     QString moveToRifle(const LibraryLoad& load, const QString& rifle);
     QString moveToTrash(const LibraryLoad& load);
-    QString importFile(const QString& path);
+    // A file ending in .a7p is another tool's profile, mapped onto a new load; the fields it
+    // brings that have no place in a shot are kept in the load (for its export) and listed in
+    // `unmapped`, one line each. Any other file is a shot file, copied as it is.
+    QString importFile(const QString& path, QStringList* unmapped = nullptr);
+    // A copy of the load at `path`: as a .a7p profile when the path ends so, else as it is.
     QString exportLoad(const LibraryLoad& load, const QString& path);
+    // The load with a chronograph session's statistics: its "MV SD:" the SD and, with
+    // `setVelocity`, its muzzle velocity the mean; saved over the load as it was listed.
+    QString takeChronograph(const LibraryLoad& load, const ChronoStats& stats, bool setVelocity);
     QString lastFile() const { return lastFile_; }
 
     // The load of `rifle` and `name` (without regard to case), or nullptr.
@@ -76,6 +84,10 @@ private:
     void rebuild();
     void watch();
     QString told(const ShotLibrary::Outcome& outcome, const QString& what);
+    QString importProfile(const QString& path, QStringList* unmapped);
+    QString exportProfile(const LibraryLoad& load, const QString& path);
+    // A change refused before any file was touched: what was not done, and why.
+    QString refused(const QString& what, const std::string& reason);
 
     ShotLibrary library_;
     LibraryListing listing_;
@@ -84,6 +96,9 @@ private:
     QTimer* settle_;  // an outside change is read once its burst of events is over
     QString lastFile_;
 };
+
+// Whether a path names a .a7p profile (by its extension, in any case).
+bool isProfilePath(const QString& path);
 
 // The texts of a load's columns, as the window and its filter show them.
 QString libraryColumnText(const LibraryLoad& load, int column);

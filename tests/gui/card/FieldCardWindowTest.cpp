@@ -103,6 +103,34 @@ private slots:
         window->close();
     }
 
+    // A shot that keeps a profile's distances (100 m and 200 m) starts from those rows alone,
+    // named by their metres, in its units and in the other units once they are chosen.
+    void startsFromTheShotsKeptRanges() {
+        testing::Harness harness;
+        ShotParameters shot = testing::load308();
+        shot.cardRanges = {100 / 0.9144, 200 / 0.9144};
+        const struct {
+            UnitSystem units;
+            const char* targets;
+            const char* firstRow;
+        } cases[] = {
+            {UnitSystem::Imperial, "100 m = 109.36133\n200 m = 218.72266", "\n109\\.361 +100 m "},
+            {UnitSystem::Metric, "100 m = 100\n200 m = 200", "\n +100 +100 m "},
+        };
+        for (int i = 0; i < 2; ++i) {
+            CFieldCardDlg window(harness.context, shot, cases[i].units, "");
+            auto* targets = window.findChild<QPlainTextEdit*>();
+            QCOMPARE(targets->toPlainText(), QString(cases[i].targets));
+            QCOMPARE(qobject_cast<QLineEdit*>(window.control(kRanges))->text(), QString());
+            QVERIFY2(cardText(&window).contains(QRegularExpression(cases[i].firstRow)), qPrintable(cardText(&window)));
+            QCOMPARE(cardText(&window).count(QRegularExpression("\n *[0-9.]+ +[0-9]+ m ")), 2);
+            qobject_cast<QComboBox*>(window.control(kUnits))->setCurrentIndex(1 - i);
+            QCOMPARE(targets->toPlainText(), QString(cases[1 - i].targets));
+            QVERIFY2(cardText(&window).contains(QRegularExpression(cases[1 - i].firstRow)),
+                     qPrintable(cardText(&window)));
+        }
+    }
+
     void exportsThroughTheSafeWriter() {
         testing::Harness harness;
         ShotParameters shot = testing::load308();

@@ -5,16 +5,21 @@
 // and the trash are the test's own.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "reports/table/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
+#include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
 #include "ui/library/CLibraryDlg.h"
 
@@ -201,6 +206,109 @@ private slots:
         dialog->onLibrary();
         QCOMPARE(testing::newestShown<CLibraryDlg>()->model().folder(), other);
         testing::newestShown<CLibraryDlg>()->close();
+    }
+
+    // A load exported as a .a7p profile, with the fields it keeps for one, and imported back as
+    // a new load, those fields told; a load without a profile and a damaged profile refused,
+    // nothing written. The window opened without a main dialog lists the default folder.
+    void importsAndExportsProfiles() {
+        CLibraryDlg window(harness.context, nullptr);
+        put(at("export.vxf"),
+            "Name:Export me\r\r\nRifle:Sako 85\r\r\nVelocity:2700\r\r\nWeight:175\r\r\nBC:0.243\r\r\nDrag "
+            "Function:4\r\r\n"
+            "Bullet Length:1.240\r\r\nTwist Rate:10\r\r\nCard Ranges:109.36133;218.72266\r\r\n"
+            "A7P Extras:user_note: \"ear plugs\" zero_x: -12000\r\r\n");
+        window.model().refresh();
+        const struct {
+            const char* load;
+            const char* target;
+            const char* refusal;  // empty: written
+        } exports[] = {{"export.vxf", "out.a7p", ""}, {"pellet.vxf", "none.a7p", "Bullet Length"}};
+        for (const auto& e : exports) {
+            failures.clear();
+            window.selectFile(QString::fromUtf8(e.load));
+            harness.fileAnswers << harness.path(QString::fromUtf8(e.target));
+            pressButton(&window, LibraryIds::kExport);
+            QCOMPARE(harness.fileRequests.last().filters.last(), QStringLiteral("A7P Profiles (*.a7p)"));
+            QCOMPARE(harness.fileRequests.last().initialPath, QFileInfo(QString::fromUtf8(e.load)).completeBaseName());
+            const bool refused = *e.refusal != '\0';
+            QVERIFY2(QFile::exists(harness.path(QString::fromUtf8(e.target))) != refused,
+                     qPrintable(failures.join(u'\n')));
+            QCOMPARE(failures.size(), int(refused));
+            if (refused)
+                QVERIFY2(failures.front().contains(QString::fromUtf8(e.refusal)), qPrintable(failures.front()));
+        }
+        const QByteArray profile = bytesOf(harness.path(QStringLiteral("out.a7p")));
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$"))
+                    .match(QString::fromLatin1(profile.left(32)))
+                    .hasMatch());
+        QByteArray damaged = profile;
+        damaged[damaged.size() - 1] = char(damaged.back() ^ 1);
+        put(harness.path(QStringLiteral("damaged.a7p")), damaged);
+
+        const struct {
+            const char* profile;
+            const char* refusal;  // empty: imported
+        } imports[] = {{"damaged.a7p", "MD5"}, {"out.a7p", ""}};
+        for (const auto& i : imports) {
+            failures.clear();
+            const int loads = int(window.model().listing().loads.size());
+            harness.fileAnswers << harness.path(QString::fromUtf8(i.profile));
+            pressButton(&window, LibraryIds::kImport);
+            const bool refused = *i.refusal != '\0';
+            QCOMPARE(int(window.model().listing().loads.size()), loads + !refused);
+            QCOMPARE(failures.size(), 1);  // the refusal, or the fields the profile keeps without a place
+            if (refused)
+                QVERIFY2(failures.front().contains(QString::fromUtf8(i.refusal)), qPrintable(failures.front()));
+        }
+        // 2700 ft/s is 823.0 m/s at the profile's 0.1 m/s: 2700.1 ft/s back.
+        const QByteArray imported = bytesOf(at("Export me.vxf"));
+        QVERIFY2(imported.contains("\nVelocity:2700.1") && imported.contains("Twist Rate:10.00"), imported.constData());
+        QVERIFY(imported.contains("A7P Extras:") && imported.contains("ear plugs"));
+        for (const char* field : {"user_note: \"ear plugs\"", "zero_x: -12.000 clicks"})
+            QVERIFY2(failures.front().contains(QString::fromUtf8(field)), qPrintable(failures.front()));
+    }
+
+    // From Chronograph sets the selected load's "MV SD:" and, with its box left checked, its
+    // velocity, through the library's save: a load changed outside since it was listed is refused.
+    void takesTheChronographsFigures() {
+        CLibraryDlg window(harness.context, nullptr);
+        put(at("chrono.vxf"), "Name:Chrono\r\r\nVelocity:2700\r\r\n");
+        window.model().refresh();
+        const struct {
+            const char* session;
+            bool keepVelocityBox;
+            const char* outside;  // written over the load after it was listed; empty: none
+            const char* velocity;
+            const char* sd;  // sample SD (n - 1)
+        } runs[] = {
+            {"2740\n2760\n2750\n", true, "", "Velocity:2750.0", "MV SD:10.0"},  // SD: sqrt(200 / 2)
+            {"2800\n2804\n", false, "", "Velocity:2750.0", "MV SD:2.8"},        // sqrt(8 / 1) = 2.83
+            {"2900\n2920\n", true, "Name:Chrono\r\r\nVelocity:2600\r\r\n", "Velocity:2600", nullptr},
+        };
+        for (const auto& r : runs) {
+            failures.clear();
+            window.selectFile(QStringLiteral("chrono.vxf"));
+            if (*r.outside) put(at("chrono.vxf"), r.outside);
+            put(harness.path(QStringLiteral("session.csv")), r.session);
+            harness.fileAnswers << harness.path(QStringLiteral("session.csv"));
+            QTimer::singleShot(0, [&r] {
+                auto* dialog = testing::newestShown<ChronographDialog>();
+                QVERIFY(dialog && dialog->findChild<QCheckBox*>()->isChecked());
+                dialog->findChild<QCheckBox*>()->setChecked(r.keepVelocityBox);
+                dialog->accept();
+            });
+            pressButton(&window, LibraryIds::kFromChronograph);
+            const QByteArray bytes = bytesOf(at("chrono.vxf"));
+            QVERIFY2(bytes.contains(QByteArray("\n") + r.velocity + "\r\r\n"), bytes.constData());
+            if (r.sd) QVERIFY2(bytes.contains(QByteArray("\n") + r.sd + "\r\r\n"), bytes.constData());
+            QCOMPARE(failures.size(), int(!r.sd));
+            if (!r.sd) QVERIFY(failures.front().contains(QStringLiteral("has changed since it was read")));
+        }
+        QCOMPARE(window.control(LibraryIds::kFromChronograph)->isEnabled(), true);
+        window.tree()->clearSelection();
+        window.tree()->setCurrentIndex({});
+        QVERIFY(!window.control(LibraryIds::kFromChronograph)->isEnabled());
     }
 };
 

@@ -109,6 +109,14 @@ TEST(ChronoSession, StatedFiguresThatDisagreeAreTold) {
     const std::vector<std::string> notes = statedFigureNotes(session, stats);
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0], "The file's standard deviation 3.1 ft/s differs from the computed 2.7 ft/s");
+    // In m/s the figures are told in m/s, to the file's digits.
+    const ChronoSession metric =
+        parseChronoSession(replaced(replaced(kGarminFps, "STD DEV,2.7", "STD DEV,3.1"), "SPEED (FPS)", "SPEED (MPS)"));
+    std::vector<double> feetPerSecond;
+    for (const auto& shot : metric.shots) feetPerSecond.push_back(shot.velocity);
+    const std::vector<std::string> metricNotes = statedFigureNotes(metric, *chronoStats(feetPerSecond));
+    ASSERT_EQ(metricNotes.size(), 1u);
+    EXPECT_EQ(metricNotes[0], "The file's standard deviation 3.1 m/s differs from the computed 2.7 m/s");
 }
 
 // What cannot give a mean and an SD is refused with its reason; nothing else is read.
@@ -124,6 +132,8 @@ TEST(ChronoSession, RefusesWhatHasNoStatistics) {
         {"Velocity (furlongs)\n1\n2\n", "line 1: the unit \"furlongs\" is not known"},
         {"2700\n2710\nabc\n", "line 3: the velocity is not a number"},
         {"2700\n-5\n", "line 2: the velocity is not a number above 0"},
+        // A comma outside quotes is no thousands separator: 2700,5 is not read as 27005.
+        {"shot;velocity\n1;2700,5\n2;2710,5\n", "line 2: the velocity is not a number"},
     };
     for (const auto& c : cases)
         EXPECT_NE(parseChronoSession(c.text).error.find(c.reason), std::string::npos) << c.reason;

@@ -59,6 +59,7 @@ struct Fixture {
     std::string rows = Wire().bytes(27, coefRow(2430, 0)).text();
     int weight = 1750, velocity = 8000, zeroIndex = 1, height = 90, md5Flip = 0;
     std::string caliber = ".308 Win";
+    int pressure = 10000;  // hPa x 10
 };
 
 // A .308 profile: every field set, in field order, as a writer of the format would put it.
@@ -67,7 +68,7 @@ std::string profileFile(const Fixture& f) {
     p.bytes(1, "Tikka 175").bytes(2, ".308 Win").bytes(3, "SMK 175").bytes(4, "308").bytes(5, "175gr");
     p.bytes(6, "note").number(7, -12000).number(8, 3000).number(9, f.height).number(10, 1000);
     p.number(11, f.velocity).number(12, 15).number(13, 1000).number(14, f.zeroIndex).number(15, 10);
-    p.number(16, 10000).number(17, 50).number(18, 2).number(19, 20).number(20, 308).number(21, f.weight);
+    p.number(16, f.pressure).number(17, 50).number(18, 2).number(19, 20).number(20, 308).number(21, f.weight);
     p.number(22, 1240).number(23, 1).number(24, f.bcType);
     p.bytes(25, Wire().number(1, 255).number(3, 1).number(4, 10000).text());
     p.packed(26, {10000, 20000, 30000});
@@ -228,6 +229,8 @@ TEST(A7pProfile, RefusesNamingTheField) {
         {profileFile({.bcType = 7}), "bc_type: 7"},
         {profileFile({.rows = ""}), "coef_rows: 0 rows"},
         {profileFile({.height = -10}), "Sight Height"},
+        {profileFile({.pressure = 15001}), "c_zero_air_pressure: 15001 is outside 3000 to 15000"},
+        {profileFile({.bcType = 2, .rows = Wire().bytes(27, coefRow(3000, 101)).text()}), "coef_rows[0].mv: 101"},
     };
     for (const auto& c : cases) {
         const ProfileImport profile = importA7p(c.bytes);
@@ -238,6 +241,22 @@ TEST(A7pProfile, RefusesNamingTheField) {
     wrongDrag.advanced.bulletLength = 0.5;
     EXPECT_NE(exportA7p(wrongDrag).error.find("Drag Function"), std::string::npos);
     EXPECT_NE(exportA7p(ShotParameters{}).error.find("Bullet Length"), std::string::npos);
+    // The highest bounds are the format's own (Mach 10.0, 200 distances). A shot with the most
+    // card ranges (200) keeps its first 199 and its zero range.
+    EXPECT_EQ(importA7p(profileFile({.bcType = 2,
+                                     .rows = Wire().bytes(27, coefRow(3000, 100)).bytes(27, coefRow(2500, 5)).text()}))
+                  .error,
+              "");
+    ShotParameters most = importA7p(good).shot;
+    most.cardRanges.clear();
+    for (int yards = 10; yards <= 2000; yards += 10) most.cardRanges.push_back(yards);
+    most.sightInRange = 5;
+    const ProfileExport exported = exportA7p(most);
+    ASSERT_EQ(exported.error, "");
+    const std::vector<double> back = importA7p(exported.bytes).shot.cardRanges;
+    ASSERT_EQ(back.size(), 200u);
+    EXPECT_NEAR(back.front(), 5.0, 0.006);  // to the format's centimetre
+    EXPECT_NEAR(back.back(), 1990.0, 0.006);
 }
 
 }  // namespace
