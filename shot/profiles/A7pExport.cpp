@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kG7 = 4;
 constexpr std::size_t kMaxDistances = 200;
+constexpr double kNearestDistance = 1.0;      // m: a 1-yd row is too near for the format
 constexpr double kFarthestDistance = 3000.0;  // m
 
 // The nearest stored integer; values far beyond an int32 become its limits, which the bounds
@@ -95,7 +96,8 @@ void putDistances(const ShotParameters& shot, a7p::Profile& p) {
             yards.push_back(static_cast<double>(row) * shot.rangeIncrement);
     std::vector<std::int32_t> distances;
     for (const double y : yards)
-        if (y * kMetresPerYard <= kFarthestDistance && distances.size() < kMaxDistances - 1)
+        if (y * kMetresPerYard >= kNearestDistance && y * kMetresPerYard <= kFarthestDistance &&
+            distances.size() < kMaxDistances - 1)
             distances.push_back(scaled(y * kMetresPerYard, 100));
     const auto zero = std::find_if(yards.begin(), yards.end(),
                                    [&](double y) { return std::round(y) == std::round(shot.sightInRange); });

@@ -241,6 +241,12 @@ TEST(A7pProfile, RefusesNamingTheField) {
     wrongDrag.advanced.bulletLength = 0.5;
     EXPECT_NE(exportA7p(wrongDrag).error.find("Drag Function"), std::string::npos);
     EXPECT_NE(exportA7p(ShotParameters{}).error.find("Bullet Length"), std::string::npos);
+    // The default shot's 1-yd row is nearer than the format's 1 m: left out, the rest exported.
+    ShotParameters everyYard;
+    everyYard.advanced.bulletLength = 0.3;
+    const ProfileExport near = exportA7p(everyYard);
+    ASSERT_EQ(near.error, "");
+    EXPECT_NEAR(importA7p(near.bytes).shot.cardRanges.front(), 2.0, 0.01);
     // The highest bounds are the format's own (Mach 10.0, 200 distances). A shot with the most
     // card ranges (200) keeps its first 199 and its zero range.
     EXPECT_EQ(importA7p(profileFile({.bcType = 2,
