@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWhatsThis>
 
+#include "app/CHiddenWindow.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryWindow.h"
@@ -22,6 +24,7 @@
 #include "tests/support/CalcTestLoads.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
 #include "ui/card/CFieldCardDlg.h"
+#include "ui/common/ContextHelp.h"
 #include "ui/common/ControlIds.h"
 #include "ui/sight/CSightPictureDlg.h"
 
@@ -80,20 +83,47 @@ private slots:
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308();
         dialog->updateData(false);
-        for (const int button : {MainDialogIds::kFieldCardButton, MainDialogIds::kHitProbabilityButton}) {
+        for (const auto& [button, sight] :
+             {std::pair(MainDialogIds::kFieldCardButton, FieldCardIds::kSightPicture),
+              std::pair(MainDialogIds::kHitProbabilityButton, HitProbabilityIds::kSightPicture)}) {
             QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(button)), Qt::LeftButton);
             QWidget* opened = QApplication::activeModalWidget();
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->isVisible() && (qobject_cast<CFieldCardDlg*>(w) || qobject_cast<CHitProbabilityDlg*>(w)))
                     opened = w;
             QVERIFY(opened);
-            opened->findChild<QPushButton*>("sightPicture")->click();
+            static_cast<ThemedDialog*>(opened)->controlAs<QPushButton>(sight)->click();
             auto* window = testing::newestShown<CSightPictureDlg>();
             QVERIFY(window);
             QVERIFY2(window->picture().has_value(), qPrintable(window->message()));
             window->close();
             opened->close();
         }
+    }
+
+    // F1 shows the text of the control under the pointer, the window's own on its background.
+    void f1NamesTheControlUnderThePointer() {
+        testing::Harness harness;
+        CHiddenWindow hidden;
+        harness.context.help = &hidden;
+        CSightPictureDlg window(harness.context, testing::load308(), UnitSystem::Imperial);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const int id : {kReticle, kReticleFile, kMagnification, kTrueAt, kHoldMode, kRanges, kWinds, kPreview,
+                             kWords, kPrint, kPrintPreview, kExport, kClose}) {
+            QWidget* control = window.control(id);
+            QVERIFY(control);
+            QCursor::setPos(control->mapToGlobal(control->rect().center()));
+            QTest::keyClick(&window, Qt::Key_F1);
+            QCOMPARE(hidden.lastPopupHelpId(), controlHelpId(kTemplate, id));
+            QVERIFY2(hasPopupHelpText(hidden.lastPopupHelpId()), qPrintable(QString::number(id)));
+            QWhatsThis::hideText();
+        }
+        QCursor::setPos(window.mapToGlobal(QPoint(2, window.height() - 2)));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(hidden.lastPopupHelpId(), dialogHelpId(kTemplate));
+        QVERIFY(hasPopupHelpText(dialogHelpId(kTemplate)));
+        harness.context.help = nullptr;
     }
 
     void printsOneSquarePage() {
@@ -113,7 +143,7 @@ private slots:
         CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Metric, "");
         window.show();
         QVERIFY(!window.picture());
-        auto* ladder = window.findChild<QComboBox*>("sightLadder");
+        auto* ladder = window.controlAs<QComboBox>(FieldCardIds::kSightLadder);
         ladder->setCurrentIndex(ladder->findText("Mil grid"));
         window.controlAs<QLineEdit>(FieldCardIds::kRanges)->setText("300:500:100");
         QVERIFY2(window.card().has_value(), qPrintable(window.message()));
