@@ -103,36 +103,42 @@ QPointF paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const Q
     return tip;
 }
 
-QString pointLabel(const AimPoint& p) {
-    QString label = QString::number(p.range, 'f', 0);
-    if (!p.beyond) return label;
-    const double shown = std::fabs(p.up) > std::fabs(p.right) ? p.up : p.right;
-    return label + QStringLiteral(" (%1)").arg(std::fabs(shown), 0, 'f', 1);
+QColor pointColour(const AimPoint& p, const std::vector<double>& winds) {
+    if (!p.wind) return kShotColour;
+    const auto w = std::find(winds.begin(), winds.end(), *p.wind) - winds.begin();
+    return kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
 }
 
+// The dots (and arrows) first, then the labels, each clear of every dot and earlier label.
 void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f, const std::vector<double>& winds) {
     const double dot = f.side * 0.008;
     painter.setFont(sized(f.side * 0.02));
+    std::vector<QRectF> taken;
+    std::vector<std::pair<const AimPoint*, QPointF>> labels;
     std::vector<double> labelled;  // a row of wind dots shares its range's label
-    int beyond = 0;                // labels at the edge are stacked, one a line
     for (const AimPoint& p : picture.points) {
-        const auto w = p.wind ? std::find(winds.begin(), winds.end(), *p.wind) - winds.begin() : -1;
-        const QColor colour = w < 0 ? kShotColour : kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
+        const QColor colour = pointColour(p, winds);
         const QPointF at = f.at(p.x, p.y);
+        const double r = p.wind ? dot : dot * 1.6;
         painter.setPen(QPen(colour, f.side / 400.0));
-        painter.setBrush(w < 0 ? QBrush(Qt::NoBrush) : QBrush(colour));
-        painter.drawEllipse(at, w < 0 ? dot * 1.6 : dot, w < 0 ? dot * 1.6 : dot);
+        painter.setBrush(p.wind ? QBrush(colour) : QBrush(Qt::NoBrush));
+        painter.drawEllipse(at, r, r);
+        taken.push_back(QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)));
         const QPointF tip = p.beyond ? paintArrow(painter, p, f, colour) : at;
         if (p.wind && std::find(labelled.begin(), labelled.end(), p.range) != labelled.end()) continue;
         if (p.wind) labelled.push_back(p.range);
-        painter.setPen(colour);
-        const QPointF label = p.beyond ? tip + QPointF(dot, f.side * 0.024 * beyond++) : at;
+        labels.emplace_back(&p, tip);
+    }
+    for (const auto& [p, at] : labels) {
         // On a pale ground, to read over the reticle's posts and marks.
-        const QString text = pointLabel(p);
-        const QPointF base = label + QPointF(dot * 1.8, -dot * 0.6);
-        const QRectF ground = painter.fontMetrics().boundingRect(text).translated(base.toPoint());
-        painter.fillRect(ground.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, 200));
-        painter.drawText(base, text);
+        const QString text = QString::fromStdString(p->label);
+        const QPointF base = at + QPointF(dot * 1.8, -dot * 0.6);
+        const QRectF right = painter.fontMetrics().boundingRect(text).translated(base.toPoint()).adjusted(-1, 0, 1, 0);
+        const QRectF ground = placeLabel(right, at.x(), taken);
+        taken.push_back(ground);
+        painter.fillRect(ground, QColor(255, 255, 255, 200));
+        painter.setPen(pointColour(*p, winds));
+        painter.drawText(base + (ground.topLeft() - right.topLeft()), text);
     }
 }
 
@@ -156,6 +162,20 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
 }
 
 }  // namespace
+
+QRectF placeLabel(const QRectF& right, double pointX, const std::vector<QRectF>& taken) {
+    const auto clear = [&taken](const QRectF& r) {
+        return std::none_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
+    };
+    const QRectF left(2.0 * pointX - right.right(), right.top(), right.width(), right.height());
+    // Beside the point, then a line lower, a line higher, two lower...
+    for (int step = 0; step < 9; ++step) {
+        const double dy = right.height() * ((step + 1) / 2) * (step % 2 ? 1.0 : -1.0);
+        for (const QRectF& side : {right, left})
+            if (clear(side.translated(0, dy))) return side.translated(0, dy);
+    }
+    return right;
+}
 
 void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRectF& area) {
     const double side = std::min(area.width(), area.height());

@@ -16,6 +16,7 @@
 #include <QWhatsThis>
 
 #include "app/CHiddenWindow.h"
+#include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryWindow.h"
@@ -124,6 +125,27 @@ private slots:
         QCOMPARE(hidden.lastPopupHelpId(), dialogHelpId(kTemplate));
         QVERIFY(hasPopupHelpText(dialogHelpId(kTemplate)));
         harness.context.help = nullptr;
+    }
+
+    // A label goes right of its point, else left of it, else a line lower, then higher: never
+    // over a dot or a label placed before (points close together at a low hold).
+    void labelsKeepClearOfEachOther() {
+        const QRectF right(110, 90, 30, 12), left(60, 90, 30, 12);  // the point at x 100
+        const QRectF dot(96, 92, 8, 8);
+        const struct {
+            std::vector<QRectF> taken;
+            QRectF placed;
+        } cases[] = {
+            {{dot}, right},
+            {{dot, right}, left},
+            {{dot, right, left}, right.translated(0, 12)},
+            {{dot, right, left, QRectF(50, 102, 100, 12)}, right.translated(0, -12)},
+            {{dot, QRectF(50, 60, 100, 72)}, right.translated(0, 48)},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(placeLabel(right, 100, c.taken), c.placed);
+            for (const QRectF& t : c.taken) QVERIFY(!t.intersects(c.placed));
+        }
     }
 
     void printsOneSquarePage() {
