@@ -41,6 +41,7 @@ private slots:
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308();
+        dialog->shot().targetRange = 400;
         dialog->updateData(false);
         dialog->onRangeTable();
         auto* table = qobject_cast<TrajectoryWindow*>(dialog->openTableWindows.last().data());
@@ -61,6 +62,7 @@ private slots:
         QCOMPARE(picture.scale, 1.2);
         QCOMPARE(picture.points.size(), std::size_t{4});
         QCOMPARE(picture.rangeUnit, std::string("m"));
+        QCOMPARE(picture.points.front().label, std::string("365.8"));  // the shot's 400 yd, as the words say it
         const QString words = window->controlAs<QPlainTextEdit>(kWords)->toPlainText();
         QVERIFY2(words.contains("\n400 m, 2.8 m/s wind: hold "), qPrintable(words));
 
