@@ -1,6 +1,7 @@
 #include "reports/sight/SightPainter.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,7 @@ struct Frame {
     double radius = 1;
     double perUnit = 1;
     double side = 1;
+    QRectF bounds;  // what is drawn; a label goes nowhere outside it
     QPointF at(double x, double y) const { return centre + QPointF(x * perUnit, -y * perUnit); }
 };
 
@@ -34,6 +36,15 @@ QFont sized(double pixels) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     return font;
+}
+
+// A line of text within `box`: its type made smaller (down to 70 %) before anything is cut.
+void drawFitted(QPainter& painter, const QRectF& box, double typeSize, const QString& text) {
+    painter.setFont(sized(typeSize));
+    const double wide = painter.fontMetrics().horizontalAdvance(text);
+    if (wide > box.width()) painter.setFont(sized(std::max(typeSize * 0.7, std::floor(typeSize * box.width() / wide))));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, qRound(box.width())));
 }
 
 // The reticle's marks within `clip`.
@@ -129,15 +140,22 @@ void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f,
         if (p.wind) labelled.push_back(p.range);
         labels.emplace_back(&p, tip);
     }
+    // From the top down, so that a label pushed off its line is pushed past the labels below.
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const auto& a, const auto& b) { return a.second.y() < b.second.y(); });
+    const QFontMetricsF metrics(painter.font(), painter.device());
     for (const auto& [p, at] : labels) {
         // On a pale ground, to read over the reticle's posts and marks.
         const QString text = QString::fromStdString(p->label);
         const QPointF base = at + QPointF(dot * 1.8, -dot * 0.6);
-        const QRectF right = painter.fontMetrics().boundingRect(text).translated(base.toPoint()).adjusted(-1, 0, 1, 0);
-        const QRectF ground = placeLabel(right, at.x(), taken);
+        const QRectF right = metrics.boundingRect(text).translated(base).adjusted(-dot * 0.15, 0, dot * 0.15, 0);
+        const QRectF ground = placeLabel(right, at.x(), taken, f.bounds);
         taken.push_back(ground);
+        painter.setPen(QPen(pointColour(*p, winds), f.side / 700.0));
+        // A label moved off its point's line is tied to it, so that it names no other point.
+        if (ground.top() != right.top())
+            painter.drawLine(at, QPointF(ground.left() > at.x() ? ground.left() : ground.right(), ground.center().y()));
         painter.fillRect(ground, QColor(255, 255, 255, 200));
-        painter.setPen(pointColour(*p, winds));
         painter.drawText(base + (ground.topLeft() - right.topLeft()), text);
     }
 }
@@ -163,9 +181,10 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
 
 }  // namespace
 
-QRectF placeLabel(const QRectF& right, double pointX, const std::vector<QRectF>& taken) {
-    const auto clear = [&taken](const QRectF& r) {
-        return std::none_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
+QRectF placeLabel(const QRectF& right, double pointX, const std::vector<QRectF>& taken, const QRectF& bounds) {
+    const auto clear = [&](const QRectF& r) {
+        return bounds.contains(r) &&
+               std::none_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
     };
     const QRectF left(2.0 * pointX - right.right(), right.top(), right.width(), right.height());
     // Beside the point, then a line lower, a line higher, two lower...
@@ -187,6 +206,7 @@ void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRe
     painter.fillRect(QRectF(0, 0, side, side), Qt::white);
     Frame f;
     f.side = side;
+    f.bounds = QRectF(0, 0, side, side);
     f.centre = QPointF(side / 2.0, side / 2.0);
     f.radius = side * kRadiusShare;
     f.perUnit = f.radius / std::max(picture.reticle.field, 1e-9);
@@ -215,6 +235,7 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
     const double labels = typeSize * 5.0;
     Frame f;
     f.side = typeSize / 0.022;  // the labels at about the card's type
+    f.bounds = area;
     f.perUnit = std::min((area.width() - labels) / (2.0 * half), area.height() / (top - bottom));
     f.centre = QPointF(area.left() + half * f.perUnit, area.top() + top * f.perUnit);
     painter.save();
@@ -230,10 +251,9 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
     painter.setPen(Qt::black);
-    painter.setFont(sized(typeSize));
-    painter.drawText(QRectF(room.left(), room.top(), room.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
-                         QString::fromStdString(picture.modeWords));
+    drawFitted(painter, QRectF(room.left(), room.top(), room.width(), line), typeSize,
+               QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
+                   QString::fromStdString(picture.modeWords));
     painter.setFont(sized(typeSize * 0.8));
     paintWindKey(painter, picture, winds, QPointF(room.left(), room.bottom() - line * 0.2), line * 0.8, tr("shot"));
     painter.restore();

@@ -130,7 +130,8 @@ private slots:
     }
 
     // A label goes right of its point, else left of it, else a line lower, then higher: never
-    // over a dot or a label placed before (points close together at a low hold).
+    // over a dot or a label placed before (points close together at a low hold), nor out of
+    // the picture.
     void labelsKeepClearOfEachOther() {
         const QRectF right(110, 90, 30, 12), left(60, 90, 30, 12);  // the point at x 100
         const QRectF dot(96, 92, 8, 8);
@@ -140,14 +141,16 @@ private slots:
         } cases[] = {
             {{dot}, right},
             {{dot, right}, left},
-            {{dot, right, left}, right.translated(0, 12)},
             {{dot, right, left, QRectF(50, 102, 100, 12)}, right.translated(0, -12)},
             {{dot, QRectF(50, 60, 100, 72)}, right.translated(0, 48)},
+            {{dot, right, left}, right.translated(0, 12)},
         };
         for (const auto& c : cases) {
-            QCOMPARE(placeLabel(right, 100, c.taken), c.placed);
+            QCOMPARE(placeLabel(right, 100, c.taken, QRectF(0, 0, 200, 200)), c.placed);
             for (const QRectF& t : c.taken) QVERIFY(!t.intersects(c.placed));
         }
+        // Nothing goes out of the picture: a label that would run off its right goes left.
+        QCOMPARE(placeLabel(right, 100, {dot}, QRectF(0, 0, 130, 200)), left);
     }
 
     void printsOneSquarePage() {
