@@ -115,6 +115,16 @@ TEST(SightPicture, PointsAreTheTablesHolds) {
             if (!p.beyond) {
                 EXPECT_EQ(std::pair(p.x, p.y), std::pair(-p.right, -p.up));
             }
+            // A ladder without winds is flown without wind; the words go the way the holds go.
+            if (c.winds.empty() && p.wind) {
+                EXPECT_EQ(*p.wind, 0.0);
+            }
+            for (const auto& [hold, ways] :
+                 {std::pair(p.up, std::pair(" up", " down")), std::pair(p.right, std::pair(" right", " left"))}) {
+                if (!p.beyond && std::fabs(hold) > 0.06) {
+                    EXPECT_NE(p.words.find(hold > 0 ? ways.first : ways.second), std::string::npos) << p.words;
+                }
+            }
         }
     }
 }
