@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -151,6 +153,55 @@ private slots:
         }
         // Nothing goes out of the picture: a label that would run off its right goes left.
         QCOMPARE(placeLabel(right, 100, {dot}, QRectF(0, 0, 130, 200)), left);
+    }
+
+    // The picture in pixels against its closed form: the scope's circle 0.4 of the side about
+    // the centre, each point where its x and y say at (radius / field) pixels a unit, a wind's
+    // dots filled with one colour a wind, the shot's ring hollow, the hold mode said at the foot.
+    void thePixelsAreWhereTheNumbersSay() {
+        ShotParameters shot = testing::load308();
+        shot.targetRange = 450;
+        shot.crosswind = 7;
+        SightRequest request;
+        request.reticle = *reticleNamed("mil-dot").reticle;
+        request.ranges = {300, 500};
+        request.winds = {5, 10};
+        request.mode = HoldMode::HoldAll;
+        const SightPicture picture = sightPicture(shot, request);
+        QImage image(800, 800, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintSightPicture(painter, picture, QRectF(0, 0, 800, 800));
+        }
+        const auto pixel = [&](double x, double y) { return image.pixelColor(qRound(x), qRound(y)); };
+        const auto grey = [](const QColor& c) {
+            return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) < 20;
+        };
+        const double radius = 320, perUnit = radius / picture.reticle.field, diagonal = radius / std::sqrt(2.0);
+        for (const auto& [dx, dy] : {std::pair(1, -1), std::pair(-1, -1), std::pair(1, 1), std::pair(-1, 1)}) {
+            const QColor ring = pixel(400 + dx * diagonal, 400 + dy * diagonal);
+            QVERIFY2(grey(ring) && ring.value() < 110, qPrintable(ring.name()));
+            QCOMPARE(pixel(400 + dx * (diagonal - 12), 400 + dy * (diagonal - 12)), QColor(Qt::white));
+        }
+        std::map<double, QColor> windColours;
+        QCOMPARE(picture.points.size(), std::size_t{5});
+        for (const AimPoint& p : picture.points) {
+            const QColor at = pixel(400 + p.x * perUnit, 400 - p.y * perUnit);
+            if (!p.wind) {
+                QVERIFY2(at.red() < 150 || at.green() > 100, qPrintable(at.name()));  // hollow
+                continue;
+            }
+            QVERIFY2(!grey(at), qPrintable(at.name()));
+            const auto [known, added] = windColours.emplace(*p.wind, at);
+            QCOMPARE(known->second, at);
+        }
+        QCOMPARE(windColours.size(), std::size_t{2});
+        QVERIFY(windColours[5] != windColours[10]);
+        int dark = 0;  // "Hold everything" at the foot's left
+        for (int y = 730; y < 762; ++y)
+            for (int x = 16; x < 400; ++x) dark += image.pixelColor(x, y).value() < 100;
+        QVERIFY2(dark > 50, qPrintable(QString::number(dark)));
     }
 
     void printsOneSquarePage() {
