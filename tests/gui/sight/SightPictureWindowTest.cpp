@@ -198,6 +198,24 @@ private slots:
         }
         QCOMPARE(windColours.size(), std::size_t{2});
         QVERIFY(windColours[5] != windColours[10]);
+        // Each range's label in its point's colour, within a few of its letters of the point.
+        const auto near = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60;
+        };
+        for (const AimPoint& p : picture.points) {
+            if (p.wind && *p.wind != 5) continue;
+            const QPointF at(400 + p.x * perUnit, 400 - p.y * perUnit);
+            const QColor colour = p.wind ? windColours[5] : pixel(at.x() + 1.6 * 6.4, at.y());
+            int inked = 0;
+            for (int y = -50; y <= 50; ++y)
+                for (int x = -80; x <= 80; ++x) {
+                    bool onDot = false;
+                    for (const AimPoint& q : picture.points)
+                        onDot |= std::hypot(at.x() + x - 400 - q.x * perUnit, at.y() + y - 400 + q.y * perUnit) < 12;
+                    inked += !onDot && near(pixel(at.x() + x, at.y() + y), colour);
+                }
+            QVERIFY2(inked > 20, qPrintable(QString::fromStdString(p.label) + ": " + QString::number(inked)));
+        }
         int dark = 0;  // "Hold everything" at the foot's left
         for (int y = 730; y < 762; ++y)
             for (int x = 16; x < 400; ++x) dark += image.pixelColor(x, y).value() < 100;
