@@ -1,6 +1,7 @@
 #include "reports/sight/SightPainter.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,7 @@ struct Frame {
     double radius = 1;
     double perUnit = 1;
     double side = 1;
+    QRectF bounds;  // what is drawn; a label goes nowhere outside it
     QPointF at(double x, double y) const { return centre + QPointF(x * perUnit, -y * perUnit); }
 };
 
@@ -34,6 +36,15 @@ QFont sized(double pixels) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     return font;
+}
+
+// A line of text within `box`: its type made smaller (down to 70 %) before anything is cut.
+void drawFitted(QPainter& painter, const QRectF& box, double typeSize, const QString& text) {
+    painter.setFont(sized(typeSize));
+    const double wide = painter.fontMetrics().horizontalAdvance(text);
+    if (wide > box.width()) painter.setFont(sized(std::max(typeSize * 0.7, std::floor(typeSize * box.width() / wide))));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, qRound(box.width())));
 }
 
 // The reticle's marks within `clip`.
@@ -103,36 +114,49 @@ QPointF paintArrow(QPainter& painter, const AimPoint& p, const Frame& f, const Q
     return tip;
 }
 
-QString pointLabel(const AimPoint& p) {
-    QString label = QString::number(p.range, 'f', 0);
-    if (!p.beyond) return label;
-    const double shown = std::fabs(p.up) > std::fabs(p.right) ? p.up : p.right;
-    return label + QStringLiteral(" (%1)").arg(std::fabs(shown), 0, 'f', 1);
+QColor pointColour(const AimPoint& p, const std::vector<double>& winds) {
+    if (!p.wind) return kShotColour;
+    const auto w = std::find(winds.begin(), winds.end(), *p.wind) - winds.begin();
+    return kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
 }
 
+// The dots (and arrows) first, then the labels, each clear of every dot and earlier label.
 void paintPoints(QPainter& painter, const SightPicture& picture, const Frame& f, const std::vector<double>& winds) {
     const double dot = f.side * 0.008;
     painter.setFont(sized(f.side * 0.02));
+    std::vector<QRectF> taken;
+    std::vector<std::pair<const AimPoint*, QPointF>> labels;
     std::vector<double> labelled;  // a row of wind dots shares its range's label
-    int beyond = 0;                // labels at the edge are stacked, one a line
     for (const AimPoint& p : picture.points) {
-        const auto w = p.wind ? std::find(winds.begin(), winds.end(), *p.wind) - winds.begin() : -1;
-        const QColor colour = w < 0 ? kShotColour : kWindColours[static_cast<std::size_t>(w) % std::size(kWindColours)];
+        const QColor colour = pointColour(p, winds);
         const QPointF at = f.at(p.x, p.y);
+        const double r = p.wind ? dot : dot * 1.6;
         painter.setPen(QPen(colour, f.side / 400.0));
-        painter.setBrush(w < 0 ? QBrush(Qt::NoBrush) : QBrush(colour));
-        painter.drawEllipse(at, w < 0 ? dot * 1.6 : dot, w < 0 ? dot * 1.6 : dot);
+        painter.setBrush(p.wind ? QBrush(colour) : QBrush(Qt::NoBrush));
+        painter.drawEllipse(at, r, r);
+        taken.push_back(QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)));
         const QPointF tip = p.beyond ? paintArrow(painter, p, f, colour) : at;
         if (p.wind && std::find(labelled.begin(), labelled.end(), p.range) != labelled.end()) continue;
         if (p.wind) labelled.push_back(p.range);
-        painter.setPen(colour);
-        const QPointF label = p.beyond ? tip + QPointF(dot, f.side * 0.024 * beyond++) : at;
+        labels.emplace_back(&p, tip);
+    }
+    // From the top down, so that a label pushed off its line is pushed past the labels below.
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const auto& a, const auto& b) { return a.second.y() < b.second.y(); });
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const auto& [p, at] : labels) {
         // On a pale ground, to read over the reticle's posts and marks.
-        const QString text = pointLabel(p);
-        const QPointF base = label + QPointF(dot * 1.8, -dot * 0.6);
-        const QRectF ground = painter.fontMetrics().boundingRect(text).translated(base.toPoint());
-        painter.fillRect(ground.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, 200));
-        painter.drawText(base, text);
+        const QString text = QString::fromStdString(p->label);
+        const QPointF base = at + QPointF(dot * 1.8, -dot * 0.6);
+        const QRectF right = metrics.boundingRect(text).translated(base).adjusted(-dot * 0.15, 0, dot * 0.15, 0);
+        const QRectF ground = placeLabel(right, at.x(), taken, f.bounds);
+        taken.push_back(ground);
+        painter.setPen(QPen(pointColour(*p, winds), f.side / 700.0));
+        // A label moved off its point's line is tied to it, so that it names no other point.
+        if (ground.top() != right.top())
+            painter.drawLine(at, QPointF(ground.left() > at.x() ? ground.left() : ground.right(), ground.center().y()));
+        painter.fillRect(ground, QColor(255, 255, 255, 200));
+        painter.drawText(base + (ground.topLeft() - right.topLeft()), text);
     }
 }
 
@@ -157,6 +181,21 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
 
 }  // namespace
 
+QRectF placeLabel(const QRectF& right, double pointX, const std::vector<QRectF>& taken, const QRectF& bounds) {
+    const auto clear = [&](const QRectF& r) {
+        return bounds.contains(r) &&
+               std::none_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
+    };
+    const QRectF left(2.0 * pointX - right.right(), right.top(), right.width(), right.height());
+    // Beside the point, then a line lower, a line higher, two lower...
+    for (int step = 0; step < 9; ++step) {
+        const double dy = right.height() * ((step + 1) / 2) * (step % 2 ? 1.0 : -1.0);
+        for (const QRectF& side : {right, left})
+            if (clear(side.translated(0, dy))) return side.translated(0, dy);
+    }
+    return right;
+}
+
 void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRectF& area) {
     const double side = std::min(area.width(), area.height());
     const QPointF corner = area.center() - QPointF(side / 2.0, side / 2.0);
@@ -167,6 +206,7 @@ void paintSightPicture(QPainter& painter, const SightPicture& picture, const QRe
     painter.fillRect(QRectF(0, 0, side, side), Qt::white);
     Frame f;
     f.side = side;
+    f.bounds = QRectF(0, 0, side, side);
     f.centre = QPointF(side / 2.0, side / 2.0);
     f.radius = side * kRadiusShare;
     f.perUnit = f.radius / std::max(picture.reticle.field, 1e-9);
@@ -195,6 +235,7 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
     const double labels = typeSize * 5.0;
     Frame f;
     f.side = typeSize / 0.022;  // the labels at about the card's type
+    f.bounds = area;
     f.perUnit = std::min((area.width() - labels) / (2.0 * half), area.height() / (top - bottom));
     f.centre = QPointF(area.left() + half * f.perUnit, area.top() + top * f.perUnit);
     painter.save();
@@ -210,10 +251,9 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
     painter.setPen(Qt::black);
-    painter.setFont(sized(typeSize));
-    painter.drawText(QRectF(room.left(), room.top(), room.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
-                         QString::fromStdString(picture.modeWords));
+    drawFitted(painter, QRectF(room.left(), room.top(), room.width(), line), typeSize,
+               QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
+                   QString::fromStdString(picture.modeWords));
     painter.setFont(sized(typeSize * 0.8));
     paintWindKey(painter, picture, winds, QPointF(room.left(), room.bottom() - line * 0.2), line * 0.8, tr("shot"));
     painter.restore();

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QRectF>
+#include <vector>
 
 #include "reports/card/FieldCardLayout.h"
 #include "reports/card/FieldCardPainter.h"
@@ -25,6 +26,12 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
 
 // The ladder as the picture beside a field card's table.
 CardPicture sightLadderPicture(SightPicture picture);
+
+// Where a point's label goes: `right` (its ground to the right of the point at x `pointX`) if
+// it lies within `bounds` clear of every rectangle `taken` (the dots and the labels placed
+// before), else the same to the left of the point, else a line lower or higher, stepping
+// further out; `right` when nothing near is clear.
+QRectF placeLabel(const QRectF& right, double pointX, const std::vector<QRectF>& taken, const QRectF& bounds);
 
 // The printed page: a square of this many points (6 in), without margins.
 inline constexpr double kSightPagePoints = 432.0;

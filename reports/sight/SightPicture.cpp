@@ -99,6 +99,8 @@ AimPoint aimPoint(const SightPicture& picture, double range, std::optional<doubl
     const bool beyondUp = std::fabs(p.up) > reticle.reach;
     const bool beyondRight = std::fabs(p.right) > reticle.reach;
     p.beyond = beyondUp || beyondRight;
+    if (p.beyond) p.dial = beyondUp ? elevation : right;
+    p.label = rangeText(range) + (p.beyond ? " (" + figure(p.dial) + ")" : "");
     p.x = std::clamp(-p.right, -reticle.reach, reticle.reach);
     p.y = std::clamp(-p.up, -reticle.reach, reticle.reach);
     p.words = pointWords(p, beyondUp, beyondRight, elevation, right, std::string(angleUnitName(reticle.unit)));

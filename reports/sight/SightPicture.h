@@ -50,7 +50,9 @@ struct AimPoint {
     double up = 0, right = 0;    // the hold as the reticle reads it, in its unit
     double x = 0, y = 0;         // where the target sits on the reticle, held within the reach
     bool beyond = false;         // beyond the reach: drawn at the edge with an arrow
+    double dial = 0;             // beyond: what the words dial (true, in the reticle's unit), by the arrow
     std::string words;           // "hold 1.2 up, 0.4 right"; "dial 3.2 mil, then hold 0.4 left"
+    std::string label;           // "365.8"; "1000 (9.7)" beyond the reach, with what is dialled
 };
 
 struct SightPicture {

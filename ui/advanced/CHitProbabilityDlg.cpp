@@ -198,7 +198,7 @@ void CHitProbabilityDlg::buildControls() {
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* sight = new QPushButton(tr("Si&ght Picture..."), this);
-    sight->setObjectName(QStringLiteral("sightPicture"));
+    setControlId(sight, kSightPicture);
     sight->setAutoDefault(false);
     connect(sight, &QPushButton::clicked, this,
             [this] { CSightPictureDlg::open(context(), shot(), shot().scope.unitSystem, this); });

@@ -140,8 +140,7 @@ void CFieldCardDlg::buildControls() {
     sheet_ = withId(new QComboBox(this), kSheet);
     sheet_->addItems(
         {QStringLiteral("One card"), QStringLiteral("Several on letter"), QStringLiteral("Several on A4")});
-    ladder_ = new QComboBox(this);
-    ladder_->setObjectName(QStringLiteral("sightLadder"));
+    ladder_ = withId(new QComboBox(this), kSightLadder);
     ladder_->addItem(tr("None"));
     for (const std::string& name : builtInReticleNames())
         ladder_->addItem(QString::fromStdString(reticleNamed(name).reticle->name));
@@ -186,8 +185,7 @@ void CFieldCardDlg::buildControls() {
             &CFieldCardDlg::onPrintSetup);
     connect(qobject_cast<QPushButton*>(control(kExport)), &QPushButton::clicked, this, &CFieldCardDlg::onExport);
     connect(qobject_cast<QPushButton*>(control(kClose)), &QPushButton::clicked, this, &QDialog::close);
-    auto* sight = new QPushButton(tr("&Sight Picture..."), this);
-    sight->setObjectName(QStringLiteral("sightPicture"));
+    auto* sight = withId(new QPushButton(tr("&Sight Picture..."), this), kSightPicture);
     sight->setAutoDefault(false);
     buttons->insertWidget(buttons->count() - 1, sight);
     connect(sight, &QPushButton::clicked, this, [this] {

@@ -26,7 +26,7 @@ bool isDialogWithPopupHelp(quint32 helpId) {
     for (const int templateId :
          {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
           ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate, FieldCardIds::kTemplate,
-          TruingIds::kTemplate, HitProbabilityIds::kTemplate})
+          TruingIds::kTemplate, HitProbabilityIds::kTemplate, SightPictureIds::kTemplate})
         if (helpId == dialogHelpId(templateId)) return true;
     return false;
 }

@@ -244,6 +244,8 @@ inline constexpr int kPrintPreview = 1031;
 inline constexpr int kPrintSetup = 1032;
 inline constexpr int kExport = 1033;
 inline constexpr int kClose = 1034;
+inline constexpr int kSightLadder = 1012;
+inline constexpr int kSightPicture = 1035;
 }  // namespace FieldCardIds
 
 // The Hit Probability window.
@@ -275,6 +277,7 @@ inline constexpr int kMessage = 1026;
 inline constexpr int kAssumed = 1027;
 inline constexpr int kClose = 1030;
 inline constexpr int kOk = 1031;
+inline constexpr int kSightPicture = 1032;
 }  // namespace HitProbabilityIds
 
 // The Library window.
@@ -296,5 +299,25 @@ inline constexpr int kExport = 1017;
 inline constexpr int kFromChronograph = 1018;  // kept for the chronograph's command
 inline constexpr int kClose = 1019;
 }  // namespace LibraryIds
+
+// The Sight Picture window.
+namespace SightPictureIds {
+inline constexpr int kTemplate = 175;
+inline constexpr int kReticle = 1001;
+inline constexpr int kReticleFile = 1002;
+inline constexpr int kMagnification = 1003;
+inline constexpr int kTrueAt = 1004;
+inline constexpr int kHoldMode = 1005;
+inline constexpr int kZeroRange = 1006;
+inline constexpr int kRanges = 1007;
+inline constexpr int kWinds = 1008;
+inline constexpr int kPreview = 1020;
+inline constexpr int kMessage = 1021;
+inline constexpr int kWords = 1022;
+inline constexpr int kPrint = 1030;
+inline constexpr int kPrintPreview = 1031;
+inline constexpr int kExport = 1032;
+inline constexpr int kClose = 1033;
+}  // namespace SightPictureIds
 
 }  // namespace vorlan

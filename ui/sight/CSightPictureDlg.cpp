@@ -112,13 +112,16 @@ void CSightPictureDlg::buildControls() {
     reticleRow->addWidget(reticle_, 1);
     reticleRow->addWidget(file);
     auto* form = new QFormLayout;
-    form->addRow(tr("Reticle"), reticleRow);
-    form->addRow(tr("Magnification"), magnification_);
-    form->addRow(tr("Second plane, true at"), trueAt_);
-    form->addRow(tr("Holds"), holdMode_);
-    form->addRow(metric ? tr("Zero dialled at (m)") : tr("Zero dialled at (yd)"), zeroRange_);
-    form->addRow(metric ? tr("Ranges (m)") : tr("Ranges (yd)"), ranges_);
-    form->addRow(metric ? tr("Winds (m/s)") : tr("Winds (mph)"), winds_);
+    // Each row's label takes the focus to its field with an access key of its own.
+    auto* reticleLabel = new QLabel(tr("&Reticle"), this);
+    reticleLabel->setBuddy(reticle_);
+    form->addRow(reticleLabel, reticleRow);
+    form->addRow(tr("&Magnification"), magnification_);
+    form->addRow(tr("Second plane, &true at"), trueAt_);
+    form->addRow(tr("&Holds"), holdMode_);
+    form->addRow(metric ? tr("&Zero dialled at (m)") : tr("&Zero dialled at (yd)"), zeroRange_);
+    form->addRow(metric ? tr("Ra&nges (m)") : tr("Ra&nges (yd)"), ranges_);
+    form->addRow(metric ? tr("&Winds (m/s)") : tr("&Winds (mph)"), winds_);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(message_);

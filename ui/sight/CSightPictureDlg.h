@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "reports/sight/SightPicture.h"
+#include "ui/common/ControlIds.h"
 #include "ui/common/ThemedDialog.h"
 
 class QComboBox;
@@ -22,25 +23,6 @@ class QPushButton;
 class QTimer;
 
 namespace vorlan {
-
-namespace SightPictureIds {
-inline constexpr int kTemplate = 175;
-inline constexpr int kReticle = 1001;
-inline constexpr int kReticleFile = 1002;
-inline constexpr int kMagnification = 1003;
-inline constexpr int kTrueAt = 1004;
-inline constexpr int kHoldMode = 1005;
-inline constexpr int kZeroRange = 1006;
-inline constexpr int kRanges = 1007;
-inline constexpr int kWinds = 1008;
-inline constexpr int kPreview = 1020;
-inline constexpr int kMessage = 1021;
-inline constexpr int kWords = 1022;
-inline constexpr int kPrint = 1030;
-inline constexpr int kPrintPreview = 1031;
-inline constexpr int kExport = 1032;
-inline constexpr int kClose = 1033;
-}  // namespace SightPictureIds
 
 class PagePrinter;
 class SightPreview;

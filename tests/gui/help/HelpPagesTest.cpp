@@ -112,9 +112,10 @@ void TestHelpPages::popupTextsAreSentences() {
         QVERIFY2(text.contains(QLatin1String(f.unit)), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String(" to ")), qPrintable(text + QStringLiteral(" (no range)")));
     }
-    for (int t : {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate,
-                  MaximumRangeIds::kTemplate, OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate,
-                  AdvancedIds::kTemplate, FieldCardIds::kTemplate, HitProbabilityIds::kTemplate})
+    for (int t :
+         {ColorChooserIds::kTemplate, MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate,
+          OpbzIds::kTemplate, ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate,
+          FieldCardIds::kTemplate, HitProbabilityIds::kTemplate, SightPictureIds::kTemplate})
         for (int id = 0; id < 33000; ++id) {
             const quint32 helpId = id ? controlHelpId(t, id) : dialogHelpId(t);
             if (!hasPopupHelpText(helpId)) continue;

@@ -5,15 +5,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWhatsThis>
 
+#include "app/CHiddenWindow.h"
+#include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryWindow.h"
@@ -22,6 +27,7 @@
 #include "tests/support/CalcTestLoads.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
 #include "ui/card/CFieldCardDlg.h"
+#include "ui/common/ContextHelp.h"
 #include "ui/common/ControlIds.h"
 #include "ui/sight/CSightPictureDlg.h"
 
@@ -37,6 +43,7 @@ private slots:
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308();
+        dialog->shot().targetRange = 400;
         dialog->updateData(false);
         dialog->onRangeTable();
         auto* table = qobject_cast<TrajectoryWindow*>(dialog->openTableWindows.last().data());
@@ -57,6 +64,7 @@ private slots:
         QCOMPARE(picture.scale, 1.2);
         QCOMPARE(picture.points.size(), std::size_t{4});
         QCOMPARE(picture.rangeUnit, std::string("m"));
+        QCOMPARE(picture.points.front().label, std::string("365.8"));  // the shot's 400 yd, as the words say it
         const QString words = window->controlAs<QPlainTextEdit>(kWords)->toPlainText();
         QVERIFY2(words.contains("\n400 m, 2.8 m/s wind: hold "), qPrintable(words));
 
@@ -80,20 +88,138 @@ private slots:
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308();
         dialog->updateData(false);
-        for (const int button : {MainDialogIds::kFieldCardButton, MainDialogIds::kHitProbabilityButton}) {
+        for (const auto& [button, sight] :
+             {std::pair(MainDialogIds::kFieldCardButton, FieldCardIds::kSightPicture),
+              std::pair(MainDialogIds::kHitProbabilityButton, HitProbabilityIds::kSightPicture)}) {
             QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(button)), Qt::LeftButton);
             QWidget* opened = QApplication::activeModalWidget();
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->isVisible() && (qobject_cast<CFieldCardDlg*>(w) || qobject_cast<CHitProbabilityDlg*>(w)))
                     opened = w;
             QVERIFY(opened);
-            opened->findChild<QPushButton*>("sightPicture")->click();
+            static_cast<ThemedDialog*>(opened)->controlAs<QPushButton>(sight)->click();
             auto* window = testing::newestShown<CSightPictureDlg>();
             QVERIFY(window);
             QVERIFY2(window->picture().has_value(), qPrintable(window->message()));
             window->close();
             opened->close();
         }
+    }
+
+    // F1 shows the text of the control under the pointer, the window's own on its background.
+    void f1NamesTheControlUnderThePointer() {
+        testing::Harness harness;
+        CHiddenWindow hidden;
+        harness.context.help = &hidden;
+        CSightPictureDlg window(harness.context, testing::load308(), UnitSystem::Imperial);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const int id : {kReticle, kReticleFile, kMagnification, kTrueAt, kHoldMode, kRanges, kWinds, kPreview,
+                             kWords, kPrint, kPrintPreview, kExport, kClose}) {
+            QWidget* control = window.control(id);
+            QVERIFY(control);
+            QCursor::setPos(control->mapToGlobal(control->rect().center()));
+            QTest::keyClick(&window, Qt::Key_F1);
+            QCOMPARE(hidden.lastPopupHelpId(), controlHelpId(kTemplate, id));
+            QVERIFY2(hasPopupHelpText(hidden.lastPopupHelpId()), qPrintable(QString::number(id)));
+            QWhatsThis::hideText();
+        }
+        QCursor::setPos(window.mapToGlobal(QPoint(2, window.height() - 2)));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(hidden.lastPopupHelpId(), dialogHelpId(kTemplate));
+        QVERIFY(hasPopupHelpText(dialogHelpId(kTemplate)));
+        harness.context.help = nullptr;
+    }
+
+    // A label goes right of its point, else left of it, else a line lower, then higher: never
+    // over a dot or a label placed before (points close together at a low hold), nor out of
+    // the picture.
+    void labelsKeepClearOfEachOther() {
+        const QRectF right(110, 90, 30, 12), left(60, 90, 30, 12);  // the point at x 100
+        const QRectF dot(96, 92, 8, 8);
+        const struct {
+            std::vector<QRectF> taken;
+            QRectF placed;
+        } cases[] = {
+            {{dot}, right},
+            {{dot, right}, left},
+            {{dot, right, left, QRectF(50, 102, 100, 12)}, right.translated(0, -12)},
+            {{dot, QRectF(50, 60, 100, 72)}, right.translated(0, 48)},
+            {{dot, right, left}, right.translated(0, 12)},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(placeLabel(right, 100, c.taken, QRectF(0, 0, 200, 200)), c.placed);
+            for (const QRectF& t : c.taken) QVERIFY(!t.intersects(c.placed));
+        }
+        // Nothing goes out of the picture: a label that would run off its right goes left.
+        QCOMPARE(placeLabel(right, 100, {dot}, QRectF(0, 0, 130, 200)), left);
+    }
+
+    // The picture in pixels against its closed form: the scope's circle 0.4 of the side about
+    // the centre, each point where its x and y say at (radius / field) pixels a unit, a wind's
+    // dots filled with one colour a wind, the shot's ring hollow, the hold mode said at the foot.
+    void thePixelsAreWhereTheNumbersSay() {
+        ShotParameters shot = testing::load308();
+        shot.targetRange = 450;
+        shot.crosswind = 7;
+        SightRequest request;
+        request.reticle = *reticleNamed("mil-dot").reticle;
+        request.ranges = {300, 500};
+        request.winds = {5, 10};
+        request.mode = HoldMode::HoldAll;
+        const SightPicture picture = sightPicture(shot, request);
+        QImage image(800, 800, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintSightPicture(painter, picture, QRectF(0, 0, 800, 800));
+        }
+        const auto pixel = [&](double x, double y) { return image.pixelColor(qRound(x), qRound(y)); };
+        const auto grey = [](const QColor& c) {
+            return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) < 20;
+        };
+        const double radius = 320, perUnit = radius / picture.reticle.field, diagonal = radius / std::sqrt(2.0);
+        for (const auto& [dx, dy] : {std::pair(1, -1), std::pair(-1, -1), std::pair(1, 1), std::pair(-1, 1)}) {
+            const QColor ring = pixel(400 + dx * diagonal, 400 + dy * diagonal);
+            QVERIFY2(grey(ring) && ring.value() < 110, qPrintable(ring.name()));
+            QCOMPARE(pixel(400 + dx * (diagonal - 12), 400 + dy * (diagonal - 12)), QColor(Qt::white));
+        }
+        std::map<double, QColor> windColours;
+        QCOMPARE(picture.points.size(), std::size_t{5});
+        for (const AimPoint& p : picture.points) {
+            const QColor at = pixel(400 + p.x * perUnit, 400 - p.y * perUnit);
+            if (!p.wind) {
+                QVERIFY2(at.red() < 150 || at.green() > 100, qPrintable(at.name()));  // hollow
+                continue;
+            }
+            QVERIFY2(!grey(at), qPrintable(at.name()));
+            const auto [known, added] = windColours.emplace(*p.wind, at);
+            QCOMPARE(known->second, at);
+        }
+        QCOMPARE(windColours.size(), std::size_t{2});
+        QVERIFY(windColours[5] != windColours[10]);
+        // Each range's label in its point's colour, within a few of its letters of the point.
+        const auto near = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60;
+        };
+        for (const AimPoint& p : picture.points) {
+            if (p.wind && *p.wind != 5) continue;
+            const QPointF at(400 + p.x * perUnit, 400 - p.y * perUnit);
+            const QColor colour = p.wind ? windColours[5] : pixel(at.x() + 1.6 * 6.4, at.y());
+            int inked = 0;
+            for (int y = -50; y <= 50; ++y)
+                for (int x = -80; x <= 80; ++x) {
+                    bool onDot = false;
+                    for (const AimPoint& q : picture.points)
+                        onDot |= std::hypot(at.x() + x - 400 - q.x * perUnit, at.y() + y - 400 + q.y * perUnit) < 12;
+                    inked += !onDot && near(pixel(at.x() + x, at.y() + y), colour);
+                }
+            QVERIFY2(inked > 20, qPrintable(QString::fromStdString(p.label) + ": " + QString::number(inked)));
+        }
+        int dark = 0;  // "Hold everything" at the foot's left
+        for (int y = 730; y < 762; ++y)
+            for (int x = 16; x < 400; ++x) dark += image.pixelColor(x, y).value() < 100;
+        QVERIFY2(dark > 50, qPrintable(QString::number(dark)));
     }
 
     void printsOneSquarePage() {
@@ -113,7 +239,7 @@ private slots:
         CFieldCardDlg window(harness.context, testing::load308(), UnitSystem::Metric, "");
         window.show();
         QVERIFY(!window.picture());
-        auto* ladder = window.findChild<QComboBox*>("sightLadder");
+        auto* ladder = window.controlAs<QComboBox>(FieldCardIds::kSightLadder);
         ladder->setCurrentIndex(ladder->findText("Mil grid"));
         window.controlAs<QLineEdit>(FieldCardIds::kRanges)->setText("300:500:100");
         QVERIFY2(window.card().has_value(), qPrintable(window.message()));

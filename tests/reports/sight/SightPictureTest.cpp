@@ -115,6 +115,16 @@ TEST(SightPicture, PointsAreTheTablesHolds) {
             if (!p.beyond) {
                 EXPECT_EQ(std::pair(p.x, p.y), std::pair(-p.right, -p.up));
             }
+            // A ladder without winds is flown without wind; the words go the way the holds go.
+            if (c.winds.empty() && p.wind) {
+                EXPECT_EQ(*p.wind, 0.0);
+            }
+            for (const auto& [hold, ways] :
+                 {std::pair(p.up, std::pair(" up", " down")), std::pair(p.right, std::pair(" right", " left"))}) {
+                if (!p.beyond && std::fabs(hold) > 0.06) {
+                    EXPECT_NE(p.words.find(hold > 0 ? ways.first : ways.second), std::string::npos) << p.words;
+                }
+            }
         }
     }
 }
@@ -136,10 +146,22 @@ TEST(SightPicture, HoldBeyondTheReachIsClampedAndSaid) {
     EXPECT_EQ(p.y, -5.0);
     EXPECT_NEAR(p.x, -right, 1e-6);
     EXPECT_EQ(p.words, cFormat("dial %.1f mil, then hold %.1f %s", up, std::fabs(right), right > 0 ? "right" : "left"));
+    EXPECT_NEAR(p.dial, up, 1e-4);
+    EXPECT_EQ(p.label, cFormat("1000 (%.1f)", up));
+    // Second plane at 10x, true at 12x: the hold it reads shrinks, what is dialled does not.
+    SightRequest second = request;
+    second.trueMagnification = 12;
+    const SightPicture read = sightPicture(shot, second);
+    const AimPoint& s = read.points.at(0);
+    EXPECT_NEAR(s.up, up / 1.2, 1e-4);
+    EXPECT_NEAR(s.dial, up, 1e-4);
+    const std::string dial = cFormat("dial %.1f mil,", up);
+    EXPECT_EQ(s.words.substr(0, dial.size()), dial);
 
     SightRequest near = request;
     near.mode = HoldMode::DialElevation;  // the elevation dialled: the wind alone is held
-    const AimPoint& held = sightPicture(shot, near).points.at(0);
+    const SightPicture dialled = sightPicture(shot, near);
+    const AimPoint& held = dialled.points.at(0);
     EXPECT_FALSE(held.beyond);
     EXPECT_EQ(held.words, cFormat("hold %.1f %s", std::fabs(right), right > 0 ? "right" : "left"));
 }
