@@ -267,7 +267,7 @@ void TestDarkTheme::exportKeepsTheDesignedColours() {
     shot.targetRange = 600;
     ChartScene scene;
     scene.series.assign(6, chartSeries(shot, RangeTableReport(shot)));  // the own shot and five overlays
-    scene.series[0].hitCurve = {{100, 1.0}, {400, 0.8}, {700, 0.3}};
+    scene.series[0].hitCurve = {{100, 1.0, 0.0}, {400, 0.8, 0.0}, {700, 0.3, 0.0}};
     scene.series[0].hitLevel = 0.9;
     scene.series[0].ethicalRange = 300;
     scene.observations = {{500, -50, 5}, {600, 1800, 20, true}};
