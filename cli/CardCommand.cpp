@@ -27,7 +27,8 @@ struct CardFlags {
     std::string layout = "pocket";
     std::string sheet;  // empty: one card on a page of its own size
     std::string output;
-    std::string reticle;  // empty: no sight picture beside the table
+    std::string reticle;                                     // empty: no sight picture beside the table
+    std::optional<double> magnification, trueMagnification;  // the ladder's scope
     UnitSystem system = UnitSystem::Imperial;
     bool text = false;
     bool csv = false;
@@ -106,6 +107,8 @@ void runCard(const CardFlags& flags) {
         throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
     if (!flags.reticle.empty() && flags.output.empty())
         throw UsageError("--reticle draws beside the table: give -o FILE");
+    if (flags.reticle.empty() && (flags.magnification || flags.trueMagnification))
+        throw UsageError("--magnification and --true-magnification set the ladder's scope: give --reticle");
     const ShotParameters shot = loadShot(flags.path);
     const FieldCard card = fieldCard(shot, requestOf(flags, shot));
     const FittedCard fitted = fitFieldCard(card);
@@ -114,7 +117,8 @@ void runCard(const CardFlags& flags) {
     if (!flags.reticle.empty()) {
         const ReticleRead read = reticleNamed(flags.reticle);
         std::string problem = read.problem;
-        if (read.reticle) ladder = cardLadder(shot, card, *read.reticle, problem);
+        if (read.reticle)
+            ladder = cardLadder(shot, card, *read.reticle, problem, flags.magnification, flags.trueMagnification);
         if (!ladder) throw UsageError(problem);
     }
     if (flags.csv)
@@ -163,6 +167,12 @@ void addCardCommand(CLI::App& app) {
                      "With -o, a pocket or half card: the sight picture's ladder on this reticle (a built-in name "
                      "or a reticle file) beside the table")
         ->check(given());
+    command->add_option("--magnification", flags->magnification, "With --reticle: the magnification in use")
+        ->check(numberWithin(1.0, kSightMaxMagnification));
+    command
+        ->add_option("--true-magnification", flags->trueMagnification,
+                     "With --reticle: makes the reticle second focal plane, true at this magnification")
+        ->check(numberWithin(1.0, kSightMaxMagnification));
     command->callback([flags] { runCard(*flags); });
 }
 

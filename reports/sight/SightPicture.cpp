@@ -152,13 +152,17 @@ SightPicture sightPicture(const ShotParameters& shot, const SightRequest& r) {
 }
 
 std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCard& card, const Reticle& reticle,
-                                       std::string& problem) {
+                                       std::string& problem, std::optional<double> magnification,
+                                       std::optional<double> trueMagnification) {
     SightRequest request;
     request.reticle = reticle;
     request.units = card.request.units;
     request.winds = card.request.winds;
     request.mode = HoldMode::HoldAll;
-    if (reticle.plane == FocalPlane::Second) request.magnification = reticle.trueMagnification;
+    request.trueMagnification = trueMagnification;
+    if (reticle.plane == FocalPlane::Second || trueMagnification)
+        request.magnification = trueMagnification.value_or(reticle.trueMagnification);
+    if (magnification) request.magnification = *magnification;
     for (const FieldCardRow& row : card.rows)
         if (std::find(request.ranges.begin(), request.ranges.end(), row.range) == request.ranges.end())
             request.ranges.push_back(row.range);

@@ -73,13 +73,15 @@ std::string sightRequestProblem(const SightRequest& request);
 // The picture of a checked shot and request.
 SightPicture sightPicture(const ShotParameters& shot, const SightRequest& request);
 
-// The ladder of a field card: its rows' ranges and its winds on the reticle (as made: a
-// second-plane one at the magnification it is true at), every hold from the zero. None, with
-// the reason in `problem`, when the card's rows or winds are more than a picture holds.
+// The ladder of a field card: its rows' ranges and its winds on the reticle, every hold from
+// the zero; at `magnification` (none: a second-plane reticle at the one it is true at), and
+// with `trueMagnification` made second plane, true there. None, with the reason in `problem`,
+// when the card's rows or winds are more than a picture holds.
 struct FieldCard;
 inline constexpr double kCardLadderShare = 0.4;  // of the card's width (FieldCardRequest::pictureShare)
 std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCard& card, const Reticle& reticle,
-                                       std::string& problem);
+                                       std::string& problem, std::optional<double> magnification = std::nullopt,
+                                       std::optional<double> trueMagnification = std::nullopt);
 
 // One line a point: range, wind ("shot" for the shot's own), up, right (LF ends).
 std::string sightCsv(const SightPicture& picture);

@@ -194,6 +194,13 @@ TEST(SightPicture, CardLadderIsTheCardsHolds) {
     const double text = fitted.width() - 2.0 * fitted.paper.margin;
     EXPECT_DOUBLE_EQ(fitted.pictureWidth, 0.4 * text);
     EXPECT_LE(fitted.lineWidth * kCardCharAdvance * fitted.typeSize, text - fitted.pictureWidth);
+    // At 10x on a scope true at 12x each mark spans 12/10 as much: every hold reads 10/12 as large.
+    const std::optional<SightPicture> scoped = cardLadder(shot, card, reticleOf("mil-grid"), problem, 10.0, 12.0);
+    ASSERT_TRUE(scoped) << problem;
+    for (std::size_t i = 1; i < scoped->points.size(); ++i) {
+        EXPECT_NEAR(scoped->points[i].up, ladder->points[i].up / 1.2, 1e-9);
+        EXPECT_NEAR(scoped->points[i].right, ladder->points[i].right / 1.2, 1e-9);
+    }
     request.layout = CardLayout::Page;
     EXPECT_EQ(cardRequestProblem(request), "A picture goes beside the table of a pocket or half card only.");
 }
