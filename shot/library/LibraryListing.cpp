@@ -130,7 +130,7 @@ LibraryListing listLibrary(const std::string& folder) {
 
 std::string defaultLibraryFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
-    // The base directory specification: a relative path there is to be ignored.
+    // The desktop's folder rules ignore a relative XDG_DATA_HOME.
     std::string base = data && data[0] == '/' ? data : std::string();
     if (base.empty()) {
         const char* home = std::getenv("HOME");

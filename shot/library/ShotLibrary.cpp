@@ -132,6 +132,14 @@ ShotLibrary::Outcome ShotLibrary::changedLine(const LibraryLoad& load, std::stri
     return writeChecked(load.file, withKeyLine(bytes, key, value, key != kNameKey), load.stamp);
 }
 
+ShotLibrary::Outcome ShotLibrary::moveToTrash(const LibraryLoad& load, const Trash& trash) {
+    std::string bytes;
+    if (const Outcome read = readLoadBytes(pathOf(load.file), load.file, bytes); !read) return read;
+    if (std::string why = trash(pathOf(load.file)); !why.empty())
+        return {Result::NotTrashed, {}, std::move(why), load.file, {}};
+    return {};
+}
+
 ShotLibrary::Outcome ShotLibrary::duplicate(const LibraryLoad& load) {
     std::string bytes;
     if (const FileOutcome read = readRegularFile(pathOf(load.file), bytes); !read) return failed(read.error);

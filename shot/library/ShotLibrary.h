@@ -6,6 +6,7 @@
 // had when it was read: a file changed since then (by another window or program) is left
 // alone and the change told. Deleting is the desktop's own: it moves the file to the trash.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,10 +25,10 @@ public:
     LibraryListing list() const { return listLibrary(folder_); }
 
     struct Outcome {
-        enum class Result { Done, ChangedSinceRead, NotAShotFile, UnreadableLine, FileFailed };
+        enum class Result { Done, ChangedSinceRead, NotAShotFile, UnreadableLine, FileFailed, NotTrashed };
         Result result = Result::Done;
         FileOutcome file;      // the system's reason when FileFailed
-        std::string problem;   // the first line that does not read whole, when UnreadableLine
+        std::string problem;   // the first line that does not read whole (UnreadableLine); why not (NotTrashed)
         std::string fileName;  // the load's file in the folder, as it now is
         FileStamp stamp;       // the load's file as written
         explicit operator bool() const { return result == Result::Done; }
@@ -47,6 +48,10 @@ public:
     Outcome importFile(const std::string& source);
     // A copy of the load at `target`, replacing what is there.
     Outcome exportLoad(const LibraryLoad& load, const std::string& target);
+    // The load's regular file handed to `trash` (the desktop's trash, never a plain unlink),
+    // which answers an empty text or why it could not take it; a file gone is told as changed.
+    using Trash = std::function<std::string(const std::string& path)>;
+    Outcome moveToTrash(const LibraryLoad& load, const Trash& trash);
     // The shot the load's file holds now, each line read whole (a file gone is told as
     // changed since it was read); the outcome's stamp is the file's as read.
     Outcome readLoad(const LibraryLoad& load, ShotParameters& shot) const;

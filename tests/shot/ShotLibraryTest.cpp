@@ -116,6 +116,20 @@ TEST_F(LibraryFolder, ChangedSinceReadIsRefused) {
     EXPECT_EQ(library.rename(read, "renamed").result, ShotLibrary::Outcome::Result::ChangedSinceRead);
     EXPECT_EQ(bytesOf("load.vxf"), afterFirst);
     EXPECT_TRUE(library.save("load.vxf", shot, first.stamp));
+    // The trash takes the load's own file; what it refuses is told, a file gone is a change.
+    std::vector<std::string> trashed;
+    const auto trash = [&](const std::string& path) {
+        trashed.push_back(path);
+        return std::string(trashed.size() == 1 ? "full" : "");
+    };
+    const ShotLibrary::Outcome refused = library.moveToTrash(read, trash);
+    EXPECT_EQ(refused.result, ShotLibrary::Outcome::Result::NotTrashed);
+    EXPECT_EQ(refused.problem, "full");
+    EXPECT_TRUE(library.moveToTrash(read, trash));
+    EXPECT_EQ(trashed, std::vector<std::string>(2, (dir / "load.vxf").string()));
+    fs::remove(dir / "load.vxf");
+    EXPECT_EQ(library.moveToTrash(read, trash).result, ShotLibrary::Outcome::Result::ChangedSinceRead);
+    EXPECT_EQ(trashed.size(), 2u);
 }
 
 // Duplicate, rename, move, import and export change the load's own lines and keep every other

@@ -217,6 +217,9 @@ QString LibraryModel::told(const ShotLibrary::Outcome& outcome, const QString& w
             return tr("%1: the file is not a shot file (it holds no shot-file line).").arg(what);
         case Result::UnreadableLine:
             return tr("%1: %2").arg(what, fromText(outcome.problem));
+        case Result::NotTrashed:
+            return tr("%1: \"%2\" could not be moved to the trash (%3).")
+                .arg(what, lastFile_, fromText(outcome.problem));
         case Result::FileFailed:
             break;
     }
@@ -246,13 +249,14 @@ QString LibraryModel::moveToRifle(const LibraryLoad& load, const QString& rifle)
 }
 
 QString LibraryModel::moveToTrash(const LibraryLoad& load) {
-    QFile file(pathOf(load));
+    const LibraryLoad copy = load;
+    const auto desktopTrash = [](const std::string& path) {
+        return QFile::moveToTrash(fromFileName(path)) ? std::string()
+                                                      : tr("the desktop's trash did not take it").toStdString();
+    };
+    const QString told = this->told(library_.moveToTrash(copy, desktopTrash), tr("Not deleted"));
     lastFile_.clear();
-    const bool moved = file.moveToTrash();
-    const QString reason = file.errorString();
-    refresh();
-    if (moved) return {};
-    return tr("Not deleted: \"%1\" could not be moved to the trash (%2).").arg(fromFileName(load.file), reason);
+    return told;
 }
 
 bool isProfilePath(const QString& path) { return path.endsWith(QStringLiteral(".a7p"), Qt::CaseInsensitive); }
