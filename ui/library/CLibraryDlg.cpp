@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "reports/common/FileNames.h"
 #include "shot/PreferencesFile.h"
 #include "shot/ShotCheck.h"
 #include "ui/common/CColorBtn.h"
@@ -24,8 +25,6 @@ namespace vorlan {
 using namespace LibraryIds;
 
 namespace {
-
-std::string toFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 constexpr int kLeastNameWidth = 220;  // pixels: a load's name and its rifle's stay readable
 

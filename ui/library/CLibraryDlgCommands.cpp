@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 #include "reports/common/FileDialog.h"
+#include "reports/common/FileNames.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PreferencesFile.h"
 #include "shot/ShotCheck.h"
@@ -20,7 +21,6 @@ namespace vorlan {
 namespace {
 
 QString fromText(const std::string& text) { return QString::fromStdString(text); }
-QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 const QStringList kShotFilter{QStringLiteral("VXF Files (*.vxf)")};
 QStringList profileFilter() { return {CLibraryDlg::tr("A7P Profiles (*.a7p)")}; }

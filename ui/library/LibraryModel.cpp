@@ -8,6 +8,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
+#include "reports/common/FileNames.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
 #include "shot/profiles/A7pFile.h"
@@ -16,8 +17,6 @@ namespace vorlan {
 
 namespace {
 
-std::string toFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 QString fromText(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int kSettleMilliseconds = 150;

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <cerrno>
 
+#include "reports/common/FileNames.h"
 #include "reports/common/Theme.h"
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
@@ -22,9 +23,6 @@
 namespace vorlan {
 
 namespace {
-
-std::string toFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromFileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 constexpr std::string_view kShotExtension = ".vxf";
 
