@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -27,6 +26,7 @@
 #include "shot/ShotCheck.h"
 #include "ui/common/ControlIds.h"
 #include "ui/common/PagePrinter.h"
+#include "ui/common/TypingPause.h"
 #include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
@@ -34,8 +34,6 @@ namespace vorlan {
 using namespace FieldCardIds;
 
 namespace {
-
-constexpr int kPauseMs = 250;  // after the last keystroke, before the card is made again
 
 QString joined(const std::vector<double>& numbers) {
     QStringList texts;
@@ -204,10 +202,7 @@ void CFieldCardDlg::buildControls() {
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
 
-    pause_ = new QTimer(this);
-    pause_->setSingleShot(true);
-    pause_->setInterval(kPauseMs);
-    connect(pause_, &QTimer::timeout, this, &CFieldCardDlg::rebuild);
+    typing_ = new TypingPause(this, [this] { rebuild(); });
     for (QLineEdit* edit : {ranges_, winds_, temperatures_})
         connect(edit, &QLineEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
     connect(targets_, &QPlainTextEdit::textChanged, this, &CFieldCardDlg::scheduleRebuild);
@@ -254,13 +249,10 @@ void CFieldCardDlg::onUnitsChanged(int index) {
     rebuild();
 }
 
-void CFieldCardDlg::scheduleRebuild() {
-    stale_ = true;
-    pause_->start();
-}
+void CFieldCardDlg::scheduleRebuild() { typing_->typed(); }
 
 const std::optional<FittedCard>& CFieldCardDlg::card() {
-    if (stale_) rebuild();
+    typing_->ask();
     return card_;
 }
 
@@ -272,8 +264,7 @@ std::optional<SheetPlan> CFieldCardDlg::sheet() const {
 }
 
 void CFieldCardDlg::rebuild() {
-    pause_->stop();
-    stale_ = false;
+    typing_->made();
     card_.reset();
     FieldCardRequest request;
     request.units = units_->currentIndex() == 1 ? UnitSystem::Metric : UnitSystem::Imperial;

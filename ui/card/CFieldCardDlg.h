@@ -24,12 +24,12 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace vorlan {
 
 class FieldCardPreview;
 class PagePrinter;
+class TypingPause;
 
 class CFieldCardDlg : public ThemedDialog {
     Q_OBJECT
@@ -78,10 +78,9 @@ private:
     QLabel* message_;
     FieldCardPreview* preview_;
     QList<QPushButton*> cardCommands_;  // print, preview and export: only with a card
-    QTimer* pause_;
+    TypingPause* typing_;
     std::optional<FittedCard> card_;
     std::optional<CardPicture> picture_;
-    bool stale_ = true;
     std::unique_ptr<PagePrinter> printing_;
 };
 

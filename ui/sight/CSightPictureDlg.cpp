@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "reports/card/FieldCard.h"
@@ -21,14 +20,13 @@
 #include "shot/ShotCheck.h"
 #include "shot/TextNumbers.h"
 #include "ui/common/PagePrinter.h"
+#include "ui/common/TypingPause.h"
 
 namespace vorlan {
 
 using namespace SightPictureIds;
 
 namespace {
-
-constexpr int kPauseMs = 250;  // after the last keystroke, before the picture is drawn again
 
 std::optional<double> typedNumber(const QLineEdit* edit) { return wholeNumber(edit->text().toStdString()); }
 
@@ -134,10 +132,7 @@ void CSightPictureDlg::buildControls() {
     layout->addLayout(buildButtons());
     resize(1000, 620);
 
-    pause_ = new QTimer(this);
-    pause_->setSingleShot(true);
-    pause_->setInterval(kPauseMs);
-    connect(pause_, &QTimer::timeout, this, &CSightPictureDlg::rebuild);
+    typing_ = new TypingPause(this, [this] { rebuild(); });
     for (QLineEdit* edit : {magnification_, trueAt_, zeroRange_, ranges_, winds_})
         connect(edit, &QLineEdit::textChanged, this, &CSightPictureDlg::scheduleRebuild);
     for (QComboBox* box : {reticle_, holdMode_})
@@ -190,13 +185,10 @@ bool CSightPictureDlg::addReticleFile(const QString& path) {
     return true;
 }
 
-void CSightPictureDlg::scheduleRebuild() {
-    stale_ = true;
-    pause_->start();
-}
+void CSightPictureDlg::scheduleRebuild() { typing_->typed(); }
 
 const std::optional<SightPicture>& CSightPictureDlg::picture() {
-    if (stale_) rebuild();
+    typing_->ask();
     return picture_;
 }
 
@@ -232,8 +224,7 @@ std::optional<SightRequest> CSightPictureDlg::request(std::string& problem) cons
 }
 
 void CSightPictureDlg::rebuild() {
-    pause_->stop();
-    stale_ = false;
+    typing_->made();
     picture_.reset();
     zeroRange_->setEnabled(holdMode_->currentIndex() == static_cast<int>(HoldMode::DialZero));
     std::string problem;

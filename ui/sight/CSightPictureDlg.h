@@ -20,11 +20,11 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace vorlan {
 
 class PagePrinter;
+class TypingPause;
 class SightPreview;
 
 class CSightPictureDlg : public ThemedDialog {
@@ -68,9 +68,8 @@ private:
     QPlainTextEdit* words_;
     SightPreview* preview_;
     QList<QPushButton*> pictureCommands_;
-    QTimer* pause_;
+    TypingPause* typing_;
     std::optional<SightPicture> picture_;
-    bool stale_ = true;
     std::unique_ptr<PagePrinter> printing_;
 };
 
