@@ -3,12 +3,17 @@
 
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <optional>
 
+#include "reports/common/FileDialog.h"
 #include "shot/ShotFile.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/common/ControlIds.h"
@@ -52,6 +57,7 @@ private slots:
     void icaoLeavesAUsableShot();
     void pressureBoundsFollowTheStationBox();
     void aFailedZeroIsToldAndNotWrittenBack();
+    void theFileDialogAsksForWhatIsRequested();
 };
 
 void TestFileFaults::failuresAreTold_data() {
@@ -273,6 +279,35 @@ void TestFileFaults::aFailedZeroIsToldAndNotWrittenBack() {
     QCOMPARE(dlg->edit(kMuzzleAngleEdit)->text(), angle);
     click(*dlg, kAirDensityButton);  // the next command is not refused
     QVERIFY(h.messages.isEmpty());
+}
+
+// The desktop's own file dialog opens for a file to read, a file to write or a folder, as asked
+// (each answered by Cancel, which chooses nothing).
+void TestFileFaults::theFileDialogAsksForWhatIsRequested() {
+    const struct {
+        FileRequest::Kind kind;
+        QFileDialog::AcceptMode accept;
+        QFileDialog::FileMode mode;
+    } cases[] = {{FileRequest::Kind::Open, QFileDialog::AcceptOpen, QFileDialog::AnyFile},
+                 {FileRequest::Kind::Save, QFileDialog::AcceptSave, QFileDialog::AnyFile},
+                 {FileRequest::Kind::Folder, QFileDialog::AcceptOpen, QFileDialog::Directory}};
+    for (const auto& c : cases) {
+        FileRequest request;
+        request.kind = c.kind;
+        std::optional<std::pair<QFileDialog::AcceptMode, QFileDialog::FileMode>> seen;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                seen.emplace(dialog->acceptMode(), dialog->fileMode());
+                dialog->reject();
+            }
+        });
+        poll.start(10);
+        QCOMPARE(runFileDialog(nullptr, request), QString());
+        QVERIFY(seen);
+        QCOMPARE(seen->first, c.accept);
+        QCOMPARE(seen->second, c.mode);
+    }
 }
 
 QTEST_MAIN(TestFileFaults)

@@ -119,6 +119,22 @@ TEST(ChronoSession, StatedFiguresThatDisagreeAreTold) {
     EXPECT_EQ(metricNotes[0], "The file's standard deviation 3.1 m/s differs from the computed 2.7 m/s");
 }
 
+// The edge of a stated figure's rounding: a figure half a printed step from the computed one
+// is the same figure (3.1 printed for 3.05); one 5 % of a step beyond is not.
+TEST(ChronoSession, StatedFigureToldOnlyBeyondItsRounding) {
+    const struct {
+        double computedSd;
+        bool told;
+    } cases[] = {{3.05, false}, {3.0501, false}, {3.15, false}, {3.0475, true}, {3.1525, true}, {3.2, true}};
+    ChronoSession session;
+    session.unit = "ft/s";
+    session.statedSd = StatedFigure{3.1, 0.05};
+    for (const auto& c : cases) {
+        const ChronoStats stats{5, 1370.0, c.computedSd, 7.0};
+        EXPECT_EQ(statedFigureNotes(session, stats).size(), c.told ? 1u : 0u) << c.computedSd;
+    }
+}
+
 // What cannot give a mean and an SD is refused with its reason; nothing else is read.
 TEST(ChronoSession, RefusesWhatHasNoStatistics) {
     const struct {
