@@ -40,13 +40,19 @@ void addBcCommand(CLI::App& app) {
     auto near = std::make_shared<double>(0.0);
     auto far = std::make_shared<double>(0.0);
     auto distance = std::make_shared<double>(0.0);
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    addUnitSystemOption(command, *units, "the readings in m/s and metres", false);
     const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
     const CLI::Validator distanceBounds = numberWithin(1, 5000);
-    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s")->check(nearBounds);
-    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s")->check(farBounds);
+    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s (m/s in metric)")
+                           ->transform(typedWithin(Quantity::Velocity, *units, 1, 5000));
+    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s (m/s in metric)")
+                          ->transform(typedWithin(Quantity::Velocity, *units, 0, 5000));
+    // The distance between the chronographs is short: feet, or metres.
     auto* distanceOption =
-        command->add_option("--distance", *distance, "Distance between the chronographs, ft")->check(distanceBounds);
+        command->add_option("--distance", *distance, "Distance between the chronographs, ft (metres in metric)")
+            ->transform(typedWithin(Quantity::Altitude, *units, 1, 5000));
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);

@@ -19,18 +19,27 @@ void addCalcCommand(CLI::App& app) {
     auto* command = app.add_subcommand("calc", "Energy, velocity or weight from the other two, with the power factor");
     auto mode = std::make_shared<std::string>();
     auto calculator = std::make_shared<EvwCalculator>();
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
+    addUnitSystemOption(command, *units, "m/s, grams and joules", false);
     command->add_option("--mode", *mode, "What to compute: energy, velocity or weight")
         ->required()
         ->check(CLI::IsMember({"energy", "velocity", "weight"}));
-    command->add_option("--velocity", calculator->velocity, "Velocity, ft/s")->check(notNegative());
-    command->add_option("--weight", calculator->weight, "Bullet weight, grains")->check(notNegative());
-    command->add_option("--energy", calculator->energy, "Energy, ft-lb")->check(notNegative());
+    command->add_option("--velocity", calculator->velocity, "Velocity, ft/s (m/s in metric)")
+        ->transform(typedNotNegative(Quantity::Velocity, *units));
+    command->add_option("--weight", calculator->weight, "Bullet weight, grains (grams in metric)")
+        ->transform(typedNotNegative(Quantity::Weight, *units));
+    command->add_option("--energy", calculator->energy, "Energy, ft-lb (joules in metric)")
+        ->transform(typedNotNegative(Quantity::Energy, *units));
     command->callback([=] {
         calculator->mode = static_cast<int>(kModes.at(*mode));
         if (!calculator->calculate()) throw NoResult("no " + *mode + " for these values (a division by zero)");
-        printValue(std::cout, "velocity", cFormat("%g", calculator->velocity));
-        printValue(std::cout, "weight", cFormat("%g", calculator->weight));
-        printValue(std::cout, "energy", cFormat("%g", calculator->energy));
+        const auto shown = [&](double value, Quantity quantity) {
+            return cFormat("%g", shownIn(value, quantity, *units));
+        };
+        printValue(std::cout, "velocity", shown(calculator->velocity, Quantity::Velocity));
+        printValue(std::cout, "weight", shown(calculator->weight, Quantity::Weight));
+        printValue(std::cout, "energy", shown(calculator->energy, Quantity::Energy));
+        // The power factor is grains times ft/s over 1000 whatever the units: a class's threshold.
         printValue(std::cout, "power_factor", cFormat("%g", calculator->powerFactor));
     });
 }

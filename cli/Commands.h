@@ -13,6 +13,7 @@
 
 #include "engine/Units.h"
 #include "shot/ShotParameters.h"
+#include "shot/Units.h"
 
 namespace vorlan::cli {
 
@@ -59,8 +60,19 @@ CLI::Validator given();
 
 // "metric" or "imperial", in any case; none for any other text.
 std::optional<UnitSystem> unitSystemNamed(std::string_view text);
-// The units a command prints in: --units metric|imperial, and --metric, its older spelling.
-void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans);
+// The units a command prints in: --units metric|imperial, and with `metricFlag` --metric, its
+// older spelling.
+void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans, bool metricFlag = true);
+// A value of `quantity` typed in `units`, handed on in its designed unit: within the designed
+// [lowest, highest] once converted, refused with those bounds in the typed units. `units` is set
+// by the command's --units option, which must be added before the option this checks (options
+// are read in the order they were added).
+CLI::Validator typedWithin(Quantity quantity, const UnitSystem& units, double lowest, double highest);
+// As typedWithin, for a value of 0 or more.
+CLI::Validator typedNotNegative(Quantity quantity, const UnitSystem& units);
+// A designed value in `units`, and that unit's label ("m/s").
+double shownIn(double designed, Quantity quantity, UnitSystem units);
+const char* unitLabelIn(Quantity quantity, UnitSystem units);
 
 // An entry point of a renderer module (chart/ChartRenderer.h, reports/FieldCardRenderer.h);
 // throws UsageError when the module or the entry is missing.

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
@@ -121,19 +122,64 @@ std::optional<UnitSystem> unitSystemNamed(std::string_view text) {
     return std::nullopt;
 }
 
-void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans) {
+void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans, bool metricFlag) {
     command
         ->add_option_function<std::string>(
             "--units",
             [&units](const std::string& text) {
                 const std::optional<UnitSystem> named = unitSystemNamed(text);
-                if (!named) throw UsageError("'" + text + "' is not metric or imperial");
+                if (!named)
+                    throw UsageError(cFormat(translated("unknown units '%s': use metric or imperial"), text.c_str()));
                 units = *named;
             },
             "metric (" + metricMeans + ") or imperial (the default)")
         ->type_name("metric|imperial");
-    command->add_flag_callback(
-        "--metric", [&units] { units = UnitSystem::Metric; }, "The same as --units metric");
+    if (metricFlag)
+        command->add_flag_callback(
+            "--metric", [&units] { units = UnitSystem::Metric; }, "The same as --units metric");
+}
+
+namespace {
+
+// Typed bounds are rounded inwards to this many decimals.
+constexpr int kTypedDecimals = 2;
+
+CLI::Validator typedValidator(Quantity quantity, const UnitSystem& units, double lowest, double highest,
+                              const std::string& description) {
+    return CLI::Validator(
+        [quantity, &units, lowest, highest](std::string& text) {
+            const Unit unit = UnitChoice::preset(units).of(quantity);
+            const ShownBounds bounds = shownBounds(lowest, highest, quantity, unit, kTypedDecimals);
+            const std::optional<double> value = decimalNumber(text);
+            if (!value || !(*value >= bounds.low) || !(*value <= bounds.high)) {
+                const std::string said = std::isfinite(bounds.high)
+                                             ? cFormat("a number from %g to %g", bounds.low, bounds.high)
+                                             : cFormat("a number of %g or more", bounds.low);
+                return "'" + text + "' is not " + said;
+            }
+            text = cFormat("%.17g", toDesignedWithin(*value, quantity, unit, lowest, highest));
+            return std::string();
+        },
+        description);
+}
+
+}  // namespace
+
+CLI::Validator typedWithin(Quantity quantity, const UnitSystem& units, double lowest, double highest) {
+    return typedValidator(quantity, units, lowest, highest,
+                          "a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest));
+}
+
+CLI::Validator typedNotNegative(Quantity quantity, const UnitSystem& units) {
+    return typedValidator(quantity, units, 0.0, HUGE_VAL, "a number of 0 or more");
+}
+
+double shownIn(double designed, Quantity quantity, UnitSystem units) {
+    return toShown(designed, quantity, UnitChoice::preset(units).of(quantity));
+}
+
+const char* unitLabelIn(Quantity quantity, UnitSystem units) {
+    return unitOf(quantity, UnitChoice::preset(units).of(quantity)).label;
 }
 
 CLI::Validator given() {

@@ -2,22 +2,42 @@
 
 #include "cli/Commands.h"
 #include "reports/comparison/ShotComparison.h"
+#include "shot/CLocaleNumbers.h"
 
 namespace vorlan::cli {
+
+namespace {
+
+// The compared row and the differences of a comparison made, in metres and centimetres.
+void metricFigures(ComparisonTexts& texts, const ShotBaseline& baseline, const ShotParameters& current) {
+    const ShotComparison compared =
+        compareShots(baseline.trajectory, comparisonTrajectory(current), current.targetRange);
+    const auto shown = [](const char* format, double value, Quantity quantity) {
+        return cFormat(format, shownIn(value, quantity, UnitSystem::Metric));
+    };
+    texts.targetRange = shown("%.0f", compared.range, Quantity::Distance);
+    texts.relativeDrop = shown("%.2f", compared.relativeDrop, Quantity::Offset);
+    texts.relativeDrift = shown("%.2f", compared.relativeDrift, Quantity::Offset);
+}
+
+}  // namespace
 
 // Set Baseline with the first shot file, then Shoot with the second.
 void addCompareCommand(CLI::App& app) {
     auto* command = app.add_subcommand("compare", "Compare a shot with a baseline shot at its target range");
     auto baselinePath = std::make_shared<std::string>();
     auto currentPath = std::make_shared<std::string>();
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("baseline", *baselinePath, "Baseline shot file (.vxf)")->required();
     command->add_option("current", *currentPath, "Current shot file (.vxf)")->required();
+    addUnitSystemOption(command, *units, "the range in metres, the differences in centimetres", false);
     command->callback([=] {
         ShotParameters baselineShot = loadShot(*baselinePath);
         const ShotParameters current = loadShot(*currentPath);
         const std::optional<ShotBaseline> baseline = setBaseline(baselineShot);
-        const ComparisonTexts texts = shootComparison(baseline, current);
+        ComparisonTexts texts = shootComparison(baseline, current);
         if (texts.targetRange.empty()) throw NoResult("no row to compare: " + texts.status);
+        if (*units == UnitSystem::Metric) metricFigures(texts, *baseline, current);
         printValue(std::cout, "range", texts.targetRange);
         printValue(std::cout, "drop", texts.relativeDrop);
         printValue(std::cout, "drift", texts.relativeDrift);

@@ -11,24 +11,28 @@ void addDensityCommand(CLI::App& app) {
     auto path = std::make_shared<std::string>();
     auto standard = std::make_shared<bool>(false);
     auto icao = std::make_shared<bool>(false);
+    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
+    addUnitSystemOption(command, *units, "kg/m³, °C, hPa and metres", false);
     auto* standardFlag = command->add_flag("--standard", *standard, "Standard sea-level atmosphere");
     command->add_flag("--icao", *icao, "ICAO standard atmosphere at the shot's altitude")->excludes(standardFlag);
-    command->callback([path, standard, icao] {
+    command->callback([path, standard, icao, units] {
         ShotParameters shot = loadShot(*path);
-        if (*standard)
-            standardAtmosphereCommand(shot);
-        else if (*icao)
-            icaoAtmosphereCommand(shot);
-        else
-            airDensityCommand(shot);
+        const Atmosphere air = *standard ? standardAtmosphereCommand(shot)
+                               : *icao   ? icaoAtmosphereCommand(shot)
+                                         : airDensityCommand(shot);
+        const bool metric = *units == UnitSystem::Metric;
+        const auto shown = [&](double value, Quantity quantity) {
+            return cFormat("%g", shownIn(value, quantity, *units));
+        };
         std::ostream& out = std::cout;
-        printValue(out, "density", shot.airDensityText);
+        printValue(out, "density",
+                   metric ? cFormat("%6.4f", lbPerCubicFootToKgPerCubicMetre(air.density)) : shot.airDensityText);
         printValue(out, "percent", shot.seaLevelPercentText);
-        printValue(out, "temperature", cFormat("%g", shot.temperature));
-        printValue(out, "pressure", cFormat("%g", shot.pressure));
+        printValue(out, "temperature", shown(shot.temperature, Quantity::Temperature));
+        printValue(out, "pressure", shown(shot.pressure, Quantity::Pressure));
         printValue(out, "humidity", cFormat("%g", shot.relativeHumidity));
-        printValue(out, "altitude", cFormat("%g", shot.altitude));
+        printValue(out, "altitude", shown(shot.altitude, Quantity::Altitude));
         printValue(out, "station", shot.stationPressure ? "true" : "false");
     });
 }

@@ -8,11 +8,13 @@
 #include <tuple>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/HitBudget.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotSetup.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan::cli {
 
@@ -30,22 +32,33 @@ struct HitFlags {
     bool sweepGiven = false;  // an empty --sweep is refused, not the default
     bool csv = false;
     std::string method = "budget";
+    UnitSystem units = UnitSystem::Imperial;  // of the ranges, speeds and target given and printed
 };
 
 constexpr int kMostRanges = 10000;
 constexpr int kMostRuns = 10000000;
 
-// "FROM:TO:STEP" in whole yards, each read whole (no wrap, no rounding).
-std::vector<int> sweepRanges(const std::string& text) {
+// The unit ranges are given and printed in: "yd" or "m".
+const char* rangeUnit(UnitSystem units) { return unitLabelIn(Quantity::Distance, units); }
+
+// The farthest range a flight reaches, in whole yards or metres.
+int farthestRange(UnitSystem units) {
+    return static_cast<int>(std::floor(shownIn(TrajectorySolver::kMarchLimit, Quantity::Distance, units)));
+}
+
+// "FROM:TO:STEP" in whole yards (or metres), each read whole (no wrap, no rounding).
+std::vector<int> sweepRanges(const std::string& text, UnitSystem units) {
+    const int farthest = farthestRange(units);
     const std::string refusal =
-        "--sweep: '" + text + "' is not FROM:TO:STEP in whole yards (1 <= FROM <= TO <= " +
-        cFormat("%d, STEP >= 1, at most %d ranges)", TrajectorySolver::kMarchLimit, kMostRanges);
+        "--sweep: '" + text + "' is not FROM:TO:STEP in whole " +
+        (units == UnitSystem::Metric ? translated("metres") : "yards") +
+        " (1 <= FROM <= TO <= " + cFormat("%d, STEP >= 1, at most %d ranges)", farthest, kMostRanges);
     std::vector<std::int64_t> parts;
     std::string_view rest = text;
     for (int i = 0; i < 3; ++i) {
         const std::size_t colon = i < 2 ? rest.find(':') : rest.size();
         if (colon == std::string_view::npos) throw UsageError(refusal);
-        const std::optional<std::int64_t> part = wholeNumber(rest.substr(0, colon), 1, TrajectorySolver::kMarchLimit);
+        const std::optional<std::int64_t> part = wholeNumber(rest.substr(0, colon), 1, farthest);
         if (!part) throw UsageError(refusal);
         parts.push_back(*part);
         rest.remove_prefix(std::min(colon + 1, rest.size()));
@@ -55,6 +68,24 @@ std::vector<int> sweepRanges(const std::string& text) {
     std::vector<int> ranges;
     for (std::int64_t range = from; range <= to; range += step) ranges.push_back(static_cast<int>(range));
     return ranges;
+}
+
+// A typed value of `quantity` in the flags' units: the spreads are differences, which the
+// units' zero (of degrees) does not move.
+double designedSpread(double typed, Quantity quantity, UnitSystem units) {
+    return toDesigned(typed, quantity, UnitChoice::preset(units).of(quantity));
+}
+
+// A target typed in inches, or in metric in centimetres ("20cm", "20x40cm"); in inches.
+std::optional<HitTarget> targetTyped(std::string_view text, UnitSystem units) {
+    if (units == UnitSystem::Imperial) return parseTargetSize(text);
+    text = trimmedBlanks(text);
+    if (text.size() > 2 && equalsNoCase(text.substr(text.size() - 2), "cm")) text.remove_suffix(2);
+    if (text.size() > 2 && equalsNoCase(text.substr(text.size() - 2), "in")) return std::nullopt;
+    std::optional<HitTarget> target = parseTargetSize(text);
+    if (!target) return std::nullopt;
+    for (double* size : {&target->width, &target->height}) *size = designedSpread(*size, Quantity::Offset, units);
+    return target;
 }
 
 // The shot's hit inputs with the flags laid over them.
@@ -70,14 +101,23 @@ void applyFlags(const HitFlags& flags, HitInputs& hit) {
     };
     for (const auto& [flag, value] : numbers)
         if (flag->has_value()) *value = **flag;
+    if (flags.velocitySd) hit.spreads.velocitySd = designedSpread(*flags.velocitySd, Quantity::Velocity, flags.units);
+    if (flags.windSd) hit.spreads.windSd = designedSpread(*flags.windSd, Quantity::Speed, flags.units);
+    const bool metric = flags.units == UnitSystem::Metric;
     if (!flags.rangeSd.empty()) {
-        const std::optional<HitSpreads> spreads = parseRangeSpread(flags.rangeSd, hit.spreads);
-        if (!spreads) throw UsageError("'" + flags.rangeSd + "' is not a range spread in yards or a percentage (5%)");
+        std::optional<HitSpreads> spreads = parseRangeSpread(flags.rangeSd, hit.spreads);
+        if (!spreads)
+            throw UsageError("'" + flags.rangeSd + "' is not a range spread in " +
+                             (metric ? translated("metres") : "yards") + " or a percentage (5%)");
+        if (!spreads->rangeSdPercent)
+            spreads->rangeSd = designedSpread(spreads->rangeSd, Quantity::Distance, flags.units);
         hit.spreads = *spreads;
     }
     if (!flags.target.empty()) {
-        const std::optional<HitTarget> target = parseTargetSize(flags.target);
-        if (!target) throw UsageError("'" + flags.target + "' is not a target such as 8in or 10x20in");
+        const std::optional<HitTarget> target = targetTyped(flags.target, flags.units);
+        if (!target)
+            throw UsageError("'" + flags.target + "' is not a target such as " +
+                             (metric ? translated("20cm or 25x50cm") : "8in or 10x20in"));
         hit.target = *target;
     }
 }
@@ -118,9 +158,11 @@ private:
     std::thread reporter_;
 };
 
-std::string targetText(const HitTarget& target) {
-    if (target.shape == HitTarget::Shape::Circle) return cFormat("circle %g in", target.width);
-    return cFormat("rectangle %g x %g in", target.width, target.height);
+std::string targetText(const HitTarget& target, UnitSystem units) {
+    const double width = shownIn(target.width, Quantity::Offset, units);
+    const char* unit = unitLabelIn(Quantity::Offset, units);
+    if (target.shape == HitTarget::Shape::Circle) return cFormat("circle %g %s", width, unit);
+    return cFormat("rectangle %g x %g %s", width, shownIn(target.height, Quantity::Offset, units), unit);
 }
 
 // The ranges and the target of a run, the shot's inputs checked.
@@ -129,6 +171,7 @@ struct HitRun {
     std::vector<int> ranges;
     HitTarget target;
     HitRunOptions options;
+    int targetRange = 0;  // among the ranges, in their unit; 0 for none
 };
 
 HitRun hitRun(const HitFlags& flags) {
@@ -140,7 +183,7 @@ HitRun hitRun(const HitFlags& flags) {
         throw UsageError(
             "no spread to count misses with: give one or more of --mv-sd, --bc-sd, --range-sd, "
             "--wind-sd, --wind-direction-sd, --precision or --cant-sd");
-    run.ranges = flags.sweepGiven ? sweepRanges(flags.sweep) : shotHitRanges(shot);
+    run.ranges = flags.sweepGiven ? sweepRanges(flags.sweep, flags.units) : shotHitRanges(shot, 0, flags.units);
     if (run.ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
     run.target = shotHitTarget(shot);
     if (!run.target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
@@ -148,6 +191,8 @@ HitRun hitRun(const HitFlags& flags) {
     run.options.runs = flags.runs;
     run.options.seed = flags.seed;
     run.options.threads = flags.threads;
+    run.options.rangeUnit = flags.units;
+    run.targetRange = shotHitTargetRange(shot, flags.units);
     return run;
 }
 
@@ -160,23 +205,25 @@ std::string figureText(const HitRangeFigure& figure) {
 void printVerdict(const HitRun& run, const std::vector<HitRangeFigure>& figures, const std::string& misses,
                   bool flagSampled) {
     const ShotParameters& shot = run.shot;
+    const char* unit = rangeUnit(run.options.rangeUnit);
     for (const HitRangeFigure& figure : figures)
-        if (figure.range == static_cast<int>(std::round(shot.targetRange))) {
+        if (figure.range == run.targetRange) {
             printValue(std::cout, "p_hit",
-                       figureText(figure) + cFormat(" at the target range of %d yd", figure.range) +
+                       figureText(figure) + cFormat(" at the target range of %d %s", figure.range, unit) +
                            (flagSampled && figure.sampled ? " (sampled)" : ""));
             break;
         }
     const std::optional<int> ethical = ethicalRange(figures, shot.hit.level);
     printValue(std::cout, "ethical_range",
-               (ethical ? std::to_string(*ethical) + " yd" : std::string("none")) +
+               (ethical ? std::to_string(*ethical) + " " + unit : std::string("none")) +
                    cFormat(" (P(hit) at or above %g)", shot.hit.level));
     if (!misses.empty()) printValue(std::cout, "misses", misses);
 }
 
-// range_yd,p_hit,p_hit_se rows, and with `method` how each was counted.
-void printCsv(const std::vector<HitRangeFigure>& figures, bool method) {
-    std::cout << (method ? "range_yd,p_hit,p_hit_se,method\n" : "range_yd,p_hit,p_hit_se\n");
+// range_yd (range_m),p_hit,p_hit_se rows, and with `method` how each was counted.
+void printCsv(const std::vector<HitRangeFigure>& figures, bool method, UnitSystem units) {
+    std::cout << (units == UnitSystem::Metric ? "range_m" : "range_yd")
+              << (method ? ",p_hit,p_hit_se,method\n" : ",p_hit,p_hit_se\n");
     for (const HitRangeFigure& figure : figures) {
         std::string line = std::to_string(figure.range) + ",";
         appendRoundTrip(line, figure.probability);
@@ -196,15 +243,17 @@ void runSampled(const HitFlags& flags, HitRun& run) {
     RunProgress progress(std::int64_t{flags.runs} * passes);
     run.options.flown = &progress.flown;
     const HitProbabilityResult result = shotHitProbability(run.shot, run.ranges, run.options);
-    if (flags.csv) return printCsv(result.figures, false);
-    printValue(std::cout, "target", targetText(run.target));
+    if (flags.csv) return printCsv(result.figures, false, flags.units);
+    printValue(std::cout, "target", targetText(run.target, flags.units));
     printValue(std::cout, "runs", std::to_string(result.runs));
     printValue(std::cout, "seed", std::to_string(flags.seed));
     for (const HitRangeFigure& figure : result.figures)
-        printValue(std::cout, (std::to_string(figure.range) + " yd").c_str(), figureText(figure));
+        printValue(std::cout, (std::to_string(figure.range) + " " + rangeUnit(flags.units)).c_str(),
+                   figureText(figure));
     printVerdict(
         run, result.figures,
-        missCausesText(missCauses(setUpHitShot(run.shot), run.shot.hit.spreads, run.target, run.ranges, run.options)),
+        missCausesText(missCauses(setUpHitShot(run.shot), run.shot.hit.spreads, run.target, run.ranges, run.options),
+                       flags.units),
         false);
 }
 
@@ -224,23 +273,23 @@ void runBudget(const HitFlags& flags, HitRun& run) {
     run.options.flown = &progress.flown;
     const HitBudgetResult result = shotHitBudget(run.shot, run.ranges, run.options);
     const std::vector<HitRangeFigure>& figures = result.hits.figures;
-    if (flags.csv) return printCsv(figures, true);
-    printValue(std::cout, "target", targetText(run.target));
+    if (flags.csv) return printCsv(figures, true, flags.units);
+    printValue(std::cout, "target", targetText(run.target, flags.units));
     printValue(std::cout, "method",
                result.sampledRanges == 0 ? std::string("error budget")
                                          : cFormat("error budget; %d of %d ranges sampled (%d samples, seed %llu)",
                                                    result.sampledRanges, static_cast<int>(figures.size()),
                                                    result.hits.runs, static_cast<unsigned long long>(flags.seed)));
     for (const HitRangeFigure& figure : figures)
-        printValue(std::cout, (std::to_string(figure.range) + " yd").c_str(),
+        printValue(std::cout, (std::to_string(figure.range) + " " + rangeUnit(flags.units)).c_str(),
                    figureText(figure) + (figure.sampled ? " sampled" : ""));
-    printVerdict(run, figures, missCausesText(result.causes), true);
+    printVerdict(run, figures, missCausesText(result.causes, flags.units), true);
     // What decides the misses at the target range, else at the last.
     std::size_t at = figures.size() - 1;
     for (std::size_t r = 0; r < figures.size(); ++r)
-        if (figures[r].range == static_cast<int>(std::round(run.shot.targetRange))) at = r;
+        if (figures[r].range == run.targetRange) at = r;
     if (const std::string shares = sharesText(result.shares[at]); !shares.empty())
-        printValue(std::cout, "variance", cFormat("at %d yd: ", figures[at].range) + shares);
+        printValue(std::cout, "variance", cFormat("at %d %s: ", figures[at].range, rangeUnit(flags.units)) + shares);
 }
 
 void runHit(const HitFlags& flags) {
@@ -259,6 +308,7 @@ void addHitCommand(CLI::App& app) {
     auto* command = app.add_subcommand("hit", "Print the probability of a first-shot hit at every range");
     auto flags = std::make_shared<HitFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
+    addUnitSystemOption(command, flags->units, "ranges in metres, speeds in m/s, the target in cm", false);
     command
         ->add_option(
             "--runs", flags->runs,
@@ -267,26 +317,31 @@ void addHitCommand(CLI::App& app) {
     command->add_option("--seed", flags->seed, "Seed of the samples: the same seed gives the same figures")
         ->check(unsignedWhole());
     command->add_option("--threads", flags->threads, "Threads (default 0: every core)")->check(wholeWithin(0, 1024));
-    command->add_option("--target", flags->target, "Target: 8in (a circle) or 10x20in (width x height)")
+    command
+        ->add_option("--target", flags->target,
+                     "Target: 8in (a circle) or 10x20in (width x height); in metric 20cm or 25x50cm")
         ->check(given());
-    command->add_option("--mv-sd", flags->velocitySd, "Muzzle-velocity standard deviation, ft/s")
+    command->add_option("--mv-sd", flags->velocitySd, "Muzzle-velocity standard deviation, ft/s (m/s in metric)")
         ->check(finiteNumber());
     command->add_option("--bc-sd", flags->coefficientSd, "Coefficient standard deviation, percent")
         ->check(finiteNumber());
-    command->add_option("--range-sd", flags->rangeSd, "Range-estimate standard deviation, yd (or 5% of the range)")
+    command
+        ->add_option("--range-sd", flags->rangeSd,
+                     "Range-estimate standard deviation, yd (m in metric), or 5% of the range")
         ->check(given());
-    command->add_option("--wind-sd", flags->windSd, "Wind-call standard deviation, mph")->check(finiteNumber());
+    command->add_option("--wind-sd", flags->windSd, "Wind-call standard deviation, mph (m/s in metric)")
+        ->check(finiteNumber());
     command->add_option("--wind-direction-sd", flags->windDirectionSd, "Wind-direction standard deviation, degrees")
         ->check(finiteNumber());
     command->add_option("--precision", flags->precision, "Rifle and shooter: standard deviation per axis, MOA")
         ->check(finiteNumber());
     command->add_option("--cant-sd", flags->cantSd, "Cant standard deviation, degrees")->check(finiteNumber());
-    auto* sweep =
-        command->add_option("--sweep", flags->sweep, "Ranges FROM:TO:STEP in yards (default: the table's ranges)");
+    auto* sweep = command->add_option("--sweep", flags->sweep,
+                                      "Ranges FROM:TO:STEP in yards (metres in metric; default: the table's ranges)");
     command->add_option("--level", flags->level, "P(hit) an ethical shot must reach (default 0.9)")
         ->check(finiteNumber());
     command->add_flag("--csv", flags->csv,
-                      "range_yd,p_hit,p_hit_se, one row per range (with the budget, and each row's method)");
+                      "range_yd (range_m),p_hit,p_hit_se, one row per range (with the budget, and each row's method)");
     command
         ->add_option("--method", flags->method,
                      "budget (default): the error budget, sampled where the impact is far from linear; "

@@ -16,7 +16,31 @@ struct TrueFlags {
     std::string fit;
     std::string out;
     bool csv = false;
+    UnitSystem units = UnitSystem::Imperial;
 };
+
+// A residual's quantity as the residual table names it in metric units, and what it measures;
+// the holds and times keep their names.
+struct MetricColumn {
+    std::string_view name, metricName;
+    Quantity quantity;
+};
+constexpr MetricColumn kMetricColumns[] = {{"drop_in", "drop_cm", Quantity::Offset},
+                                           {"velocity_fps", "velocity_mps", Quantity::Velocity}};
+
+// The residual in the printed units: its range, name and figures.
+TruingResidual residualIn(TruingResidual r, UnitSystem units) {
+    if (units == UnitSystem::Imperial) return r;
+    r.range = shownIn(r.range, Quantity::Distance, units);
+    for (const MetricColumn& column : kMetricColumns) {
+        if (column.name != r.quantity) continue;
+        r.quantity = column.metricName.data();
+        // Residuals and sigmas are differences: scaled, never shifted.
+        for (double* value : {&r.observed, &r.sigma, &r.before, &r.after})
+            *value = shownIn(*value, column.quantity, units);
+    }
+    return r;
+}
 
 TruingFit fitNamed(const std::string& name) {
     if (name == "velocity") return TruingFit::Velocity;
@@ -25,8 +49,10 @@ TruingFit fitNamed(const std::string& name) {
     return TruingFit::Auto;
 }
 
-void printFit(const TruingResult& result) {
-    printValue(std::cout, "velocity_fps", cFormat("%.1f \u00b1 %.1f", result.velocity, result.velocityError));
+void printFit(const TruingResult& result, UnitSystem units) {
+    printValue(std::cout, units == UnitSystem::Metric ? "velocity_mps" : "velocity_fps",
+               cFormat("%.1f \u00b1 %.1f", shownIn(result.velocity, Quantity::Velocity, units),
+                       shownIn(result.velocityError, Quantity::Velocity, units)));
     std::string scale;
     for (std::size_t i = 0; i < result.dragScale.size(); ++i)
         scale += cFormat("%s%.2f %.3f \u00b1 %.3f", i ? "; " : "", result.dragScale[i].mach, result.dragScale[i].factor,
@@ -39,18 +65,24 @@ void printFit(const TruingResult& result) {
     if (!result.note.empty()) printValue(std::cout, "note", result.note);
 }
 
-void printResiduals(const TruingResult& result, bool csv) {
+void printResiduals(const TruingResult& result, bool csv, UnitSystem units) {
     if (csv) {
-        std::cout << "range_yd,quantity,observed,sigma,residual_before,residual_after\n";
-        for (const TruingResidual& r : result.residuals)
+        std::cout << (units == UnitSystem::Metric ? "range_m," : "range_yd,")
+                  << "quantity,observed,sigma,residual_before,residual_after\n";
+        for (const TruingResidual& shown : result.residuals) {
+            const TruingResidual r = residualIn(shown, units);
             std::cout << cFormat("%g,%s,%.6g,%.6g,%.6g,%.6g\n", r.range, r.quantity, r.observed, r.sigma, r.before,
                                  r.after);
+        }
         return;
     }
-    std::cout << "range_yd  quantity       observed     sigma    before     after\n";
-    for (const TruingResidual& r : result.residuals)
+    std::cout << (units == UnitSystem::Metric ? "range_m " : "range_yd")
+              << "  quantity       observed     sigma    before     after\n";
+    for (const TruingResidual& shown : result.residuals) {
+        const TruingResidual r = residualIn(shown, units);
         std::cout << cFormat("%8g  %-12s %10.3f %9.3f %9.3f %9.3f\n", r.range, r.quantity, r.observed, r.sigma,
                              r.before, r.after);
+    }
 }
 
 void runTrue(const TrueFlags& flags) {
@@ -65,8 +97,8 @@ void runTrue(const TrueFlags& flags) {
     const TruingResult result = trueShot(shot, shot.observations, fitNamed(flags.fit));
     if (result.outcome == TruingResult::Outcome::BadInput) throw UsageError(result.message);
     if (!result.residuals.empty()) {
-        printFit(result);
-        printResiduals(result, flags.csv);
+        printFit(result, flags.units);
+        printResiduals(result, flags.csv, flags.units);
     }
     if (result.outcome == TruingResult::Outcome::Undecided) throw NoResult(result.message);
     if (flags.out.empty()) return;
@@ -87,6 +119,8 @@ void addTrueCommand(CLI::App& app) {
         "observed at real ranges");
     auto flags = std::make_shared<TrueFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
+    addUnitSystemOption(command, flags->units, "the fitted velocity and the residual table in m/s, metres and cm",
+                        false);
     command->add_option("--observed", flags->observed,
                         "CSV with range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, "
                         "sigma_moa, sigma_fps (default: the shot file's own observations)");
