@@ -11,7 +11,7 @@ pot=translations/vorlan.pot
 
 # Every source of the layers beneath the windows that marks a text; the windows' own texts go
 # through Qt's translation (tr()) and Linguist's .ts files instead.
-mapfile -t sources < <(git ls-files -- engine shot chart reports cli | grep -E '\.(cpp|h)$' |
+mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- engine shot chart reports cli | grep -E '\.(cpp|h)$' |
                        xargs grep -l -E '\b(translated|N_)\(' | grep -v '^engine/Catalogue\.h$' | LC_ALL=C sort)
 
 # Locations name the file alone, so that moving a line does not change every .po file.
