@@ -313,7 +313,7 @@ bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observ
         if (bad == 0)
             effects.dragScale = std::move(read);
         else
-            told = listItemProblem(kDragScaleKey, value, bad, "two numbers");
+            told = listItemProblem(kDragScaleKey, value, bad, 2);
     } else {
         return false;
     }
