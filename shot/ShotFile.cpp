@@ -172,7 +172,7 @@ bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadM
         std::string problem;
         if (!applyShotLine(line, shot, mode, &problem)) return;
         anyKey = true;
-        if (!problem.empty()) problems.push_back(cFormat("line %d: ", number) + problem);
+        if (!problem.empty()) problems.push_back(translated("line %1: %2", {std::to_string(number), problem}));
     });
     return anyKey;
 }
