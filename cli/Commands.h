@@ -78,6 +78,10 @@ const char* unitLabelIn(Quantity quantity, UnitSystem units);
 // throws UsageError when the module or the entry is missing.
 void* rendererEntry(const char* moduleFile, const char* symbol);
 
+// vorlan-cli itself: chooses the language, sets up the commands, runs the one named; the
+// exit status.
+int run(int argc, char** argv);
+
 void addTableCommand(CLI::App& app);
 void addDensityCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);

@@ -17,11 +17,11 @@ namespace vorlan::cli {
 ShotParameters loadShot(const std::string& path, ShotCheck check) {
     std::string bytes;
     const FileOutcome outcome = readRegularFile(path, bytes);
-    if (!outcome) throw UsageError("cannot read shot file '" + path + "': " + outcome.reason());
+    if (!outcome) throw UsageError(translated("cannot read shot file '%1': %2", {path, outcome.reason()}));
     ShotParameters shot;
     std::vector<std::string> problems;
     if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems))
-        throw UsageError("'" + path + "' is not a shot file: it holds no shot-file line");
+        throw UsageError(translated("'%1' is not a shot file: it holds no shot-file line", {path}));
     if (problems.empty() && check == ShotCheck::Whole) problems = shotProblems(shot);
     if (!problems.empty()) throw UsageError(path + ": " + problems.front());
     return shot;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/Ballistics.h"
+#include "engine/Catalogue.h"
 #include "engine/PrintfRounding.h"
 
 namespace vorlan {
@@ -53,10 +54,11 @@ double gyroscopicStability(const AdvancedEffects& effects, double grains, double
 std::string_view stabilityAdvice(double stability) {
     const std::optional<std::uint64_t> hundredths =
         stability >= 0.0 ? printfRoundedDigits(stability, 2) : std::optional<std::uint64_t>(0);
-    if (!hundredths || *hundredths < 100) return "unstable: the bullet will tumble; a faster twist is needed";
-    if (*hundredths < 130) return "marginal: accuracy may suffer in cold or dense air";
-    if (*hundredths <= 150) return "fair: stable in most conditions";
-    return "stable";
+    if (!hundredths || *hundredths < 100)
+        return translated("unstable: the bullet will tumble; a faster twist is needed");
+    if (*hundredths < 130) return translated("marginal: accuracy may suffer in cold or dense air");
+    if (*hundredths <= 150) return translated("fair: stable in most conditions");
+    return translated("stable");
 }
 
 double muzzleCrosswind(const AdvancedEffects& effects, double designedCrosswind) {

@@ -1,18 +1,78 @@
 #include "engine/Catalogue.h"
 
+#include <atomic>
+#include <vector>
+
+#include "engine/BuiltInCatalogues.h"
+#include "engine/MoCatalogue.h"
+
 namespace vorlan {
 
 namespace {
-std::string& chosenLanguage() {
-    static std::string code;
-    return code;
+struct Language {
+    std::string_view code;
+    MoCatalogue catalogue;
+};
+
+// Read on the first text looked up in another language than English, not at start.
+std::vector<Language>& languages() {
+    static std::vector<Language> all = [] {
+        std::vector<Language> read;
+        for (const BuiltInCatalogue& builtIn : builtInCatalogues())
+            read.push_back({builtIn.code, MoCatalogue(builtIn.mo)});
+        return read;
+    }();
+    return all;
+}
+
+constexpr int kEnglish = -1;
+// The index into languages(): a window thread may look texts up while the menu changes it.
+std::atomic<int> chosen{kEnglish};
+
+int indexOf(std::string_view code) {
+    const std::span<const BuiltInCatalogue> builtIn = builtInCatalogues();
+    for (std::size_t i = 0; i < builtIn.size(); ++i)
+        if (builtIn[i].code == code) return static_cast<int>(i);
+    return kEnglish;
 }
 }  // namespace
 
-const char* translated(const char* text) { return text; }
+const char* translated(const char* text) {
+    const int index = chosen.load(std::memory_order_relaxed);
+    if (index == kEnglish || text == nullptr) return text;
+    const char* found = languages()[static_cast<std::size_t>(index)].catalogue.find(text);
+    return found != nullptr ? found : text;
+}
 
-void setLanguage(std::string_view code) { chosenLanguage() = std::string(code); }
+std::string translated(const char* text, std::initializer_list<std::string_view> values) {
+    const std::string_view pattern = translated(text);
+    std::string result;
+    result.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t number = next >= '1' && next <= '9' ? static_cast<std::size_t>(next - '1') : values.size();
+        if (pattern[i] == '%' && number < values.size()) {
+            result += values.begin()[number];
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
 
-std::string_view language() { return chosenLanguage(); }
+void setLanguage(std::string_view code) { chosen.store(indexOf(code), std::memory_order_relaxed); }
+
+std::string_view language() {
+    const int index = chosen.load(std::memory_order_relaxed);
+    return index == kEnglish ? std::string_view() : builtInCatalogues()[static_cast<std::size_t>(index)].code;
+}
+
+bool replaceCatalogue(std::string_view code, std::span<const unsigned char> mo) {
+    const int index = indexOf(code);
+    if (index == kEnglish) return false;
+    languages()[static_cast<std::size_t>(index)].catalogue = MoCatalogue(mo);
+    return true;
+}
 
 }  // namespace vorlan

@@ -3,7 +3,13 @@
 // reports' words, the command line's messages and help): each is written in English where it
 // is used and looked up here in the shooter's language. The windows' own texts go through Qt's
 // translation; these go through this one catalogue, whichever front end shows them.
+//
+// The translations are GNU gettext .po files (translations/), compiled into the program;
+// scripts/update-catalogue.sh collects the texts marked below into them. The language is the
+// program's choice (setLanguage), never the system locale's.
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,9 +21,17 @@ namespace vorlan {
 
 // `text` in the chosen language; `text` itself when the catalogue has no translation.
 const char* translated(const char* text);
+// A whole sentence with placeholders: `text` translated, then %1 to %9 replaced by `values`
+// in order (a translation may move them). "%" before anything else stays as it is.
+std::string translated(const char* text, std::initializer_list<std::string_view> values);
 
-// The language texts are looked up in: "de", "fr", "es", "ru"; "" or "en" for English.
+// The language texts are looked up in: "de", "fr", "es", "ru"; "" for English. A code without
+// a catalogue ("en", "pt") chooses English. Chosen at start, or from the window's menu.
 void setLanguage(std::string_view code);
 std::string_view language();
+
+// Puts the compiled catalogue `mo` in place of the built-in one of `code` (tests bring their
+// own); false when no language `code` is built in. Not while texts are being looked up.
+bool replaceCatalogue(std::string_view code, std::span<const unsigned char> mo);
 
 }  // namespace vorlan

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/Ballistics.h"
+#include "engine/Catalogue.h"
 #include "engine/HitFlight.h"
 
 namespace vorlan {
@@ -19,7 +20,13 @@ namespace {
 constexpr double kNoticeableMisses = 0.01;
 
 constexpr std::array<const char*, kHitSpreadCount> kSpreadNames = {
-    "the muzzle velocity", "the coefficient", "the range estimate", "the wind call", "the precision", "the cant",
+    N_("the muzzle velocity"), N_("the coefficient"), N_("the range estimate"),
+    N_("the wind call"),       N_("the precision"),   N_("the cant"),
+};
+// The same names where they begin a sentence.
+constexpr std::array<const char*, kHitSpreadCount> kSpreadSubjects = {
+    N_("The muzzle velocity"), N_("The coefficient"), N_("The range estimate"),
+    N_("The wind call"),       N_("The precision"),   N_("The cant"),
 };
 
 // Mean extreme spread of n shots (index n) in standard deviations per axis of a circular
@@ -97,7 +104,7 @@ bool HitTarget::contains(double x, double y) const {
     return std::fabs(x) <= width / 2.0 && std::fabs(y) <= height / 2.0;
 }
 
-const char* hitSpreadName(HitSpread spread) { return kSpreadNames[static_cast<std::size_t>(spread)]; }
+const char* hitSpreadName(HitSpread spread) { return translated(kSpreadNames[static_cast<std::size_t>(spread)]); }
 
 // A spread is in force when what it alone leaves of the spreads spreads anything.
 bool spreadInForce(const HitSpreads& s, HitSpread spread) {
@@ -234,22 +241,24 @@ std::string missCausesText(const std::vector<MissCause>& causes, UnitSystem rang
             stretches.push_back({*cause.spread, cause.range, cause.range});
     }
     if (stretches.empty()) return {};
-    const char* const unit = rangeUnit == UnitSystem::Metric ? " m" : " yd";
-    std::string text = std::string(hitSpreadName(stretches[0].spread)) + " decides most of the misses";
-    text[0] = 'T';
-    if (stretches.size() == 1) return text + ".";
-    text += " up to " + std::to_string(stretches[0].last) + unit;
+    const std::string unit = rangeUnit == UnitSystem::Metric ? "m" : "yd";
+    const char* subject = kSpreadSubjects[static_cast<std::size_t>(stretches[0].spread)];
+    if (stretches.size() == 1) return translated("%1 decides most of the misses.", {translated(subject)});
+    // Each stretch adds to the sentence so far (%1), so that a translation may join them its own way.
+    std::string text = translated("%1 decides most of the misses up to %2 %3",
+                                  {translated(subject), std::to_string(stretches[0].last), unit});
     for (std::size_t i = 1; i < stretches.size(); ++i) {
-        text += std::string(", ") + hitSpreadName(stretches[i].spread);
         const Stretch& here = stretches[i];
-        if (i + 1 < stretches.size() && here.first == here.last)
-            text += " at " + std::to_string(here.first) + unit;
-        else if (i + 1 < stretches.size())
-            text += " from " + std::to_string(here.first) + " to " + std::to_string(here.last) + unit;
+        const char* name = hitSpreadName(here.spread);
+        if (i + 1 == stretches.size())
+            text = translated("%1, %2 beyond %3 %4.", {text, name, std::to_string(stretches[i - 1].last), unit});
+        else if (here.first == here.last)
+            text = translated("%1, %2 at %3 %4", {text, name, std::to_string(here.first), unit});
         else
-            text += " beyond " + std::to_string(stretches[i - 1].last) + unit;
+            text = translated("%1, %2 from %3 to %4 %5",
+                              {text, name, std::to_string(here.first), std::to_string(here.last), unit});
     }
-    return text + ".";
+    return text;
 }
 
 }  // namespace vorlan

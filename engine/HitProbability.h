@@ -28,7 +28,8 @@ inline constexpr int kDefaultHitRuns = 10000;
 // The inputs that spread the shots, in the order the misses are put down to them.
 enum class HitSpread { Velocity, Coefficient, Range, Wind, Precision, Cant };
 inline constexpr int kHitSpreadCount = 6;
-// "the muzzle velocity", "the coefficient", "the range estimate", "the wind call", ...
+// "the muzzle velocity", "the coefficient", "the range estimate", "the wind call", ... in the
+// chosen language.
 const char* hitSpreadName(HitSpread spread);
 // The spreads with only `spread` in force.
 HitSpreads onlySpread(const HitSpreads& spreads, HitSpread spread);

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <variant>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/Observations.h"
 #include "shot/ShotFile.h"
@@ -72,7 +73,7 @@ std::string formatValue(const AdvancedKey& key, const E& effects) {
 }
 
 std::string notANumber(std::string_view key, std::string_view text) {
-    return std::string(key) + " \"" + std::string(text) + "\" is not a number";
+    return translated("%1 \"%2\" is not a number", {key, text});
 }
 
 // Stores the value when the whole text reads; else leaves it and says why.
@@ -86,7 +87,7 @@ std::string storeValue(const AdvancedKey& key, std::string_view text, E& effects
             if constexpr (std::is_same_v<T, bool>) {
                 const std::string_view flag = trimmedBlanks(text);
                 if (!(equalsNoCase(flag, "true") || equalsNoCase(flag, "false")))
-                    return std::string(key.key) + " \"" + std::string(text) + "\" is not TRUE or FALSE";
+                    return translated("%1 \"%2\" is not TRUE or FALSE", {key.key, text});
                 read = equalsNoCase(flag, "true");
             } else if constexpr (std::is_same_v<T, double>) {
                 const std::optional<double> number = wholeNumber(text);
@@ -99,9 +100,7 @@ std::string storeValue(const AdvancedKey& key, std::string_view text, E& effects
             } else {
                 read = parseBcBandsText(text, &bad);
             }
-            if (bad != 0)
-                return listItemProblem(key.key, text, bad,
-                                       std::is_same_v<T, std::vector<WindZone>> ? "three numbers" : "two numbers");
+            if (bad != 0) return listItemProblem(key.key, text, bad, std::is_same_v<T, std::vector<WindZone>> ? 3 : 2);
             value = std::move(read);
             return {};
         },
@@ -170,15 +169,17 @@ std::vector<BcBand> parseBcBandsText(std::string_view text, std::size_t* badItem
     return parsedItems<BcBand, 2>(text, badItem);
 }
 
-std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, std::string_view what) {
+std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, int numbers) {
     std::string_view text = list;
     for (std::size_t number = 1; number < item && !text.empty(); ++number) {
         const std::size_t end = text.find(';');
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     text = trimmedBlanks(text.substr(0, text.find(';')));
-    return std::string(key) + " item " + std::to_string(item) + " is not " + std::string(what) + " (\"" +
-           std::string(text) + "\"); the whole list is left out";
+    const std::string number = std::to_string(item);
+    if (numbers == 3)
+        return translated("%1 item %2 is not three numbers (\"%3\"); the whole list is left out", {key, number, text});
+    return translated("%1 item %2 is not two numbers (\"%3\"); the whole list is left out", {key, number, text});
 }
 
 std::string advancedLineProblem(std::string_view line) {
@@ -228,36 +229,41 @@ std::string advancedInputProblem(const AdvancedEffects& effects) {
         if (!number) continue;
         const double value = effects.**number;
         if (!(value >= key.minimum && value <= key.maximum))
-            return cFormat("%.*s must be a number from %g to %g", static_cast<int>(key.key.size() - 1), key.key.data(),
-                           key.minimum, key.maximum);
+            return translated(
+                "%1 must be a number from %2 to %3",
+                {key.key.substr(0, key.key.size() - 1), cShowDouble(key.minimum), cShowDouble(key.maximum)});
     }
     const auto& drag = effects.customDrag;
-    if (drag.size() == 1) return "Custom Drag: needs at least 2 points";
+    if (drag.size() == 1) return translated("Custom Drag: needs at least 2 points");
     for (std::size_t i = 0; i < drag.size(); ++i) {
         if (!(drag[i].cd > 0.0 && drag[i].cd < 10.0) || !(drag[i].mach >= 0.0 && drag[i].mach <= 20.0))
-            return cFormat("Custom Drag: point %zu needs a Mach from 0 to 20 and a Cd above 0 and below 10", i + 1);
+            return translated("Custom Drag: point %1 needs a Mach from 0 to 20 and a Cd above 0 and below 10",
+                              {std::to_string(i + 1)});
         if (i > 0 && !(drag[i].mach > drag[i - 1].mach))
-            return cFormat("Custom Drag: the Mach of point %zu must be above the one before", i + 1);
+            return translated("Custom Drag: the Mach of point %1 must be above the one before",
+                              {std::to_string(i + 1)});
     }
     if (effects.windZones.size() > static_cast<std::size_t>(kMaxWindZones))
-        return cFormat("Wind Zones: at most %d zones", kMaxWindZones);
+        return translated("Wind Zones: at most %1 zones", {cShowInt(kMaxWindZones)});
     for (std::size_t i = 0; i < effects.windZones.size(); ++i) {
         const WindZone& z = effects.windZones[i];
         if (!(z.until >= 1.0 && z.until <= 100000.0) || !(z.speed >= 0.0 && z.speed <= 200.0) ||
             !(z.direction >= 0.0 && z.direction <= 360.0))
-            return cFormat(
-                "Wind Zones: zone %zu needs a range from 1 to 100000 yd, a speed from 0 to 200 mph and a "
-                "direction from 0 to 360",
-                i + 1);
+            return translated(
+                "Wind Zones: zone %1 needs a range from 1 to 100000 yd, a speed from 0 to 200 mph and a direction from "
+                "0 to 360",
+                {std::to_string(i + 1)});
         if (i > 0 && !(z.until > effects.windZones[i - 1].until))
-            return cFormat("Wind Zones: the range of zone %zu must be beyond the one before", i + 1);
+            return translated("Wind Zones: the range of zone %1 must be beyond the one before",
+                              {std::to_string(i + 1)});
     }
     if (effects.bcBands.size() > static_cast<std::size_t>(kMaxBcBands))
-        return cFormat("BC Bands: at most %d bands", kMaxBcBands);
+        return translated("BC Bands: at most %1 bands", {cShowInt(kMaxBcBands)});
     for (const BcBand& band : effects.bcBands)
         if (!(band.velocity >= 0.0 && band.velocity <= 5000.0) ||
             !(band.coefficient >= 0.0001 && band.coefficient <= 2.0))
-            return "BC Bands: each band needs a velocity from 0 to 5000 ft/s and a coefficient from 0.0001 to 2";
+            return translated(
+                "BC Bands: each band needs a velocity from 0 to 5000 ft/s and a coefficient from 0.0001 to 2");
     return dragScaleProblem(effects.dragScale);
 }
 
@@ -280,16 +286,19 @@ DragTableCsv parseDragTableCsv(std::string_view text) {
         const bool two = static_cast<bool>(in >> mach >> cd) && !(in >> rest);
         if (!two) {
             if (table.points.empty() && lineNumber == 1) continue;  // a header
-            table.error = cFormat("line %d: expected two numbers, Mach and Cd", lineNumber);
+            table.error = translated("line %1: expected two numbers, Mach and Cd", {cShowInt(lineNumber)});
         } else if (!(cd > 0.0 && cd < 10.0) || !(mach >= 0.0 && mach <= 20.0)) {
-            table.error = cFormat("line %d: Mach must be from 0 to 20 and Cd above 0 and below 10", lineNumber);
+            table.error =
+                translated("line %1: Mach must be from 0 to 20 and Cd above 0 and below 10", {cShowInt(lineNumber)});
         } else if (!table.points.empty() && !(mach > table.points.back().mach)) {
-            table.error = cFormat("line %d: the Mach number must increase from the line before", lineNumber);
+            table.error =
+                translated("line %1: the Mach number must increase from the line before", {cShowInt(lineNumber)});
         } else {
             table.points.push_back({mach, cd});
         }
     }
-    if (table.error.empty() && table.points.size() < 2) table.error = "the table needs at least 2 rows of Mach and Cd";
+    if (table.error.empty() && table.points.size() < 2)
+        table.error = translated("the table needs at least 2 rows of Mach and Cd");
     if (!table.error.empty()) table.points.clear();
     return table;
 }
@@ -297,7 +306,7 @@ DragTableCsv parseDragTableCsv(std::string_view text) {
 DragTableCsv loadDragTableCsv(const std::string& path) {
     std::string bytes;
     const FileOutcome outcome = readRegularFile(path, bytes);
-    if (!outcome) return {{}, "cannot read the file: " + outcome.reason(), outcome};
+    if (!outcome) return {{}, translated("cannot read the file: %1", {outcome.reason()}), outcome};
     return parseDragTableCsv(bytes);
 }
 

@@ -38,8 +38,9 @@ std::vector<WindZone> parseWindZonesText(std::string_view text, std::size_t* bad
 // not two numbers ("x y"); ...", "Twist Rate: "9.5 in" is not a number"); empty for a line
 // that reads, or that holds no advanced key.
 std::string advancedLineProblem(std::string_view line);
-// The message for a list whose item number `item` (from 1) is not `what`, quoting that item.
-std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, std::string_view what);
+// The message for a list whose item number `item` (from 1) is not `numbers` numbers (2 or 3),
+// quoting that item.
+std::string listItemProblem(std::string_view key, std::string_view list, std::size_t item, int numbers);
 
 // A custom drag table read from CSV text: two columns, Mach and Cd, an optional header line,
 // at least two rows with the Mach increasing. `error` is empty on success, else it names the

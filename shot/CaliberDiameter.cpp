@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/Catalogue.h"
+
 namespace vorlan {
 
 namespace {
@@ -146,13 +148,13 @@ BulletDiameter bulletDiameter(double entered, std::string_view caliber) {
 std::string_view diameterSourceName(DiameterSource source) {
     switch (source) {
         case DiameterSource::Entered:
-            return "entered";
+            return translated("entered");
         case DiameterSource::CaliberTable:
-            return "calibre table";
+            return translated("calibre table");
         case DiameterSource::CaliberText:
-            return "calibre text";
+            return translated("calibre text");
         default:
-            return "none";
+            return translated("none");
     }
 }
 

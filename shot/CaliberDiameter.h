@@ -32,7 +32,7 @@ BulletDiameter caliberDiameter(std::string_view caliber);
 // The entered diameter when it is above 0, else the calibre's.
 BulletDiameter bulletDiameter(double entered, std::string_view caliber);
 
-// "entered", "calibre table", "calibre text" or "none".
+// "entered", "calibre table", "calibre text" or "none", in the chosen language.
 std::string_view diameterSourceName(DiameterSource source);
 
 }  // namespace vorlan

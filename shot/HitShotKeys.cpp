@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "engine/HitProbability.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
@@ -142,34 +143,35 @@ std::string hitShotFileText(const HitInputs& hit) {
 
 namespace {
 
-// Stores what `read` makes of the value after `key` when it reads; else tells `unread`.
+// Stores what `read` makes of the value after `key` when it reads; else tells `unread` (a
+// sentence of the catalogue with the key as %1 and the value as %2).
 template <class Value, class Read>
-std::string storeRead(std::string_view line, std::string_view key, Value& value, Read read, std::string_view unread) {
+std::string storeRead(std::string_view line, std::string_view key, Value& value, Read read, const char* unread) {
     const std::string_view text = line.substr(key.size());
     if (const auto read_ = read(text)) {
         value = *read_;
         return {};
     }
-    return std::string(key) + " \"" + std::string(text) + "\" " + std::string(unread);
+    return translated(unread, {key, text});
 }
 
 // None when the line holds no hit key; else what does not read, empty when it does.
 std::optional<std::string> readHitLine(std::string_view line, HitInputs& hit) {
-    constexpr std::string_view kNoNumber = "is not a number";
+    constexpr const char* kNoNumber = N_("%1 \"%2\" is not a number");
     for (const HitNumberKey& key : kSpreadKeys)
         if (startsWithNoCase(line, key.key))
             return storeRead(line, key.key, hit.spreads.*key.member, wholeNumber, kNoNumber);
     if (startsWithNoCase(line, kRangeKey))
         return storeRead(
             line, kRangeKey, hit.spreads, [&](std::string_view t) { return parseRangeSpread(t, hit.spreads); },
-            "is not a range spread such as 12 (yd) or 5%");
+            N_("%1 \"%2\" is not a range spread such as 12 (yd) or 5%"));
     if (startsWithNoCase(line, kGroupKey))
         return storeRead(
             line, kGroupKey, hit.spreads, [&](std::string_view t) { return parseGroup(t, hit.spreads); },
-            "is not a group in MOA and its number of shots (2 to 10), such as 3.066 5");
+            N_("%1 \"%2\" is not a group in MOA and its number of shots (2 to 10), such as 3.066 5"));
     if (startsWithNoCase(line, kTargetKey))
         return storeRead(line, kTargetKey, hit.target, parseHitTarget,
-                         "is not \"circle D\" or \"rect W H\" with sizes in inches above 0");
+                         N_("%1 \"%2\" is not \"circle D\" or \"rect W H\" with sizes in inches above 0"));
     if (startsWithNoCase(line, kLevelKey)) return storeRead(line, kLevelKey, hit.level, wholeNumber, kNoNumber);
     return std::nullopt;
 }
@@ -185,8 +187,8 @@ bool applyHitShotLine(std::string_view line, HitInputs& hit, std::string* proble
 
 std::string hitInputProblem(const HitInputs& hit) {
     const auto outside = [](std::string_view key, double minimum, double maximum) {
-        return cFormat("%.*s must be a number from %g to %g", static_cast<int>(key.size() - 1), key.data(), minimum,
-                       maximum);
+        return translated("%1 must be a number from %2 to %3",
+                          {key.substr(0, key.size() - 1), cShowDouble(minimum), cShowDouble(maximum)});
     };
     for (const HitNumberKey& key : kSpreadKeys) {
         const double value = hit.spreads.*key.member;
@@ -194,18 +196,18 @@ std::string hitInputProblem(const HitInputs& hit) {
     }
     const double rangeMost = hit.spreads.rangeSdPercent ? kMostRangeSdPercent : kMostRangeSdYards;
     if (!(hit.spreads.rangeSd >= 0.0 && hit.spreads.rangeSd <= rangeMost))
-        return hit.spreads.rangeSdPercent ? "Range SD must be from 0 to 50 % of the range"
+        return hit.spreads.rangeSdPercent ? translated("Range SD must be from 0 to 50 % of the range")
                                           : outside(kRangeKey, 0, kMostRangeSdYards);
     const HitSpreads& s = hit.spreads;
     if (s.groupShots != 0 &&
         !(s.groupShots >= 2 && s.groupShots <= 10 && s.groupMoa >= 0 && s.groupMoa <= kLargestGroup))
-        return cFormat("Precision Group must be a group of 0 to %g MOA and its 2 to 10 shots, as \"3.07 5\"",
-                       kLargestGroup);
+        return translated("Precision Group must be a group of 0 to %1 MOA and its 2 to 10 shots, as \"3.07 5\"",
+                          {cShowDouble(kLargestGroup)});
     const HitTarget& t = hit.target;
     const bool unset = t.width == 0.0 && t.shape == HitTarget::Shape::Circle;
     if (!unset && !(sizeFits(t.width) && (t.shape == HitTarget::Shape::Circle || sizeFits(t.height))))
-        return cFormat("Hit Target must be \"circle D\" or \"rect W H\", sizes in inches above 0 and up to %g",
-                       kLargestTarget);
+        return translated("Hit Target must be \"circle D\" or \"rect W H\", sizes in inches above 0 and up to %1",
+                          {cShowDouble(kLargestTarget)});
     if (!(hit.level >= 0.0 && hit.level <= 1.0)) return outside(kLevelKey, 0, 1);
     return {};
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
 #include "shot/ShotFile.h"
@@ -150,8 +151,13 @@ std::string typedValueProblem(std::string_view designedKey, double value, Unit u
     const ShownBounds bounds = shownBounds(field->minimum, field->maximum, *quantity, unit, decimals);
     const bool whole = field->kind == FieldKind::WholeNumber;
     if (bounds.contains(value) && (!whole || value == std::floor(value))) return {};
-    std::string message = boundsMessage(field->label, bounds, *quantity, unit);
-    return whole ? message.insert(message.find(" between "), " a whole number") : message;
+    if (!whole) return boundsMessage(field->label, bounds, *quantity, unit);
+    std::string low;
+    std::string high;
+    appendRoundTrip(low, bounds.low);
+    appendRoundTrip(high, bounds.high);
+    return translated("%1 must be a whole number between %2 and %3 %4",
+                      {field->label, low, high, unitOf(*quantity, unit).label});
 }
 
 std::string metricShotFileText(const ShotParameters& shot) {
@@ -174,7 +180,7 @@ bool applyMetricShotLine(std::string_view line, ShotParameters& shot, std::strin
         const std::string_view text = line.substr(key.size());
         const std::optional<double> value = wholeNumber(text);
         if (!value || !wholeFigure(slot, *value)) {
-            if (problem) *problem = key + " \"" + std::string(text) + "\" is not a number";
+            if (problem) *problem = translated("%1 \"%2\" is not a number", {key, text});
             return true;
         }
         // Taken only where the designed line read before holds its conversion.
@@ -194,8 +200,8 @@ std::string metricInputProblem(const ShotParameters& shot) {
     const double increment = metricRangeIncrement(shot);
     const double longest = shownBounds(1.0, kLongestTable, Quantity::Distance, Unit::Metre, 0).high;
     if (increment <= 0.0 || increment * shot.incrementCount <= longest) return {};
-    return cFormat("Number of Increments: %d rows of %g m make a table longer than %g m", shot.incrementCount,
-                   increment, longest);
+    return translated("Number of Increments: %1 rows of %2 m make a table longer than %3 m",
+                      {cShowInt(shot.incrementCount), cShowDouble(increment), cShowDouble(longest)});
 }
 
 }  // namespace vorlan

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/Catalogue.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/SafeFile.h"
@@ -76,26 +77,28 @@ std::string headerColumns(const std::vector<std::string_view>& cells, std::vecto
         const auto* found = std::find_if(std::begin(kObservationColumns), std::end(kObservationColumns),
                                          [&](const ObservationColumn& c) { return c.name == name; });
         if (found == std::end(kObservationColumns))
-            return "unknown column \"" + std::string(name) + "\"; the columns are range_yd, up_moa, up_mil, " +
-                   "up_clicks, drop_in, velocity_fps, time_s, sigma_moa and sigma_fps";
+            return translated(
+                "unknown column \"%1\"; the columns are range_yd, up_moa, up_mil, up_clicks, drop_in, "
+                "velocity_fps, time_s, sigma_moa and sigma_fps",
+                {name});
         const int index = static_cast<int>(found - std::begin(kObservationColumns));
         if (std::find(columns.begin(), columns.end(), index) != columns.end())
-            return "column " + std::string(name) + " is named twice";
+            return translated("column %1 is named twice", {name});
         columns.push_back(index);
     }
-    if (std::find(columns.begin(), columns.end(), 0) == columns.end()) return "the header needs a range_yd column";
+    if (std::find(columns.begin(), columns.end(), 0) == columns.end())
+        return translated("the header needs a range_yd column");
     return {};
 }
 
 // One row of cells in the header's columns, or an error.
 std::string rowObservation(const std::vector<std::string_view>& cells, const std::vector<int>& columns,
                            Observation& observation) {
-    if (cells.size() > columns.size()) return "more cells than the header has columns";
+    if (cells.size() > columns.size()) return translated("more cells than the header has columns");
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const ObservationColumn& column = kObservationColumns[columns[i]];
         if (!parseCell(cells[i], observation.*column.member))
-            return "\"" + std::string(trimmed(cells[i])) + "\" in column " + std::string(column.name) +
-                   " is not a number";
+            return translated("\"%1\" in column %2 is not a number", {trimmed(cells[i]), column.name});
     }
     return observationProblem(observation);
 }
@@ -114,9 +117,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The reader's limits, each told on the line that passes it.
 std::string csvLineProblem(std::string_view line, long number) {
-    if (number > kMaxLines) return cFormat("more than %ld lines, more than a table of observations holds", kMaxLines);
-    if (line.size() > kMaxLineBytes) return cFormat("the line is longer than %zu MiB", kMaxLineBytes >> 20);
-    if (line.find('\0') != std::string_view::npos) return "a NUL byte: this is no text file";
+    if (number > kMaxLines)
+        return translated("more than %1 lines, more than a table of observations holds", {std::to_string(kMaxLines)});
+    if (line.size() > kMaxLineBytes)
+        return translated("the line is longer than %1 MiB", {std::to_string(kMaxLineBytes >> 20)});
+    if (line.find('\0') != std::string_view::npos) return translated("a NUL byte: this is no text file");
     return {};
 }
 
@@ -176,19 +181,21 @@ bool Observation::observesSomething() const {
 }
 
 std::string observationProblem(const Observation& o) {
-    if (std::isnan(o.range)) return "an observation needs a range (range_yd)";
+    if (std::isnan(o.range)) return translated("an observation needs a range (range_yd)");
     for (std::size_t i = 0; i < kBounds.size(); ++i) {
         const double value = o.*kObservationColumns[i].member;
         if (std::isnan(value)) continue;
         const Bounds& b = kBounds[i];
         const bool aboveLowest = i >= 6 ? value > b.lowest : value >= b.lowest;  // a time or uncertainty of 0 is none
+        const char* pattern =
+            i >= 6 ? N_("%1 at %2 yd must be above %3 to %4 %5") : N_("%1 at %2 yd must be from %3 to %4 %5");
         if (!aboveLowest || !(value <= b.highest))
-            return cFormat("%.*s at %g yd must be %s %g to %g %s", static_cast<int>(kObservationColumns[i].name.size()),
-                           kObservationColumns[i].name.data(), o.range, i >= 6 ? "above" : "from", b.lowest, b.highest,
-                           b.unit);
+            return translated(pattern, {kObservationColumns[i].name, cShowDouble(o.range), cShowDouble(b.lowest),
+                                        cShowDouble(b.highest), b.unit});
     }
     if (!o.observesSomething())
-        return cFormat("the observation at %g yd needs a hold, a drop, a velocity or a time", o.range);
+        return translated("the observation at %1 yd needs a hold, a drop, a velocity or a time",
+                          {cShowDouble(o.range)});
     return {};
 }
 
@@ -203,9 +210,9 @@ ObservationTable parseObservationsCsv(std::string_view text) {
             const std::vector<std::string> cells = csvCells(line);
             error = readRow({cells.begin(), cells.end()}, columns, table.observations);
         }
-        if (!error.empty()) table.error = cFormat("line %ld: ", lineNumber) + error;
+        if (!error.empty()) table.error = translated("line %1: %2", {std::to_string(lineNumber), error});
     }
-    if (table.error.empty() && table.observations.empty()) table.error = "the file holds no observation";
+    if (table.error.empty() && table.observations.empty()) table.error = translated("the file holds no observation");
     if (!table.error.empty()) table.observations.clear();
     return table;
 }
@@ -214,12 +221,12 @@ ObservationTable loadObservationsCsv(const std::string& path) {
     std::string bytes;
     // A byte past the limit tells a file that goes on beyond it.
     const FileOutcome outcome = readRegularFile(path, bytes, kMaxReadBytes + 1);
-    if (!outcome) return {{}, "cannot read '" + path + "': " + outcome.reason()};
+    if (!outcome) return {{}, translated("cannot read '%1': %2", {path, outcome.reason()})};
     if (bytes.size() > kMaxReadBytes) {
         const auto line = std::count(bytes.begin(), bytes.begin() + kMaxReadBytes, '\n') + 1;
         return {{},
-                cFormat("line %ld: the file goes on past %zu MiB, more than a table of observations holds",
-                        static_cast<long>(line), kMaxReadBytes >> 20)};
+                translated("line %1: the file goes on past %2 MiB, more than a table of observations holds",
+                           {std::to_string(line), std::to_string(kMaxReadBytes >> 20)})};
     }
     return parseObservationsCsv(bytes);
 }
@@ -243,12 +250,13 @@ std::vector<Observation> parseObservationsKeyText(std::string_view text, std::st
             if (!cell.empty()) cells.push_back(cell);
         if (cells.empty()) continue;
         std::string error = !columns.empty() && cells.size() != columns.size()
-                                ? cFormat("%zu cells where the header names %zu", cells.size(), columns.size())
+                                ? translated("%1 cells where the header names %2",
+                                             {std::to_string(cells.size()), std::to_string(columns.size())})
                                 : readRow(cells, columns, observations);
         if (error.empty()) continue;
         if (problem)
-            *problem = std::string(kObservationsKey) + " item " + std::to_string(number) + " (\"" +
-                       std::string(trimmed(item)) + "\"): " + error + "; the whole list is left out";
+            *problem = translated("%1 item %2 (\"%3\"): %4; the whole list is left out",
+                                  {kObservationsKey, std::to_string(number), trimmed(item), error});
         return {};
     }
     return observations;
@@ -272,14 +280,14 @@ std::vector<DragScalePoint> parseDragScaleText(std::string_view text, std::size_
 
 std::string dragScaleProblem(const std::vector<DragScalePoint>& points) {
     if (points.size() > static_cast<std::size_t>(kMaxDragScalePoints))
-        return cFormat("Drag Scale: at most %d points", kMaxDragScalePoints);
+        return translated("Drag Scale: at most %1 points", {cShowInt(kMaxDragScalePoints)});
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (!(points[i].mach >= 0.0 && points[i].mach <= 20.0) ||
             !(points[i].factor >= kLowestDragScale && points[i].factor <= kHighestDragScale))
-            return cFormat("Drag Scale: point %zu needs a Mach from 0 to 20 and a factor from %g to %g", i + 1,
-                           kLowestDragScale, kHighestDragScale);
+            return translated("Drag Scale: point %1 needs a Mach from 0 to 20 and a factor from %2 to %3",
+                              {std::to_string(i + 1), cShowDouble(kLowestDragScale), cShowDouble(kHighestDragScale)});
         if (i > 0 && !(points[i].mach > points[i - 1].mach))
-            return cFormat("Drag Scale: the Mach of point %zu must be above the one before", i + 1);
+            return translated("Drag Scale: the Mach of point %1 must be above the one before", {std::to_string(i + 1)});
     }
     return {};
 }
@@ -313,7 +321,7 @@ bool applyTruingShotLine(std::string_view line, std::vector<Observation>& observ
         if (bad == 0)
             effects.dragScale = std::move(read);
         else
-            told = listItemProblem(kDragScaleKey, value, bad, "two numbers");
+            told = listItemProblem(kDragScaleKey, value, bad, 2);
     } else {
         return false;
     }

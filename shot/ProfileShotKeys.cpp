@@ -1,5 +1,6 @@
 #include "shot/ProfileShotKeys.h"
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
 #include "shot/TextNumbers.h"
@@ -54,8 +55,8 @@ bool applyProfileShotLine(std::string_view line, ShotParameters& shot, std::stri
     if (const auto ranges = parseCardRangesText(text))
         shot.cardRanges = *ranges;
     else if (problem)
-        *problem = cFormat("%s \"%.*s\" is not a list of at most %zu ranges from 1 to %g yd", kCardRangesKey.data(),
-                           static_cast<int>(text.size()), text.data(), kMaxCardRanges, kCardRangeMaxYards);
+        *problem = translated("%1 \"%2\" is not a list of at most %3 ranges from 1 to %4 yd",
+                              {kCardRangesKey, text, std::to_string(kMaxCardRanges), cShowDouble(kCardRangeMaxYards)});
     return true;
 }
 

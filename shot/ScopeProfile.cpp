@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
@@ -123,8 +124,8 @@ bool applyScopeShotLine(std::string_view line, ScopeProfile& scope) {
 
 std::string scopeLineProblem(std::string_view line) {
     if (!startsWithNoCase(line, kClickKey) || parseClickValue(valueAfter(line, kClickKey))) return {};
-    return std::string(kClickKey) + " \"" + std::string(valueAfter(line, kClickKey)) +
-           "\" is not a click value such as 0.25moa or 0.1mil";
+    return translated("%1 \"%2\" is not a click value such as 0.25moa or 0.1mil",
+                      {kClickKey, valueAfter(line, kClickKey)});
 }
 
 }  // namespace vorlan

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
@@ -30,13 +31,14 @@ std::string fieldProblem(const ShotField& field, const ShotParameters& shot) {
             const bool station = field.member == FieldMember(&ShotParameters::pressure) && shot.stationPressure;
             const double lowest = station ? kLowestStationPressure : field.minimum;
             if (value >= lowest && value <= field.maximum) return {};
-            return cFormat("%s: %g is not a number between %g and %g", key.c_str(), value, lowest, field.maximum);
+            return translated("%1: %2 is not a number between %3 and %4",
+                              {key, cShowDouble(value), cShowDouble(lowest), cShowDouble(field.maximum)});
         }
         case FieldKind::WholeNumber: {
             const int value = shot.*std::get<int ShotParameters::*>(field.member);
             if (value >= field.minimum && value <= field.maximum) return {};
-            return cFormat("%s: %d is not a whole number between %g and %g", key.c_str(), value, field.minimum,
-                           field.maximum);
+            return translated("%1: %2 is not a whole number between %3 and %4",
+                              {key, cShowInt(value), cShowDouble(field.minimum), cShowDouble(field.maximum)});
         }
         case FieldKind::Text: {
             // The density texts are shown, never stored or read.
@@ -45,14 +47,14 @@ std::string fieldProblem(const ShotField& field, const ShotParameters& shot) {
                 return {};
             const std::string& value = shot.*std::get<std::string ShotParameters::*>(field.member);
             if (characterCount(value) <= static_cast<std::size_t>(field.maxLength)) return {};
-            return cFormat("%s: the text is longer than %d characters", key.c_str(), field.maxLength);
+            return translated("%1: the text is longer than %2 characters", {key, cShowInt(field.maxLength)});
         }
         case FieldKind::RadioGroup: {
             // -1 stands for no button checked and is flown with G1, as the dialog does.
             const int value = shot.*std::get<int ShotParameters::*>(field.member);
             if (value >= -1 && value < kDragFunctionCount) return {};
-            return cFormat("%s: %d is not a drag function between 0 and %d", key.c_str(), value,
-                           kDragFunctionCount - 1);
+            return translated("%1: %2 is not a drag function between 0 and %3",
+                              {key, cShowInt(value), cShowInt(kDragFunctionCount - 1)});
         }
         case FieldKind::Check:
             return {};
@@ -68,8 +70,9 @@ std::vector<std::string> shotProblems(const ShotParameters& shot) {
         if (std::string problem = fieldProblem(field, shot); !problem.empty()) problems.push_back(std::move(problem));
     const long long length = static_cast<long long>(shot.rangeIncrement) * shot.incrementCount;
     if (problems.empty() && length > kLongestTable)
-        problems.push_back(cFormat("Number of Increments: %d rows of %d yd make a table longer than %d yd",
-                                   shot.incrementCount, shot.rangeIncrement, kLongestTable));
+        problems.push_back(
+            translated("Number of Increments: %1 rows of %2 yd make a table longer than %3 yd",
+                       {cShowInt(shot.incrementCount), cShowInt(shot.rangeIncrement), cShowInt(kLongestTable)}));
     if (std::string problem = metricInputProblem(shot); problems.empty() && !problem.empty())
         problems.push_back(std::move(problem));
     if (std::string problem = advancedInputProblem(shot.advanced); !problem.empty())

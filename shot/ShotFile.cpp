@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/Catalogue.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
@@ -151,7 +152,7 @@ std::string shotLineProblem(std::string_view line, bool everyNumber) {
         for (const ShotFileLine& entry : shotFileLines()) {
             double number = 0.0;
             if (entry.format && matchKey(line, entry.key, value) && !cScanDouble(value, number))
-                return std::string(entry.key) + ": \"" + std::string(value) + "\" is not a number";
+                return translated("%1: \"%2\" is not a number", {entry.key, value});
         }
     }
     ShotParameters scratch;
@@ -171,7 +172,7 @@ bool readShotTextTelling(std::string_view bytes, ShotParameters& shot, ShotReadM
         std::string problem;
         if (!applyShotLine(line, shot, mode, &problem)) return;
         anyKey = true;
-        if (!problem.empty()) problems.push_back(cFormat("line %d: ", number) + problem);
+        if (!problem.empty()) problems.push_back(translated("line %1: %2", {std::to_string(number), problem}));
     });
     return anyKey;
 }

@@ -1,5 +1,6 @@
 #include "shot/TextShotKeys.h"
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "shot/ShotFile.h"
@@ -38,8 +39,8 @@ bool applyTextShotLine(std::string_view line, ShotParameters& shot) {
 std::string textInputProblem(const ShotParameters& shot) {
     for (const ShotTextKey& key : kTextKeys) {
         if (characterCount(shot.*key.member) <= key.maxCharacters) continue;
-        return cFormat("%.*s: the text is longer than %zu characters", static_cast<int>(key.key.size() - 1),
-                       key.key.data(), key.maxCharacters);
+        return translated("%1: the text is longer than %2 characters",
+                          {key.key.substr(0, key.key.size() - 1), std::to_string(key.maxCharacters)});
     }
     return {};
 }

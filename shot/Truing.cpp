@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/Catalogue.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ScopeProfile.h"
@@ -38,21 +39,21 @@ constexpr double kContradiction = 3.0;  // a root-mean-square residual beyond 3 
 constexpr double kFastestVelocity = 5000.0;  // ft/s
 constexpr int kG7 = 4;                       // the drag function's stored index
 
-std::string rangeText(double range) { return cFormat("%g yd", range); }
-std::string rowText(std::size_t row) { return cFormat("row %zu", row + 1); }
+std::string rowText(std::size_t row) { return std::to_string(row + 1); }
 
 // The first observation that cannot be fitted, named by its row; empty when all can.
 std::string observationsProblem(const std::vector<Observation>& observations, ClickValue click) {
-    if (observations.empty()) return "there are no observations to true the shot with";
+    if (observations.empty()) return translated("there are no observations to true the shot with");
     for (std::size_t i = 0; i < observations.size(); ++i) {
         const Observation& o = observations[i];
         std::string problem = observationProblem(o);
         if (problem.empty()) problem = clickHoldProblem(o, click);
-        if (!problem.empty()) return rowText(i) + ": " + problem;
+        if (!problem.empty()) return translated("row %1: %2", {rowText(i), problem});
         const double fastest = o.range * 3.0 / kFastestVelocity;
         if (o.time < fastest)
-            return cFormat("%s: a time_s of %g s at %g yd is shorter than any flight there (%.3f s at %g ft/s)",
-                           rowText(i).c_str(), o.time, o.range, fastest, kFastestVelocity);
+            return translated("row %1: a time_s of %2 s at %3 yd is shorter than any flight there (%4 s at %5 ft/s)",
+                              {rowText(i), cShowDouble(o.time), cShowDouble(o.range), cFormat("%.3f", fastest),
+                               cShowDouble(kFastestVelocity)});
     }
     return {};
 }
@@ -66,8 +67,8 @@ std::vector<double> observedRanges(Predictor& predictor, const std::vector<Readi
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const double mach = predictor.machAt(readings[i].range);
         if (std::isnan(before[i]) || std::isnan(mach)) {
-            result.message =
-                "the bullet does not reach " + rangeText(readings[i].range) + ", the range of an observation";
+            result.message = translated("the bullet does not reach %1 yd, the range of an observation",
+                                        {cShowDouble(readings[i].range)});
             return {};
         }
         velocityDecided = velocityDecided || readings[i].quantity == Quantity::Velocity || mach > kDecidingMach;
@@ -75,10 +76,10 @@ std::vector<double> observedRanges(Predictor& predictor, const std::vector<Readi
             ranges.push_back(readings[i].range);
     }
     if (!velocityDecided) {
-        result.message = cFormat(
-            "the observations cannot decide the velocity: the bullet is below Mach %.1f at every observed range "
-            "and no observation measures a velocity",
-            kDecidingMach);
+        result.message = translated(
+            "the observations cannot decide the velocity: the bullet is below Mach %1 at every observed range and no "
+            "observation measures a velocity",
+            {cFormat("%.1f", kDecidingMach)});
         return {};
     }
     std::sort(ranges.begin(), ranges.end());
@@ -89,8 +90,10 @@ std::vector<double> observedRanges(Predictor& predictor, const std::vector<Readi
 std::optional<ScaleShape> shapeFor(TruingFit fit, const std::vector<double>& ranges, const std::vector<double>& knots,
                                    TruingResult& result) {
     if (fit != TruingFit::Velocity && ranges.size() == 1) {
-        result.message = "the observations cannot decide the drag: they are all at one range (" + rangeText(ranges[0]) +
-                         "); the velocity alone can be fitted";
+        result.message = translated(
+            "the observations cannot decide the drag: they are all at one range (%1 yd); the velocity alone can be "
+            "fitted",
+            {cShowDouble(ranges[0])});
         return std::nullopt;
     }
     ScaleShape shape;
@@ -98,10 +101,10 @@ std::optional<ScaleShape> shapeFor(TruingFit fit, const std::vector<double>& ran
     if (fit == TruingFit::Bc) shape.knots = {0.0};
     if (fit == TruingFit::Mach) {
         if (knots.empty()) {
-            result.message = cFormat(
-                "the observations cannot decide a drag scale by Mach: it needs the bullet below Mach %.2f between "
-                "two observed ranges with two more observed beyond (one factor can be fitted)",
-                kDecidingMach - kKnotSpacing);
+            result.message = translated(
+                "the observations cannot decide a drag scale by Mach: it needs the bullet below Mach %1 between two "
+                "observed ranges with two more observed beyond (one factor can be fitted)",
+                {cFormat("%.2f", kDecidingMach - kKnotSpacing)});
             return std::nullopt;
         }
         shape.knots = knots;
@@ -136,8 +139,9 @@ std::size_t fillResult(const std::vector<Reading>& readings, const std::vector<d
 
 // A residual as words: "the up_moa at 300 yd (row 2) is off by 1.2, 12.0 times its uncertainty".
 std::string residualText(const char* quantity, double range, std::size_t row, double off, double sigma) {
-    return cFormat("the %s at %g yd (%s) is off by %.3g, %.1f times its uncertainty", quantity, range,
-                   rowText(row).c_str(), off, std::fabs(off / sigma));
+    return translated(
+        "the %1 at %2 yd (row %3) is off by %4, %5 times its uncertainty",
+        {quantity, cShowDouble(range), rowText(row), cFormat("%.3g", off), cFormat("%.1f", std::fabs(off / sigma))});
 }
 std::string worstText(const TruingResidual& w) { return residualText(w.quantity, w.range, w.row, w.after, w.sigma); }
 
@@ -158,27 +162,28 @@ std::string fitProblem(const ShotParameters& shot, const TruingResult& result, s
     double dragError = 0.0;
     for (double e : result.dragScaleErrors) dragError = std::max(dragError, e);
     if (!(result.velocityError <= kMaxVelocityError) || !(dragError <= kMaxDragScaleError))
-        return cFormat(
-            "the observations cannot decide the fit: its standard errors, %.1f ft/s on the velocity and %.2f on the "
-            "drag scale, pass %g ft/s or %g (observe at ranges farther apart, and farther out)",
-            result.velocityError, dragError, kMaxVelocityError, kMaxDragScaleError);
+        return translated(
+            "the observations cannot decide the fit: its standard errors, %1 ft/s on the velocity and %2 on the drag "
+            "scale, pass %3 ft/s or %4 (observe at ranges farther apart, and farther out)",
+            {cFormat("%.1f", result.velocityError), cFormat("%.2f", dragError), cShowDouble(kMaxVelocityError),
+             cShowDouble(kMaxDragScaleError)});
     const TruingResidual& w = result.residuals[worst];
     const bool wild = std::fabs(w.after / w.sigma) > kContradiction;
     for (const DragScalePoint& point : result.dragScale)
         if (!(point.factor >= kLowestDragScale && point.factor <= kHighestDragScale))
-            return cFormat(
-                       "the fitted drag scale %.2f at Mach %.2f lies outside %g to %g: the observations do not fit "
-                       "this "
-                       "bullet",
-                       point.factor, point.mach, kLowestDragScale, kHighestDragScale) +
+            return translated(
+                       "the fitted drag scale %1 at Mach %2 lies outside %3 to %4: the observations do not fit "
+                       "this bullet",
+                       {cFormat("%.2f", point.factor), cFormat("%.2f", point.mach), cShowDouble(kLowestDragScale),
+                        cShowDouble(kHighestDragScale)}) +
                    (wild ? "; " + worstText(w) : std::string());
     if (freedom > 0.0 && result.chiSquareAfter / freedom > kContradiction * kContradiction)
-        return "the observations contradict each other: after the fit " + worstText(w);
+        return translated("the observations contradict each other: after the fit %1", {worstText(w)});
     ShotParameters trued = shot;
     applyTruing(trued, result);
     trued.observations.clear();  // only the fitted values are judged here
     if (std::string problem = truedShotProblem(trued); !problem.empty())
-        return "the fit cannot be written into the shot: " + problem;
+        return translated("the fit cannot be written into the shot: %1", {problem});
     return {};
 }
 
@@ -214,10 +219,10 @@ TruingResult fitShot(const ShotParameters& shot, const std::vector<Observation>&
     const Fit solved = fitValues(predictor, readings, *shape, start);
     result.flights = predictor.flights;
     if (solved.singular) {
-        result.message =
-            "the observations cannot decide the fit: the velocity and the drag change the predictions alike "
-            "(observe at ranges farther apart)" +
-            spoilerText(readings, before);
+        result.message = translated(
+                             "the observations cannot decide the fit: the velocity and the drag change the "
+                             "predictions alike (observe at ranges farther apart)") +
+                         spoilerText(readings, before);
         return result;
     }
     const std::size_t worst = fillResult(readings, before, solved, *shape, result);
@@ -225,7 +230,7 @@ TruingResult fitShot(const ShotParameters& shot, const std::vector<Observation>&
     result.message = fitProblem(shot, result, worst, freedom);
     if (!result.message.empty()) return result;
     if (freedom <= 0.0)
-        result.note = "as many readings as fitted values: nothing is left to check them against each other";
+        result.note = translated("as many readings as fitted values: nothing is left to check them against each other");
     result.outcome = TruingResult::Outcome::Fitted;
     return result;
 }
@@ -289,8 +294,9 @@ TruingResult trueShot(const ShotParameters& shot, const std::vector<Observation>
 std::string clickHoldProblem(const Observation& observation, ClickValue click) {
     const double moa = observation.upClicks * radiansToTrueMoa(clickRadians(click));
     if (!(std::fabs(moa) > kHighestHoldMoa)) return {};  // within, or no hold in clicks
-    return cFormat("up_clicks at %g yd is %.0f MOA in clicks of %s; a hold must be from %g to %g MOA",
-                   observation.range, moa, clickValueLabel(click).c_str(), -kHighestHoldMoa, kHighestHoldMoa);
+    return translated("up_clicks at %1 yd is %2 MOA in clicks of %3; a hold must be from %4 to %5 MOA",
+                      {cShowDouble(observation.range), cFormat("%.0f", moa), clickValueLabel(click),
+                       cShowDouble(-kHighestHoldMoa), cShowDouble(kHighestHoldMoa)});
 }
 
 void applyTruing(ShotParameters& shot, const TruingResult& result) {
@@ -311,8 +317,9 @@ std::string truedShotProblem(const ShotParameters& shot) {
     if (std::string problem = shotProblem(shot); !problem.empty()) return problem;
     const std::size_t line = std::string_view("Observations:").size() + observationsKeyText(shot.observations).size();
     if (line > kMaxLineBytes)
-        return cFormat("%zu observations make a shot-file line of %zu bytes; a line holds at most %zu",
-                       shot.observations.size(), line, kMaxLineBytes);
+        return translated(
+            "%1 observations make a shot-file line of %2 bytes; a line holds at most %3",
+            {std::to_string(shot.observations.size()), std::to_string(line), std::to_string(kMaxLineBytes)});
     return {};
 }
 

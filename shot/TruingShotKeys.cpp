@@ -1,5 +1,6 @@
 #include "shot/TruingShotKeys.h"
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
 #include "shot/TextNumbers.h"
@@ -25,8 +26,7 @@ bool applyTruingVelocityShotLine(std::string_view line, ShotParameters& shot, st
     if (velocity && *velocity >= 1.0 && *velocity <= 5000.0)
         shot.velocityBeforeTruing = *velocity;
     else if (problem)
-        *problem = std::string(kVelocityBeforeTruingKey) + " \"" + std::string(text) +
-                   "\" is not a velocity from 1 to 5000 ft/s";
+        *problem = translated("%1 \"%2\" is not a velocity from 1 to 5000 ft/s", {kVelocityBeforeTruingKey, text});
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/Atmosphere.h"
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
@@ -110,45 +111,52 @@ std::vector<double> defaultCardWinds(UnitSystem units) {
 std::string cardRequestProblem(const FieldCardRequest& request) {
     const std::string unit = rangeUnit(request);
     const double longest = metric(request) ? kCardMaxRangeYards * kMetresPerYard : kCardMaxRangeYards;
-    const std::string rangeRule = "a range from more than 0 to " + numberText(std::floor(longest)) + " " + unit;
+    const std::string most = numberText(std::floor(longest));
     const auto badRange = [&](double r) { return !(r > 0.0) || !(r <= std::floor(longest)); };
-    if (!std::isfinite(request.step) || request.step < 0.0) return "The range step must be 0 or more.";
+    if (!std::isfinite(request.step) || request.step < 0.0) return translated("The range step must be 0 or more.");
     if (request.step > 0.0) {
-        if (badRange(request.from) || badRange(request.to)) return "The range list needs " + rangeRule + ".";
-        if (request.to < request.from) return "The range list ends before it starts.";
+        if (badRange(request.from) || badRange(request.to))
+            return translated("The range list needs a range from more than 0 to %1 %2.", {most, unit});
+        if (request.to < request.from) return translated("The range list ends before it starts.");
         if ((request.to - request.from) / request.step + 1.0 > static_cast<double>(kMaxRows))
-            return cFormat("The range list has more than %zu rows.", kMaxRows);
+            return translated("The range list has more than %1 rows.", {std::to_string(kMaxRows)});
     }
     for (const CardTarget& target : request.targets) {
-        if (target.name.empty()) return "Every target needs a name.";
-        if (badRange(target.range)) return "Target \"" + target.name + "\" needs " + rangeRule + ".";
+        if (target.name.empty()) return translated("Every target needs a name.");
+        if (badRange(target.range))
+            return translated("Target \"%1\" needs a range from more than 0 to %2 %3.", {target.name, most, unit});
     }
-    if (cardRanges(request).empty()) return "The card has no rows: give a range list or targets.";
-    if (cardRanges(request).size() > kMaxRows) return cFormat("The card has more than %zu rows.", kMaxRows);
+    if (cardRanges(request).empty()) return translated("The card has no rows: give a range list or targets.");
+    if (cardRanges(request).size() > kMaxRows)
+        return translated("The card has more than %1 rows.", {std::to_string(kMaxRows)});
     if (request.pictureShare != 0.0 && request.layout != CardLayout::Pocket && request.layout != CardLayout::Half)
-        return "A picture goes beside the table of a pocket or half card only.";
+        return translated("A picture goes beside the table of a pocket or half card only.");
     if (!(request.pictureShare >= 0.0 && request.pictureShare <= kCardMostPictureShare))
-        return cFormat("A picture takes at most %g of the card's width.", kCardMostPictureShare);
-    if (request.winds.size() > kCardMaxWinds) return cFormat("A card holds at most %zu wind speeds.", kCardMaxWinds);
+        return translated("A picture takes at most %1 of the card's width.", {cShowDouble(kCardMostPictureShare)});
+    if (request.winds.size() > kCardMaxWinds)
+        return translated("A card holds at most %1 wind speeds.", {std::to_string(kCardMaxWinds)});
     const ShotField& crosswind = *shotFieldOf(kCrosswindControl);
     for (const double wind : request.winds) {
         const double mph = windToMph(wind, request);
         if (!(mph >= crosswind.minimum && mph <= crosswind.maximum))
-            return cFormat("A wind speed must be from %g to %g %s.", crosswind.minimum,
-                           metric(request) ? metricBounds(crosswind, Quantity::Speed).high : crosswind.maximum,
-                           metric(request) ? "m/s" : "mph");
+            return translated(
+                "A wind speed must be from %1 to %2 %3.",
+                {cShowDouble(crosswind.minimum),
+                 cShowDouble(metric(request) ? metricBounds(crosswind, Quantity::Speed).high : crosswind.maximum),
+                 metric(request) ? "m/s" : "mph"});
     }
     if (request.temperatures.size() > kCardMaxTemperatures)
-        return cFormat("A card holds at most %zu temperatures.", kCardMaxTemperatures);
+        return translated("A card holds at most %1 temperatures.", {std::to_string(kCardMaxTemperatures)});
     const ShotField& temperature = *shotFieldOf(kTemperatureControl);
     for (const double t : request.temperatures) {
         const double f = temperatureToF(t, request);
         if (!(f >= temperature.minimum && f <= temperature.maximum))
             return metric(request)
-                       ? cFormat("A temperature must be from %.0f to %.0f C.",
-                                 metricBounds(temperature, Quantity::Temperature).low,
-                                 metricBounds(temperature, Quantity::Temperature).high)
-                       : cFormat("A temperature must be from %g to %g F.", temperature.minimum, temperature.maximum);
+                       ? translated("A temperature must be from %1 to %2 C.",
+                                    {cFormat("%.0f", metricBounds(temperature, Quantity::Temperature).low),
+                                     cFormat("%.0f", metricBounds(temperature, Quantity::Temperature).high)})
+                       : translated("A temperature must be from %1 to %2 F.",
+                                    {cShowDouble(temperature.minimum), cShowDouble(temperature.maximum)});
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCard.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/TextNumbers.h"
@@ -29,14 +30,14 @@ std::optional<FieldCardRequest> parseCardRanges(std::string_view text, FieldCard
         start = colon + 1;
     }
     if (parts.size() != 3 || !parts[0] || !parts[1] || !parts[2]) {
-        problem = "'" + std::string(text) + "' is not a range list such as 100:1000:50 (from, to, step)";
+        problem = translated("'%1' is not a range list such as 100:1000:50 (from, to, step)", {text});
         return std::nullopt;
     }
     request.from = *parts[0];
     request.to = *parts[1];
     request.step = *parts[2];
     if (!(request.step > 0.0)) {
-        problem = "The range step must be more than 0.";
+        problem = translated("The range step must be more than 0.");
         return std::nullopt;
     }
     return request;
@@ -56,7 +57,7 @@ std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, s
             equals == std::string_view::npos ? std::nullopt : wholeNumber(item.substr(equals + 1));
         const std::string_view name = equals == std::string_view::npos ? item : trimmedBlanks(item.substr(0, equals));
         if (!range || name.empty()) {
-            problem = "'" + std::string(item) + "' is not a target such as \"Gong 1=327\" (name = range)";
+            problem = translated("'%1' is not a target such as \"Gong 1=327\" (name = range)", {item});
             return std::nullopt;
         }
         targets.push_back({std::string(name), *range});
@@ -91,7 +92,7 @@ std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::
         if (trimmedBlanks(item).empty()) continue;
         const std::optional<double> value = wholeNumber(item);
         if (!value) {
-            problem = "'" + std::string(item) + "' is not a number";
+            problem = translated("'%1' is not a number", {item});
             return std::nullopt;
         }
         numbers.push_back(*value);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCardLines.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -122,11 +123,12 @@ FittedCard fitFieldCard(const FieldCard& card) {
                     paper.height - 2.0 * paper.margin};
     const double smallest = cardSmallestType(card.request.layout);
     const CardText text = cardText(card, true, room.characters(smallest), {});
-    refused.refusal = cFormat(
-        "The %s card (%s) holds %zu lines of %zu characters in its smallest type; these rows and columns need %zu "
-        "lines of %zu characters. Choose fewer rows or columns, or a larger card.",
-        std::string(cardLayoutName(card.request.layout)).c_str(), paper.label, room.lines(smallest),
-        room.characters(smallest), text.lines.size(), text.tableWidth);
+    refused.refusal = translated(
+        "The %1 card (%2) holds %3 lines of %4 characters in its smallest type; these rows and columns need %5 lines "
+        "of %6 characters. Choose fewer rows or columns, or a larger card.",
+        {cardLayoutName(card.request.layout), paper.label, std::to_string(room.lines(smallest)),
+         std::to_string(room.characters(smallest)), std::to_string(text.lines.size()),
+         std::to_string(text.tableWidth)});
     return refused;
 }
 

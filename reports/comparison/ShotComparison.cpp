@@ -1,5 +1,6 @@
 #include "reports/comparison/ShotComparison.h"
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 
 #include <algorithm>
@@ -83,12 +84,12 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     texts.currentName = shot.name;
     texts.effects = effectsLine(shot);
     if (!baseline) {
-        texts.status = kNoBaselineStatus;
+        texts.status = translated(kNoBaselineStatus.data());
         texts.targetRange = cFormat("%.0f", shot.targetRange);
         return texts;
     }
     const ShotComparison comparison = compareShots(baseline->trajectory, comparisonTrajectory(shot), shot.targetRange);
-    texts.status = comparison.status;
+    texts.status = comparison.status.empty() ? std::string() : translated(std::string(comparison.status).c_str());
     if (comparison.compared) {
         texts.relativeDrop = cFormat("%.2f", comparison.relativeDrop);
         texts.relativeDrift = cFormat("%.2f", comparison.relativeDrift);
@@ -97,8 +98,8 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
         const auto side = [](double inches, const char* positive, const char* negative) {
             return inches > 0.0 ? positive : inches < 0.0 ? negative : "";
         };
-        texts.dropSide = side(comparison.relativeDrop, "high", "low");
-        texts.driftSide = side(comparison.relativeDrift, "right", "left");
+        texts.dropSide = side(comparison.relativeDrop, translated("high"), translated("low"));
+        texts.driftSide = side(comparison.relativeDrift, translated("right"), translated("left"));
     }
     return texts;
 }

@@ -12,18 +12,19 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Catalogue.h"
 #include "engine/TrajectorySolver.h"
 #include "shot/ShotParameters.h"
 
 namespace vorlan {
 
-// The status texts.
-inline constexpr std::string_view kNoBaselineStatus = "No baseline set";
-inline constexpr std::string_view kBeyondShotStatus = "Target beyond shot range";
-inline constexpr std::string_view kBeyondBaselineStatus = "Target beyond baseline range";
-inline constexpr std::string_view kBeyondMaximumStatus = "Target beyond maximum range";
+// The status texts, in English; the texts shown (ComparisonTexts) are translated.
+inline constexpr std::string_view kNoBaselineStatus = N_("No baseline set");
+inline constexpr std::string_view kBeyondShotStatus = N_("Target beyond shot range");
+inline constexpr std::string_view kBeyondBaselineStatus = N_("Target beyond baseline range");
+inline constexpr std::string_view kBeyondMaximumStatus = N_("Target beyond maximum range");
 // A negative target range (possible from a file) names no row.
-inline constexpr std::string_view kInvalidTargetStatus = "Invalid target range";
+inline constexpr std::string_view kInvalidTargetStatus = N_("Invalid target range");
 
 // The baseline as the main dialog keeps it until the next Set Baseline.
 struct ShotBaseline {

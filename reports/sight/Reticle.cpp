@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "shot/SafeFile.h"
@@ -43,17 +44,17 @@ public:
     bool named = false, unitGiven = false, planeGiven = false;
 
 private:
-    std::optional<double> number(std::string_view word, double lowest, double highest, const char* what);
+    // `rule`: the catalogue's "... must be a number from %1 to %2, not '%3'".
+    std::optional<double> number(std::string_view word, double lowest, double highest, const char* rule);
     bool coordinates(const std::vector<std::string_view>& words, std::size_t count, std::size_t optional,
                      double* values);
     void shape(std::string_view key, const std::vector<std::string_view>& words);
 };
 
-std::optional<double> ReticleReader::number(std::string_view word, double lowest, double highest, const char* what) {
+std::optional<double> ReticleReader::number(std::string_view word, double lowest, double highest, const char* rule) {
     const std::optional<double> value = wholeNumber(word);
     if (!value || *value < lowest || *value > highest) {
-        problem =
-            cFormat("%s must be a number from %g to %g, not '%s'", what, lowest, highest, printableText(word).c_str());
+        problem = translated(rule, {cShowDouble(lowest), cShowDouble(highest), printableText(word)});
         return std::nullopt;
     }
     return value;
@@ -63,14 +64,16 @@ std::optional<double> ReticleReader::number(std::string_view word, double lowest
 bool ReticleReader::coordinates(const std::vector<std::string_view>& words, std::size_t count, std::size_t optional,
                                 double* values) {
     if (words.size() < count + 1 || words.size() > count + optional + 1) {
-        problem = cFormat("'%s' takes %zu numbers", std::string(words[0]).c_str(), count);
-        if (optional) problem += cFormat(" and an optional size");
+        problem = optional ? translated("'%1' takes %2 numbers and an optional size", {words[0], std::to_string(count)})
+                           : translated("'%1' takes %2 numbers", {words[0], std::to_string(count)});
         return false;
     }
     for (std::size_t i = 1; i < words.size(); ++i) {
         const bool size = i > count;
-        const auto value = size ? number(words[i], 0.0, kReticleMaxExtent, "a size")
-                                : number(words[i], -kReticleMaxExtent, kReticleMaxExtent, "a position");
+        const auto value =
+            size ? number(words[i], 0.0, kReticleMaxExtent, N_("a size must be a number from %1 to %2, not '%3'"))
+                 : number(words[i], -kReticleMaxExtent, kReticleMaxExtent,
+                          N_("a position must be a number from %1 to %2, not '%3'"));
         if (!value) return false;
         values[i - 1] = *value;
     }
@@ -79,7 +82,7 @@ bool ReticleReader::coordinates(const std::vector<std::string_view>& words, std:
 
 void ReticleReader::shape(std::string_view key, const std::vector<std::string_view>& words) {
     if (reticle.lines.size() + reticle.dots.size() + reticle.numbers.size() >= kReticleMaxMarks) {
-        problem = cFormat("a reticle holds at most %zu marks", kReticleMaxMarks);
+        problem = translated("a reticle holds at most %1 marks", {std::to_string(kReticleMaxMarks)});
         return;
     }
     double v[5] = {};
@@ -97,18 +100,18 @@ void ReticleReader::read(std::string_view line) {
     if (key == "number") {
         double v[2] = {};
         if (words.size() < 4)
-            problem = "'number' takes a position x y and its text";
+            problem = translated("'number' takes a position x y and its text");
         else if (!coordinates({words.begin(), words.begin() + 3}, 2, 0, v))
             return;
         else if (const std::string text = printableText(restFrom(line, words[3]));
                  characterCount(text) > kReticleMaxLabel)
-            problem = cFormat("a number's text has at most %zu characters", kReticleMaxLabel);
+            problem = translated("a number's text has at most %1 characters", {std::to_string(kReticleMaxLabel)});
         else
             reticle.numbers.push_back({v[0], v[1], text});
         return;
     }
     if (words.size() < 2) {
-        problem = "'" + printableText(key) + "' needs a value";
+        problem = translated("'%1' needs a value", {printableText(key)});
     } else if (key == "name") {
         reticle.name = printableText(rest);
         named = true;
@@ -119,17 +122,20 @@ void ReticleReader::read(std::string_view line) {
         reticle.plane = rest == "first" ? FocalPlane::First : FocalPlane::Second;
         planeGiven = true;
     } else if (key == "unit" || key == "plane") {
-        problem = key == "unit" ? "the unit is mil or moa" : "the plane is first or second";
+        problem = key == "unit" ? translated("the unit is mil or moa") : translated("the plane is first or second");
     } else if (words.size() != 2 && (key == "true-at" || key == "reach" || key == "field")) {
-        problem = "'" + std::string(key) + "' takes one number";
+        problem = translated("'%1' takes one number", {key});
     } else if (key == "true-at") {
-        if (auto m = number(words[1], 1.0, kReticleMaxMagnification, "the magnification"))
+        if (auto m = number(words[1], 1.0, kReticleMaxMagnification,
+                            N_("the magnification must be a number from %1 to %2, not '%3'")))
             reticle.trueMagnification = *m;
     } else if (key == "reach" || key == "field") {
-        if (auto r = number(words[1], 0.1, kReticleMaxExtent, key == "reach" ? "the reach" : "the field"))
+        if (auto r = number(words[1], 0.1, kReticleMaxExtent,
+                            key == "reach" ? N_("the reach must be a number from %1 to %2, not '%3'")
+                                           : N_("the field must be a number from %1 to %2, not '%3'")))
             (key == "reach" ? reticle.reach : reticle.field) = *r;
     } else {
-        problem = "'" + printableText(key) + "' is not a reticle key";
+        problem = translated("'%1' is not a reticle key", {printableText(key)});
     }
 }
 
@@ -145,12 +151,12 @@ double farthestMark(const Reticle& r) {
 
 std::string wholeProblem(const ReticleReader& reader) {
     const Reticle& r = reader.reticle;
-    if (!reader.named || r.name.empty()) return "the reticle has no name";
-    if (!reader.unitGiven) return "the reticle has no unit (mil or moa)";
-    if (!reader.planeGiven) return "the reticle has no plane (first or second)";
+    if (!reader.named || r.name.empty()) return translated("the reticle has no name");
+    if (!reader.unitGiven) return translated("the reticle has no unit (mil or moa)");
+    if (!reader.planeGiven) return translated("the reticle has no plane (first or second)");
     if (r.plane == FocalPlane::Second && r.trueMagnification <= 0)
-        return "a second-plane reticle needs the magnification it is true at (true-at)";
-    if (r.lines.empty() && r.dots.empty()) return "the reticle has no lines or dots";
+        return translated("a second-plane reticle needs the magnification it is true at (true-at)");
+    if (r.lines.empty() && r.dots.empty()) return translated("the reticle has no lines or dots");
     return {};
 }
 
@@ -166,7 +172,8 @@ ReticleRead parseReticle(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         text.remove_prefix(std::min(end + 1, text.size()));
         reader.read(line);
-        if (!reader.problem.empty()) return {std::nullopt, cFormat("line %zu: ", number) + reader.problem};
+        if (!reader.problem.empty())
+            return {std::nullopt, translated("line %1: %2", {std::to_string(number), reader.problem})};
     }
     if (std::string problem = wholeProblem(reader); !problem.empty()) return {std::nullopt, problem};
     Reticle reticle = std::move(reader.reticle);

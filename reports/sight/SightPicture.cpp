@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCard.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/TextNumbers.h"
@@ -50,16 +51,18 @@ std::string figure(double value) { return cardAngleCell(std::fabs(value), CardAn
 
 // "1.2 up, 0.4 left"; empty when both round to nothing.
 std::string holdWords(double up, double right) {
-    std::vector<std::string> parts;
-    if (figure(up) != "0.0") parts.push_back(figure(up) + (up > 0 ? " up" : " down"));
-    if (figure(right) != "0.0") parts.push_back(figure(right) + (right > 0 ? " right" : " left"));
-    std::string text;
-    for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
-    return text;
+    const std::string upWords =
+        figure(up) == "0.0" ? std::string() : translated(up > 0 ? N_("%1 up") : N_("%1 down"), {figure(up)});
+    const std::string rightWords = figure(right) == "0.0"
+                                       ? std::string()
+                                       : translated(right > 0 ? N_("%1 right") : N_("%1 left"), {figure(right)});
+    if (upWords.empty() || rightWords.empty()) return upWords + rightWords;
+    return translated("%1, %2", {upWords, rightWords});
 }
 
 std::string dialWords(double elevation, const std::string& unit) {
-    return figure(elevation) + " " + unit + (elevation < 0 && figure(elevation) != "0.0" ? " down" : "");
+    if (elevation < 0 && figure(elevation) != "0.0") return translated("%1 %2 down", {figure(elevation), unit});
+    return figure(elevation) + " " + unit;
 }
 
 // The words of a point: what to hold, or, beyond the reach, what to dial first.
@@ -67,24 +70,27 @@ std::string pointWords(const AimPoint& p, bool beyondUp, bool beyondRight, doubl
                        const std::string& unit) {
     if (!p.beyond) {
         const std::string hold = holdWords(p.up, p.right);
-        return hold.empty() ? "hold the centre" : "hold " + hold;
+        return hold.empty() ? translated("hold the centre") : translated("hold %1", {hold});
     }
     std::string dial = beyondUp ? dialWords(elevation, unit) : "";
-    if (beyondRight)
-        dial += (dial.empty() ? "" : " and ") + figure(trueRight) + " " + unit + (trueRight > 0 ? " right" : " left");
+    if (beyondRight) {
+        const std::string side =
+            translated(trueRight > 0 ? N_("%1 %2 right") : N_("%1 %2 left"), {figure(trueRight), unit});
+        dial = dial.empty() ? side : translated("%1 and %2", {dial, side});
+    }
     const std::string hold = holdWords(beyondUp ? 0.0 : p.up, beyondRight ? 0.0 : p.right);
-    return "dial " + dial + (hold.empty() ? "" : ", then hold " + hold);
+    return hold.empty() ? translated("dial %1", {dial}) : translated("dial %1, then hold %2", {dial, hold});
 }
 
 std::string modeWords(const SightRequest& r, const std::optional<double>& dial, double target, const std::string& unit,
                       const std::string& rangeUnit) {
-    if (r.mode == HoldMode::HoldAll) return "Hold everything";
+    if (r.mode == HoldMode::HoldAll) return translated("Hold everything");
     const double range = r.mode == HoldMode::DialZero ? r.zeroRange : target;
-    const std::string where = rangeText(range) + " " + rangeUnit;
-    if (!dial) return "The bullet does not reach " + where;
+    const std::string where = rangeText(range);
+    if (!dial) return translated("The bullet does not reach %1 %2", {where, rangeUnit});
     if (r.mode == HoldMode::DialZero)
-        return "Dial the zero at " + where + " (" + dialWords(*dial, unit) + "), hold the rest";
-    return "Dial the elevation (" + dialWords(*dial, unit) + " for " + where + "), hold the wind";
+        return translated("Dial the zero at %1 %2 (%3), hold the rest", {where, rangeUnit, dialWords(*dial, unit)});
+    return translated("Dial the elevation (%1 for %2 %3), hold the wind", {dialWords(*dial, unit), where, rangeUnit});
 }
 
 // The point of a hold (true, in the reticle's unit) on the picture's reticle, less what is dialled.
@@ -112,8 +118,9 @@ AimPoint aimPoint(const SightPicture& picture, double range, std::optional<doubl
 std::string sightRequestProblem(const SightRequest& r) {
     const auto bad = [](double m) { return !(m >= 1.0 && m <= kSightMaxMagnification); };
     if (bad(r.magnification) || (r.trueMagnification && bad(*r.trueMagnification)))
-        return cFormat("A magnification must be from 1 to %g.", kSightMaxMagnification);
-    if (r.ranges.size() > kSightMaxRanges) return cFormat("A picture holds at most %zu ranges.", kSightMaxRanges);
+        return translated("A magnification must be from 1 to %1.", {cShowDouble(kSightMaxMagnification)});
+    if (r.ranges.size() > kSightMaxRanges)
+        return translated("A picture holds at most %1 ranges.", {std::to_string(kSightMaxRanges)});
     FieldCardRequest card = cardRequest(r, 1.0);
     return cardRequestProblem(card);
 }
@@ -184,9 +191,10 @@ std::string sightCsv(const SightPicture& picture) {
 std::string sightText(const SightPicture& picture) {
     std::string text = picture.modeWords + "\n";
     for (const AimPoint& p : picture.points)
-        text += rangeText(p.range) + " " + picture.rangeUnit + ", " +
-                (p.wind ? cFormat("%g %s wind", *p.wind, picture.windUnit.c_str()) : "the shot's wind") + ": " +
-                p.words + "\n";
+        text += (p.wind ? translated("%1 %2, %3 %4 wind: %5", {rangeText(p.range), picture.rangeUnit,
+                                                               cShowDouble(*p.wind), picture.windUnit, p.words})
+                        : translated("%1 %2, the shot's wind: %3", {rangeText(p.range), picture.rangeUnit, p.words})) +
+                "\n";
     return text;
 }
 

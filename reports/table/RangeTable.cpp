@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/Ballistics.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "reports/table/TableText.h"
 #include "shot/CLocaleNumbers.h"
@@ -230,11 +231,16 @@ std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& traj
     const std::string range = cFormat("%g", shot.sightInRange);
     switch (trajectory.zero) {
         case TrajectorySolver::Zero::NotReached:
-            return "The bullet does not reach the sight-in range of " + range +
-                   " yd, so the shot could not be zeroed there. The muzzle angle is left as it was.";
+            return translated(
+                "The bullet does not reach the sight-in range of %1 yd, so the shot could not be zeroed there. The "
+                "muzzle angle is left as it was.",
+                {range});
         case TrajectorySolver::Zero::NotSettled:
-            return "The zero at the sight-in range of " + range + " yd did not settle after " +
-                   cFormat("%d", TrajectorySolver::kMaxZeroPasses) + " passes. The muzzle angle is left as it was.";
+            return translated(
+                "The zero at the sight-in range of %1 yd did not settle after %2 passes. The muzzle angle is left as "
+                "it "
+                "was.",
+                {range, std::to_string(TrajectorySolver::kMaxZeroPasses)});
         default:
             return {};
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "engine/Units.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
@@ -87,7 +88,9 @@ Lines linesOf(std::string_view bytes) {
     return lines;
 }
 
-std::string lineError(int number, const std::string& what) { return cFormat("line %d: ", number) + what; }
+std::string lineError(int number, const std::string& what) {
+    return translated("line %1: %2", {std::to_string(number), what});
+}
 
 // The unit in brackets at the end of a header cell: "SPEED (FPS)" gives "FPS".
 std::string_view bracketedUnit(std::string_view cell) {
@@ -113,7 +116,7 @@ int shotNumberOf(const std::string& text, int place) {
 // Adds a shot; false with the session's error set when the velocity is not a positive number.
 bool addShot(ChronoSession& session, int lineNumber, int shot, std::optional<double> velocity, double factor) {
     if (!velocity || !(*velocity > 0.0 && *velocity < 100000.0)) {
-        session.error = lineError(lineNumber, "the velocity is not a number above 0");
+        session.error = lineError(lineNumber, translated("the velocity is not a number above 0"));
         return false;
     }
     session.shots.push_back({shot, *velocity * factor});
@@ -132,7 +135,7 @@ void readGarmin(const Lines& lines, std::size_t header, ChronoSession& session) 
     const std::string_view unit = heading.size() > 1 ? bracketedUnit(heading[1].text) : std::string_view{};
     const std::optional<double> factor = unitFactor(unit);
     if (!factor) {
-        session.error = lineError(lines.number[header], "the speed's unit \"" + std::string(unit) + "\" is not known");
+        session.error = lineError(lines.number[header], translated("the speed's unit \"%1\" is not known", {unit}));
         return;
     }
     session.unit = unitName(*factor);
@@ -165,7 +168,8 @@ void readLabRadar(const Lines& lines, ChronoSession& session) {
         if (startsWithNoCase(cells[0].text, "Units velocity")) {
             factor = unitFactor(value.text);
             if (!factor) {
-                session.error = lineError(lines.number[i], "the velocity unit \"" + value.text + "\" is not known");
+                session.error =
+                    lineError(lines.number[i], translated("the velocity unit \"%1\" is not known", {value.text}));
                 return;
             }
             session.unit = unitName(*factor);
@@ -175,7 +179,7 @@ void readLabRadar(const Lines& lines, ChronoSession& session) {
             session.statedSd = statedFigure(value, *factor, true);
         } else if (!cells[0].text.empty() && cells[0].text.find_first_not_of("0123456789") == std::string::npos) {
             if (!factor) {
-                session.error = lineError(lines.number[i], "a shot before the \"Units velocity\" line");
+                session.error = lineError(lines.number[i], translated("a shot before the \"Units velocity\" line"));
                 return;
             }
             if (!addShot(session, lines.number[i], std::stoi(cells[0].text.substr(0, 9)), numberOf(value, true),
@@ -197,7 +201,7 @@ void readPlainList(const Lines& lines, ChronoSession& session) {
             const std::string_view unit = bracketedUnit(lines.text[0]);
             const std::optional<double> known = unit.empty() ? std::optional<double>(1.0) : unitFactor(unit);
             if (!known) {
-                session.error = lineError(lines.number[0], "the unit \"" + std::string(unit) + "\" is not known");
+                session.error = lineError(lines.number[0], translated("the unit \"%1\" is not known", {unit}));
                 return;
             }
             factor = *known;
@@ -216,7 +220,7 @@ ChronoSession parseChronoSession(std::string_view text) {
     ChronoSession session;
     const Lines lines = linesOf(text);
     if (lines.text.empty()) {
-        session.error = "the file holds no velocities";
+        session.error = translated("the file holds no velocities");
         return session;
     }
     for (std::size_t i = 0; i < lines.text.size(); ++i) {
@@ -237,7 +241,7 @@ ChronoSession readChronoSession(const std::string& path) {
     std::string bytes;
     if (const FileOutcome outcome = readRegularFile(path, bytes); !outcome) {
         ChronoSession session;
-        session.error = "cannot read '" + path + "': " + outcome.reason();
+        session.error = translated("cannot read '%1': %2", {path, outcome.reason()});
         return session;
     }
     return parseChronoSession(bytes);
@@ -250,9 +254,9 @@ std::string_view chronoFormatName(ChronoFormat format) {
         case ChronoFormat::LabRadar:
             return "LabRadar";
         case ChronoFormat::PlainList:
-            return "plain list";
+            break;
     }
-    return "plain list";
+    return translated("plain list");
 }
 
 }  // namespace vorlan

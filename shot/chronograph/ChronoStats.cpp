@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "engine/Catalogue.h"
 #include "engine/Units.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -31,20 +32,23 @@ std::string figureText(const StatedFigure& figure, double value, const std::stri
     return cFormat("%.*f %s", decimals, value * factor, unit.c_str());
 }
 
-void noteFigure(const std::optional<StatedFigure>& figure, double computed, const char* what, const std::string& unit,
-                std::vector<std::string>& notes) {
+// `sentence`: the catalogue's "The file's ... %1 differs from the computed %2".
+void noteFigure(const std::optional<StatedFigure>& figure, double computed, const char* sentence,
+                const std::string& unit, std::vector<std::string>& notes) {
     // A thousandth of the rounding spares the last bit of a decimal conversion.
     if (!figure || std::abs(figure->value - computed) <= figure->rounding * 1.001) return;
-    notes.push_back(std::string("The file's ") + what + " " + figureText(*figure, figure->value, unit) +
-                    " differs from the computed " + figureText(*figure, computed, unit));
+    notes.push_back(
+        translated(sentence, {figureText(*figure, figure->value, unit), figureText(*figure, computed, unit)}));
 }
 
 }  // namespace
 
 std::vector<std::string> statedFigureNotes(const ChronoSession& session, const ChronoStats& stats) {
     std::vector<std::string> notes;
-    noteFigure(session.statedMean, stats.mean, "average", session.unit, notes);
-    noteFigure(session.statedSd, stats.sd, "standard deviation", session.unit, notes);
+    noteFigure(session.statedMean, stats.mean, N_("The file's average %1 differs from the computed %2"), session.unit,
+               notes);
+    noteFigure(session.statedSd, stats.sd, N_("The file's standard deviation %1 differs from the computed %2"),
+               session.unit, notes);
     return notes;
 }
 

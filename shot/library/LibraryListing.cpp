@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PreferencesFile.h"
@@ -65,7 +66,7 @@ std::string coefficientText(const LibraryLoad& load) {
 std::string unreadableReason(const UnreadableFile& unreadable) {
     switch (unreadable.why) {
         case UnreadableFile::Why::NoShotLine:
-            return "it holds no shot-file line";
+            return translated("it holds no shot-file line");
         case UnreadableFile::Why::FileError:
         case UnreadableFile::Why::BadLines:
             break;

@@ -1,6 +1,7 @@
 // The bounds of the .a7p fields, in their stored (scaled) integers, as the format's editors
 // accept them.
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "shot/profiles/A7pPayload.h"
@@ -21,21 +22,21 @@ struct IntBound {
 
 // A zero in the first three is the bullet or the velocity missing.
 const IntBound kIntBounds[] = {
-    {"b_weight", &P::b_weight, 10, 65535, "grains x 10"},
-    {"b_diameter", &P::b_diameter, 1, 50000, "in x 1000"},
-    {"c_muzzle_velocity", &P::c_muzzle_velocity, 100, 30000, "m/s x 10"},
-    {"b_length", &P::b_length, 10, 200000, "in x 1000"},
-    {"sc_height", &P::sc_height, -5000, 5000, "mm"},
-    {"r_twist", &P::r_twist, 0, 10000, "in x 100"},
-    {"zero_x", &P::zero_x, -200000, 200000, "clicks x 1000"},
-    {"zero_y", &P::zero_y, -200000, 200000, "clicks x 1000"},
-    {"c_zero_temperature", &P::c_zero_temperature, -100, 100, "C"},
-    {"c_t_coeff", &P::c_t_coeff, 0, 5000, "% per 15 C x 1000"},
-    {"c_zero_air_temperature", &P::c_zero_air_temperature, -100, 100, "C"},
-    {"c_zero_air_pressure", &P::c_zero_air_pressure, 3000, 15000, "hPa x 10"},
-    {"c_zero_air_humidity", &P::c_zero_air_humidity, 0, 100, "%"},
-    {"c_zero_w_pitch", &P::c_zero_w_pitch, -90, 90, "degrees"},
-    {"c_zero_p_temperature", &P::c_zero_p_temperature, -100, 100, "C"},
+    {"b_weight", &P::b_weight, 10, 65535, N_("grains x 10")},
+    {"b_diameter", &P::b_diameter, 1, 50000, N_("in x 1000")},
+    {"c_muzzle_velocity", &P::c_muzzle_velocity, 100, 30000, N_("m/s x 10")},
+    {"b_length", &P::b_length, 10, 200000, N_("in x 1000")},
+    {"sc_height", &P::sc_height, -5000, 5000, N_("mm")},
+    {"r_twist", &P::r_twist, 0, 10000, N_("in x 100")},
+    {"zero_x", &P::zero_x, -200000, 200000, N_("clicks x 1000")},
+    {"zero_y", &P::zero_y, -200000, 200000, N_("clicks x 1000")},
+    {"c_zero_temperature", &P::c_zero_temperature, -100, 100, N_("C")},
+    {"c_t_coeff", &P::c_t_coeff, 0, 5000, N_("% per 15 C x 1000")},
+    {"c_zero_air_temperature", &P::c_zero_air_temperature, -100, 100, N_("C")},
+    {"c_zero_air_pressure", &P::c_zero_air_pressure, 3000, 15000, N_("hPa x 10")},
+    {"c_zero_air_humidity", &P::c_zero_air_humidity, 0, 100, N_("%")},
+    {"c_zero_w_pitch", &P::c_zero_w_pitch, -90, 90, N_("degrees")},
+    {"c_zero_p_temperature", &P::c_zero_p_temperature, -100, 100, N_("C")},
 };
 
 struct TextBound {
@@ -56,36 +57,43 @@ constexpr int kMaxCoefficientRows = 5;  // G1 and G7; a CUSTOM table holds up to
 constexpr int kMaxCustomRows = 200;
 
 std::string intProblem(const IntBound& bound, std::int32_t value) {
-    if (value == 0 && bound.minimum > 0) return cFormat("%s: missing (0)", bound.field);
-    return cFormat("%s: %d is outside %d to %d (%s)", bound.field, value, bound.minimum, bound.maximum, bound.unit);
+    if (value == 0 && bound.minimum > 0) return translated("%1: missing (0)", {bound.field});
+    return translated("%1: %2 is outside %3 to %4 (%5)",
+                      {bound.field, std::to_string(value), std::to_string(bound.minimum), std::to_string(bound.maximum),
+                       translated(bound.unit)});
 }
 
 std::string distancesProblem(const P& profile) {
     if (profile.distances_size() < 1 || profile.distances_size() > kMaxDistances)
-        return cFormat("distances: %d ranges, not 1 to %d", profile.distances_size(), kMaxDistances);
+        return translated("distances: %1 ranges, not 1 to %2",
+                          {std::to_string(profile.distances_size()), std::to_string(kMaxDistances)});
     for (int i = 0; i < profile.distances_size(); ++i)
         if (profile.distances(i) < 100 || profile.distances(i) > 300000)
-            return cFormat("distances[%d]: %d is outside 100 to 300000 (m x 100)", i, profile.distances(i));
+            return translated("distances[%1]: %2 is outside 100 to 300000 (m x 100)",
+                              {std::to_string(i), std::to_string(profile.distances(i))});
     if (profile.c_zero_distance_idx() < 0 || profile.c_zero_distance_idx() >= profile.distances_size())
-        return cFormat("c_zero_distance_idx: %d is not an index of the %d distances", profile.c_zero_distance_idx(),
-                       profile.distances_size());
+        return translated("c_zero_distance_idx: %1 is not an index of the %2 distances",
+                          {std::to_string(profile.c_zero_distance_idx()), std::to_string(profile.distances_size())});
     return {};
 }
 
 std::string coefficientProblem(const P& profile) {
     const bool custom = profile.bc_type() == a7p::CUSTOM;
     if (!a7p::GType_IsValid(profile.bc_type()))
-        return cFormat("bc_type: %d is not G1, G7 or CUSTOM", static_cast<int>(profile.bc_type()));
+        return translated("bc_type: %1 is not G1, G7 or CUSTOM", {std::to_string(static_cast<int>(profile.bc_type()))});
     const int most = custom ? kMaxCustomRows : kMaxCoefficientRows;
     if (profile.coef_rows_size() < 1 || profile.coef_rows_size() > most)
-        return cFormat("coef_rows: %d rows, not 1 to %d", profile.coef_rows_size(), most);
+        return translated("coef_rows: %1 rows, not 1 to %2",
+                          {std::to_string(profile.coef_rows_size()), std::to_string(most)});
     for (int i = 0; i < profile.coef_rows_size(); ++i) {
         const a7p::CoefRow& row = profile.coef_rows(i);
         if (row.bc_cd() <= 0 || row.bc_cd() > 100000)
-            return cFormat("coef_rows[%d].bc_cd: %d is outside 1 to 100000 (x 10000)", i, row.bc_cd());
+            return translated("coef_rows[%1].bc_cd: %2 is outside 1 to 100000 (x 10000)",
+                              {std::to_string(i), std::to_string(row.bc_cd())});
         if (row.mv() < 0 || row.mv() > (custom ? 100 : 30000))
-            return cFormat("coef_rows[%d].mv: %d is outside 0 to %d (%s)", i, row.mv(), custom ? 100 : 30000,
-                           custom ? "Mach x 10" : "m/s x 10");
+            return translated("coef_rows[%1].mv: %2 is outside 0 to %3 (%4)",
+                              {std::to_string(i), std::to_string(row.mv()), std::to_string(custom ? 100 : 30000),
+                               custom ? translated("Mach x 10") : translated("m/s x 10")});
     }
     return {};
 }
@@ -99,9 +107,10 @@ std::string a7pBoundsProblem(const a7p::Profile& profile) {
     }
     for (const TextBound& bound : kTextBounds)
         if (characterCount((profile.*bound.get)()) > bound.maximum)
-            return cFormat("%s: longer than %zu characters", bound.field, bound.maximum);
+            return translated("%1: longer than %2 characters", {bound.field, std::to_string(bound.maximum)});
     if (!a7p::TwistDir_IsValid(profile.twist_dir()))
-        return cFormat("twist_dir: %d is not RIGHT or LEFT", static_cast<int>(profile.twist_dir()));
+        return translated("twist_dir: %1 is not RIGHT or LEFT",
+                          {std::to_string(static_cast<int>(profile.twist_dir()))});
     if (std::string problem = distancesProblem(profile); !problem.empty()) return problem;
     return coefficientProblem(profile);
 }

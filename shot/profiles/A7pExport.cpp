@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/Atmosphere.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "engine/Units.h"
 #include "shot/CLocaleNumbers.h"
@@ -60,9 +61,9 @@ std::string putBullet(const ShotParameters& shot, a7p::Profile& p) {
     const AdvancedEffects& e = shot.advanced;
     const double diameter = bulletDiameter(e.bulletDiameter, shot.caliber).inches;
     if (diameter <= 0.0)
-        return "Bullet Diameter: the profile needs the bullet's diameter; enter it in the advanced inputs";
+        return translated("Bullet Diameter: the profile needs the bullet's diameter; enter it in the advanced inputs");
     if (e.bulletLength <= 0.0)
-        return "Bullet Length: the profile needs the bullet's length; enter it in the advanced inputs";
+        return translated("Bullet Length: the profile needs the bullet's length; enter it in the advanced inputs");
     p.set_b_diameter(scaled(diameter, 1000));
     p.set_b_weight(scaled(shot.weight, 10));
     p.set_b_length(scaled(e.bulletLength, 1000));
@@ -126,7 +127,8 @@ std::string putCustomDrag(const ShotParameters& shot, a7p::Profile& p) {
         row->set_mv(scaled(point.mach, 10));
         row->set_bc_cd(scaled(point.cd * scale, 1e4));
         if (row->mv() == lastMach)
-            return cFormat("Custom Drag: two points fall on Mach %.1f, the profile's resolution", lastMach / 10.0);
+            return translated("Custom Drag: two points fall on Mach %1, the profile's resolution",
+                              {cFormat("%.1f", lastMach / 10.0)});
         lastMach = row->mv();
     }
     return {};
@@ -136,7 +138,7 @@ std::string putCoefficients(const ShotParameters& shot, a7p::Profile& p) {
     p.clear_coef_rows();
     if (shot.advanced.customDragOn()) return putCustomDrag(shot, p);
     if (shot.dragFunction != kG1 && shot.dragFunction != kG7)
-        return "Drag Function: a profile takes G1, G7 or a custom drag table, not the shot's drag function";
+        return translated("Drag Function: a profile takes G1, G7 or a custom drag table, not the shot's drag function");
     p.set_bc_type(shot.dragFunction == kG7 ? a7p::G7 : a7p::G1);
     if (!shot.advanced.bcBandsOn()) {
         p.add_coef_rows()->set_bc_cd(scaled(shot.ballisticCoefficient, 1e4));
@@ -157,7 +159,7 @@ std::string putCoefficients(const ShotParameters& shot, a7p::Profile& p) {
 a7p::Profile profileFromShot(const ShotParameters& shot, std::string& error) {
     a7p::Profile p;
     if (!shot.profileExtras.empty() && !readKept(shot.profileExtras, p)) {
-        error = "A7P Extras: the kept profile fields do not read";
+        error = translated("A7P Extras: the kept profile fields do not read");
         return p;
     }
     putNames(shot, p);

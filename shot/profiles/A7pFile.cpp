@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "engine/Catalogue.h"
 #include "shot/SafeFile.h"
 #include "shot/profiles/A7pPayload.h"
 
@@ -35,23 +36,23 @@ bool sameDigest(std::string_view stored, std::string_view computed) {
 
 bool decodeA7pPayload(std::string_view bytes, a7p::Profile& profile, std::string& error) {
     if (bytes.size() <= kDigestDigits) {
-        error = "the file is truncated: it holds no payload after its MD5";
+        error = translated("the file is truncated: it holds no payload after its MD5");
         return false;
     }
     const std::string_view payload = bytes.substr(kDigestDigits);
     if (!sameDigest(bytes.substr(0, kDigestDigits), md5Hex(payload))) {
-        error = "MD5: the file's digest does not match its payload (the file is damaged or truncated)";
+        error = translated("MD5: the file's digest does not match its payload (the file is damaged or truncated)");
         return false;
     }
     a7p::Payload message;
     // A malformed payload is told to the caller, not logged by the library to standard error.
     const google::protobuf::LogSilencer quiet;
     if (!message.ParseFromArray(payload.data(), static_cast<int>(payload.size()))) {
-        error = "payload: not a Protocol Buffers profile (truncated or malformed)";
+        error = translated("payload: not a Protocol Buffers profile (truncated or malformed)");
         return false;
     }
     if (!message.has_profile()) {
-        error = "profile: the payload holds no profile";
+        error = translated("profile: the payload holds no profile");
         return false;
     }
     profile = message.profile();
@@ -81,7 +82,7 @@ ProfileImport importA7pFile(const std::string& path) {
     std::string bytes;
     if (const FileOutcome outcome = readRegularFile(path, bytes); !outcome) {
         ProfileImport result;
-        result.error = "cannot read '" + path + "': " + outcome.reason();
+        result.error = translated("cannot read '%1': %2", {path, outcome.reason()});
         return result;
     }
     return importA7p(bytes);
@@ -99,7 +100,7 @@ std::string exportA7pFile(const ShotParameters& shot, const std::string& path) {
     const ProfileExport profile = exportA7p(shot);
     if (!profile.error.empty()) return profile.error;
     if (const FileOutcome outcome = writeFileAtomically(path, profile.bytes); !outcome)
-        return "cannot write '" + path + "': " + outcome.reason();
+        return translated("cannot write '%1': %2", {path, outcome.reason()});
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "engine/Units.h"
 #include "shot/CLocaleNumbers.h"
@@ -117,12 +118,13 @@ a7p::Profile keptFields(const a7p::Profile& p, std::vector<std::string>& unmappe
     text("short_name_bot", p.short_name_bot());
     text("user_note", p.user_note());
     text("device_uuid", p.device_uuid());
-    if (p.zero_x() != 0) unmapped.push_back(cFormat("zero_x: %.3f clicks", p.zero_x() / 1000.0));
-    if (p.zero_y() != 0) unmapped.push_back(cFormat("zero_y: %.3f clicks", p.zero_y() / 1000.0));
+    if (p.zero_x() != 0) unmapped.push_back(translated("zero_x: %1 clicks", {cFormat("%.3f", p.zero_x() / 1000.0)}));
+    if (p.zero_y() != 0) unmapped.push_back(translated("zero_y: %1 clicks", {cFormat("%.3f", p.zero_y() / 1000.0)}));
     if (p.c_zero_w_pitch() != 0)
-        unmapped.push_back(
-            cFormat("c_zero_w_pitch: %d degrees (the zero is taken on a level line of sight)", p.c_zero_w_pitch()));
-    if (p.switches_size() > 0) unmapped.push_back(cFormat("switches: %d reticle switch positions", p.switches_size()));
+        unmapped.push_back(translated("c_zero_w_pitch: %1 degrees (the zero is taken on a level line of sight)",
+                                      {std::to_string(p.c_zero_w_pitch())}));
+    if (p.switches_size() > 0)
+        unmapped.push_back(translated("switches: %1 reticle switch positions", {std::to_string(p.switches_size())}));
     return kept;
 }
 
@@ -159,7 +161,7 @@ ProfileImport shotFromProfile(const a7p::Profile& profile) {
     mapCoefficients(profile, result.shot);
     result.shot.profileExtras = oneLineText(keptFields(profile, result.unmapped));
     if (const std::string problem = shotProblem(result.shot); !problem.empty())
-        result.error = "the profile does not fit a shot: " + problem;
+        result.error = translated("the profile does not fit a shot: %1", {problem});
     return result;
 }
 
