@@ -2,6 +2,553 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>HelpTexts</name>
+    <message>
+        <source>The main window: describe one shot, then run a command with the buttons below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Derives a ballistic coefficient from two chronograph velocities.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longest distance the shot can reach, its firing elevation and its highest point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The optimum point-blank zero for a vital zone of the given diameter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current shot compared with the baseline at the target range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy, velocity, bullet weight, power factor and recoil energy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects beyond the standard flight: wind from any side, spin, the Earth&apos;s rotation, powder, drag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A field card of the shot: the elevation and wind holds at a few ranges, sized for a pocket, a page or a strip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows every step yards (metres) from the first range to the last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Named targets at their ranges, one a line or comma-separated: &quot;Gong 1 = 327&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wind speeds of the wind columns, each a full-value wind from the right over the whole flight (in place of the shot&apos;s wind zones): mph, or m/s in metric.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to three temperatures: the elevation at each, with the zero of the shot&apos;s own air (and the powder&apos;s sensitivity when one is set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card&apos;s size. The card takes the largest type that fits, turned landscape when that reads larger; a pocket card leaves its last columns out rather than go below 7 pt, and says which. A card that cannot hold its rows says so instead of cutting them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several cards on one sheet, with cut marks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches the rifle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is fitted besides the velocity: nothing, one drag factor over the whole flight, or a drag scale by Mach; by default one range fits the velocity alone, two to four one factor, five or more reaching below Mach 1.08 the scale by Mach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads observations from a CSV file whose header names range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, sigma_moa and sigma_fps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the observations to a CSV file of the same columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits the main window&apos;s shot to the observations: the fitted values with their standard errors, the residuals before and after, and the chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the fitted velocity into the main window and the drag scale into the shot: every table and calculation then flies them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here the drag scale alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each reading observed minus predicted, with the shot as it was and with the fitted values, in the reading&apos;s unit; the fit weighs each by its uncertainty (the ± column).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The observed points (rings, with bars as long as their uncertainty) over the drop predicted before and after the fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window and keeps the observations with the shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window; the shot keeps the observations it had. What Apply wrote stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window and keeps its inputs in the shot; a field out of its bounds keeps it open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How likely the first shot hits the target at each range when the load, the range, the wind call, the rifle and shooter and the cant each spread the shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rifle and shooter&apos;s spread: a standard deviation per axis, or the mean size of groups of 2 to 10 shots, converted to one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target, aimed at its centre: a circle&apos;s diameter (the OPBZ vital zone unless set) or a rectangle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window and keeps its inputs with the shot, assumed spreads included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window; inputs you typed are kept with the shot already, assumed spreads are not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The farthest ethical range is the last range up to which P(hit) stays at or above this level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a Sight Picture window of the shot: where to hold, drawn on a reticle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a Sight Picture window of the shot in the card&apos;s units: where to hold, drawn on a reticle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws the holds of the card&apos;s rows and winds on this reticle, beside the table of a pocket or half card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where to hold, drawn on the reticle at the magnification in use: the shot&apos;s own point, a ladder of ranges and the wind dots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reticle the holds are drawn on: a built-in one, or one read from a reticle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads a reticle of your own from a reticle file (.vrt) and picks it; a faulty file is refused with its line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The magnification in use, from 1 to 100. A second-plane reticle&apos;s marks span (true at) / (in use) times their angle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the reticle as it is made. A magnification here makes it second focal plane, true at that magnification.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the holds share the work with the turret: dial the elevation and hold the wind, hold everything, or dial the zero of one range and hold the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range whose elevation is dialled when the holds dial a zero: yards, or metres in metric.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A holdover ladder: a point at each range, labelled with it (yards, or metres in metric).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind dots: a point at each range for each wind speed, full value from the right (mph, or m/s in metric).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scope&apos;s circle: each point is where the target goes, labelled with its range; a hold beyond the reticle stands at its edge with an arrow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every hold as the shooter would say it, a hold beyond the reticle told as what to dial and what to hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the picture on one square page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the printed page before it is printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the picture as a PDF, SVG or PNG file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a Hit Probability window: the chance of a first-shot hit at every range and the farthest ethical shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Library: every rifle and load kept together, to open, save, duplicate, rename, move or delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library: the shot files of one folder, grouped by rifle. Open loads one into the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the loads with this text in any column, or of a rifle whose name holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the main window&apos;s shot in the library under the rifle and name you give.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G1: the standard flat-based projectile, the drag function of most published coefficients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G7: long boat-tailed rifle bullets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G2: the Aberdeen J projectile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G8: flat-based bullets with a long ogive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G6: flat-based spitzer bullets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G5: short boat-tailed bullets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the standard sea-level atmosphere (59 degrees Fahrenheit, 29.92 inches of mercury, dry air, altitude 0) and shows its density.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GL: lead ball.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gi: the Ingalls projectile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes the air density of the temperature, pressure, humidity and altitude entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. checked), and shows its density.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a window comparing the current shot with the baseline at the target range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remembers the current shot as the baseline for Shoot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens Compute BC: a ballistic coefficient from two chronograph readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens Maximum Range: the longest distance and height the shot can reach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens OPBZ: the optimum point-blank zero for a vital zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the energy, velocity, weight and recoil calculator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS: spherical ball.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RA4: .22 rimfire bullets and airgun pellets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here, then on any field or button, to see what it does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Vorlan user&apos;s guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes on what a command did (a baseline set) or why a file given to the program was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much higher (positive) or lower (negative) the current shot strikes than the baseline, in inches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much further to the side the current shot strikes than the baseline, in inches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of the shot that Set Baseline kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of the current shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the shots were compared short of the target range, or that no baseline was set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ballistic coefficient that gives the measured velocity loss, for the drag function shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the coefficient shown into the main window&apos;s Ballistic Coefficient field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes the coefficient for the main window&apos;s atmosphere and drag function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of the shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far the bullet can fly over level ground, in yards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The elevation of the bore that gives the longest range, in degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest point of the longest trajectory above the muzzle, in feet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bullet&apos;s speed at the end of the longest trajectory, in feet per second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bullet&apos;s energy at the end of the longest trajectory, in foot-pounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of flight of the longest trajectory, in seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How high the bullet climbs when fired straight up, in feet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the straight-up climb takes, in seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sight-in range in yards that keeps the bullet inside the zone the longest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range in yards where the bullet first comes up into the zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range in yards where the bullet drops out of the zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds the optimum zero for the shot in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate the energy from the velocity and the weight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate the velocity from the weight and the energy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate the weight from the velocity and the energy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculates the value the chosen mode derives, and the power factor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculates the recoil energy of the gun from the bullet, the powder and the gun weight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the colour shown; it is stored when Vorlan ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes back to the colour kept last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red part of the colour of all Vorlan windows, 0 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green part of the colour of all Vorlan windows, 0 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue part of the colour of all Vorlan windows, 0 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the wind direction in degrees, 0 to 360, clockwise from the line of fire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for a barrel whose rifling turns to the left: the bullet drifts to the left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gyroscopic stability factor by Miller&apos;s rule, for the main window&apos;s velocity and air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged on the factor as shown: below 1.00 unstable, to 1.29 marginal, 1.30 to 1.50 fair, above 1.50 stable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to let a crosswind at the muzzle throw the bullet up or down (Litz&apos;s fit; needs twist, length and diameter). The zero is taken without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bullet diameter spin drift and stability use: the one entered, or the caliber&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to zero the rifle in the conditions below, in still air on a level range, and fly today&apos;s conditions at that angle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to let the Earth&apos;s rotation move the bullet (Coriolis and Eotvos effects).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The muzzle velocity in feet per second that the powder temperature gives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes the sensitivity from the two velocities and their temperatures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to fly the loaded Mach and drag-coefficient table instead of the drag function chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads a drag table from a CSV file: Mach and Cd on each line, Mach increasing, a header allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drag table held, or what is wrong with the file last loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range of the observation in yards, 1 to 5000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The elevation dialled or held up to hit the centre, in true MOA (1/60 degree).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The elevation dialled or held up to hit the centre, in mil.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The elevation dialled up to hit the centre, in clicks of the shot&apos;s click value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drop in inches with the shot&apos;s own zero, negative below the line of sight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A velocity in feet per second measured at the range (a Doppler radar, a second chronograph).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time of flight to the range in seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sure the row&apos;s holds and drop are, in MOA (0.1 when blank; half a click for clicks).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sure the row&apos;s velocity is, in feet per second (5 when blank).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No help topic is associated with this item.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>System default</source>

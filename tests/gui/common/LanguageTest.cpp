@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 
 #include "engine/Catalogue.h"
 #include "reports/common/Language.h"
+#include "ui/help/HelpBrowser.h"
 
 using namespace vorlan;
 
@@ -91,6 +93,14 @@ private slots:
         QCOMPARE(applyLanguage(QStringLiteral("en")), std::string_view("en"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
+    void theHelpSaysItIsInEnglishOnlyInAnotherLanguage() {
+        for (const QString code : {QStringLiteral("en"), QStringLiteral("ru")}) {
+            applyLanguage(code);
+            HelpBrowser help;
+            QCOMPARE(help.findChild<QLabel*>(QStringLiteral("helpInEnglish")) != nullptr, code != u"en");
+        }
     }
 
     void theMenuAppliesKeepsAndTells() {
