@@ -612,6 +612,20 @@ vorlan-cli computes the same tables and calculations without one.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: vorlan [QT-OPTIONS] [SHOT.vxf]
+The Vorlan exterior-ballistics calculator: one shot per window, its range table, chart and
+side calculations.
+
+  SHOT.vxf     a shot file to open after the settings are read
+  QT-OPTIONS   the standard options of Qt programs (-platform NAME, -style NAME, ...)
+  --help       print this help and exit
+  --version    print the version and exit
+
+The command-line program vorlan-cli runs the same calculations without a window.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan</name>
