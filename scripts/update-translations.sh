@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Brings translations/vorlan_{de,fr,es,ru}.ts up to the texts of the Qt sources (app/, ui/,
+# Brings translations/vorlan_{de,fr,es,ru,en}.ts up to the texts of the Qt sources (app/, ui/,
 # reports/, chart/): new texts come in unfinished, translations made stay, texts no longer
 # used go. Then the message catalogue's .po files follow (scripts/update-catalogue.sh).
 set -euo pipefail
@@ -13,4 +13,7 @@ for code in de fr es ru; do
     -source-language en -target-language "$code" \
     app ui reports chart -ts "translations/vorlan_$code.ts"
 done
+# English needs only its plural forms ("%n file(s)" said as "1 file", "2 files").
+"$lupdate" -silent -no-obsolete -locations none -extensions cpp,h -I . -pluralonly \
+  -source-language en -target-language en app ui reports chart -ts translations/vorlan_en.ts
 if [ -x scripts/update-catalogue.sh ]; then scripts/update-catalogue.sh; fi

@@ -1084,6 +1084,10 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <source>The folder could not be remembered in &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>VXF Files (*.vxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>

@@ -92,6 +92,12 @@ private slots:
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         QCOMPARE(applyLanguage(QStringLiteral("en")), std::string_view("en"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        // English takes its plural forms from its own translation.
+        for (const auto& [count, said] :
+             {std::pair{1, "1 file could not be read: %1"}, {3, "3 files could not be read: %1"}})
+            QCOMPARE(
+                QCoreApplication::translate("vorlan::CLibraryDlg", "%n file(s) could not be read: %1", nullptr, count),
+                QString::fromLatin1(said));
         QCOMPARE(QLocale().language(), QLocale::English);
     }
 
