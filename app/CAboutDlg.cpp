@@ -11,17 +11,17 @@ namespace vorlan {
 
 CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent)
     : ThemedDialog(context, AboutIds::kTemplate, parent, false), color_(context.dialogColor) {
-    setWindowTitle(QStringLiteral("About Vorlan"));
+    setWindowTitle(tr("About Vorlan"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icon132.png")));
     icon->setFixedSize(32, 32);
-    auto* version = new QLabel(QStringLiteral("Vorlan Version " VORLAN_VERSION), this);
+    auto* version = new QLabel(tr("Vorlan Version %1").arg(QStringLiteral(VORLAN_VERSION)), this);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
     auto* description = new QLabel(tr("Exterior ballistics and range tables for small arms and airguns"), this);
     auto* maker = new QLabel(tr("Copyright (C) 2026 the Vorlan developers"), this);
-    auto* ok = new CColorBtn(QStringLiteral("OK"), this);
+    auto* ok = new CColorBtn(tr("OK"), this);
     setControlId(ok, 1);
     ok->setFixedSize(75, 28);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

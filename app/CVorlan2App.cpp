@@ -7,6 +7,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CHiddenWindow.h"
+#include "reports/common/Language.h"
 #include "reports/common/Theme.h"
 #include "shot/SettingsFile.h"
 #include "ui/main/CVorlan2Dlg.h"
@@ -45,6 +46,8 @@ int CVorlan2App::run() {
     context_.dialogColor = QColor(195, 190, 228);
     context_.commandLineFile = commandLineFile(QApplication::arguments());
     context_.settingsPath = settingsFilePath(QApplication::applicationDirPath());
+    // Before the first window is built: windows take their texts when they are made.
+    applyLanguage(loadLanguage(context_.preferencesPath()));
     context_.showAbout = [this](QWidget* owner) {
         CAboutDlg about(context_, owner);
         about.exec();

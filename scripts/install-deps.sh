@@ -3,8 +3,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libcli11-dev fonts-dejavu-core clang-format
-          # the message catalogues: msgfmt compiles translations/*.po into the programs
-          gettext
+          # the windows' translations (lupdate, lrelease, Qt6LinguistTools) and Qt's own; the
+          # message catalogue's .po files (msgfmt)
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n gettext
           # .a7p profiles: Protocol Buffers and the MD5 of OpenSSL
           protobuf-compiler libprotobuf-dev libssl-dev
           # the desktop files' validators and the Debian package (scripts/check-install.sh)

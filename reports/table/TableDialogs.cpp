@@ -37,11 +37,15 @@ void warnWithMessageBox(QWidget* parent, const QString& title, const QString& me
     QMessageBox::warning(parent, title, message);
 }
 
+void informWithMessageBox(QWidget* parent, const QString& title, const QString& message) {
+    QMessageBox::information(parent, title, message);
+}
+
 }  // namespace
 
 TableDialogs standardTableDialogs() {
-    return {askWithFileDialog, askCsvOptionsWithDialog, askCsvWithFileDialog, askCardWithFileDialog,
-            warnWithMessageBox};
+    return {askWithFileDialog,     askCsvOptionsWithDialog, askCsvWithFileDialog,
+            askCardWithFileDialog, warnWithMessageBox,      informWithMessageBox};
 }
 
 TableDialogs& tableDialogs() {

@@ -21,6 +21,8 @@ struct TableDialogs {
     std::function<QString(QWidget* parent, const QString& initialPath)> askCardFileName;
     // Tells the user that a file could not be written.
     std::function<void(QWidget* parent, const QString& title, const QString& message)> showFileError;
+    // Tells the user something worth knowing that went right.
+    std::function<void(QWidget* parent, const QString& title, const QString& message)> showNotice;
 };
 
 // The boxes the real program shows.

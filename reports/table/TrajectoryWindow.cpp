@@ -17,6 +17,7 @@
 #include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/common/Language.h"
 #include "reports/common/Theme.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/TableDialogs.h"
@@ -198,6 +199,12 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
         tableDialogs().showFileError(this, tr("Preferences Not Saved"),
                                      tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
     });
+    addLanguageMenu(
+        *view, preferences, [this](const QString& notice) { tableDialogs().showNotice(this, tr("Language"), notice); },
+        [this, preferences](const QString& reason) {
+            tableDialogs().showFileError(this, tr("Preferences Not Saved"),
+                                         tr("The language could not be saved to \"%1\".\n%2").arg(preferences, reason));
+        });
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
     hitProbability_->setEnabled(true);

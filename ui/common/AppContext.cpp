@@ -1,5 +1,8 @@
 #include "ui/common/AppContext.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "ui/common/CColorMsgBox.h"
@@ -32,6 +35,12 @@ void AppContext::refreshAllWindows() {
         if (auto* dialog = qobject_cast<ThemedDialog*>(window)) dialog->applyDialogColor();
         window->update();
     }
+}
+
+QString AppContext::preferencesPath() const {
+    if (settingsPath.empty()) return {};
+    const QFileInfo settings(QFile::decodeName(settingsPath.c_str()));
+    return settings.dir().filePath(QStringLiteral("Vorlan Preferences.ini"));
 }
 
 }  // namespace vorlan

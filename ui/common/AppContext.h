@@ -38,6 +38,8 @@ public:
 
     // Repaints every open window in the current dialog colour.
     void refreshAllWindows();
+    // "Vorlan Preferences.ini" beside the settings file; empty when no settings file is named.
+    QString preferencesPath() const;
 };
 
 }  // namespace vorlan

@@ -2,12 +2,14 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart/ChartColours.h"
+#include "engine/Catalogue.h"
 
 namespace vorlan {
 
@@ -34,7 +36,7 @@ protected:
 }  // namespace
 
 HelpBrowser::HelpBrowser(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new HelpTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("Vorlan Help"));
+    setWindowTitle(tr("Vorlan Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon132.png")));
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->setOpenExternalLinks(false);
@@ -60,6 +62,13 @@ HelpBrowser::HelpBrowser(QWidget* owner) : QWidget(owner, Qt::Window), browser_(
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(buttons);
+    // The pages are written in English only: a shooter who chose another language is told once.
+    if (!language().empty() && language() != "en") {
+        auto* note = new QLabel(tr("The help pages are in English."), this);
+        note->setObjectName(QStringLiteral("helpInEnglish"));
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
     layout->addWidget(browser_);
     resize(640, 560);
 }

@@ -22,7 +22,7 @@ namespace {
 
 QString fromText(const std::string& text) { return QString::fromStdString(text); }
 
-const QStringList kShotFilter{QStringLiteral("VXF Files (*.vxf)")};
+QStringList shotFilter() { return {CLibraryDlg::tr("VXF Files (*.vxf)")}; }
 QStringList profileFilter() { return {CLibraryDlg::tr("A7P Profiles (*.a7p)")}; }
 QString feetPerSecond(double value) { return fromText(cFormat("%.1f", value)); }
 
@@ -119,7 +119,7 @@ void CLibraryDlg::onDelete() {
 void CLibraryDlg::onImport() {
     FileRequest request;
     request.title = tr("Import");
-    request.filters = QStringList{tr("Shot Files and Profiles (*.vxf *.a7p)")} + kShotFilter + profileFilter();
+    request.filters = QStringList{tr("Shot Files and Profiles (*.vxf *.a7p)")} + shotFilter() + profileFilter();
     const QString chosen = context().chooseFile(this, request);
     if (chosen.isEmpty()) return;
     QStringList unmapped;
@@ -139,7 +139,7 @@ void CLibraryDlg::onExport() {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
     request.title = tr("Export");
-    request.filters = kShotFilter + profileFilter();
+    request.filters = shotFilter() + profileFilter();
     request.confirmOverwrite = true;
     // Without its extension, the name takes the one of the filter chosen.
     request.initialPath = QFileInfo(fromFileName(load->file)).completeBaseName();

@@ -51,11 +51,7 @@ void CVorlan2Dlg::onRangeTable() {
     openTableWindows.append(window);
 }
 
-QString CVorlan2Dlg::preferencesPath() {
-    if (context().settingsPath.empty()) return {};
-    const QFileInfo settings(QFile::decodeName(context().settingsPath.c_str()));
-    return settings.dir().filePath(QStringLiteral("Vorlan Preferences.ini"));
-}
+QString CVorlan2Dlg::preferencesPath() { return context().preferencesPath(); }
 
 void CVorlan2Dlg::tableWindowDestroyed(TrajectoryWindow* window) {
     const QWidget* gone = window;

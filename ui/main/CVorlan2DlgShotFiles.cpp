@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include "reports/common/FileNames.h"
+#include "reports/common/Language.h"
 #include "reports/common/Theme.h"
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
@@ -208,6 +209,12 @@ void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
         context().showFailure(this, tr("Preferences Not Saved"),
                               tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
     });
+    addLanguageMenu(
+        menu, preferences, [this](const QString& notice) { context().showMessage(this, notice); },
+        [this, preferences](const QString& reason) {
+            context().showFailure(this, tr("Preferences Not Saved"),
+                                  tr("The language could not be saved to \"%1\".\n%2").arg(preferences, reason));
+        });
     menu.addSeparator();
     menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);
     menu.exec(event->globalPos());

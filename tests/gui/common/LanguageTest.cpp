@@ -1,0 +1,146 @@
+// The language: the desktop's choice read as gettext reads it, the choice kept in the
+// preferences file (System keeps a file's bytes), and a choice installing the translations,
+// the locale and the catalogue's language.
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+
+#include "engine/Catalogue.h"
+#include "reports/common/Language.h"
+#include "ui/help/HelpBrowser.h"
+
+using namespace vorlan;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { applyLanguage(QStringLiteral("en")); }
+
+    void systemLanguageReadsTheEnvironmentAsGettextDoes() {
+        struct Case {
+            std::map<std::string, std::string> env;
+            std::string_view expected;
+        };
+        const Case cases[] = {
+            {{}, "en"},
+            {{{"LANG", "de_DE.UTF-8"}}, "de"},
+            {{{"LANG", "fr_CA"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "es"},
+            {{{"LANG", "fr_FR"}, {"LC_MESSAGES", "es_ES"}, {"LC_ALL", "ru_RU.UTF-8@cyrillic"}}, "ru"},
+            {{{"LANG", "de_DE"}, {"LANGUAGE", "pt_BR:fr:de"}}, "fr"},  // first offered of the list
+            {{{"LANG", "de_DE"}, {"LANGUAGE", "en_GB:de"}}, "en"},
+            {{{"LANG", "C"}, {"LANGUAGE", "de"}}, "en"},  // the C locale ignores LANGUAGE
+            {{{"LANG", "de_DE"}, {"LANGUAGE", ""}}, "de"},
+            {{{"LANG", "ja_JP.UTF-8"}}, "en"},
+            {{{"LANG", "ru"}, {"LC_ALL", ""}}, "ru"},  // an empty variable does not count
+        };
+        for (const Case& c : cases) {
+            const auto env = [&c](const char* name) -> const char* {
+                const auto found = c.env.find(name);
+                return found == c.env.end() ? nullptr : found->second.c_str();
+            };
+            QCOMPARE(QString::fromLatin1(systemLanguage(env).data()), QString::fromLatin1(c.expected.data()));
+        }
+    }
+
+    void theChoiceIsKeptAndSystemKeepsTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
+        QVERIFY(saveLanguage(path, {}));
+        QVERIFY(!QFile::exists(path));  // System on a file never written writes nothing
+        QFile seed(path);
+        QVERIFY(seed.open(QIODevice::WriteOnly));
+        seed.write("[View]\r\nTheme=Dark\r\n");
+        seed.close();
+        QVERIFY(saveLanguage(path, {}));
+        QCOMPARE(contents(path), QByteArray("[View]\r\nTheme=Dark\r\n"));
+        QVERIFY(saveLanguage(path, QStringLiteral("ru")));
+        QCOMPARE(loadLanguage(path), QStringLiteral("ru"));
+        QVERIFY(contents(path).contains("Theme=Dark"));
+        QVERIFY(saveLanguage(path, {}));  // back to System once a language was kept
+        QCOMPARE(loadLanguage(path), QString());
+        QVERIFY(saveLanguage(path, QStringLiteral("de_AT")));  // not an offered code: read as System
+        QCOMPARE(loadLanguage(path), QString());
+        QCOMPARE(loadLanguage(dir.filePath(QStringLiteral("missing.ini"))), QString());
+    }
+
+    void choosingInstallsTheTranslationsLocaleAndCatalogue() {
+        for (const LanguageName& language : offeredLanguages())
+            if (language.code != "en")
+                QVERIFY(QFile::exists(QStringLiteral(":/i18n/vorlan_%1.qm").arg(language.code.data())));
+        QCOMPARE(applyLanguage(QStringLiteral("de")), std::string_view("de"));
+        QCOMPARE(QLocale().language(), QLocale::German);
+        QCOMPARE(language(), std::string_view("de"));
+        // Qt's own buttons follow where the system has Qt's translations.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        QCOMPARE(applyLanguage(QStringLiteral("en")), std::string_view("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        // English takes its plural forms from its own translation.
+        for (const auto& [count, said] :
+             {std::pair{1, "1 file could not be read: %1"}, {3, "3 files could not be read: %1"}})
+            QCOMPARE(
+                QCoreApplication::translate("vorlan::CLibraryDlg", "%n file(s) could not be read: %1", nullptr, count),
+                QString::fromLatin1(said));
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
+    void theHelpSaysItIsInEnglishOnlyInAnotherLanguage() {
+        for (const QString code : {QStringLiteral("en"), QStringLiteral("ru")}) {
+            applyLanguage(code);
+            HelpBrowser help;
+            QCOMPARE(help.findChild<QLabel*>(QStringLiteral("helpInEnglish")) != nullptr, code != u"en");
+        }
+    }
+
+    void theMenuAppliesKeepsAndTells() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
+        QMenu parent;
+        QStringList notices, failures;
+        addLanguageMenu(
+            parent, path, [&](const QString& notice) { notices << notice; },
+            [&](const QString& reason) { failures << reason; });
+        auto* french = parent.findChild<QAction*>(QStringLiteral("languagefr"));
+        auto* system = parent.findChild<QAction*>(QStringLiteral("languageSystem"));
+        QVERIFY(french && system);
+        QCOMPARE(parent.findChildren<QAction*>(QRegularExpression(QStringLiteral("^language"))).size(), 6);
+        french->trigger();
+        QCOMPARE(language(), std::string_view("fr"));
+        QCOMPARE(loadLanguage(path), QStringLiteral("fr"));
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(failures.isEmpty());
+        // A choice made in another window shows when the menu opens.
+        applyLanguage(QStringLiteral("de"));
+        emit parent.findChild<QAction*>(QStringLiteral("viewLanguage"))->menu()->aboutToShow();
+        QVERIFY(parent.findChild<QAction*>(QStringLiteral("languagede"))->isChecked() && !french->isChecked());
+        system->trigger();
+        QVERIFY(contents(path).contains("Language=System"));
+        QCOMPARE(currentLanguageChoice(), QString());
+        // A preferences file that cannot be written is told.
+        addLanguageMenu(
+            parent, dir.filePath(QStringLiteral("no/such/folder/prefs.ini")), [](const QString&) {},
+            [&](const QString& reason) { failures << reason; });
+        parent.findChildren<QAction*>(QStringLiteral("languagees")).last()->trigger();
+        QCOMPARE(failures.size(), 1);
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
