@@ -23,7 +23,7 @@ ShotParameters loadShot(const std::string& path, ShotCheck check) {
     if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems))
         throw UsageError(translated("'%1' is not a shot file: it holds no shot-file line", {path}));
     if (problems.empty() && check == ShotCheck::Whole) problems = shotProblems(shot);
-    if (!problems.empty()) throw UsageError(path + ": " + problems.front());
+    if (!problems.empty()) throw UsageError(translated("%1: %2", {path, problems.front()}));
     return shot;
 }
 
@@ -56,10 +56,11 @@ std::optional<Whole> readWhole(std::string_view text) {
     return Whole{negative, magnitude};
 }
 
-CLI::Validator validator(std::string description, std::function<bool(const std::string&)> accepts) {
-    return CLI::Validator(
-        [=](std::string& text) { return accepts(text) ? std::string() : "'" + text + "' is not " + description; },
-        description);
+// `refusal` says why a text is refused, a whole sentence.
+CLI::Validator validator(std::string description, std::function<std::string(const std::string&)> refusal,
+                         std::function<bool(const std::string&)> accepts) {
+    return CLI::Validator([=](std::string& text) { return accepts(text) ? std::string() : refusal(text); },
+                          description);
 }
 
 }  // namespace
@@ -87,33 +88,54 @@ std::optional<std::uint64_t> unsignedWholeNumber(std::string_view text) {
 }
 
 CLI::Validator numberWithin(double lowest, double highest) {
-    return validator("a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest),
-                     [=](const std::string& text) {
-                         const std::optional<double> value = decimalNumber(text);
-                         return value && *value >= lowest && *value <= highest;
-                     });
+    const std::string low = cShowDouble(lowest);
+    const std::string high = cShowDouble(highest);
+    return validator(
+        translated("a number from %1 to %2", {low, high}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a number from %2 to %3", {text, low, high});
+        },
+        [=](const std::string& text) {
+            const std::optional<double> value = decimalNumber(text);
+            return value && *value >= lowest && *value <= highest;
+        });
 }
 
 CLI::Validator notNegative() {
-    return validator("a number of 0 or more", [](const std::string& text) {
-        const std::optional<double> value = decimalNumber(text);
-        return value && *value >= 0.0;
-    });
+    return validator(
+        translated("a number of 0 or more"),
+        [](const std::string& text) { return translated("'%1' is not a number of 0 or more", {text}); },
+        [](const std::string& text) {
+            const std::optional<double> value = decimalNumber(text);
+            return value && *value >= 0.0;
+        });
 }
 
 CLI::Validator finiteNumber() {
-    return validator("a number", [](const std::string& text) { return decimalNumber(text).has_value(); });
+    return validator(
+        translated("a number"), [](const std::string& text) { return translated("'%1' is not a number", {text}); },
+        [](const std::string& text) { return decimalNumber(text).has_value(); });
 }
 
 CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest) {
+    const std::string low = std::to_string(lowest);
+    const std::string high = std::to_string(highest);
     return validator(
-        cFormat("a whole number from %lld to %lld", static_cast<long long>(lowest), static_cast<long long>(highest)),
+        translated("a whole number from %1 to %2", {low, high}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a whole number from %2 to %3", {text, low, high});
+        },
         [=](const std::string& text) { return wholeNumber(text, lowest, highest).has_value(); });
 }
 
 CLI::Validator unsignedWhole() {
-    return validator("a whole number from 0 to 18446744073709551615",
-                     [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
+    constexpr const char* kMost = "18446744073709551615";
+    return validator(
+        translated("a whole number from %1 to %2", {"0", kMost}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a whole number from %2 to %3", {text, "0", kMost});
+        },
+        [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
 }
 
 std::optional<UnitSystem> unitSystemNamed(std::string_view text) {
@@ -128,19 +150,20 @@ void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string
             "--units",
             [&units](const std::string& text) {
                 const std::optional<UnitSystem> named = unitSystemNamed(text);
-                if (!named) throw UsageError("'" + text + "' is not metric or imperial");
+                if (!named) throw UsageError(translated("'%1' is not metric or imperial", {text}));
                 units = *named;
             },
-            "metric (" + metricMeans + ") or imperial (the default)")
+            translated("metric (%1) or imperial (the default)", {translated(metricMeans.c_str())}))
         ->type_name("metric|imperial");
     command->add_flag_callback(
-        "--metric", [&units] { units = UnitSystem::Metric; }, "The same as --units metric");
+        "--metric", [&units] { units = UnitSystem::Metric; }, translated("The same as --units metric"));
 }
 
 CLI::Validator given() {
     return CLI::Validator(
         [](std::string& text) {
-            return text.empty() ? std::string("an empty value; leave the option out for its default") : std::string();
+            return text.empty() ? std::string(translated("an empty value; leave the option out for its default"))
+                                : std::string();
         },
         "");
 }
