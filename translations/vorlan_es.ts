@@ -646,7 +646,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1601,6 +1601,10 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
