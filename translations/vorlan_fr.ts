@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Range (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop and windage (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop - - windage ··· ft/s</source>
+        <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— drop  - - windage  ··· %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ○ observed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethical %1 %2 (P(hit) %3 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit), 0 to 100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line of sight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sight-in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mach %1 at %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. ordinate %1 %2 at %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialogs</name>
+    <message>
+        <source>Export Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
@@ -559,7 +646,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -582,6 +669,52 @@
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print Preview - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SightPicture</name>
+    <message>
+        <source>first focal plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x, true at %2x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the shot&apos;s wind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Field Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field Cards (*.pdf *.svg *.png)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -655,22 +788,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first focal plane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1x, true at %2x</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the shot&apos;s wind</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shot</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1486,6 +1603,10 @@ It is left as it is: the settings will not be saved over it at exit.</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::ChronoPlot</name>
@@ -1732,6 +1853,110 @@ Extreme spread: %4 ft/s</source>
     </message>
 </context>
 <context>
+    <name>vorlan::TableViewCommands</name>
+    <message>
+        <source>&amp;Holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click &amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table&apos;s view could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range table could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartCommands</name>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the range table of another shot first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .png or .svg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trajectory Chart - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartView</name>
+    <message>
+        <source>&amp;Remove &quot;%1&quot; from Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vorlan::TrajectoryWindow</name>
     <message>
         <source>&amp;Library...</source>
@@ -1761,6 +1986,71 @@ Extreme spread: %4 ft/s</source>
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C&amp;ard...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hit Probability...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text	Ctrl+Shift+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range table could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview - </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

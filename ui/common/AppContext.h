@@ -30,6 +30,8 @@ public:
     std::function<void(QWidget* owner, const QString& message)> showMessage;
     // The same coloured box with a title of its own, for a file that could not be read or written.
     std::function<void(QWidget* owner, const QString& title, const QString& message)> showFailure;
+    // Something worth knowing that went right, in the desktop's information box.
+    std::function<void(QWidget* owner, const QString& title, const QString& message)> showNotice;
     // The chosen path, or an empty text when the user cancelled.
     std::function<QString(QWidget* owner, const FileRequest& request)> chooseFile;
     std::function<void(QWidget* owner)> showAbout;
