@@ -1,14 +1,9 @@
 #include "ui/advanced/CHitProbabilityDlg.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +15,6 @@
 #include "shot/TextNumbers.h"
 #include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
-#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -37,15 +31,16 @@ QString percent(double probability) { return QString::fromStdString(cFormat("%.1
 
 // " ± 1.2 %": none where the samples all hit (or all missed), as they leave no error to tell.
 QString plusOrMinus(const HitRangeFigure& figure) {
-    return figure.standardError > 0.0 ? QStringLiteral(" ± %1 %").arg(percent(figure.standardError)) : QString();
+    return figure.standardError > 0.0 ? CHitProbabilityDlg::tr(" ± %1 %").arg(percent(figure.standardError))
+                                      : QString();
 }
 
 // The text of a field as a number; an empty field reads as `empty`.
-std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const char* name) {
-    const std::string text = edit->text().trimmed().toStdString();
-    if (text.empty()) return empty;
-    if (const std::optional<double> value = wholeNumber(text)) return value;
-    if (problem.empty()) problem = cFormat("%s: \"%s\" is not a number.", name, text.c_str());
+std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const QString& name) {
+    const QString text = edit->text().trimmed();
+    if (text.isEmpty()) return empty;
+    if (const std::optional<double> value = wholeNumber(text.toStdString())) return value;
+    if (problem.empty()) problem = CHitProbabilityDlg::tr("%1: \"%2\" is not a number.").arg(name, text).toStdString();
     return std::nullopt;
 }
 
@@ -54,7 +49,7 @@ std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::stri
 CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
                                        std::function<void(const HitInputs&)> keep, QWidget* parent)
     : ThemedDialog(context, kTemplate, parent), run_(new HitProbabilityRun(std::move(shot), std::move(keep), this)) {
-    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(run_->shot().name));
+    setWindowTitle(tr("Hit Probability - %1").arg(QString::fromStdString(run_->shot().name)));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     targetWasSet_ = run_->shot().hit.target.isSet();
@@ -81,146 +76,6 @@ void CHitProbabilityDlg::onFromChronograph() {
 CHitProbabilityDlg::~CHitProbabilityDlg() {
     run_->stop();
     leaveOpenDialogs();
-}
-
-void CHitProbabilityDlg::buildControls() {
-    const auto withId = [](auto* widget, int id) {
-        setControlId(widget, id);
-        return widget;
-    };
-    const auto edit = [&](int id, const char* tip) {
-        auto* e = withId(new QLineEdit(this), id);
-        e->setToolTip(QString::fromLatin1(tip));
-        e->setMaximumWidth(90);
-        return e;
-    };
-    velocitySd_ = edit(kVelocitySd, "Standard deviation of the muzzle velocity from shot to shot");
-    coefficientSd_ = edit(kCoefficientSd, "How well the ballistic coefficient is known, in percent of it");
-    rangeSd_ = edit(kRangeSd, "Standard deviation of the range estimate");
-    windSd_ = edit(kWindSd, "Standard deviation of the wind call's speed");
-    windDirectionSd_ = edit(kWindDirectionSd, "Standard deviation of the wind call's direction");
-    precision_ = edit(kPrecision, "The rifle and shooter's spread of shots at the same aim");
-    groupShots_ = edit(kGroupShots, "Shots in each group measured (2 to 10)");
-    groupShots_->setMaximumWidth(40);
-    cantSd_ = edit(kCantSd, "Standard deviation of the rifle's cant at the shot");
-    targetWidth_ = edit(kTargetWidth, "The diameter of the circle (the OPBZ vital zone unless set), or the width");
-    targetHeight_ = edit(kTargetHeight, "The height of the rectangle");
-    level_ = edit(kLevel, "The P(hit) an ethical shot must reach");
-    runs_ = edit(kRuns,
-                 "Sampled shots where the error budget falls back to samples: more shrink the error as one over their "
-                 "square root");
-    rangeSdUnit_ = withId(new QComboBox(this), kRangeSdUnit);
-    rangeSdUnit_->addItems({QStringLiteral("yd"), QStringLiteral("% of range")});
-    precisionKind_ = withId(new QComboBox(this), kPrecisionKind);
-    precisionKind_->addItems({QStringLiteral("MOA, SD per axis"), QStringLiteral("MOA group of")});
-    targetShape_ = withId(new QComboBox(this), kTargetShape);
-    targetShape_->addItems({QStringLiteral("Circle"), QStringLiteral("Rectangle")});
-
-    const auto row = [this](std::initializer_list<QWidget*> widgets, const char* unit = nullptr) {
-        auto* box = new QHBoxLayout;
-        for (QWidget* w : widgets) box->addWidget(w);
-        if (unit) box->addWidget(new QLabel(QString::fromUtf8(unit), this));
-        box->addStretch();
-        return box;
-    };
-    auto* shots = new QLabel(QStringLiteral("shots"), this);
-    auto* by = new QLabel(QStringLiteral("x"), this);
-    auto* form = new QFormLayout;
-    assumed_ = withId(new QLabel(this), kAssumed);
-    assumed_->setWordWrap(true);
-    // Each label's access key takes the focus to the first control of its row.
-    const auto addRow = [this, form](const QString& text, QWidget* first, QHBoxLayout* fields) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(first);
-        form->addRow(label, fields);
-    };
-    auto* chronograph = new QPushButton(tr("From C&hronograph..."), this);
-    connect(chronograph, &QPushButton::clicked, this, &CHitProbabilityDlg::onFromChronograph);
-    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_, new QLabel(tr("ft/s"), this), chronograph}));
-    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
-    addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
-    addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));
-    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, "deg."));
-    addRow(tr("&Precision"), precision_, row({precision_, precisionKind_, groupShots_, shots}));
-    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, "deg."));
-    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
-    addRow(tr("&Ethical P(hit)"), level_, row({level_}, "%"));
-    addRow(tr("&Samples"), runs_, row({runs_}));
-
-    conversion_ = withId(new QLabel(this), kConversion);
-    conversion_->setWordWrap(true);
-    message_ = withId(new QLabel(this), kMessage);
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #a00000"));
-    targetFigure_ = withId(new QLabel(this), kTargetFigure);
-    QFont bold = targetFigure_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    targetFigure_->setFont(bold);
-    ethical_ = withId(new QLabel(this), kEthicalRange);
-    ethical_->setWordWrap(true);
-    misses_ = withId(new QLabel(this), kMisses);
-    misses_->setWordWrap(true);
-    progress_ = withId(new QLabel(this), kProgress);
-    progress_->setWordWrap(true);
-    table_ = withId(new QTableWidget(0, 3, this), kTable);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Range (yd)"), QStringLiteral("P(hit) %"), QStringLiteral("± %")});
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumWidth(230);
-    scatter_ = new HitScatterView(this);
-    setControlId(scatter_, kScatter);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(assumed_);
-    left->addLayout(form);
-    left->addWidget(conversion_);
-    left->addWidget(message_);
-    left->addWidget(targetFigure_);
-    left->addWidget(ethical_);
-    left->addWidget(misses_);
-    left->addWidget(progress_);
-    left->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(left);
-    top->addWidget(table_);
-    top->addWidget(scatter_, 1);
-    // OK keeps the inputs with the shot (assumed spreads only so); Close leaves assumed ones out.
-    auto* ok = withId(new QPushButton(tr("OK"), this), kOk);
-    ok->setDefault(true);  // Enter
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (inputs()) run_->keep();
-        close();
-    });
-    auto* close = withId(new QPushButton(tr("Close"), this), kClose);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    auto* sight = new QPushButton(tr("Si&ght Picture..."), this);
-    setControlId(sight, kSightPicture);
-    sight->setAutoDefault(false);
-    connect(sight, &QPushButton::clicked, this,
-            [this] { CSightPictureDlg::open(context(), shot(), shot().scope.unitSystem, this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(sight);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
-    resize(1040, 560);
-
-    QWidget* const order[] = {velocitySd_,   coefficientSd_, rangeSd_,    rangeSdUnit_, windSd_,      windDirectionSd_,
-                              precision_,    precisionKind_, groupShots_, cantSd_,      targetShape_, targetWidth_,
-                              targetHeight_, level_,         runs_,       table_,       ok,           close};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    for (QLineEdit* e : {velocitySd_, coefficientSd_, rangeSd_, windSd_, windDirectionSd_, precision_, groupShots_,
-                         cantSd_, targetWidth_, targetHeight_, level_, runs_})
-        connect(e, &QLineEdit::textChanged, this, &CHitProbabilityDlg::onInputChanged);
-    for (QComboBox* box : {rangeSdUnit_, precisionKind_, targetShape_})
-        connect(box, &QComboBox::currentIndexChanged, this, &CHitProbabilityDlg::onInputChanged);
 }
 
 void CHitProbabilityDlg::showInputs() {
@@ -259,13 +114,13 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     std::string problem;
     HitInputs hit;
     HitSpreads& s = hit.spreads;
-    const std::pair<QLineEdit*, std::pair<double*, const char*>> spreads[] = {
-        {velocitySd_, {&s.velocitySd, "Muzzle velocity SD"}},
-        {coefficientSd_, {&s.coefficientSdPercent, "BC SD"}},
-        {rangeSd_, {&s.rangeSd, "Range estimate SD"}},
-        {windSd_, {&s.windSd, "Wind call SD"}},
-        {windDirectionSd_, {&s.windDirectionSd, "Wind direction SD"}},
-        {cantSd_, {&s.cantSd, "Cant SD"}},
+    const std::pair<QLineEdit*, std::pair<double*, QString>> spreads[] = {
+        {velocitySd_, {&s.velocitySd, tr("Muzzle velocity SD")}},
+        {coefficientSd_, {&s.coefficientSdPercent, tr("BC SD")}},
+        {rangeSd_, {&s.rangeSd, tr("Range estimate SD")}},
+        {windSd_, {&s.windSd, tr("Wind call SD")}},
+        {windDirectionSd_, {&s.windDirectionSd, tr("Wind direction SD")}},
+        {cantSd_, {&s.cantSd, tr("Cant SD")}},
     };
     for (const auto& [e, to] : spreads)
         if (const auto value = fieldNumber(e, 0.0, problem, to.second)) *to.first = *value;
@@ -274,13 +129,14 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     const bool group = precisionKind_->currentIndex() == 1;
     groupShots_->setEnabled(group);
     conversion_->clear();
-    const std::optional<double> precision = fieldNumber(precision_, 0.0, problem, "Precision");
+    const std::optional<double> precision = fieldNumber(precision_, 0.0, problem, tr("Precision"));
     if (precision && !group) s.precisionMoa = *precision;
     if (precision && group) {
-        const std::optional<double> count = fieldNumber(groupShots_, 0.0, problem, "Shots in the group");
+        const std::optional<double> count = fieldNumber(groupShots_, 0.0, problem, tr("Shots in the group"));
         const int n =
             count && *count == std::floor(*count) && *count >= 2 && *count <= 10 ? static_cast<int>(*count) : 0;
-        if (count && n == 0 && problem.empty()) problem = "Shots in the group: a group of 2 to 10 shots.";
+        if (count && n == 0 && problem.empty())
+            problem = tr("Shots in the group: a group of 2 to 10 shots.").toStdString();
         if (n > 0) {
             s.precisionMoa = precisionFromGroup(*precision, n);
             s.groupMoa = *precision;
@@ -297,26 +153,26 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
 
     const bool rectangle = targetShape_->currentIndex() == 1;
     targetHeight_->setEnabled(rectangle);
-    const std::optional<double> width = fieldNumber(targetWidth_, std::nan(""), problem, "Target width");
+    const std::optional<double> width = fieldNumber(targetWidth_, std::nan(""), problem, tr("Target width"));
     const std::optional<double> height =
-        rectangle ? fieldNumber(targetHeight_, std::nan(""), problem, "Target height") : std::optional<double>(0.0);
+        rectangle ? fieldNumber(targetHeight_, std::nan(""), problem, tr("Target height")) : std::optional<double>(0.0);
     if (width && height) {
         hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
         // The vital zone as it is stays the vital zone, and follows it.
         if (!targetWasSet_ && !rectangle && *width == run_->shot().targetDiameter) hit.target = HitTarget{};
     }
-    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
+    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, tr("Ethical P(hit)"))) {
         hit.level = *level / 100.0;
         if (!(*level >= 0.0 && *level <= 100.0) && problem.empty())
-            problem = "Ethical P(hit): a percentage from 0 to 100.";
+            problem = tr("Ethical P(hit): a percentage from 0 to 100.").toStdString();
     }
-    const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, "Samples");
+    const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, tr("Samples"));
     if (runs && !(*runs >= kLeastRuns && *runs <= kMostRuns && *runs == std::floor(*runs)) && problem.empty())
-        problem = cFormat("Samples: a whole number from %d to %d.", kLeastRuns, kMostRuns);
+        problem = tr("Samples: a whole number from %1 to %2.").arg(kLeastRuns).arg(kMostRuns).toStdString();
     if (runs && problem.empty()) runCount_ = static_cast<int>(*runs);
 
     if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
-        problem = "Target: give its size in inches.";
+        problem = tr("Target: give its size in inches.").toStdString();
     if (problem.empty()) problem = hitInputProblem(hit);
     ShotParameters flown = run_->shot();
     flown.hit = hit;

@@ -34,7 +34,7 @@ constexpr TruingFit kFitChoices[] = {TruingFit::Auto, TruingFit::Velocity, Truin
 }  // namespace
 
 CTruingDlg::CTruingDlg(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Truing")),
+    : SideWindow(owner, kTemplate, tr("Truing")),
       rowCount_(std::max(kRows, static_cast<int>(owner.shot().observations.size()))),
       session_(owner.shot().observations) {
     // The window works on the main dialog's shot: its title names it.
@@ -104,7 +104,10 @@ void CTruingDlg::onLoadCsv() {
     const QString name = chosen.section(u'/', -1);
     ObservationTable table = loadObservationsCsv(QFile::encodeName(chosen).toStdString());
     if (table.error.empty() && static_cast<int>(table.observations.size()) > rowCount_)
-        table.error = cFormat("it holds %zu observations; the window takes %d", table.observations.size(), rowCount_);
+        table.error = tr("it holds %1 observations; the window takes %2")
+                          .arg(table.observations.size())
+                          .arg(rowCount_)
+                          .toStdString();
     if (!table.error.empty()) {
         // The rows typed before stay as they are.
         context().showFailure(this, tr("Observations Not Loaded"),

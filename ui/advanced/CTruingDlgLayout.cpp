@@ -28,9 +28,15 @@ struct CellColumn {
     bool signedValue;
 };
 constexpr CellColumn kCellColumns[kColumns] = {
-    {"Range\nyd.", false}, {"Up\nMOA", true},           {"Up\nmil", true},
-    {"Up\nclicks", true},  {"Drop\nin.", true},         {"Velocity\nf.p.s.", false},
-    {"Time\ns", false},    {"\u00b1 Hold\nMOA", false}, {"\u00b1 Vel.\nf.p.s.", false},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Range\nyd."), false},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up\nMOA"), true},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up\nmil"), true},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up\nclicks"), true},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Drop\nin."), true},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Velocity\nf.p.s."), false},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Time\ns"), false},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Hold\nMOA"), false},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Vel.\nf.p.s."), false},
 };
 
 }  // namespace
@@ -40,7 +46,7 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     for (int column = 0; column < kColumns; ++column) {
-        auto* heading = new QLabel(QString::fromUtf8(kCellColumns[column].heading), this);
+        auto* heading = new QLabel(tr(kCellColumns[column].heading), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, column);
     }
@@ -59,9 +65,9 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
         for (const int id : cells) settleFieldsWith(id, cells);
     }
     auto* files = new QHBoxLayout;
-    CColorBtn* load = addButton(kLoadCsv, QStringLiteral("&Load CSV..."));
+    CColorBtn* load = addButton(kLoadCsv, tr("&Load CSV..."));
     connect(load, &QPushButton::clicked, this, &CTruingDlg::onLoadCsv);
-    CColorBtn* save = addButton(kSaveCsv, QStringLiteral("&Save CSV..."));
+    CColorBtn* save = addButton(kSaveCsv, tr("&Save CSV..."));
     connect(save, &QPushButton::clicked, this, &CTruingDlg::onSaveCsv);
     files->addWidget(load);
     files->addWidget(save);
@@ -69,7 +75,7 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
     auto* layout = new QVBoxLayout;
     layout->addLayout(grid);
     layout->addLayout(files);
-    auto* group = new QGroupBox(QStringLiteral("Observations"), this);
+    auto* group = new QGroupBox(tr("Observations"), this);
     group->setLayout(layout);
     return group;
 }
@@ -77,16 +83,15 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
 QGroupBox* CTruingDlg::buildFitGroup() {
     fitChoice_ = new QComboBox(this);
     setControlId(fitChoice_, kFitChoice);
-    fitChoice_->addItems({QStringLiteral("Chosen by the number of ranges"), QStringLiteral("Velocity only"),
-                          QStringLiteral("Velocity and one drag factor"),
-                          QStringLiteral("Velocity and drag scale by Mach")});
-    CColorBtn* fit = addButton(kFit, QStringLiteral("&Fit"));
+    fitChoice_->addItems({tr("Chosen by the number of ranges"), tr("Velocity only"), tr("Velocity and one drag factor"),
+                          tr("Velocity and drag scale by Mach")});
+    CColorBtn* fit = addButton(kFit, tr("&Fit"));
     connect(fit, &QPushButton::clicked, this, &CTruingDlg::onFit);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel(QStringLiteral("Fit:"), this));
+    choice->addWidget(new QLabel(tr("Fit:"), this));
     choice->addWidget(fitChoice_, 1);
     choice->addWidget(fit);
-    QLabel* fitted = addLabel(kFitted, QStringLiteral("Enter what you observed at real ranges, then press Fit."));
+    QLabel* fitted = addLabel(kFitted, tr("Enter what you observed at real ranges, then press Fit."));
     fitted->setWordWrap(true);
     fitted->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fitted->setMinimumHeight(4 * fitted->fontMetrics().lineSpacing() + 4);
@@ -94,7 +99,7 @@ QGroupBox* CTruingDlg::buildFitGroup() {
     auto* layout = new QVBoxLayout;
     layout->addLayout(choice);
     layout->addWidget(fitted);
-    auto* group = new QGroupBox(QStringLiteral("Fit"), this);
+    auto* group = new QGroupBox(tr("Fit"), this);
     group->setLayout(layout);
     return group;
 }
@@ -111,9 +116,8 @@ void CTruingDlg::buildControls() {
     chartHolder_->setMinimumSize(560, 330);
     residuals_ = new QTableWidget(0, 6, this);
     setControlId(residuals_, kResiduals);
-    residuals_->setHorizontalHeaderLabels({QStringLiteral("Range (yd.)"), QStringLiteral("Reading"),
-                                           QStringLiteral("Observed"), QStringLiteral("\u00b1"),
-                                           QStringLiteral("Before"), QStringLiteral("After")});
+    residuals_->setHorizontalHeaderLabels(
+        {tr("Range (yd.)"), tr("Reading"), tr("Observed"), QStringLiteral("\u00b1"), tr("Before"), tr("After")});
     residuals_->verticalHeader()->setVisible(false);
     residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     residuals_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -122,10 +126,9 @@ void CTruingDlg::buildControls() {
     residuals_->setWordWrap(false);
     residuals_->setMinimumHeight(170);
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        new QLabel(QStringLiteral("Observed points over the predicted drop, before and after the fit:"), this));
+    right->addWidget(new QLabel(tr("Observed points over the predicted drop, before and after the fit:"), this));
     right->addWidget(chartHolder_, 3);
-    right->addWidget(new QLabel(QStringLiteral("Residuals, observed minus predicted:"), this));
+    right->addWidget(new QLabel(tr("Residuals, observed minus predicted:"), this));
     right->addWidget(residuals_, 2);
 
     auto* top = new QHBoxLayout;
@@ -137,12 +140,12 @@ void CTruingDlg::buildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status, 1);
     const std::tuple<int, const char*, void (CTruingDlg::*)()> commands[] = {
-        {kApply, "&Apply", &CTruingDlg::onApply},
-        {kClearTruing, "&Clear Truing", &CTruingDlg::onClearTruing},
-        {kOk, "OK", &CTruingDlg::onOk},
-        {kCancel, "Cancel", &CTruingDlg::reject}};
+        {kApply, QT_TR_NOOP("&Apply"), &CTruingDlg::onApply},
+        {kClearTruing, QT_TR_NOOP("&Clear Truing"), &CTruingDlg::onClearTruing},
+        {kOk, QT_TR_NOOP("OK"), &CTruingDlg::onOk},
+        {kCancel, QT_TR_NOOP("Cancel"), &CTruingDlg::reject}};
     for (const auto& [id, caption, command] : commands) {
-        CColorBtn* button = addButton(id, QString::fromLatin1(caption));
+        CColorBtn* button = addButton(id, tr(caption));
         connect(button, &QPushButton::clicked, this, command);
         buttons->addWidget(button);
     }

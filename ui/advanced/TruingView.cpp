@@ -13,13 +13,12 @@
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
+#include "ui/advanced/CTruingDlg.h"
 #include "ui/common/SideWindow.h"
 
 namespace vorlan {
 
 namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("CTruingDlg", text); }
 
 // Each column of the observations, in the order of kObservationColumns: its name in messages
 // and the residual table, and the decimals a reading of it is shown with.
@@ -28,9 +27,15 @@ struct ColumnShown {
     const char* format;
 };
 constexpr ColumnShown kColumnsShown[] = {
-    {"Range (yd.)", "%g"},   {"Up (MOA)", "%.2f"},          {"Up (mil)", "%.3f"},
-    {"Up (clicks)", "%.1f"}, {"Drop (in.)", "%.2f"},        {"Velocity (f.p.s.)", "%.1f"},
-    {"Time (s)", "%.4f"},    {"\u00b1 Hold (MOA)", "%.2f"}, {"\u00b1 Vel. (f.p.s.)", "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Range (yd.)"), "%g"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (MOA)"), "%.2f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (mil)"), "%.3f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (clicks)"), "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Drop (in.)"), "%.2f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Velocity (f.p.s.)"), "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Time (s)"), "%.4f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Hold (MOA)"), "%.2f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Vel. (f.p.s.)"), "%.1f"},
 };
 static_assert(std::size(kColumnsShown) == std::size(kObservationColumns));
 
@@ -58,16 +63,16 @@ ChartSeries seriesOf(const ShotParameters& shot, const std::string& name) {
 }
 
 QString dragScaleLine(const TruingResult& r) {
-    if (r.dragScale.empty()) return tr("Drag scale: not fitted.");
+    if (r.dragScale.empty()) return CTruingDlg::tr("Drag scale: not fitted.");
     if (r.dragScale.size() == 1)
-        return tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
+        return CTruingDlg::tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
             .arg(shownNumber("%.3f", r.dragScale[0].factor), shownNumber("%.3f", r.dragScaleErrors[0]));
     QStringList factors;
     for (std::size_t i = 0; i < r.dragScale.size(); ++i)
-        factors << tr("%1 \u00b1 %2 at Mach %3")
+        factors << CTruingDlg::tr("%1 \u00b1 %2 at Mach %3")
                        .arg(shownNumber("%.3f", r.dragScale[i].factor), shownNumber("%.3f", r.dragScaleErrors[i]),
                             shownNumber("%.2f", r.dragScale[i].mach));
-    return tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
+    return CTruingDlg::tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
 }
 
 }  // namespace
@@ -94,12 +99,16 @@ std::vector<ChartObservation> observedPoints(const std::vector<Observation>& obs
 TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<Observation>& observations,
                                  const TruingResult* result, QWidget* parent) {
     const ShotParameters before = chartedShot(shot, observations);
-    auto* view = new TrajectoryChartView(seriesOf(before, cFormat("As entered: %.0f ft/s", before.velocity)), parent);
+    auto* view = new TrajectoryChartView(
+        seriesOf(before, CTruingDlg::tr("As entered: %1 ft/s").arg(shownNumber("%.0f", before.velocity)).toStdString()),
+        parent);
     if (result && !result->residuals.empty()) {
         ShotParameters after = before;
         applyTruing(after, *result);
-        view->addOverlay(seriesOf(
-            after, cFormat("Trued: %.0f ft/s, drag scale ", after.velocity) + dragScaleSpan(after.advanced.dragScale)));
+        view->addOverlay(seriesOf(after, CTruingDlg::tr("Trued: %1 ft/s, drag scale %2")
+                                             .arg(shownNumber("%.0f", after.velocity),
+                                                  QString::fromStdString(dragScaleSpan(after.advanced.dragScale)))
+                                             .toStdString()));
     }
     view->setObservations(observedPoints(observations, shot.scope.click));
     view->setLegendLowerLeft(true);
@@ -110,7 +119,7 @@ std::string withColumnNames(std::string message) {
     for (std::size_t i = 0; i < std::size(kObservationColumns); ++i) {
         const std::string key(kObservationColumns[i].name);
         for (std::size_t at = message.find(key); at != std::string::npos; at = message.find(key, at))
-            message.replace(at, key.size(), kColumnsShown[i].name);
+            message.replace(at, key.size(), CTruingDlg::tr(kColumnsShown[i].name).toStdString());
     }
     return message;
 }
@@ -129,16 +138,16 @@ QString sentence(std::string text) {
 QString truingResultText(const TruingResult& r) {
     QStringList lines;
     if (!r.residuals.empty()) {
-        lines << tr("Velocity: %1 \u00b1 %2 f.p.s.")
+        lines << CTruingDlg::tr("Velocity: %1 \u00b1 %2 f.p.s.")
                      .arg(shownNumber("%.1f", r.velocity), shownNumber("%.1f", r.velocityError));
         lines << dragScaleLine(r);
         const double readings = static_cast<double>(r.residuals.size());
-        lines << tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
+        lines << CTruingDlg::tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
                      .arg(shownNumber("%.2f", std::sqrt(r.chiSquareBefore / readings)),
                           shownNumber("%.2f", std::sqrt(r.chiSquareAfter / readings)));
     }
     if (r.dragFunctionChosen)
-        lines << tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
+        lines << CTruingDlg::tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
                      .arg(QString::fromUtf8(dragFunctionName(r.dragFunction).data()),
                           shownNumber("%.4g", r.ballisticCoefficient));
     if (!r.note.empty()) lines << sentence(r.note);
@@ -151,7 +160,7 @@ void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& re
     for (int row = 0; row < static_cast<int>(residuals.size()); ++row) {
         const TruingResidual& r = residuals[static_cast<std::size_t>(row)];
         const ColumnShown& q = shownColumn(r.quantity);
-        const QString cells[] = {shownNumber("%g", r.range),        QString::fromUtf8(q.name),
+        const QString cells[] = {shownNumber("%g", r.range),        CTruingDlg::tr(q.name),
                                  shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
                                  shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};
         for (int column = 0; column < 6; ++column) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -20,22 +21,22 @@ namespace {
 
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
 constexpr SideNumberField kNumberFields[] = {
-    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, "Target Diameter", "in.",
-     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
-     "sight."}};
+    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, N_("Target Diameter"), N_("in."),
+     N_("Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
+        "sight.")}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
     kNumberFields[0].labelled(),
-    {kZeroEdit, "Optimum Point Blank Zero"},
-    {kMinimumEdit, "Minumum Point Blank Range"},
-    {kMaximumEdit, "Maximum Point Blank Range"},
+    {kZeroEdit, N_("Optimum Point Blank Zero")},
+    {kMinimumEdit, N_("Minumum Point Blank Range")},
+    {kMaximumEdit, N_("Maximum Point Blank Range")},
 };
 
 }  // namespace
 
 CComputeOPBZ::CComputeOPBZ(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
+    : SideWindow(owner, kTemplate, tr("Compute Optimum Point Blank Zero (OPBZ)")) {
     buildControls();
 }
 
@@ -44,7 +45,7 @@ void CComputeOPBZ::buildControls() {
     name->setFixedWidth(2 * 88);
     addNumberEdit(kNumberFields[0]);
     for (int id : {kZeroEdit, kMinimumEdit, kMaximumEdit}) addResultEdit(id);
-    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
+    CColorBtn* compute = addButton(kComputeButton, tr("Compute"));
     connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
 
     QGridLayout* grid = editGrid(kEdits);

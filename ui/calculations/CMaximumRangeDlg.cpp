@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "ui/common/ControlIds.h"
@@ -18,26 +19,25 @@ namespace {
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kDistanceEdits[] = {
-    {kRangeEdit, "Terminal Range (yards)"},     {kElevationEdit, "Firing Elevation  (deg.)"},
-    {kHeightEdit, "Maximum Height (feet)"},     {kVelocityEdit, "Terminal Velocity (ft/sec)"},
-    {kEnergyEdit, "Terminal Energy (ft-lbs) "}, {kTimeEdit, "Time of Flight (sec.s)"},
+    {kRangeEdit, N_("Terminal Range (yards)")},     {kElevationEdit, N_("Firing Elevation  (deg.)")},
+    {kHeightEdit, N_("Maximum Height (feet)")},     {kVelocityEdit, N_("Terminal Velocity (ft/sec)")},
+    {kEnergyEdit, N_("Terminal Energy (ft-lbs) ")}, {kTimeEdit, N_("Time of Flight (sec.s)")},
 };
 constexpr LabelledEdit kHeightEdits[] = {
-    {kVerticalHeightEdit, "Maximum Height (feet)"},
-    {kVerticalTimeEdit, "Time of Flight (sec.s)"},
+    {kVerticalHeightEdit, N_("Maximum Height (feet)")},
+    {kVerticalTimeEdit, N_("Time of Flight (sec.s)")},
 };
 
 }  // namespace
 
-CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Compute Maximum Range")) {
+CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner) : SideWindow(owner, kTemplate, tr("Compute Maximum Range")) {
     buildControls();
 }
 
 void CMaximumRangeDlg::buildControls() {
     QLineEdit* name = addResultEdit(kNameEdit);
     name->setFixedWidth(2 * 88);
-    auto* dragLabel = addLabel(kDragLabel, QStringLiteral("(G1 Drag)"));
+    auto* dragLabel = addLabel(kDragLabel, tr("(G1 Drag)"));
     dragLabel->setAlignment(Qt::AlignCenter);
     for (const LabelledEdit& e : kDistanceEdits) addResultEdit(e.controlId);
     for (const LabelledEdit& e : kHeightEdits) addResultEdit(e.controlId);
@@ -45,9 +45,9 @@ void CMaximumRangeDlg::buildControls() {
     setControlId(sink, kFocusSink);
     sink->setFixedSize(0, 0);
 
-    auto* distance = new QGroupBox(QStringLiteral("Maximum Distance"), this);
+    auto* distance = new QGroupBox(tr("Maximum Distance"), this);
     distance->setLayout(editGrid(kDistanceEdits));
-    auto* height = new QGroupBox(QStringLiteral("Maximum Height"), this);
+    auto* height = new QGroupBox(tr("Maximum Height"), this);
     auto* heightColumn = new QVBoxLayout(height);
     heightColumn->addLayout(editGrid(kHeightEdits));
     heightColumn->addStretch();
@@ -94,7 +94,7 @@ void CMaximumRangeDlg::showResults() {
     }
     edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
     edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
-    controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
+    controlAs<QLabel>(kDragLabel)->setText(tr("(%1 Drag Function)").arg(withDragName("%s", shot.dragFunction)));
     showNote(kEffectsLabel, effectsLine(shot));
 }
 
