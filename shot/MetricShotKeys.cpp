@@ -150,8 +150,7 @@ std::string typedValueProblem(std::string_view designedKey, double value, Unit u
     const ShownBounds bounds = shownBounds(field->minimum, field->maximum, *quantity, unit, decimals);
     const bool whole = field->kind == FieldKind::WholeNumber;
     if (bounds.contains(value) && (!whole || value == std::floor(value))) return {};
-    std::string message = boundsMessage(field->label, bounds, *quantity, unit);
-    return whole ? message.insert(message.find(" between "), " a whole number") : message;
+    return boundsMessage(field->label, bounds, *quantity, unit, whole);
 }
 
 std::string metricShotFileText(const ShotParameters& shot) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PreferencesFile.h"
 
@@ -50,6 +51,21 @@ constexpr Unit kMetric[kQuantityCount] = {U::Metre,   U::MetrePerSecond, U::Gram
 constexpr std::string_view kQuantityKeys[kQuantityCount] = {
     "Distance", "Velocity", "Weight", "Length", "Offset", "Temperature", "Pressure", "Altitude", "Speed", "Energy",
 };
+
+// `format` with %1, %2... replaced by `arguments` in turn (a translation may reorder them).
+std::string withArguments(std::string_view format, std::initializer_list<std::string> arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const std::size_t n = i + 1 < format.size() ? static_cast<std::size_t>(format[i + 1] - '1') : arguments.size();
+        if (format[i] == '%' && n < arguments.size()) {
+            text += *(arguments.begin() + n);
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}
 
 // A value a hair off a multiple of 10^-decimals is that multiple: the conversion's own error.
 double snapped(double scaled) {
@@ -111,13 +127,13 @@ ShownBounds shownBounds(double designedLow, double designedHigh, Quantity quanti
             std::floor(snapped(toShown(designedHigh, quantity, unit) * scale)) / scale};
 }
 
-std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit) {
-    std::string text(label);
-    text += " must be between ";
-    appendRoundTrip(text, bounds.low);
-    text += " and ";
-    appendRoundTrip(text, bounds.high);
-    return text + " " + unitOf(quantity, unit).label;
+std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit, bool whole) {
+    std::string low, high;
+    appendRoundTrip(low, bounds.low);
+    appendRoundTrip(high, bounds.high);
+    const char* format = whole ? translated("%1 must be a whole number between %2 and %3 %4")
+                               : translated("%1 must be between %2 and %3 %4");
+    return withArguments(format, {std::string(label), low, high, translated(unitOf(quantity, unit).label)});
 }
 
 double toDesignedWithin(double shown, Quantity quantity, Unit unit, double designedLow, double designedHigh) {
