@@ -29,7 +29,8 @@ constexpr SideNumberField kNearField{kNearSpeedEdit,
                                      N_("Near Velocity"),
                                      N_("fps"),
                                      N_("Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
-                                        "to 5000.")};
+                                        "to 5000."),
+                                     Quantity::Velocity};
 constexpr SideNumberField kFarField{kFarSpeedEdit,
                                     kVelocityKeys,
                                     0.0,
@@ -37,7 +38,8 @@ constexpr SideNumberField kFarField{kFarSpeedEdit,
                                     N_("Far Velocity"),
                                     N_("fps"),
                                     N_("Velocity measured at the chronograph farther down range, in feet per second, 0 "
-                                       "to 5000; it must be lower than the near velocity.")};
+                                       "to 5000; it must be lower than the near velocity."),
+                                    Quantity::Velocity};
 constexpr SideNumberField kDistanceField{kDistanceEdit,
                                          kDistanceKeys,
                                          1.0,
@@ -45,7 +47,8 @@ constexpr SideNumberField kDistanceField{kDistanceEdit,
                                          N_("Distance"),
                                          N_("ft"),
                                          N_("Distance between the two chronographs in feet, a whole number from 1 to "
-                                            "5000.")};
+                                            "5000."),
+                                         Quantity::Altitude};                         // feet, or metres
 constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;

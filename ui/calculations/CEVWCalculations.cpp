@@ -30,11 +30,19 @@ constexpr SideNumberField kVelocityField{kVelocityEdit,
                                          kAny,
                                          N_("Velocity"),
                                          N_("fps"),
-                                         N_("Bullet velocity in feet per second, 0 or more.")};
+                                         N_("Bullet velocity in feet per second, 0 or more."),
+                                         Quantity::Velocity};
 constexpr SideNumberField kWeightField{
-    kWeightEdit, kTwoDecimals, -kAny, kAny, N_("Weight"), N_("grains"), N_("Bullet weight in grains, 0 or more.")};
-constexpr SideNumberField kEnergyField{
-    kEnergyEdit, kOneDecimal, -kAny, kAny, N_("Energy"), N_("ft.lbs."), N_("Bullet energy in foot-pounds, 0 or more.")};
+    kWeightEdit,     kTwoDecimals, -kAny, kAny, N_("Weight"), N_("grains"), N_("Bullet weight in grains, 0 or more."),
+    Quantity::Weight};
+constexpr SideNumberField kEnergyField{kEnergyEdit,
+                                       kOneDecimal,
+                                       -kAny,
+                                       kAny,
+                                       N_("Energy"),
+                                       N_("ft.lbs."),
+                                       N_("Bullet energy in foot-pounds, 0 or more."),
+                                       Quantity::Energy};
 constexpr SideNumberField kPowerFactorField{
     kPowerFactorEdit,
     kResult,
@@ -56,14 +64,16 @@ constexpr SideNumberField kPowderWeightField{kPowderWeightEdit,
                                              200.0,
                                              N_("Powder Weight"),
                                              N_("grains"),
-                                             N_("Weight of the powder charge in grains, 0 to 200.")};
+                                             N_("Weight of the powder charge in grains, 0 to 200."),
+                                             Quantity::Weight};
 constexpr SideNumberField kRecoilEnergyField{kRecoilEnergyEdit,
                                              kResult,
                                              -kAny,
                                              kAny,
                                              N_("Recoil Energy"),
                                              N_("ft.lbs."),
-                                             N_("Energy of the gun's recoil in foot-pounds.")};
+                                             N_("Energy of the gun's recoil in foot-pounds."),
+                                             Quantity::Energy};
 constexpr SideNumberField kNumberFields[] = {
     kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
     kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order

@@ -18,13 +18,17 @@ using namespace MaximumRangeIds;
 namespace {
 
 using LabelledEdit = SideLabelledEdit;
+// The results of a unit name it as designed ("yards"), or the unit shown in its place.
 constexpr LabelledEdit kDistanceEdits[] = {
-    {kRangeEdit, N_("Terminal Range (yards)")},     {kElevationEdit, N_("Firing Elevation  (deg.)")},
-    {kHeightEdit, N_("Maximum Height (feet)")},     {kVelocityEdit, N_("Terminal Velocity (ft/sec)")},
-    {kEnergyEdit, N_("Terminal Energy (ft-lbs) ")}, {kTimeEdit, N_("Time of Flight (sec.s)")},
+    {kRangeEdit, N_("Terminal Range"), N_("yards"), Quantity::Distance},
+    {kElevationEdit, N_("Firing Elevation  (deg.)")},
+    {kHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
+    {kVelocityEdit, N_("Terminal Velocity"), N_("ft/sec"), Quantity::Velocity},
+    {kEnergyEdit, N_("Terminal Energy"), N_("ft-lbs"), Quantity::Energy},
+    {kTimeEdit, N_("Time of Flight (sec.s)")},
 };
 constexpr LabelledEdit kHeightEdits[] = {
-    {kVerticalHeightEdit, N_("Maximum Height (feet)")},
+    {kVerticalHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
     {kVerticalTimeEdit, N_("Time of Flight (sec.s)")},
 };
 
@@ -78,24 +82,39 @@ void CMaximumRangeDlg::showResults() {
     if (!main->takeFields()) return;
     const ShotParameters& shot = main->shot();
     edit(kNameEdit)->setText(QString::fromStdString(shot.name));
-    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+    result_ = shotMaxRangeSolver(shot).computeMaximumRange();
+    showFigures();
+    controlAs<QLabel>(kDragLabel)->setText(tr("(%1 Drag Function)").arg(withDragName("%s", shot.dragFunction)));
+    showNote(kEffectsLabel, effectsLine(shot));
+}
+
+// The figures in the units shown, with the decimals of the designed ones.
+void CMaximumRangeDlg::showFigures() {
+    if (!result_) return;
+    const MaximumRange& r = *result_;
+    const auto shown = [this](const char* format, double value, Quantity quantity) {
+        return shownNumber(format, toShown(value, quantity, context().units.of(quantity)));
+    };
     // Without a trajectory of any length (a muzzle velocity below 50 ft/s) there is no longest
     // one to describe: its fields stay empty, the vertical shot is shown all the same.
     if (r.found) {
         const std::pair<int, QString> distance[] = {
-            {kRangeEdit, shownNumber("%.0f", r.maximumRange)},
+            {kRangeEdit, shown("%.0f", r.maximumRange, Quantity::Distance)},
             {kElevationEdit, shownNumber("%.1f", r.firingElevation)},
-            {kHeightEdit, shownNumber("%.0f", r.maximumHeight)},
-            {kVelocityEdit, shownNumber("%.1f", r.terminalVelocity)},
-            {kEnergyEdit, shownNumber("%.1f", r.terminalEnergy)},
+            {kHeightEdit, shown("%.0f", r.maximumHeight, Quantity::Altitude)},
+            {kVelocityEdit, shown("%.1f", r.terminalVelocity, Quantity::Velocity)},
+            {kEnergyEdit, shown("%.1f", r.terminalEnergy, Quantity::Energy)},
             {kTimeEdit, shownNumber("%.1f", r.timeOfFlight)},
         };
         for (const auto& [id, text] : distance) edit(id)->setText(text);
     }
-    edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
+    edit(kVerticalHeightEdit)->setText(shown("%.0f", r.verticalHeight, Quantity::Altitude));
     edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
-    controlAs<QLabel>(kDragLabel)->setText(tr("(%1 Drag Function)").arg(withDragName("%s", shot.dragFunction)));
-    showNote(kEffectsLabel, effectsLine(shot));
+}
+
+void CMaximumRangeDlg::unitsChanged() {
+    SideWindow::unitsChanged();
+    showFigures();
 }
 
 }  // namespace vorlan
