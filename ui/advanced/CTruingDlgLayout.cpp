@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "engine/Catalogue.h"
 #include "ui/advanced/CTruingDlg.h"
+#include "ui/advanced/TruingView.h"
 #include "ui/common/CColorBtn.h"
 
 namespace vorlan {
@@ -21,8 +23,8 @@ using namespace TruingIds;
 
 namespace {
 
-// The observation table's columns in the order of kObservationColumns: heading, and whether
-// the reading may be negative (a hold down, a drop above the line).
+// The observation table's columns in the order of kObservationColumns: heading (its unit on
+// the second line), and whether the reading may be negative (a hold down, a drop above the line).
 struct CellColumn {
     const char* heading;
     bool signedValue;
@@ -46,9 +48,9 @@ QGroupBox* CTruingDlg::buildObservationsGroup() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     for (int column = 0; column < kColumns; ++column) {
-        auto* heading = new QLabel(tr(kCellColumns[column].heading), this);
-        heading->setAlignment(Qt::AlignCenter);
-        grid->addWidget(heading, 0, column);
+        headings_[static_cast<std::size_t>(column)] = new QLabel(this);
+        headings_[static_cast<std::size_t>(column)]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(headings_[static_cast<std::size_t>(column)], 0, column);
     }
     for (int row = 0; row < rowCount_; ++row) {
         QList<int> cells;
@@ -116,8 +118,6 @@ void CTruingDlg::buildControls() {
     chartHolder_->setMinimumSize(560, 330);
     residuals_ = new QTableWidget(0, 6, this);
     setControlId(residuals_, kResiduals);
-    residuals_->setHorizontalHeaderLabels(
-        {tr("Range (yd.)"), tr("Reading"), tr("Observed"), QStringLiteral("\u00b1"), tr("Before"), tr("After")});
     residuals_->verticalHeader()->setVisible(false);
     residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     residuals_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -150,10 +150,27 @@ void CTruingDlg::buildControls() {
         buttons->addWidget(button);
     }
     control(kApply)->setEnabled(false);  // until a fit is made
+    showHeadings();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->addLayout(top);
     layout->addLayout(buttons);
+}
+
+void CTruingDlg::showHeadings() {
+    for (int column = 0; column < kColumns; ++column) {
+        const std::optional<Quantity> quantity = observationQuantity(column);
+        const bool designed = !quantity || context().units.designed(*quantity);
+        headings_[static_cast<std::size_t>(column)]->setText(
+            designed ? tr(kCellColumns[column].heading)
+                     : QStringLiteral("%1\n%2").arg(QString::fromUtf8(translated(observationLabel(column))),
+                                                    unitLabel(*quantity, context().units.choice())));
+    }
+    const QString range = context().units.designed(Quantity::Distance)
+                              ? tr("Range (yd.)")
+                              : tr("Range (%1)").arg(unitLabel(Quantity::Distance, context().units.choice()));
+    residuals_->setHorizontalHeaderLabels(
+        {range, tr("Reading"), tr("Observed"), QStringLiteral("\u00b1"), tr("Before"), tr("After")});
 }
 
 }  // namespace vorlan

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "engine/Holds.h"
 #include "reports/chartview/ReportChartSeries.h"
@@ -21,23 +22,50 @@ namespace vorlan {
 namespace {
 
 // Each column of the observations, in the order of kObservationColumns: its name in messages
-// and the residual table, and the decimals a reading of it is shown with.
+// and the residual table, the decimals a reading of it is shown with, and for a reading the
+// shooter reads in units of their choice its quantity and its name without the unit.
 struct ColumnShown {
     const char* name;
     const char* format;
+    std::optional<Quantity> quantity = std::nullopt;
+    const char* label = nullptr;  // for the catalogue, as the exchange's bounds messages name it
 };
 constexpr ColumnShown kColumnsShown[] = {
-    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Range (yd.)"), "%g"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Range (yd.)"), "%g", Quantity::Distance, N_("Range")},
     {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (MOA)"), "%.2f"},
     {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (mil)"), "%.3f"},
     {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (clicks)"), "%.1f"},
-    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Drop (in.)"), "%.2f"},
-    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Velocity (f.p.s.)"), "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Drop (in.)"), "%.2f", Quantity::Offset, N_("Drop")},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Velocity (f.p.s.)"), "%.1f", Quantity::Velocity, N_("Velocity")},
     {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Time (s)"), "%.4f"},
     {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Hold (MOA)"), "%.2f"},
-    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Vel. (f.p.s.)"), "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Vel. (f.p.s.)"), "%.1f", Quantity::Velocity, N_("\u00b1 Vel.")},
 };
 static_assert(std::size(kColumnsShown) == std::size(kObservationColumns));
+
+bool designedUnit(Quantity quantity, const UnitChoice& units) {
+    return units.of(quantity) == UnitChoice().of(quantity);
+}
+
+// A column's name as the residual table shows it, with the unit its readings are shown in.
+QString shownName(const ColumnShown& column, const UnitChoice& units) {
+    if (!column.quantity || designedUnit(*column.quantity, units)) return CTruingDlg::tr(column.name);
+    return CTruingDlg::tr("%1 (%2)").arg(QString::fromUtf8(translated(column.label)),
+                                         unitLabel(*column.quantity, units));
+}
+
+// A reading of a column in the unit shown. Residuals and uncertainties are differences, which
+// the factor alone converts; the quantities here have no offset, so the same call serves both.
+double shownValue(const ColumnShown& column, double value, const UnitChoice& units) {
+    return column.quantity ? toShown(value, *column.quantity, units.of(*column.quantity)) : value;
+}
+
+// The legend's velocity: "2650 ft/s", "808 m/s".
+QString chartVelocity(double velocity, const UnitChoice& units) {
+    return QStringLiteral("%1 %2").arg(
+        shownNumber("%.0f", toShown(velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+        unitLabel(Quantity::Velocity, units));
+}
 
 const ColumnShown& shownColumn(std::string_view key) {
     for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
@@ -97,21 +125,21 @@ std::vector<ChartObservation> observedPoints(const std::vector<Observation>& obs
 }
 
 TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<Observation>& observations,
-                                 const TruingResult* result, QWidget* parent) {
+                                 const TruingResult* result, const UnitChoice& units, QWidget* parent) {
     const ShotParameters before = chartedShot(shot, observations);
-    auto* view = new TrajectoryChartView(
-        seriesOf(before, CTruingDlg::tr("As entered: %1 ft/s").arg(shownNumber("%.0f", before.velocity)).toStdString()),
-        parent);
+    const QString entered = CTruingDlg::tr("As entered: %1").arg(chartVelocity(before.velocity, units));
+    auto* view = new TrajectoryChartView(seriesOf(before, entered.toStdString()), parent);
     if (result && !result->residuals.empty()) {
         ShotParameters after = before;
         applyTruing(after, *result);
-        view->addOverlay(seriesOf(after, CTruingDlg::tr("Trued: %1 ft/s, drag scale %2")
-                                             .arg(shownNumber("%.0f", after.velocity),
-                                                  QString::fromStdString(dragScaleSpan(after.advanced.dragScale)))
-                                             .toStdString()));
+        const QString trued = CTruingDlg::tr("Trued: %1, drag scale %2")
+                                  .arg(chartVelocity(after.velocity, units),
+                                       QString::fromStdString(dragScaleSpan(after.advanced.dragScale)));
+        view->addOverlay(seriesOf(after, trued.toStdString()));
     }
     view->setObservations(observedPoints(observations, shot.scope.click));
     view->setLegendLowerLeft(true);
+    view->setUnits(units.system());
     return view;
 }
 
@@ -135,11 +163,12 @@ QString sentence(std::string text) {
     return QString::fromStdString(text) + u'.';
 }
 
-QString truingResultText(const TruingResult& r) {
+QString truingResultText(const TruingResult& r, const UnitChoice& units) {
     QStringList lines;
     if (!r.residuals.empty()) {
-        lines << CTruingDlg::tr("Velocity: %1 \u00b1 %2 f.p.s.")
-                     .arg(shownNumber("%.1f", r.velocity), shownNumber("%.1f", r.velocityError));
+        lines << CTruingDlg::tr("Velocity: %1 \u00b1 %2")
+                     .arg(shownNumber("%.1f", toShown(r.velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+                          velocityText(r.velocityError, units));
         lines << dragScaleLine(r);
         const double readings = static_cast<double>(r.residuals.size());
         lines << CTruingDlg::tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
@@ -155,20 +184,41 @@ QString truingResultText(const TruingResult& r) {
     return lines.join(u'\n');
 }
 
-void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& residuals) {
+void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& residuals, const UnitChoice& units) {
     table.setRowCount(static_cast<int>(residuals.size()));
     for (int row = 0; row < static_cast<int>(residuals.size()); ++row) {
         const TruingResidual& r = residuals[static_cast<std::size_t>(row)];
         const ColumnShown& q = shownColumn(r.quantity);
-        const QString cells[] = {shownNumber("%g", r.range),        CTruingDlg::tr(q.name),
-                                 shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
-                                 shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};
+        const auto shown = [&](double value) { return shownNumber(q.format, shownValue(q, value, units)); };
+        const QString cells[] = {shownNumber("%g", shownValue(kColumnsShown[0], r.range, units)),
+                                 shownName(q, units),
+                                 shown(r.observed),
+                                 shown(r.sigma),
+                                 shown(r.before),
+                                 shown(r.after)};
         for (int column = 0; column < 6; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             table.setItem(row, column, item);
         }
     }
+}
+
+std::optional<Quantity> observationQuantity(int column) {
+    return kColumnsShown[static_cast<std::size_t>(column)].quantity;
+}
+
+const char* observationLabel(int column) { return kColumnsShown[static_cast<std::size_t>(column)].label; }
+
+QString unitLabel(Quantity quantity, const UnitChoice& units) {
+    return QString::fromUtf8(translated(unitOf(quantity, units.of(quantity)).label));
+}
+
+QString velocityText(double velocity, const UnitChoice& units, const char* format) {
+    if (designedUnit(Quantity::Velocity, units)) return CTruingDlg::tr("%1 f.p.s.").arg(shownNumber(format, velocity));
+    return QStringLiteral("%1 %2").arg(
+        shownNumber(format, toShown(velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+        unitLabel(Quantity::Velocity, units));
 }
 
 }  // namespace vorlan
