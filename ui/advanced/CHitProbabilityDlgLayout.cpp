@@ -46,20 +46,24 @@ void CHitProbabilityDlg::buildControls() {
         edit(kRuns, tr("Sampled shots where the error budget falls back to samples: more shrink the error as one over "
                        "their square root"));
     rangeSdUnit_ = withId(new QComboBox(this), kRangeSdUnit);
-    rangeSdUnit_->addItems({tr("yd"), tr("% of range")});
+    rangeSdUnit_->addItems({QString(), tr("% of range")});  // the first the unit of distance
     precisionKind_ = withId(new QComboBox(this), kPrecisionKind);
     precisionKind_->addItems({tr("MOA, SD per axis"), tr("MOA group of")});
     targetShape_ = withId(new QComboBox(this), kTargetShape);
     targetShape_->addItems({tr("Circle"), tr("Rectangle")});
 
-    const auto row = [this](std::initializer_list<QWidget*> widgets, const char* unit = nullptr) {
+    const auto row = [this](std::initializer_list<QWidget*> widgets, const QString& unit = {}) {
         auto* box = new QHBoxLayout;
         for (QWidget* w : widgets) box->addWidget(w);
-        if (unit) box->addWidget(new QLabel(QString::fromUtf8(unit), this));
+        if (!unit.isEmpty()) box->addWidget(new QLabel(unit, this));
         box->addStretch();
         return box;
     };
     auto* shots = new QLabel(tr("shots"), this);
+    // The labels of the units shown (showUnitLabels).
+    velocityUnit_ = new QLabel(this);
+    windUnit_ = new QLabel(this);
+    targetUnit_ = new QLabel(this);
     auto* by = new QLabel(tr("x"), this);
     auto* form = new QFormLayout;
     assumed_ = withId(new QLabel(this), kAssumed);
@@ -72,15 +76,15 @@ void CHitProbabilityDlg::buildControls() {
     };
     auto* chronograph = new QPushButton(tr("From C&hronograph..."), this);
     connect(chronograph, &QPushButton::clicked, this, &CHitProbabilityDlg::onFromChronograph);
-    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_, new QLabel(tr("ft/s"), this), chronograph}));
-    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
+    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_, velocityUnit_, chronograph}));
+    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, QStringLiteral("%")));
     addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
-    addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));
-    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, "deg."));
+    addRow(tr("&Wind call SD"), windSd_, row({windSd_, windUnit_}));
+    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, tr("deg.")));
     addRow(tr("&Precision"), precision_, row({precision_, precisionKind_, groupShots_, shots}));
-    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, "deg."));
-    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
-    addRow(tr("&Ethical P(hit)"), level_, row({level_}, "%"));
+    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, tr("deg.")));
+    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_, targetUnit_}));
+    addRow(tr("&Ethical P(hit)"), level_, row({level_}, QStringLiteral("%")));
     addRow(tr("&Samples"), runs_, row({runs_}));
 
     conversion_ = withId(new QLabel(this), kConversion);
@@ -100,7 +104,6 @@ void CHitProbabilityDlg::buildControls() {
     progress_ = withId(new QLabel(this), kProgress);
     progress_->setWordWrap(true);
     table_ = withId(new QTableWidget(0, 3, this), kTable);
-    table_->setHorizontalHeaderLabels({tr("Range (yd)"), tr("P(hit) %"), tr("± %")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -156,6 +159,16 @@ void CHitProbabilityDlg::buildControls() {
         connect(e, &QLineEdit::textChanged, this, &CHitProbabilityDlg::onInputChanged);
     for (QComboBox* box : {rangeSdUnit_, precisionKind_, targetShape_})
         connect(box, &QComboBox::currentIndexChanged, this, &CHitProbabilityDlg::onInputChanged);
+}
+
+void CHitProbabilityDlg::showUnitLabels() {
+    velocityUnit_->setText(unitLabel(Quantity::Velocity));
+    windUnit_->setText(unitLabel(Quantity::Speed));
+    targetUnit_->setText(unitLabel(Quantity::Length));
+    scatter_->setGridUnit(toShown(1.0, Quantity::Length, context().units.of(Quantity::Length)),
+                          unitLabel(Quantity::Length));
+    rangeSdUnit_->setItemText(0, unitLabel(Quantity::Distance));
+    table_->setHorizontalHeaderLabels({tr("Range (%1)").arg(unitLabel(Quantity::Distance)), tr("P(hit) %"), tr("± %")});
 }
 
 }  // namespace vorlan
