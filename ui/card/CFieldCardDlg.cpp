@@ -92,6 +92,8 @@ CFieldCardDlg::CFieldCardDlg(AppContext& context, ShotParameters shot, UnitSyste
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     buildControls();
+    // A shooter who reads distances in metres gets a metric card from any window.
+    if (context.units.choice().system() == UnitSystem::Metric) units = UnitSystem::Metric;
     {
         const QSignalBlocker quiet(units_);
         units_->setCurrentIndex(units == UnitSystem::Metric ? 1 : 0);
