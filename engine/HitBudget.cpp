@@ -80,30 +80,29 @@ TermEffect effect(const Offset& centre, const Offset& plus, const Offset& minus)
 // None where some flight the budget needs does not reach the range, or an estimate may reach
 // past the flight's end: the samples count those.
 std::optional<RangeBudget> rangeBudget(const HitFlights& flights, const StrayPairs& pairs, const HitSpreads& s,
-                                       int range, int firstRow) {
+                                       double range, int firstRow) {
     const TrajectorySolver& nominal = flights.nominal;
     const double rangeSd = rangeSpreadAt(s, range);
     if (range > nominal.lastRowIndex || range + kEstimateReach * rangeSd > nominal.lastRowIndex) return std::nullopt;
+    const std::optional<TrajectoryPoint> point = flightRowAt(nominal, range);
+    if (!point) return std::nullopt;
     const Hold hold = holdAt(nominal, range, firstRow);
     const auto impact = [&](const TrajectoryPoint& p, const Hold& h) {
         return Offset{(p.windage - h.windage * range) * 12.0, (p.drop - h.drop * range) * 12.0};
     };
-    const TrajectoryPoint& point = nominal.rows[static_cast<std::size_t>(range)];
     RangeBudget b;
-    b.centre = impact(point, hold);
-    const TrajectorySolver& flight = flights.flight;
-    const std::int64_t row = (range - flight.firstRange) / std::max(flight.rangeStep, 1);
+    b.centre = impact(*point, hold);
     for (int term = 0; term < kFlightTerms; ++term) {
         const StrayPair& pair = pairs[static_cast<std::size_t>(term)];
         if (!pair.inForce) continue;
-        if (row > pair.plus.lastRowIndex || row > pair.minus.lastRowIndex) return std::nullopt;
-        const auto at = static_cast<std::size_t>(row);
-        b.terms[static_cast<std::size_t>(term)] =
-            effect(b.centre, impact(pair.plus.rows[at], hold), impact(pair.minus.rows[at], hold));
+        const std::optional<TrajectoryPoint> plus = flightRowAt(pair.plus, range);
+        const std::optional<TrajectoryPoint> minus = flightRowAt(pair.minus, range);
+        if (!plus || !minus) return std::nullopt;
+        b.terms[static_cast<std::size_t>(term)] = effect(b.centre, impact(*plus, hold), impact(*minus, hold));
     }
     if (rangeSd > 0.0)
-        b.terms[kRangeTerm] = effect(b.centre, impact(point, holdAt(nominal, range + rangeSd, firstRow)),
-                                     impact(point, holdAt(nominal, range - rangeSd, firstRow)));
+        b.terms[kRangeTerm] = effect(b.centre, impact(*point, holdAt(nominal, range + rangeSd, firstRow)),
+                                     impact(*point, holdAt(nominal, range - rangeSd, firstRow)));
     b.precision = moaToRadians(s.precisionMoa) * TrajectorySolver::kStep * range * 12.0;
     return b;
 }
@@ -178,7 +177,7 @@ HitBudgetResult computeHitBudget(const TrajectorySolver& shot, const HitSpreads&
                                  const std::vector<int>& ranges, const HitRunOptions& options) {
     HitBudgetResult out;
     if (ranges.empty()) return out;
-    const HitFlights flights = hitFlights(shot, spreads, ranges);
+    const HitFlights flights = hitFlights(shot, spreads, ranges, options.rangeUnit);
     out.hits.muzzleElevation = flights.nominal.muzzleElevation;
     const StrayPairs pairs = flyPairs(flights, spreads);
     for (const int range : ranges) {
@@ -186,7 +185,8 @@ HitBudgetResult computeHitBudget(const TrajectorySolver& shot, const HitSpreads&
         out.causes.push_back({range, std::nullopt});
         out.shares.emplace_back();
         out.secondOrder.push_back(0.0);
-        const std::optional<RangeBudget> b = rangeBudget(flights, pairs, spreads, range, options.firstRow);
+        const std::optional<RangeBudget> b =
+            rangeBudget(flights, pairs, spreads, rangeYards(range, options.rangeUnit), options.firstRow);
         if (b) {
             const ImpactNormal linear = normalOf(*b, kAllTerms, true, false);
             figure.probability = hitChance(linear, target);

@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "engine/Ballistics.h"
+#include "engine/TrajectoryRows.h"
 
 namespace vorlan {
 
@@ -50,9 +51,10 @@ HitWind shotWind(const TrajectorySolver& shot) {
     return {std::fabs(shot.crosswind), shot.crosswind >= 0.0 ? 270.0 : 90.0, false};
 }
 
-HitFlights hitFlights(const TrajectorySolver& shot, const HitSpreads& spreads, const std::vector<int>& ranges) {
-    const int farthest = *std::max_element(ranges.begin(), ranges.end());
-    const int nearest = *std::min_element(ranges.begin(), ranges.end());
+HitFlights hitFlights(const TrajectorySolver& shot, const HitSpreads& spreads, const std::vector<int>& ranges,
+                      UnitSystem unit) {
+    const double farthest = rangeYards(*std::max_element(ranges.begin(), ranges.end()), unit);
+    const double nearest = rangeYards(*std::min_element(ranges.begin(), ranges.end()), unit);
     // The holds reach as far as any estimate will: seven deviations beyond the last range.
     const double rangeSd = rangeSpreadAt(spreads, farthest);
     HitFlights flights{shot, shot, shotWind(shot)};
@@ -64,11 +66,26 @@ HitFlights hitFlights(const TrajectorySolver& shot, const HitSpreads& spreads, c
     nominal.computeTrajectory();
     flights.flight = nominal;
     flights.flight.solveElevation = false;
-    flights.flight.firstRange = nearest;
-    flights.flight.lastRange = farthest;
+    flights.flight.firstRange = static_cast<std::int32_t>(std::floor(nearest));
+    flights.flight.lastRange =
+        static_cast<std::int32_t>(std::min<double>(std::ceil(farthest), TrajectorySolver::kMarchLimit));
+    // Whole yards are recorded at their common step; metres are read between every yard.
     flights.flight.rangeStep =
-        std::accumulate(ranges.begin(), ranges.end(), 0, [](int a, int b) { return std::gcd(a, b); });
+        unit == UnitSystem::Metric
+            ? 1
+            : std::accumulate(ranges.begin(), ranges.end(), 0, [](int a, int b) { return std::gcd(a, b); });
     return flights;
+}
+
+std::optional<TrajectoryPoint> flightRowAt(const TrajectorySolver& flight, double yards) {
+    const double at = (yards - flight.firstRange) / std::max(flight.rangeStep, 1);
+    const double row = std::floor(at);
+    if (!(row >= 0.0) || row > flight.lastRowIndex) return std::nullopt;
+    if (at == row) return flight.rows[static_cast<std::size_t>(row)];
+    if (row + 1.0 > flight.lastRowIndex) return std::nullopt;
+    std::optional<TrajectoryPoint> point = rowAt(flight.rows, at);
+    if (point) point->range = yards;
+    return point;
 }
 
 void strayFlight(TrajectorySolver& flight, const TrajectorySolver& base, const HitSpreads& s, const HitWind& w,

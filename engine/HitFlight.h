@@ -7,11 +7,13 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/HitInputs.h"
 #include "engine/TrajectorySolver.h"
+#include "engine/Units.h"
 
 namespace vorlan {
 
@@ -63,8 +65,17 @@ struct HitFlights {
     TrajectorySolver flight;   // the nominal zero, rows at the asked ranges only
     HitWind wind{};
 };
-// Flies the nominal flight and sets up the other; `ranges` must not be empty.
-HitFlights hitFlights(const TrajectorySolver& shot, const HitSpreads& spreads, const std::vector<int>& ranges);
+// A range of a run in yards: a whole yard as it is, a whole metre at its exact yards.
+inline double rangeYards(int range, UnitSystem unit) {
+    return unit == UnitSystem::Metric ? range / kMetresPerYard : range;
+}
+
+// Flies the nominal flight and sets up the other; `ranges` (in `unit`) must not be empty.
+HitFlights hitFlights(const TrajectorySolver& shot, const HitSpreads& spreads, const std::vector<int>& ranges,
+                      UnitSystem unit);
+// The row of a flight set up by hitFlights (or the nominal) at `yards`: a recorded row, else
+// read between the yards either side. None where the bullet never gets there.
+std::optional<TrajectoryPoint> flightRowAt(const TrajectorySolver& flight, double yards);
 
 // Sets `flight` (a copy of `base` at its zero) to the shot whose inputs stray by `draws`.
 void strayFlight(TrajectorySolver& flight, const TrajectorySolver& base, const HitSpreads& spreads, const HitWind& wind,

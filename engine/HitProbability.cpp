@@ -68,17 +68,16 @@ void flySamples(const HitPlan& plan, TrajectorySolver& flight, int first, int la
             for (int i = 0; i < 3; ++i) stream.normals();  // keep the streams in step with a flown run
         }
         for (std::size_t r = 0; r < plan.ranges.size(); ++r) {
-            const int range = plan.ranges[r];
+            const double range = rangeYards(plan.ranges[r], plan.options.rangeUnit);
             const auto [precisionX, precisionY] = stream.normals();
             const auto [rangeError, unused] = stream.normals();
             (void)unused;
-            const auto row = static_cast<std::int64_t>((range - flown.firstRange) / std::max(flown.rangeStep, 1));
-            if (row < 0 || row > flown.lastRowIndex) continue;  // the bullet never gets there
+            const std::optional<TrajectoryPoint> point = flightRowAt(flown, range);
+            if (!point) continue;  // the bullet never gets there
             const double rangeSd = rangeSpreadAt(s, range);
             const Hold hold = holdAt(plan.flights.nominal, range + rangeError * rangeSd, plan.options.firstRow);
-            const TrajectoryPoint& point = flown.rows[static_cast<std::size_t>(row)];
-            const double x = (point.windage - hold.windage * range + precisionX * precision * range) * 12.0;
-            const double y = (point.drop - hold.drop * range + precisionY * precision * range) * 12.0;
+            const double x = (point->windage - hold.windage * range + precisionX * precision * range) * 12.0;
+            const double y = (point->drop - hold.drop * range + precisionY * precision * range) * 12.0;
             if (plan.target.contains(x, y)) ++hits[r];
             if (static_cast<int>(r) == plan.scatterIndex && sample < static_cast<int>(impacts.size()))
                 impacts[static_cast<std::size_t>(sample)] = {x, y};
@@ -143,7 +142,7 @@ HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const H
                                            const HitRunOptions& options) {
     HitProbabilityResult result;
     if (ranges.empty() || options.runs <= 0) return result;
-    HitPlan plan{spreads, target, ranges, options, hitFlights(shot, spreads, ranges)};
+    HitPlan plan{spreads, target, ranges, options, hitFlights(shot, spreads, ranges, options.rangeUnit)};
     result.muzzleElevation = plan.flights.nominal.muzzleElevation;
     plan.flies = flightSpreads(spreads);
     for (std::size_t r = 0; r < ranges.size(); ++r)
@@ -221,7 +220,7 @@ std::vector<MissCause> missCauses(const TrajectorySolver& shot, const HitSpreads
     return causes;
 }
 
-std::string missCausesText(const std::vector<MissCause>& causes) {
+std::string missCausesText(const std::vector<MissCause>& causes, UnitSystem rangeUnit) {
     struct Stretch {
         HitSpread spread;
         int first, last;
@@ -235,19 +234,20 @@ std::string missCausesText(const std::vector<MissCause>& causes) {
             stretches.push_back({*cause.spread, cause.range, cause.range});
     }
     if (stretches.empty()) return {};
+    const char* const unit = rangeUnit == UnitSystem::Metric ? " m" : " yd";
     std::string text = std::string(hitSpreadName(stretches[0].spread)) + " decides most of the misses";
     text[0] = 'T';
     if (stretches.size() == 1) return text + ".";
-    text += " up to " + std::to_string(stretches[0].last) + " yd";
+    text += " up to " + std::to_string(stretches[0].last) + unit;
     for (std::size_t i = 1; i < stretches.size(); ++i) {
         text += std::string(", ") + hitSpreadName(stretches[i].spread);
         const Stretch& here = stretches[i];
         if (i + 1 < stretches.size() && here.first == here.last)
-            text += " at " + std::to_string(here.first) + " yd";
+            text += " at " + std::to_string(here.first) + unit;
         else if (i + 1 < stretches.size())
-            text += " from " + std::to_string(here.first) + " to " + std::to_string(here.last) + " yd";
+            text += " from " + std::to_string(here.first) + " to " + std::to_string(here.last) + unit;
         else
-            text += " beyond " + std::to_string(stretches[i - 1].last) + " yd";
+            text += " beyond " + std::to_string(stretches[i - 1].last) + unit;
     }
     return text + ".";
 }

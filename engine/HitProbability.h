@@ -19,6 +19,7 @@
 
 #include "engine/HitInputs.h"
 #include "engine/TrajectorySolver.h"
+#include "engine/Units.h"
 
 namespace vorlan {
 
@@ -49,10 +50,13 @@ struct HitRunOptions {
     int firstRow = 1;                            // yd: the table's first row; a shorter estimate holds for it
     const std::atomic<bool>* cancel = nullptr;   // set: the run stops early and says so
     std::atomic<std::int64_t>* flown = nullptr;  // set: counts the samples flown, as they are
+    // What the ranges (the asked ones, the scatter range, the figures') are whole numbers of:
+    // yards, or metres, each flown at its exact yards (100 m is 109.36 yd).
+    UnitSystem rangeUnit = UnitSystem::Imperial;
 };
 
 struct HitRangeFigure {
-    int range;  // yd
+    int range;  // in the run's range unit
     int hits;
     double probability;    // hits / runs
     double standardError;  // sqrt(p (1 - p) / runs); 0 for a figure of the error budget (HitBudget.h)
@@ -73,7 +77,7 @@ struct HitProbabilityResult {
 
 // Flies `runs` samples of the shot that `shot` describes (set up as the range table sets up
 // its trajectory, zeroing included) and counts the hits on `target` at every range of
-// `ranges` (whole yards, 1 and more). `target` must be set.
+// `ranges` (whole yards or metres, 1 and more). `target` must be set.
 HitProbabilityResult computeHitProbability(const TrajectorySolver& shot, const HitSpreads& spreads,
                                            const HitTarget& target, const std::vector<int>& ranges,
                                            const HitRunOptions& options);
@@ -92,6 +96,7 @@ std::vector<MissCause> missCauses(const TrajectorySolver& shot, const HitSpreads
                                   const std::vector<int>& ranges, const HitRunOptions& options);
 // The causes in words: "The wind call decides most of the misses." or "The precision
 // decides most of the misses up to 400 yd, the wind call beyond 400 yd."; empty without misses.
-std::string missCausesText(const std::vector<MissCause>& causes);
+// `rangeUnit` names the causes' ranges' unit.
+std::string missCausesText(const std::vector<MissCause>& causes, UnitSystem rangeUnit = UnitSystem::Imperial);
 
 }  // namespace vorlan

@@ -13,6 +13,7 @@ inline constexpr double kMetresPerYard = 0.9144;                  // exact: 1 yd
 inline constexpr double kMetresPerFoot = 0.3048;                  // exact: 1 ft = 0.3048 m
 inline constexpr double kCentimetresPerInch = 2.54;               // exact: 1 in = 2.54 cm
 inline constexpr double kGramsPerGrain = 0.06479891;              // exact: 1 gr = 64.79891 mg
+inline constexpr double kGramsPerOunce = 28.349523125;            // exact: 1 oz = 0.45359237 kg / 16
 inline constexpr double kKmhPerMph = 1.609344;                    // exact: 1 mile = 1609.344 m
 inline constexpr double kNewtonsPerPoundForce = 4.4482216152605;  // exact: 0.45359237 kg x 9.80665 m/s^2
 // 1 ft-lbf = 0.3048 m x 4.4482216152605 N = 1.3558179483314004 J, exact.

@@ -72,19 +72,32 @@ HitTarget shotHitTarget(const ShotParameters& shot) {
     return {HitTarget::Shape::Circle, shot.targetDiameter, 0.0};
 }
 
-std::vector<int> shotHitRanges(const ShotParameters& shot, int most) {
-    std::vector<int> ranges;
-    const int last = shot.tableLength();
-    int step = shot.rangeIncrement;
+int shotHitTargetRange(const ShotParameters& shot, UnitSystem unit) {
+    const double yards = std::round(shot.targetRange);
+    if (unit == UnitSystem::Imperial) return yards >= 1.0 && yards <= TrajectorySolver::kMarchLimit ? int(yards) : 0;
+    const double metres = std::round(
+        metricValue(shot, "Target Range").value_or(toShown(shot.targetRange, Quantity::Distance, Unit::Metre)));
+    const double most = std::floor(toShown(TrajectorySolver::kMarchLimit, Quantity::Distance, Unit::Metre));
+    return metres >= 1.0 && metres <= most ? static_cast<int>(metres) : 0;
+}
+
+std::vector<int> shotHitRanges(const ShotParameters& shot, int most, UnitSystem unit) {
+    // The table's rows: whole yards, or the whole metres of an increment typed in metres.
+    const double metres = unit == UnitSystem::Metric ? metricRangeIncrement(shot) : 0.0;
+    int step = metres > 0.0 ? static_cast<int>(std::round(metres)) : shot.rangeIncrement;
+    const int last = metres > 0.0 ? step * shot.incrementCount : shot.tableLength();
+    const bool toMetres = unit == UnitSystem::Metric && metres <= 0.0;
     if (most > 0 && step > 0) step *= std::max(1, (last / step + most - 1) / most);
+    std::vector<int> ranges;
     if (step > 0)
-        for (int range = step; range <= last && range > 0; range += step) ranges.push_back(range);
-    const double target = std::round(shot.targetRange);
-    if (target >= 1.0 && target <= TrajectorySolver::kMarchLimit) {
-        const int range = static_cast<int>(target);
-        if (std::find(ranges.begin(), ranges.end(), range) == ranges.end())
-            ranges.insert(std::upper_bound(ranges.begin(), ranges.end(), range), range);
-    }
+        for (int range = step; range <= last && range > 0; range += step)
+            ranges.push_back(toMetres ? static_cast<int>(std::round(toShown(range, Quantity::Distance, Unit::Metre)))
+                                      : range);
+    // Yards to the nearest metre may meet: 6 yd and 5 yd are both 5 m.
+    ranges.erase(std::unique(ranges.begin(), ranges.end()), ranges.end());
+    if (const int range = shotHitTargetRange(shot, unit);
+        range > 0 && std::find(ranges.begin(), ranges.end(), range) == ranges.end())
+        ranges.insert(std::upper_bound(ranges.begin(), ranges.end(), range), range);
     return ranges;
 }
 

@@ -47,7 +47,12 @@ HitTarget shotHitTarget(const ShotParameters& shot);
 // the printed table from the first increment on, and the target range among them. With
 // `most` above 0, every so many increments instead, so that at most `most` ranges are
 // counted besides the target range (a curve and its table, not a row per yard).
-std::vector<int> shotHitRanges(const ShotParameters& shot, int most = 0);
+// In metric units (`unit`), whole metres: the table's metric rows, else its rows to the
+// nearest metre, and the target range as typed in metres, else to the nearest metre; the run
+// then takes UnitSystem::Metric for its HitRunOptions::rangeUnit.
+std::vector<int> shotHitRanges(const ShotParameters& shot, int most = 0, UnitSystem unit = UnitSystem::Imperial);
+// The shot's target range among those ranges: whole yards, or whole metres; 0 when it is none.
+int shotHitTargetRange(const ShotParameters& shot, UnitSystem unit = UnitSystem::Imperial);
 // The ranges of a P(hit) curve and of the window's table: enough for a smooth curve.
 inline constexpr int kHitCurveRanges = 40;
 // Whether the shot holds a spread for the hit probability to count with.
