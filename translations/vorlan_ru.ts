@@ -5,798 +5,798 @@
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция</translation>
     </message>
     <message>
         <source>Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость</translation>
     </message>
     <message>
         <source>Bullet weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Масса пули</translation>
     </message>
     <message>
         <source>Sight height and lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота прицела и длины</translation>
     </message>
     <message>
         <source>Drop and windage</source>
-        <translation type="unfinished"></translation>
+        <translation>Понижение и снос</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Температура</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Давление</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота над уровнем моря</translation>
     </message>
     <message>
         <source>Wind and target speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость ветра и цели</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергия</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция (%1)</translation>
     </message>
     <message>
         <source>Drop and windage (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Понижение и снос (%1)</translation>
     </message>
     <message>
         <source>Velocity (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость (%1)</translation>
     </message>
     <message>
         <source>the file name must end in .png or .svg</source>
-        <translation type="unfinished"></translation>
+        <translation>имя файла должно оканчиваться на .png или .svg</translation>
     </message>
     <message>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось нарисовать изображение</translation>
     </message>
     <message>
         <source>drop - - windage ··· ft/s</source>
         <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>понижение - - снос ··· ft/s</translation>
     </message>
     <message>
         <source>— drop  - - windage  ··· %1</source>
-        <translation type="unfinished"></translation>
+        <translation>— понижение  - - снос  ··· %1</translation>
     </message>
     <message>
         <source>  ○ observed</source>
-        <translation type="unfinished"></translation>
+        <translation>  ○ наблюдаемое</translation>
     </message>
     <message>
         <source>Ethical %1 %2 (P(hit) %3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Этичная %1 %2 (P(попадания) %3 %)</translation>
     </message>
     <message>
         <source>P(hit), 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попадания), от 0 до 100 %</translation>
     </message>
     <message>
         <source>P(hit)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попадания)</translation>
     </message>
     <message>
         <source>Line of sight</source>
-        <translation type="unfinished"></translation>
+        <translation>Линия прицеливания</translation>
     </message>
     <message>
         <source>Sight-in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрелка %1 %2</translation>
     </message>
     <message>
         <source>Target %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Цель %1 %2</translation>
     </message>
     <message>
         <source>Mach %1 at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Мах %1 на %2 %3</translation>
     </message>
     <message>
         <source>Max. ordinate %1 %2 at %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. высота %1 %2 на %3 %4</translation>
     </message>
 </context>
 <context>
     <name>ChartDialogs</name>
     <message>
         <source>Export Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт графика</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG Drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Рисунки SVG (*.svg)</translation>
     </message>
     <message>
         <source>Add to Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить на график</translation>
     </message>
 </context>
 <context>
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите число.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите целое число.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите число от %1 до %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите не более %1 символов.</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Главное окно: опишите один выстрел, затем выполните команду кнопками внизу.</translation>
     </message>
     <message>
         <source>Derives a ballistic coefficient from two chronograph velocities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет баллистический коэффициент по двум скоростям, измеренным хронографом.</translation>
     </message>
     <message>
         <source>The longest distance the shot can reach, its firing elevation and its highest point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наибольшая дальность полёта пули, угол возвышения для неё и высшая точка траектории.</translation>
     </message>
     <message>
         <source>The optimum point-blank zero for a vital zone of the given diameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптимальная пристрелка на дальность прямого выстрела для убойной зоны заданного диаметра.</translation>
     </message>
     <message>
         <source>The current shot compared with the baseline at the target range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий выстрел в сравнении с эталоном на дистанции до цели.</translation>
     </message>
     <message>
         <source>Energy, velocity, bullet weight, power factor and recoil energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергия, скорость, масса пули, фактор мощности и энергия отдачи.</translation>
     </message>
     <message>
         <source>Effects beyond the standard flight: wind from any side, spin, the Earth&apos;s rotation, powder, drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эффекты сверх стандартного полёта: ветер с любой стороны, деривация, вращение Земли, порох, сопротивление.</translation>
     </message>
     <message>
         <source>A field card of the shot: the elevation and wind holds at a few ranges, sized for a pocket, a page or a strip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Полевая карточка выстрела: поправки по вертикали и на ветер на нескольких дистанциях, в размер кармана, страницы или полосы.</translation>
     </message>
     <message>
         <source>Rows every step yards (metres) from the first range to the last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строки через каждый шаг в ярдах (метрах) от первой дистанции до последней.</translation>
     </message>
     <message>
         <source>Named targets at their ranges, one a line or comma-separated: &quot;Gong 1 = 327&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Именованные цели на своих дистанциях, по одной в строке или через запятую: «Гонг 1 = 327».</translation>
     </message>
     <message>
         <source>The wind speeds of the wind columns, each a full-value wind from the right over the whole flight (in place of the shot&apos;s wind zones): mph, or m/s in metric.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорости ветра для колонок ветра, каждая — полный боковой ветер справа на всём полёте (вместо зон ветра выстрела): mph или m/s в метрической системе.</translation>
     </message>
     <message>
         <source>Up to three temperatures: the elevation at each, with the zero of the shot&apos;s own air (and the powder&apos;s sensitivity when one is set).</source>
-        <translation type="unfinished"></translation>
+        <translation>До трёх температур: поправка по вертикали при каждой, с пристрелкой при собственном воздухе выстрела (и с термочувствительностью пороха, если она задана).</translation>
     </message>
     <message>
         <source>The card&apos;s size. The card takes the largest type that fits, turned landscape when that reads larger; a pocket card leaves its last columns out rather than go below 7 pt, and says which. A card that cannot hold its rows says so instead of cutting them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер карточки. Карточка берёт самый крупный шрифт, который помещается, и поворачивается альбомно, если так крупнее; карманная карточка скорее опускает последние колонки, чем уменьшит шрифт ниже 7 pt, и сообщает, какие. Карточка, в которую не помещаются строки, сообщает об этом, а не обрезает их.</translation>
     </message>
     <message>
         <source>Several cards on one sheet, with cut marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Несколько карточек на одном листе, с метками для резки.</translation>
     </message>
     <message>
         <source>Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches the rifle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка: подгонка начальной скорости и сопротивления под наблюдаемое на реальных дистанциях, чтобы таблица совпадала с винтовкой.</translation>
     </message>
     <message>
         <source>What is fitted besides the velocity: nothing, one drag factor over the whole flight, or a drag scale by Mach; by default one range fits the velocity alone, two to four one factor, five or more reaching below Mach 1.08 the scale by Mach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Что подгоняется помимо скорости: ничего, один множитель сопротивления на весь полёт или масштаб сопротивления по числу Маха; по умолчанию одна дистанция подгоняет только скорость, от двух до четырёх — один множитель, пять и более с дистанциями ниже Mach 1.08 — масштаб по Маху.</translation>
     </message>
     <message>
         <source>Reads observations from a CSV file whose header names range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, sigma_moa and sigma_fps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читает наблюдения из CSV-файла, в заголовке которого есть range_yd и любые из up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, sigma_moa и sigma_fps.</translation>
     </message>
     <message>
         <source>Writes the observations to a CSV file of the same columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает наблюдения в CSV-файл с теми же колонками.</translation>
     </message>
     <message>
         <source>Fits the main window&apos;s shot to the observations: the fitted values with their standard errors, the residuals before and after, and the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подгоняет выстрел главного окна под наблюдения: подогнанные значения с их стандартными ошибками, невязки до и после и график.</translation>
     </message>
     <message>
         <source>Writes the fitted velocity into the main window and the drag scale into the shot: every table and calculation then flies them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает подогнанную скорость в главное окно, а масштаб сопротивления — в выстрел: все таблицы и расчёты затем используют их.</translation>
     </message>
     <message>
         <source>Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here the drag scale alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убирает калибровку из выстрела: скорость и масштаб сопротивления возвращаются к состоянию до «Применить», а без «Применить» здесь — только масштаб сопротивления.</translation>
     </message>
     <message>
         <source>Each reading observed minus predicted, with the shot as it was and with the fitted values, in the reading&apos;s unit; the fit weighs each by its uncertainty (the ± column).</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждое показание: наблюдаемое минус расчётное, для выстрела в исходном виде и с подогнанными значениями, в единицах показания; подгонка взвешивает каждое по его погрешности (колонка ±).</translation>
     </message>
     <message>
         <source>The observed points (rings, with bars as long as their uncertainty) over the drop predicted before and after the fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдаемые точки (кольца с отрезками длиной в их погрешность) поверх расчётного понижения до и после подгонки.</translation>
     </message>
     <message>
         <source>Closes the window and keeps the observations with the shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно и сохраняет наблюдения в выстреле.</translation>
     </message>
     <message>
         <source>Closes the window; the shot keeps the observations it had. What Apply wrote stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно; в выстреле остаются прежние наблюдения. Записанное кнопкой «Применить» сохраняется.</translation>
     </message>
     <message>
         <source>Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно калибровки: скорость и сопротивление, подогнанные под поправки, наблюдаемые на реальных дистанциях.</translation>
     </message>
     <message>
         <source>Closes the window and keeps its inputs in the shot; a field out of its bounds keeps it open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно и сохраняет введённое в выстреле; поле вне допустимых пределов не даёт закрыть окно.</translation>
     </message>
     <message>
         <source>Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно полевой карточки: поправки для выбранных дистанций, целей, ветров и температур, для печати или экспорта.</translation>
     </message>
     <message>
         <source>How likely the first shot hits the target at each range when the load, the range, the wind call, the rifle and shooter and the cant each spread the shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вероятность попадания первым выстрелом в цель на каждой дистанции, когда патрон, оценка дистанции, оценка ветра, винтовка со стрелком и завал дают разброс.</translation>
     </message>
     <message>
         <source>The rifle and shooter&apos;s spread: a standard deviation per axis, or the mean size of groups of 2 to 10 shots, converted to one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разброс винтовки и стрелка: СКО по каждой оси или средний размер групп из 2–10 выстрелов, пересчитанный в СКО.</translation>
     </message>
     <message>
         <source>The target, aimed at its centre: a circle&apos;s diameter (the OPBZ vital zone unless set) or a rectangle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цель, прицеливание в центр: диаметр круга (убойная зона ДПВ, если не задан) или прямоугольник.</translation>
     </message>
     <message>
         <source>Closes the window and keeps its inputs with the shot, assumed spreads included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно и сохраняет введённое в выстреле, включая принятые разбросы.</translation>
     </message>
     <message>
         <source>Closes the window; inputs you typed are kept with the shot already, assumed spreads are not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно; введённое вами уже сохранено в выстреле, принятые разбросы — нет.</translation>
     </message>
     <message>
         <source>The farthest ethical range is the last range up to which P(hit) stays at or above this level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наибольшая этичная дистанция — последняя дистанция, до которой P(попадания) не ниже этого уровня.</translation>
     </message>
     <message>
         <source>Opens a Sight Picture window of the shot: where to hold, drawn on a reticle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно прицельной картинки выстрела: куда выносить точку прицеливания, на прицельной сетке.</translation>
     </message>
     <message>
         <source>Opens a Sight Picture window of the shot in the card&apos;s units: where to hold, drawn on a reticle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно прицельной картинки выстрела в единицах карточки: куда выносить точку прицеливания, на прицельной сетке.</translation>
     </message>
     <message>
         <source>Draws the holds of the card&apos;s rows and winds on this reticle, beside the table of a pocket or half card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рисует выносы для строк и ветров карточки на этой сетке, рядом с таблицей карманной карточки или карточки на полстраницы.</translation>
     </message>
     <message>
         <source>Where to hold, drawn on the reticle at the magnification in use: the shot&apos;s own point, a ladder of ranges and the wind dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Куда выносить точку прицеливания, на сетке при текущей кратности: точка выстрела, лесенка дистанций и точки ветра.</translation>
     </message>
     <message>
         <source>The reticle the holds are drawn on: a built-in one, or one read from a reticle file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетка, на которой рисуются выносы: встроенная или прочитанная из файла сетки.</translation>
     </message>
     <message>
         <source>Reads a reticle of your own from a reticle file (.vrt) and picks it; a faulty file is refused with its line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читает собственную сетку из файла сетки (.vrt) и выбирает её; файл с ошибкой отклоняется с указанием строки.</translation>
     </message>
     <message>
         <source>The magnification in use, from 1 to 100. A second-plane reticle&apos;s marks span (true at) / (in use) times their angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая кратность, от 1 до 100. Метки сетки во второй фокальной плоскости охватывают угол, умноженный на (истинна при) / (текущая).</translation>
     </message>
     <message>
         <source>Empty: the reticle as it is made. A magnification here makes it second focal plane, true at that magnification.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пусто: сетка как изготовлена. Кратность здесь делает её сеткой во второй фокальной плоскости, истинной при этой кратности.</translation>
     </message>
     <message>
         <source>How the holds share the work with the turret: dial the elevation and hold the wind, hold everything, or dial the zero of one range and hold the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как выносы делят работу с барабаном: вертикаль вводится барабаном, ветер — выносом; всё выносом; или барабаном ввести пристрелку одной дистанции, остальное выносом.</translation>
     </message>
     <message>
         <source>The range whose elevation is dialled when the holds dial a zero: yards, or metres in metric.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция, поправка по вертикали для которой вводится барабаном, когда выносы вводят пристрелку: ярды или метры в метрической системе.</translation>
     </message>
     <message>
         <source>A holdover ladder: a point at each range, labelled with it (yards, or metres in metric).</source>
-        <translation type="unfinished"></translation>
+        <translation>Лесенка выносов: точка на каждой дистанции с её подписью (ярды или метры в метрической системе).</translation>
     </message>
     <message>
         <source>Wind dots: a point at each range for each wind speed, full value from the right (mph, or m/s in metric).</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки ветра: точка на каждой дистанции для каждой скорости ветра, полный боковой справа (mph или m/s в метрической системе).</translation>
     </message>
     <message>
         <source>The scope&apos;s circle: each point is where the target goes, labelled with its range; a hold beyond the reticle stands at its edge with an arrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле зрения прицела: каждая точка — место, куда ставится цель, с подписью дистанции; вынос за пределами сетки стоит у её края со стрелкой.</translation>
     </message>
     <message>
         <source>Every hold as the shooter would say it, a hold beyond the reticle told as what to dial and what to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый вынос так, как его сказал бы стрелок; вынос за пределами сетки — как то, что ввести барабаном, и то, что вынести.</translation>
     </message>
     <message>
         <source>Prints the picture on one square page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Печатает изображение на одной квадратной странице.</translation>
     </message>
     <message>
         <source>Shows the printed page before it is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает страницу перед печатью.</translation>
     </message>
     <message>
         <source>Writes the picture as a PDF, SVG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает изображение в файл PDF, SVG или PNG.</translation>
     </message>
     <message>
         <source>Closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно.</translation>
     </message>
     <message>
         <source>Opens a Hit Probability window: the chance of a first-shot hit at every range and the farthest ethical shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно вероятности попадания: шанс попасть первым выстрелом на каждой дистанции и наибольшая этичная дистанция.</translation>
     </message>
     <message>
         <source>Opens the Library: every rifle and load kept together, to open, save, duplicate, rename, move or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает библиотеку: все винтовки и патроны вместе — открыть, сохранить, дублировать, переименовать, переместить или удалить.</translation>
     </message>
     <message>
         <source>The library: the shot files of one folder, grouped by rifle. Open loads one into the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Библиотека: файлы выстрелов одной папки, сгруппированные по винтовкам. «Открыть» загружает один из них в главное окно.</translation>
     </message>
     <message>
         <source>Shows only the loads with this text in any column, or of a rifle whose name holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает только патроны с этим текстом в любой колонке или патроны винтовки, в названии которой он есть.</translation>
     </message>
     <message>
         <source>Stores the main window&apos;s shot in the library under the rifle and name you give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет выстрел главного окна в библиотеке под указанными винтовкой и названием.</translation>
     </message>
     <message>
         <source>Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно «Дополнительно»: ветер с любого направления, деривация, Кориолис, температура пороха, сопротивление.</translation>
     </message>
     <message>
         <source>G1: the standard flat-based projectile, the drag function of most published coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>G1: стандартный снаряд с плоским донцем, закон сопротивления большинства публикуемых коэффициентов.</translation>
     </message>
     <message>
         <source>G7: long boat-tailed rifle bullets.</source>
-        <translation type="unfinished"></translation>
+        <translation>G7: длинные винтовочные пули с хвостовым конусом.</translation>
     </message>
     <message>
         <source>G2: the Aberdeen J projectile.</source>
-        <translation type="unfinished"></translation>
+        <translation>G2: снаряд Aberdeen J.</translation>
     </message>
     <message>
         <source>G8: flat-based bullets with a long ogive.</source>
-        <translation type="unfinished"></translation>
+        <translation>G8: пули с плоским донцем и длинной оживальной частью.</translation>
     </message>
     <message>
         <source>G6: flat-based spitzer bullets.</source>
-        <translation type="unfinished"></translation>
+        <translation>G6: остроконечные пули с плоским донцем.</translation>
     </message>
     <message>
         <source>G5: short boat-tailed bullets.</source>
-        <translation type="unfinished"></translation>
+        <translation>G5: короткие пули с хвостовым конусом.</translation>
     </message>
     <message>
         <source>Sets the standard sea-level atmosphere (59 degrees Fahrenheit, 29.92 inches of mercury, dry air, altitude 0) and shows its density.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт стандартную атмосферу на уровне моря (59 градусов Фаренгейта, 29,92 дюйма ртутного столба, сухой воздух, высота 0) и показывает её плотность.</translation>
     </message>
     <message>
         <source>GL: lead ball.</source>
-        <translation type="unfinished"></translation>
+        <translation>GL: свинцовая пуля.</translation>
     </message>
     <message>
         <source>Gi: the Ingalls projectile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gi: снаряд Ингаллса.</translation>
     </message>
     <message>
         <source>Computes the air density of the temperature, pressure, humidity and altitude entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет плотность воздуха по введённым температуре, давлению, влажности и высоте.</translation>
     </message>
     <message>
         <source>Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. checked), and shows its density.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт стандартную атмосферу ИКАО на введённой высоте, с давлением на этой высоте (отмечено «Давление на станции»), и показывает её плотность.</translation>
     </message>
     <message>
         <source>Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рассчитывает выстрел с пристрелкой на дистанцию пристрелки и открывает его баллистическую таблицу в отдельном окне.</translation>
     </message>
     <message>
         <source>Opens a window comparing the current shot with the baseline at the target range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает окно сравнения текущего выстрела с эталоном на дистанции до цели.</translation>
     </message>
     <message>
         <source>Remembers the current shot as the baseline for Shoot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запоминает текущий выстрел как эталон для команды «Выстрел».</translation>
     </message>
     <message>
         <source>Opens Compute BC: a ballistic coefficient from two chronograph readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает «Расчёт БК»: баллистический коэффициент по двум показаниям хронографа.</translation>
     </message>
     <message>
         <source>Opens Maximum Range: the longest distance and height the shot can reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает «Максимальную дальность»: наибольшие дальность и высоту, которых достигает пуля.</translation>
     </message>
     <message>
         <source>Opens OPBZ: the optimum point-blank zero for a vital zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает «ДПВ»: оптимальную пристрелку на дальность прямого выстрела для убойной зоны.</translation>
     </message>
     <message>
         <source>Opens the energy, velocity, weight and recoil calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает калькулятор энергии, скорости, массы и отдачи.</translation>
     </message>
     <message>
         <source>GS: spherical ball.</source>
-        <translation type="unfinished"></translation>
+        <translation>GS: сферическая пуля.</translation>
     </message>
     <message>
         <source>RA4: .22 rimfire bullets and airgun pellets.</source>
-        <translation type="unfinished"></translation>
+        <translation>RA4: пули кольцевого воспламенения .22 и пули для пневматики.</translation>
     </message>
     <message>
         <source>Click here, then on any field or button, to see what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните здесь, а затем по любому полю или кнопке, чтобы узнать, что оно делает.</translation>
     </message>
     <message>
         <source>Opens the Vorlan user&apos;s guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает руководство пользователя Vorlan.</translation>
     </message>
     <message>
         <source>Notes on what a command did (a baseline set) or why a file given to the program was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки о том, что сделала команда (задан эталон), или почему переданный программе файл не был открыт.</translation>
     </message>
     <message>
         <source>How much higher (positive) or lower (negative) the current shot strikes than the baseline, in inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Насколько выше (положительное) или ниже (отрицательное) текущий выстрел попадает по сравнению с эталоном, в дюймах.</translation>
     </message>
     <message>
         <source>How much further to the side the current shot strikes than the baseline, in inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Насколько дальше в сторону текущий выстрел попадает по сравнению с эталоном, в дюймах.</translation>
     </message>
     <message>
         <source>The name of the shot that Set Baseline kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название выстрела, сохранённого командой «Задать эталон».</translation>
     </message>
     <message>
         <source>The name of the current shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название текущего выстрела.</translation>
     </message>
     <message>
         <source>Why the shots were compared short of the target range, or that no baseline was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему выстрелы сравнивались ближе дистанции до цели, или что эталон не задан.</translation>
     </message>
     <message>
         <source>The ballistic coefficient that gives the measured velocity loss, for the drag function shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Баллистический коэффициент, дающий измеренную потерю скорости, для показанного закона сопротивления.</translation>
     </message>
     <message>
         <source>Puts the coefficient shown into the main window&apos;s Ballistic Coefficient field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переносит показанный коэффициент в поле баллистического коэффициента главного окна.</translation>
     </message>
     <message>
         <source>Computes the coefficient for the main window&apos;s atmosphere and drag function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет коэффициент для атмосферы и закона сопротивления главного окна.</translation>
     </message>
     <message>
         <source>The name of the shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название выстрела.</translation>
     </message>
     <message>
         <source>How far the bullet can fly over level ground, in yards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как далеко пуля может пролететь над ровной местностью, в ярдах.</translation>
     </message>
     <message>
         <source>The elevation of the bore that gives the longest range, in degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Угол возвышения ствола, дающий наибольшую дальность, в градусах.</translation>
     </message>
     <message>
         <source>The highest point of the longest trajectory above the muzzle, in feet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Высшая точка самой дальней траектории над дульным срезом, в футах.</translation>
     </message>
     <message>
         <source>The bullet&apos;s speed at the end of the longest trajectory, in feet per second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость пули в конце самой дальней траектории, в футах в секунду.</translation>
     </message>
     <message>
         <source>The bullet&apos;s energy at the end of the longest trajectory, in foot-pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергия пули в конце самой дальней траектории, в фут-фунтах.</translation>
     </message>
     <message>
         <source>Time of flight of the longest trajectory, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время полёта по самой дальней траектории, в секундах.</translation>
     </message>
     <message>
         <source>How high the bullet climbs when fired straight up, in feet.</source>
-        <translation type="unfinished"></translation>
+        <translation>На какую высоту поднимается пуля при выстреле вертикально вверх, в футах.</translation>
     </message>
     <message>
         <source>How long the straight-up climb takes, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько длится подъём вертикально вверх, в секундах.</translation>
     </message>
     <message>
         <source>The sight-in range in yards that keeps the bullet inside the zone the longest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция пристрелки в ярдах, при которой пуля дольше всего остаётся в зоне.</translation>
     </message>
     <message>
         <source>The range in yards where the bullet first comes up into the zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция в ярдах, на которой пуля впервые входит в зону.</translation>
     </message>
     <message>
         <source>The range in yards where the bullet drops out of the zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция в ярдах, на которой пуля выходит из зоны вниз.</translation>
     </message>
     <message>
         <source>Finds the optimum zero for the shot in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Находит оптимальную пристрелку для выстрела главного окна.</translation>
     </message>
     <message>
         <source>Calculate the energy from the velocity and the weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычислить энергию по скорости и массе.</translation>
     </message>
     <message>
         <source>Calculate the velocity from the weight and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычислить скорость по массе и энергии.</translation>
     </message>
     <message>
         <source>Calculate the weight from the velocity and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычислить массу по скорости и энергии.</translation>
     </message>
     <message>
         <source>Calculates the value the chosen mode derives, and the power factor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет величину, которую даёт выбранный режим, и фактор мощности.</translation>
     </message>
     <message>
         <source>Calculates the recoil energy of the gun from the bullet, the powder and the gun weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет энергию отдачи оружия по пуле, пороху и массе оружия.</translation>
     </message>
     <message>
         <source>Keeps the colour shown; it is stored when Vorlan ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет показанный цвет; он записывается при выходе из Vorlan.</translation>
     </message>
     <message>
         <source>Goes back to the colour kept last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращает последний сохранённый цвет.</translation>
     </message>
     <message>
         <source>Red part of the colour of all Vorlan windows, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Красная составляющая цвета всех окон Vorlan, от 0 до 255.</translation>
     </message>
     <message>
         <source>Green part of the colour of all Vorlan windows, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёная составляющая цвета всех окон Vorlan, от 0 до 255.</translation>
     </message>
     <message>
         <source>Blue part of the colour of all Vorlan windows, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синяя составляющая цвета всех окон Vorlan, от 0 до 255.</translation>
     </message>
     <message>
         <source>Enter the wind direction in degrees, 0 to 360, clockwise from the line of fire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите направление ветра в градусах, от 0 до 360, по часовой стрелке от линии огня.</translation>
     </message>
     <message>
         <source>Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите направление ветра по циферблату, от 0 до 12 часов: 12 — от цели, 3 — справа.</translation>
     </message>
     <message>
         <source>Check for a barrel whose rifling turns to the left: the bullet drifts to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте для ствола с левыми нарезами: пулю сносит влево.</translation>
     </message>
     <message>
         <source>Gyroscopic stability factor by Miller&apos;s rule, for the main window&apos;s velocity and air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фактор гироскопической устойчивости по правилу Миллера, для скорости и воздуха главного окна.</translation>
     </message>
     <message>
         <source>Judged on the factor as shown: below 1.00 unstable, to 1.29 marginal, 1.30 to 1.50 fair, above 1.50 stable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценка по показанному фактору: ниже 1,00 — неустойчива, до 1,29 — на грани, от 1,30 до 1,50 — удовлетворительно, выше 1,50 — устойчива.</translation>
     </message>
     <message>
         <source>Check to let a crosswind at the muzzle throw the bullet up or down (Litz&apos;s fit; needs twist, length and diameter). The zero is taken without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте, чтобы боковой ветер у дульного среза отбрасывал пулю вверх или вниз (аппроксимация Litz; нужны шаг нарезов, длина и диаметр). Пристрелка рассчитывается без этого.</translation>
     </message>
     <message>
         <source>The bullet diameter spin drift and stability use: the one entered, or the caliber&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Диаметр пули для деривации и устойчивости: введённый или диаметр калибра.</translation>
     </message>
     <message>
         <source>Check to zero the rifle in the conditions below, in still air on a level range, and fly today&apos;s conditions at that angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте, чтобы пристрелять винтовку в условиях ниже, в безветрие на ровном стрельбище, и рассчитать полёт в сегодняшних условиях при этом угле.</translation>
     </message>
     <message>
         <source>Check to let the Earth&apos;s rotation move the bullet (Coriolis and Eotvos effects).</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте, чтобы учитывать влияние вращения Земли на пулю (эффекты Кориолиса и Этвёша).</translation>
     </message>
     <message>
         <source>The muzzle velocity in feet per second that the powder temperature gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начальная скорость в футах в секунду при данной температуре пороха.</translation>
     </message>
     <message>
         <source>Computes the sensitivity from the two velocities and their temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычисляет термочувствительность по двум скоростям и их температурам.</translation>
     </message>
     <message>
         <source>Check to fly the loaded Mach and drag-coefficient table instead of the drag function chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте, чтобы использовать загруженную таблицу числа Маха и коэффициента сопротивления вместо выбранного закона сопротивления.</translation>
     </message>
     <message>
         <source>Loads a drag table from a CSV file: Mach and Cd on each line, Mach increasing, a header allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружает таблицу сопротивления из CSV-файла: число Маха и Cd в каждой строке, Мах по возрастанию, заголовок допускается.</translation>
     </message>
     <message>
         <source>The drag table held, or what is wrong with the file last loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загруженная таблица сопротивления или ошибка в последнем загруженном файле.</translation>
     </message>
     <message>
         <source>The range of the observation in yards, 1 to 5000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция наблюдения в ярдах, от 1 до 5000.</translation>
     </message>
     <message>
         <source>The elevation dialled or held up to hit the centre, in true MOA (1/60 degree).</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправка по вертикали, введённая барабаном или выносом для попадания в центр, в истинных MOA (1/60 градуса).</translation>
     </message>
     <message>
         <source>The elevation dialled or held up to hit the centre, in mil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправка по вертикали, введённая барабаном или выносом для попадания в центр, в mil.</translation>
     </message>
     <message>
         <source>The elevation dialled up to hit the centre, in clicks of the shot&apos;s click value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправка по вертикали, введённая барабаном для попадания в центр, в кликах с ценой клика выстрела.</translation>
     </message>
     <message>
         <source>The drop in inches with the shot&apos;s own zero, negative below the line of sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Понижение в дюймах при пристрелке самого выстрела, отрицательное ниже линии прицеливания.</translation>
     </message>
     <message>
         <source>A velocity in feet per second measured at the range (a Doppler radar, a second chronograph).</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость в футах в секунду, измеренная на дистанции (доплеровским радаром, вторым хронографом).</translation>
     </message>
     <message>
         <source>The time of flight to the range in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время полёта до дистанции в секундах.</translation>
     </message>
     <message>
         <source>How sure the row&apos;s holds and drop are, in MOA (0.1 when blank; half a click for clicks).</source>
-        <translation type="unfinished"></translation>
+        <translation>Точность поправок и понижения в строке, в MOA (0,1, если пусто; полклика для кликов).</translation>
     </message>
     <message>
         <source>How sure the row&apos;s velocity is, in feet per second (5 when blank).</source>
-        <translation type="unfinished"></translation>
+        <translation>Точность скорости в строке, в футах в секунду (5, если пусто).</translation>
     </message>
     <message>
         <source>No help topic is associated with this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для этого элемента нет раздела справки.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Как в системе</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык</translation>
     </message>
     <message>
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Окна, открытые с этого момента, используют выбранный язык. Уже открытые окна сохраняют свой; главное окно сменит язык при следующем запуске.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zero Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрелка не найдена</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр печати - %1</translation>
     </message>
 </context>
 <context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
-        <translation type="unfinished"></translation>
+        <translation>первая фокальная плоскость</translation>
     </message>
     <message>
         <source>%1x, true at %2x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x, истинна при %2x</translation>
     </message>
     <message>
         <source>the shot&apos;s wind</source>
-        <translation type="unfinished"></translation>
+        <translation>ветер выстрела</translation>
     </message>
     <message>
         <source>shot</source>
-        <translation type="unfinished"></translation>
+        <translation>выстрел</translation>
     </message>
 </context>
 <context>
     <name>TableDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Field Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт полевой карточки</translation>
     </message>
     <message>
         <source>Field Cards (*.pdf *.svg *.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Полевые карточки (*.pdf *.svg *.png)</translation>
     </message>
 </context>
 <context>
     <name>Theme</name>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тема</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Системная</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;ветлая</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тёмная</translation>
     </message>
 </context>
 <context>
@@ -805,7 +805,9 @@
         <source>vorlan needs a graphical display (X or Wayland: DISPLAY or WAYLAND_DISPLAY) and found none.
 vorlan-cli computes the same tables and calculations without one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vorlan нужен графический дисплей (X или Wayland: DISPLAY или WAYLAND_DISPLAY), но он не найден.
+vorlan-cli вычисляет те же таблицы и расчёты без него.
+</translation>
     </message>
     <message>
         <source>Usage: vorlan [QT-OPTIONS] [SHOT.vxf]
@@ -819,1954 +821,1991 @@ side calculations.
 
 The command-line program vorlan-cli runs the same calculations without a window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: vorlan [QT-ПАРАМЕТРЫ] [ВЫСТРЕЛ.vxf]
+Баллистический калькулятор внешней баллистики Vorlan: один выстрел на окно, его баллистическая таблица,
+график и дополнительные расчёты.
+
+  ВЫСТРЕЛ.vxf  файл выстрела, открываемый после чтения настроек
+  QT-ПАРАМЕТРЫ стандартные параметры программ Qt (-platform ИМЯ, -style ИМЯ, ...)
+  --help       показать эту справку и выйти
+  --version    показать версию и выйти
+
+Программа командной строки vorlan-cli выполняет те же расчёты без окна.
+</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CAboutDlg</name>
     <message>
         <source>Exterior ballistics and range tables for small arms and airguns</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешняя баллистика и баллистические таблицы для стрелкового и пневматического оружия</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 the Vorlan developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 разработчики Vorlan</translation>
     </message>
     <message>
         <source>About Vorlan</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Vorlan</translation>
     </message>
     <message>
         <source>Vorlan Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlan, версия %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CAdvancedDlg</name>
     <message>
         <source>BC band %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Полоса БК %1</translation>
     </message>
     <message>
         <source>velocity (f.p.s.)</source>
-        <translation type="unfinished"></translation>
+        <translation>скорость (f.p.s.)</translation>
     </message>
     <message>
         <source>BC</source>
-        <translation type="unfinished"></translation>
+        <translation>БК</translation>
     </message>
     <message>
         <source>%1 needs its %2: please enter a number, or clear the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: нужно значение «%2» — введите число или очистите строку.</translation>
     </message>
     <message>
         <source>Wind zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона ветра %1</translation>
     </message>
     <message>
         <source>range (yd.)</source>
-        <translation type="unfinished"></translation>
+        <translation>дистанция (yd.)</translation>
     </message>
     <message>
         <source>speed (m.p.h.)</source>
-        <translation type="unfinished"></translation>
+        <translation>скорость (m.p.h.)</translation>
     </message>
     <message>
         <source>direction (deg.)</source>
-        <translation type="unfinished"></translation>
+        <translation>направление (deg.)</translation>
     </message>
     <message>
         <source>Table of %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица из %1 точек</translation>
     </message>
     <message>
         <source>No table loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица не загружена</translation>
     </message>
     <message>
         <source>Load Drag Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить таблицу сопротивления</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: table of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: таблица из %2 точек</translation>
     </message>
     <message>
         <source>Please enter two different powder temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите две разные температуры пороха.</translation>
     </message>
     <message>
         <source>The caliber names no diameter: enter Bullet Diameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для калибра не указан диаметр: введите диаметр пули.</translation>
     </message>
     <message>
         <source>Diameter in use: %1 in. (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Используемый диаметр: %1 in. (%2)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CComputeBC</name>
     <message>
         <source>The two velocities are equal: there is no loss to measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Две скорости равны: нет потери скорости для измерения.</translation>
     </message>
     <message>
         <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дальняя скорость выше ближней: ни один коэффициент так пулю не замедляет.</translation>
     </message>
     <message>
         <source>The loss is too small over this distance: the coefficient would be above 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Потеря скорости слишком мала на этом расстоянии: коэффициент был бы больше 1.</translation>
     </message>
     <message>
         <source>These readings give no usable coefficient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти показания не дают пригодного коэффициента.</translation>
     </message>
     <message>
         <source>Compute Ballistic Coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчёт баллистического коэффициента</translation>
     </message>
     <message>
         <source>New BC</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый БК</translation>
     </message>
     <message>
         <source>Set New BC</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать новый БК</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Рассчитать</translation>
     </message>
     <message>
         <source>New BC  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый БК  (%1)</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CComputeOPBZ</name>
     <message>
         <source>Compute Optimum Point Blank Zero (OPBZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчёт оптимальной пристрелки на ДПВ</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Рассчитать</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CEVWCalculations</name>
     <message>
         <source>Energy from Velocity and Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергия по скорости и массе</translation>
     </message>
     <message>
         <source>Velocity from Weight and Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость по массе и энергии</translation>
     </message>
     <message>
         <source>Weight from Velocity and Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Масса по скорости и энергии</translation>
     </message>
     <message>
         <source>Energy, Velocity and Weight Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчёт энергии, скорости и массы</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Рассчитать</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CFieldCardDlg</name>
     <message>
         <source>Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Опущено, чтобы шрифт был не меньше %1 pt: %2. Выберите меньше колонок или карточку крупнее.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>The holds of the card&apos;s rows and winds drawn on a reticle, beside the table (pocket and half cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выносы для строк и ветров карточки на прицельной сетке, рядом с таблицей (карманная карточка и на полстраницы)</translation>
     </message>
     <message>
         <source>Sight picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Прицельная картинка</translation>
     </message>
     <message>
         <source>&amp;Sight Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>При&amp;цельная картинка...</translation>
     </message>
     <message>
         <source>Field Card - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Полевая карточка - %1</translation>
     </message>
     <message>
         <source>from:to:step</source>
-        <translation type="unfinished"></translation>
+        <translation>от:до:шаг</translation>
     </message>
     <message>
         <source>Gong 1 = 327
 Ridge = 612</source>
-        <translation type="unfinished"></translation>
+        <translation>Гонг 1 = 327
+Гребень = 612</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>MOA</source>
-        <translation type="unfinished"></translation>
+        <translation>MOA</translation>
     </message>
     <message>
         <source>mil</source>
-        <translation type="unfinished"></translation>
+        <translation>mil</translation>
     </message>
     <message>
         <source>Clicks of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Клики по %1</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Имперские</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Метрические</translation>
     </message>
     <message>
         <source>Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость</translation>
     </message>
     <message>
         <source>Time of flight</source>
-        <translation type="unfinished"></translation>
+        <translation>Время полёта</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергия</translation>
     </message>
     <message>
         <source>One card</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна карточка</translation>
     </message>
     <message>
         <source>Several on letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Несколько на Letter</translation>
     </message>
     <message>
         <source>Several on A4</source>
-        <translation type="unfinished"></translation>
+        <translation>Несколько на A4</translation>
     </message>
     <message>
         <source>Ranges (from:to:step)</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанции (от:до:шаг)</translation>
     </message>
     <message>
         <source>Targets (name = range)</source>
-        <translation type="unfinished"></translation>
+        <translation>Цели (имя = дистанция)</translation>
     </message>
     <message>
         <source>Winds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ветры</translation>
     </message>
     <message>
         <source>Temperatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Температуры</translation>
     </message>
     <message>
         <source>Elevation and wind in</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправки в</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Единицы</translation>
     </message>
     <message>
         <source>Also</source>
-        <translation type="unfinished"></translation>
+        <translation>Также</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Карточка</translation>
     </message>
     <message>
         <source>Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Лист</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Пред&amp;просмотр</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пара&amp;метры печати...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Pocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Карманная</translation>
     </message>
     <message>
         <source>Half page</source>
-        <translation type="unfinished"></translation>
+        <translation>Полстраницы</translation>
     </message>
     <message>
         <source>Full page</source>
-        <translation type="unfinished"></translation>
+        <translation>Страница</translation>
     </message>
     <message>
         <source>Strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Полоса</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>m/s, full value from the right</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s, полный боковой справа</translation>
     </message>
     <message>
         <source>mph, full value from the right</source>
-        <translation type="unfinished"></translation>
+        <translation>mph, полный боковой справа</translation>
     </message>
     <message>
         <source>Up to three, deg. C</source>
-        <translation type="unfinished"></translation>
+        <translation>До трёх, °C</translation>
     </message>
     <message>
         <source>Up to three, deg. F</source>
-        <translation type="unfinished"></translation>
+        <translation>До трёх, °F</translation>
     </message>
     <message>
         <source>The field card could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить полевую карточку в «%1».
+%2</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CHitProbabilityDlg</name>
     <message>
         <source>From C&amp;hronograph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Из &amp;хронографа...</translation>
     </message>
     <message>
         <source>Muzzle &amp;velocity SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО начальной &amp;скорости</translation>
     </message>
     <message>
         <source>&amp;BC SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО &amp;БК</translation>
     </message>
     <message>
         <source>&amp;Range estimate SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО оценки &amp;дистанции</translation>
     </message>
     <message>
         <source>&amp;Wind call SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО оценки &amp;ветра</translation>
     </message>
     <message>
         <source>Wind &amp;direction SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО &amp;направления ветра</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Кучность</translation>
     </message>
     <message>
         <source>&amp;Cant SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО &amp;завала</translation>
     </message>
     <message>
         <source>&amp;Target</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цель</translation>
     </message>
     <message>
         <source>&amp;Ethical P(hit)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Этичная P(попадания)</translation>
     </message>
     <message>
         <source>&amp;Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выборка</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Si&amp;ght Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Прицельная &amp;картинка...</translation>
     </message>
     <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы из %1 выстрелов размером в среднем %2 MOA между центрами пробоин дают разброс %3 MOA по каждой оси: средний размах группы из %1 выстрелов составляет %4 СКО.</translation>
     </message>
     <message>
         <source>The table has no range to count hits at.</source>
-        <translation type="unfinished"></translation>
+        <translation>В таблице нет дистанции для подсчёта попаданий.</translation>
     </message>
     <message>
         <source>Counting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсчёт...</translation>
     </message>
     <message>
         <source>%1 sampled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 по выборке</translation>
     </message>
     <message>
         <source>Error budget, in %1 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бюджет ошибок, за %1 мс.</translation>
     </message>
     <message>
         <source>Error budget, in %1 ms; %2 of %3 ranges sampled (%4 samples, seed %5), the impact being far from linear there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бюджет ошибок, за %1 мс; %2 из %3 дистанций рассчитаны выборкой (%4 выборок, seed %5), так как там попадание далеко от линейного.</translation>
     </message>
     <message>
         <source>No input alone makes a miss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один входной параметр сам по себе не даёт промаха.</translation>
     </message>
     <message>
         <source> ± %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation> ± %1 %</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» — не число.</translation>
     </message>
     <message>
         <source>Hit Probability - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вероятность попадания - %1</translation>
     </message>
     <message>
         <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разброс не задан: приняты типичные разбросы опытного стрелка (скорость %1 %2, коэффициент 2 %, дистанция 3 %, оценка ветра %3 %4, кучность 0.5 MOA). OK сохраняет их в выстреле.</translation>
     </message>
     <message>
         <source>Ethical P(hit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Этичная P(попадания)</translation>
     </message>
     <message>
         <source>Ethical P(hit): a percentage from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этичная P(попадания): процент от 0 до 100.</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Выборка</translation>
     </message>
     <message>
         <source>Samples: a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выборка: целое число от %1 до %2.</translation>
     </message>
     <message>
         <source>Muzzle velocity SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО начальной скорости</translation>
     </message>
     <message>
         <source>Range estimate SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО оценки дистанции</translation>
     </message>
     <message>
         <source>Wind call SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО оценки ветра</translation>
     </message>
     <message>
         <source>BC SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО БК</translation>
     </message>
     <message>
         <source>Wind direction SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО направления ветра</translation>
     </message>
     <message>
         <source>Cant SD</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО завала</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Кучность</translation>
     </message>
     <message>
         <source>Shots in the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрелов в группе</translation>
     </message>
     <message>
         <source>Shots in the group: a group of 2 to 10 shots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрелов в группе: группа из 2–10 выстрелов.</translation>
     </message>
     <message>
         <source>Target width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина цели</translation>
     </message>
     <message>
         <source>Target height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота цели</translation>
     </message>
     <message>
         <source>Target: give its size in inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цель: укажите её размер в дюймах.</translation>
     </message>
     <message>
         <source>Target: give its size in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цель: укажите её размер в %1.</translation>
     </message>
     <message>
         <source>P(hit) at %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попадания) на %1: %2 %</translation>
     </message>
     <message>
         <source>P(hit) at %1: beyond the table</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попадания) на %1: за пределами таблицы</translation>
     </message>
     <message>
         <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Наибольшая этичная дистанция: %1 (до неё P(попадания) не ниже %2 %).</translation>
     </message>
     <message>
         <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
-        <translation type="unfinished"></translation>
+        <translation>Наибольшая этичная дистанция: нет (P(попадания) ниже %1 % уже на %2).</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Standard deviation of the muzzle velocity from shot to shot</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО начальной скорости от выстрела к выстрелу</translation>
     </message>
     <message>
         <source>How well the ballistic coefficient is known, in percent of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Насколько точно известен баллистический коэффициент, в процентах от него</translation>
     </message>
     <message>
         <source>Standard deviation of the range estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО оценки дистанции</translation>
     </message>
     <message>
         <source>Standard deviation of the wind call&apos;s speed</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО скорости ветра при его оценке</translation>
     </message>
     <message>
         <source>Standard deviation of the wind call&apos;s direction</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО направления ветра при его оценке</translation>
     </message>
     <message>
         <source>The rifle and shooter&apos;s spread of shots at the same aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Разброс выстрелов винтовки и стрелка при одной точке прицеливания</translation>
     </message>
     <message>
         <source>Shots in each group measured (2 to 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрелов в каждой измеренной группе (от 2 до 10)</translation>
     </message>
     <message>
         <source>Standard deviation of the rifle&apos;s cant at the shot</source>
-        <translation type="unfinished"></translation>
+        <translation>СКО завала винтовки при выстреле</translation>
     </message>
     <message>
         <source>The diameter of the circle (the OPBZ vital zone unless set), or the width</source>
-        <translation type="unfinished"></translation>
+        <translation>Диаметр круга (убойная зона ДПВ, если не задан) или ширина</translation>
     </message>
     <message>
         <source>The height of the rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота прямоугольника</translation>
     </message>
     <message>
         <source>The P(hit) an ethical shot must reach</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попадания), которой должен достигать этичный выстрел</translation>
     </message>
     <message>
         <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
-        <translation type="unfinished"></translation>
+        <translation>Число выстрелов выборки там, где бюджет ошибок переходит на выборку: чем их больше, тем меньше ошибка, обратно корню из их числа</translation>
     </message>
     <message>
         <source>% of range</source>
-        <translation type="unfinished"></translation>
+        <translation>% дистанции</translation>
     </message>
     <message>
         <source>MOA, SD per axis</source>
-        <translation type="unfinished"></translation>
+        <translation>MOA, СКО по оси</translation>
     </message>
     <message>
         <source>MOA group of</source>
-        <translation type="unfinished"></translation>
+        <translation>MOA, группа из</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Круг</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямоугольник</translation>
     </message>
     <message>
         <source>shots</source>
-        <translation type="unfinished"></translation>
+        <translation>выстр.</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>deg.</source>
-        <translation type="unfinished"></translation>
+        <translation>deg.</translation>
     </message>
     <message>
         <source>Range (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция (%1)</translation>
     </message>
     <message>
         <source>P(hit) %</source>
-        <translation type="unfinished"></translation>
+        <translation>P(попад.) %</translation>
     </message>
     <message>
         <source>± %</source>
-        <translation type="unfinished"></translation>
+        <translation>± %</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CLibraryDlg</name>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Библиотека</translation>
     </message>
     <message>
         <source>&amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Папка...</translation>
     </message>
     <message>
         <source>Filter: any text shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр: любой показанный текст</translation>
     </message>
     <message>
         <source>Fil&amp;ter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фильтр:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть</translation>
     </message>
     <message>
         <source>&amp;Save Current Shot...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить текущий выстрел...</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дублировать</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;именовать...</translation>
     </message>
     <message>
         <source>&amp;Move to Rifle...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;местить к винтовке...</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>И&amp;мпорт...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
     <message>
         <source>From C&amp;hronograph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Из &amp;хронографа...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл не удалось прочитать: %1</numerusform>
+            <numerusform>%n файла не удалось прочитать: %1</numerusform>
+            <numerusform>%n файлов не удалось прочитать: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>A7P Profiles (*.a7p)</source>
-        <translation type="unfinished"></translation>
+        <translation>Профили A7P (*.a7p)</translation>
     </message>
     <message>
         <source>Opened &quot;%1&quot; in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» открыт в главном окне.</translation>
     </message>
     <message>
         <source>Save Current Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить текущий выстрел</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сохранено: %1</translation>
     </message>
     <message>
         <source>(no rifle)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без винтовки)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; of %2 is in the library already. Replace it with the shot on screen?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» винтовки %2 уже есть в библиотеке. Заменить его выстрелом на экране?</translation>
     </message>
     <message>
         <source>Saved &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено: «%1».</translation>
     </message>
     <message>
         <source>Duplicated as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Продублировано как «%1».</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать</translation>
     </message>
     <message>
         <source>Not renamed: a load needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не переименовано: патрону нужно название.</translation>
     </message>
     <message>
         <source>Not renamed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не переименовано: %1</translation>
     </message>
     <message>
         <source>Renamed to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовано в «%1».</translation>
     </message>
     <message>
         <source>Move to Rifle</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить к винтовке</translation>
     </message>
     <message>
         <source>Not moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не перемещено: %1</translation>
     </message>
     <message>
         <source>Moved to (no rifle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в (без винтовки).</translation>
     </message>
     <message>
         <source>Moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено к %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» перемещён в корзину.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>Shot Files and Profiles (*.vxf *.a7p)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы выстрелов и профили (*.vxf *.a7p)</translation>
     </message>
     <message>
         <source>Imported &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» импортирован как «%2».</translation>
     </message>
     <message>
         <source>These fields of the profile have no place in a shot; the load keeps them for its export:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти поля профиля не имеют места в выстреле; патрон сохраняет их для экспорта:
+%1</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>Exported to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспортировано в «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; takes a muzzle velocity of %2 ft/s and an MV SD of %3 ft/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» получает начальную скорость %2 ft/s и СКО V0 %3 ft/s.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; takes an MV SD of %2 ft/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» получает СКО V0 %2 ft/s.</translation>
     </message>
     <message>
         <source>Library Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка библиотеки</translation>
     </message>
     <message>
         <source>The folder could not be remembered in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запомнить папку в «%1»: %2</translation>
     </message>
     <message>
         <source>VXF Files (*.vxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы VXF (*.vxf)</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CMaximumRangeDlg</name>
     <message>
         <source>Compute Maximum Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчёт максимальной дальности</translation>
     </message>
     <message>
         <source>(G1 Drag)</source>
-        <translation type="unfinished"></translation>
+        <translation>(закон G1)</translation>
     </message>
     <message>
         <source>Maximum Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальная дальность</translation>
     </message>
     <message>
         <source>Maximum Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальная высота</translation>
     </message>
     <message>
         <source>(%1 Drag Function)</source>
-        <translation type="unfinished"></translation>
+        <translation>(закон сопротивления %1)</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Прицельная картинка - %1</translation>
     </message>
     <message>
         <source>Reticle &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл сетки...</translation>
     </message>
     <message>
         <source>as the reticle is made</source>
-        <translation type="unfinished"></translation>
+        <translation>как изготовлена сетка</translation>
     </message>
     <message>
         <source>A magnification here makes the reticle second focal plane, true at it</source>
-        <translation type="unfinished"></translation>
+        <translation>Кратность здесь делает сетку сеткой второй фокальной плоскости, истинной при ней</translation>
     </message>
     <message>
         <source>Dial the elevation, hold the wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Вертикаль барабаном, ветер выносом</translation>
     </message>
     <message>
         <source>Hold everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё выносом</translation>
     </message>
     <message>
         <source>Dial the zero at a range, hold the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Барабаном пристрелку на дистанцию, остальное выносом</translation>
     </message>
     <message>
         <source>e.g. 300, 400, 500</source>
-        <translation type="unfinished"></translation>
+        <translation>напр. 300, 400, 500</translation>
     </message>
     <message>
         <source>Full value from the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Полный боковой справа</translation>
     </message>
     <message>
         <source>&amp;Reticle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сетка</translation>
     </message>
     <message>
         <source>&amp;Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Кратность</translation>
     </message>
     <message>
         <source>Second plane, &amp;true at</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая плоскость, &amp;истинна при</translation>
     </message>
     <message>
         <source>&amp;Holds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выносы</translation>
     </message>
     <message>
         <source>&amp;Zero dialled at (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пристрелка барабаном на (m)</translation>
     </message>
     <message>
         <source>&amp;Zero dialled at (yd)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пристрелка барабаном на (yd)</translation>
     </message>
     <message>
         <source>Ra&amp;nges (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дистанции (m)</translation>
     </message>
     <message>
         <source>Ra&amp;nges (yd)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дистанции (yd)</translation>
     </message>
     <message>
         <source>Open Reticle</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть сетку</translation>
     </message>
     <message>
         <source>Reticle Files (*.vrt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы сеток (*.vrt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Пред&amp;просмотр</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>The magnification is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кратность — не число.</translation>
     </message>
     <message>
         <source>The magnification the reticle is true at is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кратность, при которой сетка истинна, — не число.</translation>
     </message>
     <message>
         <source>The range of the zero is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция пристрелки — не число.</translation>
     </message>
     <message>
         <source>Export Sight Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт прицельной картинки</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы PDF (*.pdf)</translation>
     </message>
     <message>
         <source>SVG Files (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG Files (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы PNG (*.png)</translation>
     </message>
     <message>
         <source>The sight picture could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить прицельную картинку в «%1».
+%2</translation>
     </message>
     <message>
         <source>&amp;Winds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;етры (%1)</translation>
     </message>
     <message>
         <source>e.g. %1, %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>напр. %1, %2 (%3)</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CTruingDlg</name>
     <message>
         <source>Truing - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка - %1</translation>
     </message>
     <message>
         <source>Load Observations</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить наблюдения</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Observations Not Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения не загружены</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Observations not loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения не загружены из %1.</translation>
     </message>
     <message>
         <source>%1: %2 observations loaded. Press Fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: загружено наблюдений: %2. Нажмите «Подогнать».</translation>
     </message>
     <message>
         <source>Observations loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения загружены из %1.</translation>
     </message>
     <message>
         <source>There are no observations to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет наблюдений для сохранения.</translation>
     </message>
     <message>
         <source>Save Observations</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить наблюдения</translation>
     </message>
     <message>
         <source>Observations saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения сохранены в %1.</translation>
     </message>
     <message>
         <source>Observations not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения не сохранены.</translation>
     </message>
     <message>
         <source>Observations Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения не сохранены</translation>
     </message>
     <message>
         <source>The observations could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить наблюдения в «%1».
+%2</translation>
     </message>
     <message>
         <source>There are no observations: enter a range and what you dialled, measured or timed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдений нет: введите дистанцию и то, что вы ввели барабаном, измерили или засекли на ней.</translation>
     </message>
     <message>
         <source>Fitted: Apply writes the fitted values into the shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подогнано: «Применить» записывает подогнанные значения в выстрел.</translation>
     </message>
     <message>
         <source>Not fitted: the reason is given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не подогнано: причина указана выше.</translation>
     </message>
     <message>
         <source>The shot has changed since the fit: press Fit again before Apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрел изменился после подгонки: нажмите «Подогнать» снова перед «Применить».</translation>
     </message>
     <message>
         <source>Not applied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не применено: %1</translation>
     </message>
     <message>
         <source>, drag function %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, закон сопротивления %1 %2</translation>
     </message>
     <message>
         <source>No truing is in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка не действует.</translation>
     </message>
     <message>
         <source>Truing</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>it holds %1 observations; the window takes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в нём наблюдений: %1; окно принимает %2</translation>
     </message>
     <message>
         <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Применено: скорость %1%2, масштаб сопротивления %3. «Сбросить калибровку» отменяет это.</translation>
     </message>
     <message>
         <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка отменена: скорость %1 и масштаб сопротивления как до «Применить».</translation>
     </message>
     <message>
         <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка сброшена: скорость снова %1, как введено до калибровки.</translation>
     </message>
     <message>
         <source>Drag scale cleared; the velocity stays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Масштаб сопротивления сброшен; скорость остаётся %1</translation>
     </message>
     <message>
         <source>Range
 yd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дист.
+yd.</translation>
     </message>
     <message>
         <source>Up
 MOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх
+MOA</translation>
     </message>
     <message>
         <source>Up
 mil</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх
+mil</translation>
     </message>
     <message>
         <source>Up
 clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх
+клики</translation>
     </message>
     <message>
         <source>Drop
 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пониж.
+in.</translation>
     </message>
     <message>
         <source>Velocity
 f.p.s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость
+f.p.s.</translation>
     </message>
     <message>
         <source>Time
 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Время
+s</translation>
     </message>
     <message>
         <source>± Hold
 MOA</source>
-        <translation type="unfinished"></translation>
+        <translation>± Попр.
+MOA</translation>
     </message>
     <message>
         <source>± Vel.
 f.p.s.</source>
-        <translation type="unfinished"></translation>
+        <translation>± Скор.
+f.p.s.</translation>
     </message>
     <message>
         <source>&amp;Load CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Загрузить CSV...</translation>
     </message>
     <message>
         <source>&amp;Save CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить CSV...</translation>
     </message>
     <message>
         <source>Observations</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдения</translation>
     </message>
     <message>
         <source>Chosen by the number of ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>По числу дистанций</translation>
     </message>
     <message>
         <source>Velocity only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только скорость</translation>
     </message>
     <message>
         <source>Velocity and one drag factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость и один множитель сопротивления</translation>
     </message>
     <message>
         <source>Velocity and drag scale by Mach</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость и масштаб сопротивления по Маху</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Подогнать</translation>
     </message>
     <message>
         <source>Fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Подгонка:</translation>
     </message>
     <message>
         <source>Enter what you observed at real ranges, then press Fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите наблюдаемое на реальных дистанциях, затем нажмите «Подогнать».</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Подгонка</translation>
     </message>
     <message>
         <source>Observed points over the predicted drop, before and after the fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдаемые точки поверх расчётного понижения, до и после подгонки:</translation>
     </message>
     <message>
         <source>Residuals, observed minus predicted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Невязки, наблюдаемое минус расчётное:</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Применить</translation>
     </message>
     <message>
         <source>&amp;Clear Truing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сбросить калибровку</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Range (yd.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция (yd.)</translation>
     </message>
     <message>
         <source>Range (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Дистанция (%1)</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Показание</translation>
     </message>
     <message>
         <source>Observed</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдаемое</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>После</translation>
     </message>
     <message>
         <source>Up (MOA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх (MOA)</translation>
     </message>
     <message>
         <source>Up (mil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх (mil)</translation>
     </message>
     <message>
         <source>Up (clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх (клики)</translation>
     </message>
     <message>
         <source>Drop (in.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Понижение (in.)</translation>
     </message>
     <message>
         <source>Velocity (f.p.s.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость (f.p.s.)</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Время (s)</translation>
     </message>
     <message>
         <source>± Hold (MOA)</source>
-        <translation type="unfinished"></translation>
+        <translation>± Поправка (MOA)</translation>
     </message>
     <message>
         <source>± Vel. (f.p.s.)</source>
-        <translation type="unfinished"></translation>
+        <translation>± Скор. (f.p.s.)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Drag scale: not fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Масштаб сопротивления: не подогнан.</translation>
     </message>
     <message>
         <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Масштаб сопротивления: %1 ± %2 на весь полёт.</translation>
     </message>
     <message>
         <source>%1 ± %2 at Mach %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2 при Mach %3</translation>
     </message>
     <message>
         <source>Drag scale: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Масштаб сопротивления: %1.</translation>
     </message>
     <message>
         <source>As entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Как введено: %1</translation>
     </message>
     <message>
         <source>Trued: %1, drag scale %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Откалибровано: %1, масштаб сопротивления %2</translation>
     </message>
     <message>
         <source>Velocity: %1 ± %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость: %1 ± %2</translation>
     </message>
     <message>
         <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невязки в погрешностях (СКЗ): %1 до, %2 после.</translation>
     </message>
     <message>
         <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закон сопротивления: %1 %2, так как его подгонка оставляет меньшую взвешенную невязку.</translation>
     </message>
     <message>
         <source>%1 f.p.s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 f.p.s.</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CUnitsDlg</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Единицы</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Набор</translation>
     </message>
     <message>
         <source>&amp;Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Имперские</translation>
     </message>
     <message>
         <source>&amp;Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Метрические</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не сохранены</translation>
     </message>
     <message>
         <source>The units could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить единицы в «%1».
+%2</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
     <message>
         <source>Projectile and Sight</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуля и прицел</translation>
     </message>
     <message>
         <source>Wind and Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Ветер и цель</translation>
     </message>
     <message>
         <source>Atmosphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Атмосфера</translation>
     </message>
     <message>
         <source>Air Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Плотность воздуха</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Что это?</translation>
     </message>
     <message>
         <source>Open Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть патрон</translation>
     </message>
     <message>
         <source>The shot on screen has changes that are not saved. Open &quot;%1&quot; in its place?</source>
-        <translation type="unfinished"></translation>
+        <translation>В выстреле на экране есть несохранённые изменения. Открыть «%1» вместо него?</translation>
     </message>
     <message>
         <source>Baseline set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон задан: %1</translation>
     </message>
     <message>
         <source>Compares the current shot with the baseline &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнивает текущий выстрел с эталоном «%1».</translation>
     </message>
     <message>
         <source>
 It is left as it is: the settings will not be saved over it at exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Он оставлен как есть: при выходе настройки не будут записаны поверх него.</translation>
     </message>
     <message>
         <source>Settings Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не прочитаны</translation>
     </message>
     <message>
         <source>The settings could not be read from &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать настройки из «%1».</translation>
     </message>
     <message>
         <source>The extra shot inputs could not be read from &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать дополнительные данные выстрела из «%1».</translation>
     </message>
     <message>
         <source>Settings Out of Bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки вне пределов</translation>
     </message>
     <message>
         <source>The settings hold values outside their bounds; correct them before closing:</source>
-        <translation type="unfinished"></translation>
+        <translation>В настройках есть значения вне допустимых пределов; исправьте их перед закрытием:</translation>
     </message>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не сохранены</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройки в «%1».</translation>
     </message>
     <message>
         <source>The extra shot inputs could not be saved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить дополнительные данные выстрела в «%1».</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сохранения</translation>
     </message>
     <message>
         <source>The shot could not be saved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить выстрел в «%1».</translation>
     </message>
     <message>
         <source>Load Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка загрузки</translation>
     </message>
     <message>
         <source>The shot file &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл выстрела «%1».</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Part of &quot;%1&quot; could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть «%1» не удалось прочитать:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не открыт: %2</translation>
     </message>
     <message>
         <source>not a shot file (.vxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>не файл выстрела (.vxf)</translation>
     </message>
     <message>
         <source>not a shot file</source>
-        <translation type="unfinished"></translation>
+        <translation>не файл выстрела</translation>
     </message>
     <message>
         <source>Values Out of Bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Значения вне пределов</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds values outside their bounds; correct them before computing:</source>
-        <translation type="unfinished"></translation>
+        <translation>В «%1» есть значения вне допустимых пределов; исправьте их перед расчётом:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не сохранены</translation>
     </message>
     <message>
         <source>The theme could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить тему в «%1».
+%2</translation>
     </message>
     <message>
         <source>About Vorlan</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Vorlan</translation>
     </message>
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить язык в «%1».
+%2</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы...</translation>
     </message>
 </context>
 <context>
     <name>vorlan::ChronoPlot</name>
     <message>
         <source>Velocity by shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость по выстрелам</translation>
     </message>
 </context>
 <context>
     <name>vorlan::ChronographDialog</name>
     <message>
         <source>From Chronograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Из хронографа</translation>
     </message>
     <message>
         <source>Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрел</translation>
     </message>
     <message>
         <source>Velocity (ft/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость (ft/s)</translation>
     </message>
     <message>
         <source>Clear a shot&apos;s box to leave it out (a fouler or a flyer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистите поле выстрела, чтобы исключить его (прогревочный или отрыв)</translation>
     </message>
     <message>
         <source>%1, %2 shots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, выстрелов: %2</translation>
     </message>
     <message>
         <source>Set the shot&apos;s muzzle &amp;velocity to the mean as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Также установить начальную &amp;скорость выстрела равной средней</translation>
     </message>
     <message>
         <source>Keep at least two shots for a standard deviation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для СКО оставьте не меньше двух выстрелов.</translation>
     </message>
     <message>
         <source>Shots: %1
 Mean: %2 ft/s
 SD: %3 ft/s
 Extreme spread: %4 ft/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Выстрелов: %1
+Средняя: %2 ft/s
+СКО: %3 ft/s
+Размах (ES): %4 ft/s</translation>
     </message>
     <message>
         <source>Open Chronograph Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть серию хронографа</translation>
     </message>
     <message>
         <source>Chronograph sessions (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Серии хронографа (*.csv *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>The session holds fewer than two shots, so no standard deviation.</source>
-        <translation type="unfinished"></translation>
+        <translation>В серии меньше двух выстрелов, поэтому СКО нет.</translation>
     </message>
 </context>
 <context>
     <name>vorlan::CsvExportDialog</name>
     <message>
         <source>Only the &amp;printed rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Только &amp;печатаемые строки</translation>
     </message>
     <message>
         <source>&amp;Holds: true MOA, mil and clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поправки: истинные MOA, mil и клики</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт CSV</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Имперские</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Метрические</translation>
     </message>
     <message>
         <source>&amp;Click value:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цена клика:</translation>
     </message>
     <message>
         <source>&amp;Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы:</translation>
     </message>
 </context>
 <context>
     <name>vorlan::HelpBrowser</name>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Назад</translation>
     </message>
     <message>
         <source>&amp;Forward &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вперёд &gt;</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Содержание</translation>
     </message>
     <message>
         <source>Vorlan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка Vorlan</translation>
     </message>
     <message>
         <source>The help pages are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Страницы справки на английском языке.</translation>
     </message>
 </context>
 <context>
     <name>vorlan::HitScatterView</name>
     <message>
         <source>Impacts at the target range</source>
-        <translation type="unfinished"></translation>
+        <translation>Попадания на дистанции до цели</translation>
     </message>
     <message>
         <source>Grid %1 %2; up and right as the shooter sees them</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетка %1 %2; вверх и вправо — как видит стрелок</translation>
     </message>
     <message>
         <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>Попадания на %1: %2 из %3 попали (показано %3 из %4 выборок)</translation>
     </message>
 </context>
 <context>
     <name>vorlan::LibraryModel</name>
     <message>
         <source>(no rifle)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без винтовки)</translation>
     </message>
     <message>
         <source>custom drag</source>
-        <translation type="unfinished"></translation>
+        <translation>своё сопротивление</translation>
     </message>
     <message>
         <source> (bands)</source>
-        <translation type="unfinished"></translation>
+        <translation> (полосы)</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Caliber</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибр</translation>
     </message>
     <message>
         <source>Weight (gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Масса (gr)</translation>
     </message>
     <message>
         <source>BC and Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>БК и закон</translation>
     </message>
     <message>
         <source>Velocity (ft/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость (ft/s)</translation>
     </message>
     <message>
         <source>Sight-In (yd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрелка (yd)</translation>
     </message>
     <message>
         <source>Last Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменён</translation>
     </message>
     <message>
         <source>it holds no shot-file line</source>
-        <translation type="unfinished"></translation>
+        <translation>в нём нет строки файла выстрела</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; has changed since it was read (by another window or program). Nothing was written; look at it again and repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» изменился после чтения (другим окном или программой). Ничего не записано; посмотрите его снова и повторите.</translation>
     </message>
     <message>
         <source>%1: the file is not a shot file (it holds no shot-file line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл не является файлом выстрела (в нём нет строки файла выстрела).</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; could not be moved to the trash (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удалось переместить «%2» в корзину (%3).</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сохранено</translation>
     </message>
     <message>
         <source>Not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>Не продублировано</translation>
     </message>
     <message>
         <source>Not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не переименовано</translation>
     </message>
     <message>
         <source>Not moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Не перемещено</translation>
     </message>
     <message>
         <source>the desktop&apos;s trash did not take it</source>
-        <translation type="unfinished"></translation>
+        <translation>корзина рабочего стола его не приняла</translation>
     </message>
     <message>
         <source>Not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалено</translation>
     </message>
     <message>
         <source>&quot;%1&quot; not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не импортирован</translation>
     </message>
     <message>
         <source>Not exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Не экспортировано</translation>
     </message>
     <message>
         <source>Not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не изменено</translation>
     </message>
 </context>
 <context>
     <name>vorlan::LoadNamingDlg</name>
     <message>
         <source>(no rifle)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без винтовки)</translation>
     </message>
     <message>
         <source>&amp;Rifle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Винтовка:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Название:</translation>
     </message>
 </context>
 <context>
     <name>vorlan::TableViewCommands</name>
     <message>
         <source>&amp;Holds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поправки</translation>
     </message>
     <message>
         <source>&amp;Units</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы</translation>
     </message>
     <message>
         <source>&amp;Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Имперские</translation>
     </message>
     <message>
         <source>&amp;Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Метрические</translation>
     </message>
     <message>
         <source>Click &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цена клика</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не сохранены</translation>
     </message>
     <message>
         <source>The table&apos;s view could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить вид таблицы в «%1».
+%2</translation>
     </message>
     <message>
         <source>The range table could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось экспортировать баллистическую таблицу в «%1».
+%2</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы...</translation>
     </message>
 </context>
 <context>
     <name>vorlan::TrajectoryChartCommands</name>
     <message>
         <source>&amp;Export Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт графика...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Таблица</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;График</translation>
     </message>
     <message>
         <source>&amp;Add to Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить на график...</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сбросить масштаб</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Add to Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить на график</translation>
     </message>
     <message>
         <source>Open the range table of another shot first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала откройте баллистическую таблицу другого выстрела.</translation>
     </message>
     <message>
         <source>Choose a file name ending in .png or .svg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите имя файла, оканчивающееся на .png или .svg.</translation>
     </message>
     <message>
         <source>The chart could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось экспортировать график в «%1».
+%2</translation>
     </message>
     <message>
         <source>Trajectory Chart - </source>
-        <translation type="unfinished"></translation>
+        <translation>График траектории - </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...	Ctrl+P</translation>
     </message>
 </context>
 <context>
     <name>vorlan::TrajectoryChartView</name>
     <message>
         <source>&amp;Remove &quot;%1&quot; from Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Убрать «%1» с графика</translation>
     </message>
 </context>
 <context>
     <name>vorlan::TrajectoryWindow</name>
     <message>
         <source>&amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Библиотека...</translation>
     </message>
     <message>
         <source>&amp;Close	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть	Ctrl+W</translation>
     </message>
     <message>
         <source>Sight &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Прицельная &amp;картинка...</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не сохранены</translation>
     </message>
     <message>
         <source>The theme could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить тему в «%1».
+%2</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить язык в «%1».
+%2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;как...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Пред&amp;просмотр</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пара&amp;метры печати...</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт &amp;CSV...</translation>
     </message>
     <message>
         <source>Field C&amp;ard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Полевая &amp;карточка...</translation>
     </message>
     <message>
         <source>&amp;Hit Probability...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вероятность попадания...</translation>
     </message>
     <message>
         <source>&amp;Truing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ка&amp;либровка...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy as &amp;Text	Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать как &amp;текст	Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>Select &amp;All	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить &amp;всё	Ctrl+A</translation>
     </message>
     <message>
         <source>The range table could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить баллистическую таблицу в «%1».
+%2</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Print Preview - </source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр печати - </translation>
     </message>
 </context>
 </TS>
