@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. checked), and shows its density.</source>
-        <translation>Задаёт стандартную атмосферу ИКАО на введённой высоте, с давлением на этой высоте (отмечено «Давление на станции»), и показывает её плотность.</translation>
+        <translation>Задаёт стандартную атмосферу ИКАО на введённой высоте, с давлением на этой высоте (отмечено «Давл. на месте»), и показывает её плотность.</translation>
     </message>
     <message>
         <source>Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own.</source>
@@ -1135,7 +1135,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Пред&amp;просмотр</translation>
+        <translation>Пре&amp;дпросмотр</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -1236,7 +1236,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>&amp;Samples</source>
-        <translation>&amp;Выборка</translation>
+        <translation>В&amp;ыборка</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1248,7 +1248,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>Si&amp;ght Picture...</source>
-        <translation>Прицельная &amp;картинка...</translation>
+        <translation>Прицельная ка&amp;ртинка...</translation>
     </message>
     <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
@@ -1519,7 +1519,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>И&amp;мпорт...</translation>
+        <translation>Импо&amp;рт...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
@@ -1735,11 +1735,11 @@ Ridge = 612</source>
     </message>
     <message>
         <source>&amp;Zero dialled at (m)</source>
-        <translation>&amp;Пристрелка барабаном на (m)</translation>
+        <translation>Пристрелка &amp;барабаном на (m)</translation>
     </message>
     <message>
         <source>&amp;Zero dialled at (yd)</source>
-        <translation>&amp;Пристрелка барабаном на (yd)</translation>
+        <translation>Пристрелка &amp;барабаном на (yd)</translation>
     </message>
     <message>
         <source>Ra&amp;nges (m)</source>
@@ -1767,7 +1767,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Пред&amp;просмотр</translation>
+        <translation>Пре&amp;дпросмотр</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
@@ -2044,11 +2044,11 @@ f.p.s.</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
+        <translation>Прим&amp;енить</translation>
     </message>
     <message>
         <source>&amp;Clear Truing</source>
-        <translation>&amp;Сбросить калибровку</translation>
+        <translation>Сбросить &amp;калибровку</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2421,7 +2421,7 @@ Extreme spread: %4 ft/s</source>
     </message>
     <message>
         <source>&amp;Holds: true MOA, mil and clicks</source>
-        <translation>&amp;Поправки: истинные MOA, mil и клики</translation>
+        <translation>Поп&amp;равки: истинные MOA, mil и клики</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -2747,7 +2747,7 @@ Extreme spread: %4 ft/s</source>
     </message>
     <message>
         <source>&amp;Save As ...</source>
-        <translation>Сохранить &amp;как...</translation>
+        <translation>&amp;Сохранить как...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
@@ -2755,7 +2755,7 @@ Extreme spread: %4 ft/s</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Пред&amp;просмотр</translation>
+        <translation>Пре&amp;дпросмотр</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
