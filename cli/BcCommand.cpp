@@ -30,6 +30,13 @@ void checkReading(const CLI::Validator& bounds, const char* name, double value) 
     if (!problem.empty()) throw UsageError(std::string("the shot file's ") + name + " reading " + problem);
 }
 
+// The readings the options give, and the units they are typed in: the callback keeps them, and
+// with them the units the options' checks read.
+struct BcReadings {
+    double near = 0.0, far = 0.0, distance = 0.0;
+    UnitSystem units = UnitSystem::Imperial;
+};
+
 }  // namespace
 
 // A coefficient from the chronograph readings of a shot file, in the drag model and air of
@@ -37,28 +44,26 @@ void checkReading(const CLI::Validator& bounds, const char* name, double value) 
 void addBcCommand(CLI::App& app) {
     auto* command = app.add_subcommand("bc", "Ballistic coefficient from two chronograph readings");
     auto path = std::make_shared<std::string>();
-    auto near = std::make_shared<double>(0.0);
-    auto far = std::make_shared<double>(0.0);
-    auto distance = std::make_shared<double>(0.0);
-    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
+    auto typed = std::make_shared<BcReadings>();
+    const UnitSystem& units = typed->units;
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "the readings in m/s and metres", false);
+    addUnitSystemOption(command, typed->units, "the readings in m/s and metres", false);
     const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
     const CLI::Validator distanceBounds = numberWithin(1, 5000);
-    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s (m/s in metric)")
-                           ->transform(typedWithin(Quantity::Velocity, *units, 1, 5000));
-    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s (m/s in metric)")
-                          ->transform(typedWithin(Quantity::Velocity, *units, 0, 5000));
+    auto* nearOption = command->add_option("--near", typed->near, "Near velocity, ft/s (m/s in metric)")
+                           ->transform(typedWithin(Quantity::Velocity, units, 1, 5000));
+    auto* farOption = command->add_option("--far", typed->far, "Far velocity, ft/s (m/s in metric)")
+                          ->transform(typedWithin(Quantity::Velocity, units, 0, 5000));
     // The distance between the chronographs is short: feet, or metres.
     auto* distanceOption =
-        command->add_option("--distance", *distance, "Distance between the chronographs, ft (metres in metric)")
-            ->transform(typedWithin(Quantity::Altitude, *units, 1, 5000));
+        command->add_option("--distance", typed->distance, "Distance between the chronographs, ft (metres in metric)")
+            ->transform(typedWithin(Quantity::Altitude, units, 1, 5000));
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);
-        if (nearOption->count() > 0) solver.nearVelocity = *near;
-        if (farOption->count() > 0) solver.farVelocity = *far;
-        if (distanceOption->count() > 0) solver.distance = *distance;
+        if (nearOption->count() > 0) solver.nearVelocity = typed->near;
+        if (farOption->count() > 0) solver.farVelocity = typed->far;
+        if (distanceOption->count() > 0) solver.distance = typed->distance;
         // The file's readings meet the same bounds as the options.
         checkReading(nearBounds, "near", solver.nearVelocity);
         checkReading(farBounds, "far", solver.farVelocity);
