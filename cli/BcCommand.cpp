@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -47,7 +48,7 @@ void addBcCommand(CLI::App& app) {
     auto typed = std::make_shared<BcReadings>();
     const UnitSystem& units = typed->units;
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, typed->units, "the readings in m/s and metres", false);
+    addUnitSystemOption(command, typed->units, translated("the readings in m/s and metres"), false);
     const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
     const CLI::Validator distanceBounds = numberWithin(1, 5000);
     auto* nearOption = command->add_option("--near", typed->near, "Near velocity, ft/s (m/s in metric)")

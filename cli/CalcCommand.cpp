@@ -2,6 +2,7 @@
 #include <map>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/EvwCalculator.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -20,7 +21,7 @@ void addCalcCommand(CLI::App& app) {
     auto mode = std::make_shared<std::string>();
     auto calculator = std::make_shared<EvwCalculator>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    addUnitSystemOption(command, *units, "m/s, grams and joules", false);
+    addUnitSystemOption(command, *units, translated("m/s, grams and joules"), false);
     command->add_option("--mode", *mode, "What to compute: energy, velocity or weight")
         ->required()
         ->check(CLI::IsMember({"energy", "velocity", "weight"}));

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/comparison/ShotComparison.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -30,7 +31,7 @@ void addCompareCommand(CLI::App& app) {
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("baseline", *baselinePath, "Baseline shot file (.vxf)")->required();
     command->add_option("current", *currentPath, "Current shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "the range in metres, the differences in centimetres", false);
+    addUnitSystemOption(command, *units, translated("the range in metres, the differences in centimetres"), false);
     command->callback([=] {
         ShotParameters baselineShot = loadShot(*baselinePath);
         const ShotParameters current = loadShot(*currentPath);

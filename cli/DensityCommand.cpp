@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "shot/AtmosphereCommands.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -13,7 +14,7 @@ void addDensityCommand(CLI::App& app) {
     auto icao = std::make_shared<bool>(false);
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "kg/m³, °C, hPa and metres", false);
+    addUnitSystemOption(command, *units, translated("kg/m³, °C, hPa and metres"), false);
     auto* standardFlag = command->add_flag("--standard", *standard, "Standard sea-level atmosphere");
     command->add_flag("--icao", *icao, "ICAO standard atmosphere at the shot's altitude")->excludes(standardFlag);
     command->callback([path, standard, icao, units] {

@@ -308,7 +308,7 @@ void addHitCommand(CLI::App& app) {
     auto* command = app.add_subcommand("hit", "Print the probability of a first-shot hit at every range");
     auto flags = std::make_shared<HitFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, flags->units, "ranges in metres, speeds in m/s, the target in cm", false);
+    addUnitSystemOption(command, flags->units, translated("ranges in metres, speeds in m/s, the target in cm"), false);
     command
         ->add_option(
             "--runs", flags->runs,

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/EvwCalculator.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -31,7 +32,7 @@ void addRecoilCommand(CLI::App& app) {
     auto* command = app.add_subcommand("recoil", "Recoil energy of a gun");
     auto calculator = std::make_shared<EvwCalculator>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    addUnitSystemOption(command, *units, "grams, m/s, kilograms of gun and joules", false);
+    addUnitSystemOption(command, *units, translated("grams, m/s, kilograms of gun and joules"), false);
     command->add_option("--weight", calculator->weight, "Bullet weight, grains (grams in metric)")
         ->required()
         ->transform(typedNotNegative(Quantity::Weight, *units));

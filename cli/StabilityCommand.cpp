@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "engine/AdvancedEffects.h"
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
 #include "shot/ShotSetup.h"
@@ -13,7 +14,7 @@ void addStabilityCommand(CLI::App& app) {
     auto path = std::make_shared<std::string>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
     command->add_option("shot", *path, "Shot file (.vxf) with a twist rate, bullet length and diameter")->required();
-    addUnitSystemOption(command, *units, "the diameter in millimetres", false);
+    addUnitSystemOption(command, *units, translated("the diameter in millimetres"), false);
     command->callback([path, units] {
         const ShotParameters shot = loadShot(*path);
         const BulletDiameter diameter = bulletDiameter(shot.advanced.bulletDiameter, shot.caliber);

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
@@ -119,8 +120,8 @@ void addTrueCommand(CLI::App& app) {
         "observed at real ranges");
     auto flags = std::make_shared<TrueFlags>();
     command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, flags->units, "the fitted velocity and the residual table in m/s, metres and cm",
-                        false);
+    addUnitSystemOption(command, flags->units,
+                        translated("the fitted velocity and the residual table in m/s, metres and cm"), false);
     command->add_option("--observed", flags->observed,
                         "CSV with range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, "
                         "sigma_moa, sigma_fps (default: the shot file's own observations)");
