@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CColorDlg</name>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+</context>
+<context>
+    <name>CShoot</name>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Относит. понижение (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Относит. снос (in.)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Дистанция до цели (yards)</translation>
+    </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Эталон: оружие/пуля/выстрел</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Текущий: оружие/пуля/выстрел</translation>
+    </message>
+</context>
+<context>
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
@@ -42,6 +80,57 @@
     <message>
         <source>Energy</source>
         <translation>Энергия</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlan2Dlg</name>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Станд. атмосфера</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Атмосфера ИКАО</translation>
+    </message>
+    <message>
+        <source>Air Density</source>
+        <translation>Плотность воздуха</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Баллист. таблица</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Задать эталон</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Выстрел</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Расчёт БК</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>ДПВ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Макс. дальность</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Полевая карточка...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Вероятность попадания...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Библиотека...</translation>
     </message>
 </context>
 <context>
@@ -735,6 +824,197 @@
     </message>
 </context>
 <context>
+    <name>SideWindow</name>
+    <message>
+        <source>Wind Speed</source>
+        <translation>Скорость ветра</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window.</source>
+        <translation>Скорость ветра в милях в час, от 0 до 200; больше 0 — заменяет боковой ветер главного окна.</translation>
+    </message>
+    <message>
+        <source>Wind From</source>
+        <translation>Ветер с</translation>
+    </message>
+    <message>
+        <source>Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the clock face (12 from the target, 3 from the right).</source>
+        <translation>Откуда дует ветер: от 0 до 360 градусов по часовой стрелке от цели (90 — справа) или от 0 до 12 по циферблату (12 — от цели, 3 — справа).</translation>
+    </message>
+    <message>
+        <source>Twist Rate</source>
+        <translation>Шаг нарезов</translation>
+    </message>
+    <message>
+        <source>in./turn</source>
+        <translation>in./turn</translation>
+    </message>
+    <message>
+        <source>Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out.</source>
+        <translation>Шаг нарезов ствола в дюймах на оборот, от 0 до 100; 0 отключает деривацию.</translation>
+    </message>
+    <message>
+        <source>Bullet Length</source>
+        <translation>Длина пули</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Length of the bullet in inches, 0 to 10.</source>
+        <translation>Длина пули в дюймах, от 0 до 10.</translation>
+    </message>
+    <message>
+        <source>Bullet Diameter</source>
+        <translation>Диаметр пули</translation>
+    </message>
+    <message>
+        <source>Diameter of the bullet in inches, 0 to 2; 0 takes the caliber&apos;s bullet diameter (6.5x is 0.264, 30-0 0.308).</source>
+        <translation>Диаметр пули в дюймах, от 0 до 2; 0 берёт диаметр пули калибра (6.5x — 0.264, 30-0 — 0.308).</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>deg. N</source>
+        <translation>deg. N</translation>
+    </message>
+    <message>
+        <source>Latitude of the firing point in degrees, -90 to 90: north positive, south negative.</source>
+        <translation>Широта точки стрельбы в градусах, от -90 до 90: север положительный, юг отрицательный.</translation>
+    </message>
+    <message>
+        <source>Azimuth of Fire</source>
+        <translation>Азимут стрельбы</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Direction of fire in degrees clockwise from north, 0 to 360.</source>
+        <translation>Направление стрельбы в градусах по часовой стрелке от севера, от 0 до 360.</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Термочувствительность</translation>
+    </message>
+    <message>
+        <source>f.p.s./deg. F</source>
+        <translation>f.p.s./deg. F</translation>
+    </message>
+    <message>
+        <source>Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off.</source>
+        <translation>Изменение начальной скорости в футах в секунду на градус Фаренгейта температуры пороха, от -50 до 50; 0 — выключено.</translation>
+    </message>
+    <message>
+        <source>Powder Temp.</source>
+        <translation>Темп. пороха</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150.</source>
+        <translation>Температура пороха при выстреле в градусах Фаренгейта, от -150 до 150.</translation>
+    </message>
+    <message>
+        <source>Reference Temp.</source>
+        <translation>Опорная темп.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window&apos;s velocity was measured.</source>
+        <translation>Температура пороха в градусах Фаренгейта, от -150 до 150, при которой измерена скорость главного окна.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed.</source>
+        <translation>Температура воздуха в градусах Фаренгейта, от -150 до 150, в день пристрелки винтовки.</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Давление</translation>
+    </message>
+    <message>
+        <source>in. Hg</source>
+        <translation>in. Hg</translation>
+    </message>
+    <message>
+        <source>The barometer&apos;s reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, not reduced to sea level.</source>
+        <translation>Показание барометра там, где пристреливалась винтовка, в дюймах ртутного столба, от 10 до 35: давление на месте, не приведённое к уровню моря.</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Relative humidity in percent, 0 to 100, on the day of the zero.</source>
+        <translation>Относительная влажность в процентах, от 0 до 100, в день пристрелки.</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed.</source>
+        <translation>Температура пороха в градусах Фаренгейта, от -150 до 150, при пристрелке винтовки.</translation>
+    </message>
+    <message>
+        <source>A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.</source>
+        <translation>Скорость по хронографу в футах в секунду, от 1 до 5000, измеренная при температуре рядом.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.</source>
+        <translation>Температура пороха в градусах Фаренгейта, от -150 до 150, для скорости рядом.</translation>
+    </message>
+    <message>
+        <source>A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.</source>
+        <translation>Вторая скорость по хронографу в футах в секунду, от 1 до 5000, при другой температуре пороха.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.</source>
+        <translation>Температура пороха в градусах Фаренгейта, от -150 до 150, для второй скорости.</translation>
+    </message>
+    <message>
+        <source>Velocity of a band in feet per second, 0 to 5000: the band&apos;s coefficient holds at and above it, up to the next faster band.</source>
+        <translation>Скорость полосы в футах в секунду, от 0 до 5000: коэффициент полосы действует при этой скорости и выше, до следующей, более быстрой полосы.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient of the band, 0.0001 to 2, for the drag function.</source>
+        <translation>Баллистический коэффициент полосы, от 0.0001 до 2, для закона сопротивления.</translation>
+    </message>
+    <message>
+        <source>Range in yards, 1 to 100000, up to which this zone&apos;s wind blows (from the zone above); the last zone blows to the end.</source>
+        <translation>Дистанция в ярдах, от 1 до 100000, до которой дует ветер этой зоны (от зоны выше); ветер последней зоны дует до конца.</translation>
+    </message>
+    <message>
+        <source>Wind speed of the zone in miles per hour, 0 to 200.</source>
+        <translation>Скорость ветра зоны в милях в час, от 0 до 200.</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).</source>
+        <translation>Откуда дует ветер зоны: от 0 до 360 градусов по часовой стрелке от цели (90 — справа).</translation>
+    </message>
+    <message>
+        <source>Adjusted Velocity</source>
+        <translation>Скорректир. скорость</translation>
+    </message>
+    <message>
+        <source>f.p.s.</source>
+        <translation>f.p.s.</translation>
+    </message>
+</context>
+<context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
@@ -928,12 +1208,154 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation>Для калибра не указан диаметр: введите диаметр пули.</translation>
     </message>
     <message>
-        <source>Diameter in use: %1 in. (%2)</source>
-        <translation>Используемый диаметр: %1 in. (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Diameter in use: %1 (%2)</source>
+        <translation>Используемый диаметр: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Градусы</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Ветер</translation>
+    </message>
+    <message>
+        <source>Left-Hand Twist</source>
+        <translation>Левые нарезы</translation>
+    </message>
+    <message>
+        <source>Aerodynamic Jump</source>
+        <translation>Аэродинамический скачок</translation>
+    </message>
+    <message>
+        <source>Stability Factor (Sg)</source>
+        <translation>Фактор устойчивости (Sg)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Вращение</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Rotation (Coriolis)</source>
+        <translation>Вращение Земли (Кориолис)</translation>
+    </message>
+    <message>
+        <source>Coriolis</source>
+        <translation>Кориолис</translation>
+    </message>
+    <message>
+        <source>f.p.s. at</source>
+        <translation>f.p.s. при</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Рассчитать</translation>
+    </message>
+    <message>
+        <source>From Two Chronograph Readings</source>
+        <translation>По двум показаниям хронографа</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Порох</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своя</translation>
+    </message>
+    <message>
+        <source>Load CSV...</source>
+        <translation>Загрузить CSV...</translation>
+    </message>
+    <message>
+        <source>BC Bands: from (f.p.s.)</source>
+        <translation>Полосы БК: от (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Сопротивление</translation>
+    </message>
+    <message>
+        <source>To (yd.)</source>
+        <translation>До (yd.)</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>From (deg.)</source>
+        <translation>С (deg.)</translation>
+    </message>
+    <message>
+        <source>Wind Zones</source>
+        <translation>Зоны ветра</translation>
+    </message>
+    <message>
+        <source>Zero in These Conditions</source>
+        <translation>Пристрелка в этих условиях</translation>
+    </message>
+    <message>
+        <source>Zero Conditions</source>
+        <translation>Условия пристрелки</translation>
+    </message>
+    <message>
+        <source>Fit the velocity and the drag to the holds observed at real ranges.</source>
+        <translation>Подогнать скорость и сопротивление под поправки, наблюдаемые на реальных дистанциях.</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>&amp;Калибровка...</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Калибровка</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorDlg</name>
+    <message>
+        <source>Dialog Color</source>
+        <translation>Цвет окон</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Вернуть</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Неверный ввод</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +2102,17 @@ Ridge = 612</source>
     </message>
 </context>
 <context>
+    <name>vorlan::CShoot</name>
+    <message>
+        <source>Shot Comparison Results</source>
+        <translation>Результаты сравнения выстрелов</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;График</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -2347,6 +2780,18 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     <message>
         <source>&amp;Units...</source>
         <translation>&amp;Единицы...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation>Расчёты</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Дополнительно...</translation>
     </message>
 </context>
 <context>
