@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Target Range (yards)</source>
-        <translation>Дистанция до цели (yards)</translation>
+        <translation>Дистанция до цели (ярды)</translation>
     </message>
     <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
