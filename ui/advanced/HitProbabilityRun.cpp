@@ -52,7 +52,7 @@ bool HitProbabilityRun::start(const HitInputs& hit, int runs, bool keep) {
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         QMetaObject::invokeMethod(
             this,
-            [this, generation, budget = std::move(budget), ms] {
+            [this, generation, budget = std::move(budget), ms, unit] {
                 deliverFigures(generation, budget.hits, budget.sampledRanges, ms);
                 deliverMisses(generation, missCausesText(budget.causes, unit));
             },
