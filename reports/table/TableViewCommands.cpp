@@ -8,6 +8,7 @@
 
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/common/ShownUnits.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TrajectoryTable.h"
 #include "reports/table/TrajectoryTableScrollView.h"
@@ -75,7 +76,7 @@ void TableViewCommands::createActions(QMenu& view) {
     holds_->setCheckable(true);
     holds_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    QMenu* units = view.addMenu(QStringLiteral("&Units"));
+    QMenu* units = unitsMenu_ = view.addMenu(QStringLiteral("&Units"));
     auto* unitGroup = new QActionGroup(this);
     const auto addUnits = [&](const QString& text, const char* name, UnitSystem system) {
         QAction* action = units->addAction(text, this, [this, system] {
@@ -106,6 +107,21 @@ void TableViewCommands::createActions(QMenu& view) {
         clickGroup->addAction(action);
         clicks_.emplace_back(action, click);
     }
+}
+
+void TableViewCommands::followUnits(ShownUnits& units, std::function<void()> openUnits) {
+    unitsMenu_->addSeparator();
+    unitsMenu_->addAction(tr("&Units..."), this, std::move(openUnits))
+        ->setObjectName(QStringLiteral("viewUnitsChoice"));
+    // A shot's own scope profile names the units its tables speak.
+    if (shot_.scope.unitSystem != ScopeProfile().unitSystem) return;
+    const auto follow = [this, &units] {
+        TableView next = current_;
+        next.units = units.choice().system();
+        if (!(next == current_)) show(next);
+    };
+    follow();
+    connect(&units, &ShownUnits::changed, this, follow);
 }
 
 void TableViewCommands::setShot(ShotParameters shot, std::shared_ptr<const RangeTableReport> report) {

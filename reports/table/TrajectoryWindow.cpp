@@ -17,6 +17,7 @@
 #include "reports/chartview/ReportChartSeries.h"
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/common/ShownUnits.h"
 #include "reports/common/Theme.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/TableDialogs.h"
@@ -188,6 +189,7 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
         view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
     }
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
+    if (ShownUnits* units = owner_.shownUnits()) views_->followUnits(*units, [this] { owner_.openUnits(); });
     view->addSeparator();
     QAction* sight = view->addAction(tr("Sight &Picture..."), this,
                                      [this] { owner_.openSightPicture(views_->shot(), views_->current().units); });

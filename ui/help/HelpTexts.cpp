@@ -3,9 +3,11 @@
 // own field tables), the colour chooser and the comparison window,
 // and the dialogs themselves for a click on their background.
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include "engine/AdvancedEffects.h"
+#include "engine/Catalogue.h"
 #include "shot/ShotParameters.h"
 #include "ui/advanced/CAdvancedDlgFields.h"
 #include "ui/calculations/CComputeBC.h"
@@ -286,10 +288,13 @@ const QHash<quint32, QString>& texts() {
         // The comparison window's target range borrows the main dialog's (see controlHelpId).
         for (const ShotField& field : shotFields())
             if (field.help)
-                t.insert(controlHelpId(MainDialogIds::kTemplate, field.controlId), QString::fromUtf8(field.help));
+                t.insert(controlHelpId(MainDialogIds::kTemplate, field.controlId),
+                         QString::fromUtf8(translated(field.help)));
         const auto insertFields = [&t](int templateId, std::span<const SideNumberField> fields) {
             for (const SideNumberField& field : fields)
-                if (field.help) t.insert(controlHelpId(templateId, field.controlId), QString::fromUtf8(field.help));
+                if (field.help)
+                    t.insert(controlHelpId(templateId, field.controlId),
+                             QCoreApplication::translate("SideWindow", field.help));
         };
         insertFields(ComputeBcIds::kTemplate, CComputeBC::fields());
         insertFields(OpbzIds::kTemplate, CComputeOPBZ::fields());

@@ -75,7 +75,8 @@ CColorBtn* CVorlan2Dlg::addButton(int controlId, const QString& caption, void (C
 
 namespace {
 
-QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit) {
+QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit,
+                     const std::function<QLabel*(int)>& makeCaption) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
@@ -83,7 +84,7 @@ QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std
     int row = 0;
     for (const int id : edits) {
         grid->addWidget(makeEdit(id), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(captionOf(id)), row, 1);
+        grid->addWidget(makeCaption(id), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -93,15 +94,21 @@ QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std
 }  // namespace
 
 QWidget* CVorlan2Dlg::buildProjectileGroup() {
-    return editGroup(tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); });
+    return editGroup(
+        tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
 }
 
 QWidget* CVorlan2Dlg::buildWindGroup() {
-    return editGroup(tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); });
+    return editGroup(
+        tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
 }
 
 QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
-    auto* group = editGroup(tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); });
+    auto* group = editGroup(
+        tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
     auto* station = new QCheckBox(captionOf(kStationPressureCheck), group);
     setControlId(station, kStationPressureCheck);
     static_cast<QGridLayout*>(group->layout())->addWidget(station, 4, 0, 1, 2, Qt::AlignLeft);
@@ -109,11 +116,14 @@ QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
 }
 
 QWidget* CVorlan2Dlg::buildDensityGroup() {
-    auto* group = editGroup(tr("Air Density"), kDensityEdits, [this](int id) {
-        QLineEdit* e = addEdit(id);
-        e->setReadOnly(true);
-        return e;
-    });
+    auto* group = editGroup(
+        tr("Air Density"), kDensityEdits,
+        [this](int id) {
+            QLineEdit* e = addEdit(id);
+            e->setReadOnly(true);
+            return e;
+        },
+        [this](int id) { return addCaption(id); });
     return group;
 }
 
@@ -143,22 +153,22 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         const char* caption;
         void (D::*slot)();
     } commands[] = {
-        {kStdAtmosphereButton, "Std. Atmosphere", &D::onStandardAtmosphere},
-        {kIcaoAtmosphereButton, "ICAO Atmosphere", &D::onIcaoAtmosphere},
-        {kAirDensityButton, "Air Density", &D::onAirDensity},
-        {kRangeTableButton, "Range Table", &D::onRangeTable},
-        {kSetBaselineButton, "Set Baseline", &D::onSetBaseline},
-        {kShootButton, "Shoot", &D::onShoot},
-        {kComputeBcButton, "Compute BC", &D::onComputeBC},
-        {kOpbzButton, "OPBZ", &D::onOPBZ},
-        {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
-        {kFieldCardButton, "&Field Card...", &D::onFieldCard},
-        {kHitProbabilityButton, "Hit &Probability...", &D::onHitProbability},
-        {kLibraryButton, "&Library...", &D::onLibrary},
+        {kStdAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Std. Atmosphere"), &D::onStandardAtmosphere},
+        {kIcaoAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "ICAO Atmosphere"), &D::onIcaoAtmosphere},
+        {kAirDensityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Air Density"), &D::onAirDensity},
+        {kRangeTableButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Range Table"), &D::onRangeTable},
+        {kSetBaselineButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Set Baseline"), &D::onSetBaseline},
+        {kShootButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Shoot"), &D::onShoot},
+        {kComputeBcButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Compute BC"), &D::onComputeBC},
+        {kOpbzButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "OPBZ"), &D::onOPBZ},
+        {kMaximumRangeButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Maximum Range"), &D::onMaximumRange},
+        {kFieldCardButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Field Card..."), &D::onFieldCard},
+        {kHitProbabilityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Hit &Probability..."), &D::onHitProbability},
+        {kLibraryButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Library..."), &D::onLibrary},
     };
     int i = 0;
     for (const auto& c : commands) {
-        CColorBtn* button = addButton(c.id, QString::fromLatin1(c.caption), c.slot);
+        CColorBtn* button = addButton(c.id, tr(c.caption), c.slot);
         button->setMinimumSize(112, 34);
         grid->addWidget(button, i / 3, i % 3);
         ++i;
@@ -185,7 +195,7 @@ void CVorlan2Dlg::buildControls() {
     help->setBitmap(QStringLiteral(":/bitmaps/bitmap148.png"), 2);
     help->setFixedSize(34, 34);
     help->setToolTip(tr("What's this?"));
-    CColorBtn* contents = addButton(kHelpButton, QStringLiteral("&Help"), &CVorlan2Dlg::onHelp);
+    CColorBtn* contents = addButton(kHelpButton, tr("&Help"), &CVorlan2Dlg::onHelp);
     contents->setFixedHeight(34);
     auto* topRight = new QHBoxLayout;
     topRight->addStretch();
@@ -204,10 +214,9 @@ void CVorlan2Dlg::buildControls() {
     auto* correction = new QCheckBox(captionOf(kMuzzleAngleCheck), this);
     setControlId(correction, kMuzzleAngleCheck);
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
-    CColorBtn* calculations =
-        addButton(kCalculationsButton, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
+    CColorBtn* calculations = addButton(kCalculationsButton, tr("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
-    CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("&Advanced..."), &CVorlan2Dlg::onAdvanced);
+    CColorBtn* advanced = addButton(kAdvancedButton, tr("&Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);

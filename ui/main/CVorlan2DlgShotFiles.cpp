@@ -208,6 +208,7 @@ void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
         context().showFailure(this, tr("Preferences Not Saved"),
                               tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
     });
+    menu.addAction(tr("&Units..."), this, &CVorlan2Dlg::openUnits)->setObjectName(QStringLiteral("viewUnits"));
     menu.addSeparator();
     menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);
     menu.exec(event->globalPos());
