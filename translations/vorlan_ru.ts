@@ -19,18 +19,6 @@
 <context>
     <name>CShoot</name>
     <message>
-        <source>Relative Drop (in.)</source>
-        <translation>Относит. понижение (in.)</translation>
-    </message>
-    <message>
-        <source>Relative Drift (in.)</source>
-        <translation>Относит. снос (in.)</translation>
-    </message>
-    <message>
-        <source>Target Range (yards)</source>
-        <translation>Дистанция до цели (ярды)</translation>
-    </message>
-    <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
         <translation>Эталон: оружие/пуля/выстрел</translation>
     </message>
@@ -1013,6 +1001,166 @@
         <source>f.p.s.</source>
         <translation>f.p.s.</translation>
     </message>
+    <message>
+        <source>Near Velocity</source>
+        <translation>Ближняя скорость</translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation>fps</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000.</source>
+        <translation>Скорость, измеренная хронографом ближе к дульному срезу, в футах в секунду, от 1 до 5000.</translation>
+    </message>
+    <message>
+        <source>Far Velocity</source>
+        <translation>Дальняя скорость</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than the near velocity.</source>
+        <translation>Скорость, измеренная хронографом дальше по трассе, в футах в секунду, от 0 до 5000; она должна быть ниже ближней скорости.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>Distance between the two chronographs in feet, a whole number from 1 to 5000.</source>
+        <translation>Расстояние между двумя хронографами в футах, целое число от 1 до 5000.</translation>
+    </message>
+    <message>
+        <source>Target Diameter</source>
+        <translation>Диаметр цели</translation>
+    </message>
+    <message>
+        <source>Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of sight.</source>
+        <translation>Диаметр убойной зоны в дюймах, от 0.01 до 100; пуля может подниматься или опускаться от линии прицеливания на его половину.</translation>
+    </message>
+    <message>
+        <source>Optimum Point Blank Zero</source>
+        <translation>Оптимальная пристрелка</translation>
+    </message>
+    <message>
+        <source>Minumum Point Blank Range</source>
+        <translation>Начало ДПВ</translation>
+    </message>
+    <message>
+        <source>Maximum Point Blank Range</source>
+        <translation>Конец ДПВ</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Bullet velocity in feet per second, 0 or more.</source>
+        <translation>Скорость пули в футах в секунду, 0 или больше.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Масса</translation>
+    </message>
+    <message>
+        <source>grains</source>
+        <translation>гран</translation>
+    </message>
+    <message>
+        <source>Bullet weight in grains, 0 or more.</source>
+        <translation>Масса пули в гранах, 0 или больше.</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Энергия</translation>
+    </message>
+    <message>
+        <source>ft.lbs.</source>
+        <translation>ft.lbs.</translation>
+    </message>
+    <message>
+        <source>Bullet energy in foot-pounds, 0 or more.</source>
+        <translation>Энергия пули в фут-фунтах, 0 или больше.</translation>
+    </message>
+    <message>
+        <source>Power Factor</source>
+        <translation>Фактор мощности</translation>
+    </message>
+    <message>
+        <source>Power factor: weight in grains times velocity in feet per second, divided by 1000.</source>
+        <translation>Фактор мощности: масса в гранах, умноженная на скорость в футах в секунду и делённая на 1000.</translation>
+    </message>
+    <message>
+        <source>Gun Weight</source>
+        <translation>Масса оружия</translation>
+    </message>
+    <message>
+        <source>ounces</source>
+        <translation>унции</translation>
+    </message>
+    <message>
+        <source>Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).</source>
+        <translation>Масса оружия в унциях, от 1 до 1000 (16 унций в фунте).</translation>
+    </message>
+    <message>
+        <source>Powder Weight</source>
+        <translation>Масса заряда</translation>
+    </message>
+    <message>
+        <source>Weight of the powder charge in grains, 0 to 200.</source>
+        <translation>Масса порохового заряда в гранах, от 0 до 200.</translation>
+    </message>
+    <message>
+        <source>Recoil Energy</source>
+        <translation>Энергия отдачи</translation>
+    </message>
+    <message>
+        <source>Energy of the gun&apos;s recoil in foot-pounds.</source>
+        <translation>Энергия отдачи оружия в фут-фунтах.</translation>
+    </message>
+    <message>
+        <source>Terminal Range</source>
+        <translation>Конечная дальность</translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation>ярды</translation>
+    </message>
+    <message>
+        <source>Firing Elevation  (deg.)</source>
+        <translation>Угол возвышения  (deg.)</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Максимальная высота</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>футы</translation>
+    </message>
+    <message>
+        <source>Terminal Velocity</source>
+        <translation>Конечная скорость</translation>
+    </message>
+    <message>
+        <source>ft/sec</source>
+        <translation>ft/sec</translation>
+    </message>
+    <message>
+        <source>Terminal Energy</source>
+        <translation>Конечная энергия</translation>
+    </message>
+    <message>
+        <source>ft-lbs</source>
+        <translation>ft-lbs</translation>
+    </message>
+    <message>
+        <source>Time of Flight (sec.s)</source>
+        <translation>Время полёта (sec.s)</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1885,16 +2033,28 @@ Ridge = 612</source>
         <translation>deg.</translation>
     </message>
     <message>
-        <source>Range (%1)</source>
-        <translation>Дистанция (%1)</translation>
-    </message>
-    <message>
         <source>P(hit) %</source>
         <translation>P(попад.) %</translation>
     </message>
     <message>
         <source>± %</source>
         <translation>± %</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>Range (m)</source>
+        <translation>Дистанция (m)</translation>
+    </message>
+    <message>
+        <source>Range (yd)</source>
+        <translation>Дистанция (yd)</translation>
     </message>
 </context>
 <context>
@@ -2110,6 +2270,30 @@ Ridge = 612</source>
     <message>
         <source>&amp;Chart</source>
         <translation>&amp;График</translation>
+    </message>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Относит. понижение (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drop (%1)</source>
+        <translation>Относит. понижение (%1)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Относит. снос (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (%1)</source>
+        <translation>Относит. снос (%1)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Дистанция до цели (ярды)</translation>
+    </message>
+    <message>
+        <source>Target Range (%1)</source>
+        <translation>Дистанция до цели (%1)</translation>
     </message>
 </context>
 <context>
