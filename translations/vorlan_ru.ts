@@ -1429,7 +1429,7 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Custom</source>
-        <translation>Своя</translation>
+        <translation>Своя таблица</translation>
     </message>
     <message>
         <source>Load CSV...</source>
