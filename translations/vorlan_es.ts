@@ -815,7 +815,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <name>vorlan::CHitProbabilityDlg</name>
     <message>
         <source>From C&amp;hronograph...</source>
-        <translation>Del c&amp;ronógrafo...</translation>
+        <translation>Del cronógra&amp;fo...</translation>
     </message>
     <message>
         <source>Muzzle &amp;velocity SD</source>
@@ -827,7 +827,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>&amp;BC SD</source>
-        <translation>DE del C&amp;B</translation>
+        <translation>DE del &amp;CB</translation>
     </message>
     <message>
         <source>&amp;Range estimate SD</source>
@@ -835,7 +835,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>&amp;Wind call SD</source>
-        <translation>DE de la lectura del &amp;viento</translation>
+        <translation>DE de la lectura del vie&amp;nto</translation>
     </message>
     <message>
         <source>Wind &amp;direction SD</source>
@@ -871,7 +871,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>Si&amp;ght Picture...</source>
-        <translation>I&amp;magen de retícula...</translation>
+        <translation>Ima&amp;gen de retícula...</translation>
     </message>
     <message>
         <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity 10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps them with the shot.</source>
@@ -930,7 +930,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>&amp;Folder...</source>
-        <translation>&amp;Carpeta...</translation>
+        <translation>Car&amp;peta...</translation>
     </message>
     <message>
         <source>Filter: any text shown</source>
@@ -974,7 +974,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>From C&amp;hronograph...</source>
-        <translation>Del c&amp;ronógrafo...</translation>
+        <translation>Del cronógra&amp;fo...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1110,7 +1110,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>Reticle &amp;File...</source>
-        <translation>&amp;Archivo de retícula...</translation>
+        <translation>Arc&amp;hivo de retícula...</translation>
     </message>
     <message>
         <source>as the reticle is made</source>
@@ -1166,11 +1166,11 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>&amp;Zero dialled at (m)</source>
-        <translation>&amp;Cero en torreta a (m)</translation>
+        <translation>Cer&amp;o en torreta a (m)</translation>
     </message>
     <message>
         <source>&amp;Zero dialled at (yd)</source>
-        <translation>&amp;Cero en torreta a (yd)</translation>
+        <translation>Cer&amp;o en torreta a (yd)</translation>
     </message>
     <message>
         <source>Ra&amp;nges (m)</source>
@@ -1206,7 +1206,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>&amp;Vista previa</translation>
+        <translation>V&amp;ista previa</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
@@ -1764,7 +1764,7 @@ Dispersión extrema: %4 ft/s</translation>
     </message>
     <message>
         <source>Sight &amp;Picture...</source>
-        <translation>&amp;Imagen de retícula...</translation>
+        <translation>Imagen de &amp;retícula...</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
