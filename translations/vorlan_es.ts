@@ -2,6 +2,155 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CUnitsDlg</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Peso de la bala</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Altura de la mira y longitudes</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Caída y deriva</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Velocidad del viento y del blanco</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distancia (%1)</translation>
+    </message>
+    <message>
+        <source>Drop and windage (%1)</source>
+        <translation>Caída y deriva (%1)</translation>
+    </message>
+    <message>
+        <source>Velocity (%1)</source>
+        <translation>Velocidad (%1)</translation>
+    </message>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>el nombre del archivo debe terminar en .png o .svg</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>no se pudo dibujar la imagen</translation>
+    </message>
+    <message>
+        <source>drop - - windage ··· ft/s</source>
+        <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
+        <translation>caída - - deriva ··· ft/s</translation>
+    </message>
+    <message>
+        <source>— drop  - - windage  ··· %1</source>
+        <translation>— caída  - - deriva  ··· %1</translation>
+    </message>
+    <message>
+        <source>  ○ observed</source>
+        <translation>  ○ observado</translation>
+    </message>
+    <message>
+        <source>Ethical %1 %2 (P(hit) %3 %)</source>
+        <translation>Ética %1 %2 (P(impacto) %3 %)</translation>
+    </message>
+    <message>
+        <source>P(hit), 0 to 100 %</source>
+        <translation>P(impacto), de 0 a 100 %</translation>
+    </message>
+    <message>
+        <source>P(hit)</source>
+        <translation>P(impacto)</translation>
+    </message>
+    <message>
+        <source>Line of sight</source>
+        <translation>Línea de mira</translation>
+    </message>
+    <message>
+        <source>Sight-in %1 %2</source>
+        <translation>Cero %1 %2</translation>
+    </message>
+    <message>
+        <source>Target %1 %2</source>
+        <translation>Blanco %1 %2</translation>
+    </message>
+    <message>
+        <source>Mach %1 at %2 %3</source>
+        <translation>Mach %1 a %2 %3</translation>
+    </message>
+    <message>
+        <source>Max. ordinate %1 %2 at %3 %4</source>
+        <translation>Flecha máx. %1 %2 a %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialogs</name>
+    <message>
+        <source>Export Chart</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Añadir al gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Introduzca un número.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Introduzca un número entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Introduzca como máximo %1 caracteres.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
@@ -277,7 +426,7 @@
     </message>
     <message>
         <source>Sets the ICAO standard atmosphere at the altitude entered, with its pressure at that altitude (Station B.P. checked), and shows its density.</source>
-        <translation>Establece la atmósfera estándar ICAO a la altitud introducida, con su presión a esa altitud (Station B.P. marcada), y muestra su densidad.</translation>
+        <translation>Establece la atmósfera estándar ICAO a la altitud introducida, con su presión a esa altitud (Presión absoluta marcada), y muestra su densidad.</translation>
     </message>
     <message>
         <source>Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own.</source>
@@ -559,8 +708,8 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
-        <translation>Las ventanas que se abran a partir de ahora usarán el idioma elegido; las ventanas abiertas ahora conservan el suyo, y la ventana principal hasta el próximo inicio.</translation>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
+        <translation>Las ventanas que se abran a partir de ahora usarán el idioma elegido. Las ventanas ya abiertas conservan el suyo; la ventana principal cambia en el próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -586,10 +735,56 @@
     </message>
 </context>
 <context>
+    <name>SightPicture</name>
+    <message>
+        <source>first focal plane</source>
+        <translation>primer plano focal</translation>
+    </message>
+    <message>
+        <source>%1x, true at %2x</source>
+        <translation>%1x, exacta a %2x</translation>
+    </message>
+    <message>
+        <source>the shot&apos;s wind</source>
+        <translation>viento del disparo</translation>
+    </message>
+    <message>
+        <source>shot</source>
+        <translation>disparo</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Field Card</source>
+        <translation>Exportar tarjeta de tiro</translation>
+    </message>
+    <message>
+        <source>Field Cards (*.pdf *.svg *.png)</source>
+        <translation>Tarjetas de tiro (*.pdf *.svg *.png)</translation>
+    </message>
+</context>
+<context>
     <name>Theme</name>
     <message>
         <source>&amp;Theme</source>
-        <translation>&amp;Tema</translation>
+        <translation>T&amp;ema</translation>
     </message>
     <message>
         <source>&amp;System</source>
@@ -637,53 +832,6 @@ cálculos complementarios.
 
 El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin ventana.
 </translation>
-    </message>
-</context>
-<context>
-    <name>vorlan</name>
-    <message>
-        <source>Drag scale: not fitted.</source>
-        <translation>Escala de resistencia: sin ajustar.</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation>Escala de resistencia: %1 ± %2 en todo el vuelo.</translation>
-    </message>
-    <message>
-        <source>%1 ± %2 at Mach %3</source>
-        <translation>%1 ± %2 a Mach %3</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1.</source>
-        <translation>Escala de resistencia: %1.</translation>
-    </message>
-    <message>
-        <source>Velocity: %1 ± %2 f.p.s.</source>
-        <translation>Velocidad: %1 ± %2 f.p.s.</translation>
-    </message>
-    <message>
-        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation>Residuos en incertidumbres (r.m.s.): %1 antes, %2 después.</translation>
-    </message>
-    <message>
-        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation>Función de resistencia: %1 %2, porque su ajuste deja el menor residuo ponderado.</translation>
-    </message>
-    <message>
-        <source>first focal plane</source>
-        <translation>primer plano focal</translation>
-    </message>
-    <message>
-        <source>%1x, true at %2x</source>
-        <translation>%1x, exacta a %2x</translation>
-    </message>
-    <message>
-        <source>the shot&apos;s wind</source>
-        <translation>viento del disparo</translation>
-    </message>
-    <message>
-        <source>shot</source>
-        <translation>disparo</translation>
     </message>
 </context>
 <context>
@@ -789,6 +937,79 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
 </context>
 <context>
+    <name>vorlan::CComputeBC</name>
+    <message>
+        <source>The two velocities are equal: there is no loss to measure.</source>
+        <translation>Las dos velocidades son iguales: no hay pérdida que medir.</translation>
+    </message>
+    <message>
+        <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
+        <translation>La velocidad lejana es mayor que la cercana: ningún coeficiente frena así una bala.</translation>
+    </message>
+    <message>
+        <source>The loss is too small over this distance: the coefficient would be above 1.</source>
+        <translation>La pérdida es demasiado pequeña en esta distancia: el coeficiente sería mayor que 1.</translation>
+    </message>
+    <message>
+        <source>These readings give no usable coefficient.</source>
+        <translation>Estas lecturas no dan un coeficiente utilizable.</translation>
+    </message>
+    <message>
+        <source>Compute Ballistic Coefficient</source>
+        <translation>Calcular coeficiente balístico</translation>
+    </message>
+    <message>
+        <source>New BC</source>
+        <translation>Nuevo CB</translation>
+    </message>
+    <message>
+        <source>Set New BC</source>
+        <translation>Aplicar nuevo CB</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>New BC  (%1)</source>
+        <translation>Nuevo CB  (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CComputeOPBZ</name>
+    <message>
+        <source>Compute Optimum Point Blank Zero (OPBZ)</source>
+        <translation>Calcular cero óptimo de punto en blanco (OPBZ)</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calcular</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CEVWCalculations</name>
+    <message>
+        <source>Energy from Velocity and Weight</source>
+        <translation>Energía a partir de velocidad y peso</translation>
+    </message>
+    <message>
+        <source>Velocity from Weight and Energy</source>
+        <translation>Velocidad a partir de peso y energía</translation>
+    </message>
+    <message>
+        <source>Weight from Velocity and Energy</source>
+        <translation>Peso a partir de velocidad y energía</translation>
+    </message>
+    <message>
+        <source>Energy, Velocity and Weight Calculations</source>
+        <translation>Cálculos de energía, velocidad y peso</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CFieldCardDlg</name>
     <message>
         <source>Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.</source>
@@ -810,6 +1031,166 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <source>&amp;Sight Picture...</source>
         <translation>&amp;Imagen de retícula...</translation>
     </message>
+    <message>
+        <source>Field Card - %1</source>
+        <translation>Tarjeta de tiro - %1</translation>
+    </message>
+    <message>
+        <source>from:to:step</source>
+        <translation>desde:hasta:paso</translation>
+    </message>
+    <message>
+        <source>Gong 1 = 327
+Ridge = 612</source>
+        <translation>Gong 1 = 327
+Loma = 612</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>MOA</source>
+        <translation>MOA</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>mil</translation>
+    </message>
+    <message>
+        <source>Clicks of %1</source>
+        <translation>Clics de %1</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrico</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Time of flight</source>
+        <translation>Tiempo de vuelo</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>One card</source>
+        <translation>Una tarjeta</translation>
+    </message>
+    <message>
+        <source>Several on letter</source>
+        <translation>Varias en carta</translation>
+    </message>
+    <message>
+        <source>Several on A4</source>
+        <translation>Varias en A4</translation>
+    </message>
+    <message>
+        <source>Ranges (from:to:step)</source>
+        <translation>Distancias (desde:hasta:paso)</translation>
+    </message>
+    <message>
+        <source>Targets (name = range)</source>
+        <translation>Blancos (nombre = distancia)</translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <translation>Vientos</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturas</translation>
+    </message>
+    <message>
+        <source>Elevation and wind in</source>
+        <translation>Elevación y viento en</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Also</source>
+        <translation>Incluir</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>V&amp;ista previa</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configu&amp;rar impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Pocket</source>
+        <translation>Bolsillo</translation>
+    </message>
+    <message>
+        <source>Half page</source>
+        <translation>Media página</translation>
+    </message>
+    <message>
+        <source>Full page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Tira</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>m/s, full value from the right</source>
+        <translation>m/s, pleno valor desde la derecha</translation>
+    </message>
+    <message>
+        <source>mph, full value from the right</source>
+        <translation>mph, pleno valor desde la derecha</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. C</source>
+        <translation>Hasta tres, °C</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. F</source>
+        <translation>Hasta tres, °F</translation>
+    </message>
+    <message>
+        <source>The field card could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo guardar la tarjeta de tiro en &quot;%1&quot;.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CHitProbabilityDlg</name>
@@ -820,10 +1201,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>Muzzle &amp;velocity SD</source>
         <translation>DE de la &amp;velocidad en boca</translation>
-    </message>
-    <message>
-        <source>ft/s</source>
-        <translation>ft/s</translation>
     </message>
     <message>
         <source>&amp;BC SD</source>
@@ -874,10 +1251,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>Ima&amp;gen de retícula...</translation>
     </message>
     <message>
-        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity 10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation>No hay dispersión indicada: se suponen las dispersiones típicas de un tirador con práctica (velocidad 10 ft/s, coeficiente 2 %, distancia 3 %, lectura del viento 2 mph, precisión 0.5 MOA). Aceptar las guarda con el disparo.</translation>
-    </message>
-    <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
         <translation>Agrupaciones de %1 disparos que miden de media %2 MOA de centro a centro equivalen a una dispersión de %3 MOA por eje: la dispersión extrema media de %1 disparos es de %4 desviaciones estándar.</translation>
     </message>
@@ -888,22 +1261,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>Counting...</source>
         <translation>Contando...</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: %2 %</source>
-        <translation>P(impacto) a %1 yd: %2 %</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: beyond the table</source>
-        <translation>P(impacto) a %1 yd: más allá de la tabla</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).</source>
-        <translation>Distancia ética máxima: %1 yd (P(impacto) se mantiene en %2 % o más hasta ella).</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).</source>
-        <translation>Distancia ética máxima: ninguna (P(impacto) ya es inferior a %1 % a %2 yd).</translation>
     </message>
     <message>
         <source>%1 sampled</source>
@@ -920,6 +1277,202 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>No input alone makes a miss.</source>
         <translation>Ningún dato provoca por sí solo un fallo.</translation>
+    </message>
+    <message>
+        <source> ± %1 %</source>
+        <translation> ± %1 %</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; no es un número.</translation>
+    </message>
+    <message>
+        <source>Hit Probability - %1</source>
+        <translation>Probabilidad de impacto - %1</translation>
+    </message>
+    <message>
+        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
+        <translation>No hay dispersión indicada: se suponen las dispersiones típicas de un tirador con práctica (velocidad %1 %2, coeficiente 2 %, distancia 3 %, lectura del viento %3 %4, precisión 0.5 MOA). Aceptar las guarda con el disparo.</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit)</source>
+        <translation>P(impacto) ética</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit): a percentage from 0 to 100.</source>
+        <translation>P(impacto) ética: un porcentaje de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Muestras</translation>
+    </message>
+    <message>
+        <source>Samples: a whole number from %1 to %2.</source>
+        <translation>Muestras: un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Muzzle velocity SD</source>
+        <translation>DE de la velocidad en boca</translation>
+    </message>
+    <message>
+        <source>Range estimate SD</source>
+        <translation>DE de la estimación de distancia</translation>
+    </message>
+    <message>
+        <source>Wind call SD</source>
+        <translation>DE de la lectura del viento</translation>
+    </message>
+    <message>
+        <source>BC SD</source>
+        <translation>DE del CB</translation>
+    </message>
+    <message>
+        <source>Wind direction SD</source>
+        <translation>DE de la dirección del viento</translation>
+    </message>
+    <message>
+        <source>Cant SD</source>
+        <translation>DE del ladeo</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Shots in the group</source>
+        <translation>Disparos de la agrupación</translation>
+    </message>
+    <message>
+        <source>Shots in the group: a group of 2 to 10 shots.</source>
+        <translation>Disparos de la agrupación: una agrupación de 2 a 10 disparos.</translation>
+    </message>
+    <message>
+        <source>Target width</source>
+        <translation>Ancho del blanco</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Alto del blanco</translation>
+    </message>
+    <message>
+        <source>Target: give its size in inches.</source>
+        <translation>Blanco: indique su tamaño en pulgadas.</translation>
+    </message>
+    <message>
+        <source>Target: give its size in %1.</source>
+        <translation>Blanco: indique su tamaño en %1.</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: %2 %</source>
+        <translation>P(impacto) a %1: %2 %</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: beyond the table</source>
+        <translation>P(impacto) a %1: más allá de la tabla</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
+        <translation>Distancia ética máxima: %1 (P(impacto) se mantiene en %2 % o más hasta ella).</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
+        <translation>Distancia ética máxima: ninguna (P(impacto) ya es inferior a %1 % a %2).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the muzzle velocity from shot to shot</source>
+        <translation>Desviación estándar de la velocidad en boca de un disparo a otro</translation>
+    </message>
+    <message>
+        <source>How well the ballistic coefficient is known, in percent of it</source>
+        <translation>Con qué exactitud se conoce el coeficiente balístico, en porcentaje de su valor</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the range estimate</source>
+        <translation>Desviación estándar de la estimación de distancia</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s speed</source>
+        <translation>Desviación estándar de la velocidad en la lectura del viento</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s direction</source>
+        <translation>Desviación estándar de la dirección en la lectura del viento</translation>
+    </message>
+    <message>
+        <source>The rifle and shooter&apos;s spread of shots at the same aim</source>
+        <translation>La dispersión de los disparos del rifle y el tirador con la misma puntería</translation>
+    </message>
+    <message>
+        <source>Shots in each group measured (2 to 10)</source>
+        <translation>Disparos de cada agrupación medida (de 2 a 10)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the rifle&apos;s cant at the shot</source>
+        <translation>Desviación estándar del ladeo del rifle al disparar</translation>
+    </message>
+    <message>
+        <source>The diameter of the circle (the OPBZ vital zone unless set), or the width</source>
+        <translation>El diámetro del círculo (la zona vital de OPBZ si no se indica), o el ancho</translation>
+    </message>
+    <message>
+        <source>The height of the rectangle</source>
+        <translation>La altura del rectángulo</translation>
+    </message>
+    <message>
+        <source>The P(hit) an ethical shot must reach</source>
+        <translation>La P(impacto) que debe alcanzar un disparo ético</translation>
+    </message>
+    <message>
+        <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
+        <translation>Disparos simulados donde el balance de errores recurre al muestreo: más muestras reducen el error como uno entre su raíz cuadrada</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% de la distancia</translation>
+    </message>
+    <message>
+        <source>MOA, SD per axis</source>
+        <translation>MOA, DE por eje</translation>
+    </message>
+    <message>
+        <source>MOA group of</source>
+        <translation>MOA, agrupación de</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation>disparos</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distancia (%1)</translation>
+    </message>
+    <message>
+        <source>P(hit) %</source>
+        <translation>P(impacto) %</translation>
+    </message>
+    <message>
+        <source>± %</source>
+        <translation>± %</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1656,29 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
 </context>
 <context>
+    <name>vorlan::CMaximumRangeDlg</name>
+    <message>
+        <source>Compute Maximum Range</source>
+        <translation>Calcular alcance máximo</translation>
+    </message>
+    <message>
+        <source>(G1 Drag)</source>
+        <translation>(resistencia G1)</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Distancia máxima</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Altura máxima</translation>
+    </message>
+    <message>
+        <source>(%1 Drag Function)</source>
+        <translation>(función de resistencia %1)</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -1135,14 +1711,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>e.g. 300, 400, 500</source>
         <translation>p. ej. 300, 400, 500</translation>
-    </message>
-    <message>
-        <source>e.g. 2, 4 (m/s)</source>
-        <translation>p. ej. 2, 4 (m/s)</translation>
-    </message>
-    <message>
-        <source>e.g. 5, 10 (mph)</source>
-        <translation>p. ej. 5, 10 (mph)</translation>
     </message>
     <message>
         <source>Full value from the right</source>
@@ -1179,14 +1747,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>Ra&amp;nges (yd)</source>
         <translation>&amp;Distancias (yd)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (m/s)</source>
-        <translation>&amp;Vientos (m/s)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (mph)</source>
-        <translation>&amp;Vientos (mph)</translation>
     </message>
     <message>
         <source>Open Reticle</source>
@@ -1249,6 +1809,14 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
 %2</source>
         <translation>No se pudo guardar la imagen de retícula en &quot;%1&quot;.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Winds (%1)</source>
+        <translation>&amp;Vientos (%1)</translation>
+    </message>
+    <message>
+        <source>e.g. %1, %2 (%3)</source>
+        <translation>p. ej. %1, %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1340,24 +1908,291 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>, función de resistencia %1 %2</translation>
     </message>
     <message>
-        <source>Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation>Aplicado: velocidad %1 f.p.s.%2, escala de resistencia %3. Quitar calibración lo deshace.</translation>
-    </message>
-    <message>
-        <source>Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.</source>
-        <translation>Calibración deshecha: velocidad %1 f.p.s. y escala de resistencia como estaban antes de Aplicar.</translation>
-    </message>
-    <message>
-        <source>Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.</source>
-        <translation>Calibración quitada: la velocidad vuelve a %1 f.p.s., como se introdujo antes de calibrar.</translation>
-    </message>
-    <message>
-        <source>Drag scale cleared; the velocity stays %1 f.p.s.</source>
-        <translation>Escala de resistencia quitada; la velocidad sigue en %1 f.p.s.</translation>
-    </message>
-    <message>
         <source>No truing is in force.</source>
         <translation>No hay ninguna calibración en vigor.</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>it holds %1 observations; the window takes %2</source>
+        <translation>contiene %1 observaciones; la ventana admite %2</translation>
+    </message>
+    <message>
+        <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
+        <translation>Aplicado: velocidad %1%2, escala de resistencia %3. Quitar calibración lo deshace.</translation>
+    </message>
+    <message>
+        <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
+        <translation>Calibración deshecha: velocidad %1 y escala de resistencia como estaban antes de Aplicar.</translation>
+    </message>
+    <message>
+        <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
+        <translation>Calibración quitada: la velocidad vuelve a %1, como se introdujo antes de calibrar.</translation>
+    </message>
+    <message>
+        <source>Drag scale cleared; the velocity stays %1</source>
+        <translation>Escala de resistencia quitada; la velocidad sigue en %1</translation>
+    </message>
+    <message>
+        <source>Range
+yd.</source>
+        <translation>Distancia
+yd.</translation>
+    </message>
+    <message>
+        <source>Up
+MOA</source>
+        <translation>Elev.
+MOA</translation>
+    </message>
+    <message>
+        <source>Up
+mil</source>
+        <translation>Elev.
+mil</translation>
+    </message>
+    <message>
+        <source>Up
+clicks</source>
+        <translation>Elev.
+clics</translation>
+    </message>
+    <message>
+        <source>Drop
+in.</source>
+        <translation>Caída
+in.</translation>
+    </message>
+    <message>
+        <source>Velocity
+f.p.s.</source>
+        <translation>Velocidad
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>Time
+s</source>
+        <translation>Tiempo
+s</translation>
+    </message>
+    <message>
+        <source>± Hold
+MOA</source>
+        <translation>± Corr.
+MOA</translation>
+    </message>
+    <message>
+        <source>± Vel.
+f.p.s.</source>
+        <translation>± Vel.
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV...</source>
+        <translation>&amp;Cargar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>&amp;Guardar CSV...</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Chosen by the number of ranges</source>
+        <translation>Según el número de distancias</translation>
+    </message>
+    <message>
+        <source>Velocity only</source>
+        <translation>Solo velocidad</translation>
+    </message>
+    <message>
+        <source>Velocity and one drag factor</source>
+        <translation>Velocidad y un factor de resistencia</translation>
+    </message>
+    <message>
+        <source>Velocity and drag scale by Mach</source>
+        <translation>Velocidad y escala de resistencia por Mach</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Ajustar</translation>
+    </message>
+    <message>
+        <source>Fit:</source>
+        <translation>Ajuste:</translation>
+    </message>
+    <message>
+        <source>Enter what you observed at real ranges, then press Fit.</source>
+        <translation>Introduzca lo que observó a distancias reales y pulse Ajustar.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Observed points over the predicted drop, before and after the fit:</source>
+        <translation>Puntos observados sobre la caída predicha, antes y después del ajuste:</translation>
+    </message>
+    <message>
+        <source>Residuals, observed minus predicted:</source>
+        <translation>Residuos, observado menos predicho:</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Truing</source>
+        <translation>&amp;Quitar calibración</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Range (yd.)</source>
+        <translation>Distancia (yd.)</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distancia (%1)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <translation>Observado</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Up (MOA)</source>
+        <translation>Elev. (MOA)</translation>
+    </message>
+    <message>
+        <source>Up (mil)</source>
+        <translation>Elev. (mil)</translation>
+    </message>
+    <message>
+        <source>Up (clicks)</source>
+        <translation>Elev. (clics)</translation>
+    </message>
+    <message>
+        <source>Drop (in.)</source>
+        <translation>Caída (in.)</translation>
+    </message>
+    <message>
+        <source>Velocity (f.p.s.)</source>
+        <translation>Velocidad (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>± Hold (MOA)</source>
+        <translation>± Corr. (MOA)</translation>
+    </message>
+    <message>
+        <source>± Vel. (f.p.s.)</source>
+        <translation>± Vel. (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Drag scale: not fitted.</source>
+        <translation>Escala de resistencia: sin ajustar.</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1 ± %2 over the whole flight.</source>
+        <translation>Escala de resistencia: %1 ± %2 en todo el vuelo.</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 at Mach %3</source>
+        <translation>%1 ± %2 a Mach %3</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1.</source>
+        <translation>Escala de resistencia: %1.</translation>
+    </message>
+    <message>
+        <source>As entered: %1</source>
+        <translation>Tal como se introdujo: %1</translation>
+    </message>
+    <message>
+        <source>Trued: %1, drag scale %2</source>
+        <translation>Calibrado: %1, escala de resistencia %2</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 ± %2</source>
+        <translation>Velocidad: %1 ± %2</translation>
+    </message>
+    <message>
+        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
+        <translation>Residuos en incertidumbres (r.m.s.): %1 antes, %2 después.</translation>
+    </message>
+    <message>
+        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
+        <translation>Función de resistencia: %1 %2, porque su ajuste deja el menor residuo ponderado.</translation>
+    </message>
+    <message>
+        <source>%1 f.p.s.</source>
+        <translation>%1 f.p.s.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CUnitsDlg</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinidos</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Imperial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Preferencias no guardadas</translation>
+    </message>
+    <message>
+        <source>The units could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudieron guardar las unidades en &quot;%1&quot;.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +2339,14 @@ Se deja como está: la configuración no se guardará encima al salir.</translat
         <translation>No se pudo guardar el idioma en &quot;%1&quot;.
 %2</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Unidades...</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::ChronoPlot</name>
@@ -1626,16 +2469,16 @@ Dispersión extrema: %4 ft/s</translation>
 <context>
     <name>vorlan::HitScatterView</name>
     <message>
-        <source>Grid %1 in; up and right as the shooter sees them</source>
-        <translation>Cuadrícula de %1 in; arriba y derecha como las ve el tirador</translation>
-    </message>
-    <message>
-        <source>Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation>Impactos a %1 yd: %2 de %3 aciertan (se muestran %3 de %4 muestras)</translation>
-    </message>
-    <message>
         <source>Impacts at the target range</source>
         <translation>Impactos a la distancia del blanco</translation>
+    </message>
+    <message>
+        <source>Grid %1 %2; up and right as the shooter sees them</source>
+        <translation>Cuadrícula de %1 %2; arriba y derecha como las ve el tirador</translation>
+    </message>
+    <message>
+        <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
+        <translation>Impactos a %1: %2 de %3 aciertan (se muestran %3 de %4 muestras)</translation>
     </message>
 </context>
 <context>
@@ -1753,6 +2596,117 @@ Dispersión extrema: %4 ft/s</translation>
     </message>
 </context>
 <context>
+    <name>vorlan::TableViewCommands</name>
+    <message>
+        <source>&amp;Holds</source>
+        <translation>&amp;Correcciones</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Imperial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>Click &amp;Value</source>
+        <translation>&amp;Valor del clic</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Unidades...</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Preferencias no guardadas</translation>
+    </message>
+    <message>
+        <source>The table&apos;s view could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo guardar la vista de la tabla en &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>The range table could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo exportar la tabla balística a &quot;%1&quot;.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartCommands</name>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation>&amp;Exportar gráfico...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Chart...</source>
+        <translation>&amp;Añadir al gráfico...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Añadir al gráfico</translation>
+    </message>
+    <message>
+        <source>Open the range table of another shot first.</source>
+        <translation>Abra primero la tabla balística de otro disparo.</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .png or .svg.</source>
+        <translation>Elija un nombre de archivo terminado en .png o .svg.</translation>
+    </message>
+    <message>
+        <source>The chart could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo exportar el gráfico a &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>Trajectory Chart - </source>
+        <translation>Gráfico de trayectoria - </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartView</name>
+    <message>
+        <source>&amp;Remove &quot;%1&quot; from Chart</source>
+        <translation>&amp;Quitar &quot;%1&quot; del gráfico</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::TrajectoryWindow</name>
     <message>
         <source>&amp;Library...</source>
@@ -1764,7 +2718,7 @@ Dispersión extrema: %4 ft/s</translation>
     </message>
     <message>
         <source>Sight &amp;Picture...</source>
-        <translation>Imagen de &amp;retícula...</translation>
+        <translation>I&amp;magen de retícula...</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
@@ -1785,6 +2739,72 @@ Dispersión extrema: %4 ft/s</translation>
 %2</source>
         <translation>No se pudo guardar el idioma en &quot;%1&quot;.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configu&amp;rar impresión...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>Field C&amp;ard...</source>
+        <translation>&amp;Tarjeta de tiro...</translation>
+    </message>
+    <message>
+        <source>&amp;Hit Probability...</source>
+        <translation>&amp;Probabilidad de impacto...</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>Ca&amp;libración...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copiar	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text	Ctrl+Shift+C</source>
+        <translation>Copiar como &amp;texto	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>Seleccionar t&amp;odo	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>The range table could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo guardar la tabla balística en &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Print Preview - </source>
+        <translation>Vista previa de impresión - </translation>
     </message>
 </context>
 </TS>
