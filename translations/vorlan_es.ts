@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CColorDlg</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+</context>
+<context>
+    <name>CShoot</name>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Caída relativa (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Deriva relativa (in.)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Distancia al blanco (yardas)</translation>
+    </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Nombre arma/proyectil/disparo de referencia</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Nombre arma/proyectil/disparo actual</translation>
+    </message>
+</context>
+<context>
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
@@ -42,6 +80,57 @@
     <message>
         <source>Energy</source>
         <translation>Energía</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlan2Dlg</name>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Atmósfera estándar</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Atmósfera ICAO</translation>
+    </message>
+    <message>
+        <source>Air Density</source>
+        <translation>Densidad del aire</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Tabla balística</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Fijar referencia</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Disparar</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Calcular CB</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>OPBZ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Alcance máximo</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Tarjeta de tiro...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Probabilidad de impacto...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Biblioteca...</translation>
     </message>
 </context>
 <context>
@@ -735,6 +824,197 @@
     </message>
 </context>
 <context>
+    <name>SideWindow</name>
+    <message>
+        <source>Wind Speed</source>
+        <translation>Velocidad del viento</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window.</source>
+        <translation>Velocidad del viento en millas por hora, de 0 a 200; por encima de 0 sustituye al Viento cruzado de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Wind From</source>
+        <translation>Viento desde</translation>
+    </message>
+    <message>
+        <source>Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the clock face (12 from the target, 3 from the right).</source>
+        <translation>De dónde viene el viento: de 0 a 360 grados en sentido horario desde el blanco (90 desde la derecha), o de 0 a 12 en la esfera del reloj (las 12 desde el blanco, las 3 desde la derecha).</translation>
+    </message>
+    <message>
+        <source>Twist Rate</source>
+        <translation>Paso de estría</translation>
+    </message>
+    <message>
+        <source>in./turn</source>
+        <translation>in./vuelta</translation>
+    </message>
+    <message>
+        <source>Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out.</source>
+        <translation>Paso de estría del cañón en pulgadas por vuelta, de 0 a 100; 0 omite la deriva giroscópica.</translation>
+    </message>
+    <message>
+        <source>Bullet Length</source>
+        <translation>Longitud de la bala</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Length of the bullet in inches, 0 to 10.</source>
+        <translation>Longitud de la bala en pulgadas, de 0 a 10.</translation>
+    </message>
+    <message>
+        <source>Bullet Diameter</source>
+        <translation>Diámetro de la bala</translation>
+    </message>
+    <message>
+        <source>Diameter of the bullet in inches, 0 to 2; 0 takes the caliber&apos;s bullet diameter (6.5x is 0.264, 30-0 0.308).</source>
+        <translation>Diámetro de la bala en pulgadas, de 0 a 2; 0 toma el diámetro de bala del calibre (6.5x es 0.264, 30-0 0.308).</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>deg. N</source>
+        <translation>° N</translation>
+    </message>
+    <message>
+        <source>Latitude of the firing point in degrees, -90 to 90: north positive, south negative.</source>
+        <translation>Latitud del puesto de tiro en grados, de -90 a 90: norte positiva, sur negativa.</translation>
+    </message>
+    <message>
+        <source>Azimuth of Fire</source>
+        <translation>Azimut de tiro</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Direction of fire in degrees clockwise from north, 0 to 360.</source>
+        <translation>Dirección de tiro en grados en sentido horario desde el norte, de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilidad</translation>
+    </message>
+    <message>
+        <source>f.p.s./deg. F</source>
+        <translation>f.p.s./°F</translation>
+    </message>
+    <message>
+        <source>Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off.</source>
+        <translation>Variación de la velocidad en boca en pies por segundo por grado Fahrenheit de la pólvora, de -50 a 50; 0 la desactiva.</translation>
+    </message>
+    <message>
+        <source>Powder Temp.</source>
+        <translation>Temp. pólvora</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150.</source>
+        <translation>Temperatura de la pólvora al disparar en grados Fahrenheit, de -150 a 150.</translation>
+    </message>
+    <message>
+        <source>Reference Temp.</source>
+        <translation>Temp. referencia</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window&apos;s velocity was measured.</source>
+        <translation>Temperatura de la pólvora en grados Fahrenheit, de -150 a 150, a la que se midió la velocidad de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed.</source>
+        <translation>Temperatura del aire en grados Fahrenheit, de -150 a 150, el día en que se puso a cero el rifle.</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>in. Hg</source>
+        <translation>in. Hg</translation>
+    </message>
+    <message>
+        <source>The barometer&apos;s reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, not reduced to sea level.</source>
+        <translation>La lectura del barómetro donde se puso a cero el rifle, en pulgadas de mercurio, de 10 a 35: la presión en el lugar, sin reducir al nivel del mar.</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humedad</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Relative humidity in percent, 0 to 100, on the day of the zero.</source>
+        <translation>Humedad relativa en porcentaje, de 0 a 100, el día de la puesta a cero.</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed.</source>
+        <translation>Temperatura de la pólvora en grados Fahrenheit, de -150 a 150, cuando se puso a cero el rifle.</translation>
+    </message>
+    <message>
+        <source>A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.</source>
+        <translation>Una velocidad de cronógrafo en pies por segundo, de 1 a 5000, medida a la temperatura de al lado.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.</source>
+        <translation>Temperatura de la pólvora en grados Fahrenheit, de -150 a 150, de la velocidad de al lado.</translation>
+    </message>
+    <message>
+        <source>A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.</source>
+        <translation>Una segunda velocidad de cronógrafo en pies por segundo, de 1 a 5000, a otra temperatura de la pólvora.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.</source>
+        <translation>Temperatura de la pólvora en grados Fahrenheit, de -150 a 150, de la segunda velocidad.</translation>
+    </message>
+    <message>
+        <source>Velocity of a band in feet per second, 0 to 5000: the band&apos;s coefficient holds at and above it, up to the next faster band.</source>
+        <translation>Velocidad de una banda en pies por segundo, de 0 a 5000: el coeficiente de la banda rige desde ella hacia arriba, hasta la siguiente banda más rápida.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient of the band, 0.0001 to 2, for the drag function.</source>
+        <translation>Coeficiente balístico de la banda, de 0.0001 a 2, para la función de resistencia.</translation>
+    </message>
+    <message>
+        <source>Range in yards, 1 to 100000, up to which this zone&apos;s wind blows (from the zone above); the last zone blows to the end.</source>
+        <translation>Distancia en yardas, de 1 a 100000, hasta la que sopla el viento de esta zona (desde la zona de arriba); la última zona sopla hasta el final.</translation>
+    </message>
+    <message>
+        <source>Wind speed of the zone in miles per hour, 0 to 200.</source>
+        <translation>Velocidad del viento de la zona en millas por hora, de 0 a 200.</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).</source>
+        <translation>De dónde viene el viento de la zona: de 0 a 360 grados en sentido horario desde el blanco (90 desde la derecha).</translation>
+    </message>
+    <message>
+        <source>Adjusted Velocity</source>
+        <translation>Velocidad corregida</translation>
+    </message>
+    <message>
+        <source>f.p.s.</source>
+        <translation>f.p.s.</translation>
+    </message>
+</context>
+<context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
@@ -928,12 +1208,154 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>El calibre no indica ningún diámetro: introduzca el diámetro de la bala.</translation>
     </message>
     <message>
-        <source>Diameter in use: %1 in. (%2)</source>
-        <translation>Diámetro en uso: %1 in. (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Diameter in use: %1 (%2)</source>
+        <translation>Diámetro en uso: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grados</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Viento</translation>
+    </message>
+    <message>
+        <source>Left-Hand Twist</source>
+        <translation>Estriado a izquierdas</translation>
+    </message>
+    <message>
+        <source>Aerodynamic Jump</source>
+        <translation>Salto aerodinámico</translation>
+    </message>
+    <message>
+        <source>Stability Factor (Sg)</source>
+        <translation>Factor de estabilidad (Sg)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Rotation (Coriolis)</source>
+        <translation>Rotación de la Tierra (Coriolis)</translation>
+    </message>
+    <message>
+        <source>Coriolis</source>
+        <translation>Coriolis</translation>
+    </message>
+    <message>
+        <source>f.p.s. at</source>
+        <translation>f.p.s. a</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>From Two Chronograph Readings</source>
+        <translation>A partir de dos lecturas de cronógrafo</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pólvora</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Load CSV...</source>
+        <translation>Cargar CSV...</translation>
+    </message>
+    <message>
+        <source>BC Bands: from (f.p.s.)</source>
+        <translation>Bandas de CB: desde (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Resistencia</translation>
+    </message>
+    <message>
+        <source>To (yd.)</source>
+        <translation>Hasta (yd.)</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>From (deg.)</source>
+        <translation>Desde (°)</translation>
+    </message>
+    <message>
+        <source>Wind Zones</source>
+        <translation>Zonas de viento</translation>
+    </message>
+    <message>
+        <source>Zero in These Conditions</source>
+        <translation>Cero en estas condiciones</translation>
+    </message>
+    <message>
+        <source>Zero Conditions</source>
+        <translation>Condiciones del cero</translation>
+    </message>
+    <message>
+        <source>Fit the velocity and the drag to the holds observed at real ranges.</source>
+        <translation>Ajusta la velocidad y la resistencia a las correcciones observadas a distancias reales.</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>Ca&amp;libración...</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Calibración</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorDlg</name>
+    <message>
+        <source>Dialog Color</source>
+        <translation>Color del diálogo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Entrada no válida</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2101,17 @@ Loma = 612</translation>
     </message>
 </context>
 <context>
+    <name>vorlan::CShoot</name>
+    <message>
+        <source>Shot Comparison Results</source>
+        <translation>Resultados de la comparación de disparos</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -2346,6 +2779,18 @@ Se deja como está: la configuración no se guardará encima al salir.</translat
     <message>
         <source>&amp;Units...</source>
         <translation>&amp;Unidades...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation>Cálculos</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Avanzado...</translation>
     </message>
 </context>
 <context>
