@@ -19,18 +19,6 @@
 <context>
     <name>CShoot</name>
     <message>
-        <source>Relative Drop (in.)</source>
-        <translation>Caída relativa (in.)</translation>
-    </message>
-    <message>
-        <source>Relative Drift (in.)</source>
-        <translation>Deriva relativa (in.)</translation>
-    </message>
-    <message>
-        <source>Target Range (yards)</source>
-        <translation>Distancia al blanco (yardas)</translation>
-    </message>
-    <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
         <translation>Nombre arma/proyectil/disparo de referencia</translation>
     </message>
@@ -1013,6 +1001,166 @@
         <source>f.p.s.</source>
         <translation>f.p.s.</translation>
     </message>
+    <message>
+        <source>Near Velocity</source>
+        <translation>Velocidad cercana</translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation>fps</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000.</source>
+        <translation>Velocidad medida en el cronógrafo más cercano a la boca, en pies por segundo, de 1 a 5000.</translation>
+    </message>
+    <message>
+        <source>Far Velocity</source>
+        <translation>Velocidad lejana</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than the near velocity.</source>
+        <translation>Velocidad medida en el cronógrafo más alejado, en pies por segundo, de 0 a 5000; debe ser menor que la velocidad cercana.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>Distance between the two chronographs in feet, a whole number from 1 to 5000.</source>
+        <translation>Distancia entre los dos cronógrafos en pies, un número entero de 1 a 5000.</translation>
+    </message>
+    <message>
+        <source>Target Diameter</source>
+        <translation>Diámetro del blanco</translation>
+    </message>
+    <message>
+        <source>Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of sight.</source>
+        <translation>Diámetro de la zona vital en pulgadas, de 0.01 a 100; la bala puede subir o bajar la mitad de él respecto a la línea de mira.</translation>
+    </message>
+    <message>
+        <source>Optimum Point Blank Zero</source>
+        <translation>Cero óptimo de punto en blanco</translation>
+    </message>
+    <message>
+        <source>Minumum Point Blank Range</source>
+        <translation>Punto en blanco mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum Point Blank Range</source>
+        <translation>Punto en blanco máximo</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Bullet velocity in feet per second, 0 or more.</source>
+        <translation>Velocidad de la bala en pies por segundo, 0 o más.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>grains</source>
+        <translation>granos</translation>
+    </message>
+    <message>
+        <source>Bullet weight in grains, 0 or more.</source>
+        <translation>Peso de la bala en granos, 0 o más.</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>ft.lbs.</source>
+        <translation>ft.lbs.</translation>
+    </message>
+    <message>
+        <source>Bullet energy in foot-pounds, 0 or more.</source>
+        <translation>Energía de la bala en libras-pie, 0 o más.</translation>
+    </message>
+    <message>
+        <source>Power Factor</source>
+        <translation>Factor de potencia</translation>
+    </message>
+    <message>
+        <source>Power factor: weight in grains times velocity in feet per second, divided by 1000.</source>
+        <translation>Factor de potencia: peso en granos por velocidad en pies por segundo, dividido entre 1000.</translation>
+    </message>
+    <message>
+        <source>Gun Weight</source>
+        <translation>Peso del arma</translation>
+    </message>
+    <message>
+        <source>ounces</source>
+        <translation>onzas</translation>
+    </message>
+    <message>
+        <source>Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).</source>
+        <translation>Peso del arma en onzas, de 1 a 1000 (16 onzas son una libra).</translation>
+    </message>
+    <message>
+        <source>Powder Weight</source>
+        <translation>Peso de la pólvora</translation>
+    </message>
+    <message>
+        <source>Weight of the powder charge in grains, 0 to 200.</source>
+        <translation>Peso de la carga de pólvora en granos, de 0 a 200.</translation>
+    </message>
+    <message>
+        <source>Recoil Energy</source>
+        <translation>Energía de retroceso</translation>
+    </message>
+    <message>
+        <source>Energy of the gun&apos;s recoil in foot-pounds.</source>
+        <translation>Energía del retroceso del arma en libras-pie.</translation>
+    </message>
+    <message>
+        <source>Terminal Range</source>
+        <translation>Alcance final</translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation>yardas</translation>
+    </message>
+    <message>
+        <source>Firing Elevation  (deg.)</source>
+        <translation>Elevación de tiro  (°)</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Altura máxima</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>Terminal Velocity</source>
+        <translation>Velocidad final</translation>
+    </message>
+    <message>
+        <source>ft/sec</source>
+        <translation>ft/sec</translation>
+    </message>
+    <message>
+        <source>Terminal Energy</source>
+        <translation>Energía final</translation>
+    </message>
+    <message>
+        <source>ft-lbs</source>
+        <translation>ft-lbs</translation>
+    </message>
+    <message>
+        <source>Time of Flight (sec.s)</source>
+        <translation>Tiempo de vuelo (s)</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1885,16 +2033,28 @@ Loma = 612</translation>
         <translation>°</translation>
     </message>
     <message>
-        <source>Range (%1)</source>
-        <translation>Distancia (%1)</translation>
-    </message>
-    <message>
         <source>P(hit) %</source>
         <translation>P(impacto) %</translation>
     </message>
     <message>
         <source>± %</source>
         <translation>± %</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>Range (m)</source>
+        <translation>Distancia (m)</translation>
+    </message>
+    <message>
+        <source>Range (yd)</source>
+        <translation>Distancia (yd)</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2269,30 @@ Loma = 612</translation>
     <message>
         <source>&amp;Chart</source>
         <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Caída relativa (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drop (%1)</source>
+        <translation>Caída relativa (%1)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Deriva relativa (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (%1)</source>
+        <translation>Deriva relativa (%1)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Distancia al blanco (yardas)</translation>
+    </message>
+    <message>
+        <source>Target Range (%1)</source>
+        <translation>Distancia al blanco (%1)</translation>
     </message>
 </context>
 <context>
