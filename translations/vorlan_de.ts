@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Up to three temperatures: the elevation at each, with the zero of the shot&apos;s own air (and the powder&apos;s sensitivity when one is set).</source>
-        <translation>Bis zu drei Temperaturen: die Höhe bei jeder, mit dem Fleck der eigenen Luft des Schusses (und der Temperaturempfindlichkeit des Pulvers, wenn angegeben).</translation>
+        <translation>Bis zu drei Temperaturen: die Höhe bei jeder, eingeschossen in der eigenen Luft des Schusses (und mit der Temperaturempfindlichkeit des Pulvers, wenn angegeben).</translation>
     </message>
     <message>
         <source>The card&apos;s size. The card takes the largest type that fits, turned landscape when that reads larger; a pocket card leaves its last columns out rather than go below 7 pt, and says which. A card that cannot hold its rows says so instead of cutting them.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Writes the fitted velocity into the main window and the drag scale into the shot: every table and calculation then flies them.</source>
-        <translation>Schreibt die angepasste Geschwindigkeit ins Hauptfenster und die Widerstandsskala in den Schuss: alle Tafeln und Berechnungen fliegen dann damit.</translation>
+        <translation>Schreibt die angepasste Geschwindigkeit ins Hauptfenster und die Widerstandsskala in den Schuss: alle Tafeln und Berechnungen rechnen dann damit.</translation>
     </message>
     <message>
         <source>Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here the drag scale alone.</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Flies the shot, zeroed at the sight-in range, and opens its range table in a window of its own.</source>
-        <translation>Fliegt den Schuss, eingeschossen auf die Einschießentfernung, und öffnet seine Schusstafel in einem eigenen Fenster.</translation>
+        <translation>Berechnet die Flugbahn des Schusses, eingeschossen auf die Einschießentfernung, und öffnet seine Schusstafel in einem eigenen Fenster.</translation>
     </message>
     <message>
         <source>Opens a window comparing the current shot with the baseline at the target range.</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Check to zero the rifle in the conditions below, in still air on a level range, and fly today&apos;s conditions at that angle.</source>
-        <translation>Anhaken, um die Waffe unter den Bedingungen unten einzuschießen, bei Windstille auf ebener Bahn, und die heutigen Bedingungen mit diesem Winkel zu fliegen.</translation>
+        <translation>Anhaken, um die Waffe unter den Bedingungen unten einzuschießen, bei Windstille auf ebener Bahn, und unter den heutigen Bedingungen mit diesem Winkel zu rechnen.</translation>
     </message>
     <message>
         <source>Check to let the Earth&apos;s rotation move the bullet (Coriolis and Eotvos effects).</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Check to fly the loaded Mach and drag-coefficient table instead of the drag function chosen.</source>
-        <translation>Anhaken, um mit der geladenen Tabelle aus Mach und Widerstandsbeiwert statt der gewählten Widerstandsfunktion zu fliegen.</translation>
+        <translation>Anhaken, um mit der geladenen Tabelle aus Mach und Widerstandsbeiwert statt mit der gewählten Widerstandsfunktion zu rechnen.</translation>
     </message>
     <message>
         <source>Loads a drag table from a CSV file: Mach and Cd on each line, Mach increasing, a header allowed.</source>
