@@ -2,6 +2,155 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CUnitsDlg</name>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Geschossgewicht</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Visierhöhe und Längen</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Fallhöhe und Windabdrift</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe über NN</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Wind- und Zielgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Entfernung (%1)</translation>
+    </message>
+    <message>
+        <source>Drop and windage (%1)</source>
+        <translation>Fallhöhe und Windabdrift (%1)</translation>
+    </message>
+    <message>
+        <source>Velocity (%1)</source>
+        <translation>Geschwindigkeit (%1)</translation>
+    </message>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>der Dateiname muss auf .png oder .svg enden</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>das Bild konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>drop - - windage ··· ft/s</source>
+        <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
+        <translation>Fallhöhe - - Windabdrift ··· ft/s</translation>
+    </message>
+    <message>
+        <source>— drop  - - windage  ··· %1</source>
+        <translation>— Fallhöhe  - - Windabdrift  ··· %1</translation>
+    </message>
+    <message>
+        <source>  ○ observed</source>
+        <translation>  ○ beobachtet</translation>
+    </message>
+    <message>
+        <source>Ethical %1 %2 (P(hit) %3 %)</source>
+        <translation>Waidgerecht %1 %2 (P(Treffer) %3 %)</translation>
+    </message>
+    <message>
+        <source>P(hit), 0 to 100 %</source>
+        <translation>P(Treffer), 0 bis 100 %</translation>
+    </message>
+    <message>
+        <source>P(hit)</source>
+        <translation>P(Treffer)</translation>
+    </message>
+    <message>
+        <source>Line of sight</source>
+        <translation>Visierlinie</translation>
+    </message>
+    <message>
+        <source>Sight-in %1 %2</source>
+        <translation>Einschießentfernung %1 %2</translation>
+    </message>
+    <message>
+        <source>Target %1 %2</source>
+        <translation>Ziel %1 %2</translation>
+    </message>
+    <message>
+        <source>Mach %1 at %2 %3</source>
+        <translation>Mach %1 bei %2 %3</translation>
+    </message>
+    <message>
+        <source>Max. ordinate %1 %2 at %3 %4</source>
+        <translation>Gipfelhöhe %1 %2 bei %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialogs</name>
+    <message>
+        <source>Export Chart</source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Zum Diagramm hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Bitte eine Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Bitte höchstens %1 Zeichen eingeben.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
@@ -559,8 +708,8 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
-        <translation>Die ab jetzt geöffneten Fenster sprechen die gewählte Sprache; bereits offene Fenster behalten ihre, das Hauptfenster bis zum nächsten Start.</translation>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
+        <translation>Ab jetzt geöffnete Fenster verwenden die gewählte Sprache. Bereits offene Fenster behalten ihre; das Hauptfenster wechselt beim nächsten Start.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +732,52 @@
     <message>
         <source>Print Preview - %1</source>
         <translation>Druckvorschau - %1</translation>
+    </message>
+</context>
+<context>
+    <name>SightPicture</name>
+    <message>
+        <source>first focal plane</source>
+        <translation>erste Bildebene</translation>
+    </message>
+    <message>
+        <source>%1x, true at %2x</source>
+        <translation>%1x, stimmt bei %2x</translation>
+    </message>
+    <message>
+        <source>the shot&apos;s wind</source>
+        <translation>Wind des Schusses</translation>
+    </message>
+    <message>
+        <source>shot</source>
+        <translation>Schuss</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Field Card</source>
+        <translation>Schusskarte exportieren</translation>
+    </message>
+    <message>
+        <source>Field Cards (*.pdf *.svg *.png)</source>
+        <translation>Schusskarten (*.pdf *.svg *.png)</translation>
     </message>
 </context>
 <context>
@@ -637,53 +832,6 @@ Nebenrechnungen.
 
 Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster aus.
 </translation>
-    </message>
-</context>
-<context>
-    <name>vorlan</name>
-    <message>
-        <source>Drag scale: not fitted.</source>
-        <translation>Widerstandsskala: nicht angepasst.</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation>Widerstandsskala: %1 ± %2 über die ganze Flugbahn.</translation>
-    </message>
-    <message>
-        <source>%1 ± %2 at Mach %3</source>
-        <translation>%1 ± %2 bei Mach %3</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1.</source>
-        <translation>Widerstandsskala: %1.</translation>
-    </message>
-    <message>
-        <source>Velocity: %1 ± %2 f.p.s.</source>
-        <translation>Geschwindigkeit: %1 ± %2 f.p.s.</translation>
-    </message>
-    <message>
-        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation>Residuen in Unsicherheiten (Effektivwert): %1 vorher, %2 nachher.</translation>
-    </message>
-    <message>
-        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation>Widerstandsfunktion: %1 %2, da ihre Anpassung das kleinere gewichtete Residuum lässt.</translation>
-    </message>
-    <message>
-        <source>first focal plane</source>
-        <translation>erste Bildebene</translation>
-    </message>
-    <message>
-        <source>%1x, true at %2x</source>
-        <translation>%1x, stimmt bei %2x</translation>
-    </message>
-    <message>
-        <source>the shot&apos;s wind</source>
-        <translation>Wind des Schusses</translation>
-    </message>
-    <message>
-        <source>shot</source>
-        <translation>Schuss</translation>
     </message>
 </context>
 <context>
@@ -789,6 +937,79 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     </message>
 </context>
 <context>
+    <name>vorlan::CComputeBC</name>
+    <message>
+        <source>The two velocities are equal: there is no loss to measure.</source>
+        <translation>Die beiden Geschwindigkeiten sind gleich: es gibt keinen Verlust zu messen.</translation>
+    </message>
+    <message>
+        <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
+        <translation>Die ferne Geschwindigkeit liegt über der nahen: kein Koeffizient bremst ein Geschoss so.</translation>
+    </message>
+    <message>
+        <source>The loss is too small over this distance: the coefficient would be above 1.</source>
+        <translation>Der Verlust ist über diese Distanz zu klein: der Koeffizient läge über 1.</translation>
+    </message>
+    <message>
+        <source>These readings give no usable coefficient.</source>
+        <translation>Diese Messwerte ergeben keinen brauchbaren Koeffizienten.</translation>
+    </message>
+    <message>
+        <source>Compute Ballistic Coefficient</source>
+        <translation>Ballistischen Koeffizienten berechnen</translation>
+    </message>
+    <message>
+        <source>New BC</source>
+        <translation>Neuer BK</translation>
+    </message>
+    <message>
+        <source>Set New BC</source>
+        <translation>Neuen BK setzen</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>New BC  (%1)</source>
+        <translation>Neuer BK  (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CComputeOPBZ</name>
+    <message>
+        <source>Compute Optimum Point Blank Zero (OPBZ)</source>
+        <translation>Günstigste Einschießentfernung (GEE) berechnen</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CEVWCalculations</name>
+    <message>
+        <source>Energy from Velocity and Weight</source>
+        <translation>Energie aus Geschwindigkeit und Gewicht</translation>
+    </message>
+    <message>
+        <source>Velocity from Weight and Energy</source>
+        <translation>Geschwindigkeit aus Gewicht und Energie</translation>
+    </message>
+    <message>
+        <source>Weight from Velocity and Energy</source>
+        <translation>Gewicht aus Geschwindigkeit und Energie</translation>
+    </message>
+    <message>
+        <source>Energy, Velocity and Weight Calculations</source>
+        <translation>Energie-, Geschwindigkeits- und Gewichtsberechnung</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CFieldCardDlg</name>
     <message>
         <source>Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.</source>
@@ -810,6 +1031,166 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <source>&amp;Sight Picture...</source>
         <translation>&amp;Zielbild...</translation>
     </message>
+    <message>
+        <source>Field Card - %1</source>
+        <translation>Schusskarte - %1</translation>
+    </message>
+    <message>
+        <source>from:to:step</source>
+        <translation>von:bis:Schritt</translation>
+    </message>
+    <message>
+        <source>Gong 1 = 327
+Ridge = 612</source>
+        <translation>Gong 1 = 327
+Grat = 612</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>MOA</source>
+        <translation>MOA</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>mil</translation>
+    </message>
+    <message>
+        <source>Clicks of %1</source>
+        <translation>Klicks zu %1</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Time of flight</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>One card</source>
+        <translation>Eine Karte</translation>
+    </message>
+    <message>
+        <source>Several on letter</source>
+        <translation>Mehrere auf Letter</translation>
+    </message>
+    <message>
+        <source>Several on A4</source>
+        <translation>Mehrere auf A4</translation>
+    </message>
+    <message>
+        <source>Ranges (from:to:step)</source>
+        <translation>Entfernungen (von:bis:Schritt)</translation>
+    </message>
+    <message>
+        <source>Targets (name = range)</source>
+        <translation>Ziele (Name = Entfernung)</translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <translation>Winde</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>Elevation and wind in</source>
+        <translation>Höhe und Wind in</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Also</source>
+        <translation>Zusätzlich</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druckvor&amp;schau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Seite ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pocket</source>
+        <translation>Tasche</translation>
+    </message>
+    <message>
+        <source>Half page</source>
+        <translation>Halbe Seite</translation>
+    </message>
+    <message>
+        <source>Full page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>m/s, full value from the right</source>
+        <translation>m/s, voller Wind von rechts</translation>
+    </message>
+    <message>
+        <source>mph, full value from the right</source>
+        <translation>mph, voller Wind von rechts</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. C</source>
+        <translation>Bis zu drei, deg. C</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. F</source>
+        <translation>Bis zu drei, deg. F</translation>
+    </message>
+    <message>
+        <source>The field card could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Die Schusskarte konnte nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CHitProbabilityDlg</name>
@@ -820,10 +1201,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Muzzle &amp;velocity SD</source>
         <translation>SD &amp;V0</translation>
-    </message>
-    <message>
-        <source>ft/s</source>
-        <translation>ft/s</translation>
     </message>
     <message>
         <source>&amp;BC SD</source>
@@ -874,10 +1251,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>Zielbil&amp;d...</translation>
     </message>
     <message>
-        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity 10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation>Keine Streuung gesetzt: angenommen werden die typischen Streuungen eines geübten Schützen (Geschwindigkeit 10 ft/s, Koeffizient 2 %, Entfernung 3 %, Windschätzung 2 mph, Präzision 0.5 MOA). OK behält sie beim Schuss.</translation>
-    </message>
-    <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
         <translation>Gruppen aus %1 Schuss mit im Mittel %2 MOA von Mitte zu Mitte entsprechen einer Streuung von %3 MOA je Achse: die mittlere Extremstreuung von %1 Schuss beträgt %4 Standardabweichungen.</translation>
     </message>
@@ -888,22 +1261,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Counting...</source>
         <translation>Zählt...</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: %2 %</source>
-        <translation>P(Treffer) auf %1 yd: %2 %</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: beyond the table</source>
-        <translation>P(Treffer) auf %1 yd: jenseits der Tafel</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).</source>
-        <translation>Weiteste waidgerechte Entfernung: %1 yd (P(Treffer) bleibt bis dahin auf oder über %2 %).</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).</source>
-        <translation>Weiteste waidgerechte Entfernung: keine (P(Treffer) liegt schon auf %2 yd unter %1 %).</translation>
     </message>
     <message>
         <source>%1 sampled</source>
@@ -920,6 +1277,202 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>No input alone makes a miss.</source>
         <translation>Keine Eingabe allein führt zum Fehlschuss.</translation>
+    </message>
+    <message>
+        <source> ± %1 %</source>
+        <translation> ± %1 %</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Hit Probability - %1</source>
+        <translation>Trefferwahrscheinlichkeit - %1</translation>
+    </message>
+    <message>
+        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
+        <translation>Keine Streuung gesetzt: angenommen werden die typischen Streuungen eines geübten Schützen (Geschwindigkeit %1 %2, Koeffizient 2 %, Entfernung 3 %, Windschätzung %3 %4, Präzision 0.5 MOA). OK behält sie beim Schuss.</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit)</source>
+        <translation>Waidgerechte P(Treffer)</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit): a percentage from 0 to 100.</source>
+        <translation>Waidgerechte P(Treffer): ein Prozentwert von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Stichproben</translation>
+    </message>
+    <message>
+        <source>Samples: a whole number from %1 to %2.</source>
+        <translation>Stichproben: eine ganze Zahl von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Muzzle velocity SD</source>
+        <translation>SD V0</translation>
+    </message>
+    <message>
+        <source>Range estimate SD</source>
+        <translation>SD Entfernungsschätzung</translation>
+    </message>
+    <message>
+        <source>Wind call SD</source>
+        <translation>SD Windschätzung</translation>
+    </message>
+    <message>
+        <source>BC SD</source>
+        <translation>SD BK</translation>
+    </message>
+    <message>
+        <source>Wind direction SD</source>
+        <translation>SD Windrichtung</translation>
+    </message>
+    <message>
+        <source>Cant SD</source>
+        <translation>SD Verkantung</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Präzision</translation>
+    </message>
+    <message>
+        <source>Shots in the group</source>
+        <translation>Schuss je Gruppe</translation>
+    </message>
+    <message>
+        <source>Shots in the group: a group of 2 to 10 shots.</source>
+        <translation>Schuss je Gruppe: eine Gruppe aus 2 bis 10 Schuss.</translation>
+    </message>
+    <message>
+        <source>Target width</source>
+        <translation>Zielbreite</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Zielhöhe</translation>
+    </message>
+    <message>
+        <source>Target: give its size in inches.</source>
+        <translation>Ziel: seine Größe in Zoll angeben.</translation>
+    </message>
+    <message>
+        <source>Target: give its size in %1.</source>
+        <translation>Ziel: seine Größe in %1 angeben.</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: %2 %</source>
+        <translation>P(Treffer) auf %1: %2 %</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: beyond the table</source>
+        <translation>P(Treffer) auf %1: jenseits der Tafel</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
+        <translation>Weiteste waidgerechte Entfernung: %1 (P(Treffer) bleibt bis dahin auf oder über %2 %).</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
+        <translation>Weiteste waidgerechte Entfernung: keine (P(Treffer) liegt schon auf %2 unter %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the muzzle velocity from shot to shot</source>
+        <translation>Standardabweichung der Mündungsgeschwindigkeit von Schuss zu Schuss</translation>
+    </message>
+    <message>
+        <source>How well the ballistic coefficient is known, in percent of it</source>
+        <translation>Wie genau der ballistische Koeffizient bekannt ist, in Prozent davon</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the range estimate</source>
+        <translation>Standardabweichung der Entfernungsschätzung</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s speed</source>
+        <translation>Standardabweichung der geschätzten Windgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s direction</source>
+        <translation>Standardabweichung der geschätzten Windrichtung</translation>
+    </message>
+    <message>
+        <source>The rifle and shooter&apos;s spread of shots at the same aim</source>
+        <translation>Die Streuung von Waffe und Schütze bei gleichem Haltepunkt</translation>
+    </message>
+    <message>
+        <source>Shots in each group measured (2 to 10)</source>
+        <translation>Schuss je gemessener Gruppe (2 bis 10)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the rifle&apos;s cant at the shot</source>
+        <translation>Standardabweichung der Verkantung der Waffe beim Schuss</translation>
+    </message>
+    <message>
+        <source>The diameter of the circle (the OPBZ vital zone unless set), or the width</source>
+        <translation>Der Durchmesser des Kreises (die Vitalzone der GEE, wenn nicht gesetzt) oder die Breite</translation>
+    </message>
+    <message>
+        <source>The height of the rectangle</source>
+        <translation>Die Höhe des Rechtecks</translation>
+    </message>
+    <message>
+        <source>The P(hit) an ethical shot must reach</source>
+        <translation>Die P(Treffer), die ein waidgerechter Schuss erreichen muss</translation>
+    </message>
+    <message>
+        <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
+        <translation>Stichprobenschüsse, wo das Fehlerbudget auf Stichproben zurückgreift: mehr verkleinern den Fehler mit eins durch ihre Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% der Entfernung</translation>
+    </message>
+    <message>
+        <source>MOA, SD per axis</source>
+        <translation>MOA, SD je Achse</translation>
+    </message>
+    <message>
+        <source>MOA group of</source>
+        <translation>MOA-Gruppe aus</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation>Schuss</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Entfernung (%1)</translation>
+    </message>
+    <message>
+        <source>P(hit) %</source>
+        <translation>P(Treffer) %</translation>
+    </message>
+    <message>
+        <source>± %</source>
+        <translation>± %</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1656,29 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     </message>
 </context>
 <context>
+    <name>vorlan::CMaximumRangeDlg</name>
+    <message>
+        <source>Compute Maximum Range</source>
+        <translation>Maximale Reichweite berechnen</translation>
+    </message>
+    <message>
+        <source>(G1 Drag)</source>
+        <translation>(G1-Widerstand)</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Maximale Entfernung</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Maximale Höhe</translation>
+    </message>
+    <message>
+        <source>(%1 Drag Function)</source>
+        <translation>(Widerstandsfunktion %1)</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -1135,14 +1711,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>e.g. 300, 400, 500</source>
         <translation>z. B. 300, 400, 500</translation>
-    </message>
-    <message>
-        <source>e.g. 2, 4 (m/s)</source>
-        <translation>z. B. 2, 4 (m/s)</translation>
-    </message>
-    <message>
-        <source>e.g. 5, 10 (mph)</source>
-        <translation>z. B. 5, 10 (mph)</translation>
     </message>
     <message>
         <source>Full value from the right</source>
@@ -1179,14 +1747,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Ra&amp;nges (yd)</source>
         <translation>E&amp;ntfernungen (yd)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (m/s)</source>
-        <translation>&amp;Winde (m/s)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (mph)</source>
-        <translation>&amp;Winde (mph)</translation>
     </message>
     <message>
         <source>Open Reticle</source>
@@ -1249,6 +1809,14 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
 %2</source>
         <translation>Das Zielbild konnte nicht in &quot;%1&quot; gespeichert werden.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Winds (%1)</source>
+        <translation>&amp;Winde (%1)</translation>
+    </message>
+    <message>
+        <source>e.g. %1, %2 (%3)</source>
+        <translation>z. B. %1, %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1340,24 +1908,291 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>, Widerstandsfunktion %1 %2</translation>
     </message>
     <message>
-        <source>Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation>Übernommen: Geschwindigkeit %1 f.p.s.%2, Widerstandsskala %3. „Abgleich aufheben“ nimmt es zurück.</translation>
-    </message>
-    <message>
-        <source>Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.</source>
-        <translation>Abgleich zurückgenommen: Geschwindigkeit %1 f.p.s. und Widerstandsskala wie vor „Übernehmen“.</translation>
-    </message>
-    <message>
-        <source>Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.</source>
-        <translation>Abgleich aufgehoben: die Geschwindigkeit ist wieder %1 f.p.s., wie vor dem Abgleich eingegeben.</translation>
-    </message>
-    <message>
-        <source>Drag scale cleared; the velocity stays %1 f.p.s.</source>
-        <translation>Widerstandsskala aufgehoben; die Geschwindigkeit bleibt %1 f.p.s.</translation>
-    </message>
-    <message>
         <source>No truing is in force.</source>
         <translation>Es ist kein Abgleich wirksam.</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>it holds %1 observations; the window takes %2</source>
+        <translation>sie enthält %1 Beobachtungen; das Fenster fasst %2</translation>
+    </message>
+    <message>
+        <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
+        <translation>Übernommen: Geschwindigkeit %1%2, Widerstandsskala %3. „Abgleich aufheben“ nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
+        <translation>Abgleich zurückgenommen: Geschwindigkeit %1 und Widerstandsskala wie vor „Übernehmen“.</translation>
+    </message>
+    <message>
+        <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
+        <translation>Abgleich aufgehoben: die Geschwindigkeit ist wieder %1, wie vor dem Abgleich eingegeben.</translation>
+    </message>
+    <message>
+        <source>Drag scale cleared; the velocity stays %1</source>
+        <translation>Widerstandsskala aufgehoben; die Geschwindigkeit bleibt %1</translation>
+    </message>
+    <message>
+        <source>Range
+yd.</source>
+        <translation>Entf.
+yd.</translation>
+    </message>
+    <message>
+        <source>Up
+MOA</source>
+        <translation>Hoch
+MOA</translation>
+    </message>
+    <message>
+        <source>Up
+mil</source>
+        <translation>Hoch
+mil</translation>
+    </message>
+    <message>
+        <source>Up
+clicks</source>
+        <translation>Hoch
+Klicks</translation>
+    </message>
+    <message>
+        <source>Drop
+in.</source>
+        <translation>Fallhöhe
+in.</translation>
+    </message>
+    <message>
+        <source>Velocity
+f.p.s.</source>
+        <translation>Geschw.
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>Time
+s</source>
+        <translation>Zeit
+s</translation>
+    </message>
+    <message>
+        <source>± Hold
+MOA</source>
+        <translation>± Haltep.
+MOA</translation>
+    </message>
+    <message>
+        <source>± Vel.
+f.p.s.</source>
+        <translation>± Geschw.
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV...</source>
+        <translation>CSV &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Beobachtungen</translation>
+    </message>
+    <message>
+        <source>Chosen by the number of ranges</source>
+        <translation>Nach Anzahl der Entfernungen gewählt</translation>
+    </message>
+    <message>
+        <source>Velocity only</source>
+        <translation>Nur Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Velocity and one drag factor</source>
+        <translation>Geschwindigkeit und ein Widerstandsfaktor</translation>
+    </message>
+    <message>
+        <source>Velocity and drag scale by Mach</source>
+        <translation>Geschwindigkeit und Widerstandsskala nach Mach</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Anpassen</translation>
+    </message>
+    <message>
+        <source>Fit:</source>
+        <translation>Anpassung:</translation>
+    </message>
+    <message>
+        <source>Enter what you observed at real ranges, then press Fit.</source>
+        <translation>Eingeben, was auf echten Entfernungen beobachtet wurde, dann „Anpassen“ drücken.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Observed points over the predicted drop, before and after the fit:</source>
+        <translation>Beobachtete Punkte über der vorhergesagten Fallhöhe, vor und nach der Anpassung:</translation>
+    </message>
+    <message>
+        <source>Residuals, observed minus predicted:</source>
+        <translation>Residuen, beobachtet minus vorhergesagt:</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Truing</source>
+        <translation>Abgleich au&amp;fheben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Range (yd.)</source>
+        <translation>Entfernung (yd.)</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Entfernung (%1)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Messwert</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <translation>Beobachtet</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>Up (MOA)</source>
+        <translation>Hoch (MOA)</translation>
+    </message>
+    <message>
+        <source>Up (mil)</source>
+        <translation>Hoch (mil)</translation>
+    </message>
+    <message>
+        <source>Up (clicks)</source>
+        <translation>Hoch (Klicks)</translation>
+    </message>
+    <message>
+        <source>Drop (in.)</source>
+        <translation>Fallhöhe (in.)</translation>
+    </message>
+    <message>
+        <source>Velocity (f.p.s.)</source>
+        <translation>Geschwindigkeit (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>± Hold (MOA)</source>
+        <translation>± Haltep. (MOA)</translation>
+    </message>
+    <message>
+        <source>± Vel. (f.p.s.)</source>
+        <translation>± Geschw. (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Drag scale: not fitted.</source>
+        <translation>Widerstandsskala: nicht angepasst.</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1 ± %2 over the whole flight.</source>
+        <translation>Widerstandsskala: %1 ± %2 über die ganze Flugbahn.</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 at Mach %3</source>
+        <translation>%1 ± %2 bei Mach %3</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1.</source>
+        <translation>Widerstandsskala: %1.</translation>
+    </message>
+    <message>
+        <source>As entered: %1</source>
+        <translation>Wie eingegeben: %1</translation>
+    </message>
+    <message>
+        <source>Trued: %1, drag scale %2</source>
+        <translation>Abgeglichen: %1, Widerstandsskala %2</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 ± %2</source>
+        <translation>Geschwindigkeit: %1 ± %2</translation>
+    </message>
+    <message>
+        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
+        <translation>Residuen in Unsicherheiten (Effektivwert): %1 vorher, %2 nachher.</translation>
+    </message>
+    <message>
+        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
+        <translation>Widerstandsfunktion: %1 %2, da ihre Anpassung das kleinere gewichtete Residuum lässt.</translation>
+    </message>
+    <message>
+        <source>%1 f.p.s.</source>
+        <translation>%1 f.p.s.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CUnitsDlg</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Imperial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metrisch</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The units could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Die Einheiten konnten nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +2339,14 @@ Sie bleibt unverändert: die Einstellungen werden beim Beenden nicht darüber ge
         <translation>Die Sprache konnte nicht in &quot;%1&quot; gespeichert werden.
 %2</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Einheiten...</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::ChronoPlot</name>
@@ -1626,16 +2469,16 @@ Extremstreuung: %4 ft/s</translation>
 <context>
     <name>vorlan::HitScatterView</name>
     <message>
-        <source>Grid %1 in; up and right as the shooter sees them</source>
-        <translation>Raster %1 in; oben und rechts, wie der Schütze sie sieht</translation>
-    </message>
-    <message>
-        <source>Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation>Einschläge auf %1 yd: %2 von %3 getroffen (%3 von %4 Stichproben gezeigt)</translation>
-    </message>
-    <message>
         <source>Impacts at the target range</source>
         <translation>Einschläge auf die Zielentfernung</translation>
+    </message>
+    <message>
+        <source>Grid %1 %2; up and right as the shooter sees them</source>
+        <translation>Raster %1 %2; oben und rechts, wie der Schütze sie sieht</translation>
+    </message>
+    <message>
+        <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
+        <translation>Einschläge auf %1: %2 von %3 getroffen (%3 von %4 Stichproben gezeigt)</translation>
     </message>
 </context>
 <context>
@@ -1753,6 +2596,117 @@ Extremstreuung: %4 ft/s</translation>
     </message>
 </context>
 <context>
+    <name>vorlan::TableViewCommands</name>
+    <message>
+        <source>&amp;Holds</source>
+        <translation>&amp;Haltepunkte</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Imperial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metrisch</translation>
+    </message>
+    <message>
+        <source>Click &amp;Value</source>
+        <translation>&amp;Klickwert</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Einheiten...</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The table&apos;s view could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Die Ansicht der Tafel konnte nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The range table could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>Die Schusstafel konnte nicht nach &quot;%1&quot; exportiert werden.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartCommands</name>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation>Diagramm &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tafel</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>Dia&amp;gramm</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Chart...</source>
+        <translation>Zum Diagramm hin&amp;zufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>Zoom zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Zum Diagramm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open the range table of another shot first.</source>
+        <translation>Zuerst die Schusstafel eines anderen Schusses öffnen.</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .png or .svg.</source>
+        <translation>Einen Dateinamen auf .png oder .svg wählen.</translation>
+    </message>
+    <message>
+        <source>The chart could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>Das Diagramm konnte nicht nach &quot;%1&quot; exportiert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Trajectory Chart - </source>
+        <translation>Flugbahndiagramm - </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartView</name>
+    <message>
+        <source>&amp;Remove &quot;%1&quot; from Chart</source>
+        <translation>&quot;%1&quot; aus dem Diagramm &amp;entfernen</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::TrajectoryWindow</name>
     <message>
         <source>&amp;Library...</source>
@@ -1785,6 +2739,72 @@ Extremstreuung: %4 ft/s</translation>
 %2</source>
         <translation>Die Sprache konnte nicht in &quot;%1&quot; gespeichert werden.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>Speichern &amp;unter ...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Seite ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Field C&amp;ard...</source>
+        <translation>Schuss&amp;karte...</translation>
+    </message>
+    <message>
+        <source>&amp;Hit Probability...</source>
+        <translation>Treffer&amp;wahrscheinlichkeit...</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>Ab&amp;gleich...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text	Ctrl+Shift+C</source>
+        <translation>Als &amp;Text kopieren	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>&amp;Alles auswählen	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>The range table could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Die Schusstafel konnte nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Print Preview - </source>
+        <translation>Druckvorschau - </translation>
     </message>
 </context>
 </TS>
