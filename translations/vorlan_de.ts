@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CColorDlg</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+</context>
+<context>
+    <name>CShoot</name>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Relative Fallhöhe (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Relative Abdrift (in.)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Zielentfernung (yards)</translation>
+    </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Referenz: Waffe/Geschoss/Schuss</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Aktuell: Waffe/Geschoss/Schuss</translation>
+    </message>
+</context>
+<context>
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
@@ -42,6 +80,57 @@
     <message>
         <source>Energy</source>
         <translation>Energie</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlan2Dlg</name>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Std.-Atmosphäre</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>ICAO-Atmosphäre</translation>
+    </message>
+    <message>
+        <source>Air Density</source>
+        <translation>Luftdichte</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Schusstafel</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Als Referenz</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Schießen</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>BK berechnen</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>GEE</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Maximale Reichweite</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Schusskarte...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>Treffer&amp;wahrscheinlichkeit...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliothek...</translation>
     </message>
 </context>
 <context>
@@ -735,6 +824,197 @@
     </message>
 </context>
 <context>
+    <name>SideWindow</name>
+    <message>
+        <source>Wind Speed</source>
+        <translation>Windgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window.</source>
+        <translation>Windgeschwindigkeit in Meilen pro Stunde, 0 bis 200; über 0 ersetzt sie den Seitenwind des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>Wind From</source>
+        <translation>Wind aus</translation>
+    </message>
+    <message>
+        <source>Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the clock face (12 from the target, 3 from the right).</source>
+        <translation>Woher der Wind kommt: 0 bis 360 Grad im Uhrzeigersinn vom Ziel aus (90 von rechts) oder 0 bis 12 auf dem Zifferblatt (12 vom Ziel, 3 von rechts).</translation>
+    </message>
+    <message>
+        <source>Twist Rate</source>
+        <translation>Drallänge</translation>
+    </message>
+    <message>
+        <source>in./turn</source>
+        <translation>in./turn</translation>
+    </message>
+    <message>
+        <source>Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out.</source>
+        <translation>Drallänge des Laufs in Zoll pro Umdrehung, 0 bis 100; 0 lässt die Drallabdrift weg.</translation>
+    </message>
+    <message>
+        <source>Bullet Length</source>
+        <translation>Geschosslänge</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Length of the bullet in inches, 0 to 10.</source>
+        <translation>Länge des Geschosses in Zoll, 0 bis 10.</translation>
+    </message>
+    <message>
+        <source>Bullet Diameter</source>
+        <translation>Geschossdurchmesser</translation>
+    </message>
+    <message>
+        <source>Diameter of the bullet in inches, 0 to 2; 0 takes the caliber&apos;s bullet diameter (6.5x is 0.264, 30-0 0.308).</source>
+        <translation>Durchmesser des Geschosses in Zoll, 0 bis 2; 0 nimmt den Geschossdurchmesser des Kalibers (6.5x ist 0.264, 30-0 ist 0.308).</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>deg. N</source>
+        <translation>deg. N</translation>
+    </message>
+    <message>
+        <source>Latitude of the firing point in degrees, -90 to 90: north positive, south negative.</source>
+        <translation>Breitengrad des Schützenstands in Grad, -90 bis 90: Nord positiv, Süd negativ.</translation>
+    </message>
+    <message>
+        <source>Azimuth of Fire</source>
+        <translation>Schussrichtung (Azimut)</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Direction of fire in degrees clockwise from north, 0 to 360.</source>
+        <translation>Schussrichtung in Grad im Uhrzeigersinn von Nord, 0 bis 360.</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>f.p.s./deg. F</source>
+        <translation>f.p.s./deg. F</translation>
+    </message>
+    <message>
+        <source>Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off.</source>
+        <translation>Änderung der Mündungsgeschwindigkeit in Fuß pro Sekunde je Grad Fahrenheit Pulvertemperatur, -50 bis 50; 0 ist aus.</translation>
+    </message>
+    <message>
+        <source>Powder Temp.</source>
+        <translation>Pulvertemp.</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150.</source>
+        <translation>Temperatur des Pulvers beim Schuss in Grad Fahrenheit, -150 bis 150.</translation>
+    </message>
+    <message>
+        <source>Reference Temp.</source>
+        <translation>Referenztemp.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window&apos;s velocity was measured.</source>
+        <translation>Pulvertemperatur in Grad Fahrenheit, -150 bis 150, bei der die Geschwindigkeit des Hauptfensters gemessen wurde.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed.</source>
+        <translation>Lufttemperatur in Grad Fahrenheit, -150 bis 150, am Tag des Einschießens.</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <source>in. Hg</source>
+        <translation>in. Hg</translation>
+    </message>
+    <message>
+        <source>The barometer&apos;s reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, not reduced to sea level.</source>
+        <translation>Der Barometerwert am Ort des Einschießens, in Zoll Quecksilbersäule, 10 bis 35: der Luftdruck am Platz, nicht auf Meereshöhe reduziert.</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Relative humidity in percent, 0 to 100, on the day of the zero.</source>
+        <translation>Relative Luftfeuchte in Prozent, 0 bis 100, am Tag des Einschießens.</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed.</source>
+        <translation>Temperatur des Pulvers in Grad Fahrenheit, -150 bis 150, beim Einschießen.</translation>
+    </message>
+    <message>
+        <source>A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.</source>
+        <translation>Eine Chronographengeschwindigkeit in Fuß pro Sekunde, 1 bis 5000, gemessen bei der Temperatur daneben.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.</source>
+        <translation>Pulvertemperatur in Grad Fahrenheit, -150 bis 150, der Geschwindigkeit daneben.</translation>
+    </message>
+    <message>
+        <source>A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.</source>
+        <translation>Eine zweite Chronographengeschwindigkeit in Fuß pro Sekunde, 1 bis 5000, bei einer anderen Pulvertemperatur.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.</source>
+        <translation>Pulvertemperatur in Grad Fahrenheit, -150 bis 150, der zweiten Geschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>Velocity of a band in feet per second, 0 to 5000: the band&apos;s coefficient holds at and above it, up to the next faster band.</source>
+        <translation>Geschwindigkeit eines Bands in Fuß pro Sekunde, 0 bis 5000: der Koeffizient des Bands gilt ab dieser Geschwindigkeit bis zum nächstschnelleren Band.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient of the band, 0.0001 to 2, for the drag function.</source>
+        <translation>Ballistischer Koeffizient des Bands, 0.0001 bis 2, für die Widerstandsfunktion.</translation>
+    </message>
+    <message>
+        <source>Range in yards, 1 to 100000, up to which this zone&apos;s wind blows (from the zone above); the last zone blows to the end.</source>
+        <translation>Entfernung in Yards, 1 bis 100000, bis zu der der Wind dieser Zone weht (ab der Zone darüber); die letzte Zone weht bis zum Ende.</translation>
+    </message>
+    <message>
+        <source>Wind speed of the zone in miles per hour, 0 to 200.</source>
+        <translation>Windgeschwindigkeit der Zone in Meilen pro Stunde, 0 bis 200.</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).</source>
+        <translation>Woher der Wind der Zone kommt: 0 bis 360 Grad im Uhrzeigersinn vom Ziel aus (90 von rechts).</translation>
+    </message>
+    <message>
+        <source>Adjusted Velocity</source>
+        <translation>Angepasste V0</translation>
+    </message>
+    <message>
+        <source>f.p.s.</source>
+        <translation>f.p.s.</translation>
+    </message>
+</context>
+<context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
@@ -928,12 +1208,154 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>Das Kaliber nennt keinen Durchmesser: Geschossdurchmesser eingeben.</translation>
     </message>
     <message>
-        <source>Diameter in use: %1 in. (%2)</source>
-        <translation>Verwendeter Durchmesser: %1 in. (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Diameter in use: %1 (%2)</source>
+        <translation>Verwendeter Durchmesser: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Left-Hand Twist</source>
+        <translation>Linksdrall</translation>
+    </message>
+    <message>
+        <source>Aerodynamic Jump</source>
+        <translation>Aerodynamischer Sprung</translation>
+    </message>
+    <message>
+        <source>Stability Factor (Sg)</source>
+        <translation>Stabilitätsfaktor (Sg)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Drall</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Rotation (Coriolis)</source>
+        <translation>Erdrotation (Coriolis)</translation>
+    </message>
+    <message>
+        <source>Coriolis</source>
+        <translation>Coriolis</translation>
+    </message>
+    <message>
+        <source>f.p.s. at</source>
+        <translation>f.p.s. bei</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>From Two Chronograph Readings</source>
+        <translation>Aus zwei Chronographenmessungen</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pulver</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene Tabelle</translation>
+    </message>
+    <message>
+        <source>Load CSV...</source>
+        <translation>CSV laden...</translation>
+    </message>
+    <message>
+        <source>BC Bands: from (f.p.s.)</source>
+        <translation>BK-Bänder: ab (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Luftwiderstand</translation>
+    </message>
+    <message>
+        <source>To (yd.)</source>
+        <translation>Bis (yd.)</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>From (deg.)</source>
+        <translation>Aus (deg.)</translation>
+    </message>
+    <message>
+        <source>Wind Zones</source>
+        <translation>Windzonen</translation>
+    </message>
+    <message>
+        <source>Zero in These Conditions</source>
+        <translation>Unter diesen Bedingungen einschießen</translation>
+    </message>
+    <message>
+        <source>Zero Conditions</source>
+        <translation>Einschießbedingungen</translation>
+    </message>
+    <message>
+        <source>Fit the velocity and the drag to the holds observed at real ranges.</source>
+        <translation>Geschwindigkeit und Luftwiderstand an die auf echten Entfernungen beobachteten Haltepunkte anpassen.</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>&amp;Abgleich...</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Abgleich</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorDlg</name>
+    <message>
+        <source>Dialog Color</source>
+        <translation>Dialogfarbe</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Ungültige Eingabe</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2101,17 @@ Grat = 612</translation>
     </message>
 </context>
 <context>
+    <name>vorlan::CShoot</name>
+    <message>
+        <source>Shot Comparison Results</source>
+        <translation>Ergebnis des Schussvergleichs</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -2346,6 +2779,18 @@ Sie bleibt unverändert: die Einstellungen werden beim Beenden nicht darüber ge
     <message>
         <source>&amp;Units...</source>
         <translation>&amp;Einheiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation>Berechnungen</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Erweitert...</translation>
     </message>
 </context>
 <context>
