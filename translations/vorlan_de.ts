@@ -19,18 +19,6 @@
 <context>
     <name>CShoot</name>
     <message>
-        <source>Relative Drop (in.)</source>
-        <translation>Relative Fallhöhe (in.)</translation>
-    </message>
-    <message>
-        <source>Relative Drift (in.)</source>
-        <translation>Relative Abdrift (in.)</translation>
-    </message>
-    <message>
-        <source>Target Range (yards)</source>
-        <translation>Zielentfernung (yards)</translation>
-    </message>
-    <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
         <translation>Referenz: Waffe/Geschoss/Schuss</translation>
     </message>
@@ -1013,6 +1001,166 @@
         <source>f.p.s.</source>
         <translation>f.p.s.</translation>
     </message>
+    <message>
+        <source>Near Velocity</source>
+        <translation>Nahe Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation>fps</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000.</source>
+        <translation>Am mündungsnäheren Chronographen gemessene Geschwindigkeit in Fuß pro Sekunde, 1 bis 5000.</translation>
+    </message>
+    <message>
+        <source>Far Velocity</source>
+        <translation>Ferne Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than the near velocity.</source>
+        <translation>Am weiter entfernten Chronographen gemessene Geschwindigkeit in Fuß pro Sekunde, 0 bis 5000; sie muss unter der nahen Geschwindigkeit liegen.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>Distance between the two chronographs in feet, a whole number from 1 to 5000.</source>
+        <translation>Abstand zwischen den beiden Chronographen in Fuß, eine ganze Zahl von 1 bis 5000.</translation>
+    </message>
+    <message>
+        <source>Target Diameter</source>
+        <translation>Durchmesser Vitalzone</translation>
+    </message>
+    <message>
+        <source>Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of sight.</source>
+        <translation>Durchmesser der Vitalzone in Zoll, 0.01 bis 100; das Geschoss darf um die Hälfte davon über oder unter die Visierlinie steigen oder fallen.</translation>
+    </message>
+    <message>
+        <source>Optimum Point Blank Zero</source>
+        <translation>Günstigste Einschießentfernung</translation>
+    </message>
+    <message>
+        <source>Minumum Point Blank Range</source>
+        <translation>Min. Entfernung in der Zone</translation>
+    </message>
+    <message>
+        <source>Maximum Point Blank Range</source>
+        <translation>Max. Entfernung in der Zone</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Bullet velocity in feet per second, 0 or more.</source>
+        <translation>Geschossgeschwindigkeit in Fuß pro Sekunde, 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>grains</source>
+        <translation>grains</translation>
+    </message>
+    <message>
+        <source>Bullet weight in grains, 0 or more.</source>
+        <translation>Geschossgewicht in Grains, 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>ft.lbs.</source>
+        <translation>ft.lbs.</translation>
+    </message>
+    <message>
+        <source>Bullet energy in foot-pounds, 0 or more.</source>
+        <translation>Geschossenergie in Fuß-Pfund, 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Power Factor</source>
+        <translation>Power Factor</translation>
+    </message>
+    <message>
+        <source>Power factor: weight in grains times velocity in feet per second, divided by 1000.</source>
+        <translation>Power Factor: Gewicht in Grains mal Geschwindigkeit in Fuß pro Sekunde, geteilt durch 1000.</translation>
+    </message>
+    <message>
+        <source>Gun Weight</source>
+        <translation>Waffengewicht</translation>
+    </message>
+    <message>
+        <source>ounces</source>
+        <translation>ounces</translation>
+    </message>
+    <message>
+        <source>Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).</source>
+        <translation>Gewicht der Waffe in Unzen, 1 bis 1000 (16 Unzen sind ein Pfund).</translation>
+    </message>
+    <message>
+        <source>Powder Weight</source>
+        <translation>Pulvergewicht</translation>
+    </message>
+    <message>
+        <source>Weight of the powder charge in grains, 0 to 200.</source>
+        <translation>Gewicht der Pulverladung in Grains, 0 bis 200.</translation>
+    </message>
+    <message>
+        <source>Recoil Energy</source>
+        <translation>Rückstoßenergie</translation>
+    </message>
+    <message>
+        <source>Energy of the gun&apos;s recoil in foot-pounds.</source>
+        <translation>Energie des Rückstoßes der Waffe in Fuß-Pfund.</translation>
+    </message>
+    <message>
+        <source>Terminal Range</source>
+        <translation>Reichweite</translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation>yards</translation>
+    </message>
+    <message>
+        <source>Firing Elevation  (deg.)</source>
+        <translation>Abgangswinkel  (deg.)</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Gipfelhöhe</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>feet</translation>
+    </message>
+    <message>
+        <source>Terminal Velocity</source>
+        <translation>Endgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>ft/sec</source>
+        <translation>ft/sec</translation>
+    </message>
+    <message>
+        <source>Terminal Energy</source>
+        <translation>Endenergie</translation>
+    </message>
+    <message>
+        <source>ft-lbs</source>
+        <translation>ft-lbs</translation>
+    </message>
+    <message>
+        <source>Time of Flight (sec.s)</source>
+        <translation>Flugzeit (sec.s)</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1885,16 +2033,28 @@ Grat = 612</translation>
         <translation>deg.</translation>
     </message>
     <message>
-        <source>Range (%1)</source>
-        <translation>Entfernung (%1)</translation>
-    </message>
-    <message>
         <source>P(hit) %</source>
         <translation>P(Treffer) %</translation>
     </message>
     <message>
         <source>± %</source>
         <translation>± %</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>Range (m)</source>
+        <translation>Entfernung (m)</translation>
+    </message>
+    <message>
+        <source>Range (yd)</source>
+        <translation>Entfernung (yd)</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2269,30 @@ Grat = 612</translation>
     <message>
         <source>&amp;Chart</source>
         <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Relative Fallhöhe (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drop (%1)</source>
+        <translation>Relative Fallhöhe (%1)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Relative Abdrift (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (%1)</source>
+        <translation>Relative Abdrift (%1)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Zielentfernung (yards)</translation>
+    </message>
+    <message>
+        <source>Target Range (%1)</source>
+        <translation>Zielentfernung (%1)</translation>
     </message>
 </context>
 <context>
