@@ -4,121 +4,8 @@
 <context>
     <name>CColorDlg</name>
     <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
         <source>Green</source>
-        <translation>Grün</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-</context>
-<context>
-    <name>CShoot</name>
-    <message>
-        <source>Baseline Gun/Projectile/Shot Name</source>
-        <translation>Referenz: Waffe/Geschoss/Schuss</translation>
-    </message>
-    <message>
-        <source>Current Gun/Projectile/Shot Name</source>
-        <translation>Aktuell: Waffe/Geschoss/Schuss</translation>
-    </message>
-</context>
-<context>
-    <name>CUnitsDlg</name>
-    <message>
-        <source>Distance</source>
-        <translation>Entfernung</translation>
-    </message>
-    <message>
-        <source>Velocity</source>
-        <translation>Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Bullet weight</source>
-        <translation>Geschossgewicht</translation>
-    </message>
-    <message>
-        <source>Sight height and lengths</source>
-        <translation>Visierhöhe und Längen</translation>
-    </message>
-    <message>
-        <source>Drop and windage</source>
-        <translation>Fallhöhe und Windabdrift</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation>Temperatur</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Luftdruck</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Höhe über NN</translation>
-    </message>
-    <message>
-        <source>Wind and target speed</source>
-        <translation>Wind- und Zielgeschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Energy</source>
-        <translation>Energie</translation>
-    </message>
-</context>
-<context>
-    <name>CVorlan2Dlg</name>
-    <message>
-        <source>Std. Atmosphere</source>
-        <translation>Std.-Atmosphäre</translation>
-    </message>
-    <message>
-        <source>ICAO Atmosphere</source>
-        <translation>ICAO-Atmosphäre</translation>
-    </message>
-    <message>
-        <source>Air Density</source>
-        <translation>Luftdichte</translation>
-    </message>
-    <message>
-        <source>Range Table</source>
-        <translation>Schusstafel</translation>
-    </message>
-    <message>
-        <source>Set Baseline</source>
-        <translation>Als Referenz</translation>
-    </message>
-    <message>
-        <source>Shoot</source>
-        <translation>Schießen</translation>
-    </message>
-    <message>
-        <source>Compute BC</source>
-        <translation>BK berechnen</translation>
-    </message>
-    <message>
-        <source>OPBZ</source>
-        <translation>GEE</translation>
-    </message>
-    <message>
-        <source>Maximum Range</source>
-        <translation>Maximale Reichweite</translation>
-    </message>
-    <message>
-        <source>&amp;Field Card...</source>
-        <translation>&amp;Schusskarte...</translation>
-    </message>
-    <message>
-        <source>Hit &amp;Probability...</source>
-        <translation>Treffer&amp;wahrscheinlichkeit...</translation>
-    </message>
-    <message>
-        <source>&amp;Library...</source>
-        <translation>&amp;Bibliothek...</translation>
+        <translation type="unfinished">Grün</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1381,14 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <source>Revert</source>
         <translation>Zurücksetzen</translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CColorMsgBox</name>
@@ -2294,6 +2189,14 @@ Grat = 612</translation>
         <source>Target Range (%1)</source>
         <translation>Zielentfernung (%1)</translation>
     </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Referenz: Waffe/Geschoss/Schuss</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Aktuell: Waffe/Geschoss/Schuss</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
@@ -2811,6 +2714,46 @@ f.p.s.</translation>
         <translation>Die Einheiten konnten nicht in &quot;%1&quot; gespeichert werden.
 %2</translation>
     </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Geschossgewicht</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Visierhöhe und Längen</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Fallhöhe und Windabdrift</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe über NN</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Wind- und Zielgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
@@ -2975,6 +2918,50 @@ Sie bleibt unverändert: die Einstellungen werden beim Beenden nicht darüber ge
     <message>
         <source>&amp;Advanced...</source>
         <translation>&amp;Erweitert...</translation>
+    </message>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Std.-Atmosphäre</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>ICAO-Atmosphäre</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Schusstafel</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Als Referenz</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Schießen</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>BK berechnen</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>GEE</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Maximale Reichweite</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Schusskarte...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>Treffer&amp;wahrscheinlichkeit...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliothek...</translation>
     </message>
 </context>
 <context>
