@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Green</source>
-        <translation type="unfinished">Grün</translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1388,6 +1381,10 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Blue</source>
         <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">Grün</translation>
     </message>
 </context>
 <context>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Green</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1375,6 +1368,10 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
