@@ -1384,7 +1384,7 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">Grün</translation>
+        <translation>Grün</translation>
     </message>
 </context>
 <context>
