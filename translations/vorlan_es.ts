@@ -2,126 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Red</source>
-        <translation>Rojo</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Verde</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
-    </message>
-</context>
-<context>
-    <name>CShoot</name>
-    <message>
-        <source>Baseline Gun/Projectile/Shot Name</source>
-        <translation>Nombre arma/proyectil/disparo de referencia</translation>
-    </message>
-    <message>
-        <source>Current Gun/Projectile/Shot Name</source>
-        <translation>Nombre arma/proyectil/disparo actual</translation>
-    </message>
-</context>
-<context>
-    <name>CUnitsDlg</name>
-    <message>
-        <source>Distance</source>
-        <translation>Distancia</translation>
-    </message>
-    <message>
-        <source>Velocity</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>Bullet weight</source>
-        <translation>Peso de la bala</translation>
-    </message>
-    <message>
-        <source>Sight height and lengths</source>
-        <translation>Altura de la mira y longitudes</translation>
-    </message>
-    <message>
-        <source>Drop and windage</source>
-        <translation>Caída y deriva</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation>Temperatura</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Presión</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitud</translation>
-    </message>
-    <message>
-        <source>Wind and target speed</source>
-        <translation>Velocidad del viento y del blanco</translation>
-    </message>
-    <message>
-        <source>Energy</source>
-        <translation>Energía</translation>
-    </message>
-</context>
-<context>
-    <name>CVorlan2Dlg</name>
-    <message>
-        <source>Std. Atmosphere</source>
-        <translation>Atmósfera estándar</translation>
-    </message>
-    <message>
-        <source>ICAO Atmosphere</source>
-        <translation>Atmósfera ICAO</translation>
-    </message>
-    <message>
-        <source>Air Density</source>
-        <translation>Densidad del aire</translation>
-    </message>
-    <message>
-        <source>Range Table</source>
-        <translation>Tabla balística</translation>
-    </message>
-    <message>
-        <source>Set Baseline</source>
-        <translation>Fijar referencia</translation>
-    </message>
-    <message>
-        <source>Shoot</source>
-        <translation>Disparar</translation>
-    </message>
-    <message>
-        <source>Compute BC</source>
-        <translation>Calcular CB</translation>
-    </message>
-    <message>
-        <source>OPBZ</source>
-        <translation>OPBZ</translation>
-    </message>
-    <message>
-        <source>Maximum Range</source>
-        <translation>Alcance máximo</translation>
-    </message>
-    <message>
-        <source>&amp;Field Card...</source>
-        <translation>&amp;Tarjeta de tiro...</translation>
-    </message>
-    <message>
-        <source>Hit &amp;Probability...</source>
-        <translation>&amp;Probabilidad de impacto...</translation>
-    </message>
-    <message>
-        <source>&amp;Library...</source>
-        <translation>&amp;Biblioteca...</translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1494,6 +1374,18 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <source>Revert</source>
         <translation>Revertir</translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CColorMsgBox</name>
@@ -2294,6 +2186,14 @@ Loma = 612</translation>
         <source>Target Range (%1)</source>
         <translation>Distancia al blanco (%1)</translation>
     </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Nombre arma/proyectil/disparo de referencia</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Nombre arma/proyectil/disparo actual</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
@@ -2811,6 +2711,46 @@ f.p.s.</translation>
         <translation>No se pudieron guardar las unidades en &quot;%1&quot;.
 %2</translation>
     </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Peso de la bala</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Altura de la mira y longitudes</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Caída y deriva</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Velocidad del viento y del blanco</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
@@ -2975,6 +2915,50 @@ Se deja como está: la configuración no se guardará encima al salir.</translat
     <message>
         <source>&amp;Advanced...</source>
         <translation>&amp;Avanzado...</translation>
+    </message>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Atmósfera estándar</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Atmósfera ICAO</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Tabla balística</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Fijar referencia</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Disparar</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Calcular CB</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>OPBZ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Alcance máximo</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Tarjeta de tiro...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Probabilidad de impacto...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Biblioteca...</translation>
     </message>
 </context>
 <context>
