@@ -2,126 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Red</source>
-        <translation>Красный</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Зелёный</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Синий</translation>
-    </message>
-</context>
-<context>
-    <name>CShoot</name>
-    <message>
-        <source>Baseline Gun/Projectile/Shot Name</source>
-        <translation>Эталон: оружие/пуля/выстрел</translation>
-    </message>
-    <message>
-        <source>Current Gun/Projectile/Shot Name</source>
-        <translation>Текущий: оружие/пуля/выстрел</translation>
-    </message>
-</context>
-<context>
-    <name>CUnitsDlg</name>
-    <message>
-        <source>Distance</source>
-        <translation>Дистанция</translation>
-    </message>
-    <message>
-        <source>Velocity</source>
-        <translation>Скорость</translation>
-    </message>
-    <message>
-        <source>Bullet weight</source>
-        <translation>Масса пули</translation>
-    </message>
-    <message>
-        <source>Sight height and lengths</source>
-        <translation>Высота прицела и длины</translation>
-    </message>
-    <message>
-        <source>Drop and windage</source>
-        <translation>Понижение и снос</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation>Температура</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Давление</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Высота над уровнем моря</translation>
-    </message>
-    <message>
-        <source>Wind and target speed</source>
-        <translation>Скорость ветра и цели</translation>
-    </message>
-    <message>
-        <source>Energy</source>
-        <translation>Энергия</translation>
-    </message>
-</context>
-<context>
-    <name>CVorlan2Dlg</name>
-    <message>
-        <source>Std. Atmosphere</source>
-        <translation>Станд. атмосфера</translation>
-    </message>
-    <message>
-        <source>ICAO Atmosphere</source>
-        <translation>Атмосфера ИКАО</translation>
-    </message>
-    <message>
-        <source>Air Density</source>
-        <translation>Плотность воздуха</translation>
-    </message>
-    <message>
-        <source>Range Table</source>
-        <translation>Баллист. таблица</translation>
-    </message>
-    <message>
-        <source>Set Baseline</source>
-        <translation>Задать эталон</translation>
-    </message>
-    <message>
-        <source>Shoot</source>
-        <translation>Выстрел</translation>
-    </message>
-    <message>
-        <source>Compute BC</source>
-        <translation>Расчёт БК</translation>
-    </message>
-    <message>
-        <source>OPBZ</source>
-        <translation>ДПВ</translation>
-    </message>
-    <message>
-        <source>Maximum Range</source>
-        <translation>Макс. дальность</translation>
-    </message>
-    <message>
-        <source>&amp;Field Card...</source>
-        <translation>&amp;Полевая карточка...</translation>
-    </message>
-    <message>
-        <source>Hit &amp;Probability...</source>
-        <translation>&amp;Вероятность попадания...</translation>
-    </message>
-    <message>
-        <source>&amp;Library...</source>
-        <translation>&amp;Библиотека...</translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1494,6 +1374,18 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <source>Revert</source>
         <translation>Вернуть</translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CColorMsgBox</name>
@@ -2295,6 +2187,14 @@ Ridge = 612</source>
         <source>Target Range (%1)</source>
         <translation>Дистанция до цели (%1)</translation>
     </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Эталон: оружие/пуля/выстрел</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Текущий: оружие/пуля/выстрел</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
@@ -2812,6 +2712,46 @@ f.p.s.</translation>
         <translation>Не удалось сохранить единицы в «%1».
 %2</translation>
     </message>
+    <message>
+        <source>Distance</source>
+        <translation>Дистанция</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Масса пули</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Высота прицела и длины</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Понижение и снос</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Давление</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Высота над уровнем моря</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Скорость ветра и цели</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Энергия</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
@@ -2976,6 +2916,50 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     <message>
         <source>&amp;Advanced...</source>
         <translation>&amp;Дополнительно...</translation>
+    </message>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Станд. атмосфера</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Атмосфера ИКАО</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Баллист. таблица</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Задать эталон</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Выстрел</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Расчёт БК</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>ДПВ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Макс. дальность</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Полевая карточка...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Вероятность попадания...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Библиотека...</translation>
     </message>
 </context>
 <context>
