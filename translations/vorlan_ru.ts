@@ -2927,7 +2927,7 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     </message>
     <message>
         <source>Range Table</source>
-        <translation>Баллист. таблица</translation>
+        <translation>Баллистическая таблица</translation>
     </message>
     <message>
         <source>Set Baseline</source>
