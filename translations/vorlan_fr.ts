@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>How the holds share the work with the turret: dial the elevation and hold the wind, hold everything, or dial the zero of one range and hold the rest.</source>
-        <translation>Comment le réticule se partage le travail avec la tourelle : élévation à la tourelle et vent au réticule, tout au réticule, ou zéro d&apos;une distance à la tourelle et le reste au réticule.</translation>
+        <translation>Comment le réticule partage le travail avec la tourelle : élévation à la tourelle et vent au réticule, tout au réticule, ou zéro d&apos;une distance à la tourelle et le reste au réticule.</translation>
     </message>
     <message>
         <source>The range whose elevation is dialled when the holds dial a zero: yards, or metres in metric.</source>
-        <translation>La distance dont l&apos;élévation est affichée à la tourelle quand le zéro est à la tourelle : yards, ou mètres en métrique.</translation>
+        <translation>La distance dont l&apos;élévation est affichée à la tourelle quand on affiche un zéro à la tourelle : yards, ou mètres en métrique.</translation>
     </message>
     <message>
         <source>A holdover ladder: a point at each range, labelled with it (yards, or metres in metric).</source>
