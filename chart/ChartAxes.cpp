@@ -1,6 +1,7 @@
 // The chart's title, grid, frame, axis numbers and axis names.
 #include "chart/ChartCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 
@@ -82,9 +83,10 @@ void ChartCanvas::drawAxes() {
         number(2, QRectF(g_.plot.right() + 0.3 * h, g_.yAtVelocity(v / u_.perFps) - h / 2, 6 * h, h),
                Qt::AlignLeft | Qt::AlignVCenter, label(v, vStep));
     p_.drawText(QRectF(g_.plot.left(), g_.plot.bottom() + 1.3 * h, g_.plot.width(), h), Qt::AlignHCenter,
-                QStringLiteral("Range (%1)").arg(u_.range));
-    drawVerticalText(g_.area.left() + 0.1 * h, QStringLiteral("Drop and windage (%1)").arg(u_.small));
-    drawVerticalText(g_.area.right() - 1.1 * h, QStringLiteral("Velocity (%1)").arg(u_.velocity));
+                QCoreApplication::translate("Chart", "Range (%1)").arg(u_.range));
+    drawVerticalText(g_.area.left() + 0.1 * h,
+                     QCoreApplication::translate("Chart", "Drop and windage (%1)").arg(u_.small));
+    drawVerticalText(g_.area.right() - 1.1 * h, QCoreApplication::translate("Chart", "Velocity (%1)").arg(u_.velocity));
 }
 
 void ChartCanvas::drawVerticalText(double left, const QString& text) {

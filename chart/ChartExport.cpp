@@ -1,6 +1,7 @@
 #include "chart/ChartExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -72,13 +73,13 @@ ChartFileFormat chartFileFormat(std::string_view path) {
 bool exportChart(const ChartScene& scene, const std::string& path, QSize size, QString& error) {
     const ChartFileFormat format = chartFileFormat(path);
     if (format == ChartFileFormat::Unknown) {
-        error = QStringLiteral("the file name must end in .png or .svg");
+        error = QCoreApplication::translate("Chart", "the file name must end in .png or .svg");
         return false;
     }
     const ChartScene shown = printableScene(scene);
     const QByteArray bytes = format == ChartFileFormat::Png ? pngBytes(shown, size) : svgBytes(shown, size);
     if (bytes.isEmpty()) {
-        error = QStringLiteral("the picture could not be drawn");
+        error = QCoreApplication::translate("Chart", "the picture could not be drawn");
         return false;
     }
     const FileOutcome outcome = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));

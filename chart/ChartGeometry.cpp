@@ -1,5 +1,6 @@
 #include "chart/ChartGeometry.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -62,8 +63,9 @@ ChartGeometry::ChartGeometry(const ChartScene& scene, const QRectF& area_, doubl
     double widest = 0.0;
     for (const ChartSeries& series : scene.series)
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(series.name)));
-    double rowWidth =
-        std::max(widest, metrics.horizontalAdvance(QStringLiteral("drop - - windage ··· ft/s"))) + 3.0 * line;
+    //: The legend key's words and marks, measured for the legend's width: translate as the key.
+    const QString keyWords = QCoreApplication::translate("Chart", "drop - - windage ··· ft/s");
+    double rowWidth = std::max(widest, metrics.horizontalAdvance(keyWords)) + 3.0 * line;
     if (!scene.observations.empty())
         rowWidth = std::max(rowWidth, metrics.horizontalAdvance(legendKey(scene)) + 1.0 * line);
     const bool hitRow = !scene.series.empty() && !scene.series.front().hitCurve.empty();
@@ -89,8 +91,9 @@ std::optional<std::size_t> ChartGeometry::legendSeriesAt(const QPointF& point) c
 }
 
 QString legendKey(const ChartScene& scene) {
-    QString key = QStringLiteral("— drop  - - windage  ··· %1").arg(chartUnits(scene.units).velocity);
-    if (!scene.observations.empty()) key += QStringLiteral("  ○ observed");
+    QString key =
+        QCoreApplication::translate("Chart", "— drop  - - windage  ··· %1").arg(chartUnits(scene.units).velocity);
+    if (!scene.observations.empty()) key += QCoreApplication::translate("Chart", "  ○ observed");
     return key;
 }
 

@@ -1,6 +1,7 @@
 // The P(hit) curve with its scale and ethical range, the legend, and the cursor's readout.
 #include "chart/ChartCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 
@@ -66,7 +67,7 @@ void ChartCanvas::drawHitCurve() {
     p_.drawLine(QPointF(x, g_.plot.top()), QPointF(x, g_.plot.bottom()));
     if (x >= g_.plot.left() && x <= g_.plot.right())
         drawLabel(QPointF(x, level),
-                  QStringLiteral("Ethical %1 %2 (P(hit) %3 %)")
+                  QCoreApplication::translate("Chart", "Ethical %1 %2 (P(hit) %3 %)")
                       .arg(shownRange(*series.ethicalRange), u_.range)
                       .arg(series.hitLevel * 100.0, 0, 'g', 3),
                   c_.hitCurve);
@@ -88,7 +89,7 @@ void ChartCanvas::drawLegend() {
         p_.drawLine(QPointF(row.left(), row.center().y()), QPointF(row.left() + 2 * h, row.center().y()));
         p_.setPen(c_.text);
         p_.drawText(row.adjusted(2.5 * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("P(hit), 0 to 100 %"));
+                    QCoreApplication::translate("Chart", "P(hit), 0 to 100 %"));
     }
     for (std::size_t i = 0; i < g_.legendRows.size(); ++i) {
         const QRectF& row = g_.legendRows[i];
@@ -109,8 +110,8 @@ std::vector<ChartCanvas::ReadoutLine> ChartCanvas::readoutLines() const {
     for (const auto& [name, value] : chartReadout(*row, scene_.units))
         lines.push_back({QString::fromStdString(name), QString::fromStdString(value), c_.text});
     if (const std::optional<double> p = hitAt(row->range))
-        lines.push_back(
-            {QStringLiteral("P(hit)"), QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), c_.labelColor(c_.hitCurve)});
+        lines.push_back({QCoreApplication::translate("Chart", "P(hit)"),
+                         QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), c_.labelColor(c_.hitCurve)});
     for (std::size_t i = 1; i < scene_.series.size(); ++i) {
         const ChartSeries& overlay = scene_.series[i];
         const std::optional<TrajectoryPoint> at = rowAt(overlay.rows, *scene_.cursorRange);

@@ -2,6 +2,7 @@
 // marked points, the observed points and the cursor.
 #include "chart/ChartCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -18,14 +19,16 @@ void ChartCanvas::drawLineOfSight() {
     const double y0 = g_.yAtInches(0.0);
     p_.setPen(pen(c_.lineOfSight, 1.2));
     p_.drawLine(QPointF(g_.plot.left(), y0), QPointF(g_.plot.right(), y0));
-    drawLabel(QPointF(g_.plot.left(), y0), QStringLiteral("Line of sight"), c_.lineOfSight);
+    drawLabel(QPointF(g_.plot.left(), y0), QCoreApplication::translate("Chart", "Line of sight"), c_.lineOfSight);
 }
 
 void ChartCanvas::drawRangeMarkers(const ChartSeries& series) {
     const double h = QFontMetricsF(font_).height();
     const std::pair<double, QString> markers[] = {
-        {series.sightInRange, QStringLiteral("Sight-in %1 %2").arg(shownRange(series.sightInRange), u_.range)},
-        {series.targetRange, QStringLiteral("Target %1 %2").arg(shownRange(series.targetRange), u_.range)}};
+        {series.sightInRange,
+         QCoreApplication::translate("Chart", "Sight-in %1 %2").arg(shownRange(series.sightInRange), u_.range)},
+        {series.targetRange,
+         QCoreApplication::translate("Chart", "Target %1 %2").arg(shownRange(series.targetRange), u_.range)}};
     int n = 0;
     for (const auto& [yards, text] : markers) {
         const double x = g_.xAt(yards);
@@ -76,17 +79,18 @@ std::vector<ChartCanvas::Dot> ChartCanvas::dots(const ChartSeries& series) const
     for (double mach : kTransonicMach) {
         if (const auto row = transonicRow(series, mach)) {
             const TrajectoryPoint& r = series.rows[*row];
-            found.push_back(
-                {QPointF(g_.xAt(r.range), g_.yAtVelocity(r.velocity)),
-                 QStringLiteral("Mach %1 at %2 %3").arg(mach, 0, 'f', 1).arg(shownRange(r.range), u_.range)});
+            found.push_back({QPointF(g_.xAt(r.range), g_.yAtVelocity(r.velocity)),
+                             QCoreApplication::translate("Chart", "Mach %1 at %2 %3")
+                                 .arg(mach, 0, 'f', 1)
+                                 .arg(shownRange(r.range), u_.range)});
         }
     }
     if (const auto row = maximumOrdinateRow(series)) {
         const TrajectoryPoint& r = series.rows[*row];
-        found.push_back(
-            {QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)), QStringLiteral("Max. ordinate %1 %2 at %3 %4")
-                                                                        .arg(r.drop * 12.0 * u_.perInch, 0, 'f', 2)
-                                                                        .arg(u_.small, shownRange(r.range), u_.range)});
+        found.push_back({QPointF(g_.xAt(r.range), g_.yAtInches(r.drop * 12.0)),
+                         QCoreApplication::translate("Chart", "Max. ordinate %1 %2 at %3 %4")
+                             .arg(r.drop * 12.0 * u_.perInch, 0, 'f', 2)
+                             .arg(u_.small, shownRange(r.range), u_.range)});
     }
     return found;
 }

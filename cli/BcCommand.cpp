@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -12,22 +13,23 @@ namespace {
 std::string unusableReason(const ChronographBc& bc) {
     switch (bc.outcome) {
         case BcOutcome::EqualVelocities:
-            return "near and far velocity are equal";
+            return translated("near and far velocity are equal");
         case BcOutcome::FarAboveNear:
-            return "the far velocity is above the near velocity";
+            return translated("the far velocity is above the near velocity");
         case BcOutcome::LossTooSmall:
-            return "the velocity loss is smaller than a coefficient of 4.0 gives";
+            return translated("the velocity loss is smaller than a coefficient of 4.0 gives");
         case BcOutcome::NotSettled:
-            return "the iteration did not settle";
+            return translated("the iteration did not settle");
         default:
-            return "the result lies outside 0.0001 to 1.0";
+            return translated("the result lies outside 0.0001 to 1.0");
     }
 }
 
-void checkReading(const CLI::Validator& bounds, const char* name, double value) {
+// `sentence`: the catalogue's "the shot file's ... reading %1", %1 the refusal.
+void checkReading(const CLI::Validator& bounds, const char* sentence, double value) {
     std::string text = cFormat("%.17g", value);
     const std::string problem = bounds(text);
-    if (!problem.empty()) throw UsageError(std::string("the shot file's ") + name + " reading " + problem);
+    if (!problem.empty()) throw UsageError(translated(sentence, {problem}));
 }
 
 }  // namespace
@@ -35,24 +37,25 @@ void checkReading(const CLI::Validator& bounds, const char* name, double value) 
 // A coefficient from the chronograph readings of a shot file, in the drag model and air of
 // the shot; options replace the file's readings, with the Compute BC window's bounds.
 void addBcCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("bc", "Ballistic coefficient from two chronograph readings");
+    auto* command = app.add_subcommand("bc", translated("Ballistic coefficient from two chronograph readings"));
     auto path = std::make_shared<std::string>();
     auto near = std::make_shared<double>(0.0);
     auto far = std::make_shared<double>(0.0);
     auto distance = std::make_shared<double>(0.0);
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "the readings in m/s and metres", false);
+    command->add_option("shot", *path, translated("Shot file (.vxf)"))->required();
+    addUnitSystemOption(command, *units, N_("the readings in m/s and metres"), false);
     const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
     const CLI::Validator distanceBounds = numberWithin(1, 5000);
-    auto* nearOption = command->add_option("--near", *near, "Near velocity, ft/s (m/s in metric)")
+    auto* nearOption = command->add_option("--near", *near, translated("Near velocity, ft/s (m/s in metric)"))
                            ->transform(typedWithin(Quantity::Velocity, *units, 1, 5000));
-    auto* farOption = command->add_option("--far", *far, "Far velocity, ft/s (m/s in metric)")
+    auto* farOption = command->add_option("--far", *far, translated("Far velocity, ft/s (m/s in metric)"))
                           ->transform(typedWithin(Quantity::Velocity, *units, 0, 5000));
     // The distance between the chronographs is short: feet, or metres.
-    auto* distanceOption =
-        command->add_option("--distance", *distance, "Distance between the chronographs, ft (metres in metric)")
-            ->transform(typedWithin(Quantity::Altitude, *units, 1, 5000));
+    auto* distanceOption = command
+                               ->add_option("--distance", *distance,
+                                            translated("Distance between the chronographs, ft (metres in metric)"))
+                               ->transform(typedWithin(Quantity::Altitude, *units, 1, 5000));
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);
@@ -60,11 +63,11 @@ void addBcCommand(CLI::App& app) {
         if (farOption->count() > 0) solver.farVelocity = *far;
         if (distanceOption->count() > 0) solver.distance = *distance;
         // The file's readings meet the same bounds as the options.
-        checkReading(nearBounds, "near", solver.nearVelocity);
-        checkReading(farBounds, "far", solver.farVelocity);
-        checkReading(distanceBounds, "distance", solver.distance);
+        checkReading(nearBounds, N_("the shot file's near reading %1"), solver.nearVelocity);
+        checkReading(farBounds, N_("the shot file's far reading %1"), solver.farVelocity);
+        checkReading(distanceBounds, N_("the shot file's distance reading %1"), solver.distance);
         const ChronographBc bc = solver.solve();
-        if (!bc.usable()) throw NoResult("no usable coefficient: " + unusableReason(bc));
+        if (!bc.usable()) throw NoResult(translated("no usable coefficient: %1", {unusableReason(bc)}));
         printValue(std::cout, "bc", cFormat("%6.4f", bc.ballisticCoefficient));
         printValue(std::cout, "drag", std::string(dragFunctionName(solver.dragModel.dragFunction)));
         if (const std::string note = coefficientNote(shot); !note.empty()) printValue(std::cout, "note", note);

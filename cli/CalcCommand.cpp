@@ -2,6 +2,7 @@
 #include <map>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/EvwCalculator.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -16,23 +17,29 @@ const std::map<std::string, CalculatorMode> kModes = {
 
 // The calculator's upper Calculate; values print as its fields show them ("%g").
 void addCalcCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("calc", "Energy, velocity or weight from the other two, with the power factor");
+    auto* command =
+        app.add_subcommand("calc", translated("Energy, velocity or weight from the other two, with the power factor"));
     auto mode = std::make_shared<std::string>();
     auto calculator = std::make_shared<EvwCalculator>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    addUnitSystemOption(command, *units, "m/s, grams and joules", false);
-    command->add_option("--mode", *mode, "What to compute: energy, velocity or weight")
+    addUnitSystemOption(command, *units, N_("m/s, grams and joules"), false);
+    command->add_option("--mode", *mode, translated("What to compute: energy, velocity or weight"))
         ->required()
         ->check(CLI::IsMember({"energy", "velocity", "weight"}));
-    command->add_option("--velocity", calculator->velocity, "Velocity, ft/s (m/s in metric)")
+    command->add_option("--velocity", calculator->velocity, translated("Velocity, ft/s (m/s in metric)"))
         ->transform(typedNotNegative(Quantity::Velocity, *units));
-    command->add_option("--weight", calculator->weight, "Bullet weight, grains (grams in metric)")
+    command->add_option("--weight", calculator->weight, translated("Bullet weight, grains (grams in metric)"))
         ->transform(typedNotNegative(Quantity::Weight, *units));
-    command->add_option("--energy", calculator->energy, "Energy, ft-lb (joules in metric)")
+    command->add_option("--energy", calculator->energy, translated("Energy, ft-lb (joules in metric)"))
         ->transform(typedNotNegative(Quantity::Energy, *units));
     command->callback([=] {
         calculator->mode = static_cast<int>(kModes.at(*mode));
-        if (!calculator->calculate()) throw NoResult("no " + *mode + " for these values (a division by zero)");
+        if (!calculator->calculate()) {
+            const char* sentence = *mode == "energy"     ? N_("no energy for these values (a division by zero)")
+                                   : *mode == "velocity" ? N_("no velocity for these values (a division by zero)")
+                                                         : N_("no weight for these values (a division by zero)");
+            throw NoResult(translated(sentence));
+        }
         const auto shown = [&](double value, Quantity quantity) {
             return cFormat("%g", shownIn(value, quantity, *units));
         };

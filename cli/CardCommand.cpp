@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardLayout.h"
 #include "reports/card/FieldCardRenderer.h"
@@ -60,7 +61,8 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
         if (const std::optional<UnitSystem> system = unitSystemNamed(unit))
             request.units = *system;
         else
-            request.angle = parsed(parseCardAngle(unit), "'" + unit + "' is not moa, mil, clicks, metric or imperial");
+            request.angle =
+                parsed(parseCardAngle(unit), translated("'%1' is not moa, mil, clicks, metric or imperial", {unit}));
     }
     if (!flags.ranges.empty())
         request = parsed(parseCardRanges(flags.ranges, request, problem), problem);
@@ -72,7 +74,8 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
         flags.winds.empty() ? defaultCardWinds(request.units) : parsed(parseCardNumbers(flags.winds, problem), problem);
     if (!flags.temperatures.empty())
         request.temperatures = parsed(parseCardNumbers(flags.temperatures, problem), problem);
-    request.layout = parsed(parseCardLayout(flags.layout), "'" + flags.layout + "' is not pocket, half, page or strip");
+    request.layout =
+        parsed(parseCardLayout(flags.layout), translated("'%1' is not pocket, half, page or strip", {flags.layout}));
     request.velocity = flags.velocity;
     request.time = flags.time;
     request.energy = flags.energy;
@@ -87,28 +90,28 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
 void writeCardFile(const FittedCard& fitted, const std::string& path, const std::string& sheet,
                    std::optional<SightPicture> ladder) {
     const std::optional<CardFileFormat> format = cardFileFormat(path);
-    if (!format) throw UsageError("the output file must end in .pdf, .svg or .png");
+    if (!format) throw UsageError(translated("the output file must end in .pdf, .svg or .png"));
     CardFileRequest request{fitted, std::nullopt, *format, std::move(ladder)};
     if (!sheet.empty()) {
         const std::optional<CardSheet> paper = parseCardSheet(sheet);
-        if (!paper) throw UsageError("'" + sheet + "' is not letter or a4");
+        if (!paper) throw UsageError(translated("'%1' is not letter or a4", {sheet}));
         request.sheet = sheetPlan(fitted.layout, fitted.units, *paper);
     }
     const auto render = reinterpret_cast<CardRendererFunction>(rendererEntry(kCardRendererFile, kCardRendererSymbol));
     std::string bytes;
     std::string error;
-    if (!render(request, bytes, error)) throw UsageError("cannot write card '" + path + "': " + error);
+    if (!render(request, bytes, error)) throw UsageError(translated("cannot write card '%1': %2", {path, error}));
     if (const FileOutcome outcome = writeFileAtomically(path, bytes); !outcome)
-        throw UsageError("cannot write card '" + path + "': " + outcome.reason());
+        throw UsageError(translated("cannot write card '%1': %2", {path, outcome.reason()}));
 }
 
 void runCard(const CardFlags& flags) {
     if (flags.text + flags.csv + !flags.output.empty() != 1)
-        throw UsageError("give one of --text, --csv or -o FILE (.pdf, .svg or .png)");
+        throw UsageError(translated("give one of --text, --csv or -o FILE (.pdf, .svg or .png)"));
     if (!flags.reticle.empty() && flags.output.empty())
-        throw UsageError("--reticle draws beside the table: give -o FILE");
+        throw UsageError(translated("--reticle draws beside the table: give -o FILE"));
     if (flags.reticle.empty() && (flags.magnification || flags.trueMagnification))
-        throw UsageError("--magnification and --true-magnification set the ladder's scope: give --reticle");
+        throw UsageError(translated("--magnification and --true-magnification set the ladder's scope: give --reticle"));
     const ShotParameters shot = loadShot(flags.path);
     const FieldCard card = fieldCard(shot, requestOf(flags, shot));
     const FittedCard fitted = fitFieldCard(card);
@@ -132,46 +135,54 @@ void runCard(const CardFlags& flags) {
 }  // namespace
 
 void addCardCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("card", "Make the field card of a shot file: text, CSV, PDF, SVG or PNG");
+    auto* command =
+        app.add_subcommand("card", translated("Make the field card of a shot file: text, CSV, PDF, SVG or PNG"));
     auto flags = std::make_shared<CardFlags>();
-    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    command->add_option("--ranges", flags->ranges, "Regular rows FROM:TO:STEP (default 100:1000:100 without targets)")
-        ->check(given());
-    command->add_option("--targets", flags->targets, "Named targets, e.g. \"Gong 1=327,Ridge=612\"")->check(given());
+    command->add_option("shot", flags->path, translated("Shot file (.vxf)"))->required();
     command
-        ->add_option("--wind", flags->winds, "Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)")
+        ->add_option("--ranges", flags->ranges,
+                     translated("Regular rows FROM:TO:STEP (default 100:1000:100 without targets)"))
+        ->check(given());
+    command->add_option("--targets", flags->targets, translated("Named targets, e.g. \"Gong 1=327,Ridge=612\""))
         ->check(given());
     command
-        ->add_option("--units", flags->units,
-                     "Elevation and windage in moa, mil or clicks (of the shot's click value); metric or imperial "
-                     "for the rest (repeatable)")
+        ->add_option("--wind", flags->winds,
+                     translated("Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)"))
+        ->check(given());
+    command
+        ->add_option(
+            "--units", flags->units,
+            translated("Elevation and windage in moa, mil or clicks (of the shot's click value); metric or imperial "
+                       "for the rest (repeatable)"))
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->delimiter(',');
     command
         ->add_option("--temps", flags->temperatures,
-                     "Up to three temperatures for elevation brackets (F; C with --metric)")
+                     translated("Up to three temperatures for elevation brackets (F; C with --metric)"))
         ->check(given());
-    command->add_option("--layout", flags->layout, "pocket (3x5 in), half, page or strip (1.5x4 in)");
-    command->add_option("--sheet", flags->sheet, "Print as many cards as fit on a letter or a4 sheet, with cut marks");
+    command->add_option("--layout", flags->layout, translated("pocket (3x5 in), half, page or strip (1.5x4 in)"));
+    command->add_option("--sheet", flags->sheet,
+                        translated("Print as many cards as fit on a letter or a4 sheet, with cut marks"));
     command->add_flag_callback(
         "--metric", [flags] { flags->system = UnitSystem::Metric; },
-        "The same as --units metric: metres, m/s, deg. C, A5 and A4");
-    command->add_flag("--velocity", flags->velocity, "A velocity column");
-    command->add_flag("--time", flags->time, "A time-of-flight column");
-    command->add_flag("--energy", flags->energy, "An energy column");
-    command->add_flag("--text", flags->text, "The card as plain text on standard output");
-    command->add_flag("--csv", flags->csv, "The card's cells as CSV on standard output");
-    command->add_option("-o,--output", flags->output, "The card as a .pdf, .svg or .png file");
+        translated("The same as --units metric: metres, m/s, deg. C, A5 and A4"));
+    command->add_flag("--velocity", flags->velocity, translated("A velocity column"));
+    command->add_flag("--time", flags->time, translated("A time-of-flight column"));
+    command->add_flag("--energy", flags->energy, translated("An energy column"));
+    command->add_flag("--text", flags->text, translated("The card as plain text on standard output"));
+    command->add_flag("--csv", flags->csv, translated("The card's cells as CSV on standard output"));
+    command->add_option("-o,--output", flags->output, translated("The card as a .pdf, .svg or .png file"));
     command
-        ->add_option("--reticle", flags->reticle,
-                     "With -o, a pocket or half card: the sight picture's ladder on this reticle (a built-in name "
-                     "or a reticle file) beside the table")
+        ->add_option(
+            "--reticle", flags->reticle,
+            translated("With -o, a pocket or half card: the sight picture's ladder on this reticle (a built-in name "
+                       "or a reticle file) beside the table"))
         ->check(given());
-    command->add_option("--magnification", flags->magnification, "With --reticle: the magnification in use")
+    command->add_option("--magnification", flags->magnification, translated("With --reticle: the magnification in use"))
         ->check(numberWithin(1.0, kSightMaxMagnification));
     command
         ->add_option("--true-magnification", flags->trueMagnification,
-                     "With --reticle: makes the reticle second focal plane, true at this magnification")
+                     translated("With --reticle: makes the reticle second focal plane, true at this magnification"))
         ->check(numberWithin(1.0, kSightMaxMagnification));
     command->callback([flags] { runCard(*flags); });
 }

@@ -7,6 +7,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/chartview/ReportChartSeries.h"
 
 namespace vorlan::cli {
@@ -25,19 +26,23 @@ bool hasPictureExtension(std::string path) {
 }  // namespace
 
 void addChartCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("chart", "Draw the trajectory chart of one or more shot files as PNG or SVG");
+    auto* command =
+        app.add_subcommand("chart", translated("Draw the trajectory chart of one or more shot files as PNG or SVG"));
     auto shots = std::make_shared<std::vector<std::string>>();
     auto request = std::make_shared<ChartFileRequest>();
     request->width = kDefaultWidth;
     request->height = kDefaultHeight;
-    command->add_option("shots", *shots, "Shot files (.vxf); the first is the main shot, the rest overlays")
+    command->add_option("shots", *shots, translated("Shot files (.vxf); the first is the main shot, the rest overlays"))
         ->required();
-    command->add_option("-o,--output", request->path, "Picture to write (.png or .svg)")->required();
-    command->add_option("--width", request->width, "Width in pixels")->check(wholeWithin(100, kLargestSide));
-    command->add_option("--height", request->height, "Height in pixels")->check(wholeWithin(100, kLargestSide));
-    addUnitSystemOption(command, request->units, "metres, centimetres and m/s on the axes");
+    command->add_option("-o,--output", request->path, translated("Picture to write (.png or .svg)"))->required();
+    command->add_option("--width", request->width, translated("Width in pixels"))
+        ->check(wholeWithin(100, kLargestSide));
+    command->add_option("--height", request->height, translated("Height in pixels"))
+        ->check(wholeWithin(100, kLargestSide));
+    addUnitSystemOption(command, request->units, N_("metres, centimetres and m/s on the axes"));
     command->callback([shots, request] {
-        if (!hasPictureExtension(request->path)) throw UsageError("the output file must end in .png or .svg");
+        if (!hasPictureExtension(request->path))
+            throw UsageError(translated("the output file must end in .png or .svg"));
         for (const std::string& path : *shots) {
             const ShotParameters shot = loadShot(path);
             request->series.push_back(chartSeries(shot, RangeTableReport(shot)));
@@ -46,7 +51,8 @@ void addChartCommand(CLI::App& app) {
         std::string error;
         const auto render =
             reinterpret_cast<ChartRendererFunction>(rendererEntry(kChartRendererFile, kChartRendererSymbol));
-        if (!render(*request, error)) throw UsageError("cannot write chart '" + request->path + "': " + error);
+        if (!render(*request, error))
+            throw UsageError(translated("cannot write chart '%1': %2", {request->path, error}));
     });
 }
 

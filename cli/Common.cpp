@@ -23,7 +23,7 @@ ShotParameters loadShot(const std::string& path, ShotCheck check) {
     if (!readShotTextTelling(bytes, shot, ShotReadMode::Load, problems))
         throw UsageError(translated("'%1' is not a shot file: it holds no shot-file line", {path}));
     if (problems.empty() && check == ShotCheck::Whole) problems = shotProblems(shot);
-    if (!problems.empty()) throw UsageError(path + ": " + problems.front());
+    if (!problems.empty()) throw UsageError(translated("%1: %2", {path, problems.front()}));
     return shot;
 }
 
@@ -56,10 +56,11 @@ std::optional<Whole> readWhole(std::string_view text) {
     return Whole{negative, magnitude};
 }
 
-CLI::Validator validator(std::string description, std::function<bool(const std::string&)> accepts) {
-    return CLI::Validator(
-        [=](std::string& text) { return accepts(text) ? std::string() : "'" + text + "' is not " + description; },
-        description);
+// `refusal` says why a text is refused, a whole sentence.
+CLI::Validator validator(std::string description, std::function<std::string(const std::string&)> refusal,
+                         std::function<bool(const std::string&)> accepts) {
+    return CLI::Validator([=](std::string& text) { return accepts(text) ? std::string() : refusal(text); },
+                          description);
 }
 
 }  // namespace
@@ -87,33 +88,54 @@ std::optional<std::uint64_t> unsignedWholeNumber(std::string_view text) {
 }
 
 CLI::Validator numberWithin(double lowest, double highest) {
-    return validator("a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest),
-                     [=](const std::string& text) {
-                         const std::optional<double> value = decimalNumber(text);
-                         return value && *value >= lowest && *value <= highest;
-                     });
+    const std::string low = cShowDouble(lowest);
+    const std::string high = cShowDouble(highest);
+    return validator(
+        translated("a number from %1 to %2", {low, high}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a number from %2 to %3", {text, low, high});
+        },
+        [=](const std::string& text) {
+            const std::optional<double> value = decimalNumber(text);
+            return value && *value >= lowest && *value <= highest;
+        });
 }
 
 CLI::Validator notNegative() {
-    return validator("a number of 0 or more", [](const std::string& text) {
-        const std::optional<double> value = decimalNumber(text);
-        return value && *value >= 0.0;
-    });
+    return validator(
+        translated("a number of 0 or more"),
+        [](const std::string& text) { return translated("'%1' is not a number of 0 or more", {text}); },
+        [](const std::string& text) {
+            const std::optional<double> value = decimalNumber(text);
+            return value && *value >= 0.0;
+        });
 }
 
 CLI::Validator finiteNumber() {
-    return validator("a number", [](const std::string& text) { return decimalNumber(text).has_value(); });
+    return validator(
+        translated("a number"), [](const std::string& text) { return translated("'%1' is not a number", {text}); },
+        [](const std::string& text) { return decimalNumber(text).has_value(); });
 }
 
 CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest) {
+    const std::string low = std::to_string(lowest);
+    const std::string high = std::to_string(highest);
     return validator(
-        cFormat("a whole number from %lld to %lld", static_cast<long long>(lowest), static_cast<long long>(highest)),
+        translated("a whole number from %1 to %2", {low, high}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a whole number from %2 to %3", {text, low, high});
+        },
         [=](const std::string& text) { return wholeNumber(text, lowest, highest).has_value(); });
 }
 
 CLI::Validator unsignedWhole() {
-    return validator("a whole number from 0 to 18446744073709551615",
-                     [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
+    constexpr const char* kMost = "18446744073709551615";
+    return validator(
+        translated("a whole number from %1 to %2", {"0", kMost}),
+        [=](const std::string& text) {
+            return translated("'%1' is not a whole number from %2 to %3", {text, "0", kMost});
+        },
+        [](const std::string& text) { return unsignedWholeNumber(text).has_value(); });
 }
 
 std::optional<UnitSystem> unitSystemNamed(std::string_view text) {
@@ -128,15 +150,14 @@ void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string
             "--units",
             [&units](const std::string& text) {
                 const std::optional<UnitSystem> named = unitSystemNamed(text);
-                if (!named)
-                    throw UsageError(cFormat(translated("unknown units '%s': use metric or imperial"), text.c_str()));
+                if (!named) throw UsageError(translated("unknown units '%1': use metric or imperial", {text}));
                 units = *named;
             },
-            "metric (" + metricMeans + ") or imperial (the default)")
+            translated("metric (%1) or imperial (the default)", {translated(metricMeans.c_str())}))
         ->type_name("metric|imperial");
     if (metricFlag)
         command->add_flag_callback(
-            "--metric", [&units] { units = UnitSystem::Metric; }, "The same as --units metric");
+            "--metric", [&units] { units = UnitSystem::Metric; }, translated("The same as --units metric"));
 }
 
 namespace {
@@ -152,10 +173,10 @@ CLI::Validator typedValidator(Quantity quantity, const UnitSystem& units, double
             const ShownBounds bounds = shownBounds(lowest, highest, quantity, unit, kTypedDecimals);
             const std::optional<double> value = decimalNumber(text);
             if (!value || !(*value >= bounds.low) || !(*value <= bounds.high)) {
-                const std::string said = std::isfinite(bounds.high)
-                                             ? cFormat("a number from %g to %g", bounds.low, bounds.high)
-                                             : cFormat("a number of %g or more", bounds.low);
-                return "'" + text + "' is not " + said;
+                if (std::isfinite(bounds.high))
+                    return translated("'%1' is not a number from %2 to %3",
+                                      {text, cFormat("%g", bounds.low), cFormat("%g", bounds.high)});
+                return translated("'%1' is not a number of %2 or more", {text, cFormat("%g", bounds.low)});
             }
             text = cFormat("%.17g", toDesignedWithin(*value, quantity, unit, lowest, highest));
             return std::string();
@@ -167,11 +188,11 @@ CLI::Validator typedValidator(Quantity quantity, const UnitSystem& units, double
 
 CLI::Validator typedWithin(Quantity quantity, const UnitSystem& units, double lowest, double highest) {
     return typedValidator(quantity, units, lowest, highest,
-                          "a number from " + cFormat("%g", lowest) + " to " + cFormat("%g", highest));
+                          translated("a number from %1 to %2", {cFormat("%g", lowest), cFormat("%g", highest)}));
 }
 
 CLI::Validator typedNotNegative(Quantity quantity, const UnitSystem& units) {
-    return typedValidator(quantity, units, 0.0, HUGE_VAL, "a number of 0 or more");
+    return typedValidator(quantity, units, 0.0, HUGE_VAL, translated("a number of 0 or more"));
 }
 
 double shownIn(double designed, Quantity quantity, UnitSystem units) {
@@ -185,7 +206,8 @@ const char* unitLabelIn(Quantity quantity, UnitSystem units) {
 CLI::Validator given() {
     return CLI::Validator(
         [](std::string& text) {
-            return text.empty() ? std::string("an empty value; leave the option out for its default") : std::string();
+            return text.empty() ? std::string(translated("an empty value; leave the option out for its default"))
+                                : std::string();
         },
         "");
 }

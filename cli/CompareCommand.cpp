@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/comparison/ShotComparison.h"
 #include "shot/CLocaleNumbers.h"
 
@@ -24,19 +25,20 @@ void metricFigures(ComparisonTexts& texts, const ShotBaseline& baseline, const S
 
 // Set Baseline with the first shot file, then Shoot with the second.
 void addCompareCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("compare", "Compare a shot with a baseline shot at its target range");
+    auto* command =
+        app.add_subcommand("compare", translated("Compare a shot with a baseline shot at its target range"));
     auto baselinePath = std::make_shared<std::string>();
     auto currentPath = std::make_shared<std::string>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    command->add_option("baseline", *baselinePath, "Baseline shot file (.vxf)")->required();
-    command->add_option("current", *currentPath, "Current shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "the range in metres, the differences in centimetres", false);
+    command->add_option("baseline", *baselinePath, translated("Baseline shot file (.vxf)"))->required();
+    command->add_option("current", *currentPath, translated("Current shot file (.vxf)"))->required();
+    addUnitSystemOption(command, *units, N_("the range in metres, the differences in centimetres"), false);
     command->callback([=] {
         ShotParameters baselineShot = loadShot(*baselinePath);
         const ShotParameters current = loadShot(*currentPath);
         const std::optional<ShotBaseline> baseline = setBaseline(baselineShot);
         ComparisonTexts texts = shootComparison(baseline, current);
-        if (texts.targetRange.empty()) throw NoResult("no row to compare: " + texts.status);
+        if (texts.targetRange.empty()) throw NoResult(translated("no row to compare: %1", {texts.status}));
         if (*units == UnitSystem::Metric) metricFigures(texts, *baseline, current);
         printValue(std::cout, "range", texts.targetRange);
         printValue(std::cout, "drop", texts.relativeDrop);

@@ -49,10 +49,11 @@ int farthestRange(UnitSystem units) {
 // "FROM:TO:STEP" in whole yards (or metres), each read whole (no wrap, no rounding).
 std::vector<int> sweepRanges(const std::string& text, UnitSystem units) {
     const int farthest = farthestRange(units);
-    const std::string refusal =
-        "--sweep: '" + text + "' is not FROM:TO:STEP in whole " +
-        (units == UnitSystem::Metric ? translated("metres") : "yards") +
-        " (1 <= FROM <= TO <= " + cFormat("%d, STEP >= 1, at most %d ranges)", farthest, kMostRanges);
+    const char* sentence = units == UnitSystem::Metric ? N_("--sweep: '%1' is not FROM:TO:STEP in whole metres (1 <= "
+                                                            "FROM <= TO <= %2, STEP >= 1, at most %3 ranges)")
+                                                       : N_("--sweep: '%1' is not FROM:TO:STEP in whole yards (1 <= "
+                                                            "FROM <= TO <= %2, STEP >= 1, at most %3 ranges)");
+    const std::string refusal = translated(sentence, {text, std::to_string(farthest), std::to_string(kMostRanges)});
     std::vector<std::int64_t> parts;
     std::string_view rest = text;
     for (int i = 0; i < 3; ++i) {
@@ -107,8 +108,9 @@ void applyFlags(const HitFlags& flags, HitInputs& hit) {
     if (!flags.rangeSd.empty()) {
         std::optional<HitSpreads> spreads = parseRangeSpread(flags.rangeSd, hit.spreads);
         if (!spreads)
-            throw UsageError("'" + flags.rangeSd + "' is not a range spread in " +
-                             (metric ? translated("metres") : "yards") + " or a percentage (5%)");
+            throw UsageError(translated(metric ? N_("'%1' is not a range spread in metres or a percentage (5%)")
+                                               : N_("'%1' is not a range spread in yards or a percentage (5%)"),
+                                        {flags.rangeSd}));
         if (!spreads->rangeSdPercent)
             spreads->rangeSd = designedSpread(spreads->rangeSd, Quantity::Distance, flags.units);
         hit.spreads = *spreads;
@@ -116,8 +118,9 @@ void applyFlags(const HitFlags& flags, HitInputs& hit) {
     if (!flags.target.empty()) {
         const std::optional<HitTarget> target = targetTyped(flags.target, flags.units);
         if (!target)
-            throw UsageError("'" + flags.target + "' is not a target such as " +
-                             (metric ? translated("20cm or 25x50cm") : "8in or 10x20in"));
+            throw UsageError(translated(metric ? N_("'%1' is not a target such as 20cm or 25x50cm")
+                                               : N_("'%1' is not a target such as 8in or 10x20in"),
+                                        {flags.target}));
         hit.target = *target;
     }
 }
@@ -181,12 +184,14 @@ HitRun hitRun(const HitFlags& flags) {
     if (const std::string problem = shotProblem(shot); !problem.empty()) throw UsageError(problem);
     if (!hitSpreadsSet(shot))
         throw UsageError(
-            "no spread to count misses with: give one or more of --mv-sd, --bc-sd, --range-sd, "
-            "--wind-sd, --wind-direction-sd, --precision or --cant-sd");
+            translated("no spread to count misses with: give one or more of --mv-sd, --bc-sd, --range-sd, --wind-sd, "
+                       "--wind-direction-sd, --precision or --cant-sd"));
     run.ranges = flags.sweepGiven ? sweepRanges(flags.sweep, flags.units) : shotHitRanges(shot, 0, flags.units);
-    if (run.ranges.empty()) throw UsageError("the shot's table has no range to count hits at; give --sweep");
+    if (run.ranges.empty())
+        throw UsageError(translated("the shot's table has no range to count hits at; give --sweep"));
     run.target = shotHitTarget(shot);
-    if (!run.target.isSet()) throw UsageError("the target has no size; give --target or the shot's Target Diameter");
+    if (!run.target.isSet())
+        throw UsageError(translated("the target has no size; give --target or the shot's Target Diameter"));
     run.options = shotHitOptions(shot);
     run.options.runs = flags.runs;
     run.options.seed = flags.seed;
@@ -294,7 +299,7 @@ void runBudget(const HitFlags& flags, HitRun& run) {
 
 void runHit(const HitFlags& flags) {
     const std::optional<HitMethod> method = hitMethodNamed(flags.method);
-    if (!method) throw UsageError("--method: '" + flags.method + "' is not budget or sampled");
+    if (!method) throw UsageError(translated("--method: '%1' is not budget or sampled", {flags.method}));
     HitRun run = hitRun(flags);
     if (*method == HitMethod::Sampled)
         runSampled(flags, run);
@@ -305,47 +310,57 @@ void runHit(const HitFlags& flags) {
 }  // namespace
 
 void addHitCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("hit", "Print the probability of a first-shot hit at every range");
+    auto* command = app.add_subcommand("hit", translated("Print the probability of a first-shot hit at every range"));
     auto flags = std::make_shared<HitFlags>();
-    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, flags->units, "ranges in metres, speeds in m/s, the target in cm", false);
+    command->add_option("shot", flags->path, translated("Shot file (.vxf)"))->required();
+    addUnitSystemOption(command, flags->units, N_("ranges in metres, speeds in m/s, the target in cm"), false);
     command
         ->add_option(
             "--runs", flags->runs,
-            "Sampled shots (default 10000); a run of more than two seconds tells its progress on standard error")
+            translated(
+                "Sampled shots (default 10000); a run of more than two seconds tells its progress on standard error"))
         ->check(wholeWithin(1, kMostRuns));
-    command->add_option("--seed", flags->seed, "Seed of the samples: the same seed gives the same figures")
+    command->add_option("--seed", flags->seed, translated("Seed of the samples: the same seed gives the same figures"))
         ->check(unsignedWhole());
-    command->add_option("--threads", flags->threads, "Threads (default 0: every core)")->check(wholeWithin(0, 1024));
+    command->add_option("--threads", flags->threads, translated("Threads (default 0: every core)"))
+        ->check(wholeWithin(0, 1024));
     command
         ->add_option("--target", flags->target,
-                     "Target: 8in (a circle) or 10x20in (width x height); in metric 20cm or 25x50cm")
+                     translated("Target: 8in (a circle) or 10x20in (width x height); in metric 20cm or 25x50cm"))
         ->check(given());
-    command->add_option("--mv-sd", flags->velocitySd, "Muzzle-velocity standard deviation, ft/s (m/s in metric)")
+    command
+        ->add_option("--mv-sd", flags->velocitySd,
+                     translated("Muzzle-velocity standard deviation, ft/s (m/s in metric)"))
         ->check(finiteNumber());
-    command->add_option("--bc-sd", flags->coefficientSd, "Coefficient standard deviation, percent")
+    command->add_option("--bc-sd", flags->coefficientSd, translated("Coefficient standard deviation, percent"))
         ->check(finiteNumber());
     command
         ->add_option("--range-sd", flags->rangeSd,
-                     "Range-estimate standard deviation, yd (m in metric), or 5% of the range")
+                     translated("Range-estimate standard deviation, yd (m in metric), or 5% of the range"))
         ->check(given());
-    command->add_option("--wind-sd", flags->windSd, "Wind-call standard deviation, mph (m/s in metric)")
+    command->add_option("--wind-sd", flags->windSd, translated("Wind-call standard deviation, mph (m/s in metric)"))
         ->check(finiteNumber());
-    command->add_option("--wind-direction-sd", flags->windDirectionSd, "Wind-direction standard deviation, degrees")
+    command
+        ->add_option("--wind-direction-sd", flags->windDirectionSd,
+                     translated("Wind-direction standard deviation, degrees"))
         ->check(finiteNumber());
-    command->add_option("--precision", flags->precision, "Rifle and shooter: standard deviation per axis, MOA")
+    command
+        ->add_option("--precision", flags->precision, translated("Rifle and shooter: standard deviation per axis, MOA"))
         ->check(finiteNumber());
-    command->add_option("--cant-sd", flags->cantSd, "Cant standard deviation, degrees")->check(finiteNumber());
-    auto* sweep = command->add_option("--sweep", flags->sweep,
-                                      "Ranges FROM:TO:STEP in yards (metres in metric; default: the table's ranges)");
-    command->add_option("--level", flags->level, "P(hit) an ethical shot must reach (default 0.9)")
+    command->add_option("--cant-sd", flags->cantSd, translated("Cant standard deviation, degrees"))
         ->check(finiteNumber());
-    command->add_flag("--csv", flags->csv,
-                      "range_yd (range_m),p_hit,p_hit_se, one row per range (with the budget, and each row's method)");
+    auto* sweep =
+        command->add_option("--sweep", flags->sweep,
+                            translated("Ranges FROM:TO:STEP in yards (metres in metric; default: the table's ranges)"));
+    command->add_option("--level", flags->level, translated("P(hit) an ethical shot must reach (default 0.9)"))
+        ->check(finiteNumber());
+    command->add_flag(
+        "--csv", flags->csv,
+        translated("range_yd (range_m),p_hit,p_hit_se, one row per range (with the budget, and each row's method)"));
     command
         ->add_option("--method", flags->method,
-                     "budget (default): the error budget, sampled where the impact is far from linear; "
-                     "sampled: every range from the samples")
+                     translated("budget (default): the error budget, sampled where the impact is far from linear; "
+                                "sampled: every range from the samples"))
         ->check(given());
     command->callback([flags, sweep] {
         flags->sweepGiven = sweep->count() > 0;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
@@ -65,9 +66,10 @@ void runList(const LibraryFlags& flags) {
     // The folder given must be there; the default one is an empty library until a load is saved.
     std::error_code error;
     if (!flags.dir.empty() && !std::filesystem::is_directory(folder, error))
-        throw UsageError("no library folder '" + folder + "'");
+        throw UsageError(translated("no library folder '%1'", {folder}));
     const LibraryListing listing = listLibrary(folder);
-    if (!listing.folder) throw UsageError("cannot read library folder '" + folder + "': " + listing.folder.reason());
+    if (!listing.folder)
+        throw UsageError(translated("cannot read library folder '%1': %2", {folder, listing.folder.reason()}));
     if (flags.csv)
         printCsv(listing.loads);
     else
@@ -76,18 +78,21 @@ void runList(const LibraryFlags& flags) {
     for (const UnreadableFile& file : listing.unreadable)
         std::cerr << "vorlan-cli: " << folder << '/' << file.file << ": " << unreadableReason(file) << '\n';
     if (!listing.unreadable.empty())
-        throw NoResult(cFormat("%zu file(s) of the library could not be read", listing.unreadable.size()));
+        throw NoResult(
+            translated("%1 file(s) of the library could not be read", {std::to_string(listing.unreadable.size())}));
 }
 
 }  // namespace
 
 void addLibraryCommand(CLI::App& app) {
-    auto* library = app.add_subcommand("library", "The library of loads: every shot file of a folder");
+    auto* library = app.add_subcommand("library", translated("The library of loads: every shot file of a folder"));
     library->require_subcommand(1);
-    auto* list = library->add_subcommand("list", "List the loads, one row a load, sorted by rifle, then name");
+    auto* list =
+        library->add_subcommand("list", translated("List the loads, one row a load, sorted by rifle, then name"));
     auto flags = std::make_shared<LibraryFlags>();
-    list->add_option("--dir", flags->dir, "Library folder (default $XDG_DATA_HOME/Vorlan/Library)")->check(given());
-    list->add_flag("--csv", flags->csv, "Comma-separated values with a header line");
+    list->add_option("--dir", flags->dir, translated("Library folder (default $XDG_DATA_HOME/Vorlan/Library)"))
+        ->check(given());
+    list->add_flag("--csv", flags->csv, translated("Comma-separated values with a header line"));
     list->callback([flags] { runList(*flags); });
 }
 

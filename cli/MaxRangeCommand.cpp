@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "shot/Units.h"
@@ -10,21 +11,22 @@ namespace vorlan::cli {
 
 // The eight results of the Maximum Range window, formatted as it shows them.
 void addMaxRangeCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("maxrange", "Maximum range and vertical height of a shot file's bullet");
+    auto* command =
+        app.add_subcommand("maxrange", translated("Maximum range and vertical height of a shot file's bullet"));
     auto path = std::make_shared<std::string>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    command->add_option("shot", *path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, *units, "metres, m/s and joules");
+    command->add_option("shot", *path, translated("Shot file (.vxf)"))->required();
+    addUnitSystemOption(command, *units, N_("metres, m/s and joules"));
     command->callback([path, units] {
         const ShotParameters shot = loadShot(*path);
         const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
         if (!r.found)
             throw NoResult(
-                "no maximum range: no trajectory flies any distance (a muzzle velocity below 50 ft/s, or a coefficient "
-                "so small that the bullet stops within a few feet)");
+                translated("no maximum range: no trajectory flies any distance (a muzzle velocity below 50 ft/s, or a "
+                           "coefficient so small that the bullet stops within a few feet)"));
         for (const double value : {r.maximumRange, r.firingElevation, r.maximumHeight, r.terminalVelocity,
                                    r.terminalEnergy, r.timeOfFlight, r.verticalHeight, r.verticalTime}) {
-            if (!std::isfinite(value)) throw NoResult("no maximum range: the shot's values give no number");
+            if (!std::isfinite(value)) throw NoResult(translated("no maximum range: the shot's values give no number"));
         }
         std::ostream& out = std::cout;
         const UnitChoice shown = UnitChoice::preset(*units);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 
 namespace vorlan::cli {
 
@@ -29,9 +30,9 @@ void* rendererEntry(const char* moduleFile, const char* symbol) {
     std::string module = programFolder() + moduleFile;
     if (access(module.c_str(), F_OK) != 0) module = programFolder() + VORLAN_INSTALLED_MODULE_FOLDER + moduleFile;
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) throw UsageError(std::string("drawing is not available: ") + dlerror());
+    if (!handle) throw UsageError(translated("drawing is not available: %1", {dlerror()}));
     void* entry = dlsym(handle, symbol);
-    if (!entry) throw UsageError("drawing is not available: " + module + " has no " + symbol);
+    if (!entry) throw UsageError(translated("drawing is not available: %1 has no %2", {module, symbol}));
     return entry;  // the module stays loaded until the program ends
 }
 

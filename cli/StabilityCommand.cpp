@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "engine/AdvancedEffects.h"
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
 #include "shot/ShotSetup.h"
@@ -9,19 +10,22 @@
 namespace vorlan::cli {
 
 void addStabilityCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("stability", "Print the gyroscopic stability factor of a shot file's bullet");
+    auto* command =
+        app.add_subcommand("stability", translated("Print the gyroscopic stability factor of a shot file's bullet"));
     auto path = std::make_shared<std::string>();
     auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
-    command->add_option("shot", *path, "Shot file (.vxf) with a twist rate, bullet length and diameter")->required();
-    addUnitSystemOption(command, *units, "the diameter in millimetres", false);
+    command->add_option("shot", *path, translated("Shot file (.vxf) with a twist rate, bullet length and diameter"))
+        ->required();
+    addUnitSystemOption(command, *units, N_("the diameter in millimetres"), false);
     command->callback([path, units] {
         const ShotParameters shot = loadShot(*path);
         const BulletDiameter diameter = bulletDiameter(shot.advanced.bulletDiameter, shot.caliber);
         if (diameter.source == DiameterSource::None)
-            throw NoResult("the calibre \"" + shot.caliber +
-                           "\" names no bullet diameter: enter Bullet Diameter (inches) in the Advanced window");
+            throw NoResult(translated(
+                "the calibre \"%1\" names no bullet diameter: enter Bullet Diameter (inches) in the Advanced window",
+                {shot.caliber}));
         if (!shotAdvancedEffects(shot).spinDriftOn())
-            throw NoResult("the shot file needs a twist rate and a bullet length");
+            throw NoResult(translated("the shot file needs a twist rate and a bullet length"));
         const double stability = shotStability(shot);
         // A bullet's diameter is told in millimetres, as calibres are.
         printValue(std::cout, "diameter",

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "reports/table/RangeTableView.h"
@@ -52,7 +53,7 @@ void printCsv(const RangeTableReport& report, const TableFlags& flags, ClickValu
 ClickValue clickOf(const ShotParameters& shot, const std::string& text) {
     if (text.empty()) return shot.scope.click;
     const std::optional<ClickValue> click = parseClickValue(text);
-    if (!click) throw UsageError("'" + text + "' is not a click value such as 0.25moa, 1/8moa or 0.1mil");
+    if (!click) throw UsageError(translated("'%1' is not a click value such as 0.25moa, 1/8moa or 0.1mil", {text}));
     return *click;
 }
 
@@ -65,7 +66,7 @@ void runTable(const TableFlags& flags) {
     }
     const RangeTableReport report(shot);
     const std::string warning = zeroWarning(shot, report.tableTrajectory());
-    if (!warning.empty()) std::cerr << "vorlan-cli: warning: " << warning << '\n';
+    if (!warning.empty()) std::cerr << "vorlan-cli: " << translated("warning: %1", {warning}) << '\n';
     writeBackMuzzleAngle(shot, report);
     if (flags.csv)
         printCsv(report, flags, click);
@@ -76,20 +77,23 @@ void runTable(const TableFlags& flags) {
 }  // namespace
 
 void addTableCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("table", "Print the range table of a shot file");
+    auto* command = app.add_subcommand("table", translated("Print the range table of a shot file"));
     auto flags = std::make_shared<TableFlags>();
-    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    command->add_flag("--csv", flags->csv, "Numbers at full precision, one row per printed range");
-    command->add_flag("--every-yard", flags->everyYard, "A row for every yard of the table, whatever its increment");
-    command->add_flag("--holds", flags->holds,
-                      "The elevation and windage to dial in true MOA, mil and clicks (up and right positive in CSV)");
+    command->add_option("shot", flags->path, translated("Shot file (.vxf)"))->required();
+    command->add_flag("--csv", flags->csv, translated("Numbers at full precision, one row per printed range"));
+    command->add_flag("--every-yard", flags->everyYard,
+                      translated("A row for every yard of the table, whatever its increment"));
+    command->add_flag(
+        "--holds", flags->holds,
+        translated("The elevation and windage to dial in true MOA, mil and clicks (up and right positive in CSV)"));
     command
-        ->add_option("--click", flags->click,
-                     "Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)")
+        ->add_option(
+            "--click", flags->click,
+            translated("Click value of the turret, e.g. 0.25moa, 1/8moa, 0.1mil (default: the shot's, else 1/4 MOA)"))
         ->check(given());
     addUnitSystemOption(command, flags->units,
-                        "rows at whole metres for a shot typed in metres; centimetres, m/s, joules, grams, deg. C, "
-                        "hPa, km/h");
+                        N_("rows at whole metres for a shot typed in metres; centimetres, m/s, joules, grams, deg. C, "
+                           "hPa, km/h"));
     command->callback([flags] { runTable(*flags); });
 }
 

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotFile.h"
@@ -89,11 +90,12 @@ void runTrue(const TrueFlags& flags) {
     ShotParameters shot = loadShot(flags.path);
     if (!flags.observed.empty()) {
         ObservationTable table = loadObservationsCsv(flags.observed);
-        if (!table.error.empty()) throw UsageError("observations '" + flags.observed + "': " + table.error);
+        if (!table.error.empty()) throw UsageError(translated("observations '%1': %2", {flags.observed, table.error}));
         shot.observations = std::move(table.observations);
     }
     if (shot.observations.empty())
-        throw UsageError("no observations: give a CSV file with --observed, or a shot file that keeps some");
+        throw UsageError(
+            translated("no observations: give a CSV file with --observed, or a shot file that keeps some"));
     const TruingResult result = trueShot(shot, shot.observations, fitNamed(flags.fit));
     if (result.outcome == TruingResult::Outcome::BadInput) throw UsageError(result.message);
     if (!result.residuals.empty()) {
@@ -105,9 +107,9 @@ void runTrue(const TrueFlags& flags) {
     applyTruing(shot, result);
     // A file the program would refuse, or read back without its observations, is never written.
     if (const std::string problem = truedShotProblem(shot); !problem.empty())
-        throw NoResult("the trued shot is not written: " + problem);
+        throw NoResult(translated("the trued shot is not written: %1", {problem}));
     const FileOutcome outcome = writeShotFile(flags.out, shot);
-    if (!outcome) throw UsageError("cannot write shot file '" + flags.out + "': " + outcome.reason());
+    if (!outcome) throw UsageError(translated("cannot write shot file '%1': %2", {flags.out, outcome.reason()}));
 }
 
 }  // namespace
@@ -115,22 +117,25 @@ void runTrue(const TrueFlags& flags) {
 void addTrueCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "true",
-        "Fit the muzzle velocity and a drag scale of a shot file to the holds, drops, velocities and times "
-        "observed at real ranges");
+        translated("Fit the muzzle velocity and a drag scale of a shot file to the holds, drops, velocities and times "
+                   "observed at real ranges"));
     auto flags = std::make_shared<TrueFlags>();
-    command->add_option("shot", flags->path, "Shot file (.vxf)")->required();
-    addUnitSystemOption(command, flags->units, "the fitted velocity and the residual table in m/s, metres and cm",
+    command->add_option("shot", flags->path, translated("Shot file (.vxf)"))->required();
+    addUnitSystemOption(command, flags->units, N_("the fitted velocity and the residual table in m/s, metres and cm"),
                         false);
-    command->add_option("--observed", flags->observed,
-                        "CSV with range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, "
-                        "sigma_moa, sigma_fps (default: the shot file's own observations)");
+    command->add_option(
+        "--observed", flags->observed,
+        translated("CSV with range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, "
+                   "sigma_moa, sigma_fps (default: the shot file's own observations)"));
     command
-        ->add_option("--fit", flags->fit,
-                     "velocity: the velocity alone; bc: and one drag factor; mach: and a drag factor by Mach "
-                     "(default: chosen by the number of observed ranges, and G1 or G7, whichever fits better)")
+        ->add_option(
+            "--fit", flags->fit,
+            translated("velocity: the velocity alone; bc: and one drag factor; mach: and a drag factor by Mach "
+                       "(default: chosen by the number of observed ranges, and G1 or G7, whichever fits better)"))
         ->check(CLI::IsMember({"velocity", "bc", "mach"}));
-    command->add_option("-o,--output", flags->out, "Write the trued shot, with its observations, to this shot file");
-    command->add_flag("--csv", flags->csv, "The residual table as CSV");
+    command->add_option("-o,--output", flags->out,
+                        translated("Write the trued shot, with its observations, to this shot file"));
+    command->add_flag("--csv", flags->csv, translated("The residual table as CSV"));
     command->callback([flags] { runTrue(*flags); });
 }
 

@@ -21,9 +21,9 @@ struct HitNumberKey {
 };
 
 constexpr HitNumberKey kSpreadKeys[] = {
-    {"MV SD:", &HitSpreads::velocitySd, "%.1f", 0, 500},
+    {"MV SD:", &HitSpreads::velocitySd, "%.1f", 0, kMostVelocitySd},
     {"BC SD %:", &HitSpreads::coefficientSdPercent, "%.2f", 0, 50},
-    {"Wind SD:", &HitSpreads::windSd, "%.1f", 0, 50},
+    {"Wind SD:", &HitSpreads::windSd, "%.1f", 0, kMostWindSd},
     {"Wind Direction SD:", &HitSpreads::windDirectionSd, "%.1f", 0, 180},
     {"Precision MOA:", &HitSpreads::precisionMoa, "%.2f", 0, 60},
     {"Cant SD:", &HitSpreads::cantSd, "%.1f", 0, 45},
@@ -33,9 +33,7 @@ constexpr std::string_view kGroupKey = "Precision Group:";
 constexpr double kLargestGroup = 200;  // MOA
 constexpr std::string_view kTargetKey = "Hit Target:";
 constexpr std::string_view kLevelKey = "Hit Level:";
-constexpr double kMostRangeSdYards = 1000;
 constexpr double kMostRangeSdPercent = 50;
-constexpr double kLargestTarget = 1000;  // inches
 
 std::string rangeSpreadText(const HitSpreads& s) {
     return cFormatReadingBack("%.1f", s.rangeSd) + (s.rangeSdPercent ? "%" : "");

@@ -17,6 +17,13 @@
 
 namespace vorlan {
 
+// The bounds of the inputs that have a unit (each from 0), which a window converts to the units
+// it shows them in.
+inline constexpr double kMostVelocitySd = 500;     // ft/s
+inline constexpr double kMostWindSd = 50;          // mph
+inline constexpr double kMostRangeSdYards = 1000;  // yd
+inline constexpr double kLargestTarget = 1000;     // inches, a size above 0
+
 // The lines of the inputs that differ from their defaults, each ending CR CR LF; numbers in
 // their usual decimals, or with the digits they need to read back as they are.
 std::string hitShotFileText(const HitInputs& hit);

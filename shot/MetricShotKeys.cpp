@@ -151,13 +151,7 @@ std::string typedValueProblem(std::string_view designedKey, double value, Unit u
     const ShownBounds bounds = shownBounds(field->minimum, field->maximum, *quantity, unit, decimals);
     const bool whole = field->kind == FieldKind::WholeNumber;
     if (bounds.contains(value) && (!whole || value == std::floor(value))) return {};
-    if (!whole) return boundsMessage(field->label, bounds, *quantity, unit);
-    std::string low;
-    std::string high;
-    appendRoundTrip(low, bounds.low);
-    appendRoundTrip(high, bounds.high);
-    return translated("%1 must be a whole number between %2 and %3 %4",
-                      {field->label, low, high, unitOf(*quantity, unit).label});
+    return boundsMessage(field->label, bounds, *quantity, unit, whole);
 }
 
 std::string metricShotFileText(const ShotParameters& shot) {

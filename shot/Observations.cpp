@@ -180,6 +180,10 @@ bool Observation::observesSomething() const {
     return false;
 }
 
+std::pair<double, double> observationBounds(std::size_t column) {
+    return {kBounds.at(column).lowest, kBounds.at(column).highest};
+}
+
 std::string observationProblem(const Observation& o) {
     if (std::isnan(o.range)) return translated("an observation needs a range (range_yd)");
     for (std::size_t i = 0; i < kBounds.size(); ++i) {

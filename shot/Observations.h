@@ -13,6 +13,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
@@ -70,6 +71,9 @@ std::vector<Observation> parseObservationsKeyText(std::string_view text, std::st
 
 // The first observation outside its bounds, as a message naming it; empty when all fit.
 std::string observationProblem(const Observation& observation);
+// The bounds observationProblem holds the readings of column `column` (of kObservationColumns)
+// to, in the column's own unit.
+std::pair<double, double> observationBounds(std::size_t column);
 
 // "M factor;M factor;..." both ways; an item that is not two numbers leaves the list empty,
 // its number in `badItem`.

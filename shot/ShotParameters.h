@@ -5,6 +5,7 @@
 // The dialog, its layout, its help, its exchange, the shot-file reader and writer all work
 // from these tables: a new field is a new row.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "shot/MetricInputs.h"
 #include "shot/Observations.h"
 #include "shot/ScopeProfile.h"
+#include "shot/Units.h"
 
 namespace vorlan {
 
@@ -120,16 +122,25 @@ struct ShotField {
     double maximum = 0.0;
     int maxLength = 0;  // Text
     KeystrokeRule keystrokes{};
-    const char* label = "";      // the caption beside the control, without its unit
-    const char* unit = "";       // shown in brackets after the label; "" for none
-    const char* help = nullptr;  // the pop-up help text; nullptr: the control's own (radio buttons)
+    const char* label = "";              // the caption beside the control, without its unit
+    const char* unit = "";               // shown in brackets after the label; "" for none
+    const char* help = nullptr;          // the pop-up help text; nullptr: the control's own (radio buttons)
+    std::optional<Quantity> quantity{};  // the quantity of a number with a unit of shot/Units.h
 
-    // The caption as the dialog shows it: "Velocity (f.p.s.)".
+    // The caption as the dialog shows it in the designed units: "Velocity (f.p.s.)".
     std::string caption() const;
+    // The caption with the unit of `units` for its quantity: "Velocity (m/s)".
+    std::string caption(const UnitChoice& units) const;
+    // The digits a number field takes after the point (0 for a whole number).
+    int decimals() const { return keystrokes.fractional ? keystrokes.decimals : 0; }
 };
 
-// A field's caption: "Velocity (f.p.s.)" from its label and unit, the label alone without a unit.
+// A field's caption, translated: "Velocity (f.p.s.)" from its label and unit, the label alone
+// without a unit.
 std::string fieldCaption(const char* label, const char* unit);
+// The same in the unit `shown` of `quantity`: with its designed unit (or no quantity) the
+// designed caption, so that its words stay as they were ("f.p.s."); else the unit's label.
+std::string fieldCaption(const char* label, const char* unit, std::optional<Quantity> quantity, Unit shown);
 
 // The pressure field's lowest value when it holds a station pressure (in Hg; the station
 // pressure at 20,000 ft is about 13.8).

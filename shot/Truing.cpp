@@ -71,7 +71,7 @@ std::vector<double> observedRanges(Predictor& predictor, const std::vector<Readi
                                         {cShowDouble(readings[i].range)});
             return {};
         }
-        velocityDecided = velocityDecided || readings[i].quantity == Quantity::Velocity || mach > kDecidingMach;
+        velocityDecided = velocityDecided || readings[i].quantity == truing::Quantity::Velocity || mach > kDecidingMach;
         if (std::find(ranges.begin(), ranges.end(), readings[i].range) == ranges.end())
             ranges.push_back(readings[i].range);
     }
@@ -241,7 +241,7 @@ std::optional<ShotParameters> otherDragFunction(const ShotParameters& shot,
                                                 const std::vector<Observation>& observations) {
     const bool g1 = shot.dragFunction == kG1, g7 = shot.dragFunction == kG7;
     if (!(g1 || g7) || shot.advanced.customDragOn() || shot.advanced.bcBandsOn()) return std::nullopt;
-    std::vector<Reading> farthest{{0, 0.0, Quantity::Velocity, 0.0, 1.0}};
+    std::vector<Reading> farthest{{0, 0.0, truing::Quantity::Velocity, 0.0, 1.0}};
     for (const Observation& o : observations) farthest[0].range = std::max(farthest[0].range, o.range);
     Predictor predictor(shot, farthest);
     predictor.predict({shot.velocity, {}}, ScaleShape{});

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PreferencesFile.h"
 
@@ -16,31 +17,31 @@ using U = Unit;
 
 // Each quantity's units, its designed unit first.
 constexpr UnitOfQuantity kUnits[] = {
-    {Q::Distance, U::Yard, "yd", "yd", 1.0, 0.0},
-    {Q::Distance, U::Metre, "m", "m", kMetresPerYard, 0.0},
-    {Q::Velocity, U::FootPerSecond, "ft/s", "ft/s", 1.0, 0.0},
-    {Q::Velocity, U::MetrePerSecond, "m/s", "m/s", kMetresPerFoot, 0.0},
-    {Q::Weight, U::Grain, "gr", "gr", 1.0, 0.0},
-    {Q::Weight, U::Gram, "g", "g", kGramsPerGrain, 0.0},
-    {Q::Length, U::Inch, "in", "in", 1.0, 0.0},
-    {Q::Length, U::Millimetre, "mm", "mm", kMillimetresPerInch, 0.0},
-    {Q::Length, U::Centimetre, "cm", "cm", kCentimetresPerInch, 0.0},
-    {Q::Offset, U::Inch, "in", "in", 1.0, 0.0},
-    {Q::Offset, U::Centimetre, "cm", "cm", kCentimetresPerInch, 0.0},
-    {Q::Offset, U::Millimetre, "mm", "mm", kMillimetresPerInch, 0.0},
-    {Q::Temperature, U::Fahrenheit, "°F", "F", 1.0, 0.0},
-    {Q::Temperature, U::Celsius, "°C", "C", 5.0 / 9.0, 32.0},
-    {Q::Pressure, U::InchHg, "inHg", "inHg", 1.0, 0.0},
-    {Q::Pressure, U::Hectopascal, "hPa", "hPa", kHectopascalsPerInchHg, 0.0},
-    {Q::Pressure, U::Millibar, "mbar", "mbar", kHectopascalsPerInchHg, 0.0},  // 1 mbar = 1 hPa
-    {Q::Pressure, U::MillimetreHg, "mmHg", "mmHg", kMillimetresHgPerInchHg, 0.0},
-    {Q::Altitude, U::Foot, "ft", "ft", 1.0, 0.0},
-    {Q::Altitude, U::Metre, "m", "m", kMetresPerFoot, 0.0},
-    {Q::Speed, U::Mph, "mph", "mph", 1.0, 0.0},
-    {Q::Speed, U::Kmh, "km/h", "km/h", kKmhPerMph, 0.0},
-    {Q::Speed, U::MetrePerSecond, "m/s", "m/s", kMetresPerSecondPerMph, 0.0},
-    {Q::Energy, U::FootPound, "ft-lb", "ft-lb", 1.0, 0.0},
-    {Q::Energy, U::Joule, "J", "J", kJoulesPerFootPound, 0.0},
+    {Q::Distance, U::Yard, N_("yd"), "yd", 1.0, 0.0},
+    {Q::Distance, U::Metre, N_("m"), "m", kMetresPerYard, 0.0},
+    {Q::Velocity, U::FootPerSecond, N_("ft/s"), "ft/s", 1.0, 0.0},
+    {Q::Velocity, U::MetrePerSecond, N_("m/s"), "m/s", kMetresPerFoot, 0.0},
+    {Q::Weight, U::Grain, N_("gr"), "gr", 1.0, 0.0},
+    {Q::Weight, U::Gram, N_("g"), "g", kGramsPerGrain, 0.0},
+    {Q::Length, U::Inch, N_("in"), "in", 1.0, 0.0},
+    {Q::Length, U::Millimetre, N_("mm"), "mm", kMillimetresPerInch, 0.0},
+    {Q::Length, U::Centimetre, N_("cm"), "cm", kCentimetresPerInch, 0.0},
+    {Q::Offset, U::Inch, N_("in"), "in", 1.0, 0.0},
+    {Q::Offset, U::Centimetre, N_("cm"), "cm", kCentimetresPerInch, 0.0},
+    {Q::Offset, U::Millimetre, N_("mm"), "mm", kMillimetresPerInch, 0.0},
+    {Q::Temperature, U::Fahrenheit, N_("°F"), "F", 1.0, 0.0},
+    {Q::Temperature, U::Celsius, N_("°C"), "C", 5.0 / 9.0, 32.0},
+    {Q::Pressure, U::InchHg, N_("inHg"), "inHg", 1.0, 0.0},
+    {Q::Pressure, U::Hectopascal, N_("hPa"), "hPa", kHectopascalsPerInchHg, 0.0},
+    {Q::Pressure, U::Millibar, N_("mbar"), "mbar", kHectopascalsPerInchHg, 0.0},  // 1 mbar = 1 hPa
+    {Q::Pressure, U::MillimetreHg, N_("mmHg"), "mmHg", kMillimetresHgPerInchHg, 0.0},
+    {Q::Altitude, U::Foot, N_("ft"), "ft", 1.0, 0.0},
+    {Q::Altitude, U::Metre, N_("m"), "m", kMetresPerFoot, 0.0},
+    {Q::Speed, U::Mph, N_("mph"), "mph", 1.0, 0.0},
+    {Q::Speed, U::Kmh, N_("km/h"), "km/h", kKmhPerMph, 0.0},
+    {Q::Speed, U::MetrePerSecond, N_("m/s"), "m/s", kMetresPerSecondPerMph, 0.0},
+    {Q::Energy, U::FootPound, N_("ft-lb"), "ft-lb", 1.0, 0.0},
+    {Q::Energy, U::Joule, N_("J"), "J", kJoulesPerFootPound, 0.0},
 };
 
 // The metric preset's unit of each quantity, in the order of Quantity.
@@ -111,13 +112,13 @@ ShownBounds shownBounds(double designedLow, double designedHigh, Quantity quanti
             std::floor(snapped(toShown(designedHigh, quantity, unit) * scale)) / scale};
 }
 
-std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit) {
-    std::string text(label);
-    text += " must be between ";
-    appendRoundTrip(text, bounds.low);
-    text += " and ";
-    appendRoundTrip(text, bounds.high);
-    return text + " " + unitOf(quantity, unit).label;
+std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit, bool whole) {
+    std::string low, high;
+    appendRoundTrip(low, bounds.low);
+    appendRoundTrip(high, bounds.high);
+    const char* format =
+        whole ? N_("%1 must be a whole number between %2 and %3 %4") : N_("%1 must be between %2 and %3 %4");
+    return translated(format, {label, low, high, translated(unitOf(quantity, unit).label)});
 }
 
 double toDesignedWithin(double shown, Quantity quantity, Unit unit, double designedLow, double designedHigh) {

@@ -85,8 +85,10 @@ struct ShownBounds {
     bool contains(double shown) const { return shown >= low && shown <= high; }
 };
 ShownBounds shownBounds(double designedLow, double designedHigh, Quantity quantity, Unit unit, int decimals);
-// "Sight-In Range must be between 1 and 4572 m".
-std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit);
+// "Sight-In Range must be between 1 and 4572 m" (with `whole`: "must be a whole number
+// between"), translated; `label` is given as shown.
+std::string boundsMessage(std::string_view label, const ShownBounds& bounds, Quantity quantity, Unit unit,
+                          bool whole = false);
 // A shown value that `bounds` allow, in the designed unit within the designed bounds (a
 // converted end may land an ulp outside them).
 double toDesignedWithin(double shown, Quantity quantity, Unit unit, double designedLow, double designedHigh);

@@ -2,6 +2,155 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CUnitsDlg</name>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Range (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop and windage (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop - - windage ··· ft/s</source>
+        <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— drop  - - windage  ··· %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ○ observed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethical %1 %2 (P(hit) %3 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit), 0 to 100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line of sight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sight-in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mach %1 at %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. ordinate %1 %2 at %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialogs</name>
+    <message>
+        <source>Export Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
@@ -559,7 +708,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -582,6 +731,52 @@
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print Preview - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SightPicture</name>
+    <message>
+        <source>first focal plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x, true at %2x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the shot&apos;s wind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Field Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field Cards (*.pdf *.svg *.png)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -624,53 +819,6 @@ side calculations.
 
 The command-line program vorlan-cli runs the same calculations without a window.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vorlan</name>
-    <message>
-        <source>Drag scale: not fitted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ± %2 at Mach %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drag scale: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Velocity: %1 ± %2 f.p.s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first focal plane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1x, true at %2x</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the shot&apos;s wind</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shot</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -777,6 +925,79 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
 </context>
 <context>
+    <name>vorlan::CComputeBC</name>
+    <message>
+        <source>The two velocities are equal: there is no loss to measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loss is too small over this distance: the coefficient would be above 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These readings give no usable coefficient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute Ballistic Coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New BC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set New BC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New BC  (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CComputeOPBZ</name>
+    <message>
+        <source>Compute Optimum Point Blank Zero (OPBZ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CEVWCalculations</name>
+    <message>
+        <source>Energy from Velocity and Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity from Weight and Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight from Velocity and Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy, Velocity and Weight Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CFieldCardDlg</name>
     <message>
         <source>Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.</source>
@@ -798,6 +1019,164 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <source>&amp;Sight Picture...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Field Card - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from:to:step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gong 1 = 327
+Ridge = 612</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clicks of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of flight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several on letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranges (from:to:step)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets (name = range)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevation and wind in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pocket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/s, full value from the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mph, full value from the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to three, deg. C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to three, deg. F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field card could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CHitProbabilityDlg</name>
@@ -807,10 +1186,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Muzzle &amp;velocity SD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ft/s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -862,10 +1237,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity 10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -875,22 +1246,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Counting...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: %2 %</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: beyond the table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -907,6 +1262,202 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>No input alone makes a miss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ± %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit Probability - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethical P(hit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethical P(hit): a percentage from 0 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samples: a whole number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muzzle velocity SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range estimate SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind call SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BC SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind direction SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cant SD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shots in the group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shots in the group: a group of 2 to 10 shots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target: give its size in inches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target: give its size in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: beyond the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard deviation of the muzzle velocity from shot to shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How well the ballistic coefficient is known, in percent of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard deviation of the range estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rifle and shooter&apos;s spread of shots at the same aim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shots in each group measured (2 to 10)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard deviation of the rifle&apos;s cant at the shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diameter of the circle (the OPBZ vital zone unless set), or the width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of the rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The P(hit) an ethical shot must reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOA, SD per axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOA group of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P(hit) %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1090,6 +1641,29 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
 </context>
 <context>
+    <name>vorlan::CMaximumRangeDlg</name>
+    <message>
+        <source>Compute Maximum Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(G1 Drag)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 Drag Function)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -1121,14 +1695,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>e.g. 300, 400, 500</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e.g. 2, 4 (m/s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e.g. 5, 10 (mph)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1165,14 +1731,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     </message>
     <message>
         <source>Ra&amp;nges (yd)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Winds (m/s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Winds (mph)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1234,6 +1792,14 @@ The command-line program vorlan-cli runs the same calculations without a window.
     <message>
         <source>The sight picture could not be saved to &quot;%1&quot;.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Winds (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. %1, %2 (%3)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1325,23 +1891,280 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drag scale cleared; the velocity stays %1 f.p.s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No truing is in force.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 observations; the window takes %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag scale cleared; the velocity stays %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range
+yd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up
+MOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up
+mil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up
+clicks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop
+in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity
+f.p.s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time
+s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± Hold
+MOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± Vel.
+f.p.s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen by the number of ranges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity and one drag factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity and drag scale by Mach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter what you observed at real ranges, then press Fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observed points over the predicted drop, before and after the fit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Residuals, observed minus predicted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Truing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range (yd.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up (MOA)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up (mil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up (clicks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop (in.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity (f.p.s.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± Hold (MOA)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± Vel. (f.p.s.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag scale: not fitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag scale: %1 ± %2 over the whole flight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ± %2 at Mach %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag scale: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As entered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trued: %1, drag scale %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity: %1 ± %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 f.p.s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CUnitsDlg</name>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The units could not be saved to &quot;%1&quot;.
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1486,6 +2309,14 @@ It is left as it is: the settings will not be saved over it at exit.</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::ChronoPlot</name>
@@ -1605,15 +2436,15 @@ Extreme spread: %4 ft/s</source>
 <context>
     <name>vorlan::HitScatterView</name>
     <message>
-        <source>Grid %1 in; up and right as the shooter sees them</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Impacts at the target range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid %1 %2; up and right as the shooter sees them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1732,6 +2563,114 @@ Extreme spread: %4 ft/s</source>
     </message>
 </context>
 <context>
+    <name>vorlan::TableViewCommands</name>
+    <message>
+        <source>&amp;Holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click &amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table&apos;s view could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range table could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartCommands</name>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the range table of another shot first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .png or .svg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trajectory Chart - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartView</name>
+    <message>
+        <source>&amp;Remove &quot;%1&quot; from Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vorlan::TrajectoryWindow</name>
     <message>
         <source>&amp;Library...</source>
@@ -1761,6 +2700,71 @@ Extreme spread: %4 ft/s</source>
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C&amp;ard...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hit Probability...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text	Ctrl+Shift+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range table could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview - </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

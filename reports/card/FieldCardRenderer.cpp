@@ -4,6 +4,7 @@
 #include "reports/card/FieldCardRenderer.h"
 
 #include "chart/OffscreenQt.h"
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCardPainter.h"
 #include "reports/sight/SightPainter.h"
 
@@ -15,7 +16,7 @@ extern "C" __attribute__((visibility("default"))) bool vorlanRenderCardFile(cons
     const QByteArray drawn = vorlan::cardFileBytes(request.card, request.sheet ? &*request.sheet : nullptr,
                                                    request.format, ladder ? &*ladder : nullptr);
     if (drawn.isEmpty()) {
-        error = "the card could not be drawn";
+        error = N_("the card could not be drawn");  // whoever shows it translates it
         return false;
     }
     bytes.assign(drawn.constData(), static_cast<std::size_t>(drawn.size()));

@@ -1,5 +1,6 @@
 #include "reports/chartview/ChartDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -14,16 +15,17 @@ namespace {
 QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.title = QStringLiteral("Export Chart");
+    request.title = QCoreApplication::translate("ChartDialogs", "Export Chart");
     request.initialPath = initialPath;
-    request.filters = QStringList{QStringLiteral("PNG Pictures (*.png)"), QStringLiteral("SVG Drawings (*.svg)")};
+    request.filters = QStringList{QCoreApplication::translate("ChartDialogs", "PNG Pictures (*.png)"),
+                                  QCoreApplication::translate("ChartDialogs", "SVG Drawings (*.svg)")};
     request.confirmOverwrite = true;
     return runFileDialog(parent, request);
 }
 
 QList<int> chooseFromList(QWidget* parent, const QStringList& names) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Add to Chart"));
+    dialog.setWindowTitle(QCoreApplication::translate("ChartDialogs", "Add to Chart"));
     auto* list = new QListWidget(&dialog);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->addItems(names);

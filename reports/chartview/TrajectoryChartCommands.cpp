@@ -55,21 +55,21 @@ TrajectoryChartCommands::TrajectoryChartCommands(QMainWindow& window, ChartSerie
         const qsizetype close = items.indexOf(window.findChild<QAction*>(QStringLiteral("fileClose")));
         QAction* before = close > 0 ? items[close - 1] : nullptr;
         file->insertSeparator(before);
-        auto* exportChart = new QAction(QStringLiteral("&Export Chart..."), file);
+        auto* exportChart = new QAction(tr("&Export Chart..."), file);
         connect(exportChart, &QAction::triggered, this, [this] { exportChartCommand(*chart_, &window_); });
         exportChart->setObjectName(QStringLiteral("fileExportChart"));
         file->insertAction(before, exportChart);
     }
-    createActions(window.menuBar()->addMenu(QStringLiteral("&View")));
+    createActions(window.menuBar()->addMenu(tr("&View")));
 }
 
 void TrajectoryChartCommands::createActions(QMenu* view) {
     view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
     auto* group = new QActionGroup(this);
-    tableAction_ = view->addAction(QStringLiteral("&Table"), this, &TrajectoryChartCommands::showTable);
+    tableAction_ = view->addAction(tr("&Table"), this, &TrajectoryChartCommands::showTable);
     tableAction_->setObjectName(QStringLiteral("viewTable"));
     tableAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    chartAction_ = view->addAction(QStringLiteral("&Chart"), this, &TrajectoryChartCommands::showChart);
+    chartAction_ = view->addAction(tr("&Chart"), this, &TrajectoryChartCommands::showChart);
     chartAction_->setObjectName(QStringLiteral("viewChart"));
     chartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     for (QAction* action : {tableAction_, chartAction_}) {
@@ -78,12 +78,12 @@ void TrajectoryChartCommands::createActions(QMenu* view) {
     }
     tableAction_->setChecked(true);
     view->addSeparator();
-    QAction* add = view->addAction(QStringLiteral("&Add to Chart..."), this, &TrajectoryChartCommands::onAddToChart);
+    QAction* add = view->addAction(tr("&Add to Chart..."), this, &TrajectoryChartCommands::onAddToChart);
     add->setObjectName(QStringLiteral("viewAddToChart"));
-    QAction* reset = view->addAction(QStringLiteral("&Reset Zoom"), chart_, &TrajectoryChartView::resetView);
+    QAction* reset = view->addAction(tr("&Reset Zoom"), chart_, &TrajectoryChartView::resetView);
     reset->setObjectName(QStringLiteral("viewResetZoom"));
 
-    QToolBar* toolbar = window_.addToolBar(QStringLiteral("View"));
+    QToolBar* toolbar = window_.addToolBar(tr("View"));
     toolbar->setObjectName(QStringLiteral("viewToolBar"));
     toolbar->setMovable(false);
     toolbar->addActions({tableAction_, chartAction_, add, reset});
@@ -110,8 +110,7 @@ void TrajectoryChartCommands::onAddToChart() {
     QStringList names;
     for (const TrajectoryChartView* other : others) names << QString::fromStdString(other->scene().series.front().name);
     if (names.isEmpty()) {
-        QMessageBox::information(&window_, QStringLiteral("Add to Chart"),
-                                 QStringLiteral("Open the range table of another shot first."));
+        QMessageBox::information(&window_, tr("Add to Chart"), tr("Open the range table of another shot first."));
         return;
     }
     const QList<int> chosen = chartDialogs().chooseOverlays(&window_, names);
@@ -135,17 +134,18 @@ void exportChartCommand(TrajectoryChartView& chart, QWidget* parent) {
     QString error;
     const std::string fileName = QFile::encodeName(path).toStdString();
     if (chartFileFormat(fileName) == ChartFileFormat::Unknown)
-        error = QStringLiteral("Choose a file name ending in .png or .svg.");
+        error = TrajectoryChartCommands::tr("Choose a file name ending in .png or .svg.");
     else if (exportChart(scene, fileName, size, error))
         return;
-    QMessageBox::warning(parent, QStringLiteral("Vorlan"),
-                         QStringLiteral("The chart could not be exported to \"%1\".\n%2").arg(path, error));
+    QMessageBox::warning(
+        parent, QStringLiteral("Vorlan"),
+        TrajectoryChartCommands::tr("The chart could not be exported to \"%1\".\n%2").arg(path, error));
 }
 
 void printChart(const TrajectoryChartView& chart, QPrinter* printer) {
     ChartScene scene = chart.scene();
     scene.cursorRange.reset();
-    scene.title = QStringLiteral("Trajectory Chart - ") + shotNames(scene);
+    scene.title = TrajectoryChartCommands::tr("Trajectory Chart - ") + shotNames(scene);
     scene.subtitle = QDate::currentDate().toString(Qt::ISODate);
     printer->setFullPage(false);
     QPainter painter;
@@ -165,17 +165,19 @@ QMainWindow* openChartWindow(std::vector<ChartSeries> series, QWidget* parent,
     auto* chart = new TrajectoryChartView(std::move(series.front()), window);
     for (std::size_t i = 1; i < series.size(); ++i) chart->addOverlay(std::move(series[i]));
     window->setCentralWidget(chart);
-    window->setWindowTitle(QStringLiteral("Trajectory Chart - ") + shotNames(chart->scene()));
-    QMenu* file = window->menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Export Chart..."), window, [chart, window] { exportChartCommand(*chart, window); })
+    window->setWindowTitle(TrajectoryChartCommands::tr("Trajectory Chart - ") + shotNames(chart->scene()));
+    QMenu* file = window->menuBar()->addMenu(TrajectoryChartCommands::tr("&File"));
+    file->addAction(TrajectoryChartCommands::tr("&Export Chart..."), window,
+                    [chart, window] { exportChartCommand(*chart, window); })
         ->setObjectName(QStringLiteral("fileExportChart"));
     auto* printer = new QPrinter(QPrinter::HighResolution);
     QObject::connect(window, &QObject::destroyed, [printer] { delete printer; });
-    QAction* print = file->addAction(QStringLiteral("&Print...\tCtrl+P"), window, [chart, window, printer] {
-        QPrintDialog dialog(printer, window);
-        dialog.setMinMax(1, 1);
-        if (dialog.exec() == QDialog::Accepted) printChart(*chart, printer);
-    });
+    QAction* print =
+        file->addAction(TrajectoryChartCommands::tr("&Print...\tCtrl+P"), window, [chart, window, printer] {
+            QPrintDialog dialog(printer, window);
+            dialog.setMinMax(1, 1);
+            if (dialog.exec() == QDialog::Accepted) printChart(*chart, printer);
+        });
     print->setObjectName(QStringLiteral("filePrint"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     window->resize(900, 560);

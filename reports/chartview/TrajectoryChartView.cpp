@@ -230,7 +230,7 @@ void TrajectoryChartView::contextMenuEvent(QContextMenuEvent* event) {
     if (!index || *index == 0) return;
     QMenu menu(this);
     const QString name = QString::fromStdString(scene_.series[*index].name);
-    QAction* remove = menu.addAction(QStringLiteral("&Remove \"%1\" from Chart").arg(name));
+    QAction* remove = menu.addAction(tr("&Remove \"%1\" from Chart").arg(name));
     remove->setObjectName(QStringLiteral("removeOverlay"));
     connect(remove, &QAction::triggered, this, [this, at = *index] { removeOverlay(at); });
     menu.exec(event->globalPos());

@@ -136,8 +136,8 @@ QMenu* addLanguageMenu(QMenu& parent, const QString& preferencesPath, std::funct
             // Said in the language just chosen, which the windows opened from now on speak.
             if (tellNotice)
                 tellNotice(QCoreApplication::translate("Language",
-                                                       "The windows opened from now on speak the chosen language; the "
-                                                       "windows open now keep theirs, the main window until the next "
+                                                       "Windows opened from now on use the chosen language. Windows "
+                                                       "already open keep theirs; the main window changes at the next "
                                                        "start."));
         });
     }

@@ -20,8 +20,6 @@ const QColor kWindColours[] = {QColor(0, 90, 200),  QColor(0, 140, 60),  QColor(
                                QColor(200, 110, 0), QColor(0, 140, 150), QColor(120, 80, 40)};
 const QColor kShotColour(210, 0, 0);
 
-QString tr(const char* text) { return QCoreApplication::translate("SightPicture", text); }
-
 // Reticle units to the painter's: x right, y up from the circle's centre.
 struct Frame {
     QPointF centre;
@@ -167,16 +165,18 @@ void paintTexts(QPainter& painter, const SightPicture& picture, const Frame& f, 
     const QRectF top(f.side * 0.02, 0, f.side * 0.96, f.side * 0.09);
     painter.setPen(Qt::black);
     painter.setFont(sized(f.side * 0.026));
-    QString heading =
-        QString::fromStdString(r.name) + QStringLiteral(" - ") +
-        (r.plane == FocalPlane::First ? tr("first focal plane")
-                                      : tr("%1x, true at %2x").arg(picture.magnification).arg(r.trueMagnification));
+    QString heading = QString::fromStdString(r.name) + QStringLiteral(" - ") +
+                      (r.plane == FocalPlane::First ? QCoreApplication::translate("SightPicture", "first focal plane")
+                                                    : QCoreApplication::translate("SightPicture", "%1x, true at %2x")
+                                                          .arg(picture.magnification)
+                                                          .arg(r.trueMagnification));
     painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, heading);
     painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(angleUnitName(r.unit).data()));
     const double bottom = f.side - f.side * 0.02 - line;
     painter.drawText(QPointF(f.side * 0.02, bottom), QString::fromStdString(picture.modeWords));
     painter.setFont(sized(f.side * 0.022));
-    paintWindKey(painter, picture, winds, QPointF(f.side * 0.02, bottom + line * 0.9), line, tr("the shot's wind"));
+    paintWindKey(painter, picture, winds, QPointF(f.side * 0.02, bottom + line * 0.9), line,
+                 QCoreApplication::translate("SightPicture", "the shot's wind"));
 }
 
 }  // namespace
@@ -255,7 +255,8 @@ void paintSightLadder(QPainter& painter, const SightPicture& picture, const QRec
                QString::fromStdString(picture.reticle.name) + QStringLiteral(", ") +
                    QString::fromStdString(picture.modeWords));
     painter.setFont(sized(typeSize * 0.8));
-    paintWindKey(painter, picture, winds, QPointF(room.left(), room.bottom() - line * 0.2), line * 0.8, tr("shot"));
+    paintWindKey(painter, picture, winds, QPointF(room.left(), room.bottom() - line * 0.2), line * 0.8,
+                 QCoreApplication::translate("SightPicture", "shot"));
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 #include "reports/sight/SightRenderer.h"
 
 #include "chart/OffscreenQt.h"
+#include "engine/Catalogue.h"
 #include "reports/sight/SightPainter.h"
 
 extern "C" __attribute__((visibility("default"))) bool vorlanRenderSightFile(const vorlan::SightPicture& picture,
@@ -12,7 +13,7 @@ extern "C" __attribute__((visibility("default"))) bool vorlanRenderSightFile(con
     const std::unique_ptr<QGuiApplication> application = vorlan::startOffscreenQt();
     const QByteArray drawn = vorlan::sightFileBytes(picture, format);
     if (drawn.isEmpty()) {
-        error = "the picture could not be drawn";
+        error = N_("the picture could not be drawn");  // whoever shows it translates it
         return false;
     }
     bytes.assign(drawn.constData(), static_cast<std::size_t>(drawn.size()));

@@ -1,5 +1,6 @@
 #include "reports/table/TableDialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include "reports/common/FileDialog.h"
 #include "reports/table/CsvExportDialog.h"
@@ -20,17 +21,19 @@ QString askSaveName(QWidget* parent, const QString& title, const QString& initia
 
 // Replacing an existing table is not confirmed, as in every version of the program.
 QString askWithFileDialog(QWidget* parent, const QString& initialPath) {
-    return askSaveName(parent, QStringLiteral("Save As"), initialPath, QStringLiteral("Text Files (*.txt)"), false);
+    return askSaveName(parent, QCoreApplication::translate("TableDialogs", "Save As"), initialPath,
+                       QCoreApplication::translate("TableDialogs", "Text Files (*.txt)"), false);
 }
 
 // A CSV is a new kind of file: replacing one is confirmed, as the platform's dialogs do.
 QString askCsvWithFileDialog(QWidget* parent, const QString& initialPath) {
-    return askSaveName(parent, QStringLiteral("Export CSV"), initialPath, QStringLiteral("CSV Files (*.csv)"), true);
+    return askSaveName(parent, QCoreApplication::translate("TableDialogs", "Export CSV"), initialPath,
+                       QCoreApplication::translate("TableDialogs", "CSV Files (*.csv)"), true);
 }
 
 QString askCardWithFileDialog(QWidget* parent, const QString& initialPath) {
-    return askSaveName(parent, QStringLiteral("Export Field Card"), initialPath,
-                       QStringLiteral("Field Cards (*.pdf *.svg *.png)"), true);
+    return askSaveName(parent, QCoreApplication::translate("TableDialogs", "Export Field Card"), initialPath,
+                       QCoreApplication::translate("TableDialogs", "Field Cards (*.pdf *.svg *.png)"), true);
 }
 
 void warnWithMessageBox(QWidget* parent, const QString& title, const QString& message) {

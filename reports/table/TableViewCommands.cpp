@@ -8,6 +8,7 @@
 
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
+#include "reports/common/ShownUnits.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TrajectoryTable.h"
 #include "reports/table/TrajectoryTableScrollView.h"
@@ -66,7 +67,7 @@ TableViewCommands::TableViewCommands(TrajectoryWindow& window, QMenu& view, Shot
 
 void TableViewCommands::createActions(QMenu& view) {
     view.addSeparator();
-    holds_ = view.addAction(QStringLiteral("&Holds"), this, [this](bool on) {
+    holds_ = view.addAction(tr("&Holds"), this, [this](bool on) {
         TableView next = current_;
         next.holds = on;
         setView(next);
@@ -75,7 +76,7 @@ void TableViewCommands::createActions(QMenu& view) {
     holds_->setCheckable(true);
     holds_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    QMenu* units = view.addMenu(QStringLiteral("&Units"));
+    QMenu* units = unitsMenu_ = view.addMenu(tr("&Units"));
     auto* unitGroup = new QActionGroup(this);
     const auto addUnits = [&](const QString& text, const char* name, UnitSystem system) {
         QAction* action = units->addAction(text, this, [this, system] {
@@ -88,10 +89,10 @@ void TableViewCommands::createActions(QMenu& view) {
         unitGroup->addAction(action);
         return action;
     };
-    imperial_ = addUnits(QStringLiteral("&Imperial"), "viewImperial", UnitSystem::Imperial);
-    metric_ = addUnits(QStringLiteral("&Metric"), "viewMetric", UnitSystem::Metric);
+    imperial_ = addUnits(tr("&Imperial"), "viewImperial", UnitSystem::Imperial);
+    metric_ = addUnits(tr("&Metric"), "viewMetric", UnitSystem::Metric);
 
-    QMenu* clickMenu = view.addMenu(QStringLiteral("Click &Value"));
+    QMenu* clickMenu = view.addMenu(tr("Click &Value"));
     auto* clickGroup = new QActionGroup(this);
     std::vector<ClickValue> values(standardClickValues().begin(), standardClickValues().end());
     if (std::find(values.begin(), values.end(), shot_.scope.click) == values.end()) values.push_back(shot_.scope.click);
@@ -108,6 +109,21 @@ void TableViewCommands::createActions(QMenu& view) {
     }
 }
 
+void TableViewCommands::followUnits(ShownUnits& units, std::function<void()> openUnits) {
+    unitsMenu_->addSeparator();
+    unitsMenu_->addAction(tr("&Units..."), this, std::move(openUnits))
+        ->setObjectName(QStringLiteral("viewUnitsChoice"));
+    // A shot's own scope profile names the units its tables speak.
+    if (shot_.scope.unitSystem != ScopeProfile().unitSystem) return;
+    const auto follow = [this, &units] {
+        TableView next = current_;
+        next.units = units.choice().system();
+        if (!(next == current_)) show(next);
+    };
+    follow();
+    connect(&units, &ShownUnits::changed, this, follow);
+}
+
 void TableViewCommands::setShot(ShotParameters shot, std::shared_ptr<const RangeTableReport> report) {
     shot_ = std::move(shot);
     report_ = std::move(report);
@@ -118,8 +134,8 @@ void TableViewCommands::setView(const TableView& view) {
     show(view);
     const FileOutcome saved = saveTableViewPreferences(preferencesPath_, current_);
     if (!saved)
-        tableDialogs().showFileError(&window_, QStringLiteral("Preferences Not Saved"),
-                                     QStringLiteral("The table's view could not be saved to \"%1\".\n%2")
+        tableDialogs().showFileError(&window_, tr("Preferences Not Saved"),
+                                     tr("The table's view could not be saved to \"%1\".\n%2")
                                          .arg(preferencesPath_, QString::fromStdString(saved.reason())));
 }
 
@@ -158,7 +174,7 @@ void TableViewCommands::exportCsv() {
     const FileOutcome outcome = writeRangeTableCsv(QFile::encodeName(path).toStdString(), *report_, options);
     if (outcome) return;
     dialogs.showFileError(&window_, QStringLiteral("Vorlan"),
-                          QStringLiteral("The range table could not be exported to \"%1\".\n%2")
+                          tr("The range table could not be exported to \"%1\".\n%2")
                               .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.reason())));
 }
 

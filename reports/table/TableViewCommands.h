@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QMenu;
 
 namespace vorlan {
 
+class ShownUnits;
 class TrajectoryWindow;
 
 // The preferences file, an INI file of its own beside the settings file so that the
@@ -44,6 +46,10 @@ public:
     void setView(const TableView& view);
     // Asks for the rows, holds and units and a file, and writes the CSV there.
     void exportCsv();
+    // Speaks the units the application shows: metric while distances are metres, the
+    // change followed as it comes (unless the shot's scope profile names its own), and
+    // "&Units..." in the Units menu runs `openUnits`.
+    void followUnits(ShownUnits& units, std::function<void()> openUnits);
 
 private:
     void createActions(QMenu& view);
@@ -59,6 +65,7 @@ private:
     QAction* holds_ = nullptr;
     QAction* imperial_ = nullptr;
     QAction* metric_ = nullptr;
+    QMenu* unitsMenu_ = nullptr;
     std::vector<std::pair<QAction*, ClickValue>> clicks_;
 };
 

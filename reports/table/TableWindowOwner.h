@@ -9,6 +9,7 @@ class QWidget;
 
 namespace vorlan {
 
+class ShownUnits;
 class TrajectoryWindow;
 struct ShotParameters;
 
@@ -39,6 +40,11 @@ public:
     virtual void openTruing(TrajectoryWindow& /*table*/) {}
     // File > Library: the library of rifles and loads.
     virtual void openLibrary() {}
+    // View > Units > Units...: the unit of each quantity, for every window.
+    virtual void openUnits() {}
+    // The units the application shows, whose distance unit the table follows; none: the
+    // window keeps to its own Imperial and Metric views.
+    virtual ShownUnits* shownUnits() { return nullptr; }
 
 protected:
     ~TableWindowOwner() = default;

@@ -18,6 +18,7 @@
 #include "reports/chartview/TrajectoryChartCommands.h"
 #include "reports/chartview/TrajectoryChartView.h"
 #include "reports/common/Language.h"
+#include "reports/common/ShownUnits.h"
 #include "reports/common/Theme.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/TableDialogs.h"
@@ -66,34 +67,34 @@ TrajectoryWindow::~TrajectoryWindow() { owner_.tableWindowDestroyed(this); }
 QPrintPreviewDialog* TrajectoryWindow::previewDialog() const { return preview_; }
 
 void TrajectoryWindow::createMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* saveAs = file->addAction(QStringLiteral("&Save As ..."), this, &TrajectoryWindow::onFileSaveAs);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* saveAs = file->addAction(tr("&Save As ..."), this, &TrajectoryWindow::onFileSaveAs);
     saveAs->setObjectName(QStringLiteral("fileSaveAs"));
     file->addSeparator();
-    QAction* print = file->addAction(QStringLiteral("&Print...\tCtrl+P"), this, &TrajectoryWindow::onFilePrint);
+    QAction* print = file->addAction(tr("&Print...\tCtrl+P"), this, &TrajectoryWindow::onFilePrint);
     print->setObjectName(QStringLiteral("filePrint"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    QAction* preview = file->addAction(QStringLiteral("Print Pre&view"), this, &TrajectoryWindow::onFilePrintPreview);
+    QAction* preview = file->addAction(tr("Print Pre&view"), this, &TrajectoryWindow::onFilePrintPreview);
     preview->setObjectName(QStringLiteral("filePrintPreview"));
-    QAction* setup = file->addAction(QStringLiteral("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
+    QAction* setup = file->addAction(tr("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
     setup->setObjectName(QStringLiteral("filePrintSetup"));
     file->addSeparator();
-    exportCsv_ = file->addAction(QStringLiteral("Export &CSV..."), this, [this] {
+    exportCsv_ = file->addAction(tr("Export &CSV..."), this, [this] {
         if (views_) views_->exportCsv();
     });
     exportCsv_->setObjectName(QStringLiteral("fileExportCsv"));
     exportCsv_->setEnabled(false);
-    fieldCard_ = file->addAction(QStringLiteral("Field C&ard..."), this, [this] {
+    fieldCard_ = file->addAction(tr("Field C&ard..."), this, [this] {
         if (views_) owner_.openFieldCard(views_->shot(), views_->current().units);
     });
     fieldCard_->setObjectName(QStringLiteral("fileFieldCard"));
     fieldCard_->setEnabled(false);
-    hitProbability_ = file->addAction(QStringLiteral("&Hit Probability..."), this, [this] {
+    hitProbability_ = file->addAction(tr("&Hit Probability..."), this, [this] {
         if (views_) owner_.openHitProbability(views_->shot(), *this);
     });
     hitProbability_->setObjectName(QStringLiteral("fileHitProbability"));
     hitProbability_->setEnabled(false);
-    QAction* truing = file->addAction(QStringLiteral("&Truing..."), this, [this] { owner_.openTruing(*this); });
+    QAction* truing = file->addAction(tr("&Truing..."), this, [this] { owner_.openTruing(*this); });
     truing->setObjectName(QStringLiteral("fileTruing"));
     QAction* library = file->addAction(tr("&Library..."), this, [this] { owner_.openLibrary(); });
     library->setObjectName(QStringLiteral("fileLibrary"));
@@ -104,16 +105,15 @@ void TrajectoryWindow::createMenu() {
     close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
 
     // Copy works on the table view; the chart has Export Chart.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copy\tCtrl+C"), this, [this] { view_->copy(); });
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* copy = edit->addAction(tr("&Copy\tCtrl+C"), this, [this] { view_->copy(); });
     copy->setObjectName(QStringLiteral("editCopy"));
     copy->setShortcut(QKeySequence::Copy);
-    QAction* copyText =
-        edit->addAction(QStringLiteral("Copy as &Text\tCtrl+Shift+C"), this, [this] { view_->copy(true); });
+    QAction* copyText = edit->addAction(tr("Copy as &Text\tCtrl+Shift+C"), this, [this] { view_->copy(true); });
     copyText->setObjectName(QStringLiteral("editCopyText"));
     copyText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     edit->addSeparator();
-    QAction* all = edit->addAction(QStringLiteral("Select &All\tCtrl+A"), view_, &TrajectoryTableScrollView::selectAll);
+    QAction* all = edit->addAction(tr("Select &All\tCtrl+A"), view_, &TrajectoryTableScrollView::selectAll);
     all->setObjectName(QStringLiteral("editSelectAll"));
 }
 
@@ -157,7 +157,7 @@ void TrajectoryWindow::onFileSaveAs() {
     if (saveTableLines(view_->lines(), path, error)) return;
     tableDialogs().showFileError(
         this, QStringLiteral("Vorlan"),
-        QStringLiteral("The range table could not be saved to \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
+        tr("The range table could not be saved to \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void TrajectoryWindow::onFilePrint() {
@@ -185,10 +185,11 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     QMenu* view = nullptr;
     if (auto* menuAction = findChild<QAction*>(QStringLiteral("viewMenu"))) view = menuAction->menu();
     if (!view) {
-        view = menuBar()->addMenu(QStringLiteral("&View"));
+        view = menuBar()->addMenu(tr("&View"));
         view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
     }
     views_ = new TableViewCommands(*this, *view, std::move(shot), std::move(report), owner_.preferencesPath());
+    if (ShownUnits* units = owner_.shownUnits()) views_->followUnits(*units, [this] { owner_.openUnits(); });
     view->addSeparator();
     QAction* sight = view->addAction(tr("Sight &Picture..."), this,
                                      [this] { owner_.openSightPicture(views_->shot(), views_->current().units); });
@@ -232,7 +233,7 @@ void TrajectoryWindow::onFilePrintPreview() {
     printer_->setPrintRange(QPrinter::AllPages);
     // Not modal, so that closing this window can end the preview.
     preview_ = new QPrintPreviewDialog(printer_.get(), this);
-    preview_->setWindowTitle(QStringLiteral("Print Preview - ") + table_->title());
+    preview_->setWindowTitle(tr("Print Preview - ") + table_->title());
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, &TrajectoryWindow::printShown);
     connect(preview_, &QDialog::finished, preview_, &QObject::deleteLater);
     connect(preview_, &QDialog::finished, this, [this] { preview_.clear(); });

@@ -76,6 +76,21 @@ TEST(MoCatalogue, FindsEachTextInEitherByteOrder) {
     expectTestTexts(MoCatalogue(swapped));
 }
 
+// The smallest catalogue, written by hand: "a" translated "b", the two tables last, so that the
+// translations' table ends on the last byte.
+TEST(MoCatalogue, ReadsTablesThatEndOnTheLastByte) {
+    std::vector<unsigned char> bytes(48, 0);
+    const std::uint32_t header[] = {0x950412de, 0, 1, 32, 40, 0, 0};
+    for (std::size_t w = 0; w < 7; ++w) putWord(bytes, w * 4, header[w]);
+    bytes[28] = 'a';
+    bytes[30] = 'b';
+    const std::uint32_t tables[] = {1, 28, 1, 30};
+    for (std::size_t w = 0; w < 4; ++w) putWord(bytes, 32 + w * 4, tables[w]);
+    const MoCatalogue catalogue(bytes);
+    EXPECT_EQ(catalogue.size(), 1u);
+    EXPECT_STREQ(catalogue.find("a"), "b");
+}
+
 TEST(MoCatalogue, ShortOrMalformedCatalogueHoldsNothing) {
     const std::vector<unsigned char> bytes = testBytes();
     for (std::size_t size = 0; size < bytes.size(); ++size) {
@@ -104,6 +119,10 @@ TEST(MoCatalogue, ShortOrMalformedCatalogueHoldsNothing) {
         EXPECT_EQ(catalogue.size(), 0u) << fault.what;
         EXPECT_EQ(catalogue.find("Weight"), nullptr) << fault.what;
     }
+    // A string whose terminating NUL is overwritten, though it lies within the bytes.
+    std::vector<unsigned char> unterminated = bytes;
+    unterminated[getWord(bytes, originals + 12) + getWord(bytes, originals + 8)] = 'x';
+    EXPECT_EQ(MoCatalogue(unterminated).size(), 0u);
 }
 
 TEST(Catalogue, TranslatesInTheChosenLanguageOnly) {
@@ -125,6 +144,7 @@ TEST(Catalogue, TranslatesInTheChosenLanguageOnly) {
     EXPECT_EQ(translated("%1 yards at %2 degrees", {"300", "45"}), "300 yards at 45 degrees");
     // Only %1 to %9 with a value are placeholders; a value is not read for placeholders again.
     EXPECT_EQ(translated("100% of %1 and %3%", {"%2", "x"}), "100% of %2 and %3%");
+    EXPECT_EQ(translated("%2 of 1,2,3: %1", {"a", "b"}), "b of 1,2,3: a");
     ASSERT_TRUE(replaceCatalogue("de", builtIn));
 }
 

@@ -22,6 +22,7 @@
 #include "reports/table/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/chronograph/ChronographDialog.h"
+#include "ui/common/CColorDlg.h"
 #include "ui/common/ControlIds.h"
 #include "ui/library/LoadNamingDlg.h"
 
@@ -156,6 +157,7 @@ void openEveryWindow(Harness& h, CVorlan2Dlg& dlg, std::vector<std::unique_ptr<Q
     dlg.openTruing();
     dlg.openSightPicture(dlg.shot(), UnitSystem::Imperial);
     boxes.push_back(std::make_unique<CAboutDlg>(h.context));
+    boxes.push_back(std::make_unique<CColorDlg>(h.context));
     boxes.push_back(std::make_unique<LoadNamingDlg>(LoadNaming{}));
     boxes.push_back(std::make_unique<CsvExportDialog>(CsvOptions{}));
     boxes.push_back(std::make_unique<ChronographDialog>(parseChronoSession("2810\n2795\n2803\n"), true));

@@ -1,18 +1,16 @@
 #include "ui/advanced/CHitProbabilityDlg.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "chart/ChartColours.h"
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/HitShotKeys.h"
 #include "shot/ShotCheck.h"
@@ -20,7 +18,6 @@
 #include "shot/TextNumbers.h"
 #include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
-#include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
 
@@ -37,15 +34,16 @@ QString percent(double probability) { return QString::fromStdString(cFormat("%.1
 
 // " ± 1.2 %": none where the samples all hit (or all missed), as they leave no error to tell.
 QString plusOrMinus(const HitRangeFigure& figure) {
-    return figure.standardError > 0.0 ? QStringLiteral(" ± %1 %").arg(percent(figure.standardError)) : QString();
+    return figure.standardError > 0.0 ? CHitProbabilityDlg::tr(" ± %1 %").arg(percent(figure.standardError))
+                                      : QString();
 }
 
 // The text of a field as a number; an empty field reads as `empty`.
-std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const char* name) {
-    const std::string text = edit->text().trimmed().toStdString();
-    if (text.empty()) return empty;
-    if (const std::optional<double> value = wholeNumber(text)) return value;
-    if (problem.empty()) problem = cFormat("%s: \"%s\" is not a number.", name, text.c_str());
+std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::string& problem, const QString& name) {
+    const QString text = edit->text().trimmed();
+    if (text.isEmpty()) return empty;
+    if (const std::optional<double> value = wholeNumber(text.toStdString())) return value;
+    if (problem.empty()) problem = CHitProbabilityDlg::tr("%1: \"%2\" is not a number.").arg(name, text).toStdString();
     return std::nullopt;
 }
 
@@ -54,15 +52,18 @@ std::optional<double> fieldNumber(const QLineEdit* edit, double empty, std::stri
 CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
                                        std::function<void(const HitInputs&)> keep, QWidget* parent)
     : ThemedDialog(context, kTemplate, parent), run_(new HitProbabilityRun(std::move(shot), std::move(keep), this)) {
-    setWindowTitle(QStringLiteral("Hit Probability - ") + QString::fromStdString(run_->shot().name));
+    setWindowTitle(tr("Hit Probability - %1").arg(QString::fromStdString(run_->shot().name)));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     targetWasSet_ = run_->shot().hit.target.isSet();
     connect(run_, &HitProbabilityRun::figuresReady, this, &CHitProbabilityDlg::showResult);
     connect(run_, &HitProbabilityRun::missesReady, this, &CHitProbabilityDlg::showMisses);
     buildControls();
+    showUnitLabels();
     showInputs();
     onInputChanged();
+    connect(&context.units, &ShownUnits::aboutToChange, this, &CHitProbabilityDlg::onUnitsChanging);
+    connect(&context.units, &ShownUnits::changed, this, &CHitProbabilityDlg::onUnitsChanged);
 }
 
 // The SD of the shots kept sets the velocity spread, which starts a run; the mean sets the
@@ -74,7 +75,7 @@ void CHitProbabilityDlg::onFromChronograph() {
         run_->setVelocity(choice->stats.mean);
         keepVelocity_(choice->stats.mean);
     }
-    velocitySd_->setText(number(choice->stats.sd));
+    velocitySd_->setText(shown(choice->stats.sd, Quantity::Velocity));
     onInputChanged();  // the velocity may have changed while the SD text did not
 }
 
@@ -83,240 +84,99 @@ CHitProbabilityDlg::~CHitProbabilityDlg() {
     leaveOpenDialogs();
 }
 
-void CHitProbabilityDlg::buildControls() {
-    const auto withId = [](auto* widget, int id) {
-        setControlId(widget, id);
-        return widget;
-    };
-    const auto edit = [&](int id, const char* tip) {
-        auto* e = withId(new QLineEdit(this), id);
-        e->setToolTip(QString::fromLatin1(tip));
-        e->setMaximumWidth(90);
-        return e;
-    };
-    velocitySd_ = edit(kVelocitySd, "Standard deviation of the muzzle velocity from shot to shot");
-    coefficientSd_ = edit(kCoefficientSd, "How well the ballistic coefficient is known, in percent of it");
-    rangeSd_ = edit(kRangeSd, "Standard deviation of the range estimate");
-    windSd_ = edit(kWindSd, "Standard deviation of the wind call's speed");
-    windDirectionSd_ = edit(kWindDirectionSd, "Standard deviation of the wind call's direction");
-    precision_ = edit(kPrecision, "The rifle and shooter's spread of shots at the same aim");
-    groupShots_ = edit(kGroupShots, "Shots in each group measured (2 to 10)");
-    groupShots_->setMaximumWidth(40);
-    cantSd_ = edit(kCantSd, "Standard deviation of the rifle's cant at the shot");
-    targetWidth_ = edit(kTargetWidth, "The diameter of the circle (the OPBZ vital zone unless set), or the width");
-    targetHeight_ = edit(kTargetHeight, "The height of the rectangle");
-    level_ = edit(kLevel, "The P(hit) an ethical shot must reach");
-    runs_ = edit(kRuns,
-                 "Sampled shots where the error budget falls back to samples: more shrink the error as one over their "
-                 "square root");
-    rangeSdUnit_ = withId(new QComboBox(this), kRangeSdUnit);
-    rangeSdUnit_->addItems({QStringLiteral("yd"), QStringLiteral("% of range")});
-    precisionKind_ = withId(new QComboBox(this), kPrecisionKind);
-    precisionKind_->addItems({QStringLiteral("MOA, SD per axis"), QStringLiteral("MOA group of")});
-    targetShape_ = withId(new QComboBox(this), kTargetShape);
-    targetShape_->addItems({QStringLiteral("Circle"), QStringLiteral("Rectangle")});
-
-    const auto row = [this](std::initializer_list<QWidget*> widgets, const char* unit = nullptr) {
-        auto* box = new QHBoxLayout;
-        for (QWidget* w : widgets) box->addWidget(w);
-        if (unit) box->addWidget(new QLabel(QString::fromUtf8(unit), this));
-        box->addStretch();
-        return box;
-    };
-    auto* shots = new QLabel(QStringLiteral("shots"), this);
-    auto* by = new QLabel(QStringLiteral("x"), this);
-    auto* form = new QFormLayout;
-    assumed_ = withId(new QLabel(this), kAssumed);
-    assumed_->setWordWrap(true);
-    // Each label's access key takes the focus to the first control of its row.
-    const auto addRow = [this, form](const QString& text, QWidget* first, QHBoxLayout* fields) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(first);
-        form->addRow(label, fields);
-    };
-    auto* chronograph = new QPushButton(tr("From C&hronograph..."), this);
-    connect(chronograph, &QPushButton::clicked, this, &CHitProbabilityDlg::onFromChronograph);
-    addRow(tr("Muzzle &velocity SD"), velocitySd_, row({velocitySd_, new QLabel(tr("ft/s"), this), chronograph}));
-    addRow(tr("&BC SD"), coefficientSd_, row({coefficientSd_}, "%"));
-    addRow(tr("&Range estimate SD"), rangeSd_, row({rangeSd_, rangeSdUnit_}));
-    addRow(tr("&Wind call SD"), windSd_, row({windSd_}, "mph"));
-    addRow(tr("Wind &direction SD"), windDirectionSd_, row({windDirectionSd_}, "deg."));
-    addRow(tr("&Precision"), precision_, row({precision_, precisionKind_, groupShots_, shots}));
-    addRow(tr("&Cant SD"), cantSd_, row({cantSd_}, "deg."));
-    addRow(tr("&Target"), targetShape_, row({targetShape_, targetWidth_, by, targetHeight_}, "in"));
-    addRow(tr("&Ethical P(hit)"), level_, row({level_}, "%"));
-    addRow(tr("&Samples"), runs_, row({runs_}));
-
-    conversion_ = withId(new QLabel(this), kConversion);
-    conversion_->setWordWrap(true);
-    message_ = withId(new QLabel(this), kMessage);
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #a00000"));
-    targetFigure_ = withId(new QLabel(this), kTargetFigure);
-    QFont bold = targetFigure_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    targetFigure_->setFont(bold);
-    ethical_ = withId(new QLabel(this), kEthicalRange);
-    ethical_->setWordWrap(true);
-    misses_ = withId(new QLabel(this), kMisses);
-    misses_->setWordWrap(true);
-    progress_ = withId(new QLabel(this), kProgress);
-    progress_->setWordWrap(true);
-    table_ = withId(new QTableWidget(0, 3, this), kTable);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Range (yd)"), QStringLiteral("P(hit) %"), QStringLiteral("± %")});
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumWidth(230);
-    scatter_ = new HitScatterView(this);
-    setControlId(scatter_, kScatter);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(assumed_);
-    left->addLayout(form);
-    left->addWidget(conversion_);
-    left->addWidget(message_);
-    left->addWidget(targetFigure_);
-    left->addWidget(ethical_);
-    left->addWidget(misses_);
-    left->addWidget(progress_);
-    left->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(left);
-    top->addWidget(table_);
-    top->addWidget(scatter_, 1);
-    // OK keeps the inputs with the shot (assumed spreads only so); Close leaves assumed ones out.
-    auto* ok = withId(new QPushButton(tr("OK"), this), kOk);
-    ok->setDefault(true);  // Enter
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (inputs()) run_->keep();
-        close();
-    });
-    auto* close = withId(new QPushButton(tr("Close"), this), kClose);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    auto* sight = new QPushButton(tr("Si&ght Picture..."), this);
-    setControlId(sight, kSightPicture);
-    sight->setAutoDefault(false);
-    connect(sight, &QPushButton::clicked, this,
-            [this] { CSightPictureDlg::open(context(), shot(), shot().scope.unitSystem, this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(sight);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
-    resize(1040, 560);
-
-    QWidget* const order[] = {velocitySd_,   coefficientSd_, rangeSd_,    rangeSdUnit_, windSd_,      windDirectionSd_,
-                              precision_,    precisionKind_, groupShots_, cantSd_,      targetShape_, targetWidth_,
-                              targetHeight_, level_,         runs_,       table_,       ok,           close};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    for (QLineEdit* e : {velocitySd_, coefficientSd_, rangeSd_, windSd_, windDirectionSd_, precision_, groupShots_,
-                         cantSd_, targetWidth_, targetHeight_, level_, runs_})
-        connect(e, &QLineEdit::textChanged, this, &CHitProbabilityDlg::onInputChanged);
-    for (QComboBox* box : {rangeSdUnit_, precisionKind_, targetShape_})
-        connect(box, &QComboBox::currentIndexChanged, this, &CHitProbabilityDlg::onInputChanged);
-}
-
 void CHitProbabilityDlg::showInputs() {
     HitInputs hit = run_->shot().hit;
     if (!hitSpreadsSet(run_->shot())) {
         // Without a spread every shot hits to the table's end: start from typical ones instead.
         hit.spreads = kTypicalHitSpreads;
-        assumed_->setText(
-            tr("No spread is set: assumed are the typical spreads of a practised rifleman (velocity "
-               "10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps "
-               "them with the shot."));
+        assumedSpreads_ = true;
     }
+    hit.target = shotHitTarget(run_->shot());
+    showHit(hit);
+    runs_->setText(QString::number(kDefaultHitRuns));
+}
+
+void CHitProbabilityDlg::showHit(const HitInputs& hit) {
+    if (assumedSpreads_)
+        assumed_->setText(tr("No spread is set: assumed are the typical spreads of a practised rifleman (velocity "
+                             "%1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps "
+                             "them with the shot.")
+                              .arg(shown(kTypicalHitSpreads.velocitySd, Quantity::Velocity),
+                                   unitLabel(Quantity::Velocity), shown(kTypicalHitSpreads.windSd, Quantity::Speed),
+                                   unitLabel(Quantity::Speed)));
+    // Shown whole before they are read: a field read beside others still in the old units would
+    // start a run of neither.
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QObject* input : findChildren<QLineEdit*>()) quiet.push_back(std::make_unique<QSignalBlocker>(input));
+    for (QObject* input : findChildren<QComboBox*>()) quiet.push_back(std::make_unique<QSignalBlocker>(input));
     const HitSpreads& s = hit.spreads;
-    const std::pair<QLineEdit*, double> numbers[] = {
-        {velocitySd_, s.velocitySd},
-        {coefficientSd_, s.coefficientSdPercent},
-        {rangeSd_, s.rangeSd},
-        {windSd_, s.windSd},
-        {windDirectionSd_, s.windDirectionSd},
-        {precision_, s.groupShots > 0 ? s.groupMoa : s.precisionMoa},
-        {cantSd_, s.cantSd},
-        {level_, hit.level * 100.0},
+    const std::pair<QLineEdit*, QString> numbers[] = {
+        {velocitySd_, shown(s.velocitySd, Quantity::Velocity)},
+        {coefficientSd_, number(s.coefficientSdPercent)},
+        {rangeSd_, s.rangeSdPercent ? number(s.rangeSd) : shown(s.rangeSd, Quantity::Distance)},
+        {windSd_, shown(s.windSd, Quantity::Speed)},
+        {windDirectionSd_, number(s.windDirectionSd)},
+        {precision_, number(s.groupShots > 0 ? s.groupMoa : s.precisionMoa)},
+        {cantSd_, number(s.cantSd)},
+        {level_, number(hit.level * 100.0)},
     };
-    for (const auto& [e, value] : numbers) e->setText(number(value));
+    for (const auto& [e, text] : numbers) e->setText(text);
     rangeSdUnit_->setCurrentIndex(s.rangeSdPercent ? 1 : 0);
     precisionKind_->setCurrentIndex(s.groupShots > 0 ? 1 : 0);
     groupShots_->setText(QString::number(s.groupShots > 0 ? s.groupShots : 5));
-    const HitTarget target = shotHitTarget(run_->shot());
+    const HitTarget& target = hit.target.isSet() ? hit.target : shotHitTarget(run_->shot());
     targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
-    targetWidth_->setText(number(target.width));
-    targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? number(target.height) : QString());
-    runs_->setText(QString::number(kDefaultHitRuns));
+    targetWidth_->setText(shown(target.width, Quantity::Length));
+    targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? shown(target.height, Quantity::Length)
+                                                                       : QString());
+}
+
+QString CHitProbabilityDlg::shown(double designed, Quantity quantity) const {
+    return number(toShown(designed, quantity, context().units.of(quantity)));
+}
+
+QString CHitProbabilityDlg::unitLabel(Quantity quantity) const {
+    return QString::fromUtf8(translated(unitOf(quantity, context().units.of(quantity)).label));
+}
+
+// A figure typed in the unit shown, in the designed unit. In the designed unit it is taken as
+// it is (the shot's check names its bounds); in another its bounds are checked and told in it.
+std::optional<double> CHitProbabilityDlg::designed(std::optional<double> typed, const UnitBounds& field,
+                                                   std::string& problem) const {
+    const Unit unit = context().units.of(field.quantity);
+    if (!typed || std::isnan(*typed) || context().units.designed(field.quantity)) return typed;
+    const ShownBounds bounds = shownBounds(0.0, field.most, field.quantity, unit, field.decimals);
+    if (bounds.contains(*typed)) return toDesignedWithin(*typed, field.quantity, unit, 0.0, field.most);
+    if (problem.empty()) problem = boundsMessage(field.name.toStdString(), bounds, field.quantity, unit);
+    return std::nullopt;
+}
+
+// The fields are read in the units they show before a change and shown again in the new ones.
+void CHitProbabilityDlg::onUnitsChanging() { beforeUnitsChange_ = inputs(); }
+
+void CHitProbabilityDlg::onUnitsChanged() {
+    showUnitLabels();
+    if (beforeUnitsChange_) showHit(*beforeUnitsChange_);
+    beforeUnitsChange_.reset();
+    onInputChanged();
 }
 
 std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     std::string problem;
     HitInputs hit;
-    HitSpreads& s = hit.spreads;
-    const std::pair<QLineEdit*, std::pair<double*, const char*>> spreads[] = {
-        {velocitySd_, {&s.velocitySd, "Muzzle velocity SD"}},
-        {coefficientSd_, {&s.coefficientSdPercent, "BC SD"}},
-        {rangeSd_, {&s.rangeSd, "Range estimate SD"}},
-        {windSd_, {&s.windSd, "Wind call SD"}},
-        {windDirectionSd_, {&s.windDirectionSd, "Wind direction SD"}},
-        {cantSd_, {&s.cantSd, "Cant SD"}},
-    };
-    for (const auto& [e, to] : spreads)
-        if (const auto value = fieldNumber(e, 0.0, problem, to.second)) *to.first = *value;
-    s.rangeSdPercent = rangeSdUnit_->currentIndex() == 1;
-
-    const bool group = precisionKind_->currentIndex() == 1;
-    groupShots_->setEnabled(group);
-    conversion_->clear();
-    const std::optional<double> precision = fieldNumber(precision_, 0.0, problem, "Precision");
-    if (precision && !group) s.precisionMoa = *precision;
-    if (precision && group) {
-        const std::optional<double> count = fieldNumber(groupShots_, 0.0, problem, "Shots in the group");
-        const int n =
-            count && *count == std::floor(*count) && *count >= 2 && *count <= 10 ? static_cast<int>(*count) : 0;
-        if (count && n == 0 && problem.empty()) problem = "Shots in the group: a group of 2 to 10 shots.";
-        if (n > 0) {
-            s.precisionMoa = precisionFromGroup(*precision, n);
-            s.groupMoa = *precision;
-            s.groupShots = n;
-            conversion_->setText(
-                tr("Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA "
-                   "per axis: the mean extreme spread of %1 shots is %4 standard deviations.")
-                    .arg(n)
-                    .arg(number(*precision))
-                    .arg(QString::fromStdString(cFormat("%.3f", s.precisionMoa)))
-                    .arg(QString::fromStdString(cFormat("%.3f", 1.0 / precisionFromGroup(1.0, n)))));
-        }
-    }
-
-    const bool rectangle = targetShape_->currentIndex() == 1;
-    targetHeight_->setEnabled(rectangle);
-    const std::optional<double> width = fieldNumber(targetWidth_, std::nan(""), problem, "Target width");
-    const std::optional<double> height =
-        rectangle ? fieldNumber(targetHeight_, std::nan(""), problem, "Target height") : std::optional<double>(0.0);
-    if (width && height) {
-        hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
-        // The vital zone as it is stays the vital zone, and follows it.
-        if (!targetWasSet_ && !rectangle && *width == run_->shot().targetDiameter) hit.target = HitTarget{};
-    }
-    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, "Ethical P(hit)")) {
+    readSpreads(hit.spreads, problem);
+    readPrecision(hit.spreads, problem);
+    readTarget(hit, problem);
+    if (const auto level = fieldNumber(level_, kDefaultHitLevel * 100.0, problem, tr("Ethical P(hit)"))) {
         hit.level = *level / 100.0;
         if (!(*level >= 0.0 && *level <= 100.0) && problem.empty())
-            problem = "Ethical P(hit): a percentage from 0 to 100.";
+            problem = tr("Ethical P(hit): a percentage from 0 to 100.").toStdString();
     }
-    const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, "Samples");
+    const std::optional<double> runs = fieldNumber(runs_, kDefaultHitRuns, problem, tr("Samples"));
     if (runs && !(*runs >= kLeastRuns && *runs <= kMostRuns && *runs == std::floor(*runs)) && problem.empty())
-        problem = cFormat("Samples: a whole number from %d to %d.", kLeastRuns, kMostRuns);
+        problem = tr("Samples: a whole number from %1 to %2.").arg(kLeastRuns).arg(kMostRuns).toStdString();
     if (runs && problem.empty()) runCount_ = static_cast<int>(*runs);
 
-    if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
-        problem = "Target: give its size in inches.";
     if (problem.empty()) problem = hitInputProblem(hit);
     ShotParameters flown = run_->shot();
     flown.hit = hit;
@@ -324,6 +184,76 @@ std::optional<HitInputs> CHitProbabilityDlg::inputs() {
     message_->setText(QString::fromStdString(problem));
     if (!problem.empty()) return std::nullopt;
     return hit;
+}
+
+void CHitProbabilityDlg::readSpreads(HitSpreads& s, std::string& problem) {
+    s.rangeSdPercent = rangeSdUnit_->currentIndex() == 1;
+    // The spreads of a unit, and the field each is typed in; the others are percent or degrees.
+    const std::pair<QLineEdit*, std::pair<double*, UnitBounds>> spreads[] = {
+        {velocitySd_, {&s.velocitySd, {Quantity::Velocity, kMostVelocitySd, 1, tr("Muzzle velocity SD")}}},
+        {rangeSd_, {&s.rangeSd, {Quantity::Distance, kMostRangeSdYards, 1, tr("Range estimate SD")}}},
+        {windSd_, {&s.windSd, {Quantity::Speed, kMostWindSd, 1, tr("Wind call SD")}}},
+    };
+    for (const auto& [e, to] : spreads) {
+        const std::optional<double> typed = fieldNumber(e, 0.0, problem, to.second.name);
+        const bool inPercent = e == rangeSd_ && s.rangeSdPercent;
+        if (const auto value = inPercent ? typed : designed(typed, to.second, problem)) *to.first = *value;
+    }
+    const std::pair<QLineEdit*, std::pair<double*, QString>> others[] = {
+        {coefficientSd_, {&s.coefficientSdPercent, tr("BC SD")}},
+        {windDirectionSd_, {&s.windDirectionSd, tr("Wind direction SD")}},
+        {cantSd_, {&s.cantSd, tr("Cant SD")}},
+    };
+    for (const auto& [e, to] : others)
+        if (const auto value = fieldNumber(e, 0.0, problem, to.second)) *to.first = *value;
+}
+
+void CHitProbabilityDlg::readPrecision(HitSpreads& s, std::string& problem) {
+    const bool group = precisionKind_->currentIndex() == 1;
+    groupShots_->setEnabled(group);
+    conversion_->clear();
+    const std::optional<double> precision = fieldNumber(precision_, 0.0, problem, tr("Precision"));
+    if (precision && !group) s.precisionMoa = *precision;
+    if (!precision || !group) return;
+    const std::optional<double> count = fieldNumber(groupShots_, 0.0, problem, tr("Shots in the group"));
+    const int n = count && *count == std::floor(*count) && *count >= 2 && *count <= 10 ? static_cast<int>(*count) : 0;
+    if (count && n == 0 && problem.empty()) problem = tr("Shots in the group: a group of 2 to 10 shots.").toStdString();
+    if (n == 0) return;
+    s.precisionMoa = precisionFromGroup(*precision, n);
+    s.groupMoa = *precision;
+    s.groupShots = n;
+    conversion_->setText(
+        tr("Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA "
+           "per axis: the mean extreme spread of %1 shots is %4 standard deviations.")
+            .arg(n)
+            .arg(number(*precision))
+            .arg(QString::fromStdString(cFormat("%.3f", s.precisionMoa)))
+            .arg(QString::fromStdString(cFormat("%.3f", 1.0 / precisionFromGroup(1.0, n)))));
+}
+
+void CHitProbabilityDlg::readTarget(HitInputs& hit, std::string& problem) {
+    const bool rectangle = targetShape_->currentIndex() == 1;
+    targetHeight_->setEnabled(rectangle);
+    const UnitBounds widthBounds{Quantity::Length, kLargestTarget, 2, tr("Target width")};
+    const UnitBounds heightBounds{Quantity::Length, kLargestTarget, 2, tr("Target height")};
+    const std::optional<double> typedWidth = fieldNumber(targetWidth_, std::nan(""), problem, widthBounds.name);
+    const std::optional<double> width = designed(typedWidth, widthBounds, problem);
+    const std::optional<double> height =
+        rectangle
+            ? designed(fieldNumber(targetHeight_, std::nan(""), problem, heightBounds.name), heightBounds, problem)
+            : std::optional<double>(0.0);
+    if (width && height) {
+        hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
+        // The vital zone as it is stays the vital zone, and follows it: as its figure is shown.
+        const bool vitalZone =
+            typedWidth == wholeNumber(shown(run_->shot().targetDiameter, Quantity::Length).toStdString());
+        if (!targetWasSet_ && !rectangle && vitalZone) hit.target = HitTarget{};
+    }
+    if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))
+        problem = (context().units.designed(Quantity::Length)
+                       ? tr("Target: give its size in inches.")
+                       : tr("Target: give its size in %1.").arg(unitLabel(Quantity::Length)))
+                      .toStdString();
 }
 
 QString CHitProbabilityDlg::message() const { return message_->text(); }
@@ -350,23 +280,23 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
                                        [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
     if (atTarget != result.figures.end())
-        targetFigure_->setText(tr("P(hit) at %1 yd: %2 %").arg(targetRange).arg(percent(atTarget->probability)) +
+        targetFigure_->setText(tr("P(hit) at %1: %2 %").arg(rangeText(targetRange), percent(atTarget->probability)) +
                                plusOrMinus(*atTarget));
     else
-        targetFigure_->setText(tr("P(hit) at %1 yd: beyond the table").arg(targetRange));
+        targetFigure_->setText(tr("P(hit) at %1: beyond the table").arg(rangeText(targetRange)));
     const std::optional<int> ethical = ethicalRange(result.figures, shot.hit.level);
     const QString level = number(shot.hit.level * 100.0);
     ethical_->setText(
-        ethical ? tr("Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).").arg(*ethical).arg(level)
-                : tr("Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).")
-                      .arg(level)
-                      .arg(result.figures.empty() ? 0 : result.figures.front().range));
+        ethical
+            ? tr("Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).").arg(rangeText(*ethical), level)
+            : tr("Farthest ethical range: none (P(hit) is below %1 % at %2 already).")
+                  .arg(level, rangeText(result.figures.empty() ? 0 : result.figures.front().range)));
     table_->setRowCount(static_cast<int>(result.figures.size()));
     for (std::size_t i = 0; i < result.figures.size(); ++i) {
         const HitRangeFigure& f = result.figures[i];
         // A range the error budget left to the samples says so beside its error.
         const QString error = f.standardError > 0.0 ? percent(f.standardError) : QString();
-        const QString cells[] = {QString::number(f.range), percent(f.probability),
+        const QString cells[] = {rangeNumber(f.range), percent(f.probability),
                                  f.sampled && sampledRanges > 0 ? tr("%1 sampled").arg(error) : error};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -378,8 +308,8 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
             table_->setItem(static_cast<int>(i), c, item);
         }
     }
-    scatter_->setImpacts(shotHitTarget(shot), result.impacts, atTarget != result.figures.end() ? targetRange : 0,
-                         runCount_);
+    scatter_->setImpacts(shotHitTarget(shot), result.impacts,
+                         atTarget != result.figures.end() ? rangeText(targetRange) : QString(), runCount_);
     const QString timing = QString::fromStdString(cFormat("%.0f", milliseconds));
     progress_->setText(sampledRanges == 0
                            ? tr("Error budget, in %1 ms.").arg(timing)
@@ -390,6 +320,17 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
                                  .arg(result.figures.size())
                                  .arg(result.runs)
                                  .arg(HitProbabilityRun::kSeed));
+}
+
+// A range counted at, in the unit of distance shown: "300", and with its unit "300 yd".
+QString CHitProbabilityDlg::rangeNumber(int yards) const {
+    if (context().units.designed(Quantity::Distance)) return QString::number(yards);
+    return QString::fromStdString(
+        cFormat("%.0f", toShown(yards, Quantity::Distance, context().units.of(Quantity::Distance))));
+}
+
+QString CHitProbabilityDlg::rangeText(int yards) const {
+    return tr("%1 %2").arg(rangeNumber(yards), unitLabel(Quantity::Distance));
 }
 
 void CHitProbabilityDlg::showMisses(const QString& text) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "shot/Units.h"
 #include "ui/advanced/HitProbabilityRun.h"
 #include "ui/advanced/HitScatterView.h"
 #include "ui/common/ThemedDialog.h"
@@ -47,8 +48,30 @@ public:
     void setVelocityKeeper(std::function<void(double)> keep) { keepVelocity_ = std::move(keep); }
 
 private:
+    // A field of a unit: its quantity, its designed bounds (from 0), the digits its bounds are
+    // told with, and its name in messages.
+    struct UnitBounds {
+        Quantity quantity;
+        double most;
+        int decimals;
+        QString name;
+    };
+
     void buildControls();
     void showInputs();
+    // The inputs in the units shown now, and those units beside their fields.
+    void showHit(const HitInputs& hit);
+    void showUnitLabels();
+    QString shown(double designed, Quantity quantity) const;
+    QString unitLabel(Quantity quantity) const;
+    QString rangeNumber(int yards) const;
+    QString rangeText(int yards) const;
+    std::optional<double> designed(std::optional<double> typed, const UnitBounds& field, std::string& problem) const;
+    void readSpreads(HitSpreads& spreads, std::string& problem);
+    void readPrecision(HitSpreads& spreads, std::string& problem);
+    void readTarget(HitInputs& hit, std::string& problem);
+    void onUnitsChanging();
+    void onUnitsChanged();
     void onInputChanged();
     void showResult(const HitProbabilityResult& result, int sampledRanges, double milliseconds);
     void showMisses(const QString& text);
@@ -59,10 +82,13 @@ private:
         *cantSd_, *targetWidth_, *targetHeight_, *level_, *runs_;
     QComboBox *rangeSdUnit_, *precisionKind_, *targetShape_;
     QLabel *assumed_, *conversion_, *targetFigure_, *ethical_, *misses_, *progress_, *message_;
+    QLabel *velocityUnit_, *windUnit_, *targetUnit_;
     QTableWidget* table_;
     HitScatterView* scatter_;
     bool targetWasSet_ = false;
-    int runCount_ = kDefaultHitRuns;  // the samples of the next run
+    bool assumedSpreads_ = false;                 // the typical spreads shown, none being set
+    std::optional<HitInputs> beforeUnitsChange_;  // the inputs as read in the units before a change
+    int runCount_ = kDefaultHitRuns;              // the samples of the next run
     std::function<void(double)> keepVelocity_;
 };
 

@@ -34,7 +34,7 @@ constexpr TruingFit kFitChoices[] = {TruingFit::Auto, TruingFit::Velocity, Truin
 }  // namespace
 
 CTruingDlg::CTruingDlg(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Truing")),
+    : SideWindow(owner, kTemplate, tr("Truing")),
       rowCount_(std::max(kRows, static_cast<int>(owner.shot().observations.size()))),
       session_(owner.shot().observations) {
     // The window works on the main dialog's shot: its title names it.
@@ -60,13 +60,39 @@ void CTruingDlg::exchange(DataExchange& dx) {
                 if (std::isnan(value))
                     edit(id)->clear();
                 else
-                    dx.number(id, value, -HUGE_VAL, HUGE_VAL);
+                    exchangeCell(dx, id, column, value);
             }
         return;
     }
     std::vector<Observation> read;
     for (int row = 0; row < rowCount_ && !dx.failed(); ++row) exchangeRow(dx, row, read);
     if (!dx.failed()) session_.setObservations(std::move(read));
+}
+
+// A reading of a unit the shooter chooses is shown and typed in it, its bounds checked and told
+// in it; the others, and all in the designed units, are read as typed and checked whole by the
+// row (observationProblem).
+void CTruingDlg::exchangeCell(DataExchange& dx, int id, int column, double& value) {
+    const std::optional<Quantity> quantity = observationQuantity(column);
+    if (!quantity || context().units.designed(*quantity)) {
+        dx.number(id, value, -HUGE_VAL, HUGE_VAL);
+        return;
+    }
+    const auto [lowest, highest] = observationBounds(static_cast<std::size_t>(column));
+    dx.number(id, value, lowest, highest, FieldUnit{*quantity, kCellDecimals, observationLabel(column)});
+}
+
+// A message about a row names its range as the window shows it ("at 600 m").
+std::string CTruingDlg::withShownRange(std::string message, double range) const {
+    if (message.empty() || context().units.designed(Quantity::Distance)) return message;
+    const std::string designed = cFormat("at %g yd", range);
+    const Unit unit = context().units.of(Quantity::Distance);
+    const std::string shown =
+        cFormat("at %g %s", toShown(range, Quantity::Distance, unit), unitOf(Quantity::Distance, unit).label);
+    for (std::size_t at = message.find(designed); at != std::string::npos;
+         at = message.find(designed, at + shown.size()))
+        message.replace(at, designed.size(), shown);
+    return message;
 }
 
 // A row left blank is no observation; a row with any cell needs a range and a reading, each
@@ -78,10 +104,10 @@ void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>
     Observation o;
     for (int column = 0; column < kColumns && !dx.failed(); ++column) {
         const int id = cell(row, column);
-        if (!edit(id)->text().isEmpty()) dx.number(id, o.*kObservationColumns[column].member, -HUGE_VAL, HUGE_VAL);
+        if (!edit(id)->text().isEmpty()) exchangeCell(dx, id, column, o.*kObservationColumns[column].member);
     }
     if (dx.failed()) return;
-    std::string problem = observationProblem(o);
+    std::string problem = withShownRange(observationProblem(o), o.range);
     if (problem.empty() && owner()) problem = clickHoldProblem(o, owner()->shot().scope.click);
     if (!problem.empty()) {
         // A value out of its bounds is named by its column, and its cell takes the focus.
@@ -104,7 +130,10 @@ void CTruingDlg::onLoadCsv() {
     const QString name = chosen.section(u'/', -1);
     ObservationTable table = loadObservationsCsv(QFile::encodeName(chosen).toStdString());
     if (table.error.empty() && static_cast<int>(table.observations.size()) > rowCount_)
-        table.error = cFormat("it holds %zu observations; the window takes %d", table.observations.size(), rowCount_);
+        table.error = tr("it holds %1 observations; the window takes %2")
+                          .arg(table.observations.size())
+                          .arg(rowCount_)
+                          .toStdString();
     if (!table.error.empty()) {
         // The rows typed before stay as they are.
         context().showFailure(this, tr("Observations Not Loaded"),
@@ -182,20 +211,34 @@ void CTruingDlg::onFit() {
 
 void CTruingDlg::showResult() {
     const TruingResult& r = *session_.result();
-    controlAs<QLabel>(kFitted)->setText(truingResultText(r));
+    controlAs<QLabel>(kFitted)->setText(truingResultText(r, context().units.choice()));
     showStatus(r.outcome == TruingResult::Outcome::Fitted ? tr("Fitted: Apply writes the fitted values into the shot.")
                                                           : tr("Not fitted: the reason is given above."));
     control(kApply)->setEnabled(r.outcome == TruingResult::Outcome::Fitted);
 }
 
-void CTruingDlg::showResiduals() { showResidualRows(*residuals_, session_.result()->residuals); }
+void CTruingDlg::showResiduals() {
+    showResidualRows(*residuals_, session_.result()->residuals, context().units.choice());
+}
+
+// The cells are shown again by the side window; the headings, the fit and the chart follow.
+void CTruingDlg::unitsChanged() {
+    SideWindow::unitsChanged();
+    showHeadings();
+    if (session_.result()) {
+        controlAs<QLabel>(kFitted)->setText(truingResultText(*session_.result(), context().units.choice()));
+        showResiduals();
+    }
+    showChart();
+}
 
 void CTruingDlg::showChart() {
     SideWindowOwner* main = owner();
     if (!main || !shotProblem(main->shot()).empty()) return;  // a shot that cannot be flown
     const std::optional<TruingResult>& result = session_.result();
     const ShotParameters& shot = result && session_.fittedShot() ? *session_.fittedShot() : main->shot();
-    TrajectoryChartView* view = truingChart(shot, session_.observations(), result ? &*result : nullptr, chartHolder_);
+    TrajectoryChartView* view =
+        truingChart(shot, session_.observations(), result ? &*result : nullptr, context().units.choice(), chartHolder_);
     setControlId(view, kChart);
     if (chart_) delete chart_;
     chart_ = view;
@@ -227,25 +270,27 @@ void CTruingDlg::onApply() {
                                    .arg(QString::fromUtf8(dragFunctionName(fitted.dragFunction).data()),
                                         shownNumber("%.3f", fitted.ballisticCoefficient))
                              : QString();
-    showStatus(tr("Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.")
-                   .arg(shownNumber("%.1f", shot->velocity), drag,
-                        QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
+    showStatus(
+        tr("Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.")
+            .arg(velocity(shot->velocity), drag, QString::fromStdString(dragScaleSpan(shot->advanced.dragScale))));
 }
+
+QString CTruingDlg::velocity(double fps) const { return velocityText(fps, context().units.choice()); }
 
 void CTruingDlg::onClearTruing() {
     ShotParameters* shot = takenShot();
     if (!shot) return;
     switch (session_.clear(*shot)) {
         case TruingSession::Cleared::Restored:
-            showStatus(tr("Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.")
-                           .arg(shownNumber("%.1f", shot->velocity)));
+            showStatus(tr("Truing taken back: velocity %1 and the drag scale as they were before Apply.")
+                           .arg(velocity(shot->velocity)));
             break;
         case TruingSession::Cleared::VelocityRestored:
-            showStatus(tr("Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.")
-                           .arg(shownNumber("%.1f", shot->velocity)));
+            showStatus(tr("Truing cleared: the velocity is back to %1, as entered before truing.")
+                           .arg(velocity(shot->velocity)));
             break;
         case TruingSession::Cleared::DragScaleCleared:
-            showStatus(tr("Drag scale cleared; the velocity stays %1 f.p.s.").arg(shownNumber("%.1f", shot->velocity)));
+            showStatus(tr("Drag scale cleared; the velocity stays %1").arg(velocity(shot->velocity)));
             break;
         case TruingSession::Cleared::NothingInForce:
             showStatus(tr("No truing is in force."));

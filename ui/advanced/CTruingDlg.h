@@ -11,6 +11,7 @@
 //   rows -> TruingSession: fit(main dialog's shot) -> result, residuals, chart (TruingView.h)
 //        -> Apply: session.apply(shot) -> main dialog's fields
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QTableWidget;
 
 namespace vorlan {
@@ -53,12 +55,20 @@ protected:
     void exchange(DataExchange& dx) override;
     void writeBack(SideWindowOwner& owner) override;
     void closeEvent(QCloseEvent* event) override;
+    void unitsChanged() override;
 
 private:
+    static constexpr int kCellDecimals = 4;  // the digits a cell takes after the point
+
     void buildControls();
     QGroupBox* buildObservationsGroup();
     QGroupBox* buildFitGroup();
     void exchangeRow(DataExchange& dx, int row, std::vector<Observation>& read);
+    void exchangeCell(DataExchange& dx, int id, int column, double& value);
+    std::string withShownRange(std::string message, double range) const;
+    // The column headings with the units their cells are shown in.
+    void showHeadings();
+    QString velocity(double fps) const;
     void showResult();
     void showResiduals();
     void showChart();
@@ -70,6 +80,7 @@ private:
     TruingSession session_;
     bool keep_ = false;  // closed with OK
     QComboBox* fitChoice_ = nullptr;
+    std::array<QLabel*, TruingIds::kColumns> headings_{};
     QTableWidget* residuals_ = nullptr;
     TrajectoryChartView* chart_ = nullptr;
     QWidget* chartHolder_ = nullptr;

@@ -12,7 +12,8 @@ namespace vorlan {
 
 HitScatterView::HitScatterView(QWidget* parent) : QWidget(parent) { setMinimumSize(280, 280); }
 
-void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range, int runs) {
+void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, const QString& range,
+                                int runs) {
     target_ = target;
     runs_ = runs;
     impacts_ = std::move(impacts);
@@ -20,7 +21,13 @@ void HitScatterView::setImpacts(const HitTarget& target, std::vector<HitImpact> 
     update();
 }
 
-// The target's outline on a grid of round inches, the hits green and the misses red, as far
+void HitScatterView::setGridUnit(double perInch, const QString& label) {
+    perInch_ = perInch;
+    unit_ = label;
+    update();
+}
+
+// The target's outline on a grid of round figures of the unit shown, the hits green and the misses red, as far
 // out as nearly all the impacts fall (the farthest few are left outside the square).
 void HitScatterView::paintEvent(QPaintEvent*) {
     const ChartColours& c = chartColoursFor(palette());
@@ -51,7 +58,9 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     const auto at = [&](double x, double y) { return QPointF(centre.x() + x * scale, centre.y() - y * scale); };
 
     p.setPen(QPen(c.grid, 1));
-    const std::vector<double> ticks = axisTicks({-half, half}, 8);
+    std::vector<double> ticks = axisTicks({-half * perInch_, half * perInch_}, 8);
+    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
+    for (double& t : ticks) t /= perInch_;
     for (const double t : ticks) {
         p.drawLine(at(t, -half), at(t, half));
         p.drawLine(at(-half, t), at(half, t));
@@ -83,11 +92,10 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.restore();
 
     p.setPen(c.text);
-    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
     p.drawText(QRectF(0, 2, width(), titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
-    p.drawText(
-        QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
-        tr("Grid %1 in; up and right as the shooter sees them").arg(QString::fromStdString(cFormat("%g", step))));
+    p.drawText(QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
+               tr("Grid %1 %2; up and right as the shooter sees them")
+                   .arg(QString::fromStdString(cFormat("%g", step)), unit_));
 }
 
 int HitScatterView::hits() const {
@@ -96,12 +104,12 @@ int HitScatterView::hits() const {
 }
 
 QString HitScatterView::title() const {
-    return range_ > 0 ? tr("Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)")
-                            .arg(range_)
-                            .arg(hits())
-                            .arg(impacts_.size())
-                            .arg(runs_)
-                      : tr("Impacts at the target range");
+    return !range_.isEmpty() ? tr("Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)")
+                                   .arg(range_)
+                                   .arg(hits())
+                                   .arg(impacts_.size())
+                                   .arg(runs_)
+                             : tr("Impacts at the target range");
 }
 
 }  // namespace vorlan

@@ -11,8 +11,11 @@ namespace vorlan {
 class HitScatterView : public QWidget {
 public:
     explicit HitScatterView(QWidget* parent);
-    // The impacts kept of a run of `runs` samples at `range` yd (0: none at the target range).
-    void setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, int range, int runs);
+    // The impacts kept of a run of `runs` samples at `range`, as the window names it ("500 yd";
+    // empty: none at the target range).
+    void setImpacts(const HitTarget& target, std::vector<HitImpact> impacts, const QString& range, int runs);
+    // The unit of the grid: so many of it to an inch, and its label ("cm").
+    void setGridUnit(double perInch, const QString& label);
 
     // "Impacts at 500 yd: 1650 of 2000 hit (2000 of 10000 samples shown)".
     QString title() const;
@@ -24,8 +27,10 @@ private:
     int hits() const;
     HitTarget target_;
     std::vector<HitImpact> impacts_;
-    int range_ = 0;
+    QString range_;
     int runs_ = 0;
+    double perInch_ = 1.0;
+    QString unit_ = QStringLiteral("in");
 };
 
 }  // namespace vorlan

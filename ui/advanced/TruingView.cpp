@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "engine/Holds.h"
 #include "reports/chartview/ReportChartSeries.h"
@@ -13,26 +14,58 @@
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotCheck.h"
+#include "ui/advanced/CTruingDlg.h"
 #include "ui/common/SideWindow.h"
 
 namespace vorlan {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("CTruingDlg", text); }
-
 // Each column of the observations, in the order of kObservationColumns: its name in messages
-// and the residual table, and the decimals a reading of it is shown with.
+// and the residual table, the decimals a reading of it is shown with, and for a reading the
+// shooter reads in units of their choice its quantity and its name without the unit.
 struct ColumnShown {
     const char* name;
     const char* format;
+    std::optional<Quantity> quantity = std::nullopt;
+    const char* label = nullptr;  // for the catalogue, as the exchange's bounds messages name it
 };
 constexpr ColumnShown kColumnsShown[] = {
-    {"Range (yd.)", "%g"},   {"Up (MOA)", "%.2f"},          {"Up (mil)", "%.3f"},
-    {"Up (clicks)", "%.1f"}, {"Drop (in.)", "%.2f"},        {"Velocity (f.p.s.)", "%.1f"},
-    {"Time (s)", "%.4f"},    {"\u00b1 Hold (MOA)", "%.2f"}, {"\u00b1 Vel. (f.p.s.)", "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Range (yd.)"), "%g", Quantity::Distance, N_("Range")},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (MOA)"), "%.2f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (mil)"), "%.3f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Up (clicks)"), "%.1f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Drop (in.)"), "%.2f", Quantity::Offset, N_("Drop")},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Velocity (f.p.s.)"), "%.1f", Quantity::Velocity, N_("Velocity")},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "Time (s)"), "%.4f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Hold (MOA)"), "%.2f"},
+    {QT_TRANSLATE_NOOP("vorlan::CTruingDlg", "\u00b1 Vel. (f.p.s.)"), "%.1f", Quantity::Velocity, N_("\u00b1 Vel.")},
 };
 static_assert(std::size(kColumnsShown) == std::size(kObservationColumns));
+
+bool designedUnit(Quantity quantity, const UnitChoice& units) {
+    return units.of(quantity) == UnitChoice().of(quantity);
+}
+
+// A column's name as the residual table shows it, with the unit its readings are shown in.
+QString shownName(const ColumnShown& column, const UnitChoice& units) {
+    if (!column.quantity || designedUnit(*column.quantity, units)) return CTruingDlg::tr(column.name);
+    return CTruingDlg::tr("%1 (%2)").arg(QString::fromUtf8(translated(column.label)),
+                                         unitLabel(*column.quantity, units));
+}
+
+// A reading of a column in the unit shown. Residuals and uncertainties are differences, which
+// the factor alone converts; the quantities here have no offset, so the same call serves both.
+double shownValue(const ColumnShown& column, double value, const UnitChoice& units) {
+    return column.quantity ? toShown(value, *column.quantity, units.of(*column.quantity)) : value;
+}
+
+// The legend's velocity: "2650 ft/s", "808 m/s".
+QString chartVelocity(double velocity, const UnitChoice& units) {
+    return QStringLiteral("%1 %2").arg(
+        shownNumber("%.0f", toShown(velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+        unitLabel(Quantity::Velocity, units));
+}
 
 const ColumnShown& shownColumn(std::string_view key) {
     for (std::size_t i = 0; i < std::size(kObservationColumns); ++i)
@@ -58,16 +91,16 @@ ChartSeries seriesOf(const ShotParameters& shot, const std::string& name) {
 }
 
 QString dragScaleLine(const TruingResult& r) {
-    if (r.dragScale.empty()) return tr("Drag scale: not fitted.");
+    if (r.dragScale.empty()) return CTruingDlg::tr("Drag scale: not fitted.");
     if (r.dragScale.size() == 1)
-        return tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
+        return CTruingDlg::tr("Drag scale: %1 \u00b1 %2 over the whole flight.")
             .arg(shownNumber("%.3f", r.dragScale[0].factor), shownNumber("%.3f", r.dragScaleErrors[0]));
     QStringList factors;
     for (std::size_t i = 0; i < r.dragScale.size(); ++i)
-        factors << tr("%1 \u00b1 %2 at Mach %3")
+        factors << CTruingDlg::tr("%1 \u00b1 %2 at Mach %3")
                        .arg(shownNumber("%.3f", r.dragScale[i].factor), shownNumber("%.3f", r.dragScaleErrors[i]),
                             shownNumber("%.2f", r.dragScale[i].mach));
-    return tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
+    return CTruingDlg::tr("Drag scale: %1.").arg(factors.join(QStringLiteral("; ")));
 }
 
 }  // namespace
@@ -92,17 +125,21 @@ std::vector<ChartObservation> observedPoints(const std::vector<Observation>& obs
 }
 
 TrajectoryChartView* truingChart(const ShotParameters& shot, const std::vector<Observation>& observations,
-                                 const TruingResult* result, QWidget* parent) {
+                                 const TruingResult* result, const UnitChoice& units, QWidget* parent) {
     const ShotParameters before = chartedShot(shot, observations);
-    auto* view = new TrajectoryChartView(seriesOf(before, cFormat("As entered: %.0f ft/s", before.velocity)), parent);
+    const QString entered = CTruingDlg::tr("As entered: %1").arg(chartVelocity(before.velocity, units));
+    auto* view = new TrajectoryChartView(seriesOf(before, entered.toStdString()), parent);
     if (result && !result->residuals.empty()) {
         ShotParameters after = before;
         applyTruing(after, *result);
-        view->addOverlay(seriesOf(
-            after, cFormat("Trued: %.0f ft/s, drag scale ", after.velocity) + dragScaleSpan(after.advanced.dragScale)));
+        const QString trued = CTruingDlg::tr("Trued: %1, drag scale %2")
+                                  .arg(chartVelocity(after.velocity, units),
+                                       QString::fromStdString(dragScaleSpan(after.advanced.dragScale)));
+        view->addOverlay(seriesOf(after, trued.toStdString()));
     }
     view->setObservations(observedPoints(observations, shot.scope.click));
     view->setLegendLowerLeft(true);
+    view->setUnits(units.system());
     return view;
 }
 
@@ -110,7 +147,7 @@ std::string withColumnNames(std::string message) {
     for (std::size_t i = 0; i < std::size(kObservationColumns); ++i) {
         const std::string key(kObservationColumns[i].name);
         for (std::size_t at = message.find(key); at != std::string::npos; at = message.find(key, at))
-            message.replace(at, key.size(), kColumnsShown[i].name);
+            message.replace(at, key.size(), CTruingDlg::tr(kColumnsShown[i].name).toStdString());
     }
     return message;
 }
@@ -126,19 +163,20 @@ QString sentence(std::string text) {
     return QString::fromStdString(text) + u'.';
 }
 
-QString truingResultText(const TruingResult& r) {
+QString truingResultText(const TruingResult& r, const UnitChoice& units) {
     QStringList lines;
     if (!r.residuals.empty()) {
-        lines << tr("Velocity: %1 \u00b1 %2 f.p.s.")
-                     .arg(shownNumber("%.1f", r.velocity), shownNumber("%.1f", r.velocityError));
+        lines << CTruingDlg::tr("Velocity: %1 \u00b1 %2")
+                     .arg(shownNumber("%.1f", toShown(r.velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+                          velocityText(r.velocityError, units));
         lines << dragScaleLine(r);
         const double readings = static_cast<double>(r.residuals.size());
-        lines << tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
+        lines << CTruingDlg::tr("Residuals in uncertainties (r.m.s.): %1 before, %2 after.")
                      .arg(shownNumber("%.2f", std::sqrt(r.chiSquareBefore / readings)),
                           shownNumber("%.2f", std::sqrt(r.chiSquareAfter / readings)));
     }
     if (r.dragFunctionChosen)
-        lines << tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
+        lines << CTruingDlg::tr("Drag function: %1 %2, as its fit leaves the smaller weighted residual.")
                      .arg(QString::fromUtf8(dragFunctionName(r.dragFunction).data()),
                           shownNumber("%.4g", r.ballisticCoefficient));
     if (!r.note.empty()) lines << sentence(r.note);
@@ -146,20 +184,41 @@ QString truingResultText(const TruingResult& r) {
     return lines.join(u'\n');
 }
 
-void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& residuals) {
+void showResidualRows(QTableWidget& table, const std::vector<TruingResidual>& residuals, const UnitChoice& units) {
     table.setRowCount(static_cast<int>(residuals.size()));
     for (int row = 0; row < static_cast<int>(residuals.size()); ++row) {
         const TruingResidual& r = residuals[static_cast<std::size_t>(row)];
         const ColumnShown& q = shownColumn(r.quantity);
-        const QString cells[] = {shownNumber("%g", r.range),        QString::fromUtf8(q.name),
-                                 shownNumber(q.format, r.observed), shownNumber(q.format, r.sigma),
-                                 shownNumber(q.format, r.before),   shownNumber(q.format, r.after)};
+        const auto shown = [&](double value) { return shownNumber(q.format, shownValue(q, value, units)); };
+        const QString cells[] = {shownNumber("%g", shownValue(kColumnsShown[0], r.range, units)),
+                                 shownName(q, units),
+                                 shown(r.observed),
+                                 shown(r.sigma),
+                                 shown(r.before),
+                                 shown(r.after)};
         for (int column = 0; column < 6; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             table.setItem(row, column, item);
         }
     }
+}
+
+std::optional<Quantity> observationQuantity(int column) {
+    return kColumnsShown[static_cast<std::size_t>(column)].quantity;
+}
+
+const char* observationLabel(int column) { return kColumnsShown[static_cast<std::size_t>(column)].label; }
+
+QString unitLabel(Quantity quantity, const UnitChoice& units) {
+    return QString::fromUtf8(translated(unitOf(quantity, units.of(quantity)).label));
+}
+
+QString velocityText(double velocity, const UnitChoice& units, const char* format) {
+    if (designedUnit(Quantity::Velocity, units)) return CTruingDlg::tr("%1 f.p.s.").arg(shownNumber(format, velocity));
+    return QStringLiteral("%1 %2").arg(
+        shownNumber(format, toShown(velocity, Quantity::Velocity, units.of(Quantity::Velocity))),
+        unitLabel(Quantity::Velocity, units));
 }
 
 }  // namespace vorlan

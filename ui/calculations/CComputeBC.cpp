@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -25,26 +26,29 @@ constexpr SideNumberField kNearField{kNearSpeedEdit,
                                      kVelocityKeys,
                                      1.0,
                                      5000.0,
-                                     "Near Velocity",
-                                     "fps",
-                                     "Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
-                                     "to 5000."};
+                                     N_("Near Velocity"),
+                                     N_("fps"),
+                                     N_("Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
+                                        "to 5000."),
+                                     Quantity::Velocity};
 constexpr SideNumberField kFarField{kFarSpeedEdit,
                                     kVelocityKeys,
                                     0.0,
                                     5000.0,
-                                    "Far Velocity",
-                                    "fps",
-                                    "Velocity measured at the chronograph farther down range, in feet per second, 0 "
-                                    "to 5000; it must be lower than the near velocity."};
+                                    N_("Far Velocity"),
+                                    N_("fps"),
+                                    N_("Velocity measured at the chronograph farther down range, in feet per second, 0 "
+                                       "to 5000; it must be lower than the near velocity."),
+                                    Quantity::Velocity};
 constexpr SideNumberField kDistanceField{kDistanceEdit,
                                          kDistanceKeys,
                                          1.0,
                                          5000.0,
-                                         "Distance",
-                                         "ft",
-                                         "Distance between the two chronographs in feet, a whole number from 1 to "
-                                         "5000."};
+                                         N_("Distance"),
+                                         N_("ft"),
+                                         N_("Distance between the two chronographs in feet, a whole number from 1 to "
+                                            "5000."),
+                                         Quantity::Altitude};                         // feet, or metres
 constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;
@@ -58,22 +62,24 @@ QString bcOutcomeText(BcOutcome outcome) {
         case BcOutcome::Usable:
             return {};
         case BcOutcome::EqualVelocities:
-            return QStringLiteral("The two velocities are equal: there is no loss to measure.");
+            return CComputeBC::tr("The two velocities are equal: there is no loss to measure.");
         case BcOutcome::FarAboveNear:
-            return QStringLiteral("The far velocity is above the near one: no coefficient slows a bullet that way.");
+            return CComputeBC::tr("The far velocity is above the near one: no coefficient slows a bullet that way.");
         case BcOutcome::LossTooSmall:
-            return QStringLiteral("The loss is too small over this distance: the coefficient would be above 1.");
+            return CComputeBC::tr("The loss is too small over this distance: the coefficient would be above 1.");
         case BcOutcome::NotSettled:
         case BcOutcome::Unusable:
             break;
     }
-    return QStringLiteral("These readings give no usable coefficient.");
+    return CComputeBC::tr("These readings give no usable coefficient.");
 }
 
 }  // namespace
 
 CComputeBC::CComputeBC(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Compute Ballistic Coefficient")), reason_(new QLabel(this)) {
+    : SideWindow(owner, kTemplate, tr("Compute Ballistic Coefficient")),
+      newBcLabel_(tr("New BC")),
+      reason_(new QLabel(this)) {
     buildControls();
 }
 
@@ -83,8 +89,8 @@ void CComputeBC::buildControls() {
     addNumberEdit(kDistanceField);
     QLineEdit* result = addResultEdit(kNewBcEdit);
     QLabel* resultLabel = addLabel(kNewBcLabel, newBcLabel_);
-    CColorBtn* setNew = addButton(kSetNewBcButton, QStringLiteral("Set New BC"));
-    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
+    CColorBtn* setNew = addButton(kSetNewBcButton, tr("Set New BC"));
+    CColorBtn* compute = addButton(kComputeButton, tr("Compute"));
     connect(setNew, &QPushButton::clicked, this, &CComputeBC::onSetNewBC);
     connect(compute, &QPushButton::clicked, this, &CComputeBC::onCompute);
 
@@ -135,7 +141,7 @@ void CComputeBC::onCompute() {
     solver.farVelocity = farVelocity_;
     solver.distance = distance_;
     const ChronographBc result = solver.solve();
-    newBcLabel_ = withDragName("New BC  (%s)", main->shot().dragFunction);
+    newBcLabel_ = tr("New BC  (%1)").arg(withDragName("%s", main->shot().dragFunction));
     reason_->clear();
     showNote(kNoteLabel, result.usable() ? coefficientNote(main->shot()) : std::string());
     if (result.usable()) {

@@ -39,7 +39,7 @@ private:
     double farVelocity_ = 700.0;   // ft/s
     double distance_ = 100.0;      // ft
     std::string newBc_;            // the shown coefficient, empty without a usable one
-    QString newBcLabel_ = QStringLiteral("New BC");
+    QString newBcLabel_;
     QLabel* reason_;  // why the readings gave no coefficient; empty otherwise
 };
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -20,22 +21,24 @@ namespace {
 
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
 constexpr SideNumberField kNumberFields[] = {
-    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, "Target Diameter", "in.",
-     "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
-     "sight."}};
+    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, N_("Target Diameter"), N_("in."),
+     N_("Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
+        "sight."),
+     Quantity::Length}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
     kNumberFields[0].labelled(),
-    {kZeroEdit, "Optimum Point Blank Zero"},
-    {kMinimumEdit, "Minumum Point Blank Range"},
-    {kMaximumEdit, "Maximum Point Blank Range"},
+    // The ranges name their unit only where it is not the designed yards.
+    {kZeroEdit, N_("Optimum Point Blank Zero"), "", Quantity::Distance},
+    {kMinimumEdit, N_("Minumum Point Blank Range"), "", Quantity::Distance},
+    {kMaximumEdit, N_("Maximum Point Blank Range"), "", Quantity::Distance},
 };
 
 }  // namespace
 
 CComputeOPBZ::CComputeOPBZ(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Compute Optimum Point Blank Zero (OPBZ)")) {
+    : SideWindow(owner, kTemplate, tr("Compute Optimum Point Blank Zero (OPBZ)")) {
     buildControls();
 }
 
@@ -44,7 +47,7 @@ void CComputeOPBZ::buildControls() {
     name->setFixedWidth(2 * 88);
     addNumberEdit(kNumberFields[0]);
     for (int id : {kZeroEdit, kMinimumEdit, kMaximumEdit}) addResultEdit(id);
-    CColorBtn* compute = addButton(kComputeButton, QStringLiteral("Compute"));
+    CColorBtn* compute = addButton(kComputeButton, tr("Compute"));
     connect(compute, &QPushButton::clicked, this, &CComputeOPBZ::onCompute);
 
     QGridLayout* grid = editGrid(kEdits);
@@ -82,13 +85,28 @@ void CComputeOPBZ::onCompute() {
     if (!main->takeFields() || !updateData()) return;
     PointBlankZeroSolver solver = shotPointBlankZeroSolver(main->shot());
     solver.targetDiameter = targetDiameter_;
-    const PointBlankZero result = solver.solve();
-    optimumZero_ = cFormat("%.0f", result.optimumZero);
-    minimumRange_ = cFormat("%u", static_cast<unsigned>(result.minimumRange));
-    maximumRange_ = cFormat("%u", static_cast<unsigned>(result.maximumRange));
+    result_ = solver.solve();
+    showRanges();
     name_ = main->shot().name;
     updateData(false);
     showNote(kEffectsLabel, effectsLine(main->shot()));
+}
+
+// The ranges in yards as designed (the zero rounded, the others cut to whole yards), or in the
+// unit of distance shown, rounded to whole ones.
+void CComputeOPBZ::showRanges() {
+    if (!result_) return;
+    const Unit unit = context().units.of(Quantity::Distance);
+    const auto shown = [unit](double yards) { return cFormat("%.0f", toShown(yards, Quantity::Distance, unit)); };
+    const bool yards = context().units.designed(Quantity::Distance);
+    optimumZero_ = shown(result_->optimumZero);
+    minimumRange_ = yards ? cFormat("%u", static_cast<unsigned>(result_->minimumRange)) : shown(result_->minimumRange);
+    maximumRange_ = yards ? cFormat("%u", static_cast<unsigned>(result_->maximumRange)) : shown(result_->maximumRange);
+}
+
+void CComputeOPBZ::unitsChanged() {
+    showRanges();
+    SideWindow::unitsChanged();
 }
 
 void CComputeOPBZ::writeBack(SideWindowOwner& owner) { owner.shot().targetDiameter = targetDiameter_; }

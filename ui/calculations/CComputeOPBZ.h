@@ -4,7 +4,10 @@
 // and the ranges between which it stays inside the zone. Every Compute reads the shot
 // afresh; the diameter goes back into the shot when the window closes.
 
+#include <optional>
 #include <string>
+
+#include "engine/PointBlankZeroSolver.h"
 
 #include "ui/common/SideWindow.h"
 
@@ -26,13 +29,16 @@ protected:
     void exchange(DataExchange& dx) override;
     void writeBack(SideWindowOwner& owner) override;
     bool enterCloses() const override { return false; }
+    void unitsChanged() override;
 
 private:
     void buildControls();
+    void showRanges();
 
-    double targetDiameter_ = 1.0;  // inches
-    std::string name_;             // the shot's name
-    std::string optimumZero_;      // yd, as shown
+    double targetDiameter_ = 1.0;           // inches
+    std::string name_;                      // the shot's name
+    std::optional<PointBlankZero> result_;  // the last Compute's, in yards
+    std::string optimumZero_;               // as shown
     std::string minimumRange_;
     std::string maximumRange_;
 };

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "engine/Catalogue.h"
 #include "shot/ShotSetup.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/ControlIds.h"
@@ -23,44 +24,64 @@ constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allow
 constexpr double kAny = std::numeric_limits<double>::infinity();
 
 constexpr KeystrokeRule kResult{};  // read-only results take no keystrokes
-constexpr SideNumberField kVelocityField{
-    kVelocityEdit, kOneDecimal, -kAny, kAny, "Velocity", "fps", "Bullet velocity in feet per second, 0 or more."};
+constexpr SideNumberField kVelocityField{kVelocityEdit,
+                                         kOneDecimal,
+                                         -kAny,
+                                         kAny,
+                                         N_("Velocity"),
+                                         N_("fps"),
+                                         N_("Bullet velocity in feet per second, 0 or more."),
+                                         Quantity::Velocity};
 constexpr SideNumberField kWeightField{
-    kWeightEdit, kTwoDecimals, -kAny, kAny, "Weight", "grains", "Bullet weight in grains, 0 or more."};
-constexpr SideNumberField kEnergyField{
-    kEnergyEdit, kOneDecimal, -kAny, kAny, "Energy", "ft.lbs.", "Bullet energy in foot-pounds, 0 or more."};
+    kWeightEdit,     kTwoDecimals, -kAny, kAny, N_("Weight"), N_("grains"), N_("Bullet weight in grains, 0 or more."),
+    Quantity::Weight};
+constexpr SideNumberField kEnergyField{kEnergyEdit,
+                                       kOneDecimal,
+                                       -kAny,
+                                       kAny,
+                                       N_("Energy"),
+                                       N_("ft.lbs."),
+                                       N_("Bullet energy in foot-pounds, 0 or more."),
+                                       Quantity::Energy};
 constexpr SideNumberField kPowerFactorField{
     kPowerFactorEdit,
     kResult,
     -kAny,
     kAny,
-    "Power Factor",
+    N_("Power Factor"),
     "",
-    "Power factor: weight in grains times velocity in feet per second, divided by 1000."};
+    N_("Power factor: weight in grains times velocity in feet per second, divided by 1000.")};
 constexpr SideNumberField kGunWeightField{kGunWeightEdit,
                                           kOneDecimal,
                                           1.0,
                                           1000.0,
-                                          "Gun Weight",
-                                          "ounces",
-                                          "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound)."};
+                                          N_("Gun Weight"),
+                                          N_("ounces"),
+                                          N_("Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).")};
 constexpr SideNumberField kPowderWeightField{kPowderWeightEdit,
                                              kOneDecimal,
                                              0.0,
                                              200.0,
-                                             "Powder Weight",
-                                             "grains",
-                                             "Weight of the powder charge in grains, 0 to 200."};
-constexpr SideNumberField kRecoilEnergyField{
-    kRecoilEnergyEdit, kResult, -kAny, kAny, "Recoil Energy", "ft.lbs.", "Energy of the gun's recoil in foot-pounds."};
+                                             N_("Powder Weight"),
+                                             N_("grains"),
+                                             N_("Weight of the powder charge in grains, 0 to 200."),
+                                             Quantity::Weight};
+constexpr SideNumberField kRecoilEnergyField{kRecoilEnergyEdit,
+                                             kResult,
+                                             -kAny,
+                                             kAny,
+                                             N_("Recoil Energy"),
+                                             N_("ft.lbs."),
+                                             N_("Energy of the gun's recoil in foot-pounds."),
+                                             Quantity::Energy};
 constexpr SideNumberField kNumberFields[] = {
     kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
     kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order
 
 const char* const kModeCaptions[] = {
-    "Energy from Velocity and Weight",
-    "Velocity from Weight and Energy",
-    "Weight from Velocity and Energy",
+    QT_TRANSLATE_NOOP("vorlan::CEVWCalculations", "Energy from Velocity and Weight"),
+    QT_TRANSLATE_NOOP("vorlan::CEVWCalculations", "Velocity from Weight and Energy"),
+    QT_TRANSLATE_NOOP("vorlan::CEVWCalculations", "Weight from Velocity and Energy"),
 };
 
 // Which of velocity, weight and energy each mode derives, and so makes read-only.
@@ -74,7 +95,7 @@ constexpr SideLabelledEdit kRecoilEdits[] = {kGunWeightField.labelled(), kPowder
 }  // namespace
 
 CEVWCalculations::CEVWCalculations(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Energy, Velocity and Weight Calculations")) {
+    : SideWindow(owner, kTemplate, tr("Energy, Velocity and Weight Calculations")) {
     buildControls();
 }
 
@@ -86,8 +107,8 @@ void CEVWCalculations::buildControls() {
     addNumberEdit(kGunWeightField);
     addNumberEdit(kPowderWeightField);
     addResultEdit(kRecoilEnergyEdit);
-    CColorBtn* calculate = addButton(kCalculateButton, QStringLiteral("Calculate"));
-    CColorBtn* recoil = addButton(kCalculateRecoilButton, QStringLiteral("Calculate"));
+    CColorBtn* calculate = addButton(kCalculateButton, tr("Calculate"));
+    CColorBtn* recoil = addButton(kCalculateRecoilButton, tr("Calculate"));
     connect(calculate, &QPushButton::clicked, this, &CEVWCalculations::onCalculate);
     connect(recoil, &QPushButton::clicked, this, &CEVWCalculations::onCalculateRecoil);
 
@@ -112,7 +133,7 @@ QLayout* CEVWCalculations::buildModeButtons() {
     auto* column = new QVBoxLayout;
     QList<QRadioButton*> buttons;
     for (int mode = 0; mode < 3; ++mode) {
-        auto* radio = new QRadioButton(QString::fromLatin1(kModeCaptions[mode]), this);
+        auto* radio = new QRadioButton(tr(kModeCaptions[mode]), this);
         setControlId(radio, kEnergyModeRadio + mode);
         // The mode's result field is computed, not read: a bad value there never blocks the click.
         settleFieldsWith(kEnergyModeRadio + mode, {kDerivedEdit[mode]});

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "ui/common/ControlIds.h"
@@ -17,27 +18,30 @@ using namespace MaximumRangeIds;
 namespace {
 
 using LabelledEdit = SideLabelledEdit;
+// The results of a unit name it as designed ("yards"), or the unit shown in its place.
 constexpr LabelledEdit kDistanceEdits[] = {
-    {kRangeEdit, "Terminal Range (yards)"},     {kElevationEdit, "Firing Elevation  (deg.)"},
-    {kHeightEdit, "Maximum Height (feet)"},     {kVelocityEdit, "Terminal Velocity (ft/sec)"},
-    {kEnergyEdit, "Terminal Energy (ft-lbs) "}, {kTimeEdit, "Time of Flight (sec.s)"},
+    {kRangeEdit, N_("Terminal Range"), N_("yards"), Quantity::Distance},
+    {kElevationEdit, N_("Firing Elevation  (deg.)")},
+    {kHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
+    {kVelocityEdit, N_("Terminal Velocity"), N_("ft/sec"), Quantity::Velocity},
+    {kEnergyEdit, N_("Terminal Energy"), N_("ft-lbs"), Quantity::Energy},
+    {kTimeEdit, N_("Time of Flight (sec.s)")},
 };
 constexpr LabelledEdit kHeightEdits[] = {
-    {kVerticalHeightEdit, "Maximum Height (feet)"},
-    {kVerticalTimeEdit, "Time of Flight (sec.s)"},
+    {kVerticalHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
+    {kVerticalTimeEdit, N_("Time of Flight (sec.s)")},
 };
 
 }  // namespace
 
-CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner)
-    : SideWindow(owner, kTemplate, QStringLiteral("Compute Maximum Range")) {
+CMaximumRangeDlg::CMaximumRangeDlg(SideWindowOwner& owner) : SideWindow(owner, kTemplate, tr("Compute Maximum Range")) {
     buildControls();
 }
 
 void CMaximumRangeDlg::buildControls() {
     QLineEdit* name = addResultEdit(kNameEdit);
     name->setFixedWidth(2 * 88);
-    auto* dragLabel = addLabel(kDragLabel, QStringLiteral("(G1 Drag)"));
+    auto* dragLabel = addLabel(kDragLabel, tr("(G1 Drag)"));
     dragLabel->setAlignment(Qt::AlignCenter);
     for (const LabelledEdit& e : kDistanceEdits) addResultEdit(e.controlId);
     for (const LabelledEdit& e : kHeightEdits) addResultEdit(e.controlId);
@@ -45,9 +49,9 @@ void CMaximumRangeDlg::buildControls() {
     setControlId(sink, kFocusSink);
     sink->setFixedSize(0, 0);
 
-    auto* distance = new QGroupBox(QStringLiteral("Maximum Distance"), this);
+    auto* distance = new QGroupBox(tr("Maximum Distance"), this);
     distance->setLayout(editGrid(kDistanceEdits));
-    auto* height = new QGroupBox(QStringLiteral("Maximum Height"), this);
+    auto* height = new QGroupBox(tr("Maximum Height"), this);
     auto* heightColumn = new QVBoxLayout(height);
     heightColumn->addLayout(editGrid(kHeightEdits));
     heightColumn->addStretch();
@@ -78,24 +82,39 @@ void CMaximumRangeDlg::showResults() {
     if (!main->takeFields()) return;
     const ShotParameters& shot = main->shot();
     edit(kNameEdit)->setText(QString::fromStdString(shot.name));
-    const MaximumRange r = shotMaxRangeSolver(shot).computeMaximumRange();
+    result_ = shotMaxRangeSolver(shot).computeMaximumRange();
+    showFigures();
+    controlAs<QLabel>(kDragLabel)->setText(tr("(%1 Drag Function)").arg(withDragName("%s", shot.dragFunction)));
+    showNote(kEffectsLabel, effectsLine(shot));
+}
+
+// The figures in the units shown, with the decimals of the designed ones.
+void CMaximumRangeDlg::showFigures() {
+    if (!result_) return;
+    const MaximumRange& r = *result_;
+    const auto shown = [this](const char* format, double value, Quantity quantity) {
+        return shownNumber(format, toShown(value, quantity, context().units.of(quantity)));
+    };
     // Without a trajectory of any length (a muzzle velocity below 50 ft/s) there is no longest
     // one to describe: its fields stay empty, the vertical shot is shown all the same.
     if (r.found) {
         const std::pair<int, QString> distance[] = {
-            {kRangeEdit, shownNumber("%.0f", r.maximumRange)},
+            {kRangeEdit, shown("%.0f", r.maximumRange, Quantity::Distance)},
             {kElevationEdit, shownNumber("%.1f", r.firingElevation)},
-            {kHeightEdit, shownNumber("%.0f", r.maximumHeight)},
-            {kVelocityEdit, shownNumber("%.1f", r.terminalVelocity)},
-            {kEnergyEdit, shownNumber("%.1f", r.terminalEnergy)},
+            {kHeightEdit, shown("%.0f", r.maximumHeight, Quantity::Altitude)},
+            {kVelocityEdit, shown("%.1f", r.terminalVelocity, Quantity::Velocity)},
+            {kEnergyEdit, shown("%.1f", r.terminalEnergy, Quantity::Energy)},
             {kTimeEdit, shownNumber("%.1f", r.timeOfFlight)},
         };
         for (const auto& [id, text] : distance) edit(id)->setText(text);
     }
-    edit(kVerticalHeightEdit)->setText(shownNumber("%.0f", r.verticalHeight));
+    edit(kVerticalHeightEdit)->setText(shown("%.0f", r.verticalHeight, Quantity::Altitude));
     edit(kVerticalTimeEdit)->setText(shownNumber("%.1f", r.verticalTime));
-    controlAs<QLabel>(kDragLabel)->setText(withDragName("(%s Drag Function)", shot.dragFunction));
-    showNote(kEffectsLabel, effectsLine(shot));
+}
+
+void CMaximumRangeDlg::unitsChanged() {
+    SideWindow::unitsChanged();
+    showFigures();
 }
 
 }  // namespace vorlan

@@ -4,6 +4,9 @@
 // height and climb time of the same shot fired straight up. The window computes once, when
 // it opens, and keeps that snapshot; it writes nothing back.
 
+#include <optional>
+
+#include "engine/MaxRangeSolver.h"
 #include "ui/common/SideWindow.h"
 
 namespace vorlan {
@@ -15,10 +18,14 @@ public:
 
 protected:
     void onInitDialog() override;
+    void unitsChanged() override;
 
 private:
     void buildControls();
     void showResults();
+    void showFigures();
+
+    std::optional<MaximumRange> result_;  // the snapshot, in the designed units
 };
 
 }  // namespace vorlan

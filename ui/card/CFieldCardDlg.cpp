@@ -88,10 +88,12 @@ private:
 CFieldCardDlg::CFieldCardDlg(AppContext& context, ShotParameters shot, UnitSystem units, std::string fileName,
                              QWidget* parent)
     : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), fileName_(std::move(fileName)) {
-    setWindowTitle(QStringLiteral("Field Card - ") + QString::fromStdString(shot_.name));
+    setWindowTitle(tr("Field Card - %1").arg(QString::fromStdString(shot_.name)));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     buildControls();
+    // A shooter who reads distances in metres gets a metric card from any window.
+    if (context.units.choice().system() == UnitSystem::Metric) units = UnitSystem::Metric;
     {
         const QSignalBlocker quiet(units_);
         units_->setCurrentIndex(units == UnitSystem::Metric ? 1 : 0);
@@ -117,27 +119,26 @@ void CFieldCardDlg::buildControls() {
         return widget;
     };
     ranges_ = withId(new QLineEdit(QStringLiteral("100:1000:100"), this), kRanges);
-    ranges_->setPlaceholderText(QStringLiteral("from:to:step"));
+    ranges_->setPlaceholderText(tr("from:to:step"));
     targets_ = withId(new QPlainTextEdit(this), kTargets);
-    targets_->setPlaceholderText(QStringLiteral("Gong 1 = 327\nRidge = 612"));
+    targets_->setPlaceholderText(tr("Gong 1 = 327\nRidge = 612"));
     targets_->setFixedHeight(72);
     targets_->setTabChangesFocus(true);
     winds_ = withId(new QLineEdit(this), kWinds);
     temperatures_ = withId(new QLineEdit(this), kTemperatures);
-    temperatures_->setPlaceholderText(QStringLiteral("none"));
+    temperatures_->setPlaceholderText(tr("none"));
     angle_ = withId(new QComboBox(this), kAngle);
-    angle_->addItems({QStringLiteral("MOA"), QStringLiteral("mil"),
-                      QStringLiteral("Clicks of ") + QString::fromStdString(clickValueLabel(shot_.scope.click))});
+    angle_->addItems(
+        {tr("MOA"), tr("mil"), tr("Clicks of %1").arg(QString::fromStdString(clickValueLabel(shot_.scope.click)))});
     angle_->setCurrentIndex(shot_.scope.turretUnits == AngleUnit::Mil ? 1 : 0);
     layout_ = withId(new QComboBox(this), kLayout);
     units_ = withId(new QComboBox(this), kUnits);
-    units_->addItems({QStringLiteral("Imperial"), QStringLiteral("Metric")});
-    velocity_ = withId(new QCheckBox(QStringLiteral("Velocity"), this), kVelocity);
-    time_ = withId(new QCheckBox(QStringLiteral("Time of flight"), this), kTime);
-    energy_ = withId(new QCheckBox(QStringLiteral("Energy"), this), kEnergy);
+    units_->addItems({tr("Imperial"), tr("Metric")});
+    velocity_ = withId(new QCheckBox(tr("Velocity"), this), kVelocity);
+    time_ = withId(new QCheckBox(tr("Time of flight"), this), kTime);
+    energy_ = withId(new QCheckBox(tr("Energy"), this), kEnergy);
     sheet_ = withId(new QComboBox(this), kSheet);
-    sheet_->addItems(
-        {QStringLiteral("One card"), QStringLiteral("Several on letter"), QStringLiteral("Several on A4")});
+    sheet_->addItems({tr("One card"), tr("Several on letter"), tr("Several on A4")});
     ladder_ = withId(new QComboBox(this), kSightLadder);
     ladder_->addItem(tr("None"));
     for (const std::string& name : builtInReticleNames())
@@ -151,27 +152,27 @@ void CFieldCardDlg::buildControls() {
     preview_ = withId(new FieldCardPreview(this), kPreview);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Ranges (from:to:step)"), ranges_);
-    form->addRow(QStringLiteral("Targets (name = range)"), targets_);
-    form->addRow(QStringLiteral("Winds"), winds_);
-    form->addRow(QStringLiteral("Temperatures"), temperatures_);
-    form->addRow(QStringLiteral("Elevation and wind in"), angle_);
-    form->addRow(QStringLiteral("Units"), units_);
+    form->addRow(tr("Ranges (from:to:step)"), ranges_);
+    form->addRow(tr("Targets (name = range)"), targets_);
+    form->addRow(tr("Winds"), winds_);
+    form->addRow(tr("Temperatures"), temperatures_);
+    form->addRow(tr("Elevation and wind in"), angle_);
+    form->addRow(tr("Units"), units_);
     auto* extras = new QHBoxLayout;
     for (QCheckBox* box : {velocity_, time_, energy_}) extras->addWidget(box);
-    form->addRow(QStringLiteral("Also"), extras);
-    form->addRow(QStringLiteral("Card"), layout_);
-    form->addRow(QStringLiteral("Sheet"), sheet_);
+    form->addRow(tr("Also"), extras);
+    form->addRow(tr("Card"), layout_);
+    form->addRow(tr("Sheet"), sheet_);
     form->addRow(tr("Sight picture"), ladder_);
 
-    const std::pair<int, const char*> commands[] = {{kPrint, "&Print..."},
-                                                    {kPrintPreview, "Print Pre&view"},
-                                                    {kPrintSetup, "P&rint Setup..."},
-                                                    {kExport, "&Export..."},
-                                                    {kClose, "Close"}};
+    const std::pair<int, QString> commands[] = {{kPrint, tr("&Print...")},
+                                                {kPrintPreview, tr("Print Pre&view")},
+                                                {kPrintSetup, tr("P&rint Setup...")},
+                                                {kExport, tr("&Export...")},
+                                                {kClose, tr("Close")}};
     auto* buttons = new QHBoxLayout;
     for (const auto& [id, caption] : commands) {
-        auto* button = withId(new QPushButton(QString::fromLatin1(caption), this), id);
+        auto* button = withId(new QPushButton(caption, this), id);
         button->setAutoDefault(false);
         buttons->addWidget(button);
         if (id != kPrintSetup && id != kClose) cardCommands_ << button;
@@ -233,19 +234,19 @@ void CFieldCardDlg::onUnitsChanged(int index) {
     {
         const QSignalBlocker quiet(layout_);
         layout_->clear();
-        const char* names[] = {"Pocket", "Half page", "Full page", "Strip"};  // in the order of CardLayout
+        const QString names[] = {tr("Pocket"), tr("Half page"), tr("Full page"),
+                                 tr("Strip")};  // in the order of CardLayout
         for (std::size_t i = 0; i < std::size(names); ++i)
-            layout_->addItem(QStringLiteral("%1 (%2)").arg(
-                QLatin1String(names[i]), QLatin1String(cardPaper(static_cast<CardLayout>(i), units).label)));
+            layout_->addItem(
+                tr("%1 (%2)").arg(names[i], QLatin1String(cardPaper(static_cast<CardLayout>(i), units).label)));
         layout_->setCurrentIndex(chosen);
     }
     if (winds_->text() == joined(defaultCardWinds(other))) winds_->setText(joined(defaultCardWinds(units)));
     if (!shot_.cardRanges.empty() && targets_->toPlainText() == keptRangesText(other))
         targets_->setPlainText(keptRangesText(units));
     const bool metric = units == UnitSystem::Metric;
-    winds_->setToolTip(metric ? QStringLiteral("m/s, full value from the right")
-                              : QStringLiteral("mph, full value from the right"));
-    temperatures_->setToolTip(metric ? QStringLiteral("Up to three, deg. C") : QStringLiteral("Up to three, deg. F"));
+    winds_->setToolTip(metric ? tr("m/s, full value from the right") : tr("mph, full value from the right"));
+    temperatures_->setToolTip(metric ? tr("Up to three, deg. C") : tr("Up to three, deg. F"));
     rebuild();
 }
 
@@ -334,9 +335,9 @@ void CFieldCardDlg::onExport() {
         name, [&](CardFileFormat format) { return cardFileBytes(*card_, plan ? &*plan : nullptr, format, picture()); });
     path = QFile::decodeName(name.c_str());
     if (outcome) return;
-    tableDialogs().showFileError(this, QStringLiteral("Vorlan"),
-                                 QStringLiteral("The field card could not be saved to \"%1\".\n%2")
-                                     .arg(path, QString::fromStdString(outcome.reason())));
+    tableDialogs().showFileError(
+        this, QStringLiteral("Vorlan"),
+        tr("The field card could not be saved to \"%1\".\n%2").arg(path, QString::fromStdString(outcome.reason())));
 }
 
 }  // namespace vorlan

@@ -24,6 +24,9 @@ AppContext::AppContext() {
         box.setWindowTitle(title);
         box.exec();
     };
+    showNotice = [](QWidget* owner, const QString& title, const QString& message) {
+        QMessageBox::information(owner, title, message);
+    };
     chooseFile = runFileDialog;
     ask = [](QWidget* owner, const QString& title, const QString& question) {
         return QMessageBox::question(owner, title, question) == QMessageBox::Yes;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "reports/common/FileDialog.h"
+#include "reports/common/ShownUnits.h"
 #include "ui/common/OpenDialogs.h"
 
 namespace vorlan {
@@ -26,10 +27,13 @@ public:
     HelpHandler* help = nullptr;  // the hidden window; none in some tests
     std::string settingsPath;     // the settings file; empty: none is read or written
     QString commandLineFile;      // shot file named when the program was started
+    ShownUnits units;             // the units every window shows and reads (View > Units)
 
     std::function<void(QWidget* owner, const QString& message)> showMessage;
     // The same coloured box with a title of its own, for a file that could not be read or written.
     std::function<void(QWidget* owner, const QString& title, const QString& message)> showFailure;
+    // Something worth knowing that went right, in the desktop's information box.
+    std::function<void(QWidget* owner, const QString& title, const QString& message)> showNotice;
     // The chosen path, or an empty text when the user cancelled.
     std::function<QString(QWidget* owner, const FileRequest& request)> chooseFile;
     std::function<void(QWidget* owner)> showAbout;

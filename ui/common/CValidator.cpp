@@ -1,8 +1,10 @@
 #include "ui/common/CValidator.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
 #include "shot/CLocaleNumbers.h"
+#include "ui/common/DataExchange.h"
 
 namespace vorlan {
 
@@ -17,20 +19,22 @@ void CValidator::configure(const KeystrokeRule& rule) {
 
 bool CValidator::passes(const QString& text) const {
     if (!enabled) return true;
+    // A language that writes a decimal comma types one; the point is taken everywhere.
+    const bool comma = QLocale().decimalPoint() == QStringLiteral(",");
     int point = -1;
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (i == 0 && c == u'-' && (allowMinus || !fractional)) continue;
         if (i == 0 && c == u'+' && allowPlus) continue;
         if (fractional && point >= 0 && i - point > decimals) return false;
-        if (fractional && c == u'.' && point < 0) {
+        if (fractional && (c == u'.' || (comma && c == u',')) && point < 0) {
             point = i;
             continue;
         }
         if (c < u'0' || c > u'9') return false;
     }
     if (!rangeCheck) return true;
-    const double value = cToDouble(text.toStdString());
+    const double value = cToDouble(DataExchange::numberText(text));
     return value >= minimum && value <= maximum;
 }
 

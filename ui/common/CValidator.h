@@ -1,9 +1,10 @@
 #pragma once
 // The keystroke filter of a number edit. After every change of the edit's text, including
 // texts the program writes, it cuts characters from the end until what is left has an allowed
-// shape: digits, in fractional mode at most one decimal point with a bounded number of digits
-// after it, and a leading minus or plus sign where allowed. A disallowed character in the middle
-// takes everything after it along. It never shows a message.
+// shape: digits, in fractional mode at most one decimal point (or the decimal comma, in a
+// language that writes one) with a bounded number of digits after it, and a leading minus or
+// plus sign where allowed. A disallowed character in the middle takes everything after it
+// along. It never shows a message.
 
 #include <QString>
 

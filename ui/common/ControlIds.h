@@ -320,4 +320,14 @@ inline constexpr int kExport = 1032;
 inline constexpr int kClose = 1033;
 }  // namespace SightPictureIds
 
+// The Units dialog (View > Units): a preset and a unit per quantity, in the order of Quantity.
+namespace UnitsIds {
+inline constexpr int kTemplate = 180;
+inline constexpr int kImperial = 1001;
+inline constexpr int kMetric = 1002;
+inline constexpr int kFirstUnit = 1010;  // kFirstUnit + the quantity's number
+inline constexpr int kOk = 1030;
+inline constexpr int kCancel = 1031;
+}  // namespace UnitsIds
+
 }  // namespace vorlan

@@ -1,9 +1,13 @@
 #include "ui/common/DataExchange.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
+#include <cmath>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "ui/common/ThemedDialog.h"
 
@@ -16,17 +20,42 @@ constexpr int kNumberTextLimit = 399;
 QString fromC(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-QString DataExchange::numberMessage() { return QStringLiteral("Please enter a number."); }
-QString DataExchange::integerMessage() { return QStringLiteral("Please enter an integer."); }
+QString DataExchange::numberMessage() { return QCoreApplication::translate("DataExchange", "Please enter a number."); }
+QString DataExchange::integerMessage() {
+    return QCoreApplication::translate("DataExchange", "Please enter an integer.");
+}
 QString DataExchange::numberRangeMessage(double minimum, double maximum) {
-    return fromC(cFormat("Please enter a number between %g and %g.", minimum, maximum));
+    return QCoreApplication::translate("DataExchange", "Please enter a number between %1 and %2.")
+        .arg(fromC(cShowDouble(minimum)), fromC(cShowDouble(maximum)));
 }
 QString DataExchange::integerRangeMessage(int minimum, int maximum) {
-    return fromC(cFormat("Please enter a number between %d and %d.", minimum, maximum));
+    return QCoreApplication::translate("DataExchange", "Please enter a number between %1 and %2.")
+        .arg(fromC(cShowInt(minimum)), fromC(cShowInt(maximum)));
 }
 QString DataExchange::textLengthMessage(int maxLength) {
-    return fromC(cFormat("Please enter no more than %d characters.", maxLength));
+    return QCoreApplication::translate("DataExchange", "Please enter no more than %1 characters.")
+        .arg(fromC(cShowInt(maxLength)));
 }
+
+std::string DataExchange::numberText(const QString& text) {
+    QString read = text.left(kNumberTextLimit);
+    if (QLocale().decimalPoint() == QStringLiteral(",")) read.replace(u',', u'.');
+    return read.toStdString();
+}
+
+QString DataExchange::shownText(double value, const FieldUnit& unit, Unit shown) {
+    const double scale = std::pow(10.0, unit.decimals);
+    // + 0.0: a value that rounds to zero from below shows as 0, not -0.
+    const double rounded = std::round(toShown(value, unit.quantity, shown) * scale) / scale + 0.0;
+    std::string text = cFormat("%.*f", unit.decimals, rounded);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    return fromC(text);
+}
+
+Unit DataExchange::shownUnit(Quantity quantity) const { return dialog_.context().units.of(quantity); }
 
 QString DataExchange::controlText(int controlId) const {
     if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) return edit->text();
@@ -57,7 +86,7 @@ void DataExchange::number(int controlId, double& value, double minimum, double m
         return;
     }
     double read = 0.0;
-    if (!cScanDouble(controlText(controlId).left(kNumberTextLimit).toStdString(), read)) {
+    if (!cScanDouble(numberText(controlText(controlId)), read)) {
         fail(controlId, numberMessage());
         return;
     }
@@ -78,6 +107,62 @@ void DataExchange::wholeNumber(int controlId, int& value, int minimum, int maxim
     }
     value = read;
     if (value < minimum || value > maximum) fail(controlId, integerRangeMessage(minimum, maximum));
+}
+
+std::optional<double> DataExchange::number(int controlId, double& value, double minimum, double maximum,
+                                           const FieldUnit& unit) {
+    const Unit shown = shownUnit(unit.quantity);
+    if (shown == UnitChoice().of(unit.quantity)) {
+        number(controlId, value, minimum, maximum);
+        return std::nullopt;
+    }
+    return convertedNumber(controlId, value, minimum, maximum, unit, false);
+}
+
+std::optional<double> DataExchange::wholeNumber(int controlId, int& value, int minimum, int maximum,
+                                                const FieldUnit& unit) {
+    if (shownUnit(unit.quantity) == UnitChoice().of(unit.quantity)) {
+        wholeNumber(controlId, value, minimum, maximum);
+        return std::nullopt;
+    }
+    double designed = value;
+    const std::optional<double> typed = convertedNumber(controlId, designed, minimum, maximum, unit, true);
+    if (typed) value = static_cast<int>(std::lround(designed));
+    return typed;
+}
+
+std::optional<double> DataExchange::convertedNumber(int controlId, double& value, double minimum, double maximum,
+                                                    const FieldUnit& unit, bool whole) {
+    if (passesOver(controlId)) return std::nullopt;
+    const Unit shown = shownUnit(unit.quantity);
+    const QString text = unit.kept ? shownText(toDesigned(*unit.kept, unit.quantity, shown), unit, shown)
+                                   : shownText(value, unit, shown);
+    if (!saving()) {
+        setControlText(controlId, text);
+        return std::nullopt;
+    }
+    const ShownBounds bounds = shownBounds(minimum, maximum, unit.quantity, shown, unit.decimals);
+    const QString message = fromC(boundsMessage(translated(unit.label), bounds, unit.quantity, shown, whole));
+    if (controlText(controlId) == text) {
+        // Left as shown: the value stays as it is, checked against its own bounds.
+        if (value < minimum || value > maximum) fail(controlId, message);
+        return std::nullopt;
+    }
+    double typed = 0.0;
+    int typedWhole = 0;
+    const std::string read = numberText(controlText(controlId));
+    if (whole ? !cScanInt(read, typedWhole) : !cScanDouble(read, typed)) {
+        fail(controlId, whole ? integerMessage() : numberMessage());
+        return std::nullopt;
+    }
+    if (whole) typed = typedWhole;
+    // Stored before it is checked, as a number in its designed unit is.
+    const bool within = bounds.contains(typed);
+    value = within ? toDesignedWithin(typed, unit.quantity, shown, minimum, maximum)
+                   : toDesigned(typed, unit.quantity, shown);
+    if (within) return typed;
+    fail(controlId, message);
+    return std::nullopt;
 }
 
 void DataExchange::text(int controlId, std::string& value, int maxLength) {

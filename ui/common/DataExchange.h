@@ -4,14 +4,32 @@
 // like "%lg" / "%d", stores the value and only then checks it; the first failure shows its
 // message in the coloured message box, puts the focus on the failing edit with its text
 // selected, and turns every later call of the pass into a no-op.
+//
+// A number of a quantity goes through the units the application shows (AppContext::units): in
+// its designed unit exactly as any number; in another converted at this door, so the record
+// keeps the designed unit whatever the shooter reads and types.
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <string>
+
+#include "shot/Units.h"
 
 namespace vorlan {
 
 class ThemedDialog;
+
+// The unit side of a number field: its quantity, the digits its edit takes after the point
+// (0 for a whole number) and the label its bounds message names ("Sight-In Range").
+struct FieldUnit {
+    Quantity quantity;
+    int decimals = 0;
+    const char* label = "";
+    // A figure typed in the unit shown and kept beside the designed value (shot/MetricInputs.h):
+    // shown instead of the converted value, which a whole number of yards cannot carry.
+    std::optional<double> kept{};
+};
 
 class DataExchange {
 public:
@@ -35,6 +53,14 @@ public:
     void number(int controlId, double& value, double minimum, double maximum);
     // A whole number within [minimum, maximum], shown with "%d".
     void wholeNumber(int controlId, int& value, int minimum, int maximum);
+    // The same of a quantity, in the application's unit of it. In another unit than the
+    // designed one the value is shown converted and rounded to the field's digits; a text left
+    // as shown keeps the value as it is (no round trip through the rounded figure), and a text
+    // typed is checked against the bounds converted and rounded inwards ("Sight-In Range must
+    // be between 1 and 4572 m"), then stored converted. Returns the figure typed, in the unit
+    // shown, when one was read and stored; none in the designed unit.
+    std::optional<double> number(int controlId, double& value, double minimum, double maximum, const FieldUnit& unit);
+    std::optional<double> wholeNumber(int controlId, int& value, int minimum, int maximum, const FieldUnit& unit);
     // Text of at most `maxLength` characters (0: no limit).
     void text(int controlId, std::string& value, int maxLength);
     void check(int controlId, bool& value);
@@ -52,8 +78,18 @@ public:
     // and focused as a field's own failure is.
     void fail(int controlId, const QString& message);
 
+    // The text of a number field as the exchange reads it: the decimal comma of a language
+    // that writes one is taken for the point.
+    static std::string numberText(const QString& text);
+    // A value of `unit` as its field shows it in `shown`: converted, rounded to its digits.
+    static QString shownText(double value, const FieldUnit& unit, Unit shown);
+
 private:
     QString controlText(int controlId) const;
+    Unit shownUnit(Quantity quantity) const;
+    // A number in a unit other than its designed one: `whole` reads a whole number.
+    std::optional<double> convertedNumber(int controlId, double& value, double minimum, double maximum,
+                                          const FieldUnit& unit, bool whole);
     void setControlText(int controlId, const QString& text);
     // Nothing to do for this control: the pass has failed, or it skips the control.
     bool passesOver(int controlId) const { return failed_ || skips(controlId); }

@@ -22,6 +22,7 @@ SideWindow::SideWindow(SideWindowOwner& owner, int templateId, const QString& ti
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    followUnits();
 }
 
 QLineEdit* SideWindow::edit(int controlId) const { return controlAs<QLineEdit>(controlId); }
@@ -80,7 +81,9 @@ QGridLayout* SideWindow::editGrid(std::span<const SideLabelledEdit> edits) {
     int row = 0;
     for (const SideLabelledEdit& e : edits) {
         grid->addWidget(edit(e.controlId), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(QString::fromStdString(e.caption()), this), row, 1);
+        auto* label = new QLabel(QString::fromStdString(e.caption(context().units.choice())), this);
+        if (e.quantity) unitLabels_.push_back({label, e});
+        grid->addWidget(label, row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -140,7 +143,24 @@ bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, double& value) {
-    dx.number(field.controlId, value, field.minimum, field.maximum);
+    if (field.quantity)
+        dx.number(field.controlId, value, field.minimum, field.maximum, field.fieldUnit());
+    else
+        dx.number(field.controlId, value, field.minimum, field.maximum);
+}
+
+void SideWindow::followUnits() {
+    // The fields are taken in the units they were typed in, then shown in the new ones.
+    connect(&context().units, &ShownUnits::aboutToChange, this, [this] {
+        if (isVisible()) updateData();
+    });
+    connect(&context().units, &ShownUnits::changed, this, [this] { unitsChanged(); });
+}
+
+void SideWindow::unitsChanged() {
+    for (const auto& [label, edit] : unitLabels_)
+        label->setText(QString::fromStdString(edit.caption(context().units.choice())));
+    updateData(false);
 }
 
 QString shownNumber(const char* format, double value) { return QString::fromStdString(cFormat(format, value)); }

@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "shot/ShotParameters.h"
 #include "ui/common/CValidator.h"
@@ -28,17 +30,24 @@ namespace vorlan {
 
 class CColorBtn;
 
-// An edit and the label beside it: "Label (unit)", or the label alone without a unit.
+// An edit and the label beside it: "Label (unit)", or the label alone without a unit. A label
+// of a quantity names the unit it is shown in, and follows a change of the units.
 struct SideLabelledEdit {
     int controlId;
     const char* label;
     const char* unit = "";
+    std::optional<Quantity> quantity{};
 
     std::string caption() const { return fieldCaption(label, unit); }
+    std::string caption(const UnitChoice& units) const {
+        return fieldCaption(label, unit, quantity, quantity ? units.of(*quantity) : Unit{});
+    }
 };
 
 // A number edit of a side window: its keystroke rule and the bounds its exchange checks
-// (infinite for a value that has none), with the caption beside it and its pop-up help.
+// (infinite for a value that has none), with the caption beside it and its pop-up help. A
+// field of a quantity is shown and typed in the application's unit of it (`unit` names the
+// designed one), its bounds checked and told in that unit (DataExchange::number).
 struct SideNumberField {
     int controlId;
     KeystrokeRule keystrokes;
@@ -47,9 +56,13 @@ struct SideNumberField {
     const char* label = "";      // without its unit
     const char* unit = "";       // shown in brackets after the label; "" for none
     const char* help = nullptr;  // nullptr: the control's help lies elsewhere (a shared edit)
+    std::optional<Quantity> quantity{};
 
     std::string caption() const { return fieldCaption(label, unit); }
-    constexpr SideLabelledEdit labelled() const { return {controlId, label, unit}; }
+    std::string caption(const UnitChoice& units) const { return labelled().caption(units); }
+    constexpr SideLabelledEdit labelled() const { return {controlId, label, unit, quantity}; }
+    // The unit of its exchange: its quantity, the digits after the point and the label.
+    FieldUnit fieldUnit() const { return {*quantity, keystrokes.fractional ? keystrokes.decimals : 0, label}; }
 };
 
 class SideWindow : public ThemedDialog {
@@ -86,8 +99,12 @@ protected:
     QLabel* addNoteLabel(int controlId);
     void showNote(int controlId, const std::string& text);
     CColorBtn* addButton(int controlId, const QString& caption);
-    // Edits (already made) on the left and their labels beside them, one row each.
+    // Edits (already made) on the left and their labels beside them, one row each; the label
+    // of a quantity names the unit shown and follows a change of the units.
     QGridLayout* editGrid(std::span<const SideLabelledEdit> edits);
+    // After a change of the units (View > Units): the labels of editGrid re-captioned and the
+    // fields shown again, in the new units. The fields were taken in the old units just before.
+    virtual void unitsChanged();
     // Read-only or editable, recoloured at once.
     void setReadOnly(int controlId, bool readOnly);
     CValidator& validator() { return validator_; }
@@ -103,10 +120,12 @@ protected:
 
 private:
     void filterKeystrokes(QLineEdit* edit, const KeystrokeRule& rule);
+    void followUnits();
 
     SideWindowOwner* owner_;
     QPointer<QWidget> ownerWindow_;  // tells when the owner has gone
     CValidator validator_;
+    std::vector<std::pair<QLabel*, SideLabelledEdit>> unitLabels_;
 };
 
 // Text of a result as the C library prints it.

@@ -43,6 +43,7 @@ CVorlan2Dlg::CVorlan2Dlg(AppContext& context, QWidget* parent)
     addShortcuts();
     attachValidators();
     settleFields();
+    followUnits();
 }
 
 void CVorlan2Dlg::settleFields() {
@@ -105,6 +106,10 @@ void CVorlan2Dlg::attachValidators() {
 void CVorlan2Dlg::exchange(DataExchange& dx) {
     for (const ShotField& field : shotFields()) {
         const int id = field.controlId;
+        if (field.quantity) {
+            exchangeUnitField(dx, field, lowestAccepted(*this, field));
+            continue;
+        }
         switch (field.kind) {
             case FieldKind::Number:
                 dx.number(id, shot_.*std::get<double ShotParameters::*>(field.member), lowestAccepted(*this, field),

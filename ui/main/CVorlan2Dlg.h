@@ -59,6 +59,10 @@ public:
     void tableWindowDestroyed(TrajectoryWindow* window) override;
     void showRangeTableHelp() override;
     void placeTableWindow(QWidget* window) override { placeNewWindow(window, WindowKind::Table); }
+    // View > Units (the dialog's right-click menu, a table window's View menu): the Units
+    // dialog, whose choice every open window follows.
+    void openUnits() override;
+    ShownUnits* shownUnits() override { return &context().units; }
     // A Field Card window of a shot (the dialog's, or a table window's) in the given units.
     void openFieldCard(const ShotParameters& shot, UnitSystem units) override;
     void openSightPicture(const ShotParameters& shot, UnitSystem units) override;
@@ -146,6 +150,11 @@ private:
     QWidget* buildDragGroup();
     QWidget* buildCommandGroup();
     QLineEdit* addEdit(int controlId);
+    // The caption of a field, in the units shown; one of a quantity follows a change of them.
+    QLabel* addCaption(int controlId);
+    // A number field of a quantity, in the unit shown; a figure typed in metric units is kept.
+    void exchangeUnitField(DataExchange& dx, const ShotField& field, double minimum);
+    void followUnits();
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
     void addShortcuts();
     void setTabOrderByLayout();
@@ -189,6 +198,7 @@ private:
     QTimer* statusTimer_ = nullptr;
     // The side windows opened from a table window, with the table: it follows what they change.
     std::vector<std::pair<QPointer<QWidget>, QPointer<TrajectoryWindow>>> openedFromTables_;
+    std::vector<std::pair<QLabel*, const ShotField*>> unitLabels_;
 };
 
 }  // namespace vorlan

@@ -75,7 +75,8 @@ CColorBtn* CVorlan2Dlg::addButton(int controlId, const QString& caption, void (C
 
 namespace {
 
-QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit) {
+QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit,
+                     const std::function<QLabel*(int)>& makeCaption) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
@@ -83,7 +84,7 @@ QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std
     int row = 0;
     for (const int id : edits) {
         grid->addWidget(makeEdit(id), row, 0, Qt::AlignRight);
-        grid->addWidget(new QLabel(captionOf(id)), row, 1);
+        grid->addWidget(makeCaption(id), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -93,15 +94,21 @@ QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std
 }  // namespace
 
 QWidget* CVorlan2Dlg::buildProjectileGroup() {
-    return editGroup(tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); });
+    return editGroup(
+        tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
 }
 
 QWidget* CVorlan2Dlg::buildWindGroup() {
-    return editGroup(tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); });
+    return editGroup(
+        tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
 }
 
 QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
-    auto* group = editGroup(tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); });
+    auto* group = editGroup(
+        tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); },
+        [this](int id) { return addCaption(id); });
     auto* station = new QCheckBox(captionOf(kStationPressureCheck), group);
     setControlId(station, kStationPressureCheck);
     static_cast<QGridLayout*>(group->layout())->addWidget(station, 4, 0, 1, 2, Qt::AlignLeft);
@@ -109,11 +116,14 @@ QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
 }
 
 QWidget* CVorlan2Dlg::buildDensityGroup() {
-    auto* group = editGroup(tr("Air Density"), kDensityEdits, [this](int id) {
-        QLineEdit* e = addEdit(id);
-        e->setReadOnly(true);
-        return e;
-    });
+    auto* group = editGroup(
+        tr("Air Density"), kDensityEdits,
+        [this](int id) {
+            QLineEdit* e = addEdit(id);
+            e->setReadOnly(true);
+            return e;
+        },
+        [this](int id) { return addCaption(id); });
     return group;
 }
 

@@ -210,11 +210,12 @@ void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
                               tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
     });
     addLanguageMenu(
-        menu, preferences, [this](const QString& notice) { context().showMessage(this, notice); },
+        menu, preferences, [this](const QString& notice) { context().showNotice(this, tr("Language"), notice); },
         [this, preferences](const QString& reason) {
             context().showFailure(this, tr("Preferences Not Saved"),
                                   tr("The language could not be saved to \"%1\".\n%2").arg(preferences, reason));
         });
+    menu.addAction(tr("&Units..."), this, &CVorlan2Dlg::openUnits)->setObjectName(QStringLiteral("viewUnits"));
     menu.addSeparator();
     menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);
     menu.exec(event->globalPos());

@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCard.h"
 #include "reports/card/PageFile.h"
 #include "reports/common/FileDialog.h"
 #include "reports/sight/SightPainter.h"
+#include "shot/CLocaleNumbers.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
 #include "shot/ShotCheck.h"
@@ -53,12 +55,13 @@ private:
 };
 
 CSightPictureDlg::CSightPictureDlg(AppContext& context, ShotParameters shot, UnitSystem units, QWidget* parent)
-    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), units_(units) {
+    : ThemedDialog(context, kTemplate, parent), shot_(std::move(shot)), units_(units), windUnit_(chosenWindUnit()) {
     setWindowTitle(tr("Sight Picture - %1").arg(QString::fromStdString(shot_.name)));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     buildControls();
     rebuild();
+    connect(&context.units, &ShownUnits::changed, this, &CSightPictureDlg::onUnitsChanged);
 }
 
 CSightPictureDlg::~CSightPictureDlg() { leaveOpenDialogs(); }
@@ -97,8 +100,10 @@ void CSightPictureDlg::buildControls() {
     ranges_ = withId(new QLineEdit(this), kRanges);
     ranges_->setPlaceholderText(tr("e.g. 300, 400, 500"));
     winds_ = withId(new QLineEdit(this), kWinds);
-    winds_->setPlaceholderText(metric ? tr("e.g. 2, 4 (m/s)") : tr("e.g. 5, 10 (mph)"));
     winds_->setToolTip(tr("Full value from the right"));
+    windsLabel_ = new QLabel(this);
+    windsLabel_->setBuddy(winds_);
+    showWindUnit();
     message_ = withId(new QLabel(this), kMessage);
     message_->setWordWrap(true);
     message_->setStyleSheet(QStringLiteral("color: #a00000"));
@@ -119,7 +124,7 @@ void CSightPictureDlg::buildControls() {
     form->addRow(tr("&Holds"), holdMode_);
     form->addRow(metric ? tr("&Zero dialled at (m)") : tr("&Zero dialled at (yd)"), zeroRange_);
     form->addRow(metric ? tr("Ra&nges (m)") : tr("Ra&nges (yd)"), ranges_);
-    form->addRow(metric ? tr("&Winds (m/s)") : tr("&Winds (mph)"), winds_);
+    form->addRow(windsLabel_, winds_);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(message_);
@@ -194,7 +199,59 @@ const std::optional<SightPicture>& CSightPictureDlg::picture() {
 
 QString CSightPictureDlg::message() const { return message_->text(); }
 
-std::optional<SightRequest> CSightPictureDlg::request(std::string& problem) const {
+// The units the card's flight takes its winds in: m/s with metric units, else mph.
+Unit CSightPictureDlg::flownWindUnit() const { return units_ == UnitSystem::Metric ? Unit::MetrePerSecond : Unit::Mph; }
+
+// The winds are typed in the unit of speed chosen; with the designed one, in the unit the flight
+// takes (mph, or m/s with metric units) as before there was a choice.
+Unit CSightPictureDlg::chosenWindUnit() const {
+    return context().units.designed(Quantity::Speed) ? flownWindUnit() : context().units.of(Quantity::Speed);
+}
+
+// A wind typed in the unit of speed shown, in the unit the flight takes; the same number when
+// the two are one.
+double CSightPictureDlg::flownWind(double typed) const {
+    if (windUnit_ == flownWindUnit()) return typed;
+    return toShown(toDesigned(typed, Quantity::Speed, windUnit_), Quantity::Speed, flownWindUnit());
+}
+
+// The picture's winds as they were typed, and their unit, where the flight took them in another.
+void CSightPictureDlg::showTypedWinds(SightPicture& picture, const std::vector<double>& flown) const {
+    if (windUnit_ == flownWindUnit()) return;
+    picture.windUnit = translated(unitOf(Quantity::Speed, windUnit_).label);
+    for (AimPoint& point : picture.points) {
+        const auto at = point.wind ? std::find(flown.begin(), flown.end(), *point.wind) : flown.end();
+        if (at != flown.end()) point.wind = typedWinds_.at(static_cast<std::size_t>(at - flown.begin()));
+    }
+}
+
+void CSightPictureDlg::showWindUnit() {
+    const QString unit = QString::fromUtf8(translated(unitOf(Quantity::Speed, windUnit_).label));
+    windsLabel_->setText(tr("&Winds (%1)").arg(unit));
+    const double example = windUnit_ == Unit::Mph ? 5.0 : windUnit_ == Unit::Kmh ? 10.0 : 2.0;
+    winds_->setPlaceholderText(tr("e.g. %1, %2 (%3)").arg(example).arg(2.0 * example).arg(unit));
+}
+
+// A new unit of speed: the winds typed are shown in it, the same winds.
+void CSightPictureDlg::onUnitsChanged() {
+    const Unit unit = chosenWindUnit();
+    if (unit == windUnit_) return;
+    std::string problem;
+    if (const auto winds = parseCardNumbers(winds_->text().toStdString(), problem);
+        winds && !winds_->text().trimmed().isEmpty()) {
+        QStringList texts;
+        for (const double w : *winds)
+            texts << QString::fromStdString(
+                cFormat("%g", toShown(toDesigned(w, Quantity::Speed, windUnit_), Quantity::Speed, unit)));
+        const QSignalBlocker quiet(winds_);
+        winds_->setText(texts.join(QStringLiteral(", ")));
+    }
+    windUnit_ = unit;
+    showWindUnit();
+    rebuild();
+}
+
+std::optional<SightRequest> CSightPictureDlg::request(std::string& problem) {
     SightRequest request;
     request.units = units_;
     request.reticle = reticles_.at(static_cast<std::size_t>(std::max(reticle_->currentIndex(), 0)));
@@ -211,12 +268,15 @@ std::optional<SightRequest> CSightPictureDlg::request(std::string& problem) cons
     request.magnification = *magnification;
     request.trueMagnification = typedNumber(trueAt_);
     request.zeroRange = zero.value_or(request.zeroRange);
-    for (auto [edit, list] : {std::pair(ranges_, &request.ranges), std::pair(winds_, &request.winds)}) {
+    for (auto [edit, list] : {std::pair(ranges_, &request.ranges), std::pair(winds_, &typedWinds_)}) {
+        list->clear();
         if (edit->text().trimmed().isEmpty()) continue;
         const auto numbers = parseCardNumbers(edit->text().toStdString(), problem);
         if (!numbers) return std::nullopt;
         *list = *numbers;
     }
+    request.winds = typedWinds_;
+    for (double& wind : request.winds) wind = flownWind(wind);
     problem = sightRequestProblem(request);
     if (problem.empty()) problem = shotProblem(shot_);
     if (!problem.empty()) return std::nullopt;
@@ -228,7 +288,10 @@ void CSightPictureDlg::rebuild() {
     picture_.reset();
     zeroRange_->setEnabled(holdMode_->currentIndex() == static_cast<int>(HoldMode::DialZero));
     std::string problem;
-    if (const std::optional<SightRequest> asked = request(problem)) picture_ = sightPicture(shot_, *asked);
+    if (const std::optional<SightRequest> asked = request(problem)) {
+        picture_ = sightPicture(shot_, *asked);
+        showTypedWinds(*picture_, asked->winds);
+    }
     if (picture_ && !picture_->flightEnd.empty()) problem = picture_->flightEnd;
     message_->setText(QString::fromStdString(problem));
     words_->setPlainText(picture_ ? QString::fromStdString(sightText(*picture_)) : QString());

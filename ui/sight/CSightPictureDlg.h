@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "reports/sight/SightPicture.h"
+#include "shot/Units.h"
 #include "ui/common/ControlIds.h"
 #include "ui/common/ThemedDialog.h"
 
@@ -52,11 +53,19 @@ private:
     QLayout* buildButtons();
     void rebuild();
     void scheduleRebuild();
-    std::optional<SightRequest> request(std::string& problem) const;
+    std::optional<SightRequest> request(std::string& problem);
+    Unit chosenWindUnit() const;
+    Unit flownWindUnit() const;
+    double flownWind(double typed) const;
+    void showTypedWinds(SightPicture& picture, const std::vector<double>& flown) const;
+    void showWindUnit();
+    void onUnitsChanged();
 
     const ShotParameters shot_;
     const UnitSystem units_;
-    std::vector<Reticle> reticles_;  // in the order of the reticle choice
+    Unit windUnit_;                   // the unit the winds are typed in
+    std::vector<double> typedWinds_;  // the winds as last read, in windUnit_
+    std::vector<Reticle> reticles_;   // in the order of the reticle choice
     QComboBox* reticle_;
     QLineEdit* magnification_;
     QLineEdit* trueAt_;
@@ -64,6 +73,7 @@ private:
     QLineEdit* zeroRange_;
     QLineEdit* ranges_;
     QLineEdit* winds_;
+    QLabel* windsLabel_;
     QLabel* message_;
     QPlainTextEdit* words_;
     SightPreview* preview_;

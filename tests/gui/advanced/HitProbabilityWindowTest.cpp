@@ -191,6 +191,61 @@ private slots:
         window->close();
     }
 
+    // With other units the spreads and the target are typed in them and reach the shot by the
+    // exact definitions; a bound's end is accepted, a figure beyond it told in the unit shown;
+    // a change of the units shows the same inputs in the new ones.
+    void inputsInOtherUnits() {
+        testing::Harness harness;
+        UnitChoice metric = UnitChoice::preset(UnitSystem::Metric);
+        QVERIFY(metric.set(Quantity::Speed, Unit::Kmh));
+        harness.context.units.setChoice(metric);
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = testing::load308ShortTable();
+        dialog->shot().hit.spreads.precisionMoa = 0.5;
+        dialog->updateData(false);
+        CHitProbabilityDlg* window = openFromDialog(dialog.get());
+        QVERIFY(window);
+        auto* rangeUnit = qobject_cast<QComboBox*>(window->control(kRangeSdUnit));
+        QCOMPARE(rangeUnit->itemText(0), QString("m"));
+        QStringList labels;
+        for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
+        for (const char* unit : {"m/s", "km/h", "cm"}) QVERIFY2(labels.contains(unit), unit);
+        QCOMPARE(field(window, kTargetWidth)->text(), QString("20.32"));  // the 8 in vital zone
+
+        rangeUnit->setCurrentIndex(0);
+        const std::pair<int, const char*> typed[] = {{kVelocitySd, "3"}, {kWindSd, "5"}, {kRangeSd, "2"}};
+        for (const auto& [id, text] : typed) testing::retype(field(window, id), text);
+        QCOMPARE(window->message(), QString());
+        const HitSpreads& s = dialog->shot().hit.spreads;
+        const std::pair<double, double> expected[] = {
+            {s.velocitySd, 3 / 0.3048}, {s.windSd, 5 / 1.609344}, {s.rangeSd, 2 / 0.9144}};
+        for (const auto& [held, exact] : expected) QVERIFY(std::fabs(held - exact) <= 1e-9 * exact);
+        QVERIFY(!dialog->shot().hit.target.isSet());  // still the vital zone
+        testing::retype(field(window, kTargetWidth), "30");
+        QVERIFY(std::fabs(dialog->shot().hit.target.width - 30 / 2.54) <= 1e-9);
+
+        // 500 ft/s, the top of the velocity spread, is 152.4 m/s.
+        testing::retype(field(window, kVelocitySd), "152.4");
+        QCOMPARE(window->message(), QString());
+        QVERIFY(std::fabs(dialog->shot().hit.spreads.velocitySd - 500) <= 1e-9);
+        testing::retype(field(window, kVelocitySd), "152.5");
+        QVERIFY2(window->message().contains("between 0 and 152.4 m/s"), qPrintable(window->message()));
+        testing::retype(field(window, kVelocitySd), "3");
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        const auto* table = qobject_cast<QTableWidget*>(window->control(kTable));
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Range (m)"));
+        QVERIFY(window->control(kTargetFigure)->property("text").toString().startsWith("P(hit) at 457 m: "));
+        window->grab().save(testing::artefactPath("hit-probability-metric.png"));
+
+        harness.context.units.setChoice(UnitChoice());
+        const std::pair<int, const char*> designed[] = {
+            {kVelocitySd, "9.84252"}, {kWindSd, "3.10686"}, {kRangeSd, "2.18723"}, {kTargetWidth, "11.811"}};
+        for (const auto& [id, text] : designed) QCOMPARE(field(window, id)->text(), QString(text));
+        QCOMPARE(rangeUnit->itemText(0), QString("yd"));
+        QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
+        window->close();
+    }
+
     void fromATableWindowsFileMenu() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();

@@ -98,6 +98,7 @@ private slots:
     void observationsTravelAsCsv();
     void chartShowsTheHoldsOnTheTruedCurve();
     void theTableItWasOpenedFromFollows();
+    void metricObservationsInMetresAndCentimetres();
 };
 
 // A day at the range: five holds, Fit, Apply into the main dialog's fields, and Clear Truing
@@ -390,6 +391,50 @@ void TestTruingWindow::theTableItWasOpenedFromFollows() {
     QCOMPARE(table->view()->lines(), table->document().lines());
     press(window, kClearTruing);
     QVERIFY(!trued());
+}
+
+// In metric units the range is typed in metres, the drop in centimetres and the velocities in
+// m/s; each reaches the observations by the exact definitions, the bounds are told in them, and
+// a row's message names its range as typed.
+void TestTruingWindow::metricObservationsInMetresAndCentimetres() {
+    Harness h;
+    h.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
+    auto [dlg, window] = openTruing(h);
+    QVERIFY(window);
+    QStringList headings;
+    for (const QLabel* label : window->findChildren<QLabel*>()) headings << label->text();
+    for (const char* heading : {"Range\nm", "Drop\ncm", "Velocity\nm/s", "Up\nMOA"})
+        QVERIFY2(headings.contains(heading), heading);
+    const QString typed[][3] = {{"300", "-50", ""}, {"500", "", "600"}};  // range, drop, velocity
+    for (int row = 0; row < 2; ++row)
+        for (const auto& [column, text] : {std::pair{0, typed[row][0]}, {4, typed[row][1]}, {5, typed[row][2]}})
+            if (!text.isEmpty()) retype(window->edit(cell(row, column)), text);
+    window->edit(cell(2, 0))->setFocus();
+    // The range's top end, 5000 yd, is 4572 m; a metre more is refused in metres.
+    retype(window->edit(cell(2, 0)), "4573");
+    retype(window->edit(cell(2, 1)), "5");
+    window->edit(cell(3, 0))->setFocus();
+    QCOMPARE(h.messages.size(), 1);
+    QVERIFY2(h.messages[0].contains("between 0.9144 and 4572 m"), qPrintable(h.messages[0]));
+    // A hold out of its bounds names the row's range in metres.
+    retype(window->edit(cell(2, 0)), "4572");
+    retype(window->edit(cell(2, 1)), "700");
+    window->edit(cell(3, 0))->setFocus();
+    QCOMPARE(h.messages.value(1), QStringLiteral("Up (MOA) at 4572 m must be from -600 to 600 MOA."));
+    window->edit(cell(2, 0))->clear();
+    window->edit(cell(2, 1))->clear();
+    h.messages.clear();
+    QPointer<CTruingDlg> alive(window);
+    press(window, kOk);
+    QTRY_VERIFY(!alive);
+    QVERIFY2(h.messages.isEmpty(), qPrintable(h.messages.join('|')));
+    const std::vector<Observation>& kept = dlg->shot().observations;
+    QCOMPARE(kept.size(), std::size_t{2});
+    const std::pair<double, double> expected[] = {{kept[0].range, 300 / 0.9144},
+                                                  {kept[0].dropInches, -50 / 2.54},
+                                                  {kept[1].range, 500 / 0.9144},
+                                                  {kept[1].velocity, 600 / 0.3048}};
+    for (const auto& [held, exact] : expected) QVERIFY(std::fabs(held - exact) <= 1e-9 * std::fabs(exact));
 }
 
 QTEST_MAIN(TestTruingWindow)

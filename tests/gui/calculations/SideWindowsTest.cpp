@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cmath>
+
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "tests/gui/GuiHarness.h"
@@ -61,6 +63,41 @@ void pressEnter(ThemedDialog* window, int controlId) {
 
 void save(QWidget* window, const QString& name) { QVERIFY(window->grab().save(artefactPath(name))); }
 
+// The application showing `quantity` in `unit`, the others in their designed units.
+void chooseUnit(Harness& h, Quantity quantity, Unit unit) {
+    UnitChoice choice;
+    QVERIFY(choice.set(quantity, unit));
+    h.context.units.setChoice(choice);
+}
+
+ThemedDialog* openSideWindow(Harness& h, CVorlan2Dlg* dlg, int buttonId) {
+    switch (buttonId) {
+        case MainDialogIds::kComputeBcButton:
+            return open<CComputeBC>(h, dlg, buttonId);
+        case MainDialogIds::kOpbzButton:
+            return open<CComputeOPBZ>(h, dlg, buttonId);
+        default:
+            return open<CEVWCalculations>(h, dlg, buttonId);
+    }
+}
+
+// The exact definitions the conversions are checked against.
+constexpr double kFoot = 0.3048;       // m
+constexpr double kInch = 2.54;         // cm
+constexpr double kGrain = 0.06479891;  // g
+
+// A field of a side window typed in a unit of its quantity other than the designed one.
+struct TypedInUnit {
+    int button;
+    int field;
+    Quantity quantity;
+    Unit unit;
+    const char* typed;
+    double ShotParameters::*member;
+    double designed;  // what the shot holds after the window closes; NaN: the window refuses it
+    const char* caption;
+};
+
 }  // namespace
 
 class TestSideWindows : public QObject {
@@ -82,6 +119,9 @@ private slots:
     void calculatorChecksAndWriteBack();
     void calculatorWithoutDefinedResult();
     void windowsOutliveNothing();
+    void fieldsInOtherUnits();
+    void boundsInOtherUnits();
+    void unitsChangeReshowsOpenWindows();
 };
 
 void TestSideWindows::maximumRangeShowsSnapshot() {
@@ -468,6 +508,118 @@ void TestSideWindows::windowsOutliveNothing() {
     dlg.reset();
     QTRY_VERIFY(stubborn.isNull());
     QCOMPARE(h.context.openDialogs.size(), 0);
+}
+
+// Each field reaches the shot converted by the exact definitions; the ends of its bounds,
+// converted and rounded inwards, are accepted (1 ft/s is 0.3048 m/s: the lowest accepted is 0.4).
+void TestSideWindows::fieldsInOtherUnits() {
+    using S = ShotParameters;
+    using namespace MainDialogIds;
+    const TypedInUnit cases[] = {
+        {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "800",
+         &S::nearChronoSpeed, 800 / kFoot, "Near Velocity (m/s)"},
+        {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "1524",
+         &S::nearChronoSpeed, 5000, "Near Velocity (m/s)"},
+        {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "0.4",
+         &S::nearChronoSpeed, 0.4 / kFoot, "Near Velocity (m/s)"},
+        {kComputeBcButton, ComputeBcIds::kDistanceEdit, Quantity::Altitude, Unit::Metre, "30", &S::chronoDistance,
+         30 / kFoot, "Distance (m)"},
+        {kOpbzButton, OpbzIds::kDiameterEdit, Quantity::Length, Unit::Centimetre, "20", &S::targetDiameter, 20 / kInch,
+         "Target Diameter (cm)"},
+        {kOpbzButton, OpbzIds::kDiameterEdit, Quantity::Length, Unit::Millimetre, "2540", &S::targetDiameter, 100,
+         "Target Diameter (mm)"},
+        {kCalculationsButton, EvwIds::kWeightEdit, Quantity::Weight, Unit::Gram, "10.9", &S::calcWeight, 10.9 / kGrain,
+         "Weight (g)"},
+        {kCalculationsButton, EvwIds::kPowderWeightEdit, Quantity::Weight, Unit::Gram, "2.5", &S::calcPowderWeight,
+         2.5 / kGrain, "Powder Weight (g)"},
+        {kCalculationsButton, EvwIds::kVelocityEdit, Quantity::Velocity, Unit::MetrePerSecond, "800", &S::calcVelocity,
+         800 / kFoot, "Velocity (m/s)"},
+    };
+    for (const TypedInUnit& c : cases) {
+        Harness h;
+        auto dlg = h.openMainDialog();
+        chooseUnit(h, c.quantity, c.unit);
+        ThemedDialog* window = openSideWindow(h, dlg.get(), c.button);
+        QVERIFY(window);
+        bool captioned = false;
+        for (const QLabel* label : window->findChildren<QLabel*>()) captioned = captioned || label->text() == c.caption;
+        QVERIFY2(captioned, c.caption);
+        typeInto(window, c.field, c.typed);
+        QVERIFY2(window->close(), c.typed);
+        const double held = dlg->shot().*c.member;
+        QVERIFY2(std::fabs(held - c.designed) <= 1e-9 * c.designed,
+                 qPrintable(QString("%1: %2").arg(c.typed).arg(held)));
+        QVERIFY(h.messages.isEmpty());
+    }
+}
+
+// A figure just beyond an end is refused, the message naming the ends in the unit shown.
+void TestSideWindows::boundsInOtherUnits() {
+    using namespace MainDialogIds;
+    const struct {
+        int button, field;
+        Quantity quantity;
+        Unit unit;
+        const char* typed;
+        const char* ends;
+    } cases[] = {
+        {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "1524.1",
+         "between 0.4 and 1524 m/s"},
+        {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "0.3",
+         "between 0.4 and 1524 m/s"},
+        {kComputeBcButton, ComputeBcIds::kDistanceEdit, Quantity::Altitude, Unit::Metre, "1525",
+         "between 1 and 1524 m"},  // 5000 ft is 1524 m
+        {kOpbzButton, OpbzIds::kDiameterEdit, Quantity::Length, Unit::Millimetre, "2540.001",
+         "between 0.254 and 2540 mm"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        auto dlg = h.openMainDialog();
+        chooseUnit(h, c.quantity, c.unit);
+        ThemedDialog* window = openSideWindow(h, dlg.get(), c.button);
+        QVERIFY(window);
+        typeInto(window, c.field, c.typed);
+        QVERIFY2(!window->close(), c.typed);
+        QVERIFY2(!h.messages.isEmpty() && h.messages.last().contains(c.ends), qPrintable(h.messages.join('|')));
+    }
+}
+
+// A change of the units shows an open window's fields, captions and results in the new ones.
+void TestSideWindows::unitsChangeReshowsOpenWindows() {
+    Harness h;
+    auto dlg = h.openMainDialog();
+    auto* opbz = open<CComputeOPBZ>(h, dlg.get(), MainDialogIds::kOpbzButton);
+    typeInto(opbz, OpbzIds::kDiameterEdit, "8");
+    click(opbz, OpbzIds::kComputeButton);
+    auto* maximum = open<CMaximumRangeDlg>(h, dlg.get(), MainDialogIds::kMaximumRangeButton);
+    QVERIFY(opbz && maximum);
+    const MaximumRange r = shotMaxRangeSolver(dlg->shot()).computeMaximumRange();
+    PointBlankZeroSolver solver = shotPointBlankZeroSolver(dlg->shot());
+    solver.targetDiameter = 8.0;
+    const PointBlankZero zero = solver.solve();
+
+    h.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
+    QCOMPARE(text(opbz, OpbzIds::kDiameterEdit), QString("20.32"));  // 8 x 2.54
+    QCOMPARE(text(opbz, OpbzIds::kZeroEdit), fmt("%.0f", zero.optimumZero * 0.9144));
+    QCOMPARE(text(opbz, OpbzIds::kMaximumEdit), fmt("%.0f", zero.maximumRange * 0.9144));
+    QCOMPARE(text(maximum, MaximumRangeIds::kRangeEdit), fmt("%.0f", r.maximumRange * 0.9144));
+    QCOMPARE(text(maximum, MaximumRangeIds::kVelocityEdit), fmt("%.1f", r.terminalVelocity * kFoot));
+    QCOMPARE(text(maximum, MaximumRangeIds::kEnergyEdit), fmt("%.1f", r.terminalEnergy * 1.3558179483314004));
+    QCOMPARE(text(maximum, MaximumRangeIds::kVerticalHeightEdit), fmt("%.0f", r.verticalHeight * kFoot));
+    QStringList captions;
+    for (const QLabel* label : maximum->findChildren<QLabel*>()) captions << label->text();
+    for (const char* caption : {"Terminal Range (m)", "Terminal Energy (J)", "Terminal Velocity (m/s)"})
+        QVERIFY2(captions.contains(caption), caption);
+    save(maximum, "side-maximum-range-metric.png");
+
+    // Back to the designed units: the diameter as typed, the captions as designed.
+    h.context.units.setChoice(UnitChoice());
+    QCOMPARE(text(opbz, OpbzIds::kDiameterEdit), QString("8"));
+    QCOMPARE(text(opbz, OpbzIds::kMaximumEdit), QString::number(zero.maximumRange));
+    captions.clear();
+    for (const QLabel* label : maximum->findChildren<QLabel*>()) captions << label->text();
+    QVERIFY(captions.contains("Terminal Range (yards)"));
+    QVERIFY(h.messages.isEmpty());
 }
 
 QTEST_MAIN(TestSideWindows)

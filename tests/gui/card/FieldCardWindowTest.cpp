@@ -40,6 +40,23 @@ class FieldCardWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A shooter who reads distances in metres gets a metric card from the main dialog's button.
+    void metricUnitsMakeAMetricCard() {
+        testing::Harness harness;
+        harness.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
+        auto dialog = harness.openMainDialog();
+        dialog->shot() = testing::load308();
+        dialog->updateData(false);
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kFieldCardButton)), Qt::LeftButton);
+        CFieldCardDlg* window = testing::newestShown<CFieldCardDlg>();
+        QVERIFY(window);
+        QCOMPARE(qobject_cast<QComboBox*>(window->control(kUnits))->currentIndex(), 1);
+        QCOMPARE(qobject_cast<QLineEdit*>(window->control(kWinds))->text(), QString("2, 4, 6"));  // m/s
+        QVERIFY2(window->card().has_value(), qPrintable(window->message()));
+        QCOMPARE(window->card()->units, UnitSystem::Metric);
+        window->close();
+    }
+
     void fromTheMainDialogItFollowsItsInputs() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();

@@ -14,6 +14,9 @@
 
 #include "engine/Catalogue.h"
 #include "reports/common/Language.h"
+#include "reports/table/TableDialogs.h"
+#include "tests/gui/table/TableOwnerStub.h"
+#include "tests/support/CalcTestLoads.h"
 #include "ui/help/HelpBrowser.h"
 
 using namespace vorlan;
@@ -109,36 +112,37 @@ private slots:
         }
     }
 
+    // Through the table window's View menu, as the shooter chooses.
     void theMenuAppliesKeepsAndTells() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
-        QMenu parent;
+        TableOwnerStub owner;
+        owner.preferences = dir.filePath(QStringLiteral("prefs.ini"));
         QStringList notices, failures;
-        addLanguageMenu(
-            parent, path, [&](const QString& notice) { notices << notice; },
-            [&](const QString& reason) { failures << reason; });
-        auto* french = parent.findChild<QAction*>(QStringLiteral("languagefr"));
-        auto* system = parent.findChild<QAction*>(QStringLiteral("languageSystem"));
+        const TableDialogs saved = tableDialogs();
+        tableDialogs().showNotice = [&](QWidget*, const QString&, const QString& text) { notices << text; };
+        tableDialogs().showFileError = [&](QWidget*, const QString&, const QString& text) { failures << text; };
+        TrajectoryWindow* window = owner.openWithViews(testing::load308());
+        auto* french = window->findChild<QAction*>(QStringLiteral("languagefr"));
+        auto* system = window->findChild<QAction*>(QStringLiteral("languageSystem"));
         QVERIFY(french && system);
-        QCOMPARE(parent.findChildren<QAction*>(QRegularExpression(QStringLiteral("^language"))).size(), 6);
+        QCOMPARE(window->findChildren<QAction*>(QRegularExpression(QStringLiteral("^language"))).size(), 6);
         french->trigger();
         QCOMPARE(language(), std::string_view("fr"));
-        QCOMPARE(loadLanguage(path), QStringLiteral("fr"));
+        QCOMPARE(loadLanguage(owner.preferences), QStringLiteral("fr"));
         QCOMPARE(notices.size(), 1);
-        QVERIFY(failures.isEmpty());
         // A choice made in another window shows when the menu opens.
         applyLanguage(QStringLiteral("de"));
-        emit parent.findChild<QAction*>(QStringLiteral("viewLanguage"))->menu()->aboutToShow();
-        QVERIFY(parent.findChild<QAction*>(QStringLiteral("languagede"))->isChecked() && !french->isChecked());
+        emit window->findChild<QAction*>(QStringLiteral("viewLanguage"))->menu()->aboutToShow();
+        QVERIFY(window->findChild<QAction*>(QStringLiteral("languagede"))->isChecked() && !french->isChecked());
         system->trigger();
-        QVERIFY(contents(path).contains("Language=System"));
+        QVERIFY(contents(owner.preferences).contains("Language=System"));
         QCOMPARE(currentLanguageChoice(), QString());
+        QVERIFY(failures.isEmpty());
         // A preferences file that cannot be written is told.
-        addLanguageMenu(
-            parent, dir.filePath(QStringLiteral("no/such/folder/prefs.ini")), [](const QString&) {},
-            [&](const QString& reason) { failures << reason; });
-        parent.findChildren<QAction*>(QStringLiteral("languagees")).last()->trigger();
+        owner.preferences = dir.filePath(QStringLiteral("no/such/folder/prefs.ini"));
+        owner.openWithViews(testing::load308())->findChild<QAction*>(QStringLiteral("languagees"))->trigger();
         QCOMPARE(failures.size(), 1);
+        tableDialogs() = saved;
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWhatsThis>
+#include <cmath>
 
 #include "app/CHiddenWindow.h"
 #include "reports/sight/SightPainter.h"
@@ -81,6 +82,50 @@ private slots:
         QCOMPARE(window->message(), QString("A magnification must be from 1 to 100."));
         QVERIFY(!window->controlAs<QPushButton>(kExport)->isEnabled());
         window->close();
+    }
+
+    // With km/h the speed unit, the winds are typed and told in it: the holds are those of the
+    // same winds typed in m/s (10 km/h is 10/3.6 m/s), and a change of the unit re-shows them.
+    void windsInTheChosenUnitOfSpeed() {
+        testing::Harness harness;
+        ShotParameters shot = testing::load308();
+        shot.targetRange = 400;
+        const auto holds = [&](const char* winds) {
+            CSightPictureDlg window(harness.context, shot, UnitSystem::Metric);
+            testing::retype(window.controlAs<QLineEdit>(kRanges), "300, 500");
+            testing::retype(window.controlAs<QLineEdit>(kWinds), winds);
+            std::vector<std::pair<double, double>> points;
+            if (window.picture())
+                for (const AimPoint& p : window.picture()->points) points.emplace_back(p.up, p.right);
+            return points;
+        };
+        const std::vector<std::pair<double, double>> inMetresPerSecond = holds("2.7777777777777777");
+        UnitChoice kmh;
+        QVERIFY(kmh.set(Quantity::Speed, Unit::Kmh));
+        harness.context.units.setChoice(kmh);
+        CSightPictureDlg window(harness.context, shot, UnitSystem::Metric);
+        testing::retype(window.controlAs<QLineEdit>(kRanges), "300, 500");
+        testing::retype(window.controlAs<QLineEdit>(kWinds), "10");
+        QVERIFY2(window.picture().has_value(), qPrintable(window.message()));
+        const SightPicture& picture = *window.picture();
+        QCOMPARE(picture.windUnit, std::string("km/h"));
+        QCOMPARE(picture.points.size(), inMetresPerSecond.size());
+        for (std::size_t i = 0; i < picture.points.size(); ++i) {
+            QVERIFY(std::fabs(picture.points[i].up - inMetresPerSecond[i].first) < 1e-9);
+            QVERIFY(std::fabs(picture.points[i].right - inMetresPerSecond[i].second) < 1e-9);
+            if (i > 0) QCOMPARE(picture.points[i].wind, std::optional<double>(10.0));
+        }
+        const QString words = window.controlAs<QPlainTextEdit>(kWords)->toPlainText();
+        QVERIFY2(words.contains("\n500 m, 10 km/h wind: hold "), qPrintable(words));
+        QStringList labels;
+        for (const QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
+        QVERIFY(labels.contains("&Winds (km/h)"));
+
+        harness.context.units.setChoice(UnitChoice());
+        QCOMPARE(window.controlAs<QLineEdit>(kWinds)->text(), QString("2.77778"));
+        labels.clear();
+        for (const QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
+        QVERIFY(labels.contains("&Winds (m/s)"));
     }
 
     void fromTheCardAndHitWindows() {
