@@ -2,10 +2,159 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CUnitsDlg</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Poids de la balle</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Hauteur de lunette et longueurs</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Chute et dérive</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Vitesse du vent et de la cible</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distance (%1)</translation>
+    </message>
+    <message>
+        <source>Drop and windage (%1)</source>
+        <translation>Chute et dérive (%1)</translation>
+    </message>
+    <message>
+        <source>Velocity (%1)</source>
+        <translation>Vitesse (%1)</translation>
+    </message>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>le nom du fichier doit se terminer par .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>l&apos;image n&apos;a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>drop - - windage ··· ft/s</source>
+        <extracomment>The legend key&apos;s words and marks, measured for the legend&apos;s width: translate as the key.</extracomment>
+        <translation>chute - - dérive ··· ft/s</translation>
+    </message>
+    <message>
+        <source>— drop  - - windage  ··· %1</source>
+        <translation>— chute  - - dérive  ··· %1</translation>
+    </message>
+    <message>
+        <source>  ○ observed</source>
+        <translation>  ○ observé</translation>
+    </message>
+    <message>
+        <source>Ethical %1 %2 (P(hit) %3 %)</source>
+        <translation>Éthique %1 %2 (P(touche) %3 %)</translation>
+    </message>
+    <message>
+        <source>P(hit), 0 to 100 %</source>
+        <translation>P(touche), 0 à 100 %</translation>
+    </message>
+    <message>
+        <source>P(hit)</source>
+        <translation>P(touche)</translation>
+    </message>
+    <message>
+        <source>Line of sight</source>
+        <translation>Ligne de visée</translation>
+    </message>
+    <message>
+        <source>Sight-in %1 %2</source>
+        <translation>Zéro %1 %2</translation>
+    </message>
+    <message>
+        <source>Target %1 %2</source>
+        <translation>Cible %1 %2</translation>
+    </message>
+    <message>
+        <source>Mach %1 at %2 %3</source>
+        <translation>Mach %1 à %2 %3</translation>
+    </message>
+    <message>
+        <source>Max. ordinate %1 %2 at %3 %4</source>
+        <translation>Flèche %1 %2 à %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialogs</name>
+    <message>
+        <source>Export Chart</source>
+        <translation>Exporter le graphique</translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Ajouter au graphique</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Veuillez ne pas saisir plus de %1 caractères.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTexts</name>
     <message>
         <source>The main window: describe one shot, then run a command with the buttons below.</source>
-        <translation>La fenêtre principale : décrivez un tir, puis lancez une commande avec les boutons ci-dessous.</translation>
+        <translation>La fenêtre principale&#xa0;: décrivez un tir, puis lancez une commande avec les boutons ci-dessous.</translation>
     </message>
     <message>
         <source>Derives a ballistic coefficient from two chronograph velocities.</source>
@@ -29,31 +178,31 @@
     </message>
     <message>
         <source>Effects beyond the standard flight: wind from any side, spin, the Earth&apos;s rotation, powder, drag.</source>
-        <translation>Effets au-delà de la trajectoire standard : vent de toute direction, rotation de la balle, rotation de la Terre, poudre, traînée.</translation>
+        <translation>Effets au-delà de la trajectoire standard&#xa0;: vent de toute direction, rotation de la balle, rotation de la Terre, poudre, traînée.</translation>
     </message>
     <message>
         <source>A field card of the shot: the elevation and wind holds at a few ranges, sized for a pocket, a page or a strip.</source>
-        <translation>Une fiche de tir : les corrections d&apos;élévation et de vent à quelques distances, au format poche, page ou bande.</translation>
+        <translation>Une fiche de tir&#xa0;: les corrections d&apos;élévation et de vent à quelques distances, au format poche, page ou bande.</translation>
     </message>
     <message>
         <source>Rows every step yards (metres) from the first range to the last.</source>
-        <translation>Une ligne tous les « pas » yards (mètres), de la première distance à la dernière.</translation>
+        <translation>Une ligne tous les «&#xa0;pas&#xa0;» yards (mètres), de la première distance à la dernière.</translation>
     </message>
     <message>
         <source>Named targets at their ranges, one a line or comma-separated: &quot;Gong 1 = 327&quot;.</source>
-        <translation>Cibles nommées à leurs distances, une par ligne ou séparées par des virgules : &quot;Gong 1 = 327&quot;.</translation>
+        <translation>Cibles nommées à leurs distances, une par ligne ou séparées par des virgules&#xa0;: &quot;Gong 1 = 327&quot;.</translation>
     </message>
     <message>
         <source>The wind speeds of the wind columns, each a full-value wind from the right over the whole flight (in place of the shot&apos;s wind zones): mph, or m/s in metric.</source>
-        <translation>Les vitesses de vent des colonnes de vent, chacune un vent plein travers venant de la droite sur toute la trajectoire (à la place des zones de vent du tir) : mph, ou m/s en métrique.</translation>
+        <translation>Les vitesses de vent des colonnes de vent, chacune un vent plein travers venant de la droite sur toute la trajectoire (à la place des zones de vent du tir)&#xa0;: mph, ou m/s en métrique.</translation>
     </message>
     <message>
         <source>Up to three temperatures: the elevation at each, with the zero of the shot&apos;s own air (and the powder&apos;s sensitivity when one is set).</source>
-        <translation>Jusqu&apos;à trois températures : l&apos;élévation à chacune, avec le zéro pris dans l&apos;air du tir (et la sensibilité de la poudre si elle est renseignée).</translation>
+        <translation>Jusqu&apos;à trois températures&#xa0;: l&apos;élévation à chacune, avec le zéro pris dans l&apos;air du tir (et la sensibilité de la poudre si elle est renseignée).</translation>
     </message>
     <message>
         <source>The card&apos;s size. The card takes the largest type that fits, turned landscape when that reads larger; a pocket card leaves its last columns out rather than go below 7 pt, and says which. A card that cannot hold its rows says so instead of cutting them.</source>
-        <translation>Le format de la fiche. La fiche prend les plus grands caractères qui tiennent, en paysage si le texte y est plus grand ; une fiche de poche omet ses dernières colonnes plutôt que de descendre sous 7 pt, et indique lesquelles. Une fiche qui ne peut pas contenir ses lignes le signale au lieu de les couper.</translation>
+        <translation>Le format de la fiche. La fiche prend les plus grands caractères qui tiennent, en paysage si le texte y est plus grand&#xa0;; une fiche de poche omet ses dernières colonnes plutôt que de descendre sous 7 pt, et indique lesquelles. Une fiche qui ne peut pas contenir ses lignes le signale au lieu de les couper.</translation>
     </message>
     <message>
         <source>Several cards on one sheet, with cut marks.</source>
@@ -61,11 +210,11 @@
     </message>
     <message>
         <source>Truing: fit the muzzle velocity and the drag to what you observed at real ranges, so that the table matches the rifle.</source>
-        <translation>Calibrage : ajuster la vitesse initiale et la traînée à ce que vous avez observé à des distances réelles, pour que la table corresponde à l&apos;arme.</translation>
+        <translation>Calibrage&#xa0;: ajuster la vitesse initiale et la traînée à ce que vous avez observé à des distances réelles, pour que la table corresponde à l&apos;arme.</translation>
     </message>
     <message>
         <source>What is fitted besides the velocity: nothing, one drag factor over the whole flight, or a drag scale by Mach; by default one range fits the velocity alone, two to four one factor, five or more reaching below Mach 1.08 the scale by Mach.</source>
-        <translation>Ce qui est ajusté en plus de la vitesse : rien, un facteur de traînée sur toute la trajectoire, ou un facteur de traînée par Mach ; par défaut, une distance ajuste la vitesse seule, deux à quatre un facteur, cinq ou plus descendant sous Mach 1.08 le facteur par Mach.</translation>
+        <translation>Ce qui est ajusté en plus de la vitesse&#xa0;: rien, un facteur de traînée sur toute la trajectoire, ou un facteur de traînée par Mach&#xa0;; par défaut, une distance ajuste la vitesse seule, deux à quatre un facteur, cinq ou plus descendant sous Mach 1.08 le facteur par Mach.</translation>
     </message>
     <message>
         <source>Reads observations from a CSV file whose header names range_yd and any of up_moa, up_mil, up_clicks, drop_in, velocity_fps, time_s, sigma_moa and sigma_fps.</source>
@@ -77,19 +226,19 @@
     </message>
     <message>
         <source>Fits the main window&apos;s shot to the observations: the fitted values with their standard errors, the residuals before and after, and the chart.</source>
-        <translation>Ajuste le tir de la fenêtre principale aux observations : les valeurs ajustées avec leurs erreurs types, les résidus avant et après, et le graphique.</translation>
+        <translation>Ajuste le tir de la fenêtre principale aux observations&#xa0;: les valeurs ajustées avec leurs erreurs types, les résidus avant et après, et le graphique.</translation>
     </message>
     <message>
         <source>Writes the fitted velocity into the main window and the drag scale into the shot: every table and calculation then flies them.</source>
-        <translation>Écrit la vitesse ajustée dans la fenêtre principale et le facteur de traînée dans le tir : toutes les tables et tous les calculs les utilisent ensuite.</translation>
+        <translation>Écrit la vitesse ajustée dans la fenêtre principale et le facteur de traînée dans le tir&#xa0;: toutes les tables et tous les calculs les utilisent ensuite.</translation>
     </message>
     <message>
         <source>Takes the truing out of the shot: the velocity and drag scale from before Apply, or without an Apply here the drag scale alone.</source>
-        <translation>Retire le calibrage du tir : la vitesse et le facteur de traînée d&apos;avant Appliquer reviennent, ou, sans Appliquer ici, seul le facteur de traînée est retiré.</translation>
+        <translation>Retire le calibrage du tir&#xa0;: la vitesse et le facteur de traînée d&apos;avant Appliquer reviennent, ou, sans Appliquer ici, seul le facteur de traînée est retiré.</translation>
     </message>
     <message>
         <source>Each reading observed minus predicted, with the shot as it was and with the fitted values, in the reading&apos;s unit; the fit weighs each by its uncertainty (the ± column).</source>
-        <translation>Chaque mesure, observée moins prédite, avec le tir tel qu&apos;il était et avec les valeurs ajustées, dans l&apos;unité de la mesure ; l&apos;ajustement pondère chacune par son incertitude (la colonne ±).</translation>
+        <translation>Chaque mesure, observée moins prédite, avec le tir tel qu&apos;il était et avec les valeurs ajustées, dans l&apos;unité de la mesure&#xa0;; l&apos;ajustement pondère chacune par son incertitude (la colonne ±).</translation>
     </message>
     <message>
         <source>The observed points (rings, with bars as long as their uncertainty) over the drop predicted before and after the fit.</source>
@@ -101,19 +250,19 @@
     </message>
     <message>
         <source>Closes the window; the shot keeps the observations it had. What Apply wrote stays.</source>
-        <translation>Ferme la fenêtre ; le tir garde les observations qu&apos;il avait. Ce qu&apos;Appliquer a écrit reste.</translation>
+        <translation>Ferme la fenêtre&#xa0;; le tir garde les observations qu&apos;il avait. Ce qu&apos;Appliquer a écrit reste.</translation>
     </message>
     <message>
         <source>Opens the Truing window: the velocity and drag fitted to the holds observed at real ranges.</source>
-        <translation>Ouvre la fenêtre Calibrage : la vitesse et la traînée ajustées aux corrections observées à des distances réelles.</translation>
+        <translation>Ouvre la fenêtre Calibrage&#xa0;: la vitesse et la traînée ajustées aux corrections observées à des distances réelles.</translation>
     </message>
     <message>
         <source>Closes the window and keeps its inputs in the shot; a field out of its bounds keeps it open.</source>
-        <translation>Ferme la fenêtre et garde ses saisies dans le tir ; un champ hors limites la garde ouverte.</translation>
+        <translation>Ferme la fenêtre et garde ses saisies dans le tir&#xa0;; un champ hors limites la garde ouverte.</translation>
     </message>
     <message>
         <source>Opens a Field Card window: the holds for chosen ranges, targets, winds and temperatures, to print or export.</source>
-        <translation>Ouvre une fenêtre Fiche de tir : les corrections pour les distances, cibles, vents et températures choisis, à imprimer ou à exporter.</translation>
+        <translation>Ouvre une fenêtre Fiche de tir&#xa0;: les corrections pour les distances, cibles, vents et températures choisis, à imprimer ou à exporter.</translation>
     </message>
     <message>
         <source>How likely the first shot hits the target at each range when the load, the range, the wind call, the rifle and shooter and the cant each spread the shot.</source>
@@ -121,11 +270,11 @@
     </message>
     <message>
         <source>The rifle and shooter&apos;s spread: a standard deviation per axis, or the mean size of groups of 2 to 10 shots, converted to one.</source>
-        <translation>La dispersion de l&apos;arme et du tireur : un écart-type par axe, ou la taille moyenne de groupements de 2 à 10 coups, convertie en écart-type.</translation>
+        <translation>La dispersion de l&apos;arme et du tireur&#xa0;: un écart-type par axe, ou la taille moyenne de groupements de 2 à 10 coups, convertie en écart-type.</translation>
     </message>
     <message>
         <source>The target, aimed at its centre: a circle&apos;s diameter (the OPBZ vital zone unless set) or a rectangle.</source>
-        <translation>La cible, visée en son centre : le diamètre d&apos;un cercle (la zone vitale de l&apos;OPBZ s&apos;il n&apos;est pas renseigné) ou un rectangle.</translation>
+        <translation>La cible, visée en son centre&#xa0;: le diamètre d&apos;un cercle (la zone vitale de l&apos;OPBZ s&apos;il n&apos;est pas renseigné) ou un rectangle.</translation>
     </message>
     <message>
         <source>Closes the window and keeps its inputs with the shot, assumed spreads included.</source>
@@ -133,7 +282,7 @@
     </message>
     <message>
         <source>Closes the window; inputs you typed are kept with the shot already, assumed spreads are not.</source>
-        <translation>Ferme la fenêtre ; les saisies que vous avez tapées sont déjà gardées avec le tir, les dispersions supposées ne le sont pas.</translation>
+        <translation>Ferme la fenêtre&#xa0;; les saisies que vous avez tapées sont déjà gardées avec le tir, les dispersions supposées ne le sont pas.</translation>
     </message>
     <message>
         <source>The farthest ethical range is the last range up to which P(hit) stays at or above this level.</source>
@@ -141,11 +290,11 @@
     </message>
     <message>
         <source>Opens a Sight Picture window of the shot: where to hold, drawn on a reticle.</source>
-        <translation>Ouvre une fenêtre Image de visée du tir : où viser, dessiné sur un réticule.</translation>
+        <translation>Ouvre une fenêtre Image de visée du tir&#xa0;: où viser, dessiné sur un réticule.</translation>
     </message>
     <message>
         <source>Opens a Sight Picture window of the shot in the card&apos;s units: where to hold, drawn on a reticle.</source>
-        <translation>Ouvre une fenêtre Image de visée du tir dans les unités de la fiche : où viser, dessiné sur un réticule.</translation>
+        <translation>Ouvre une fenêtre Image de visée du tir dans les unités de la fiche&#xa0;: où viser, dessiné sur un réticule.</translation>
     </message>
     <message>
         <source>Draws the holds of the card&apos;s rows and winds on this reticle, beside the table of a pocket or half card.</source>
@@ -153,15 +302,15 @@
     </message>
     <message>
         <source>Where to hold, drawn on the reticle at the magnification in use: the shot&apos;s own point, a ladder of ranges and the wind dots.</source>
-        <translation>Où viser, dessiné sur le réticule au grossissement utilisé : le point du tir lui-même, une échelle de distances et les points de vent.</translation>
+        <translation>Où viser, dessiné sur le réticule au grossissement utilisé&#xa0;: le point du tir lui-même, une échelle de distances et les points de vent.</translation>
     </message>
     <message>
         <source>The reticle the holds are drawn on: a built-in one, or one read from a reticle file.</source>
-        <translation>Le réticule sur lequel les corrections sont dessinées : un réticule intégré, ou un réticule lu dans un fichier de réticule.</translation>
+        <translation>Le réticule sur lequel les corrections sont dessinées&#xa0;: un réticule intégré, ou un réticule lu dans un fichier de réticule.</translation>
     </message>
     <message>
         <source>Reads a reticle of your own from a reticle file (.vrt) and picks it; a faulty file is refused with its line.</source>
-        <translation>Lit votre propre réticule dans un fichier de réticule (.vrt) et le sélectionne ; un fichier erroné est refusé en indiquant la ligne fautive.</translation>
+        <translation>Lit votre propre réticule dans un fichier de réticule (.vrt) et le sélectionne&#xa0;; un fichier erroné est refusé en indiquant la ligne fautive.</translation>
     </message>
     <message>
         <source>The magnification in use, from 1 to 100. A second-plane reticle&apos;s marks span (true at) / (in use) times their angle.</source>
@@ -169,31 +318,31 @@
     </message>
     <message>
         <source>Empty: the reticle as it is made. A magnification here makes it second focal plane, true at that magnification.</source>
-        <translation>Vide : le réticule tel qu&apos;il est construit. Un grossissement ici le place au second plan focal, exact à ce grossissement.</translation>
+        <translation>Vide&#xa0;: le réticule tel qu&apos;il est construit. Un grossissement ici le place au second plan focal, exact à ce grossissement.</translation>
     </message>
     <message>
         <source>How the holds share the work with the turret: dial the elevation and hold the wind, hold everything, or dial the zero of one range and hold the rest.</source>
-        <translation>Comment le réticule partage le travail avec la tourelle : élévation à la tourelle et vent au réticule, tout au réticule, ou zéro d&apos;une distance à la tourelle et le reste au réticule.</translation>
+        <translation>Comment le réticule partage le travail avec la tourelle&#xa0;: élévation à la tourelle et vent au réticule, tout au réticule, ou zéro d&apos;une distance à la tourelle et le reste au réticule.</translation>
     </message>
     <message>
         <source>The range whose elevation is dialled when the holds dial a zero: yards, or metres in metric.</source>
-        <translation>La distance dont l&apos;élévation est affichée à la tourelle quand on affiche un zéro à la tourelle : yards, ou mètres en métrique.</translation>
+        <translation>La distance dont l&apos;élévation est affichée à la tourelle quand on affiche un zéro à la tourelle&#xa0;: yards, ou mètres en métrique.</translation>
     </message>
     <message>
         <source>A holdover ladder: a point at each range, labelled with it (yards, or metres in metric).</source>
-        <translation>Une échelle de corrections d&apos;élévation : un point à chaque distance, marqué de celle-ci (yards, ou mètres en métrique).</translation>
+        <translation>Une échelle de corrections d&apos;élévation&#xa0;: un point à chaque distance, marqué de celle-ci (yards, ou mètres en métrique).</translation>
     </message>
     <message>
         <source>Wind dots: a point at each range for each wind speed, full value from the right (mph, or m/s in metric).</source>
-        <translation>Points de vent : un point à chaque distance pour chaque vitesse de vent, plein travers venant de la droite (mph, ou m/s en métrique).</translation>
+        <translation>Points de vent&#xa0;: un point à chaque distance pour chaque vitesse de vent, plein travers venant de la droite (mph, ou m/s en métrique).</translation>
     </message>
     <message>
         <source>The scope&apos;s circle: each point is where the target goes, labelled with its range; a hold beyond the reticle stands at its edge with an arrow.</source>
-        <translation>Le champ de la lunette : chaque point indique où placer la cible, marqué de sa distance ; une correction au-delà du réticule est placée à son bord avec une flèche.</translation>
+        <translation>Le champ de la lunette&#xa0;: chaque point indique où placer la cible, marqué de sa distance&#xa0;; une correction au-delà du réticule est placée à son bord avec une flèche.</translation>
     </message>
     <message>
         <source>Every hold as the shooter would say it, a hold beyond the reticle told as what to dial and what to hold.</source>
-        <translation>Chaque correction telle que le tireur la dirait ; une correction au-delà du réticule est dite en ce qu&apos;il faut afficher à la tourelle et viser au réticule.</translation>
+        <translation>Chaque correction telle que le tireur la dirait&#xa0;; une correction au-delà du réticule est dite en ce qu&apos;il faut afficher à la tourelle et viser au réticule.</translation>
     </message>
     <message>
         <source>Prints the picture on one square page.</source>
@@ -213,15 +362,15 @@
     </message>
     <message>
         <source>Opens a Hit Probability window: the chance of a first-shot hit at every range and the farthest ethical shot.</source>
-        <translation>Ouvre une fenêtre Probabilité de touche : la chance de toucher au premier coup à chaque distance et le tir éthique le plus lointain.</translation>
+        <translation>Ouvre une fenêtre Probabilité de touche&#xa0;: la chance de toucher au premier coup à chaque distance et le tir éthique le plus lointain.</translation>
     </message>
     <message>
         <source>Opens the Library: every rifle and load kept together, to open, save, duplicate, rename, move or delete.</source>
-        <translation>Ouvre la Bibliothèque : toutes les armes et munitions rangées ensemble, pour les ouvrir, enregistrer, dupliquer, renommer, déplacer ou supprimer.</translation>
+        <translation>Ouvre la Bibliothèque&#xa0;: toutes les armes et munitions rangées ensemble, pour les ouvrir, enregistrer, dupliquer, renommer, déplacer ou supprimer.</translation>
     </message>
     <message>
         <source>The library: the shot files of one folder, grouped by rifle. Open loads one into the main window.</source>
-        <translation>La bibliothèque : les fichiers de tir d&apos;un dossier, groupés par arme. Ouvrir en charge un dans la fenêtre principale.</translation>
+        <translation>La bibliothèque&#xa0;: les fichiers de tir d&apos;un dossier, groupés par arme. Ouvrir en charge un dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Shows only the loads with this text in any column, or of a rifle whose name holds it.</source>
@@ -233,31 +382,31 @@
     </message>
     <message>
         <source>Opens the Advanced window: wind from any direction, spin drift, Coriolis, powder temperature, drag.</source>
-        <translation>Ouvre la fenêtre Avancé : vent de toute direction, dérive gyroscopique, Coriolis, température de la poudre, traînée.</translation>
+        <translation>Ouvre la fenêtre Avancé&#xa0;: vent de toute direction, dérive gyroscopique, Coriolis, température de la poudre, traînée.</translation>
     </message>
     <message>
         <source>G1: the standard flat-based projectile, the drag function of most published coefficients.</source>
-        <translation>G1 : le projectile standard à culot plat, la fonction de traînée de la plupart des coefficients publiés.</translation>
+        <translation>G1&#xa0;: le projectile standard à culot plat, la fonction de traînée de la plupart des coefficients publiés.</translation>
     </message>
     <message>
         <source>G7: long boat-tailed rifle bullets.</source>
-        <translation>G7 : balles de carabine longues à culot tronconique (boat-tail).</translation>
+        <translation>G7&#xa0;: balles de carabine longues à culot tronconique (boat-tail).</translation>
     </message>
     <message>
         <source>G2: the Aberdeen J projectile.</source>
-        <translation>G2 : le projectile J d&apos;Aberdeen.</translation>
+        <translation>G2&#xa0;: le projectile J d&apos;Aberdeen.</translation>
     </message>
     <message>
         <source>G8: flat-based bullets with a long ogive.</source>
-        <translation>G8 : balles à culot plat et à ogive longue.</translation>
+        <translation>G8&#xa0;: balles à culot plat et à ogive longue.</translation>
     </message>
     <message>
         <source>G6: flat-based spitzer bullets.</source>
-        <translation>G6 : balles spitzer à culot plat.</translation>
+        <translation>G6&#xa0;: balles spitzer à culot plat.</translation>
     </message>
     <message>
         <source>G5: short boat-tailed bullets.</source>
-        <translation>G5 : balles courtes à culot tronconique.</translation>
+        <translation>G5&#xa0;: balles courtes à culot tronconique.</translation>
     </message>
     <message>
         <source>Sets the standard sea-level atmosphere (59 degrees Fahrenheit, 29.92 inches of mercury, dry air, altitude 0) and shows its density.</source>
@@ -265,11 +414,11 @@
     </message>
     <message>
         <source>GL: lead ball.</source>
-        <translation>GL : balle ronde en plomb.</translation>
+        <translation>GL&#xa0;: balle ronde en plomb.</translation>
     </message>
     <message>
         <source>Gi: the Ingalls projectile.</source>
-        <translation>Gi : le projectile d&apos;Ingalls.</translation>
+        <translation>Gi&#xa0;: le projectile d&apos;Ingalls.</translation>
     </message>
     <message>
         <source>Computes the air density of the temperature, pressure, humidity and altitude entered.</source>
@@ -293,15 +442,15 @@
     </message>
     <message>
         <source>Opens Compute BC: a ballistic coefficient from two chronograph readings.</source>
-        <translation>Ouvre Calculer le CB : un coefficient balistique d&apos;après deux mesures au chronographe.</translation>
+        <translation>Ouvre Calculer le CB&#xa0;: un coefficient balistique d&apos;après deux mesures au chronographe.</translation>
     </message>
     <message>
         <source>Opens Maximum Range: the longest distance and height the shot can reach.</source>
-        <translation>Ouvre Portée maximale : la plus grande distance et la plus grande hauteur que le tir peut atteindre.</translation>
+        <translation>Ouvre Portée maximale&#xa0;: la plus grande distance et la plus grande hauteur que le tir peut atteindre.</translation>
     </message>
     <message>
         <source>Opens OPBZ: the optimum point-blank zero for a vital zone.</source>
-        <translation>Ouvre OPBZ : le zéro optimal de but en blanc pour une zone vitale.</translation>
+        <translation>Ouvre OPBZ&#xa0;: le zéro optimal de but en blanc pour une zone vitale.</translation>
     </message>
     <message>
         <source>Opens the energy, velocity, weight and recoil calculator.</source>
@@ -309,11 +458,11 @@
     </message>
     <message>
         <source>GS: spherical ball.</source>
-        <translation>GS : balle sphérique.</translation>
+        <translation>GS&#xa0;: balle sphérique.</translation>
     </message>
     <message>
         <source>RA4: .22 rimfire bullets and airgun pellets.</source>
-        <translation>RA4 : balles de .22 à percussion annulaire et plombs d&apos;armes à air.</translation>
+        <translation>RA4&#xa0;: balles de .22 à percussion annulaire et plombs d&apos;armes à air.</translation>
     </message>
     <message>
         <source>Click here, then on any field or button, to see what it does.</source>
@@ -433,7 +582,7 @@
     </message>
     <message>
         <source>Keeps the colour shown; it is stored when Vorlan ends.</source>
-        <translation>Garde la couleur affichée ; elle est enregistrée à la fermeture de Vorlan.</translation>
+        <translation>Garde la couleur affichée&#xa0;; elle est enregistrée à la fermeture de Vorlan.</translation>
     </message>
     <message>
         <source>Goes back to the colour kept last.</source>
@@ -457,11 +606,11 @@
     </message>
     <message>
         <source>Enter the wind direction as a clock hour, 0 to 12: 12 from the target, 3 from the right.</source>
-        <translation>Saisissez la direction du vent en heure d&apos;horloge, de 0 à 12 : 12 venant de la cible, 3 venant de la droite.</translation>
+        <translation>Saisissez la direction du vent en heure d&apos;horloge, de 0 à 12&#xa0;: 12 venant de la cible, 3 venant de la droite.</translation>
     </message>
     <message>
         <source>Check for a barrel whose rifling turns to the left: the bullet drifts to the left.</source>
-        <translation>Cochez pour un canon dont les rayures tournent à gauche : la balle dérive vers la gauche.</translation>
+        <translation>Cochez pour un canon dont les rayures tournent à gauche&#xa0;: la balle dérive vers la gauche.</translation>
     </message>
     <message>
         <source>Gyroscopic stability factor by Miller&apos;s rule, for the main window&apos;s velocity and air.</source>
@@ -469,15 +618,15 @@
     </message>
     <message>
         <source>Judged on the factor as shown: below 1.00 unstable, to 1.29 marginal, 1.30 to 1.50 fair, above 1.50 stable.</source>
-        <translation>Jugé sur le facteur tel qu&apos;affiché : sous 1.00 instable, jusqu&apos;à 1.29 limite, de 1.30 à 1.50 correcte, au-dessus de 1.50 stable.</translation>
+        <translation>Jugé sur le facteur tel qu&apos;affiché&#xa0;: sous 1.00 instable, jusqu&apos;à 1.29 limite, de 1.30 à 1.50 correcte, au-dessus de 1.50 stable.</translation>
     </message>
     <message>
         <source>Check to let a crosswind at the muzzle throw the bullet up or down (Litz&apos;s fit; needs twist, length and diameter). The zero is taken without it.</source>
-        <translation>Cochez pour qu&apos;un vent de travers à la bouche dévie la balle vers le haut ou le bas (saut aérodynamique, formule de Litz ; il faut le pas de rayure, la longueur et le diamètre). Le zéro est pris sans cet effet.</translation>
+        <translation>Cochez pour qu&apos;un vent de travers à la bouche dévie la balle vers le haut ou le bas (saut aérodynamique, formule de Litz&#xa0;; il faut le pas de rayure, la longueur et le diamètre). Le zéro est pris sans cet effet.</translation>
     </message>
     <message>
         <source>The bullet diameter spin drift and stability use: the one entered, or the caliber&apos;s.</source>
-        <translation>Le diamètre de balle qu&apos;utilisent la dérive gyroscopique et la stabilité : celui saisi, ou celui du calibre.</translation>
+        <translation>Le diamètre de balle qu&apos;utilisent la dérive gyroscopique et la stabilité&#xa0;: celui saisi, ou celui du calibre.</translation>
     </message>
     <message>
         <source>Check to zero the rifle in the conditions below, in still air on a level range, and fly today&apos;s conditions at that angle.</source>
@@ -501,7 +650,7 @@
     </message>
     <message>
         <source>Loads a drag table from a CSV file: Mach and Cd on each line, Mach increasing, a header allowed.</source>
-        <translation>Charge une table de traînée depuis un fichier CSV : Mach et Cd sur chaque ligne, Mach croissant, en-tête admis.</translation>
+        <translation>Charge une table de traînée depuis un fichier CSV&#xa0;: Mach et Cd sur chaque ligne, Mach croissant, en-tête admis.</translation>
     </message>
     <message>
         <source>The drag table held, or what is wrong with the file last loaded.</source>
@@ -537,7 +686,7 @@
     </message>
     <message>
         <source>How sure the row&apos;s holds and drop are, in MOA (0.1 when blank; half a click for clicks).</source>
-        <translation>L&apos;incertitude sur les corrections et la chute de la ligne, en MOA (0.1 si vide ; un demi-clic pour les clics).</translation>
+        <translation>L&apos;incertitude sur les corrections et la chute de la ligne, en MOA (0.1 si vide&#xa0;; un demi-clic pour les clics).</translation>
     </message>
     <message>
         <source>How sure the row&apos;s velocity is, in feet per second (5 when blank).</source>
@@ -559,8 +708,8 @@
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>The windows opened from now on speak the chosen language; the windows open now keep theirs, the main window until the next start.</source>
-        <translation>Les fenêtres ouvertes désormais parlent la langue choisie ; les fenêtres déjà ouvertes gardent la leur, la fenêtre principale jusqu&apos;au prochain démarrage.</translation>
+        <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
+        <translation>Les fenêtres ouvertes désormais utilisent la langue choisie. Les fenêtres déjà ouvertes gardent la leur ; la fenêtre principale change au prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +732,52 @@
     <message>
         <source>Print Preview - %1</source>
         <translation>Aperçu avant impression - %1</translation>
+    </message>
+</context>
+<context>
+    <name>SightPicture</name>
+    <message>
+        <source>first focal plane</source>
+        <translation>premier plan focal</translation>
+    </message>
+    <message>
+        <source>%1x, true at %2x</source>
+        <translation>%1x, exact à %2x</translation>
+    </message>
+    <message>
+        <source>the shot&apos;s wind</source>
+        <translation>le vent du tir</translation>
+    </message>
+    <message>
+        <source>shot</source>
+        <translation>tir</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Field Card</source>
+        <translation>Exporter la fiche de tir</translation>
+    </message>
+    <message>
+        <source>Field Cards (*.pdf *.svg *.png)</source>
+        <translation>Fiches de tir (*.pdf *.svg *.png)</translation>
     </message>
 </context>
 <context>
@@ -610,7 +805,7 @@
         <source>vorlan needs a graphical display (X or Wayland: DISPLAY or WAYLAND_DISPLAY) and found none.
 vorlan-cli computes the same tables and calculations without one.
 </source>
-        <translation>vorlan a besoin d&apos;un affichage graphique (X ou Wayland : DISPLAY ou WAYLAND_DISPLAY) et n&apos;en a trouvé aucun.
+        <translation>vorlan a besoin d&apos;un affichage graphique (X ou Wayland&#xa0;: DISPLAY ou WAYLAND_DISPLAY) et n&apos;en a trouvé aucun.
 vorlan-cli calcule les mêmes tables et les mêmes calculs sans affichage.
 </translation>
     </message>
@@ -626,8 +821,8 @@ side calculations.
 
 The command-line program vorlan-cli runs the same calculations without a window.
 </source>
-        <translation>Usage : vorlan [OPTIONS-QT] [TIR.vxf]
-Le calculateur de balistique extérieure Vorlan : un tir par fenêtre, sa table de tir, son graphique
+        <translation>Usage&#xa0;: vorlan [OPTIONS-QT] [TIR.vxf]
+Le calculateur de balistique extérieure Vorlan&#xa0;: un tir par fenêtre, sa table de tir, son graphique
 et ses calculs annexes.
 
   TIR.vxf      un fichier de tir à ouvrir après la lecture des réglages
@@ -637,53 +832,6 @@ et ses calculs annexes.
 
 Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêtre.
 </translation>
-    </message>
-</context>
-<context>
-    <name>vorlan</name>
-    <message>
-        <source>Drag scale: not fitted.</source>
-        <translation>Facteur de traînée : non ajusté.</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation>Facteur de traînée : %1 ± %2 sur toute la trajectoire.</translation>
-    </message>
-    <message>
-        <source>%1 ± %2 at Mach %3</source>
-        <translation>%1 ± %2 à Mach %3</translation>
-    </message>
-    <message>
-        <source>Drag scale: %1.</source>
-        <translation>Facteur de traînée : %1.</translation>
-    </message>
-    <message>
-        <source>Velocity: %1 ± %2 f.p.s.</source>
-        <translation>Vitesse : %1 ± %2 f.p.s.</translation>
-    </message>
-    <message>
-        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation>Résidus en incertitudes (moyenne quadratique) : %1 avant, %2 après.</translation>
-    </message>
-    <message>
-        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation>Fonction de traînée : %1 %2, car son ajustement laisse le plus petit résidu pondéré.</translation>
-    </message>
-    <message>
-        <source>first focal plane</source>
-        <translation>premier plan focal</translation>
-    </message>
-    <message>
-        <source>%1x, true at %2x</source>
-        <translation>%1x, exact à %2x</translation>
-    </message>
-    <message>
-        <source>the shot&apos;s wind</source>
-        <translation>le vent du tir</translation>
-    </message>
-    <message>
-        <source>shot</source>
-        <translation>tir</translation>
     </message>
 </context>
 <context>
@@ -725,7 +873,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>%1 needs its %2: please enter a number, or clear the row.</source>
-        <translation>%1 : la valeur « %2 » manque ; saisissez un nombre, ou videz la ligne.</translation>
+        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» manque&#xa0;; saisissez un nombre, ou videz la ligne.</translation>
     </message>
     <message>
         <source>Wind zone %1</source>
@@ -765,11 +913,11 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: table of %2 points</source>
-        <translation>%1 : table de %2 points</translation>
+        <translation>%1&#xa0;: table de %2 points</translation>
     </message>
     <message>
         <source>Please enter two different powder temperatures.</source>
@@ -777,11 +925,11 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>The caliber names no diameter: enter Bullet Diameter.</source>
-        <translation>Le calibre n&apos;indique aucun diamètre : renseignez le diamètre de la balle.</translation>
+        <translation>Le calibre n&apos;indique aucun diamètre&#xa0;: renseignez le diamètre de la balle.</translation>
     </message>
     <message>
         <source>Diameter in use: %1 in. (%2)</source>
-        <translation>Diamètre utilisé : %1 in. (%2)</translation>
+        <translation>Diamètre utilisé&#xa0;: %1 in. (%2)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -789,10 +937,83 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
 </context>
 <context>
+    <name>vorlan::CComputeBC</name>
+    <message>
+        <source>The two velocities are equal: there is no loss to measure.</source>
+        <translation>Les deux vitesses sont égales : il n&apos;y a aucune perte à mesurer.</translation>
+    </message>
+    <message>
+        <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
+        <translation>La vitesse lointaine est supérieure à la vitesse proche : aucun coefficient ne ralentit une balle ainsi.</translation>
+    </message>
+    <message>
+        <source>The loss is too small over this distance: the coefficient would be above 1.</source>
+        <translation>La perte est trop faible sur cette distance : le coefficient serait supérieur à 1.</translation>
+    </message>
+    <message>
+        <source>These readings give no usable coefficient.</source>
+        <translation>Ces mesures ne donnent aucun coefficient utilisable.</translation>
+    </message>
+    <message>
+        <source>Compute Ballistic Coefficient</source>
+        <translation>Calculer le coefficient balistique</translation>
+    </message>
+    <message>
+        <source>New BC</source>
+        <translation>Nouveau CB</translation>
+    </message>
+    <message>
+        <source>Set New BC</source>
+        <translation>Appliquer le nouveau CB</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>New BC  (%1)</source>
+        <translation>Nouveau CB  (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CComputeOPBZ</name>
+    <message>
+        <source>Compute Optimum Point Blank Zero (OPBZ)</source>
+        <translation>Calculer le zéro optimal de but en blanc (OPBZ)</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calculer</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CEVWCalculations</name>
+    <message>
+        <source>Energy from Velocity and Weight</source>
+        <translation>Énergie d&apos;après vitesse et poids</translation>
+    </message>
+    <message>
+        <source>Velocity from Weight and Energy</source>
+        <translation>Vitesse d&apos;après poids et énergie</translation>
+    </message>
+    <message>
+        <source>Weight from Velocity and Energy</source>
+        <translation>Poids d&apos;après vitesse et énergie</translation>
+    </message>
+    <message>
+        <source>Energy, Velocity and Weight Calculations</source>
+        <translation>Calculs d&apos;énergie, de vitesse et de poids</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CFieldCardDlg</name>
     <message>
         <source>Left out to keep the type at %1 pt or more: %2. Choose fewer columns or a larger card.</source>
-        <translation>Omis pour garder des caractères d&apos;au moins %1 pt : %2. Choisissez moins de colonnes ou une fiche plus grande.</translation>
+        <translation>Omis pour garder des caractères d&apos;au moins %1 pt&#xa0;: %2. Choisissez moins de colonnes ou une fiche plus grande.</translation>
     </message>
     <message>
         <source>None</source>
@@ -810,6 +1031,166 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <source>&amp;Sight Picture...</source>
         <translation>&amp;Image de visée...</translation>
     </message>
+    <message>
+        <source>Field Card - %1</source>
+        <translation>Fiche de tir - %1</translation>
+    </message>
+    <message>
+        <source>from:to:step</source>
+        <translation>de:à:pas</translation>
+    </message>
+    <message>
+        <source>Gong 1 = 327
+Ridge = 612</source>
+        <translation>Gong 1 = 327
+Crête = 612</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>MOA</source>
+        <translation>MOA</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>mil</translation>
+    </message>
+    <message>
+        <source>Clicks of %1</source>
+        <translation>Clics de %1</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impérial</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Time of flight</source>
+        <translation>Temps de vol</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>One card</source>
+        <translation>Une fiche</translation>
+    </message>
+    <message>
+        <source>Several on letter</source>
+        <translation>Plusieurs sur Letter</translation>
+    </message>
+    <message>
+        <source>Several on A4</source>
+        <translation>Plusieurs sur A4</translation>
+    </message>
+    <message>
+        <source>Ranges (from:to:step)</source>
+        <translation>Distances (de:à:pas)</translation>
+    </message>
+    <message>
+        <source>Targets (name = range)</source>
+        <translation>Cibles (nom = distance)</translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <translation>Vents</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Températures</translation>
+    </message>
+    <message>
+        <source>Elevation and wind in</source>
+        <translation>Élévation et vent en</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Also</source>
+        <translation>En plus</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Mise en page...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Pocket</source>
+        <translation>Poche</translation>
+    </message>
+    <message>
+        <source>Half page</source>
+        <translation>Demi-page</translation>
+    </message>
+    <message>
+        <source>Full page</source>
+        <translation>Pleine page</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>m/s, full value from the right</source>
+        <translation>m/s, plein travers venant de la droite</translation>
+    </message>
+    <message>
+        <source>mph, full value from the right</source>
+        <translation>mph, plein travers venant de la droite</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. C</source>
+        <translation>Jusqu&apos;à trois, deg. C</translation>
+    </message>
+    <message>
+        <source>Up to three, deg. F</source>
+        <translation>Jusqu&apos;à trois, deg. F</translation>
+    </message>
+    <message>
+        <source>The field card could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>La fiche de tir n&apos;a pas pu être enregistrée dans « %1 ».
+%2</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CHitProbabilityDlg</name>
@@ -820,10 +1201,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>Muzzle &amp;velocity SD</source>
         <translation>Écart-type de la V&amp;0</translation>
-    </message>
-    <message>
-        <source>ft/s</source>
-        <translation>ft/s</translation>
     </message>
     <message>
         <source>&amp;BC SD</source>
@@ -874,12 +1251,8 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>I&amp;mage de visée...</translation>
     </message>
     <message>
-        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity 10 ft/s, coefficient 2 %, range 3 %, wind call 2 mph, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation>Aucune dispersion n&apos;est renseignée : on suppose les dispersions typiques d&apos;un tireur entraîné (vitesse 10 ft/s, coefficient 2 %, distance 3 %, estimation du vent 2 mph, précision 0.5 MOA). OK les garde avec le tir.</translation>
-    </message>
-    <message>
         <source>Groups of %1 shots measuring %2 MOA from centre to centre, on average, are a spread of %3 MOA per axis: the mean extreme spread of %1 shots is %4 standard deviations.</source>
-        <translation>Des groupements de %1 coups mesurant en moyenne %2 MOA de centre à centre correspondent à une dispersion de %3 MOA par axe : l&apos;écart extrême moyen de %1 coups vaut %4 écarts-types.</translation>
+        <translation>Des groupements de %1 coups mesurant en moyenne %2 MOA de centre à centre correspondent à une dispersion de %3 MOA par axe&#xa0;: l&apos;écart extrême moyen de %1 coups vaut %4 écarts-types.</translation>
     </message>
     <message>
         <source>The table has no range to count hits at.</source>
@@ -888,22 +1261,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>Counting...</source>
         <translation>Comptage...</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: %2 %</source>
-        <translation>P(touche) à %1 yd : %2 %</translation>
-    </message>
-    <message>
-        <source>P(hit) at %1 yd: beyond the table</source>
-        <translation>P(touche) à %1 yd : au-delà de la table</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: %1 yd (P(hit) stays at or above %2 % up to it).</source>
-        <translation>Distance éthique maximale : %1 yd (P(touche) reste d&apos;au moins %2 % jusque-là).</translation>
-    </message>
-    <message>
-        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 yd already).</source>
-        <translation>Distance éthique maximale : aucune (P(touche) est déjà sous %1 % à %2 yd).</translation>
     </message>
     <message>
         <source>%1 sampled</source>
@@ -915,11 +1272,207 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Error budget, in %1 ms; %2 of %3 ranges sampled (%4 samples, seed %5), the impact being far from linear there.</source>
-        <translation>Bilan des erreurs, calculé en %1 ms ; %2 distances sur %3 échantillonnées (%4 échantillons, graine %5), l&apos;impact y étant loin d&apos;être linéaire.</translation>
+        <translation>Bilan des erreurs, calculé en %1 ms&#xa0;; %2 distances sur %3 échantillonnées (%4 échantillons, graine %5), l&apos;impact y étant loin d&apos;être linéaire.</translation>
     </message>
     <message>
         <source>No input alone makes a miss.</source>
         <translation>Aucune entrée ne cause à elle seule un coup manqué.</translation>
+    </message>
+    <message>
+        <source> ± %1 %</source>
+        <translation> ± %1 %</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Hit Probability - %1</source>
+        <translation>Probabilité de touche - %1</translation>
+    </message>
+    <message>
+        <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
+        <translation>Aucune dispersion n&apos;est renseignée : on suppose les dispersions typiques d&apos;un tireur entraîné (vitesse %1 %2, coefficient 2 %, distance 3 %, estimation du vent %3 %4, précision 0.5 MOA). OK les garde avec le tir.</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit)</source>
+        <translation>P(touche) éthique</translation>
+    </message>
+    <message>
+        <source>Ethical P(hit): a percentage from 0 to 100.</source>
+        <translation>P(touche) éthique : un pourcentage de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Échantillons</translation>
+    </message>
+    <message>
+        <source>Samples: a whole number from %1 to %2.</source>
+        <translation>Échantillons : un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Muzzle velocity SD</source>
+        <translation>Écart-type de la V0</translation>
+    </message>
+    <message>
+        <source>Range estimate SD</source>
+        <translation>Écart-type de l&apos;estimation de distance</translation>
+    </message>
+    <message>
+        <source>Wind call SD</source>
+        <translation>Écart-type de l&apos;estimation du vent</translation>
+    </message>
+    <message>
+        <source>BC SD</source>
+        <translation>Écart-type du CB</translation>
+    </message>
+    <message>
+        <source>Wind direction SD</source>
+        <translation>Écart-type de la direction du vent</translation>
+    </message>
+    <message>
+        <source>Cant SD</source>
+        <translation>Écart-type du dévers</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Shots in the group</source>
+        <translation>Coups du groupement</translation>
+    </message>
+    <message>
+        <source>Shots in the group: a group of 2 to 10 shots.</source>
+        <translation>Coups du groupement : un groupement de 2 à 10 coups.</translation>
+    </message>
+    <message>
+        <source>Target width</source>
+        <translation>Largeur de la cible</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Hauteur de la cible</translation>
+    </message>
+    <message>
+        <source>Target: give its size in inches.</source>
+        <translation>Cible : indiquez sa taille en pouces.</translation>
+    </message>
+    <message>
+        <source>Target: give its size in %1.</source>
+        <translation>Cible : indiquez sa taille en %1.</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: %2 %</source>
+        <translation>P(touche) à %1 : %2 %</translation>
+    </message>
+    <message>
+        <source>P(hit) at %1: beyond the table</source>
+        <translation>P(touche) à %1 : au-delà de la table</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
+        <translation>Distance éthique maximale : %1 (P(touche) reste d&apos;au moins %2 % jusque-là).</translation>
+    </message>
+    <message>
+        <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
+        <translation>Distance éthique maximale : aucune (P(touche) est déjà sous %1 % à %2).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the muzzle velocity from shot to shot</source>
+        <translation>Écart-type de la vitesse initiale d&apos;un coup à l&apos;autre</translation>
+    </message>
+    <message>
+        <source>How well the ballistic coefficient is known, in percent of it</source>
+        <translation>Précision avec laquelle le coefficient balistique est connu, en pourcentage de sa valeur</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the range estimate</source>
+        <translation>Écart-type de l&apos;estimation de la distance</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s speed</source>
+        <translation>Écart-type de la vitesse du vent estimée</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the wind call&apos;s direction</source>
+        <translation>Écart-type de la direction du vent estimée</translation>
+    </message>
+    <message>
+        <source>The rifle and shooter&apos;s spread of shots at the same aim</source>
+        <translation>La dispersion des coups de l&apos;arme et du tireur pour une même visée</translation>
+    </message>
+    <message>
+        <source>Shots in each group measured (2 to 10)</source>
+        <translation>Coups de chaque groupement mesuré (2 à 10)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the rifle&apos;s cant at the shot</source>
+        <translation>Écart-type du dévers de l&apos;arme au départ du coup</translation>
+    </message>
+    <message>
+        <source>The diameter of the circle (the OPBZ vital zone unless set), or the width</source>
+        <translation>Le diamètre du cercle (la zone vitale de l&apos;OPBZ s&apos;il n&apos;est pas renseigné), ou la largeur</translation>
+    </message>
+    <message>
+        <source>The height of the rectangle</source>
+        <translation>La hauteur du rectangle</translation>
+    </message>
+    <message>
+        <source>The P(hit) an ethical shot must reach</source>
+        <translation>La P(touche) qu&apos;un tir éthique doit atteindre</translation>
+    </message>
+    <message>
+        <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
+        <translation>Coups échantillonnés là où le bilan des erreurs recourt à l&apos;échantillonnage : davantage de coups réduisent l&apos;erreur comme l&apos;inverse de leur racine carrée</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% de la distance</translation>
+    </message>
+    <message>
+        <source>MOA, SD per axis</source>
+        <translation>MOA, écart-type par axe</translation>
+    </message>
+    <message>
+        <source>MOA group of</source>
+        <translation>MOA, groupement de</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation>coups</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distance (%1)</translation>
+    </message>
+    <message>
+        <source>P(hit) %</source>
+        <translation>P(touche) %</translation>
+    </message>
+    <message>
+        <source>± %</source>
+        <translation>± %</translation>
     </message>
 </context>
 <context>
@@ -934,11 +1487,11 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Filter: any text shown</source>
-        <translation>Filtre : tout texte affiché</translation>
+        <translation>Filtre&#xa0;: tout texte affiché</translation>
     </message>
     <message>
         <source>Fil&amp;ter:</source>
-        <translation>Fil&amp;tre :</translation>
+        <translation>Fil&amp;tre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -983,8 +1536,8 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message numerus="yes">
         <source>%n file(s) could not be read: %1</source>
         <translation>
-            <numerusform>%n fichier n&apos;a pas pu être lu : %1</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas pu être lus : %1</numerusform>
+            <numerusform>%n fichier n&apos;a pas pu être lu&#xa0;: %1</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être lus&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -993,7 +1546,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Opened &quot;%1&quot; in the main window.</source>
-        <translation>« %1 » ouvert dans la fenêtre principale.</translation>
+        <translation>«&#xa0;%1&#xa0;» ouvert dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Save Current Shot</source>
@@ -1001,7 +1554,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation>Non enregistré : %1</translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>(no rifle)</source>
@@ -1009,15 +1562,15 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>&quot;%1&quot; of %2 is in the library already. Replace it with the shot on screen?</source>
-        <translation>« %1 » de %2 est déjà dans la bibliothèque. Le remplacer par le tir affiché ?</translation>
+        <translation>«&#xa0;%1&#xa0;» de %2 est déjà dans la bibliothèque. Le remplacer par le tir affiché&#xa0;?</translation>
     </message>
     <message>
         <source>Saved &quot;%1&quot;.</source>
-        <translation>« %1 » enregistré.</translation>
+        <translation>«&#xa0;%1&#xa0;» enregistré.</translation>
     </message>
     <message>
         <source>Duplicated as &quot;%1&quot;.</source>
-        <translation>Dupliqué sous « %1 ».</translation>
+        <translation>Dupliqué sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -1025,15 +1578,15 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Not renamed: a load needs a name.</source>
-        <translation>Non renommé : une munition doit avoir un nom.</translation>
+        <translation>Non renommé&#xa0;: une munition doit avoir un nom.</translation>
     </message>
     <message>
         <source>Not renamed: %1</source>
-        <translation>Non renommé : %1</translation>
+        <translation>Non renommé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Renamed to &quot;%1&quot;.</source>
-        <translation>Renommé en « %1 ».</translation>
+        <translation>Renommé en «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Move to Rifle</source>
@@ -1041,7 +1594,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Not moved: %1</source>
-        <translation>Non déplacé : %1</translation>
+        <translation>Non déplacé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Moved to (no rifle).</source>
@@ -1053,7 +1606,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>&quot;%1&quot; moved to the trash.</source>
-        <translation>« %1 » mis à la corbeille.</translation>
+        <translation>«&#xa0;%1&#xa0;» mis à la corbeille.</translation>
     </message>
     <message>
         <source>Import</source>
@@ -1065,12 +1618,12 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Imported &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation>« %1 » importé sous « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» importé sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>These fields of the profile have no place in a shot; the load keeps them for its export:
 %1</source>
-        <translation>Ces champs du profil n&apos;ont pas de place dans un tir ; la munition les garde pour son export :
+        <translation>Ces champs du profil n&apos;ont pas de place dans un tir&#xa0;; la munition les garde pour son export&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -1079,15 +1632,15 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>Exported to &quot;%1&quot;.</source>
-        <translation>Exporté vers « %1 ».</translation>
+        <translation>Exporté vers «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; takes a muzzle velocity of %2 ft/s and an MV SD of %3 ft/s.</source>
-        <translation>« %1 » prend une vitesse initiale de %2 ft/s et un écart-type de V0 de %3 ft/s.</translation>
+        <translation>«&#xa0;%1&#xa0;» prend une vitesse initiale de %2 ft/s et un écart-type de V0 de %3 ft/s.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; takes an MV SD of %2 ft/s.</source>
-        <translation>« %1 » prend un écart-type de V0 de %2 ft/s.</translation>
+        <translation>«&#xa0;%1&#xa0;» prend un écart-type de V0 de %2 ft/s.</translation>
     </message>
     <message>
         <source>Library Folder</source>
@@ -1095,11 +1648,34 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>The folder could not be remembered in &quot;%1&quot;: %2</source>
-        <translation>Le dossier n&apos;a pas pu être mémorisé dans « %1 » : %2</translation>
+        <translation>Le dossier n&apos;a pas pu être mémorisé dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>VXF Files (*.vxf)</source>
         <translation>Fichiers VXF (*.vxf)</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CMaximumRangeDlg</name>
+    <message>
+        <source>Compute Maximum Range</source>
+        <translation>Calculer la portée maximale</translation>
+    </message>
+    <message>
+        <source>(G1 Drag)</source>
+        <translation>(traînée G1)</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Distance maximale</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Hauteur maximale</translation>
+    </message>
+    <message>
+        <source>(%1 Drag Function)</source>
+        <translation>(fonction de traînée %1)</translation>
     </message>
 </context>
 <context>
@@ -1137,14 +1713,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>p. ex. 300, 400, 500</translation>
     </message>
     <message>
-        <source>e.g. 2, 4 (m/s)</source>
-        <translation>p. ex. 2, 4 (m/s)</translation>
-    </message>
-    <message>
-        <source>e.g. 5, 10 (mph)</source>
-        <translation>p. ex. 5, 10 (mph)</translation>
-    </message>
-    <message>
         <source>Full value from the right</source>
         <translation>Plein travers, venant de la droite</translation>
     </message>
@@ -1179,14 +1747,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>Ra&amp;nges (yd)</source>
         <translation>&amp;Distances (yd)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (m/s)</source>
-        <translation>&amp;Vents (m/s)</translation>
-    </message>
-    <message>
-        <source>&amp;Winds (mph)</source>
-        <translation>&amp;Vents (mph)</translation>
     </message>
     <message>
         <source>Open Reticle</source>
@@ -1247,8 +1807,16 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>The sight picture could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>L&apos;image de visée n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>L&apos;image de visée n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Winds (%1)</source>
+        <translation>&amp;Vents (%1)</translation>
+    </message>
+    <message>
+        <source>e.g. %1, %2 (%3)</source>
+        <translation>p. ex. %1, %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1275,7 +1843,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Observations not loaded from %1.</source>
@@ -1283,7 +1851,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>%1: %2 observations loaded. Press Fit.</source>
-        <translation>%1 : %2 observations chargées. Appuyez sur Ajuster.</translation>
+        <translation>%1&#xa0;: %2 observations chargées. Appuyez sur Ajuster.</translation>
     </message>
     <message>
         <source>Observations loaded from %1.</source>
@@ -1312,52 +1880,319 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>The observations could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>Les observations n&apos;ont pas pu être enregistrées dans « %1 ».
+        <translation>Les observations n&apos;ont pas pu être enregistrées dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
         <source>There are no observations: enter a range and what you dialled, measured or timed there.</source>
-        <translation>Il n&apos;y a aucune observation : saisissez une distance et ce que vous y avez affiché, mesuré ou chronométré.</translation>
+        <translation>Il n&apos;y a aucune observation&#xa0;: saisissez une distance et ce que vous y avez affiché, mesuré ou chronométré.</translation>
     </message>
     <message>
         <source>Fitted: Apply writes the fitted values into the shot.</source>
-        <translation>Ajusté : Appliquer écrit les valeurs ajustées dans le tir.</translation>
+        <translation>Ajusté&#xa0;: Appliquer écrit les valeurs ajustées dans le tir.</translation>
     </message>
     <message>
         <source>Not fitted: the reason is given above.</source>
-        <translation>Non ajusté : la raison est donnée ci-dessus.</translation>
+        <translation>Non ajusté&#xa0;: la raison est donnée ci-dessus.</translation>
     </message>
     <message>
         <source>The shot has changed since the fit: press Fit again before Apply.</source>
-        <translation>Le tir a changé depuis l&apos;ajustement : appuyez de nouveau sur Ajuster avant Appliquer.</translation>
+        <translation>Le tir a changé depuis l&apos;ajustement&#xa0;: appuyez de nouveau sur Ajuster avant Appliquer.</translation>
     </message>
     <message>
         <source>Not applied: %1</source>
-        <translation>Non appliqué : %1</translation>
+        <translation>Non appliqué&#xa0;: %1</translation>
     </message>
     <message>
         <source>, drag function %1 %2</source>
         <translation>, fonction de traînée %1 %2</translation>
     </message>
     <message>
-        <source>Applied: velocity %1 f.p.s.%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation>Appliqué : vitesse %1 f.p.s.%2, facteur de traînée %3. Effacer le calibrage revient en arrière.</translation>
-    </message>
-    <message>
-        <source>Truing taken back: velocity %1 f.p.s. and the drag scale as they were before Apply.</source>
-        <translation>Calibrage annulé : vitesse %1 f.p.s. et facteur de traînée tels qu&apos;avant Appliquer.</translation>
-    </message>
-    <message>
-        <source>Truing cleared: the velocity is back to %1 f.p.s., as entered before truing.</source>
-        <translation>Calibrage effacé : la vitesse revient à %1 f.p.s., telle que saisie avant le calibrage.</translation>
-    </message>
-    <message>
-        <source>Drag scale cleared; the velocity stays %1 f.p.s.</source>
-        <translation>Facteur de traînée effacé ; la vitesse reste %1 f.p.s.</translation>
-    </message>
-    <message>
         <source>No truing is in force.</source>
         <translation>Aucun calibrage n&apos;est en vigueur.</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Calibrage</translation>
+    </message>
+    <message>
+        <source>it holds %1 observations; the window takes %2</source>
+        <translation>il contient %1 observations ; la fenêtre en accepte %2</translation>
+    </message>
+    <message>
+        <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
+        <translation>Appliqué : vitesse %1%2, facteur de traînée %3. Effacer le calibrage revient en arrière.</translation>
+    </message>
+    <message>
+        <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
+        <translation>Calibrage annulé : vitesse %1 et facteur de traînée tels qu&apos;avant Appliquer.</translation>
+    </message>
+    <message>
+        <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
+        <translation>Calibrage effacé : la vitesse revient à %1, telle que saisie avant le calibrage.</translation>
+    </message>
+    <message>
+        <source>Drag scale cleared; the velocity stays %1</source>
+        <translation>Facteur de traînée effacé ; la vitesse reste %1</translation>
+    </message>
+    <message>
+        <source>Range
+yd.</source>
+        <translation>Distance
+yd.</translation>
+    </message>
+    <message>
+        <source>Up
+MOA</source>
+        <translation>Élév.
+MOA</translation>
+    </message>
+    <message>
+        <source>Up
+mil</source>
+        <translation>Élév.
+mil</translation>
+    </message>
+    <message>
+        <source>Up
+clicks</source>
+        <translation>Élév.
+clics</translation>
+    </message>
+    <message>
+        <source>Drop
+in.</source>
+        <translation>Chute
+in.</translation>
+    </message>
+    <message>
+        <source>Velocity
+f.p.s.</source>
+        <translation>Vitesse
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>Time
+s</source>
+        <translation>Temps
+s</translation>
+    </message>
+    <message>
+        <source>± Hold
+MOA</source>
+        <translation>± Corr.
+MOA</translation>
+    </message>
+    <message>
+        <source>± Vel.
+f.p.s.</source>
+        <translation>± Vit.
+f.p.s.</translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV...</source>
+        <translation>&amp;Charger un CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>En&amp;registrer le CSV...</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <source>Chosen by the number of ranges</source>
+        <translation>Selon le nombre de distances</translation>
+    </message>
+    <message>
+        <source>Velocity only</source>
+        <translation>Vitesse seule</translation>
+    </message>
+    <message>
+        <source>Velocity and one drag factor</source>
+        <translation>Vitesse et un facteur de traînée</translation>
+    </message>
+    <message>
+        <source>Velocity and drag scale by Mach</source>
+        <translation>Vitesse et facteur de traînée par Mach</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;juster</translation>
+    </message>
+    <message>
+        <source>Fit:</source>
+        <translation>Ajuster :</translation>
+    </message>
+    <message>
+        <source>Enter what you observed at real ranges, then press Fit.</source>
+        <translation>Saisissez ce que vous avez observé à des distances réelles, puis appuyez sur Ajuster.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustement</translation>
+    </message>
+    <message>
+        <source>Observed points over the predicted drop, before and after the fit:</source>
+        <translation>Points observés sur la chute prédite, avant et après l&apos;ajustement :</translation>
+    </message>
+    <message>
+        <source>Residuals, observed minus predicted:</source>
+        <translation>Résidus, observés moins prédits :</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Truing</source>
+        <translation>&amp;Effacer le calibrage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Range (yd.)</source>
+        <translation>Distance (yd.)</translation>
+    </message>
+    <message>
+        <source>Range (%1)</source>
+        <translation>Distance (%1)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <translation>Observé</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Up (MOA)</source>
+        <translation>Élév. (MOA)</translation>
+    </message>
+    <message>
+        <source>Up (mil)</source>
+        <translation>Élév. (mil)</translation>
+    </message>
+    <message>
+        <source>Up (clicks)</source>
+        <translation>Élév. (clics)</translation>
+    </message>
+    <message>
+        <source>Drop (in.)</source>
+        <translation>Chute (in.)</translation>
+    </message>
+    <message>
+        <source>Velocity (f.p.s.)</source>
+        <translation>Vitesse (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>± Hold (MOA)</source>
+        <translation>± Corr. (MOA)</translation>
+    </message>
+    <message>
+        <source>± Vel. (f.p.s.)</source>
+        <translation>± Vit. (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Drag scale: not fitted.</source>
+        <translation>Facteur de traînée : non ajusté.</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1 ± %2 over the whole flight.</source>
+        <translation>Facteur de traînée : %1 ± %2 sur toute la trajectoire.</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 at Mach %3</source>
+        <translation>%1 ± %2 à Mach %3</translation>
+    </message>
+    <message>
+        <source>Drag scale: %1.</source>
+        <translation>Facteur de traînée : %1.</translation>
+    </message>
+    <message>
+        <source>As entered: %1</source>
+        <translation>Tel que saisi : %1</translation>
+    </message>
+    <message>
+        <source>Trued: %1, drag scale %2</source>
+        <translation>Calibré : %1, facteur de traînée %2</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 ± %2</source>
+        <translation>Vitesse : %1 ± %2</translation>
+    </message>
+    <message>
+        <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
+        <translation>Résidus en incertitudes (moyenne quadratique) : %1 avant, %2 après.</translation>
+    </message>
+    <message>
+        <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
+        <translation>Fonction de traînée : %1 %2, car son ajustement laisse le plus petit résidu pondéré.</translation>
+    </message>
+    <message>
+        <source>%1 f.p.s.</source>
+        <translation>%1 f.p.s.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CUnitsDlg</name>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Impérial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrique</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Préférences non enregistrées</translation>
+    </message>
+    <message>
+        <source>The units could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Les unités n&apos;ont pas pu être enregistrées dans « %1 ».
+%2</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +2215,7 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation>Qu&apos;est-ce que c&apos;est ?</translation>
+        <translation>Qu&apos;est-ce que c&apos;est&#xa0;?</translation>
     </message>
     <message>
         <source>Open Load</source>
@@ -1388,21 +2223,21 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     </message>
     <message>
         <source>The shot on screen has changes that are not saved. Open &quot;%1&quot; in its place?</source>
-        <translation>Le tir affiché a des modifications non enregistrées. Ouvrir « %1 » à sa place ?</translation>
+        <translation>Le tir affiché a des modifications non enregistrées. Ouvrir «&#xa0;%1&#xa0;» à sa place&#xa0;?</translation>
     </message>
     <message>
         <source>Baseline set: %1</source>
-        <translation>Référence définie : %1</translation>
+        <translation>Référence définie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Compares the current shot with the baseline &quot;%1&quot;.</source>
-        <translation>Compare le tir actuel à la référence « %1 ».</translation>
+        <translation>Compare le tir actuel à la référence «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>
 It is left as it is: the settings will not be saved over it at exit.</source>
         <translation>
-Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-dessus à la fermeture.</translation>
+Le fichier est laissé tel quel&#xa0;: les réglages ne seront pas enregistrés par-dessus à la fermeture.</translation>
     </message>
     <message>
         <source>Settings Not Read</source>
@@ -1410,11 +2245,11 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>The settings could not be read from &quot;%1&quot;.</source>
-        <translation>Les réglages n&apos;ont pas pu être lus depuis « %1 ».</translation>
+        <translation>Les réglages n&apos;ont pas pu être lus depuis «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The extra shot inputs could not be read from &quot;%1&quot;.</source>
-        <translation>Les saisies supplémentaires du tir n&apos;ont pas pu être lues depuis « %1 ».</translation>
+        <translation>Les saisies supplémentaires du tir n&apos;ont pas pu être lues depuis «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Settings Out of Bounds</source>
@@ -1422,7 +2257,7 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>The settings hold values outside their bounds; correct them before closing:</source>
-        <translation>Les réglages contiennent des valeurs hors limites ; corrigez-les avant de fermer :</translation>
+        <translation>Les réglages contiennent des valeurs hors limites&#xa0;; corrigez-les avant de fermer&#xa0;:</translation>
     </message>
     <message>
         <source>Settings Not Saved</source>
@@ -1430,11 +2265,11 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;.</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés dans « %1 ».</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The extra shot inputs could not be saved to &quot;%1&quot;.</source>
-        <translation>Les saisies supplémentaires du tir n&apos;ont pas pu être enregistrées dans « %1 ».</translation>
+        <translation>Les saisies supplémentaires du tir n&apos;ont pas pu être enregistrées dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Save Failed</source>
@@ -1442,7 +2277,7 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>The shot could not be saved to &quot;%1&quot;.</source>
-        <translation>Le tir n&apos;a pas pu être enregistré dans « %1 ».</translation>
+        <translation>Le tir n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Load Failed</source>
@@ -1450,7 +2285,7 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>The shot file &quot;%1&quot; could not be read.</source>
-        <translation>Le fichier de tir « %1 » n&apos;a pas pu être lu.</translation>
+        <translation>Le fichier de tir «&#xa0;%1&#xa0;» n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1458,11 +2293,11 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>Part of &quot;%1&quot; could not be read:</source>
-        <translation>Une partie de « %1 » n&apos;a pas pu être lue :</translation>
+        <translation>Une partie de «&#xa0;%1&#xa0;» n&apos;a pas pu être lue&#xa0;:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; not opened: %2</source>
-        <translation>« %1 » non ouvert : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» non ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>not a shot file (.vxf)</source>
@@ -1478,7 +2313,7 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     </message>
     <message>
         <source>&quot;%1&quot; holds values outside their bounds; correct them before computing:</source>
-        <translation>« %1 » contient des valeurs hors limites ; corrigez-les avant de calculer :</translation>
+        <translation>«&#xa0;%1&#xa0;» contient des valeurs hors limites&#xa0;; corrigez-les avant de calculer&#xa0;:</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1491,7 +2326,7 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     <message>
         <source>The theme could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>Le thème n&apos;a pas pu être enregistré dans « %1 ».
+        <translation>Le thème n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
@@ -1501,8 +2336,16 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>La langue n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>La langue n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Unités...</translation>
     </message>
 </context>
 <context>
@@ -1547,10 +2390,10 @@ Le fichier est laissé tel quel : les réglages ne seront pas enregistrés par-
 Mean: %2 ft/s
 SD: %3 ft/s
 Extreme spread: %4 ft/s</source>
-        <translation>Coups : %1
-Moyenne : %2 ft/s
-Écart-type : %3 ft/s
-Écart extrême : %4 ft/s</translation>
+        <translation>Coups&#xa0;: %1
+Moyenne&#xa0;: %2 ft/s
+Écart-type&#xa0;: %3 ft/s
+Écart extrême&#xa0;: %4 ft/s</translation>
     </message>
     <message>
         <source>Open Chronograph Session</source>
@@ -1577,7 +2420,7 @@ Moyenne : %2 ft/s
     </message>
     <message>
         <source>&amp;Holds: true MOA, mil and clicks</source>
-        <translation>&amp;Corrections : MOA vrais, mil et clics</translation>
+        <translation>&amp;Corrections&#xa0;: MOA vrais, mil et clics</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -1593,11 +2436,11 @@ Moyenne : %2 ft/s
     </message>
     <message>
         <source>&amp;Click value:</source>
-        <translation>&amp;Valeur du clic :</translation>
+        <translation>&amp;Valeur du clic&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Units:</source>
-        <translation>&amp;Unités :</translation>
+        <translation>&amp;Unités&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1626,16 +2469,16 @@ Moyenne : %2 ft/s
 <context>
     <name>vorlan::HitScatterView</name>
     <message>
-        <source>Grid %1 in; up and right as the shooter sees them</source>
-        <translation>Grille de %1 in ; haut et droite vus par le tireur</translation>
-    </message>
-    <message>
-        <source>Impacts at %1 yd: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation>Impacts à %1 yd : %2 sur %3 touchent (%3 sur %4 échantillons affichés)</translation>
-    </message>
-    <message>
         <source>Impacts at the target range</source>
         <translation>Impacts à la distance de la cible</translation>
+    </message>
+    <message>
+        <source>Grid %1 %2; up and right as the shooter sees them</source>
+        <translation>Grille de %1 %2 ; haut et droite vus par le tireur</translation>
+    </message>
+    <message>
+        <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
+        <translation>Impacts à %1 : %2 sur %3 touchent (%3 sur %4 échantillons affichés)</translation>
     </message>
 </context>
 <context>
@@ -1686,19 +2529,19 @@ Moyenne : %2 ft/s
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; has changed since it was read (by another window or program). Nothing was written; look at it again and repeat.</source>
-        <translation>%1 : « %2 » a changé depuis sa lecture (par une autre fenêtre ou un autre programme). Rien n&apos;a été écrit ; vérifiez-le de nouveau et recommencez.</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» a changé depuis sa lecture (par une autre fenêtre ou un autre programme). Rien n&apos;a été écrit&#xa0;; vérifiez-le de nouveau et recommencez.</translation>
     </message>
     <message>
         <source>%1: the file is not a shot file (it holds no shot-file line).</source>
-        <translation>%1 : le fichier n&apos;est pas un fichier de tir (il ne contient aucune ligne de fichier de tir).</translation>
+        <translation>%1&#xa0;: le fichier n&apos;est pas un fichier de tir (il ne contient aucune ligne de fichier de tir).</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; could not be moved to the trash (%3).</source>
-        <translation>%1 : « %2 » n&apos;a pas pu être mis à la corbeille (%3).</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;a pas pu être mis à la corbeille (%3).</translation>
     </message>
     <message>
         <source>Not saved</source>
@@ -1726,7 +2569,7 @@ Moyenne : %2 ft/s
     </message>
     <message>
         <source>&quot;%1&quot; not imported</source>
-        <translation>« %1 » non importé</translation>
+        <translation>«&#xa0;%1&#xa0;» non importé</translation>
     </message>
     <message>
         <source>Not exported</source>
@@ -1745,11 +2588,122 @@ Moyenne : %2 ft/s
     </message>
     <message>
         <source>&amp;Rifle:</source>
-        <translation>&amp;Arme :</translation>
+        <translation>&amp;Arme&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TableViewCommands</name>
+    <message>
+        <source>&amp;Holds</source>
+        <translation>&amp;Corrections</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unités</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Impérial</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrique</translation>
+    </message>
+    <message>
+        <source>Click &amp;Value</source>
+        <translation>&amp;Valeur du clic</translation>
+    </message>
+    <message>
+        <source>&amp;Units...</source>
+        <translation>&amp;Unités...</translation>
+    </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Préférences non enregistrées</translation>
+    </message>
+    <message>
+        <source>The table&apos;s view could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>La vue de la table n&apos;a pas pu être enregistrée dans « %1 ».
+%2</translation>
+    </message>
+    <message>
+        <source>The range table could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>La table de tir n&apos;a pas pu être exportée vers « %1 ».
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartCommands</name>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation>E&amp;xporter le graphique...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>Ta&amp;ble</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Chart...</source>
+        <translation>Ajouter au gra&amp;phique...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Add to Chart</source>
+        <translation>Ajouter au graphique</translation>
+    </message>
+    <message>
+        <source>Open the range table of another shot first.</source>
+        <translation>Ouvrez d&apos;abord la table de tir d&apos;un autre tir.</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .png or .svg.</source>
+        <translation>Choisissez un nom de fichier se terminant par .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The chart could not be exported to &quot;%1&quot;.
+%2</source>
+        <translation>Le graphique n&apos;a pas pu être exporté vers « %1 ».
+%2</translation>
+    </message>
+    <message>
+        <source>Trajectory Chart - </source>
+        <translation>Graphique de trajectoire - </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>Im&amp;primer...	Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::TrajectoryChartView</name>
+    <message>
+        <source>&amp;Remove &quot;%1&quot; from Chart</source>
+        <translation>&amp;Retirer « %1 » du graphique</translation>
     </message>
 </context>
 <context>
@@ -1773,7 +2727,7 @@ Moyenne : %2 ft/s
     <message>
         <source>The theme could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>Le thème n&apos;a pas pu être enregistré dans « %1 ».
+        <translation>Le thème n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
@@ -1783,8 +2737,74 @@ Moyenne : %2 ft/s
     <message>
         <source>The language could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>La langue n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>La langue n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>Im&amp;primer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Mise en page...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Field C&amp;ard...</source>
+        <translation>Fic&amp;he de tir...</translation>
+    </message>
+    <message>
+        <source>&amp;Hit Probability...</source>
+        <translation>Probabilité de &amp;touche...</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>Ca&amp;librage...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copier	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text	Ctrl+Shift+C</source>
+        <translation>Copier en &amp;texte	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>Tout &amp;sélectionner	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>The range table could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>La table de tir n&apos;a pas pu être enregistrée dans « %1 ».
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Print Preview - </source>
+        <translation>Aperçu avant impression - </translation>
     </message>
 </context>
 </TS>
