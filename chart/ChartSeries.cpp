@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 
 namespace vorlan {
@@ -50,24 +51,24 @@ ChartReadout chartReadout(const TrajectoryPoint& row, UnitSystem units) {
     };
     const std::string elevation = p.range > 0.0 ? fixed(dropInches / (p.range / 100.0), 2) : std::string("-----");
     if (units == UnitSystem::Metric)
-        return {{{"Range (m)", fixed(yardsToMetres(p.range), 1)},
-                 {"Drop (cm)", fixed(inchesToCentimetres(dropInches), 2)},
-                 {"Velocity (m/s)", fixed(fpsToMetresPerSecond(p.velocity), 1)},
-                 {"Energy (J)", fixed(footPoundsToJoules(p.energy), 1)},
-                 {"Momentum (N-s)", fixed(poundSecondsToNewtonSeconds(p.momentum), 4)},
-                 {"Windage (cm)", fixed(inchesToCentimetres(p.windage * 12.0), 2)},
-                 {"Lead (cm)", fixed(inchesToCentimetres(p.lead * 12.0), 1)},
-                 {"Time (s)", fixed(p.time, 3)},
-                 {"Elevation (moa)", elevation}}};
-    return {{{"Range (yd)", fixed(p.range, 0)},
-             {"Drop (in)", fixed(dropInches, 2)},
-             {"Velocity (ft/s)", fixed(p.velocity, 1)},
-             {"Energy (ft-lb)", fixed(p.energy, 1)},
-             {"Momentum (lb-s)", fixed(p.momentum, 4)},
-             {"Windage (in)", fixed(p.windage * 12.0, 2)},
-             {"Lead (in)", fixed(p.lead * 12.0, 1)},
-             {"Time (s)", fixed(p.time, 3)},
-             {"Elevation (moa)", elevation}}};
+        return {{{N_("Range (m)"), fixed(yardsToMetres(p.range), 1)},
+                 {N_("Drop (cm)"), fixed(inchesToCentimetres(dropInches), 2)},
+                 {N_("Velocity (m/s)"), fixed(fpsToMetresPerSecond(p.velocity), 1)},
+                 {N_("Energy (J)"), fixed(footPoundsToJoules(p.energy), 1)},
+                 {N_("Momentum (N-s)"), fixed(poundSecondsToNewtonSeconds(p.momentum), 4)},
+                 {N_("Windage (cm)"), fixed(inchesToCentimetres(p.windage * 12.0), 2)},
+                 {N_("Lead (cm)"), fixed(inchesToCentimetres(p.lead * 12.0), 1)},
+                 {N_("Time (s)"), fixed(p.time, 3)},
+                 {N_("Elevation (moa)"), elevation}}};
+    return {{{N_("Range (yd)"), fixed(p.range, 0)},
+             {N_("Drop (in)"), fixed(dropInches, 2)},
+             {N_("Velocity (ft/s)"), fixed(p.velocity, 1)},
+             {N_("Energy (ft-lb)"), fixed(p.energy, 1)},
+             {N_("Momentum (lb-s)"), fixed(p.momentum, 4)},
+             {N_("Windage (in)"), fixed(p.windage * 12.0, 2)},
+             {N_("Lead (in)"), fixed(p.lead * 12.0, 1)},
+             {N_("Time (s)"), fixed(p.time, 3)},
+             {N_("Elevation (moa)"), elevation}}};
 }
 
 }  // namespace vorlan

@@ -57,7 +57,8 @@ std::optional<double> cursorRangeNear(const ChartSeries& series, double range, U
 // The nine columns of the table at one row of a series, as the report prints them: each pair
 // holds the column's name with its unit and its text ("-----" as the elevation at the muzzle).
 // In metric the figures are converted as the table's metric view shows them (range to a tenth
-// of a metre); the elevation stays the designed inches per hundred yards.
+// of a metre); the elevation stays the designed inches per hundred yards. The names are English,
+// marked for the catalogue: a window that shows them passes them through translated().
 using ChartReadout = std::array<std::pair<std::string, std::string>, 9>;
 ChartReadout chartReadout(const TrajectoryPoint& row, UnitSystem units = UnitSystem::Imperial);
 
