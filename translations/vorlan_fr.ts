@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Ethical %1 %2 (P(hit) %3 %)</source>
-        <translation>Éthique %1 %2 (P(touche) %3 %)</translation>
+        <translation>Éthique %1 %2 (P(touche) %3&#xa0;%)</translation>
     </message>
     <message>
         <source>P(hit), 0 to 100 %</source>
-        <translation>P(touche), 0 à 100 %</translation>
+        <translation>P(touche), 0 à 100&#xa0;%</translation>
     </message>
     <message>
         <source>P(hit)</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
-        <translation>Les fenêtres ouvertes désormais utilisent la langue choisie. Les fenêtres déjà ouvertes gardent la leur ; la fenêtre principale change au prochain démarrage.</translation>
+        <translation>Les fenêtres ouvertes désormais utilisent la langue choisie. Les fenêtres déjà ouvertes gardent la leur&#xa0;; la fenêtre principale change au prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -940,15 +940,15 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <name>vorlan::CComputeBC</name>
     <message>
         <source>The two velocities are equal: there is no loss to measure.</source>
-        <translation>Les deux vitesses sont égales : il n&apos;y a aucune perte à mesurer.</translation>
+        <translation>Les deux vitesses sont égales&#xa0;: il n&apos;y a aucune perte à mesurer.</translation>
     </message>
     <message>
         <source>The far velocity is above the near one: no coefficient slows a bullet that way.</source>
-        <translation>La vitesse lointaine est supérieure à la vitesse proche : aucun coefficient ne ralentit une balle ainsi.</translation>
+        <translation>La vitesse lointaine est supérieure à la vitesse proche&#xa0;: aucun coefficient ne ralentit une balle ainsi.</translation>
     </message>
     <message>
         <source>The loss is too small over this distance: the coefficient would be above 1.</source>
-        <translation>La perte est trop faible sur cette distance : le coefficient serait supérieur à 1.</translation>
+        <translation>La perte est trop faible sur cette distance&#xa0;: le coefficient serait supérieur à 1.</translation>
     </message>
     <message>
         <source>These readings give no usable coefficient.</source>
@@ -1188,7 +1188,7 @@ Crête = 612</translation>
     <message>
         <source>The field card could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>La fiche de tir n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>La fiche de tir n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
 </context>
@@ -1280,11 +1280,11 @@ Crête = 612</translation>
     </message>
     <message>
         <source> ± %1 %</source>
-        <translation> ± %1 %</translation>
+        <translation> ± %1&#xa0;%</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation>%1 : « %2 » n&apos;est pas un nombre.</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Hit Probability - %1</source>
@@ -1292,7 +1292,7 @@ Crête = 612</translation>
     </message>
     <message>
         <source>No spread is set: assumed are the typical spreads of a practised rifleman (velocity %1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps them with the shot.</source>
-        <translation>Aucune dispersion n&apos;est renseignée : on suppose les dispersions typiques d&apos;un tireur entraîné (vitesse %1 %2, coefficient 2 %, distance 3 %, estimation du vent %3 %4, précision 0.5 MOA). OK les garde avec le tir.</translation>
+        <translation>Aucune dispersion n&apos;est renseignée&#xa0;: on suppose les dispersions typiques d&apos;un tireur entraîné (vitesse %1 %2, coefficient 2&#xa0;%, distance 3&#xa0;%, estimation du vent %3 %4, précision 0.5 MOA). OK les garde avec le tir.</translation>
     </message>
     <message>
         <source>Ethical P(hit)</source>
@@ -1300,7 +1300,7 @@ Crête = 612</translation>
     </message>
     <message>
         <source>Ethical P(hit): a percentage from 0 to 100.</source>
-        <translation>P(touche) éthique : un pourcentage de 0 à 100.</translation>
+        <translation>P(touche) éthique&#xa0;: un pourcentage de 0 à 100.</translation>
     </message>
     <message>
         <source>Samples</source>
@@ -1308,7 +1308,7 @@ Crête = 612</translation>
     </message>
     <message>
         <source>Samples: a whole number from %1 to %2.</source>
-        <translation>Échantillons : un nombre entier de %1 à %2.</translation>
+        <translation>Échantillons&#xa0;: un nombre entier de %1 à %2.</translation>
     </message>
     <message>
         <source>Muzzle velocity SD</source>
@@ -1344,7 +1344,7 @@ Crête = 612</translation>
     </message>
     <message>
         <source>Shots in the group: a group of 2 to 10 shots.</source>
-        <translation>Coups du groupement : un groupement de 2 à 10 coups.</translation>
+        <translation>Coups du groupement&#xa0;: un groupement de 2 à 10 coups.</translation>
     </message>
     <message>
         <source>Target width</source>
@@ -1356,27 +1356,27 @@ Crête = 612</translation>
     </message>
     <message>
         <source>Target: give its size in inches.</source>
-        <translation>Cible : indiquez sa taille en pouces.</translation>
+        <translation>Cible&#xa0;: indiquez sa taille en pouces.</translation>
     </message>
     <message>
         <source>Target: give its size in %1.</source>
-        <translation>Cible : indiquez sa taille en %1.</translation>
+        <translation>Cible&#xa0;: indiquez sa taille en %1.</translation>
     </message>
     <message>
         <source>P(hit) at %1: %2 %</source>
-        <translation>P(touche) à %1 : %2 %</translation>
+        <translation>P(touche) à %1&#xa0;: %2&#xa0;%</translation>
     </message>
     <message>
         <source>P(hit) at %1: beyond the table</source>
-        <translation>P(touche) à %1 : au-delà de la table</translation>
+        <translation>P(touche) à %1&#xa0;: au-delà de la table</translation>
     </message>
     <message>
         <source>Farthest ethical range: %1 (P(hit) stays at or above %2 % up to it).</source>
-        <translation>Distance éthique maximale : %1 (P(touche) reste d&apos;au moins %2 % jusque-là).</translation>
+        <translation>Distance éthique maximale&#xa0;: %1 (P(touche) reste d&apos;au moins %2&#xa0;% jusque-là).</translation>
     </message>
     <message>
         <source>Farthest ethical range: none (P(hit) is below %1 % at %2 already).</source>
-        <translation>Distance éthique maximale : aucune (P(touche) est déjà sous %1 % à %2).</translation>
+        <translation>Distance éthique maximale&#xa0;: aucune (P(touche) est déjà sous %1&#xa0;% à %2).</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1428,7 +1428,7 @@ Crête = 612</translation>
     </message>
     <message>
         <source>Sampled shots where the error budget falls back to samples: more shrink the error as one over their square root</source>
-        <translation>Coups échantillonnés là où le bilan des erreurs recourt à l&apos;échantillonnage : davantage de coups réduisent l&apos;erreur comme l&apos;inverse de leur racine carrée</translation>
+        <translation>Coups échantillonnés là où le bilan des erreurs recourt à l&apos;échantillonnage&#xa0;: davantage de coups réduisent l&apos;erreur comme l&apos;inverse de leur racine carrée</translation>
     </message>
     <message>
         <source>% of range</source>
@@ -1468,11 +1468,11 @@ Crête = 612</translation>
     </message>
     <message>
         <source>P(hit) %</source>
-        <translation>P(touche) %</translation>
+        <translation>P(touche)&#xa0;%</translation>
     </message>
     <message>
         <source>± %</source>
-        <translation>± %</translation>
+        <translation>±&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1917,23 +1917,23 @@ Crête = 612</translation>
     </message>
     <message>
         <source>it holds %1 observations; the window takes %2</source>
-        <translation>il contient %1 observations ; la fenêtre en accepte %2</translation>
+        <translation>il contient %1 observations&#xa0;; la fenêtre en accepte %2</translation>
     </message>
     <message>
         <source>Applied: velocity %1%2, drag scale %3. Clear Truing takes it back.</source>
-        <translation>Appliqué : vitesse %1%2, facteur de traînée %3. Effacer le calibrage revient en arrière.</translation>
+        <translation>Appliqué&#xa0;: vitesse %1%2, facteur de traînée %3. Effacer le calibrage revient en arrière.</translation>
     </message>
     <message>
         <source>Truing taken back: velocity %1 and the drag scale as they were before Apply.</source>
-        <translation>Calibrage annulé : vitesse %1 et facteur de traînée tels qu&apos;avant Appliquer.</translation>
+        <translation>Calibrage annulé&#xa0;: vitesse %1 et facteur de traînée tels qu&apos;avant Appliquer.</translation>
     </message>
     <message>
         <source>Truing cleared: the velocity is back to %1, as entered before truing.</source>
-        <translation>Calibrage effacé : la vitesse revient à %1, telle que saisie avant le calibrage.</translation>
+        <translation>Calibrage effacé&#xa0;: la vitesse revient à %1, telle que saisie avant le calibrage.</translation>
     </message>
     <message>
         <source>Drag scale cleared; the velocity stays %1</source>
-        <translation>Facteur de traînée effacé ; la vitesse reste %1</translation>
+        <translation>Facteur de traînée effacé&#xa0;; la vitesse reste %1</translation>
     </message>
     <message>
         <source>Range
@@ -2023,7 +2023,7 @@ f.p.s.</translation>
     </message>
     <message>
         <source>Fit:</source>
-        <translation>Ajuster :</translation>
+        <translation>Ajuster&#xa0;:</translation>
     </message>
     <message>
         <source>Enter what you observed at real ranges, then press Fit.</source>
@@ -2035,11 +2035,11 @@ f.p.s.</translation>
     </message>
     <message>
         <source>Observed points over the predicted drop, before and after the fit:</source>
-        <translation>Points observés sur la chute prédite, avant et après l&apos;ajustement :</translation>
+        <translation>Points observés sur la chute prédite, avant et après l&apos;ajustement&#xa0;:</translation>
     </message>
     <message>
         <source>Residuals, observed minus predicted:</source>
-        <translation>Résidus, observés moins prédits :</translation>
+        <translation>Résidus, observés moins prédits&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
@@ -2119,11 +2119,11 @@ f.p.s.</translation>
     </message>
     <message>
         <source>Drag scale: not fitted.</source>
-        <translation>Facteur de traînée : non ajusté.</translation>
+        <translation>Facteur de traînée&#xa0;: non ajusté.</translation>
     </message>
     <message>
         <source>Drag scale: %1 ± %2 over the whole flight.</source>
-        <translation>Facteur de traînée : %1 ± %2 sur toute la trajectoire.</translation>
+        <translation>Facteur de traînée&#xa0;: %1 ± %2 sur toute la trajectoire.</translation>
     </message>
     <message>
         <source>%1 ± %2 at Mach %3</source>
@@ -2131,27 +2131,27 @@ f.p.s.</translation>
     </message>
     <message>
         <source>Drag scale: %1.</source>
-        <translation>Facteur de traînée : %1.</translation>
+        <translation>Facteur de traînée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>As entered: %1</source>
-        <translation>Tel que saisi : %1</translation>
+        <translation>Tel que saisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>Trued: %1, drag scale %2</source>
-        <translation>Calibré : %1, facteur de traînée %2</translation>
+        <translation>Calibré&#xa0;: %1, facteur de traînée %2</translation>
     </message>
     <message>
         <source>Velocity: %1 ± %2</source>
-        <translation>Vitesse : %1 ± %2</translation>
+        <translation>Vitesse&#xa0;: %1 ± %2</translation>
     </message>
     <message>
         <source>Residuals in uncertainties (r.m.s.): %1 before, %2 after.</source>
-        <translation>Résidus en incertitudes (moyenne quadratique) : %1 avant, %2 après.</translation>
+        <translation>Résidus en incertitudes (moyenne quadratique)&#xa0;: %1 avant, %2 après.</translation>
     </message>
     <message>
         <source>Drag function: %1 %2, as its fit leaves the smaller weighted residual.</source>
-        <translation>Fonction de traînée : %1 %2, car son ajustement laisse le plus petit résidu pondéré.</translation>
+        <translation>Fonction de traînée&#xa0;: %1 %2, car son ajustement laisse le plus petit résidu pondéré.</translation>
     </message>
     <message>
         <source>%1 f.p.s.</source>
@@ -2191,7 +2191,7 @@ f.p.s.</translation>
     <message>
         <source>The units could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>Les unités n&apos;ont pas pu être enregistrées dans « %1 ».
+        <translation>Les unités n&apos;ont pas pu être enregistrées dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
 </context>
@@ -2474,11 +2474,11 @@ Moyenne&#xa0;: %2 ft/s
     </message>
     <message>
         <source>Grid %1 %2; up and right as the shooter sees them</source>
-        <translation>Grille de %1 %2 ; haut et droite vus par le tireur</translation>
+        <translation>Grille de %1 %2&#xa0;; haut et droite vus par le tireur</translation>
     </message>
     <message>
         <source>Impacts at %1: %2 of %3 hit (%3 of %4 samples shown)</source>
-        <translation>Impacts à %1 : %2 sur %3 touchent (%3 sur %4 échantillons affichés)</translation>
+        <translation>Impacts à %1&#xa0;: %2 sur %3 touchent (%3 sur %4 échantillons affichés)</translation>
     </message>
 </context>
 <context>
@@ -2628,13 +2628,13 @@ Moyenne&#xa0;: %2 ft/s
     <message>
         <source>The table&apos;s view could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>La vue de la table n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>La vue de la table n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
         <source>The range table could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation>La table de tir n&apos;a pas pu être exportée vers « %1 ».
+        <translation>La table de tir n&apos;a pas pu être exportée vers «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
 </context>
@@ -2683,7 +2683,7 @@ Moyenne&#xa0;: %2 ft/s
     <message>
         <source>The chart could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation>Le graphique n&apos;a pas pu être exporté vers « %1 ».
+        <translation>Le graphique n&apos;a pas pu être exporté vers «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
@@ -2703,7 +2703,7 @@ Moyenne&#xa0;: %2 ft/s
     <name>vorlan::TrajectoryChartView</name>
     <message>
         <source>&amp;Remove &quot;%1&quot; from Chart</source>
-        <translation>&amp;Retirer « %1 » du graphique</translation>
+        <translation>&amp;Retirer «&#xa0;%1&#xa0;» du graphique</translation>
     </message>
 </context>
 <context>
@@ -2795,7 +2795,7 @@ Moyenne&#xa0;: %2 ft/s
     <message>
         <source>The range table could not be saved to &quot;%1&quot;.
 %2</source>
-        <translation>La table de tir n&apos;a pas pu être enregistrée dans « %1 ».
+        <translation>La table de tir n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
     <message>
