@@ -58,6 +58,7 @@ int CVorlan2App::run() {
     auto* dialog = new CVorlan2Dlg(context_);
     hidden->mainDialog = dialog;
     applyTheme(loadTheme(dialog->preferencesPath()));
+    context_.units.load(dialog->preferencesPath());
     if (beforeModalRun) beforeModalRun(*dialog);
     dialog->exec();
 

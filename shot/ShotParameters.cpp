@@ -214,13 +214,18 @@ const ShotField* shotFieldOf(int controlId) {
 }
 
 std::string fieldCaption(const char* label, const char* unit) {
-    const std::string text = translated(label);
-    return *unit ? text + " (" + translated(unit) + ")" : text;
+    return translatedCaption(translated(label), *unit ? translated(unit) : "", std::nullopt, Unit{});
 }
 
 std::string fieldCaption(const char* label, const char* unit, std::optional<Quantity> quantity, Unit shown) {
-    if (!quantity || shown == unitsOf(*quantity).front().unit) return fieldCaption(label, unit);
-    return std::string(translated(label)) + " (" + translated(unitOf(*quantity, shown).label) + ")";
+    return translatedCaption(translated(label), *unit ? translated(unit) : "", quantity, shown);
+}
+
+std::string translatedCaption(std::string_view label, std::string_view unit, std::optional<Quantity> quantity,
+                              Unit shown) {
+    std::string text(label);
+    if (quantity && shown != unitsOf(*quantity).front().unit) unit = translated(unitOf(*quantity, shown).label);
+    return unit.empty() ? text : text.append(" (").append(unit).append(")");
 }
 
 std::string ShotField::caption() const { return fieldCaption(label, unit); }

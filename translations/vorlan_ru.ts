@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CColorDlg</name>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShoot</name>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
@@ -41,6 +79,57 @@
     </message>
     <message>
         <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CVorlan2Dlg</name>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -735,6 +824,197 @@
     </message>
 </context>
 <context>
+    <name>SideWindow</name>
+    <message>
+        <source>Wind Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the clock face (12 from the target, 3 from the right).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twist Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in./turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of the bullet in inches, 0 to 10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet Diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter of the bullet in inches, 0 to 2; 0 takes the caliber&apos;s bullet diameter (6.5x is 0.264, 30-0 0.308).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deg. N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude of the firing point in degrees, -90 to 90: north positive, south negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Azimuth of Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction of fire in degrees clockwise from north, 0 to 360.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>f.p.s./deg. F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder Temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference Temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window&apos;s velocity was measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in. Hg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The barometer&apos;s reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, not reduced to sea level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative humidity in percent, 0 to 100, on the day of the zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of a band in feet per second, 0 to 5000: the band&apos;s coefficient holds at and above it, up to the next faster band.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient of the band, 0.0001 to 2, for the drag function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range in yards, 1 to 100000, up to which this zone&apos;s wind blows (from the zone above); the last zone blows to the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind speed of the zone in miles per hour, 0 to 200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjusted Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>f.p.s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
@@ -916,11 +1196,153 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Diameter in use: %1 in. (%2)</source>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Close</source>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter in use: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left-Hand Twist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aerodynamic Jump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stability Factor (Sg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Rotation (Coriolis)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coriolis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>f.p.s. at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Two Chronograph Readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BC Bands: from (f.p.s.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To (yd.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From (deg.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind Zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero in These Conditions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero Conditions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the velocity and the drag to the holds observed at real ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorDlg</name>
+    <message>
+        <source>Dialog Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1665,6 +2087,17 @@ Ridge = 612</source>
     </message>
 </context>
 <context>
+    <name>vorlan::CShoot</name>
+    <message>
+        <source>Shot Comparison Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -2316,6 +2749,18 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     </message>
     <message>
         <source>&amp;Units...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -104,11 +104,13 @@ std::string_view applyLanguage(const QString& choice) {
     Spoken& state = spoken();
     const std::string code = choice.toStdString();
     state.choice = choice;
-    state.code = offeredCode(code) == code && !code.empty() ? offeredCode(code) : systemLanguage(std::getenv);
+    const bool offered = !code.empty() && offeredCode(code) == code;
+    state.code = offered ? offeredCode(code) : systemLanguage(std::getenv);
     const QString name = QString::fromLatin1(state.code.data(), qsizetype(state.code.size()));
     installTranslator(state.program, QStringLiteral("vorlan_") + name, QStringLiteral(":/i18n"));
     installTranslator(state.qt, QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QLocale::setDefault(QLocale(name));
+    // The desktop's own locale keeps its region (and its numbers) when the language is its choice.
+    QLocale::setDefault(offered ? QLocale(name) : QLocale::system());
     setLanguage(state.code);
     return state.code;
 }

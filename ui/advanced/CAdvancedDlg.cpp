@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "engine/Catalogue.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
@@ -31,7 +32,7 @@ double degreesToClock(double degrees) {
 
 }  // namespace
 
-CAdvancedDlg::CAdvancedDlg(SideWindowOwner& owner) : SideWindow(owner, kTemplate, QStringLiteral("Advanced")) {
+CAdvancedDlg::CAdvancedDlg(SideWindowOwner& owner) : SideWindow(owner, kTemplate, tr("Advanced")) {
     buildControls();
     followTyping();
 }
@@ -231,9 +232,18 @@ void CAdvancedDlg::onSensitivityFromReadings() {
     edit(kSensitivity)->setText(shownNumber("%.2f", powderSensitivityFrom(v1, t1, v2, t2)));
 }
 
-double CAdvancedDlg::typedNumber(int controlId, double otherwise) const {
+double CAdvancedDlg::typedNumber(const SideNumberField& field, double otherwise) const {
     double value = 0.0;
-    return cScanDouble(edit(controlId)->text().toStdString(), value) ? value : otherwise;
+    if (!cScanDouble(DataExchange::numberText(edit(field.controlId)->text()), value)) return otherwise;
+    return field.quantity ? toDesigned(value, *field.quantity, context().units.of(*field.quantity)) : value;
+}
+
+QString CAdvancedDlg::shownIn(Quantity quantity, double designed, const char* format,
+                              const QString& designedUnit) const {
+    const Unit unit = context().units.of(quantity);
+    const QString label =
+        context().units.designed(quantity) ? designedUnit : QString::fromUtf8(translated(unitOf(quantity, unit).label));
+    return shownNumber(format, toShown(designed, quantity, unit)) + u' ' + label;
 }
 
 void CAdvancedDlg::showResults() {
@@ -241,18 +251,19 @@ void CAdvancedDlg::showResults() {
     if (!main) return;
     ShotParameters shot = main->shot();
     AdvancedEffects& e = shot.advanced;
-    e.twistRate = typedNumber(kTwist, 0.0);
-    e.bulletLength = typedNumber(kLength, 0.0);
-    e.bulletDiameter = typedNumber(kDiameter, 0.0);
-    e.powderSensitivity = typedNumber(kSensitivity, 0.0);
-    e.powderTemperature = typedNumber(kPowderTemperature, 59.0);
-    e.powderReferenceTemperature = typedNumber(kReferenceTemperature, 59.0);
+    using namespace advancedfields;
+    e.twistRate = typedNumber(kTwistField, 0.0);
+    e.bulletLength = typedNumber(kLengthField, 0.0);
+    e.bulletDiameter = typedNumber(kDiameterField, 0.0);
+    e.powderSensitivity = typedNumber(kSensitivityField, 0.0);
+    e.powderTemperature = typedNumber(kPowderTemperatureField, 59.0);
+    e.powderReferenceTemperature = typedNumber(kReferenceTemperatureField, 59.0);
     const BulletDiameter diameter = bulletDiameter(e.bulletDiameter, shot.caliber);
     controlAs<QLabel>(kDiameterInUse)
         ->setText(diameter.source == DiameterSource::None
                       ? tr("The caliber names no diameter: enter Bullet Diameter.")
-                      : tr("Diameter in use: %1 in. (%2)")
-                            .arg(shownNumber("%.3f", diameter.inches),
+                      : tr("Diameter in use: %1 (%2)")
+                            .arg(shownIn(Quantity::Length, diameter.inches, "%.3f", tr("in.")),
                                  QString::fromUtf8(diameterSourceName(diameter.source).data())));
     const double sg = shotStability(shot);
     const std::string_view advice = stabilityAdvice(sg);
@@ -260,7 +271,9 @@ void CAdvancedDlg::showResults() {
     QString adviceText = QString::fromUtf8(advice.data(), static_cast<qsizetype>(advice.size()));
     adviceText[0] = adviceText[0].toUpper();  // a sentence of its own here
     controlAs<QLabel>(kAdvice)->setText(sg > 0.0 ? adviceText : QString());
-    edit(kAdjustedVelocity)->setText(shownNumber("%.1f", powderAdjustedVelocity(e, shot.velocity)));
+    const Unit velocity = context().units.of(Quantity::Velocity);
+    edit(kAdjustedVelocity)
+        ->setText(shownNumber("%.1f", toShown(powderAdjustedVelocity(e, shot.velocity), Quantity::Velocity, velocity)));
 }
 
 bool CAdvancedDlg::takeWithOwner() {
@@ -273,6 +286,11 @@ bool CAdvancedDlg::takeWithOwner() {
 void CAdvancedDlg::showWithOwner() {
     if (SideWindowOwner* main = owner()) effects_ = main->shot().advanced;
     updateData(false);
+}
+
+void CAdvancedDlg::unitsChanged() {
+    SideWindow::unitsChanged();
+    showResults();
 }
 
 void CAdvancedDlg::writeBack(SideWindowOwner& owner) {

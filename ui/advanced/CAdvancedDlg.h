@@ -34,6 +34,8 @@ public:
 
 protected:
     void onInitDialog() override;
+    // The results follow the units too.
+    void unitsChanged() override;
     void exchange(DataExchange& dx) override;
     void writeBack(SideWindowOwner& owner) override;
 
@@ -62,7 +64,10 @@ private:
     void showDragTable(const QString& status);
     // The results from the fields as they stand, without checks.
     void showResults();
-    double typedNumber(int controlId, double otherwise) const;
+    double typedNumber(const SideNumberField& field, double otherwise) const;
+    // A result of `quantity` in the unit shown, with its unit ("0.264 in."; `designedUnit` in
+    // the designed one).
+    QString shownIn(Quantity quantity, double designed, const char* format, const QString& designedUnit) const;
 
     AdvancedEffects effects_;
     std::vector<MachCd> dragTable_;  // the table last loaded or read from the shot

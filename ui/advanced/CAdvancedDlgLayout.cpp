@@ -41,8 +41,8 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
     addNumberEdit(kDirectionField);
     const SideLabelledEdit edits[] = {kWindSpeedField.labelled(), kDirectionField.labelled()};
     QGridLayout* grid = editGrid(edits);
-    auto* degrees = new QRadioButton(QStringLiteral("Degrees"), this);
-    auto* clock = new QRadioButton(QStringLiteral("Clock"), this);
+    auto* degrees = new QRadioButton(tr("Degrees"), this);
+    auto* clock = new QRadioButton(tr("Clock"), this);
     setControlId(degrees, kDegrees);
     setControlId(clock, kClock);
     registerRadioGroup(kDegrees, {degrees, clock});
@@ -54,7 +54,7 @@ QGroupBox* CAdvancedDlg::buildWindGroup() {
     units->addWidget(clock);
     units->addStretch();
     grid->addLayout(units, 2, 0, 1, 2);
-    return groupAround(this, QStringLiteral("Wind"), grid);
+    return groupAround(this, tr("Wind"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildSpinGroup() {
@@ -62,8 +62,8 @@ QGroupBox* CAdvancedDlg::buildSpinGroup() {
     for (const SideNumberField& f : {kTwistField, kLengthField, kDiameterField}) addNumberEdit(f);
     const SideLabelledEdit edits[] = {kTwistField.labelled(), kLengthField.labelled(), kDiameterField.labelled()};
     QGridLayout* grid = editGrid(edits);
-    grid->addWidget(makeCheck(this, kLeftTwist, QStringLiteral("Left-Hand Twist")), 3, 0);
-    grid->addWidget(makeCheck(this, kAerodynamicJump, QStringLiteral("Aerodynamic Jump")), 3, 1);
+    grid->addWidget(makeCheck(this, kLeftTwist, tr("Left-Hand Twist")), 3, 0);
+    grid->addWidget(makeCheck(this, kAerodynamicJump, tr("Aerodynamic Jump")), 3, 1);
     // "Diameter in use: 0.264 in. (calibre table)" wraps: two lines kept for it as for the advice.
     QLabel* inUse = addLabel(kDiameterInUse, {});
     inUse->setWordWrap(true);
@@ -71,14 +71,14 @@ QGroupBox* CAdvancedDlg::buildSpinGroup() {
     inUse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(inUse, 6, 0, 1, 2);
     grid->addWidget(addResultEdit(kStability), 4, 0, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("Stability Factor (Sg)"), this), 4, 1);
+    grid->addWidget(new QLabel(tr("Stability Factor (Sg)"), this), 4, 1);
     // The advice runs to a sentence: two lines kept free for it, so the window keeps its size.
     QLabel* advice = addLabel(kAdvice, {});
     advice->setWordWrap(true);
     advice->setFixedSize(kAdviceWidth, 2 * advice->fontMetrics().lineSpacing() + 4);
     advice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(advice, 5, 0, 1, 2);
-    return groupAround(this, QStringLiteral("Spin"), grid);
+    return groupAround(this, tr("Spin"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildCoriolisGroup() {
@@ -87,8 +87,8 @@ QGroupBox* CAdvancedDlg::buildCoriolisGroup() {
     addNumberEdit(kAzimuthField);
     const SideLabelledEdit edits[] = {kLatitudeField.labelled(), kAzimuthField.labelled()};
     QGridLayout* grid = editGrid(edits);
-    grid->addWidget(makeCheck(this, kCoriolis, QStringLiteral("Earth's Rotation (Coriolis)")), 2, 0, 1, 2);
-    return groupAround(this, QStringLiteral("Coriolis"), grid);
+    grid->addWidget(makeCheck(this, kCoriolis, tr("Earth's Rotation (Coriolis)")), 2, 0, 1, 2);
+    return groupAround(this, tr("Coriolis"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildPowderGroup() {
@@ -99,36 +99,37 @@ QGroupBox* CAdvancedDlg::buildPowderGroup() {
     const SideLabelledEdit edits[] = {kSensitivityField.labelled(),
                                       kPowderTemperatureField.labelled(),
                                       kReferenceTemperatureField.labelled(),
-                                      {kAdjustedVelocity, "Adjusted Velocity", "f.p.s."}};
+                                      {kAdjustedVelocity, QT_TRANSLATE_NOOP("SideWindow", "Adjusted Velocity"),
+                                       QT_TRANSLATE_NOOP("SideWindow", "f.p.s."), Quantity::Velocity}};
     QGridLayout* grid = editGrid(edits);
     // The helper: two chronograph velocities at two powder temperatures.
     auto* readings = new QGridLayout;
     for (int row = 0; row < 2; ++row) {
         readings->addWidget(addNumberEdit(kReadingFields[2 * row]), row, 0);
-        readings->addWidget(new QLabel(QStringLiteral("f.p.s. at"), this), row, 1);
+        readings->addWidget(new QLabel(tr("f.p.s. at"), this), row, 1);
         readings->addWidget(addNumberEdit(kReadingFields[2 * row + 1]), row, 2);
-        readings->addWidget(new QLabel(QStringLiteral("deg. F"), this), row, 3);
+        readings->addWidget(new QLabel(tr("deg. F"), this), row, 3);
     }
-    CColorBtn* compute = addButton(kFromReadings, QStringLiteral("Compute"));
+    CColorBtn* compute = addButton(kFromReadings, tr("Compute"));
     connect(compute, &QPushButton::clicked, this, &CAdvancedDlg::onSensitivityFromReadings);
     readings->addWidget(compute, 2, 0, 1, 4, Qt::AlignHCenter);
-    grid->addWidget(groupAround(this, QStringLiteral("From Two Chronograph Readings"), readings), 4, 0, 1, 2);
-    return groupAround(this, QStringLiteral("Powder"), grid);
+    grid->addWidget(groupAround(this, tr("From Two Chronograph Readings"), readings), 4, 0, 1, 2);
+    return groupAround(this, tr("Powder"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildDragGroup() {
     auto* grid = new QGridLayout;
-    QCheckBox* custom = makeCheck(this, kCustomDrag, QStringLiteral("Custom"));
+    QCheckBox* custom = makeCheck(this, kCustomDrag, tr("Custom"));
     connect(custom, &QCheckBox::clicked, this, &CAdvancedDlg::onCustomDrag);
     grid->addWidget(custom, 0, 0);
-    CColorBtn* load = addButton(kLoadCsv, QStringLiteral("Load CSV..."));
+    CColorBtn* load = addButton(kLoadCsv, tr("Load CSV..."));
     connect(load, &QPushButton::clicked, this, &CAdvancedDlg::onLoadCsv);
     grid->addWidget(load, 0, 1);
     QLabel* status = addLabel(kDragStatus, {});
     status->setWordWrap(true);
     grid->addWidget(status, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("BC Bands: from (f.p.s.)"), this), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("BC"), this), 2, 1);
+    grid->addWidget(new QLabel(tr("BC Bands: from (f.p.s.)"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("BC"), this), 2, 1);
     for (int row = 0; row < kMaxBcBands; ++row) {
         const advancedfields::BandFields band = advancedfields::bandFields(row);
         grid->addWidget(addNumberEdit(band.velocity), row + 3, 0);
@@ -137,14 +138,14 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
         for (const int cell : {band.velocity.controlId, band.coefficient.controlId})
             settleFieldsWith(cell, {band.velocity.controlId, band.coefficient.controlId});
     }
-    return groupAround(this, QStringLiteral("Drag"), grid);
+    return groupAround(this, tr("Drag"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildZonesGroup() {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("To (yd.)"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("m.p.h."), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("From (deg.)"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("To (yd.)"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("m.p.h."), this), 0, 1);
+    grid->addWidget(new QLabel(tr("From (deg.)"), this), 0, 2);
     for (int row = 0; row < kMaxWindZones; ++row) {
         const advancedfields::ZoneFields zone = advancedfields::zoneFields(row);
         grid->addWidget(addNumberEdit(zone.until), row + 1, 0);
@@ -154,7 +155,7 @@ QGroupBox* CAdvancedDlg::buildZonesGroup() {
         const QList<int> cells{zone.until.controlId, zone.speed.controlId, zone.direction.controlId};
         for (const int cell : cells) settleFieldsWith(cell, cells);
     }
-    return groupAround(this, QStringLiteral("Wind Zones"), grid);
+    return groupAround(this, tr("Wind Zones"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildZeroGroup() {
@@ -164,20 +165,19 @@ QGroupBox* CAdvancedDlg::buildZeroGroup() {
     const SideLabelledEdit edits[] = {kZeroTemperatureField.labelled(), kZeroPressureField.labelled(),
                                       kZeroHumidityField.labelled(), kZeroPowderField.labelled()};
     QGridLayout* grid = editGrid(edits);
-    grid->addWidget(makeCheck(this, kZeroConditions, QStringLiteral("Zero in These Conditions")), 4, 0, 1, 2);
-    return groupAround(this, QStringLiteral("Zero Conditions"), grid);
+    grid->addWidget(makeCheck(this, kZeroConditions, tr("Zero in These Conditions")), 4, 0, 1, 2);
+    return groupAround(this, tr("Zero Conditions"), grid);
 }
 
 QGroupBox* CAdvancedDlg::buildTruingGroup() {
     auto* layout = new QVBoxLayout;
-    auto* note =
-        new QLabel(QStringLiteral("Fit the velocity and the drag to the holds observed at real ranges."), this);
+    auto* note = new QLabel(tr("Fit the velocity and the drag to the holds observed at real ranges."), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    CColorBtn* truing = addButton(kTruing, QStringLiteral("&Truing..."));
+    CColorBtn* truing = addButton(kTruing, tr("&Truing..."));
     connect(truing, &QPushButton::clicked, this, &CAdvancedDlg::onTruing);
     layout->addWidget(truing, 0, Qt::AlignHCenter);
-    return groupAround(this, QStringLiteral("Truing"), layout);
+    return groupAround(this, tr("Truing"), layout);
 }
 
 void CAdvancedDlg::buildControls() {

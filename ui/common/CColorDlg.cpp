@@ -20,11 +20,12 @@ namespace {
 constexpr int kSliderIds[3] = {kRedSlider, kGreenSlider, kBlueSlider};
 constexpr int kValueIds[3] = {kRedValue, kGreenValue, kBlueValue};
 constexpr int kLabelIds[3] = {kRedLabel, kGreenLabel, kBlueLabel};
-const char* const kLabels[3] = {"Red", "Green", "Blue"};
+const char* const kLabels[3] = {QT_TRANSLATE_NOOP("CColorDlg", "Red"), QT_TRANSLATE_NOOP("CColorDlg", "Green"),
+                                QT_TRANSLATE_NOOP("CColorDlg", "Blue")};
 }  // namespace
 
 CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(context, kTemplate, parent) {
-    setWindowTitle(QStringLiteral("Dialog Color"));
+    setWindowTitle(tr("Dialog Color"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     buildControls();
 }
@@ -32,7 +33,7 @@ CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(contex
 void CColorDlg::buildControls() {
     auto* grid = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kLabels[i]), this);
+        auto* label = new QLabel(tr(kLabels[i]), this);
         sliders_[i] = new QSlider(Qt::Horizontal, this);
         sliders_[i]->setRange(0, 255);
         sliders_[i]->setMinimumWidth(200);
@@ -47,8 +48,8 @@ void CColorDlg::buildControls() {
         grid->addWidget(values_[i], i, 2);
         connect(sliders_[i], &QSlider::valueChanged, this, &CColorDlg::onSliderMoved);
     }
-    save_ = new CColorBtn(QStringLiteral("Save"), this);
-    revert_ = new CColorBtn(QStringLiteral("Revert"), this);
+    save_ = new CColorBtn(tr("Save"), this);
+    revert_ = new CColorBtn(tr("Revert"), this);
     setControlId(save_, kSaveButton);
     setControlId(revert_, kRevertButton);
     connect(save_, &QPushButton::clicked, this, &CColorDlg::onSave);

@@ -43,8 +43,8 @@ CColorMsgBox::CColorMsgBox(AppContext& context, const QString& message, QWidget*
     : ThemedDialog(context, MessageBoxIds::kTemplate, owner, false),
       text_(new QLabel(message, this)),
       icon_(new MessageIcon(this)),
-      ok_(new CColorBtn(QStringLiteral("OK"), this)) {
-    setWindowTitle(QStringLiteral("Invalid Entry"));
+      ok_(new CColorBtn(tr("OK"), this)) {
+    setWindowTitle(tr("Invalid Entry"));
     setControlId(text_, MessageBoxIds::kText);
     setControlId(icon_, MessageBoxIds::kIcon);
     setControlId(ok_, 1);

@@ -55,8 +55,6 @@ QString DataExchange::shownText(double value, const FieldUnit& unit, Unit shown)
     return fromC(text);
 }
 
-Unit DataExchange::shownUnit(Quantity quantity) const { return dialog_.context().units.of(quantity); }
-
 QString DataExchange::controlText(int controlId) const {
     if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) return edit->text();
     return {};
@@ -111,8 +109,7 @@ void DataExchange::wholeNumber(int controlId, int& value, int minimum, int maxim
 
 std::optional<double> DataExchange::number(int controlId, double& value, double minimum, double maximum,
                                            const FieldUnit& unit) {
-    const Unit shown = shownUnit(unit.quantity);
-    if (shown == UnitChoice().of(unit.quantity)) {
+    if (dialog_.context().units.designed(unit.quantity)) {
         number(controlId, value, minimum, maximum);
         return std::nullopt;
     }
@@ -121,7 +118,7 @@ std::optional<double> DataExchange::number(int controlId, double& value, double 
 
 std::optional<double> DataExchange::wholeNumber(int controlId, int& value, int minimum, int maximum,
                                                 const FieldUnit& unit) {
-    if (shownUnit(unit.quantity) == UnitChoice().of(unit.quantity)) {
+    if (dialog_.context().units.designed(unit.quantity)) {
         wholeNumber(controlId, value, minimum, maximum);
         return std::nullopt;
     }
@@ -134,7 +131,7 @@ std::optional<double> DataExchange::wholeNumber(int controlId, int& value, int m
 std::optional<double> DataExchange::convertedNumber(int controlId, double& value, double minimum, double maximum,
                                                     const FieldUnit& unit, bool whole) {
     if (passesOver(controlId)) return std::nullopt;
-    const Unit shown = shownUnit(unit.quantity);
+    const Unit shown = dialog_.context().units.of(unit.quantity);
     const QString text = unit.kept ? shownText(toDesigned(*unit.kept, unit.quantity, shown), unit, shown)
                                    : shownText(value, unit, shown);
     if (!saving()) {

@@ -86,7 +86,6 @@ public:
 
 private:
     QString controlText(int controlId) const;
-    Unit shownUnit(Quantity quantity) const;
     // A number in a unit other than its designed one: `whole` reads a whole number.
     std::optional<double> convertedNumber(int controlId, double& value, double minimum, double maximum,
                                           const FieldUnit& unit, bool whole);

@@ -1,6 +1,7 @@
 #include "ui/common/SideWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,7 +82,7 @@ QGridLayout* SideWindow::editGrid(std::span<const SideLabelledEdit> edits) {
     int row = 0;
     for (const SideLabelledEdit& e : edits) {
         grid->addWidget(edit(e.controlId), row, 0, Qt::AlignRight);
-        auto* label = new QLabel(QString::fromStdString(e.caption(context().units.choice())), this);
+        auto* label = new QLabel(captionOf(e), this);
         if (e.quantity) unitLabels_.push_back({label, e});
         grid->addWidget(label, row, 1);
         ++row;
@@ -149,6 +150,14 @@ void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, 
         dx.number(field.controlId, value, field.minimum, field.maximum);
 }
 
+QString SideWindow::captionOf(const SideLabelledEdit& edit) const {
+    // The windows' own texts: "SideWindow" is their context in the translations.
+    const QByteArray label = QCoreApplication::translate("SideWindow", edit.label).toUtf8();
+    const QByteArray unit = *edit.unit ? QCoreApplication::translate("SideWindow", edit.unit).toUtf8() : QByteArray();
+    const Unit shown = edit.quantity ? context().units.of(*edit.quantity) : Unit{};
+    return QString::fromStdString(translatedCaption(label.toStdString(), unit.toStdString(), edit.quantity, shown));
+}
+
 void SideWindow::followUnits() {
     // The fields are taken in the units they were typed in, then shown in the new ones.
     connect(&context().units, &ShownUnits::aboutToChange, this, [this] {
@@ -158,8 +167,7 @@ void SideWindow::followUnits() {
 }
 
 void SideWindow::unitsChanged() {
-    for (const auto& [label, edit] : unitLabels_)
-        label->setText(QString::fromStdString(edit.caption(context().units.choice())));
+    for (const auto& [label, edit] : unitLabels_) label->setText(captionOf(edit));
     updateData(false);
 }
 

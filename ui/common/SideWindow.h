@@ -31,7 +31,8 @@ namespace vorlan {
 class CColorBtn;
 
 // An edit and the label beside it: "Label (unit)", or the label alone without a unit. A label
-// of a quantity names the unit it is shown in, and follows a change of the units.
+// of a quantity names the unit it is shown in, and follows a change of the units. The label,
+// the unit and a field's help are the window's texts, marked QT_TRANSLATE_NOOP("SideWindow", ...).
 struct SideLabelledEdit {
     int controlId;
     const char* label;
@@ -105,6 +106,8 @@ protected:
     // After a change of the units (View > Units): the labels of editGrid re-captioned and the
     // fields shown again, in the new units. The fields were taken in the old units just before.
     virtual void unitsChanged();
+    // The caption of an edit, translated, with the unit its quantity is shown in.
+    QString captionOf(const SideLabelledEdit& edit) const;
     // Read-only or editable, recoloured at once.
     void setReadOnly(int controlId, bool readOnly);
     CValidator& validator() { return validator_; }

@@ -142,7 +142,7 @@ QString shown(const Source& source) {
         case Origin::ShotField:
             return QString::fromUtf8(translated(source.text));
         case Origin::SideField:
-            return QCoreApplication::translate("SideNumberField", source.text);
+            return QCoreApplication::translate("SideWindow", source.text);
         case Origin::Own:
             break;
     }

@@ -24,7 +24,7 @@ constexpr int kNameWidth = 260;   // px: a name of the main dialog's length
 
 CShoot::CShoot(AppContext& context, ComparisonTexts texts, QWidget* parent)
     : ThemedDialog(context, kTemplate, parent), texts_(std::move(texts)) {
-    setWindowTitle(QStringLiteral("Shot Comparison Results"));
+    setWindowTitle(tr("Shot Comparison Results"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -44,15 +44,16 @@ QLineEdit* CShoot::addResult(int controlId) {
 void CShoot::buildControls() {
     auto* numbers = new QGridLayout;
     numbers->setHorizontalSpacing(10);
-    const std::pair<int, const char*> rows[] = {{kRelativeDropEdit, "Relative Drop (in.)"},
-                                                {kRelativeDriftEdit, "Relative Drift (in.)"},
-                                                {kTargetRangeEdit, "Target Range (yards)"}};
+    const std::pair<int, const char*> rows[] = {
+        {kRelativeDropEdit, QT_TRANSLATE_NOOP("CShoot", "Relative Drop (in.)")},
+        {kRelativeDriftEdit, QT_TRANSLATE_NOOP("CShoot", "Relative Drift (in.)")},
+        {kTargetRangeEdit, QT_TRANSLATE_NOOP("CShoot", "Target Range (yards)")}};
     int row = 0;
     for (const auto& [id, caption] : rows) {
         QLineEdit* edit = addResult(id);
         edit->setFixedWidth(kNumberWidth);
         numbers->addWidget(edit, row, 0);
-        numbers->addWidget(new QLabel(QString::fromLatin1(caption), this), row++, 2);
+        numbers->addWidget(new QLabel(tr(caption), this), row++, 2);
     }
     // Which way the current shot strikes from the baseline, beside the drop and the drift.
     const QString sideWidest = QStringLiteral("right");
@@ -67,10 +68,11 @@ void CShoot::buildControls() {
     layout->setContentsMargins(18, 16, 18, 16);
     layout->setSpacing(8);
     layout->addLayout(numbers);
-    for (const auto& [id, caption] : {std::pair{kBaselineNameEdit, "Baseline Gun/Projectile/Shot Name"},
-                                      std::pair{kCurrentNameEdit, "Current Gun/Projectile/Shot Name"}}) {
+    for (const auto& [id, caption] :
+         {std::pair{kBaselineNameEdit, QT_TRANSLATE_NOOP("CShoot", "Baseline Gun/Projectile/Shot Name")},
+          std::pair{kCurrentNameEdit, QT_TRANSLATE_NOOP("CShoot", "Current Gun/Projectile/Shot Name")}}) {
         layout->addSpacing(4);
-        layout->addWidget(new QLabel(QString::fromLatin1(caption), this));
+        layout->addWidget(new QLabel(tr(caption), this));
         QLineEdit* edit = addResult(id);
         edit->setMinimumWidth(kNameWidth);
         layout->addWidget(edit);
@@ -87,7 +89,7 @@ void CShoot::buildControls() {
     setControlId(effects_, kEffectsLabel);
     effects_->setVisible(false);
     layout->addWidget(effects_);
-    chartButton_ = new CColorBtn(QStringLiteral("&Chart"), this);
+    chartButton_ = new CColorBtn(tr("&Chart"), this);
     chartButton_->setObjectName(QStringLiteral("comparisonChart"));
     chartButton_->setEnabled(false);
     connect(chartButton_, &QPushButton::clicked, this, [this] {

@@ -153,22 +153,22 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         const char* caption;
         void (D::*slot)();
     } commands[] = {
-        {kStdAtmosphereButton, "Std. Atmosphere", &D::onStandardAtmosphere},
-        {kIcaoAtmosphereButton, "ICAO Atmosphere", &D::onIcaoAtmosphere},
-        {kAirDensityButton, "Air Density", &D::onAirDensity},
-        {kRangeTableButton, "Range Table", &D::onRangeTable},
-        {kSetBaselineButton, "Set Baseline", &D::onSetBaseline},
-        {kShootButton, "Shoot", &D::onShoot},
-        {kComputeBcButton, "Compute BC", &D::onComputeBC},
-        {kOpbzButton, "OPBZ", &D::onOPBZ},
-        {kMaximumRangeButton, "Maximum Range", &D::onMaximumRange},
-        {kFieldCardButton, "&Field Card...", &D::onFieldCard},
-        {kHitProbabilityButton, "Hit &Probability...", &D::onHitProbability},
-        {kLibraryButton, "&Library...", &D::onLibrary},
+        {kStdAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Std. Atmosphere"), &D::onStandardAtmosphere},
+        {kIcaoAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "ICAO Atmosphere"), &D::onIcaoAtmosphere},
+        {kAirDensityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Air Density"), &D::onAirDensity},
+        {kRangeTableButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Range Table"), &D::onRangeTable},
+        {kSetBaselineButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Set Baseline"), &D::onSetBaseline},
+        {kShootButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Shoot"), &D::onShoot},
+        {kComputeBcButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Compute BC"), &D::onComputeBC},
+        {kOpbzButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "OPBZ"), &D::onOPBZ},
+        {kMaximumRangeButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Maximum Range"), &D::onMaximumRange},
+        {kFieldCardButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Field Card..."), &D::onFieldCard},
+        {kHitProbabilityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Hit &Probability..."), &D::onHitProbability},
+        {kLibraryButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Library..."), &D::onLibrary},
     };
     int i = 0;
     for (const auto& c : commands) {
-        CColorBtn* button = addButton(c.id, QString::fromLatin1(c.caption), c.slot);
+        CColorBtn* button = addButton(c.id, tr(c.caption), c.slot);
         button->setMinimumSize(112, 34);
         grid->addWidget(button, i / 3, i % 3);
         ++i;
@@ -195,7 +195,7 @@ void CVorlan2Dlg::buildControls() {
     help->setBitmap(QStringLiteral(":/bitmaps/bitmap148.png"), 2);
     help->setFixedSize(34, 34);
     help->setToolTip(tr("What's this?"));
-    CColorBtn* contents = addButton(kHelpButton, QStringLiteral("&Help"), &CVorlan2Dlg::onHelp);
+    CColorBtn* contents = addButton(kHelpButton, tr("&Help"), &CVorlan2Dlg::onHelp);
     contents->setFixedHeight(34);
     auto* topRight = new QHBoxLayout;
     topRight->addStretch();
@@ -214,10 +214,9 @@ void CVorlan2Dlg::buildControls() {
     auto* correction = new QCheckBox(captionOf(kMuzzleAngleCheck), this);
     setControlId(correction, kMuzzleAngleCheck);
     connect(correction, &QCheckBox::clicked, this, &CVorlan2Dlg::onMuzzleAngleCheck);
-    CColorBtn* calculations =
-        addButton(kCalculationsButton, QStringLiteral("Calculations"), &CVorlan2Dlg::onCalculations);
+    CColorBtn* calculations = addButton(kCalculationsButton, tr("Calculations"), &CVorlan2Dlg::onCalculations);
     calculations->setMinimumSize(112, 34);
-    CColorBtn* advanced = addButton(kAdvancedButton, QStringLiteral("&Advanced..."), &CVorlan2Dlg::onAdvanced);
+    CColorBtn* advanced = addButton(kAdvancedButton, tr("&Advanced..."), &CVorlan2Dlg::onAdvanced);
     advanced->setMinimumSize(112, 34);
     auto* sideCommands = new QHBoxLayout;
     sideCommands->setSpacing(6);

@@ -102,6 +102,8 @@ private slots:
                 QCoreApplication::translate("vorlan::CLibraryDlg", "%n file(s) could not be read: %1", nullptr, count),
                 QString::fromLatin1(said));
         QCOMPARE(QLocale().language(), QLocale::English);
+        applyLanguage({});  // System keeps the desktop's own locale, region and all
+        QCOMPARE(QLocale(), QLocale::system());
     }
 
     void theHelpSaysItIsInEnglishOnlyInAnotherLanguage() {

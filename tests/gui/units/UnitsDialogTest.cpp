@@ -9,6 +9,7 @@
 
 #include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryWindow.h"
+#include "shot/SafeFile.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/common/ControlIds.h"
 #include "ui/units/CUnitsDlg.h"
@@ -18,11 +19,6 @@ using namespace vorlan::testing;
 using namespace vorlan::MainDialogIds;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool hasLabel(const QWidget& window, const QString& text) {
     for (const QLabel* label : window.findChildren<QLabel*>())
@@ -57,10 +53,11 @@ void TestUnitsDialog::metricShotComesBackExactly() {
     dlg->edit(kNameEdit)->setText("Metric");
     h.fileAnswers << h.path("metric.vxf");
     dlg->onSave();
-    const QByteArray file = readAll(h.path("metric.vxf"));
+    std::string file;
+    QVERIFY(readRegularFile(h.path("metric.vxf").toStdString(), file));
     for (const char* line : {"Velocity:2624.7", "Metric Velocity:800", "Metric Weight:10.9",
                              "Metric Sight-In Range:100", "Metric Range Increment:50"})
-        QVERIFY2(file.contains(line), line);
+        QVERIFY2(file.find(line) != std::string::npos, line);
     for (const auto& [id, text] : typed) dlg->edit(id)->setText("1");
     h.fileAnswers << h.path("metric.vxf");
     dlg->onLoad();
