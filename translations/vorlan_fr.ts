@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CColorDlg</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+</context>
+<context>
+    <name>CShoot</name>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Chute relative (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Dérive relative (in.)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Distance de la cible (yards)</translation>
+    </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Nom arme/projectile/tir de référence</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Nom arme/projectile/tir actuel</translation>
+    </message>
+</context>
+<context>
     <name>CUnitsDlg</name>
     <message>
         <source>Distance</source>
@@ -42,6 +80,57 @@
     <message>
         <source>Energy</source>
         <translation>Énergie</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlan2Dlg</name>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Atm. standard</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Atm. OACI</translation>
+    </message>
+    <message>
+        <source>Air Density</source>
+        <translation>Densité de l&apos;air</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Table de tir</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Définir la référence</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Tirer</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Calculer le CB</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>OPBZ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Portée maximale</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Fiche de tir...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Probabilité de touche...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliothèque...</translation>
     </message>
 </context>
 <context>
@@ -735,6 +824,197 @@
     </message>
 </context>
 <context>
+    <name>SideWindow</name>
+    <message>
+        <source>Wind Speed</source>
+        <translation>Vitesse du vent</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>Wind speed in miles per hour, 0 to 200; above 0 it replaces the Crosswind of the main window.</source>
+        <translation>Vitesse du vent en miles par heure, de 0 à 200&#xa0;; au-dessus de 0, elle remplace le Vent de travers de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Wind From</source>
+        <translation>Provenance du vent</translation>
+    </message>
+    <message>
+        <source>Where the wind comes from: 0 to 360 degrees clockwise from the target (90 from the right), or 0 to 12 on the clock face (12 from the target, 3 from the right).</source>
+        <translation>D&apos;où vient le vent&#xa0;: de 0 à 360 degrés dans le sens horaire depuis la cible (90 de la droite), ou de 0 à 12 sur le cadran d&apos;horloge (12 de la cible, 3 de la droite).</translation>
+    </message>
+    <message>
+        <source>Twist Rate</source>
+        <translation>Pas de rayure</translation>
+    </message>
+    <message>
+        <source>in./turn</source>
+        <translation>in./tour</translation>
+    </message>
+    <message>
+        <source>Barrel twist in inches per turn, 0 to 100; 0 leaves spin drift out.</source>
+        <translation>Pas de rayure du canon en pouces par tour, de 0 à 100&#xa0;; 0 ignore la dérive gyroscopique.</translation>
+    </message>
+    <message>
+        <source>Bullet Length</source>
+        <translation>Longueur de balle</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Length of the bullet in inches, 0 to 10.</source>
+        <translation>Longueur de la balle en pouces, de 0 à 10.</translation>
+    </message>
+    <message>
+        <source>Bullet Diameter</source>
+        <translation>Diamètre de balle</translation>
+    </message>
+    <message>
+        <source>Diameter of the bullet in inches, 0 to 2; 0 takes the caliber&apos;s bullet diameter (6.5x is 0.264, 30-0 0.308).</source>
+        <translation>Diamètre de la balle en pouces, de 0 à 2&#xa0;; 0 prend le diamètre de balle du calibre (0.264 pour 6.5x, 0.308 pour 30-0).</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>deg. N</source>
+        <translation>deg. N</translation>
+    </message>
+    <message>
+        <source>Latitude of the firing point in degrees, -90 to 90: north positive, south negative.</source>
+        <translation>Latitude du poste de tir en degrés, de -90 à 90&#xa0;: nord positif, sud négatif.</translation>
+    </message>
+    <message>
+        <source>Azimuth of Fire</source>
+        <translation>Azimut de tir</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Direction of fire in degrees clockwise from north, 0 to 360.</source>
+        <translation>Direction du tir en degrés dans le sens horaire depuis le nord, de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>f.p.s./deg. F</source>
+        <translation>f.p.s./deg. F</translation>
+    </message>
+    <message>
+        <source>Change of muzzle velocity in feet per second per degree Fahrenheit of powder, -50 to 50; 0 is off.</source>
+        <translation>Variation de la vitesse initiale en pieds par seconde par degré Fahrenheit de la poudre, de -50 à 50&#xa0;; 0 la désactive.</translation>
+    </message>
+    <message>
+        <source>Powder Temp.</source>
+        <translation>Temp. poudre</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder at the shot in degrees Fahrenheit, -150 to 150.</source>
+        <translation>Température de la poudre au moment du tir en degrés Fahrenheit, de -150 à 150.</translation>
+    </message>
+    <message>
+        <source>Reference Temp.</source>
+        <translation>Temp. de référence</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, at which the main window&apos;s velocity was measured.</source>
+        <translation>Température de la poudre en degrés Fahrenheit, de -150 à 150, à laquelle la vitesse de la fenêtre principale a été mesurée.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Air temperature in degrees Fahrenheit, -150 to 150, on the day the rifle was zeroed.</source>
+        <translation>Température de l&apos;air en degrés Fahrenheit, de -150 à 150, le jour du zéro de l&apos;arme.</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>in. Hg</source>
+        <translation>in. Hg</translation>
+    </message>
+    <message>
+        <source>The barometer&apos;s reading where the rifle was zeroed, in inches of mercury, 10 to 35: the pressure at the site, not reduced to sea level.</source>
+        <translation>La pression lue au baromètre là où le zéro de l&apos;arme a été fait, en pouces de mercure, de 10 à 35&#xa0;: la pression du lieu, non ramenée au niveau de la mer.</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Relative humidity in percent, 0 to 100, on the day of the zero.</source>
+        <translation>Humidité relative en pourcentage, de 0 à 100, le jour du zéro.</translation>
+    </message>
+    <message>
+        <source>Temperature of the powder in degrees Fahrenheit, -150 to 150, when the rifle was zeroed.</source>
+        <translation>Température de la poudre en degrés Fahrenheit, de -150 à 150, lors du zéro de l&apos;arme.</translation>
+    </message>
+    <message>
+        <source>A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.</source>
+        <translation>Une vitesse au chronographe en pieds par seconde, de 1 à 5000, mesurée à la température indiquée à côté.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.</source>
+        <translation>Température de la poudre en degrés Fahrenheit, de -150 à 150, de la vitesse indiquée à côté.</translation>
+    </message>
+    <message>
+        <source>A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.</source>
+        <translation>Une seconde vitesse au chronographe en pieds par seconde, de 1 à 5000, à une autre température de poudre.</translation>
+    </message>
+    <message>
+        <source>Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.</source>
+        <translation>Température de la poudre en degrés Fahrenheit, de -150 à 150, de la seconde vitesse.</translation>
+    </message>
+    <message>
+        <source>Velocity of a band in feet per second, 0 to 5000: the band&apos;s coefficient holds at and above it, up to the next faster band.</source>
+        <translation>Vitesse d&apos;une tranche en pieds par seconde, de 0 à 5000&#xa0;: le coefficient de la tranche s&apos;applique à partir de cette vitesse, jusqu&apos;à la tranche plus rapide suivante.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient of the band, 0.0001 to 2, for the drag function.</source>
+        <translation>Coefficient balistique de la tranche, de 0.0001 à 2, pour la fonction de traînée.</translation>
+    </message>
+    <message>
+        <source>Range in yards, 1 to 100000, up to which this zone&apos;s wind blows (from the zone above); the last zone blows to the end.</source>
+        <translation>Distance en yards, de 1 à 100000, jusqu&apos;à laquelle souffle le vent de cette zone (depuis la zone du dessus)&#xa0;; la dernière zone souffle jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>Wind speed of the zone in miles per hour, 0 to 200.</source>
+        <translation>Vitesse du vent de la zone en miles par heure, de 0 à 200.</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).</source>
+        <translation>D&apos;où vient le vent de la zone&#xa0;: de 0 à 360 degrés dans le sens horaire depuis la cible (90 de la droite).</translation>
+    </message>
+    <message>
+        <source>Adjusted Velocity</source>
+        <translation>Vitesse corrigée</translation>
+    </message>
+    <message>
+        <source>f.p.s.</source>
+        <translation>f.p.s.</translation>
+    </message>
+</context>
+<context>
     <name>SightPicture</name>
     <message>
         <source>first focal plane</source>
@@ -928,12 +1208,154 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>Le calibre n&apos;indique aucun diamètre&#xa0;: renseignez le diamètre de la balle.</translation>
     </message>
     <message>
-        <source>Diameter in use: %1 in. (%2)</source>
-        <translation>Diamètre utilisé&#xa0;: %1 in. (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Diameter in use: %1 (%2)</source>
+        <translation>Diamètre utilisé&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>in.</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vent</translation>
+    </message>
+    <message>
+        <source>Left-Hand Twist</source>
+        <translation>Pas à gauche</translation>
+    </message>
+    <message>
+        <source>Aerodynamic Jump</source>
+        <translation>Saut aérodynamique</translation>
+    </message>
+    <message>
+        <source>Stability Factor (Sg)</source>
+        <translation>Facteur de stabilité (Sg)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Rotation (Coriolis)</source>
+        <translation>Rotation de la Terre (Coriolis)</translation>
+    </message>
+    <message>
+        <source>Coriolis</source>
+        <translation>Coriolis</translation>
+    </message>
+    <message>
+        <source>f.p.s. at</source>
+        <translation>f.p.s. à</translation>
+    </message>
+    <message>
+        <source>deg. F</source>
+        <translation>deg. F</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>From Two Chronograph Readings</source>
+        <translation>D&apos;après deux mesures au chronographe</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Poudre</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Load CSV...</source>
+        <translation>Charger un CSV...</translation>
+    </message>
+    <message>
+        <source>BC Bands: from (f.p.s.)</source>
+        <translation>Tranches de CB&#xa0;: à partir de (f.p.s.)</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Traînée</translation>
+    </message>
+    <message>
+        <source>To (yd.)</source>
+        <translation>Jusqu&apos;à (yd.)</translation>
+    </message>
+    <message>
+        <source>m.p.h.</source>
+        <translation>m.p.h.</translation>
+    </message>
+    <message>
+        <source>From (deg.)</source>
+        <translation>Provenance (deg.)</translation>
+    </message>
+    <message>
+        <source>Wind Zones</source>
+        <translation>Zones de vent</translation>
+    </message>
+    <message>
+        <source>Zero in These Conditions</source>
+        <translation>Zéro dans ces conditions</translation>
+    </message>
+    <message>
+        <source>Zero Conditions</source>
+        <translation>Conditions du zéro</translation>
+    </message>
+    <message>
+        <source>Fit the velocity and the drag to the holds observed at real ranges.</source>
+        <translation>Ajuster la vitesse et la traînée aux corrections observées à des distances réelles.</translation>
+    </message>
+    <message>
+        <source>&amp;Truing...</source>
+        <translation>&amp;Calibrage...</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Calibrage</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorDlg</name>
+    <message>
+        <source>Dialog Color</source>
+        <translation>Couleur des fenêtres</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>vorlan::CColorMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Saisie invalide</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2101,17 @@ Crête = 612</translation>
     </message>
 </context>
 <context>
+    <name>vorlan::CShoot</name>
+    <message>
+        <source>Shot Comparison Results</source>
+        <translation>Résultats de la comparaison des tirs</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+</context>
+<context>
     <name>vorlan::CSightPictureDlg</name>
     <message>
         <source>Sight Picture - %1</source>
@@ -2346,6 +2779,18 @@ Le fichier est laissé tel quel&#xa0;: les réglages ne seront pas enregistrés 
     <message>
         <source>&amp;Units...</source>
         <translation>&amp;Unités...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>A&amp;vancé...</translation>
     </message>
 </context>
 <context>
