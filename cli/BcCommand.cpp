@@ -32,6 +32,13 @@ void checkReading(const CLI::Validator& bounds, const char* sentence, double val
     if (!problem.empty()) throw UsageError(translated(sentence, {problem}));
 }
 
+// The readings the options give, and the units they are typed in: the callback keeps them, and
+// with them the units the options' checks read.
+struct BcReadings {
+    double near = 0.0, far = 0.0, distance = 0.0;
+    UnitSystem units = UnitSystem::Imperial;
+};
+
 }  // namespace
 
 // A coefficient from the chronograph readings of a shot file, in the drag model and air of
@@ -39,29 +46,27 @@ void checkReading(const CLI::Validator& bounds, const char* sentence, double val
 void addBcCommand(CLI::App& app) {
     auto* command = app.add_subcommand("bc", translated("Ballistic coefficient from two chronograph readings"));
     auto path = std::make_shared<std::string>();
-    auto near = std::make_shared<double>(0.0);
-    auto far = std::make_shared<double>(0.0);
-    auto distance = std::make_shared<double>(0.0);
-    auto units = std::make_shared<UnitSystem>(UnitSystem::Imperial);
+    auto typed = std::make_shared<BcReadings>();
+    const UnitSystem& units = typed->units;
     command->add_option("shot", *path, translated("Shot file (.vxf)"))->required();
-    addUnitSystemOption(command, *units, N_("the readings in m/s and metres"), false);
+    addUnitSystemOption(command, typed->units, N_("the readings in m/s and metres"), false);
     const CLI::Validator nearBounds = numberWithin(1, 5000), farBounds = numberWithin(0, 5000);
     const CLI::Validator distanceBounds = numberWithin(1, 5000);
-    auto* nearOption = command->add_option("--near", *near, translated("Near velocity, ft/s (m/s in metric)"))
-                           ->transform(typedWithin(Quantity::Velocity, *units, 1, 5000));
-    auto* farOption = command->add_option("--far", *far, translated("Far velocity, ft/s (m/s in metric)"))
-                          ->transform(typedWithin(Quantity::Velocity, *units, 0, 5000));
+    auto* nearOption = command->add_option("--near", typed->near, translated("Near velocity, ft/s (m/s in metric)"))
+                           ->transform(typedWithin(Quantity::Velocity, units, 1, 5000));
+    auto* farOption = command->add_option("--far", typed->far, translated("Far velocity, ft/s (m/s in metric)"))
+                          ->transform(typedWithin(Quantity::Velocity, units, 0, 5000));
     // The distance between the chronographs is short: feet, or metres.
     auto* distanceOption = command
-                               ->add_option("--distance", *distance,
+                               ->add_option("--distance", typed->distance,
                                             translated("Distance between the chronographs, ft (metres in metric)"))
-                               ->transform(typedWithin(Quantity::Altitude, *units, 1, 5000));
+                               ->transform(typedWithin(Quantity::Altitude, units, 1, 5000));
     command->callback([=] {
         const ShotParameters shot = loadShot(*path);
         ChronographBcSolver solver = shotChronographBcSolver(shot);
-        if (nearOption->count() > 0) solver.nearVelocity = *near;
-        if (farOption->count() > 0) solver.farVelocity = *far;
-        if (distanceOption->count() > 0) solver.distance = *distance;
+        if (nearOption->count() > 0) solver.nearVelocity = typed->near;
+        if (farOption->count() > 0) solver.farVelocity = typed->far;
+        if (distanceOption->count() > 0) solver.distance = typed->distance;
         // The file's readings meet the same bounds as the options.
         checkReading(nearBounds, N_("the shot file's near reading %1"), solver.nearVelocity);
         checkReading(farBounds, N_("the shot file's far reading %1"), solver.farVelocity);
