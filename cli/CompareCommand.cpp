@@ -7,22 +7,6 @@
 
 namespace vorlan::cli {
 
-namespace {
-
-// The compared row and the differences of a comparison made, in metres and centimetres.
-void metricFigures(ComparisonTexts& texts, const ShotBaseline& baseline, const ShotParameters& current) {
-    const ShotComparison compared =
-        compareShots(baseline.trajectory, comparisonTrajectory(current), current.targetRange);
-    const auto shown = [](const char* format, double value, Quantity quantity) {
-        return cFormat(format, shownIn(value, quantity, UnitSystem::Metric));
-    };
-    texts.targetRange = shown("%.0f", compared.range, Quantity::Distance);
-    texts.relativeDrop = shown("%.2f", compared.relativeDrop, Quantity::Offset);
-    texts.relativeDrift = shown("%.2f", compared.relativeDrift, Quantity::Offset);
-}
-
-}  // namespace
-
 // Set Baseline with the first shot file, then Shoot with the second.
 void addCompareCommand(CLI::App& app) {
     auto* command =
@@ -37,9 +21,8 @@ void addCompareCommand(CLI::App& app) {
         ShotParameters baselineShot = loadShot(*baselinePath);
         const ShotParameters current = loadShot(*currentPath);
         const std::optional<ShotBaseline> baseline = setBaseline(baselineShot);
-        ComparisonTexts texts = shootComparison(baseline, current);
+        const ComparisonTexts texts = shootComparison(baseline, current, UnitChoice::preset(*units));
         if (texts.targetRange.empty()) throw NoResult(translated("no row to compare: %1", {texts.status}));
-        if (*units == UnitSystem::Metric) metricFigures(texts, *baseline, current);
         printValue(std::cout, "range", texts.targetRange);
         printValue(std::cout, "drop", texts.relativeDrop);
         printValue(std::cout, "drift", texts.relativeDrift);

@@ -19,18 +19,6 @@
 <context>
     <name>CShoot</name>
     <message>
-        <source>Relative Drop (in.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Relative Drift (in.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target Range (yards)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1013,6 +1001,166 @@
         <source>f.p.s.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Near Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Far Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than the near velocity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance between the two chronographs in feet, a whole number from 1 to 5000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of sight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimum Point Blank Zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minumum Point Blank Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Point Blank Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet velocity in feet per second, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet weight in grains, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft.lbs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet energy in foot-pounds, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factor: weight in grains times velocity in feet per second, divided by 1000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gun Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ounces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powder Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight of the powder charge in grains, 0 to 200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recoil Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy of the gun&apos;s recoil in foot-pounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firing Elevation  (deg.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft/sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft-lbs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Flight (sec.s)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1871,15 +2019,27 @@ Ridge = 612</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Range (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>P(hit) %</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>± %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range (yd)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2093,6 +2253,30 @@ Ridge = 612</source>
     </message>
     <message>
         <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Drop (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Drift (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Range (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

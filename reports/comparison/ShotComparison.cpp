@@ -78,22 +78,38 @@ ShotComparison compareShots(const TrajectorySolver& baseline, const TrajectorySo
     return result;
 }
 
-ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, const ShotParameters& shot) {
+namespace {
+
+// A range in `units`: whole yards as the designed window writes them, else converted.
+std::string rangeText(double yards, const char* designedFormat, const UnitChoice& units) {
+    const Unit unit = units.of(Quantity::Distance);
+    if (unit == UnitChoice().of(Quantity::Distance)) return cFormat(designedFormat, yards);
+    return cFormat("%.0f", toShown(yards, Quantity::Distance, unit));
+}
+
+std::string offsetText(double inches, const UnitChoice& units) {
+    return cFormat("%.2f", toShown(inches, Quantity::Offset, units.of(Quantity::Offset)));
+}
+
+}  // namespace
+
+ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, const ShotParameters& shot,
+                                const UnitChoice& units) {
     ComparisonTexts texts;
     if (baseline) texts.baselineName = baseline->name;
     texts.currentName = shot.name;
     texts.effects = effectsLine(shot);
     if (!baseline) {
         texts.status = translated(kNoBaselineStatus.data());
-        texts.targetRange = cFormat("%.0f", shot.targetRange);
+        texts.targetRange = rangeText(shot.targetRange, "%.0f", units);
         return texts;
     }
     const ShotComparison comparison = compareShots(baseline->trajectory, comparisonTrajectory(shot), shot.targetRange);
     texts.status = comparison.status.empty() ? std::string() : translated(std::string(comparison.status).c_str());
     if (comparison.compared) {
-        texts.relativeDrop = cFormat("%.2f", comparison.relativeDrop);
-        texts.relativeDrift = cFormat("%.2f", comparison.relativeDrift);
-        texts.targetRange = cFormat("%u", static_cast<unsigned>(comparison.range));
+        texts.relativeDrop = offsetText(comparison.relativeDrop, units);
+        texts.relativeDrift = offsetText(comparison.relativeDrift, units);
+        texts.targetRange = rangeText(comparison.range, "%.0f", units);
         // Differences under 0.005 in. are exactly 0 and have no side.
         const auto side = [](double inches, const char* positive, const char* negative) {
             return inches > 0.0 ? positive : inches < 0.0 ? negative : "";

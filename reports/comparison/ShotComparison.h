@@ -15,6 +15,7 @@
 #include "engine/Catalogue.h"
 #include "engine/TrajectorySolver.h"
 #include "shot/ShotParameters.h"
+#include "shot/Units.h"
 
 namespace vorlan {
 
@@ -69,6 +70,9 @@ struct ComparisonTexts {
 
 // Shoot: the comparison of the shot against the baseline, or the texts without one (status
 // "No baseline set", the entered target range, an empty baseline name and the shot's name).
-ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, const ShotParameters& shot);
+// The differences are told in `units`' Offset unit and the range in its Distance unit; in the
+// designed units exactly as the designed window shows them.
+ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, const ShotParameters& shot,
+                                const UnitChoice& units = UnitChoice());
 
 }  // namespace vorlan

@@ -56,6 +56,8 @@ CHitProbabilityDlg::CHitProbabilityDlg(AppContext& context, ShotParameters shot,
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     targetWasSet_ = run_->shot().hit.target.isSet();
+    // With distances in metres the hits are counted at whole metres.
+    run_->setRangeUnit(context.units.choice().system());
     connect(run_, &HitProbabilityRun::figuresReady, this, &CHitProbabilityDlg::showResult);
     connect(run_, &HitProbabilityRun::missesReady, this, &CHitProbabilityDlg::showMisses);
     buildControls();
@@ -155,6 +157,7 @@ std::optional<double> CHitProbabilityDlg::designed(std::optional<double> typed, 
 void CHitProbabilityDlg::onUnitsChanging() { beforeUnitsChange_ = inputs(); }
 
 void CHitProbabilityDlg::onUnitsChanged() {
+    run_->setRangeUnit(context().units.choice().system());
     showUnitLabels();
     if (beforeUnitsChange_) showHit(*beforeUnitsChange_);
     beforeUnitsChange_.reset();
@@ -276,7 +279,7 @@ void CHitProbabilityDlg::onInputChanged() {
 
 void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int sampledRanges, double milliseconds) {
     const ShotParameters& shot = run_->shot();
-    const int targetRange = static_cast<int>(std::lround(shot.targetRange));
+    const int targetRange = run_->targetRange();
     const auto atTarget = std::find_if(result.figures.begin(), result.figures.end(),
                                        [targetRange](const HitRangeFigure& f) { return f.range == targetRange; });
     if (atTarget != result.figures.end())
@@ -296,7 +299,7 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
         const HitRangeFigure& f = result.figures[i];
         // A range the error budget left to the samples says so beside its error.
         const QString error = f.standardError > 0.0 ? percent(f.standardError) : QString();
-        const QString cells[] = {rangeNumber(f.range), percent(f.probability),
+        const QString cells[] = {QString::number(f.range), percent(f.probability),
                                  f.sampled && sampledRanges > 0 ? tr("%1 sampled").arg(error) : error};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -322,15 +325,9 @@ void CHitProbabilityDlg::showResult(const HitProbabilityResult& result, int samp
                                  .arg(HitProbabilityRun::kSeed));
 }
 
-// A range counted at, in the unit of distance shown: "300", and with its unit "300 yd".
-QString CHitProbabilityDlg::rangeNumber(int yards) const {
-    if (context().units.designed(Quantity::Distance)) return QString::number(yards);
-    return QString::fromStdString(
-        cFormat("%.0f", toShown(yards, Quantity::Distance, context().units.of(Quantity::Distance))));
-}
-
-QString CHitProbabilityDlg::rangeText(int yards) const {
-    return tr("%1 %2").arg(rangeNumber(yards), unitLabel(Quantity::Distance));
+// A range counted at, whole yards or whole metres, with its unit: "300 m".
+QString CHitProbabilityDlg::rangeText(int range) const {
+    return tr("%1 %2").arg(range).arg(run_->rangeUnit() == UnitSystem::Metric ? tr("m") : tr("yd"));
 }
 
 void CHitProbabilityDlg::showMisses(const QString& text) {

@@ -64,8 +64,7 @@ private:
     void showUnitLabels();
     QString shown(double designed, Quantity quantity) const;
     QString unitLabel(Quantity quantity) const;
-    QString rangeNumber(int yards) const;
-    QString rangeText(int yards) const;
+    QString rangeText(int range) const;
     std::optional<double> designed(std::optional<double> typed, const UnitBounds& field, std::string& problem) const;
     void readSpreads(HitSpreads& spreads, std::string& problem);
     void readPrecision(HitSpreads& spreads, std::string& problem);

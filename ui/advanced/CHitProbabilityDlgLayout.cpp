@@ -168,7 +168,8 @@ void CHitProbabilityDlg::showUnitLabels() {
     scatter_->setGridUnit(toShown(1.0, Quantity::Length, context().units.of(Quantity::Length)),
                           unitLabel(Quantity::Length));
     rangeSdUnit_->setItemText(0, unitLabel(Quantity::Distance));
-    table_->setHorizontalHeaderLabels({tr("Range (%1)").arg(unitLabel(Quantity::Distance)), tr("P(hit) %"), tr("± %")});
+    const QString range = run_->rangeUnit() == UnitSystem::Metric ? tr("Range (m)") : tr("Range (yd)");
+    table_->setHorizontalHeaderLabels({range, tr("P(hit) %"), tr("± %")});
 }
 
 }  // namespace vorlan

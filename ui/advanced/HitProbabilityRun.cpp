@@ -14,6 +14,13 @@ HitProbabilityRun::HitProbabilityRun(ShotParameters shot, std::function<void(con
 
 HitProbabilityRun::~HitProbabilityRun() { stop(); }
 
+void HitProbabilityRun::setRangeUnit(UnitSystem unit) {
+    rangeUnit_ = unit;
+    ranges_ = shotHitRanges(shot_, kHitCurveRanges, unit);
+}
+
+int HitProbabilityRun::targetRange() const { return shotHitTargetRange(shot_, rangeUnit_); }
+
 void HitProbabilityRun::stop() {
     if (cancel_) cancel_->store(true);
     if (worker_.joinable()) worker_.join();
@@ -29,13 +36,15 @@ bool HitProbabilityRun::start(const HitInputs& hit, int runs, bool keep) {
     finished_ = false;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const int generation = generation_;
-    const int targetRange = static_cast<int>(std::lround(shot_.targetRange));
-    worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, targetRange] {
+    const int target = targetRange();
+    const UnitSystem unit = rangeUnit_;
+    worker_ = std::thread([this, shot = shot_, ranges = ranges_, cancel = cancel_, generation, runs, target, unit] {
         HitRunOptions options = shotHitOptions(shot);
         options.seed = kSeed;
         options.runs = runs;
         options.cancel = cancel.get();
-        options.scatterRange = targetRange;
+        options.scatterRange = target;
+        options.rangeUnit = unit;
         QElapsedTimer clock;
         clock.start();
         HitBudgetResult budget = shotHitBudget(shot, ranges, options);
@@ -43,9 +52,9 @@ bool HitProbabilityRun::start(const HitInputs& hit, int runs, bool keep) {
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         QMetaObject::invokeMethod(
             this,
-            [this, generation, budget = std::move(budget), ms] {
+            [this, generation, budget = std::move(budget), ms, unit] {
                 deliverFigures(generation, budget.hits, budget.sampledRanges, ms);
-                deliverMisses(generation, missCausesText(budget.causes));
+                deliverMisses(generation, missCausesText(budget.causes, unit));
             },
             Qt::QueuedConnection);
     });

@@ -28,11 +28,18 @@ public:
 
     // `keep` receives the inputs each time they are taken (the owner's shot).
     HitProbabilityRun(ShotParameters shot, std::function<void(const HitInputs&)> keep, QObject* parent = nullptr);
+
+    // The ranges counted at are whole yards, or with UnitSystem::Metric whole metres, each
+    // flown at its exact yards; for the runs that start from now on.
+    void setRangeUnit(UnitSystem unit);
+    UnitSystem rangeUnit() const { return rangeUnit_; }
+    // The shot's target range among the ranges, in their unit; 0 when it is none.
+    int targetRange() const;
     ~HitProbabilityRun() override;
 
     // The shot flown, with the inputs last taken, and the ranges its hits are counted at.
     const ShotParameters& shot() const { return shot_; }
-    const std::vector<int>& ranges() const { return ranges_; }
+    const std::vector<int>& ranges() const { return ranges_; }  // in rangeUnit()
     // A new muzzle velocity (ft/s) for the runs that start from now on.
     void setVelocity(double velocity) { shot_.velocity = velocity; }
     // Takes checked inputs: keeps them with the shot (and tells `keep` unless `keep` is false),
@@ -63,6 +70,7 @@ private:
     ShotParameters shot_;
     std::function<void(const HitInputs&)> keep_;
     std::vector<int> ranges_;
+    UnitSystem rangeUnit_ = UnitSystem::Imperial;
     HitProbabilityResult result_;
     bool finished_ = true;
     int generation_ = 0;

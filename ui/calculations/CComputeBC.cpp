@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -22,33 +21,39 @@ namespace {
 constexpr KeystrokeRule kVelocityKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 1};
 constexpr KeystrokeRule kDistanceKeys{.enabled = true, .fractional = false, .allowMinus = false, .decimals = 0};
 constexpr KeystrokeRule kNewBcKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 4};
-constexpr SideNumberField kNearField{kNearSpeedEdit,
-                                     kVelocityKeys,
-                                     1.0,
-                                     5000.0,
-                                     N_("Near Velocity"),
-                                     N_("fps"),
-                                     N_("Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
-                                        "to 5000."),
-                                     Quantity::Velocity};
-constexpr SideNumberField kFarField{kFarSpeedEdit,
-                                    kVelocityKeys,
-                                    0.0,
-                                    5000.0,
-                                    N_("Far Velocity"),
-                                    N_("fps"),
-                                    N_("Velocity measured at the chronograph farther down range, in feet per second, 0 "
-                                       "to 5000; it must be lower than the near velocity."),
-                                    Quantity::Velocity};
-constexpr SideNumberField kDistanceField{kDistanceEdit,
-                                         kDistanceKeys,
-                                         1.0,
-                                         5000.0,
-                                         N_("Distance"),
-                                         N_("ft"),
-                                         N_("Distance between the two chronographs in feet, a whole number from 1 to "
-                                            "5000."),
-                                         Quantity::Altitude};                         // feet, or metres
+constexpr SideNumberField kNearField{
+    kNearSpeedEdit,
+    kVelocityKeys,
+    1.0,
+    5000.0,
+    QT_TRANSLATE_NOOP("SideWindow", "Near Velocity"),
+    QT_TRANSLATE_NOOP("SideWindow", "fps"),
+    QT_TRANSLATE_NOOP("SideWindow",
+                      "Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 "
+                      "to 5000."),
+    Quantity::Velocity};
+constexpr SideNumberField kFarField{
+    kFarSpeedEdit,
+    kVelocityKeys,
+    0.0,
+    5000.0,
+    QT_TRANSLATE_NOOP("SideWindow", "Far Velocity"),
+    QT_TRANSLATE_NOOP("SideWindow", "fps"),
+    QT_TRANSLATE_NOOP("SideWindow",
+                      "Velocity measured at the chronograph farther down range, in feet per second, 0 "
+                      "to 5000; it must be lower than the near velocity."),
+    Quantity::Velocity};
+constexpr SideNumberField kDistanceField{
+    kDistanceEdit,
+    kDistanceKeys,
+    1.0,
+    5000.0,
+    QT_TRANSLATE_NOOP("SideWindow", "Distance"),
+    QT_TRANSLATE_NOOP("SideWindow", "ft"),
+    QT_TRANSLATE_NOOP("SideWindow",
+                      "Distance between the two chronographs in feet, a whole number from 1 to "
+                      "5000."),
+    Quantity::Altitude};                                                              // feet, or metres
 constexpr SideNumberField kNumberFields[] = {kDistanceField, kNearField, kFarField};  // in exchange order
 // What Set New BC accepts; the main dialog's own field would take up to 2.
 constexpr double kLowestBc = 0.0001;

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
@@ -21,18 +20,21 @@ namespace {
 
 constexpr KeystrokeRule kDiameterKeys{.enabled = true, .fractional = true, .allowMinus = false, .decimals = 3};
 constexpr SideNumberField kNumberFields[] = {
-    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, N_("Target Diameter"), N_("in."),
-     N_("Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
-        "sight."),
+    {kDiameterEdit, kDiameterKeys, 0.01, 100.0, QT_TRANSLATE_NOOP("SideWindow", "Target Diameter"),
+     QT_TRANSLATE_NOOP("SideWindow", "in."),
+     QT_TRANSLATE_NOOP(
+         "SideWindow",
+         "Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of "
+         "sight."),
      Quantity::Length}};
 
 using LabelledEdit = SideLabelledEdit;
 constexpr LabelledEdit kEdits[] = {
     kNumberFields[0].labelled(),
     // The ranges name their unit only where it is not the designed yards.
-    {kZeroEdit, N_("Optimum Point Blank Zero"), "", Quantity::Distance},
-    {kMinimumEdit, N_("Minumum Point Blank Range"), "", Quantity::Distance},
-    {kMaximumEdit, N_("Maximum Point Blank Range"), "", Quantity::Distance},
+    {kZeroEdit, QT_TRANSLATE_NOOP("SideWindow", "Optimum Point Blank Zero"), "", Quantity::Distance},
+    {kMinimumEdit, QT_TRANSLATE_NOOP("SideWindow", "Minumum Point Blank Range"), "", Quantity::Distance},
+    {kMaximumEdit, QT_TRANSLATE_NOOP("SideWindow", "Maximum Point Blank Range"), "", Quantity::Distance},
 };
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "engine/Catalogue.h"
 #include "shot/ShotSetup.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/ControlIds.h"
@@ -24,56 +23,66 @@ constexpr KeystrokeRule kTwoDecimals{.enabled = true, .fractional = true, .allow
 constexpr double kAny = std::numeric_limits<double>::infinity();
 
 constexpr KeystrokeRule kResult{};  // read-only results take no keystrokes
-constexpr SideNumberField kVelocityField{kVelocityEdit,
-                                         kOneDecimal,
-                                         -kAny,
-                                         kAny,
-                                         N_("Velocity"),
-                                         N_("fps"),
-                                         N_("Bullet velocity in feet per second, 0 or more."),
-                                         Quantity::Velocity};
-constexpr SideNumberField kWeightField{
-    kWeightEdit,     kTwoDecimals, -kAny, kAny, N_("Weight"), N_("grains"), N_("Bullet weight in grains, 0 or more."),
-    Quantity::Weight};
+constexpr SideNumberField kVelocityField{
+    kVelocityEdit,
+    kOneDecimal,
+    -kAny,
+    kAny,
+    QT_TRANSLATE_NOOP("SideWindow", "Velocity"),
+    QT_TRANSLATE_NOOP("SideWindow", "fps"),
+    QT_TRANSLATE_NOOP("SideWindow", "Bullet velocity in feet per second, 0 or more."),
+    Quantity::Velocity};
+constexpr SideNumberField kWeightField{kWeightEdit,
+                                       kTwoDecimals,
+                                       -kAny,
+                                       kAny,
+                                       QT_TRANSLATE_NOOP("SideWindow", "Weight"),
+                                       QT_TRANSLATE_NOOP("SideWindow", "grains"),
+                                       QT_TRANSLATE_NOOP("SideWindow", "Bullet weight in grains, 0 or more."),
+                                       Quantity::Weight};
 constexpr SideNumberField kEnergyField{kEnergyEdit,
                                        kOneDecimal,
                                        -kAny,
                                        kAny,
-                                       N_("Energy"),
-                                       N_("ft.lbs."),
-                                       N_("Bullet energy in foot-pounds, 0 or more."),
+                                       QT_TRANSLATE_NOOP("SideWindow", "Energy"),
+                                       QT_TRANSLATE_NOOP("SideWindow", "ft.lbs."),
+                                       QT_TRANSLATE_NOOP("SideWindow", "Bullet energy in foot-pounds, 0 or more."),
                                        Quantity::Energy};
 constexpr SideNumberField kPowerFactorField{
     kPowerFactorEdit,
     kResult,
     -kAny,
     kAny,
-    N_("Power Factor"),
+    QT_TRANSLATE_NOOP("SideWindow", "Power Factor"),
     "",
-    N_("Power factor: weight in grains times velocity in feet per second, divided by 1000.")};
-constexpr SideNumberField kGunWeightField{kGunWeightEdit,
-                                          kOneDecimal,
-                                          1.0,
-                                          1000.0,
-                                          N_("Gun Weight"),
-                                          N_("ounces"),
-                                          N_("Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).")};
-constexpr SideNumberField kPowderWeightField{kPowderWeightEdit,
-                                             kOneDecimal,
-                                             0.0,
-                                             200.0,
-                                             N_("Powder Weight"),
-                                             N_("grains"),
-                                             N_("Weight of the powder charge in grains, 0 to 200."),
-                                             Quantity::Weight};
-constexpr SideNumberField kRecoilEnergyField{kRecoilEnergyEdit,
-                                             kResult,
-                                             -kAny,
-                                             kAny,
-                                             N_("Recoil Energy"),
-                                             N_("ft.lbs."),
-                                             N_("Energy of the gun's recoil in foot-pounds."),
-                                             Quantity::Energy};
+    QT_TRANSLATE_NOOP("SideWindow",
+                      "Power factor: weight in grains times velocity in feet per second, divided by 1000.")};
+constexpr SideNumberField kGunWeightField{
+    kGunWeightEdit,
+    kOneDecimal,
+    1.0,
+    1000.0,
+    QT_TRANSLATE_NOOP("SideWindow", "Gun Weight"),
+    QT_TRANSLATE_NOOP("SideWindow", "ounces"),
+    QT_TRANSLATE_NOOP("SideWindow", "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).")};
+constexpr SideNumberField kPowderWeightField{
+    kPowderWeightEdit,
+    kOneDecimal,
+    0.0,
+    200.0,
+    QT_TRANSLATE_NOOP("SideWindow", "Powder Weight"),
+    QT_TRANSLATE_NOOP("SideWindow", "grains"),
+    QT_TRANSLATE_NOOP("SideWindow", "Weight of the powder charge in grains, 0 to 200."),
+    Quantity::Weight};
+constexpr SideNumberField kRecoilEnergyField{
+    kRecoilEnergyEdit,
+    kResult,
+    -kAny,
+    kAny,
+    QT_TRANSLATE_NOOP("SideWindow", "Recoil Energy"),
+    QT_TRANSLATE_NOOP("SideWindow", "ft.lbs."),
+    QT_TRANSLATE_NOOP("SideWindow", "Energy of the gun's recoil in foot-pounds."),
+    Quantity::Energy};
 constexpr SideNumberField kNumberFields[] = {
     kVelocityField,  kWeightField,       kEnergyField,      kPowerFactorField,
     kGunWeightField, kPowderWeightField, kRecoilEnergyField};  // in exchange order

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "engine/Catalogue.h"
 #include "reports/table/RangeTable.h"
 #include "shot/ShotSetup.h"
 #include "ui/common/ControlIds.h"
@@ -20,16 +19,21 @@ namespace {
 using LabelledEdit = SideLabelledEdit;
 // The results of a unit name it as designed ("yards"), or the unit shown in its place.
 constexpr LabelledEdit kDistanceEdits[] = {
-    {kRangeEdit, N_("Terminal Range"), N_("yards"), Quantity::Distance},
-    {kElevationEdit, N_("Firing Elevation  (deg.)")},
-    {kHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
-    {kVelocityEdit, N_("Terminal Velocity"), N_("ft/sec"), Quantity::Velocity},
-    {kEnergyEdit, N_("Terminal Energy"), N_("ft-lbs"), Quantity::Energy},
-    {kTimeEdit, N_("Time of Flight (sec.s)")},
+    {kRangeEdit, QT_TRANSLATE_NOOP("SideWindow", "Terminal Range"), QT_TRANSLATE_NOOP("SideWindow", "yards"),
+     Quantity::Distance},
+    {kElevationEdit, QT_TRANSLATE_NOOP("SideWindow", "Firing Elevation  (deg.)")},
+    {kHeightEdit, QT_TRANSLATE_NOOP("SideWindow", "Maximum Height"), QT_TRANSLATE_NOOP("SideWindow", "feet"),
+     Quantity::Altitude},
+    {kVelocityEdit, QT_TRANSLATE_NOOP("SideWindow", "Terminal Velocity"), QT_TRANSLATE_NOOP("SideWindow", "ft/sec"),
+     Quantity::Velocity},
+    {kEnergyEdit, QT_TRANSLATE_NOOP("SideWindow", "Terminal Energy"), QT_TRANSLATE_NOOP("SideWindow", "ft-lbs"),
+     Quantity::Energy},
+    {kTimeEdit, QT_TRANSLATE_NOOP("SideWindow", "Time of Flight (sec.s)")},
 };
 constexpr LabelledEdit kHeightEdits[] = {
-    {kVerticalHeightEdit, N_("Maximum Height"), N_("feet"), Quantity::Altitude},
-    {kVerticalTimeEdit, N_("Time of Flight (sec.s)")},
+    {kVerticalHeightEdit, QT_TRANSLATE_NOOP("SideWindow", "Maximum Height"), QT_TRANSLATE_NOOP("SideWindow", "feet"),
+     Quantity::Altitude},
+    {kVerticalTimeEdit, QT_TRANSLATE_NOOP("SideWindow", "Time of Flight (sec.s)")},
 };
 
 }  // namespace

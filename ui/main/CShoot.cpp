@@ -7,7 +7,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "engine/Catalogue.h"
 #include "reports/chartview/TrajectoryChartCommands.h"
+#include "reports/common/ShownUnits.h"
+#include "shot/Units.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/ControlIds.h"
 #include "ui/common/DataExchange.h"
@@ -44,16 +47,25 @@ QLineEdit* CShoot::addResult(int controlId) {
 void CShoot::buildControls() {
     auto* numbers = new QGridLayout;
     numbers->setHorizontalSpacing(10);
-    const std::pair<int, const char*> rows[] = {
-        {kRelativeDropEdit, QT_TRANSLATE_NOOP("CShoot", "Relative Drop (in.)")},
-        {kRelativeDriftEdit, QT_TRANSLATE_NOOP("CShoot", "Relative Drift (in.)")},
-        {kTargetRangeEdit, QT_TRANSLATE_NOOP("CShoot", "Target Range (yards)")}};
+    // The texts come in the units chosen when Shoot was pressed; the captions name them.
+    const ShownUnits& units = context().units;
+    const auto caption = [&units](Quantity quantity, const char* designed, const char* other) {
+        if (units.designed(quantity)) return tr(designed);
+        return tr(other).arg(QString::fromUtf8(translated(unitOf(quantity, units.of(quantity)).label)));
+    };
+    const std::pair<int, QString> rows[] = {
+        {kRelativeDropEdit,
+         caption(Quantity::Offset, QT_TR_NOOP("Relative Drop (in.)"), QT_TR_NOOP("Relative Drop (%1)"))},
+        {kRelativeDriftEdit,
+         caption(Quantity::Offset, QT_TR_NOOP("Relative Drift (in.)"), QT_TR_NOOP("Relative Drift (%1)"))},
+        {kTargetRangeEdit,
+         caption(Quantity::Distance, QT_TR_NOOP("Target Range (yards)"), QT_TR_NOOP("Target Range (%1)"))}};
     int row = 0;
-    for (const auto& [id, caption] : rows) {
+    for (const auto& [id, text] : rows) {
         QLineEdit* edit = addResult(id);
         edit->setFixedWidth(kNumberWidth);
         numbers->addWidget(edit, row, 0);
-        numbers->addWidget(new QLabel(tr(caption), this), row++, 2);
+        numbers->addWidget(new QLabel(text, this), row++, 2);
     }
     // Which way the current shot strikes from the baseline, beside the drop and the drift.
     const QString sideWidest = QStringLiteral("right");

@@ -126,7 +126,7 @@ void CVorlan2Dlg::onShoot() {
     // Without a baseline the window names the shot as the dialog holds it; the controls are
     // not read.
     if (baseline_ && !takeShot()) return;
-    auto* window = new CShoot(context(), shootComparison(baseline_, shot_), this);
+    auto* window = new CShoot(context(), shootComparison(baseline_, shot_, context().units.choice()), this);
     if (baseline_)
         // Named for their part, so that two loads of one name are told apart.
         window->setChartSeries({chartSeries("Current: " + shot_.name, comparisonTrajectory(shot_), shot_.targetRange),

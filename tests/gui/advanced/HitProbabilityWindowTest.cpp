@@ -234,7 +234,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
         const auto* table = qobject_cast<QTableWidget*>(window->control(kTable));
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Range (m)"));
+        // Counted at whole metres: the target's 500 yd is 457.2 m, counted at 457 m.
         QVERIFY(window->control(kTargetFigure)->property("text").toString().startsWith("P(hit) at 457 m: "));
+        QVERIFY(!table->findItems("457", Qt::MatchExactly).isEmpty());
+        QCOMPARE(window->shownResult().figures.back().range, 914);  // the 1000 yd row
         window->grab().save(testing::artefactPath("hit-probability-metric.png"));
 
         harness.context.units.setChoice(UnitChoice());

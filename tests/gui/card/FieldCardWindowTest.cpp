@@ -34,6 +34,14 @@ QString cardText(CFieldCardDlg* window) {
     return window->card() ? QString::fromStdString(fieldCardText(*window->card())) : QString();
 }
 
+// The main dialog holding the .308 load, and the field card its button opens.
+CFieldCardDlg* openCard(CVorlan2Dlg& dialog) {
+    dialog.shot() = testing::load308();
+    dialog.updateData(false);
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog.control(MainDialogIds::kFieldCardButton)), Qt::LeftButton);
+    return testing::newestShown<CFieldCardDlg>();
+}
+
 }  // namespace
 
 class FieldCardWindowTest : public QObject {
@@ -45,10 +53,7 @@ private slots:
         testing::Harness harness;
         harness.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
         auto dialog = harness.openMainDialog();
-        dialog->shot() = testing::load308();
-        dialog->updateData(false);
-        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kFieldCardButton)), Qt::LeftButton);
-        CFieldCardDlg* window = testing::newestShown<CFieldCardDlg>();
+        CFieldCardDlg* window = openCard(*dialog);
         QVERIFY(window);
         QCOMPARE(qobject_cast<QComboBox*>(window->control(kUnits))->currentIndex(), 1);
         QCOMPARE(qobject_cast<QLineEdit*>(window->control(kWinds))->text(), QString("2, 4, 6"));  // m/s
@@ -60,10 +65,7 @@ private slots:
     void fromTheMainDialogItFollowsItsInputs() {
         testing::Harness harness;
         auto dialog = harness.openMainDialog();
-        dialog->shot() = testing::load308();
-        dialog->updateData(false);
-        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->control(MainDialogIds::kFieldCardButton)), Qt::LeftButton);
-        CFieldCardDlg* window = testing::newestShown<CFieldCardDlg>();
+        CFieldCardDlg* window = openCard(*dialog);
         QVERIFY(window);
         QCOMPARE(window->templateId(), kTemplate);
         QVERIFY2(window->card().has_value(), qPrintable(window->message()));

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "reports/table/RangeTable.h"
+#include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
 #include "tests/support/CalcTestLoads.h"
 
@@ -63,6 +64,23 @@ TEST(ShotComparison, CrosswindAloneGivesTheWindDrift) {
     EXPECT_NEAR(c.relativeDrift, tableDrift, 1e-9);
     EXPECT_GT(c.relativeDrift, 2.0);
     EXPECT_NEAR(c.relativeDrop, 0.0, 0.05);
+}
+
+// In metric units the window and vorlan-cli tell the same differences in centimetres and the
+// compared row in metres (2.54 cm to the inch, 0.9144 m to the yard); the sides stay.
+TEST(ShotComparison, MetricTextsAreTheSameDifferences) {
+    ShotParameters shot = rifle();
+    const ShotBaseline baseline = setBaseline(shot);
+    shot.crosswind = 10.0;
+    shot.velocity -= 100.0;
+    const ShotComparison c = compareShots(baseline.trajectory, comparisonTrajectory(shot), shot.targetRange);
+    const ComparisonTexts metric = shootComparison(baseline, shot, UnitChoice::preset(UnitSystem::Metric));
+    EXPECT_EQ(metric.relativeDrop, cFormat("%.2f", c.relativeDrop * 2.54));
+    EXPECT_EQ(metric.relativeDrift, cFormat("%.2f", c.relativeDrift * 2.54));
+    EXPECT_EQ(metric.targetRange, "183");  // 200 yd
+    EXPECT_EQ(metric.dropSide, "low");
+    EXPECT_EQ(metric.driftSide, "right");
+    EXPECT_EQ(shootComparison(std::nullopt, shot, UnitChoice::preset(UnitSystem::Metric)).targetRange, "183");
 }
 
 TEST(ShotComparison, TargetRangeIsTruncatedWhileTheNoBaselineTextRounds) {
