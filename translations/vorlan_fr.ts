@@ -19,18 +19,6 @@
 <context>
     <name>CShoot</name>
     <message>
-        <source>Relative Drop (in.)</source>
-        <translation>Chute relative (in.)</translation>
-    </message>
-    <message>
-        <source>Relative Drift (in.)</source>
-        <translation>Dérive relative (in.)</translation>
-    </message>
-    <message>
-        <source>Target Range (yards)</source>
-        <translation>Distance de la cible (yards)</translation>
-    </message>
-    <message>
         <source>Baseline Gun/Projectile/Shot Name</source>
         <translation>Nom arme/projectile/tir de référence</translation>
     </message>
@@ -1013,6 +1001,166 @@
         <source>f.p.s.</source>
         <translation>f.p.s.</translation>
     </message>
+    <message>
+        <source>Near Velocity</source>
+        <translation>Vitesse proche</translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation>fps</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph nearer the muzzle, in feet per second, 1 to 5000.</source>
+        <translation>Vitesse mesurée au chronographe le plus proche de la bouche, en pieds par seconde, de 1 à 5000.</translation>
+    </message>
+    <message>
+        <source>Far Velocity</source>
+        <translation>Vitesse lointaine</translation>
+    </message>
+    <message>
+        <source>Velocity measured at the chronograph farther down range, in feet per second, 0 to 5000; it must be lower than the near velocity.</source>
+        <translation>Vitesse mesurée au chronographe le plus éloigné, en pieds par seconde, de 0 à 5000&#xa0;; elle doit être inférieure à la vitesse proche.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>Distance between the two chronographs in feet, a whole number from 1 to 5000.</source>
+        <translation>Distance entre les deux chronographes en pieds, un nombre entier de 1 à 5000.</translation>
+    </message>
+    <message>
+        <source>Target Diameter</source>
+        <translation>Diamètre de la cible</translation>
+    </message>
+    <message>
+        <source>Diameter of the vital zone in inches, 0.01 to 100; the bullet may rise or fall half of it from the line of sight.</source>
+        <translation>Diamètre de la zone vitale en pouces, de 0.01 à 100&#xa0;; la balle peut monter ou descendre de la moitié par rapport à la ligne de visée.</translation>
+    </message>
+    <message>
+        <source>Optimum Point Blank Zero</source>
+        <translation>Zéro optimal de but en blanc</translation>
+    </message>
+    <message>
+        <source>Minumum Point Blank Range</source>
+        <translation>Portée minimale de but en blanc</translation>
+    </message>
+    <message>
+        <source>Maximum Point Blank Range</source>
+        <translation>Portée maximale de but en blanc</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Bullet velocity in feet per second, 0 or more.</source>
+        <translation>Vitesse de la balle en pieds par seconde, 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>grains</source>
+        <translation>grains</translation>
+    </message>
+    <message>
+        <source>Bullet weight in grains, 0 or more.</source>
+        <translation>Poids de la balle en grains, 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>ft.lbs.</source>
+        <translation>ft.lbs.</translation>
+    </message>
+    <message>
+        <source>Bullet energy in foot-pounds, 0 or more.</source>
+        <translation>Énergie de la balle en pieds-livres, 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>Power Factor</source>
+        <translation>Facteur de puissance</translation>
+    </message>
+    <message>
+        <source>Power factor: weight in grains times velocity in feet per second, divided by 1000.</source>
+        <translation>Facteur de puissance&#xa0;: poids en grains multiplié par la vitesse en pieds par seconde, divisé par 1000.</translation>
+    </message>
+    <message>
+        <source>Gun Weight</source>
+        <translation>Poids de l&apos;arme</translation>
+    </message>
+    <message>
+        <source>ounces</source>
+        <translation>onces</translation>
+    </message>
+    <message>
+        <source>Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).</source>
+        <translation>Poids de l&apos;arme en onces, de 1 à 1000 (16 onces font une livre).</translation>
+    </message>
+    <message>
+        <source>Powder Weight</source>
+        <translation>Poids de poudre</translation>
+    </message>
+    <message>
+        <source>Weight of the powder charge in grains, 0 to 200.</source>
+        <translation>Poids de la charge de poudre en grains, de 0 à 200.</translation>
+    </message>
+    <message>
+        <source>Recoil Energy</source>
+        <translation>Énergie de recul</translation>
+    </message>
+    <message>
+        <source>Energy of the gun&apos;s recoil in foot-pounds.</source>
+        <translation>Énergie du recul de l&apos;arme en pieds-livres.</translation>
+    </message>
+    <message>
+        <source>Terminal Range</source>
+        <translation>Distance finale</translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation>yards</translation>
+    </message>
+    <message>
+        <source>Firing Elevation  (deg.)</source>
+        <translation>Angle de tir  (deg.)</translation>
+    </message>
+    <message>
+        <source>Maximum Height</source>
+        <translation>Hauteur maximale</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>Terminal Velocity</source>
+        <translation>Vitesse finale</translation>
+    </message>
+    <message>
+        <source>ft/sec</source>
+        <translation>ft/sec</translation>
+    </message>
+    <message>
+        <source>Terminal Energy</source>
+        <translation>Énergie finale</translation>
+    </message>
+    <message>
+        <source>ft-lbs</source>
+        <translation>ft-lbs</translation>
+    </message>
+    <message>
+        <source>Time of Flight (sec.s)</source>
+        <translation>Temps de vol (sec.s)</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1885,16 +2033,28 @@ Crête = 612</translation>
         <translation>deg.</translation>
     </message>
     <message>
-        <source>Range (%1)</source>
-        <translation>Distance (%1)</translation>
-    </message>
-    <message>
         <source>P(hit) %</source>
         <translation>P(touche)&#xa0;%</translation>
     </message>
     <message>
         <source>± %</source>
         <translation>±&#xa0;%</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>Range (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <source>Range (yd)</source>
+        <translation>Distance (yd)</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2269,30 @@ Crête = 612</translation>
     <message>
         <source>&amp;Chart</source>
         <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>Relative Drop (in.)</source>
+        <translation>Chute relative (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drop (%1)</source>
+        <translation>Chute relative (%1)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (in.)</source>
+        <translation>Dérive relative (in.)</translation>
+    </message>
+    <message>
+        <source>Relative Drift (%1)</source>
+        <translation>Dérive relative (%1)</translation>
+    </message>
+    <message>
+        <source>Target Range (yards)</source>
+        <translation>Distance de la cible (yards)</translation>
+    </message>
+    <message>
+        <source>Target Range (%1)</source>
+        <translation>Distance de la cible (%1)</translation>
     </message>
 </context>
 <context>
