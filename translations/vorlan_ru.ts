@@ -2,126 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Red</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CShoot</name>
-    <message>
-        <source>Baseline Gun/Projectile/Shot Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current Gun/Projectile/Shot Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CUnitsDlg</name>
-    <message>
-        <source>Distance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Velocity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bullet weight</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sight height and lengths</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drop and windage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wind and target speed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Energy</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CVorlan2Dlg</name>
-    <message>
-        <source>Std. Atmosphere</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ICAO Atmosphere</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Air Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Range Table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Baseline</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shoot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compute BC</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OPBZ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maximum Range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Field Card...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hit &amp;Probability...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Library...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1482,6 +1362,18 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <source>Revert</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CColorMsgBox</name>
@@ -2280,6 +2172,14 @@ Ridge = 612</source>
         <source>Target Range (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
@@ -2785,6 +2685,46 @@ f.p.s.</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
@@ -2945,6 +2885,50 @@ It is left as it is: the settings will not be saved over it at exit.</source>
     </message>
     <message>
         <source>&amp;Advanced...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

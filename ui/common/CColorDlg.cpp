@@ -20,8 +20,9 @@ namespace {
 constexpr int kSliderIds[3] = {kRedSlider, kGreenSlider, kBlueSlider};
 constexpr int kValueIds[3] = {kRedValue, kGreenValue, kBlueValue};
 constexpr int kLabelIds[3] = {kRedLabel, kGreenLabel, kBlueLabel};
-const char* const kLabels[3] = {QT_TRANSLATE_NOOP("CColorDlg", "Red"), QT_TRANSLATE_NOOP("CColorDlg", "Green"),
-                                QT_TRANSLATE_NOOP("CColorDlg", "Blue")};
+const char* const kLabels[3] = {QT_TRANSLATE_NOOP("vorlan::CColorDlg", "Red"),
+                                QT_TRANSLATE_NOOP("vorlan::CColorDlg", "Green"),
+                                QT_TRANSLATE_NOOP("vorlan::CColorDlg", "Blue")};
 }  // namespace
 
 CColorDlg::CColorDlg(AppContext& context, QWidget* parent) : ThemedDialog(context, kTemplate, parent) {

@@ -81,8 +81,8 @@ void CShoot::buildControls() {
     layout->setSpacing(8);
     layout->addLayout(numbers);
     for (const auto& [id, caption] :
-         {std::pair{kBaselineNameEdit, QT_TRANSLATE_NOOP("CShoot", "Baseline Gun/Projectile/Shot Name")},
-          std::pair{kCurrentNameEdit, QT_TRANSLATE_NOOP("CShoot", "Current Gun/Projectile/Shot Name")}}) {
+         {std::pair{kBaselineNameEdit, QT_TRANSLATE_NOOP("vorlan::CShoot", "Baseline Gun/Projectile/Shot Name")},
+          std::pair{kCurrentNameEdit, QT_TRANSLATE_NOOP("vorlan::CShoot", "Current Gun/Projectile/Shot Name")}}) {
         layout->addSpacing(4);
         layout->addWidget(new QLabel(tr(caption), this));
         QLineEdit* edit = addResult(id);

@@ -153,18 +153,18 @@ QWidget* CVorlan2Dlg::buildCommandGroup() {
         const char* caption;
         void (D::*slot)();
     } commands[] = {
-        {kStdAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Std. Atmosphere"), &D::onStandardAtmosphere},
-        {kIcaoAtmosphereButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "ICAO Atmosphere"), &D::onIcaoAtmosphere},
-        {kAirDensityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Air Density"), &D::onAirDensity},
-        {kRangeTableButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Range Table"), &D::onRangeTable},
-        {kSetBaselineButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Set Baseline"), &D::onSetBaseline},
-        {kShootButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Shoot"), &D::onShoot},
-        {kComputeBcButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Compute BC"), &D::onComputeBC},
-        {kOpbzButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "OPBZ"), &D::onOPBZ},
-        {kMaximumRangeButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Maximum Range"), &D::onMaximumRange},
-        {kFieldCardButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Field Card..."), &D::onFieldCard},
-        {kHitProbabilityButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "Hit &Probability..."), &D::onHitProbability},
-        {kLibraryButton, QT_TRANSLATE_NOOP("CVorlan2Dlg", "&Library..."), &D::onLibrary},
+        {kStdAtmosphereButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Std. Atmosphere"), &D::onStandardAtmosphere},
+        {kIcaoAtmosphereButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "ICAO Atmosphere"), &D::onIcaoAtmosphere},
+        {kAirDensityButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Air Density"), &D::onAirDensity},
+        {kRangeTableButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Range Table"), &D::onRangeTable},
+        {kSetBaselineButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Set Baseline"), &D::onSetBaseline},
+        {kShootButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Shoot"), &D::onShoot},
+        {kComputeBcButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Compute BC"), &D::onComputeBC},
+        {kOpbzButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "OPBZ"), &D::onOPBZ},
+        {kMaximumRangeButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Maximum Range"), &D::onMaximumRange},
+        {kFieldCardButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "&Field Card..."), &D::onFieldCard},
+        {kHitProbabilityButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "Hit &Probability..."), &D::onHitProbability},
+        {kLibraryButton, QT_TRANSLATE_NOOP("vorlan::CVorlan2Dlg", "&Library..."), &D::onLibrary},
     };
     int i = 0;
     for (const auto& c : commands) {

@@ -20,16 +20,16 @@ namespace {
 
 // What each quantity covers, in the order of Quantity.
 const char* const kQuantityNames[kQuantityCount] = {
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Distance"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Velocity"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Bullet weight"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Sight height and lengths"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Drop and windage"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Temperature"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Pressure"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Altitude"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Wind and target speed"),
-    QT_TRANSLATE_NOOP("CUnitsDlg", "Energy"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Distance"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Velocity"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Bullet weight"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Sight height and lengths"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Drop and windage"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Temperature"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Pressure"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Altitude"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Wind and target speed"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Energy"),
 };
 
 }  // namespace
