@@ -2,126 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>CColorDlg</name>
-    <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Vert</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
-    </message>
-</context>
-<context>
-    <name>CShoot</name>
-    <message>
-        <source>Baseline Gun/Projectile/Shot Name</source>
-        <translation>Nom arme/projectile/tir de référence</translation>
-    </message>
-    <message>
-        <source>Current Gun/Projectile/Shot Name</source>
-        <translation>Nom arme/projectile/tir actuel</translation>
-    </message>
-</context>
-<context>
-    <name>CUnitsDlg</name>
-    <message>
-        <source>Distance</source>
-        <translation>Distance</translation>
-    </message>
-    <message>
-        <source>Velocity</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>Bullet weight</source>
-        <translation>Poids de la balle</translation>
-    </message>
-    <message>
-        <source>Sight height and lengths</source>
-        <translation>Hauteur de lunette et longueurs</translation>
-    </message>
-    <message>
-        <source>Drop and windage</source>
-        <translation>Chute et dérive</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation>Température</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Pression</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitude</translation>
-    </message>
-    <message>
-        <source>Wind and target speed</source>
-        <translation>Vitesse du vent et de la cible</translation>
-    </message>
-    <message>
-        <source>Energy</source>
-        <translation>Énergie</translation>
-    </message>
-</context>
-<context>
-    <name>CVorlan2Dlg</name>
-    <message>
-        <source>Std. Atmosphere</source>
-        <translation>Atm. standard</translation>
-    </message>
-    <message>
-        <source>ICAO Atmosphere</source>
-        <translation>Atm. OACI</translation>
-    </message>
-    <message>
-        <source>Air Density</source>
-        <translation>Densité de l&apos;air</translation>
-    </message>
-    <message>
-        <source>Range Table</source>
-        <translation>Table de tir</translation>
-    </message>
-    <message>
-        <source>Set Baseline</source>
-        <translation>Définir la référence</translation>
-    </message>
-    <message>
-        <source>Shoot</source>
-        <translation>Tirer</translation>
-    </message>
-    <message>
-        <source>Compute BC</source>
-        <translation>Calculer le CB</translation>
-    </message>
-    <message>
-        <source>OPBZ</source>
-        <translation>OPBZ</translation>
-    </message>
-    <message>
-        <source>Maximum Range</source>
-        <translation>Portée maximale</translation>
-    </message>
-    <message>
-        <source>&amp;Field Card...</source>
-        <translation>&amp;Fiche de tir...</translation>
-    </message>
-    <message>
-        <source>Hit &amp;Probability...</source>
-        <translation>&amp;Probabilité de touche...</translation>
-    </message>
-    <message>
-        <source>&amp;Library...</source>
-        <translation>&amp;Bibliothèque...</translation>
-    </message>
-</context>
-<context>
     <name>Chart</name>
     <message>
         <source>Range (%1)</source>
@@ -1494,6 +1374,18 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <source>Revert</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CColorMsgBox</name>
@@ -2294,6 +2186,14 @@ Crête = 612</translation>
         <source>Target Range (%1)</source>
         <translation>Distance de la cible (%1)</translation>
     </message>
+    <message>
+        <source>Baseline Gun/Projectile/Shot Name</source>
+        <translation>Nom arme/projectile/tir de référence</translation>
+    </message>
+    <message>
+        <source>Current Gun/Projectile/Shot Name</source>
+        <translation>Nom arme/projectile/tir actuel</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CSightPictureDlg</name>
@@ -2811,6 +2711,46 @@ f.p.s.</translation>
         <translation>Les unités n&apos;ont pas pu être enregistrées dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Bullet weight</source>
+        <translation>Poids de la balle</translation>
+    </message>
+    <message>
+        <source>Sight height and lengths</source>
+        <translation>Hauteur de lunette et longueurs</translation>
+    </message>
+    <message>
+        <source>Drop and windage</source>
+        <translation>Chute et dérive</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Wind and target speed</source>
+        <translation>Vitesse du vent et de la cible</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>
@@ -2975,6 +2915,50 @@ Le fichier est laissé tel quel&#xa0;: les réglages ne seront pas enregistrés 
     <message>
         <source>&amp;Advanced...</source>
         <translation>A&amp;vancé...</translation>
+    </message>
+    <message>
+        <source>Std. Atmosphere</source>
+        <translation>Atm. standard</translation>
+    </message>
+    <message>
+        <source>ICAO Atmosphere</source>
+        <translation>Atm. OACI</translation>
+    </message>
+    <message>
+        <source>Range Table</source>
+        <translation>Table de tir</translation>
+    </message>
+    <message>
+        <source>Set Baseline</source>
+        <translation>Définir la référence</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Tirer</translation>
+    </message>
+    <message>
+        <source>Compute BC</source>
+        <translation>Calculer le CB</translation>
+    </message>
+    <message>
+        <source>OPBZ</source>
+        <translation>OPBZ</translation>
+    </message>
+    <message>
+        <source>Maximum Range</source>
+        <translation>Portée maximale</translation>
+    </message>
+    <message>
+        <source>&amp;Field Card...</source>
+        <translation>&amp;Fiche de tir...</translation>
+    </message>
+    <message>
+        <source>Hit &amp;Probability...</source>
+        <translation>&amp;Probabilité de touche...</translation>
+    </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliothèque...</translation>
     </message>
 </context>
 <context>
