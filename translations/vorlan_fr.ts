@@ -3419,5 +3419,9 @@ Moyenne&#xa0;: %2 ft/s
         <source>Print Preview - </source>
         <translation>Aperçu avant impression - </translation>
     </message>
+    <message>
+        <source>Trajectory Table - %1</source>
+        <translation>Table de tir - %1</translation>
+    </message>
 </context>
 </TS>
