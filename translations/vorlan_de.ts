@@ -3419,5 +3419,9 @@ Extremstreuung: %4 ft/s</translation>
         <source>Print Preview - </source>
         <translation>Druckvorschau - </translation>
     </message>
+    <message>
+        <source>Trajectory Table - %1</source>
+        <translation>Schusstafel - %1</translation>
+    </message>
 </context>
 </TS>

@@ -3419,5 +3419,9 @@ Dispersión extrema: %4 ft/s</translation>
         <source>Print Preview - </source>
         <translation>Vista previa de impresión - </translation>
     </message>
+    <message>
+        <source>Trajectory Table - %1</source>
+        <translation>Tabla balística - %1</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,9 @@ Extreme spread: %4 ft/s</source>
         <source>Print Preview - </source>
         <translation>Предпросмотр печати - </translation>
     </message>
+    <message>
+        <source>Trajectory Table - %1</source>
+        <translation>Баллистическая таблица - %1</translation>
+    </message>
 </context>
 </TS>

@@ -257,8 +257,9 @@ void TrajectoryWindow::closeEvent(QCloseEvent* event) {
 
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
                                        const std::string& shotName, QWidget* parent, std::optional<ChartSeries> chart) {
-    auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName,
-                                                   QString::fromStdString(rangeTableTitle(shotName)));
+    // The window's title in the chosen language: "Trajectory Table - " and the shot's name in English.
+    const QString title = TrajectoryWindow::tr("Trajectory Table - %1").arg(QString::fromStdString(shotName));
+    auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName, title);
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
     if (chart) window->addChart(std::move(*chart));
     owner.placeTableWindow(window);  // before it is shown, where window managers honour it

@@ -273,6 +273,11 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_EQ(named, (std::vector<std::string>{"Gong", "Plate", "Far", "Farther"}));
     request.targets.clear();
 
+    // A fine step lists every range between its ends: 100, 100.05 ... 100.2.
+    FieldCardRequest fine = request;
+    fine.from = 100, fine.to = 100.2, fine.step = 0.05;
+    EXPECT_EQ(fieldCard(testing::load308(), fine).rows.size(), 5u);
+
     EXPECT_EQ(cardAngleCell(-0.04, CardAngle::Moa), "0.0");
     EXPECT_EQ(cardAngleCell(-0.06, CardAngle::Mil), "-0.1");
     EXPECT_EQ(cardAngleCell(12.5001, CardAngle::Clicks), "13");
