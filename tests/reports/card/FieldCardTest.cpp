@@ -264,6 +264,12 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_NE(problemWith([](auto& r) { r.temperatures = {200}; }), "");
     EXPECT_NE(problemWith([](auto& r) { r.targets = {{"Far", 5001}}; }), "");
     EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.to = 4500; }), "");
+    // The ends themselves: 5000 yd (4572 m, 5000 yd in whole metres) and exactly 200 rows.
+    EXPECT_EQ(problemWith([](auto& r) { r.to = 5000; }), "");
+    EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.to = 4572; }), "");
+    EXPECT_NE(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.to = 4573; }), "");
+    EXPECT_EQ(problemWith([](auto& r) { r.from = 1, r.to = 200, r.step = 1; }), "");
+    EXPECT_NE(problemWith([](auto& r) { r.from = 1, r.to = 201, r.step = 1; }), "");
 
     // Two targets at one range keep both names, one of them on the listed row.
     request.targets = {{"Gong", 300}, {"Plate", 300}, {"Far", 650}, {"Farther", 650}};
