@@ -14,8 +14,8 @@ failed=0
 same() {
   awk -v name="$1" -v factors="$2" '
     BEGIN {
-      n = split(factors, spec, "|")
-      for (i = 1; i <= n; ++i) { k = spec[i]; sub(/ .*/, "", k); v = spec[i]; sub(/^[^ ]* /, "", v); want[k] = v }
+      n = split(factors, entry, "|")
+      for (i = 1; i <= n; ++i) { k = entry[i]; sub(/ .*/, "", k); v = entry[i]; sub(/^[^ ]* /, "", v); want[k] = v }
       split("velocity_fps>velocity_mps range_yd>range_m range_yd,quantity>range_m,quantity drop_in>drop_cm in>cm in>mm yd>m ft/s>m/s", r, " ")
       for (i in r) renamed[r[i]] = 1
     }
