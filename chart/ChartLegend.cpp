@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
+#include "engine/Catalogue.h"
 #include "engine/TrajectoryRows.h"
 
 namespace vorlan::chartpaint {
@@ -108,7 +109,7 @@ std::vector<ChartCanvas::ReadoutLine> ChartCanvas::readoutLines() const {
     const std::optional<TrajectoryPoint> row = rowAt(scene_.series.front().rows, *scene_.cursorRange);
     if (!row) return lines;
     for (const auto& [name, value] : chartReadout(*row, scene_.units))
-        lines.push_back({QString::fromStdString(name), QString::fromStdString(value), c_.text});
+        lines.push_back({QString::fromUtf8(translated(name.c_str())), QString::fromStdString(value), c_.text});
     if (const std::optional<double> p = hitAt(row->range))
         lines.push_back({QCoreApplication::translate("Chart", "P(hit)"),
                          QStringLiteral("%1 %").arg(*p * 100.0, 0, 'f', 1), c_.labelColor(c_.hitCurve)});

@@ -164,8 +164,9 @@ private:
 std::string targetText(const HitTarget& target, UnitSystem units) {
     const double width = shownIn(target.width, Quantity::Offset, units);
     const char* unit = unitLabelIn(Quantity::Offset, units);
-    if (target.shape == HitTarget::Shape::Circle) return cFormat("circle %g %s", width, unit);
-    return cFormat("rectangle %g x %g %s", width, shownIn(target.height, Quantity::Offset, units), unit);
+    if (target.shape == HitTarget::Shape::Circle) return translated("circle %1 %2", {cFormat("%g", width), unit});
+    return translated("rectangle %1 x %2 %3",
+                      {cFormat("%g", width), cFormat("%g", shownIn(target.height, Quantity::Offset, units)), unit});
 }
 
 // The ranges and the target of a run, the shot's inputs checked.
@@ -213,15 +214,17 @@ void printVerdict(const HitRun& run, const std::vector<HitRangeFigure>& figures,
     const char* unit = rangeUnit(run.options.rangeUnit);
     for (const HitRangeFigure& figure : figures)
         if (figure.range == run.targetRange) {
+            const char* sentence = flagSampled && figure.sampled ? N_("%1 at the target range of %2 %3 (sampled)")
+                                                                 : N_("%1 at the target range of %2 %3");
             printValue(std::cout, "p_hit",
-                       figureText(figure) + cFormat(" at the target range of %d %s", figure.range, unit) +
-                           (flagSampled && figure.sampled ? " (sampled)" : ""));
+                       translated(sentence, {figureText(figure), std::to_string(figure.range), unit}));
             break;
         }
     const std::optional<int> ethical = ethicalRange(figures, shot.hit.level);
+    const std::string level = cFormat("%g", shot.hit.level);
     printValue(std::cout, "ethical_range",
-               (ethical ? std::to_string(*ethical) + " " + unit : std::string("none")) +
-                   cFormat(" (P(hit) at or above %g)", shot.hit.level));
+               ethical ? translated("%1 %2 (P(hit) at or above %3)", {std::to_string(*ethical), unit, level})
+                       : translated("none (P(hit) at or above %1)", {level}));
     if (!misses.empty()) printValue(std::cout, "misses", misses);
 }
 
@@ -281,20 +284,22 @@ void runBudget(const HitFlags& flags, HitRun& run) {
     if (flags.csv) return printCsv(figures, true, flags.units);
     printValue(std::cout, "target", targetText(run.target, flags.units));
     printValue(std::cout, "method",
-               result.sampledRanges == 0 ? std::string("error budget")
-                                         : cFormat("error budget; %d of %d ranges sampled (%d samples, seed %llu)",
-                                                   result.sampledRanges, static_cast<int>(figures.size()),
-                                                   result.hits.runs, static_cast<unsigned long long>(flags.seed)));
+               result.sampledRanges == 0
+                   ? std::string(translated("error budget"))
+                   : translated("error budget; %1 of %2 ranges sampled (%3 samples, seed %4)",
+                                {std::to_string(result.sampledRanges), std::to_string(figures.size()),
+                                 std::to_string(result.hits.runs), std::to_string(flags.seed)}));
     for (const HitRangeFigure& figure : figures)
         printValue(std::cout, (std::to_string(figure.range) + " " + rangeUnit(flags.units)).c_str(),
-                   figureText(figure) + (figure.sampled ? " sampled" : ""));
+                   figure.sampled ? translated("%1 sampled", {figureText(figure)}) : figureText(figure));
     printVerdict(run, figures, missCausesText(result.causes, flags.units), true);
     // What decides the misses at the target range, else at the last.
     std::size_t at = figures.size() - 1;
     for (std::size_t r = 0; r < figures.size(); ++r)
         if (figures[r].range == run.targetRange) at = r;
     if (const std::string shares = sharesText(result.shares[at]); !shares.empty())
-        printValue(std::cout, "variance", cFormat("at %d %s: ", figures[at].range, rangeUnit(flags.units)) + shares);
+        printValue(std::cout, "variance",
+                   translated("at %1 %2: %3", {std::to_string(figures[at].range), rangeUnit(flags.units), shares}));
 }
 
 void runHit(const HitFlags& flags) {

@@ -15,11 +15,8 @@ std::string languageOfSetting(std::string_view setting) {
 }
 
 std::string languageOfEnvironment(const std::function<const char*(const char*)>& variable) {
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = variable(name);
-        if (value != nullptr && *value != '\0') return languageOfSetting(value);
-    }
-    return {};
+    const std::string_view code = systemLanguage(variable);
+    return code == "en" ? std::string() : std::string(code);
 }
 
 std::string languageOption(std::span<char* const> arguments) {

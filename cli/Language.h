@@ -1,6 +1,6 @@
 #pragma once
-// The language of vorlan-cli's messages and help: `--lang CODE`, else the first of LANGUAGE,
-// LC_ALL, LC_MESSAGES and LANG that is set, as a POSIX locale names it. Chosen before the
+// The language of vorlan-cli's messages and help: `--lang CODE`, else the environment's, read
+// as the desktop program reads it (systemLanguage). Chosen before the
 // commands are set up, since their help texts are translated as they are made.
 
 #include <CLI/CLI.hpp>
@@ -15,8 +15,8 @@ namespace vorlan::cli {
 // list ("de:fr") the first; "C", "POSIX" and "" give "" (English).
 std::string languageOfSetting(std::string_view setting);
 
-// The language of the environment, read through `variable` (getenv in the program); "" when
-// no variable is set.
+// The language of the environment, read through `variable` (getenv in the program); "" for
+// English, also when no variable is set.
 std::string languageOfEnvironment(const std::function<const char*(const char*)>& variable);
 
 // The code of `--lang CODE` or `--lang=CODE` among the arguments before the command's name;

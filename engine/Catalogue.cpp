@@ -1,5 +1,6 @@
 #include "engine/Catalogue.h"
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -66,6 +67,40 @@ void setLanguage(std::string_view code) { chosen.store(indexOf(code), std::memor
 std::string_view language() {
     const int index = chosen.load(std::memory_order_relaxed);
     return index == kEnglish ? std::string_view() : builtInCatalogues()[static_cast<std::size_t>(index)].code;
+}
+
+namespace {
+
+// The code of a locale name or language entry ("de_AT.UTF-8@euro" gives "de") when it has a
+// catalogue or is English; "" otherwise.
+std::string_view offeredCode(std::string_view name) {
+    const std::string_view code = name.substr(0, std::min(name.find_first_of("_.@"), name.size()));
+    if (code == "en") return "en";
+    for (const BuiltInCatalogue& builtIn : builtInCatalogues())
+        if (builtIn.code == code) return builtIn.code;
+    return {};
+}
+
+}  // namespace
+
+std::string_view systemLanguage(const std::function<const char*(const char* name)>& environment) {
+    std::string_view locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = environment(name);
+        if (value && *value) {
+            locale = value;
+            break;
+        }
+    }
+    if (locale.empty() || locale == "C" || locale == "POSIX") return "en";
+    const char* list = environment("LANGUAGE");
+    for (std::string_view rest = list ? list : ""; !rest.empty();) {
+        const std::size_t colon = std::min(rest.find(':'), rest.size());
+        if (const std::string_view code = offeredCode(rest.substr(0, colon)); !code.empty()) return code;
+        rest.remove_prefix(std::min(colon + 1, rest.size()));
+    }
+    const std::string_view code = offeredCode(locale);
+    return code.empty() ? "en" : code;
 }
 
 bool replaceCatalogue(std::string_view code, std::span<const unsigned char> mo) {

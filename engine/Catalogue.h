@@ -8,6 +8,7 @@
 // scripts/update-catalogue.sh collects the texts marked below into them. The language is the
 // program's choice (setLanguage), never the system locale's.
 
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -29,6 +30,11 @@ std::string translated(const char* text, std::initializer_list<std::string_view>
 // a catalogue ("en", "pt") chooses English. Chosen at start, or from the window's menu.
 void setLanguage(std::string_view code);
 std::string_view language();
+
+// The language the environment asks for, as gettext reads it: LC_ALL, LC_MESSAGES, then LANG
+// name the locale; LANGUAGE, a list of codes, comes first unless that locale is C. "en" when
+// it asks for none that has a catalogue. The desktop and vorlan-cli both start from it.
+std::string_view systemLanguage(const std::function<const char*(const char* name)>& environment);
 
 // Puts the compiled catalogue `mo` in place of the built-in one of `code` (tests bring their
 // own); false when no language `code` is built in. Not while texts are being looked up.

@@ -184,22 +184,23 @@ std::pair<double, double> observationBounds(std::size_t column) {
     return {kBounds.at(column).lowest, kBounds.at(column).highest};
 }
 
-std::string observationProblem(const Observation& o) {
+std::string observationProblem(const Observation& o, Unit distanceUnit) {
     if (std::isnan(o.range)) return translated("an observation needs a range (range_yd)");
+    const std::string range = cShowDouble(toShown(o.range, Quantity::Distance, distanceUnit));
+    const std::string rangeUnit = translated(unitOf(Quantity::Distance, distanceUnit).label);
     for (std::size_t i = 0; i < kBounds.size(); ++i) {
         const double value = o.*kObservationColumns[i].member;
         if (std::isnan(value)) continue;
         const Bounds& b = kBounds[i];
         const bool aboveLowest = i >= 6 ? value > b.lowest : value >= b.lowest;  // a time or uncertainty of 0 is none
         const char* pattern =
-            i >= 6 ? N_("%1 at %2 yd must be above %3 to %4 %5") : N_("%1 at %2 yd must be from %3 to %4 %5");
+            i >= 6 ? N_("%1 at %2 %6 must be above %3 to %4 %5") : N_("%1 at %2 %6 must be from %3 to %4 %5");
         if (!aboveLowest || !(value <= b.highest))
-            return translated(pattern, {kObservationColumns[i].name, cShowDouble(o.range), cShowDouble(b.lowest),
-                                        cShowDouble(b.highest), b.unit});
+            return translated(pattern, {kObservationColumns[i].name, range, cShowDouble(b.lowest),
+                                        cShowDouble(b.highest), b.unit, rangeUnit});
     }
     if (!o.observesSomething())
-        return translated("the observation at %1 yd needs a hold, a drop, a velocity or a time",
-                          {cShowDouble(o.range)});
+        return translated("the observation at %1 %2 needs a hold, a drop, a velocity or a time", {range, rangeUnit});
     return {};
 }
 

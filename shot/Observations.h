@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
+#include "shot/Units.h"
 
 namespace vorlan {
 
@@ -69,8 +70,9 @@ std::string observationsCsvText(const std::vector<Observation>& observations);
 std::string observationsKeyText(const std::vector<Observation>& observations);
 std::vector<Observation> parseObservationsKeyText(std::string_view text, std::string* problem = nullptr);
 
-// The first observation outside its bounds, as a message naming it; empty when all fit.
-std::string observationProblem(const Observation& observation);
+// The first observation outside its bounds, as a message naming it, its range told in
+// `distanceUnit`; empty when all fit.
+std::string observationProblem(const Observation& observation, Unit distanceUnit = Unit::Yard);
 // The bounds observationProblem holds the readings of column `column` (of kObservationColumns)
 // to, in the column's own unit.
 std::pair<double, double> observationBounds(std::size_t column);

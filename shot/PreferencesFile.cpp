@@ -92,4 +92,16 @@ FileOutcome writePreferences(const std::string& path, std::initializer_list<Pref
     return writeFileAtomically(path, text);
 }
 
+std::optional<std::string> readPreference(const std::string& path, std::string_view sectionKey) {
+    std::string text;
+    if (path.empty() || !readRegularFile(path, text)) return std::nullopt;
+    return preferenceValue(text, sectionKey);
+}
+
+FileOutcome writeChoice(const std::string& path, std::string_view sectionKey, std::string_view value,
+                        std::string_view defaultValue) {
+    if (value == defaultValue && !readPreference(path, sectionKey)) return {};
+    return writePreferences(path, {{sectionKey, std::string(value)}});
+}
+
 }  // namespace vorlan

@@ -26,4 +26,12 @@ struct PreferenceChange {
 };
 FileOutcome writePreferences(const std::string& path, std::initializer_list<PreferenceChange> changes);
 
+// The value of "Section/key" in the file at `path`; nullopt when the file cannot be read or
+// holds none.
+std::optional<std::string> readPreference(const std::string& path, std::string_view sectionKey);
+// Keeps one choice: its default is written only over a value the file holds already, so a
+// file whose choice never left the default keeps its bytes (and none is made for it).
+FileOutcome writeChoice(const std::string& path, std::string_view sectionKey, std::string_view value,
+                        std::string_view defaultValue);
+
 }  // namespace vorlan

@@ -668,6 +668,26 @@
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation>Ab jetzt geöffnete Fenster verwenden die gewählte Sprache. Bereits offene Fenster behalten ihre; das Hauptfenster wechselt beim nächsten Start.</translation>
     </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The theme could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Das Design konnte nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Die Sprache konnte nicht in &quot;%1&quot; gespeichert werden.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2877,28 +2897,8 @@ Sie bleibt unverändert: die Einstellungen werden beim Beenden nicht darüber ge
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Preferences Not Saved</source>
-        <translation>Einstellungen nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Das Design konnte nicht in &quot;%1&quot; gespeichert werden.
-%2</translation>
-    </message>
-    <message>
         <source>About Vorlan</source>
         <translation>Über Vorlan</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Die Sprache konnte nicht in &quot;%1&quot; gespeichert werden.
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
@@ -3332,26 +3332,6 @@ Extremstreuung: %4 ft/s</translation>
     <message>
         <source>Sight &amp;Picture...</source>
         <translation>Ziel&amp;bild...</translation>
-    </message>
-    <message>
-        <source>Preferences Not Saved</source>
-        <translation>Einstellungen nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Das Design konnte nicht in &quot;%1&quot; gespeichert werden.
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Die Sprache konnte nicht in &quot;%1&quot; gespeichert werden.
-%2</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -668,6 +668,26 @@
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation>Las ventanas que se abran a partir de ahora usarán el idioma elegido. Las ventanas ya abiertas conservan el suyo; la ventana principal cambia en el próximo inicio.</translation>
     </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Preferencias no guardadas</translation>
+    </message>
+    <message>
+        <source>The theme could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo guardar el tema en &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>No se pudo guardar el idioma en &quot;%1&quot;.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2877,28 +2897,8 @@ Se deja como está: la configuración no se guardará encima al salir.</translat
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Preferences Not Saved</source>
-        <translation>Preferencias no guardadas</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>No se pudo guardar el tema en &quot;%1&quot;.
-%2</translation>
-    </message>
-    <message>
         <source>About Vorlan</source>
         <translation>Acerca de Vorlan</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>No se pudo guardar el idioma en &quot;%1&quot;.
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
@@ -3332,26 +3332,6 @@ Dispersión extrema: %4 ft/s</translation>
     <message>
         <source>Sight &amp;Picture...</source>
         <translation>I&amp;magen de retícula...</translation>
-    </message>
-    <message>
-        <source>Preferences Not Saved</source>
-        <translation>Preferencias no guardadas</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>No se pudo guardar el tema en &quot;%1&quot;.
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>No se pudo guardar el idioma en &quot;%1&quot;.
-%2</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -668,6 +668,26 @@
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation>Les fenêtres ouvertes désormais utilisent la langue choisie. Les fenêtres déjà ouvertes gardent la leur&#xa0;; la fenêtre principale change au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Préférences non enregistrées</translation>
+    </message>
+    <message>
+        <source>The theme could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Le thème n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».
+%2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>La langue n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
+%2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2877,28 +2897,8 @@ Le fichier est laissé tel quel&#xa0;: les réglages ne seront pas enregistrés 
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Preferences Not Saved</source>
-        <translation>Préférences non enregistrées</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Le thème n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».
-%2</translation>
-    </message>
-    <message>
         <source>About Vorlan</source>
         <translation>À propos de Vorlan</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>La langue n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
@@ -3332,26 +3332,6 @@ Moyenne&#xa0;: %2 ft/s
     <message>
         <source>Sight &amp;Picture...</source>
         <translation>&amp;Image de visée...</translation>
-    </message>
-    <message>
-        <source>Preferences Not Saved</source>
-        <translation>Préférences non enregistrées</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Le thème n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;».
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>La langue n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
-%2</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -668,6 +668,26 @@
         <source>Windows opened from now on use the chosen language. Windows already open keep theirs; the main window changes at the next start.</source>
         <translation>Окна, открытые с этого момента, используют выбранный язык. Уже открытые окна сохраняют свой; главное окно сменит язык при следующем запуске.</translation>
     </message>
+    <message>
+        <source>Preferences Not Saved</source>
+        <translation>Настройки не сохранены</translation>
+    </message>
+    <message>
+        <source>The theme could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Не удалось сохранить тему в «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to &quot;%1&quot;.
+%2</source>
+        <translation>Не удалось сохранить язык в «%1».
+%2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2878,28 +2898,8 @@ It is left as it is: the settings will not be saved over it at exit.</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <source>Preferences Not Saved</source>
-        <translation>Настройки не сохранены</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Не удалось сохранить тему в «%1».
-%2</translation>
-    </message>
-    <message>
         <source>About Vorlan</source>
         <translation>О программе Vorlan</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Не удалось сохранить язык в «%1».
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
@@ -3333,26 +3333,6 @@ Extreme spread: %4 ft/s</source>
     <message>
         <source>Sight &amp;Picture...</source>
         <translation>Прицельная &amp;картинка...</translation>
-    </message>
-    <message>
-        <source>Preferences Not Saved</source>
-        <translation>Настройки не сохранены</translation>
-    </message>
-    <message>
-        <source>The theme could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Не удалось сохранить тему в «%1».
-%2</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>The language could not be saved to &quot;%1&quot;.
-%2</source>
-        <translation>Не удалось сохранить язык в «%1».
-%2</translation>
     </message>
     <message>
         <source>&amp;File</source>

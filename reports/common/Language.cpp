@@ -1,8 +1,6 @@
 #include "reports/common/Language.h"
 
-#include <QActionGroup>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -12,6 +10,9 @@
 #include <memory>
 
 #include "engine/Catalogue.h"
+#include "reports/common/ChoiceMenu.h"
+#include "reports/common/FileNames.h"
+#include "reports/common/Theme.h"
 #include "shot/PreferencesFile.h"
 
 namespace vorlan {
@@ -64,40 +65,15 @@ QString captionOf(std::string_view code) {
 
 std::span<const LanguageName> offeredLanguages() { return kLanguages; }
 
-std::string_view systemLanguage(const std::function<const char*(const char* name)>& environment) {
-    std::string_view locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = environment(name);
-        if (value && *value) {
-            locale = value;
-            break;
-        }
-    }
-    if (locale.empty() || locale == "C" || locale == "POSIX") return "en";
-    const char* list = environment("LANGUAGE");
-    for (std::string_view rest = list ? list : ""; !rest.empty();) {
-        const std::size_t colon = std::min(rest.find(':'), rest.size());
-        if (const std::string_view code = offeredCode(rest.substr(0, colon)); !code.empty()) return code;
-        rest.remove_prefix(std::min(colon + 1, rest.size()));
-    }
-    const std::string_view code = offeredCode(locale);
-    return code.empty() ? "en" : code;
-}
-
 QString loadLanguage(const QString& preferencesPath) {
-    std::string text;
-    if (preferencesPath.isEmpty() || !readRegularFile(QFile::encodeName(preferencesPath).toStdString(), text))
-        return {};
-    const std::string kept = preferenceValue(text, kLanguageKey).value_or("");
+    const std::string kept = readPreference(toFileName(preferencesPath), kLanguageKey).value_or("");
     return QString::fromStdString(std::string(offeredCode(kept) == kept ? kept : ""));
 }
 
 FileOutcome saveLanguage(const QString& preferencesPath, const QString& choice) {
     if (preferencesPath.isEmpty()) return {};
-    const std::string path = QFile::encodeName(preferencesPath).toStdString();
-    std::string text;
-    if (choice.isEmpty() && (!readRegularFile(path, text) || !preferenceValue(text, kLanguageKey))) return {};
-    return writePreferences(path, {{kLanguageKey, choice.isEmpty() ? std::string(kSystem) : choice.toStdString()}});
+    return writeChoice(toFileName(preferencesPath), kLanguageKey,
+                       choice.isEmpty() ? std::string(kSystem) : choice.toStdString(), kSystem);
 }
 
 std::string_view applyLanguage(const QString& choice) {
@@ -119,18 +95,17 @@ QString currentLanguageChoice() { return spoken().choice; }
 
 QMenu* addLanguageMenu(QMenu& parent, const QString& preferencesPath, std::function<void(const QString&)> tellNotice,
                        std::function<void(const QString&)> tellFailure) {
-    QMenu* menu = parent.addMenu(QCoreApplication::translate("Language", "&Language"));
-    menu->menuAction()->setObjectName(QStringLiteral("viewLanguage"));
-    auto* group = new QActionGroup(menu);
-    QStringList choices{QString()};
-    for (const LanguageName& language : kLanguages) choices << QString::fromLatin1(language.code.data());
-    for (const QString& choice : choices) {
-        QAction* action = menu->addAction(captionOf(choice.toStdString()));
-        action->setObjectName(QStringLiteral("language") + (choice.isEmpty() ? QStringLiteral("System") : choice));
-        action->setCheckable(true);
-        action->setData(choice);
-        group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [choice, preferencesPath, tellNotice, tellFailure] {
+    QStringList codes{QString()};
+    for (const LanguageName& language : kLanguages) codes << QString::fromLatin1(language.code.data());
+    QList<MenuChoice> choices;
+    for (const QString& code : codes)
+        choices.append({captionOf(code.toStdString()),
+                        QStringLiteral("language") + (code.isEmpty() ? QStringLiteral("System") : code), code});
+    return addChoiceMenu(
+        parent, QCoreApplication::translate("Language", "&Language"), QStringLiteral("viewLanguage"), choices,
+        [] { return QVariant(currentLanguageChoice()); },
+        [preferencesPath, tellNotice, tellFailure](const QVariant& value) {
+            const QString choice = value.toString();
             if (choice == currentLanguageChoice()) return;
             applyLanguage(choice);
             const FileOutcome saved = saveLanguage(preferencesPath, choice);
@@ -142,15 +117,24 @@ QMenu* addLanguageMenu(QMenu& parent, const QString& preferencesPath, std::funct
                                                        "already open keep theirs; the main window changes at the next "
                                                        "start."));
         });
-    }
-    // Another window may have changed the language since: the mark follows when the menu opens.
-    const auto mark = [group] {
-        for (QAction* action : group->actions())
-            action->setChecked(action->data().toString() == currentLanguageChoice());
+}
+
+void addThemeAndLanguageMenus(QMenu& parent, const QString& preferencesPath, const WindowMessage& showNotice,
+                              const WindowMessage& showFailure) {
+    const auto notSaved = [preferencesPath, showFailure](const char* what) {
+        return [preferencesPath, showFailure, what](const QString& reason) {
+            showFailure(QCoreApplication::translate("Language", "Preferences Not Saved"),
+                        QCoreApplication::translate("Language", what).arg(preferencesPath, reason));
+        };
     };
-    mark();
-    QObject::connect(menu, &QMenu::aboutToShow, menu, mark);
-    return menu;
+    addThemeMenu(parent, preferencesPath,
+                 notSaved(QT_TRANSLATE_NOOP("Language", "The theme could not be saved to \"%1\".\n%2")));
+    addLanguageMenu(
+        parent, preferencesPath,
+        [showNotice](const QString& notice) {
+            showNotice(QCoreApplication::translate("Language", "Language"), notice);
+        },
+        notSaved(QT_TRANSLATE_NOOP("Language", "The language could not be saved to \"%1\".\n%2")));
 }
 
 }  // namespace vorlan

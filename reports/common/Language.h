@@ -13,6 +13,7 @@
 #include <span>
 #include <string_view>
 
+#include "engine/Catalogue.h"  // systemLanguage: the language the desktop asks for
 #include "shot/SafeFile.h"
 
 class QMenu;
@@ -25,11 +26,6 @@ struct LanguageName {
     const char* name;
 };
 std::span<const LanguageName> offeredLanguages();
-
-// The language the desktop asks for, as gettext reads it: LC_ALL, LC_MESSAGES, then LANG name
-// the locale; LANGUAGE, a list of codes, comes first unless that locale is C. "en" when the
-// desktop asks for none that is offered.
-std::string_view systemLanguage(const std::function<const char*(const char* name)>& environment);
 
 // The choice kept in the preferences file: a code, or "" for System (also when none is kept).
 QString loadLanguage(const QString& preferencesPath);
@@ -46,5 +42,11 @@ QString currentLanguageChoice();
 QMenu* addLanguageMenu(QMenu& parent, const QString& preferencesPath,
                        std::function<void(const QString& notice)> tellNotice,
                        std::function<void(const QString& reason)> tellFailure);
+
+// The Theme and Language menus a window offers (a table window's View menu, the main dialog's
+// right-click menu), their notices and failures shown through the window's own boxes.
+using WindowMessage = std::function<void(const QString& title, const QString& text)>;
+void addThemeAndLanguageMenus(QMenu& parent, const QString& preferencesPath, const WindowMessage& showNotice,
+                              const WindowMessage& showFailure);
 
 }  // namespace vorlan

@@ -1,13 +1,10 @@
 #include "reports/common/ShownUnits.h"
 
-#include <QFile>
 #include <cerrno>
 
-namespace vorlan {
+#include "reports/common/FileNames.h"
 
-namespace {
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-}  // namespace
+namespace vorlan {
 
 void ShownUnits::setChoice(const UnitChoice& choice) {
     if (choice == choice_) return;
@@ -18,7 +15,7 @@ void ShownUnits::setChoice(const UnitChoice& choice) {
 
 void ShownUnits::load(const QString& preferencesPath) {
     std::string text;
-    if (!preferencesPath.isEmpty() && readRegularFile(localPath(preferencesPath), text))
+    if (!preferencesPath.isEmpty() && readRegularFile(toFileName(preferencesPath), text))
         setChoice(unitChoiceFromPreferences(text));
     else
         setChoice(UnitChoice());
@@ -26,7 +23,7 @@ void ShownUnits::load(const QString& preferencesPath) {
 
 FileOutcome ShownUnits::save(const QString& preferencesPath) const {
     if (preferencesPath.isEmpty()) return {};
-    const std::string path = localPath(preferencesPath);
+    const std::string path = toFileName(preferencesPath);
     std::string text;
     const FileOutcome read = readRegularFile(path, text);
     // A file that exists but cannot be read is left as it is.

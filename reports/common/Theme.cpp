@@ -1,15 +1,15 @@
 #include "reports/common/Theme.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFile>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleHints>
 #include <algorithm>
 
 #include "chart/ChartColours.h"
+#include "reports/common/ChoiceMenu.h"
+#include "reports/common/FileNames.h"
 #include "shot/PreferencesFile.h"
 
 namespace vorlan {
@@ -66,18 +66,12 @@ std::optional<Theme> parseTheme(std::string_view text) {
 }
 
 Theme loadTheme(const QString& preferencesPath) {
-    std::string text;
-    if (preferencesPath.isEmpty() || !readRegularFile(QFile::encodeName(preferencesPath).toStdString(), text))
-        return Theme::System;
-    return parseTheme(preferenceValue(text, kThemeKey).value_or("")).value_or(Theme::System);
+    return parseTheme(readPreference(toFileName(preferencesPath), kThemeKey).value_or("")).value_or(Theme::System);
 }
 
 FileOutcome saveTheme(const QString& preferencesPath, Theme theme) {
     if (preferencesPath.isEmpty()) return {};
-    const std::string path = QFile::encodeName(preferencesPath).toStdString();
-    std::string text;
-    if (theme == Theme::System && (!readRegularFile(path, text) || !preferenceValue(text, kThemeKey))) return {};
-    return writePreferences(path, {{kThemeKey, std::string(themeText(theme))}});
+    return writeChoice(toFileName(preferencesPath), kThemeKey, themeText(theme), themeText(Theme::System));
 }
 
 QPalette darkPalette() {
@@ -138,31 +132,21 @@ QColor shownDialogColor(const QColor& chosen, const QPalette& palette) {
 
 QMenu* addThemeMenu(QMenu& parent, const QString& preferencesPath,
                     std::function<void(const QString& reason)> tellFailure) {
-    QMenu* menu = parent.addMenu(QCoreApplication::translate("Theme", "&Theme"));
-    menu->menuAction()->setObjectName(QStringLiteral("viewTheme"));
-    auto* group = new QActionGroup(menu);
     const char* const captions[] = {QT_TRANSLATE_NOOP("Theme", "&System"), QT_TRANSLATE_NOOP("Theme", "&Light"),
                                     QT_TRANSLATE_NOOP("Theme", "&Dark")};
-    for (std::size_t i = 0; i < std::size(kThemes); ++i) {
-        const Theme theme = kThemes[i].first;
-        QAction* action = menu->addAction(QCoreApplication::translate("Theme", captions[i]));
-        action->setObjectName(QStringLiteral("theme") + QString::fromLatin1(kThemes[i].second));
-        action->setCheckable(true);
-        action->setData(static_cast<int>(theme));
-        group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [theme, preferencesPath, tellFailure] {
+    QList<MenuChoice> choices;
+    for (std::size_t i = 0; i < std::size(kThemes); ++i)
+        choices.append({QCoreApplication::translate("Theme", captions[i]),
+                        QStringLiteral("theme") + QString::fromLatin1(kThemes[i].second), int(kThemes[i].first)});
+    return addChoiceMenu(
+        parent, QCoreApplication::translate("Theme", "&Theme"), QStringLiteral("viewTheme"), choices,
+        [] { return QVariant(int(currentTheme())); },
+        [preferencesPath, tellFailure](const QVariant& value) {
+            const auto theme = static_cast<Theme>(value.toInt());
             applyTheme(theme);
             const FileOutcome saved = saveTheme(preferencesPath, theme);
             if (!saved && tellFailure) tellFailure(QString::fromStdString(saved.reason()));
         });
-    }
-    // Another window may have changed the theme since: the mark follows when the menu opens.
-    const auto mark = [group] {
-        for (QAction* action : group->actions()) action->setChecked(action->data().toInt() == int(currentTheme()));
-    };
-    mark();
-    QObject::connect(menu, &QMenu::aboutToShow, menu, mark);
-    return menu;
 }
 
 }  // namespace vorlan

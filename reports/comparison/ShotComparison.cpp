@@ -80,11 +80,9 @@ ShotComparison compareShots(const TrajectorySolver& baseline, const TrajectorySo
 
 namespace {
 
-// A range in `units`: whole yards as the designed window writes them, else converted.
-std::string rangeText(double yards, const char* designedFormat, const UnitChoice& units) {
-    const Unit unit = units.of(Quantity::Distance);
-    if (unit == UnitChoice().of(Quantity::Distance)) return cFormat(designedFormat, yards);
-    return cFormat("%.0f", toShown(yards, Quantity::Distance, unit));
+// A range in `units`, whole: yards are shown as they are, so whole yards stay as written.
+std::string rangeText(double yards, const UnitChoice& units) {
+    return cFormat("%.0f", toShown(yards, Quantity::Distance, units.of(Quantity::Distance)));
 }
 
 std::string offsetText(double inches, const UnitChoice& units) {
@@ -101,7 +99,7 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     texts.effects = effectsLine(shot);
     if (!baseline) {
         texts.status = translated(kNoBaselineStatus.data());
-        texts.targetRange = rangeText(shot.targetRange, "%.0f", units);
+        texts.targetRange = rangeText(shot.targetRange, units);
         return texts;
     }
     const ShotComparison comparison = compareShots(baseline->trajectory, comparisonTrajectory(shot), shot.targetRange);
@@ -109,7 +107,7 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     if (comparison.compared) {
         texts.relativeDrop = offsetText(comparison.relativeDrop, units);
         texts.relativeDrift = offsetText(comparison.relativeDrift, units);
-        texts.targetRange = rangeText(comparison.range, "%.0f", units);
+        texts.targetRange = rangeText(comparison.range, units);
         // Differences under 0.005 in. are exactly 0 and have no side.
         const auto side = [](double inches, const char* positive, const char* negative) {
             return inches > 0.0 ? positive : inches < 0.0 ? negative : "";

@@ -348,8 +348,4 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
     return lines;
 }
 
-std::string rangeTableTitle(const ShotParameters& shot) { return rangeTableTitle(shot.name); }
-
-std::string rangeTableTitle(const std::string& shotName) { return "Trajectory Table - " + shotName; }
-
 }  // namespace vorlan

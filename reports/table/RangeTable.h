@@ -121,10 +121,6 @@ std::vector<std::string> rangeTableLines(const ShotParameters& shot, const Range
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
                            const std::function<void(std::string&&)>& take);
 
-// The caption of a table window.
-std::string rangeTableTitle(const ShotParameters& shot);
-std::string rangeTableTitle(const std::string& shotName);
-
 // A row as the table prints it: drop, windage and lead under 0.005 inch set to exactly 0.
 TrajectoryPoint printedRow(TrajectoryPoint row);
 

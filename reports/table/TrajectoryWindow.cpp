@@ -19,7 +19,6 @@
 #include "reports/chartview/TrajectoryChartView.h"
 #include "reports/common/Language.h"
 #include "reports/common/ShownUnits.h"
-#include "reports/common/Theme.h"
 #include "reports/table/RangeTable.h"
 #include "reports/table/TableDialogs.h"
 #include "reports/table/TableText.h"
@@ -196,16 +195,10 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     sight->setObjectName(QStringLiteral("viewSightPicture"));
     view->addSeparator();
     const QString preferences = owner_.preferencesPath();
-    addThemeMenu(*view, preferences, [this, preferences](const QString& reason) {
-        tableDialogs().showFileError(this, tr("Preferences Not Saved"),
-                                     tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
-    });
-    addLanguageMenu(
-        *view, preferences, [this](const QString& notice) { tableDialogs().showNotice(this, tr("Language"), notice); },
-        [this, preferences](const QString& reason) {
-            tableDialogs().showFileError(this, tr("Preferences Not Saved"),
-                                         tr("The language could not be saved to \"%1\".\n%2").arg(preferences, reason));
-        });
+    addThemeAndLanguageMenus(
+        *view, preferences,
+        [this](const QString& title, const QString& text) { tableDialogs().showNotice(this, title, text); },
+        [this](const QString& title, const QString& text) { tableDialogs().showFileError(this, title, text); });
     exportCsv_->setEnabled(true);
     fieldCard_->setEnabled(true);
     hitProbability_->setEnabled(true);

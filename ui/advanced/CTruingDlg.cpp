@@ -82,19 +82,6 @@ void CTruingDlg::exchangeCell(DataExchange& dx, int id, int column, double& valu
     dx.number(id, value, lowest, highest, FieldUnit{*quantity, kCellDecimals, observationLabel(column)});
 }
 
-// A message about a row names its range as the window shows it ("at 600 m").
-std::string CTruingDlg::withShownRange(std::string message, double range) const {
-    if (message.empty() || context().units.designed(Quantity::Distance)) return message;
-    const std::string designed = cFormat("at %g yd", range);
-    const Unit unit = context().units.of(Quantity::Distance);
-    const std::string shown =
-        cFormat("at %g %s", toShown(range, Quantity::Distance, unit), unitOf(Quantity::Distance, unit).label);
-    for (std::size_t at = message.find(designed); at != std::string::npos;
-         at = message.find(designed, at + shown.size()))
-        message.replace(at, designed.size(), shown);
-    return message;
-}
-
 // A row left blank is no observation; a row with any cell needs a range and a reading, each
 // within its bounds.
 void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>& read) {
@@ -107,7 +94,7 @@ void CTruingDlg::exchangeRow(DataExchange& dx, int row, std::vector<Observation>
         if (!edit(id)->text().isEmpty()) exchangeCell(dx, id, column, o.*kObservationColumns[column].member);
     }
     if (dx.failed()) return;
-    std::string problem = withShownRange(observationProblem(o), o.range);
+    std::string problem = observationProblem(o, context().units.of(Quantity::Distance));
     if (problem.empty() && owner()) problem = clickHoldProblem(o, owner()->shot().scope.click);
     if (!problem.empty()) {
         // A value out of its bounds is named by its column, and its cell takes the focus.

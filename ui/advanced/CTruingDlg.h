@@ -65,7 +65,6 @@ private:
     QGroupBox* buildFitGroup();
     void exchangeRow(DataExchange& dx, int row, std::vector<Observation>& read);
     void exchangeCell(DataExchange& dx, int id, int column, double& value);
-    std::string withShownRange(std::string message, double range) const;
     // The column headings with the units their cells are shown in.
     void showHeadings();
     QString velocity(double fps) const;

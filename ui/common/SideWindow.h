@@ -40,9 +40,6 @@ struct SideLabelledEdit {
     std::optional<Quantity> quantity{};
 
     std::string caption() const { return fieldCaption(label, unit); }
-    std::string caption(const UnitChoice& units) const {
-        return fieldCaption(label, unit, quantity, quantity ? units.of(*quantity) : Unit{});
-    }
 };
 
 // A number edit of a side window: its keystroke rule and the bounds its exchange checks
@@ -60,7 +57,6 @@ struct SideNumberField {
     std::optional<Quantity> quantity{};
 
     std::string caption() const { return fieldCaption(label, unit); }
-    std::string caption(const UnitChoice& units) const { return labelled().caption(units); }
     constexpr SideLabelledEdit labelled() const { return {controlId, label, unit, quantity}; }
     // The unit of its exchange: its quantity, the digits after the point and the label.
     FieldUnit fieldUnit() const { return {*quantity, keystrokes.fractional ? keystrokes.decimals : 0, label}; }

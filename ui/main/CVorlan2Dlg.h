@@ -10,7 +10,9 @@
 #include <QList>
 #include <QPointer>
 #include <QUrl>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "reports/comparison/ShotComparison.h"
@@ -24,6 +26,7 @@
 #include "ui/common/WindowCascade.h"
 #include "ui/library/LibraryWindowOwner.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QCheckBox;
@@ -152,6 +155,9 @@ private:
     QLineEdit* addEdit(int controlId);
     // The caption of a field, in the units shown; one of a quantity follows a change of them.
     QLabel* addCaption(int controlId);
+    // A titled group of `edits`, each made by `makeEdit`, with its caption beside it.
+    QGroupBox* editGroup(const QString& title, std::span<const int> edits,
+                         const std::function<QLineEdit*(int)>& makeEdit);
     // A number field of a quantity, in the unit shown; a figure typed in metric units is kept.
     void exchangeUnitField(DataExchange& dx, const ShotField& field, double minimum);
     void followUnits();

@@ -73,10 +73,8 @@ CColorBtn* CVorlan2Dlg::addButton(int controlId, const QString& caption, void (C
     return button;
 }
 
-namespace {
-
-QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std::function<QLineEdit*(int)>& makeEdit,
-                     const std::function<QLabel*(int)>& makeCaption) {
+QGroupBox* CVorlan2Dlg::editGroup(const QString& title, std::span<const int> edits,
+                                  const std::function<QLineEdit*(int)>& makeEdit) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
@@ -84,31 +82,23 @@ QGroupBox* editGroup(const QString& title, std::span<const int> edits, const std
     int row = 0;
     for (const int id : edits) {
         grid->addWidget(makeEdit(id), row, 0, Qt::AlignRight);
-        grid->addWidget(makeCaption(id), row, 1);
+        grid->addWidget(addCaption(id), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
     return group;
 }
 
-}  // namespace
-
 QWidget* CVorlan2Dlg::buildProjectileGroup() {
-    return editGroup(
-        tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); },
-        [this](int id) { return addCaption(id); });
+    return editGroup(tr("Projectile and Sight"), kProjectileEdits, [this](int id) { return addEdit(id); });
 }
 
 QWidget* CVorlan2Dlg::buildWindGroup() {
-    return editGroup(
-        tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); },
-        [this](int id) { return addCaption(id); });
+    return editGroup(tr("Wind and Target"), kWindEdits, [this](int id) { return addEdit(id); });
 }
 
 QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
-    auto* group = editGroup(
-        tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); },
-        [this](int id) { return addCaption(id); });
+    auto* group = editGroup(tr("Atmosphere"), kAtmosphereEdits, [this](int id) { return addEdit(id); });
     auto* station = new QCheckBox(captionOf(kStationPressureCheck), group);
     setControlId(station, kStationPressureCheck);
     static_cast<QGridLayout*>(group->layout())->addWidget(station, 4, 0, 1, 2, Qt::AlignLeft);
@@ -116,15 +106,11 @@ QWidget* CVorlan2Dlg::buildAtmosphereGroup() {
 }
 
 QWidget* CVorlan2Dlg::buildDensityGroup() {
-    auto* group = editGroup(
-        tr("Air Density"), kDensityEdits,
-        [this](int id) {
-            QLineEdit* e = addEdit(id);
-            e->setReadOnly(true);
-            return e;
-        },
-        [this](int id) { return addCaption(id); });
-    return group;
+    return editGroup(tr("Air Density"), kDensityEdits, [this](int id) {
+        QLineEdit* e = addEdit(id);
+        e->setReadOnly(true);
+        return e;
+    });
 }
 
 QWidget* CVorlan2Dlg::buildDragGroup() {

@@ -12,7 +12,6 @@
 
 #include "reports/common/FileNames.h"
 #include "reports/common/Language.h"
-#include "reports/common/Theme.h"
 #include "shot/ExtrasFile.h"
 #include "shot/FileTitle.h"
 #include "shot/SafeFile.h"
@@ -205,16 +204,10 @@ void CVorlan2Dlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(tr("Save"), this, &CVorlan2Dlg::onSave);
     menu.addSeparator();
     const QString preferences = preferencesPath();
-    addThemeMenu(menu, preferences, [this, preferences](const QString& reason) {
-        context().showFailure(this, tr("Preferences Not Saved"),
-                              tr("The theme could not be saved to \"%1\".\n%2").arg(preferences, reason));
-    });
-    addLanguageMenu(
-        menu, preferences, [this](const QString& notice) { context().showNotice(this, tr("Language"), notice); },
-        [this, preferences](const QString& reason) {
-            context().showFailure(this, tr("Preferences Not Saved"),
-                                  tr("The language could not be saved to \"%1\".\n%2").arg(preferences, reason));
-        });
+    addThemeAndLanguageMenus(
+        menu, preferences,
+        [this](const QString& title, const QString& text) { context().showNotice(this, title, text); },
+        [this](const QString& title, const QString& text) { context().showFailure(this, title, text); });
     menu.addAction(tr("&Units..."), this, &CVorlan2Dlg::openUnits)->setObjectName(QStringLiteral("viewUnits"));
     menu.addSeparator();
     menu.addAction(tr("About Vorlan"), this, &CVorlan2Dlg::onAbout);

@@ -169,12 +169,6 @@ TEST(RangeTable, HostileValuesEnd) {
     }
 }
 
-TEST(RangeTable, Title) {
-    ShotParameters shot;
-    shot.name = ".22 LR";
-    EXPECT_EQ(rangeTableTitle(shot), "Trajectory Table - .22 LR");
-}
-
 // An effect beyond the designed flight adds one header line after the air density and
 // changes nothing else in the layout; the windless reference keeps the other effects, so
 // the zero holds them.
