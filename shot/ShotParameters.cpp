@@ -225,6 +225,7 @@ std::string translatedCaption(std::string_view label, std::string_view unit, std
                               Unit shown) {
     std::string text(label);
     if (quantity && shown != unitsOf(*quantity).front().unit) unit = translated(unitOf(*quantity, shown).label);
+    if (text.empty()) return std::string(unit);  // a unit standing alone, between edits
     return unit.empty() ? text : text.append(" (").append(unit).append(")");
 }
 

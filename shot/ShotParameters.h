@@ -141,7 +141,8 @@ std::string fieldCaption(const char* label, const char* unit);
 // The same in the unit `shown` of `quantity`: with its designed unit (or no quantity) the
 // designed caption, so that its words stay as they were ("f.p.s."); else the unit's label.
 std::string fieldCaption(const char* label, const char* unit, std::optional<Quantity> quantity, Unit shown);
-// The same of a label and a designed unit translated already (a window's own texts).
+// The same of a label and a designed unit translated already (a window's own texts); without a
+// label, the unit alone.
 std::string translatedCaption(std::string_view label, std::string_view unit, std::optional<Quantity> quantity,
                               Unit shown);
 

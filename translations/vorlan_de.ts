@@ -1061,6 +1061,54 @@
         <source>Time of Flight (sec.s)</source>
         <translation>Flugzeit (sec.s)</translation>
     </message>
+    <message>
+        <source>velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>BC</source>
+        <translation>BK</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Geschw.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Chronograph Velocity</source>
+        <translation>Chronograph-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>BC Band Velocity</source>
+        <translation>Geschwindigkeit des BK-Bands</translation>
+    </message>
+    <message>
+        <source>Wind Zone Range</source>
+        <translation>Entfernung der Windzone</translation>
+    </message>
+    <message>
+        <source>yd.</source>
+        <translation>yd.</translation>
+    </message>
+    <message>
+        <source>Wind Zone Speed</source>
+        <translation>Windgeschwindigkeit der Zone</translation>
+    </message>
+    <message>
+        <source>BC Bands: from</source>
+        <translation>BK-Bänder: ab</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1192,10 +1240,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>BK-Band %1</translation>
     </message>
     <message>
-        <source>velocity (f.p.s.)</source>
-        <translation>Geschwindigkeit (f.p.s.)</translation>
-    </message>
-    <message>
         <source>BC</source>
         <translation>BK</translation>
     </message>
@@ -1206,18 +1250,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Wind zone %1</source>
         <translation>Windzone %1</translation>
-    </message>
-    <message>
-        <source>range (yd.)</source>
-        <translation>Entfernung (yd.)</translation>
-    </message>
-    <message>
-        <source>speed (m.p.h.)</source>
-        <translation>Geschw. (m.p.h.)</translation>
-    </message>
-    <message>
-        <source>direction (deg.)</source>
-        <translation>Richtung (deg.)</translation>
     </message>
     <message>
         <source>Table of %1 points</source>
@@ -1308,14 +1340,6 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>Coriolis</translation>
     </message>
     <message>
-        <source>f.p.s. at</source>
-        <translation>f.p.s. bei</translation>
-    </message>
-    <message>
-        <source>deg. F</source>
-        <translation>deg. F</translation>
-    </message>
-    <message>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
@@ -1336,20 +1360,8 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
         <translation>CSV laden...</translation>
     </message>
     <message>
-        <source>BC Bands: from (f.p.s.)</source>
-        <translation>BK-Bänder: ab (f.p.s.)</translation>
-    </message>
-    <message>
         <source>Drag</source>
         <translation>Luftwiderstand</translation>
-    </message>
-    <message>
-        <source>To (yd.)</source>
-        <translation>Bis (yd.)</translation>
-    </message>
-    <message>
-        <source>m.p.h.</source>
-        <translation>m.p.h.</translation>
     </message>
     <message>
         <source>From (deg.)</source>
@@ -1378,6 +1390,10 @@ Das Kommandozeilenprogramm vorlan-cli führt dieselben Berechnungen ohne Fenster
     <message>
         <source>Truing</source>
         <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>bei</translation>
     </message>
 </context>
 <context>

@@ -1061,6 +1061,54 @@
         <source>Time of Flight (sec.s)</source>
         <translation>Tiempo de vuelo (s)</translation>
     </message>
+    <message>
+        <source>velocity</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>BC</source>
+        <translation>CB</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>distancia</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>Chronograph Velocity</source>
+        <translation>Velocidad del cronógrafo</translation>
+    </message>
+    <message>
+        <source>BC Band Velocity</source>
+        <translation>Velocidad de la banda de CB</translation>
+    </message>
+    <message>
+        <source>Wind Zone Range</source>
+        <translation>Distancia de la zona de viento</translation>
+    </message>
+    <message>
+        <source>yd.</source>
+        <translation>yd.</translation>
+    </message>
+    <message>
+        <source>Wind Zone Speed</source>
+        <translation>Velocidad del viento de la zona</translation>
+    </message>
+    <message>
+        <source>BC Bands: from</source>
+        <translation>Bandas de CB: desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1192,10 +1240,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>Banda de CB %1</translation>
     </message>
     <message>
-        <source>velocity (f.p.s.)</source>
-        <translation>velocidad (f.p.s.)</translation>
-    </message>
-    <message>
         <source>BC</source>
         <translation>CB</translation>
     </message>
@@ -1206,18 +1250,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>Wind zone %1</source>
         <translation>Zona de viento %1</translation>
-    </message>
-    <message>
-        <source>range (yd.)</source>
-        <translation>distancia (yd.)</translation>
-    </message>
-    <message>
-        <source>speed (m.p.h.)</source>
-        <translation>velocidad (m.p.h.)</translation>
-    </message>
-    <message>
-        <source>direction (deg.)</source>
-        <translation>dirección (grados)</translation>
     </message>
     <message>
         <source>Table of %1 points</source>
@@ -1308,14 +1340,6 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>Coriolis</translation>
     </message>
     <message>
-        <source>f.p.s. at</source>
-        <translation>f.p.s. a</translation>
-    </message>
-    <message>
-        <source>deg. F</source>
-        <translation>°F</translation>
-    </message>
-    <message>
         <source>Compute</source>
         <translation>Calcular</translation>
     </message>
@@ -1336,20 +1360,8 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
         <translation>Cargar CSV...</translation>
     </message>
     <message>
-        <source>BC Bands: from (f.p.s.)</source>
-        <translation>Bandas de CB: desde (f.p.s.)</translation>
-    </message>
-    <message>
         <source>Drag</source>
         <translation>Resistencia</translation>
-    </message>
-    <message>
-        <source>To (yd.)</source>
-        <translation>Hasta (yd.)</translation>
-    </message>
-    <message>
-        <source>m.p.h.</source>
-        <translation>m.p.h.</translation>
     </message>
     <message>
         <source>From (deg.)</source>
@@ -1378,6 +1390,10 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     <message>
         <source>Truing</source>
         <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>a</translation>
     </message>
 </context>
 <context>

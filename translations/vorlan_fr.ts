@@ -1061,6 +1061,54 @@
         <source>Time of Flight (sec.s)</source>
         <translation>Temps de vol (sec.s)</translation>
     </message>
+    <message>
+        <source>velocity</source>
+        <translation>vitesse</translation>
+    </message>
+    <message>
+        <source>BC</source>
+        <translation>CB</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>distance</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>vitesse</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>Chronograph Velocity</source>
+        <translation>Vitesse au chronographe</translation>
+    </message>
+    <message>
+        <source>BC Band Velocity</source>
+        <translation>Vitesse de la tranche de CB</translation>
+    </message>
+    <message>
+        <source>Wind Zone Range</source>
+        <translation>Distance de la zone de vent</translation>
+    </message>
+    <message>
+        <source>yd.</source>
+        <translation>yd.</translation>
+    </message>
+    <message>
+        <source>Wind Zone Speed</source>
+        <translation>Vitesse du vent de la zone</translation>
+    </message>
+    <message>
+        <source>BC Bands: from</source>
+        <translation>Tranches de CB : à partir de</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Jusqu&apos;à</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1192,10 +1240,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>Tranche de CB %1</translation>
     </message>
     <message>
-        <source>velocity (f.p.s.)</source>
-        <translation>vitesse (f.p.s.)</translation>
-    </message>
-    <message>
         <source>BC</source>
         <translation>CB</translation>
     </message>
@@ -1206,18 +1250,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>Wind zone %1</source>
         <translation>Zone de vent %1</translation>
-    </message>
-    <message>
-        <source>range (yd.)</source>
-        <translation>distance (yd.)</translation>
-    </message>
-    <message>
-        <source>speed (m.p.h.)</source>
-        <translation>vitesse (m.p.h.)</translation>
-    </message>
-    <message>
-        <source>direction (deg.)</source>
-        <translation>direction (deg.)</translation>
     </message>
     <message>
         <source>Table of %1 points</source>
@@ -1308,14 +1340,6 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>Coriolis</translation>
     </message>
     <message>
-        <source>f.p.s. at</source>
-        <translation>f.p.s. à</translation>
-    </message>
-    <message>
-        <source>deg. F</source>
-        <translation>deg. F</translation>
-    </message>
-    <message>
         <source>Compute</source>
         <translation>Calculer</translation>
     </message>
@@ -1336,20 +1360,8 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
         <translation>Charger un CSV...</translation>
     </message>
     <message>
-        <source>BC Bands: from (f.p.s.)</source>
-        <translation>Tranches de CB&#xa0;: à partir de (f.p.s.)</translation>
-    </message>
-    <message>
         <source>Drag</source>
         <translation>Traînée</translation>
-    </message>
-    <message>
-        <source>To (yd.)</source>
-        <translation>Jusqu&apos;à (yd.)</translation>
-    </message>
-    <message>
-        <source>m.p.h.</source>
-        <translation>m.p.h.</translation>
     </message>
     <message>
         <source>From (deg.)</source>
@@ -1378,6 +1390,10 @@ Le programme en ligne de commande vorlan-cli fait les mêmes calculs sans fenêt
     <message>
         <source>Truing</source>
         <translation>Calibrage</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>à</translation>
     </message>
 </context>
 <context>

@@ -1061,6 +1061,54 @@
         <source>Time of Flight (sec.s)</source>
         <translation>Время полёта (sec.s)</translation>
     </message>
+    <message>
+        <source>velocity</source>
+        <translation>скорость</translation>
+    </message>
+    <message>
+        <source>BC</source>
+        <translation>БК</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>дистанция</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>скорость</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>направление</translation>
+    </message>
+    <message>
+        <source>Chronograph Velocity</source>
+        <translation>Скорость по хронографу</translation>
+    </message>
+    <message>
+        <source>BC Band Velocity</source>
+        <translation>Скорость полосы БК</translation>
+    </message>
+    <message>
+        <source>Wind Zone Range</source>
+        <translation>Дистанция зоны ветра</translation>
+    </message>
+    <message>
+        <source>yd.</source>
+        <translation>yd.</translation>
+    </message>
+    <message>
+        <source>Wind Zone Speed</source>
+        <translation>Скорость ветра зоны</translation>
+    </message>
+    <message>
+        <source>BC Bands: from</source>
+        <translation>Полосы БК: от</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>До</translation>
+    </message>
 </context>
 <context>
     <name>SightPicture</name>
@@ -1192,10 +1240,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation>Полоса БК %1</translation>
     </message>
     <message>
-        <source>velocity (f.p.s.)</source>
-        <translation>скорость (f.p.s.)</translation>
-    </message>
-    <message>
         <source>BC</source>
         <translation>БК</translation>
     </message>
@@ -1206,18 +1250,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
     <message>
         <source>Wind zone %1</source>
         <translation>Зона ветра %1</translation>
-    </message>
-    <message>
-        <source>range (yd.)</source>
-        <translation>дистанция (yd.)</translation>
-    </message>
-    <message>
-        <source>speed (m.p.h.)</source>
-        <translation>скорость (m.p.h.)</translation>
-    </message>
-    <message>
-        <source>direction (deg.)</source>
-        <translation>направление (deg.)</translation>
     </message>
     <message>
         <source>Table of %1 points</source>
@@ -1308,14 +1340,6 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation>Кориолис</translation>
     </message>
     <message>
-        <source>f.p.s. at</source>
-        <translation>f.p.s. при</translation>
-    </message>
-    <message>
-        <source>deg. F</source>
-        <translation>deg. F</translation>
-    </message>
-    <message>
         <source>Compute</source>
         <translation>Рассчитать</translation>
     </message>
@@ -1336,20 +1360,8 @@ The command-line program vorlan-cli runs the same calculations without a window.
         <translation>Загрузить CSV...</translation>
     </message>
     <message>
-        <source>BC Bands: from (f.p.s.)</source>
-        <translation>Полосы БК: от (f.p.s.)</translation>
-    </message>
-    <message>
         <source>Drag</source>
         <translation>Сопротивление</translation>
-    </message>
-    <message>
-        <source>To (yd.)</source>
-        <translation>До (yd.)</translation>
-    </message>
-    <message>
-        <source>m.p.h.</source>
-        <translation>m.p.h.</translation>
     </message>
     <message>
         <source>From (deg.)</source>
@@ -1378,6 +1390,10 @@ The command-line program vorlan-cli runs the same calculations without a window.
     <message>
         <source>Truing</source>
         <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>при</translation>
     </message>
 </context>
 <context>

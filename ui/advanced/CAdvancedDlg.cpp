@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/Catalogue.h"
+#include "reports/common/ShownUnits.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/CaliberDiameter.h"
@@ -35,6 +36,7 @@ double degreesToClock(double degrees) {
 CAdvancedDlg::CAdvancedDlg(SideWindowOwner& owner) : SideWindow(owner, kTemplate, tr("Advanced")) {
     buildControls();
     followTyping();
+    connect(&context().units, &ShownUnits::aboutToChange, this, &CAdvancedDlg::keepReadings);
 }
 
 std::span<const SideNumberField> CAdvancedDlg::numberFields() const { return advancedfields::kNumberFields; }
@@ -136,18 +138,20 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
         if (dx.skips(kBandVelocity + row)) continue;  // the row being filled in is no band yet
         const QString name = tr("BC band %1").arg(row + 1);
         BcBand band{};
-        exchangeRowCell(dx, name, bandFields(row).velocity, tr("velocity (f.p.s.)"), band.velocity);
-        exchangeRowCell(dx, name, bandFields(row).coefficient, tr("BC"), band.coefficient);
+        exchangeRowCell(dx, name, bandFields(row).velocity, QT_TRANSLATE_NOOP("SideWindow", "velocity"), band.velocity);
+        exchangeRowCell(dx, name, bandFields(row).coefficient, QT_TRANSLATE_NOOP("SideWindow", "BC"),
+                        band.coefficient);
         bands.push_back(band);
     }
     if (!dx.failed()) effects_.bcBands = bands;
 }
 
-void CAdvancedDlg::exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell,
-                                   const QString& name, double& value) {
+void CAdvancedDlg::exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell, const char* name,
+                                   double& value) {
     if (dx.failed()) return;
     if (!edit(cell.controlId)->text().isEmpty()) return exchangeNumber(dx, cell, value);
-    dx.fail(cell.controlId, tr("%1 needs its %2: please enter a number, or clear the row.").arg(row, name));
+    const QString caption = captionOf({cell.controlId, name, cell.unit, cell.quantity});
+    dx.fail(cell.controlId, tr("%1 needs its %2: please enter a number, or clear the row.").arg(row, caption));
 }
 
 void CAdvancedDlg::exchangeZones(DataExchange& dx) {
@@ -176,9 +180,9 @@ void CAdvancedDlg::exchangeZones(DataExchange& dx) {
         if (dx.skips(f.until.controlId)) continue;  // the row being filled in is no zone yet
         const QString name = tr("Wind zone %1").arg(row + 1);
         WindZone zone{};
-        exchangeRowCell(dx, name, f.until, tr("range (yd.)"), zone.until);
-        exchangeRowCell(dx, name, f.speed, tr("speed (m.p.h.)"), zone.speed);
-        exchangeRowCell(dx, name, f.direction, tr("direction (deg.)"), zone.direction);
+        exchangeRowCell(dx, name, f.until, QT_TRANSLATE_NOOP("SideWindow", "range"), zone.until);
+        exchangeRowCell(dx, name, f.speed, QT_TRANSLATE_NOOP("SideWindow", "speed"), zone.speed);
+        exchangeRowCell(dx, name, f.direction, QT_TRANSLATE_NOOP("SideWindow", "direction"), zone.direction);
         zones.push_back(zone);
     }
     if (!dx.failed()) effects_.windZones = zones;
@@ -290,7 +294,19 @@ void CAdvancedDlg::showWithOwner() {
 
 void CAdvancedDlg::unitsChanged() {
     SideWindow::unitsChanged();
+    showReadings();
     showResults();
+}
+
+void CAdvancedDlg::keepReadings() {
+    for (std::size_t i = 0; i < readings_.size(); ++i)
+        readings_[i] = typedNumber(advancedfields::kReadingFields[i], std::nan(""));
+}
+
+void CAdvancedDlg::showReadings() {
+    DataExchange dx(*this, DataExchange::Direction::Load);
+    for (std::size_t i = 0; i < readings_.size(); ++i)
+        if (!std::isnan(readings_[i])) exchangeNumber(dx, advancedfields::kReadingFields[i], readings_[i]);
 }
 
 void CAdvancedDlg::writeBack(SideWindowOwner& owner) {

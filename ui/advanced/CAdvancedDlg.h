@@ -7,6 +7,7 @@
 // typed. The fields go into the shot whenever the main dialog takes its fields and when the
 // window closes; a field that fails its check goes nowhere.
 
+#include <array>
 #include <vector>
 
 #include "engine/AdvancedEffects.h"
@@ -57,8 +58,9 @@ private:
     void exchangeBands(DataExchange& dx);
     void exchangeZones(DataExchange& dx);
     // A cell of a band or zone `row` (named in the message) whose row has a number elsewhere:
-    // empty, it is refused by its `name`; else it is exchanged as any number.
-    void exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell, const QString& name,
+    // empty, it is refused by its `name` (marked in the side windows' context), with the unit
+    // the cell is shown in: "speed (m.p.h.)"; else it is exchanged as any number.
+    void exchangeRowCell(DataExchange& dx, const QString& row, const SideNumberField& cell, const char* name,
                          double& value);
     void onDirectionUnit();
     void showDragTable(const QString& status);
@@ -69,7 +71,13 @@ private:
     // the designed one).
     QString shownIn(Quantity quantity, double designed, const char* format, const QString& designedUnit) const;
 
+    // The chronograph readings are no part of the shot: across a change of the units they are
+    // kept in the designed units (NaN: blank) and shown again in the new ones.
+    void keepReadings();
+    void showReadings();
+
     AdvancedEffects effects_;
+    std::array<double, 4> readings_{};
     std::vector<MachCd> dragTable_;  // the table last loaded or read from the shot
     int directionUnit_ = 0;          // 0 degrees, 1 clock hours
 };

@@ -174,21 +174,28 @@ constexpr SideNumberField kNumberFields[] = {
     kZeroPowderField,
 };
 
-// The two chronograph readings of the sensitivity helper: velocity, temperature, twice.
-// Their units stand between them in the layout (QT_TRANSLATE_NOOP("SideWindow", "f.p.s. at"),
-// QT_TRANSLATE_NOOP("SideWindow", "deg. F")), so they carry no label.
+// The two chronograph readings of the sensitivity helper: velocity, temperature, twice. Their
+// units stand between them in the layout; the labels name them in a bounds message.
 constexpr SideNumberField kReadingFields[] = {
-    {W::kVelocity1, kPlain, 1.0, 5000.0, "", "",
+    {W::kVelocity1, kPlain, 1.0, 5000.0, QT_TRANSLATE_NOOP("SideWindow", "Chronograph Velocity"),
+     QT_TRANSLATE_NOOP("SideWindow", "f.p.s."),
      QT_TRANSLATE_NOOP("SideWindow",
-                       "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it.")},
-    {W::kTemperature1, kSigned, -150.0, 150.0, "", "",
+                       "A chronograph velocity in feet per second, 1 to 5000, measured at the temperature beside it."),
+     Quantity::Velocity},
+    {W::kTemperature1, kSigned, -150.0, 150.0, QT_TRANSLATE_NOOP("SideWindow", "Powder Temp."),
+     QT_TRANSLATE_NOOP("SideWindow", "deg. F"),
      QT_TRANSLATE_NOOP("SideWindow",
-                       "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it.")},
-    {W::kVelocity2, kPlain, 1.0, 5000.0, "", "",
+                       "Powder temperature in degrees Fahrenheit, -150 to 150, of the velocity beside it."),
+     Quantity::Temperature},
+    {W::kVelocity2, kPlain, 1.0, 5000.0, QT_TRANSLATE_NOOP("SideWindow", "Chronograph Velocity"),
+     QT_TRANSLATE_NOOP("SideWindow", "f.p.s."),
      QT_TRANSLATE_NOOP("SideWindow",
-                       "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature.")},
-    {W::kTemperature2, kSigned, -150.0, 150.0, "", "",
-     QT_TRANSLATE_NOOP("SideWindow", "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity.")},
+                       "A second chronograph velocity in feet per second, 1 to 5000, at another powder temperature."),
+     Quantity::Velocity},
+    {W::kTemperature2, kSigned, -150.0, 150.0, QT_TRANSLATE_NOOP("SideWindow", "Powder Temp."),
+     QT_TRANSLATE_NOOP("SideWindow", "deg. F"),
+     QT_TRANSLATE_NOOP("SideWindow", "Powder temperature in degrees Fahrenheit, -150 to 150, of the second velocity."),
+     Quantity::Temperature},
 };
 
 // A row of the coefficient bands; the column headings above them are their captions.
@@ -198,10 +205,12 @@ struct BandFields {
 };
 constexpr BandFields bandFields(int row) {
     return {
-        {W::kBandVelocity + row, kPlain, 0.0, 5000.0, "", "",
+        {W::kBandVelocity + row, kPlain, 0.0, 5000.0, QT_TRANSLATE_NOOP("SideWindow", "BC Band Velocity"),
+         QT_TRANSLATE_NOOP("SideWindow", "f.p.s."),
          QT_TRANSLATE_NOOP("SideWindow",
                            "Velocity of a band in feet per second, 0 to 5000: the band's coefficient holds at and "
-                           "above it, up to the next faster band.")},
+                           "above it, up to the next faster band."),
+         Quantity::Velocity},
         {W::kBandCoefficient + row, kCoefficient, 0.0001, 2.0, "", "",
          QT_TRANSLATE_NOOP("SideWindow", "Ballistic coefficient of the band, 0.0001 to 2, for the drag function.")}};
 }
@@ -213,13 +222,16 @@ struct ZoneFields {
     SideNumberField direction;  // degrees
 };
 constexpr ZoneFields zoneFields(int row) {
-    return {{W::kZoneUntil + row, kPlain, 1.0, 100000.0, "", "",
+    return {{W::kZoneUntil + row, kPlain, 1.0, 100000.0, QT_TRANSLATE_NOOP("SideWindow", "Wind Zone Range"),
+             QT_TRANSLATE_NOOP("SideWindow", "yd."),
              QT_TRANSLATE_NOOP("SideWindow",
                                "Range in yards, 1 to 100000, up to which this zone's wind blows (from the zone above); "
-                               "the last zone blows to the end.")},
-            {W::kZoneSpeed + row, kPlain, 0.0, 200.0, "", "",
-             QT_TRANSLATE_NOOP("SideWindow", "Wind speed of the zone in miles per hour, 0 to 200.")},
-            {W::kZoneDirection + row, kPlain, 0.0, 360.0, "", "",
+                               "the last zone blows to the end."),
+             Quantity::Distance},
+            {W::kZoneSpeed + row, kPlain, 0.0, 200.0, QT_TRANSLATE_NOOP("SideWindow", "Wind Zone Speed"),
+             QT_TRANSLATE_NOOP("SideWindow", "m.p.h."),
+             QT_TRANSLATE_NOOP("SideWindow", "Wind speed of the zone in miles per hour, 0 to 200."), Quantity::Speed},
+            {W::kZoneDirection + row, kPlain, 0.0, 360.0, "", QT_TRANSLATE_NOOP("SideWindow", "deg."),
              QT_TRANSLATE_NOOP(
                  "SideWindow",
                  "Where the zone's wind comes from: 0 to 360 degrees clockwise from the target (90 from the right).")}};

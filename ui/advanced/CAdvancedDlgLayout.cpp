@@ -106,13 +106,14 @@ QGroupBox* CAdvancedDlg::buildPowderGroup() {
     auto* readings = new QGridLayout;
     for (int row = 0; row < 2; ++row) {
         readings->addWidget(addNumberEdit(kReadingFields[2 * row]), row, 0);
-        readings->addWidget(new QLabel(tr("f.p.s. at"), this), row, 1);
-        readings->addWidget(addNumberEdit(kReadingFields[2 * row + 1]), row, 2);
-        readings->addWidget(new QLabel(tr("deg. F"), this), row, 3);
+        readings->addWidget(captionLabel({0, "", kReadingFields[2 * row].unit, Quantity::Velocity}), row, 1);
+        readings->addWidget(new QLabel(tr("at"), this), row, 2);
+        readings->addWidget(addNumberEdit(kReadingFields[2 * row + 1]), row, 3);
+        readings->addWidget(captionLabel({0, "", kReadingFields[2 * row + 1].unit, Quantity::Temperature}), row, 4);
     }
     CColorBtn* compute = addButton(kFromReadings, tr("Compute"));
     connect(compute, &QPushButton::clicked, this, &CAdvancedDlg::onSensitivityFromReadings);
-    readings->addWidget(compute, 2, 0, 1, 4, Qt::AlignHCenter);
+    readings->addWidget(compute, 2, 0, 1, 5, Qt::AlignHCenter);
     grid->addWidget(groupAround(this, tr("From Two Chronograph Readings"), readings), 4, 0, 1, 2);
     return groupAround(this, tr("Powder"), grid);
 }
@@ -128,7 +129,9 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
     QLabel* status = addLabel(kDragStatus, {});
     status->setWordWrap(true);
     grid->addWidget(status, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(tr("BC Bands: from (f.p.s.)"), this), 2, 0);
+    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "BC Bands: from"), QT_TRANSLATE_NOOP("SideWindow", "f.p.s."),
+                               Quantity::Velocity}),
+                    2, 0);
     grid->addWidget(new QLabel(tr("BC"), this), 2, 1);
     for (int row = 0; row < kMaxBcBands; ++row) {
         const advancedfields::BandFields band = advancedfields::bandFields(row);
@@ -143,8 +146,9 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
 
 QGroupBox* CAdvancedDlg::buildZonesGroup() {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("To (yd.)"), this), 0, 0);
-    grid->addWidget(new QLabel(tr("m.p.h."), this), 0, 1);
+    const advancedfields::ZoneFields first = advancedfields::zoneFields(0);
+    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "To"), first.until.unit, Quantity::Distance}), 0, 0);
+    grid->addWidget(captionLabel({0, "", first.speed.unit, Quantity::Speed}), 0, 1);
     grid->addWidget(new QLabel(tr("From (deg.)"), this), 0, 2);
     for (int row = 0; row < kMaxWindZones; ++row) {
         const advancedfields::ZoneFields zone = advancedfields::zoneFields(row);

@@ -139,7 +139,10 @@ std::optional<double> DataExchange::convertedNumber(int controlId, double& value
         return std::nullopt;
     }
     const ShownBounds bounds = shownBounds(minimum, maximum, unit.quantity, shown, unit.decimals);
-    const QString message = fromC(boundsMessage(translated(unit.label), bounds, unit.quantity, shown, whole));
+    const std::string label = unit.labelContext
+                                  ? QCoreApplication::translate(unit.labelContext, unit.label).toStdString()
+                                  : std::string(translated(unit.label));
+    const QString message = fromC(boundsMessage(label, bounds, unit.quantity, shown, whole));
     if (controlText(controlId) == text) {
         // Left as shown: the value stays as it is, checked against its own bounds.
         if (value < minimum || value > maximum) fail(controlId, message);

@@ -29,6 +29,9 @@ struct FieldUnit {
     // A figure typed in the unit shown and kept beside the designed value (shot/MetricInputs.h):
     // shown instead of the converted value, which a whole number of yards cannot carry.
     std::optional<double> kept{};
+    // The window's translation context of the label; none: the label is the shot's own, in the
+    // catalogue beneath the windows.
+    const char* labelContext = nullptr;
 };
 
 class DataExchange {

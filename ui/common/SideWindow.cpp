@@ -82,13 +82,17 @@ QGridLayout* SideWindow::editGrid(std::span<const SideLabelledEdit> edits) {
     int row = 0;
     for (const SideLabelledEdit& e : edits) {
         grid->addWidget(edit(e.controlId), row, 0, Qt::AlignRight);
-        auto* label = new QLabel(captionOf(e), this);
-        if (e.quantity) unitLabels_.push_back({label, e});
-        grid->addWidget(label, row, 1);
+        grid->addWidget(captionLabel(e), row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
     return grid;
+}
+
+QLabel* SideWindow::captionLabel(const SideLabelledEdit& caption) {
+    auto* label = new QLabel(captionOf(caption), this);
+    if (caption.quantity) unitLabels_.push_back({label, caption});
+    return label;
 }
 
 void SideWindow::setReadOnly(int controlId, bool readOnly) {
@@ -152,7 +156,7 @@ void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, 
 
 QString SideWindow::captionOf(const SideLabelledEdit& edit) const {
     // The windows' own texts: "SideWindow" is their context in the translations.
-    const QByteArray label = QCoreApplication::translate("SideWindow", edit.label).toUtf8();
+    const QByteArray label = *edit.label ? QCoreApplication::translate("SideWindow", edit.label).toUtf8() : QByteArray();
     const QByteArray unit = *edit.unit ? QCoreApplication::translate("SideWindow", edit.unit).toUtf8() : QByteArray();
     const Unit shown = edit.quantity ? context().units.of(*edit.quantity) : Unit{};
     return QString::fromStdString(translatedCaption(label.toStdString(), unit.toStdString(), edit.quantity, shown));

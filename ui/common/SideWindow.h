@@ -59,7 +59,9 @@ struct SideNumberField {
     std::string caption() const { return fieldCaption(label, unit); }
     constexpr SideLabelledEdit labelled() const { return {controlId, label, unit, quantity}; }
     // The unit of its exchange: its quantity, the digits after the point and the label.
-    FieldUnit fieldUnit() const { return {*quantity, keystrokes.fractional ? keystrokes.decimals : 0, label}; }
+    FieldUnit fieldUnit() const {
+        return {*quantity, keystrokes.fractional ? keystrokes.decimals : 0, label, {}, "SideWindow"};
+    }
 };
 
 class SideWindow : public ThemedDialog {
@@ -99,6 +101,9 @@ protected:
     // Edits (already made) on the left and their labels beside them, one row each; the label
     // of a quantity names the unit shown and follows a change of the units.
     QGridLayout* editGrid(std::span<const SideLabelledEdit> edits);
+    // A label captioned as captionOf(caption) does, following a change of the units: a column
+    // heading or a unit between edits (a caption without a label is its unit alone).
+    QLabel* captionLabel(const SideLabelledEdit& caption);
     // After a change of the units (View > Units): the labels of editGrid re-captioned and the
     // fields shown again, in the new units. The fields were taken in the old units just before.
     virtual void unitsChanged();

@@ -72,6 +72,7 @@ private slots:
     void customDragFromCsv();
     void extrasFileRoundTrip();
     void zonesJumpAndZeroConditions();
+    void metricZonesBandsAndReadings();
 };
 
 void TestAdvancedWindow::opensFromButtonWithLiveResults() {
@@ -310,6 +311,67 @@ void TestAdvancedWindow::zonesJumpAndZeroConditions() {
     QCOMPARE(e.zeroTemperature, 20.0);
     QCOMPARE(e.zeroPressure, 25.5);
     QCOMPARE(e.zeroHumidity, 0.0);
+}
+
+// In metres, km/h, m/s and deg. C: the zones, the bands and the chronograph readings are typed
+// in the units shown, headed and refused in them, and kept in the designed ones.
+void TestAdvancedWindow::metricZonesBandsAndReadings() {
+    constexpr double kYard = 0.9144, kFoot = 0.3048, kMile = 1.609344;
+    Harness h;
+    UnitChoice units = UnitChoice::preset(UnitSystem::Metric);
+    units.set(Quantity::Speed, Unit::Kmh);
+    h.context.units.setChoice(units);
+    auto dlg = h.openMainDialog();
+    CAdvancedDlg* window = openAdvanced(dlg.get());
+    QVERIFY(window);
+    QStringList captions;
+    for (const QLabel* label : window->findChildren<QLabel*>()) captions << label->text();
+    for (const char* heading : {"To (m)", "km/h", "BC Bands: from (m/s)", "m/s", "°C"})
+        QVERIFY2(captions.contains(heading), heading);
+
+    type(window, W::kZoneUntil, "400");
+    type(window, W::kZoneSpeed, "36");
+    type(window, W::kZoneDirection, "270");
+    type(window, W::kZoneUntil + 1, "91441");  // 100000 yd is 91440 m
+    type(window, W::kZoneSpeed + 1, "18");
+    type(window, W::kZoneDirection + 1, "45");
+    QVERIFY(!window->close());
+    QVERIFY2(h.messages.value(0).startsWith("Wind Zone Range must be between") &&
+                 h.messages.value(0).contains("and 91440 m"),
+             qPrintable(h.messages.value(0)));
+    type(window, W::kZoneUntil + 1, "1000");
+    type(window, W::kZoneSpeed + 1, "");
+    QVERIFY(!window->close());
+    QCOMPARE(h.messages.value(1),
+             QStringLiteral("Wind zone 2 needs its speed (km/h): please enter a number, or clear the row."));
+    type(window, W::kZoneSpeed + 1, "18");
+    type(window, W::kBandVelocity, "800");
+    type(window, W::kBandCoefficient, "0.25");
+
+    QVERIFY(window->close());
+    const AdvancedEffects& e = dlg->shot().advanced;
+    QCOMPARE(e.windZones.size(), std::size_t{2});
+    const double expected[] = {400 / kYard, 36 / kMile, 270, 1000 / kYard, 18 / kMile, 45, 800 / kFoot, 0.25};
+    const double held[] = {e.windZones[0].until, e.windZones[0].speed, e.windZones[0].direction,
+                           e.windZones[1].until, e.windZones[1].speed, e.windZones[1].direction,
+                           e.bcBands.at(0).velocity, e.bcBands.at(0).coefficient};
+    for (std::size_t i = 0; i < std::size(held); ++i)
+        QVERIFY2(std::fabs(held[i] - expected[i]) <= 1e-9 * expected[i], qPrintable(QString::number(i)));
+
+    // The readings cross a change of the units as the values they are.
+    window = openAdvanced(dlg.get());
+    QVERIFY(window);
+    type(window, W::kVelocity1, "800");
+    type(window, W::kTemperature1, "15");
+    type(window, W::kVelocity2, "820");
+    type(window, W::kTemperature2, "25");
+    h.context.units.setChoice(UnitChoice());
+    QCOMPARE(window->edit(W::kVelocity1)->text(), QStringLiteral("2624.67"));  // 800 / 0.3048
+    QCOMPARE(window->edit(W::kTemperature1)->text(), QStringLiteral("59"));
+    QCOMPARE(window->edit(W::kTemperature2)->text(), QStringLiteral("77"));
+    click(window, W::kFromReadings);
+    QCOMPARE(window->edit(W::kSensitivity)->text(), QString::asprintf("%.2f", 20 / kFoot / 18));
+    QCOMPARE(h.messages.size(), 2);
 }
 
 QTEST_MAIN(TestAdvancedWindow)
