@@ -45,8 +45,20 @@ const char* translated(const char* text) {
     return found != nullptr ? found : text;
 }
 
+const char* translatedIn(const char* context, const char* text) {
+    const int index = chosen.load(std::memory_order_relaxed);
+    if (index == kEnglish || text == nullptr) return text;
+    // gettext's key of a text in a context: the context, EOT, the text.
+    const std::string key = std::string(context) + '\4' + text;
+    const char* found = languages()[static_cast<std::size_t>(index)].catalogue.find(key);
+    return found != nullptr ? found : text;
+}
+
 std::string translated(const char* text, std::initializer_list<std::string_view> values) {
-    const std::string_view pattern = translated(text);
+    return filled(translated(text), values);
+}
+
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string result;
     result.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

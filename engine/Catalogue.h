@@ -19,12 +19,19 @@ namespace vorlan {
 // Marks a text in a table for the catalogue where it cannot be translated yet; whoever shows
 // it passes it through translated().
 #define N_(text) text
+// The same for a text that means something else elsewhere ("Velocity" over a table's column is
+// not the muzzle velocity of the shot's field); it is looked up by translatedIn(context, text).
+#define NC_(context, text) text
 
 // `text` in the chosen language; `text` itself when the catalogue has no translation.
 const char* translated(const char* text);
 // A whole sentence with placeholders: `text` translated, then %1 to %9 replaced by `values`
 // in order (a translation may move them). "%" before anything else stays as it is.
 std::string translated(const char* text, std::initializer_list<std::string_view> values);
+// `text` in the chosen language as it is meant in `context` (marked NC_(context, text)).
+const char* translatedIn(const char* context, const char* text);
+// The same without the lookup: `text` in English, its placeholders replaced.
+std::string filled(std::string_view text, std::initializer_list<std::string_view> values);
 
 // The language texts are looked up in: "de", "fr", "es", "ru"; "" for English. A code without
 // a catalogue ("en", "pt") chooses English. Chosen at start, or from the window's menu.

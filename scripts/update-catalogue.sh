@@ -12,13 +12,13 @@ pot=translations/vorlan.pot
 # Every source of the layers beneath the windows that marks a text; the windows' own texts go
 # through Qt's translation (tr()) and Linguist's .ts files instead.
 mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- engine shot chart reports cli | grep -E '\.(cpp|h)$' |
-                       xargs grep -l -E '\b(translated|N_)\(' | grep -v '^engine/Catalogue\.h$' | LC_ALL=C sort)
+                       xargs grep -l -E '\b(translated|N_|NC_)\(' | grep -v '^engine/Catalogue\.h$' | LC_ALL=C sort)
 
 # Placeholders are %1 to %9, never printf's: no text is checked as a C format. Locations name the
 # file alone, so that moving a line does not change every .po file.
-xgettext --language=C++ --from-code=UTF-8 --keyword --keyword=translated --keyword=N_ \
-         --flag=translated:1:no-c-format --flag=N_:1:no-c-format \
-         --add-comments=TRANSLATORS: --add-location=file --sort-by-file \
+xgettext --language=C++ --from-code=UTF-8 --keyword --keyword=translated --keyword=N_ --keyword=NC_:1c,2 \
+         --flag=translated:1:no-c-format --flag=N_:1:no-c-format --flag=NC_:2:no-c-format \
+         --add-comments="For translators:" --add-location=file --sort-by-file \
          --package-name=Vorlan --msgid-bugs-address=https://github.com/vorlan/vorlan/issues --copyright-holder= \
          --output="$pot" "${sources[@]}"
 # The creation date changes on every run: without it an unchanged source gives an unchanged file.

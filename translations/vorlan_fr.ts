@@ -1103,7 +1103,7 @@
     </message>
     <message>
         <source>BC Bands: from</source>
-        <translation>Tranches de CB : à partir de</translation>
+        <translation>Tranches de CB&#xa0;: à partir de</translation>
     </message>
     <message>
         <source>To</source>

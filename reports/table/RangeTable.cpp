@@ -267,22 +267,35 @@ std::string rangeTableRow(const TrajectoryPoint& row) {
     return text;
 }
 
-std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report) {
+std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report, TableWords words) {
     const double density = report.airDensity();
     return {
-        "BC:\t\t" + coefficientText(shot) +
-            cFormat("\tTemperature:\t%5.1f degrees\tCant Angle:\t%6.1f deg.", shot.temperature, shot.cantAngle),
-        cFormat("Weight:\t\t%-.1f grains\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.0f yd.", shot.weight,
-                shot.relativeHumidity, shot.sightInRange),
-        cFormat("Caliber:\t%-4s\t\tPressure:\t%5.2f in. ", shot.caliber.c_str(), shot.pressure) +
-            (shot.stationPressure ? "(stn)" : "") + cFormat("\tMuzzle Angle:%9.3f moa", report.muzzleAngleMoa()),
-        cFormat("Sight Height:\t%.2f inches\tCrosswind:\t%5.1f mph\tTargetSpeed:\t%6.1f mph", shot.sightHeight,
-                shot.crosswind, shot.targetSpeed),
-        cFormat("LOS Angle:\t%.1f degrees\tAltitude:\t%5.0f ft.\tTarget Angle:\t%6.1f deg.", shot.losAngle,
-                shot.altitude, shot.targetDirection),
-        "Sect. Density:\t" + sectionalDensityText(shot) + cFormat("\t\tAir Density:   %6.4f lb./ft.^3", density),
-        cFormat("\t\t\t\tAir Density:\t%5.1f %% of Sea Level", density / kStandardDensity * 100.0),
+        words(N_("BC:\t\t%1\tTemperature:\t%2 degrees\tCant Angle:\t%3 deg."),
+              {coefficientText(shot), cFormat("%5.1f", shot.temperature), cFormat("%6.1f", shot.cantAngle)}),
+        words(N_("Weight:\t\t%1 grains\tHumidity:\t%2 %\t\tSight-In Range:\t%3 yd."),
+              {cFormat("%-.1f", shot.weight), cFormat("%5.0f", shot.relativeHumidity),
+               cFormat("%6.0f", shot.sightInRange)}),
+        words(N_("Caliber:\t%1\t\tPressure:\t%2 in. %3\tMuzzle Angle:%4 moa"),
+              {cFormat("%-4s", shot.caliber.c_str()), cFormat("%5.2f", shot.pressure),
+               shot.stationPressure ? words(N_("(stn)")) : "", cFormat("%9.3f", report.muzzleAngleMoa())}),
+        words(
+            N_("Sight Height:\t%1 inches\tCrosswind:\t%2 mph\tTargetSpeed:\t%3 mph"),
+            {cFormat("%.2f", shot.sightHeight), cFormat("%5.1f", shot.crosswind), cFormat("%6.1f", shot.targetSpeed)}),
+        words(
+            N_("LOS Angle:\t%1 degrees\tAltitude:\t%2 ft.\tTarget Angle:\t%3 deg."),
+            {cFormat("%.1f", shot.losAngle), cFormat("%5.0f", shot.altitude), cFormat("%6.1f", shot.targetDirection)}),
+        words(N_("Sect. Density:\t%1\t\tAir Density:   %2 lb./ft.^3"),
+              {sectionalDensityText(shot), cFormat("%6.4f", density)}),
+        seaLevelDensityLine(density, words),
     };
+}
+
+std::string seaLevelDensityLine(double density, TableWords words) {
+    return words(N_("\t\t\t\tAir Density:\t%1 % of Sea Level"), {cFormat("%5.1f", density / kStandardDensity * 100.0)});
+}
+
+std::string tableNameLine(const ShotParameters& shot, TableWords words) {
+    return words(N_("Name: %1"), {shot.name}) + "\r\n";
 }
 
 namespace {
@@ -297,18 +310,21 @@ std::string withThousands(long long yards) {
 
 }  // namespace
 
-std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report) {
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words) {
     const int step = report.rangeIncrement();
     if (step <= 0) return {};
     const TrajectorySolver& flight = report.tableTrajectory();
     const long long wanted = static_cast<long long>(shot.incrementCount) * step;
     const long long last = flight.lastRowIndex;
     if (last >= wanted) return {};
+    const std::string slowest = cFormat("%g", kMinimumSpeed);
     if (last < 0 || flight.rows.empty())
-        return cFormat("Table has no rows: the bullet starts slower than %g ft/s.", kMinimumSpeed);
-    const std::string ends = "Table ends at " + withThousands(last / step * step) + " yd: ";
-    const std::string after = " after " + withThousands(last) + " yd.";
-    if (flight.stoppedInFlight) return ends + "the bullet all but stopped within the next yard" + after;
+        return words(N_("Table has no rows: the bullet starts slower than %1 ft/s."), {slowest});
+    const std::string ends = withThousands(last / step * step);
+    const std::string after = withThousands(last);
+    if (flight.stoppedInFlight)
+        return words(N_("Table ends at %1 yd: the bullet all but stopped within the next yard after %2 yd."),
+                     {ends, after});
     // The march stopped at the next yard: by the limit that the last yard's pace would cross first.
     const TrajectoryPoint& end = flight.rows[static_cast<std::size_t>(last)];
     const TrajectoryPoint& before = flight.rows[static_cast<std::size_t>(last > 0 ? last - 1 : 0)];
@@ -316,25 +332,32 @@ std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& rep
     const double dropYards = (end.drop - TrajectorySolver::kLowestDrop) / std::max(before.drop - end.drop, 1e-9);
     constexpr double kNear = 2.0;  // yards: a limit this close to the last yard is the one crossed
     if (dropYards <= kNear && dropYards <= speedYards)
-        return ends + "the bullet fell more than 1,999.9 in. below the line of sight" + after;
-    if (speedYards <= kNear) return ends + cFormat("the bullet slowed below %g ft/s", kMinimumSpeed) + after;
-    return ends + "the flight was not computed further (the zero was not found)" + after;
+        return words(N_("Table ends at %1 yd: the bullet fell more than 1,999.9 in. below the line of sight after %2 "
+                        "yd."),
+                     {ends, after});
+    if (speedYards <= kNear)
+        return words(N_("Table ends at %1 yd: the bullet slowed below %3 ft/s after %2 yd."), {ends, after, slowest});
+    return words(N_("Table ends at %1 yd: the flight was not computed further (the zero was not found) after %2 yd."),
+                 {ends, after});
 }
 
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
-                           const std::function<void(std::string&&)>& take) {
-    take("Name: " + shot.name + "\r\n");
-    for (std::string& line : shotHeaderLines(shot, report)) take(std::move(line));
+                           const std::function<void(std::string&&)>& take, TableWords words) {
+    take(tableNameLine(shot, words));
+    for (std::string& line : shotHeaderLines(shot, report, words)) take(std::move(line));
     // Effects beyond the designed flight get one line after the air density.
     forEachEffectsLine(report.tableTrajectory(), take);
     // So does the reason a table ends before its last increment.
-    if (std::string end = tableEndNote(shot, report); !end.empty()) take(std::move(end));
+    if (std::string end = tableEndNote(shot, report, words); !end.empty()) take(std::move(end));
     std::string footer[] = {
         "",
         "",
         "",
-        " Range     Drop     Velocity    Energy    Momentum   Windage     Lead     Time   Elevation",
-        "(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)",
+        // For translators: the column headings stand over fixed columns of figures; end each
+        // word where the English one ends.
+        words(N_(" Range     Drop     Velocity    Energy    Momentum   Windage     Lead     Time   Elevation")),
+        // For translators: the units under the column headings; end each where the English one ends.
+        words(N_("(Yards)  (inches)   (ft/sec)   (ft-lbs)   (lb-sec)   (inches)  (inches)  (secs)    (moa)")),
         "",
     };
     for (std::string& line : footer) take(std::move(line));
@@ -342,9 +365,10 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
     take(std::string());
 }
 
-std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report) {
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report, TableWords words) {
     std::vector<std::string> lines;
-    forEachRangeTableLine(shot, report, [&](std::string&& line) { lines.push_back(std::move(line)); });
+    forEachRangeTableLine(
+        shot, report, [&](std::string&& line) { lines.push_back(std::move(line)); }, words);
     return lines;
 }
 

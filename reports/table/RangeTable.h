@@ -11,12 +11,27 @@
 #include <string>
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "engine/TrajectoryRows.h"
 #include "engine/TrajectorySolver.h"
 #include "engine/Units.h"
 #include "shot/ShotParameters.h"
 
 namespace vorlan {
+
+// The words of a report: English as the designed report prints them and files keep them, or
+// the chosen language (engine/Catalogue.h) for the table on screen. Only the words change:
+// every line stays one line, and its figures stay as they are.
+struct TableWords {
+    bool chosen = false;
+    const char* operator()(const char* text) const { return chosen ? translated(text) : text; }
+    // A column's heading or unit, marked NC_("table column", ...).
+    const char* column(const char* text) const { return chosen ? translatedIn("table column", text) : text; }
+    std::string operator()(const char* text, std::initializer_list<std::string_view> values) const {
+        return chosen ? translated(text, values) : filled(text, values);
+    }
+};
+inline constexpr TableWords kChosenWords{true};
 
 class RangeTableReport {
 public:
@@ -79,7 +94,7 @@ std::string coefficientNote(const ShotParameters& shot);
 // Why the table ends before its last increment ("Table ends at 1,650 yd: the bullet fell more
 // than 1,999.9 in. below the line of sight after 1,699 yd."); empty when it reaches it. The
 // header carries it after the effects line, and the table window under the table.
-std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report);
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words = {});
 
 // The header line naming a truing in force: "Trued: velocity 2651 ft/s, drag scale 1.00–1.04";
 // empty without a drag scale.
@@ -108,7 +123,10 @@ std::string zeroWarning(const ShotParameters& shot, const TrajectorySolver& traj
 
 // The header lines that repeat the shot's inputs and the air density, from "BC:" to the
 // percentage of sea level, as the designed table prints them.
-std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report);
+std::vector<std::string> shotHeaderLines(const ShotParameters& shot, const RangeTableReport& report,
+                                         TableWords words = {});
+// The last header line: the air density as a percentage of the standard sea-level density.
+std::string seaLevelDensityLine(double density, TableWords words);
 // Sectional density (lb/in^2), "%.3f": from the caliber's leading number when it is below 1
 // (inches, ".308"), else from the diameter in use (Bullet Diameter, else the caliber's);
 // "-----" when neither gives one.
@@ -116,10 +134,13 @@ std::string sectionalDensityText(const ShotParameters& shot);
 
 // Header lines and rows as the table window shows them; the name line ends in its own
 // "\r\n", the rest carry no terminator; tabs stay in the lines.
-std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report);
+std::vector<std::string> rangeTableLines(const ShotParameters& shot, const RangeTableReport& report,
+                                         TableWords words = {});
 // The same lines one at a time, so that a long table need not be held whole.
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
-                           const std::function<void(std::string&&)>& take);
+                           const std::function<void(std::string&&)>& take, TableWords words = {});
+// The name line, ending in its own "\r\n".
+std::string tableNameLine(const ShotParameters& shot, TableWords words);
 
 // A row as the table prints it: drop, windage and lead under 0.005 inch set to exactly 0.
 TrajectoryPoint printedRow(TrajectoryPoint row);

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "engine/Atmosphere.h"
+#include "engine/Catalogue.h"
 #include "engine/DragFunction.h"
 #include "reports/table/TableUnits.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
 
 namespace vorlan {
@@ -47,25 +49,26 @@ void holdCell(std::string& text, const std::optional<Hold>& hold, double Hold::*
 
 // The designed table's columns in the view's units.
 constexpr Column kTableColumns[] = {
-    {"Range", [](const TableView& v) { return names(v).range; }, 8,
+    {NC_("table column", "Range"), [](const TableView& v) { return names(v).range; }, 8,
      [](const RowCells& r, const TableView& v, std::string& t, int w) {
          appendFixed(t, r.shown.range, w, v.units == UnitSystem::Metric ? 1 : 0);
      }},
-    {"Drop", [](const TableView& v) { return names(v).small; }, 10,
+    {NC_("table column", "Drop"), [](const TableView& v) { return names(v).small; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.drop, w, 2); }},
-    {"Velocity", [](const TableView& v) { return names(v).velocity; }, 10,
+    {NC_("table column", "Velocity"), [](const TableView& v) { return names(v).velocity; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.velocity, w, 1); }},
-    {"Energy", [](const TableView& v) { return names(v).energy; }, 10,
+    {NC_("table column", "Energy"), [](const TableView& v) { return names(v).energy; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.energy, w, 1); }},
-    {"Momentum", [](const TableView& v) { return names(v).momentum; }, 10,
+    {NC_("table column", "Momentum"), [](const TableView& v) { return names(v).momentum; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.momentum, w, 4); }},
-    {"Windage", [](const TableView& v) { return names(v).small; }, 10,
+    {NC_("table column", "Windage"), [](const TableView& v) { return names(v).small; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.windage, w, 2); }},
-    {"Lead", [](const TableView& v) { return names(v).small; }, 10,
+    {NC_("table column", "Lead"), [](const TableView& v) { return names(v).small; }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.lead, w, 1); }},
-    {"Time", [](const TableView&) { return std::string_view("secs"); }, 8,
+    {NC_("table column", "Time"), [](const TableView&) { return std::string_view(NC_("table column", "secs")); }, 8,
      [](const RowCells& r, const TableView&, std::string& t, int w) { appendFixed(t, r.shown.time, w, 3); }},
-    {"Elevation", [](const TableView&) { return std::string_view("moa"); }, 11,
+    {NC_("table column", "Elevation"), [](const TableView&) { return std::string_view(NC_("table column", "moa")); },
+     11,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          if (r.row.range > 0.0)
              appendFixed(t, designedElevation(r.row), w, 2);
@@ -81,27 +84,27 @@ constexpr Column kHoldColumns[] = {
     kTableColumns[5],  // windage
     kTableColumns[2],  // velocity
     kTableColumns[7],  // time
-    {"Elev.", [](const TableView&) { return std::string_view("MOA"); }, 10,
+    {NC_("table column", "Elev."), [](const TableView&) { return std::string_view(NC_("table column", "MOA")); }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.elevation, &Hold::moa, 'U', 'D', 2, w);
      }},
-    {"Elev.", [](const TableView&) { return std::string_view("mil"); }, 9,
+    {NC_("table column", "Elev."), [](const TableView&) { return std::string_view(NC_("table column", "mil")); }, 9,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.elevation, &Hold::mil, 'U', 'D', 2, w);
      }},
-    {"Elev.", [](const TableView&) { return std::string_view("clicks"); }, 10,
+    {NC_("table column", "Elev."), [](const TableView&) { return std::string_view(NC_("table column", "clicks")); }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.elevation, &Hold::clicks, 'U', 'D', 1, w);
      }},
-    {"Wind.", [](const TableView&) { return std::string_view("MOA"); }, 10,
+    {NC_("table column", "Wind."), [](const TableView&) { return std::string_view(NC_("table column", "MOA")); }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.windage, &Hold::moa, 'R', 'L', 2, w);
      }},
-    {"Wind.", [](const TableView&) { return std::string_view("mil"); }, 9,
+    {NC_("table column", "Wind."), [](const TableView&) { return std::string_view(NC_("table column", "mil")); }, 9,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.windage, &Hold::mil, 'R', 'L', 2, w);
      }},
-    {"Wind.", [](const TableView&) { return std::string_view("clicks"); }, 10,
+    {NC_("table column", "Wind."), [](const TableView&) { return std::string_view(NC_("table column", "clicks")); }, 10,
      [](const RowCells& r, const TableView&, std::string& t, int w) {
          holdCell(t, r.windage, &Hold::clicks, 'R', 'L', 1, w);
      }},
@@ -121,17 +124,17 @@ struct EffectColumn {
 };
 constexpr EffectColumn kEffectColumns[] = {
     {[](const AdvancedEffects& e) { return e.spinDriftOn(); },
-     {"Spin", [](const TableView& v) { return names(v).small; }, 10,
+     {NC_("table column", "Spin"), [](const TableView& v) { return names(v).small; }, 10,
       [](const RowCells& r, const TableView& v, std::string& t, int w) {
           effectCell(r, &EffectParts::spinDrift, v, t, w);
       }}},
     {[](const AdvancedEffects& e) { return e.coriolis; },
-     {"Cor. H", [](const TableView& v) { return names(v).small; }, 10,
+     {NC_("table column", "Cor. H"), [](const TableView& v) { return names(v).small; }, 10,
       [](const RowCells& r, const TableView& v, std::string& t, int w) {
           effectCell(r, &EffectParts::coriolisHorizontal, v, t, w);
       }}},
     {[](const AdvancedEffects& e) { return e.coriolis; },
-     {"Cor. V", [](const TableView& v) { return names(v).small; }, 10,
+     {NC_("table column", "Cor. V"), [](const TableView& v) { return names(v).small; }, 10,
       [](const RowCells& r, const TableView& v, std::string& t, int w) {
           effectCell(r, &EffectParts::coriolisVertical, v, t, w);
       }}},
@@ -147,11 +150,16 @@ std::vector<Column> columnsOf(const TableView& view, const AdvancedEffects* effe
     return columns;
 }
 
-std::string headingLine(const TableView& view, std::span<const Column> columns, bool units) {
+// A heading over its column, right-aligned by characters: a translated one may hold UTF-8.
+std::string headingLine(const TableView& view, std::span<const Column> columns, bool units, TableWords words) {
     std::string text;
-    for (const Column& column : columns)
-        rightAligned(text, units ? "(" + std::string(column.unit(view)) + ")" : std::string(column.title),
-                     column.width);
+    for (const Column& column : columns) {
+        const std::string cell = units ? "(" + std::string(words.column(std::string(column.unit(view)).c_str())) + ")"
+                                       : std::string(words.column(column.title));
+        const std::size_t shown = characterCount(cell);
+        if (shown < static_cast<std::size_t>(column.width)) text.append(column.width - shown, ' ');
+        text += cell;
+    }
     return text;
 }
 
@@ -167,41 +175,45 @@ std::string viewRow(const TrajectoryPoint& row, const EffectParts* parts, const 
 }
 
 // What the view shows, in words, under the name line.
-std::vector<std::string> viewLines(const TableView& view) {
+std::vector<std::string> viewLines(const TableView& view, TableWords words) {
     std::vector<std::string> lines;
-    const std::string units = view.units == UnitSystem::Metric
-                                  ? "metric units (m, cm, m/sec, joules, N-sec, grams, deg. C, hPa, km/h)"
-                                  : "imperial units";
+    const char* units = view.units == UnitSystem::Metric
+                            ? N_("metric units (m, cm, m/sec, joules, N-sec, grams, deg. C, hPa, km/h)")
+                            : N_("imperial units");
     if (view.holds) {
-        lines.push_back("View:\t\tHolds, " + units);
-        lines.push_back("\t\tElevation and windage to dial, in true MOA (1/60 degree), mil (1/1000 radian)");
-        lines.push_back("\t\tand clicks of " + clickValueLabel(view.click) + "; U/D dial up/down, L/R dial left/right");
+        lines.push_back(words(N_("View:\t\tHolds, %1"), {words(units)}));
+        lines.push_back(words(N_("\t\tElevation and windage to dial, in true MOA (1/60 degree), mil (1/1000 radian)")));
+        lines.push_back(
+            words(N_("\t\tand clicks of %1; U/D dial up/down, L/R dial left/right"), {clickValueLabel(view.click)}));
     } else {
-        lines.push_back("View:\t\tRange table, " + units);
-        lines.push_back("\t\tElevation (moa) is the drop in inches per 100 yards, as in the designed table");
+        lines.push_back(words(N_("View:\t\tRange table, %1"), {words(units)}));
+        lines.push_back(words(N_("\t\tElevation (moa) is the drop in inches per 100 yards, as in the designed table")));
     }
     return lines;
 }
 
 // The inputs in metric units; the muzzle angle and sectional density keep their own.
-std::vector<std::string> metricShotLines(const ShotParameters& shot, const RangeTableReport& report) {
+std::vector<std::string> metricShotLines(const ShotParameters& shot, const RangeTableReport& report, TableWords words) {
     const double density = report.airDensity();
     return {
-        "BC:\t\t" + coefficientText(shot) +
-            cFormat("\tTemperature:\t%5.1f deg. C\tCant Angle:\t%6.1f deg.", fahrenheitToCelsius(shot.temperature),
-                    shot.cantAngle),
-        cFormat("Weight:\t\t%-.2f grams\tHumidity:\t%5.0f %%\t\tSight-In Range:\t%6.1f m", grainsToGrams(shot.weight),
-                shot.relativeHumidity, yardsToMetres(shot.sightInRange)),
-        cFormat("Caliber:\t%-4s\t\tPressure:\t%6.1f hPa ", shot.caliber.c_str(),
-                inchesHgToHectopascals(shot.pressure)) +
-            (shot.stationPressure ? "(stn)" : "") + cFormat("\tMuzzle Angle:%9.3f moa", report.muzzleAngleMoa()),
-        cFormat("Sight Height:\t%.2f cm\t\tCrosswind:\t%5.1f km/h\tTargetSpeed:\t%6.1f km/h",
-                inchesToCentimetres(shot.sightHeight), mphToKmh(shot.crosswind), mphToKmh(shot.targetSpeed)),
-        cFormat("LOS Angle:\t%.1f degrees\tAltitude:\t%5.0f m\t\tTarget Angle:\t%6.1f deg.", shot.losAngle,
-                feetToMetres(shot.altitude), shot.targetDirection),
-        "Sect. Density:\t" + sectionalDensityText(shot) +
-            cFormat("\t\tAir Density:   %6.4f kg/m^3", lbPerCubicFootToKgPerCubicMetre(density)),
-        cFormat("\t\t\t\tAir Density:\t%5.1f %% of Sea Level", density / kStandardDensity * 100.0),
+        words(N_("BC:\t\t%1\tTemperature:\t%2 deg. C\tCant Angle:\t%3 deg."),
+              {coefficientText(shot), cFormat("%5.1f", fahrenheitToCelsius(shot.temperature)),
+               cFormat("%6.1f", shot.cantAngle)}),
+        words(N_("Weight:\t\t%1 grams\tHumidity:\t%2 %\t\tSight-In Range:\t%3 m"),
+              {cFormat("%-.2f", grainsToGrams(shot.weight)), cFormat("%5.0f", shot.relativeHumidity),
+               cFormat("%6.1f", yardsToMetres(shot.sightInRange))}),
+        words(N_("Caliber:\t%1\t\tPressure:\t%2 hPa %3\tMuzzle Angle:%4 moa"),
+              {cFormat("%-4s", shot.caliber.c_str()), cFormat("%6.1f", inchesHgToHectopascals(shot.pressure)),
+               shot.stationPressure ? words(N_("(stn)")) : "", cFormat("%9.3f", report.muzzleAngleMoa())}),
+        words(N_("Sight Height:\t%1 cm\t\tCrosswind:\t%2 km/h\tTargetSpeed:\t%3 km/h"),
+              {cFormat("%.2f", inchesToCentimetres(shot.sightHeight)), cFormat("%5.1f", mphToKmh(shot.crosswind)),
+               cFormat("%6.1f", mphToKmh(shot.targetSpeed))}),
+        words(N_("LOS Angle:\t%1 degrees\tAltitude:\t%2 m\t\tTarget Angle:\t%3 deg."),
+              {cFormat("%.1f", shot.losAngle), cFormat("%5.0f", feetToMetres(shot.altitude)),
+               cFormat("%6.1f", shot.targetDirection)}),
+        words(N_("Sect. Density:\t%1\t\tAir Density:   %2 kg/m^3"),
+              {sectionalDensityText(shot), cFormat("%6.4f", lbPerCubicFootToKgPerCubicMetre(density))}),
+        seaLevelDensityLine(density, words),
     };
 }
 
@@ -215,13 +227,13 @@ std::string turretText(double correction, char up, char down, int decimals) {
 }
 
 void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableReport& report, const TableView& view,
-                               const std::function<void(std::string&&)>& take) {
-    if (view.isDesigned()) return forEachRangeTableLine(shot, report, take);
-    take("Name: " + shot.name + "\r\n");
-    for (std::string& line : viewLines(view)) take(std::move(line));
+                               const std::function<void(std::string&&)>& take, TableWords words) {
+    if (view.isDesigned()) return forEachRangeTableLine(shot, report, take, words);
+    take(tableNameLine(shot, words));
+    for (std::string& line : viewLines(view, words)) take(std::move(line));
     take(std::string());
     const bool metric = view.units == UnitSystem::Metric;
-    for (std::string& line : metric ? metricShotLines(shot, report) : shotHeaderLines(shot, report))
+    for (std::string& line : metric ? metricShotLines(shot, report, words) : shotHeaderLines(shot, report, words))
         take(std::move(line));
     forEachEffectsLine(report.tableTrajectory(), take);
     take(std::string());
@@ -230,8 +242,8 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
     const std::vector<TrajectoryPoint> rows = report.printedRows(view.units);
     const bool withParts = !parts.empty() && parts.size() >= rows.size();
     const std::vector<Column> columns = columnsOf(view, withParts ? &report.tableTrajectory().advanced : nullptr);
-    take(headingLine(view, columns, false));
-    take(headingLine(view, columns, true));
+    take(headingLine(view, columns, false, words));
+    take(headingLine(view, columns, true, words));
     take(std::string());
     for (std::size_t i = 0; i < rows.size(); ++i)
         take(viewRow(rows[i], withParts ? &parts[i] : nullptr, view, columns));
@@ -239,9 +251,10 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
 }
 
 std::vector<std::string> rangeTableViewLines(const ShotParameters& shot, const RangeTableReport& report,
-                                             const TableView& view) {
+                                             const TableView& view, TableWords words) {
     std::vector<std::string> lines;
-    forEachRangeTableViewLine(shot, report, view, [&](std::string&& line) { lines.push_back(std::move(line)); });
+    forEachRangeTableViewLine(
+        shot, report, view, [&](std::string&& line) { lines.push_back(std::move(line)); }, words);
     return lines;
 }
 

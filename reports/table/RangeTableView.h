@@ -27,11 +27,12 @@ struct TableView {
 // The lines of the view, shaped as rangeTableLines shapes them (the name line ends in its own
 // "\r\n", tabs stay in the lines, an empty line ends the table); for the designed view they
 // are rangeTableLines itself.
+// `words` chooses English, as printed and saved, or the chosen language, as on screen.
 std::vector<std::string> rangeTableViewLines(const ShotParameters& shot, const RangeTableReport& report,
-                                             const TableView& view);
+                                             const TableView& view, TableWords words = {});
 // The same lines one at a time.
 void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableReport& report, const TableView& view,
-                               const std::function<void(std::string&&)>& take);
+                               const std::function<void(std::string&&)>& take, TableWords words = {});
 
 // A correction as a turret reads it: "U 12.3", "D 0.4" (`up` and `down` the letters for a
 // positive and a negative value), or "0.0" when it rounds to nothing at `decimals`.

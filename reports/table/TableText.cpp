@@ -15,7 +15,8 @@ std::string expandTabs(std::string_view text) {
             } while (column % 8 != 0);
         } else {
             expanded += c;
-            ++column;
+            // A UTF-8 sequence takes one column: its continuation bytes take none.
+            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++column;
         }
     }
     return expanded;

@@ -17,7 +17,7 @@ std::string savedTableText(const std::vector<std::string>& lines);
 std::string savedTableLine(const std::string& line);
 
 // `text` with every tab replaced by blanks up to the next multiple of 8 columns, counted from
-// the start of `text`.
+// the start of `text` in characters (a UTF-8 sequence is one).
 std::string expandTabs(std::string_view text);
 
 // The lines as the screen shows them: a line break inside a line (the name line's own

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/Catalogue.h"
+
 namespace vorlan {
 
 double smallLength(double inches, UnitSystem units) {
@@ -27,8 +29,27 @@ RowInUnits rowInUnits(const TrajectoryPoint& row, UnitSystem units) {
 double designedElevation(const TrajectoryPoint& row) { return row.drop * 12.0 / (row.range / 100.0); }
 
 const UnitNames& unitNames(UnitSystem units) {
-    static const UnitNames kImperial{"Yards", "inches", "ft/sec", "ft-lbs", "lb-sec", "yd", "in", "fps", "ftlb", "lbs"};
-    static const UnitNames kMetric{"m", "cm", "m/sec", "joules", "N-sec", "m", "cm", "mps", "j", "ns"};
+    // The text views' names are marked for the table on screen; the CSV's stay as they are.
+    static const UnitNames kImperial{NC_("table column", "Yards"),
+                                     NC_("table column", "inches"),
+                                     NC_("table column", "ft/sec"),
+                                     NC_("table column", "ft-lbs"),
+                                     NC_("table column", "lb-sec"),
+                                     "yd",
+                                     "in",
+                                     "fps",
+                                     "ftlb",
+                                     "lbs"};
+    static const UnitNames kMetric{NC_("table column", "m"),
+                                   NC_("table column", "cm"),
+                                   NC_("table column", "m/sec"),
+                                   NC_("table column", "joules"),
+                                   NC_("table column", "N-sec"),
+                                   "m",
+                                   "cm",
+                                   "mps",
+                                   "j",
+                                   "ns"};
     return units == UnitSystem::Metric ? kMetric : kImperial;
 }
 

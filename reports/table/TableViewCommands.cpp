@@ -144,13 +144,16 @@ void TableViewCommands::show(const TableView& view) {
     checkActions();
     if (TrajectoryChartCommands* chart = window_.chartCommands()) chart->chart()->setUnits(view.units);
     if (view.isDesigned()) {
-        window_.view()->showLines(window_.document().lines());
+        window_.view()->showLines(window_.document().lines(), window_.document().screenLines());
         lines_.clear();
+        screenLines_.clear();
         return;
     }
     // The view may point at the old lines; it is given the new ones before anything paints.
     lines_ = rangeTableViewLines(shot_, *report_, view);
-    window_.view()->showLines(lines_);
+    screenLines_ =
+        language().empty() ? std::vector<std::string>() : rangeTableViewLines(shot_, *report_, view, kChosenWords);
+    window_.view()->showLines(lines_, screenLines_);
 }
 
 void TableViewCommands::checkActions() {

@@ -61,7 +61,8 @@ private:
     std::shared_ptr<const RangeTableReport> report_;
     const QString preferencesPath_;
     TableView current_;
-    std::vector<std::string> lines_;  // the lines of a view other than the designed one
+    std::vector<std::string> lines_;        // the lines of a view other than the designed one
+    std::vector<std::string> screenLines_;  // the same in the chosen language; none in English
     QAction* holds_ = nullptr;
     QAction* imperial_ = nullptr;
     QAction* metric_ = nullptr;

@@ -8,8 +8,12 @@
 
 namespace vorlan {
 
-TrajectoryTable::TrajectoryTable(std::vector<std::string> lines, std::string shotName, QString title)
-    : lines_(std::move(lines)), shotName_(std::move(shotName)), title_(std::move(title)) {}
+TrajectoryTable::TrajectoryTable(std::vector<std::string> lines, std::string shotName, QString title,
+                                 std::vector<std::string> screenLines)
+    : lines_(std::move(lines)),
+      screenLines_(std::move(screenLines)),
+      shotName_(std::move(shotName)),
+      title_(std::move(title)) {}
 
 bool TrajectoryTable::save(const QString& path, QString& error) const { return saveTableLines(lines_, path, error); }
 

@@ -11,10 +11,15 @@ namespace vorlan {
 
 class TrajectoryTable {
 public:
-    TrajectoryTable(std::vector<std::string> lines, std::string shotName, QString title);
+    // `screenLines`: the same lines in the chosen language (TableWords), for the screen only;
+    // none when they would be the same.
+    TrajectoryTable(std::vector<std::string> lines, std::string shotName, QString title,
+                    std::vector<std::string> screenLines = {});
 
-    // The report lines in order; the name line carries its own "\r\n".
+    // The report lines in order, as printed and saved; the name line carries its own "\r\n".
     const std::vector<std::string>& lines() const { return lines_; }
+    // The lines as the screen shows them: in the chosen language where there is one.
+    const std::vector<std::string>& screenLines() const { return screenLines_.empty() ? lines_ : screenLines_; }
     // The default file name when saving.
     const std::string& shotName() const { return shotName_; }
     const QString& title() const { return title_; }
@@ -26,6 +31,7 @@ public:
 
 private:
     const std::vector<std::string> lines_;
+    const std::vector<std::string> screenLines_;
     const std::string shotName_;
     const QString title_;
 };

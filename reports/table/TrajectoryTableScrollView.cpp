@@ -54,6 +54,17 @@ int longestLine(const std::vector<std::string>& lines) {
 }
 
 // The first of the two column-heading lines (" Range     Drop ..." and its units), if any.
+// The lines the screen shows: `screen`, the same table in other words, where it matches
+// `lines` line for line (selections and copies count the lines of both alike); else `lines`.
+const std::vector<std::string>* spokenLines(const std::vector<std::string>& lines,
+                                            const std::vector<std::string>& screen) {
+    const bool matches = screen.size() == lines.size() &&
+                         std::equal(lines.begin(), lines.end(), screen.begin(), [](const auto& a, const auto& b) {
+                             return (a.find("\r\n") == std::string::npos) == (b.find("\r\n") == std::string::npos);
+                         });
+    return matches ? &screen : &lines;
+}
+
 std::optional<std::size_t> columnHeadingLine(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         const std::size_t start = lines[i].find_first_not_of(' ');
@@ -83,7 +94,8 @@ QFont printerFont(QPaintDevice* device, double pitchPixels) {
 TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& table, QWidget* parent)
     : QAbstractScrollArea(parent),
       lines_(&table.lines()),
-      shownLines_(displayedTableLines(*lines_)),
+      spoken_(spokenLines(*lines_, table.screenLines())),
+      shownLines_(displayedTableLines(*spoken_)),
       screenFont_(fixedPitchFont(10)) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -91,9 +103,11 @@ TrajectoryTableScrollView::TrajectoryTableScrollView(const TrajectoryTable& tabl
     updateScrollBars();
 }
 
-void TrajectoryTableScrollView::showLines(const std::vector<std::string>& lines) {
+void TrajectoryTableScrollView::showLines(const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& screenLines) {
     lines_ = &lines;
-    shownLines_ = displayedTableLines(lines);
+    spoken_ = spokenLines(lines, screenLines);
+    shownLines_ = displayedTableLines(*spoken_);
     anchor_ = cursor_ = -1;
     measure();
     updateScrollBars();
@@ -304,7 +318,7 @@ void TrajectoryTableScrollView::copy(bool asShown) const {
     const std::size_t last = selected.empty() ? shownLines_.size() - 1 : static_cast<std::size_t>(selected.last);
     auto* data = new QMimeData;
     if (asShown) {
-        data->setText(QString::fromStdString(copiedTableText(*lines_, first, last)));
+        data->setText(QString::fromStdString(copiedTableText(*spoken_, first, last)));
     } else {
         const QByteArray cells = QByteArray::fromStdString(copiedTableCells(*lines_, first, last));
         data->setText(QString::fromUtf8(cells));

@@ -31,9 +31,11 @@ public:
     // Prints the pages the printer asks for (all of them unless a page range is chosen).
     void print(QPrinter* printer);
 
-    // The report lines shown, printed and copied: the document's, or another layout of the
-    // same table. `lines` must outlive the view or the next call. Clears the selection.
-    void showLines(const std::vector<std::string>& lines);
+    // The report lines printed and copied: the document's, or another layout of the same table.
+    // `lines` must outlive the view or the next call. The screen shows `screenLines`, the same
+    // lines in the chosen language, when they are given and match them line for line. Clears
+    // the selection.
+    void showLines(const std::vector<std::string>& lines, const std::vector<std::string>& screenLines = {});
     const std::vector<std::string>& lines() const { return *lines_; }
 
     // Shown lines [first, last] selected; first > last when nothing is.
@@ -47,7 +49,8 @@ public:
     void clearSelection();
     // Puts the selected lines, or all of them when none is selected, on the clipboard: as
     // tab-separated values in both "text/plain" and "text/tab-separated-values" (spreadsheets
-    // paste "text/plain" and split it at tabs), or as the lines read on screen with `asShown`.
+    // paste "text/plain" and split it at tabs), or as the lines read on screen with `asShown`
+    // (in the chosen language, where the screen speaks it).
     void copy(bool asShown = false) const;
 
     QSize sizeHint() const override;
@@ -73,6 +76,7 @@ private:
     void paintSelection(QPainter& painter, QPoint origin, int first, int last);
 
     const std::vector<std::string>* lines_;
+    const std::vector<std::string>* spoken_;  // the lines on screen: lines_ or their words in the chosen language
     // Tabs expanded, the name line's break split off. Kept as UTF-8 and turned into text for
     // the visible lines only: a 100,000-row table is not held a third time as UTF-16.
     std::vector<std::string> shownLines_;

@@ -249,10 +249,11 @@ void TrajectoryWindow::closeEvent(QCloseEvent* event) {
 }
 
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
-                                       const std::string& shotName, QWidget* parent, std::optional<ChartSeries> chart) {
+                                       const std::string& shotName, QWidget* parent, std::optional<ChartSeries> chart,
+                                       std::vector<std::string> screenLines) {
     // The window's title in the chosen language: "Trajectory Table - " and the shot's name in English.
     const QString title = TrajectoryWindow::tr("Trajectory Table - %1").arg(QString::fromStdString(shotName));
-    auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName, title);
+    auto table = std::make_unique<TrajectoryTable>(std::move(lines), shotName, title, std::move(screenLines));
     auto* window = new TrajectoryWindow(std::move(table), owner, parent);
     if (chart) window->addChart(std::move(*chart));
     owner.placeTableWindow(window);  // before it is shown, where window managers honour it
@@ -263,9 +264,11 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std:
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParameters& shot,
                                        std::shared_ptr<const RangeTableReport> report, QWidget* parent,
                                        std::optional<ChartSeries> chart) {
-    TrajectoryWindow* window =
-        openTrajectoryWindow(owner, rangeTableLines(shot, *report), shot.name, parent, std::move(chart));
-    if (const std::string end = tableEndNote(shot, *report); !end.empty()) {
+    std::vector<std::string> screenLines;
+    if (!language().empty()) screenLines = rangeTableLines(shot, *report, kChosenWords);
+    TrajectoryWindow* window = openTrajectoryWindow(owner, rangeTableLines(shot, *report), shot.name, parent,
+                                                    std::move(chart), std::move(screenLines));
+    if (const std::string end = tableEndNote(shot, *report, kChosenWords); !end.empty()) {
         // Under the table too, where the eye reaches the last row.
         auto* note = new QLabel(QString::fromStdString(end), window);
         note->setObjectName(QStringLiteral("tableEndNote"));

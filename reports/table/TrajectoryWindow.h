@@ -91,11 +91,13 @@ private:
 // Creates the window for a report, titled "Trajectory Table - " and the shot name, shows it
 // and returns it. The caller adds it to its list of open table windows.
 // `chart`: every recorded yard of the table's trajectory, for the window's chart; a window
-// without it shows the table only.
+// without it shows the table only. `screenLines`: the lines on screen (TrajectoryTable).
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, std::vector<std::string> lines,
                                        const std::string& shotName, QWidget* parent = nullptr,
-                                       std::optional<ChartSeries> chart = std::nullopt);
-// The same for a shot and its report, with the holds and metric views and Export CSV.
+                                       std::optional<ChartSeries> chart = std::nullopt,
+                                       std::vector<std::string> screenLines = {});
+// The same for a shot and its report, with the holds and metric views and Export CSV. The
+// screen shows the table's words in the chosen language; printing and saving keep English.
 TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParameters& shot,
                                        std::shared_ptr<const RangeTableReport> report, QWidget* parent = nullptr,
                                        std::optional<ChartSeries> chart = std::nullopt);

@@ -3,7 +3,9 @@
 // the locale and the catalogue's language.
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -15,6 +17,9 @@
 #include "engine/Catalogue.h"
 #include "reports/common/Language.h"
 #include "reports/table/TableDialogs.h"
+#include "reports/table/TableViewCommands.h"
+#include "reports/table/TrajectoryTable.h"
+#include "reports/table/TrajectoryTableScrollView.h"
 #include "tests/gui/table/TableOwnerStub.h"
 #include "tests/support/CalcTestLoads.h"
 #include "ui/help/HelpBrowser.h"
@@ -145,6 +150,37 @@ private slots:
         owner.openWithViews(testing::load308())->findChild<QAction*>(QStringLiteral("languagees"))->trigger();
         QCOMPARE(failures.size(), 1);
         tableDialogs() = saved;
+    }
+
+    // The table's words on screen in the chosen language, in every view; what is printed,
+    // saved and copied as data stays the designed English.
+    void theTableSpeaksOnScreenAndPrintsInEnglish() {
+        applyLanguage(QStringLiteral("de"));
+        TableOwnerStub owner;
+        ShotParameters shot = testing::load308();
+        shot.rangeIncrement = 100;
+        shot.incrementCount = 100;  // 10,000 yd, beyond where the flight ends: the end note
+        TrajectoryWindow* window = owner.openWithViews(shot);
+        const auto shownText = [&] {
+            window->view()->copy(true);
+            return QGuiApplication::clipboard()->text();
+        };
+        const auto printedText = [&] {
+            std::string text;
+            for (const std::string& line : window->view()->lines()) text += line + '\n';
+            return QString::fromStdString(text);
+        };
+        QVERIFY2(shownText().contains(QStringLiteral("Fallhöhe")), qPrintable(shownText()));
+        QVERIFY(printedText().contains(QStringLiteral(" Range     Drop")) && !printedText().contains("Fallhöhe"));
+        const auto* note = window->findChild<QLabel*>(QStringLiteral("tableEndNote"));
+        QVERIFY(note && note->text().startsWith(QStringLiteral("Die Tafel endet bei")));
+        window->viewCommands()->setView({true, UnitSystem::Metric, {}});
+        QVERIFY2(shownText().contains(QStringLiteral("Korrekturen, metrische Einheiten")), qPrintable(shownText()));
+        QVERIFY(printedText().contains(QStringLiteral("Holds, metric units")));
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(saveTableLines(window->view()->lines(), dir.filePath(QStringLiteral("t.txt")), error));
+        QVERIFY(contents(dir.filePath(QStringLiteral("t.txt"))).contains("Elev."));
     }
 };
 

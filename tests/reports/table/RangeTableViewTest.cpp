@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <sstream>
 
+#include "engine/Catalogue.h"
+#include "reports/table/TableText.h"
 #include "reports/table/TableUnits.h"
 #include "shot/CLocaleNumbers.h"
+#include "shot/PrintableText.h"
 #include "tests/support/CalcTestLoads.h"
 
 namespace vorlan {
@@ -41,6 +44,53 @@ TEST(RangeTableView, DesignedViewIsTheDesignedReport) {
     for (const ShotParameters& shot : shots) {
         const RangeTableReport report(shot);
         EXPECT_EQ(rangeTableViewLines(shot, report, TableView{}), rangeTableLines(shot, report));
+    }
+}
+
+// The table on screen in each language: the same lines with the words translated, every
+// heading within its column, every header item on the English tab stop; the lines printed and
+// saved stay English.
+TEST(RangeTableView, TheScreenSpeaksTheLanguageLineForLine) {
+    ShotParameters shot = windy308();
+    shot.advanced.twistRate = 10.0;  // a spin column in the holds
+    shot.advanced.bulletLength = 1.24;
+    shot.stationPressure = true;
+    const RangeTableReport report(shot);
+    const TableView views[] = {TableView{}, {false, UnitSystem::Metric, {}}, {true, UnitSystem::Metric, {}}};
+    const struct {
+        const char* code;
+        const char* drop;  // the drop's heading in the view
+    } languages[] = {{"de", "Fallhöhe"}, {"fr", "Chute"}, {"es", "Caída"}, {"ru", "Пониж."}};
+    for (const auto& [code, drop] : languages) {
+        for (const TableView& view : views) {
+            setLanguage(code);
+            const std::vector<std::string> screen = rangeTableViewLines(shot, report, view, kChosenWords);
+            const std::vector<std::string> printed = rangeTableViewLines(shot, report, view);
+            setLanguage("");
+            ASSERT_EQ(printed, rangeTableViewLines(shot, report, view)) << code;  // English whatever the language
+            ASSERT_EQ(screen.size(), printed.size()) << code;
+            bool headed = false;
+            for (std::size_t i = 0; i < screen.size(); ++i) {
+                const bool heading =
+                    printed[i].find("Drop") != std::string::npos || printed[i].find("(secs)") != std::string::npos;
+                if (heading) {
+                    // Each word ends where the English one does, so the line is as long.
+                    EXPECT_EQ(characterCount(screen[i]), printed[i].size()) << code << ": " << screen[i];
+                    headed = headed || screen[i].find(drop) != std::string::npos;
+                } else if (printed[i].find('\t') != std::string::npos && printed[i].rfind("\t\t", 0) != 0) {
+                    // A header line: its first item's figure starts where the English one does.
+                    const std::string english = expandTabs(printed[i]), spoken = expandTabs(screen[i]);
+                    const std::size_t figure = english.find_first_not_of(' ', english.find(':') + 1);
+                    EXPECT_EQ(characterCount(spoken.substr(0, spoken.find_first_not_of(' ', spoken.find(':') + 1))),
+                              figure)
+                        << code << ": " << spoken;
+                } else if (!printed[i].empty() && printed[i][0] == ' ') {
+                    EXPECT_EQ(screen[i], printed[i]) << code;  // the rows' figures as they are
+                }
+            }
+            EXPECT_TRUE(headed) << code;
+            EXPECT_NE(screen, printed) << code;
+        }
     }
 }
 

@@ -13,6 +13,9 @@ TEST(TableText, TabsAdvanceToTheNextMultipleOfEightColumns) {
     EXPECT_EQ(expandTabs("12345678\tx"), "12345678        x");
     EXPECT_EQ(expandTabs("1234567\tx"), "1234567 x");
     EXPECT_EQ(expandTabs(""), "");
+    // A character of several UTF-8 bytes takes one column.
+    EXPECT_EQ(expandTabs("Höhe:\tx"), "Höhe:   x");
+    EXPECT_EQ(expandTabs("Масса:\tx"), "Масса:  x");
 }
 
 TEST(TableText, SavedTextEndsEveryLineWithCrLf) {
