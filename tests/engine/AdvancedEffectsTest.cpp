@@ -105,22 +105,29 @@ TEST(AdvancedEffects, RangeWindChangesTimeOfFlightWithinDragFreeBounds) {
 }
 
 // Wind from the left (270 degrees) is the designed crosswind; from the right it mirrors it.
+// With the sight canted, the wind's share along the canted vertical moves the drop alike.
 TEST(AdvancedEffects, CrossWindMatchesTheDesignedCrosswind) {
-    ShotParameters shot = testing::load308();
-    shot.crosswind = 10;
-    TrajectorySolver designed;
-    setUpTrajectory(designed, shot, kTableCantDivisor);
-    designed.computeTrajectory();
-    for (const double direction : {270.0, 90.0}) {
+    for (const double cant : {0.0, 20.0}) {
+        ShotParameters shot = testing::load308();
+        shot.cantAngle = cant;
+        shot.crosswind = 10;
+        TrajectorySolver designed;
+        setUpTrajectory(designed, shot, kTableCantDivisor);
+        designed.computeTrajectory();
         shot.crosswind = 0;
         shot.advanced.windSpeed = 10;
-        shot.advanced.windDirection = direction;
+        shot.advanced.windDirection = 270;
         TrajectorySolver windy;
         setUpTrajectory(windy, shot, kTableCantDivisor);
         windy.computeTrajectory();
-        const double sign = direction == 270.0 ? 1.0 : -1.0;
-        EXPECT_NEAR(windy.rows[1000].windage, sign * designed.rows[1000].windage, 1e-6) << direction;
-        EXPECT_NEAR(windy.rows[1000].time, designed.rows[1000].time, 1e-9) << direction;
+        EXPECT_NEAR(windy.rows[1000].windage, designed.rows[1000].windage, 1e-6) << cant;
+        EXPECT_NEAR(windy.rows[1000].drop, designed.rows[1000].drop, 1e-6) << cant;
+        EXPECT_NEAR(windy.rows[1000].time, designed.rows[1000].time, 1e-9) << cant;
+        if (cant > 0) continue;
+        shot.advanced.windDirection = 90;
+        setUpTrajectory(windy, shot, kTableCantDivisor);
+        windy.computeTrajectory();
+        EXPECT_NEAR(windy.rows[1000].windage, -designed.rows[1000].windage, 1e-6);
     }
 }
 
