@@ -62,7 +62,7 @@ Flight fly(ShotParameters shot, double lastYards) {
     shot.incrementCount = static_cast<int>(std::ceil(lastYards));
     const RangeTableReport report(shot);
     return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound,
-            tableEndNote(shot, report)};
+            tableEndNote(shot, report, kChosenWords)};
 }
 
 // The ranges of the card in its unit, each with its target name (a target at a listed range

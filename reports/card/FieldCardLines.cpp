@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/PrintableText.h"
 #include "shot/ScopeProfile.h"
@@ -19,7 +20,7 @@ std::string angleUnit(CardAngle angle, bool abbreviated) {
         case CardAngle::Mil:
             return "mil";
         case CardAngle::Clicks:
-            return abbreviated ? "clk" : "clicks";
+            return translated(abbreviated ? N_("clk") : N_("clicks"));
         default:
             return "MOA";
     }
@@ -41,6 +42,10 @@ struct Column {
 // The mark after a row's range: '*' transonic, '#' subsonic.
 const char* rangeMark(const FieldCardRow& row) { return row.subsonic ? "#" : row.transonic ? "*" : " "; }
 
+std::string elevationTitle(bool abbreviated) {
+    return translatedIn("field card", abbreviated ? NC_("field card", "El") : NC_("field card", "Elev"));
+}
+
 std::vector<Column> tableColumns(const FieldCard& card, bool abbreviated) {
     const FieldCardRequest& r = card.request;
     const std::string unit = angleUnit(r.angle, abbreviated);
@@ -50,17 +55,24 @@ std::vector<Column> tableColumns(const FieldCard& card, bool abbreviated) {
     const std::string speed = metric(card) ? "m/s" : "mph";
     const std::string degrees = metric(card) ? "C" : "F";
     std::vector<Column> columns;
-    columns.push_back({abbreviated ? "Rng" : "Range", metric(card) ? "m" : "yd", {}});
-    if (anyTarget) columns.push_back({abbreviated ? "Tgt" : "Target", "", {}, true});
-    columns.push_back({abbreviated ? "El" : "Elev", unit + (abbreviated ? "" : " U"), {}});
+    // The card's words in the chosen language; the units' symbols as they are.
+    const auto word = [abbreviated](const char* shortWord, const char* fullWord) {
+        return std::string(translatedIn("field card", abbreviated ? shortWord : fullWord));
+    };
+    columns.push_back({word(NC_("field card", "Rng"), NC_("field card", "Range")), metric(card) ? "m" : "yd", {}});
+    if (anyTarget) columns.push_back({word(NC_("field card", "Tgt"), NC_("field card", "Target")), "", {}, true});
+    columns.push_back({elevationTitle(abbreviated), unit + (abbreviated ? "" : " U"), {}});
     for (const double wind : r.winds)
         columns.push_back(
             {cFormat("%g", wind) + (abbreviated ? "" : " " + speed), unit + (abbreviated ? "" : " R"), {}});
     for (const double t : r.temperatures)
         columns.push_back({cFormat("%g", t) + degrees, unit + (abbreviated ? "" : " U"), {}});
-    if (r.velocity) columns.push_back({abbreviated ? "V" : "Vel", metric(card) ? "m/s" : "ft/s", {}});
-    if (r.time) columns.push_back({abbreviated ? "t" : "TOF", "s", {}});
-    if (r.energy) columns.push_back({abbreviated ? "E" : "Energy", metric(card) ? "J" : "ft-lb", {}});
+    if (r.velocity)
+        columns.push_back({word(NC_("field card", "V"), NC_("field card", "Vel")), metric(card) ? "m/s" : "ft/s", {}});
+    if (r.time) columns.push_back({word(NC_("field card", "t"), NC_("field card", "TOF")), "s", {}});
+    if (r.energy)
+        columns.push_back(
+            {word(NC_("field card", "E"), NC_("field card", "Energy")), metric(card) ? "J" : "ft-lb", {}});
 
     for (const FieldCardRow& row : card.rows) {
         std::size_t c = 0;
@@ -134,20 +146,23 @@ std::vector<std::string> wrapped(const std::vector<std::string>& items, std::siz
 }
 
 std::vector<std::string> headerItems(const FieldCard& card, bool abbreviated) {
-    const std::string rangeUnit = metric(card) ? " m" : " yd";
+    const std::string rangeUnit = metric(card) ? "m" : "yd";
     const std::string speed = metric(card) ? "m/s" : "mph";
-    std::vector<std::string> items{(abbreviated ? "Zero " : "Zero at ") + cFormat("%g", card.zeroRange) + rangeUnit,
-                                   (abbreviated ? "" : "Click ") + clickValueLabel(card.click)};
+    const std::string zero = cFormat("%g", card.zeroRange);
+    std::vector<std::string> items{
+        abbreviated ? translated("Zero %1 %2", {zero, rangeUnit}) : translated("Zero at %1 %2", {zero, rangeUnit}),
+        abbreviated ? clickValueLabel(card.click) : translated("Click %1", {clickValueLabel(card.click)})};
     if (!card.request.date.empty()) items.push_back(card.request.date);
     items.insert(items.end(), card.conditions.begin(), card.conditions.end());
     const std::string unit = angleUnit(card.request.angle, abbreviated);
     if (card.request.winds.empty())
-        items.push_back(abbreviated ? unit + " up" : "Elevation in " + unit + ", U up");
+        items.push_back(abbreviated ? translated("%1 up", {unit}) : translated("Elevation in %1, U up", {unit}));
     else
-        items.push_back(abbreviated ? unit + ", wind " + speed + " from R"
-                                    : "Wind in " + speed + ", full value from the right; U up, R right");
+        items.push_back(abbreviated ? translated("%1, wind %2 from R", {unit, speed})
+                                    : translated("Wind in %1, full value from the right; U up, R right", {speed}));
     if (card.windZonesReplaced)
-        items.push_back(abbreviated ? "winds replace the zones" : "These winds replace the shot's wind zones");
+        items.push_back(
+            translated(abbreviated ? N_("winds replace the zones") : N_("These winds replace the shot's wind zones")));
     return items;
 }
 
@@ -156,13 +171,16 @@ std::vector<std::string> footerItems(const FieldCard& card, bool abbreviated, co
     const auto any = [&card](bool FieldCardRow::*flag) {
         return std::any_of(card.rows.begin(), card.rows.end(), [flag](const FieldCardRow& row) { return row.*flag; });
     };
-    if (any(&FieldCardRow::transonic)) items.push_back(abbreviated ? "* under M1.2" : "* transonic, under Mach 1.2");
-    if (any(&FieldCardRow::subsonic)) items.push_back(abbreviated ? "# under M1" : "# subsonic, under Mach 1");
+    if (any(&FieldCardRow::transonic))
+        items.push_back(translated(abbreviated ? N_("* under M1.2") : N_("* transonic, under Mach 1.2")));
+    if (any(&FieldCardRow::subsonic))
+        items.push_back(translated(abbreviated ? N_("# under M1") : N_("# subsonic, under Mach 1")));
     if (!card.flightEnd.empty()) items.push_back("-- " + card.flightEnd);
     if (!leftOut.empty()) {
         std::string names;
         for (const std::string& title : leftOut) names += (names.empty() ? "" : ", ") + title;
-        items.push_back((abbreviated ? "Left out: " : "Left out for readable type: ") + names);
+        items.push_back(abbreviated ? translated("Left out: %1", {names})
+                                    : translated("Left out for readable type: %1", {names}));
     }
     items.push_back("Vorlan");
     if (!card.request.fileName.empty()) items.push_back(printableText(card.request.fileName));
@@ -175,7 +193,8 @@ CardText cardText(const FieldCard& card, bool abbreviated, std::size_t width, co
     CardText c;
     const std::vector<CardLine> table = tableLines(card, abbreviated);
     for (const CardLine& line : table) c.tableWidth = std::max(c.tableWidth, characterCount(line.text));
-    for (const std::string& text : wrapped({card.shotName.empty() ? std::string("Untitled") : card.shotName}, width))
+    for (const std::string& text :
+         wrapped({card.shotName.empty() ? std::string(translated("Untitled")) : card.shotName}, width))
         c.lines.push_back({text, CardLine::Kind::Title});
     for (const std::string& text : wrapped(headerItems(card, abbreviated), width))
         c.lines.push_back({text, CardLine::Kind::Header});
@@ -190,7 +209,7 @@ CardText cardText(const FieldCard& card, bool abbreviated, std::size_t width, co
 std::optional<FieldCard> withoutLastColumn(FieldCard card, std::string& title) {
     FieldCardRequest& r = card.request;
     const std::vector<Column> columns = tableColumns(card, false);
-    if (columns.back().title == "Elev") return std::nullopt;
+    if (columns.back().title == elevationTitle(false)) return std::nullopt;
     title = columns.back().title;
     if (r.energy) {
         r.energy = false;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCardLayout.h"
 #include "reports/table/RangeTableCsv.h"
 #include "shot/CLocaleNumbers.h"
@@ -129,6 +130,37 @@ TEST(FieldCard, TypeReadsAndFillsThePaper) {
         const double down = fitted.lines.size() * fitted.lineHeight / (fitted.height() - 2 * fitted.paper.margin);
         EXPECT_GE(std::min(across, down), 0.5) << across << " across, " << down << " down at " << fitted.typeSize;
     }
+}
+
+// A card in the chosen language: its words translated, fitted by characters as in English,
+// its columns left out in the same order (the elevation never); the English card unchanged.
+TEST(FieldCard, SpeaksTheChosenLanguage) {
+    FieldCardRequest request;
+    request.layout = CardLayout::Pocket;
+    request.winds = {2, 4, 6, 8, 10, 12};
+    request.temperatures = {20, 59, 90};
+    request.velocity = request.time = request.energy = true;
+    request.step = 50;
+    const auto fitted = [&] { return fitFieldCard(fieldCard(testing::load308(), request)); };
+    const std::string english = fieldCardText(fitted());
+    const struct {
+        const char* code;
+        const char *zero, *leftOutLine, *leftOut;  // abbreviated on the pocket card
+    } languages[] = {{"de", "Einsch. 100 yd", "Weggelassen: Energie", "Energie"},
+                     {"ru", "Пристр. 100 yd", "Опущено: Энергия", "Энергия"}};
+    for (const auto& l : languages) {
+        setLanguage(l.code);
+        const FittedCard card = fitted();
+        setLanguage("");
+        ASSERT_TRUE(card.fits()) << card.refusal;
+        const std::string text = fieldCardText(card);
+        EXPECT_NE(text.find(l.zero), std::string::npos) << text;
+        EXPECT_NE(text.find(l.leftOutLine), std::string::npos) << text;
+        ASSERT_FALSE(card.leftOut.empty()) << l.code;
+        EXPECT_EQ(card.leftOut.front(), l.leftOut);
+    }
+    EXPECT_EQ(fieldCardText(fitted()), english);
+    EXPECT_NE(english.find("Zero 100 yd"), std::string::npos);
 }
 
 // The fitting's edges: a title of exactly a line's characters stays one line, and lines that
