@@ -3419,5 +3419,9 @@ Extremstreuung: %4 ft/s</translation>
         <source>Trajectory Table - %1</source>
         <translation>Schusstafel - %1</translation>
     </message>
+    <message>
+        <source>Print in the &amp;Chosen Language</source>
+        <translation>In &amp;gewählter Sprache drucken</translation>
+    </message>
 </context>
 </TS>

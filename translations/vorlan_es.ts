@@ -3419,5 +3419,9 @@ Dispersión extrema: %4 ft/s</translation>
         <source>Trajectory Table - %1</source>
         <translation>Tabla balística - %1</translation>
     </message>
+    <message>
+        <source>Print in the &amp;Chosen Language</source>
+        <translation>Imprimir en el idioma &amp;elegido</translation>
+    </message>
 </context>
 </TS>

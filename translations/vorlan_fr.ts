@@ -3419,5 +3419,9 @@ Moyenne&#xa0;: %2 ft/s
         <source>Trajectory Table - %1</source>
         <translation>Table de tir - %1</translation>
     </message>
+    <message>
+        <source>Print in the &amp;Chosen Language</source>
+        <translation>Imprimer dans la &amp;langue choisie</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,9 @@ Extreme spread: %4 ft/s</source>
         <source>Trajectory Table - %1</source>
         <translation>Баллистическая таблица - %1</translation>
     </message>
+    <message>
+        <source>Print in the &amp;Chosen Language</source>
+        <translation>Печать на в&amp;ыбранном языке</translation>
+    </message>
 </context>
 </TS>

@@ -149,8 +149,8 @@ std::vector<std::string> wrapped(const std::vector<std::string>& items, std::siz
 std::vector<std::string> headerItems(const FieldCard& card, bool abbreviated) {
     const std::string rangeUnit = metric(card) ? "m" : "yd";
     const std::string speed = metric(card) ? "m/s" : "mph";
-    // To a tenth: a zero typed in yards reads 30.2 m, not 30.1752 m.
-    const std::string zero = cFormat("%g", std::round(card.zeroRange * 10.0) / 10.0);
+    // To a hundredth: a zero typed in yards reads 30.18 m, not 30.1752 m.
+    const std::string zero = cFormat("%g", std::round(card.zeroRange * 100.0) / 100.0);
     std::vector<std::string> items{
         abbreviated ? translated("Zero %1 %2", {zero, rangeUnit}) : translated("Zero at %1 %2", {zero, rangeUnit}),
         abbreviated ? clickValueLabel(card.click) : translated("Click %1", {clickValueLabel(card.click)})};

@@ -356,9 +356,11 @@ void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, 
     painter.setPen(Qt::black);
 
     const QRectF text(QPointF(kPrintLeft * dpi, kPrintTop * dpi), QPointF(kPrintRight * dpi, kPrintBottom * dpi));
-    const auto [firstLine, lastLine] = tablePageLines(page, lines_->size());
-    const std::vector<std::string> pageLines(lines_->begin() + static_cast<std::ptrdiff_t>(firstLine),
-                                             lines_->begin() + static_cast<std::ptrdiff_t>(lastLine));
+    // The designed English report, or the lines as the screen speaks them when asked.
+    const std::vector<std::string>& printed = printSpoken_ ? *spoken_ : *lines_;
+    const auto [firstLine, lastLine] = tablePageLines(page, printed.size());
+    const std::vector<std::string> pageLines(printed.begin() + static_cast<std::ptrdiff_t>(firstLine),
+                                             printed.begin() + static_cast<std::ptrdiff_t>(lastLine));
     const std::vector<std::string> shown = displayedTableLines(pageLines);
     painter.save();
     painter.setClipRect(text);
@@ -374,7 +376,7 @@ void TrajectoryTableScrollView::printPage(QPainter& painter, QPrinter& printer, 
     const std::optional<std::size_t> heading = columnHeadingLine(*lines_);
     if (heading && firstLine > *heading + 1) {
         painter.setClipping(false);
-        const std::vector<std::string> headings = displayedTableLines({(*lines_)[*heading], (*lines_)[*heading + 1]});
+        const std::vector<std::string> headings = displayedTableLines({printed[*heading], printed[*heading + 1]});
         double headingY = y - 3 * pitch;
         for (const std::string& line : headings) {
             painter.drawText(QPointF(text.left(), headingY), QString::fromUtf8(line));

@@ -28,8 +28,10 @@ public:
     int lineHeight() const { return lineHeight_; }
     QSize totalSize() const { return totalSize_; }
 
-    // Prints the pages the printer asks for (all of them unless a page range is chosen).
+    // Prints the pages the printer asks for (all of them unless a page range is chosen): the
+    // designed English report, or with `setPrintSpoken` the lines as the screen shows them.
     void print(QPrinter* printer);
+    void setPrintSpoken(bool spoken) { printSpoken_ = spoken; }
 
     // The report lines printed and copied: the document's, or another layout of the same table.
     // `lines` must outlive the view or the next call. The screen shows `screenLines`, the same
@@ -76,7 +78,8 @@ private:
     void paintSelection(QPainter& painter, QPoint origin, int first, int last);
 
     const std::vector<std::string>* lines_;
-    const std::vector<std::string>* spoken_;  // the lines on screen: lines_ or their words in the chosen language
+    const std::vector<std::string>* spoken_;
+    bool printSpoken_ = false;  // the lines on screen: lines_ or their words in the chosen language
     // Tabs expanded, the name line's break split off. Kept as UTF-8 and turned into text for
     // the visible lines only: a 100,000-row table is not held a third time as UTF-16.
     std::vector<std::string> shownLines_;

@@ -77,6 +77,13 @@ void TrajectoryWindow::createMenu() {
     preview->setObjectName(QStringLiteral("filePrintPreview"));
     QAction* setup = file->addAction(tr("P&rint Setup..."), this, &TrajectoryWindow::onFilePrintSetup);
     setup->setObjectName(QStringLiteral("filePrintSetup"));
+    if (!language().empty()) {
+        // The printed report keeps its designed English unless the shooter prints as shown.
+        QAction* spoken = file->addAction(tr("Print in the &Chosen Language"));
+        spoken->setObjectName(QStringLiteral("filePrintInLanguage"));
+        spoken->setCheckable(true);
+        connect(spoken, &QAction::toggled, this, [this](bool on) { view_->setPrintSpoken(on); });
+    }
     file->addSeparator();
     exportCsv_ = file->addAction(tr("Export &CSV..."), this, [this] {
         if (views_) views_->exportCsv();

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,8 +160,8 @@ private slots:
         applyLanguage(QStringLiteral("de"));
         TableOwnerStub owner;
         ShotParameters shot = testing::load308();
-        shot.rangeIncrement = 100;
-        shot.incrementCount = 100;  // 10,000 yd, beyond where the flight ends: the end note
+        shot.rangeIncrement = 25;
+        shot.incrementCount = 400;  // 10,000 yd, beyond where the flight ends (the end note): two pages
         TrajectoryWindow* window = owner.openWithViews(shot);
         const auto shownText = [&] {
             window->view()->copy(true);
@@ -181,6 +183,25 @@ private slots:
         QString error;
         QVERIFY(saveTableLines(window->view()->lines(), dir.filePath(QStringLiteral("t.txt")), error));
         QVERIFY(contents(dir.filePath(QStringLiteral("t.txt"))).contains("Elev."));
+        // Printed in English unless asked for the chosen language; every page carries its headings.
+        const auto printedPdf = [&] {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(QStringLiteral("t.pdf")));
+            window->view()->print(&printer);
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("t.pdf")), QStringLiteral("-")});
+            return text.waitForFinished(10000) && text.exitCode() == 0 ? QString::fromUtf8(text.readAllStandardOutput())
+                                                                       : QString();
+        };
+        if (printedPdf().isEmpty()) QSKIP("pdftotext is not installed");
+        QVERIFY(printedPdf().contains(QStringLiteral("Holds, metric units")));
+        auto* inLanguage = window->findChild<QAction*>(QStringLiteral("filePrintInLanguage"));
+        QVERIFY(inLanguage && !inLanguage->isChecked());
+        inLanguage->setChecked(true);
+        const QString german = printedPdf();
+        QVERIFY2(german.contains(QStringLiteral("Korrekturen, metrische Einheiten")), qPrintable(german));
+        QVERIFY(german.count(QStringLiteral("Fallhöhe")) >= 2);  // the headings repeated on the next page
     }
 };
 

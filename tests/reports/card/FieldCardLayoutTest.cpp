@@ -161,12 +161,12 @@ TEST(FieldCard, SpeaksTheChosenLanguage) {
     }
     EXPECT_EQ(fieldCardText(fitted()), english);
     EXPECT_NE(english.find("Zero 100 yd"), std::string::npos);
-    // A zero typed in yards reads to a tenth of a metre: 33 yd is 30.1752 m.
+    // A zero typed in yards reads to a hundredth of a metre: 33 yd is 30.1752 m.
     ShotParameters zeroedInYards = testing::load308();
     zeroedInYards.sightInRange = 33;
     request.units = UnitSystem::Metric;
     const std::string metric = fieldCardText(fitFieldCard(fieldCard(zeroedInYards, request)));
-    EXPECT_NE(metric.find("Zero 30.2 m"), std::string::npos) << metric;
+    EXPECT_NE(metric.find("Zero 30.18 m"), std::string::npos) << metric;
 }
 
 // The fitting's edges: a title of exactly a line's characters stays one line, and lines that
