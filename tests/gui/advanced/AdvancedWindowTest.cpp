@@ -97,6 +97,9 @@ void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     const double sg = shotStability(expected);
     QVERIFY(sg > 1.0);
     QCOMPARE(window->edit(W::kStability)->text(), QString::asprintf("%.2f", sg));
+    type(window, W::kTwist, "");  // no twist, no spin: no stability
+    QVERIFY(window->edit(W::kStability)->text().isEmpty());
+    type(window, W::kTwist, "10");
     QVERIFY(window->controlAs<QLabel>(W::kAdvice)
                 ->text()
                 .startsWith(sg > 1.5   ? "Stable"

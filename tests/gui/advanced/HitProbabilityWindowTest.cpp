@@ -113,11 +113,17 @@ private slots:
         QCOMPARE(dialog->shot().hit.spreads.windSd, 0.0);
         window->close();
 
-        // The group comes back as the group it was typed as.
+        // The group comes back as the group it was typed as; a group of 2 to 10 shots only.
         window = openFromDialog(dialog.get());
         QCOMPARE(qobject_cast<QComboBox*>(window->control(kPrecisionKind))->currentIndex(), 1);
         QCOMPARE(field(window, kPrecision)->text(), QString("3.066"));
         QCOMPARE(field(window, kGroupShots)->text(), QString("5"));
+        for (const char* shots : {"11", "1"}) {  // typed key by key: each step is refused
+            testing::retype(field(window, kGroupShots), shots);
+            QVERIFY2(window->message().contains("a group of 2 to 10 shots"), shots);
+            QCOMPARE(dialog->shot().hit.spreads.groupShots, 5);
+        }
+        testing::retype(field(window, kGroupShots), "5");
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
         window->close();
     }
