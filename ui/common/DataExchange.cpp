@@ -110,7 +110,9 @@ void DataExchange::wholeNumber(int controlId, int& value, int minimum, int maxim
 std::optional<double> DataExchange::number(int controlId, double& value, double minimum, double maximum,
                                            const FieldUnit& unit) {
     if (dialog_.context().units.designed(unit.quantity)) {
+        if (keptAsShown(controlId, value, minimum, maximum)) return std::nullopt;
         number(controlId, value, minimum, maximum);
+        rememberShown(controlId, value);
         return std::nullopt;
     }
     return convertedNumber(controlId, value, minimum, maximum, unit, false);
@@ -163,6 +165,32 @@ std::optional<double> DataExchange::convertedNumber(int controlId, double& value
     if (within) return typed;
     fail(controlId, message);
     return std::nullopt;
+}
+
+namespace {
+// What the last load showed in an edit of a quantity in its designed unit, and the value it
+// showed: the text after the keystroke rule has cut it to the field's digits.
+const char* const kShownText = "vorlanShownText";
+const char* const kShownValue = "vorlanShownValue";
+}  // namespace
+
+void DataExchange::rememberShown(int controlId, double value) {
+    if (saving()) return;
+    if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) {
+        edit->setProperty(kShownText, edit->text());
+        edit->setProperty(kShownValue, value);
+    }
+}
+
+bool DataExchange::keptAsShown(int controlId, double value, double minimum, double maximum) {
+    if (!saving() || passesOver(controlId)) return false;
+    const auto* edit = dialog_.controlAs<QLineEdit>(controlId);
+    // A value with more digits than the field shows (typed in other units, then shown in the
+    // designed ones) is not cut to the digits shown while neither it nor its text changed.
+    if (!edit || edit->property(kShownValue) != QVariant(value) || edit->property(kShownText) != edit->text())
+        return false;
+    if (value < minimum || value > maximum) fail(controlId, numberRangeMessage(minimum, maximum));
+    return true;
 }
 
 void DataExchange::text(int controlId, std::string& value, int maxLength) {

@@ -61,7 +61,9 @@ public:
     // as shown keeps the value as it is (no round trip through the rounded figure), and a text
     // typed is checked against the bounds converted and rounded inwards ("Sight-In Range must
     // be between 1 and 4572 m"), then stored converted. Returns the figure typed, in the unit
-    // shown, when one was read and stored; none in the designed unit.
+    // shown, when one was read and stored; none in the designed unit. In the designed unit a
+    // fractional value left as shown is kept as it is too: a figure typed in metres keeps its
+    // digits when the shooter looks at it in yards.
     std::optional<double> number(int controlId, double& value, double minimum, double maximum, const FieldUnit& unit);
     std::optional<double> wholeNumber(int controlId, int& value, int minimum, int maximum, const FieldUnit& unit);
     // Text of at most `maxLength` characters (0: no limit).
@@ -93,6 +95,10 @@ private:
     std::optional<double> convertedNumber(int controlId, double& value, double minimum, double maximum,
                                           const FieldUnit& unit, bool whole);
     void setControlText(int controlId, const QString& text);
+    // A load keeps what it showed in the edit; a save finds the edit and the value as shown
+    // (true: the value is kept, checked against its bounds).
+    void rememberShown(int controlId, double value);
+    bool keptAsShown(int controlId, double value, double minimum, double maximum);
     // Nothing to do for this control: the pass has failed, or it skips the control.
     bool passesOver(int controlId) const { return failed_ || skips(controlId); }
 

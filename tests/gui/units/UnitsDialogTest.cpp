@@ -82,6 +82,20 @@ void TestUnitsDialog::changeReshowsTheOpenDialog() {
     QCOMPARE(dlg->shot().sightInRange, before.sightInRange);
     QCOMPARE(dlg->shot().velocity, before.velocity);
     QCOMPARE(dlg->shot().pressure, before.pressure);
+    // From metric figures too: shown in the designed units to the field's digits, they are
+    // kept whole while left as shown, and come back as typed.
+    h.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
+    dlg->edit(kSightInRangeEdit)->setText("100");
+    dlg->edit(kVelocityEdit)->setText("800");
+    QVERIFY(dlg->updateData());
+    h.context.units.setChoice(UnitChoice());
+    QCOMPARE(dlg->edit(kSightInRangeEdit)->text(), QString("109"));  // 109.36 yd
+    QVERIFY(dlg->updateData());
+    QCOMPARE(dlg->shot().sightInRange, 100 / 0.9144);
+    QCOMPARE(dlg->shot().velocity, 800 / 0.3048);
+    h.context.units.setChoice(UnitChoice::preset(UnitSystem::Metric));
+    QCOMPARE(dlg->edit(kSightInRangeEdit)->text(), QString("100"));
+    QCOMPARE(dlg->edit(kVelocityEdit)->text(), QString("800"));
 }
 
 // The dialog's presets fill its lists and a mix checks neither; OK hands the choice to every
