@@ -39,8 +39,10 @@ void TestHelp::helpIdRules() {
              2147483648u + 65536u * 140u + 1019u);
     QCOMPARE(dialogHelpId(MainDialogIds::kTemplate), 131174u);
     for (int t : {MainDialogIds::kTemplate, ComputeBcIds::kTemplate, MaximumRangeIds::kTemplate, OpbzIds::kTemplate,
-                  ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate})
-        QVERIFY(isDialogWithPopupHelp(dialogHelpId(t)));
+                  ComparisonIds::kTemplate, EvwIds::kTemplate, AdvancedIds::kTemplate, FieldCardIds::kTemplate,
+                  TruingIds::kTemplate, HitProbabilityIds::kTemplate, SightPictureIds::kTemplate})
+        QVERIFY2(isDialogWithPopupHelp(dialogHelpId(t)) && hasPopupHelpText(dialogHelpId(t)),
+                 qPrintable(QString::number(t)));
     QVERIFY(!isDialogWithPopupHelp(dialogHelpId(AboutIds::kTemplate)));
     QVERIFY(!isDialogWithPopupHelp(dialogHelpId(ColorChooserIds::kTemplate)));
 }
