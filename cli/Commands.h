@@ -47,11 +47,9 @@ std::optional<double> decimalNumber(std::string_view text);
 std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t lowest, std::int64_t highest);
 std::optional<std::uint64_t> unsignedWholeNumber(std::string_view text);  // 0 to 2^64 - 1
 
-// Option checks, run on the text as given: a number within [lowest, highest], a number that
-// is not negative (as the calculator's edits refuse a minus sign), any finite number, and a
-// whole number within [lowest, highest] (unsignedWhole: 0 to 2^64 - 1).
+// Option checks, run on the text as given: a number within [lowest, highest], any finite
+// number, and a whole number within [lowest, highest] (unsignedWhole: 0 to 2^64 - 1).
 CLI::Validator numberWithin(double lowest, double highest);
-CLI::Validator notNegative();
 CLI::Validator finiteNumber();
 CLI::Validator wholeWithin(std::int64_t lowest, std::int64_t highest);
 CLI::Validator unsignedWhole();

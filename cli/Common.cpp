@@ -101,16 +101,6 @@ CLI::Validator numberWithin(double lowest, double highest) {
         });
 }
 
-CLI::Validator notNegative() {
-    return validator(
-        translated("a number of 0 or more"),
-        [](const std::string& text) { return translated("'%1' is not a number of 0 or more", {text}); },
-        [](const std::string& text) {
-            const std::optional<double> value = decimalNumber(text);
-            return value && *value >= 0.0;
-        });
-}
-
 CLI::Validator finiteNumber() {
     return validator(
         translated("a number"), [](const std::string& text) { return translated("'%1' is not a number", {text}); },
