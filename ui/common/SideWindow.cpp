@@ -162,14 +162,6 @@ QString SideWindow::captionOf(const SideLabelledEdit& edit) const {
     return QString::fromStdString(translatedCaption(label.toStdString(), unit.toStdString(), edit.quantity, shown));
 }
 
-void SideWindow::followUnits() {
-    // The fields are taken in the units they were typed in, then shown in the new ones.
-    connect(&context().units, &ShownUnits::aboutToChange, this, [this] {
-        if (isVisible()) updateData();
-    });
-    connect(&context().units, &ShownUnits::changed, this, [this] { unitsChanged(); });
-}
-
 void SideWindow::unitsChanged() {
     for (const auto& [label, edit] : unitLabels_) label->setText(captionOf(edit));
     updateData(false);

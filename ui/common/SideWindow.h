@@ -106,7 +106,7 @@ protected:
     QLabel* captionLabel(const SideLabelledEdit& caption);
     // After a change of the units (View > Units): the labels of editGrid re-captioned and the
     // fields shown again, in the new units. The fields were taken in the old units just before.
-    virtual void unitsChanged();
+    void unitsChanged() override;
     // The caption of an edit, translated, with the unit its quantity is shown in.
     QString captionOf(const SideLabelledEdit& edit) const;
     // Read-only or editable, recoloured at once.
@@ -124,7 +124,6 @@ protected:
 
 private:
     void filterKeystrokes(QLineEdit* edit, const KeystrokeRule& rule);
-    void followUnits();
 
     SideWindowOwner* owner_;
     QPointer<QWidget> ownerWindow_;  // tells when the owner has gone

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "reports/common/ShownUnits.h"
 #include "reports/common/Theme.h"
 #include "ui/common/CColorBtn.h"
 #include "ui/common/ContextHelp.h"
@@ -174,6 +175,13 @@ bool ThemedDialog::event(QEvent* event) {
         return handled;
     }
     return QDialog::event(event);
+}
+
+void ThemedDialog::followUnits() {
+    connect(&context().units, &ShownUnits::aboutToChange, this, [this] {
+        if (isVisible()) updateData();
+    });
+    connect(&context().units, &ShownUnits::changed, this, [this] { unitsChanged(); });
 }
 
 }  // namespace vorlan

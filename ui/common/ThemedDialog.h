@@ -73,6 +73,10 @@ protected:
     static bool leavesField(const QEvent* event);
     // F1 and "What's this": hands the dialog's help id to the help route.
     virtual void requestContextHelp();
+    // A change of the units (View > Units): the visible fields are taken in the units they were
+    // typed in just before, then unitsChanged() shows the window in the new ones.
+    void followUnits();
+    virtual void unitsChanged() {}
 
     void showEvent(QShowEvent* event) override;
     void widenForTitle();

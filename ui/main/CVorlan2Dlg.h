@@ -160,7 +160,8 @@ private:
                          const std::function<QLineEdit*(int)>& makeEdit);
     // A number field of a quantity, in the unit shown; a figure typed in metric units is kept.
     void exchangeUnitField(DataExchange& dx, const ShotField& field, double minimum);
-    void followUnits();
+    // The captions of quantities in the new units, and the fields shown in them.
+    void unitsChanged() override;
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
     void addShortcuts();
     void setTabOrderByLayout();

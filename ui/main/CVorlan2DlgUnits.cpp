@@ -46,16 +46,10 @@ void CVorlan2Dlg::exchangeUnitField(DataExchange& dx, const ShotField& field, do
     if (typed) storeTypedValue(shot_, key, *typed, shown);
 }
 
-void CVorlan2Dlg::followUnits() {
-    // The fields are taken in the units they were typed in, then shown in the new ones.
-    connect(&context().units, &ShownUnits::aboutToChange, this, [this] {
-        if (isVisible()) updateData();
-    });
-    connect(&context().units, &ShownUnits::changed, this, [this] {
-        for (const auto& [label, field] : unitLabels_)
-            label->setText(QString::fromStdString(field->caption(context().units.choice())));
-        if (isVisible()) updateData(false);
-    });
+void CVorlan2Dlg::unitsChanged() {
+    for (const auto& [label, field] : unitLabels_)
+        label->setText(QString::fromStdString(field->caption(context().units.choice())));
+    if (isVisible()) updateData(false);
 }
 
 void CVorlan2Dlg::openUnits() {
