@@ -110,6 +110,8 @@ void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     type(window, W::kSensitivity, "2");
     type(window, W::kPowderTemperature, "39");
     QCOMPARE(window->edit(W::kAdjustedVelocity)->text(), QStringLiteral("2560.0"));
+    type(window, W::kSensitivity, "");  // no sensitivity: the velocity as measured
+    QCOMPARE(window->edit(W::kAdjustedVelocity)->text(), QStringLiteral("2600.0"));
 
     // The helper: 2650 at 90 and 2590 at 30 degrees make 1 ft/s per degree.
     type(window, W::kVelocity1, "2650");

@@ -191,6 +191,12 @@ private slots:
             sampled += bySamples;
         }
         QVERIFY(sampled > 0 && sampled < table->rowCount());
+        // The figure at the target range tells the samples' error beside it, however small.
+        const QString atTarget = window->control(kTargetFigure)->property("text").toString();
+        for (const HitRangeFigure& figure : window->shownResult().figures)
+            if (atTarget.startsWith(QStringLiteral("P(hit) at %1 yd: ").arg(figure.range)))
+                QCOMPARE(atTarget.contains(QStringLiteral(" ± ")), figure.standardError > 0.0);
+        QVERIFY2(atTarget.contains(QStringLiteral(" ± ")), qPrintable(atTarget));
         QVERIFY(window->control(kProgress)->property("text").toString().contains(" ranges sampled"));
         QCOMPARE(static_cast<HitScatterView*>(window->control(kScatter))->title().section(" hit ", 1),
                  QString("(2000 of 10000 samples shown)"));

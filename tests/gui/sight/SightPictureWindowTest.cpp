@@ -120,12 +120,14 @@ private slots:
         QStringList labels;
         for (const QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
         QVERIFY(labels.contains("&Winds (km/h)"));
+        QCOMPARE(window.controlAs<QLineEdit>(kWinds)->placeholderText(), QString("e.g. 10, 20 (km/h)"));
 
         harness.context.units.setChoice(UnitChoice());
         QCOMPARE(window.controlAs<QLineEdit>(kWinds)->text(), QString("2.77778"));
         labels.clear();
         for (const QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
         QVERIFY(labels.contains("&Winds (m/s)"));
+        QCOMPARE(window.controlAs<QLineEdit>(kWinds)->placeholderText(), QString("e.g. 2, 4 (m/s)"));
     }
 
     void fromTheCardAndHitWindows() {
