@@ -103,6 +103,24 @@ TEST(MaxRangeSolver, SlowFlightEndsBelowFiftyFeetPerSecond) {
     EXPECT_EQ(std::fmod(flight.distance, 6.0), 0.0);
 }
 
+// A bullet with less drag never flies a shorter way, down to coefficients so small that it
+// all but stops in its first steps: there the flight ends, rather than step on at a speed
+// its drag has spent (without that stop a coefficient of 0.0004 flies farther than 0.0007).
+TEST(MaxRangeSolver, LessDragNeverFliesShorter) {
+    for (const double degrees : {11.0, 45.0}) {
+        double before = 0.0;
+        for (const double coefficient : {0.0001, 0.0002, 0.0003, 0.0004, 0.0005, 0.0007, 0.001, 0.002, 0.005}) {
+            MaxRangeSolver solver;
+            solver.muzzleVelocity = 2700.0;
+            solver.dragModel.ballisticCoefficient = coefficient;
+            const MaxRangeFlight flight = solver.flightAt(degrees * kDegree);
+            EXPECT_GE(flight.distance, before) << coefficient << " at " << degrees << " degrees";
+            before = flight.distance;
+        }
+        EXPECT_GT(before, 0.0);
+    }
+}
+
 // Nearly without drag the climb approaches the vacuum figures v^2 / 2g and v / g.
 TEST(MaxRangeSolver, VerticalShotWithoutDragReachesTheVacuumHeight) {
     MaxRangeSolver solver;
