@@ -139,8 +139,7 @@ void CAdvancedDlg::exchangeBands(DataExchange& dx) {
         const QString name = tr("BC band %1").arg(row + 1);
         BcBand band{};
         exchangeRowCell(dx, name, bandFields(row).velocity, QT_TRANSLATE_NOOP("SideWindow", "velocity"), band.velocity);
-        exchangeRowCell(dx, name, bandFields(row).coefficient, QT_TRANSLATE_NOOP("SideWindow", "BC"),
-                        band.coefficient);
+        exchangeRowCell(dx, name, bandFields(row).coefficient, QT_TRANSLATE_NOOP("SideWindow", "BC"), band.coefficient);
         bands.push_back(band);
     }
     if (!dx.failed()) effects_.bcBands = bands;

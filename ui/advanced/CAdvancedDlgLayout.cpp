@@ -129,8 +129,8 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
     QLabel* status = addLabel(kDragStatus, {});
     status->setWordWrap(true);
     grid->addWidget(status, 1, 0, 1, 2);
-    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "BC Bands: from"), QT_TRANSLATE_NOOP("SideWindow", "f.p.s."),
-                               Quantity::Velocity}),
+    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "BC Bands: from"),
+                                  QT_TRANSLATE_NOOP("SideWindow", "f.p.s."), Quantity::Velocity}),
                     2, 0);
     grid->addWidget(new QLabel(tr("BC"), this), 2, 1);
     for (int row = 0; row < kMaxBcBands; ++row) {
@@ -147,7 +147,8 @@ QGroupBox* CAdvancedDlg::buildDragGroup() {
 QGroupBox* CAdvancedDlg::buildZonesGroup() {
     auto* grid = new QGridLayout;
     const advancedfields::ZoneFields first = advancedfields::zoneFields(0);
-    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "To"), first.until.unit, Quantity::Distance}), 0, 0);
+    grid->addWidget(captionLabel({0, QT_TRANSLATE_NOOP("SideWindow", "To"), first.until.unit, Quantity::Distance}), 0,
+                    0);
     grid->addWidget(captionLabel({0, "", first.speed.unit, Quantity::Speed}), 0, 1);
     grid->addWidget(new QLabel(tr("From (deg.)"), this), 0, 2);
     for (int row = 0; row < kMaxWindZones; ++row) {

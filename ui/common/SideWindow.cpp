@@ -156,7 +156,8 @@ void SideWindow::exchangeNumber(DataExchange& dx, const SideNumberField& field, 
 
 QString SideWindow::captionOf(const SideLabelledEdit& edit) const {
     // The windows' own texts: "SideWindow" is their context in the translations.
-    const QByteArray label = *edit.label ? QCoreApplication::translate("SideWindow", edit.label).toUtf8() : QByteArray();
+    const QByteArray label =
+        *edit.label ? QCoreApplication::translate("SideWindow", edit.label).toUtf8() : QByteArray();
     const QByteArray unit = *edit.unit ? QCoreApplication::translate("SideWindow", edit.unit).toUtf8() : QByteArray();
     const Unit shown = edit.quantity ? context().units.of(*edit.quantity) : Unit{};
     return QString::fromStdString(translatedCaption(label.toStdString(), unit.toStdString(), edit.quantity, shown));

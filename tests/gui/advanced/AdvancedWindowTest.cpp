@@ -357,8 +357,8 @@ void TestAdvancedWindow::metricZonesBandsAndReadings() {
     const AdvancedEffects& e = dlg->shot().advanced;
     QCOMPARE(e.windZones.size(), std::size_t{2});
     const double expected[] = {400 / kYard, 36 / kMile, 270, 1000 / kYard, 18 / kMile, 45, 800 / kFoot, 0.25};
-    const double held[] = {e.windZones[0].until, e.windZones[0].speed, e.windZones[0].direction,
-                           e.windZones[1].until, e.windZones[1].speed, e.windZones[1].direction,
+    const double held[] = {e.windZones[0].until,     e.windZones[0].speed,       e.windZones[0].direction,
+                           e.windZones[1].until,     e.windZones[1].speed,       e.windZones[1].direction,
                            e.bcBands.at(0).velocity, e.bcBands.at(0).coefficient};
     for (std::size_t i = 0; i < std::size(held); ++i)
         QVERIFY2(std::fabs(held[i] - expected[i]) <= 1e-9 * expected[i], qPrintable(QString::number(i)));
