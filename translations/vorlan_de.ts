@@ -3421,7 +3421,7 @@ Extremstreuung: %4 ft/s</translation>
     </message>
     <message>
         <source>Print in the &amp;Chosen Language</source>
-        <translation>In &amp;gewählter Sprache drucken</translation>
+        <translation>In gewählter Sprac&amp;he drucken</translation>
     </message>
 </context>
 </TS>

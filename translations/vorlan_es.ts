@@ -3421,7 +3421,7 @@ Dispersión extrema: %4 ft/s</translation>
     </message>
     <message>
         <source>Print in the &amp;Chosen Language</source>
-        <translation>Imprimir en el idioma &amp;elegido</translation>
+        <translation>Imprimir en el i&amp;dioma elegido</translation>
     </message>
 </context>
 </TS>

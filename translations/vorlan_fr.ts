@@ -3421,7 +3421,7 @@ Moyenne&#xa0;: %2 ft/s
     </message>
     <message>
         <source>Print in the &amp;Chosen Language</source>
-        <translation>Imprimer dans la &amp;langue choisie</translation>
+        <translation>Imprimer dans la lan&amp;gue choisie</translation>
     </message>
 </context>
 </TS>
