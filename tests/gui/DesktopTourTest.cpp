@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -645,6 +646,12 @@ void TestDesktopTour::tableSaysWhyItEndsEarly() {
     QVERIFY(note);
     QVERIFY2(note->text().contains("fell more than 1,999.9 in. below the line of sight after"),
              qPrintable(note->text()));
+    // It ends at the last increment the flight reached: the yard it stopped after, down to 50.
+    const QRegularExpressionMatch ends =
+        QRegularExpression("^Table ends at ([0-9,]+) yd: .* after ([0-9,]+) yd\\.$").match(note->text());
+    QVERIFY2(ends.hasMatch(), qPrintable(note->text()));
+    const int lastRow = ends.captured(1).remove(',').toInt(), lastYard = ends.captured(2).remove(',').toInt();
+    QCOMPARE(lastRow, lastYard / 50 * 50);
     QVERIFY(std::any_of(table->document().lines().begin(), table->document().lines().end(),
                         [&](const std::string& line) { return QString::fromStdString(line) == note->text(); }));
     // A table that reaches its last increment says nothing.

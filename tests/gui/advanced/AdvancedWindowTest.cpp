@@ -113,6 +113,18 @@ void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     type(window, W::kSensitivity, "");  // no sensitivity: the velocity as measured
     QCOMPARE(window->edit(W::kAdjustedVelocity)->text(), QStringLiteral("2600.0"));
 
+    // The readings' units stand beside each row; their ends (1 and 5000 ft/s) are accepted.
+    QStringList units;
+    for (const QLabel* label : window->findChildren<QLabel*>()) units << label->text();
+    QCOMPARE(units.count("f.p.s."), 2);
+    QCOMPARE(units.count("deg. F"), 2);
+    type(window, W::kVelocity1, "1");
+    type(window, W::kTemperature1, "90");
+    type(window, W::kVelocity2, "5000");
+    type(window, W::kTemperature2, "-150");
+    click(window, W::kFromReadings);
+    QCOMPARE(window->edit(W::kSensitivity)->text(), QString::asprintf("%.2f", (5000.0 - 1.0) / (-150.0 - 90.0)));
+
     // The helper: 2650 at 90 and 2590 at 30 degrees make 1 ft/s per degree.
     type(window, W::kVelocity1, "2650");
     type(window, W::kTemperature1, "90");
