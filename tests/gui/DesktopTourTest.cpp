@@ -6,9 +6,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSet>
