@@ -57,12 +57,12 @@ struct Flight {
     std::string end;  // why the flight ends short of the last range, as the table says it
 };
 
-Flight fly(ShotParameters shot, double lastYards) {
+Flight fly(ShotParameters shot, double lastYards, UnitSystem units) {
     shot.rangeIncrement = 1;
     shot.incrementCount = static_cast<int>(std::ceil(lastYards));
     const RangeTableReport report(shot);
     return {report.rowsEvery(1), report.muzzleAngleMoa(), report.tableTrajectory().atmosphere.speedOfSound,
-            tableEndNote(shot, report, kChosenWords)};
+            tableEndNote(shot, report, kChosenWords, units)};
 }
 
 // The ranges of the card in its unit, each with its target name (a target at a listed range
@@ -173,7 +173,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
     double lastYards = 0.0;
     for (const CardTarget& r : ranges) lastYards = std::max(lastYards, rangeToYards(r.range, request));
 
-    const Flight table = fly(shot, lastYards);
+    const Flight table = fly(shot, lastYards, request.units);
     card.speedOfSound = metric(request) ? fpsToMetresPerSecond(table.speedOfSound) : table.speedOfSound;
     std::vector<Flight> winds;
     for (const double wind : request.winds) {
@@ -182,7 +182,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         windy.advanced.windZones.clear();  // the card's wind blows the whole flight, in place of the zones
         windy.advanced.windSpeed = windToMph(wind, request);
         windy.advanced.windDirection = 90.0;  // full value from the right
-        winds.push_back(fly(windy, lastYards));
+        winds.push_back(fly(windy, lastYards, request.units));
     }
     std::vector<Flight> temperatures;
     for (const double t : request.temperatures) {
@@ -191,7 +191,7 @@ FieldCard fieldCard(const ShotParameters& shot, const FieldCardRequest& request)
         if (warm.advanced.powderOn()) warm.advanced.powderTemperature = warm.temperature;
         warm.muzzleAngleCorrection = false;
         warm.muzzleAngle = table.muzzleAngleMoa;
-        temperatures.push_back(fly(warm, lastYards));
+        temperatures.push_back(fly(warm, lastYards, request.units));
     }
 
     const CardAngle unit = request.angle;

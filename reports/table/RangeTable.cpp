@@ -109,47 +109,75 @@ std::vector<EffectParts> RangeTableReport::effectPartsEvery(int step) const {
     return printed;
 }
 
-std::string effectsLine(const AdvancedEffects& e, double stability, double launchVelocity, double jumpAngle) {
+namespace {
+
+// One wind zone of the effects line: "10.0 mph from 90 deg. to 500 yd", the last "... beyond".
+std::string windZoneText(const WindZone& z, bool last, TableWords words, UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    const std::string speed = cFormat("%.1f", metric ? mphToKmh(z.speed) : z.speed);
+    const std::string from = cFormat("%.0f", z.direction);
+    if (last)
+        return words(metric ? N_("%1 km/h from %2 deg. beyond") : N_("%1 mph from %2 deg. beyond"), {speed, from});
+    return words(metric ? N_("%1 km/h from %2 deg. to %3 m") : N_("%1 mph from %2 deg. to %3 yd"),
+                 {speed, from, cFormat("%.0f", metric ? yardsToMetres(z.until) : z.until)});
+}
+
+}  // namespace
+
+std::string effectsLine(const AdvancedEffects& e, double stability, double launchVelocity, double jumpAngle,
+                        TableWords words, UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    const auto degrees = [metric](double fahrenheit) {
+        return cFormat("%.1f", metric ? fahrenheitToCelsius(fahrenheit) : fahrenheit);
+    };
     std::string names;
     const auto add = [&names](const std::string& name) { names += (names.empty() ? "" : ", ") + name; };
     if (!e.windZones.empty()) {
-        std::string zones = "winds";
-        for (std::size_t i = 0; i < e.windZones.size(); ++i) {
-            const WindZone& z = e.windZones[i];
-            zones += cFormat("%s %.1f mph from %.0f deg. ", i == 0 ? "" : ";", z.speed, z.direction);
-            zones += i + 1 < e.windZones.size() ? cFormat("to %.0f yd", z.until) : std::string("beyond");
-        }
-        add(zones);
+        std::string zones;
+        for (std::size_t i = 0; i < e.windZones.size(); ++i)
+            zones += (i == 0 ? "" : "; ") + windZoneText(e.windZones[i], i + 1 == e.windZones.size(), words, units);
+        add(words(N_("winds %1"), {zones}));
     } else if (e.windOn()) {
-        add(cFormat("wind %.1f mph from %.0f deg.", e.windSpeed, e.windDirection));
+        add(words(metric ? N_("wind %1 km/h from %2 deg.") : N_("wind %1 mph from %2 deg."),
+                  {cFormat("%.1f", metric ? mphToKmh(e.windSpeed) : e.windSpeed), cFormat("%.0f", e.windDirection)}));
     }
     if (e.spinDriftOn())
-        add(cFormat("spin drift (1:%g %s, stability %.2f)", e.twistRate, e.leftTwist ? "left" : "right", stability));
-    if (e.jumpOn()) add(cFormat("aerodynamic jump %.2f moa", radiansToMoa(jumpAngle)));
-    if (e.coriolis) add(cFormat("Coriolis (lat. %.1f, az. %.1f deg.)", e.latitude, e.azimuth));
-    if (e.powderOn()) add(cFormat("powder %.1f F: %.1f ft/sec", e.powderTemperature, launchVelocity));
-    if (e.customDragOn()) add(cFormat("custom drag (%zu points)", e.customDrag.size()));
-    if (e.bcBandsOn()) add(cFormat("%zu BC bands", e.bcBands.size()));
+        add(words(
+            e.leftTwist ? N_("spin drift (1:%1 left, stability %2)") : N_("spin drift (1:%1 right, stability %2)"),
+            {cFormat("%g", e.twistRate), cFormat("%.2f", stability)}));
+    if (e.jumpOn()) add(words(N_("aerodynamic jump %1 moa"), {cFormat("%.2f", radiansToMoa(jumpAngle))}));
+    if (e.coriolis)
+        add(words(N_("Coriolis (lat. %1, az. %2 deg.)"), {cFormat("%.1f", e.latitude), cFormat("%.1f", e.azimuth)}));
+    if (e.powderOn())
+        add(words(metric ? N_("powder %1 C: %2 m/s") : N_("powder %1 F: %2 ft/sec"),
+                  {degrees(e.powderTemperature),
+                   cFormat("%.1f", metric ? fpsToMetresPerSecond(launchVelocity) : launchVelocity)}));
+    if (e.customDragOn()) add(words(N_("custom drag (%1 points)"), {std::to_string(e.customDrag.size())}));
+    if (e.bcBandsOn()) add(words(N_("%1 BC bands"), {std::to_string(e.bcBands.size())}));
     if (e.zeroConditions)
-        add(cFormat("zeroed at %.1f F, %.2f in. Hg, %.0f %%, powder %.1f F", e.zeroTemperature, e.zeroPressure,
-                    e.zeroHumidity, e.zeroPowderTemperature));
-    return names.empty() ? names : "Effects:\t" + names;
+        add(words(metric ? N_("zeroed at %1 C, %2 hPa, %3 %, powder %4 C")
+                         : N_("zeroed at %1 F, %2 in. Hg, %3 %, powder %4 F"),
+                  {degrees(e.zeroTemperature),
+                   metric ? cFormat("%.1f", inchesHgToHectopascals(e.zeroPressure)) : cFormat("%.2f", e.zeroPressure),
+                   cFormat("%.0f", e.zeroHumidity), degrees(e.zeroPowderTemperature)}));
+    return names.empty() ? names : words(N_("Effects:\t%1"), {names});
 }
 
-std::string effectsLine(const TrajectorySolver& trajectory) {
-    return effectsLine(trajectory.advanced, trajectory.stability, trajectory.launchVelocity, trajectory.jumpAngle);
+std::string effectsLine(const TrajectorySolver& trajectory, TableWords words, UnitSystem units) {
+    return effectsLine(trajectory.advanced, trajectory.stability, trajectory.launchVelocity, trajectory.jumpAngle,
+                       words, units);
 }
 
-std::string effectsLine(const ShotParameters& shot) {
+std::string effectsLine(const ShotParameters& shot, TableWords words, UnitSystem units) {
     const AdvancedEffects effects = shotAdvancedEffects(shot);
     const double stability = shotStability(shot);
     const double jump = aerodynamicJumpMoa(effects, stability, muzzleCrosswind(effects, shot.crosswind));
-    const std::string line =
-        effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity), moaToRadians(jump));
+    const std::string line = effectsLine(effects, stability, powderAdjustedVelocity(effects, shot.velocity),
+                                         moaToRadians(jump), words, units);
     // The range table names a truing on a line of its own; a calculation names it here.
     if (!effects.dragScaleOn()) return line;
-    const std::string trued = "trued drag scale " + dragScaleSpan(effects.dragScale);
-    return line.empty() ? "Effects:\t" + trued : line + ", " + trued;
+    const std::string trued = words(N_("trued drag scale %1"), {dragScaleSpan(effects.dragScale)});
+    return line.empty() ? words(N_("Effects:\t%1"), {trued}) : line + ", " + trued;
 }
 
 std::string coefficientText(const ShotParameters& shot) {
@@ -171,14 +199,17 @@ std::string coefficientNote(const ShotParameters& shot) {
            " function; the shot's " + what + " its flight.";
 }
 
-std::string truingLine(const TrajectorySolver& trajectory) {
+std::string truingLine(const TrajectorySolver& trajectory, TableWords words, UnitSystem units) {
     if (!trajectory.advanced.dragScaleOn()) return {};
-    return cFormat("Trued: velocity %.0f ft/s, drag scale ", trajectory.muzzleVelocity) +
-           dragScaleSpan(trajectory.advanced.dragScale);
+    const bool metric = units == UnitSystem::Metric;
+    return words(metric ? N_("Trued: velocity %1 m/s, drag scale %2") : N_("Trued: velocity %1 ft/s, drag scale %2"),
+                 {cFormat("%.0f", metric ? fpsToMetresPerSecond(trajectory.muzzleVelocity) : trajectory.muzzleVelocity),
+                  dragScaleSpan(trajectory.advanced.dragScale)});
 }
 
-void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take) {
-    for (const std::string& line : {effectsLine(trajectory), truingLine(trajectory)})
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take,
+                        TableWords words, UnitSystem units) {
+    for (const std::string& line : {effectsLine(trajectory, words, units), truingLine(trajectory, words, units)})
         if (!line.empty())
             for (std::string& part : wrappedHeaderLine(line)) take(std::move(part));
 }
@@ -308,37 +339,68 @@ std::string withThousands(long long yards) {
     return digits;
 }
 
-}  // namespace
+// A range in metres to a tenth, as the metric view's range column reads: "1,553.6", "1,550".
+std::string metresText(double yards) {
+    const long long tenths = std::llround(yardsToMetres(yards) * 10.0);
+    std::string text = withThousands(tenths / 10);
+    if (tenths % 10 != 0) text += "." + std::to_string(tenths % 10);
+    return text;
+}
 
-std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words) {
-    const int step = report.rangeIncrement();
-    if (step <= 0) return {};
-    const TrajectorySolver& flight = report.tableTrajectory();
-    const long long wanted = static_cast<long long>(shot.incrementCount) * step;
-    const long long last = flight.lastRowIndex;
-    if (last >= wanted) return {};
-    const std::string slowest = cFormat("%g", kMinimumSpeed);
-    if (last < 0 || flight.rows.empty())
-        return words(N_("Table has no rows: the bullet starts slower than %1 ft/s."), {slowest});
-    const std::string ends = withThousands(last / step * step);
-    const std::string after = withThousands(last);
-    if (flight.stoppedInFlight)
-        return words(N_("Table ends at %1 yd: the bullet all but stopped within the next yard after %2 yd."),
-                     {ends, after});
+// Why a flight that reached rows stopped short, each told in yards and in metres.
+enum FlightEnd { kStopped, kFell, kSlowed, kNotComputed };
+constexpr const char* kEndNotes[][2] = {
+    {N_("Table ends at %1 yd: the bullet all but stopped within the next yard after %2 yd."),
+     N_("Table ends at %1 m: the bullet all but stopped within the next metre after %2 m.")},
+    {N_("Table ends at %1 yd: the bullet fell more than 1,999.9 in. below the line of sight after %2 yd."),
+     N_("Table ends at %1 m: the bullet fell more than 50.8 m below the line of sight after %2 m.")},
+    {N_("Table ends at %1 yd: the bullet slowed below %3 ft/s after %2 yd."),
+     N_("Table ends at %1 m: the bullet slowed below %3 m/s after %2 m.")},
+    {N_("Table ends at %1 yd: the flight was not computed further (the zero was not found) after %2 yd."),
+     N_("Table ends at %1 m: the flight was not computed further (the zero was not found) after %2 m.")},
+};
+
+FlightEnd flightEnd(const TrajectorySolver& flight) {
+    if (flight.stoppedInFlight) return kStopped;
     // The march stopped at the next yard: by the limit that the last yard's pace would cross first.
-    const TrajectoryPoint& end = flight.rows[static_cast<std::size_t>(last)];
-    const TrajectoryPoint& before = flight.rows[static_cast<std::size_t>(last > 0 ? last - 1 : 0)];
+    const auto last = static_cast<std::size_t>(flight.lastRowIndex);
+    const TrajectoryPoint& end = flight.rows[last];
+    const TrajectoryPoint& before = flight.rows[last > 0 ? last - 1 : 0];
     const double speedYards = (end.velocity - kMinimumSpeed) / std::max(before.velocity - end.velocity, 1e-9);
     const double dropYards = (end.drop - TrajectorySolver::kLowestDrop) / std::max(before.drop - end.drop, 1e-9);
     constexpr double kNear = 2.0;  // yards: a limit this close to the last yard is the one crossed
-    if (dropYards <= kNear && dropYards <= speedYards)
-        return words(N_("Table ends at %1 yd: the bullet fell more than 1,999.9 in. below the line of sight after %2 "
-                        "yd."),
-                     {ends, after});
-    if (speedYards <= kNear)
-        return words(N_("Table ends at %1 yd: the bullet slowed below %3 ft/s after %2 yd."), {ends, after, slowest});
-    return words(N_("Table ends at %1 yd: the flight was not computed further (the zero was not found) after %2 yd."),
-                 {ends, after});
+    if (dropYards <= kNear && dropYards <= speedYards) return kFell;
+    if (speedYards <= kNear) return kSlowed;
+    return kNotComputed;
+}
+
+}  // namespace
+
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words,
+                         UnitSystem units) {
+    const int step = report.rangeIncrement();
+    if (step <= 0) return {};
+    const TrajectorySolver& flight = report.tableTrajectory();
+    const long long last = flight.lastRowIndex;
+    const bool metric = units == UnitSystem::Metric;
+    // A metric view of an increment typed in metres has rows of its own, and ends where they do.
+    const bool ownRows = metric && metricRangeIncrement(shot) > 0.0;
+    const std::vector<TrajectoryPoint> metricRows =
+        ownRows ? report.printedRows(units) : std::vector<TrajectoryPoint>();
+    if (ownRows ? metricRows.size() > static_cast<std::size_t>(shot.incrementCount)
+                : last >= static_cast<long long>(shot.incrementCount) * step)
+        return {};
+    const double slowest = metric ? fpsToMetresPerSecond(kMinimumSpeed) : kMinimumSpeed;
+    if (last < 0 || flight.rows.empty())
+        return words(metric ? N_("Table has no rows: the bullet starts slower than %1 m/s.")
+                            : N_("Table has no rows: the bullet starts slower than %1 ft/s."),
+                     {cFormat("%g", slowest)});
+    const long long lastRow = last / step * step;
+    const std::string ends = !metric   ? withThousands(lastRow)
+                             : ownRows ? metresText(metricRows.empty() ? 0.0 : metricRows.back().range)
+                                       : metresText(static_cast<double>(lastRow));
+    const std::string after = metric ? metresText(static_cast<double>(last)) : withThousands(last);
+    return words(kEndNotes[flightEnd(flight)][metric ? 1 : 0], {ends, after, cFormat("%g", slowest)});
 }
 
 void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& report,
@@ -346,7 +408,7 @@ void forEachRangeTableLine(const ShotParameters& shot, const RangeTableReport& r
     take(tableNameLine(shot, words));
     for (std::string& line : shotHeaderLines(shot, report, words)) take(std::move(line));
     // Effects beyond the designed flight get one line after the air density.
-    forEachEffectsLine(report.tableTrajectory(), take);
+    forEachEffectsLine(report.tableTrajectory(), take, words);
     // So does the reason a table ends before its last increment.
     if (std::string end = tableEndNote(shot, report, words); !end.empty()) take(std::move(end));
     std::string footer[] = {

@@ -77,12 +77,16 @@ void correctWindage(TrajectorySolver& trajectory, const TrajectorySolver& refere
 
 // The header line naming the effects beyond the designed flight that a trajectory flew with
 // ("Effects:" and their names); empty when none was on. Every window and command that
-// flies the shot names its effects with it.
-std::string effectsLine(const TrajectorySolver& trajectory);
+// flies the shot names its effects with it. In the designed English and imperial units as
+// the report prints it, or in a view's words and units (winds in km/h and zones in metres,
+// temperatures in deg. C, pressure in hPa, velocities in m/s; twist stays in inches).
+std::string effectsLine(const TrajectorySolver& trajectory, TableWords words = {},
+                        UnitSystem units = UnitSystem::Imperial);
 // The same for the shot's effects before a flight, naming a truing's drag scale too, and from
 // the figures themselves.
-std::string effectsLine(const ShotParameters& shot);
-std::string effectsLine(const AdvancedEffects& effects, double stability, double launchVelocity, double jumpAngle);
+std::string effectsLine(const ShotParameters& shot, TableWords words = {}, UnitSystem units = UnitSystem::Imperial);
+std::string effectsLine(const AdvancedEffects& effects, double stability, double launchVelocity, double jumpAngle,
+                        TableWords words = {}, UnitSystem units = UnitSystem::Imperial);
 
 // The header's coefficient: "0.5050 (G1)" as designed; with a custom drag table or bands in
 // force, what the flight takes its drag from.
@@ -93,15 +97,19 @@ std::string coefficientNote(const ShotParameters& shot);
 
 // Why the table ends before its last increment ("Table ends at 1,650 yd: the bullet fell more
 // than 1,999.9 in. below the line of sight after 1,699 yd."); empty when it reaches it. The
-// header carries it after the effects line, and the table window under the table.
-std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words = {});
+// header carries it after the effects line, and the table window under the table. In metric
+// `units` it speaks metres, and a table of rows typed in metres ends where those rows end.
+std::string tableEndNote(const ShotParameters& shot, const RangeTableReport& report, TableWords words = {},
+                         UnitSystem units = UnitSystem::Imperial);
 
 // The header line naming a truing in force: "Trued: velocity 2651 ft/s, drag scale 1.00–1.04";
 // empty without a drag scale.
-std::string truingLine(const TrajectorySolver& trajectory);
+std::string truingLine(const TrajectorySolver& trajectory, TableWords words = {},
+                       UnitSystem units = UnitSystem::Imperial);
 
 // The effects line and the truing line, each when it is not empty.
-void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take);
+void forEachEffectsLine(const TrajectorySolver& trajectory, const std::function<void(std::string&&)>& take,
+                        TableWords words = {}, UnitSystem units = UnitSystem::Imperial);
 // The widest line of the header: a longer effects or truing line is wrapped at blanks to it,
 // tabs expanded, and goes on under its text after two tabs.
 inline constexpr std::size_t kHeaderLineWidth = 91;

@@ -235,7 +235,7 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
     const bool metric = view.units == UnitSystem::Metric;
     for (std::string& line : metric ? metricShotLines(shot, report, words) : shotHeaderLines(shot, report, words))
         take(std::move(line));
-    forEachEffectsLine(report.tableTrajectory(), take);
+    forEachEffectsLine(report.tableTrajectory(), take, words, view.units);
     take(std::string());
     const std::vector<EffectParts> parts =
         view.holds ? report.printedEffectParts(view.units) : std::vector<EffectParts>();

@@ -143,6 +143,7 @@ void TableViewCommands::show(const TableView& view) {
     current_ = view;
     checkActions();
     if (TrajectoryChartCommands* chart = window_.chartCommands()) chart->chart()->setUnits(view.units);
+    window_.showEndNote(QString::fromStdString(tableEndNote(shot_, *report_, kChosenWords, view.units)));
     if (view.isDesigned()) {
         window_.view()->showLines(window_.document().lines(), window_.document().screenLines());
         lines_.clear();

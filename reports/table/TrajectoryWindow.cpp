@@ -79,13 +79,13 @@ void TrajectoryWindow::createMenu() {
     setup->setObjectName(QStringLiteral("filePrintSetup"));
     if (!language().empty()) {
         // The printed report keeps its designed English unless the shooter prints as shown.
-        QAction* spoken = file->addAction(tr("Print in the &Chosen Language"));
+        QAction* spoken = file->addAction(tr("Print in the Chosen Lan&guage"));
         spoken->setObjectName(QStringLiteral("filePrintInLanguage"));
         spoken->setCheckable(true);
         connect(spoken, &QAction::toggled, this, [this](bool on) { view_->setPrintSpoken(on); });
     }
     file->addSeparator();
-    exportCsv_ = file->addAction(tr("Export &CSV..."), this, [this] {
+    exportCsv_ = file->addAction(tr("E&xport CSV..."), this, [this] {
         if (views_) views_->exportCsv();
     });
     exportCsv_->setObjectName(QStringLiteral("fileExportCsv"));
@@ -211,6 +211,18 @@ void TrajectoryWindow::addViews(ShotParameters shot, std::shared_ptr<const Range
     hitProbability_->setEnabled(true);
 }
 
+void TrajectoryWindow::showEndNote(const QString& text) {
+    auto* note = findChild<QLabel*>(QStringLiteral("tableEndNote"));
+    if (!note && text.isEmpty()) return;
+    if (!note) {
+        note = new QLabel(this);
+        note->setObjectName(QStringLiteral("tableEndNote"));
+        statusBar()->addWidget(note);
+    }
+    note->setText(text);
+    note->setVisible(!text.isEmpty());
+}
+
 void TrajectoryWindow::shotChanged(const ShotParameters& shot) {
     if (!views_) return;
     auto report = std::make_shared<const RangeTableReport>(shot);
@@ -275,12 +287,6 @@ TrajectoryWindow* openTrajectoryWindow(TableWindowOwner& owner, const ShotParame
     if (!language().empty()) screenLines = rangeTableLines(shot, *report, kChosenWords);
     TrajectoryWindow* window = openTrajectoryWindow(owner, rangeTableLines(shot, *report), shot.name, parent,
                                                     std::move(chart), std::move(screenLines));
-    if (const std::string end = tableEndNote(shot, *report, kChosenWords); !end.empty()) {
-        // Under the table too, where the eye reaches the last row.
-        auto* note = new QLabel(QString::fromStdString(end), window);
-        note->setObjectName(QStringLiteral("tableEndNote"));
-        window->statusBar()->addWidget(note);
-    }
     window->addViews(shot, std::move(report));
     if (TrajectoryChartCommands* commands = window->chartCommands()) commands->chart()->countHitsOf(shot);
     return window;

@@ -61,6 +61,10 @@ public:
     void addViews(ShotParameters shot, std::shared_ptr<const RangeTableReport> report);
     TableViewCommands* viewCommands() const { return views_; }
 
+    // Why the table ends short of its last increment, under the table where the eye reaches
+    // the last row; empty: it reaches it, and no note is shown.
+    void showEndNote(const QString& text);
+
     // The shot changed (a window opened from this one changed it): the table, its views and
     // its chart, P(hit) included, are made again of `shot`. A window without its shot stays.
     void shotChanged(const ShotParameters& shot);

@@ -18,6 +18,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CHiddenWindow.h"
 #include "reports/table/TableDialogs.h"
+#include "reports/table/TableViewCommands.h"
 #include "reports/table/TrajectoryTable.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
@@ -654,6 +655,12 @@ void TestDesktopTour::tableSaysWhyItEndsEarly() {
     QCOMPARE(lastRow, lastYard / 50 * 50);
     QVERIFY(std::any_of(table->document().lines().begin(), table->document().lines().end(),
                         [&](const std::string& line) { return QString::fromStdString(line) == note->text(); }));
+    // The metric view's note speaks metres, and the designed view's yards again.
+    table->viewCommands()->setView({false, UnitSystem::Metric, {}});
+    QVERIFY2(QRegularExpression("^Table ends at [0-9,.]+ m: .* after [0-9,.]+ m\\.$").match(note->text()).hasMatch(),
+             qPrintable(note->text()));
+    table->viewCommands()->setView({false, UnitSystem::Imperial, {}});
+    QVERIFY(ends.captured(0) == note->text());
     // A table that reaches its last increment says nothing.
     dlg->edit(kIncrementCountEdit)->setText("4");
     click(dlg.get(), kRangeTableButton);

@@ -91,7 +91,7 @@ void CComputeOPBZ::onCompute() {
     showRanges();
     name_ = main->shot().name;
     updateData(false);
-    showNote(kEffectsLabel, effectsLine(main->shot()));
+    showNote(kEffectsLabel, effectsLine(main->shot(), kChosenWords, context().units.choice().system()));
 }
 
 // The ranges in yards as designed (the zero rounded, the others cut to whole yards), or in the

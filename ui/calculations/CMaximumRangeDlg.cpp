@@ -89,7 +89,7 @@ void CMaximumRangeDlg::showResults() {
     result_ = shotMaxRangeSolver(shot).computeMaximumRange();
     showFigures();
     controlAs<QLabel>(kDragLabel)->setText(tr("(%1 Drag Function)").arg(withDragName("%s", shot.dragFunction)));
-    showNote(kEffectsLabel, effectsLine(shot));
+    showNote(kEffectsLabel, effectsLine(shot, kChosenWords, context().units.choice().system()));
 }
 
 // The figures in the units shown, with the decimals of the designed ones.

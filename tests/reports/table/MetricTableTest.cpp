@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/Ballistics.h"
+#include "reports/table/RangeTable.h"
 #include "reports/table/RangeTableCsv.h"
 #include "reports/table/RangeTableView.h"
 #include "reports/table/TableUnits.h"
@@ -81,6 +82,40 @@ TEST(MetricTable, ViewsAndCsvShowTheMetreRows) {
     const std::string csv = rangeTableCsv(report, options);
     EXPECT_NE(csv.find("\r\n50,"), std::string::npos);
     EXPECT_NE(csv.find("\r\n1000,"), std::string::npos);
+}
+
+// The metric view names the effects in its units, each figure converted by hand here: 10 mph
+// is 16.09 km/h, 328.084 yd is 300 m, 50 deg. F is 10 deg. C, 2650 ft/s is 807.72 m/s and
+// 29.92 in. Hg is 1013.21 hPa; the twist stays in inches.
+TEST(MetricTable, EffectsLineInMetricUnits) {
+    AdvancedEffects e;
+    e.windZones = {{300.0 / 0.9144, 10.0, 90.0}, {1000.0, 5.0, 0.0}};
+    e.twistRate = 10.0;
+    e.bulletLength = 1.24;
+    e.bulletDiameter = 0.308;
+    e.powderTemperature = 50.0;
+    e.powderSensitivity = 1.0;
+    e.zeroConditions = true;
+    e.zeroTemperature = 50.0;
+    e.zeroPressure = 29.92;
+    e.zeroHumidity = 50.0;
+    e.zeroPowderTemperature = 41.0;
+    const std::string metric = effectsLine(e, 2.43, 2650.0, 0.0, {}, UnitSystem::Metric);
+    for (const char* item : {"winds 16.1 km/h from 90 deg. to 300 m; 8.0 km/h from 0 deg. beyond",
+                             "spin drift (1:10 right, stability 2.43)", "powder 10.0 C: 807.7 m/s",
+                             "zeroed at 10.0 C, 1013.2 hPa, 50 %, powder 5.0 C"})
+        EXPECT_NE(metric.find(item), std::string::npos) << item << " in " << metric;
+    EXPECT_EQ(metric.find("mph"), std::string::npos) << metric;
+    EXPECT_NE(effectsLine(e, 2.43, 2650.0, 0.0).find("to 328 yd; 5.0 mph"), std::string::npos);
+    e.windZones.clear();
+    e.windSpeed = 10.0;
+    EXPECT_NE(effectsLine(e, 2.43, 2650.0, 0.0, {}, UnitSystem::Metric).find("wind 16.1 km/h from 90 deg."),
+              std::string::npos);
+
+    TrajectorySolver trued;
+    trued.muzzleVelocity = 2650.0;
+    trued.advanced.dragScale = {{1.0, 1.0}};
+    EXPECT_EQ(truingLine(trued, {}, UnitSystem::Metric), "Trued: velocity 808 m/s, drag scale 1.00");
 }
 
 }  // namespace

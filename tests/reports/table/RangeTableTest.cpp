@@ -8,6 +8,7 @@
 #include "tests/support/CalcTestLoads.h"
 
 #include "shot/CLocaleNumbers.h"
+#include "shot/MetricShotKeys.h"
 #include "shot/ShotFile.h"
 
 namespace vorlan {
@@ -109,6 +110,53 @@ TEST(RangeTable, TableEndsWhereTheFlightEnds) {
     ASSERT_GT(rows.size(), 2u);
     EXPECT_LT(rows.size(), 101u);
     EXPECT_EQ(static_cast<int>(cToDouble(rows.back().substr(0, 5))) % 50, 0);
+}
+
+// The note under the table says where it ends in the view's units: the last row the view
+// prints and the last yard flown, in yards, or in metres to a tenth as the metric view's range
+// column reads them; rows typed in metres end at their own last row.
+TEST(RangeTable, EndNoteInTheViewsUnits) {
+    const auto metres = [](double yards) {
+        const std::string text = cFormat("%.1f", yards * 0.9144);
+        return text.ends_with(".0") ? text.substr(0, text.size() - 2) : text;
+    };
+    ShotParameters yardRows;  // the default pellet slows below 50 ft/s long before 5,000 yd
+    yardRows.rangeIncrement = 50;
+    yardRows.incrementCount = 100;
+    ShotParameters metreRows = yardRows;
+    ASSERT_TRUE(storeTypedValue(metreRows, "Range Increment", 40.0, Unit::Metre));  // 43.74 yd
+    ASSERT_EQ(metricRangeIncrement(metreRows), 40.0);
+    const long long last = RangeTableReport(yardRows).tableTrajectory().lastRowIndex;  // the same flight
+    ASSERT_GT(last, 100);
+    ASSERT_LT(last, 1000);  // no thousands separator to write out below
+    const std::string lastRow40m = std::to_string(static_cast<long long>(std::floor(last * 0.9144 / 40.0)) * 40);
+    const struct {
+        const ShotParameters* shot;
+        UnitSystem units;
+        std::string ends, after;
+    } cases[] = {
+        {&yardRows, UnitSystem::Imperial, std::to_string(last / 50 * 50) + " yd", std::to_string(last) + " yd."},
+        {&yardRows, UnitSystem::Metric, metres(last / 50 * 50) + " m", metres(last) + " m."},
+        {&metreRows, UnitSystem::Metric, lastRow40m + " m", metres(last) + " m."},
+        {&metreRows, UnitSystem::Imperial, std::to_string(last / 44 * 44) + " yd", std::to_string(last) + " yd."},
+    };
+    for (const auto& c : cases) {
+        const RangeTableReport report(*c.shot);
+        ASSERT_EQ(report.tableTrajectory().lastRowIndex, last);
+        const std::string note = tableEndNote(*c.shot, report, {}, c.units);
+        EXPECT_TRUE(note.starts_with("Table ends at " + c.ends + ": ")) << note;
+        EXPECT_TRUE(note.ends_with(" after " + c.after)) << note;
+        const bool metric = c.units == UnitSystem::Metric;
+        EXPECT_EQ(note.find(metric ? "yd" : "m/s"), std::string::npos) << note;
+        EXPECT_EQ(note.find(metric ? "15.24 m/s" : "50 ft/s") != std::string::npos,
+                  note.find("slowed") != std::string::npos)
+            << note;
+    }
+    // A table whose rows all fly says nothing, in either units.
+    metreRows.incrementCount = yardRows.incrementCount = 2;
+    for (const ShotParameters* shot : {&yardRows, &metreRows})
+        for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric})
+            EXPECT_EQ(tableEndNote(*shot, RangeTableReport(*shot), {}, units), "");
 }
 
 TEST(RangeTable, ChoicesForValuesOnlyAFileCanHold) {
