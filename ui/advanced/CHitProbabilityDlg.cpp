@@ -27,6 +27,9 @@ namespace {
 
 constexpr int kLeastRuns = 100;
 constexpr int kMostRuns = 1000000;
+// The digits after the point of a spread and of the target's size in a unit other than the designed.
+constexpr int kSpreadDecimals = 1;
+constexpr int kTargetDecimals = 2;
 
 QString number(double value) { return QString::fromStdString(cFormat("%g", value)); }
 
@@ -77,7 +80,7 @@ void CHitProbabilityDlg::onFromChronograph() {
         run_->setVelocity(choice->stats.mean);
         keepVelocity_(choice->stats.mean);
     }
-    velocitySd_->setText(shown(choice->stats.sd, Quantity::Velocity));
+    showIn(velocitySd_, choice->stats.sd, Quantity::Velocity, kSpreadDecimals);
     onInputChanged();  // the velocity may have changed while the SD text did not
 }
 
@@ -103,8 +106,9 @@ void CHitProbabilityDlg::showHit(const HitInputs& hit) {
         assumed_->setText(tr("No spread is set: assumed are the typical spreads of a practised rifleman (velocity "
                              "%1 %2, coefficient 2 %, range 3 %, wind call %3 %4, precision 0.5 MOA). OK keeps "
                              "them with the shot.")
-                              .arg(shown(kTypicalHitSpreads.velocitySd, Quantity::Velocity),
-                                   unitLabel(Quantity::Velocity), shown(kTypicalHitSpreads.windSd, Quantity::Speed),
+                              .arg(shown(kTypicalHitSpreads.velocitySd, Quantity::Velocity, kSpreadDecimals),
+                                   unitLabel(Quantity::Velocity),
+                                   shown(kTypicalHitSpreads.windSd, Quantity::Speed, kSpreadDecimals),
                                    unitLabel(Quantity::Speed)));
     // Shown whole before they are read: a field read beside others still in the old units would
     // start a run of neither.
@@ -112,11 +116,15 @@ void CHitProbabilityDlg::showHit(const HitInputs& hit) {
     for (QObject* input : findChildren<QLineEdit*>()) quiet.push_back(std::make_unique<QSignalBlocker>(input));
     for (QObject* input : findChildren<QComboBox*>()) quiet.push_back(std::make_unique<QSignalBlocker>(input));
     const HitSpreads& s = hit.spreads;
+    showIn(velocitySd_, s.velocitySd, Quantity::Velocity, kSpreadDecimals);
+    showIn(rangeSd_, s.rangeSd, Quantity::Distance, kSpreadDecimals);
+    if (s.rangeSdPercent) {
+        rangeSd_->setText(number(s.rangeSd));
+        shownValues_.erase(rangeSd_);
+    }
+    showIn(windSd_, s.windSd, Quantity::Speed, kSpreadDecimals);
     const std::pair<QLineEdit*, QString> numbers[] = {
-        {velocitySd_, shown(s.velocitySd, Quantity::Velocity)},
         {coefficientSd_, number(s.coefficientSdPercent)},
-        {rangeSd_, s.rangeSdPercent ? number(s.rangeSd) : shown(s.rangeSd, Quantity::Distance)},
-        {windSd_, shown(s.windSd, Quantity::Speed)},
         {windDirectionSd_, number(s.windDirectionSd)},
         {precision_, number(s.groupShots > 0 ? s.groupMoa : s.precisionMoa)},
         {cantSd_, number(s.cantSd)},
@@ -128,13 +136,31 @@ void CHitProbabilityDlg::showHit(const HitInputs& hit) {
     groupShots_->setText(QString::number(s.groupShots > 0 ? s.groupShots : 5));
     const HitTarget& target = hit.target.isSet() ? hit.target : shotHitTarget(run_->shot());
     targetShape_->setCurrentIndex(target.shape == HitTarget::Shape::Rectangle ? 1 : 0);
-    targetWidth_->setText(shown(target.width, Quantity::Length));
-    targetHeight_->setText(target.shape == HitTarget::Shape::Rectangle ? shown(target.height, Quantity::Length)
-                                                                       : QString());
+    showIn(targetWidth_, target.width, Quantity::Length, kTargetDecimals);
+    showIn(targetHeight_, target.height, Quantity::Length, kTargetDecimals);
+    if (target.shape != HitTarget::Shape::Rectangle) {
+        targetHeight_->clear();
+        shownValues_.erase(targetHeight_);
+    }
 }
 
-QString CHitProbabilityDlg::shown(double designed, Quantity quantity) const {
-    return number(toShown(designed, quantity, context().units.of(quantity)));
+QString CHitProbabilityDlg::shown(double designed, Quantity quantity, int decimals) const {
+    const Unit unit = context().units.of(quantity);
+    const double value = toShown(designed, quantity, unit);
+    if (context().units.designed(quantity)) return number(value);
+    const double scale = std::pow(10.0, decimals);
+    return number(std::round(value * scale) / scale);
+}
+
+void CHitProbabilityDlg::showIn(QLineEdit* edit, double designed, Quantity quantity, int decimals) {
+    edit->setText(shown(designed, quantity, decimals));
+    shownValues_[edit] = {edit->text(), designed};
+}
+
+std::optional<double> CHitProbabilityDlg::keptAsShown(const QLineEdit* edit) const {
+    const auto kept = shownValues_.find(edit);
+    if (kept == shownValues_.end() || kept->second.first != edit->text()) return std::nullopt;
+    return kept->second.second;
 }
 
 QString CHitProbabilityDlg::unitLabel(Quantity quantity) const {
@@ -193,13 +219,18 @@ void CHitProbabilityDlg::readSpreads(HitSpreads& s, std::string& problem) {
     s.rangeSdPercent = rangeSdUnit_->currentIndex() == 1;
     // The spreads of a unit, and the field each is typed in; the others are percent or degrees.
     const std::pair<QLineEdit*, std::pair<double*, UnitBounds>> spreads[] = {
-        {velocitySd_, {&s.velocitySd, {Quantity::Velocity, kMostVelocitySd, 1, tr("Muzzle velocity SD")}}},
-        {rangeSd_, {&s.rangeSd, {Quantity::Distance, kMostRangeSdYards, 1, tr("Range estimate SD")}}},
-        {windSd_, {&s.windSd, {Quantity::Speed, kMostWindSd, 1, tr("Wind call SD")}}},
+        {velocitySd_,
+         {&s.velocitySd, {Quantity::Velocity, kMostVelocitySd, kSpreadDecimals, tr("Muzzle velocity SD")}}},
+        {rangeSd_, {&s.rangeSd, {Quantity::Distance, kMostRangeSdYards, kSpreadDecimals, tr("Range estimate SD")}}},
+        {windSd_, {&s.windSd, {Quantity::Speed, kMostWindSd, kSpreadDecimals, tr("Wind call SD")}}},
     };
     for (const auto& [e, to] : spreads) {
-        const std::optional<double> typed = fieldNumber(e, 0.0, problem, to.second.name);
         const bool inPercent = e == rangeSd_ && s.rangeSdPercent;
+        if (const std::optional<double> kept = inPercent ? std::nullopt : keptAsShown(e)) {
+            *to.first = *kept;
+            continue;
+        }
+        const std::optional<double> typed = fieldNumber(e, 0.0, problem, to.second.name);
         if (const auto value = inPercent ? typed : designed(typed, to.second, problem)) *to.first = *value;
     }
     const std::pair<QLineEdit*, std::pair<double*, QString>> others[] = {
@@ -237,19 +268,20 @@ void CHitProbabilityDlg::readPrecision(HitSpreads& s, std::string& problem) {
 void CHitProbabilityDlg::readTarget(HitInputs& hit, std::string& problem) {
     const bool rectangle = targetShape_->currentIndex() == 1;
     targetHeight_->setEnabled(rectangle);
-    const UnitBounds widthBounds{Quantity::Length, kLargestTarget, 2, tr("Target width")};
-    const UnitBounds heightBounds{Quantity::Length, kLargestTarget, 2, tr("Target height")};
+    const UnitBounds widthBounds{Quantity::Length, kLargestTarget, kTargetDecimals, tr("Target width")};
+    const UnitBounds heightBounds{Quantity::Length, kLargestTarget, kTargetDecimals, tr("Target height")};
     const std::optional<double> typedWidth = fieldNumber(targetWidth_, std::nan(""), problem, widthBounds.name);
-    const std::optional<double> width = designed(typedWidth, widthBounds, problem);
-    const std::optional<double> height =
-        rectangle
-            ? designed(fieldNumber(targetHeight_, std::nan(""), problem, heightBounds.name), heightBounds, problem)
-            : std::optional<double>(0.0);
+    std::optional<double> width = keptAsShown(targetWidth_);
+    if (!width) width = designed(typedWidth, widthBounds, problem);
+    std::optional<double> height = rectangle ? keptAsShown(targetHeight_) : std::optional<double>(0.0);
+    if (!height)
+        height = designed(fieldNumber(targetHeight_, std::nan(""), problem, heightBounds.name), heightBounds, problem);
     if (width && height) {
         hit.target = {rectangle ? HitTarget::Shape::Rectangle : HitTarget::Shape::Circle, *width, *height};
         // The vital zone as it is stays the vital zone, and follows it: as its figure is shown.
         const bool vitalZone =
-            typedWidth == wholeNumber(shown(run_->shot().targetDiameter, Quantity::Length).toStdString());
+            typedWidth ==
+            wholeNumber(shown(run_->shot().targetDiameter, Quantity::Length, kTargetDecimals).toStdString());
         if (!targetWasSet_ && !rectangle && vitalZone) hit.target = HitTarget{};
     }
     if (problem.empty() && !(width && *width > 0.0 && height && (!rectangle || *height > 0.0)))

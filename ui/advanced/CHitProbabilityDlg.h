@@ -11,6 +11,7 @@
 //             back) -> figures, table, ethical range, scatter, method, sentence
 
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "shot/Units.h"
@@ -62,7 +63,13 @@ private:
     // The inputs in the units shown now, and those units beside their fields.
     void showHit(const HitInputs& hit);
     void showUnitLabels();
-    QString shown(double designed, Quantity quantity) const;
+    // A figure of a quantity as its field shows it: in another unit than the designed one,
+    // rounded to the digits the field takes (2 mph shows as 0.9 m/s, not 0.89408).
+    QString shown(double designed, Quantity quantity, int decimals) const;
+    // Shows the figure in `edit` and keeps the value it stands for while the text stays as
+    // shown, so that looking at a rounded figure does not change the value.
+    void showIn(QLineEdit* edit, double designed, Quantity quantity, int decimals);
+    std::optional<double> keptAsShown(const QLineEdit* edit) const;
     QString unitLabel(Quantity quantity) const;
     QString rangeText(int range) const;
     std::optional<double> designed(std::optional<double> typed, const UnitBounds& field, std::string& problem) const;
@@ -87,7 +94,8 @@ private:
     bool targetWasSet_ = false;
     bool assumedSpreads_ = false;                 // the typical spreads shown, none being set
     std::optional<HitInputs> beforeUnitsChange_;  // the inputs as read in the units before a change
-    int runCount_ = kDefaultHitRuns;              // the samples of the next run
+    std::map<const QLineEdit*, std::pair<QString, double>> shownValues_;  // text shown, designed value
+    int runCount_ = kDefaultHitRuns;                                      // the samples of the next run
     std::function<void(double)> keepVelocity_;
 };
 

@@ -161,6 +161,7 @@ private slots:
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308ShortTable();
         dialog->shot().hit.spreads.precisionMoa = 0.5;
+        dialog->shot().hit.spreads.windSd = 2.0;
         dialog->updateData(false);
         CHitProbabilityDlg* window = openFromDialog(dialog.get());
         QVERIFY(isDialogWithPopupHelp(dialogHelpId(kTemplate)));
@@ -214,6 +215,7 @@ private slots:
         auto dialog = harness.openMainDialog();
         dialog->shot() = testing::load308ShortTable();
         dialog->shot().hit.spreads.precisionMoa = 0.5;
+        dialog->shot().hit.spreads.windSd = 2.0;
         dialog->updateData(false);
         CHitProbabilityDlg* window = openFromDialog(dialog.get());
         QVERIFY(window);
@@ -223,6 +225,13 @@ private slots:
         for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
         for (const char* unit : {"m/s", "km/h", "cm"}) QVERIFY2(labels.contains(unit), unit);
         QCOMPARE(field(window, kTargetWidth)->text(), QString("20.32"));  // the 8 in vital zone
+        // A converted figure shows to its field's digits, and stands for the value whole while
+        // it is left as shown: 2 mph is 3.218688 km/h.
+        QCOMPARE(field(window, kWindSd)->text(), QString("3.2"));
+        testing::retype(field(window, kCantSd), "1");
+        QCOMPARE(window->message(), QString());
+        QCOMPARE(dialog->shot().hit.spreads.windSd, 2.0);
+        QCOMPARE(dialog->shot().hit.spreads.cantSd, 1.0);
 
         rangeUnit->setCurrentIndex(0);
         const std::pair<int, const char*> typed[] = {{kVelocitySd, "3"}, {kWindSd, "5"}, {kRangeSd, "2"}};
