@@ -3370,10 +3370,6 @@ Extremstreuung: %4 ft/s</translation>
         <translation>Seite ein&amp;richten...</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>&amp;CSV exportieren...</translation>
-    </message>
-    <message>
         <source>Field C&amp;ard...</source>
         <translation>Schuss&amp;karte...</translation>
     </message>
@@ -3420,8 +3416,12 @@ Extremstreuung: %4 ft/s</translation>
         <translation>Schusstafel - %1</translation>
     </message>
     <message>
-        <source>Print in the &amp;Chosen Language</source>
+        <source>Print in the Chosen Lan&amp;guage</source>
         <translation>In gewählter Sprac&amp;he drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
     </message>
 </context>
 </TS>

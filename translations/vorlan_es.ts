@@ -3370,10 +3370,6 @@ Dispersión extrema: %4 ft/s</translation>
         <translation>Configu&amp;rar impresión...</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>E&amp;xportar CSV...</translation>
-    </message>
-    <message>
         <source>Field C&amp;ard...</source>
         <translation>&amp;Tarjeta de tiro...</translation>
     </message>
@@ -3420,8 +3416,12 @@ Dispersión extrema: %4 ft/s</translation>
         <translation>Tabla balística - %1</translation>
     </message>
     <message>
-        <source>Print in the &amp;Chosen Language</source>
+        <source>Print in the Chosen Lan&amp;guage</source>
         <translation>Imprimir en el i&amp;dioma elegido</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
 </context>
 </TS>

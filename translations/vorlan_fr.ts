@@ -1172,7 +1172,7 @@
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation>&amp;Sombre</translation>
+        <translation>S&amp;ombre</translation>
     </message>
 </context>
 <context>
@@ -3370,10 +3370,6 @@ Moyenne&#xa0;: %2 ft/s
         <translation>&amp;Mise en page...</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exporter en &amp;CSV...</translation>
-    </message>
-    <message>
         <source>Field C&amp;ard...</source>
         <translation>Fic&amp;he de tir...</translation>
     </message>
@@ -3420,8 +3416,12 @@ Moyenne&#xa0;: %2 ft/s
         <translation>Table de tir - %1</translation>
     </message>
     <message>
-        <source>Print in the &amp;Chosen Language</source>
+        <source>Print in the Chosen Lan&amp;guage</source>
         <translation>Imprimer dans la lan&amp;gue choisie</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
     </message>
 </context>
 </TS>

@@ -3371,10 +3371,6 @@ Extreme spread: %4 ft/s</source>
         <translation>Пара&amp;метры печати...</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Экспорт &amp;CSV...</translation>
-    </message>
-    <message>
         <source>Field C&amp;ard...</source>
         <translation>Полевая &amp;карточка...</translation>
     </message>
@@ -3421,8 +3417,12 @@ Extreme spread: %4 ft/s</source>
         <translation>Баллистическая таблица - %1</translation>
     </message>
     <message>
-        <source>Print in the &amp;Chosen Language</source>
+        <source>Print in the Chosen Lan&amp;guage</source>
         <translation>Печать на в&amp;ыбранном языке</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>Экспорт &amp;CSV...</translation>
     </message>
 </context>
 </TS>

@@ -120,7 +120,7 @@ void TestTrajectoryChart::viewMenuSwitchesAndKeepsDesignedFileItems() {
     QStringList file;
     for (QAction* action : menus[0]->menu()->actions()) file << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(file, QStringList({"&Save As ...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
-                                "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "&Library...",
+                                "E&xport CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...", "&Library...",
                                 "-", "&Export Chart...", "-", "&Close\tCtrl+W"}));
     QStringList view;
     for (QAction* action : menus[2]->menu()->actions())

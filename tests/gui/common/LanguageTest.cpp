@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -152,6 +154,31 @@ private slots:
         owner.openWithViews(testing::load308())->findChild<QAction*>(QStringLiteral("languagees"))->trigger();
         QCOMPARE(failures.size(), 1);
         tableDialogs() = saved;
+    }
+
+    // In every language each menu of the table window, and its menu bar, takes an access key
+    // once: a key two items share only moves between them.
+    void theTableWindowsMenusTakeEachKeyOnce() {
+        QStringList clashes;
+        for (const char* code : {"en", "de", "fr", "es", "ru"}) {
+            applyLanguage(QString::fromLatin1(code));
+            TableOwnerStub owner;
+            TrajectoryWindow* window = owner.openWithViews(testing::load308());
+            QList<QList<QAction*>> menus{window->menuBar()->actions()};
+            for (const QMenu* menu : window->findChildren<QMenu*>()) menus << menu->actions();
+            for (const QList<QAction*>& actions : menus) {
+                QMap<QKeySequence, QString> taken;
+                for (const QAction* action : actions) {
+                    const QKeySequence key = QKeySequence::mnemonic(action->text());
+                    if (!key.isEmpty() && taken.contains(key))
+                        clashes << QStringLiteral("%1: \"%2\" and \"%3\"")
+                                       .arg(QLatin1String(code), taken.value(key), action->text());
+                    taken.insert(key, action->text());
+                }
+            }
+            window->close();
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     }
 
     // The table's words on screen in the chosen language, in every view; what is printed,

@@ -89,7 +89,7 @@ void TestTrajectoryWindow::titleAndOwnerList() {
     // The designed items, then the program's own after a separator.
     QCOMPARE(texts.mid(0, 5),
              QStringList({"&Save As ...", "", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup..."}));
-    QCOMPARE(texts.mid(5), QStringList({"", "Export &CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...",
+    QCOMPARE(texts.mid(5), QStringList({"", "E&xport CSV...", "Field C&ard...", "&Hit Probability...", "&Truing...",
                                         "&Library...", "", "&Close\tCtrl+W"}));
 }
 
