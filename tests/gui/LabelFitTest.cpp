@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -119,6 +120,18 @@ private:
                 buttonCut(*button))
                 tell(window, w, button->text());
             if (auto* box = qobject_cast<QGroupBox*>(w); box && groupTitleCut(*box)) tell(window, w, box->title());
+            if (auto* header = qobject_cast<QHeaderView*>(w); header && header->orientation() == Qt::Horizontal)
+                checkHeader(window, *header);
+        }
+    }
+    // A column's heading takes its text and the style's margins on either side.
+    void checkHeader(QWidget* window, QHeaderView& header) {
+        const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        for (int i = 0; i < header.count(); ++i) {
+            const QString text = header.model()->headerData(i, Qt::Horizontal).toString();
+            if (!header.isSectionHidden(i) &&
+                header.sectionSize(i) < header.fontMetrics().horizontalAdvance(text) + margins)
+                tell(window, &header, text);
         }
     }
     void checkTab(QWidget* window, const QTabWidget& tabs, int i) {

@@ -13,6 +13,7 @@
 
 #include "ui/advanced/CHitProbabilityDlg.h"
 #include "ui/common/ControlIds.h"
+#include "ui/common/HeadingColumns.h"
 #include "ui/sight/CSightPictureDlg.h"
 
 namespace vorlan {
@@ -106,8 +107,6 @@ void CHitProbabilityDlg::buildControls() {
     table_ = withId(new QTableWidget(0, 3, this), kTable);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumWidth(230);
     scatter_ = new HitScatterView(this);
     setControlId(scatter_, kScatter);
 
@@ -170,6 +169,7 @@ void CHitProbabilityDlg::showUnitLabels() {
     rangeSdUnit_->setItemText(0, unitLabel(Quantity::Distance));
     const QString range = run_->rangeUnit() == UnitSystem::Metric ? tr("Range (m)") : tr("Range (yd)");
     table_->setHorizontalHeaderLabels({range, tr("P(hit) %"), tr("± %")});
+    fitColumnsToHeadings(*table_, 90);
 }
 
 }  // namespace vorlan

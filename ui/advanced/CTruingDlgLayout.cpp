@@ -16,6 +16,7 @@
 #include "ui/advanced/CTruingDlg.h"
 #include "ui/advanced/TruingView.h"
 #include "ui/common/CColorBtn.h"
+#include "ui/common/HeadingColumns.h"
 
 namespace vorlan {
 
@@ -121,8 +122,6 @@ void CTruingDlg::buildControls() {
     residuals_->verticalHeader()->setVisible(false);
     residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     residuals_->setSelectionMode(QAbstractItemView::NoSelection);
-    residuals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    residuals_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     residuals_->setWordWrap(false);
     residuals_->setMinimumHeight(170);
     auto* right = new QVBoxLayout;
@@ -171,6 +170,7 @@ void CTruingDlg::showHeadings() {
                               : tr("Range (%1)").arg(unitLabel(Quantity::Distance, context().units.choice()));
     residuals_->setHorizontalHeaderLabels(
         {range, tr("Reading"), tr("Observed"), QStringLiteral("\u00b1"), tr("Before"), tr("After")});
+    fitColumnsToHeadings(*residuals_, 0);
 }
 
 }  // namespace vorlan

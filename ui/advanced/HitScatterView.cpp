@@ -38,8 +38,13 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     const int line = metrics.height();
     // A title wider than the picture takes a second line rather than losing its ends.
     const int titleHeight = line * (metrics.horizontalAdvance(title()) > width() ? 2 : 1);
+    // So does the grid's note under it (its step is not known yet: a long one stands in).
+    const auto note = [this](const QString& step) {
+        return tr("Grid %1 %2; up and right as the shooter sees them").arg(step, unit_);
+    };
+    const int noteHeight = line * (metrics.horizontalAdvance(note(QStringLiteral("0.25"))) > width() ? 2 : 1);
     const QRectF square = [&] {
-        const double side = std::max(40, std::min(width() - 12, height() - titleHeight - line - 12));
+        const double side = std::max(40, std::min(width() - 12, height() - titleHeight - noteHeight - 12));
         return QRectF((width() - side) / 2.0, titleHeight + 6, side, side);
     }();
     const double targetHalf =
@@ -93,9 +98,8 @@ void HitScatterView::paintEvent(QPaintEvent*) {
 
     p.setPen(c.text);
     p.drawText(QRectF(0, 2, width(), titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
-    p.drawText(QRectF(0, square.bottom() + 4, width(), line), Qt::AlignHCenter,
-               tr("Grid %1 %2; up and right as the shooter sees them")
-                   .arg(QString::fromStdString(cFormat("%g", step)), unit_));
+    p.drawText(QRectF(0, square.bottom() + 4, width(), noteHeight), Qt::AlignHCenter | Qt::TextWordWrap,
+               note(QString::fromStdString(cFormat("%g", step))));
 }
 
 int HitScatterView::hits() const {

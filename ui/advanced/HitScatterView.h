@@ -9,6 +9,8 @@
 namespace vorlan {
 
 class HitScatterView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit HitScatterView(QWidget* parent);
     // The impacts kept of a run of `runs` samples at `range`, as the window names it ("500 yd";
