@@ -1527,7 +1527,7 @@ El programa de línea de órdenes vorlan-cli hace los mismos cálculos sin venta
     </message>
     <message>
         <source>&amp;Sight Picture...</source>
-        <translation>&amp;Imagen de retícula...</translation>
+        <translation>Imagen de re&amp;tícula...</translation>
     </message>
     <message>
         <source>Field Card - %1</source>

@@ -2320,7 +2320,7 @@ Ridge = 612</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Пре&amp;дпросмотр</translation>
+        <translation>П&amp;редпросмотр</translation>
     </message>
     <message>
         <source>&amp;Export...</source>

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -95,6 +96,7 @@ public:
     // Checks every shown widget of `window`, each page of each tab widget in turn.
     void check(QWidget* window) {
         checkShown(window);
+        checkKeys(window);
         for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
             if (!tabs->isVisible()) continue;
             const int current = tabs->currentIndex();
@@ -102,12 +104,14 @@ public:
                 tabs->setCurrentIndex(i);
                 QCoreApplication::processEvents();
                 checkShown(window);
+                checkKeys(window);
                 checkTab(window, *tabs, i);
             }
             tabs->setCurrentIndex(current);
         }
     }
     const QStringList& cuts() const { return cuts_; }
+    const QStringList& keys() const { return keys_; }
 
 private:
     void checkShown(QWidget* window) {
@@ -134,6 +138,24 @@ private:
                 tell(window, &header, text);
         }
     }
+    // An access key (Alt and a letter) is one control's in a window: a key two controls share
+    // only moves the focus between them. Labels count for the field they name.
+    void checkKeys(QWidget* window) {
+        QMap<QKeySequence, QString> taken;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != window) continue;
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) text = label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+            if (auto* box = qobject_cast<QGroupBox*>(w); box && box->isCheckable()) text = box->title();
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty()) continue;
+            if (taken.contains(key))
+                keys_ << QStringLiteral("%1: window \"%2\": \"%3\" and \"%4\"")
+                             .arg(language_, window->windowTitle(), taken.value(key), text);
+            taken.insert(key, text);
+        }
+    }
     void checkTab(QWidget* window, const QTabWidget& tabs, int i) {
         const QTabBar& bar = *tabs.tabBar();
         const QRect rect = bar.tabRect(i);
@@ -156,6 +178,7 @@ private:
 
     QString language_;
     QStringList cuts_;
+    QStringList keys_;
 };
 
 void click(CVorlan2Dlg& dlg, int controlId) { dlg.controlAs<QAbstractButton>(controlId)->click(); }
@@ -184,7 +207,7 @@ class LabelFitTest : public QObject {
 
 private slots:
     void everyTextFitsItsWidget() {
-        QStringList cuts;
+        QStringList cuts, keys;
         for (const LanguageName& language : offeredLanguages()) {
             const QString code = QString::fromLatin1(language.code.data());
             if (code != QStringLiteral("en") && !QFile::exists(QStringLiteral(":/i18n/vorlan_%1.qm").arg(code)))
@@ -203,11 +226,14 @@ private slots:
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (window->isVisible()) check.check(window);
             cuts << check.cuts();
+            keys << check.keys();
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (window->isVisible() && window != dlg.get()) window->close();
         }
         applyLanguage(QStringLiteral("en"));
         QVERIFY2(cuts.isEmpty(), qPrintable(QStringLiteral("\n") + cuts.join(u'\n')));
+        keys.removeDuplicates();
+        QVERIFY2(keys.isEmpty(), qPrintable(QStringLiteral("\n") + keys.join(u'\n')));
     }
 };
 
