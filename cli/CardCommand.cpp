@@ -23,6 +23,7 @@ struct CardFlags {
     std::string ranges;  // empty: none unless no targets either, then the default list
     std::string targets;
     std::string winds;
+    std::optional<Unit> windUnit;
     std::vector<std::string> units{"moa"};
     std::string temperatures;
     std::string layout = "pocket";
@@ -70,8 +71,9 @@ FieldCardRequest requestOf(const CardFlags& flags, const ShotParameters& shot) {
         request.step = 0.0;  // targets alone, or the shot's own ranges
     if (flags.ranges.empty() && flags.targets.empty()) request.targets = keptCardRanges(shot, request.units);
     if (!flags.targets.empty()) request.targets = parsed(parseCardTargets(flags.targets, problem), problem);
-    request.winds =
-        flags.winds.empty() ? defaultCardWinds(request.units) : parsed(parseCardNumbers(flags.winds, problem), problem);
+    request.windUnit = flags.windUnit;
+    request.winds = flags.winds.empty() ? defaultCardWinds(cardWindUnit(request))
+                                        : parsed(parseCardNumbers(flags.winds, problem), problem);
     if (!flags.temperatures.empty())
         request.temperatures = parsed(parseCardNumbers(flags.temperatures, problem), problem);
     request.layout =
@@ -147,8 +149,10 @@ void addCardCommand(CLI::App& app) {
         ->check(given());
     command
         ->add_option("--wind", flags->winds,
-                     translated("Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s)"))
+                     translated("Wind speeds, full value from the right (default 5,10,15 mph; 2,4,6 m/s; 10,15,20 "
+                                "km/h)"))
         ->check(given());
+    addWindUnitOption(command, flags->windUnit);
     command
         ->add_option(
             "--units", flags->units,

@@ -61,6 +61,9 @@ std::optional<UnitSystem> unitSystemNamed(std::string_view text);
 // The units a command prints in: --units metric|imperial, and with `metricFlag` --metric, its
 // older spelling.
 void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string& metricMeans, bool metricFlag = true);
+// --wind-unit mph|km/h|m/s: the unit a command's winds are typed in (left out: mph, or m/s
+// with metric units).
+void addWindUnitOption(CLI::App* command, std::optional<Unit>& unit);
 // A value of `quantity` typed in `units`, handed on in its designed unit: within the designed
 // [lowest, highest] once converted, refused with those bounds in the typed units. `units` is set
 // by the command's --units option, which must be added before the option this checks (options

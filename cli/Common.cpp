@@ -150,6 +150,19 @@ void addUnitSystemOption(CLI::App* command, UnitSystem& units, const std::string
             "--metric", [&units] { units = UnitSystem::Metric; }, translated("The same as --units metric"));
 }
 
+void addWindUnitOption(CLI::App* command, std::optional<Unit>& unit) {
+    command
+        ->add_option_function<std::string>(
+            "--wind-unit",
+            [&unit](const std::string& text) {
+                unit = unitNamed(Quantity::Speed, text);
+                if (!unit)
+                    throw UsageError(translated("unknown wind unit '%1': use %2", {text, unitTokens(Quantity::Speed)}));
+            },
+            translated("The unit of the winds: mph, km/h or m/s (default mph; m/s with metric units)"))
+        ->type_name("mph|km/h|m/s");
+}
+
 namespace {
 
 // Typed bounds are rounded inwards to this many decimals.

@@ -21,6 +21,7 @@ struct ReticleFlags {
     std::string reticle;
     std::string ranges;
     std::string winds;
+    std::optional<Unit> windUnit;
     std::string hold = "wind";
     double magnification = 10.0;
     std::optional<double> trueMagnification;
@@ -44,6 +45,7 @@ SightRequest requestOf(const ReticleFlags& flags) {
     request.units = flags.units;
     request.ranges = numbers(flags.ranges);
     request.winds = numbers(flags.winds);
+    request.windUnit = flags.windUnit;
     const auto mode = parseHoldMode(flags.hold, request.zeroRange);
     if (!mode) throw UsageError(translated("'%1' is not wind, all or over:N", {flags.hold}));
     request.mode = *mode;
@@ -105,8 +107,9 @@ void addReticleCommand(CLI::App& app) {
         ->check(given());
     command
         ->add_option("--wind", flags->winds,
-                     translated("Wind speeds, full value from the right (mph; m/s with --metric)"))
+                     translated("Wind speeds, full value from the right (mph; m/s with --metric; see --wind-unit)"))
         ->check(given());
+    addWindUnitOption(command, flags->windUnit);
     command->add_option(
         "--hold", flags->hold,
         translated("wind (dial the elevation, hold the wind), all (hold everything) or over:N (dial the zero "

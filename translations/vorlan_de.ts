@@ -1668,14 +1668,6 @@ Grat = 612</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>m/s, full value from the right</source>
-        <translation>m/s, voller Wind von rechts</translation>
-    </message>
-    <message>
-        <source>mph, full value from the right</source>
-        <translation>mph, voller Wind von rechts</translation>
-    </message>
-    <message>
         <source>Up to three, deg. C</source>
         <translation>Bis zu drei, deg. C</translation>
     </message>
@@ -1688,6 +1680,10 @@ Grat = 612</translation>
 %2</source>
         <translation>Die Schusskarte konnte nicht in &quot;%1&quot; gespeichert werden.
 %2</translation>
+    </message>
+    <message>
+        <source>%1, full value from the right</source>
+        <translation>%1, voller Wind von rechts</translation>
     </message>
 </context>
 <context>

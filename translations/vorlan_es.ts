@@ -1668,14 +1668,6 @@ Loma = 612</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>m/s, full value from the right</source>
-        <translation>m/s, pleno valor desde la derecha</translation>
-    </message>
-    <message>
-        <source>mph, full value from the right</source>
-        <translation>mph, pleno valor desde la derecha</translation>
-    </message>
-    <message>
         <source>Up to three, deg. C</source>
         <translation>Hasta tres, °C</translation>
     </message>
@@ -1688,6 +1680,10 @@ Loma = 612</translation>
 %2</source>
         <translation>No se pudo guardar la tarjeta de tiro en &quot;%1&quot;.
 %2</translation>
+    </message>
+    <message>
+        <source>%1, full value from the right</source>
+        <translation>%1, de pleno valor desde la derecha</translation>
     </message>
 </context>
 <context>

@@ -1668,14 +1668,6 @@ Crête = 612</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>m/s, full value from the right</source>
-        <translation>m/s, plein travers venant de la droite</translation>
-    </message>
-    <message>
-        <source>mph, full value from the right</source>
-        <translation>mph, plein travers venant de la droite</translation>
-    </message>
-    <message>
         <source>Up to three, deg. C</source>
         <translation>Jusqu&apos;à trois, deg. C</translation>
     </message>
@@ -1688,6 +1680,10 @@ Crête = 612</translation>
 %2</source>
         <translation>La fiche de tir n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;».
 %2</translation>
+    </message>
+    <message>
+        <source>%1, full value from the right</source>
+        <translation>%1, plein travers venant de la droite</translation>
     </message>
 </context>
 <context>

@@ -1668,14 +1668,6 @@ Ridge = 612</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>m/s, full value from the right</source>
-        <translation>m/s, полный боковой справа</translation>
-    </message>
-    <message>
-        <source>mph, full value from the right</source>
-        <translation>mph, полный боковой справа</translation>
-    </message>
-    <message>
         <source>Up to three, deg. C</source>
         <translation>До трёх, °C</translation>
     </message>
@@ -1688,6 +1680,10 @@ Ridge = 612</source>
 %2</source>
         <translation>Не удалось сохранить полевую карточку в «%1».
 %2</translation>
+    </message>
+    <message>
+        <source>%1, full value from the right</source>
+        <translation>%1, полный боковой справа</translation>
     </message>
 </context>
 <context>

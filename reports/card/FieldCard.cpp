@@ -28,7 +28,7 @@ double designed(double value, Quantity quantity, const FieldCardRequest& r) {
     return toDesigned(value, quantity, UnitChoice::preset(r.units).of(quantity));
 }
 double rangeToYards(double range, const FieldCardRequest& r) { return designed(range, Quantity::Distance, r); }
-double windToMph(double wind, const FieldCardRequest& r) { return designed(wind, Quantity::Speed, r); }
+double windToMph(double wind, const FieldCardRequest& r) { return toDesigned(wind, Quantity::Speed, cardWindUnit(r)); }
 double temperatureToF(double t, const FieldCardRequest& r) { return designed(t, Quantity::Temperature, r); }
 // A field's bounds as a metric card tells them, whole and rounded inwards.
 ShownBounds metricBounds(const ShotField& field, Quantity quantity) {
@@ -105,7 +105,27 @@ std::string numberText(double value) { return cFormat("%g", value); }
 }  // namespace
 
 std::vector<double> defaultCardWinds(UnitSystem units) {
-    return units == UnitSystem::Metric ? std::vector<double>{2.0, 4.0, 6.0} : std::vector<double>{5.0, 10.0, 15.0};
+    return defaultCardWinds(UnitChoice::preset(units).of(Quantity::Speed));
+}
+
+std::vector<double> defaultCardWinds(Unit windUnit) {
+    switch (windUnit) {
+        case Unit::MetrePerSecond:
+            return {2.0, 4.0, 6.0};
+        case Unit::Kmh:
+            return {10.0, 15.0, 20.0};
+        default:
+            return {5.0, 10.0, 15.0};
+    }
+}
+
+Unit cardWindUnit(const FieldCardRequest& request) {
+    return request.windUnit.value_or(UnitChoice::preset(request.units).of(Quantity::Speed));
+}
+
+Unit typedWindUnit(const UnitChoice& shown, UnitSystem card) {
+    const Unit chosen = shown.of(Quantity::Speed);
+    return chosen == UnitChoice().of(Quantity::Speed) ? UnitChoice::preset(card).of(Quantity::Speed) : chosen;
 }
 
 std::string cardRequestProblem(const FieldCardRequest& request) {
@@ -136,14 +156,13 @@ std::string cardRequestProblem(const FieldCardRequest& request) {
     if (request.winds.size() > kCardMaxWinds)
         return translated("A card holds at most %1 wind speeds.", {std::to_string(kCardMaxWinds)});
     const ShotField& crosswind = *shotFieldOf(kCrosswindControl);
+    const Unit windUnit = cardWindUnit(request);
+    const ShownBounds winds = shownBounds(crosswind.minimum, crosswind.maximum, Quantity::Speed, windUnit, 0);
     for (const double wind : request.winds) {
-        const double mph = windToMph(wind, request);
-        if (!(mph >= crosswind.minimum && mph <= crosswind.maximum))
+        if (!winds.contains(wind))
             return translated(
                 "A wind speed must be from %1 to %2 %3.",
-                {cShowDouble(crosswind.minimum),
-                 cShowDouble(metric(request) ? metricBounds(crosswind, Quantity::Speed).high : crosswind.maximum),
-                 metric(request) ? "m/s" : "mph"});
+                {cShowDouble(winds.low), cShowDouble(winds.high), unitOf(Quantity::Speed, windUnit).label});
     }
     if (request.temperatures.size() > kCardMaxTemperatures)
         return translated("A card holds at most %1 temperatures.", {std::to_string(kCardMaxTemperatures)});

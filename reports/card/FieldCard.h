@@ -21,6 +21,7 @@
 #include "engine/Holds.h"
 #include "engine/Units.h"
 #include "shot/ShotParameters.h"
+#include "shot/Units.h"
 
 namespace vorlan {
 
@@ -53,7 +54,8 @@ struct FieldCardRequest {
     double step = 100.0;
     std::vector<CardTarget> targets;  // named targets, merged into the list by range
     CardAngle angle = CardAngle::Moa;
-    std::vector<double> winds{5.0, 10.0, 15.0};  // mph, or m/s on a metric card
+    std::vector<double> winds{5.0, 10.0, 15.0};  // in cardWindUnit(): mph, or m/s on a metric card
+    std::optional<Unit> windUnit;                // the winds' unit; none: the card's units' own
     std::vector<double> temperatures;            // deg F, or deg C on a metric card; none: no brackets
     bool velocity = false;
     bool time = false;
@@ -67,8 +69,16 @@ struct FieldCardRequest {
     std::string date;      // for the header, e.g. "2026-12-09"
 };
 
-// The default winds of a card in its units: 5, 10, 15 mph; 2, 4, 6 m/s.
+// The default winds of a card in its units: 5, 10, 15 mph; 2, 4, 6 m/s; in a unit of speed, the
+// same or 10, 15, 20 km/h.
 std::vector<double> defaultCardWinds(UnitSystem units);
+std::vector<double> defaultCardWinds(Unit windUnit);
+
+// The unit of a card's winds: its own when it has one, else mph, or m/s on a metric card.
+Unit cardWindUnit(const FieldCardRequest& request);
+// The unit a shooter types a card's or picture's winds in: the unit of speed chosen when it is
+// not the designed one (km/h, m/s), else the card's units' own (mph, or m/s on a metric card).
+Unit typedWindUnit(const UnitChoice& shown, UnitSystem card);
 
 // One row: a range (in the card's unit), its target name if any, and its figures, each none
 // where the bullet does not reach the range.
@@ -123,6 +133,11 @@ std::optional<FieldCardRequest> parseCardRanges(std::string_view text, FieldCard
 std::optional<std::vector<CardTarget>> parseCardTargets(std::string_view text, std::string& problem);
 // "5,10,15": numbers separated by commas or blanks.
 std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::string& problem);
+// Numbers as a box shows them: "5, 10, 15".
+std::string cardNumbersText(const std::vector<double>& numbers);
+// A list of winds typed in one unit of speed as it reads in another: the one's default winds
+// become the other's, any other winds the same speeds; a text that is no list stays as it is.
+std::string cardWindsTextIn(std::string_view text, Unit from, Unit to);
 
 // The ranges a shot keeps for its card ("Card Ranges:", a profile's distances in metres) as
 // targets in the card's unit (yd, or m on a metric card), each named by its metres ("100 m").

@@ -81,6 +81,21 @@ std::string cardTargetsText(const std::vector<CardTarget>& targets) {
     return text;
 }
 
+std::string cardNumbersText(const std::vector<double>& numbers) {
+    std::string text;
+    for (const double n : numbers) text += (text.empty() ? "" : ", ") + cFormat("%g", n);
+    return text;
+}
+
+std::string cardWindsTextIn(std::string_view text, Unit from, Unit to) {
+    std::string problem;
+    std::optional<std::vector<double>> winds = parseCardNumbers(text, problem);
+    if (!winds || winds->empty() || from == to) return std::string(text);
+    if (*winds == defaultCardWinds(from)) return cardNumbersText(defaultCardWinds(to));
+    for (double& wind : *winds) wind = toShown(toDesigned(wind, Quantity::Speed, from), Quantity::Speed, to);
+    return cardNumbersText(*winds);
+}
+
 std::optional<std::vector<double>> parseCardNumbers(std::string_view text, std::string& problem) {
     std::vector<double> numbers;
     std::size_t start = 0;

@@ -53,7 +53,7 @@ std::vector<Column> tableColumns(const FieldCard& card, bool abbreviated) {
     const bool anyTransonic = std::any_of(card.rows.begin(), card.rows.end(), [](auto& row) { return row.transonic; });
     const bool anyTarget =
         std::any_of(card.rows.begin(), card.rows.end(), [](auto& row) { return !row.target.empty(); });
-    const std::string speed = metric(card) ? "m/s" : "mph";
+    const std::string speed = unitOf(Quantity::Speed, cardWindUnit(card.request)).label;
     const std::string degrees = metric(card) ? "C" : "F";
     std::vector<Column> columns;
     // The card's words in the chosen language; the units' symbols as they are.
@@ -148,7 +148,7 @@ std::vector<std::string> wrapped(const std::vector<std::string>& items, std::siz
 
 std::vector<std::string> headerItems(const FieldCard& card, bool abbreviated) {
     const std::string rangeUnit = metric(card) ? "m" : "yd";
-    const std::string speed = metric(card) ? "m/s" : "mph";
+    const std::string speed = unitOf(Quantity::Speed, cardWindUnit(card.request)).label;
     // To a hundredth: a zero typed in yards reads 30.18 m, not 30.1752 m.
     const std::string zero = cFormat("%g", std::round(card.zeroRange * 100.0) / 100.0);
     std::vector<std::string> items{

@@ -25,6 +25,7 @@ FieldCardRequest cardRequest(const SightRequest& r, double target) {
     card.units = r.units;
     card.angle = r.reticle.unit == AngleUnit::Mil ? CardAngle::Mil : CardAngle::Moa;
     card.winds = r.winds.empty() && !r.ranges.empty() ? std::vector<double>{0.0} : r.winds;
+    card.windUnit = r.windUnit;
     std::vector<double> ranges = r.ranges;
     ranges.push_back(target);
     if (r.mode == HoldMode::DialZero) ranges.push_back(r.zeroRange);
@@ -136,9 +137,9 @@ SightPicture sightPicture(const ShotParameters& shot, const SightRequest& r) {
     const Reticle& reticle = picture.reticle;
     picture.scale = reticle.plane == FocalPlane::Second ? reticle.trueMagnification / r.magnification : 1.0;
     picture.rangeUnit = metric(r) ? "m" : "yd";
-    picture.windUnit = metric(r) ? "m/s" : "mph";
     const double target = targetRange(shot, r);
     const FieldCard card = fieldCard(shot, cardRequest(r, target));
+    picture.windUnit = unitOf(Quantity::Speed, cardWindUnit(card.request)).label;
     picture.flightEnd = card.flightEnd;
     const FieldCardRow* dialled = rowAt(card, r.mode == HoldMode::DialZero ? r.zeroRange : target);
     if (r.mode != HoldMode::HoldAll && dialled && dialled->elevation) picture.dial = dialled->elevation;
@@ -165,6 +166,7 @@ std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCa
     request.reticle = reticle;
     request.units = card.request.units;
     request.winds = card.request.winds;
+    request.windUnit = card.request.windUnit;
     request.mode = HoldMode::HoldAll;
     request.trueMagnification = trueMagnification;
     if (reticle.plane == FocalPlane::Second || trueMagnification)
@@ -180,8 +182,8 @@ std::optional<SightPicture> cardLadder(const ShotParameters& shot, const FieldCa
 
 std::string sightCsv(const SightPicture& picture) {
     const std::string unit = picture.reticle.unit == AngleUnit::Mil ? "mil" : "moa";
-    std::string text = "range_" + picture.rangeUnit + ",wind_" + (picture.windUnit == "mph" ? "mph" : "mps") + ",up_" +
-                       unit + ",right_" + unit + "\n";
+    const std::string wind = picture.windUnit == "mph" ? "mph" : picture.windUnit == "km/h" ? "kmh" : "mps";
+    std::string text = "range_" + picture.rangeUnit + ",wind_" + wind + ",up_" + unit + ",right_" + unit + "\n";
     for (const AimPoint& p : picture.points)
         text += cFormat("%g,", p.range) + (p.wind ? cFormat("%g", *p.wind) : "shot") + "," + cardNumberCell(p.up, 2) +
                 "," + cardNumberCell(p.right, 2) + "\n";

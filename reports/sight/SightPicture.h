@@ -35,8 +35,9 @@ inline constexpr std::size_t kSightMaxRanges = 50;
 
 struct SightRequest {
     Reticle reticle;
-    std::vector<double> ranges;  // the holdover ladder, yd or m; none: no ladder
-    std::vector<double> winds;   // wind dots, mph or m/s, full value from the right
+    std::vector<double> ranges;    // the holdover ladder, yd or m; none: no ladder
+    std::vector<double> winds;     // wind dots in windUnit, full value from the right
+    std::optional<Unit> windUnit;  // none: mph, or m/s with metric units
     HoldMode mode = HoldMode::DialElevation;
     double zeroRange = 100.0;                 // DialZero: the range dialled, yd or m
     double magnification = 10.0;              // in use
@@ -46,7 +47,7 @@ struct SightRequest {
 
 struct AimPoint {
     double range = 0;            // yd or m
-    std::optional<double> wind;  // mph or m/s; none: the shot's own wind
+    std::optional<double> wind;  // in the picture's windUnit; none: the shot's own wind
     double up = 0, right = 0;    // the hold as the reticle reads it, in its unit
     double x = 0, y = 0;         // where the target sits on the reticle, held within the reach
     bool beyond = false;         // beyond the reach: drawn at the edge with an arrow
@@ -62,7 +63,7 @@ struct SightPicture {
     std::optional<double> dial;    // the elevation dialled, true, in the reticle's unit
     std::string modeWords;         // "Dial 3.2 mil for 500 yd, hold the wind"
     std::string rangeUnit;         // "yd" or "m"
-    std::string windUnit;          // "mph" or "m/s"
+    std::string windUnit;          // "mph", "km/h" or "m/s"
     std::vector<AimPoint> points;  // the shot's own first, then the ladder
     std::string flightEnd;         // why some ranges have no point; empty when all do
 };

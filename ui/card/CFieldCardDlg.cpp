@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/Catalogue.h"
 #include "reports/card/FieldCard.h"
 #include "reports/card/FieldCardPainter.h"
 #include "reports/card/PageFile.h"
+#include "reports/common/ShownUnits.h"
 #include "reports/sight/SightPainter.h"
 #include "reports/table/TableDialogs.h"
 #include "shot/CLocaleNumbers.h"
@@ -34,12 +36,6 @@ namespace vorlan {
 using namespace FieldCardIds;
 
 namespace {
-
-QString joined(const std::vector<double>& numbers) {
-    QStringList texts;
-    for (const double n : numbers) texts << QString::fromStdString(cFormat("%g", n));
-    return texts.join(QStringLiteral(", "));
-}
 
 // What a card that could not hold every column at a readable type leaves out.
 QString leftOutNote(const FittedCard& card) {
@@ -103,8 +99,10 @@ CFieldCardDlg::CFieldCardDlg(AppContext& context, ShotParameters shot, UnitSyste
         ranges_->clear();
         targets_->setPlainText(keptRangesText(units));
     }
-    winds_->setText(joined(defaultCardWinds(units)));
+    windUnit_ = typedWindUnit(context.units.choice(), units);
+    winds_->setText(QString::fromStdString(cardNumbersText(defaultCardWinds(windUnit_))));
     onUnitsChanged(units_->currentIndex());
+    connect(&context.units, &ShownUnits::changed, this, [this] { onUnitsChanged(units_->currentIndex()); });
 }
 
 QString CFieldCardDlg::keptRangesText(UnitSystem units) const {
@@ -226,7 +224,7 @@ void CFieldCardDlg::buildControls() {
         });
 }
 
-// Other units: the sizes of the cards, and the winds when they are the other units' defaults.
+// Other units: the sizes of the cards, and the winds in the unit of speed they now take.
 void CFieldCardDlg::onUnitsChanged(int index) {
     const UnitSystem units = index == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
     const UnitSystem other = index == 1 ? UnitSystem::Imperial : UnitSystem::Metric;
@@ -241,11 +239,14 @@ void CFieldCardDlg::onUnitsChanged(int index) {
                 tr("%1 (%2)").arg(names[i], QLatin1String(cardPaper(static_cast<CardLayout>(i), units).label)));
         layout_->setCurrentIndex(chosen);
     }
-    if (winds_->text() == joined(defaultCardWinds(other))) winds_->setText(joined(defaultCardWinds(units)));
+    const Unit windUnit = typedWindUnit(context().units.choice(), units);
+    winds_->setText(QString::fromStdString(cardWindsTextIn(winds_->text().toStdString(), windUnit_, windUnit)));
+    windUnit_ = windUnit;
     if (!shot_.cardRanges.empty() && targets_->toPlainText() == keptRangesText(other))
         targets_->setPlainText(keptRangesText(units));
     const bool metric = units == UnitSystem::Metric;
-    winds_->setToolTip(metric ? tr("m/s, full value from the right") : tr("mph, full value from the right"));
+    winds_->setToolTip(tr("%1, full value from the right")
+                           .arg(QString::fromUtf8(translated(unitOf(Quantity::Speed, windUnit_).label))));
     temperatures_->setToolTip(metric ? tr("Up to three, deg. C") : tr("Up to three, deg. F"));
     rebuild();
 }
@@ -280,6 +281,7 @@ void CFieldCardDlg::rebuild() {
     }
     if (problem.empty()) {
         if (auto winds = parseCardNumbers(winds_->text().toStdString(), problem)) request.winds = *winds;
+        request.windUnit = windUnit_;
     }
     if (problem.empty()) {
         if (auto t = parseCardNumbers(temperatures_->text().toStdString(), problem)) request.temperatures = *t;

@@ -70,6 +70,7 @@ private:
     QComboBox* angle_;
     QComboBox* layout_;
     QComboBox* units_;
+    Unit windUnit_;  // the unit the winds are typed in
     QCheckBox* velocity_;
     QCheckBox* time_;
     QCheckBox* energy_;

@@ -199,36 +199,14 @@ const std::optional<SightPicture>& CSightPictureDlg::picture() {
 
 QString CSightPictureDlg::message() const { return message_->text(); }
 
-// The units the card's flight takes its winds in: m/s with metric units, else mph.
-Unit CSightPictureDlg::flownWindUnit() const { return units_ == UnitSystem::Metric ? Unit::MetrePerSecond : Unit::Mph; }
-
-// The winds are typed in the unit of speed chosen; with the designed one, in the unit the flight
-// takes (mph, or m/s with metric units) as before there was a choice.
-Unit CSightPictureDlg::chosenWindUnit() const {
-    return context().units.designed(Quantity::Speed) ? flownWindUnit() : context().units.of(Quantity::Speed);
-}
-
-// A wind typed in the unit of speed shown, in the unit the flight takes; the same number when
-// the two are one.
-double CSightPictureDlg::flownWind(double typed) const {
-    if (windUnit_ == flownWindUnit()) return typed;
-    return toShown(toDesigned(typed, Quantity::Speed, windUnit_), Quantity::Speed, flownWindUnit());
-}
-
-// The picture's winds as they were typed, and their unit, where the flight took them in another.
-void CSightPictureDlg::showTypedWinds(SightPicture& picture, const std::vector<double>& flown) const {
-    if (windUnit_ == flownWindUnit()) return;
-    picture.windUnit = translated(unitOf(Quantity::Speed, windUnit_).label);
-    for (AimPoint& point : picture.points) {
-        const auto at = point.wind ? std::find(flown.begin(), flown.end(), *point.wind) : flown.end();
-        if (at != flown.end()) point.wind = typedWinds_.at(static_cast<std::size_t>(at - flown.begin()));
-    }
-}
+// The winds are typed in the unit of speed chosen; with the designed one, in the picture's units'
+// own (mph, or m/s with metric units) as before there was a choice.
+Unit CSightPictureDlg::chosenWindUnit() const { return typedWindUnit(context().units.choice(), units_); }
 
 void CSightPictureDlg::showWindUnit() {
     const QString unit = QString::fromUtf8(translated(unitOf(Quantity::Speed, windUnit_).label));
     windsLabel_->setText(tr("&Winds (%1)").arg(unit));
-    const double example = windUnit_ == Unit::Mph ? 5.0 : windUnit_ == Unit::Kmh ? 10.0 : 2.0;
+    const double example = defaultCardWinds(windUnit_).front();
     winds_->setPlaceholderText(tr("e.g. %1, %2 (%3)").arg(example).arg(2.0 * example).arg(unit));
 }
 
@@ -236,15 +214,9 @@ void CSightPictureDlg::showWindUnit() {
 void CSightPictureDlg::onUnitsChanged() {
     const Unit unit = chosenWindUnit();
     if (unit == windUnit_) return;
-    std::string problem;
-    if (const auto winds = parseCardNumbers(winds_->text().toStdString(), problem);
-        winds && !winds_->text().trimmed().isEmpty()) {
-        QStringList texts;
-        for (const double w : *winds)
-            texts << QString::fromStdString(
-                cFormat("%g", toShown(toDesigned(w, Quantity::Speed, windUnit_), Quantity::Speed, unit)));
+    {
         const QSignalBlocker quiet(winds_);
-        winds_->setText(texts.join(QStringLiteral(", ")));
+        winds_->setText(QString::fromStdString(cardWindsTextIn(winds_->text().toStdString(), windUnit_, unit)));
     }
     windUnit_ = unit;
     showWindUnit();
@@ -268,15 +240,14 @@ std::optional<SightRequest> CSightPictureDlg::request(std::string& problem) {
     request.magnification = *magnification;
     request.trueMagnification = typedNumber(trueAt_);
     request.zeroRange = zero.value_or(request.zeroRange);
-    for (auto [edit, list] : {std::pair(ranges_, &request.ranges), std::pair(winds_, &typedWinds_)}) {
+    for (auto [edit, list] : {std::pair(ranges_, &request.ranges), std::pair(winds_, &request.winds)}) {
         list->clear();
         if (edit->text().trimmed().isEmpty()) continue;
         const auto numbers = parseCardNumbers(edit->text().toStdString(), problem);
         if (!numbers) return std::nullopt;
         *list = *numbers;
     }
-    request.winds = typedWinds_;
-    for (double& wind : request.winds) wind = flownWind(wind);
+    request.windUnit = windUnit_;
     problem = sightRequestProblem(request);
     if (problem.empty()) problem = shotProblem(shot_);
     if (!problem.empty()) return std::nullopt;
@@ -288,10 +259,7 @@ void CSightPictureDlg::rebuild() {
     picture_.reset();
     zeroRange_->setEnabled(holdMode_->currentIndex() == static_cast<int>(HoldMode::DialZero));
     std::string problem;
-    if (const std::optional<SightRequest> asked = request(problem)) {
-        picture_ = sightPicture(shot_, *asked);
-        showTypedWinds(*picture_, asked->winds);
-    }
+    if (const std::optional<SightRequest> asked = request(problem)) picture_ = sightPicture(shot_, *asked);
     if (picture_ && !picture_->flightEnd.empty()) problem = picture_->flightEnd;
     message_->setText(QString::fromStdString(problem));
     words_->setPlainText(picture_ ? QString::fromStdString(sightText(*picture_)) : QString());

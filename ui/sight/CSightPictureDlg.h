@@ -55,17 +55,13 @@ private:
     void scheduleRebuild();
     std::optional<SightRequest> request(std::string& problem);
     Unit chosenWindUnit() const;
-    Unit flownWindUnit() const;
-    double flownWind(double typed) const;
-    void showTypedWinds(SightPicture& picture, const std::vector<double>& flown) const;
     void showWindUnit();
     void onUnitsChanged();
 
     const ShotParameters shot_;
     const UnitSystem units_;
-    Unit windUnit_;                   // the unit the winds are typed in
-    std::vector<double> typedWinds_;  // the winds as last read, in windUnit_
-    std::vector<Reticle> reticles_;   // in the order of the reticle choice
+    Unit windUnit_;                  // the unit the winds are typed in
+    std::vector<Reticle> reticles_;  // in the order of the reticle choice
     QComboBox* reticle_;
     QLineEdit* magnification_;
     QLineEdit* trueAt_;

@@ -59,6 +59,19 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit*>(window->control(kWinds))->text(), QString("2, 4, 6"));  // m/s
         QVERIFY2(window->card().has_value(), qPrintable(window->message()));
         QCOMPARE(window->card()->units, UnitSystem::Metric);
+        // Winds in km/h once they are chosen, the same winds; the card heads them so.
+        UnitChoice kmh = UnitChoice::preset(UnitSystem::Metric);
+        QVERIFY(kmh.set(Quantity::Speed, Unit::Kmh));
+        auto* winds = qobject_cast<QLineEdit*>(window->control(kWinds));
+        testing::retype(winds, "5");
+        harness.context.units.setChoice(kmh);
+        QCOMPARE(winds->text(), QString("18"));  // 5 m/s is 18 km/h
+        QVERIFY2(window->card().has_value(), qPrintable(window->message()));
+        QVERIFY(cardText(window).contains(QRegularExpression("Wind\\s+in\\s+km/h")));
+        // An imperial card keeps the shooter's km/h.
+        qobject_cast<QComboBox*>(window->control(kUnits))->setCurrentIndex(0);
+        QCOMPARE(winds->text(), QString("18"));
+        QVERIFY(cardText(window).contains(QRegularExpression("Wind\\s+in\\s+km/h")));
         window->close();
     }
 

@@ -70,6 +70,7 @@ struct CardCase {
     std::vector<double> temperatures;
     double powderSensitivity;
     std::vector<WindZone> zones;  // the shot's own: they give way to the card's winds
+    std::optional<Unit> windUnit = std::nullopt;
 };
 
 // Every cell of the card is the table's hold at that range, rounded as the card prints it: the
@@ -107,6 +108,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
          0,
          {}},
         {CardLayout::Pocket, CardAngle::Clicks, UnitSystem::Metric, "", "A=137.5, B=503", {3}, {0}, 1.0, {}},
+        {CardLayout::Half, CardAngle::Mil, UnitSystem::Metric, "100:500:100", "", {10, 25}, {}, 0, {}, Unit::Kmh},
     };
     for (const CardCase& c : cases) {
         SCOPED_TRACE(std::string(cardLayoutName(c.layout)) + " " + std::string(cardAngleName(c.angle)) + " " +
@@ -130,6 +132,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
             request.step = 0.0;
         request.targets = *parseCardTargets(c.targets, problem);
         request.winds = c.winds;
+        request.windUnit = c.windUnit;
         request.temperatures = c.temperatures;
         request.angle = c.angle;
         request.layout = c.layout;
@@ -152,7 +155,7 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
             ShotParameters windy = shot;
             windy.crosswind = 0.0;
             windy.advanced.windZones.clear();
-            windy.advanced.windSpeed = metric ? wind / 0.44704 : wind;
+            windy.advanced.windSpeed = c.windUnit == Unit::Kmh ? wind / 1.609344 : metric ? wind / 0.44704 : wind;
             windy.advanced.windDirection = 90.0;
             winds.push_back(holdsTable(windy, last));
         }
@@ -209,6 +212,9 @@ TEST(FieldCard, CellsAreTheTablesHolds) {
         std::string oneLine = text;
         std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
         EXPECT_EQ(oneLine.find("replace the shot's wind zones") != std::string::npos, !c.zones.empty()) << text;
+        // The winds are told in their unit.
+        EXPECT_EQ(oneLine.find("km/h") != std::string::npos, c.windUnit == Unit::Kmh) << text;
+        EXPECT_EQ(oneLine.find("mph") != std::string::npos, !metric) << text;
     }
 }
 
@@ -236,6 +242,29 @@ TEST(FieldCard, BeyondTheFlightTheCellsAreEmpty) {
 
 TEST(FieldCard, InputsAndCells) {
     std::string problem;
+    // Winds typed in one unit read in another: the defaults become the other's, others convert
+    // (3 mph is 1.34112 m/s; 10 km/h is 6.21371 mph); a text that is no list stays.
+    const struct {
+        const char* text;
+        Unit from, to;
+        const char* shown;
+    } winds[] = {
+        {"5, 10, 15", Unit::Mph, Unit::Kmh, "10, 15, 20"},
+        {"2,4,6", Unit::MetrePerSecond, Unit::Mph, "5, 10, 15"},
+        {"3 6", Unit::Mph, Unit::MetrePerSecond, "1.34112, 2.68224"},
+        {"10", Unit::Kmh, Unit::Mph, "6.21371"},
+        {"x, 5", Unit::Mph, Unit::Kmh, "x, 5"},
+        {"", Unit::Mph, Unit::Kmh, ""},
+        {"7", Unit::Kmh, Unit::Kmh, "7"},
+    };
+    for (const auto& w : winds) EXPECT_EQ(cardWindsTextIn(w.text, w.from, w.to), w.shown) << w.text;
+    // They are typed in the unit of speed chosen, or with the designed mph in the card's own.
+    UnitChoice kmh;
+    ASSERT_TRUE(kmh.set(Quantity::Speed, Unit::Kmh));
+    EXPECT_EQ(typedWindUnit(UnitChoice(), UnitSystem::Imperial), Unit::Mph);
+    EXPECT_EQ(typedWindUnit(UnitChoice(), UnitSystem::Metric), Unit::MetrePerSecond);
+    EXPECT_EQ(typedWindUnit(kmh, UnitSystem::Imperial), Unit::Kmh);
+    EXPECT_EQ(typedWindUnit(UnitChoice::preset(UnitSystem::Metric), UnitSystem::Imperial), Unit::MetrePerSecond);
     EXPECT_EQ(parseCardTargets("Gong 1=327, Ridge = 612\nFar=1000", problem),
               (std::vector<CardTarget>{{"Gong 1", 327}, {"Ridge", 612}, {"Far", 1000}}));
     for (const char* bad : {"Gong", "=300", "Gong=x", "Gong=3e", "Gong=1,2"})
@@ -260,6 +289,14 @@ TEST(FieldCard, InputsAndCells) {
     EXPECT_NE(problemWith([](auto& r) { r.step = 0.001; }), "");  // too many rows
     EXPECT_NE(problemWith([](auto& r) { r.step = 0; }), "");      // no rows
     EXPECT_NE(problemWith([](auto& r) { r.winds = {-5}; }), "");
+    // A wind's ends in its unit, whole and inwards of 200 mph: 89 m/s (89.408), 321 km/h (321.87).
+    EXPECT_EQ(problemWith([](auto& r) { r.winds = {200}; }), "");
+    EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.winds = {89}; }), "");
+    EXPECT_EQ(problemWith([](auto& r) { r.units = UnitSystem::Metric, r.winds = {89.1}; }),
+              "A wind speed must be from 0 to 89 m/s.");
+    EXPECT_EQ(problemWith([](auto& r) { r.windUnit = Unit::Kmh, r.winds = {0, 321}; }), "");
+    EXPECT_EQ(problemWith([](auto& r) { r.windUnit = Unit::Kmh, r.winds = {322}; }),
+              "A wind speed must be from 0 to 321 km/h.");
     EXPECT_NE(problemWith([](auto& r) { r.temperatures = {1, 2, 3, 4}; }), "");
     EXPECT_NE(problemWith([](auto& r) { r.temperatures = {200}; }), "");
     EXPECT_NE(problemWith([](auto& r) { r.targets = {{"Far", 5001}}; }), "");

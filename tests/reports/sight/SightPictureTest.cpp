@@ -71,7 +71,8 @@ struct PointCase {
     std::optional<double> trueAt;  // makes it second plane
     double scale;                  // true angle per reticle unit, worked by hand
     std::vector<double> ranges;    // yd
-    std::vector<double> winds;     // mph
+    std::vector<double> winds;     // mph, or in windUnit
+    std::optional<Unit> windUnit = std::nullopt;
 };
 
 // Every point is the table's hold (true, in the reticle's unit) less what is dialled, read on
@@ -83,6 +84,7 @@ TEST(SightPicture, PointsAreTheTablesHolds) {
         {"mil-dot", HoldMode::DialZero, 300, 15, std::nullopt, 10.0 / 15.0, {200, 400}, {}},
         {"moa-hash", HoldMode::DialElevation, 0, 5, std::nullopt, 2.0, {}, {10, 20}},
         {"duplex", HoldMode::DialZero, 200, 10, std::nullopt, 1.0, {250}, {4}},
+        {"mil-grid", HoldMode::HoldAll, 0, 10, std::nullopt, 1.0, {300, 500}, {16.09344, 8}, Unit::Kmh},
     };
     for (const PointCase& c : cases) {
         SCOPED_TRACE(std::string(c.reticle) + cFormat(" at %gx", c.magnification));
@@ -92,12 +94,17 @@ TEST(SightPicture, PointsAreTheTablesHolds) {
         const SightRequest request{.reticle = reticleOf(c.reticle),
                                    .ranges = c.ranges,
                                    .winds = c.winds,
+                                   .windUnit = c.windUnit,
                                    .mode = c.mode,
                                    .zeroRange = c.zero,
                                    .magnification = c.magnification,
                                    .trueMagnification = c.trueAt};
         ASSERT_EQ(sightRequestProblem(request), "");
         const SightPicture picture = sightPicture(shot, request);
+        // The winds are told in their unit (16.09344 km/h is 10 mph).
+        const bool kmh = c.windUnit == Unit::Kmh;
+        EXPECT_EQ(picture.windUnit, kmh ? "km/h" : "mph");
+        EXPECT_TRUE(sightCsv(picture).starts_with(kmh ? "range_yd,wind_kmh," : "range_yd,wind_mph,"));
         EXPECT_NEAR(picture.scale, c.scale, 1e-12);
         const AngleUnit unit = request.reticle.unit;
         const Holds own = tableHolds(shot, unit);
@@ -107,7 +114,7 @@ TEST(SightPicture, PointsAreTheTablesHolds) {
         if (c.ranges.empty() && c.winds.empty()) wanted = 1;
         ASSERT_EQ(picture.points.size(), wanted);
         for (const AimPoint& p : picture.points) {
-            const Holds holds = p.wind ? tableHolds(windy(shot, *p.wind), unit) : own;
+            const Holds holds = p.wind ? tableHolds(windy(shot, kmh ? *p.wind / 1.609344 : *p.wind), unit) : own;
             const auto [up, right] = holds.at(p.range);
             // The table's CSV holds its figures to a few millionths of a mil; the card prints tenths.
             EXPECT_NEAR(p.up, (up - dial) / c.scale, 1e-4) << p.range;
@@ -176,16 +183,20 @@ TEST(SightPicture, CardLadderIsTheCardsHolds) {
     request.layout = CardLayout::Half;
     request.pictureShare = 0.4;
     request.angle = CardAngle::Mil;
+    request.windUnit = Unit::Kmh;
+    request.winds = {10, 20};
     ASSERT_EQ(cardRequestProblem(request), "");
     const FieldCard card = fieldCard(shot, request);
     std::string problem;
     const std::optional<SightPicture> ladder = cardLadder(shot, card, reticleOf("mil-grid"), problem);
     ASSERT_TRUE(ladder) << problem;
+    EXPECT_EQ(ladder->windUnit, "km/h");
     ASSERT_EQ(ladder->points.size(), 1 + card.rows.size() * request.winds.size());
     for (std::size_t i = 0; i < card.rows.size(); ++i)
         for (std::size_t w = 0; w < request.winds.size(); ++w) {
             const AimPoint& p = ladder->points.at(1 + i * request.winds.size() + w);
             EXPECT_EQ(p.range, card.rows[i].range);
+            EXPECT_EQ(p.wind, request.winds[w]);
             EXPECT_DOUBLE_EQ(p.up, *card.rows[i].elevation);
             EXPECT_DOUBLE_EQ(p.right, *card.rows[i].winds[w]);
         }
