@@ -1,7 +1,9 @@
 #include "shot/AtmosphereCommands.h"
 
+#include "engine/Catalogue.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/ShotSetup.h"
+#include "shot/TextNumbers.h"
 
 namespace vorlan {
 
@@ -46,5 +48,12 @@ Atmosphere icaoAtmosphereCommand(ShotParameters& shot) {
     showDensity(shot, air);
     return air;
 }
+
+std::string shownAirDensityText(const std::string& text, UnitSystem units) {
+    const std::optional<double> density = units == UnitSystem::Metric ? wholeNumber(text) : std::nullopt;
+    return density ? cFormat("%6.4f", lbPerCubicFootToKgPerCubicMetre(*density)) : text;
+}
+
+const char* airDensityUnit(UnitSystem units) { return units == UnitSystem::Metric ? "kg/m^3" : N_("lb./ft.^3"); }
 
 }  // namespace vorlan

@@ -96,7 +96,7 @@ ComparisonTexts shootComparison(const std::optional<ShotBaseline>& baseline, con
     ComparisonTexts texts;
     if (baseline) texts.baselineName = baseline->name;
     texts.currentName = shot.name;
-    texts.effects = effectsLine(shot);
+    texts.effects = effectsLine(shot, kChosenWords, units.system());
     if (!baseline) {
         texts.status = translated(kNoBaselineStatus.data());
         texts.targetRange = rangeText(shot.targetRange, units);

@@ -65,7 +65,7 @@ struct ComparisonTexts {
     // empty for a difference that shows as 0.00 and without a compared row.
     std::string dropSide;
     std::string driftSide;
-    std::string effects;  // the current shot's effects line (RangeTable.h effectsLine), empty when designed
+    std::string effects;  // the current shot's effects line in the chosen words and units; empty when designed
 };
 
 // Shoot: the comparison of the shot against the baseline, or the texts without one (status

@@ -120,6 +120,7 @@ void CVorlan2Dlg::exchange(DataExchange& dx) {
                                static_cast<int>(field.minimum), static_cast<int>(field.maximum));
                 break;
             case FieldKind::Text:
+                if (id == kAirDensityEdit && exchangeShownDensity(dx)) break;
                 dx.text(id, shot_.*std::get<std::string ShotParameters::*>(field.member), field.maxLength);
                 break;
             case FieldKind::Check:

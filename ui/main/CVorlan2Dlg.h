@@ -160,6 +160,10 @@ private:
                          const std::function<QLineEdit*(int)>& makeEdit);
     // A number field of a quantity, in the unit shown; a figure typed in metric units is kept.
     void exchangeUnitField(DataExchange& dx, const ShotField& field, double minimum);
+    // The air density in kg/m^3 with metric units, shown only: the field is read-only and the
+    // shot keeps the designed figure. False in the designed units, exchanged as any text.
+    bool exchangeShownDensity(DataExchange& dx);
+    void showDensityCaption();
     // The captions of quantities in the new units, and the fields shown in them.
     void unitsChanged() override;
     CColorBtn* addButton(int controlId, const QString& caption, void (CVorlan2Dlg::*slot)());
@@ -206,6 +210,7 @@ private:
     // The side windows opened from a table window, with the table: it follows what they change.
     std::vector<std::pair<QPointer<QWidget>, QPointer<TrajectoryWindow>>> openedFromTables_;
     std::vector<std::pair<QLabel*, const ShotField*>> unitLabels_;
+    QLabel* densityLabel_ = nullptr;
 };
 
 }  // namespace vorlan

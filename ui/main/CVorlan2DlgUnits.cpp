@@ -2,8 +2,11 @@
 // captions, and a change of the units (View > Units) while the dialog is open.
 
 #include <QLabel>
+#include <QLineEdit>
 
+#include "shot/AtmosphereCommands.h"
 #include "shot/MetricShotKeys.h"
+#include "ui/common/ControlIds.h"
 #include "ui/main/CVorlan2Dlg.h"
 #include "ui/units/CUnitsDlg.h"
 
@@ -24,7 +27,26 @@ QLabel* CVorlan2Dlg::addCaption(int controlId) {
     const ShotField* field = shotFieldOf(controlId);
     auto* label = new QLabel(QString::fromStdString(field->caption(context().units.choice())));
     if (field->quantity) unitLabels_.push_back({label, field});
+    if (controlId == MainDialogIds::kAirDensityEdit) {
+        densityLabel_ = label;
+        showDensityCaption();
+    }
     return label;
+}
+
+bool CVorlan2Dlg::exchangeShownDensity(DataExchange& dx) {
+    const UnitSystem units = context().units.choice().system();
+    if (units == UnitSystem::Imperial) return false;
+    if (!dx.saving())
+        edit(MainDialogIds::kAirDensityEdit)
+            ->setText(QString::fromStdString(shownAirDensityText(shot_.airDensityText, units)));
+    return true;
+}
+
+void CVorlan2Dlg::showDensityCaption() {
+    const ShotField& field = *shotFieldOf(MainDialogIds::kAirDensityEdit);
+    densityLabel_->setText(
+        QString::fromStdString(fieldCaption(field.label, airDensityUnit(context().units.choice().system()))));
 }
 
 void CVorlan2Dlg::exchangeUnitField(DataExchange& dx, const ShotField& field, double minimum) {
@@ -49,6 +71,7 @@ void CVorlan2Dlg::exchangeUnitField(DataExchange& dx, const ShotField& field, do
 void CVorlan2Dlg::unitsChanged() {
     for (const auto& [label, field] : unitLabels_)
         label->setText(QString::fromStdString(field->caption(context().units.choice())));
+    if (densityLabel_) showDensityCaption();
     if (isVisible()) updateData(false);
 }
 
