@@ -51,7 +51,7 @@ Atmosphere icaoAtmosphereCommand(ShotParameters& shot) {
 
 std::string shownAirDensityText(const std::string& text, UnitSystem units) {
     const std::optional<double> density = units == UnitSystem::Metric ? wholeNumber(text) : std::nullopt;
-    return density ? cFormat("%6.4f", lbPerCubicFootToKgPerCubicMetre(*density)) : text;
+    return density ? cFormat("%.3f", lbPerCubicFootToKgPerCubicMetre(*density)) : text;
 }
 
 const char* airDensityUnit(UnitSystem units) { return units == UnitSystem::Metric ? "kg/m^3" : N_("lb./ft.^3"); }

@@ -20,7 +20,8 @@ Atmosphere standardAtmosphereCommand(ShotParameters& shot);
 Atmosphere icaoAtmosphereCommand(ShotParameters& shot);
 
 // The density text as a dialog in `units` shows it: as the commands fill it (lb/ft^3), or in
-// kg/m^3 to four decimals; a text that is no number as it is. Its unit: "lb./ft.^3", "kg/m^3".
+// kg/m^3 to three decimals (the four of lb/ft^3 hold no more); a text that is no number as it
+// is. Its unit: "lb./ft.^3", "kg/m^3".
 std::string shownAirDensityText(const std::string& text, UnitSystem units);
 const char* airDensityUnit(UnitSystem units);
 
