@@ -42,14 +42,18 @@ constexpr UnitOfQuantity kUnits[] = {
     {Q::Speed, U::MetrePerSecond, N_("m/s"), "m/s", kMetresPerSecondPerMph, 0.0},
     {Q::Energy, U::FootPound, N_("ft-lb"), "ft-lb", 1.0, 0.0},
     {Q::Energy, U::Joule, N_("J"), "J", kJoulesPerFootPound, 0.0},
+    {Q::GunWeight, U::Ounce, N_("oz"), "oz", 1.0, 0.0},
+    {Q::GunWeight, U::Kilogram, N_("kg"), "kg", kGramsPerOunce / 1000.0, 0.0},
 };
 
 // The metric preset's unit of each quantity, in the order of Quantity.
-constexpr Unit kMetric[kQuantityCount] = {U::Metre,   U::MetrePerSecond, U::Gram,  U::Centimetre,     U::Centimetre,
-                                          U::Celsius, U::Hectopascal,    U::Metre, U::MetrePerSecond, U::Joule};
+constexpr Unit kMetric[kQuantityCount] = {U::Metre,          U::MetrePerSecond, U::Gram,        U::Centimetre,
+                                          U::Centimetre,     U::Celsius,        U::Hectopascal, U::Metre,
+                                          U::MetrePerSecond, U::Joule,          U::Kilogram};
 
 constexpr std::string_view kQuantityKeys[kQuantityCount] = {
-    "Distance", "Velocity", "Weight", "Length", "Offset", "Temperature", "Pressure", "Altitude", "Speed", "Energy",
+    "Distance", "Velocity", "Weight", "Length", "Offset",    "Temperature",
+    "Pressure", "Altitude", "Speed",  "Energy", "GunWeight",
 };
 
 // A value a hair off a multiple of 10^-decimals is that multiple: the conversion's own error.

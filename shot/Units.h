@@ -1,6 +1,6 @@
 #pragma once
 // The units a shooter reads and types each quantity in. Every value inside the program stays
-// in its designed unit (yards, ft/s, grains, inches, deg. F, in. Hg, feet, mph, ft-lb); a value
+// in its designed unit (yards, ft/s, grains, inches, deg. F, in. Hg, feet, mph, ft-lb, ounces); a value
 // is converted at the door, on its way in from a field or the command line and on its way out
 // to a label or a report. The factors are engine/Units.h's, the program's one conversion table.
 //
@@ -28,8 +28,9 @@ enum class Quantity {
     Altitude,     // ft, m
     Speed,        // wind and target speed: mph, km/h, m/s
     Energy,       // ft-lb, J
+    GunWeight,    // the gun's weight (recoil): oz, kg
 };
-inline constexpr std::size_t kQuantityCount = 10;
+inline constexpr std::size_t kQuantityCount = 11;
 
 enum class Unit {
     Yard,
@@ -52,6 +53,8 @@ enum class Unit {
     Kmh,
     FootPound,
     Joule,
+    Ounce,
+    Kilogram,
 };
 
 // A unit of a quantity: value shown = (designed value - zero) * factor.

@@ -2783,6 +2783,10 @@ f.p.s.</translation>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
+    <message>
+        <source>Gun weight</source>
+        <translation>Waffengewicht</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>

@@ -2783,6 +2783,10 @@ f.p.s.</translation>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
+    <message>
+        <source>Gun weight</source>
+        <translation>Peso del arma</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>

@@ -2783,6 +2783,10 @@ f.p.s.</translation>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
+    <message>
+        <source>Gun weight</source>
+        <translation>Poids de l'arme</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>

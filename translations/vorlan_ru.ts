@@ -2784,6 +2784,10 @@ f.p.s.</translation>
         <source>Energy</source>
         <translation>Энергия</translation>
     </message>
+    <message>
+        <source>Gun weight</source>
+        <translation>Масса оружия</translation>
+    </message>
 </context>
 <context>
     <name>vorlan::CVorlan2Dlg</name>

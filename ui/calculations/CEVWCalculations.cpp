@@ -64,7 +64,8 @@ constexpr SideNumberField kGunWeightField{
     1000.0,
     QT_TRANSLATE_NOOP("SideWindow", "Gun Weight"),
     QT_TRANSLATE_NOOP("SideWindow", "ounces"),
-    QT_TRANSLATE_NOOP("SideWindow", "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound).")};
+    QT_TRANSLATE_NOOP("SideWindow", "Weight of the gun in ounces, 1 to 1000 (16 ounces make a pound)."),
+    Quantity::GunWeight};
 constexpr SideNumberField kPowderWeightField{
     kPowderWeightEdit,
     kOneDecimal,

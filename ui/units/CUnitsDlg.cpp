@@ -30,6 +30,7 @@ const char* const kQuantityNames[kQuantityCount] = {
     QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Altitude"),
     QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Wind and target speed"),
     QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Energy"),
+    QT_TRANSLATE_NOOP("vorlan::CUnitsDlg", "Gun weight"),
 };
 
 }  // namespace

@@ -536,6 +536,11 @@ void TestSideWindows::fieldsInOtherUnits() {
          2.5 / kGrain, "Powder Weight (g)"},
         {kCalculationsButton, EvwIds::kVelocityEdit, Quantity::Velocity, Unit::MetrePerSecond, "800", &S::calcVelocity,
          800 / kFoot, "Velocity (m/s)"},
+        // A kilogram is 1000 / 28.349523125 ounces.
+        {kCalculationsButton, EvwIds::kGunWeightEdit, Quantity::GunWeight, Unit::Kilogram, "4.5", &S::calcGunWeight,
+         4500 / 28.349523125, "Gun Weight (kg)"},
+        {kCalculationsButton, EvwIds::kGunWeightEdit, Quantity::GunWeight, Unit::Kilogram, "28.4", &S::calcGunWeight,
+         kRefused, "between 0.1 and 28.3 kg"},
         // Just beyond an end: refused, the message naming the ends in the unit shown.
         {kComputeBcButton, ComputeBcIds::kNearSpeedEdit, Quantity::Velocity, Unit::MetrePerSecond, "1524.1",
          &S::nearChronoSpeed, kRefused, "between 0.4 and 1524 m/s"},

@@ -77,6 +77,7 @@ void TestUnitsDoor::boundsInEveryUnit_data() {
     row("mph to km/h", Q::Speed, U::Kmh, 0, 200, 1, "0", "321.8", "km/h");          // 1.609344
     row("mph to m/s", Q::Speed, U::MetrePerSecond, 0, 200, 1, "0", "89.4", "m/s");  // 0.44704
     row("ft-lb to J", Q::Energy, U::Joule, 0, 10000, 0, "0", "13558", "J");         // 1.3558179483
+    row("oz to kg", Q::GunWeight, U::Kilogram, 1, 1000, 1, "0.1", "28.3", "kg");    // 0.028349523125
 }
 
 // Each end the message names is accepted and lands within the designed bounds; a step beyond
