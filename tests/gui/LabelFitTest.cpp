@@ -23,6 +23,7 @@
 #include "reports/table/CsvExportDialog.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "tests/gui/GuiHarness.h"
+#include "ui/advanced/CHitProbabilityDlg.h"
 #include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/CColorDlg.h"
 #include "ui/common/ControlIds.h"
@@ -198,6 +199,10 @@ void openEveryWindow(Harness& h, CVorlan2Dlg& dlg, std::vector<std::unique_ptr<Q
     boxes.push_back(std::make_unique<CsvExportDialog>(CsvOptions{}));
     boxes.push_back(std::make_unique<ChronographDialog>(parseChronoSession("2810\n2795\n2803\n"), true));
     for (auto& box : boxes) box->show();
+    // The hit probability's count ends with words of its own: they are checked as they end.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* hit = qobject_cast<CHitProbabilityDlg*>(window)) QTRY_VERIFY_WITH_TIMEOUT(hit->finished(), 60000);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace

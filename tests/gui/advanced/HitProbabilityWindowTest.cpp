@@ -5,9 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -253,8 +255,19 @@ private slots:
         QVERIFY2(window->message().contains("between 0 and 152.4 m/s"), qPrintable(window->message()));
         testing::retype(field(window, kVelocitySd), "3");
         QTRY_VERIFY_WITH_TIMEOUT(window->finished(), 30000);
-        const auto* table = qobject_cast<QTableWidget*>(window->control(kTable));
+        auto* table = qobject_cast<QTableWidget*>(window->control(kTable));
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Range (m)"));
+        // At the window's least size, beside its scroll bar, the table keeps its headings whole and
+        // room for the error's notes.
+        const QSize size = window->size();
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        window->resize(window->minimumSizeHint());
+        QApplication::processEvents();
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+        QVERIFY2(table->horizontalHeader()->sectionSize(2) >= 90,
+                 qPrintable(QString::number(table->horizontalHeader()->sectionSize(2))));
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        window->resize(size);
         // Counted at whole metres: the target's 500 yd is 457.2 m, counted at 457 m.
         QVERIFY(window->control(kTargetFigure)->property("text").toString().startsWith("P(hit) at 457 m: "));
         QVERIFY(!table->findItems("457", Qt::MatchExactly).isEmpty());

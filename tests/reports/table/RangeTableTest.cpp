@@ -152,6 +152,10 @@ TEST(RangeTable, EndNoteInTheViewsUnits) {
                   note.find("slowed") != std::string::npos)
             << note;
     }
+    // Rows typed in metres that miss only their last row still say where they end.
+    metreRows.incrementCount = static_cast<int>(std::floor(last * 0.9144 / 40.0)) + 1;
+    EXPECT_TRUE(tableEndNote(metreRows, RangeTableReport(metreRows), {}, UnitSystem::Metric)
+                    .starts_with("Table ends at " + lastRow40m + " m: "));
     // A table whose rows all fly says nothing, in either units.
     metreRows.incrementCount = yardRows.incrementCount = 2;
     for (const ShotParameters* shot : {&yardRows, &metreRows})
