@@ -155,6 +155,13 @@ namespace {
 
 std::string preferenceKey(Quantity quantity) { return "Units/" + std::string(quantityKey(quantity)); }
 
+// The unit of a quantity whose line the preferences lack: the designed one, but for the gun's
+// weight in a file from before it had a unit, kilograms where bullets weigh grams.
+Unit unwrittenUnit(Quantity quantity, const UnitChoice& choice) {
+    if (quantity == Quantity::GunWeight && choice.of(Quantity::Weight) == Unit::Gram) return Unit::Kilogram;
+    return UnitChoice().of(quantity);
+}
+
 }  // namespace
 
 UnitChoice unitChoiceFromPreferences(std::string_view text) {
@@ -165,16 +172,19 @@ UnitChoice unitChoiceFromPreferences(std::string_view text) {
         if (const std::optional<Unit> unit = value ? unitNamed(quantity, *value) : std::nullopt)
             choice.set(quantity, *unit);
     }
+    if (!preferenceValue(text, preferenceKey(Quantity::GunWeight)))
+        choice.set(Quantity::GunWeight, unwrittenUnit(Quantity::GunWeight, choice));
     return choice;
 }
 
 std::string withUnitChoice(std::string_view text, const UnitChoice& choice) {
     std::string result(text);
-    const UnitChoice designed;
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const auto quantity = static_cast<Quantity>(q);
         const std::string key = preferenceKey(quantity);
-        if (choice.of(quantity) != designed.of(quantity) || preferenceValue(result, key))
+        // A unit the reader takes without its line is written only over a line already there.
+        const bool taken = choice.of(quantity) == unwrittenUnit(quantity, choice);
+        if (!taken || preferenceValue(result, key))
             result = withPreferenceValue(result, key, unitOf(quantity, choice.of(quantity)).token);
     }
     return result;

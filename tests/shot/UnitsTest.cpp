@@ -133,6 +133,14 @@ TEST(Units, ChoiceKeptInThePreferences) {
     EXPECT_EQ(mixed.system(), UnitSystem::Imperial);
     // An unknown unit keeps the designed one.
     EXPECT_EQ(unitChoiceFromPreferences("[Units]\nDistance=furlong\n").of(Q::Distance), U::Yard);
+    // A file from before the gun's weight had a unit weighs the gun in kilograms where bullets
+    // weigh grams; one that names it keeps it.
+    EXPECT_EQ(unitChoiceFromPreferences("[Units]\nWeight=g\n").of(Q::GunWeight), U::Kilogram);
+    EXPECT_EQ(unitChoiceFromPreferences("[Units]\nWeight=g\nGunWeight=oz\n").of(Q::GunWeight), U::Ounce);
+    EXPECT_EQ(unitChoiceFromPreferences("[Units]\nWeight=gr\n").of(Q::GunWeight), U::Ounce);
+    UnitChoice gramsAndOunces;
+    EXPECT_TRUE(gramsAndOunces.set(Q::Weight, U::Gram));
+    EXPECT_EQ(unitChoiceFromPreferences(withUnitChoice("", gramsAndOunces)), gramsAndOunces);
     EXPECT_EQ(unitNamed(Q::Temperature, "°C"), U::Celsius);
     EXPECT_EQ(unitTokens(Q::Pressure), "inHg, hPa, mbar, mmHg");
 }
