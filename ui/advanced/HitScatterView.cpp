@@ -27,6 +27,17 @@ void HitScatterView::setGridUnit(double perInch, const QString& label) {
     update();
 }
 
+ScatterFrame scatterFrame(QSize size, int line, int titleWidth, int noteWidth) {
+    ScatterFrame frame;
+    // A title or note wider than the picture takes a second line rather than losing its ends.
+    frame.titleHeight = line * (titleWidth > size.width() ? 2 : 1);
+    frame.noteHeight = line * (noteWidth > size.width() ? 2 : 1);
+    const double side =
+        std::max(40, std::min(size.width() - 12, size.height() - frame.titleHeight - frame.noteHeight - 12));
+    frame.square = QRectF((size.width() - side) / 2.0, frame.titleHeight + 6, side, side);
+    return frame;
+}
+
 // The target's outline on a grid of round figures of the unit shown, the hits green and the misses red, as far
 // out as nearly all the impacts fall (the farthest few are left outside the square).
 void HitScatterView::paintEvent(QPaintEvent*) {
@@ -35,18 +46,13 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), c.background);
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    // A title wider than the picture takes a second line rather than losing its ends.
-    const int titleHeight = line * (metrics.horizontalAdvance(title()) > width() ? 2 : 1);
-    // So does the grid's note under it (its step is not known yet: a long one stands in).
     const auto note = [this](const QString& step) {
         return tr("Grid %1 %2; up and right as the shooter sees them").arg(step, unit_);
     };
-    const int noteHeight = line * (metrics.horizontalAdvance(note(QStringLiteral("0.25"))) > width() ? 2 : 1);
-    const QRectF square = [&] {
-        const double side = std::max(40, std::min(width() - 12, height() - titleHeight - noteHeight - 12));
-        return QRectF((width() - side) / 2.0, titleHeight + 6, side, side);
-    }();
+    // The grid's step is not known yet: a long one stands in for the note's width.
+    const ScatterFrame frame = scatterFrame(size(), metrics.height(), metrics.horizontalAdvance(title()),
+                                            metrics.horizontalAdvance(note(QStringLiteral("0.25"))));
+    const QRectF& square = frame.square;
     const double targetHalf =
         std::max(target_.width, target_.shape == HitTarget::Shape::Rectangle ? target_.height : 0.0) / 2.0;
     std::vector<double> far;
@@ -97,8 +103,8 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.restore();
 
     p.setPen(c.text);
-    p.drawText(QRectF(0, 2, width(), titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
-    p.drawText(QRectF(0, square.bottom() + 4, width(), noteHeight), Qt::AlignHCenter | Qt::TextWordWrap,
+    p.drawText(QRectF(0, 2, width(), frame.titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
+    p.drawText(QRectF(0, square.bottom() + 4, width(), frame.noteHeight), Qt::AlignHCenter | Qt::TextWordWrap,
                note(QString::fromStdString(cFormat("%g", step))));
 }
 

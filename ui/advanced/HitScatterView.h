@@ -1,12 +1,24 @@
 #pragma once
 // The sampled impacts at one range drawn on the target, centred on the aim.
 
+#include <QRectF>
+#include <QSize>
 #include <QWidget>
 #include <vector>
 
 #include "engine/HitProbability.h"
 
 namespace vorlan {
+
+// Where the scatter draws in a widget of `size`: the title's and the grid note's heights (a
+// line each, two for a text wider than the widget) and the square between them, centred, as
+// large as fits but no smaller than 40 pixels.
+struct ScatterFrame {
+    int titleHeight = 0;
+    int noteHeight = 0;
+    QRectF square;
+};
+ScatterFrame scatterFrame(QSize size, int line, int titleWidth, int noteWidth);
 
 class HitScatterView : public QWidget {
     Q_OBJECT

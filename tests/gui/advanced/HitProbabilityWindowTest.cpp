@@ -23,6 +23,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "tests/support/CalcTestLoads.h"
 #include "ui/advanced/CHitProbabilityDlg.h"
+#include "ui/advanced/HitScatterView.h"
 #include "ui/common/ContextHelp.h"
 #include "ui/common/ControlIds.h"
 
@@ -64,6 +65,33 @@ class HitProbabilityWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The scatter's title, square and grid note share the widget without overlapping or leaving
+    // it: a text wider than the widget takes two lines (one exactly as wide takes one), and the
+    // square is as large as fits, centred.
+    void scatterFrameSharesTheWidget() {
+        const struct {
+            QSize size;
+            int titleWidth, noteWidth;
+            int titleLines, noteLines;
+        } cases[] = {
+            {{300, 400}, 200, 250, 1, 1}, {{200, 400}, 300, 250, 2, 2}, {{300, 200}, 100, 300, 1, 1},
+            {{300, 300}, 301, 100, 2, 1}, {{400, 240}, 100, 401, 1, 2},
+        };
+        constexpr int kLine = 14;
+        for (const auto& c : cases) {
+            const ScatterFrame f = scatterFrame(c.size, kLine, c.titleWidth, c.noteWidth);
+            const QString where = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
+            QVERIFY2(f.titleHeight == c.titleLines * kLine && f.noteHeight == c.noteLines * kLine, qPrintable(where));
+            const QRectF& sq = f.square;
+            QVERIFY2(sq.width() == sq.height() && sq.left() >= 0 && sq.right() <= c.size.width(), qPrintable(where));
+            QVERIFY2(std::fabs(sq.left() - (c.size.width() - sq.right())) < 1e-9, qPrintable(where));  // centred
+            QVERIFY2(sq.top() >= f.titleHeight && sq.bottom() + 4 + f.noteHeight <= c.size.height(), qPrintable(where));
+            // As large as fits: six pixels from the sides, or from the title and the note.
+            QVERIFY2(sq.width() == c.size.width() - 12 || sq.bottom() + 6 + f.noteHeight == c.size.height(),
+                     qPrintable(where));
+        }
+    }
+
     // Typed inputs: the figures follow the last of them, the dialog's shot keeps them, and a
     // group size is turned into the deviation it stands for.
     void fromTheMainDialogItFollowsItsInputs() {
