@@ -28,14 +28,12 @@ void HitScatterView::setGridUnit(double perInch, const QString& label) {
 }
 
 ScatterFrame scatterFrame(QSize size, int line, int titleWidth, int noteWidth) {
-    ScatterFrame frame;
     // A title or note wider than the picture takes a second line rather than losing its ends.
-    frame.titleHeight = line * (titleWidth > size.width() ? 2 : 1);
-    frame.noteHeight = line * (noteWidth > size.width() ? 2 : 1);
-    const double side =
-        std::max(40, std::min(size.width() - 12, size.height() - frame.titleHeight - frame.noteHeight - 12));
-    frame.square = QRectF((size.width() - side) / 2.0, frame.titleHeight + 6, side, side);
-    return frame;
+    const int titleHeight = line * (titleWidth > size.width() ? 2 : 1);
+    const int noteHeight = line * (noteWidth > size.width() ? 2 : 1);
+    const double side = std::max(40, std::min(size.width() - 12, size.height() - titleHeight - noteHeight - 12));
+    const QRectF square((size.width() - side) / 2.0, titleHeight + 6, side, side);
+    return {QRectF(0, 2, size.width(), titleHeight), square, QRectF(0, square.bottom() + 4, size.width(), noteHeight)};
 }
 
 // The target's outline on a grid of round figures of the unit shown, the hits green and the misses red, as far
@@ -103,9 +101,8 @@ void HitScatterView::paintEvent(QPaintEvent*) {
     p.restore();
 
     p.setPen(c.text);
-    p.drawText(QRectF(0, 2, width(), frame.titleHeight), Qt::AlignHCenter | Qt::TextWordWrap, title());
-    p.drawText(QRectF(0, square.bottom() + 4, width(), frame.noteHeight), Qt::AlignHCenter | Qt::TextWordWrap,
-               note(QString::fromStdString(cFormat("%g", step))));
+    p.drawText(frame.title, Qt::AlignHCenter | Qt::TextWordWrap, title());
+    p.drawText(frame.note, Qt::AlignHCenter | Qt::TextWordWrap, note(QString::fromStdString(cFormat("%g", step))));
 }
 
 int HitScatterView::hits() const {

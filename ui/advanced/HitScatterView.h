@@ -10,13 +10,13 @@
 
 namespace vorlan {
 
-// Where the scatter draws in a widget of `size`: the title's and the grid note's heights (a
-// line each, two for a text wider than the widget) and the square between them, centred, as
-// large as fits but no smaller than 40 pixels.
+// Where the scatter draws in a widget of `size`: the title at the top and the grid note under
+// the square, each across the widget and a line high (two for a text wider than the widget),
+// and the square between them, centred, as large as fits but no smaller than 40 pixels.
 struct ScatterFrame {
-    int titleHeight = 0;
-    int noteHeight = 0;
+    QRectF title;
     QRectF square;
+    QRectF note;
 };
 ScatterFrame scatterFrame(QSize size, int line, int titleWidth, int noteWidth);
 

@@ -81,13 +81,19 @@ private slots:
         for (const auto& c : cases) {
             const ScatterFrame f = scatterFrame(c.size, kLine, c.titleWidth, c.noteWidth);
             const QString where = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
-            QVERIFY2(f.titleHeight == c.titleLines * kLine && f.noteHeight == c.noteLines * kLine, qPrintable(where));
+            QVERIFY2(f.title.height() == c.titleLines * kLine && f.note.height() == c.noteLines * kLine,
+                     qPrintable(where));
+            // The texts run across the widget, the title from the top and the note below the square.
+            for (const QRectF& text : {f.title, f.note})
+                QVERIFY2(text.left() == 0 && text.width() == c.size.width(), qPrintable(where));
             const QRectF& sq = f.square;
             QVERIFY2(sq.width() == sq.height() && sq.left() >= 0 && sq.right() <= c.size.width(), qPrintable(where));
             QVERIFY2(std::fabs(sq.left() - (c.size.width() - sq.right())) < 1e-9, qPrintable(where));  // centred
-            QVERIFY2(sq.top() >= f.titleHeight && sq.bottom() + 4 + f.noteHeight <= c.size.height(), qPrintable(where));
+            QVERIFY2(f.title.top() >= 0 && sq.top() >= f.title.bottom() && f.note.top() >= sq.bottom() &&
+                         f.note.bottom() <= c.size.height(),
+                     qPrintable(where));
             // As large as fits: six pixels from the sides, or from the title and the note.
-            QVERIFY2(sq.width() == c.size.width() - 12 || sq.bottom() + 6 + f.noteHeight == c.size.height(),
+            QVERIFY2(sq.width() == c.size.width() - 12 || sq.bottom() + 6 + f.note.height() == c.size.height(),
                      qPrintable(where));
         }
     }
