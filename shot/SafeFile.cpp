@@ -13,10 +13,12 @@
 #include <cstring>
 #include <utility>
 
+#include "engine/Catalogue.h"
+
 namespace vorlan {
 
 std::string FileOutcome::reason() const {
-    if (error == kNotRegularFile) return "Not a regular file";
+    if (error == kNotRegularFile) return translated("Not a regular file");
     return error == 0 ? std::string() : std::strerror(error);
 }
 

@@ -16,7 +16,8 @@ struct FileOutcome {
     static constexpr int kNotRegularFile = -1;
     int error = 0;
     explicit operator bool() const { return error == 0; }
-    // The system's reason, e.g. "No space left on device".
+    // The system's reason, e.g. "No space left on device" (the C library's words, in its locale),
+    // or our own, in the chosen language.
     std::string reason() const;
 };
 

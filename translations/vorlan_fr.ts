@@ -2785,7 +2785,7 @@ f.p.s.</translation>
     </message>
     <message>
         <source>Gun weight</source>
-        <translation>Poids de l'arme</translation>
+        <translation>Poids de l&apos;arme</translation>
     </message>
 </context>
 <context>

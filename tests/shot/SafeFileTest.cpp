@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/Catalogue.h"
 #include "shot/AdvancedShotKeys.h"
 #include "shot/ExtrasFile.h"
 #include "shot/SettingsFile.h"
@@ -86,6 +87,11 @@ const Writer kWriters[] = {
 };
 
 TEST_F(SafeFileTest, RefusesWhatMustNotBeReplaced) {
+    // The program's own reason speaks the chosen language (the C library's speak its locale's).
+    setLanguage("de");
+    EXPECT_EQ(FileOutcome{FileOutcome::kNotRegularFile}.reason(), "Keine reguläre Datei");
+    setLanguage("en");
+    EXPECT_EQ(FileOutcome{FileOutcome::kNotRegularFile}.reason(), "Not a regular file");
     put(path("readonly.vxf"), "keep", 0444);
     ASSERT_EQ(::mkfifo(path("fifo.vxf").c_str(), 0644), 0);
     fs::create_symlink("/dev/null", path("device.svg"));
