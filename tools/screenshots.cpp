@@ -1,6 +1,7 @@
 // vorlan_screenshots: pictures of Vorlan's windows, taken from the program itself, for the
 // help pages and the README. Run by scripts/screenshots.sh under the offscreen platform:
-//   vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
+//   vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER [LANGUAGE]
+// With a language code ("de") the windows speak it, to look at each of them in each language.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "reports/common/Language.h"
 #include "reports/table/TrajectoryTableScrollView.h"
 #include "reports/table/TrajectoryWindow.h"
 #include "shot/ShotFile.h"
@@ -68,11 +70,12 @@ Window* newest(QWidget* owner) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: vorlan_screenshots EXAMPLES_FOLDER OUTPUT_FOLDER [LANGUAGE]\n");
         return 2;
     }
     QApplication app(argc, argv);
+    if (argc == 4) applyLanguage(QString::fromLocal8Bit(argv[3]));
     const QDir examples(QString::fromLocal8Bit(argv[1]));
     output.setPath(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(output.path());
