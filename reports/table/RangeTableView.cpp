@@ -236,6 +236,8 @@ void forEachRangeTableViewLine(const ShotParameters& shot, const RangeTableRepor
     for (std::string& line : metric ? metricShotLines(shot, report, words) : shotHeaderLines(shot, report, words))
         take(std::move(line));
     forEachEffectsLine(report.tableTrajectory(), take, words, view.units);
+    // So does the reason a table ends before its last increment, in the view's units.
+    if (std::string end = tableEndNote(shot, report, words, view.units); !end.empty()) take(std::move(end));
     take(std::string());
     const std::vector<EffectParts> parts =
         view.holds ? report.printedEffectParts(view.units) : std::vector<EffectParts>();

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "tests/support/CalcTestLoads.h"
 
+#include "reports/table/RangeTableView.h"
 #include "shot/CLocaleNumbers.h"
 #include "shot/MetricShotKeys.h"
 #include "shot/ShotFile.h"
@@ -148,6 +150,9 @@ TEST(RangeTable, EndNoteInTheViewsUnits) {
         EXPECT_TRUE(note.ends_with(" after " + c.after)) << note;
         const bool metric = c.units == UnitSystem::Metric;
         EXPECT_EQ(note.find(metric ? "yd" : "m/s"), std::string::npos) << note;
+        // The view's own header carries it, as the designed report's does.
+        const std::vector<std::string> view = rangeTableViewLines(*c.shot, report, {false, c.units, {}});
+        EXPECT_NE(std::find(view.begin(), view.end(), note), view.end()) << note;
         EXPECT_EQ(note.find(metric ? "15.24 m/s" : "50 ft/s") != std::string::npos,
                   note.find("slowed") != std::string::npos)
             << note;
