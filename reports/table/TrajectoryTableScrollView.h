@@ -78,8 +78,8 @@ private:
     void paintSelection(QPainter& painter, QPoint origin, int first, int last);
 
     const std::vector<std::string>* lines_;
-    const std::vector<std::string>* spoken_;
-    bool printSpoken_ = false;  // the lines on screen: lines_ or their words in the chosen language
+    const std::vector<std::string>* spoken_;  // the lines on screen: lines_ or their words in the chosen language
+    bool printSpoken_ = false;                // printing takes the lines on screen, not the report's
     // Tabs expanded, the name line's break split off. Kept as UTF-8 and turned into text for
     // the visible lines only: a 100,000-row table is not held a third time as UTF-16.
     std::vector<std::string> shownLines_;

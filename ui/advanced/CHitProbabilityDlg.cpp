@@ -18,6 +18,7 @@
 #include "shot/TextNumbers.h"
 #include "ui/chronograph/ChronographDialog.h"
 #include "ui/common/ControlIds.h"
+#include "ui/common/DataExchange.h"
 
 namespace vorlan {
 
@@ -120,7 +121,7 @@ void CHitProbabilityDlg::showHit(const HitInputs& hit) {
     showIn(rangeSd_, s.rangeSd, Quantity::Distance, kSpreadDecimals);
     if (s.rangeSdPercent) {
         rangeSd_->setText(number(s.rangeSd));
-        shownValues_.erase(rangeSd_);
+        forgetShownFigure(*rangeSd_);
     }
     showIn(windSd_, s.windSd, Quantity::Speed, kSpreadDecimals);
     const std::pair<QLineEdit*, QString> numbers[] = {
@@ -140,27 +141,18 @@ void CHitProbabilityDlg::showHit(const HitInputs& hit) {
     showIn(targetHeight_, target.height, Quantity::Length, kTargetDecimals);
     if (target.shape != HitTarget::Shape::Rectangle) {
         targetHeight_->clear();
-        shownValues_.erase(targetHeight_);
+        forgetShownFigure(*targetHeight_);
     }
 }
 
 QString CHitProbabilityDlg::shown(double designed, Quantity quantity, int decimals) const {
-    const Unit unit = context().units.of(quantity);
-    const double value = toShown(designed, quantity, unit);
-    if (context().units.designed(quantity)) return number(value);
-    const double scale = std::pow(10.0, decimals);
-    return number(std::round(value * scale) / scale);
+    if (context().units.designed(quantity)) return number(designed);
+    return DataExchange::shownText(designed, FieldUnit{quantity, decimals}, context().units.of(quantity));
 }
 
 void CHitProbabilityDlg::showIn(QLineEdit* edit, double designed, Quantity quantity, int decimals) {
     edit->setText(shown(designed, quantity, decimals));
-    shownValues_[edit] = {edit->text(), designed};
-}
-
-std::optional<double> CHitProbabilityDlg::keptAsShown(const QLineEdit* edit) const {
-    const auto kept = shownValues_.find(edit);
-    if (kept == shownValues_.end() || kept->second.first != edit->text()) return std::nullopt;
-    return kept->second.second;
+    rememberShownFigure(*edit, designed);
 }
 
 QString CHitProbabilityDlg::unitLabel(Quantity quantity) const {
@@ -226,7 +218,7 @@ void CHitProbabilityDlg::readSpreads(HitSpreads& s, std::string& problem) {
     };
     for (const auto& [e, to] : spreads) {
         const bool inPercent = e == rangeSd_ && s.rangeSdPercent;
-        if (const std::optional<double> kept = inPercent ? std::nullopt : keptAsShown(e)) {
+        if (const std::optional<double> kept = inPercent ? std::nullopt : figureLeftAsShown(*e)) {
             *to.first = *kept;
             continue;
         }
@@ -271,9 +263,9 @@ void CHitProbabilityDlg::readTarget(HitInputs& hit, std::string& problem) {
     const UnitBounds widthBounds{Quantity::Length, kLargestTarget, kTargetDecimals, tr("Target width")};
     const UnitBounds heightBounds{Quantity::Length, kLargestTarget, kTargetDecimals, tr("Target height")};
     const std::optional<double> typedWidth = fieldNumber(targetWidth_, std::nan(""), problem, widthBounds.name);
-    std::optional<double> width = keptAsShown(targetWidth_);
+    std::optional<double> width = figureLeftAsShown(*targetWidth_);
     if (!width) width = designed(typedWidth, widthBounds, problem);
-    std::optional<double> height = rectangle ? keptAsShown(targetHeight_) : std::optional<double>(0.0);
+    std::optional<double> height = rectangle ? figureLeftAsShown(*targetHeight_) : std::optional<double>(0.0);
     if (!height)
         height = designed(fieldNumber(targetHeight_, std::nan(""), problem, heightBounds.name), heightBounds, problem);
     if (width && height) {

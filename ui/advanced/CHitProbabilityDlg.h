@@ -11,7 +11,6 @@
 //             back) -> figures, table, ethical range, scatter, method, sentence
 
 #include <functional>
-#include <map>
 #include <optional>
 
 #include "shot/Units.h"
@@ -66,10 +65,9 @@ private:
     // A figure of a quantity as its field shows it: in another unit than the designed one,
     // rounded to the digits the field takes (2 mph shows as 0.9 m/s, not 0.89408).
     QString shown(double designed, Quantity quantity, int decimals) const;
-    // Shows the figure in `edit` and keeps the value it stands for while the text stays as
-    // shown, so that looking at a rounded figure does not change the value.
+    // Shows the figure in `edit`, which stands for the value while its text stays as shown
+    // (figureLeftAsShown), so that looking at a rounded figure does not change the value.
     void showIn(QLineEdit* edit, double designed, Quantity quantity, int decimals);
-    std::optional<double> keptAsShown(const QLineEdit* edit) const;
     QString unitLabel(Quantity quantity) const;
     QString rangeText(int range) const;
     std::optional<double> designed(std::optional<double> typed, const UnitBounds& field, std::string& problem) const;
@@ -94,8 +92,7 @@ private:
     bool targetWasSet_ = false;
     bool assumedSpreads_ = false;                 // the typical spreads shown, none being set
     std::optional<HitInputs> beforeUnitsChange_;  // the inputs as read in the units before a change
-    std::map<const QLineEdit*, std::pair<QString, double>> shownValues_;  // text shown, designed value
-    int runCount_ = kDefaultHitRuns;                                      // the samples of the next run
+    int runCount_ = kDefaultHitRuns;              // the samples of the next run
     std::function<void(double)> keepVelocity_;
 };
 

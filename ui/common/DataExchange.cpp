@@ -168,18 +168,31 @@ std::optional<double> DataExchange::convertedNumber(int controlId, double& value
 }
 
 namespace {
-// What the last load showed in an edit of a quantity in its designed unit, and the value it
-// showed: the text after the keystroke rule has cut it to the field's digits.
+// The text an edit was given and the value it stands for: the text after the keystroke rule
+// has cut it to the field's digits.
 const char* const kShownText = "vorlanShownText";
 const char* const kShownValue = "vorlanShownValue";
 }  // namespace
 
+void rememberShownFigure(QLineEdit& edit, double value) {
+    edit.setProperty(kShownText, edit.text());
+    edit.setProperty(kShownValue, value);
+}
+
+void forgetShownFigure(QLineEdit& edit) {
+    edit.setProperty(kShownText, QVariant());
+    edit.setProperty(kShownValue, QVariant());
+}
+
+std::optional<double> figureLeftAsShown(const QLineEdit& edit) {
+    const QVariant value = edit.property(kShownValue);
+    if (!value.isValid() || edit.property(kShownText) != edit.text()) return std::nullopt;
+    return value.toDouble();
+}
+
 void DataExchange::rememberShown(int controlId, double value) {
     if (saving()) return;
-    if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) {
-        edit->setProperty(kShownText, edit->text());
-        edit->setProperty(kShownValue, value);
-    }
+    if (auto* edit = dialog_.controlAs<QLineEdit>(controlId)) rememberShownFigure(*edit, value);
 }
 
 bool DataExchange::keptAsShown(int controlId, double value, double minimum, double maximum) {
@@ -187,8 +200,7 @@ bool DataExchange::keptAsShown(int controlId, double value, double minimum, doub
     const auto* edit = dialog_.controlAs<QLineEdit>(controlId);
     // A value with more digits than the field shows (typed in other units, then shown in the
     // designed ones) is not cut to the digits shown while neither it nor its text changed.
-    if (!edit || edit->property(kShownValue) != QVariant(value) || edit->property(kShownText) != edit->text())
-        return false;
+    if (!edit || figureLeftAsShown(*edit) != value) return false;
     if (value < minimum || value > maximum) fail(controlId, numberRangeMessage(minimum, maximum));
     return true;
 }

@@ -16,9 +16,18 @@
 
 #include "shot/Units.h"
 
+class QLineEdit;
+
 namespace vorlan {
 
 class ThemedDialog;
+
+// An edit showing a figure keeps the value the figure stands for: while its text is left as it
+// was shown, the value is that one, whatever digits the text was cut or rounded to; a text
+// typed, or one set since, stands for what it reads.
+void rememberShownFigure(QLineEdit& edit, double value);  // after its text is set
+void forgetShownFigure(QLineEdit& edit);
+std::optional<double> figureLeftAsShown(const QLineEdit& edit);
 
 // The unit side of a number field: its quantity, the digits its edit takes after the point
 // (0 for a whole number) and the label its bounds message names ("Sight-In Range").
