@@ -118,6 +118,17 @@ void TestAdvancedWindow::opensFromButtonWithLiveResults() {
     for (const QLabel* label : window->findChildren<QLabel*>()) units << label->text();
     QCOMPARE(units.count("f.p.s."), 2);
     QCOMPARE(units.count("deg. F"), 2);
+    // The wind zones' headings stand over their columns of cells.
+    const auto left = [window](const QWidget* w) { return w->mapTo(window, QPoint(0, 0)).x(); };
+    for (const auto& [heading, cell] : {std::pair("To (yd.)", W::kZoneUntil), std::pair("m.p.h.", W::kZoneSpeed)}) {
+        const QLabel* label = nullptr;
+        for (const QLabel* l : window->findChildren<QLabel*>())
+            if (l->text() == heading) label = l;
+        QVERIFY2(label, heading);
+        const QWidget* column = window->edit(cell);
+        const int middle = left(label) + label->width() / 2;
+        QVERIFY2(middle >= left(column) && middle <= left(column) + column->width(), heading);
+    }
     type(window, W::kVelocity1, "1");
     type(window, W::kTemperature1, "90");
     type(window, W::kVelocity2, "5000");

@@ -258,6 +258,7 @@ TEST(FieldCard, InputsAndCells) {
         {"7", Unit::Kmh, Unit::Kmh, "7"},
     };
     for (const auto& w : winds) EXPECT_EQ(cardWindsTextIn(w.text, w.from, w.to), w.shown) << w.text;
+    EXPECT_EQ(FieldCardRequest().winds, defaultCardWinds(UnitSystem::Imperial));  // a request's own winds
     // They are typed in the unit of speed chosen, or with the designed mph in the card's own.
     UnitChoice kmh;
     ASSERT_TRUE(kmh.set(Quantity::Speed, Unit::Kmh));
