@@ -106,6 +106,9 @@ TEST(MetricTable, EffectsLineInMetricUnits) {
                              "zeroed at 10.0 C, 1013.2 hPa, 50 %, powder 5.0 C"})
         EXPECT_NE(metric.find(item), std::string::npos) << item << " in " << metric;
     EXPECT_EQ(metric.find("mph"), std::string::npos) << metric;
+    EXPECT_TRUE(
+        metric.starts_with("Effects:\twinds 16.1 km/h from 90 deg. to 300 m; 8.0 km/h from 0 deg. beyond, spin"))
+        << metric;  // two zones, no more
     EXPECT_NE(effectsLine(e, 2.43, 2650.0, 0.0).find("to 328 yd; 5.0 mph"), std::string::npos);
     e.windZones.clear();
     e.windSpeed = 10.0;
